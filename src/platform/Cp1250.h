@@ -1,0 +1,18 @@
+#pragma once
+// Windows-1250, the code page of every text file, setting and byte sent to the server.
+// Each byte maps to exactly one character (the five undefined bytes to U+0081 and so on), so
+// text length equals byte length wherever offsets are computed.
+#include <QByteArray>
+#include <QString>
+
+namespace cp1250 {
+
+QChar toChar(unsigned char b);
+// The byte of a character; characters outside the code page give '?'.
+char toByte(QChar c);
+bool representable(QChar c);
+
+QString decode(const QByteArray& bytes);
+QByteArray encode(const QString& text);
+
+}  // namespace cp1250

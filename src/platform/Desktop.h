@@ -1,0 +1,16 @@
+#pragma once
+// The desktop's mail client, viewers and other programs.
+#include <QString>
+#include <QStringList>
+
+class IDesktop {
+public:
+    virtual ~IDesktop() = default;
+    // Opens a new message of the user's mail program with the files attached (the recipient
+    // sees each file's own name); 0 on success, otherwise the mail program's error number.
+    virtual int posliPostou(const QStringList& soubory) = 0;
+    // A file, folder or link in the program the desktop associates with it.
+    virtual bool otevri(const QString& cestaNeboOdkaz) = 0;
+    // Starts a program without waiting for it.
+    virtual bool spust(const QString& program, const QStringList& argumenty) = 0;
+};

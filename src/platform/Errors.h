@@ -1,0 +1,32 @@
+#pragma once
+// Run-time errors of the original program, thrown by the core and caught at the boundary of
+// each user event (see runGuarded), so the program keeps running with its data intact.
+#include <QString>
+#include <stdexcept>
+
+class RuntimeError : public std::runtime_error {
+public:
+    RuntimeError(int cislo, const QString& popis)
+        : std::runtime_error(popis.toStdString()), m_cislo(cislo), m_popis(popis) {}
+    int cislo() const { return m_cislo; }
+    const QString& popis() const { return m_popis; }
+
+private:
+    int m_cislo;
+    QString m_popis;
+};
+
+// The numbers are those the original reported, so messages read the same.
+inline RuntimeError ChybaPreteceni() { return RuntimeError(6, QStringLiteral("Přetečení (Overflow)")); }
+inline RuntimeError ChybaTypu(const QString& co = {}) {
+    return RuntimeError(13, co.isEmpty() ? QStringLiteral("Neshoda typů (Type mismatch)")
+                                         : QStringLiteral("Neshoda typů (Type mismatch): ") + co);
+}
+inline RuntimeError ChybaVolani(const QString& co = {}) {
+    return RuntimeError(5, co.isEmpty() ? QStringLiteral("Neplatné volání procedury")
+                                        : QStringLiteral("Neplatné volání procedury: ") + co);
+}
+inline RuntimeError ChybaRozsahu() { return RuntimeError(9, QStringLiteral("Index mimo rozsah")); }
+inline RuntimeError ChybaSouboru(const QString& cesta) {
+    return RuntimeError(53, QStringLiteral("Soubor nebyl nalezen: ") + cesta);
+}

@@ -1,0 +1,100 @@
+#include "platform/QtUserDialogs.h"
+
+#include "platform/DataPaths.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+QString filtrText(const QList<FiltrSouboru>& filtr) {
+    QStringList f;
+    for (const FiltrSouboru& p : filtr) {
+        QString vzor = p.vzor;
+        vzor.replace(QLatin1Char(';'), QLatin1Char(' '));
+        f << (p.popis.contains(QLatin1Char('(')) ? p.popis + QStringLiteral(" [") + vzor + QLatin1Char(']')
+                                                 : p.popis + QStringLiteral(" (") + vzor + QLatin1Char(')'));
+    }
+    return f.join(QStringLiteral(";;"));
+}
+
+// Initial folders come from Windows installations ("C:"): fall back to the data folder.
+QString slozkaNeboData(const QString& s) {
+    const QString r = s.isEmpty() ? QString() : resolvePath(s);
+    return (!r.isEmpty() && QDir(r).exists()) ? r : dataDir();
+}
+
+QString souborovyDialog(QFileDialog::AcceptMode rezim, const QString& titulek, const QList<FiltrSouboru>& filtr,
+                        const QString& vychoziSlozka, const QString& pripona) {
+    QFileDialog d(QApplication::activeWindow(), titulek, slozkaNeboData(vychoziSlozka), filtrText(filtr));
+    d.setAcceptMode(rezim);
+    d.setFileMode(rezim == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // Callers that care ask about overwriting themselves.
+    d.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!pripona.isEmpty()) d.setDefaultSuffix(pripona);
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
+    return QDir::toNativeSeparators(d.selectedFiles().constFirst()).trimmed();
+}
+
+}  // namespace
+
+Odpoved QtUserDialogs::zprava(const Zprava& z) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(z.titulek);
+    box.setText(z.text);
+    switch (z.ikona) {
+    case Ikona::Zadna: box.setIcon(QMessageBox::NoIcon); break;
+    case Ikona::Informace: box.setIcon(QMessageBox::Information); break;
+    case Ikona::Vykricnik: box.setIcon(QMessageBox::Warning); break;
+    case Ikona::Otaznik: box.setIcon(QMessageBox::Question); break;
+    case Ikona::Kriticka: box.setIcon(QMessageBox::Critical); break;
+    }
+    QList<QMessageBox::StandardButton> poradi;
+    switch (z.tlacitka) {
+    case Tlacitka::Ok: poradi = {QMessageBox::Ok}; break;
+    case Tlacitka::OkCancel: poradi = {QMessageBox::Ok, QMessageBox::Cancel}; break;
+    case Tlacitka::YesNo: poradi = {QMessageBox::Yes, QMessageBox::No}; break;
+    case Tlacitka::YesNoCancel: poradi = {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}; break;
+    }
+    for (auto b : poradi) {
+        QAbstractButton* t = box.addButton(b);
+        if (b == QMessageBox::Yes) t->setText(QStringLiteral("Ano"));
+        if (b == QMessageBox::No) t->setText(QStringLiteral("Ne"));
+        if (b == QMessageBox::Cancel) t->setText(QStringLiteral("Storno"));
+    }
+    const int i = qBound(1, z.vychozi, static_cast<int>(poradi.size())) - 1;
+    box.setDefaultButton(poradi[i]);
+    box.setEscapeButton(poradi.contains(QMessageBox::Cancel) ? QMessageBox::Cancel : poradi.last());
+    switch (box.exec()) {
+    case QMessageBox::Cancel: return Odpoved::Cancel;
+    case QMessageBox::Yes: return Odpoved::Yes;
+    case QMessageBox::No: return Odpoved::No;
+    default: return Odpoved::Ok;
+    }
+}
+
+std::optional<QString> QtUserDialogs::vstup(const QString& vyzva, const QString& titulek, const QString& vychozi) {
+    bool ok = false;
+    const QString t = QInputDialog::getText(QApplication::activeWindow(), titulek.isEmpty() ? kTitulekAplikace : titulek,
+                                            vyzva, QLineEdit::Normal, vychozi, &ok);
+    if (!ok) return std::nullopt;
+    return t;
+}
+
+QString QtUserDialogs::souborOtevrit(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& vychoziSlozka) {
+    return souborovyDialog(QFileDialog::AcceptOpen, titulek, filtr, vychoziSlozka, {});
+}
+
+QString QtUserDialogs::souborUlozit(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& vychoziSlozka,
+                                    const QString& pripona) {
+    return souborovyDialog(QFileDialog::AcceptSave, titulek, filtr, vychoziSlozka, pripona);
+}
+
+QString QtUserDialogs::slozka(const QString& titulek) {
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), titulek, dataDir(),
+                                             QFileDialog::ShowDirsOnly);
+}

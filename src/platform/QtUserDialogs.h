@@ -1,0 +1,15 @@
+#pragma once
+#include "platform/UserDialogs.h"
+
+class QWidget;
+
+// The real dialogs of the desktop. Boxes are parented to the active window.
+class QtUserDialogs : public IUserDialogs {
+public:
+    Odpoved zprava(const Zprava& z) override;
+    std::optional<QString> vstup(const QString& vyzva, const QString& titulek, const QString& vychozi) override;
+    QString souborOtevrit(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& vychoziSlozka) override;
+    QString souborUlozit(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& vychoziSlozka,
+                         const QString& pripona) override;
+    QString slozka(const QString& titulek) override;
+};

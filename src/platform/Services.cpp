@@ -1,0 +1,52 @@
+#include "platform/Services.h"
+
+#include "platform/Clock.h"
+#include "platform/Errors.h"
+#include "platform/UserDialogs.h"
+#include "platform/XdgDesktop.h"
+
+#include <QElapsedTimer>
+
+namespace platform {
+namespace {
+
+class SystemClock : public IClock {
+public:
+    SystemClock() { m_start.start(); }
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+    qint64 monotonicMs() const override { return m_start.elapsed(); }
+
+private:
+    QElapsedTimer m_start;
+};
+
+IUserDialogs* g_dialogs = nullptr;
+IDesktop* g_desktop = nullptr;
+const IClock* g_clock = nullptr;
+
+}  // namespace
+
+IUserDialogs& dialogs() {
+    if (!g_dialogs) throw std::logic_error("no user dialogs installed");
+    return *g_dialogs;
+}
+
+IDesktop& desktop() {
+    static XdgDesktop xdg;
+    return g_desktop ? *g_desktop : xdg;
+}
+
+const IClock& clock() {
+    static const SystemClock system;
+    return g_clock ? *g_clock : system;
+}
+
+void setDialogs(IUserDialogs* d) { g_dialogs = d; }
+void setDesktop(IDesktop* d) { g_desktop = d; }
+void setClock(const IClock* c) { g_clock = c; }
+
+}  // namespace platform
+
+Odpoved MsgBox(const QString& text, Tlacitka t, Ikona i, const QString& titulek, int vychozi) {
+    return platform::dialogs().zprava(Zprava{text, t, i, titulek, vychozi});
+}

@@ -1,0 +1,45 @@
+#pragma once
+// Message boxes, input boxes and file dialogs. The core asks through this interface; the gui
+// library answers with real dialogs, tests with a recording fake.
+#include <QList>
+#include <QString>
+#include <optional>
+
+enum class Tlacitka { Ok, OkCancel, YesNo, YesNoCancel };
+enum class Ikona { Zadna, Informace, Vykricnik, Otaznik, Kriticka };
+enum class Odpoved { Ok, Cancel, Yes, No };
+
+inline const QString kTitulekAplikace = QStringLiteral("Sorvenika");
+
+struct Zprava {
+    QString text;
+    Tlacitka tlacitka = Tlacitka::Ok;
+    Ikona ikona = Ikona::Zadna;
+    QString titulek = kTitulekAplikace;
+    int vychozi = 1;  // 1-based default button, as the original numbered them
+};
+
+// One filter of a file dialog: a description and its pattern ("HTML soubor (*.htm)", "*.htm").
+struct FiltrSouboru {
+    QString popis;
+    QString vzor;
+};
+
+class IUserDialogs {
+public:
+    virtual ~IUserDialogs() = default;
+    virtual Odpoved zprava(const Zprava& z) = 0;
+    // nullopt when the user cancels.
+    virtual std::optional<QString> vstup(const QString& vyzva, const QString& titulek,
+                                         const QString& vychozi) = 0;
+    // "" when cancelled. initialDir may not exist; the implementation falls back to the data folder.
+    virtual QString souborOtevrit(const QString& titulek, const QList<FiltrSouboru>& filtr,
+                                  const QString& vychoziSlozka) = 0;
+    virtual QString souborUlozit(const QString& titulek, const QList<FiltrSouboru>& filtr,
+                                 const QString& vychoziSlozka, const QString& pripona) = 0;
+    virtual QString slozka(const QString& titulek) = 0;
+};
+
+// Short forms for the common boxes.
+Odpoved MsgBox(const QString& text, Tlacitka t = Tlacitka::Ok, Ikona i = Ikona::Zadna,
+               const QString& titulek = kTitulekAplikace, int vychozi = 1);

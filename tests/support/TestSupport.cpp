@@ -1,0 +1,92 @@
+#include "support/TestSupport.h"
+
+#include "platform/Services.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <stdexcept>
+
+Odpoved FakeDialogs::zprava(const Zprava& z) {
+    zpravy << z;
+    if (!odpovedi.empty()) {
+        const Odpoved o = odpovedi.front();
+        odpovedi.pop_front();
+        return o;
+    }
+    switch (z.tlacitka) {
+    case Tlacitka::Ok:
+    case Tlacitka::OkCancel: return Odpoved::Ok;
+    case Tlacitka::YesNo:
+    case Tlacitka::YesNoCancel: return Odpoved::Yes;
+    }
+    return Odpoved::Ok;
+}
+
+std::optional<QString> FakeDialogs::vstup(const QString&, const QString&, const QString&) {
+    if (vstupy.empty()) return std::nullopt;
+    auto v = vstupy.front();
+    vstupy.pop_front();
+    return v;
+}
+
+QString FakeDialogs::dalsiSoubor() {
+    if (soubory.empty()) return {};
+    QString s = soubory.front();
+    soubory.pop_front();
+    return s;
+}
+
+QString FakeDialogs::souborOtevrit(const QString&, const QList<FiltrSouboru>&, const QString&) { return dalsiSoubor(); }
+QString FakeDialogs::souborUlozit(const QString&, const QList<FiltrSouboru>&, const QString&, const QString&) {
+    return dalsiSoubor();
+}
+QString FakeDialogs::slozka(const QString&) { return dalsiSoubor(); }
+
+QStringList FakeDialogs::texty() const {
+    QStringList t;
+    for (const Zprava& z : zpravy) t << z.text;
+    return t;
+}
+
+FakeServices::FakeServices() {
+    platform::setDialogs(&dialogs);
+    platform::setDesktop(&desktop);
+    platform::setClock(&clock);
+}
+
+FakeServices::~FakeServices() {
+    platform::setDialogs(nullptr);
+    platform::setDesktop(nullptr);
+    platform::setClock(nullptr);
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) throw std::runtime_error("cannot read " + path.toStdString());
+    return f.readAll();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+QString testData(const QString& name) {
+    return QStringLiteral(SORVENIKA_SOURCE_DIR "/tests/data/") + name;
+}
+
+QString copySampleData(const QTemporaryDir& dir) {
+    const QString src = QStringLiteral(SORVENIKA_SOURCE_DIR "/Data");
+    const QString dst = dir.filePath(QStringLiteral("Data"));
+    QDirIterator it(src, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString f = it.next();
+        const QString target = dst + f.mid(src.size());
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::copy(f, target);
+    }
+    return dst;
+}

@@ -1,0 +1,67 @@
+#pragma once
+// Fakes of the platform services and small helpers shared by the tests.
+#include "platform/Clock.h"
+#include "platform/Desktop.h"
+#include "platform/UserDialogs.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+
+// Records every box and answers from a queue the test fills (Ok/Cancel by default).
+class FakeDialogs : public IUserDialogs {
+public:
+    QList<Zprava> zpravy;
+    std::deque<Odpoved> odpovedi;
+    std::deque<std::optional<QString>> vstupy;
+    std::deque<QString> soubory;  // answers of the file and folder dialogs
+
+    Odpoved zprava(const Zprava& z) override;
+    std::optional<QString> vstup(const QString&, const QString&, const QString&) override;
+    QString souborOtevrit(const QString&, const QList<FiltrSouboru>&, const QString&) override;
+    QString souborUlozit(const QString&, const QList<FiltrSouboru>&, const QString&, const QString&) override;
+    QString slozka(const QString&) override;
+
+    QStringList texty() const;
+
+private:
+    QString dalsiSoubor();
+};
+
+class FakeDesktop : public IDesktop {
+public:
+    QList<QStringList> maily;
+    QStringList otevrene;
+    QList<QStringList> spustene;
+    int navratPosty = 0;
+
+    int posliPostou(const QStringList& s) override { maily << s; return navratPosty; }
+    bool otevri(const QString& c) override { otevrene << c; return true; }
+    bool spust(const QString& p, const QStringList& a) override { spustene << (QStringList{p} + a); return true; }
+};
+
+class FakeClock : public IClock {
+public:
+    QDateTime ted{QDate(2026, 12, 6), QTime(10, 0)};
+    qint64 ms = 0;
+    QDateTime now() const override { return ted; }
+    qint64 monotonicMs() const override { return ms; }
+};
+
+// Installs the fakes for the lifetime of the object and removes them after.
+struct FakeServices {
+    FakeDialogs dialogs;
+    FakeDesktop desktop;
+    FakeClock clock;
+    FakeServices();
+    ~FakeServices();
+};
+
+QByteArray readBytes(const QString& path);
+void writeBytes(const QString& path, const QByteArray& bytes);
+// A fixture file under tests/data.
+QString testData(const QString& name);
+// The sample Data folder copied into dir (running the program writes to it).
+QString copySampleData(const QTemporaryDir& dir);
