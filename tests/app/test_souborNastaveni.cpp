@@ -1,0 +1,188 @@
+#include "app/SouborNastaveni.h"
+#include "platform/Cp1250.h"
+#include "platform/IniFile.h"
+#include "support/TestSupport.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString kopieVzoru(const QTemporaryDir& dir) {
+    const QString cil = dir.filePath(QStringLiteral("Sorvenika.ini"));
+    writeBytes(cil, readBytes(testData(QStringLiteral("settings/Sorvenika.ini"))));
+    return cil;
+}
+
+// A settings file of the given lines (CR LF, Windows-1250).
+QString soubor(const QTemporaryDir& dir, const QStringList& radky) {
+    const QString cil = dir.filePath(QStringLiteral("s.ini"));
+    writeBytes(cil, cp1250::encode(radky.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+    return cil;
+}
+
+QStringList zakladni(const QStringList& uzivatel, const QString& dph = QStringLiteral("21"),
+                     const QString& pocet = QStringLiteral("13")) {
+    return QStringList{QStringLiteral("[NASTAVENI]"), QStringLiteral("DPH=") + dph,
+                       QStringLiteral("Pocet systemu=") + pocet, QStringLiteral("[UZIVATEL]")} +
+           uzivatel;
+}
+
+}  // namespace
+
+TEST(SouborNastaveni, ReadsARealisticFile) {
+    QTemporaryDir dir;
+    GlobalniData g;
+    const auto v = NactiIni(kopieVzoru(dir), g);
+    EXPECT_TRUE(v.varovani.isEmpty());
+    EXPECT_FALSE(v.chyba);
+    const Nastaveni& n = g.nastaveni;
+    EXPECT_EQ(n.DPH.raw(), 205000);
+    EXPECT_EQ(n.PocetSystemu, 13);
+    EXPECT_EQ(n.Prodejce, QStringLiteral("Komíny Žďár s.r.o."));
+    EXPECT_EQ(n.JmenoOZ, QStringLiteral("Jan Novák"));
+    EXPECT_EQ(n.Verze, QStringLiteral("0000000"));
+    EXPECT_EQ(n.IDOZ, 12);
+    EXPECT_EQ(n.ExtID, 57);
+    EXPECT_EQ(n.TypUzivatele, 1);
+    EXPECT_EQ(n.Pwd, QStringLiteral("aGVzbG8="));
+    EXPECT_EQ(n.PosledniSynchronizace, QDate(2009, 2, 1));
+    EXPECT_EQ(n.PlatnostCen, QStringLiteral("Ceny platné od 1. 1. 2026"));
+    ASSERT_EQ(g.Systemy.size(), 14u);
+    EXPECT_EQ(g.system(1).Sekce, QStringLiteral("MIV"));
+    EXPECT_EQ(g.system(13).Data, QStringLiteral("ORVIK.txt"));
+    EXPECT_EQ(g.system(10).PiktogramPrurez, QStringLiteral("Pict\\T-REMOL2S_p.gif||Pict\\T-REMOL2S_ps.gif"));
+    EXPECT_EQ(g.system(4).Info, QStringLiteral("Třívrstvý komín DORVA ; keramická vložka"));
+    EXPECT_THROW(g.system(14), RuntimeError);
+}
+
+TEST(SouborNastaveni, WritingBackChangesOnlyTheUsersNormalisedValues) {
+    QTemporaryDir dir;
+    const QString cesta = kopieVzoru(dir);
+    const QByteArray puvodni = readBytes(cesta);
+    GlobalniData g;
+    NactiIni(cesta, g);
+    ASSERT_TRUE(UlozIni(cesta, g.nastaveni));
+
+    QByteArray ocekavano = puvodni;
+    ocekavano.replace("PosledniSynchronizace=01.02.2009", "PosledniSynchronizace=1.2.2009");
+    ocekavano.replace(cp1250::encode(QStringLiteral("Prodejce=\"Komíny Žďár s.r.o.\"")),
+                      cp1250::encode(QStringLiteral("Prodejce=Komíny Žďár s.r.o.")));
+    ocekavano.replace(cp1250::encode(QStringLiteral("JmenoOZ=  Jan Novák  ")), cp1250::encode(QStringLiteral("JmenoOZ=Jan Novák")));
+    EXPECT_EQ(readBytes(cesta), ocekavano);
+
+    // A second round changes nothing at all.
+    GlobalniData g2;
+    NactiIni(cesta, g2);
+    ASSERT_TRUE(UlozIni(cesta, g2.nastaveni));
+    EXPECT_EQ(readBytes(cesta), ocekavano);
+}
+
+TEST(SouborNastaveni, FeatureFlagsAreDecodedOrFallBackToZeros) {
+    struct { QString ulozeno; QString verze; } cases[] = {
+        {QStringLiteral("MDAwMDAwMA=="), QStringLiteral("0000000")},
+        {QStringLiteral("MDAwMDAwMQ=="), QStringLiteral("0000001")},
+        {QStringLiteral("MDEw"), QStringLiteral("010")},            // shorter texts stay as decoded
+        {QStringLiteral("MDAwMDAwMDA="), QStringLiteral("0000000")},  // eight characters
+        {QStringLiteral(""), QStringLiteral("0000000")},
+        {QStringLiteral("MDA"), QStringLiteral("0000000")},           // below four characters
+        {QStringLiteral("abc!"), QStringLiteral("0000000")},          // not Base64 at all
+    };
+    QTemporaryDir dir;
+    for (const auto& c : cases) {
+        GlobalniData g;
+        NactiIni(soubor(dir, zakladni({QStringLiteral("Verze=") + c.ulozeno})), g);
+        EXPECT_EQ(g.nastaveni.Verze, c.verze) << c.ulozeno.toStdString();
+    }
+}
+
+TEST(SouborNastaveni, SettingFlagSevenIsStoredAtTheEnd) {
+    QTemporaryDir dir;
+    const QString cesta = soubor(dir, zakladni({QStringLiteral("Verze=MDAwMDAwMA==")}));
+    GlobalniData g;
+    NactiIni(cesta, g);
+    NastavPriznak(g.nastaveni.Verze, 7);
+    ASSERT_TRUE(UlozIni(cesta, g.nastaveni));
+    EXPECT_EQ(ini::cti(cesta, QStringLiteral("UZIVATEL"), QStringLiteral("Verze")), QStringLiteral("MDAwMDAwMQ=="));
+
+    QString kratka = QStringLiteral("01");
+    NastavPriznak(kratka, 4);
+    EXPECT_EQ(kratka, QStringLiteral("0101"));
+}
+
+TEST(SouborNastaveni, NumbersAndDatesOfTheUserSection) {
+    struct { QString radek; int idoz; qint32 extId; QDate datum; int typ; } cases[] = {
+        {QStringLiteral("ExtID=0"), 0, 1, QDate(2000, 1, 1), 0},
+        {QStringLiteral("ExtID=12abc"), 0, 12, QDate(2000, 1, 1), 0},
+        {QStringLiteral("IDOZ=2.5"), 2, 1, QDate(2000, 1, 1), 0},
+        {QStringLiteral("IDOZ=70000"), 0, 1, QDate(2000, 1, 1), 0},
+        {QStringLiteral("PosledniSynchronizace=5.12.2026"), 0, 1, QDate(2026, 12, 5), 0},
+        {QStringLiteral("PosledniSynchronizace=včera"), 0, 1, QDate(2000, 1, 1), 0},
+        {QStringLiteral("PosledniSynchronizace=31.2.2026"), 0, 1, QDate(2000, 1, 1), 0},
+        {QStringLiteral("PosledniSynchronizace=5.12"), 0, 1, QDate(2000, 1, 1), 0},
+        {QStringLiteral("Typ=1"), 0, 1, QDate(2000, 1, 1), 1},
+        {QStringLiteral("Typ=ano"), 0, 1, QDate(2000, 1, 1), 0},
+        {QStringLiteral("Typ=300"), 0, 1, QDate(2000, 1, 1), 0},
+    };
+    QTemporaryDir dir;
+    for (const auto& c : cases) {
+        GlobalniData g;
+        NactiIni(soubor(dir, zakladni({c.radek})), g);
+        EXPECT_EQ(g.nastaveni.IDOZ, c.idoz) << c.radek.toStdString();
+        EXPECT_EQ(g.nastaveni.ExtID, c.extId) << c.radek.toStdString();
+        EXPECT_EQ(g.nastaveni.PosledniSynchronizace, c.datum) << c.radek.toStdString();
+        EXPECT_EQ(g.nastaveni.TypUzivatele, c.typ) << c.radek.toStdString();
+    }
+}
+
+TEST(SouborNastaveni, MissingFileGivesDefaultsAndStopsTheStart) {
+    QTemporaryDir dir;
+    GlobalniData g;
+    const auto v = NactiIni(dir.filePath(QStringLiteral("chybi.ini")), g);
+    ASSERT_TRUE(v.chyba);
+    EXPECT_TRUE(v.chyba->contains(QStringLiteral("Pocet systemu")));
+    ASSERT_EQ(v.varovani.size(), 1);
+    EXPECT_TRUE(v.varovani[0].contains(QStringLiteral("DPH")));
+    const Nastaveni& n = g.nastaveni;
+    EXPECT_EQ(n.TypUzivatele, 0);
+    EXPECT_EQ(n.Verze, QStringLiteral("0000000"));
+    EXPECT_EQ(n.PosledniSynchronizace, QDate(2000, 1, 1));
+    EXPECT_EQ(n.ExtID, 1);
+    EXPECT_EQ(n.DPH.raw(), 0);
+}
+
+TEST(SouborNastaveni, BadNumbersOfTheInstallation) {
+    struct { QString dph, pocet; bool varovani, chyba; } cases[] = {
+        {QStringLiteral("21"), QStringLiteral("13"), false, false},
+        {QStringLiteral("dvacet"), QStringLiteral("13"), true, false},
+        {QStringLiteral("21"), QStringLiteral("12"), false, true},
+        {QStringLiteral("21"), QStringLiteral("0"), false, true},
+        {QStringLiteral("21"), QStringLiteral("40000"), false, true},
+        {QStringLiteral("21"), QStringLiteral("třináct"), false, true},
+    };
+    QTemporaryDir dir;
+    for (const auto& c : cases) {
+        GlobalniData g;
+        const auto v = NactiIni(soubor(dir, zakladni({}, c.dph, c.pocet)), g);
+        EXPECT_EQ(!v.varovani.isEmpty(), c.varovani) << c.dph.toStdString();
+        EXPECT_EQ(v.chyba.has_value(), c.chyba) << c.pocet.toStdString();
+    }
+}
+
+TEST(SouborNastaveni, LongValuesAreCutAsTheyWereStored) {
+    QTemporaryDir dir;
+    const QString dlouhy(200, QLatin1Char('x'));
+    QStringList radky = zakladni({QStringLiteral("Prodejce=") + dlouhy});
+    radky << QStringLiteral("[SYSTEMY]") << QStringLiteral("1System=MIV") << QStringLiteral("[MIV]")
+          << QStringLiteral("Nazev=") + QString(70, QLatin1Char('n'));
+    GlobalniData g;
+    NactiIni(soubor(dir, radky), g);
+    EXPECT_EQ(g.nastaveni.Prodejce, dlouhy.left(127));
+    EXPECT_EQ(g.system(1).Nazev, QString(63, QLatin1Char('n')));
+}
+
+TEST(SouborNastaveni, AFailedWriteIsReported) {
+    QTemporaryDir dir;
+    Nastaveni n;
+    EXPECT_FALSE(UlozIni(dir.filePath(QStringLiteral("neni/slozka/Sorvenika.ini")), n));
+}

@@ -1,0 +1,38 @@
+#include "platform/Errors.h"
+#include "support/TestSupport.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+class Vadny : public QObject {
+public:
+    int udalosti = 0;
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::User) {
+            ++udalosti;
+            throw ChybaPreteceni();
+        }
+        return QObject::event(e);
+    }
+};
+}  // namespace
+
+TEST(EventBoundary, ARunTimeErrorInAHandlerIsShownAndTheProgramGoesOn) {
+    FakeServices sluzby;
+    Vadny o;
+    QCoreApplication::postEvent(&o, new QEvent(QEvent::User));
+    QCoreApplication::postEvent(&o, new QEvent(QEvent::User));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(o.udalosti, 2);
+    ASSERT_EQ(sluzby.dialogs.zpravy.size(), 2);
+    EXPECT_EQ(sluzby.dialogs.zpravy[0].text, QStringLiteral("Chyba č. 6: Přetečení (Overflow)"));
+    EXPECT_EQ(sluzby.dialogs.zpravy[0].ikona, Ikona::Kriticka);
+
+    bool dalsi = false;
+    QTimer::singleShot(0, [&] { dalsi = true; });
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dalsi);
+}
