@@ -1,0 +1,111 @@
+#include "net/clsBase64.h"
+#include "platform/Errors.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+int chybaZ(const auto& volani) {
+    try {
+        volani();
+    } catch (const RuntimeError& e) {
+        return e.cislo();
+    }
+    return 0;
+}
+
+}  // namespace
+
+TEST(Base64, Rfc4648VectorsBothWays) {
+    const std::pair<QByteArray, QByteArray> vektory[] = {
+        {"", ""},         {"f", "Zg=="},        {"fo", "Zm8="},         {"foo", "Zm9v"},
+        {"foob", "Zm9vYg=="}, {"fooba", "Zm9vYmE="}, {"foobar", "Zm9vYmFy"},
+        {"abc", "YWJj"},  {"0000000", "MDAwMDAwMA=="}, {"0000001", "MDAwMDAwMQ=="},
+    };
+    for (const auto& [bajty, text] : vektory) {
+        EXPECT_EQ(clsBase64::Encode(bajty), text) << bajty.constData();
+        EXPECT_EQ(clsBase64::Decode(text), bajty) << text.constData();
+        EXPECT_EQ(clsBase64::Encode(QString::fromLatin1(bajty)), QString::fromLatin1(text));
+        EXPECT_EQ(clsBase64::Decode(QString::fromLatin1(text)), QString::fromLatin1(bajty));
+    }
+}
+
+TEST(Base64, TextTravelsAsWindows1250NotUtf8) {
+    const QString text = QStringLiteral("žluťoučký kůň");
+    EXPECT_EQ(clsBase64::Encode(text), QStringLiteral("nmx1nW916Gv9IGv58g=="));
+    EXPECT_EQ(clsBase64::Decode(QStringLiteral("nmx1nW916Gv9IGv58g==")), text);
+    // Every byte value survives the text form: \x81 and the like are characters of their own.
+    QByteArray vsechny(256, Qt::Uninitialized);
+    for (int i = 0; i < 256; ++i) vsechny[i] = static_cast<char>(i);
+    EXPECT_EQ(clsBase64::Encode(vsechny), vsechny.toBase64());
+    const QString zpet = clsBase64::Decode(QString::fromLatin1(vsechny.toBase64()));
+    ASSERT_EQ(zpet.size(), 256);
+    EXPECT_EQ(clsBase64::Encode(zpet), QString::fromLatin1(vsechny.toBase64()));
+}
+
+// Qt's codec is a second, independent reader and writer.
+TEST(Base64, AgreesWithQtOnRandomBytesOfEveryLength) {
+    std::mt19937 gen(12345);
+    for (int n = 0; n < 200; ++n) {
+        QByteArray bajty(n, Qt::Uninitialized);
+        for (char& c : bajty) c = static_cast<char>(gen());
+        const QByteArray text = clsBase64::Encode(bajty);
+        ASSERT_EQ(text, bajty.toBase64()) << n;
+        ASSERT_EQ(clsBase64::Decode(text), bajty) << n;
+        ASSERT_EQ(clsBase64::Decode(clsBase64::ClearCRLF(clsBase64::MakeLine(text))), bajty) << n;
+    }
+}
+
+TEST(Base64, ShortAndRaggedInputGivesOnlyDecodedBytes) {
+    const std::pair<QByteArray, QByteArray> pripady[] = {
+        {"Y", ""}, {"YW", ""}, {"YWJ", ""}, {"===", ""},
+        // A tail of 1 to 3 characters is ignored and adds no filler.
+        {"YWJjZ", "abc"}, {"YWJjZm", "abc"}, {"YWJjZm9", "abc"}, {"YWJjZ=", "abc"},
+        {"Zm8=X", "fo"}, {"YQ==YQ", "a"},
+        // Pads inside the text skip their bytes without leaving a gap.
+        {"YQ==YWJj", "aabc"},
+    };
+    for (const auto& [text, bajty] : pripady) {
+        EXPECT_EQ(clsBase64::Decode(text), bajty) << text.constData();
+        EXPECT_EQ(clsBase64::DecodeChecked(text), std::optional<QByteArray>(bajty)) << text.constData();
+    }
+}
+
+TEST(Base64, CharactersOutsideTheAlphabetAreError13) {
+    const QByteArray spatne[] = {"YWJj\r\nYWJj", "YWJj YWJj", "YW-j", QByteArray("YWJ\0", 4), "YWJ\xE9", "MDAw!DAwMA=="};
+    for (const QByteArray& text : spatne) {
+        EXPECT_EQ(chybaZ([&] { clsBase64::Decode(text); }), 13) << text.toHex().constData();
+        EXPECT_FALSE(clsBase64::DecodeChecked(text).has_value()) << text.toHex().constData();
+        EXPECT_FALSE(clsBase64::DecodeChecked(QString::fromLatin1(text)).has_value());
+    }
+    // Only whole groups are looked at, so a bad character in an ignored tail passes.
+    EXPECT_EQ(clsBase64::Decode(QByteArray("YWJj!")), QByteArray("abc"));
+    // A character outside Windows-1250 cannot slip through as a valid symbol.
+    EXPECT_EQ(chybaZ([] { clsBase64::Decode(QStringLiteral("YWJ\u4E00")); }), 13);
+}
+
+TEST(Base64, MakeLineBreaksAt76AndClearCRLFUndoesIt) {
+    auto znaky = [](int n) {
+        QByteArray t(n, Qt::Uninitialized);
+        for (int i = 0; i < n; ++i) t[i] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"[i % 36];
+        return t;
+    };
+    const QByteArray x76 = znaky(76), x152 = znaky(152), x77 = znaky(77);
+    const std::pair<QByteArray, QByteArray> pripady[] = {
+        {"", "\r\n"},
+        {znaky(75), znaky(75) + "\r\n"},
+        {x76, x76 + "\r\n\r\n"},
+        {x77, x76 + "\r\n" + x77.right(1) + "\r\n"},
+        {x152, x152.left(76) + "\r\n" + x152.mid(76) + "\r\n\r\n"},
+        {znaky(160), znaky(160).left(76) + "\r\n" + znaky(160).mid(76, 76) + "\r\n" + znaky(160).right(8) + "\r\n"},
+    };
+    for (const auto& [text, radky] : pripady) {
+        EXPECT_EQ(clsBase64::MakeLine(text), radky) << text.size();
+        EXPECT_EQ(clsBase64::ClearCRLF(clsBase64::MakeLine(text)), text) << text.size();
+        EXPECT_EQ(clsBase64::MakeLine(QString::fromLatin1(text)), QString::fromLatin1(radky)) << text.size();
+        EXPECT_EQ(clsBase64::ClearCRLF(clsBase64::MakeLine(QString::fromLatin1(text))), QString::fromLatin1(text));
+    }
+    EXPECT_EQ(clsBase64::ClearCRLF(QStringLiteral("a\rb\nc\r\n\n\rd")), QStringLiteral("abcd"));
+}

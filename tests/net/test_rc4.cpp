@@ -1,0 +1,103 @@
+#include "net/clsRC4.h"
+#include "platform/Errors.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray keystream(const QByteArray& klic, int delka) {
+    clsRC4 rc4;
+    rc4.RC4ini(klic);
+    return rc4.EnDeCrypt(QByteArray(delka, '\0'));
+}
+
+int chybaZ(const auto& volani) {
+    try {
+        volani();
+    } catch (const RuntimeError& e) {
+        return e.cislo();
+    }
+    return 0;
+}
+
+}  // namespace
+
+// Published keystreams, so enciphering is checked against someone else's RC4.
+TEST(RC4, Rfc6229Keystreams) {
+    const struct { QByteArray klic; int offset; const char* hex; } vektory[] = {
+        {QByteArray::fromHex("0102030405"), 0, "b2396305f03dc027ccc3524a0a1118a8"},
+        {QByteArray::fromHex("0102030405"), 16, "6982944f18fc82d589c403a47a0d0919"},
+        {QByteArray::fromHex("0102030405"), 240, "28cb1132c96ce286421dcaadb8b69eae"},
+        {QByteArray::fromHex("0102030405"), 4096, "ff25b58995996707e51fbdf08b34d875"},
+        {QByteArray::fromHex("0102030405060708090a0b0c0d0e0f10"), 0, "9ac7cc9a609d1ef7b2932899cde41b97"},
+    };
+    for (const auto& v : vektory) {
+        EXPECT_EQ(keystream(v.klic, v.offset + 16).mid(v.offset).toHex(), QByteArray(v.hex)) << v.offset;
+    }
+}
+
+TEST(RC4, TextVectorsAndRoundTrip) {
+    const struct { const char* klic; const char* text; const char* hex; } vektory[] = {
+        {"Key", "Plaintext", "bbf316e8d940af0ad3"},
+        {"Wiki", "pedia", "1021bf0420"},
+        {"Secret", "Attack at dawn", "45a01f645fc35b383552544b9bf5"},
+    };
+    for (const auto& v : vektory) {
+        clsRC4 rc4;
+        rc4.RC4ini(QString::fromLatin1(v.klic));
+        const QString sifra = rc4.EnDeCrypt(QString::fromLatin1(v.text));
+        const QByteArray bajty = QByteArray::fromHex(v.hex);
+        ASSERT_EQ(sifra.size(), bajty.size());
+        EXPECT_EQ(QByteArray(v.text).size(), sifra.size());
+        rc4.RC4ini(QString::fromLatin1(v.klic));
+        EXPECT_EQ(rc4.EnDeCrypt(QByteArray(v.text)), bajty) << v.klic;
+        rc4.RC4ini(QString::fromLatin1(v.klic));
+        EXPECT_EQ(rc4.EnDeCrypt(sifra), QString::fromLatin1(v.text)) << v.klic;
+    }
+    // Czech text in the key and the message goes through Windows-1250 and back unchanged.
+    clsRC4 rc4;
+    const QString zprava = QStringLiteral("Objednávka: žluťoučký kůň €\r\n");
+    rc4.RC4ini(QStringLiteral("žluť"));
+    const QString sifra = rc4.EnDeCrypt(zprava);
+    EXPECT_NE(sifra, zprava);
+    rc4.RC4ini(QStringLiteral("žluť"));
+    EXPECT_EQ(rc4.EnDeCrypt(sifra), zprava);
+}
+
+// Keystreams of the two keys the program sends with, computed during development with a separate
+// Python RC4 that reproduces the RFC 6229 vectors above. The keys are their 32 characters as text;
+// hex-decoding them would give different streams.
+TEST(RC4, ProgramKeysAreTakenAsText) {
+    EXPECT_EQ(keystream("e3b94c07a51f6d28c9e0b7a43d12f865", 16).toHex(), QByteArray("eb75a49600abde2243edd053efed1e21"));
+    EXPECT_EQ(keystream("5f08c2d7e19a4b63f2c58e0d7a91b34c", 16).toHex(), QByteArray("0c4cd39ce5b07659a0d3b286760ff486"));
+    EXPECT_NE(keystream(QByteArray::fromHex("e3b94c07a51f6d28c9e0b7a43d12f865"), 16),
+              keystream("e3b94c07a51f6d28c9e0b7a43d12f865", 16));
+    // A Czech key is its Windows-1250 bytes (same Python check).
+    clsRC4 rc4;
+    rc4.RC4ini(QStringLiteral("žluť"));
+    EXPECT_EQ(rc4.EnDeCrypt(QByteArray(8, '\0')).toHex(), QByteArray("c2b70eea47e8c68a"));
+}
+
+TEST(RC4, OneCharacterKeyRepeatsThatByte) {
+    const QByteArray a = keystream("A", 16);
+    EXPECT_EQ(a.toHex(), QByteArray("c2cbe63dc0a3cda1baab695ce4f0352b"));
+    EXPECT_EQ(keystream("AAAAAAA", 16), a);
+    EXPECT_NE(keystream("B", 16), a);
+}
+
+TEST(RC4, SecondCallRestartsIndicesOnTheChangedPermutation) {
+    clsRC4 rc4;
+    rc4.RC4ini(QByteArray("Key"));
+    EXPECT_EQ(rc4.EnDeCrypt(QByteArray(8, '\0')).toHex(), QByteArray("eb9f7781b734ca72"));
+    EXPECT_EQ(rc4.EnDeCrypt(QByteArray(8, '\0')).toHex(), QByteArray("557b4affe2ef0e57"));
+}
+
+TEST(RC4, EmptyKeyAndMissingKey) {
+    clsRC4 rc4;
+    EXPECT_EQ(chybaZ([&] { rc4.EnDeCrypt(QByteArray("text")); }), 5);
+    EXPECT_EQ(rc4.EnDeCrypt(QByteArray()), QByteArray());
+    EXPECT_EQ(chybaZ([&] { rc4.RC4ini(QString()); }), 5);
+    EXPECT_EQ(chybaZ([&] { rc4.RC4ini(QByteArray()); }), 5);
+    rc4.RC4ini(QByteArray("Key"));
+    EXPECT_EQ(rc4.EnDeCrypt(QString()), QString());
+}
