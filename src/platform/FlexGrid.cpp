@@ -4,21 +4,43 @@
 #include "platform/Regional.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace {
 
 RuntimeError chybaIndexu() { return RuntimeError(381, QStringLiteral("Neplatný index řádku nebo sloupce")); }
 RuntimeError chybaHodnoty() { return RuntimeError(380, QStringLiteral("Neplatná hodnota vlastnosti")); }
 
-Qt::Alignment zarovnaniQt(FlexGrid::Zarovnani z, const QString& text) {
+Qt::Alignment zarovnaniQt(FlexGrid::Zarovnani z, QStringView text) {
     switch (z) {
     case FlexGrid::VlevoStred: return Qt::AlignLeft | Qt::AlignVCenter;
     case FlexGrid::StredStred: return Qt::AlignHCenter | Qt::AlignVCenter;
     case FlexGrid::VpravoStred: return Qt::AlignRight | Qt::AlignVCenter;
     case FlexGrid::Obecne: break;
     }
-    return (Regional::current().IsNumeric(text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    return (Regional::current().IsNumeric(text.toString()) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+}
+
+// Cell c of a row's TAB-joined text; past the last field it is empty.
+QStringView pole(QStringView s, int c) {
+    qsizetype od = 0;
+    for (int i = 0; i < c; ++i) {
+        const qsizetype tab = s.indexOf(u'\t', od);
+        if (tab < 0) return {};
+        od = tab + 1;
+    }
+    const qsizetype tab = s.indexOf(u'\t', od);
+    return s.mid(od, (tab < 0 ? s.size() : tab) - od);
+}
+
+// The text of the first n fields (fields beyond a grid's columns are not kept).
+QString prvniPole(const QString& s, int n) {
+    qsizetype od = 0;
+    for (int i = 0; i < n; ++i) {
+        const qsizetype tab = s.indexOf(u'\t', od);
+        if (tab < 0) return s;
+        od = tab + 1;
+    }
+    return s.left(od > 0 ? od - 1 : 0);
 }
 
 }  // namespace
@@ -28,15 +50,32 @@ FlexGrid::FlexGrid(int rows, int cols, QObject* parent) : QAbstractTableModel(pa
     m_sloupcu = cols;
     m_sirky.assign(cols, -1);
     m_zarovnani.assign(cols, Obecne);
-    m_radky.assign(rows, novyRadek());
+    m_radky.resize(rows);
     m_row = m_rowSel = std::min(m_pevnych, std::max(rows - 1, 0));
     m_topRow = m_pevnych;
 }
 
-FlexGrid::Radek FlexGrid::novyRadek() const {
-    Radek r;
+void FlexGrid::rozloz(Radek& r) const {
+    if (r.rozlozeny) return;
     r.bunky.resize(m_sloupcu);
-    return r;
+    for (int c = 0; c < m_sloupcu; ++c) r.bunky[c] = pole(r.spojeny, c).toString();
+    r.spojeny.clear();
+    r.rozlozeny = true;
+}
+
+FlexGrid::Format FlexGrid::format(int r, int c) const {
+    kontrolaRadku(r);
+    kontrolaSloupce(c);
+    const auto& f = m_radky[r].formaty;
+    return f.empty() ? Format{} : f[c];
+}
+
+FlexGrid::Format& FlexGrid::formatProZapis(int r, int c) {
+    kontrolaRadku(r);
+    kontrolaSloupce(c);
+    auto& f = m_radky[r].formaty;
+    if (f.empty()) f.resize(m_sloupcu);
+    return f[c];
 }
 
 void FlexGrid::kontrolaRadku(int r) const {
@@ -121,7 +160,7 @@ void FlexGrid::setRows(int n) {
     const int stare = Rows();
     if (n > stare) {
         if (m_redraw) beginInsertRows({}, radekModelu(stare), radekModelu(n - 1));
-        m_radky.resize(n, novyRadek());
+        m_radky.resize(n);
         if (m_redraw) endInsertRows();
     } else if (n < stare) {
         if (m_redraw) beginRemoveRows({}, radekModelu(n), radekModelu(stare - 1));
@@ -140,7 +179,11 @@ void FlexGrid::setCols(int n) {
         else beginRemoveColumns({}, n, stare - 1);
     }
     m_sloupcu = n;
-    for (Radek& r : m_radky) r.bunky.resize(n);
+    for (Radek& r : m_radky) {
+        if (r.rozlozeny) r.bunky.resize(n);
+        else if (n < stare) r.spojeny = prvniPole(r.spojeny, n);
+        if (!r.formaty.empty()) r.formaty.resize(n);
+    }
     m_sirky.resize(n, -1);
     m_zarovnani.resize(n, Obecne);
     if (m_redraw) {
@@ -162,12 +205,8 @@ void FlexGrid::setFixedRows(int n) {
 void FlexGrid::AddItem(const QString& text, int index) {
     if (index == -1) index = Rows();
     if (index < m_pevnych || index > Rows()) throw chybaIndexu();
-    Radek radek = novyRadek();
-    int c = 0;
-    for (const QStringView pole : QStringView(text).tokenize(u'\t')) {
-        if (c >= m_sloupcu) break;
-        radek.bunky[c++].text = pole.toString();
-    }
+    Radek radek;
+    radek.spojeny = prvniPole(text, m_sloupcu);
     if (m_redraw) beginInsertRows({}, radekModelu(index), radekModelu(index));
     m_radky.insert(m_radky.begin() + index, std::move(radek));
     if (m_redraw) endInsertRows();
@@ -182,50 +221,48 @@ void FlexGrid::RemoveItem(int row) {
 }
 
 void FlexGrid::Clear() {
-    for (Radek& r : m_radky)
-        for (Bunka& b : r.bunky) b = Bunka{};
+    for (Radek& r : m_radky) r = Radek{{}, {}, false, {}, r.vyska};
     radkyZmeneny(0, Rows() - 1);
 }
 
 // --- cells ---------------------------------------------------------------------------------------
 
-QString FlexGrid::TextMatrix(int r, int c) const {
+QStringView FlexGrid::TextView(int r, int c) const {
     kontrolaRadku(r);
     kontrolaSloupce(c);
-    return m_radky[r].bunky[c].text;
+    const Radek& radek = m_radky[r];
+    return radek.rozlozeny ? QStringView(radek.bunky[c]) : pole(radek.spojeny, c);
+}
+
+QString FlexGrid::TextMatrix(int r, int c) const {
+    const QStringView v = TextView(r, c);
+    const Radek& radek = m_radky[r];
+    if (radek.rozlozeny) return radek.bunky[c];
+    return v.size() == radek.spojeny.size() ? radek.spojeny : v.toString();
 }
 
 void FlexGrid::setTextMatrix(int r, int c, const QString& text) {
     kontrolaRadku(r);
     kontrolaSloupce(c);
-    m_radky[r].bunky[c].text = text;
+    rozloz(m_radky[r]);
+    m_radky[r].bunky[c] = text;
     bunkaZmenena(r, c, {Qt::DisplayRole, Qt::EditRole, Qt::TextAlignmentRole});
 }
 
-int FlexGrid::CellForeColorAt(int r, int c) const {
-    kontrolaRadku(r);
-    kontrolaSloupce(c);
-    return m_radky[r].bunky[c].barva;
-}
+int FlexGrid::CellForeColorAt(int r, int c) const { return format(r, c).barva; }
 
 void FlexGrid::setCellForeColorAt(int r, int c, int bgr) {
     kontrolaRadku(r);
     kontrolaSloupce(c);
     if (bgr < 0 || bgr > 0xFFFFFF) throw chybaHodnoty();
-    m_radky[r].bunky[c].barva = bgr;
+    formatProZapis(r, c).barva = bgr;
     bunkaZmenena(r, c, {BarvaRole});
 }
 
-bool FlexGrid::CellFontBoldAt(int r, int c) const {
-    kontrolaRadku(r);
-    kontrolaSloupce(c);
-    return m_radky[r].bunky[c].tucne;
-}
+bool FlexGrid::CellFontBoldAt(int r, int c) const { return format(r, c).tucne; }
 
 void FlexGrid::setCellFontBoldAt(int r, int c, bool b) {
-    kontrolaRadku(r);
-    kontrolaSloupce(c);
-    m_radky[r].bunky[c].tucne = b;
+    formatProZapis(r, c).tucne = b;
     bunkaZmenena(r, c, {TucneRole});
 }
 
@@ -340,21 +377,21 @@ void FlexGrid::Sort() {
     kontrolaSloupce(m_col);
     const int c = m_col;
 
-    // poradi[i] = the old row that becomes row prvni + i
-    std::vector<int> poradi(posledni - prvni + 1);
-    std::iota(poradi.begin(), poradi.end(), prvni);
-    std::stable_sort(poradi.begin(), poradi.end(), [&](int a, int b) {
-        return QStringView(m_radky[a].bunky[c].text) < QStringView(m_radky[b].bunky[c].text);
-    });
+    // poradi[i].second = the old row that becomes row prvni + i
+    std::vector<std::pair<QStringView, int>> poradi;
+    poradi.reserve(posledni - prvni + 1);
+    for (int r = prvni; r <= posledni; ++r) poradi.emplace_back(TextView(r, c), r);
+    std::stable_sort(poradi.begin(), poradi.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
 
     if (m_redraw) emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     std::vector<Radek> serazene;
     serazene.reserve(poradi.size());
-    for (int stary : poradi) serazene.push_back(std::move(m_radky[stary]));
+    for (const auto& p : poradi) serazene.push_back(std::move(m_radky[p.second]));
     std::move(serazene.begin(), serazene.end(), m_radky.begin() + prvni);
     if (m_redraw) {
         std::vector<int> novyRadek(poradi.size());
-        for (size_t i = 0; i < poradi.size(); ++i) novyRadek[poradi[i] - prvni] = prvni + static_cast<int>(i);
+        for (size_t i = 0; i < poradi.size(); ++i) novyRadek[poradi[i].second - prvni] = prvni + static_cast<int>(i);
         const QModelIndexList stare = persistentIndexList();
         QModelIndexList nove;
         nove.reserve(stare.size());
@@ -379,14 +416,16 @@ int FlexGrid::columnCount(const QModelIndex& parent) const {
 
 QVariant FlexGrid::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
-    const int c = index.column();
-    const Bunka& b = m_radky[radekMrizky(index.row())].bunky[c];
+    return bunka(radekMrizky(index.row()), index.column(), role);
+}
+
+QVariant FlexGrid::bunka(int r, int c, int role) const {
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::EditRole: return b.text;
-    case Qt::TextAlignmentRole: return static_cast<int>(zarovnaniQt(m_zarovnani[c], b.text));
-    case BarvaRole: return b.barva;
-    case TucneRole: return m_fontBold || b.tucne;
+    case Qt::EditRole: return TextMatrix(r, c);
+    case Qt::TextAlignmentRole: return static_cast<int>(zarovnaniQt(m_zarovnani[c], TextView(r, c)));
+    case BarvaRole: return format(r, c).barva;
+    case TucneRole: return m_fontBold || format(r, c).tucne;
     default: return {};
     }
 }
@@ -400,12 +439,5 @@ QVariant FlexGrid::headerData(int section, Qt::Orientation o, int role) const {
     if (role == SirkaRole) return ColWidth(section);
     if (role == VyskaRole) return m_pevnych > 0 ? RowHeight(0) : 0;
     if (m_pevnych == 0) return {};
-    const Bunka& b = m_radky[0].bunky[section];
-    switch (role) {
-    case Qt::DisplayRole: return b.text;
-    case Qt::TextAlignmentRole: return static_cast<int>(zarovnaniQt(m_zarovnani[section], b.text));
-    case BarvaRole: return b.barva;
-    case TucneRole: return m_fontBold || b.tucne;
-    default: return {};
-    }
+    return bunka(0, section, role);
 }

@@ -47,6 +47,7 @@ public:
     void Clear();              // every cell's text and format; sizes stay
 
     QString TextMatrix(int r, int c) const;
+    QStringView TextView(int r, int c) const;  // valid until the grid next changes
     void setTextMatrix(int r, int c, const QString& text);
     QString Text() const { return TextMatrix(m_row, m_col); }
     void setText(const QString& text) { setTextMatrix(m_row, m_col, text); }
@@ -113,19 +114,26 @@ signals:
     void pismoZmeneno();                   // FontBold or FontSize
 
 private:
-    struct Bunka {
-        QString text;
+    struct Format {
         int barva = 0;
         bool tucne = false;
     };
+    // A row keeps the text AddItem got, shared with the caller and cut into cells on reading,
+    // so a bulk fill costs no allocation per cell; the first write into a row splits it.
     struct Radek {
-        std::vector<Bunka> bunky;
-        int vyska = -1;  // -1: the default height
+        QString spojeny;
+        QList<QString> bunky;
+        bool rozlozeny = false;
+        std::vector<Format> formaty;  // empty: every cell black and not bold
+        int vyska = -1;               // -1: the default height
     };
 
     void kontrolaRadku(int r) const;
     void kontrolaSloupce(int c) const;
-    Radek novyRadek() const;
+    void rozloz(Radek& r) const;
+    Format format(int r, int c) const;
+    QVariant bunka(int r, int c, int role) const;
+    Format& formatProZapis(int r, int c);
     void bunkaZmenena(int r, int c, const QList<int>& roles);
     void radkyZmeneny(int r1, int r2);  // every cell of rows r1..r2 changed
     void vyskaZmenena(int r1, int r2);
