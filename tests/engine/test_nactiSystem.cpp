@@ -172,13 +172,3 @@ TEST_F(NacteniFixture, FileShapes) {
     EXPECT_TRUE(sluzby.dialogs.zpravy[0].text.endsWith(QStringLiteral("Chybi.txt neexistuje !")));
     EXPECT_EQ(g.dataSystemu.Polozky.radku(), 2);
 }
-
-TEST_F(NacteniFixture, ReloadDiscardsTheOldCosting) {
-    GlobalniData g = stavSTestSystemem();
-    ASSERT_TRUE(NactiSystem(g, cenik));
-    g.dataSystemu.Polozky(1, 1).Ks = 5;
-    g.dataSystemu.Polozky(1, 9).Nazev = QStringLiteral("volný");
-    ASSERT_TRUE(NactiSystem(g, cenik));
-    EXPECT_EQ(g.dataSystemu.Polozky(1, 1).Ks, 0);
-    EXPECT_EQ(g.dataSystemu.Polozky(1, 9).Nazev, QString());
-}

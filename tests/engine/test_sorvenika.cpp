@@ -356,46 +356,29 @@ TEST(ZaokrouhliVysku, HalvesAtOrdinaryHeightsRoundAsIeeeDouble) {
 TEST(VymazSorveniku, ErasesTheCostingAndKeepsTheRest) {
     GlobalniData g;
     SorvenikaParametry& p = g.sorvenikaParametry;
+    const auto seznamy = {&p.ZakladniSoupravy, &p.Sady, &p.SadyStred, &p.SoupravyPaty};
     g.dataSystemu.Polozky.vytvor(2, 3);
     g.dataSystemu.Prurezy.vytvor(2);
     g.dataSystemu.SachtaPovolena.vytvor(2);
-    for (SeznamSouprav* s : {&p.ZakladniSoupravy, &p.Sady, &p.SadyStred, &p.SoupravyPaty}) s->vytvor(2);
-    p.System = QStringLiteral("MIV");
-    p.Prurez = QStringLiteral("14");
-    p.Poznamka = QStringLiteral("pozn");
-    p.Zaznam.Nazev = QStringLiteral("MIV");
-    p.Zaznam.Data = QStringLiteral("MIV.txt");
-    p.Zaznam.PiktogramTisk = QStringLiteral("x.gif");
-    p.SystemKod = 1;
-    p.IdPrurez = Integer(2);
-    g.AktRadek = Integer(5);
-    g.AktSloupec = Integer(3);
-    p.PocetRadku = Integer(3);
-    p.PocetPrurezu = Integer(2);
-    p.PocetNapojovacichDilu = Integer(2);
-    p.Vyska = 7.33f;
-    p.Ukonceni = 3;
-    p.VyskaUkonceni = 1.5f;
-    p.IdVyskaPlaste = Integer(4);
-    p.DruhPlaste = 2;
-    p.PocetPytlu = 3;
-    p.PocetCihel = 120;
-    p.DruhCihly = 2;
-    p.PocetTyciOrlex = 4;
-    p.PocetDiluOrlex = 20;
-    p.PocetZSLKT = 2;
+    for (SeznamSouprav* s : seznamy) s->vytvor(2);
+    const auto texty = {&p.System, &p.Prurez, &p.Poznamka, &p.Zaznam.Nazev, &p.Zaznam.Data, &p.Zaznam.PiktogramTisk};
+    for (QString* t : texty) *t = QStringLiteral("x");
+    const auto cela = {&p.IdPrurez, &g.AktRadek, &g.AktSloupec, &p.PocetRadku, &p.PocetPrurezu,
+                       &p.PocetNapojovacichDilu, &p.IdVyskaPlaste};
+    for (Integer* i : cela) *i = Integer(3);
+    const auto dlouha = {&p.SystemKod, &p.Ukonceni, &p.DruhPlaste, &p.DruhCihly};
+    for (int* i : dlouha) *i = 2;
+    const auto realna = {&p.Vyska, &p.VyskaUkonceni, &p.PocetPytlu, &p.PocetCihel, &p.PocetTyciOrlex,
+                         &p.PocetDiluOrlex, &p.PocetZSLKT};
+    for (float* f : realna) *f = 1.5f;
     p.Sachta = true;
     // Kept:
     g.PocetVolnychRadku = 10;
     g.PopisSadyOrlex = QStringLiteral("Orlex");
     p.Prislusenstvi(35) = true;
-    p.Kourovod = Integer(1);
-    p.Kourovod2 = Integer(1);
-    p.PocetTermoTvarnic = Integer(6);
-    p.SoupravaKEPO = Integer(1);
-    p.HorniDvirka = true;
-    p.DruheNapojeni = true;
-    p.DruhPaty = Integer(2);
+    const auto drzena = {&p.Kourovod, &p.Kourovod2, &p.PocetTermoTvarnic, &p.SoupravaKEPO, &p.DruhPaty};
+    for (Integer* i : drzena) *i = Integer(1);
+    p.HorniDvirka = p.DruheNapojeni = true;
     g.Koeficient = 0.85f;
     g.nastaveni.DPH = Currency::fromInt(21);
     g.Systemy.resize(3);
@@ -405,27 +388,19 @@ TEST(VymazSorveniku, ErasesTheCostingAndKeepsTheRest) {
     EXPECT_TRUE(g.dataSystemu.Polozky.prazdna());
     EXPECT_TRUE(g.dataSystemu.Prurezy.prazdne());
     EXPECT_TRUE(g.dataSystemu.SachtaPovolena.prazdne());
-    for (const SeznamSouprav* s : {&p.ZakladniSoupravy, &p.Sady, &p.SadyStred, &p.SoupravyPaty}) EXPECT_TRUE(s->prazdne());
-    for (const QString* s : {&p.System, &p.Prurez, &p.Poznamka, &p.Zaznam.Nazev, &p.Zaznam.Data, &p.Zaznam.PiktogramTisk})
-        EXPECT_TRUE(s->isEmpty());
-    for (int v : {p.SystemKod, int(p.IdPrurez), int(g.AktRadek), int(g.AktSloupec), int(p.PocetRadku), int(p.PocetPrurezu),
-                  int(p.PocetNapojovacichDilu), int(p.Ukonceni), int(p.IdVyskaPlaste), int(p.DruhPlaste), int(p.DruhCihly)})
-        EXPECT_EQ(v, 0);
-    for (float v : {p.Vyska, p.VyskaUkonceni, p.PocetPytlu, p.PocetCihel, p.PocetTyciOrlex, p.PocetDiluOrlex, p.PocetZSLKT})
-        EXPECT_EQ(v, 0);
+    for (const SeznamSouprav* s : seznamy) EXPECT_TRUE(s->prazdne());
+    for (const QString* t : texty) EXPECT_TRUE(t->isEmpty());
+    for (const Integer* i : cela) EXPECT_EQ(*i, 0);
+    for (const int* i : dlouha) EXPECT_EQ(*i, 0);
+    for (const float* f : realna) EXPECT_EQ(*f, 0);
     EXPECT_FALSE(p.Sachta);
 
     EXPECT_EQ(g.PocetVolnychRadku, 10);
     EXPECT_EQ(g.PopisSadyOrlex, QStringLiteral("Orlex"));
     EXPECT_EQ(p.Prislusenstvi.horni(), 35);
     EXPECT_TRUE(p.Prislusenstvi(35));
-    EXPECT_EQ(p.Kourovod, 1);
-    EXPECT_EQ(p.Kourovod2, 1);
-    EXPECT_EQ(p.PocetTermoTvarnic, 6);
-    EXPECT_EQ(p.SoupravaKEPO, 1);
-    EXPECT_TRUE(p.HorniDvirka);
-    EXPECT_TRUE(p.DruheNapojeni);
-    EXPECT_EQ(p.DruhPaty, 2);
+    for (const Integer* i : drzena) EXPECT_EQ(*i, 1);
+    EXPECT_TRUE(p.HorniDvirka && p.DruheNapojeni);
     EXPECT_EQ(g.Koeficient, 0.85f);
     EXPECT_EQ(g.nastaveni.DPH, Currency::fromInt(21));
     EXPECT_EQ(g.Systemy.size(), 3u);
