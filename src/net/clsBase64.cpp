@@ -20,7 +20,7 @@ constexpr std::array<int, 256> kHodnoty = [] {
     return t;
 }();
 
-// Empty when a character is outside the alphabet.
+// No value when a character of a whole group is outside the alphabet and "=".
 std::optional<QByteArray> dekoduj(const QByteArray& vstup) {
     const qsizetype n = vstup.size();
     if (n < 4) return QByteArray();

@@ -1,5 +1,6 @@
 #include "app/SouborNastaveni.h"
 #include "platform/Cp1250.h"
+#include "platform/Errors.h"
 #include "platform/IniFile.h"
 #include "support/TestSupport.h"
 
@@ -185,4 +186,14 @@ TEST(SouborNastaveni, AFailedWriteIsReported) {
     QTemporaryDir dir;
     Nastaveni n;
     EXPECT_FALSE(UlozIni(dir.filePath(QStringLiteral("neni/slozka/Sorvenika.ini")), n));
+}
+
+TEST(SouborNastaveni, TheShippedSettingsReadWithoutComplaint) {
+    GlobalniData g;
+    const auto v = NactiIni(QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/Sorvenika.ini"), g);
+    EXPECT_TRUE(v.varovani.isEmpty());
+    EXPECT_FALSE(v.chyba);
+    ASSERT_GE(g.Systemy.size(), 14u);
+    EXPECT_EQ(g.system(1).Sekce, QStringLiteral("MIV"));
+    EXPECT_FALSE(g.system(13).Data.isEmpty());
 }

@@ -1,4 +1,5 @@
 #include "net/clsRC4.h"
+#include "platform/Cp1250.h"
 #include "platform/Errors.h"
 
 #include <gtest/gtest.h>
@@ -44,15 +45,11 @@ TEST(RC4, TextVectorsAndRoundTrip) {
     };
     for (const auto& v : vektory) {
         clsRC4 rc4;
+        rc4.RC4ini(QByteArray(v.klic));
+        EXPECT_EQ(rc4.EnDeCrypt(QByteArray(v.text)).toHex(), QByteArray(v.hex)) << v.klic;
+        // Deciphering is the same operation, here through the text form.
         rc4.RC4ini(QString::fromLatin1(v.klic));
-        const QString sifra = rc4.EnDeCrypt(QString::fromLatin1(v.text));
-        const QByteArray bajty = QByteArray::fromHex(v.hex);
-        ASSERT_EQ(sifra.size(), bajty.size());
-        EXPECT_EQ(QByteArray(v.text).size(), sifra.size());
-        rc4.RC4ini(QString::fromLatin1(v.klic));
-        EXPECT_EQ(rc4.EnDeCrypt(QByteArray(v.text)), bajty) << v.klic;
-        rc4.RC4ini(QString::fromLatin1(v.klic));
-        EXPECT_EQ(rc4.EnDeCrypt(sifra), QString::fromLatin1(v.text)) << v.klic;
+        EXPECT_EQ(rc4.EnDeCrypt(cp1250::decode(QByteArray::fromHex(v.hex))), QString::fromLatin1(v.text)) << v.klic;
     }
     // Czech text in the key and the message goes through Windows-1250 and back unchanged.
     clsRC4 rc4;

@@ -1,0 +1,128 @@
+#include "util/Soubory.h"
+
+#include "platform/Clock.h"
+#include "platform/Cp1250.h"
+#include "platform/DataPaths.h"
+#include "platform/Desktop.h"
+#include "platform/IniFile.h"
+#include "platform/Services.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSet>
+
+namespace {
+
+// Numbered as the original's mail interface numbered these failures.
+constexpr int kChybaPosty = 2;
+constexpr int kPrilohaNenalezena = 11;
+
+bool zapisBajty(const QString& cesta, const QByteArray& bajty, qint64 offset) {
+    const QFileInfo fi(cesta);
+    if (fi.exists() && !fi.isFile()) return false;
+    offset = qMax<qint64>(offset, 0);
+    if (fi.exists() && (offset >= fi.size() || bajty.isEmpty())) {
+        QFile f(cesta);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
+        return f.write(bajty) == bajty.size() && f.flush();
+    }
+    // Overwriting part of a file (or creating one) goes through a temporary file, so a failed
+    // write leaves the old file whole; the tail beyond the written range is kept.
+    QByteArray obsah;
+    if (fi.exists()) {
+        QFile f(cesta);
+        if (!f.open(QIODevice::ReadOnly)) return false;
+        obsah = f.readAll();
+        if (obsah.size() != fi.size()) return false;
+    }
+    offset = qMin<qint64>(offset, obsah.size());
+    const QByteArray novy = obsah.left(offset) + bajty + obsah.mid(offset + bajty.size());
+    QSaveFile f(cesta);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    if (f.write(novy) != novy.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+// The name an attachment is shown under: a plain file name, never a path out of its folder.
+QString nazevPrilohy(QString nazev, const QString& zdroj) {
+    nazev.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    nazev = nazev.section(QLatin1Char('/'), -1).trimmed();
+    if (nazev.isEmpty() || nazev == QLatin1String(".") || nazev == QLatin1String("..")) return QFileInfo(zdroj).fileName();
+    return nazev;
+}
+
+}  // namespace
+
+QString NactiSoubor(const QString& cesta, qint64 offset, qint64 delka) {
+    QFile f(resolvePath(cesta));
+    if (!f.open(QIODevice::ReadOnly)) {
+        MsgBox(QStringLiteral("Soubor ") + cesta + QStringLiteral(" neexistuje !"));
+        return {};
+    }
+    const qint64 velikost = f.size();
+    if (delka == 0) delka = velikost;
+    if (offset < 0 || delka < 0 || offset >= velikost || !f.seek(offset)) return {};
+    return cp1250::decode(f.read(qMin(delka, velikost - offset)));
+}
+
+bool ZapisSoubor(const QString& cesta, const QString& text, qint64 offset) {
+    if (zapisBajty(resolvePath(cesta), cp1250::encode(text), offset)) return true;
+    MsgBox(QStringLiteral("Chyba při zápisu do souboru ..."));
+    return false;
+}
+
+QString CtiIni(const QString& soubor, const QString& sekce, const QString& klic) {
+    return ini::cti(resolvePath(soubor), sekce, klic, 127);
+}
+
+bool ZapisIni(const QString& soubor, const QString& sekce, const QString& klic, const QString& hodnota) {
+    return ini::zapis(resolvePath(soubor), sekce, klic, hodnota);
+}
+
+QString VyberSouborOtevrit(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& vychoziSlozka) {
+    return platform::dialogs().souborOtevrit(titulek, filtr, vychoziSlozka);
+}
+
+QString VyberSouborUlozit(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& vychoziSlozka,
+                          const QString& pripona) {
+    return platform::dialogs().souborUlozit(titulek, filtr, vychoziSlozka, pripona);
+}
+
+QString VyberAdresar(const QString& titulek) { return platform::dialogs().slozka(titulek); }
+
+void PosliPostou(const QStringList& cesty, const QStringList& nazvy) {
+    // The mail program may still be reading the previous call's copies, so they go only now.
+    const QDir koren(dataDir() + QStringLiteral("/Tmp2Mail"));
+    for (const QString& d : koren.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot))
+        QDir(koren.filePath(d)).removeRecursively();
+    const QString slozka =
+        koren.filePath(platform::clock().now().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")));
+
+    int chyba = QDir().mkpath(slozka) ? 0 : kChybaPosty;
+    QStringList kopie;
+    QSet<QString> pouzite;
+    for (qsizetype i = 0; i < cesty.size() && chyba == 0; ++i) {
+        const QString zdroj = resolvePath(cesty[i]);
+        if (!QFileInfo(zdroj).isFile()) {
+            chyba = kPrilohaNenalezena;
+            break;
+        }
+        const QString nazev = nazevPrilohy(i < nazvy.size() ? nazvy[i] : QString(), zdroj);
+        // Two attachments of one name cannot share a folder.
+        QString cil = slozka;
+        if (pouzite.contains(nazev.toLower())) cil += QLatin1Char('/') + QString::number(i);
+        pouzite.insert(nazev.toLower());
+        cil += QLatin1Char('/') + nazev;
+        if (!QDir().mkpath(QFileInfo(cil).absolutePath()) || !QFile::copy(zdroj, cil)) chyba = kChybaPosty;
+        kopie << cil;
+    }
+    if (chyba == 0) chyba = platform::desktop().posliPostou(kopie);
+    if (chyba != 0) MsgBox(QStringLiteral("Chyba č. ") + QString::number(chyba));
+}
+
+void PosliPostou(const QString& cesta, const QString& nazev) { PosliPostou(QStringList{cesta}, QStringList{nazev}); }

@@ -1,0 +1,33 @@
+#pragma once
+// Reading and writing text files, choosing files and folders, mailing files and single values of
+// profile files, under the names the rest of the program uses. Paths may be written for Windows
+// ("\" and any letter case); they are resolved against the data folders first.
+#include "platform/UserDialogs.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The file's bytes from `offset` as Windows-1250 text; a length of 0 reads to the end. A missing
+// file is reported to the user and reads as "".
+QString NactiSoubor(const QString& cesta, qint64 offset = 0, qint64 delka = 0);
+
+// Writes the text at `offset` (clamped to the file's size) without shortening the file; a missing
+// file is created. A failure is reported to the user and returns false.
+bool ZapisSoubor(const QString& cesta, const QString& text, qint64 offset);
+
+// One value of a profile file, at most 127 characters; "" when missing.
+QString CtiIni(const QString& soubor, const QString& sekce, const QString& klic);
+// Writes one value of a profile file; false when the file could not be written.
+bool ZapisIni(const QString& soubor, const QString& sekce, const QString& klic, const QString& hodnota);
+
+// The chosen path, or "" when the user cancels.
+QString VyberSouborOtevrit(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& vychoziSlozka);
+QString VyberSouborUlozit(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& vychoziSlozka,
+                          const QString& pripona);
+QString VyberAdresar(const QString& titulek);
+
+// Opens a new message of the user's mail program with the files attached, each under the name
+// given for it in `nazvy`. A refusal of the mail program is reported with its number.
+void PosliPostou(const QStringList& cesty, const QStringList& nazvy);
+void PosliPostou(const QString& cesta, const QString& nazev);

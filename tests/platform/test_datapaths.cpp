@@ -1,0 +1,52 @@
+#include "platform/DataPaths.h"
+#include "platform/Errors.h"
+#include "platform/Guard.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+struct DataEnv {
+    explicit DataEnv(const QString& d) : stary(qgetenv("SORVENIKA_DATA")) { qputenv("SORVENIKA_DATA", d.toUtf8()); }
+    ~DataEnv() {
+        if (stary.isNull()) qunsetenv("SORVENIKA_DATA");
+        else qputenv("SORVENIKA_DATA", stary);
+    }
+    QByteArray stary;
+};
+}  // namespace
+
+TEST(DataPaths, WindowsPathsResolveCaseInsensitivelyUnderTheDataFolder) {
+    QTemporaryDir dir;
+    const QString data = dir.filePath(QStringLiteral("Data"));
+    writeBytes(data + QStringLiteral("/Pict/MIV_P.gif"), "x");
+    writeBytes(data + QStringLiteral("/Nabidky/UlozeneNabidky.txt"), "y");
+    DataEnv env(data);
+
+    EXPECT_EQ(dataDir(), QDir::cleanPath(data));
+    EXPECT_EQ(appPath(), QDir::cleanPath(dir.path()));
+    struct { QString dotaz; QString ocekavano; } cases[] = {
+        {QStringLiteral("Pict\\MIV_P.gif"), data + QStringLiteral("/Pict/MIV_P.gif")},
+        {QStringLiteral("PICT\\miv_p.GIF"), data + QStringLiteral("/Pict/MIV_P.gif")},
+        {QStringLiteral("nabidky/ulozenenabidky.txt"), data + QStringLiteral("/Nabidky/UlozeneNabidky.txt")},
+        // What does not exist keeps its written form, so a writer creates it there.
+        {QStringLiteral("Pict\\Novy.gif"), data + QStringLiteral("/Pict/Novy.gif")},
+        {QStringLiteral("Nova\\Slozka\\a.txt"), data + QStringLiteral("/Nova/Slozka/a.txt")},
+    };
+    for (const auto& c : cases) EXPECT_EQ(dataFile(c.dotaz), QDir::cleanPath(c.ocekavano)) << c.dotaz.toStdString();
+
+    EXPECT_EQ(resolvePath(QStringLiteral("Data\\PICT\\miv_p.gif")), QDir::cleanPath(data + QStringLiteral("/Pict/MIV_P.gif")));
+    EXPECT_EQ(resolvePath(QString()), QString());
+}
+
+TEST(Guard, ErrorsAreShownOnceAndReportedAsFailure) {
+    FakeServices sluzby;
+    EXPECT_TRUE(runGuarded([] {}));
+    EXPECT_FALSE(runGuarded([] { throw ChybaTypu(); }));
+    EXPECT_FALSE(runGuarded([] { throw std::runtime_error("x"); }));
+    ASSERT_EQ(sluzby.dialogs.zpravy.size(), 2);
+    EXPECT_EQ(sluzby.dialogs.zpravy[0].text, QStringLiteral("Chyba č. 13: Neshoda typů (Type mismatch)"));
+    EXPECT_EQ(sluzby.dialogs.zpravy[0].titulek, QStringLiteral("Sorvenika"));
+}

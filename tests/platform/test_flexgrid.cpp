@@ -1,0 +1,398 @@
+#include "platform/Errors.h"
+#include "platform/FlexGrid.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+QStringList radek(const FlexGrid& g, int r) {
+    QStringList s;
+    for (int c = 0; c < g.Cols(); ++c) s << g.TextMatrix(r, c);
+    return s;
+}
+
+QStringList sloupec(const FlexGrid& g, int c) {
+    QStringList s;
+    for (int r = 0; r < g.Rows(); ++r) s << g.TextMatrix(r, c);
+    return s;
+}
+
+struct Kurzor {
+    int row, col, rowSel, colSel;
+    bool operator==(const Kurzor&) const = default;
+};
+Kurzor kurzor(const FlexGrid& g) { return {g.Row(), g.Col(), g.RowSel(), g.ColSel()}; }
+std::ostream& operator<<(std::ostream& o, const Kurzor& k) {
+    return o << "(" << k.row << "," << k.col << "," << k.rowSel << "," << k.colSel << ")";
+}
+
+int cisloChyby(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const RuntimeError& e) {
+        return e.cislo();
+    }
+    return 0;
+}
+
+}  // namespace
+
+TEST(FlexGrid, AddItemSplitsTabsIntoTheColumnsItHas) {
+    struct { QString text; QStringList cells; } cases[] = {
+        {"a\tb\tc", {"a", "b", "c"}},
+        {"a", {"a", "", ""}},
+        {"a\tb\tc\td\te", {"a", "b", "c"}},
+        {"a\t\tc", {"a", "", "c"}},
+        {"\t\t", {"", "", ""}},
+        {"", {"", "", ""}},
+        {"a\tb\t", {"a", "b", ""}},
+        {"žluť\t12 345,68\t-", {"žluť", "12 345,68", "-"}},
+    };
+    for (const auto& k : cases) {
+        FlexGrid g(1, 3);
+        g.AddItem(k.text);
+        ASSERT_EQ(g.Rows(), 2);
+        EXPECT_EQ(radek(g, 1), k.cells) << k.text.toStdString();
+        EXPECT_EQ(g.RowHeight(1), g.vychoziVyskaRadku());
+    }
+}
+
+TEST(FlexGrid, DroppedFieldsStayDroppedWhenColumnsComeBack) {
+    struct { const char* co; std::function<void(FlexGrid&)> f; QStringList po; } cases[] = {
+        {"more fields than columns", [](FlexGrid& g) { g.setCols(2); g.AddItem("a\tb\tc\td"); g.setCols(4); },
+         {"a", "b", "", ""}},
+        {"columns shrunk", [](FlexGrid& g) { g.AddItem("a\tb\tc\td"); g.setCols(1); g.setCols(4); },
+         {"a", "", "", ""}},
+        {"columns shrunk after a write", [](FlexGrid& g) { g.AddItem("a\tb\tc"); g.setTextMatrix(1, 0, "x"); g.setCols(2); g.setCols(4); },
+         {"x", "b", "", ""}},
+        {"a written cell may hold a tab", [](FlexGrid& g) { g.AddItem("a\tb\tc\td"); g.setTextMatrix(1, 1, "b1\tb2"); },
+         {"a", "b1\tb2", "c", "d"}},
+        {"rows grown are empty", [](FlexGrid& g) { g.setRows(2); g.setCols(5); g.setCols(4); }, {"", "", "", ""}},
+    };
+    for (const auto& k : cases) {
+        FlexGrid g(1, 4);
+        k.f(g);
+        EXPECT_EQ(radek(g, 1), k.po) << k.co;
+        for (int c = 0; c < g.Cols(); ++c) EXPECT_EQ(g.TextView(1, c), k.po[c]) << k.co;
+    }
+}
+
+TEST(FlexGrid, AddItemAtAnIndexInsertsBeforeThatRow) {
+    FlexGrid g(1, 1);
+    g.AddItem("a");
+    g.AddItem("c");
+    g.AddItem("b", 2);
+    g.AddItem("0", 1);
+    g.AddItem("d", g.Rows());
+    EXPECT_EQ(sloupec(g, 0), (QStringList{"", "0", "a", "b", "c", "d"}));
+}
+
+TEST(FlexGrid, RowsShrinkAndGrowKeepTheHeader) {
+    FlexGrid g(1, 2);
+    g.setTextMatrix(0, 0, "Název");
+    g.setTextMatrix(0, 1, "Ks");
+    for (int i = 1; i <= 5; ++i) g.AddItem(QString("r%1\t%1").arg(i));
+    g.setRowHeight(2, 0);
+
+    g.setRows(3);
+    EXPECT_EQ(sloupec(g, 0), (QStringList{"Název", "r1", "r2"}));
+    EXPECT_EQ(g.RowHeight(2), 0);
+    g.setRows(5);
+    EXPECT_EQ(sloupec(g, 0), (QStringList{"Název", "r1", "r2", "", ""}));
+    EXPECT_EQ(g.RowHeight(4), g.vychoziVyskaRadku());
+    g.setRows(1);
+    EXPECT_EQ(radek(g, 0), (QStringList{"Název", "Ks"}));
+    EXPECT_EQ(g.rowCount(), 0);
+    g.AddItem("x\t1");
+    EXPECT_EQ(g.rowCount(), 1);
+    EXPECT_EQ(g.headerData(1, Qt::Horizontal).toString(), "Ks");
+    EXPECT_EQ(g.data(g.index(0, 0)).toString(), "x");
+
+    g.setCols(1);
+    EXPECT_EQ(radek(g, 1), QStringList{"x"});
+    g.setCols(3);
+    EXPECT_EQ(radek(g, 1), (QStringList{"x", "", ""}));
+}
+
+TEST(FlexGrid, WithoutAFixedRowEveryRowIsData) {
+    // The totals grid: no header, rows 0..5 hold values.
+    FlexGrid g(1, 3);
+    g.setFixedRows(0);
+    g.setRows(0);
+    for (const char* t : {"Z původní ceny\t100\t%", "Celkem\t\tks", "Ceníková cena bez DPH \t\tKč"}) g.AddItem(t);
+    EXPECT_EQ(g.rowCount(), 3);
+    EXPECT_EQ(g.data(g.index(0, 1)).toString(), "100");
+    EXPECT_FALSE(g.headerData(0, Qt::Horizontal).isValid());
+    g.setRowHeight(1, 0);
+    int vyska = 0;
+    for (int r = 0; r < g.Rows(); ++r) vyska += g.RowHeight(r);
+    EXPECT_EQ(vyska, 2 * g.vychoziVyskaRadku());
+    EXPECT_EQ(g.headerData(1, Qt::Vertical, FlexGrid::VyskaRole).toInt(), 0);
+    g.RemoveItem(0);
+    EXPECT_EQ(g.TextMatrix(0, 0), "Celkem");
+}
+
+TEST(FlexGrid, ZeroHeightOrWidthHidesAndMinusOneRestoresTheDefault) {
+    FlexGrid g(4, 3);
+    g.setColWidth(1, 0);
+    g.setColWidth(2, 1762);
+    g.setRowHeight(2, 0);
+    g.setRowHeight(3, 500);
+    EXPECT_EQ(g.headerData(1, Qt::Horizontal, FlexGrid::SirkaRole).toInt(), 0);
+    EXPECT_EQ(g.headerData(2, Qt::Horizontal, FlexGrid::SirkaRole).toInt(), 1762);
+    EXPECT_EQ(g.headerData(0, Qt::Horizontal, FlexGrid::SirkaRole).toInt(), g.vychoziSirkaSloupce());
+    EXPECT_EQ(g.headerData(g.radekModelu(2), Qt::Vertical, FlexGrid::VyskaRole).toInt(), 0);
+
+    // A new default reaches the rows and columns that never got their own size.
+    g.setVychoziVyskaRadku(300);
+    g.setVychoziSirkaSloupce(900);
+    EXPECT_EQ(g.RowHeight(1), 300);
+    EXPECT_EQ(g.RowHeight(2), 0);
+    EXPECT_EQ(g.RowHeight(3), 500);
+    EXPECT_EQ(g.ColWidth(0), 900);
+    g.setRowHeight(2, -1);
+    g.setColWidth(1, -1);
+    EXPECT_EQ(g.RowHeight(2), 300);
+    EXPECT_EQ(g.ColWidth(1), 900);
+}
+
+TEST(FlexGrid, SettingRowOrColCollapsesTheSelection) {
+    FlexGrid g(10, 6);
+    struct { const char* krok; std::function<void()> f; Kurzor po; } kroky[] = {
+        {"start", [] {}, {1, 0, 1, 0}},
+        {"whole row 4", [&] { g.setCol(0); g.setRow(4); g.setColSel(g.Cols() - 1); }, {4, 0, 4, 5}},
+        {"Col to itself", [&] { g.setCol(g.Col()); }, {4, 0, 4, 0}},
+        {"stretch down and right", [&] { g.setRowSel(7); g.setColSel(2); }, {4, 0, 7, 2}},
+        {"Row", [&] { g.setRow(6); }, {6, 0, 6, 0}},
+        {"stretch up", [&] { g.setRowSel(2); g.setColSel(5); }, {6, 0, 2, 5}},
+        {"Col", [&] { g.setCol(3); }, {6, 3, 6, 3}},
+        {"header row by code", [&] { g.setRow(0); }, {0, 3, 0, 3}},
+        {"selection past the end shrinks", [&] { g.setRow(8); g.setRowSel(9); g.setColSel(5); g.setRows(5); g.setCols(2); },
+         {4, 1, 4, 1}},
+        {"removing rows below", [&] { g.RemoveItem(4); g.RemoveItem(3); }, {2, 1, 2, 1}},
+    };
+    for (const auto& k : kroky) {
+        k.f();
+        EXPECT_EQ(kurzor(g), k.po) << k.krok;
+    }
+    g.setText("tady");
+    EXPECT_EQ(g.TextMatrix(2, 1), "tady");
+    EXPECT_EQ(g.Text(), "tady");
+}
+
+TEST(FlexGrid, SortOrdersOnlyTheSelectedRowsOnTheCurrentColumn) {
+    struct { const char* jak; QStringList klice; int row, rowSel; QStringList po; } cases[] = {
+        {"whole", {"b", "a", "c"}, 1, 3, {"a", "b", "c"}},
+        {"case-sensitive: capitals first", {"ab1", "AB1", "b", "B", "a"}, 1, 5, {"AB1", "B", "a", "ab1", "b"}},
+        {"code order: accents after z", {"Č", "Z", "c", "č", "Ab"}, 1, 5, {"Ab", "Z", "c", "Č", "č"}},
+        {"strings, not numbers", {"10", "9", "100", "1", ""}, 1, 5, {"", "1", "10", "100", "9"}},
+        {"sub-range", {"e", "d", "c", "b", "a"}, 2, 4, {"e", "b", "c", "d", "a"}},
+        {"selection upwards", {"e", "d", "c", "b", "a"}, 4, 2, {"e", "b", "c", "d", "a"}},
+        {"header left out", {"z", "y"}, 0, 2, {"y", "z"}},
+        {"one row", {"b", "a"}, 2, 2, {"b", "a"}},
+    };
+    for (const auto& k : cases) {
+        FlexGrid g(1, 3);
+        g.setTextMatrix(0, 1, "Obj.č.");
+        for (int i = 0; i < k.klice.size(); ++i) g.AddItem(QString("%1\t%2\t").arg(i).arg(k.klice[i]));
+        g.setCol(1);
+        g.setRow(k.row);
+        g.setRowSel(k.rowSel);
+        g.Sort();
+        EXPECT_EQ(sloupec(g, 1), QStringList{"Obj.č."} + k.po) << k.jak;
+        // The other cells went with their keys.
+        for (int r = 1; r < g.Rows(); ++r)
+            EXPECT_EQ(k.klice[g.TextMatrix(r, 0).toInt()], g.TextMatrix(r, 1)) << k.jak;
+        EXPECT_EQ(kurzor(g), (Kurzor{k.row, 1, k.rowSel, 1})) << k.jak;
+    }
+}
+
+TEST(FlexGrid, SortIsStableAndCarriesFormatsAndHeights) {
+    FlexGrid g(1, 2);
+    for (const char* t : {"B\t1", "A\t2", "B\t3", "A\t4"}) g.AddItem(t);
+    g.setCellForeColorAt(1, 1, 255);
+    g.setCellFontBoldAt(2, 0, true);
+    g.setRowHeight(3, 0);  // hidden before the sort, as a filtered price list is
+    g.setCol(0);
+    g.setRow(1);
+    g.setRowSel(4);
+    g.Sort();
+    EXPECT_EQ(sloupec(g, 1), (QStringList{"", "2", "4", "1", "3"}));
+    EXPECT_EQ(g.CellForeColorAt(3, 1), 255);
+    EXPECT_EQ(g.CellForeColorAt(1, 1), 0);
+    EXPECT_TRUE(g.CellFontBoldAt(1, 0));
+    EXPECT_EQ(g.RowHeight(4), 0);
+    EXPECT_EQ(g.RowHeight(3), g.vychoziVyskaRadku());
+}
+
+TEST(FlexGrid, ColoursAndBoldPerCell) {
+    FlexGrid g(3, 3);
+    g.setRow(2);
+    for (int c = 0; c < 3; ++c) {
+        g.setCol(c);
+        g.setCellForeColor(c == 1 ? 11184810 : 255);
+    }
+    g.setCol(1);
+    EXPECT_EQ(g.CellForeColor(), 11184810);
+    EXPECT_EQ(g.data(g.index(g.radekModelu(2), 0), FlexGrid::BarvaRole).toInt(), 255);
+    EXPECT_EQ(g.data(g.index(g.radekModelu(1), 0), FlexGrid::BarvaRole).toInt(), 0);
+    EXPECT_EQ(g.CellForeColorAt(0, 0), 0);
+
+    g.setCellFontBold(true);
+    EXPECT_TRUE(g.data(g.index(g.radekModelu(2), 1), FlexGrid::TucneRole).toBool());
+    EXPECT_FALSE(g.data(g.index(g.radekModelu(2), 2), FlexGrid::TucneRole).toBool());
+    g.setFontBold(true);
+    g.setFontSize(9);
+    EXPECT_TRUE(g.data(g.index(g.radekModelu(1), 2), FlexGrid::TucneRole).toBool());
+    EXPECT_TRUE(g.headerData(0, Qt::Horizontal, FlexGrid::TucneRole).toBool());
+    EXPECT_EQ(g.FontSize(), 9.0);
+    g.setFontBold(false);
+    EXPECT_FALSE(g.data(g.index(g.radekModelu(1), 2), FlexGrid::TucneRole).toBool());
+    EXPECT_TRUE(g.CellFontBoldAt(2, 1));
+
+    g.Clear();
+    EXPECT_EQ(g.CellForeColorAt(2, 0), 0);
+    EXPECT_FALSE(g.CellFontBoldAt(2, 1));
+    EXPECT_EQ(g.Rows(), 3);
+}
+
+TEST(FlexGrid, AlignmentOfColumns) {
+    FlexGrid g(2, 4);
+    g.setColAlignment(0, FlexGrid::VlevoStred);
+    g.setColAlignment(1, FlexGrid::StredStred);
+    g.setColAlignment(2, FlexGrid::VpravoStred);
+    g.AddItem("12,5\t12,5\t12,5\t12,5");
+    g.AddItem("abc\tabc\tabc\tabc");
+    const auto z = [&](int r, int c) { return g.data(g.index(g.radekModelu(r), c), Qt::TextAlignmentRole).toInt(); };
+    EXPECT_EQ(z(2, 0), int(Qt::AlignLeft | Qt::AlignVCenter));
+    EXPECT_EQ(z(2, 1), int(Qt::AlignHCenter | Qt::AlignVCenter));
+    EXPECT_EQ(z(2, 2), int(Qt::AlignRight | Qt::AlignVCenter));
+    // The general alignment puts numbers right and other text left.
+    EXPECT_EQ(z(2, 3), int(Qt::AlignRight | Qt::AlignVCenter));
+    EXPECT_EQ(z(3, 3), int(Qt::AlignLeft | Qt::AlignVCenter));
+    EXPECT_EQ(g.ColAlignment(3), FlexGrid::Obecne);
+}
+
+TEST(FlexGrid, BadIndexesAndValuesAreRunTimeErrors) {
+    FlexGrid g(3, 2);
+    struct { const char* co; std::function<void()> f; int cislo; } cases[] = {
+        {"TextMatrix row past end", [&] { g.TextMatrix(3, 0); }, 381},
+        {"TextMatrix negative column", [&] { g.TextMatrix(0, -1); }, 381},
+        {"set TextMatrix column past end", [&] { g.setTextMatrix(1, 2, "x"); }, 381},
+        {"Row", [&] { g.setRow(3); }, 381},
+        {"Col", [&] { g.setCol(2); }, 381},
+        {"RowSel", [&] { g.setRowSel(-1); }, 381},
+        {"ColSel", [&] { g.setColSel(5); }, 381},
+        {"TopRow in the header", [&] { g.setTopRow(0); }, 381},
+        {"ColWidth", [&] { g.ColWidth(2); }, 381},
+        {"RowHeight", [&] { g.setRowHeight(3, 0); }, 381},
+        {"colour of a missing cell", [&] { g.CellForeColorAt(5, 0); }, 381},
+        {"AddItem into the header", [&] { g.AddItem("x", 0); }, 381},
+        {"AddItem past the end", [&] { g.AddItem("x", 4); }, 381},
+        {"RemoveItem of the header", [&] { g.RemoveItem(0); }, 381},
+        {"RemoveItem past the end", [&] { g.RemoveItem(3); }, 381},
+        {"Rows below the fixed row", [&] { g.setRows(0); }, 380},
+        {"negative Cols", [&] { g.setCols(-1); }, 380},
+        {"two fixed rows", [&] { g.setFixedRows(2); }, 380},
+        {"negative height", [&] { g.setRowHeight(1, -2); }, 380},
+        {"colour out of range", [&] { g.setCellForeColor(0x1000000); }, 380},
+        {"alignment not known", [&] { g.setColAlignment(0, static_cast<FlexGrid::Zarovnani>(3)); }, 380},
+    };
+    for (const auto& k : cases) EXPECT_EQ(cisloChyby(k.f), k.cislo) << k.co;
+    EXPECT_EQ(g.Rows(), 3);
+    EXPECT_EQ(g.Cols(), 2);
+    try {
+        g.TextMatrix(9, 9);
+        ADD_FAILURE() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.popis(), QStringLiteral("Neplatný index řádku nebo sloupce"));
+    }
+    // No current cell at all once every row is gone.
+    g.setFixedRows(0);
+    g.setRows(0);
+    EXPECT_EQ(cisloChyby([&] { g.Text(); }), 381);
+}
+
+TEST(FlexGrid, TheModelStaysConsistentThroughFillsSortsAndResizes) {
+    QStringList hlaseni;
+    static QStringList* zachyt = nullptr;
+    zachyt = &hlaseni;
+    const QtMessageHandler puvodni = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) {
+        zachyt->append(m);
+    });
+
+    FlexGrid g(1, 3);
+    QAbstractItemModelTester tester(&g, QAbstractItemModelTester::FailureReportingMode::Warning);
+    QSignalSpy vlozeno(&g, &QAbstractItemModel::rowsInserted);
+    QSignalSpy reset(&g, &QAbstractItemModel::modelReset);
+    QSignalSpy hlavicka(&g, &QAbstractItemModel::headerDataChanged);
+
+    g.setTextMatrix(0, 1, "Obj.č.");
+    EXPECT_EQ(hlavicka.count(), 1);
+    for (int i = 0; i < 30; ++i) g.AddItem(QString("n%1\t%2\t%3").arg(i).arg((i * 7) % 30, 2, 10, QChar('0')).arg(i));
+    EXPECT_EQ(vlozeno.count(), 30);
+
+    // A view holding a cell keeps it while the rows move under it.
+    const QPersistentModelIndex drzena = g.index(g.radekModelu(5), 1);
+    const QString text = drzena.data().toString();
+    g.setCol(1);
+    g.setRow(1);
+    g.setRowSel(g.Rows() - 1);
+    g.Sort();
+    EXPECT_EQ(drzena.data().toString(), text);
+    EXPECT_NE(drzena.row(), g.radekModelu(5));
+
+    g.setRows(10);
+    g.AddItem("vložený\t\t", 3);
+    g.RemoveItem(1);
+    g.setCols(5);
+    g.setCols(2);
+    g.setRowHeight(2, 0);
+    g.setColWidth(0, 0);
+    g.setColAlignment(1, FlexGrid::VpravoStred);
+    g.setCellForeColorAt(3, 1, 255);
+    g.setFontBold(true);
+    g.setFixedRows(0);
+    g.setFixedRows(1);
+    g.Clear();
+    g.setRows(1);
+
+    // A batch fill reaches the views as one reset, with no row-by-row signals.
+    vlozeno.clear();
+    reset.clear();
+    {
+        FlexGridDavka davka(g);
+        for (int i = 0; i < 200; ++i) g.AddItem(QString("%1\t%2").arg(i).arg(200 - i));
+        g.setCol(1);
+        g.setRow(1);
+        g.setRowSel(g.Rows() - 1);
+        g.Sort();
+        g.setRowHeight(5, 0);
+    }
+    EXPECT_EQ(vlozeno.count(), 0);
+    EXPECT_EQ(reset.count(), 1);
+    EXPECT_EQ(g.rowCount(), 200);
+    EXPECT_EQ(g.data(g.index(0, 1)).toString(), "1");
+
+    qInstallMessageHandler(puvodni);
+    EXPECT_TRUE(hlaseni.isEmpty()) << hlaseni.join('\n').toStdString();
+}
+
+TEST(FlexGrid, ABatchThatThrowsStillEndsTheReset) {
+    FlexGrid g(1, 2);
+    QSignalSpy reset(&g, &QAbstractItemModel::modelReset);
+    EXPECT_THROW(
+        {
+            FlexGridDavka davka(g);
+            g.AddItem("a\tb");
+            g.setTextMatrix(5, 0, "x");
+        },
+        RuntimeError);
+    EXPECT_TRUE(g.Redraw());
+    EXPECT_EQ(reset.count(), 1);
+    EXPECT_EQ(g.rowCount(), 1);
+}

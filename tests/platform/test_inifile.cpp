@@ -1,0 +1,126 @@
+#include "platform/IniFile.h"
+
+#include "platform/Cp1250.h"
+
+#include "support/TestSupport.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace {
+
+// Written byte by byte, not through our codec: the Czech names are Windows-1250 on disk.
+QByteArray vzorek(const char* konec) {
+    const QByteArray dlouha = QByteArray(62, 'a') + ' ' + QByteArray(137, 'b');
+    QByteArrayList r{"; comment=not a key",
+                     "orphan=before any section",
+                     "[NASTAVENI]",
+                     "Pocet systemu = 13",
+                     "  DPH\t=\t20,5  ",
+                     "Quoted=  \"  X Y  \"  ",
+                     "Single='abc'",
+                     "Mixed=\"abc'",
+                     "Empty=",
+                     "no equals line",
+                     "Dup=first",
+                     "Dup=second",
+                     "Inline=a ; b",
+                     "Cesta=C:\\Users\\Jan\\Dokumenty",
+                     "[ nastaveni ]",
+                     "Second=x",
+                     "[Pr\xE1zdn\xE1]",
+                     "Kl\xED\xE8=hodnota \xE8",
+                     "[UZIVATEL]",
+                     "Long=" + dlouha};
+    return r.join(konec) + konec;
+}
+
+}  // namespace
+
+TEST(IniFile, ReadsAsTheProfileFunctionsDid) {
+    const QString a62(62, QLatin1Char('a'));
+    const QString dlouha = a62 + QLatin1Char(' ') + QString(137, QLatin1Char('b'));
+    struct { const char* sekce; const char* klic; int delka; QString cekam; } cases[] = {
+        {"nastaveni", "POCET SYSTEMU", 127, QStringLiteral("13")},
+        {"NASTAVENI", "dph", 127, QStringLiteral("20,5")},
+        {"NASTAVENI", "Quoted", 127, QStringLiteral("X Y")},
+        {"NASTAVENI", "Single", 127, QStringLiteral("abc")},
+        {"NASTAVENI", "Mixed", 127, QStringLiteral("\"abc'")},
+        {"NASTAVENI", "Empty", 127, QString()},
+        {"NASTAVENI", "no equals line", 127, QString()},
+        {"NASTAVENI", "Dup", 127, QStringLiteral("first")},
+        {"NASTAVENI", "Inline", 127, QStringLiteral("a ; b")},
+        {"NASTAVENI", "Cesta", 127, QStringLiteral("C:\\Users\\Jan\\Dokumenty")},
+        {"NASTAVENI", "Second", 127, QString()},  // only the first section of a name counts
+        {"NASTAVENI", "orphan", 127, QString()},
+        {"NASTAVENI", "; comment", 127, QString()},
+        {"PRÁZDNÁ", "KLÍČ", 127, QStringLiteral("hodnota č")},
+        {"UZIVATEL", "Long", 127, dlouha.left(127)},
+        {"UZIVATEL", "Long", 70, dlouha.left(70)},
+        {"UZIVATEL", "Long", 63, a62},  // cut at 63 ends in a blank, which goes
+        {"UZIVATEL", "Chybi", 127, QString()},
+        {"CHYBI", "DPH", 127, QString()},
+    };
+    QTemporaryDir dir;
+    for (const char* konec : {"\r\n", "\n"}) {
+        const QString soubor = dir.filePath(QStringLiteral("s.ini"));
+        writeBytes(soubor, vzorek(konec));
+        for (const auto& c : cases)
+            EXPECT_EQ(ini::cti(soubor, QString::fromUtf8(c.sekce), QString::fromUtf8(c.klic), c.delka), c.cekam)
+                << c.sekce << "/" << c.klic << " " << c.delka << (konec[0] == '\n' ? " LF" : " CRLF");
+    }
+    EXPECT_EQ(ini::cti(dir.filePath(QStringLiteral("nic.ini")), QStringLiteral("A"), QStringLiteral("b")), QString());
+}
+
+TEST(IniFile, WritesOnlyTheLineConcerned) {
+    const QByteArray hlava = "; \x81\x83\x88\x90\x98\xA0\xFF undefined and high bytes\r\n";
+    struct {
+        const char* nazev;
+        std::optional<QByteArray> pred;
+        QString sekce, klic, hodnota;
+        QByteArray po;
+    } cases[] = {
+        {"update in place", hlava + "[A]\r\nx=1\r\n  Key = old\r\n;Key=c\r\ny=2\r\n\r\n[B]\r\nKey=b\r\n", "a", "KEY", "new",
+         hlava + "[A]\r\nx=1\r\nKey=new\r\n;Key=c\r\ny=2\r\n\r\n[B]\r\nKey=b\r\n"},
+        {"new key in a section", "[A]\r\nx=1\r\n\r\n\r\n[B]\r\ny=2\r\n", "A", "z", "3",
+         "[A]\r\nx=1\r\nz=3\r\n\r\n\r\n[B]\r\ny=2\r\n"},
+        {"new key in an empty section", "[A]\r\n[B]\r\n", "A", "z", "3", "[A]\r\nz=3\r\n[B]\r\n"},
+        {"new key, no final line end", "[A]\r\nx=1", "A", "z", "3", "[A]\r\nx=1\r\nz=3\r\n"},
+        {"new section", hlava + "[A]\r\nx=1\r\n", "B", "Export HTML", "C:\\Nabidky\\", hlava + "[A]\r\nx=1\r\n\r\n[B]\r\nExport HTML=C:\\Nabidky\\\r\n"},
+        {"new section after a blank line", "[A]\r\nx=1\r\n\r\n", "B", "k", "v", "[A]\r\nx=1\r\n\r\n[B]\r\nk=v\r\n"},
+        {"new section, no final line end", "[A]\r\nx=1", "B", "k", "v", "[A]\r\nx=1\r\n\r\n[B]\r\nk=v\r\n"},
+        {"new file", std::nullopt, "UZIVATEL", "Pwd", "YWJj", "[UZIVATEL]\r\nPwd=YWJj\r\n"},
+        {"empty file", "", "S", "k", "v", "[S]\r\nk=v\r\n"},
+        {"LF lines kept", "[A]\nx=1\n\n[B]\ny=2\n", "a", "x", "9", "[A]\nx=9\n\n[B]\ny=2\n"},
+        {"LF file, new key", "[A]\nx=1\n\n[B]\ny=2\n", "B", "z", "1", "[A]\nx=1\n\n[B]\ny=2\nz=1\r\n"},
+        {"line breaks and foreign characters", "[A]\r\nx=1\r\n", "A", "x", "a\r\nb ñ žluť",
+         "[A]\r\nx=a  b ? \x9Elu\x9D\r\n"},
+        {"Czech names", "[Syst\xE9m]\r\nN\xE1zev=A\r\n", "SYSTÉM", "NÁZEV", "Č", "[Syst\xE9m]\r\nN\xE1zev=\xC8\r\n"},
+    };
+    QTemporaryDir dir;
+    for (const auto& c : cases) {
+        const QString soubor = dir.filePath(QString::fromUtf8(c.nazev) + QStringLiteral(".ini"));
+        if (c.pred) writeBytes(soubor, *c.pred);
+        ASSERT_TRUE(ini::zapis(soubor, c.sekce, c.klic, c.hodnota)) << c.nazev;
+        EXPECT_EQ(readBytes(soubor), c.po) << c.nazev;
+        QString zpet = c.hodnota;
+        zpet.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        EXPECT_EQ(ini::cti(soubor, c.sekce, c.klic), cp1250::decode(cp1250::encode(zpet))) << c.nazev;
+    }
+}
+
+TEST(IniFile, RefusesWhatItCannotWriteSoundly) {
+    QTemporaryDir dir;
+    const QString soubor = dir.filePath(QStringLiteral("s.ini"));
+    const QByteArray obsah = "[A]\r\nx=1\r\n";
+    writeBytes(soubor, obsah);
+    EXPECT_FALSE(ini::zapis(dir.filePath(QStringLiteral("chybi/s.ini")), QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("1")));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("chybi"))));
+    EXPECT_FALSE(ini::zapis(dir.path(), QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("1")));  // a folder
+    for (const char* klic : {"", "a=b", ";x", " x", "x\r\n"})
+        EXPECT_FALSE(ini::zapis(soubor, QStringLiteral("A"), QString::fromUtf8(klic), QStringLiteral("1"))) << klic;
+    EXPECT_FALSE(ini::zapis(soubor, QStringLiteral("A]"), QStringLiteral("x"), QStringLiteral("1")));
+    EXPECT_EQ(readBytes(soubor), obsah);
+}

@@ -1,0 +1,179 @@
+#include "util/Soubory.h"
+
+#include "platform/Cp1250.h"
+#include "platform/Services.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace {
+
+// Sets an environment variable for one test and puts the old value back.
+class Prostredi {
+public:
+    Prostredi(const char* jmeno, const QByteArray& hodnota) : m_jmeno(jmeno), m_bylo(qEnvironmentVariableIsSet(jmeno)) {
+        if (m_bylo) m_puvodni = qgetenv(jmeno);
+        qputenv(jmeno, hodnota);
+    }
+    ~Prostredi() {
+        if (m_bylo) qputenv(m_jmeno, m_puvodni);
+        else qunsetenv(m_jmeno);
+    }
+
+private:
+    const char* m_jmeno;
+    bool m_bylo;
+    QByteArray m_puvodni;
+};
+
+QString windowsky(QString cesta) { return cesta.replace(QLatin1Char('/'), QLatin1Char('\\')); }
+
+}  // namespace
+
+TEST(Soubory, NactiSouborReadsRangesAsWindows1250) {
+    FakeServices s;
+    QTemporaryDir dir;
+    const QString soubor = dir.filePath(QStringLiteral("Data/Deset.TXT"));
+    writeBytes(soubor, "0123456789");
+    struct { qint64 offset, delka; QString cekam; } cases[] = {
+        {0, 0, QStringLiteral("0123456789")}, {8, 5, QStringLiteral("89")}, {3, 4, QStringLiteral("3456")},
+        {9, 0, QStringLiteral("9")},          {1000, 5, QString()},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(NactiSoubor(soubor, c.offset, c.delka), c.cekam) << c.offset << "," << c.delka;
+    // A path written for Windows, in another letter case.
+    EXPECT_EQ(NactiSoubor(windowsky(dir.filePath(QStringLiteral("data/deset.txt")))), QStringLiteral("0123456789"));
+
+    QByteArray vse(256, Qt::Uninitialized);
+    for (int i = 0; i < 256; ++i) vse[i] = static_cast<char>(i);
+    writeBytes(dir.filePath(QStringLiteral("vse.bin")), vse);
+    const QString text = NactiSoubor(dir.filePath(QStringLiteral("vse.bin")));
+    EXPECT_EQ(text.size(), 256);
+    EXPECT_EQ(text.mid(0x8A, 1), QStringLiteral("Š"));
+    EXPECT_EQ(cp1250::encode(text), vse);
+
+    writeBytes(dir.filePath(QStringLiteral("prazdny.txt")), {});
+    EXPECT_EQ(NactiSoubor(dir.filePath(QStringLiteral("prazdny.txt"))), QString());
+    EXPECT_TRUE(s.dialogs.zpravy.isEmpty());
+
+    const QString chybi = windowsky(dir.filePath(QStringLiteral("nic.txt")));
+    EXPECT_EQ(NactiSoubor(chybi), QString());
+    ASSERT_EQ(s.dialogs.zpravy.size(), 1);
+    EXPECT_EQ(s.dialogs.zpravy[0].text, QStringLiteral("Soubor ") + chybi + QStringLiteral(" neexistuje !"));
+    EXPECT_EQ(s.dialogs.zpravy[0].tlacitka, Tlacitka::Ok);
+    EXPECT_EQ(s.dialogs.zpravy[0].ikona, Ikona::Zadna);
+}
+
+TEST(Soubory, ZapisSouborWritesInPlaceAndNeverShortens) {
+    FakeServices s;
+    QTemporaryDir dir;
+    struct { std::optional<QByteArray> pred; QString text; qint64 offset; QByteArray po; } cases[] = {
+        {"0123456789", QStringLiteral("abc"), 0, "abc3456789"},
+        {"0123456789", QStringLiteral("abc"), 1000, "0123456789abc"},
+        {"0123456789", QStringLiteral("abc"), 8, "01234567abc"},
+        {"0123456789", QStringLiteral("abc"), -4, "abc3456789"},
+        {"0123456789", QString(), 0, "0123456789"},
+        {std::nullopt, QStringLiteral("abc"), 5, "abc"},
+        {std::nullopt, QString(), 0, ""},
+        {"x", QStringLiteral("žluť ñ"), 1, "x\x9Elu\x9D ?"},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        const QString soubor = dir.filePath(QStringLiteral("f%1.txt").arg(++n));
+        if (c.pred) writeBytes(soubor, *c.pred);
+        EXPECT_TRUE(ZapisSoubor(windowsky(soubor), c.text, c.offset)) << n;
+        EXPECT_EQ(readBytes(soubor), c.po) << n;
+    }
+    EXPECT_TRUE(s.dialogs.zpravy.isEmpty());
+
+    const QString chybi = dir.filePath(QStringLiteral("chybi/f.txt"));
+    EXPECT_FALSE(ZapisSoubor(chybi, QStringLiteral("abc"), 0));
+    EXPECT_FALSE(QFileInfo::exists(chybi));
+    EXPECT_FALSE(ZapisSoubor(dir.path(), QStringLiteral("abc"), 0));  // a folder
+    EXPECT_EQ(s.dialogs.texty(), QStringList(2, QStringLiteral("Chyba při zápisu do souboru ...")));
+}
+
+TEST(Soubory, CtiIniAndZapisIniTakeWindowsPaths) {
+    QTemporaryDir dir;
+    const QString soubor = dir.filePath(QStringLiteral("Data/Sorvenika.ini"));
+    writeBytes(soubor, "[UZIVATEL]\r\nProdejce=" + QByteArray(200, 'p') + "\r\n");
+    const QString cesta = windowsky(dir.filePath(QStringLiteral("DATA/sorvenika.INI")));
+    EXPECT_EQ(CtiIni(cesta, QStringLiteral("uzivatel"), QStringLiteral("prodejce")), QString(127, QLatin1Char('p')));
+    EXPECT_TRUE(ZapisIni(cesta, QStringLiteral("UZIVATEL"), QStringLiteral("Export HTML"), QStringLiteral("C:\\Export")));
+    EXPECT_EQ(readBytes(soubor), "[UZIVATEL]\r\nProdejce=" + QByteArray(200, 'p') + "\r\nExport HTML=C:\\Export\r\n");
+    EXPECT_FALSE(ZapisIni(dir.filePath(QStringLiteral("chybi/x.ini")), QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("c")));
+}
+
+class PosliPostouTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    Prostredi data{"SORVENIKA_DATA", dir.filePath(QStringLiteral("Data")).toLocal8Bit()};
+    FakeServices s;
+    QString zdroj = dir.filePath(QStringLiteral("Data/Tmp/x1.tmp"));
+
+    void SetUp() override { writeBytes(zdroj, "<xml/>"); }
+};
+
+TEST_F(PosliPostouTest, AttachesACopyUnderTheShownName) {
+    PosliPostou(windowsky(zdroj), QStringLiteral("Objednavka.xml"));
+    ASSERT_EQ(s.desktop.maily.size(), 1);
+    ASSERT_EQ(s.desktop.maily[0].size(), 1);
+    const QString prvni = s.desktop.maily[0][0];
+    EXPECT_EQ(QFileInfo(prvni).fileName(), QStringLiteral("Objednavka.xml"));
+    EXPECT_TRUE(prvni.startsWith(dir.filePath(QStringLiteral("Data/Tmp2Mail/"))));
+    EXPECT_EQ(readBytes(prvni), "<xml/>");
+
+    // The next call clears the previous copies; a shown name cannot lead out of the folder.
+    s.clock.ted = s.clock.ted.addSecs(60);
+    PosliPostou(zdroj, QStringLiteral("..\\..\\Nabídka.htm"));
+    ASSERT_EQ(s.desktop.maily.size(), 2);
+    const QString druhy = s.desktop.maily[1][0];
+    EXPECT_FALSE(QFileInfo::exists(prvni));
+    EXPECT_EQ(QFileInfo(druhy).fileName(), QStringLiteral("Nabídka.htm"));
+    const QDir tmp2Mail(dir.filePath(QStringLiteral("Data/Tmp2Mail")));
+    const QStringList slozky = tmp2Mail.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    ASSERT_EQ(slozky.size(), 1);
+    EXPECT_EQ(QFileInfo(druhy).canonicalFilePath(),
+              QFileInfo(tmp2Mail.filePath(slozky[0] + QStringLiteral("/Nabídka.htm"))).canonicalFilePath());
+    EXPECT_TRUE(s.dialogs.zpravy.isEmpty());
+}
+
+TEST_F(PosliPostouTest, FailuresShowTheirNumber) {
+    s.desktop.navratPosty = 3;
+    PosliPostou(zdroj, QStringLiteral("a.xml"));
+    PosliPostou(dir.filePath(QStringLiteral("nic.xml")), QStringLiteral("b.xml"));
+    EXPECT_EQ(s.desktop.maily.size(), 1);  // a missing file never reaches the mail program
+    EXPECT_EQ(s.dialogs.texty(), (QStringList{QStringLiteral("Chyba č. 3"), QStringLiteral("Chyba č. 11")}));
+    EXPECT_EQ(s.dialogs.zpravy[0].tlacitka, Tlacitka::Ok);
+    EXPECT_EQ(s.dialogs.zpravy[0].ikona, Ikona::Zadna);
+    EXPECT_EQ(s.dialogs.zpravy[0].titulek, kTitulekAplikace);
+}
+
+// The real desktop service with a stand-in xdg-email that records its arguments.
+TEST_F(PosliPostouTest, ReachesXdgEmail) {
+    const QString bin = dir.filePath(QStringLiteral("bin"));
+    const QString zaznam = dir.filePath(QStringLiteral("argumenty.txt"));
+    QDir().mkpath(bin);
+    for (int kod : {0, 3}) {
+        writeBytes(bin + QStringLiteral("/xdg-email"),
+                   QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\nexit %2\n").arg(zaznam).arg(kod).toLocal8Bit());
+        QFile::setPermissions(bin + QStringLiteral("/xdg-email"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        Prostredi cesta("PATH", bin.toLocal8Bit() + ':' + qgetenv("PATH"));
+        platform::setDesktop(nullptr);
+        s.dialogs.zpravy.clear();
+        QFile::remove(zaznam);
+
+        PosliPostou(zdroj, QStringLiteral("Objednavka.xml"));
+        const QList<QByteArray> argumenty = readBytes(zaznam).split('\n');
+        ASSERT_GE(argumenty.size(), 2) << kod;
+        EXPECT_EQ(argumenty[0], "--attach");
+        EXPECT_TRUE(argumenty[1].endsWith("/Objednavka.xml")) << argumenty[1].constData();
+        EXPECT_EQ(readBytes(QString::fromLocal8Bit(argumenty[1])), "<xml/>");
+        EXPECT_EQ(s.dialogs.texty(), kod ? QStringList{QStringLiteral("Chyba č. 3")} : QStringList()) << kod;
+    }
+}
