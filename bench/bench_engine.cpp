@@ -1,12 +1,12 @@
 #include "engine/NactiSystem.h"
 #include "engine/Sorvenika.h"
 #include "platform/Cp1250.h"
+#include "pricelist/TabulkaArtiklu.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -18,36 +18,22 @@ constexpr int kArtiklu = 16000;
 constexpr int kRadku = 100;    // item rows, about the largest system's table
 constexpr int kSloupcu = 10;   // cross-sections
 
-// A sorted price list searched by bisection, as the article table is.
-class Cenik : public IArtikly {
-public:
-    Cenik() {
-        for (int i = 0; i < kArtiklu; ++i)
-            m_kody.push_back(QStringLiteral("A%1").arg(i, 6, 10, QLatin1Char('0')) + (i % 50 == 0 ? "-s" : ""));
-        std::sort(m_kody.begin(), m_kody.end());
-    }
-    int NajdiArtikl(QString& kod) const override {
-        if (kod == QLatin1String("-")) return 0;
-        kod = kod.toUpper();
-        int d = 0, h = static_cast<int>(m_kody.size()) - 1;
-        while (d <= h) {
-            const int s = (d + h) / 2;
-            const int c = m_kody[static_cast<size_t>(s)].compare(kod, Qt::CaseInsensitive);
-            if (c == 0) return s + 1;
-            if (c < 0) d = s + 1;
-            else h = s - 1;
-        }
-        return -1;
-    }
-    QString ObjZnak(int r) const override { return m_kody[static_cast<size_t>(r - 1)]; }
-    QString ObjZnakPuvodni(int r) const override { return QString::number(r); }
-    QString Nazev(int) const override { return QStringLiteral("Tvárnice komínová"); }
-    Currency Cena(int r) const override { return Currency::fromRaw(1234500 + r * 100); }
-    float Vaha(int) const override { return 12.3f; }
-    QString kod(int i) const { return m_kody[static_cast<size_t>(i)]; }
+// The price list's article table of 16,000 articles; codes as the item table names them.
+struct Cenik {
+    std::vector<QString> kody;
+    TabulkaArtiklu tabulka;
 
-private:
-    std::vector<QString> m_kody;
+    Cenik() {
+        DataDBF d;
+        d.nazvy = QStringList{"STARYKOD", "OBJCISLO", "NAZEV", "CENA", "VAHA", "MJ", "OBJSKLAD", "SYSTEM"};
+        for (int i = 0; i < kArtiklu; ++i) {
+            kody.push_back(QStringLiteral("A%1").arg(i * 7919 % 1000003, 7, 10, QLatin1Char('0')) + (i % 50 ? "" : "-s"));
+            d.radky.push_back({QString::number(i), kody.back(), QStringLiteral("Tvárnice komínová"), 1234.5 + i,
+                               12.3, QStringLiteral("ks"), 1.0, QStringLiteral("MIV")});
+        }
+        tabulka = TabulkaArtiklu::zDat(d, QStringLiteral("Art"));
+    }
+    QString kod(int i) const { return kody[static_cast<size_t>(i)]; }
 };
 
 QByteArray tabulkaPolozek(const Cenik& cenik) {
@@ -119,7 +105,7 @@ struct Prostredi {
         tabSuma.setRows(6);
     }
     void kalkulace() {
-        if (!NactiSystem(g, cenik)) throw std::runtime_error("NactiSystem");
+        if (!NactiSystem(g, cenik.tabulka)) throw std::runtime_error("NactiSystem");
         g.sorvenikaParametry.IdPrurez = Integer(3);
         g.sorvenikaParametry.Prislusenstvi(4) = true;
         SpocitejSorveniku(g, kalkulacky, {tabulka, tabSuma});

@@ -1,5 +1,6 @@
 #include "engine/NactiSystem.h"
 
+#include "engine/ArtiklyCeniku.h"
 #include "platform/DataPaths.h"
 #include "platform/UserDialogs.h"
 #include "util/Soubory.h"
@@ -91,3 +92,5 @@ bool NactiSystem(GlobalniData& g, const IArtikly& artikly) {
     p.Zaznam = zaznam;
     return true;
 }
+
+bool NactiSystem(GlobalniData& g, const TabulkaArtiklu& cenik) { return NactiSystem(g, ArtiklyCeniku(cenik)); }

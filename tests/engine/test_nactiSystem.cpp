@@ -1,6 +1,7 @@
 #include "engine/NactiSystem.h"
 
 #include "engine/EngineFixture.h"
+#include "pricelist/TabulkaArtiklu.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -83,6 +84,15 @@ TEST_F(NacteniFixture, FillsEveryCellFromThePriceList) {
     EXPECT_THROW(d.Polozky(4, 1), RuntimeError);
     EXPECT_THROW(d.Polozky(1, 18), RuntimeError);
     EXPECT_THROW(d.Polozky(1, 0), RuntimeError);
+}
+
+TEST_F(NacteniFixture, ThePriceListsArticleTableGivesTheSameMatrix) {
+    const TabulkaArtiklu tabulka = TabulkaArtiklu::zDat(cenik.jakoDbf(), QStringLiteral("Cenik"));
+    GlobalniData a = stavSTestSystemem(), b = stavSTestSystemem();
+    ASSERT_TRUE(NactiSystem(a, cenik));
+    ASSERT_TRUE(NactiSystem(b, tabulka));
+    EXPECT_TRUE(a.dataSystemu.Polozky == b.dataSystemu.Polozky);
+    EXPECT_EQ(b.dataSystemu.Polozky(1, 3).ObjZnak, QStringLiteral("SADA"));
 }
 
 TEST_F(NacteniFixture, FreeRowsByUserAndSystem) {
