@@ -28,7 +28,6 @@
 #include "engine/ZapisMnozstvi.h"
 
 #include <QString>
-#include <QStringList>
 #include <array>
 #include <memory>
 #include <optional>

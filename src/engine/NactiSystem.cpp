@@ -35,8 +35,8 @@ void vyplnBunku(Polozka& p, QString kod, const IArtikly& artikly) {
     }
 }
 
-}  // namespace
-
+// Parses an item table's text into `data`; on a malformed text returns the 1-based line that is
+// short or missing, else 0.
 int rozeberTabulkuPolozek(const QString& text, const IArtikly& artikly, int volnychRadku, DataSystemu& data) {
     // Only a final line break is removed: a table saved without one keeps its last code whole.
     QStringList radky = text.split(kCrLf);
@@ -67,6 +67,8 @@ int rozeberTabulkuPolozek(const QString& text, const IArtikly& artikly, int voln
     data = std::move(nova);
     return 0;
 }
+
+}  // namespace
 
 bool NactiSystem(GlobalniData& g, const IArtikly& artikly) {
     SorvenikaParametry& p = g.sorvenikaParametry;

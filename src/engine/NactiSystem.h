@@ -11,7 +11,3 @@ class TabulkaArtiklu;
 // state untouched.
 bool NactiSystem(GlobalniData& g, const IArtikly& artikly);
 bool NactiSystem(GlobalniData& g, const TabulkaArtiklu& cenik);
-
-// Parses an item table's text into `data`. On a malformed text returns the 1-based line that
-// is short or missing, else 0.
-int rozeberTabulkuPolozek(const QString& text, const IArtikly& artikly, int volnychRadku, DataSystemu& data);
