@@ -1,0 +1,19 @@
+#pragma once
+// Text of dBase character fields: the 42 Czech, Slovak and German letters (and the degree sign)
+// travel as their code-page-852 bytes; every other byte is read and written as Windows-1250.
+// The mapping is not a bijection: a Windows-1250 byte that is also one of the 42 codes (0x82
+// is "‚" there and é in 852) reads back as the letter. Existing price lists rely on exactly this.
+#include <QByteArray>
+#include <QString>
+
+namespace dbftext {
+
+QChar toChar(unsigned char b);
+// The byte of a character; characters that neither table holds give '?'.
+char toByte(QChar c);
+
+QString decode(const char* bytes, qsizetype n);
+QString decode(const QByteArray& bytes);
+QByteArray encode(const QString& text);
+
+}  // namespace dbftext

@@ -1,0 +1,352 @@
+#include "pricelist/DBF.h"
+
+#include "platform/Clock.h"
+#include "platform/Cp1250.h"
+#include "platform/Cp852.h"
+#include "platform/DataPaths.h"
+#include "platform/Errors.h"
+#include "platform/Numbers.h"
+#include "platform/Regional.h"
+#include "platform/Services.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+constexpr int kHlavicka = 32;
+constexpr int kPopis = 32;
+constexpr int kMaxDelkaPole = 255;
+constexpr unsigned char kKonecPopisu = 0x0D;
+constexpr char kKonecSouboru = 0x1A;
+
+RuntimeError poskozeny(const QString& soubor) {
+    return RuntimeError(321, QStringLiteral("Soubor ") + soubor + QStringLiteral(" není platná tabulka dBase."));
+}
+
+RuntimeError preteceni(const QString& soubor) {
+    return RuntimeError(6, QStringLiteral("Přetečení (Overflow): tabulka se do souboru ") + soubor +
+                               QStringLiteral(" nevejde."));
+}
+
+struct Pole {
+    char typ = 'C';
+    int delka = 0;
+    int desetinna = 0;
+};
+
+// (h - 33) / 32 rounded half to even, so a header a few bytes off still gives its fields.
+int pocetPoli(int delkaHlavicky) {
+    const int x = delkaHlavicky - 33;
+    int q = x / 32;
+    const int r = x % 32;
+    if (r > 16 || (r == 16 && (q & 1))) ++q;
+    return q;
+}
+
+void orizni(const char*& z, const char*& k) {
+    while (z < k && *z == ' ') ++z;
+    while (k > z && k[-1] == ' ') --k;
+}
+
+QString datum(const char* z, const char* k) {
+    orizni(z, k);
+    if (k - z != 8) return {};
+    int c[8];
+    for (int i = 0; i < 8; ++i) {
+        if (z[i] < '0' || z[i] > '9') return {};
+        c[i] = z[i] - '0';
+    }
+    const QDate d(c[0] * 1000 + c[1] * 100 + c[2] * 10 + c[3], c[4] * 10 + c[5], c[6] * 10 + c[7]);
+    // A blank or impossible date is an empty cell, not a failed read: dBase allows blank dates.
+    return d.isValid() ? Regional::current().KratkeDatum(d) : QString();
+}
+
+// Val of a numeric field. A field as dBase writes it ("  -12.50") is read directly, with the same
+// correctly rounded conversion Val uses; anything unusual goes through Val itself.
+double cislo(const char* z, const char* k) {
+    orizni(z, k);
+    bool tecka = false;
+    int cislic = 0;
+    for (const char* p = z; p < k; ++p) {
+        if (*p >= '0' && *p <= '9') {
+            ++cislic;
+        } else if (*p == '.' && !tecka) {
+            tecka = true;
+        } else if (!(*p == '-' && p == z)) {
+            cislic = 0;
+            break;
+        }
+    }
+    if (cislic > 0) {
+        double v = 0;
+        const auto r = std::from_chars(z, k, v);
+        if (r.ec == std::errc() && r.ptr == k) return v;
+    }
+    return Val(QString::fromLatin1(z, k - z));
+}
+
+BunkaDBF bunka(char typ, const char* z, const char* k) {
+    switch (typ) {
+    case 'C':
+    case 'L':
+        orizni(z, k);
+        return dbftext::decode(z, k - z);
+    case 'N':
+    case 'F':
+        return cislo(z, k);
+    case 'D':
+        return datum(z, k);
+    default:
+        // Memo and other types keep their column, empty, so later fields stay under their names.
+        return std::monostate{};
+    }
+}
+
+}  // namespace
+
+QString textBunky(const BunkaDBF& b) {
+    if (const auto* s = std::get_if<QString>(&b)) return *s;
+    if (const auto* v = std::get_if<double>(&b)) {
+        // Whole numbers (flags, counts) print the same without the 15-digit formatting.
+        if (std::trunc(*v) == *v && std::fabs(*v) < 1e15) return QString::number(static_cast<qint64>(*v));
+        return Regional::current().Str(*v);
+    }
+    if (const auto* d = std::get_if<QDate>(&b)) return Regional::current().KratkeDatum(*d);
+    return {};
+}
+
+CtecDBF::CtecDBF(const QByteArray& obsah, const QString& soubor) : m_obsah(obsah), m_soubor(soubor) {
+    const char* d = obsah.constData();
+    const auto* u = reinterpret_cast<const unsigned char*>(d);
+    const qsizetype velikost = obsah.size();
+    if (velikost < kHlavicka) throw poskozeny(soubor);
+
+    // Both lengths are unsigned 16-bit; bytes 0-7 (version, date, count) are not needed.
+    m_delkaHlavicky = u[8] | (u[9] << 8);
+    m_delkaZaznamu = u[10] | (u[11] << 8);
+    if (m_delkaHlavicky < 33) throw poskozeny(soubor);
+
+    const int ocekavano = pocetPoli(m_delkaHlavicky);
+    for (int i = 0; i < ocekavano; ++i) {
+        const qsizetype o = kHlavicka + static_cast<qsizetype>(kPopis) * i;
+        // Headers with a backlink area after the terminator would otherwise grow phantom fields.
+        if (o < velikost && u[o] == kKonecPopisu) break;
+        if (o + kPopis > velikost) throw poskozeny(soubor);
+        const char* z = d + o;
+        const char* k = static_cast<const char*>(std::memchr(z, 0, 11));
+        if (!k) k = z + 11;
+        orizni(z, k);
+        m_nazvy << dbftext::decode(z, k - z);
+        m_pole.push_back(Pole{d[o + 11], u[o + 16], u[o + 17]});
+    }
+
+    if (m_delkaZaznamu == 0 || m_delkaHlavicky >= velikost) return;
+    m_zaznamu = (velikost - m_delkaHlavicky) / m_delkaZaznamu;  // drops the 0x1A and a truncated record
+    // Each cell costs far more than a byte. A sound file has about a cell per byte at most (a
+    // field of length 0 gives a cell from no bytes); thousands of empty fields over one-byte
+    // records would turn a small hostile file into gigabytes.
+    if (static_cast<qint64>(m_pole.size()) * m_zaznamu > 8 * velikost + 65536) throw poskozeny(soubor);
+}
+
+bool CtecDBF::dalsi(std::vector<BunkaDBF>& radek) {
+    const int rl = m_delkaZaznamu;
+    for (; m_dalsi < m_zaznamu; ++m_dalsi) {
+        const char* zaznam = m_obsah.constData() + m_delkaHlavicky + m_dalsi * rl;
+        if (zaznam[0] == '*') continue;
+        ++m_dalsi;
+        radek.resize(m_pole.size());
+        int p = 1;
+        for (size_t i = 0; i < m_pole.size(); ++i) {
+            const Pole& f = m_pole[i];
+            // A field reaching past the record gives what the record holds of it.
+            const int z = std::min(p, rl);
+            const int k = std::min(p + f.delka, rl);
+            try {
+                radek[i] = bunka(f.typ, zaznam + z, zaznam + k);
+            } catch (const RuntimeError& e) {  // a number too large for a Double
+                throw RuntimeError(e.cislo(), e.popis() + QStringLiteral(" – soubor ") + m_soubor);
+            }
+            p += f.delka;
+        }
+        return true;
+    }
+    return false;
+}
+
+DataDBF ctiDBF(const QByteArray& obsah, const QString& soubor) {
+    CtecDBF ctec(obsah, soubor);
+    DataDBF data;
+    data.nazvy = ctec.nazvy();
+    data.radky.reserve(static_cast<size_t>(ctec.nejvyseZaznamu()));
+    std::vector<BunkaDBF> radek;
+    while (ctec.dalsi(radek)) data.radky.push_back(std::move(radek));
+    return data;
+}
+
+QByteArray nactiSouborDBF(const QString& cesta, QString& soubor) {
+    soubor = resolvePath(cesta + QStringLiteral(".dbf"));
+    if (!QFileInfo(soubor).isFile()) throw ChybaSouboru(soubor);
+    QFile f(soubor);
+    if (!f.open(QIODevice::ReadOnly))
+        throw RuntimeError(75, QStringLiteral("Soubor ") + soubor + QStringLiteral(" nelze otevřít."));
+    const QByteArray obsah = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        throw RuntimeError(75, QStringLiteral("Soubor ") + soubor + QStringLiteral(" nelze přečíst."));
+    return obsah;
+}
+
+DataDBF NactiDBF(const QString& cesta) {
+    QString soubor;
+    const QByteArray obsah = nactiSouborDBF(cesta, soubor);
+    return ctiDBF(obsah, soubor);
+}
+
+namespace {
+
+struct PoleZapis : Pole {
+    QList<QByteArray> hodnoty;  // one per record, already in the field's bytes
+};
+
+PoleZapis popisPole(const DataDBF& data, int i, const QString& soubor) {
+    const Regional& reg = Regional::current();
+    const BunkaDBF prazdna;
+    auto cell = [&](const std::vector<BunkaDBF>& r) -> const BunkaDBF& {
+        return i < static_cast<int>(r.size()) ? r[static_cast<size_t>(i)] : prazdna;
+    };
+    const bool zaznamy = !data.radky.empty();
+    const bool vseDatum = zaznamy && std::all_of(data.radky.begin(), data.radky.end(), [&](const auto& r) {
+                              return std::holds_alternative<QDate>(cell(r));
+                          });
+    const bool vseCislo = zaznamy && std::all_of(data.radky.begin(), data.radky.end(), [&](const auto& r) {
+                              return std::holds_alternative<double>(cell(r));
+                          });
+
+    PoleZapis f;
+    f.hodnoty.reserve(static_cast<qsizetype>(data.radky.size()));
+    if (vseDatum) {
+        f.typ = 'D';
+        f.delka = 8;
+        for (const auto& r : data.radky) {
+            const QDate d = std::get<QDate>(cell(r));
+            f.hodnoty << (d.isValid() ? d.toString(QStringLiteral("yyyyMMdd")).toLatin1() : QByteArray(8, ' '));
+        }
+        return f;
+    }
+    if (vseCislo) {
+        f.typ = 'N';
+        int nejdelsi = 0;
+        for (const auto& r : data.radky) {
+            const double v = std::get<double>(cell(r));
+            if (!std::isfinite(v)) throw preteceni(soubor);
+            const int delka = static_cast<int>(reg.Str(v).size());
+            nejdelsi = std::max(nejdelsi, delka);
+            f.desetinna = std::max(f.desetinna, delka - static_cast<int>(reg.Str(Fix(v)).size()) - 1);
+        }
+        f.delka = nejdelsi + f.desetinna + 1;
+        for (const auto& r : data.radky) {
+            // Round half to even first, then "#####0.00..." with "." whatever the region says.
+            DecimalDigits c;
+            try {
+                c = roundDecimal(Round(std::get<double>(cell(r)), f.desetinna), f.desetinna);
+            } catch (const RuntimeError&) {  // near the largest Double, scaling overflows
+                throw preteceni(soubor);
+            }
+            QByteArray t = (c.zaporne ? QByteArray("-") : QByteArray()) + c.cela.toLatin1();
+            if (f.desetinna > 0) t += '.' + c.desetinna.toLatin1();
+            // A huge number prints longer than its short form; widen rather than cut it.
+            f.delka = std::max(f.delka, static_cast<int>(t.size()));
+            f.hodnoty << t;
+        }
+        if (f.delka > kMaxDelkaPole) throw preteceni(soubor);
+        return f;
+    }
+    f.typ = 'C';
+    for (const auto& r : data.radky) {
+        // One over-long address line must not lose the whole save: cut to what the field holds.
+        QByteArray t = dbftext::encode(textBunky(cell(r))).left(kMaxDelkaPole);
+        f.delka = std::max(f.delka, static_cast<int>(t.size()));
+        f.hodnoty << t;
+    }
+    return f;
+}
+
+void pridej16(QByteArray& b, int n) {
+    b += static_cast<char>(n & 0xFF);
+    b += static_cast<char>((n >> 8) & 0xFF);
+}
+
+}  // namespace
+
+QByteArray zapisDBF(const DataDBF& data, const QDate& dnes, const QString& soubor) {
+    const int poli = data.pocetPoli();
+    const qsizetype n = static_cast<qsizetype>(data.radky.size());
+    if (n > 0xFFFF) throw preteceni(soubor);
+
+    std::vector<PoleZapis> pole;
+    pole.reserve(static_cast<size_t>(poli));
+    long long soucet = 0;
+    for (int i = 0; i < poli; ++i) {
+        pole.push_back(popisPole(data, i, soubor));
+        soucet += pole.back().delka;
+    }
+    const long long delkaHlavicky = 32LL * poli + 33;
+    const long long delkaZaznamu = soucet == 0 ? 0 : soucet + 1;
+    if (delkaHlavicky > 0xFFFF || delkaZaznamu > 0xFFFF) throw preteceni(soubor);
+
+    QByteArray b;
+    b.reserve(static_cast<qsizetype>(delkaHlavicky + n * delkaZaznamu + 1));
+    b += '\x03';
+    b += static_cast<char>(dnes.year() - 1900);
+    b += static_cast<char>(dnes.month());
+    b += static_cast<char>(dnes.day());
+    pridej16(b, static_cast<int>(n));
+    b += QByteArray(2, '\0');
+    pridej16(b, static_cast<int>(delkaHlavicky));
+    pridej16(b, static_cast<int>(delkaZaznamu));
+    b += QByteArray(20, '\0');
+    for (int i = 0; i < poli; ++i) {
+        // Names go out upper-cased in Windows-1250, without the 852 letters.
+        QString jmeno = data.nazvy[i].left(10);
+        for (QChar& c : jmeno) c = c.toUpper();
+        QByteArray nazev = cp1250::encode(jmeno);
+        nazev.resize(11, '\0');
+        b += nazev;
+        b += pole[static_cast<size_t>(i)].typ;
+        b += QByteArray(4, '\0');
+        b += static_cast<char>(pole[static_cast<size_t>(i)].delka);
+        b += static_cast<char>(pole[static_cast<size_t>(i)].desetinna);
+        b += QByteArray(14, '\0');
+    }
+    b += static_cast<char>(kKonecPopisu);
+
+    for (qsizetype r = 0; r < n; ++r) {
+        const qsizetype zacatek = b.size();
+        b += QByteArray(static_cast<qsizetype>(delkaZaznamu), ' ');
+        char* zaznam = b.data() + zacatek;
+        int p = 1;
+        for (const PoleZapis& f : pole) {
+            const QByteArray& t = f.hodnoty[r];
+            const int od = f.typ == 'N' ? p + f.delka - static_cast<int>(t.size()) : p;
+            std::memcpy(zaznam + od, t.constData(), static_cast<size_t>(t.size()));
+            p += f.delka;
+        }
+    }
+    b += kKonecSouboru;
+    return b;
+}
+
+void UlozDBF(const QString& cesta, const DataDBF& data) {
+    const QString soubor = resolvePath(cesta + QStringLiteral(".dbf"));
+    const QByteArray obsah = zapisDBF(data, platform::clock().today(), soubor);
+    QDir().mkpath(QFileInfo(soubor).absolutePath());
+    QSaveFile f(soubor);
+    if (!f.open(QIODevice::WriteOnly) || f.write(obsah) != obsah.size() || !f.commit())
+        throw RuntimeError(75, QStringLiteral("Soubor ") + soubor + QStringLiteral(" nelze zapsat."));
+}

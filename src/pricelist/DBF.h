@@ -1,0 +1,70 @@
+#pragma once
+// Whole dBase III tables, read and written in one call each. The price list and the customer
+// address book come from here; character fields carry the code-page-852 letters (Cp852.h).
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <variant>
+#include <vector>
+
+// One cell: empty, text, number or date. After a read a character field gives text, a numeric
+// field a number and a date field the text of the date in the regional short form; a date cell
+// only ever comes from a caller that wants a date field written.
+using BunkaDBF = std::variant<std::monostate, QString, double, QDate>;
+
+// A table: the field names (row 0 where a grid shows it) and the records in file order, each
+// record one cell per field.
+struct DataDBF {
+    QStringList nazvy;
+    std::vector<std::vector<BunkaDBF>> radky;
+
+    int pocetPoli() const { return static_cast<int>(nazvy.size()); }
+    int pocetZaznamu() const { return static_cast<int>(radky.size()); }
+};
+
+// Reads cesta + ".dbf". A missing, unreadable or malformed file throws a RuntimeError whose
+// text names the file; deleted records are skipped, a record cut short at the end is dropped.
+DataDBF NactiDBF(const QString& cesta);
+// Writes the table to cesta + ".dbf", replacing the file only once the new one is complete.
+// Each field's type follows its cells: all dates D, all numbers N, otherwise C.
+void UlozDBF(const QString& cesta, const DataDBF& data);
+
+// The two halves of the above over bytes in memory; `soubor` names the file in messages.
+DataDBF ctiDBF(const QByteArray& obsah, const QString& soubor);
+
+// The bytes of cesta + ".dbf", with the errors of NactiDBF; `soubor` receives the file's name.
+QByteArray nactiSouborDBF(const QString& cesta, QString& soubor);
+
+// Record by record, for a reader that keeps the rows in its own form (the article table).
+class CtecDBF {
+public:
+    // Checks the header; a malformed one throws a RuntimeError naming `soubor`.
+    CtecDBF(const QByteArray& obsah, const QString& soubor);
+
+    const QStringList& nazvy() const { return m_nazvy; }
+    // At most this many records follow, deleted ones included.
+    qsizetype nejvyseZaznamu() const { return m_zaznamu; }
+    // The next record that is not deleted, one cell per field; false after the last.
+    bool dalsi(std::vector<BunkaDBF>& radek);
+
+private:
+    struct Pole {
+        char typ;
+        int delka;
+        int desetinna;
+    };
+    QByteArray m_obsah;
+    QString m_soubor;
+    QStringList m_nazvy;
+    std::vector<Pole> m_pole;
+    int m_delkaHlavicky = 0;
+    int m_delkaZaznamu = 0;
+    qsizetype m_zaznamu = 0;
+    qsizetype m_dalsi = 0;
+};
+QByteArray zapisDBF(const DataDBF& data, const QDate& dnes, const QString& soubor);
+
+// A cell as text, as a value turns into text anywhere in the program (numbers "12,5", dates
+// in the short form, empty "").
+QString textBunky(const BunkaDBF& bunka);

@@ -1,0 +1,92 @@
+#pragma once
+// The article table: the price list Data/Art.dbf as ten text columns, loaded once and kept for
+// the whole run. Row 0 is the header, rows 1..n the articles in order-number order; a row number
+// once handed out by NajdiArtikl stays valid, because Sort and Filtr change only what the
+// browser shows and in which order.
+#include "platform/Numbers.h"
+#include "pricelist/DBF.h"
+
+#include <QString>
+#include <vector>
+
+class TabulkaArtiklu {
+public:
+    enum Sloupec {
+        StaryKod = 0,
+        ObjCislo = 1,
+        Nazev = 2,
+        Ks = 3,
+        ProdejniCena = 4,  // empty for order numbers containing "-s"
+        Vaha = 5,
+        MJ = 6,
+        Cena = 7,          // the price of every article
+        ObjSklad = 8,
+        System = 9,
+    };
+    static constexpr int kSloupcu = 10;
+
+    TabulkaArtiklu() = default;
+
+    // Reads cesta + ".dbf"; every failure is a RuntimeError whose text names the file.
+    static TabulkaArtiklu nacti(const QString& cesta);
+    // Data/Art.dbf.
+    static TabulkaArtiklu nactiCenik();
+    // Builds the table from a read dBase table; `soubor` names it in messages.
+    static TabulkaArtiklu zDat(const DataDBF& data, const QString& soubor);
+
+    static QString hlavicka(int sloupec);
+
+    int pocetArtiklu() const { return static_cast<int>(m_radky.size()); }
+    int pocetRadku() const { return pocetArtiklu() + 1; }
+
+    // Row 0 gives the headers. Outside the table: run-time error 9.
+    QString text(int radek, int sloupec) const;
+    // Column 7 as CCur and column 5 as CSng read them back, without the text round trip.
+    // A value too large for the type is the overflow error; a text that is no number gives 0.
+    Currency cena(int radek) const;
+    float vaha(int radek) const;
+    // Column 8 as a number; a text that is no number counts as 0 (not orderable).
+    double objSklad(int radek) const;
+
+    // The row of an order number (case-insensitive), -1 when there is none, 0 for "-".
+    // Except for "-" the caller's code is upper-cased. Among codes that differ only in case
+    // the first in file order wins.
+    int NajdiArtikl(QString& kod) const;
+
+    // Display order for the browser: 0 by order number (the load order), anything else by old
+    // code. Both compare the upper-case forms code unit by code unit, as the lookup does.
+    void Sort(int x);
+    // True hides the articles whose column 8 is 0; False shows every row again.
+    void Filtr(bool x);
+    bool skryty(int radek) const;
+    // Every article row in display order, and the same without the hidden rows.
+    const std::vector<int>& poradi() const { return m_poradi; }
+    std::vector<int> zobrazeneRadky() const;
+
+private:
+    struct Radek {
+        // Columns 0, 1, 2, 5, 6, 7, 8, 9; the quantity and the shown price follow from them.
+        QString staryKod, objCislo, nazev, vahaText, mj, cenaText, objSkladText, system;
+        QString klicObj;         // upper-case order number
+        QString klicStary;       // upper-case old code
+        qint64 cenaRaw = 0;
+        float vaha = 0;
+        double objSklad = 0;
+        bool bezCeny = false;    // order number with "-s": no shown price
+        bool cenaPretece = false;
+        bool vahaPretece = false;
+    };
+    static void kontrolaPoli(int poli, const QString& soubor);
+    void pridej(const std::vector<BunkaDBF>& zaznam, const QString& soubor);
+    static void vypln(Radek& r, const std::vector<BunkaDBF>& zaznam);
+    void serad();
+    const Radek& radek(int r) const;
+    // Positions in m_radky ordered by a key; ties by `remiza` of the position, or file order.
+    std::vector<int> serazeno(QString Radek::*klic, const std::vector<int>& remiza) const;
+
+    std::vector<Radek> m_radky;  // file order
+    std::vector<int> m_podleObj; // row - 1 -> position in m_radky
+    std::vector<int> m_radekZ;   // position in m_radky -> row
+    std::vector<int> m_poradi;
+    bool m_filtr = false;
+};

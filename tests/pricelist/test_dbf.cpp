@@ -1,0 +1,289 @@
+#include "platform/Errors.h"
+#include "platform/Numbers.h"
+#include "platform/Regional.h"
+#include "pricelist/DBF.h"
+#include "pricelist/DbfTestUtil.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+
+namespace {
+
+const QDate kDnes(2026, 12, 6);  // FakeClock's today
+
+DataDBF zakaznici() {
+    DataDBF t;
+    t.nazvy = {"PRIJMENI", "JMENO", "ULICE", "PSC", "MESTO"};
+    const char* radky[][5] = {
+        {"Dvořák", "Jiří", "Nádražní 5", "602 00", "Brno"},
+        {"Šťastná", "Žofie", "Úzká 12", "11800", "Praha"},
+    };
+    for (const auto& r : radky) {
+        std::vector<BunkaDBF>& radek = t.radky.emplace_back();
+        for (const char* c : r) radek.emplace_back(QString::fromUtf8(c));
+    }
+    return t;
+}
+
+void ocekavejTabulku(const DataDBF& skutecna, const DataDBF& ocekavana) {
+    EXPECT_EQ(skutecna.nazvy, ocekavana.nazvy);
+    ASSERT_EQ(skutecna.pocetZaznamu(), ocekavana.pocetZaznamu());
+    for (size_t r = 0; r < ocekavana.radky.size(); ++r) {
+        ASSERT_EQ(skutecna.radky[r].size(), ocekavana.radky[r].size()) << "record " << r + 1;
+        for (size_t c = 0; c < ocekavana.radky[r].size(); ++c)
+            EXPECT_EQ(popis(skutecna.radky[r][c]), popis(ocekavana.radky[r][c]))
+                << "record " << r + 1 << ", field " << c + 1;
+    }
+}
+
+}  // namespace
+
+TEST(DBF, WritesTheCustomerTableByteForByte) {
+    const QByteArray ocekavano = zHexu(readBytes(testData("dbf/zakaznici.hex")));
+    ASSERT_EQ(ocekavano.size(), 262);
+    EXPECT_EQ(zapisDBF(zakaznici(), kDnes, "zakaznici.dbf").toHex(' '), ocekavano.toHex(' '));
+    ocekavejTabulku(ctiDBF(ocekavano, "zakaznici.dbf"), zakaznici());
+}
+
+// Field types, code page, trimming, numbers and dates as the reader gives them.
+TEST(DBF, ReadsEveryFieldTypeAndSkipsDeletedRecords) {
+    const QByteArray soubor = sestavDBF(
+        {{"TEXT", 'C', 10}, {"CISLO", 'N', 7, 2}, {"DATUM", 'D', 8}, {"LOG", 'L', 1}, {"MEMO", 'M', 10},
+         {"FLT", 'F', 8}, {"\xAC" "ARKA", 'C', 5}},
+        {
+            QByteArray(" ") + "  \xAC\xA1slo   " + "  12.50" + "20261205" + "T" + "0000000012" + "  1.5e2 " + "\xC1    ",
+            QByteArray("*") + "Smazany   " + "   9.99" + "20000101" + "F" + "          " + "       1" + "     ",
+            QByteArray(" ") + "          " + "       " + "        " + " " + "          " + "        " + "x    ",
+            QByteArray(" ") + "ABC       " + "    1,5" + "20261332" + "?" + "          " + "-0.25   " + "     ",
+        });
+    const DataDBF t = ctiDBF(soubor, "x.dbf");
+    DataDBF ocekavano;
+    ocekavano.nazvy = {"TEXT", "CISLO", "DATUM", "LOG", "MEMO", "FLT", "ČARKA"};
+    const std::monostate nic;
+    ocekavano.radky = {
+        {QStringLiteral("Číslo"), 12.5, QStringLiteral("5.12.2026"), QStringLiteral("T"), nic, 150.0, QStringLiteral("Á")},
+        {QString(), 0.0, QString(), QString(), nic, 0.0, QStringLiteral("x")},
+        {QStringLiteral("ABC"), 1.0, QString(), QStringLiteral("?"), nic, -0.25, QString()},
+    };
+    ocekavejTabulku(t, ocekavano);
+}
+
+// Numeric fields read as Val reads their text, and numbers show as the regional Str shows them.
+TEST(DBF, NumbersReadAsValAndShowAsStr) {
+    const QByteArray texty[] = {"  12.50", "", "   ", "1,5", "-0.25", "-", ".5", "-.5", "1.", "007", "1 2",
+                                "12-3", "+4", "1e3", "1.2.3", "-0", "abc", "99999999999999999999",
+                                "0.1000000000000000055511151231257827", "1.7976931348623157e308"};
+    std::vector<QByteArray> zaznamy;
+    for (const QByteArray& t : texty) zaznamy.push_back(" " + t.rightJustified(40, ' '));
+    const DataDBF d = ctiDBF(sestavDBF({{"N", 'N', 40}}, zaznamy), "x.dbf");
+    ASSERT_EQ(d.pocetZaznamu(), static_cast<int>(std::size(texty)));
+    for (size_t i = 0; i < std::size(texty); ++i)
+        EXPECT_EQ(popis(d.radky[i][0]), popis(Val(QString::fromLatin1(texty[i])))) << texty[i].toStdString();
+
+    for (const QString& region : {QStringLiteral("cs_CZ"), QStringLiteral("C")}) {
+        Region r(region);
+        for (double v : {0.0, -0.0, 1.0, -3.0, 12.5, 1e14, 999999999999999.0, 1e15, -1e15, 1e300, 0.1 + 0.2, 2.5e-7})
+            EXPECT_EQ(textBunky(v), Regional::current().Str(v)) << v;
+    }
+}
+
+TEST(DBF, ChoosesFieldTypesFromTheCells) {
+    struct Pripad {
+        const char* nazev;
+        std::vector<BunkaDBF> bunky;
+        char typ;
+        int delka;
+        int desetinna;
+        std::vector<QByteArray> hodnoty;
+    };
+    const std::monostate nic;
+    const Pripad pripady[] = {
+        {"texty", {QStringLiteral("A"), QStringLiteral("BBB")}, 'C', 3, 0, {"A  ", "BBB"}},
+        {"cisla", {12.5, 3.0}, 'N', 6, 1, {"  12.5", "   3.0"}},
+        {"zaporna", {-7.25, 100.0}, 'N', 8, 2, {"   -7.25", "  100.00"}},
+        {"velke cislo", {1e20}, 'N', 21, 0, {"100000000000000000000"}},
+        {"data", {QDate(2026, 12, 5), QDate(2000, 1, 31), QDate()}, 'D', 8, 0, {"20261205", "20000131", "        "}},
+        {"smisene", {QStringLiteral("x"), 12.5, QDate(2026, 12, 5)}, 'C', 9, 0, {"x        ", "12,5     ", "5.12.2026"}},
+        {"prazdne", {nic, QStringLiteral("ab")}, 'C', 2, 0, {"  ", "ab"}},
+        {"pismena 852", {QStringLiteral("Číslo")}, 'C', 5, 0, {"\xAC\xA1slo"}},
+        {"prilis dlouhy", {QString(300, QChar(u'ř'))}, 'C', 255, 0, {QByteArray(255, '\xFD')}},
+    };
+    for (const QString& region : {QStringLiteral("cs_CZ"), QStringLiteral("C")}) {
+        Region r(region);
+        for (const Pripad& p : pripady) {
+            if (region == QLatin1String("C") && p.typ == 'C' && std::string(p.nazev) == "smisene") continue;
+            DataDBF t;
+            t.nazvy = {"POLE"};
+            for (const BunkaDBF& b : p.bunky) t.radky.push_back({b});
+            const QByteArray s = zapisDBF(t, kDnes, "x.dbf");
+            SCOPED_TRACE(std::string(p.nazev) + " / " + region.toStdString());
+            EXPECT_EQ(s[32 + 11], p.typ);
+            EXPECT_EQ(static_cast<unsigned char>(s[32 + 16]), p.delka);
+            EXPECT_EQ(s[32 + 17], p.desetinna);
+            const int rl = static_cast<unsigned char>(s[10]) | static_cast<unsigned char>(s[11]) << 8;
+            EXPECT_EQ(rl, p.delka + 1);
+            for (size_t i = 0; i < p.hodnoty.size(); ++i)
+                EXPECT_EQ(s.mid(65 + static_cast<qsizetype>(i) * rl, rl), " " + p.hodnoty[i]);
+            EXPECT_EQ(s.size(), 65 + static_cast<qsizetype>(p.hodnoty.size()) * rl + 1);
+            EXPECT_EQ(s.back(), '\x1A');
+        }
+    }
+}
+
+TEST(DBF, WritesNamesAndEmptyTables) {
+    DataDBF t;
+    t.nazvy = {"prijmeni_dlouhe", "číslo"};
+    const QByteArray s = zapisDBF(t, kDnes, "x.dbf");
+    // No records: count 0, record length 0, C fields of length 0, then 0D 1A.
+    EXPECT_EQ(s.left(12).toHex(' '), QByteArray("03 7e 0c 06 00 00 00 00 61 00 00 00"));
+    EXPECT_EQ(s.mid(32, 12), QByteArray("PRIJMENI_D\0C", 12));
+    EXPECT_EQ(s.mid(64, 12), QByteArray("\xC8\xCDSLO\0\0\0\0\0\0C", 12));  // Windows-1250, not 852
+    EXPECT_EQ(s[48], '\0');
+    EXPECT_EQ(s.mid(96), QByteArray("\x0D\x1A"));
+    const DataDBF zpet = ctiDBF(s, "x.dbf");
+    EXPECT_EQ(zpet.nazvy, QStringList({"PRIJMENI_D", "ČÍSLO"}));
+    EXPECT_EQ(zpet.pocetZaznamu(), 0);
+}
+
+// Damaged files give an error naming the file, or the records that are whole.
+TEST(DBF, HostileFilesGiveAnErrorOrTheWholeRecords) {
+    const QByteArray zaklad = zHexu(readBytes(testData("dbf/zakaznici.hex")));
+    auto s16 = [](QByteArray b, int offset, int v) {
+        b[offset] = static_cast<char>(v & 0xFF);
+        b[offset + 1] = static_cast<char>(v >> 8);
+        return b;
+    };
+    struct Pripad {
+        const char* nazev;
+        QByteArray obsah;
+        int poli;    // -1: an error
+        int zaznamu;
+    };
+    QByteArray odkaz = zaklad.left(193) + QByteArray(263, '\0') + zaklad.mid(193);
+    odkaz = s16(odkaz, 8, 193 + 263);
+    QByteArray bezPoli = s16(s16(zaklad.left(32), 8, 33), 10, 0) + "\x0D\x1A";
+    // 2000 fields of length 0 over 200,000 one-byte records: 400 million cells from 264 kB.
+    QByteArray prazdnaPole = s16(s16(zaklad.left(32), 8, 32 + 32 * 2000 + 1), 10, 1);
+    for (int i = 0; i < 2000; ++i) prazdnaPole += QByteArray("P\0\0\0\0\0\0\0\0\0\0C", 12) + QByteArray(20, '\0');
+    prazdnaPole += '\x0D' + QByteArray(200000, ' ');
+    const Pripad pripady[] = {
+        {"prazdny soubor", QByteArray(), -1, 0},
+        {"kratsi nez hlavicka", zaklad.left(31), -1, 0},
+        {"useknute popisy poli", zaklad.left(100), -1, 0},
+        {"delka hlavicky 0", s16(zaklad, 8, 0), -1, 0},
+        {"delka hlavicky za koncem", s16(zaklad, 8, 0xFFFF), 5, 0},
+        {"delka zaznamu 0", s16(zaklad, 10, 0), 5, 0},
+        {"delka zaznamu 1", s16(zaklad, 10, 1), 5, 69},
+        {"pole za koncem zaznamu", s16(zaklad, 10, 5), 5, 13},
+        {"delky poli 255", [&] { QByteArray b = zaklad; for (int i = 0; i < 5; ++i) b[48 + 32 * i] = '\xFF'; return b; }(), 5, 2},
+        {"pocet zaznamu za koncem", s16(zaklad, 4, 0xFFFF), 5, 2},
+        {"bez 0x1A", zaklad.chopped(1), 5, 2},
+        {"useknuty posledni zaznam", zaklad.chopped(10), 5, 1},
+        {"zpetny odkaz za popisy", odkaz, 5, 2},
+        {"zadne pole", bezPoli, 0, 0},
+        {"tisice prazdnych poli", prazdnaPole, -1, 0},
+    };
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.nazev);
+        if (p.poli < 0) {
+            try {
+                ctiDBF(p.obsah, QStringLiteral("/data/zlý.dbf"));
+                ADD_FAILURE() << "no error";
+            } catch (const RuntimeError& e) {
+                EXPECT_TRUE(e.popis().contains(QStringLiteral("/data/zlý.dbf"))) << e.what();
+            }
+            continue;
+        }
+        const DataDBF t = ctiDBF(p.obsah, "x.dbf");
+        EXPECT_EQ(t.pocetPoli(), p.poli);
+        EXPECT_EQ(t.pocetZaznamu(), p.zaznamu);
+        for (const auto& r : t.radky) EXPECT_EQ(static_cast<int>(r.size()), p.poli);
+    }
+}
+
+TEST(DBF, FuzzCorpusRunsThroughTheReader) {
+    const QDir korpus(testData("dbf_corpus"));
+    const QStringList soubory = korpus.entryList(QDir::Files);
+    ASSERT_GE(soubory.size(), 8);
+    for (const QString& s : soubory) {
+        SCOPED_TRACE(s.toStdString());
+        const QByteArray b = readBytes(korpus.filePath(s));
+        EXPECT_NO_THROW(LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(b.constData()), static_cast<size_t>(b.size())));
+    }
+}
+
+TEST(DBF, FilesOnDisk) {
+    FakeServices sluzby;
+    QTemporaryDir dir;
+    const QString cesta = dir.filePath(QStringLiteral("nova slozka/Zakaznici"));
+    UlozDBF(cesta, zakaznici());
+    EXPECT_EQ(readBytes(cesta + ".dbf"), zHexu(readBytes(testData("dbf/zakaznici.hex"))));
+    ocekavejTabulku(NactiDBF(cesta), zakaznici());
+
+    // A table too large for the header leaves the existing file as it was.
+    DataDBF velka;
+    velka.nazvy = {"A"};
+    velka.radky.resize(65536, {QStringLiteral("x")});
+    EXPECT_THROW(UlozDBF(cesta, velka), RuntimeError);
+    EXPECT_EQ(readBytes(cesta + ".dbf"), zHexu(readBytes(testData("dbf/zakaznici.hex"))));
+
+    // Replacing works, and failures name the file.
+    DataDBF mala;
+    mala.nazvy = {"A"};
+    mala.radky = {{QStringLiteral("x")}};
+    UlozDBF(cesta, mala);
+    EXPECT_EQ(NactiDBF(cesta).pocetZaznamu(), 1);
+    writeBytes(dir.filePath("soubor"), "x");
+    struct {
+        std::function<void()> akce;
+        QString soubor;
+    } chyby[] = {
+        {[&] { NactiDBF(dir.filePath("chybi")); }, dir.filePath("chybi.dbf")},
+        {[&] { UlozDBF(dir.filePath("soubor/pod"), mala); }, dir.filePath("soubor/pod.dbf")},
+    };
+    for (const auto& c : chyby) {
+        try {
+            c.akce();
+            ADD_FAILURE() << "no error for " << c.soubor.toStdString();
+        } catch (const RuntimeError& e) {
+            EXPECT_TRUE(e.popis().contains(c.soubor)) << e.what();
+        }
+    }
+}
+
+// A second reader: what we write, python3-dbfread reads the same.
+TEST(DBF, WrittenTablesReadTheSameInDbfread) {
+    if (!maDbfread()) GTEST_SKIP() << "python3-dbfread is not installed";
+    FakeServices sluzby;
+    QTemporaryDir dir;
+    DataDBF t;
+    t.nazvy = {"NAZEV", "CENA", "DATUM"};
+    const QString pismena = QStringLiteral("áÁéÉěĚíÍóÓúÚůŮýÝčČďĎľĽňŇřŘšŠťŤžŽäëöüÄËÖÜß°");
+    t.radky = {{pismena, 12.5, QDate(2026, 12, 5)},
+               {QStringLiteral("Komínová vložka 160"), 3.0, QDate(1999, 1, 31)},
+               {QStringLiteral("x"), -1234.75, QDate(2000, 2, 29)}};
+    UlozDBF(dir.filePath("tabulka"), t);
+    const QByteArray json = spustPython({QStringLiteral(SORVENIKA_SOURCE_DIR "/tests/pricelist/dbfread_dump.py"), dir.filePath("tabulka.dbf")});
+    const QJsonObject o = QJsonDocument::fromJson(json).object();
+    EXPECT_EQ(o["fields"].toVariant().toStringList(), t.nazvy);
+    const QJsonArray zaznamy = o["records"].toArray();
+    ASSERT_EQ(zaznamy.size(), 3);
+    for (int r = 0; r < 3; ++r) {
+        const QJsonArray z = zaznamy[r].toArray();
+        EXPECT_EQ(z[0].toString(), std::get<QString>(t.radky[r][0]));
+        EXPECT_EQ(z[1].toDouble(), std::get<double>(t.radky[r][1]));
+        EXPECT_EQ(z[2].toString(), std::get<QDate>(t.radky[r][2]).toString(Qt::ISODate));
+    }
+    // And our reader gives back what was written (dates as their short text).
+    DataDBF ocekavano = t;
+    for (auto& r : ocekavano.radky) r[2] = textBunky(r[2]);
+    ocekavejTabulku(NactiDBF(dir.filePath("tabulka")), ocekavano);
+}
