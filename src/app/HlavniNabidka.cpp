@@ -2,6 +2,7 @@
 
 #include "platform/DataPaths.h"
 #include "platform/Regional.h"
+#include "platform/Services.h"
 #include "platform/UserDialogs.h"
 #include "util/Soubory.h"
 

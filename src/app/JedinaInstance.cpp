@@ -5,7 +5,10 @@
 #include <QStandardPaths>
 
 QString JedinaInstance::souborZamku(const QString& slozka) {
-    QString adresar = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    // Without a session's runtime folder Qt would warn and fall back on its own; the temp folder does.
+    QString adresar = qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")
+                          ? QString()
+                          : QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (adresar.isEmpty()) adresar = QDir::tempPath();
     const QByteArray otisk =
         QCryptographicHash::hash(QDir::cleanPath(QDir(slozka).absolutePath()).toUtf8(), QCryptographicHash::Sha1);

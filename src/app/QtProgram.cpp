@@ -105,7 +105,6 @@ void QtProgram::nactiMenu() {
 void QtProgram::zobrazMenu() {
     nactiMenu();
     m_menu->show();
-    m_menu->raise();
     m_menu->activateWindow();
 }
 

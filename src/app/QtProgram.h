@@ -5,6 +5,8 @@
 #include "app/GlobalniData.h"
 #include "app/Navaznosti.h"
 #include "app/Start.h"
+#include "app/frmMenu.h"
+#include "app/frmStav.h"
 
 #include <QList>
 #include <QObject>
@@ -13,8 +15,6 @@
 #include <memory>
 #include <optional>
 
-class frmMenu;
-class frmStav;
 class QtProzatimniList;
 
 class QtProgram : public QObject, private IOknaStartu {

@@ -35,6 +35,7 @@ ProzatimniListOkno::ProzatimniListOkno(GlobalniData& g, std::function<void()> zp
     m_tabulka->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tabulka->verticalHeader()->setDefaultSectionSize(20);
     auto* zpet = new QPushButton(QStringLiteral("Zpět do menu"), this);
+    zpet->setObjectName(QStringLiteral("cmdZpet"));
     connect(zpet, &QPushButton::clicked, this, &ProzatimniListOkno::zpet);
 
     auto* dole = new QHBoxLayout;
@@ -114,5 +115,4 @@ void QtProzatimniList::Zobraz() {
     ProzatimniListOkno* o = vytvor();
     o->naplnit();
     o->show();
-    o->raise();
 }

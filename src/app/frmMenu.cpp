@@ -4,6 +4,7 @@
 #include "platform/DataPaths.h"
 #include "platform/Desktop.h"
 #include "platform/Services.h"
+#include "platform/UserDialogs.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -268,6 +269,7 @@ QWidget* frmMenu::sestavTlacitka() {
         return b;
     };
     // Both rows share one line; the hidden row stands between and over the visible one.
+    rada->addStretch();
     for (int index : {1, 6, 3, 7, 4}) {
         const TlacitkoSystemu* t = TlacitkoSystemuPodleIndexu(index);
         const int kod = t->kod > 0 ? t->kod : t->polozky.first().kod;
