@@ -33,6 +33,16 @@ bool Aplikace::odmitni(const QString& text, Ikona ikona) {
 }
 
 bool Aplikace::Main() {
+    try {
+        return spust();
+    } catch (const RuntimeError& e) {
+        // A start that cannot finish ends the program: there would be no window left to use.
+        m_bezi = false;
+        return odmitni(QStringLiteral("Chyba č. %1: %2").arg(e.cislo()).arg(e.popis()), Ikona::Kriticka);
+    }
+}
+
+bool Aplikace::spust() {
     if (!m_instance.zamkni(appPath())) return odmitni(kJizSpusten, Ikona::Zadna);
     if (!screenWideEnough(m_okna.sirkaObrazovky())) return odmitni(kMaloRozliseni, Ikona::Zadna);
 
@@ -41,11 +51,7 @@ bool Aplikace::Main() {
     if (nacteni.chyba) return odmitni(*nacteni.chyba, Ikona::Kriticka);
     for (const QString& varovani : nacteni.varovani) MsgBox(varovani, Tlacitka::Ok, Ikona::Vykricnik);
 
-    try {
-        m_cenik = m_nactiCenik();
-    } catch (const RuntimeError& e) {
-        return odmitni(e.popis(), Ikona::Kriticka);
-    }
+    m_cenik = m_nactiCenik();
     m_bezi = true;
     m_ulozenoKoncemSezeni = false;
 

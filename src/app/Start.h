@@ -69,6 +69,7 @@ public:
     QString souborNastaveni() const;
 
 private:
+    bool spust();
     void ulozNastaveni();
     void synchronizujVeStavu();
     bool odmitni(const QString& text, Ikona ikona);

@@ -1,5 +1,4 @@
 #include "app/HlavniNabidka.h"
-#include "app/SouborNastaveni.h"
 #include "platform/Regional.h"
 #include "support/TestSupport.h"
 
@@ -105,17 +104,6 @@ TEST(HlavniNabidka, AChoiceRefusedByNoIsForgottenBeforeTheNextButton) {
     EXPECT_EQ(g.sorvenikaParametry.System, QString());
 }
 
-TEST(HlavniNabidka, PopupMenusListTheirItemsInMenuOrder) {
-    const TlacitkoSystemu* miv = TlacitkoSystemuPodleIndexu(1);
-    ASSERT_TRUE(miv);
-    ASSERT_EQ(miv->polozky.size(), 3);
-    EXPECT_EQ(miv->polozky[1].popisek, QStringLiteral("Miv - dvoupr. stejné průřezy"));
-    // Every item's control name is its system's name without the hyphen.
-    for (const TlacitkoSystemu& t : TlacitkaSystemu())
-        for (const PolozkaVolby& p : t.polozky) EXPECT_EQ(NazevSystemu(p.kod).remove(QLatin1Char('-')), p.jmeno);
-    EXPECT_EQ(TlacitkoSystemuPodleIndexu(2), nullptr);
-}
-
 TEST(HlavniNabidka, VatEnterStoresARegionalNumberAndWarnsOtherwise) {
     const struct {
         const char* locale;
@@ -189,22 +177,4 @@ TEST(HlavniNabidka, ConnectionTypeThatIsNoNumberCountsAsNone) {
         bool nastaveno;
     } pripady[] = {{"", false}, {"abc", false}, {"0", false}, {"1", true}, {"3", true}, {" 2 ", true}, {"1x", false}};
     for (const auto& p : pripady) EXPECT_EQ(PripojeniNastaveno(p.text), p.nastaveno) << p.text.toStdString();
-}
-
-TEST(HlavniNabidka, SwitchFlagsSurviveTheSettingsFile) {
-    // Flags 4 and 7 set on a short stored text pad it, and the file gives them back.
-    QTemporaryDir dir;
-    const QString ini = dir.filePath(QStringLiteral("Sorvenika.ini"));
-    writeBytes(ini, readBytes(QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/Sorvenika.ini")));
-    Nastaveni n;
-    n.Verze = QStringLiteral("01");
-    NastavPriznak(n.Verze, kPriznakSadaStred);
-    NastavPriznak(n.Verze, kPriznakBezUpozorneni);
-    ASSERT_TRUE(UlozIni(ini, n));
-    GlobalniData g;
-    NactiIni(ini, g);
-    EXPECT_EQ(g.nastaveni.Verze, QStringLiteral("0101001"));
-    EXPECT_TRUE(JePovoleno(g.nastaveni, 4));
-    EXPECT_TRUE(JePovoleno(g.nastaveni, 7));
-    EXPECT_FALSE(JePovoleno(g.nastaveni, 3));
 }

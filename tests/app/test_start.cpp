@@ -45,9 +45,11 @@ struct FakeOkna : IOknaStartu {
 
 struct FakeAktualizace : IKontrolaAktualizace {
     bool serverOdpovi = false;
+    bool selze = false;
     int volani = 0;
     void ZkontrolujAktualizaci(GlobalniData& g) override {
         ++volani;
+        if (selze) throw RuntimeError(13, QStringLiteral("Neshoda typů (Type mismatch)"));
         if (serverOdpovi) g.ServerDostupny = true;
     }
 };
@@ -120,7 +122,7 @@ TEST(Start, ReadsSettingsAndPriceListThenShowsTheMenu) {
 }
 
 TEST(Start, RefusalsShowTheirMessageAndWriteNothing) {
-    enum Pripad { DruhaInstance, UzkaObrazovka, BezCeniku, BezPoctuSystemu, BezNastaveni };
+    enum Pripad { DruhaInstance, UzkaObrazovka, BezCeniku, BezPoctuSystemu, BezNastaveni, ChybaAktualizace };
     const struct {
         Pripad pripad;
         QString zacatekZpravy;
@@ -131,6 +133,7 @@ TEST(Start, RefusalsShowTheirMessageAndWriteNothing) {
         {BezCeniku, {}, QStringLiteral("Art")},
         {BezPoctuSystemu, QStringLiteral("V souboru"), QStringLiteral("Sorvenika.ini")},
         {BezNastaveni, QStringLiteral("V souboru"), QStringLiteral("Sorvenika.ini")},
+        {ChybaAktualizace, QStringLiteral("Chyba č. 13: "), {}},
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(static_cast<int>(p.pripad));
@@ -145,6 +148,7 @@ TEST(Start, RefusalsShowTheirMessageAndWriteNothing) {
 
         Start s;
         if (p.pripad == UzkaObrazovka) s.okna.sirka = 799;
+        s.aktualizace.selze = p.pripad == ChybaAktualizace;
         s.g.nastaveni.ExtID = 99;
         EXPECT_FALSE(s.aplikace.Main());
         ASSERT_EQ(sluzby.dialogs.zpravy.size(), 1) << sluzby.dialogs.texty().join(QLatin1Char('|')).toStdString();
@@ -152,7 +156,10 @@ TEST(Start, RefusalsShowTheirMessageAndWriteNothing) {
         EXPECT_TRUE(text.startsWith(p.zacatekZpravy)) << text.toStdString();
         EXPECT_TRUE(text.contains(p.soubor)) << text.toStdString();
         EXPECT_EQ(s.okna.kodKonce, 1);
-        EXPECT_FALSE(s.okna.udalosti.contains(QStringLiteral("menu")));
+        // Whatever was loaded is unloaded again; the menu is never shown.
+        EXPECT_EQ(s.okna.udalosti.contains(QStringLiteral("menu")), p.pripad == ChybaAktualizace);
+        EXPECT_EQ(s.okna.udalosti.last(), QStringLiteral("uvolni vse"));
+        EXPECT_FALSE(s.okna.udalosti.contains(QStringLiteral("zobraz menu")));
         EXPECT_FALSE(s.aplikace.bezi());
 
         // Neither the end of the session nor the writer touch the file afterwards.
