@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Writes the sample data files of Data/ from the readable sources beside this script.
 
-    python3 tools/gen_data.py                       # Data/Art.dbf from tools/cenik.csv
+    python3 tools/gen_data.py                       # Data/Art.dbf and the item tables
     python3 tools/gen_data.py --out DIR             # the same files into DIR
     python3 tools/gen_data.py --bench 16000 FILE    # a synthetic price list of 16,000 articles
 
@@ -110,11 +110,69 @@ def read_source(path, columns):
     return [[row[c].strip() for c in columns] for row in rows]
 
 
-def write_price_list(out_dir):
+def price_list_records():
+    """tools/cenik.csv (the test articles), then tools/cenik/*.csv (one file per system) by name."""
     records = read_source(TOOLS / "cenik.csv", ART_COLUMNS)
+    for path in sorted((TOOLS / "cenik").glob("*.csv")):
+        records += read_source(path, ART_COLUMNS)
+    seen = {}
+    for r in records:
+        code = r[1]
+        if code in seen and seen[code] != r:
+            raise ValueError(f"order number {code} is defined twice, differently")
+        seen[code] = r
+    return records
+
+
+def write_price_list(out_dir, records):
     target = out_dir / "Art.dbf"
     target.write_bytes(dbf_bytes(ART_FIELDS, records, ART_DATE))
     return target
+
+
+# ---------------------------------------------------------------------------------------------
+# Item tables: tools/systemy/<NAME>.tsv (UTF-8, TAB between fields) -> Data/<NAME>.txt
+#
+#   # comment
+#   sachta  SACHTA  SACHTA ...        one shaft marker per cross-section ("" for none)
+#   prurez  12      14     ...        the cross-section labels
+#   1 role  CODE    -      ...        item row 1: the row number and its role, then one code
+#   2 role  ...                       per column or "-" where the item does not exist
+#
+# The first field of every line is for the reader only and is not written.
+
+def read_item_table(path):
+    lines = [line.rstrip("\r\n") for line in path.read_text(encoding="utf-8").splitlines()]
+    lines = [line for line in lines if line.strip() and not line.startswith("#")]
+    rows = [line.split("\t") for line in lines]
+    if len(rows) < 3 or rows[0][0] != "sachta" or rows[1][0] != "prurez":
+        raise ValueError(f"{path}: expected the lines sachta, prurez and at least one item row")
+    width = len(rows[1])
+    for n, row in enumerate(rows):
+        if len(row) != width:
+            raise ValueError(f"{path}: line {lines[n]!r} has {len(row) - 1} columns, not {width - 1}")
+        if n >= 2 and row[0].split(" ", 1)[0] != str(n - 1):
+            raise ValueError(f"{path}: item row {n - 1} is numbered {row[0]!r}")
+        if any(cell != cell.strip() or (n >= 1 and not cell) for cell in row[1:]):
+            raise ValueError(f"{path}: line {lines[n]!r} has an empty cell or blanks around a value")
+    if any(m not in ("SACHTA", "") for m in rows[0][1:]):
+        raise ValueError(f"{path}: shaft markers must be SACHTA or empty")
+    return [row[1:] for row in rows]
+
+
+def write_item_tables(out_dir, records):
+    known = {r[1].upper() for r in records}
+    written = []
+    for path in sorted((TOOLS / "systemy").glob("*.tsv")):
+        table = read_item_table(path)
+        missing = sorted({c for row in table[2:] for c in row if c != "-" and c.upper() not in known})
+        if missing:
+            raise ValueError(f"{path}: codes missing from the price list: {', '.join(missing)}")
+        target = out_dir / (path.stem + ".txt")
+        text = "".join("\t".join(row) + "\r\n" for row in table)
+        target.write_bytes(text.encode("cp1250"))
+        written.append(target)
+    return written
 
 
 SYSTEMS = ["MIV", "MIV2R", "MIV2S", "DORVA", "KARNELO", "KARNELO2S", "KARNELO2R", "T-REMOL",
@@ -155,7 +213,10 @@ def main(argv):
         print(target)
         return 0
     args.out.mkdir(parents=True, exist_ok=True)
-    print(write_price_list(args.out))
+    records = price_list_records()
+    print(write_price_list(args.out, records))
+    for target in write_item_tables(args.out, records):
+        print(target)
     return 0
 
 

@@ -121,8 +121,7 @@ Castka castka(const BunkaDBF& b, const Regional& reg, bool jakoCena) {
             std::from_chars(d.cislice, d.cislice + d.cela, cela);
             const qint64 setiny = (d.cislice[d.cela] - '0') * 10 + (d.cislice[d.cela + 1] - '0');
             c.rawPretece = cela > kMaxCelaCurrency || (cela == kMaxCelaCurrency && setiny > 58);
-            c.raw = (cela * 100 + setiny) * 100;
-            if (d.zaporne) c.raw = -c.raw;
+            if (!c.rawPretece) c.raw = (d.zaporne ? -1 : 1) * (cela * 100 + setiny) * 100;
         }
         return c;
     }
