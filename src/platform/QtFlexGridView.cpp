@@ -127,7 +127,8 @@ void FlexGridView::nactiVysky(int prvni, int posledni) {
             continue;
         }
         if (isRowHidden(i)) setRowHidden(i, false);
-        setRowHeight(i, naPixely(vyska));
+        const int px = naPixely(vyska);
+        if (rowHeight(i) != px) setRowHeight(i, px);
     }
 }
 
@@ -153,7 +154,8 @@ void FlexGridView::nactiSirky() {
             continue;
         }
         if (isColumnHidden(c)) setColumnHidden(c, false);
-        setColumnWidth(c, sirkaSloupce(sirka));
+        const int px = sirkaSloupce(sirka);
+        if (columnWidth(c) != px) setColumnWidth(c, px);
     }
 }
 

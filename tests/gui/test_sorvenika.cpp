@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTest>
 #include <QToolButton>
 #include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
@@ -92,7 +93,7 @@ struct Instalace {
     }
 };
 
-[[maybe_unused]] void zaviraciPolicko(QWidget* w) {
+void zaviraciPolicko(QWidget* w) {
     QCloseEvent e;
     QSpontaneKeyEvent::setSpontaneous(&e);
     qApp->notify(w, &e);
@@ -156,4 +157,137 @@ TEST(CostingSheet, ReadsWellOnSmallAndCommonScreens) {
         EXPECT_GE(soucty.right(), okno.Ram->width() - 20);
         EXPECT_GE(soucty.top(), vRamci(okno.Tabulka, okno.Ram).bottom());
     }
+}
+
+TEST(CostingSheet, OpensFromTheMenuAndItsCloseBoxGoesBack) {
+    Instalace inst;
+    inst.tabulkaDorva();
+    FakeServices sluzby;
+    QtProgram p;
+    ASSERT_TRUE(p.aplikace().Main());
+    frmMenu* menu = p.menu();
+    menu->SystemCombut(3)->click();
+    const QPointer<frmSorvenika> list = p.list()->okno();
+    ASSERT_TRUE(list);
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_EQ(list->windowTitle(), QStringLiteral("Sorvenika - Kestroma") + QString(25, u' ') +
+                                       QStringLiteral("platnost ceníku od 1.1.2026 až do vydání dalšího ceníku"));
+    EXPECT_EQ(list->lblSystem[0]->text(), QStringLiteral("DORVA - jednoprůduchový"));
+    EXPECT_EQ(list->lblSystem[1]->text(), list->lblSystem[0]->text());
+    EXPECT_EQ(list->Tabulka->model()->headerData(5, Qt::Horizontal).toString(), QStringLiteral("Cena celkem"));
+    EXPECT_EQ(list->TabSuma->model()->data(list->TabSuma->model()->index(4, 0)).toString(),
+              QStringLiteral("Cena s 21% DPH"));
+    // DORVA has no row 3 in its totals.
+    EXPECT_TRUE(list->TabSuma->isRowHidden(3));
+    EXPECT_EQ(p.data().sorvenikaParametry.SystemKod, 4);
+
+    // Closing from code, as the program's end does, erases nothing.
+    list->close();
+    EXPECT_EQ(p.data().sorvenikaParametry.SystemKod, 4);
+    EXPECT_FALSE(menu->isVisible());
+    list->show();
+
+    zaviraciPolicko(list);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(p.data().sorvenikaParametry.SystemKod, 0);
+    EXPECT_TRUE(p.data().dataSystemu.Polozky.prazdna());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(list.isNull());
+    EXPECT_EQ(p.list()->okno(), nullptr);
+
+    // The next choice loads a fresh sheet.
+    menu->SystemCombut(3)->click();
+    ASSERT_TRUE(p.list()->okno());
+    EXPECT_TRUE(p.list()->okno()->isVisible());
+}
+
+TEST(CostingSheet, MenuBarFollowsTheModel) {
+    FakeServices sluzby;
+    GlobalniData g;
+    g.nastaveni.TypUzivatele = 1;
+    frmSorvenika okno(g, {});
+    ModelListu& m = okno.model();
+
+    QStringList lista;
+    for (QAction* a : okno.menuBar()->actions())
+        if (a->isVisible()) lista << a->text();
+    EXPECT_EQ(lista, QStringList({"Sorvenika", "Volby", "Objednávky", "Nabídky", "Nástroje", "Zákazník", "Program",
+                                  "Tahák"}));
+    const struct {
+        Prikaz p;
+        const char* zkratka;
+    } zkratky[] = {{Prikaz::mnu_Nova_sorvenika, "Ctrl+N"}, {Prikaz::mnu_Zpet_do_menu, "Ctrl+Z"},
+                   {Prikaz::mnu_Ulozit_jako_HTML, "Ctrl+H"}, {Prikaz::mnu_Email, "Ctrl+E"},
+                   {Prikaz::mnuPridat, "Ctrl+O"}, {Prikaz::mnu_Tisk, "Ctrl+P"}, {Prikaz::mnu_Konec, "Ctrl+X"},
+                   {Prikaz::mnu_Export_do_Excelu, ""}};
+    for (const auto& z : zkratky)
+        EXPECT_EQ(okno.akce(z.p)->shortcut().toString(QKeySequence::PortableText), QString::fromLatin1(z.zkratka))
+            << okno.akce(z.p)->text().toStdString();
+    EXPECT_TRUE(okno.akce(Prikaz::mnu_Export_do_Excelu)->isVisible());
+    EXPECT_FALSE(okno.akce(Prikaz::mnu_Email)->isEnabled());
+    EXPECT_TRUE(okno.akce(Prikaz::mnuSadaStred)->isEnabled());
+    EXPECT_TRUE(okno.RamZakaznik->isHidden());
+
+    // A command whose handler is not connected keeps the model's tick.
+    QSignalSpy prikazy(&okno, &frmSorvenika::prikaz);
+    QAction* prepocitavat = okno.akce(Prikaz::mnuVolbyPrepocitavat);
+    ASSERT_TRUE(prepocitavat->isChecked());
+    prepocitavat->trigger();
+    ASSERT_EQ(prikazy.count(), 1);
+    EXPECT_EQ(prikazy[0][0].value<Prikaz>(), Prikaz::mnuVolbyPrepocitavat);
+    EXPECT_TRUE(prepocitavat->isChecked());
+    // A handler that changes the model is shown.
+    QObject::connect(&okno, &frmSorvenika::prikaz, &m, [&m](Prikaz p) {
+        if (p == Prikaz::mnuVolbyPrepocitavat) m.setZaskrtnuty(p, !m.stav(p).zaskrtnuty);
+    });
+    prepocitavat->trigger();
+    EXPECT_FALSE(prepocitavat->isChecked());
+
+    // The abandoned wizard, through the program's sheet.
+    m.ZakazPrikazySorveniky();
+    EXPECT_TRUE(okno.Ram->isHidden());
+    for (Prikaz p : {Prikaz::mnu_Nova_sorvenika, Prikaz::mnu_Tisk, Prikaz::mnuPridat, Prikaz::mnuSadaStred})
+        EXPECT_FALSE(okno.akce(p)->isEnabled()) << okno.akce(p)->text().toStdString();
+    EXPECT_TRUE(okno.akce(Prikaz::mnu_Konec)->isEnabled());
+}
+
+TEST(CostingSheet, AbandonedWizardLoadsTheSheetToDisableIt) {
+    FakeServices sluzby;
+    GlobalniData g;
+    QList<QWidget*> registrovana;
+    QtListSorveniky list(g, [&](QWidget* w) { registrovana << w; }, {});
+    list.ZakazPrikazySorveniky();
+    ASSERT_TRUE(list.okno());
+    EXPECT_EQ(registrovana, QList<QWidget*>{list.okno()});
+    EXPECT_FALSE(list.okno()->model().ramViditelny());
+    EXPECT_FALSE(list.okno()->akce(Prikaz::mnu_Email)->isEnabled());
+    delete list.okno();
+}
+
+TEST(CostingSheet, EditingKeysInACustomerBoxStayThere) {
+    FakeServices sluzby;
+    GlobalniData g;
+    frmSorvenika okno(g, {});
+    okno.show();
+    okno.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
+    QSignalSpy prikazy(&okno, &frmSorvenika::prikaz);
+
+    // Outside a text box the shortcut reaches its command.
+    okno.Tabulka->setFocus();
+    QTest::keyClick(okno.Tabulka, Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(prikazy.count(), 1);
+    EXPECT_EQ(prikazy[0][0].value<Prikaz>(), Prikaz::mnu_Nova_sorvenika);
+
+    QLineEdit* box = okno.txtZakaznik[0];
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("Novak"));
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), QString());
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), QStringLiteral("Novak"));
+    EXPECT_EQ(okno.model().zakaznik(0), QStringLiteral("Novak"));
+    EXPECT_EQ(prikazy.count(), 1);
 }
