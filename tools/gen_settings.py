@@ -74,6 +74,9 @@ SYSTEMS = [
      "průduch 16 až 25 cm"),
 ]
 
+# No shaft rows and no shaft variant of the block.
+WITHOUT_SHAFT = {"DORVA", "KALVIR", "ORVIK"}
+
 
 def system_section(ident, nazev, info, parametry):
     if ident == "SELVAN":
@@ -84,8 +87,10 @@ def system_section(ident, nazev, info, parametry):
     pict = f"Pict\\{ident}"
     # Cross-section pictures: without a shaft "||" with a shaft; MIV has a second picture for
     # the larger flues. The print picture of each is the name with "_P." turned into "_P_T.".
+    # Systems built without a ventilation shaft show their one cross-section either way.
     bez = f"{pict}_P.gif" + (f"|{pict}25_P.gif" if ident == "MIV" else "")
-    prurez = f"{bez}||{pict}_S_P.gif"
+    se = f"{pict}_P.gif" if ident in WITHOUT_SHAFT else f"{pict}_S_P.gif"
+    prurez = f"{bez}||{se}"
     return [
         ("Nazev", nazev),
         ("Nazev pri tisku", f"Komínový systém {nazev}"),
