@@ -1,19 +1,21 @@
+#include "app/HlidacSignalu.h"
+#include "app/QtProgram.h"
 #include "platform/QtApplication.h"
 #include "platform/QtUserDialogs.h"
 #include "platform/Services.h"
-
-#include <QMainWindow>
 
 int main(int argc, char** argv) {
     QtApplication app(argc, argv);
     QtUserDialogs dialogs;
     platform::setDialogs(&dialogs);
-
-    QMainWindow okno;
-    okno.setWindowTitle(kTitulekAplikace);
-    okno.resize(800, 600);
-    okno.show();
-    const int r = app.exec();
+    int kod = 0;
+    {
+        QtProgram program;
+        HlidacSignalu signaly;
+        QObject::connect(&signaly, &HlidacSignalu::konecSezeni, &program, [&program] { program.KonecSezeni(); });
+        program.spust();
+        kod = app.exec();
+    }
     platform::setDialogs(nullptr);
-    return r;
+    return kod;
 }

@@ -1,5 +1,6 @@
 #pragma once
 // The shared state of one run. The application owns one object; tests build their own.
+#include "engine/Polozky.h"
 #include "platform/Numbers.h"
 
 #include <QDate>
@@ -42,12 +43,66 @@ struct Nastaveni {
     QDate PosledniSynchronizace{2000, 1, 1};
 };
 
+// The current costing: the chosen system, its cross-section and parameters, the note under the
+// bill and the kit lists. The wizard writes the parameters, the calculators read them.
+struct SorvenikaParametry {
+    QString System;                // dispatch key, "MIV" .. "ORVIK"
+    int SystemKod = 0;             // indexes Systemy
+    SystemZaznam Zaznam;           // copy of Systemy(SystemKod), taken when the item table loads
+    QString Prurez;                // chosen cross-section label
+    Integer IdPrurez;              // its column of Polozky
+    Integer PocetPrurezu;          // columns of the loaded item table
+    Integer PocetRadku;            // item rows of the loaded item table (free rows not counted)
+
+    float Vyska = 0;               // chimney height, m
+    bool Sachta = false;           // with ventilation shaft
+    Integer Kourovod;              // flue-pipe connection: 0 = 90 degrees, 1 = 45 degrees
+    Integer Kourovod2;             // the same for the second flue
+    bool HorniDvirka = false;      // upper cleaning door
+    bool DruheNapojeni = false;    // second flue-pipe connection
+    qint32 Ukonceni = 0;           // termination: 1 casing, 2 cladding, 3 Orlex, 4 plate, 5 KDS, 6 KDVO
+    float VyskaUkonceni = 0;       // height of the termination (m; cm for the cladding)
+    Integer IdVyskaPlaste;         // 1..7 for the cladding heights 75 .. 250 cm
+    qint32 DruhPlaste = 0;         // 1 plaster, 2 brick finish
+    qint32 DruhCihly = 0;          // 2 fireclay brick, 1 clinker brick
+    float PocetCihel = 0;          // bricks of the casing
+    float PocetPytlu = 0;          // bags of masonry mix of the casing
+    float PocetDiluOrlex = 0;      // 7.5-cm Orlex pieces
+    float PocetTyciOrlex = 0;      // Orlex rods: 0, 4 or 12
+    float PocetZSLKT = 0;          // bags of ZSLKT mortar: 0..3, more with static-securing kits
+    Integer DruhPaty;              // 0 no foot piece, 1 left or no side, 2 right
+    Integer SoupravaKEPO;          // 0 standard basic kit, 1 KEPO basic set
+    Integer PocetTermoTvarnic;     // heat-insulating blocks
+    Integer PocetNapojovacichDilu; // connecting pieces
+    Pole<bool, 0> Prislusenstvi{35};  // accessory flags 0..35, by the picker's check boxes
+
+    SeznamSouprav ZakladniSoupravy;   // basic kits
+    SeznamSouprav Sady;               // system sets
+    SeznamSouprav SadyStred;          // middle sets
+    SeznamSouprav SoupravyPaty;       // foot kits
+
+    QString Poznamka;              // the note under the bill
+
+    const QString& SystemNazev() const { return Zaznam.Nazev; }
+    const QString& SystemNazevTisk() const { return Zaznam.NazevTisk; }
+    const QString& SystemPiktogramPrurez() const { return Zaznam.PiktogramPrurez; }
+    const QString& SystemPiktogramTisk() const { return Zaznam.PiktogramTisk; }
+};
+
 struct GlobalniData {
     Nastaveni nastaveni;
     // Systemy(n) describes the system with code n; index 0 is unused so codes index directly.
     std::vector<SystemZaznam> Systemy;
-    float Koeficient = 1.0f;
+    DataSystemu dataSystemu;
+    SorvenikaParametry sorvenikaParametry;
+    float Koeficient = 1.0f;       // price coefficient, 1.0 = 100 % of the list price
     bool ServerDostupny = false;
+    Integer AktRadek;              // the sheet's cell that an edit or command returns to
+    Integer AktSloupec;
+
+    // Kept beside the record in the original; they survive the costing reset.
+    quint8 PocetVolnychRadku = 0;  // free user rows after the item rows of Polozky
+    QString PopisSadyOrlex;        // contents of the chosen Orlex top set
 
     const SystemZaznam& system(int kod) const;
 };

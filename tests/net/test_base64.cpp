@@ -1,22 +1,11 @@
 #include "net/clsBase64.h"
 #include "platform/Errors.h"
 
+#include "support/TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
-
-namespace {
-
-int chybaZ(const auto& volani) {
-    try {
-        volani();
-    } catch (const RuntimeError& e) {
-        return e.cislo();
-    }
-    return 0;
-}
-
-}  // namespace
 
 TEST(Base64, Rfc4648VectorsBothWays) {
     const std::pair<QByteArray, QByteArray> vektory[] = {
@@ -76,14 +65,14 @@ TEST(Base64, ShortAndRaggedInputGivesOnlyDecodedBytes) {
 TEST(Base64, CharactersOutsideTheAlphabetAreError13) {
     const QByteArray spatne[] = {"YWJj\r\nYWJj", "YWJj YWJj", "YW-j", QByteArray("YWJ\0", 4), "YWJ\xE9", "MDAw!DAwMA=="};
     for (const QByteArray& text : spatne) {
-        EXPECT_EQ(chybaZ([&] { clsBase64::Decode(text); }), 13) << text.toHex().constData();
+        EXPECT_EQ(cisloChyby([&] { clsBase64::Decode(text); }), 13) << text.toHex().constData();
         EXPECT_FALSE(clsBase64::DecodeChecked(text).has_value()) << text.toHex().constData();
         EXPECT_FALSE(clsBase64::DecodeChecked(QString::fromLatin1(text)).has_value());
     }
     // Only whole groups are looked at, so a bad character in an ignored tail passes.
     EXPECT_EQ(clsBase64::Decode(QByteArray("YWJj!")), QByteArray("abc"));
     // A character outside Windows-1250 cannot slip through as a valid symbol.
-    EXPECT_EQ(chybaZ([] { clsBase64::Decode(QStringLiteral("YWJ\u4E00")); }), 13);
+    EXPECT_EQ(cisloChyby([] { clsBase64::Decode(QStringLiteral("YWJ\u4E00")); }), 13);
 }
 
 TEST(Base64, MakeLineBreaksAt76AndClearCRLFUndoesIt) {

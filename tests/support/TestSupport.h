@@ -2,6 +2,7 @@
 // Fakes of the platform services and small helpers shared by the tests.
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
+#include "platform/Errors.h"
 #include "platform/UserDialogs.h"
 
 #include <QByteArray>
@@ -58,6 +59,16 @@ struct FakeServices {
     FakeServices();
     ~FakeServices();
 };
+
+// The number of the run-time error the call raises, 0 when it raises none.
+int cisloChyby(const auto& volani) {
+    try {
+        volani();
+    } catch (const RuntimeError& e) {
+        return e.cislo();
+    }
+    return 0;
+}
 
 QByteArray readBytes(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);

@@ -1,0 +1,93 @@
+#pragma once
+// The rules of the main menu: system codes and names, the feature flags, the seller and VAT
+// boxes, the choice of a chimney system and its questions. frmMenu draws and forwards to them.
+#include "app/GlobalniData.h"
+
+#include <QList>
+#include <QString>
+#include <array>
+#include <functional>
+#include <optional>
+
+inline const QString kTitulekMenu = QStringLiteral(" Sorvenika - Kestroma");
+// Read back by the update check, the HTTP client's User-Agent, the offers and the orders.
+inline const QString kVerzeProgramu = QStringLiteral("verze: 9.4.2009");
+
+inline const QString kTitulekUpozorneni = QStringLiteral("Upozornění");
+inline const QString kZadejteNazevFirmy = QStringLiteral("Zadejte název vaší firmy");
+inline const QString kZadejteCislo =
+    QStringLiteral("Zadejte číslo !!!\nPoužijte desetinný oddělovač uvedený v Místním nastavení.");
+inline const QString kUpozorneniKarnelo = QStringLiteral(
+    "V případě požadavku na přívod vzduchu pro spalování pomocí přivětrávacího LAS adaptéru Karnelo je nutno "
+    "objednat komín s větrací šachtou bez paty (založený na soklové desce)!");
+inline const QString kOtazkaTRemol = QStringLiteral("Zvolil(a) jste správný typ komínového systému ??");
+inline const QString kUpozorneniZaruka = QStringLiteral(
+    "Víte že, komínový systém MIV *** TRENA má záruku 30 let a komínový systém T-remol záruku 5 let !!!");
+inline const QString kBezPripojeni = QStringLiteral(
+    "Nemáte nastavené připojení k internetu!\nNastavte si připojení k internetu přes objednávky.");
+
+// The feature flags that the menu's switches set (characters of Verze, 1-based).
+constexpr int kPriznakSadaStred = 4;       // the costing sheet's middle-set command
+constexpr int kPriznakBezUpozorneni = 7;   // silences the sales notices
+
+// Code 1..13 of a system name, compared exactly; -1 for any other name.
+int ZjistiKodSystemu(const QString& nazev);
+// The name of a code, "" outside 1..13.
+QString NazevSystemu(int kod);
+
+// A privileged user has every flag; otherwise character `n` of Verze must be "1".
+bool JePovoleno(const Nastaveni& n, int pozice);
+
+// One item of a system button's popup menu.
+struct PolozkaVolby {
+    QString jmeno;    // the menu item's control name
+    QString popisek;
+    int kod;
+};
+
+// SystemCombut(index): the buttons that choose at once carry a code, the others a popup menu.
+struct TlacitkoSystemu {
+    int index;
+    QString popisek;
+    int kod;                      // 0 when the choice goes through the popup
+    QString nabidka;              // popup menu caption
+    QList<PolozkaVolby> polozky;
+};
+const QList<TlacitkoSystemu>& TlacitkaSystemu();
+const TlacitkoSystemu* TlacitkoSystemuPodleIndexu(int index);
+
+// Shows a button's popup menu; the position of the chosen item, or nullopt when dismissed.
+using VyberZNabidky = std::function<std::optional<int>(const TlacitkoSystemu&)>;
+
+// Steps 1 to 3 of a system button: sets SystemKod and System (cleared first, so that an earlier
+// choice never leaks into this one), asks the T-REMOL question and shows the notices. True when
+// a system was chosen and the costing is to start.
+bool VolbaSystemu(int index, GlobalniData& g, const VyberZNabidky& vyber);
+
+// Form load: asks for the seller until a non-empty answer is given (a single blank counts).
+void NactiProdejce(Nastaveni& n);
+// Enter in the seller box.
+void PotvrdProdejce(Nastaveni& n, const QString& text);
+// Enter in the VAT box: a regional number is stored and true returned; anything else is warned
+// about and the old rate kept.
+bool PotvrdDPH(Nastaveni& n, const QString& text);
+// The VAT rate as the box shows it.
+QString TextDPH(const Nastaveni& n);
+
+// Which of SystemCombut(1..7) are visible. Element 2 does not exist.
+class ViditelnostTlacitek {
+public:
+    bool viditelne(int index) const { return index >= 1 && index <= 7 && m_viditelne[index]; }
+    // Inverts each of the five picture buttons by itself: the two rows swap.
+    void prohodRady();
+    void ukazTRemol() { m_viditelne[5] = true; }
+
+private:
+    std::array<bool, 8> m_viditelne{false, true, false, true, true, false, false, false};
+};
+
+// The connection type of the order settings, taken as a number, is not 0. Empty or not a number
+// counts as 0 (no connection).
+bool PripojeniNastaveno(const QString& pripojeni);
+// Data/Objednavky.ini, NASTAVENI, "pripojeni".
+QString PripojeniZNastaveni();

@@ -1,0 +1,28 @@
+#include "app/JedinaInstance.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QStandardPaths>
+
+QString JedinaInstance::souborZamku(const QString& slozka) {
+    // Without a session's runtime folder Qt would warn and fall back on its own; the temp folder does.
+    QString adresar = qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")
+                          ? QString()
+                          : QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (adresar.isEmpty()) adresar = QDir::tempPath();
+    const QByteArray otisk =
+        QCryptographicHash::hash(QDir::cleanPath(QDir(slozka).absolutePath()).toUtf8(), QCryptographicHash::Sha1);
+    return adresar + QStringLiteral("/sorvenika-") + QString::fromLatin1(otisk.toHex().left(16)) +
+           QStringLiteral(".lock");
+}
+
+bool JedinaInstance::zamkni(const QString& slozka) {
+    if (m_zamek) return true;
+    auto zamek = std::make_unique<QLockFile>(souborZamku(slozka));
+    // The default stale time would let a second start take the lock of a program that has been
+    // running for more than half a minute; only a dead owner makes the lock stale.
+    zamek->setStaleLockTime(0);
+    if (!zamek->tryLock(0)) return false;
+    m_zamek = std::move(zamek);
+    return true;
+}

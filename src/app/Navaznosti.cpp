@@ -1,0 +1,5 @@
+#include "app/Navaznosti.h"
+
+#include "platform/UserDialogs.h"
+
+void OknoVPristiVerzi::oznam() { MsgBox(m_text, Tlacitka::Ok, Ikona::Informace, QStringLiteral("Informace")); }

@@ -1,0 +1,154 @@
+#include "app/QtProgram.h"
+
+#include "app/QtProzatimniList.h"
+#include "app/frmMenu.h"
+#include "app/frmStav.h"
+#include "engine/NactiSystem.h"
+
+#include <QApplication>
+#include <QLoggingCategory>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QThread>
+#include <QTimer>
+#ifndef QT_NO_SESSIONMANAGER
+#include <QSessionManager>
+#endif
+#include <cstdlib>
+
+// QT_LOGGING_RULES="sorvenika.start.info=true" reports when the main menu is up (start-up timing).
+Q_LOGGING_CATEGORY(lcStart, "sorvenika.start", QtWarningMsg)
+
+namespace {
+
+QtProgram::Navaznosti doplnene(QtProgram::Navaznosti n) {
+    if (!n.nactiCenik) n.nactiCenik = &TabulkaArtiklu::nactiCenik;
+    return n;
+}
+
+}  // namespace
+
+QtProgram::QtProgram() : QtProgram(Navaznosti{}) {}
+
+QtProgram::QtProgram(Navaznosti n)
+    : m_prozatimniList(std::make_unique<QtProzatimniList>(
+          m_g, [this](QWidget* w) { zaregistruj(w); }, [this] { zobrazMenu(); })),
+      m_n(doplnene(n)),
+      m_aplikace(m_g, *this, m_n.aktualizace ? *m_n.aktualizace : m_bezServeru,
+                 m_n.synchronizace ? *m_n.synchronizace : m_bezSynchronizace, m_n.nactiCenik),
+      m_artikly(m_aplikace.cenik()) {
+    if (!m_n.list) m_n.list = m_prozatimniList.get();
+    if (!m_n.pruvodce) m_n.pruvodce = &m_pruvodce;
+    if (!m_n.objednavky) m_n.objednavky = &m_objednavky;
+    if (!m_n.nastaveniOZ) m_n.nastaveniOZ = &m_nastaveniOZ;
+
+    // Hiding the menu for the costing sheet or unloading everything for a restart must not end
+    // the program; only Exit and the session's end do.
+    QApplication::setQuitOnLastWindowClosed(false);
+#ifndef QT_NO_SESSIONMANAGER
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { m_aplikace.KonecSezeni(); });
+#endif
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { m_aplikace.KonecSezeni(); });
+}
+
+QtProgram::~QtProgram() {
+    for (const QPointer<QWidget>& w : m_okna) delete w.data();
+}
+
+void QtProgram::spust() {
+    QTimer::singleShot(0, this, [this] {
+        if (m_aplikace.Main()) qCInfo(lcStart, "hlavní nabídka zobrazena");
+    });
+}
+
+void QtProgram::Exit() {
+    m_aplikace.UlozIniAKonec();
+    QCoreApplication::processEvents();
+    ukonci(0);
+}
+
+void QtProgram::KonecSezeni() {
+    m_aplikace.KonecSezeni();
+    m_kodKonce = 0;
+    // A modal box may be waiting in a nested loop that would start again after the quit; the
+    // settings are saved, so nothing is lost by ending at once.
+    if (QThread::currentThread()->loopLevel() > 1) std::_Exit(0);
+    QCoreApplication::exit(0);
+}
+
+void QtProgram::zaregistruj(QWidget* okno) {
+    m_okna.removeAll(nullptr);
+    if (!m_okna.contains(okno)) m_okna << okno;
+}
+
+int QtProgram::sirkaObrazovky() const {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->geometry().width() : 0;
+}
+
+bool QtProgram::nactiSystem() { return NactiSystem(m_g, m_artikly); }
+
+void QtProgram::nactiMenu() {
+    if (m_menu) return;
+    frmMenu::Sluzby s;
+    s.Exit = [this] { Exit(); };
+    s.NactiSystem = [this] { return nactiSystem(); };
+    s.list = m_n.list;
+    s.pruvodce = m_n.pruvodce;
+    s.objednavky = m_n.objednavky;
+    s.nastaveniOZ = m_n.nastaveniOZ;
+    m_menu = new frmMenu(m_g, std::move(s));
+    zaregistruj(m_menu);
+}
+
+void QtProgram::zobrazMenu() {
+    nactiMenu();
+    m_menu->show();
+    m_menu->activateWindow();
+}
+
+void QtProgram::zobrazStav(const QString& titulek, const QString& text, bool modalne) {
+    if (!m_stav) {
+        m_stav = new frmStav;
+        zaregistruj(m_stav);
+    }
+    m_stav->setWindowTitle(titulek);
+    QString zobrazeny = text;
+    zobrazeny.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_stav->txt->setPlainText(zobrazeny);
+    m_stav->cmdZavrit->setEnabled(modalne);
+    if (modalne) {
+        m_stav->exec();
+        uvolniStav();
+    } else {
+        m_stav->show();
+    }
+}
+
+void QtProgram::uvolniStav() {
+    if (!m_stav) return;
+    m_stav->hide();
+    m_stav->deleteLater();
+    m_okna.removeAll(m_stav.data());
+    m_stav = nullptr;
+}
+
+void QtProgram::uvolniVse() {
+    const QList<QPointer<QWidget>> okna = m_okna;
+    m_okna.clear();
+    m_menu = nullptr;
+    m_stav = nullptr;
+    for (const QPointer<QWidget>& w : okna) {
+        if (!w) continue;
+        // A dialog waiting in exec() leaves its loop first.
+        if (auto* d = qobject_cast<QDialog*>(w.data()); d && d->isVisible()) d->done(QDialog::Rejected);
+        w->hide();
+        w->deleteLater();
+    }
+}
+
+void QtProgram::ukonci(int kod) {
+    m_kodKonce = kod;
+    QCoreApplication::exit(kod);
+}

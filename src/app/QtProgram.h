@@ -1,0 +1,82 @@
+#pragma once
+// The program as one object: the shared state, the start-up, the windows (each created on first
+// use and destroyed when unloaded) and the stand-ins of the parts still to come.
+#include "app/ArtiklyCeniku.h"
+#include "app/GlobalniData.h"
+#include "app/Navaznosti.h"
+#include "app/Start.h"
+#include "app/frmMenu.h"
+#include "app/frmStav.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+class QtProzatimniList;
+
+class QtProgram : public QObject, private IOknaStartu {
+    Q_OBJECT
+public:
+    // Parts that tests or later parts put in place; what is left empty gets its stand-in.
+    struct Navaznosti {
+        IKontrolaAktualizace* aktualizace = nullptr;
+        ISynchronizaceNabidek* synchronizace = nullptr;
+        Aplikace::NacteniCeniku nactiCenik;
+        IListSorveniky* list = nullptr;
+        IModalniOkno* pruvodce = nullptr;
+        IOkno* objednavky = nullptr;
+        IModalniOkno* nastaveniOZ = nullptr;
+    };
+
+    explicit QtProgram(Navaznosti n);
+    QtProgram();
+    ~QtProgram() override;
+
+    // Runs Main from the event loop.
+    void spust();
+    // frmMenu.Exit_Click: writes the settings, unloads the windows and ends the process.
+    void Exit();
+    // The session is ending: the settings are written once, then the process ends.
+    void KonecSezeni();
+
+    Aplikace& aplikace() { return m_aplikace; }
+    GlobalniData& data() { return m_g; }
+    frmMenu* menu() const { return m_menu; }
+    frmStav* stav() const { return m_stav; }
+    QtProzatimniList* list() const { return m_prozatimniList.get(); }
+    // Set once the program has been told to end.
+    std::optional<int> kodKonce() const { return m_kodKonce; }
+
+    // Every window of the program goes through here so that the shutdown unloads it.
+    void zaregistruj(QWidget* okno);
+
+private:
+    int sirkaObrazovky() const override;
+    void nactiMenu() override;
+    void zobrazStav(const QString& titulek, const QString& text, bool modalne) override;
+    void uvolniStav() override;
+    void zobrazMenu() override;
+    void uvolniVse() override;
+    void ukonci(int kod) override;
+
+    bool nactiSystem();
+
+    GlobalniData m_g;
+    KontrolaBezServeru m_bezServeru;
+    SynchronizaceNedostupna m_bezSynchronizace;
+    OknoVPristiVerzi m_pruvodce{QStringLiteral("Zadání parametrů komínu bude doplněno v další verzi programu.")};
+    OknoVPristiVerzi m_objednavky{QStringLiteral("Objednávky budou doplněny v další verzi programu.")};
+    OknoVPristiVerzi m_nastaveniOZ{QStringLiteral("Nastavení obchodního zástupce bude doplněno v další verzi programu.")};
+    std::unique_ptr<QtProzatimniList> m_prozatimniList;
+    Navaznosti m_n;
+    Aplikace m_aplikace;
+    ArtiklyCeniku m_artikly;
+
+    QPointer<frmMenu> m_menu;
+    QPointer<frmStav> m_stav;
+    QList<QPointer<QWidget>> m_okna;
+    std::optional<int> m_kodKonce;
+};

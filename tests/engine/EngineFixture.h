@@ -1,0 +1,128 @@
+#pragma once
+// Shared pieces of the engine tests: a price list read from a small text fixture and searched
+// by a plain linear scan (a second reader beside the article table's binary search), the
+// costing sheet's two grids as the sheet sets them up, and a state with one test system.
+#include "app/GlobalniData.h"
+#include "engine/Artikly.h"
+#include "engine/Sorvenika.h"
+#include "platform/FlexGrid.h"
+#include "pricelist/DBF.h"
+#include "platform/Regional.h"
+#include "support/TestSupport.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QStringList>
+#include <stdexcept>
+#include <vector>
+
+class CenikFixture : public IArtikly {
+public:
+    struct Artikl {
+        QString kod, stary, nazev;
+        Currency cena;
+        float vaha = 0;
+    };
+
+    CenikFixture() {
+        QFile f(testData(QStringLiteral("engine/Cenik.txt")));
+        if (!f.open(QIODevice::ReadOnly)) throw std::runtime_error("Cenik.txt");
+        const QStringList radky = QString::fromUtf8(f.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        for (qsizetype i = 1; i < radky.size(); ++i) {
+            const QStringList p = radky[i].split(QLatin1Char('\t'));
+            m_artikly.push_back({p[0], p[1], p[2], Currency::fromRaw(qRound64(p[3].toDouble() * 10000)), p[4].toFloat()});
+        }
+    }
+
+    // The same articles as the price list's dBase table holds them.
+    DataDBF jakoDbf() const {
+        DataDBF d;
+        d.nazvy = QStringList{"STARYKOD", "OBJCISLO", "NAZEV", "CENA", "VAHA", "MJ", "OBJSKLAD", "SYSTEM"};
+        for (const Artikl& a : m_artikly)
+            d.radky.push_back({a.stary, a.kod, a.nazev, a.cena.toDouble(), static_cast<double>(a.vaha), QStringLiteral("ks"),
+                               1.0, QStringLiteral("TEST")});
+        return d;
+    }
+
+    int NajdiArtikl(QString& kod) const override {
+        if (kod == QLatin1String("-")) return 0;
+        kod = kod.toUpper();
+        for (size_t i = 0; i < m_artikly.size(); ++i)
+            if (m_artikly[i].kod.toUpper() == kod) return static_cast<int>(i) + 1;
+        return -1;
+    }
+    QString ObjZnak(int r) const override { return at(r).kod; }
+    QString ObjZnakPuvodni(int r) const override { return at(r).stary; }
+    QString Nazev(int r) const override { return at(r).nazev; }
+    Currency Cena(int r) const override { return at(r).cena; }
+    float Vaha(int r) const override { return at(r).vaha; }
+
+
+private:
+    const Artikl& at(int r) const { return m_artikly.at(static_cast<size_t>(r - 1)); }
+    std::vector<Artikl> m_artikly;
+};
+
+// The two grids as the costing sheet prepares them: the items grid with its header row only,
+// the totals grid with its six labelled rows.
+struct MrizkyFixture {
+    FlexGrid tabulka{1, 6};
+    FlexGrid tabSuma{1, 3};
+    MrizkyFixture() {
+        const QStringList hlavicka = QStringLiteral("Název dílu|Obj.č.|Obj.č. původní|Ks|Cena/Ks|Cena celkem").split(u'|');
+        for (int c = 0; c < 6; ++c) tabulka.setTextMatrix(0, c, hlavicka[c]);
+        tabSuma.setFixedRows(0);
+        tabSuma.setRows(0);
+        for (const char* r : {"Z původní ceny\t100\t%", "Celkem\t\tks", "Ceníková cena bez DPH \t\tKč", "Cena bez DPH \t\tKč",
+                              "Cena s 20% DPH\t\tKč", "Předpokládaná váha\t\tKg"})
+            tabSuma.AddItem(QString::fromUtf8(r));
+    }
+    MrizkySorveniky mrizky() { return {tabulka, tabSuma}; }
+    QStringList radek(int r) const {
+        QStringList t;
+        for (int c = 0; c < tabulka.Cols(); ++c) t << tabulka.TextMatrix(r, c);
+        return t;
+    }
+    QString suma(int r) const { return tabSuma.TextMatrix(r, 1); }
+};
+
+// Sets an environment variable for one test and puts the old value back.
+class Prostredi {
+public:
+    Prostredi(const char* jmeno, const QByteArray& hodnota) : m_jmeno(jmeno), m_bylo(qEnvironmentVariableIsSet(jmeno)) {
+        if (m_bylo) m_puvodni = qgetenv(jmeno);
+        qputenv(jmeno, hodnota);
+    }
+    ~Prostredi() {
+        if (m_bylo) qputenv(m_jmeno, m_puvodni);
+        else qunsetenv(m_jmeno);
+    }
+    Prostredi(const Prostredi&) = delete;
+    Prostredi& operator=(const Prostredi&) = delete;
+
+private:
+    const char* m_jmeno;
+    bool m_bylo;
+    QByteArray m_puvodni;
+};
+
+// Regional settings pinned for one test.
+struct PevneNastaveni {
+    explicit PevneNastaveni(const QString& locale = QStringLiteral("cs_CZ")) { Regional::setCurrent(locale); }
+    ~PevneNastaveni() { Regional::setCurrent(QString()); }
+};
+
+// A state with the test system as code 1 ("TEST.txt", three cross-sections).
+inline GlobalniData stavSTestSystemem(const QString& system = QStringLiteral("TEST")) {
+    GlobalniData g;
+    g.Systemy.resize(2);
+    g.Systemy[1].Data = QStringLiteral("TEST.txt");
+    g.Systemy[1].Nazev = QStringLiteral("Testovací systém");
+    g.Systemy[1].NazevTisk = QStringLiteral("TEST tisk");
+    g.Systemy[1].PiktogramPrurez = QStringLiteral("a.gif||b.gif");
+    g.Systemy[1].PiktogramTisk = QStringLiteral("tisk.gif");
+    g.sorvenikaParametry.SystemKod = 1;
+    g.sorvenikaParametry.System = system;
+    g.nastaveni.DPH = Currency::fromInt(20);
+    return g;
+}

@@ -1,0 +1,184 @@
+#include "engine/NactiSystem.h"
+
+#include "engine/EngineFixture.h"
+#include "pricelist/TabulkaArtiklu.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct NacteniFixture : ::testing::Test {
+    FakeServices sluzby;
+    CenikFixture cenik;
+    PevneNastaveni cs;
+    std::optional<Prostredi> data;
+
+    void SetUp() override { data.emplace("SORVENIKA_DATA", testData(QStringLiteral("engine")).toUtf8()); }
+};
+
+}  // namespace
+
+TEST_F(NacteniFixture, FillsEveryCellFromThePriceList) {
+    GlobalniData g = stavSTestSystemem();
+    g.sorvenikaParametry.Prislusenstvi(7) = true;
+    ASSERT_TRUE(NactiSystem(g, cenik));
+    EXPECT_TRUE(sluzby.dialogs.zpravy.isEmpty());
+
+    const SorvenikaParametry& p = g.sorvenikaParametry;
+    const DataSystemu& d = g.dataSystemu;
+    EXPECT_EQ(p.PocetPrurezu, 3);
+    EXPECT_EQ(p.PocetRadku, 7);
+    EXPECT_EQ(g.PocetVolnychRadku, 10);
+    EXPECT_EQ(d.Polozky.sloupcu(), 3);
+    EXPECT_EQ(d.Polozky.radku(), 17);
+    EXPECT_EQ(d.Prurezy.horni(), 3);
+    EXPECT_EQ(d.Prurezy(1), QStringLiteral("12"));
+    EXPECT_EQ(d.Prurezy(3), QStringLiteral(" 16"));  // labels are not trimmed
+    // " sachta " marks its column; "SACHTA X" and "" do not.
+    EXPECT_FALSE(d.SachtaPovolena(1));
+    EXPECT_TRUE(d.SachtaPovolena(2));
+    EXPECT_FALSE(d.SachtaPovolena(3));
+    EXPECT_EQ(p.Prislusenstvi.dolni(), 0);
+    EXPECT_EQ(p.Prislusenstvi.horni(), 35);
+    for (bool f : p.Prislusenstvi) EXPECT_FALSE(f);
+    EXPECT_EQ(p.SystemNazev(), QStringLiteral("Testovací systém"));
+    EXPECT_EQ(p.SystemNazevTisk(), QStringLiteral("TEST tisk"));
+    EXPECT_EQ(p.SystemPiktogramPrurez(), QStringLiteral("a.gif||b.gif"));
+    EXPECT_EQ(p.SystemPiktogramTisk(), QStringLiteral("tisk.gif"));
+
+    const QString nenalezena = QStringLiteral("?????");
+    struct {
+        int c, r;
+        const char *obj, *stary, *nazev;
+        qint64 cenaRaw;
+        float vaha;
+    } cases[] = {
+        {1, 1, "KB12", "5012", "Komínový blok 12", 1000000, 12.5f},
+        {2, 1, "KB14", "5014", "Komínový blok 14", 1100000, 13.75f},  // " kb14 " trimmed, found upper-case
+        {3, 2, "-", "-", "-", 0, 0},
+        {1, 3, "SADA", "7000", "Sada střed", 2505000, 30},             // "-s" removed from the price list's code
+        {2, 3, "SADA", "7000", "Sada střed", 2505000, 30},
+        {1, 4, "DVIRKA-S", "7100", "Dvířka s rámem", 12345600, 3.2f},  // "-S" is not "-s"
+        {1, 5, "ZS-1", "8001", "Zdící směs ŽLUŤOUČKÁ", 999000, 25},
+        {1, 6, "?????", "?????", "****** Položka NENI-V-CENIKU nenalezena ******", 0, 0},
+        {2, 6, "?????", "?????", "****** Položka NENI nenalezena ******", 0, 0},
+        {3, 6, "?????", "?????", "****** Položka ŽEBŘÍK nenalezena ******", 0, 0},  // read as Windows-1250
+        {1, 7, "X", "8002", "Dvakrát -s", 10000, 0.01f},                // every "-s" goes
+        {2, 7, "-", "-", "-", 0, 0},
+        {1, 8, "", "", "", 0, 0},   // free rows stay empty
+        {3, 17, "", "", "", 0, 0},
+    };
+    for (const auto& c : cases) {
+        const Polozka& x = d.Polozky(c.c, c.r);
+        SCOPED_TRACE(testing::Message() << "column " << c.c << " row " << c.r);
+        EXPECT_EQ(x.ObjZnak, QString::fromUtf8(c.obj));
+        EXPECT_EQ(x.ObjZnakPuvodni, QString::fromUtf8(c.stary));
+        EXPECT_EQ(x.Nazev, QString::fromUtf8(c.nazev));
+        EXPECT_EQ(x.Cena.raw(), c.cenaRaw);
+        EXPECT_FLOAT_EQ(x.Vaha, c.vaha);
+        EXPECT_EQ(x.Ks, 0);
+        EXPECT_EQ(x.KsVypocet, 0);
+        EXPECT_EQ(x.KsZaklad, 0);
+    }
+    EXPECT_THROW(d.Polozky(4, 1), RuntimeError);
+    EXPECT_THROW(d.Polozky(1, 18), RuntimeError);
+    EXPECT_THROW(d.Polozky(1, 0), RuntimeError);
+}
+
+TEST_F(NacteniFixture, ThePriceListsArticleTableGivesTheSameMatrix) {
+    const TabulkaArtiklu tabulka = TabulkaArtiklu::zDat(cenik.jakoDbf(), QStringLiteral("Cenik"));
+    GlobalniData a = stavSTestSystemem(), b = stavSTestSystemem();
+    ASSERT_TRUE(NactiSystem(a, cenik));
+    ASSERT_TRUE(NactiSystem(b, tabulka));
+    EXPECT_TRUE(a.dataSystemu.Polozky == b.dataSystemu.Polozky);
+    EXPECT_EQ(b.dataSystemu.Polozky(1, 3).ObjZnak, QStringLiteral("SADA"));
+}
+
+TEST_F(NacteniFixture, FreeRowsByUserAndSystem) {
+    struct {
+        const char* system;
+        quint8 typ;
+        int volnych;
+    } cases[] = {
+        {"TEST", 0, 10},      {"MIV", 0, 10},       {"T-REMOL", 0, 0},   {"T-REMOL2S", 0, 0}, {"T-REMOL2R", 0, 0},
+        {"T-REMOL", 1, 10},   {"T-REMOL2R", 1, 10}, {"t-remol", 0, 10},  {"T-REMOL ", 0, 10},
+    };
+    for (const auto& c : cases) {
+        GlobalniData g = stavSTestSystemem(QString::fromUtf8(c.system));
+        g.nastaveni.TypUzivatele = c.typ;
+        g.PocetVolnychRadku = 77;
+        ASSERT_TRUE(NactiSystem(g, cenik)) << c.system;
+        EXPECT_EQ(g.PocetVolnychRadku, c.volnych) << c.system << " " << int(c.typ);
+        EXPECT_EQ(g.dataSystemu.Polozky.radku(), 7 + c.volnych) << c.system;
+        EXPECT_EQ(g.sorvenikaParametry.PocetRadku, 7) << c.system;
+    }
+}
+
+TEST_F(NacteniFixture, FileShapes) {
+    QTemporaryDir dir;
+    Prostredi jinde("SORVENIKA_DATA", dir.path().toUtf8());
+    const QByteArray hlava = "\tsachta\r\n12\t14\r\n";
+    struct {
+        const char* nazev;
+        QByteArray obsah;
+        int radku;         // item rows after a good load; -1 refused
+        const char* zprava;
+    } cases[] = {
+        // Without the final line break the last code stays whole; extra empty lines are ignored.
+        {"bez konce", hlava + "KB12\tKB14\r\nVL12\tVL14", 2, nullptr},
+        {"s koncem", hlava + "KB12\tKB14\r\nVL12\tVL14\r\n", 2, nullptr},
+        {"dva konce", hlava + "KB12\tKB14\r\nVL12\tVL14\r\n\r\n", 2, nullptr},
+        {"jen hlavicka", hlava, 0, nullptr},
+        {"prazdny", "", -1, "je poškozený (řádek 1) !"},
+        {"jeden radek", "\tsachta\r\n", -1, "je poškozený (řádek 2) !"},
+        {"kratke popisy", "\tsachta\r\n12\r\nKB12\tKB14\r\n", -1, "je poškozený (řádek 2) !"},
+        {"kratka polozka", hlava + "KB12\tKB14\r\nVL12\r\nKB12\tKB14\r\n", -1, "je poškozený (řádek 4) !"},
+        {"prazdna polozka", hlava + "KB12\tKB14\r\n\r\nKB12\tKB14\r\n", -1, "je poškozený (řádek 4) !"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.nazev);
+        writeBytes(dir.filePath(QStringLiteral("T.txt")), c.obsah);
+        GlobalniData g = stavSTestSystemem();
+        g.Systemy[1].Data = QStringLiteral("t.TXT");  // a Windows name in another letter case
+        // A loaded system that a refused load must leave as it is.
+        g.dataSystemu.Prurezy.vytvor(1);
+        g.dataSystemu.Prurezy(1) = QStringLiteral("staré");
+        g.dataSystemu.Polozky.vytvor(1, 3);
+        g.dataSystemu.Polozky(1, 2).Nazev = QStringLiteral("stará");
+        g.sorvenikaParametry.PocetRadku = Integer(3);
+        g.PocetVolnychRadku = 5;
+        sluzby.dialogs.zpravy.clear();
+
+        const bool ok = NactiSystem(g, cenik);
+        if (c.radku >= 0) {
+            ASSERT_TRUE(ok);
+            EXPECT_TRUE(sluzby.dialogs.zpravy.isEmpty());
+            EXPECT_EQ(g.sorvenikaParametry.PocetRadku, c.radku);
+            EXPECT_EQ(g.dataSystemu.Polozky.radku(), c.radku + 10);
+            if (c.radku == 2) {
+                EXPECT_EQ(g.dataSystemu.Polozky(2, 2).ObjZnak, QStringLiteral("VL14"));
+                EXPECT_TRUE(g.dataSystemu.SachtaPovolena(2));
+            }
+        } else {
+            EXPECT_FALSE(ok);
+            ASSERT_EQ(sluzby.dialogs.zpravy.size(), 1);
+            EXPECT_TRUE(sluzby.dialogs.zpravy[0].text.startsWith(QStringLiteral("Soubor ")));
+            EXPECT_TRUE(sluzby.dialogs.zpravy[0].text.endsWith(QString::fromUtf8(c.zprava))) << sluzby.dialogs.zpravy[0].text.toStdString();
+            EXPECT_EQ(g.dataSystemu.Prurezy(1), QStringLiteral("staré"));
+            EXPECT_EQ(g.dataSystemu.Polozky(1, 2).Nazev, QStringLiteral("stará"));
+            EXPECT_EQ(g.sorvenikaParametry.PocetRadku, 3);
+            EXPECT_EQ(g.PocetVolnychRadku, 5);
+        }
+    }
+
+    // A missing file: the reader's message only, and the previous state kept.
+    GlobalniData g = stavSTestSystemem();
+    g.Systemy[1].Data = QStringLiteral("Chybi.txt");
+    g.dataSystemu.Polozky.vytvor(2, 2);
+    sluzby.dialogs.zpravy.clear();
+    EXPECT_FALSE(NactiSystem(g, cenik));
+    ASSERT_EQ(sluzby.dialogs.zpravy.size(), 1);
+    EXPECT_TRUE(sluzby.dialogs.zpravy[0].text.endsWith(QStringLiteral("Chybi.txt neexistuje !")));
+    EXPECT_EQ(g.dataSystemu.Polozky.radku(), 2);
+}
