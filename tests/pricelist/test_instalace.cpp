@@ -1,4 +1,5 @@
 #include "app/SouborNastaveni.h"
+#include "engine/NactiSystem.h"
 #include "platform/Cp1250.h"
 #include "pricelist/TabulkaArtiklu.h"
 #include "support/TestSupport.h"
@@ -67,4 +68,31 @@ TEST(SampleInstallation, EveryItemTableParsesAndPricesFromTheShippedList) {
         EXPECT_GT(kodu, 0);
     }
     EXPECT_EQ(systemu, 12);
+}
+
+TEST(SampleInstallation, TheItemTableLoaderFindsEveryArticle) {
+    FakeServices sluzby;
+    const QByteArray stary = qgetenv("SORVENIKA_DATA");
+    qputenv("SORVENIKA_DATA", QByteArray(SORVENIKA_SOURCE_DIR "/Data"));
+    GlobalniData g;
+    ASSERT_FALSE(NactiIni(kData + QStringLiteral("Sorvenika.ini"), g).chyba);
+    const TabulkaArtiklu cenik = TabulkaArtiklu::nactiCenik();
+    for (int kod = 1; kod <= g.nastaveni.PocetSystemu; ++kod) {
+        if (g.system(kod).Data.isEmpty()) continue;
+        SCOPED_TRACE(g.system(kod).Sekce.toStdString());
+        g.sorvenikaParametry.SystemKod = kod;
+        ASSERT_TRUE(NactiSystem(g, cenik));
+        const MaticePolozek& m = g.dataSystemu.Polozky;
+        for (int s = 1; s <= m.sloupcu(); ++s)
+            for (int r = 1; r <= g.sorvenikaParametry.PocetRadku; ++r) {
+                const Polozka& p = m(s, r);
+                EXPECT_FALSE(p.Nazev.contains(QStringLiteral("nenalezena"))) << r << "/" << s;
+                if (p.ObjZnak != QLatin1String("-")) {
+                    EXPECT_GT(p.Cena.raw(), 0) << r << "/" << s;
+                }
+            }
+    }
+    EXPECT_TRUE(sluzby.dialogs.zpravy.isEmpty());
+    if (stary.isNull()) qunsetenv("SORVENIKA_DATA");
+    else qputenv("SORVENIKA_DATA", stary);
 }
