@@ -3,8 +3,8 @@
 // snapped to whole pieces, the ZSLKT mortar bags and the Orlex rods. The parameter wizard calls
 // it on Enter in the Orlex height box and writes the four boxes from the result.
 //
-// Naming: PocetZSLKT is the bags of ZSLKT mortar ("Zdící směs ZSLKT:"), PocetTyciOrlex the Orlex
-// rods ("tyč - ORLEX:"), whatever label a caller grew up with.
+// PocetZSLKT is the bags of ZSLKT mortar (box "Zdící směs ZSLKT:"), PocetTyciOrlex the Orlex rods
+// (box "tyč - ORLEX:").
 #include "app/GlobalniData.h"
 
 #include <QString>

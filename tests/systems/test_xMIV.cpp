@@ -367,9 +367,16 @@ TEST_F(MivTest, DoorRowAddsTheKits) {
     miv.Prepocitej(39, Integer(2));
     ocekavej(*this, {{39, 3}, {10, 3}, {9, 10}}, {{39, 2}});
 
+}
+
+// A count beyond the 16-bit range is the overflow error, raised before anything is stored.
+TEST_F(MivTest, OverflowChangesNothing) {
     spocitej({.prurez = "12", .vyska = 6.0f});
     const auto pred = zaklady();
     EXPECT_EQ(cisloChyby([&] { miv.Prepocitej(39, Integer(32767)); }), 6);
+    EXPECT_EQ(zaklady(), pred);
+    g.sorvenikaParametry.Vyska = 11000.0f;  // 33,000 liners
+    EXPECT_EQ(cisloChyby([&] { miv.Spocitej(); }), 6);
     EXPECT_EQ(zaklady(), pred);
 }
 
