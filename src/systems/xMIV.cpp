@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cmath>
-#include <initializer_list>
 #include <utility>
 
 namespace {
@@ -361,9 +360,13 @@ void xMIV::vyskoveRadky(VektorMnozstvi& q) const {
     bloky(q);
     const SorvenikaParametry& p = P();
     const VyskaPrurezu* t = nullptr;
-    for (const VyskaPrurezu& v : kVyska)
-        if (je(p.Prurez, v.prurez)) t = &v;
-    if (!t) return;
+    for (const VyskaPrurezu& v : kVyska) {
+        if (je(p.Prurez, v.prurez)) {
+            t = &v;
+            break;
+        }
+    }
+    if (!t) return;  // another label has no mats, compound or mortar
 
     const Integer bloku = p.Sachta ? q(8) : q(7);
     switch (t->rohoze) {
