@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes the sample data files of Data/ from the readable sources beside this script.
 
-    python3 tools/gen_data.py                       # Data/Art.dbf and the item tables
+    python3 tools/gen_data.py                       # Data/Art.dbf, the item tables, and the
+                                                    # test price list tests/data/cenik/Art.dbf
     python3 tools/gen_data.py --out DIR             # the same files into DIR
     python3 tools/gen_data.py --bench 16000 FILE    # a synthetic price list of 16,000 articles
 
@@ -110,9 +111,13 @@ def read_source(path, columns):
     return [[row[c].strip() for c in columns] for row in rows]
 
 
+def test_records():
+    return read_source(TOOLS / "cenik.csv", ART_COLUMNS)
+
+
 def price_list_records():
     """tools/cenik.csv (the test articles), then tools/cenik/*.csv (one file per system) by name."""
-    records = read_source(TOOLS / "cenik.csv", ART_COLUMNS)
+    records = test_records()
     for path in sorted((TOOLS / "cenik").glob("*.csv")):
         records += read_source(path, ART_COLUMNS)
     seen = {}
@@ -204,6 +209,8 @@ def bench_records(count):
 def main(argv):
     p = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     p.add_argument("--out", type=pathlib.Path, default=ROOT / "Data", help="folder for the data files")
+    p.add_argument("--test-out", type=pathlib.Path, default=ROOT / "tests" / "data" / "cenik",
+                   help="folder for the price list of the test articles alone")
     p.add_argument("--bench", nargs=2, metavar=("COUNT", "FILE"),
                    help="write a synthetic price list of COUNT articles to FILE instead")
     args = p.parse_args(argv)
@@ -212,6 +219,8 @@ def main(argv):
         target.write_bytes(dbf_bytes(ART_FIELDS, bench_records(count), ART_DATE))
         print(target)
         return 0
+    args.test_out.mkdir(parents=True, exist_ok=True)
+    print(write_price_list(args.test_out, test_records()))
     args.out.mkdir(parents=True, exist_ok=True)
     records = price_list_records()
     print(write_price_list(args.out, records))

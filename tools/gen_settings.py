@@ -48,31 +48,34 @@ TWO_DIFF = "dvouprůduchový, různé průřezy"
 # (identifier, display name, info text, parameter text)
 SYSTEMS = [
     ("MIV", f"MIV - {ONE}", "Třívrstvý komín s keramickou vložkou a izolací",
-     "průduch 12 až 30 cm, s větrací šachtou i bez ní"),
+     "průduch 12 až 60 cm, s větrací šachtou i bez ní"),
     ("MIV2R", f"MIV - {TWO_DIFF}", "Dva keramické průduchy různého průměru v jedné tvárnici",
      "průduchy 12/14 až 18/20 cm"),
     ("MIV2S", f"MIV - {TWO_SAME}", "Dva keramické průduchy stejného průměru v jedné tvárnici",
      "průduchy 12/12 až 20/20 cm"),
     ("DORVA", "DORVA - jednoprůduchový", "Lehký komín pro nízkoteplotní spotřebiče",
-     "průduch 12 až 20 cm, bez větrací šachty"),
+     "průduch 12 až 25 cm, bez větrací šachty"),
     ("SELVAN", "SELVAN", "Systém se již nedodává", ""),
-    ("KARNELO", f"KARNELO - {ONE}", "Komín s pláštěm z lehčeného betonu a nerezovou vložkou",
-     "průduch 14 až 25 cm, s větrací šachtou i bez ní"),
+    ("KARNELO", f"KARNELO - {ONE}", "Komín s pláštěm z lehčeného betonu a keramickou vložkou",
+     "průduch 12 až 20 cm, s větrací šachtou i bez ní"),
     ("KARNELO2S", f"KARNELO - {TWO_SAME}", "Dvouprůduchový komín s pláštěm z lehčeného betonu",
-     "průduchy 14/14 až 20/20 cm"),
+     "průduchy 12/12 až 18/18 cm"),
     ("KARNELO2R", f"KARNELO - {TWO_DIFF}", "Dvouprůduchový komín s pláštěm z lehčeného betonu",
+     "průduchy 12/14 až 18/20 cm"),
+    ("T-REMOL", f"T-REMOL - {ONE}", "Komín s keramickou vložkou pro kotle s nízkou teplotou spalin",
+     "průduch 14 až 20 cm, s větrací šachtou i bez ní"),
+    ("T-REMOL2S", f"T-REMOL - {TWO_SAME}", "Dvouprůduchový komín s keramickými vložkami",
+     "průduchy 14/14 až 20/20 cm"),
+    ("T-REMOL2R", f"T-REMOL - {TWO_DIFF}", "Dvouprůduchový komín s keramickými vložkami",
      "průduchy 14/16 až 18/20 cm"),
-    ("T-REMOL", f"T-REMOL - {ONE}", "Komín pro kondenzační kotle s plastovou vložkou",
-     "průduch 8 až 16 cm, přetlakový provoz"),
-    ("T-REMOL2S", f"T-REMOL - {TWO_SAME}", "Dvouprůduchový komín pro kondenzační kotle",
-     "průduchy 8/8 až 12/12 cm"),
-    ("T-REMOL2R", f"T-REMOL - {TWO_DIFF}", "Dvouprůduchový komín pro kondenzační kotle",
-     "průduchy 8/10 až 12/14 cm"),
     ("KALVIR", "KALVIR", "Systémový komín s tvárnicí z pemzobetonu",
-     "průduch 14 až 20 cm"),
+     "průduch 14 až 30 cm"),
     ("ORVIK", "ORVIK", "Systémový komín pro krby a kamna na tuhá paliva",
-     "průduch 16 až 25 cm"),
+     "průduch 14 až 25 cm"),
 ]
+
+# No shaft rows and no shaft variant of the block.
+WITHOUT_SHAFT = {"DORVA", "KALVIR", "ORVIK"}
 
 
 def system_section(ident, nazev, info, parametry):
@@ -84,8 +87,10 @@ def system_section(ident, nazev, info, parametry):
     pict = f"Pict\\{ident}"
     # Cross-section pictures: without a shaft "||" with a shaft; MIV has a second picture for
     # the larger flues. The print picture of each is the name with "_P." turned into "_P_T.".
+    # Systems built without a ventilation shaft show their one cross-section either way.
     bez = f"{pict}_P.gif" + (f"|{pict}25_P.gif" if ident == "MIV" else "")
-    prurez = f"{bez}||{pict}_S_P.gif"
+    se = f"{pict}_P.gif" if ident in WITHOUT_SHAFT else f"{pict}_S_P.gif"
+    prurez = f"{bez}||{se}"
     return [
         ("Nazev", nazev),
         ("Nazev pri tisku", f"Komínový systém {nazev}"),

@@ -1,7 +1,7 @@
 #pragma once
 // The program as one object: the shared state, the start-up, the windows (each created on first
 // use and destroyed when unloaded) and the stand-ins of the parts still to come.
-#include "app/ArtiklyCeniku.h"
+#include "engine/ArtiklyCeniku.h"
 #include "app/GlobalniData.h"
 #include "app/Navaznosti.h"
 #include "app/Start.h"

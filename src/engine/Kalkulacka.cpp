@@ -1,6 +1,7 @@
 #include "engine/Kalkulacka.h"
 
 #include "platform/Errors.h"
+#include "systems/xMIV.h"
 
 bool Kalkulacka::existuje(int radek) const { return Polozky(IdPrurez(), radek).ObjZnak != QLatin1String("-"); }
 
@@ -51,7 +52,9 @@ Kalkulacka* Kalkulacky::najdi(const QString& system) const {
     return nullptr;
 }
 
-Kalkulacky vytvorKalkulacky(GlobalniData&) {
+Kalkulacky vytvorKalkulacky(GlobalniData& g) {
     // Each system's calculator is installed here as it is written.
-    return {};
+    Kalkulacky k;
+    k.nastav(QStringLiteral("MIV"), std::make_unique<xMIV>(g));
+    return k;
 }
