@@ -123,11 +123,10 @@ frmSorvenika::frmSorvenika(GlobalniData& g, std::function<void()> zpetDoMenu, QW
     Line1[0] = cara(Ram, QStringLiteral("Line1_0"));
     Line1[1] = cara(Ram, QStringLiteral("Line1_1"));
 
-    // The band under the items: summary, customer with the offer label, note and totals.
+    // The band under the items: summary, customer, note and totals; the footer with the
+    // certificate line and the offer label.
     auto* stred = new QVBoxLayout;
-    stred->setSpacing(4);
     stred->addWidget(sestavZakaznika());
-    stred->addWidget(lblNabidka, 0, Qt::AlignHCenter);
     stred->addStretch();
     auto* soucty = new QVBoxLayout;
     soucty->setSpacing(2);
@@ -141,14 +140,18 @@ frmSorvenika::frmSorvenika(GlobalniData& g, std::function<void()> zpetDoMenu, QW
     pas->addLayout(soucty);
 
     auto* svisle = new QVBoxLayout(Ram);
-    svisle->setContentsMargins(10, 4, 10, 4);
+    svisle->setContentsMargins(6, 4, 6, 4);
     svisle->setSpacing(5);
     svisle->addWidget(sestavZahlavi());
     svisle->addWidget(Line1[0]);
     svisle->addWidget(Tabulka, 1);
     svisle->addLayout(pas);
     svisle->addWidget(Line1[1]);
-    svisle->addWidget(lblPoznDodani);
+    auto* pata = new QHBoxLayout;
+    pata->addWidget(lblPoznDodani);
+    pata->addStretch();
+    pata->addWidget(lblNabidka);
+    svisle->addLayout(pata);
 
     sestavMenu();
 
@@ -241,7 +244,7 @@ QWidget* frmSorvenika::sestavParametry() {
 QWidget* frmSorvenika::sestavZakaznika() {
     RamZakaznik = new QGroupBox(QStringLiteral("Zákazník"), Ram);
     RamZakaznik->setObjectName(QStringLiteral("RamZakaznik"));
-    RamZakaznik->setMinimumWidth(naPixely(2550));
+    RamZakaznik->setMinimumWidth(naPixely(2250));
     RamZakaznik->setMaximumWidth(naPixely(3165));
     auto* svisle = new QVBoxLayout(RamZakaznik);
     svisle->setContentsMargins(6, 4, 6, 6);

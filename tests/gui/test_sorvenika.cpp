@@ -1,6 +1,9 @@
 // The costing sheet as the user meets it: opened from the main menu, filled by the costing
 // dispatch, closed with its close box; and how it looks on the smallest and a common screen.
+#include "app/HlavniNabidka.h"
 #include "app/QtProgram.h"
+#include "app/SouborNastaveni.h"
+#include "engine/NactiSystem.h"
 #include "costing/QtListSorveniky.h"
 #include "support/TestSupport.h"
 
@@ -19,60 +22,34 @@
 
 namespace {
 
-// A bill as the dispatch fills it: name, code, old code, list price, weight, quantity as
-// calculated, quantity on the sheet.
-struct Radek {
-    const char* nazev;
-    const char* kod;
-    const char* stary;
-    double cena;
-    float vaha;
-    float vypocet;
-    float ks;
-};
-const Radek kUkazka[] = {
-    {"Sada MIV 90° bez šachty", "SADA MIV 16", "41016", 6480.00, 96.0f, 1, 1},
-    {"Sada MIV 90° se šachtou", "SADA MIV L 16", "41116", 7290.00, 118.0f, 0, 0},
-    {"Sada střed bez šachty", "SADA STRED 16", "41216", 2150.00, 38.0f, 0, 0},
-    {"MST tvárnice bez šachty", "MST 16", "42016", 389.50, 36.5f, 14, 14},
-    {"MST L tvárnice se šachtou", "MST L 16", "42116", 452.00, 44.0f, 0, 0},
-    {"RR vložka 330", "RR 16", "43016", 412.30, 7.8f, 17, 17},
-    {"PA vložka pro dvířka", "PA 16", "43116", 1189.00, 9.5f, 1, 1},
-    {"RA90 vložka kouřovod 90°", "RA90 16", "43216", 1256.40, 10.2f, 1, 2},
-    {"MAT izolační rohož", "MAT 16", "44016", 168.90, 1.1f, 17, 17},
-    {"Malé ukončení", "UK 16", "45016", 1725.00, 22.0f, 1, 1},
-    {"Základní souprava 90°", "ZS 16", "46016", 3890.00, 64.0f, 1, 1},
-    {"Obezdívka bez šachty", "NDO 16", "47016", 2468.00, 120.0f, 0, 0},
-    {"Sada Orlex bez šachty", "SADA ORLEX 16", "48016", 5120.00, 82.0f, 1, 1},
-    {"Díl Orlex", "DIL ORLEX 16", "48116", 318.00, 11.0f, 16, 16},
-    {"Zdící směs ZSLKT", "ZSLKT", "49001", 245.00, 25.0f, 2, 2},
-    {"Tyč Orlex", "TYC ORLEX", "49002", 86.50, 1.4f, 4, 4},
-    {"Krycí deska", "KD 16", "49116", 1540.00, 48.0f, 0, 0},
-    {"Komínová dvířka", "DVIRKA KD", "49200", 1395.00, 6.2f, 1, 1},
-    {"Komínová stříška", "STRISKA 16", "49300", 980.00, 5.5f, 0, 0},
-    {"Kotva do krovu", "KOTVA K", "49400", 640.00, 3.0f, 1, 1},
-};
-constexpr int kVolnych = 10;
-
-// The state the parameter wizard leaves: an MIV costing of cross-section 16 loaded.
-void naplnUkazku(GlobalniData& g) {
-    g.sorvenikaParametry.System = QStringLiteral("MIV");
-    g.sorvenikaParametry.Prurez = QStringLiteral("16");
-    g.sorvenikaParametry.IdPrurez = Integer(1);
-    const int n = static_cast<int>(std::size(kUkazka));
-    g.dataSystemu.Polozky.vytvor(1, n + kVolnych);
-    g.PocetVolnychRadku = kVolnych;
-    for (int r = 1; r <= n; ++r) {
-        const Radek& u = kUkazka[r - 1];
-        Polozka& p = g.dataSystemu.Polozky(1, r);
-        p.Nazev = QString::fromUtf8(u.nazev);
-        p.ObjZnak = QString::fromUtf8(u.kod);
-        p.ObjZnakPuvodni = QString::fromUtf8(u.stary);
-        p.Cena = Currency::fromDouble(u.cena);
-        p.Vaha = u.vaha;
-        p.KsZaklad = p.KsVypocet = u.vypocet;
-        p.Ks = u.ks;
+// An MIV costing on the shipped sample data (settings read), as the parameter wizard commits it: cross-section
+// 16 without a shaft, 8 m, an Orlex top of 1,2 m, an upper door.
+void spocitejUkazku(GlobalniData& g, MrizkySorveniky m) {
+    const QString data = QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/");
+    SorvenikaParametry& p = g.sorvenikaParametry;
+    p.SystemKod = ZjistiKodSystemu(QStringLiteral("MIV"));
+    p.System = QStringLiteral("MIV");
+    const TabulkaArtiklu cenik = TabulkaArtiklu::nacti(data + QStringLiteral("Art"));
+    {
+        const QByteArray predtim = qgetenv("SORVENIKA_DATA");
+        qputenv("SORVENIKA_DATA", data.toUtf8());
+        ASSERT_TRUE(NactiSystem(g, cenik));
+        if (predtim.isNull()) qunsetenv("SORVENIKA_DATA");
+        else qputenv("SORVENIKA_DATA", predtim);
     }
+    const auto& prurezy = g.dataSystemu.Prurezy;
+    for (int c = 1; c <= prurezy.horni(); ++c)
+        if (prurezy(c) == QLatin1String("16")) p.IdPrurez = Integer(c);
+    ASSERT_NE(p.IdPrurez, 0);
+    p.Prurez = QStringLiteral("16");
+    p.Vyska = 8;
+    p.Ukonceni = 3;
+    p.VyskaUkonceni = 1.2f;
+    p.PocetDiluOrlex = 16;
+    p.PocetTyciOrlex = 4;
+    p.PocetZSLKT = 2;
+    p.HorniDvirka = true;
+    SpocitejSorveniku(g, vytvorKalkulacky(g), m);
 }
 
 struct Instalace {
@@ -107,17 +84,20 @@ QRect vRamci(const QWidget* w, const QWidget* v) { return QRect(w->mapTo(v, QPoi
 TEST(CostingSheet, ReadsWellOnSmallAndCommonScreens) {
     FakeServices sluzby;
     GlobalniData g;
-    g.nastaveni.DPH = Currency::fromInt(21);
-    g.nastaveni.PlatnostCen = QStringLiteral("1.1.2026");
-    naplnUkazku(g);
+    ASSERT_FALSE(NactiIni(QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/Sorvenika.ini"), g).chyba);
     frmSorvenika okno(g, {});
     ModelListu& m = okno.model();
-    SpocitejSorveniku(g, Kalkulacky(), m.mrizky());
-    okno.lblSystem[0]->setText(QStringLiteral("MIV - jednoprůduchový"));
-    okno.lblSystem[1]->setText(QStringLiteral("MIV - jednoprůduchový"));
+    spocitejUkazku(g, m.mrizky());
+    // What the wizard writes into the summary, and one quantity the user changed.
+    okno.lblSystem[0]->setText(g.sorvenikaParametry.SystemNazev());
+    okno.lblSystem[1]->setText(g.sorvenikaParametry.SystemNazev());
     const char* souhrn[] = {"Průměr komína : 16 cm", "Výška : 8 m", "Typ : Bez větrací šachty", "Ukončení : Orlex (1,2 m)"};
     for (int i = 0; i < 4; ++i) okno.lblParametry[i]->setText(QString::fromUtf8(souhrn[i]));
     okno.lblTvarnice->setText(QStringLiteral("vnější r. 32/32 cm"));
+    okno.imgPrurez->setPixmap(QPixmap(QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/Pict/MIV_P.gif")));
+    Polozka& zmenena = g.dataSystemu.Polozky(g.sorvenikaParametry.IdPrurez, 9);
+    zmenena.Ks = zmenena.KsZaklad = zmenena.Ks + 2;
+    PrepocitejCeny(g, m.mrizky());
     m.setZakaznik(0, QStringLiteral("Stavby Novák s.r.o."));
     m.setZakaznik(1, QStringLiteral("Nádražní 12"));
     m.setZakaznik(2, QStringLiteral("Kolín"));
