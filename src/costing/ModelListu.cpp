@@ -87,6 +87,12 @@ ModelListu::ModelListu(GlobalniData& g, QObject* rodic) : QObject(rodic), m_g(g)
     for (const PolozkaMenu& p : menu()) zapis(p.prikaz) = {p.viditelna, p.povolena, false};
 }
 
+void ModelListu::setSouhrn(Souhrn s) {
+    if (s == m_souhrn) return;
+    m_souhrn = std::move(s);
+    emit souhrnZmenen();
+}
+
 void ModelListu::setViditelny(Prikaz p, bool b) {
     if (stav(p).viditelny == b) return;
     zapis(p).viditelny = b;

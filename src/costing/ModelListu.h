@@ -103,6 +103,17 @@ public:
     FlexGrid TabSuma{1, 3};
     MrizkySorveniky mrizky() { return {Tabulka, TabSuma}; }
 
+    // The costing's parameter summary in RamParametry: lblParametry(0..3), lblTvarnice and the
+    // picture file of imgPrurez ("" shows none). The print, the HTML and the offer read it.
+    struct Souhrn {
+        std::array<QString, 4> parametry;
+        QString tvarnice;
+        QString obrazekPrurezu;
+        friend bool operator==(const Souhrn&, const Souhrn&) = default;
+    };
+    const Souhrn& souhrn() const { return m_souhrn; }
+    void setSouhrn(Souhrn s);
+
     const StavPrikazu& stav(Prikaz p) const { return m_prikazy[static_cast<size_t>(p)]; }
     void setViditelny(Prikaz p, bool b);
     void setPovoleny(Prikaz p, bool b);
@@ -146,6 +157,7 @@ public:
     static int vyskaRamu(int vyskaObrazovky) { return vyskaObrazovky - 1065; }
 
 signals:
+    void souhrnZmenen();
     void prikazZmenen(Prikaz p);
     void ramyZmeneny();
     void zakaznikZmenen(int i);
@@ -159,6 +171,7 @@ private:
 
     GlobalniData& m_g;
     std::array<StavPrikazu, kPocetPrikazu> m_prikazy;
+    Souhrn m_souhrn;
     QString m_titulek;
     bool m_ram = true;
     bool m_ramZakaznik = true;

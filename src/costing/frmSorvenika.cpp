@@ -157,6 +157,7 @@ frmSorvenika::frmSorvenika(GlobalniData& g, std::function<void()> zpetDoMenu, QW
 
     connect(&m_model, &ModelListu::prikazZmenen, this, &frmSorvenika::nactiPrikaz);
     connect(&m_model, &ModelListu::ramyZmeneny, this, &frmSorvenika::nactiRamy);
+    connect(&m_model, &ModelListu::souhrnZmenen, this, &frmSorvenika::nactiSouhrn);
     connect(&m_model, &ModelListu::txtBoxZmenen, this, &frmSorvenika::nactiTxtBox);
     connect(&m_model, &ModelListu::zvyrazneniZmeneno, this,
             [this] { Tabulka->setZvyrazneni(m_model.zvyrazneniTabulky()); });
@@ -295,6 +296,16 @@ void frmSorvenika::nactiPrikaz(Prikaz p) {
 void frmSorvenika::nactiRamy() {
     Ram->setVisible(m_model.ramViditelny());
     RamZakaznik->setVisible(m_model.zakaznikViditelny());
+}
+
+// A picture that is missing or cannot be read shows none rather than the previous costing's.
+void frmSorvenika::nactiSouhrn() {
+    const ModelListu::Souhrn& s = m_model.souhrn();
+    for (int i = 0; i < 4; ++i) lblParametry[i]->setText(s.parametry[static_cast<size_t>(i)]);
+    lblTvarnice->setText(s.tvarnice);
+    QPixmap obrazek;
+    if (!s.obrazekPrurezu.isEmpty() && obrazek.load(s.obrazekPrurezu)) imgPrurez->setPixmap(obrazek);
+    else imgPrurez->clear();
 }
 
 void frmSorvenika::nactiTxtBox() {

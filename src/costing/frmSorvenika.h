@@ -64,6 +64,7 @@ private:
     QWidget* sestavZakaznika();
     void nactiPrikaz(Prikaz p);
     void nactiRamy();
+    void nactiSouhrn();
     void nactiTxtBox();
     void nastavTabSumu();
     int naPixely(int twips) const;

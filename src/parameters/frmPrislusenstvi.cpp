@@ -1,0 +1,176 @@
+#include "parameters/frmPrislusenstvi.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* nadpis(const QString& text, QWidget* rodic) {
+    auto* l = new QLabel(text, rodic);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    return l;
+}
+
+}  // namespace
+
+frmPrislusenstvi::frmPrislusenstvi(ModelPrislusenstvi& model, QWidget* rodic) : QDialog(rodic), m_model(model) {
+    setObjectName(QStringLiteral("frmPrislusenstvi"));
+    setWindowTitle(QStringLiteral("Příslušenství"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setModal(true);
+
+    auto* ram = new QGroupBox(QStringLiteral("Příslušenství"), this);
+    ram->setObjectName(QStringLiteral("ramPrislusenstvi"));
+    auto* sloupec = new QVBoxLayout(ram);
+    sloupec->setSpacing(1);
+    const auto skupina = [&](std::initializer_list<int> boxy) {
+        sloupec->addSpacing(naPixely(60));
+        sloupec->addWidget(nadpis(polozkaPrislusenstvi(*boxy.begin()).skupina, ram));
+        for (int i : boxy) sloupec->addWidget(vytvorBox(i, ram));
+    };
+    skupina({0, 1, 2});
+    skupina({8, 9});
+
+    // The connection pieces: one column per flue under its diameter.
+    sloupec->addSpacing(naPixely(60));
+    sloupec->addWidget(nadpis(polozkaPrislusenstvi(10).skupina, ram));
+    auto* napojeni = new QGridLayout;
+    napojeni->setHorizontalSpacing(naPixely(120));
+    napojeni->setVerticalSpacing(1);
+    for (int s = 0; s < 2; ++s) {
+        lblPrurez[s] = nadpis(m_model.nadpis(s), ram);
+        lblPrurez[s]->setObjectName(QStringLiteral("lblPrurez%1").arg(s));
+        napojeni->addWidget(lblPrurez[s], 0, s);
+        for (int r = 0; r < 6; ++r) napojeni->addWidget(vytvorBox(10 + 6 * s + r, ram), r + 1, s);
+    }
+    napojeni->setColumnStretch(2, 1);
+    sloupec->addLayout(napojeni);
+    skupina({27, 28, 29, 30, 31, 32});
+    skupina({33, 34, 35});
+    skupina({22, 23, 24, 25, 26});
+    sloupec->addStretch();
+    for (int i = kPrvniPredavaci; i <= kPosledniPredavaci; ++i) vytvorBox(i, ram);
+
+    // The preview: picture centred in a white area, the name under it, the description below.
+    auto* nahled = new QVBoxLayout;
+    auto* popisekNahledu = new QLabel(QStringLiteral("Náhled"), this);
+    popisekNahledu->setObjectName(QStringLiteral("Label1"));
+    QFont f = popisekNahledu->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 9 / 8.25);
+    popisekNahledu->setFont(f);
+    frmNahled = new QFrame(this);
+    frmNahled->setObjectName(QStringLiteral("frmNahled"));
+    frmNahled->setFixedSize(naPixely(6015), naPixely(7095));
+    frmNahled->setAutoFillBackground(true);
+    QPalette bila = frmNahled->palette();
+    bila.setColor(QPalette::Window, Qt::white);
+    frmNahled->setPalette(bila);
+    imgPrislusenstvi = new QLabel(frmNahled);
+    imgPrislusenstvi->setObjectName(QStringLiteral("imgPrislusenstvi"));
+    imgPrislusenstvi->hide();
+    lblNazev = nadpis({}, frmNahled);
+    lblNazev->setObjectName(QStringLiteral("lblNazev"));
+    lblNazev->setAlignment(Qt::AlignCenter);
+    lblNazev->setGeometry(0, naPixely(6240), frmNahled->width(), naPixely(420));
+    txtPopis = new QPlainTextEdit(this);
+    txtPopis->setObjectName(QStringLiteral("txtPopis"));
+    txtPopis->setReadOnly(true);
+    txtPopis->setFixedSize(naPixely(6015), naPixely(735));
+    nahled->addWidget(popisekNahledu, 0, Qt::AlignHCenter);
+    nahled->addWidget(frmNahled);
+    nahled->addWidget(txtPopis);
+    nahled->addStretch();
+
+    cmdOk = new QPushButton(QStringLiteral("Ok"), this);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdStorno = new QPushButton(QStringLiteral("Storno"), this);
+    cmdStorno->setObjectName(QStringLiteral("cmdStorno"));
+    for (QPushButton* b : {cmdOk, cmdStorno}) b->setAutoDefault(false);
+    connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdStorno, &QPushButton::clicked, this, &QDialog::reject);
+    auto* tlacitka = new QHBoxLayout;
+    tlacitka->addStretch();
+    tlacitka->addWidget(cmdOk);
+    tlacitka->addWidget(cmdStorno);
+
+    auto* vlevo = new QVBoxLayout;
+    vlevo->addWidget(ram, 1);
+    vlevo->addLayout(tlacitka);
+    auto* okno = new QHBoxLayout(this);
+    okno->addLayout(vlevo);
+    okno->addLayout(nahled);
+
+    nactiBoxy();
+    setFixedSize(sizeHint().expandedTo(QSize(naPixely(10500), naPixely(8790))));
+}
+
+QCheckBox* frmPrislusenstvi::vytvorBox(int i, QWidget* rodic) {
+    const PolozkaPrislusenstvi& p = polozkaPrislusenstvi(i);
+    auto* b = new QCheckBox(p.popisek, rodic);
+    b->setObjectName(QStringLiteral("chkPrislusenstvi%1").arg(i));
+    b->setToolTip(p.popis);
+    b->installEventFilter(this);
+    connect(b, &QCheckBox::clicked, this, [this, i](bool zaskrtnuty) {
+        m_model.nastav(i, zaskrtnuty);
+        nactiBoxy();
+    });
+    m_boxy[static_cast<size_t>(i)] = b;
+    return b;
+}
+
+void frmPrislusenstvi::nactiBoxy() {
+    for (int i = 0; i < kPocetPrislusenstvi; ++i) {
+        QCheckBox* b = chkPrislusenstvi(i);
+        const StavBoxu& s = m_model.box(i);
+        b->setChecked(s.zaskrtnuty);
+        b->setEnabled(s.povoleny);
+        b->setVisible(s.viditelny);
+    }
+}
+
+bool frmPrislusenstvi::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::Enter) {
+        for (int i = 0; i < kPocetPrislusenstvi; ++i)
+            if (o == chkPrislusenstvi(i)) ukazNahled(i);
+    }
+    return QDialog::eventFilter(o, e);
+}
+
+void frmPrislusenstvi::ukazNahled(int i) {
+    const std::optional<NahledPrislusenstvi> n = m_model.nahled(i);
+    if (!n) return;
+    // A missing or unreadable picture shows none; the name and the text still do.
+    QPixmap obrazek;
+    if (obrazek.load(n->obrazek)) {
+        imgPrislusenstvi->setPixmap(obrazek);
+        const QSize velikost = obrazek.deviceIndependentSize().toSize();
+        imgPrislusenstvi->resize(velikost);
+        imgPrislusenstvi->move(ModelPrislusenstvi::vystred(frmNahled->size(), velikost).toPoint());
+        imgPrislusenstvi->show();
+    } else {
+        imgPrislusenstvi->clear();
+        imgPrislusenstvi->hide();
+    }
+    lblNazev->setText(n->nazev);
+    lblNazev->raise();
+    txtPopis->setPlainText(n->popis);
+}
+
+int frmPrislusenstvi::naPixely(int twips) const { return qRound(twips * logicalDpiX() / 1440.0); }
+
+bool QtVyberPrislusenstvi::vyber(ModelPrislusenstvi& model) {
+    frmPrislusenstvi okno(model, m_rodic);
+    return okno.exec() == QDialog::Accepted;
+}

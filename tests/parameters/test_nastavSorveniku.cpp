@@ -1,0 +1,149 @@
+// A committed parameter set on the costing sheet's model: bill, summary, price options and the
+// middle-set command, on the shipped sample installation; a failing calculation changes nothing.
+#include "parameters/NastavSorveniku.h"
+
+#include "app/HlavniNabidka.h"
+#include "app/SouborNastaveni.h"
+#include "engine/EngineFixture.h"
+#include "engine/NactiSystem.h"
+#include "pricelist/TabulkaArtiklu.h"
+
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kData = QStringLiteral(SORVENIKA_SOURCE_DIR "/Data");
+
+struct Ukazka : ::testing::Test {
+    PevneNastaveni cs;
+    FakeServices sluzby;
+    Prostredi data{"SORVENIKA_DATA", kData.toUtf8()};
+    GlobalniData g;
+    TabulkaArtiklu cenik = TabulkaArtiklu::nacti(kData + QStringLiteral("/Art"));
+    std::unique_ptr<ModelListu> list;
+
+    void SetUp() override { ASSERT_FALSE(NactiIni(kData + QStringLiteral("/Sorvenika.ini"), g).chyba); }
+    void otevri(quint8 typ, const char* verze) {
+        g.nastaveni.TypUzivatele = typ;
+        g.nastaveni.Verze = QString::fromLatin1(verze);
+        list = std::make_unique<ModelListu>(g);
+        list->Form_Load();
+    }
+    // The draft of a costing as the wizard commits it.
+    SorvenikaParametry navrh(const char* system, const char* prurez, bool sachta, float vyska, int ukonceni) {
+        SorvenikaParametry& p = g.sorvenikaParametry;
+        p.SystemKod = ZjistiKodSystemu(QString::fromLatin1(system));
+        p.System = QString::fromLatin1(system);
+        EXPECT_TRUE(NactiSystem(g, cenik));
+        SorvenikaParametry n = p;
+        n.Prurez = QString::fromLatin1(prurez);
+        for (int c = 1; c <= g.dataSystemu.Prurezy.horni(); ++c)
+            if (g.dataSystemu.Prurezy(c) == n.Prurez) n.IdPrurez = Integer(c);
+        EXPECT_NE(n.IdPrurez, 0) << prurez;
+        n.Sachta = sachta;
+        n.Vyska = vyska;
+        n.Ukonceni = ukonceni;
+        return n;
+    }
+    const StavPrikazu& stav(Prikaz p) const { return list->stav(p); }
+};
+
+struct Chybna : Kalkulacka {
+    using Kalkulacka::Kalkulacka;
+    void Spocitej() override {
+        P().Poznamka = QStringLiteral("rozpracováno");
+        throw ChybaPreteceni();
+    }
+    void Prepocitej(int, Integer) override {}
+    void PrenesPrislusenstvi(VektorMnozstvi&) override {}
+};
+
+}  // namespace
+
+TEST_F(Ukazka, MivCostingWithSummaryPricesAndMiddleSet) {
+    otevri(0, "0001000");
+    // What an earlier costing and the user's toggles left on the sheet.
+    list->setPovoleny(Prikaz::mnuSadaStred, false);
+    list->setZaskrtnuty(Prikaz::mnuSadaStred, true);
+    list->setZaskrtnuty(Prikaz::mnuVolbyZobrazitCeny, false);
+    list->Tabulka.setColWidth(4, 0);
+    list->Tabulka.setColWidth(5, 0);
+
+    NastavSorveniku(g, vytvorKalkulacky(g), *list, navrh("MIV", "18", false, 9.5f, 4));
+    const ModelListu::Souhrn& s = list->souhrn();
+    EXPECT_EQ(s.parametry, (std::array<QString, 4>{"Průměr komína : 18 cm", "Výška : 9,5 m", "Typ : Bez větrací šachty",
+                                                   "Ukončení : Krycí deska bet. na místě"}));
+    EXPECT_EQ(s.tvarnice, QStringLiteral("vnější r. 36/36 cm"));
+    EXPECT_EQ(QFileInfo(s.obrazekPrurezu).canonicalFilePath(), QFileInfo(kData + "/Pict/MIV_P.gif").canonicalFilePath());
+
+    EXPECT_EQ(g.sorvenikaParametry.Prurez, QStringLiteral("18"));
+    EXPECT_EQ(list->Tabulka.Rows(), 1 + g.dataSystemu.Polozky.radku());
+    EXPECT_EQ(list->Tabulka.Row(), 1);
+    EXPECT_EQ(stav(Prikaz::mnuSadaStred), (StavPrikazu{true, true, false}));
+    for (Prikaz p : {Prikaz::mnuVolbyZobrazitCeny, Prikaz::mnuVolbyTisknoutCeny})
+        EXPECT_EQ(stav(p), (StavPrikazu{true, true, true}));
+    EXPECT_TRUE(g.nastaveni.ZobrazitCeny && g.nastaveni.TisknoutCeny);
+    const auto sirky = ModelListu::sirkySloupcu(ModelListu::kSirkaTabulky);
+    EXPECT_EQ(list->Tabulka.ColWidth(4), sirky[4]);
+    EXPECT_EQ(list->Tabulka.ColWidth(5), sirky[5]);
+    EXPECT_GT(sirky[4], 0);
+
+    // With a shaft the middle set does not fit; then, on the same sheet, again it does.
+    NastavSorveniku(g, vytvorKalkulacky(g), *list, navrh("MIV", "18", true, 9.5f, 4));
+    EXPECT_FALSE(stav(Prikaz::mnuSadaStred).povoleny);
+    EXPECT_EQ(list->souhrn().tvarnice, QStringLiteral("vnější r. 36/50 cm"));
+    EXPECT_TRUE(list->souhrn().obrazekPrurezu.endsWith(QStringLiteral("MIV_S_P.gif")));
+    NastavSorveniku(g, vytvorKalkulacky(g), *list, navrh("MIV", "20", false, 9.5f, 4));
+    EXPECT_TRUE(stav(Prikaz::mnuSadaStred).povoleny);
+}
+
+TEST_F(Ukazka, MiddleSetNeedsTheUsersRightAsWell) {
+    otevri(0, "0000000");
+    NastavSorveniku(g, vytvorKalkulacky(g), *list, navrh("MIV", "18", false, 9.5f, 4));
+    EXPECT_FALSE(stav(Prikaz::mnuSadaStred).povoleny);
+}
+
+TEST_F(Ukazka, TRemolOfAnOrdinaryUserHasNoPrices) {
+    otevri(0, "0000000");
+    NastavSorveniku(g, vytvorKalkulacky(g), *list, navrh("T-REMOL", "16", true, 7, 5));
+    EXPECT_FALSE(stav(Prikaz::mnuVolbyPrepocitavat).povoleny);
+    for (Prikaz p : {Prikaz::mnuVolbyZobrazitCeny, Prikaz::mnuVolbyTisknoutCeny})
+        EXPECT_EQ(stav(p), (StavPrikazu{false, false, false}));
+    EXPECT_FALSE(g.nastaveni.ZobrazitCeny || g.nastaveni.TisknoutCeny);
+    EXPECT_EQ(list->Tabulka.ColWidth(4), 0);
+    EXPECT_EQ(list->Tabulka.ColWidth(5), 0);
+    EXPECT_EQ(list->souhrn().tvarnice, QStringLiteral("vnější r. 32/46 cm"));
+
+    // KALVIR afterwards on the same sheet: prices back, and no block dimensions left over.
+    NastavSorveniku(g, vytvorKalkulacky(g), *list, navrh("KALVIR", "16", false, 7, 5));
+    EXPECT_TRUE(stav(Prikaz::mnuVolbyPrepocitavat).povoleny);
+    EXPECT_EQ(stav(Prikaz::mnuVolbyZobrazitCeny), (StavPrikazu{true, true, true}));
+    EXPECT_GT(list->Tabulka.ColWidth(4), 0);
+    EXPECT_EQ(list->souhrn().tvarnice, QString());
+    EXPECT_EQ(list->souhrn().parametry[3], QStringLiteral("Ukončení : KDS"));
+}
+
+TEST_F(Ukazka, FailedCalculationKeepsThePreviousCosting) {
+    otevri(1, "0000000");
+    NastavSorveniku(g, vytvorKalkulacky(g), *list, navrh("MIV", "16", false, 8, 4));
+    const ModelListu::Souhrn souhrn = list->souhrn();
+    const QString ks = list->Tabulka.TextMatrix(7, 3);
+    const float kusy = g.dataSystemu.Polozky(g.sorvenikaParametry.IdPrurez, 7).Ks;
+    const QString celkem = list->TabSuma.TextMatrix(2, 1);
+
+    Kalkulacky chybne;
+    chybne.nastav(QStringLiteral("MIV"), std::make_unique<Chybna>(g));
+    SorvenikaParametry jine = g.sorvenikaParametry;
+    jine.Prurez = QStringLiteral("20");
+    jine.Vyska = 12;
+    EXPECT_EQ(cisloChyby([&] { NastavSorveniku(g, chybne, *list, jine); }), 6);
+
+    EXPECT_EQ(g.sorvenikaParametry.Prurez, QStringLiteral("16"));
+    EXPECT_EQ(g.sorvenikaParametry.Vyska, 8.0f);
+    EXPECT_EQ(g.sorvenikaParametry.Poznamka, QString());
+    EXPECT_EQ(list->souhrn(), souhrn);
+    EXPECT_EQ(list->Tabulka.TextMatrix(7, 3), ks);
+    EXPECT_EQ(g.dataSystemu.Polozky(g.sorvenikaParametry.IdPrurez, 7).Ks, kusy);
+    EXPECT_EQ(list->TabSuma.TextMatrix(2, 1), celkem);
+}

@@ -1,0 +1,265 @@
+// The wizard's OK: the controls into the parameter set, the static securing and the accessory
+// picker by system and user.
+#include "parameters/PotvrzeniParametru.h"
+
+#include "engine/EngineFixture.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+// The picker as the user answers it: records what it was shown, ticks boxes, leaves with OK
+// or Storno.
+struct VyberUzivatele : IVyberPrislusenstvi {
+    int zobrazeni = 0;
+    std::optional<ModelPrislusenstvi> videny;
+    std::vector<int> zaskrtni;
+    bool ok = true;
+    bool vyber(ModelPrislusenstvi& m) override {
+        ++zobrazeni;
+        videny = m;
+        for (int i : zaskrtni) m.nastav(i, true);
+        return ok;
+    }
+};
+
+std::set<int> zaskrtnute(const Pole<bool, 0>& f) {
+    std::set<int> s;
+    for (int i = 0; i <= f.horni(); ++i)
+        if (f(i)) s.insert(i);
+    return s;
+}
+
+// A draft as the wizard leaves it for an MIV "16" costing with a cover plate.
+SorvenikaParametry navrh(const char* system = "MIV") {
+    SorvenikaParametry p;
+    p.System = QString::fromLatin1(system);
+    p.Vyska = 8;
+    p.Prislusenstvi.vytvor(35);
+    return p;
+}
+
+HodnotyPruvodce ovladace() {
+    HodnotyPruvodce h;
+    h.prurez = QStringLiteral("16");
+    h.indexPrurezu = 2;
+    h.ukonceni[3] = true;
+    return h;
+}
+
+struct Potvrzeni : ::testing::Test {
+    FakeServices sluzby;
+    PevneNastaveni cs;
+    Nastaveni n;
+    VyberUzivatele vyber;
+    SorvenikaParametry potvrd(SorvenikaParametry p, const HodnotyPruvodce& h) {
+        return PotvrdParametry(std::move(p), h, n, vyber);
+    }
+};
+
+}  // namespace
+
+TEST_F(Potvrzeni, ControlsIntoTheParameterSet) {
+    struct Pripad {
+        const char* nazev;
+        const char* system;
+        void (*nastav)(HodnotyPruvodce&);
+        void (*over)(const SorvenikaParametry&);
+    };
+    const Pripad kPripady[] = {
+        {"cross-section, shaft, doors, angles", "MIV",
+         [](HodnotyPruvodce& h) {
+             h.prurez = QStringLiteral("14/16");
+             h.indexPrurezu = 4;
+             h.bezSachty = false;
+             h.horniDvirka = h.druheNapojeni = true;
+             h.kourovod90 = false;
+         },
+         [](const SorvenikaParametry& p) {
+             EXPECT_EQ(p.Prurez, QStringLiteral("14/16"));
+             EXPECT_EQ(p.IdPrurez, 5);
+             EXPECT_TRUE(p.Sachta && p.HorniDvirka && p.DruheNapojeni);
+             EXPECT_EQ(p.Kourovod, 1);
+             EXPECT_EQ(p.Kourovod2, 0);
+             EXPECT_EQ(p.Vyska, 8.0f);  // the confirmed height of the draft
+         }},
+        {"right foot where the side is offered", "KARNELO",
+         [](HodnotyPruvodce& h) { h.pata = h.pataStranyPovoleny = h.pataPrava = true; },
+         [](const SorvenikaParametry& p) { EXPECT_EQ(p.DruhPaty, 2); }},
+        {"left foot", "KARNELO",
+         [](HodnotyPruvodce& h) { h.pata = h.pataStranyPovoleny = h.pataLeva = true; },
+         [](const SorvenikaParametry& p) { EXPECT_EQ(p.DruhPaty, 1); }},
+        {"a side that is not offered does not count", "KARNELO2S",
+         [](HodnotyPruvodce& h) { h.pata = h.pataPrava = true; },
+         [](const SorvenikaParametry& p) { EXPECT_EQ(p.DruhPaty, 1); }},
+        {"foot not ticked, neither base set: both stay", "KARNELO", [](HodnotyPruvodce&) {},
+         [](const SorvenikaParametry& p) {
+             EXPECT_EQ(p.DruhPaty, 0);
+             EXPECT_EQ(p.SoupravaKEPO, 1);
+         }},
+        {"standard base set", "KARNELO", [](HodnotyPruvodce& h) { h.zakladniSouprava = true; },
+         [](const SorvenikaParametry& p) { EXPECT_EQ(p.SoupravaKEPO, 0); }},
+        {"blocks: '.' only, half to even", "MIV", [](HodnotyPruvodce& h) { h.termoTvarnice = QStringLiteral("2.5"); },
+         [](const SorvenikaParametry& p) { EXPECT_EQ(p.PocetTermoTvarnic, 2); }},
+        {"blocks 3.5", "MIV", [](HodnotyPruvodce& h) { h.termoTvarnice = QStringLiteral("3.5"); },
+         [](const SorvenikaParametry& p) { EXPECT_EQ(p.PocetTermoTvarnic, 4); }},
+        {"blocks with a comma", "MIV", [](HodnotyPruvodce& h) { h.termoTvarnice = QStringLiteral("2,5"); },
+         [](const SorvenikaParametry& p) { EXPECT_EQ(p.PocetTermoTvarnic, 2); }},
+        {"KDS: code 5, no details", "MIV",
+         [](HodnotyPruvodce& h) {
+             h.ukonceni = {false, false, false, false, true, false};
+             h.pocetCihel = QStringLiteral("300");
+             h.vyskaPlaste = QStringLiteral("150");
+         },
+         [](const SorvenikaParametry& p) {
+             EXPECT_EQ(p.Ukonceni, 5);
+             EXPECT_EQ(p.PocetCihel, 77.0f);
+             EXPECT_EQ(p.VyskaUkonceni, 1.2f);
+             EXPECT_EQ(p.IdVyskaPlaste, 0);
+         }},
+        {"cladding 150 in brick", "MIV",
+         [](HodnotyPruvodce& h) {
+             h.ukonceni = {false, false, true, false, false, false};
+             h.vyskaPlaste = QStringLiteral("150");
+             h.indexVyskyPlaste = 3;
+             h.omitka = false;
+         },
+         [](const SorvenikaParametry& p) {
+             EXPECT_EQ(p.Ukonceni, 2);
+             EXPECT_EQ(p.VyskaUkonceni, 150.0f);
+             EXPECT_EQ(p.IdVyskaPlaste, 4);
+             EXPECT_EQ(p.DruhPlaste, 2);
+         }},
+        {"casing with empty counts", "MIV",
+         [](HodnotyPruvodce& h) { h.ukonceni = {false, true, false, false, false, false}; },
+         [](const SorvenikaParametry& p) {
+             EXPECT_EQ(p.Ukonceni, 1);
+             EXPECT_EQ(p.PocetCihel, 0.0f);
+             EXPECT_EQ(p.PocetPytlu, 0.0f);
+         }},
+        {"casing counts by the regional settings", "MIV",
+         [](HodnotyPruvodce& h) {
+             h.ukonceni = {false, true, false, false, false, false};
+             h.pocetCihel = QStringLiteral("1044");
+             h.pocetPytlu = QStringLiteral("7,5");
+         },
+         [](const SorvenikaParametry& p) {
+             EXPECT_EQ(p.PocetCihel, 1044.0f);
+             EXPECT_EQ(p.PocetPytlu, 7.5f);
+         }},
+        {"no termination chosen: the code stays", "MIV", [](HodnotyPruvodce& h) { h.ukonceni = {}; },
+         [](const SorvenikaParametry& p) { EXPECT_EQ(p.Ukonceni, 3); }},
+    };
+    for (const Pripad& c : kPripady) {
+        SCOPED_TRACE(c.nazev);
+        SorvenikaParametry p = navrh(c.system);
+        p.SoupravaKEPO = Integer(1);
+        p.Ukonceni = 3;
+        p.VyskaUkonceni = 1.2f;
+        p.PocetCihel = 77;
+        HodnotyPruvodce h = ovladace();
+        c.nastav(h);
+        c.over(potvrd(p, h));
+    }
+}
+
+TEST_F(Potvrzeni, BlockCountBeyondSixteenBitsIsAnOverflowNotACommit) {
+    HodnotyPruvodce h = ovladace();
+    h.termoTvarnice = QStringLiteral("99999");
+    EXPECT_EQ(cisloChyby([&] { potvrd(navrh(), h); }), 6);
+    EXPECT_EQ(vyber.zobrazeni, 0);
+}
+
+// Kits and anchor reach flags 3 to 7 through the hidden boxes; with "NE" none of them.
+TEST_F(Potvrzeni, StaticSecuringGoesThroughTheHiddenBoxes) {
+    HodnotyPruvodce h = ovladace();
+    h.statika = {.soupravy = {false, true, false}, .doKrovu = false, .doHrebene = true};
+    h.statickeZajisteni = true;
+    vyber.zaskrtni = {0, 26};
+    const SorvenikaParametry p = potvrd(navrh(), h);
+    ASSERT_EQ(vyber.zobrazeni, 1);
+    for (int i = 3; i <= 7; ++i) EXPECT_EQ(vyber.videny->box(i).zaskrtnuty, i == 4 || i == 7) << i;
+    EXPECT_EQ(zaskrtnute(p.Prislusenstvi), (std::set<int>{0, 4, 7, 26}));
+
+    h.statickeZajisteni = false;
+    EXPECT_EQ(zaskrtnute(potvrd(navrh(), h).Prislusenstvi), (std::set<int>{0, 26}));
+}
+
+// Storno keeps the other flags as they were, but the static securing is stored anyway.
+TEST_F(Potvrzeni, CancelledPickerStillStoresTheStaticSecuring) {
+    SorvenikaParametry p = navrh();
+    for (int i : {1, 5, 27}) p.Prislusenstvi(i) = true;
+    HodnotyPruvodce h = ovladace();
+    h.statickeZajisteni = true;
+    h.statika = {.soupravy = {true, false, false}, .doKrovu = true, .doHrebene = false};
+    vyber.ok = false;
+    vyber.zaskrtni = {0};
+    EXPECT_EQ(zaskrtnute(potvrd(p, h).Prislusenstvi), (std::set<int>{1, 3, 6, 27}));
+}
+
+// Accessories picked earlier through the wizard's label are offered again and kept, unless
+// the parameters no longer allow them.
+TEST_F(Potvrzeni, EarlierChoicesSurviveThePickerAtOk) {
+    SorvenikaParametry p = navrh();
+    for (int i : {0, 13, 27}) p.Prislusenstvi(i) = true;  // 13 is not offered for "16"
+    const SorvenikaParametry q = potvrd(p, ovladace());
+    ASSERT_EQ(vyber.zobrazeni, 1);
+    EXPECT_TRUE(vyber.videny->box(0).zaskrtnuty);
+    EXPECT_FALSE(vyber.videny->box(13).zaskrtnuty);
+    EXPECT_EQ(zaskrtnute(q.Prislusenstvi), (std::set<int>{0, 27}));
+}
+
+TEST_F(Potvrzeni, PickerAndSalesMessageBySystemAndUser) {
+    struct Pripad {
+        const char* system;
+        quint8 typ;
+        const char* verze;
+        bool zprava;
+        bool ukazan;
+    };
+    const Pripad kPripady[] = {
+        {"T-REMOL2S", 0, "0000000", true, false}, {"T-REMOL", 0, "0000001", false, false},
+        {"T-REMOL2R", 1, "0000000", false, true}, {"MIV2S", 0, "0000000", false, true},
+        {"DORVA", 0, "0000000", false, true},     {"KARNELO2R", 1, "0000000", false, true},
+    };
+    for (const Pripad& c : kPripady) {
+        SCOPED_TRACE(c.system);
+        FakeServices& s = sluzby;
+        s.dialogs.zpravy.clear();
+        n.TypUzivatele = c.typ;
+        n.Verze = QString::fromLatin1(c.verze);
+        vyber = {};
+        vyber.zaskrtni = {0};
+        HodnotyPruvodce h = ovladace();
+        h.statickeZajisteni = true;
+        h.statika.soupravy[2] = true;
+        const SorvenikaParametry p = potvrd(navrh(c.system), h);
+        ASSERT_EQ(s.dialogs.zpravy.size(), c.zprava ? 1 : 0);
+        if (c.zprava) {
+            const Zprava& z = s.dialogs.zpravy[0];
+            EXPECT_EQ(z.text, QStringLiteral("MIV***TRENA je nejprodávanější komínový systém v ČR."));
+            EXPECT_EQ(z.tlacitka, Tlacitka::Ok);
+            EXPECT_EQ(z.ikona, Ikona::Zadna);
+            EXPECT_EQ(z.titulek, kTitulekAplikace);
+        }
+        EXPECT_EQ(vyber.zobrazeni, c.ukazan ? 1 : 0);
+        // Unseen, the picker's OK stores the hand-over as it stands.
+        std::set<int> ocekavane{5};
+        if (c.ukazan && vyber.videny->box(0).povoleny) ocekavane.insert(0);
+        EXPECT_EQ(zaskrtnute(p.Prislusenstvi), ocekavane);
+    }
+}
+
+// KALVIR and ORVIK write the anchor flags themselves, whatever "ANO" or "NE", and show no picker.
+TEST_F(Potvrzeni, KalvirAndOrvikWriteTheAnchorFlagsDirectly) {
+    for (const char* s : {"KALVIR", "ORVIK"}) {
+        SorvenikaParametry p = navrh(s);
+        p.Prislusenstvi(0) = true;
+        HodnotyPruvodce h = ovladace();
+        h.statickeZajisteni = false;
+        h.statika = {.soupravy = {true, true, true}, .doKrovu = true, .doHrebene = false};
+        EXPECT_EQ(zaskrtnute(potvrd(p, h).Prislusenstvi), (std::set<int>{0, 6})) << s;
+    }
+    EXPECT_EQ(vyber.zobrazeni, 0);
+}
