@@ -29,37 +29,45 @@ frmPrislusenstvi::frmPrislusenstvi(ModelPrislusenstvi& model, QWidget* rodic) : 
     setWindowTitle(QStringLiteral("Příslušenství"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
+    QFont pismo = font();
+    pismo.setPointSizeF(8.25);
+    setFont(pismo);
 
+    // Two columns of groups, so that the picker fits a small screen; the connection pieces of
+    // flue 1 and flue 2 stand side by side under their diameters.
     auto* ram = new QGroupBox(QStringLiteral("Příslušenství"), this);
     ram->setObjectName(QStringLiteral("ramPrislusenstvi"));
-    auto* sloupec = new QVBoxLayout(ram);
-    sloupec->setSpacing(1);
-    const auto skupina = [&](std::initializer_list<int> boxy) {
-        sloupec->addSpacing(naPixely(60));
-        sloupec->addWidget(nadpis(polozkaPrislusenstvi(*boxy.begin()).skupina, ram));
-        for (int i : boxy) sloupec->addWidget(vytvorBox(i, ram));
+    auto* mriz = new QGridLayout(ram);
+    mriz->setHorizontalSpacing(naPixely(120));
+    mriz->setVerticalSpacing(naPixely(90));
+    const auto sloupec = [&](QLabel* hlavicka, std::initializer_list<int> boxy) {
+        auto* w = new QWidget(ram);
+        auto* v = new QVBoxLayout(w);
+        v->setContentsMargins(0, 0, 0, 0);
+        v->setSpacing(0);
+        if (hlavicka) v->addWidget(hlavicka);
+        for (int i : boxy) v->addWidget(vytvorBox(i, w));
+        v->addStretch();
+        return w;
     };
-    skupina({0, 1, 2});
-    skupina({8, 9});
-
-    // The connection pieces: one column per flue under its diameter.
-    sloupec->addSpacing(naPixely(60));
-    sloupec->addWidget(nadpis(polozkaPrislusenstvi(10).skupina, ram));
-    auto* napojeni = new QGridLayout;
-    napojeni->setHorizontalSpacing(naPixely(120));
-    napojeni->setVerticalSpacing(1);
+    const auto skupina = [&](std::initializer_list<int> boxy) {
+        return sloupec(nadpis(polozkaPrislusenstvi(*boxy.begin()).skupina, ram), boxy);
+    };
+    mriz->addWidget(skupina({0, 1, 2}), 0, 0);
+    mriz->addWidget(skupina({22, 23, 24, 25, 26}), 0, 1);
+    mriz->addWidget(skupina({8, 9}), 1, 0);
+    mriz->addWidget(skupina({33, 34, 35}), 1, 1);
+    mriz->addWidget(nadpis(polozkaPrislusenstvi(10).skupina, ram), 2, 0, 1, 2);
     for (int s = 0; s < 2; ++s) {
         lblPrurez[s] = nadpis(m_model.nadpis(s), ram);
         lblPrurez[s]->setObjectName(QStringLiteral("lblPrurez%1").arg(s));
-        napojeni->addWidget(lblPrurez[s], 0, s);
-        for (int r = 0; r < 6; ++r) napojeni->addWidget(vytvorBox(10 + 6 * s + r, ram), r + 1, s);
+        const int a = 10 + 6 * s;
+        mriz->addWidget(sloupec(lblPrurez[s], {a, a + 1, a + 2, a + 3, a + 4, a + 5}), 3, s);
     }
-    napojeni->setColumnStretch(2, 1);
-    sloupec->addLayout(napojeni);
-    skupina({27, 28, 29, 30, 31, 32});
-    skupina({33, 34, 35});
-    skupina({22, 23, 24, 25, 26});
-    sloupec->addStretch();
+    mriz->addWidget(nadpis(polozkaPrislusenstvi(27).skupina, ram), 4, 0, 1, 2);
+    mriz->addWidget(sloupec(nullptr, {27, 28, 29}), 5, 0);
+    mriz->addWidget(sloupec(nullptr, {30, 31, 32}), 5, 1);
+    mriz->setRowStretch(6, 1);
     for (int i = kPrvniPredavaci; i <= kPosledniPredavaci; ++i) vytvorBox(i, ram);
 
     // The preview: picture centred in a white area, the name under it, the description below.
