@@ -146,13 +146,17 @@ int ModelParametru::maxDelka(Prvek p) {
     }
 }
 
-bool ModelParametru::povolenyVstup(Prvek p, const QString& text) {
+bool ModelParametru::delkaPovolena(Prvek p, int puvodni, int nova) {
     const int max = maxDelka(p);
-    if (max > 0 && text.size() > max) return false;
+    return max == 0 || nova <= max || nova <= puvodni;
+}
+
+bool ModelParametru::povolenyVstup(Prvek p, const QString& text) {
     if (p != P::txtTermoTvarnice && p != P::txtPocetCihel && p != P::txtPocetPytluObezdivka) return true;
+    if (text.size() > 5) return false;
     for (QChar c : text)
         if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
-    return p != P::txtTermoTvarnice || text.isEmpty() || text.toInt() <= 32767;
+    return text.isEmpty() || text.toInt() <= 32767;
 }
 
 SorvenikaParametry ModelParametru::konceptKPotvrzeni() const {

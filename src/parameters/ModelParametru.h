@@ -47,8 +47,11 @@ public:
 
     // Typed-length limit of a text box (0: none). Only typing is limited, never text set here.
     static int maxDelka(Prvek p);
-    // What a box takes as typed: at most its length; the block, brick and bag counts only
-    // digits, the block count within 16 bits, so that the commit can always read them.
+    // Typing that makes a box's text `nova` characters long out of `puvodni`: beyond the limit
+    // only when it does not lengthen the text (a longer computed count can still be edited).
+    static bool delkaPovolena(Prvek p, int puvodni, int nova);
+    // What the block, brick and bag counts hold: digits only, within 16 bits, so that the commit
+    // can always read them. Other boxes take any text.
     static bool povolenyVstup(Prvek p, const QString& text);
 
     // The window's events.

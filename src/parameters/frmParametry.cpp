@@ -24,7 +24,7 @@ using P = Prvek;
 
 namespace {
 
-// Limits what the user types into a box; text set by the program is never cut.
+// The count boxes take digits only.
 class OmezeniVstupu : public QValidator {
 public:
     OmezeniVstupu(Prvek p, QObject* rodic) : QValidator(rodic), m_p(p) {}
@@ -84,10 +84,9 @@ QCheckBox* frmParametry::box(Prvek p, const QString& text) {
 
 QLineEdit* frmParametry::pole(Prvek p) {
     auto* e = zapis(p, new QLineEdit);
-    if (ModelParametru::maxDelka(p) > 0) {
-        e->setValidator(new OmezeniVstupu(p, e));
-        e->setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 8 + 12);
-    }
+    // The typed length is held by the key filter; setMaxLength would cut computed text.
+    if (ModelParametru::maxDelka(p) > 0) e->setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 8 + 12);
+    if (!ModelParametru::povolenyVstup(p, QStringLiteral("x"))) e->setValidator(new OmezeniVstupu(p, e));
     connect(e, &QLineEdit::textEdited, this, [this, p](const QString& t) { m_model.zmenText(p, t); });
     connect(e, &QLineEdit::returnPressed, this, [this, p] { udalost([this, p] { m_model.enter(p); }); });
     return e;
@@ -350,30 +349,41 @@ bool frmParametry::eventFilter(QObject* o, QEvent* e) {
     auto* w = static_cast<QWidget*>(o);
     switch (e->type()) {
         case QEvent::FocusIn: {
+            // A click reports itself below, before it may take the focus from a height box.
             const Qt::FocusReason duvod = static_cast<QFocusEvent*>(e)->reason();
-            if (duvod != Qt::ActiveWindowFocusReason && duvod != Qt::PopupFocusReason) m_model.fokusNa(p);
+            if (duvod != Qt::MouseFocusReason && duvod != Qt::ActiveWindowFocusReason && duvod != Qt::PopupFocusReason)
+                m_model.fokusNa(p);
             break;
         }
         case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
             if (p == P::ram1) {
                 udalost([this] { m_model.ram1_Click(); });
                 break;
             }
-            // Leaving a height box unconfirmed is refused before the click moves the focus.
-            if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus) && p != m_model.fokus() && !m_model.opust()) {
+            if (!w->isEnabled() || !(w->focusPolicy() & Qt::ClickFocus) || p == m_model.fokus()) break;
+            // Leaving a height box unconfirmed is refused, and the click with it.
+            if (!m_model.opust()) {
                 sync();
                 return true;
             }
+            m_model.fokusNa(p);
             break;
         case QEvent::KeyPress: {
-            const int klavesa = static_cast<QKeyEvent*>(e)->key();
-            if ((klavesa == Qt::Key_Tab || klavesa == Qt::Key_Backtab) && !m_model.opust()) {
+            auto* k = static_cast<QKeyEvent*>(e);
+            if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) && !m_model.opust()) {
                 sync();
                 return true;
             }
-            if (p == P::cmbPrurez && (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter)) {
+            if (p == P::cmbPrurez && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)) {
                 udalost([this] { m_model.enter(P::cmbPrurez); });
                 return true;
+            }
+            auto* pole = qobject_cast<QLineEdit*>(w);
+            if (pole && !k->text().isEmpty() && k->text()[0].isPrint()) {
+                const int puvodni = static_cast<int>(pole->text().size());
+                const int nova = puvodni - static_cast<int>(pole->selectedText().size()) + static_cast<int>(k->text().size());
+                if (!ModelParametru::delkaPovolena(p, puvodni, nova)) return true;
             }
             break;
         }

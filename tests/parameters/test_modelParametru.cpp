@@ -329,16 +329,22 @@ TEST(WizardModel, BlocksDoorsAndSecondConnection) {
     w.m.klik(P::chkHorniDvirka);
     EXPECT_FALSE(w.m.koncept().HorniDvirka);
 
-    // What the boxes take as typed.
-    const std::tuple<P, const char*, bool> vstupy[] = {
+    // What the count boxes hold, and how long the user may type a box.
+    const std::tuple<P, const char*, bool> obsahy[] = {
         {P::txtTermoTvarnice, "32767", true}, {P::txtTermoTvarnice, "32768", false}, {P::txtTermoTvarnice, "2,5", false},
-        {P::txtTermoTvarnice, "", true},      {P::txtPocetCihel, "999", true},       {P::txtPocetCihel, "1000", false},
-        {P::txtPocetCihel, "1e2", false},     {P::txtPocetPytluObezdivka, "99", true}, {P::txtPocetPytluObezdivka, "100", false},
-        {P::txtVyska, "12,55", true},         {P::txtVyska, "12,555", false},        {P::txtVyskaOrlex, "1,66", true},
-        {P::txtVyskaOrlex, "1,666", false},   {P::txtPocetNapojovacichDilu, "abcde", true},
+        {P::txtTermoTvarnice, "", true},      {P::txtPocetCihel, "1044", true},      {P::txtPocetCihel, "1e2", false},
+        {P::txtPocetPytluObezdivka, "99", true}, {P::txtPocetPytluObezdivka, "-1", false},
+        {P::txtPocetPytluObezdivka, "40000", false}, {P::txtVyska, "abc", true},
     };
-    for (const auto& [p, text, ok] : vstupy)
-        EXPECT_EQ(ModelParametru::povolenyVstup(p, QString::fromLatin1(text)), ok) << text;
+    for (const auto& [p, text, ok] : obsahy) EXPECT_EQ(ModelParametru::povolenyVstup(p, QString::fromLatin1(text)), ok) << text;
+    const std::tuple<P, int, int, bool> delky[] = {
+        {P::txtVyska, 4, 5, true},          {P::txtVyska, 5, 6, false},       {P::txtVyskaOrlex, 4, 5, false},
+        {P::txtPocetCihel, 2, 3, true},     {P::txtPocetCihel, 3, 4, false},  {P::txtPocetCihel, 4, 4, true},
+        {P::txtPocetCihel, 4, 5, false},    {P::txtPocetPytluObezdivka, 2, 3, false}, {P::txtTermoTvarnice, 5, 6, false},
+        {P::txtPocetNapojovacichDilu, 4, 5, true}, {P::txtVyskaNadstresniCasti, 4, 5, false}, {P::cmbPrurez, 9, 10, true},
+    };
+    for (const auto& [p, puvodni, nova, ok] : delky)
+        EXPECT_EQ(ModelParametru::delkaPovolena(p, puvodni, nova), ok) << static_cast<int>(p) << " " << nova;
 }
 
 TEST(WizardModel, StepsThroughTheFrames) {
