@@ -4,6 +4,7 @@
 #include "app/frmStav.h"
 #include "costing/QtListSorveniky.h"
 #include "engine/NactiSystem.h"
+#include "parameters/QtPruvodceParametru.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
@@ -39,7 +40,8 @@ QtProgram::QtProgram(Navaznosti n)
                  m_n.synchronizace ? *m_n.synchronizace : m_bezSynchronizace, m_n.nactiCenik),
       m_artikly(m_aplikace.cenik()) {
     if (!m_n.list) m_n.list = m_list.get();
-    if (!m_n.pruvodce) m_n.pruvodce = &m_pruvodce;
+    m_pruvodce = std::make_unique<QtPruvodceParametru>(m_g, *m_list, [this](QWidget* w) { zaregistruj(w); });
+    if (!m_n.pruvodce) m_n.pruvodce = m_pruvodce.get();
     if (!m_n.objednavky) m_n.objednavky = &m_objednavky;
     if (!m_n.nastaveniOZ) m_n.nastaveniOZ = &m_nastaveniOZ;
 

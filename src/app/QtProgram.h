@@ -16,6 +16,7 @@
 #include <optional>
 
 class QtListSorveniky;
+class QtPruvodceParametru;
 
 class QtProgram : public QObject, private IOknaStartu {
     Q_OBJECT
@@ -67,10 +68,10 @@ private:
     GlobalniData m_g;
     KontrolaBezServeru m_bezServeru;
     SynchronizaceNedostupna m_bezSynchronizace;
-    OknoVPristiVerzi m_pruvodce{QStringLiteral("Zadání parametrů komínu bude doplněno v další verzi programu.")};
     OknoVPristiVerzi m_objednavky{QStringLiteral("Objednávky budou doplněny v další verzi programu.")};
     OknoVPristiVerzi m_nastaveniOZ{QStringLiteral("Nastavení obchodního zástupce bude doplněno v další verzi programu.")};
     std::unique_ptr<QtListSorveniky> m_list;
+    std::unique_ptr<QtPruvodceParametru> m_pruvodce;
     Navaznosti m_n;
     Aplikace m_aplikace;
     ArtiklyCeniku m_artikly;

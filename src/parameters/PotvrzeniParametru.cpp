@@ -1,9 +1,12 @@
 #include "parameters/PotvrzeniParametru.h"
 
 #include "app/HlavniNabidka.h"
+#include "parameters/NastavSorveniku.h"
 #include "platform/Numbers.h"
 #include "platform/Regional.h"
 #include "platform/UserDialogs.h"
+
+#include <utility>
 
 namespace {
 
@@ -79,4 +82,51 @@ SorvenikaParametry PotvrdParametry(SorvenikaParametry p, const HodnotyPruvodce& 
     }
     zapisPriznaky(f, p.Prislusenstvi);
     return p;
+}
+
+HodnotyPruvodce HodnotyZ(const ModelParametru& m) {
+    using P = Prvek;
+    const auto z = [&](P p) { return m.stav(p).zaskrtnuty; };
+    HodnotyPruvodce h;
+    h.indexPrurezu = m.vybrano(P::cmbPrurez);
+    h.prurez = m.polozky(P::cmbPrurez).value(h.indexPrurezu);
+    h.bezSachty = z(P::optSachta0);
+    h.horniDvirka = z(P::chkHorniDvirka);
+    h.druheNapojeni = z(P::chkDruheNapojeniKourovodu);
+    h.kourovod90 = z(P::optKourovod0);
+    h.kourovod2_90 = z(P::optKourovod2);
+    h.pata = z(P::chkpata);
+    h.pataStranyPovoleny = m.stav(P::optPata0).povoleny;
+    h.pataLeva = z(P::optPata0);
+    h.pataPrava = z(P::optPata1);
+    h.zakladniSouprava = z(P::chkSouprava0);
+    h.soupravaKEPO = z(P::chkSouprava1);
+    h.termoTvarnice = m.stav(P::txtTermoTvarnice).text;
+    for (int i = 0; i < 6; ++i) h.ukonceni[static_cast<size_t>(i)] = z(optUkonceni(i));
+    h.pocetCihel = m.stav(P::txtPocetCihel).text;
+    h.pocetPytlu = m.stav(P::txtPocetPytluObezdivka).text;
+    h.indexVyskyPlaste = m.vybrano(P::cmbVyskaPlaste);
+    h.vyskaPlaste = m.polozky(P::cmbVyskaPlaste).value(h.indexVyskyPlaste);
+    h.omitka = z(P::optPlast0);
+    h.statickeZajisteni = z(P::optVolbaStatZajisteni0);
+    for (int i = 0; i < 3; ++i) h.statika.soupravy[static_cast<size_t>(i)] = z(chkStatickaSouprava(i));
+    h.statika.doKrovu = z(P::optKotevniPrvek0);
+    h.statika.doHrebene = z(P::optKotevniPrvek1);
+    return h;
+}
+
+void PotvrdPruvodce(const ModelParametru& m, GlobalniData& g, const Kalkulacky& kalkulacky, ModelListu& list,
+                    IVyberPrislusenstvi& vyber) {
+    SorvenikaParametry nove = PotvrdParametry(m.konceptKPotvrzeni(), HodnotyZ(m), g.nastaveni, vyber);
+    const float koeficient = std::exchange(g.Koeficient, 1.0f);
+    const Integer radek = std::exchange(g.AktRadek, Integer(0));
+    const Integer sloupec = std::exchange(g.AktSloupec, Integer(0));
+    try {
+        NastavSorveniku(g, kalkulacky, list, std::move(nove));
+    } catch (...) {
+        g.Koeficient = koeficient;
+        g.AktRadek = radek;
+        g.AktSloupec = sloupec;
+        throw;
+    }
 }

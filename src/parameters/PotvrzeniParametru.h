@@ -3,6 +3,9 @@
 // accessory flags 3 to 7, the accessory picker (shown, run unseen or skipped, by system and
 // user). The result goes to NastavSorveniku.
 #include "app/GlobalniData.h"
+#include "costing/ModelListu.h"
+#include "engine/Kalkulacka.h"
+#include "parameters/ModelParametru.h"
 #include "parameters/ModelPrislusenstvi.h"
 
 #include <QString>
@@ -45,3 +48,12 @@ void ZapisOvladace(SorvenikaParametry& navrh, const HodnotyPruvodce& h);
 // even when the picker is cancelled; the picker's cancel keeps the other flags as they were.
 SorvenikaParametry PotvrdParametry(SorvenikaParametry navrh, const HodnotyPruvodce& h, const Nastaveni& n,
                                    IVyberPrislusenstvi& vyber);
+
+// The wizard's controls as the commit reads them.
+HodnotyPruvodce HodnotyZ(const ModelParametru& m);
+
+// The OK of the wizard as a whole: the commit above on the wizard's draft, then the costing on
+// the sheet with the list prices (coefficient 100 %) and the cursor reset. A costing that fails
+// throws and leaves the previous costing whole, coefficient and cursor included.
+void PotvrdPruvodce(const ModelParametru& m, GlobalniData& g, const Kalkulacky& kalkulacky, ModelListu& list,
+                    IVyberPrislusenstvi& vyber);

@@ -52,6 +52,12 @@ void spocitejUkazku(GlobalniData& g, MrizkySorveniky m) {
     SpocitejSorveniku(g, vytvorKalkulacky(g), m);
 }
 
+// The parameter wizard, counted instead of shown.
+struct ZaznamOkna : IModalniOkno {
+    int otevreno = 0;
+    void ZobrazModalne() override { ++otevreno; }
+};
+
 struct Instalace {
     QTemporaryDir dir;
     QString data;
@@ -143,7 +149,10 @@ TEST(CostingSheet, OpensFromTheMenuAndItsCloseBoxGoesBack) {
     Instalace inst;
     inst.tabulkaDorva();
     FakeServices sluzby;
-    QtProgram p;
+    ZaznamOkna pruvodce;
+    QtProgram::Navaznosti n;
+    n.pruvodce = &pruvodce;
+    QtProgram p(n);
     ASSERT_TRUE(p.aplikace().Main());
     frmMenu* menu = p.menu();
     menu->SystemCombut(3)->click();
