@@ -1,7 +1,11 @@
 #include "engine/Kalkulacka.h"
 
 #include "platform/Errors.h"
+#include "systems/xKarnelo.h"
+#include "systems/xKarnelo2S.h"
+#include "systems/xKarnelo2r.h"
 #include "systems/xMIV.h"
+#include "systems/xTREMOL.h"
 
 bool Kalkulacka::existuje(int radek) const { return Polozky(IdPrurez(), radek).ObjZnak != QLatin1String("-"); }
 
@@ -56,5 +60,9 @@ Kalkulacky vytvorKalkulacky(GlobalniData& g) {
     // Each system's calculator is installed here as it is written.
     Kalkulacky k;
     k.nastav(QStringLiteral("MIV"), std::make_unique<xMIV>(g));
+    k.nastav(QStringLiteral("KARNELO"), std::make_unique<xKarnelo>(g));
+    k.nastav(QStringLiteral("KARNELO2S"), std::make_unique<xKarnelo2S>(g));
+    k.nastav(QStringLiteral("KARNELO2R"), std::make_unique<xKarnelo2r>(g));
+    k.nastav(QStringLiteral("T-REMOL"), std::make_unique<xTREMOL>(g));
     return k;
 }
