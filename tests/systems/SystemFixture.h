@@ -112,7 +112,8 @@ inline GlobalniData syntetickySystem(const QString& system, const QStringList& p
             b.Cena = Currency::fromInt(r);
         }
     }
-    for (const auto& [r, prurez] : pomlcky) d.Polozky(static_cast<int>(prurezy.indexOf(prurez)) + 1, r).ObjZnak = QStringLiteral("-");
+    for (const auto& [r, prurez] : pomlcky)
+        d.Polozky(static_cast<int>(prurezy.indexOf(prurez)) + 1, r).ObjZnak = QStringLiteral("-");
     p.PocetPrurezu = Integer(sloupcu);
     p.PocetRadku = Integer(radku);
     p.Prislusenstvi.vytvor(35);

@@ -82,7 +82,11 @@ struct Vlastnosti {
 
     void zkontroluj(const char* krok) {
         for (int r : mnozstviBezArtiklu(g))
-            chyba(QStringLiteral("%1: row %2 is \"%3\" but gets %4").arg(QLatin1String(krok)).arg(r).arg(bunka(g, r).ObjZnak).arg(baze(r)));
+            chyba(QStringLiteral("%1: row %2 is \"%3\" but gets %4")
+                      .arg(QLatin1String(krok))
+                      .arg(r)
+                      .arg(bunka(g, r).ObjZnak)
+                      .arg(baze(r)));
     }
 
     bool spust(const std::function<void()>& f, const char* krok) {
@@ -107,7 +111,8 @@ struct Vlastnosti {
             if (baze(9) % 2 || baze(8) % 2 || baze(7) % 2) vada = QStringLiteral("odd liner counts for two flues");
             else vada = delkyPruduchu(h - 2.15, baze(9) / 2, baze(8) / 2, baze(7) / 2);
         } else if (sys == QLatin1String("KARNELO2R")) {
-            vada = delkyPruduchu(h - 2.15, baze(11), baze(9), baze(7)) + delkyPruduchu(h - 2.15, baze(12), baze(10), baze(8));
+            vada = delkyPruduchu(h - 2.15, baze(11), baze(9), baze(7)) +
+                   delkyPruduchu(h - 2.15, baze(12), baze(10), baze(8));
         } else {
             // T-REMOL: whole buckets and up to 4 loose kg hold at least the compound the height needs.
             const double kg = baze(20) * 7 + baze(21);
