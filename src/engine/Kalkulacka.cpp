@@ -2,6 +2,10 @@
 
 #include "platform/Errors.h"
 #include "systems/xMIV.h"
+#include "systems/xKalvir.h"
+#include "systems/xOrvik.h"
+#include "systems/xTREMOL2R.h"
+#include "systems/xTREMOL2S.h"
 
 bool Kalkulacka::existuje(int radek) const { return Polozky(IdPrurez(), radek).ObjZnak != QLatin1String("-"); }
 
@@ -56,5 +60,9 @@ Kalkulacky vytvorKalkulacky(GlobalniData& g) {
     // Each system's calculator is installed here as it is written.
     Kalkulacky k;
     k.nastav(QStringLiteral("MIV"), std::make_unique<xMIV>(g));
+    k.nastav(QStringLiteral("T-REMOL2S"), std::make_unique<xTREMOL2S>(g));
+    k.nastav(QStringLiteral("T-REMOL2R"), std::make_unique<xTREMOL2R>(g));
+    k.nastav(QStringLiteral("KALVIR"), std::make_unique<xKalvir>(g));
+    k.nastav(QStringLiteral("ORVIK"), std::make_unique<xOrvik>(g));
     return k;
 }
