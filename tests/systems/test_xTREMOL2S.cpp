@@ -203,3 +203,18 @@ TEST_F(Tremol2STest, AccessoryRows) {
         }
     }
 }
+
+// 12 x 3000 m of mats leave the 16-bit range: the dispatch reports the overflow and the
+// previous bill and kits stay.
+TEST_F(Tremol2STest, OverflowKeepsThePreviousBill) {
+    PevneNastaveni cs;
+    MrizkyFixture m;
+    t.spocitej({.prurez = "18/18", .vyska = 8.0f});
+    const auto pred = t.zaklady();
+    t.g.sorvenikaParametry.Vyska = 3000.0f;
+    t.g.sorvenikaParametry.Kourovod = Integer(1);
+    EXPECT_EQ(cisloChyby([&] { SpocitejSorveniku(t.g, t.kalkulacky, m.mrizky()); }), 6);
+    EXPECT_EQ(t.zaklady(), pred);
+    EXPECT_EQ(t.p().ZakladniSoupravy(1).Pocet, 2);
+    EXPECT_EQ(t.p().ZakladniSoupravy(2).Pocet, 0);
+}
