@@ -1,9 +1,13 @@
 #include "engine/Kalkulacka.h"
 
 #include "platform/Errors.h"
-#include "systems/xMIV.h"
 #include "systems/xKalvir.h"
+#include "systems/xKarnelo.h"
+#include "systems/xKarnelo2S.h"
+#include "systems/xKarnelo2r.h"
+#include "systems/xMIV.h"
 #include "systems/xOrvik.h"
+#include "systems/xTREMOL.h"
 #include "systems/xTREMOL2R.h"
 #include "systems/xTREMOL2S.h"
 
@@ -60,6 +64,10 @@ Kalkulacky vytvorKalkulacky(GlobalniData& g) {
     // Each system's calculator is installed here as it is written.
     Kalkulacky k;
     k.nastav(QStringLiteral("MIV"), std::make_unique<xMIV>(g));
+    k.nastav(QStringLiteral("KARNELO"), std::make_unique<xKarnelo>(g));
+    k.nastav(QStringLiteral("KARNELO2S"), std::make_unique<xKarnelo2S>(g));
+    k.nastav(QStringLiteral("KARNELO2R"), std::make_unique<xKarnelo2r>(g));
+    k.nastav(QStringLiteral("T-REMOL"), std::make_unique<xTREMOL>(g));
     k.nastav(QStringLiteral("T-REMOL2S"), std::make_unique<xTREMOL2S>(g));
     k.nastav(QStringLiteral("T-REMOL2R"), std::make_unique<xTREMOL2R>(g));
     k.nastav(QStringLiteral("KALVIR"), std::make_unique<xKalvir>(g));
