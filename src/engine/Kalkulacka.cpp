@@ -1,11 +1,15 @@
 #include "engine/Kalkulacka.h"
 
 #include "platform/Errors.h"
+#include "systems/xKalvir.h"
 #include "systems/xKarnelo.h"
 #include "systems/xKarnelo2S.h"
 #include "systems/xKarnelo2r.h"
 #include "systems/xMIV.h"
+#include "systems/xOrvik.h"
 #include "systems/xTREMOL.h"
+#include "systems/xTREMOL2R.h"
+#include "systems/xTREMOL2S.h"
 
 bool Kalkulacka::existuje(int radek) const { return Polozky(IdPrurez(), radek).ObjZnak != QLatin1String("-"); }
 
@@ -64,5 +68,9 @@ Kalkulacky vytvorKalkulacky(GlobalniData& g) {
     k.nastav(QStringLiteral("KARNELO2S"), std::make_unique<xKarnelo2S>(g));
     k.nastav(QStringLiteral("KARNELO2R"), std::make_unique<xKarnelo2r>(g));
     k.nastav(QStringLiteral("T-REMOL"), std::make_unique<xTREMOL>(g));
+    k.nastav(QStringLiteral("T-REMOL2S"), std::make_unique<xTREMOL2S>(g));
+    k.nastav(QStringLiteral("T-REMOL2R"), std::make_unique<xTREMOL2R>(g));
+    k.nastav(QStringLiteral("KALVIR"), std::make_unique<xKalvir>(g));
+    k.nastav(QStringLiteral("ORVIK"), std::make_unique<xOrvik>(g));
     return k;
 }
