@@ -1,7 +1,10 @@
 #include "engine/Kalkulacka.h"
 
 #include "platform/Errors.h"
+#include "systems/xDorva.h"
 #include "systems/xMIV.h"
+#include "systems/xMIV2R.h"
+#include "systems/xMIV2S.h"
 
 bool Kalkulacka::existuje(int radek) const { return Polozky(IdPrurez(), radek).ObjZnak != QLatin1String("-"); }
 
@@ -56,5 +59,8 @@ Kalkulacky vytvorKalkulacky(GlobalniData& g) {
     // Each system's calculator is installed here as it is written.
     Kalkulacky k;
     k.nastav(QStringLiteral("MIV"), std::make_unique<xMIV>(g));
+    k.nastav(QStringLiteral("MIV2R"), std::make_unique<xMIV2R>(g));
+    k.nastav(QStringLiteral("MIV2S"), std::make_unique<xMIV2S>(g));
+    k.nastav(QStringLiteral("DORVA"), std::make_unique<xDorva>(g));
     return k;
 }
