@@ -3,7 +3,6 @@
 #include "platform/Numbers.h"
 #include "systems/MivSpolecne.h"
 
-#include <algorithm>
 #include <array>
 #include <initializer_list>
 #include <tuple>
@@ -88,7 +87,8 @@ void obaNa(VektorMnozstvi& q, bool na45) {
 
 // A connection count typed as 0 or 2: odd counts go up, anything above 2 is 2.
 Integer sudePripojeni(Integer typed) {
-    return Integer::fromDouble(std::min(2 * Round(typed.value() / 2.0 + 0.1), 2.0));
+    const Integer n = Integer::fromDouble(2 * Round(typed.value() / 2.0 + 0.1));
+    return n > 2 ? Integer(2) : n;
 }
 
 // The casing top: arrangement A (rows 8, 12/13) or B (row 9), rows 8 to 13.
