@@ -159,7 +159,7 @@ void xMIV2S::Spocitej() {
         std::tie(q(17), q(18)) = miv::rozdelDilyOrlex(p.PocetDiluOrlex);
         q(24) = Integer::fromDouble(p.PocetTyciOrlex);
         q(29) = Integer::fromDouble(p.PocetZSLKT);
-        // The set holds three liners per flue and six mats.
+        // The set holds three liners and six mats per flue.
         q(3) = q(3) - 6;
         q(7) = q(7) - 12;
         q(12) = q(13) = Integer(0);
