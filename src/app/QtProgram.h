@@ -15,7 +15,7 @@
 #include <memory>
 #include <optional>
 
-class QtProzatimniList;
+class QtListSorveniky;
 
 class QtProgram : public QObject, private IOknaStartu {
     Q_OBJECT
@@ -46,7 +46,7 @@ public:
     GlobalniData& data() { return m_g; }
     frmMenu* menu() const { return m_menu; }
     frmStav* stav() const { return m_stav; }
-    QtProzatimniList* list() const { return m_prozatimniList.get(); }
+    QtListSorveniky* list() const { return m_list.get(); }
     // Set once the program has been told to end.
     std::optional<int> kodKonce() const { return m_kodKonce; }
 
@@ -70,7 +70,7 @@ private:
     OknoVPristiVerzi m_pruvodce{QStringLiteral("Zadání parametrů komínu bude doplněno v další verzi programu.")};
     OknoVPristiVerzi m_objednavky{QStringLiteral("Objednávky budou doplněny v další verzi programu.")};
     OknoVPristiVerzi m_nastaveniOZ{QStringLiteral("Nastavení obchodního zástupce bude doplněno v další verzi programu.")};
-    std::unique_ptr<QtProzatimniList> m_prozatimniList;
+    std::unique_ptr<QtListSorveniky> m_list;
     Navaznosti m_n;
     Aplikace m_aplikace;
     ArtiklyCeniku m_artikly;

@@ -1,7 +1,7 @@
 // The start-up, the main menu and the shutdown as the user meets them, on the sample data.
 #include "app/HlidacSignalu.h"
 #include "app/QtProgram.h"
-#include "app/QtProzatimniList.h"
+#include "costing/QtListSorveniky.h"
 #include "platform/Cp1250.h"
 #include "platform/IniFile.h"
 #include "support/TestSupport.h"
@@ -142,7 +142,7 @@ TEST(MainMenu, RestartReadsEverythingAgainAndBuildsFreshWindows) {
     ASSERT_TRUE(p.aplikace().Main());
     najdi<QToolButton>(p.menu(), QStringLiteral("SystemCombut3"))->click();
     const QPointer<frmMenu> staryMenu = p.menu();
-    const QPointer<ProzatimniListOkno> staryList = p.list()->okno();
+    const QPointer<frmSorvenika> staryList = p.list()->okno();
     ASSERT_TRUE(staryList && staryList->isVisible());
     ASSERT_TRUE(ini::zapis(inst.ini(), QStringLiteral("NASTAVENI"), QStringLiteral("Platnost cen"), QStringLiteral("1.7.2026")));
 
@@ -239,7 +239,7 @@ TEST(MainMenu, ChoosingASystemLoadsItsItemsAndOpensTheSheet) {
     ASSERT_EQ(g.dataSystemu.Polozky.sloupcu(), 2);
     EXPECT_EQ(g.dataSystemu.Polozky(1, 1).Nazev, QStringLiteral("Komínový díl 330 mm"));
     EXPECT_EQ(g.dataSystemu.Polozky(1, 3).ObjZnak, QStringLiteral("?????"));
-    ProzatimniListOkno* list = p.list()->okno();
+    frmSorvenika* list = p.list()->okno();
     ASSERT_TRUE(list);
     EXPECT_TRUE(list->isVisible());
     EXPECT_EQ(list->lblSystem[0]->text(), QStringLiteral("DORVA - jednoprůduchový"));
@@ -250,7 +250,7 @@ TEST(MainMenu, ChoosingASystemLoadsItsItemsAndOpensTheSheet) {
     EXPECT_TRUE(sluzby.dialogs.zpravy[0].text.contains(QStringLiteral("další verzi")));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
-    najdi<QPushButton>(list, QStringLiteral("cmdZpet"))->click();
+    zaviraciPolicko(list);
     EXPECT_TRUE(m->isVisible());
     EXPECT_EQ(g.sorvenikaParametry.SystemKod, 0);
     EXPECT_TRUE(g.dataSystemu.Polozky.prazdna());
