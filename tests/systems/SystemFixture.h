@@ -133,7 +133,8 @@ inline QString nactiDodanySystem(GlobalniData& g, const QString& sekce) {
     if (!QFile::exists(data + g.system(kod).Data)) return QStringLiteral("no %1").arg(g.system(kod).Data);
     g.sorvenikaParametry.SystemKod = kod;
     g.sorvenikaParametry.System = sekce;
-    const TabulkaArtiklu cenik = TabulkaArtiklu::nacti(data + QStringLiteral("Art"));
+    // The shipped price list, read once per test program.
+    static const TabulkaArtiklu cenik = TabulkaArtiklu::nacti(data + QStringLiteral("Art"));
     if (!nactiZeSlozky(g, data, ArtiklyCeniku(cenik))) return QStringLiteral("the item table does not load");
     return QString();
 }
