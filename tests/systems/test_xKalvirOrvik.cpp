@@ -1,0 +1,224 @@
+#include "systems/Tremol2KalvirOrvikFixture.h"
+
+#include <gtest/gtest.h>
+#include <string_view>
+
+namespace {
+
+struct KalvirTest : ::testing::Test {
+    KalkulaceT2KO t{"KALVIR"};
+    void SetUp() override {
+        ASSERT_NE(t.k, nullptr);
+        ASSERT_TRUE(t.nactena);
+    }
+};
+
+struct OrvikTest : ::testing::Test {
+    KalkulaceT2KO t{"ORVIK"};
+    void SetUp() override {
+        ASSERT_NE(t.k, nullptr);
+        ASSERT_TRUE(t.nactena);
+    }
+};
+
+// Base and shown quantities agree on every row: nothing was deducted.
+void nicNeodecteno(const KalkulaceT2KO& t) { EXPECT_EQ(t.kusy(), t.zaklady()); }
+
+}  // namespace
+
+// ---- KALVIR --------------------------------------------------------------------------------
+
+TEST_F(KalvirTest, BillFromTheParameters) {
+    struct Pripad {
+        const char* nazev;
+        ZadaniT2KO z;
+        RadkyT2KO baze;
+        bool ostatniNula = false;
+    };
+    const Pripad kPripady[] = {
+        // 3 x 7.3f is 21.9000006 in double.
+        {"7.3 m, 16, Orlex top",
+         {.prurez = "16", .vyska = 7.3f, .ukonceni = 3, .napojovacich = 2},
+         {{1, 18}, {2, 22}, {3, 1}, {4, 1}, {5, 1}, {6, 2}, {7, 1}, {8, 8}, {9, 5}, {10, 3}, {11, 2}, {15, 1}},
+         true},
+        {"10 m, 30", {.prurez = "30", .vyska = 10.0f}, {{1, 26}, {2, 30}, {8, 10}, {9, 15}, {10, 6}, {11, 0}}},
+        {"7 m, 14", {.prurez = "14", .vyska = 7.0f}, {{8, 7}, {9, 4}, {10, 3}}},
+        // Bags join the height's mortar after its rounding: CInt(3 + 2.5) is 6.
+        {"brick casing, clinker",
+         {.prurez = "16", .vyska = 7.3f, .ukonceni = 1, .druhCihly = 1, .cihly = 102, .pytle = 2.5f},
+         {{12, 1}, {13, 1}, {20, 102}, {21, 0}, {10, 6}}},
+        {"brick casing, fireclay",
+         {.prurez = "25", .vyska = 4.0f, .ukonceni = 1, .druhCihly = 2, .cihly = 130.5f, .pytle = 4},
+         {{12, 1}, {13, 1}, {20, 0}, {21, 130}, {10, 6}}},
+    };
+    for (const Pripad& c : kPripady) {
+        SCOPED_TRACE(c.nazev);
+        t.spocitej(c.z);
+        t.ocekavej(c.baze, {}, c.ostatniNula);
+        nicNeodecteno(t);
+    }
+}
+
+TEST_F(KalvirTest, FootKitIsDescribedButNeverCounted) {
+    const QString text = QStringLiteral(
+        "Pata Kalvir obsahuje: soklová deska, podstavec pro patu, 3 ks komínová tvárnice, 1 ks podstavec pro odvod "
+        "kondenzátu, 1 ks napojovací díl pro dvířka s vyrovnáním tlaku, 1 ks komínová dvířka dvoudílná, 2 ks větrací "
+        "mřížka, lanko s maticí, souprava vystřeďovacích dílů, maltovací šablona Kalvir, identifikační štítek, "
+        "montážní návod Kalvir, záruční list, prohlášení o shodě, stěrka na tmel.");
+    for (const char* prurez : {"14", "16", "18", "20", "25", "30"}) {
+        SCOPED_TRACE(prurez);
+        t.spocitej({.prurez = prurez, .vyska = 8.0f});
+        const Souprava& pata = t.p().SoupravyPaty(1);
+        EXPECT_EQ(pata.Pocet, 0);
+        const bool ma = prurez[0] == '1' || prurez == std::string_view("20");
+        if (ma) {
+            ASSERT_EQ(pata.Kod.pocet(), 7);
+            EXPECT_EQ(pata.Kod(1), QStringLiteral("MSTX"));
+            EXPECT_EQ(pata.Ks(1), 3);
+            EXPECT_EQ(pata.Kod(7), QStringLiteral("RR"));
+            const int radky[] = {3, 4, 5, 7, 8, 9, 2};
+            for (int j = 1; j <= 7; ++j) EXPECT_EQ(pata.Radek(j), radky[j - 1]);
+            EXPECT_EQ(pata.Popis, text);
+        } else {
+            EXPECT_TRUE(pata.Kod.prazdne());
+            EXPECT_TRUE(pata.Popis.isEmpty());
+        }
+        for (SeznamSouprav const* l : {&t.p().ZakladniSoupravy, &t.p().Sady, &t.p().SadyStred}) {
+            ASSERT_EQ(l->pocet(), 1);
+            EXPECT_TRUE((*l)(1).Kod.prazdne());
+        }
+        nicNeodecteno(t);
+    }
+}
+
+TEST_F(KalvirTest, CladdingRowByStructureAndHeight) {
+    struct {
+        int druhPlaste, id, radek;  // 0: no row
+    } const kPripady[] = {{1, 1, 24}, {1, 7, 30}, {2, 1, 31}, {2, 7, 37}, {1, 4, 27},
+                          {1, 0, 0},  {1, 8, 0},  {2, 8, 0},  {2, -1, 0}, {0, 3, 0}};
+    for (const auto& c : kPripady) {
+        SCOPED_TRACE(testing::Message() << "structure " << c.druhPlaste << " height " << c.id);
+        t.spocitej({.prurez = "18", .ukonceni = 2, .druhPlaste = c.druhPlaste, .idVyskaPlaste = c.id});
+        for (int r = 24; r <= 37; ++r) EXPECT_EQ(t.baze(r), r == c.radek ? 1 : 0) << "row " << r;
+        EXPECT_EQ(t.baze(12), 0);
+    }
+}
+
+TEST_F(KalvirTest, RecalculationTakesAnyRowButTheAnchors) {
+    t.spocitej({.prurez = "20", .vyska = 9.0f, .ukonceni = 1, .druhCihly = 1, .cihly = 100, .prislusenstvi = {6}});
+    t.ocekavej({{22, 1}, {23, 0}}, {});
+    t.prepocitej(1, 30);
+    t.prepocitej(9, 0);
+    t.prepocitej(22, 0);
+    t.prepocitej(23, 4);
+    t.ocekavej({{1, 30}, {9, 0}, {22, 1}, {23, 0}, {20, 100}}, {{1, 30}, {9, 0}, {22, 1}});
+    EXPECT_EQ(t.p().SoupravyPaty(1).Pocet, 0);
+
+    const auto pred = t.zaklady();
+    t.prepocitej(14, 3);  // not offered in the fixture
+    EXPECT_EQ(t.zaklady(), pred);
+    EXPECT_EQ(t.g.AktRadek, 14);
+}
+
+// ---- ORVIK ---------------------------------------------------------------------------------
+
+// 660-mm liners: (3 x the height rounded up - 4) / 2, a half to the even neighbour.
+TEST_F(OrvikTest, LinersOverTheRoundedHeight) {
+    const struct {
+        float vyska;
+        int bloky, vlozky;
+    } kPripady[] = {{5.0f, 15, 6}, {6.0f, 18, 7}, {7.0f, 21, 8}, {5.2f, 16, 7}, {9.0f, 27, 12}, {1.0f, 3, 0}};
+    for (const auto& c : kPripady) {
+        SCOPED_TRACE(c.vyska);
+        t.spocitej({.prurez = "18", .vyska = c.vyska, .ukonceni = 3});
+        t.ocekavej({{2, c.bloky}, {3, c.vlozky}}, {{3, c.vlozky}});
+    }
+}
+
+TEST_F(OrvikTest, BillAndTheSet) {
+    struct Pripad {
+        const char* nazev;
+        ZadaniT2KO z;
+        RadkyT2KO baze, ks;
+        int fmd;
+        bool ostatniNula = false;
+    };
+    const Pripad kPripady[] = {
+        {"6 m, 16, Orlex top",
+         {.prurez = "16", .vyska = 6.0f, .ukonceni = 3, .napojovacich = 1},
+         {{1, 1}, {2, 18}, {3, 7}, {5, 1}, {6, 1}, {9, 1}, {10, 2}, {11, 2}, {32, 1}},
+         {{1, 1}, {11, 0}, {10, 2}},
+         4,
+         true},
+        {"10 m, 25: the set takes all 5", {.prurez = "25", .vyska = 10.0f}, {{11, 5}, {10, 5}}, {{11, 0}}, 5},
+        {"20 m, 14", {.prurez = "14", .vyska = 20.0f}, {{11, 5}}, {{11, 2}}, 3},
+        {"brick casing",
+         {.prurez = "20", .vyska = 8.0f, .ukonceni = 1, .druhCihly = 2, .cihly = 102, .pytle = 1.5f},
+         {{7, 1}, {8, 1}, {12, 0}, {13, 102}, {10, 4}, {11, 4}},  // CInt(3 + 1.5) is 4
+         {{11, 0}, {13, 102}},
+         4},
+    };
+    const QString text = QStringLiteral(
+        "obsah SADA ORVIK : Základní souprava ORVIK, Kryt paty komína - souprava. Orvik souprava T-kus pata, Soklová "
+        "deska.");
+    for (const Pripad& c : kPripady) {
+        SCOPED_TRACE(c.nazev);
+        t.spocitej(c.z);
+        t.ocekavej(c.baze, c.ks, c.ostatniNula);
+        const Souprava& s = t.p().Sady(1);
+        EXPECT_EQ(s.Pocet, 1);
+        ASSERT_EQ(s.Kod.pocet(), 1);
+        EXPECT_EQ(s.Kod(1), QStringLiteral("FMD"));
+        EXPECT_EQ(s.Ks(1), c.fmd);
+        EXPECT_EQ(s.Radek(1), 11);
+        EXPECT_EQ(s.Popis, text);
+    }
+
+    // Another label: the set has nothing to deduct and no text; the label's rows stay 0.
+    t.spocitej({.prurez = "16", .vyska = 6.0f});
+    t.g.sorvenikaParametry.Prurez = QStringLiteral("30");
+    t.k->Spocitej();
+    EXPECT_EQ(t.p().Sady(1).Pocet, 1);
+    EXPECT_TRUE(t.p().Sady(1).Kod.prazdne());
+    EXPECT_TRUE(t.p().Sady(1).Popis.isEmpty());
+    t.ocekavej({{10, 0}, {11, 0}, {32, 0}, {1, 1}, {2, 18}}, {{1, 1}});
+}
+
+TEST_F(OrvikTest, CladdingRowByStructureAndHeight) {
+    struct {
+        int druhPlaste, id, radek;
+    } const kPripady[] = {{1, 1, 18}, {1, 7, 24}, {2, 1, 25}, {2, 7, 31}, {1, 8, 0}, {2, 8, 0}, {1, 0, 0}, {3, 2, 0}};
+    for (const auto& c : kPripady) {
+        SCOPED_TRACE(testing::Message() << "structure " << c.druhPlaste << " height " << c.id);
+        t.spocitej({.prurez = "14", .ukonceni = 2, .druhPlaste = c.druhPlaste, .idVyskaPlaste = c.id});
+        for (int r = 18; r <= 31; ++r) EXPECT_EQ(t.baze(r), r == c.radek ? 1 : 0) << "row " << r;
+        EXPECT_EQ(t.baze(32), 1);
+    }
+}
+
+TEST_F(OrvikTest, RecalculationAndTheSetCount) {
+    // 20 m of "16": 6 units of compound, 4 of them in the set.
+    t.spocitej({.prurez = "16", .vyska = 20.0f, .prislusenstvi = {7}});
+    t.ocekavej({{11, 6}, {15, 0}, {16, 1}}, {{11, 2}});
+    struct {
+        int sad, zbytek;
+    } const kSady[] = {{0, 6}, {2, 0}, {1, 2}};
+    for (const auto& c : kSady) {
+        SCOPED_TRACE(c.sad);
+        t.prepocitej(1, c.sad);
+        EXPECT_EQ(t.p().Sady(1).Pocet, c.sad);
+        t.ocekavej({{1, c.sad}, {11, 6}}, {{1, c.sad}, {11, c.zbytek}});
+    }
+    t.prepocitej(1, 0);
+    t.prepocitej(2, 40);  // the count stays for later edits
+    t.ocekavej({{2, 40}}, {{11, 6}});
+
+    t.prepocitej(15, 3);
+    t.prepocitej(16, 0);
+    t.ocekavej({{15, 0}, {16, 1}}, {});
+
+    const auto pred = t.zaklady();
+    t.prepocitej(4, 3);  // not offered in the fixture
+    EXPECT_EQ(t.zaklady(), pred);
+    EXPECT_EQ(t.p().Sady(1).Pocet, 0);
+}
