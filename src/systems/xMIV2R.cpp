@@ -320,7 +320,7 @@ void xMIV2R::vlozky(VektorMnozstvi& q) const {
 
 void xMIV2R::bloky(VektorMnozstvi& q) const {
     if (P().Sachta) q(4) = Integer::fromDouble(3 * static_cast<double>(P().Vyska));
-    else q(3) = miv::blokyBezSachty(P().Vyska, q(25), q(26) + q(27));
+    else q(3) = miv::bloky(P().Vyska, q(25), q(26) + q(27));
 }
 
 void xMIV2R::poctySouprav(const VektorMnozstvi& q) {

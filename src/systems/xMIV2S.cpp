@@ -214,7 +214,7 @@ Integer xMIV2S::vlozky(const VektorMnozstvi& q) const {
 
 void xMIV2S::bloky(VektorMnozstvi& q) const {
     if (P().Sachta) q(2) = Integer::fromDouble(3 * static_cast<double>(P().Vyska));
-    else q(1) = miv::blokyBezSachty(P().Vyska, q(16), q(17) + q(18));
+    else q(1) = miv::bloky(P().Vyska, q(16), q(17) + q(18));
 }
 
 void xMIV2S::poctySouprav(const VektorMnozstvi& q) {
