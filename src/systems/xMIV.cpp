@@ -2,6 +2,7 @@
 
 #include "platform/Numbers.h"
 #include "systems/MivSpolecne.h"
+#include "systems/TabulkaPrislusenstvi.h"
 
 #include <array>
 #include <tuple>
@@ -137,44 +138,39 @@ constexpr std::array<VyskaPrurezu, 11> kVyska{{
 
 // ---- accessories ---------------------------------------------------------------------------
 
-enum class Kdy { Vzdy, ObezdivkaBezSachty, OrlexBezSachty, ObezdivkaSeSachtou, OrlexSeSachtou, P16, P18a20, P20 };
-struct Prislusenstvi {
-    int priznak;
-    int radek;
-    Kdy kdy;
-};
-constexpr Prislusenstvi kPrislusenstvi[] = {
-    {0, 50, Kdy::Vzdy},
-    {1, 51, Kdy::Vzdy},
-    {2, 58, Kdy::ObezdivkaBezSachty},
-    {2, 60, Kdy::OrlexBezSachty},
-    {2, 59, Kdy::ObezdivkaSeSachtou},
-    {2, 61, Kdy::OrlexSeSachtou},
-    {3, 30, Kdy::Vzdy},
-    {4, 31, Kdy::Vzdy},
-    {5, 32, Kdy::Vzdy},
-    {6, 48, Kdy::Vzdy},
-    {7, 49, Kdy::Vzdy},
-    {8, 53, Kdy::Vzdy},
-    {9, 52, Kdy::Vzdy},
-    {10, 54, Kdy::P16},
-    {11, 55, Kdy::P16},
-    {12, 56, Kdy::P16},
-    {11, 54, Kdy::P18a20},
-    {12, 55, Kdy::P18a20},
-    {13, 56, Kdy::P18a20},
-    {14, 57, Kdy::P20},
-    {15, 47, Kdy::Vzdy},
-    {22, 45, Kdy::Vzdy},
-    {23, 62, Kdy::Vzdy},
-    {24, 63, Kdy::Vzdy},
-    {26, 44, Kdy::Vzdy},
-    {27, 92, Kdy::Vzdy},
-    {28, 93, Kdy::Vzdy},
-    {29, 94, Kdy::Vzdy},
-    {30, 95, Kdy::Vzdy},
-    {31, 96, Kdy::Vzdy},
-    {32, 97, Kdy::Vzdy},
+using R = RadekPrislusenstvi;
+constexpr RadekPrislusenstvi kPrislusenstvi[] = {
+    {.radek = 50, .priznak = 0},
+    {.radek = 51, .priznak = 1},
+    {.radek = 58, .priznak = 2, .sachta = R::Bez, .ukonceni = 1},
+    {.radek = 60, .priznak = 2, .sachta = R::Bez, .ukonceni = 3},
+    {.radek = 59, .priznak = 2, .sachta = R::Se, .ukonceni = 1},
+    {.radek = 61, .priznak = 2, .sachta = R::Se, .ukonceni = 3},
+    {.radek = 30, .priznak = 3},
+    {.radek = 31, .priznak = 4},
+    {.radek = 32, .priznak = 5},
+    {.radek = 48, .priznak = 6},
+    {.radek = 49, .priznak = 7},
+    {.radek = 53, .priznak = 8},
+    {.radek = 52, .priznak = 9},
+    {.radek = 54, .priznak = 10, .prurezy = "16"},
+    {.radek = 55, .priznak = 11, .prurezy = "16"},
+    {.radek = 56, .priznak = 12, .prurezy = "16"},
+    {.radek = 54, .priznak = 11, .prurezy = "18 20"},
+    {.radek = 55, .priznak = 12, .prurezy = "18 20"},
+    {.radek = 56, .priznak = 13, .prurezy = "18 20"},
+    {.radek = 57, .priznak = 14, .prurezy = "20"},
+    {.radek = 47, .priznak = 15},
+    {.radek = 45, .priznak = 22},
+    {.radek = 62, .priznak = 23},
+    {.radek = 63, .priznak = 24},
+    {.radek = 44, .priznak = 26},
+    {.radek = 92, .priznak = 27},
+    {.radek = 93, .priznak = 28},
+    {.radek = 94, .priznak = 29},
+    {.radek = 95, .priznak = 30},
+    {.radek = 96, .priznak = 31},
+    {.radek = 97, .priznak = 32},
 };
 
 // ---- the edit rules ------------------------------------------------------------------------
@@ -506,20 +502,5 @@ void xMIV::pravidloRadku(VektorMnozstvi& q, int radek, Integer ks) {
 // ---- accessories ---------------------------------------------------------------------------
 
 void xMIV::PrenesPrislusenstvi(VektorMnozstvi& q) {
-    const SorvenikaParametry& p = P();
-    const auto plati = [&](Kdy kdy) {
-        switch (kdy) {
-        case Kdy::Vzdy: return true;
-        case Kdy::ObezdivkaBezSachty: return !p.Sachta && p.Ukonceni == 1;
-        case Kdy::OrlexBezSachty: return !p.Sachta && p.Ukonceni == 3;
-        case Kdy::ObezdivkaSeSachtou: return p.Sachta && p.Ukonceni == 1;
-        case Kdy::OrlexSeSachtou: return p.Sachta && p.Ukonceni == 3;
-        case Kdy::P16: return je(p.Prurez, "16");
-        case Kdy::P18a20: return je(p.Prurez, "18") || je(p.Prurez, "20");
-        case Kdy::P20: return je(p.Prurez, "20");
-        }
-        return false;
-    };
-    for (const Prislusenstvi& a : kPrislusenstvi)
-        if (plati(a.kdy)) q(a.radek) = kus(p.Prislusenstvi(a.priznak));
+    prenesPrislusenstvi(kPrislusenstvi, q, P(), [this](int r) { return existuje(r); });
 }

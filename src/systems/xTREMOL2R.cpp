@@ -1,6 +1,7 @@
 #include "systems/xTREMOL2R.h"
 
 #include "platform/Numbers.h"
+#include "systems/TabulkaPrislusenstvi.h"
 #include "systems/Tremol2KalvirOrvik.h"
 
 #include <array>
@@ -9,7 +10,8 @@ namespace {
 
 using t2ko::jeJeden;
 
-bool znamyPrurez(const QString& p) { return jeJeden(p, {"14/16", "14/18", "14/20", "16/18", "16/20", "18/20"}); }
+constexpr const char* kPrurezy = "14/16 14/18 14/20 16/18 16/20 18/20";
+bool znamyPrurez(const QString& p) { return jePrurez(p, kPrurezy); }
 // A 14-cm flue 1 takes no jointing compound from its kits.
 bool prvni14(const QString& p) { return jeJeden(p, {"14/16", "14/18", "14/20"}); }
 
@@ -27,47 +29,42 @@ constexpr std::array<Hmota, 6> kHmota{{
     {"18/20", 0.8, 0.8},
 }};
 
-enum class Kdy { Vzdy, SestPrurezu, ObezdivkaSeSachtou, ObezdivkaBezSachty, OrlexBezSachty, Prvni16a18, P1416, P18, P20 };
-struct Prislusenstvi {
-    int priznak;
-    int radek;
-    Kdy kdy;
-};
 // A row whose condition does not hold keeps what it had.
-constexpr Prislusenstvi kPrislusenstvi[] = {
-    {0, 50, Kdy::SestPrurezu},
-    {1, 52, Kdy::SestPrurezu},
-    {0, 51, Kdy::Vzdy},
-    {1, 53, Kdy::Vzdy},
-    {2, 67, Kdy::ObezdivkaSeSachtou},
-    {2, 66, Kdy::ObezdivkaBezSachty},
-    {2, 68, Kdy::OrlexBezSachty},
-    {3, 44, Kdy::Vzdy},
-    {4, 45, Kdy::Vzdy},
-    {5, 46, Kdy::Vzdy},
-    {6, 48, Kdy::Vzdy},
-    {7, 49, Kdy::Vzdy},
-    {8, 55, Kdy::Vzdy},
-    {9, 54, Kdy::Vzdy},
-    {10, 56, Kdy::Prvni16a18},
-    {11, 57, Kdy::Prvni16a18},
-    {12, 58, Kdy::Prvni16a18},
-    {15, 69, Kdy::Vzdy},
+using R = RadekPrislusenstvi;
+constexpr RadekPrislusenstvi kPrislusenstvi[] = {
+    {.radek = 50, .priznak = 0, .prurezy = kPrurezy},
+    {.radek = 52, .priznak = 1, .prurezy = kPrurezy},
+    {.radek = 51, .priznak = 0},
+    {.radek = 53, .priznak = 1},
+    {.radek = 67, .priznak = 2, .sachta = R::Se, .ukonceni = 1},
+    {.radek = 66, .priznak = 2, .sachta = R::Bez, .ukonceni = 1},
+    {.radek = 68, .priznak = 2, .sachta = R::Bez, .ukonceni = 3},
+    {.radek = 44, .priznak = 3},
+    {.radek = 45, .priznak = 4},
+    {.radek = 46, .priznak = 5},
+    {.radek = 48, .priznak = 6},
+    {.radek = 49, .priznak = 7},
+    {.radek = 55, .priznak = 8},
+    {.radek = 54, .priznak = 9},
+    {.radek = 56, .priznak = 10, .prurezy = "16/18 16/20 18/20"},
+    {.radek = 57, .priznak = 11, .prurezy = "16/18 16/20 18/20"},
+    {.radek = 58, .priznak = 12, .prurezy = "16/18 16/20 18/20"},
+    {.radek = 69, .priznak = 15},
     // Flue 2's connections 120/150/160 for a 16-cm flue, 150/160/180(/200) for 18 and 20.
-    {16, 60, Kdy::P1416},
-    {17, 61, Kdy::P1416},
-    {18, 62, Kdy::P1416},
-    {17, 60, Kdy::P18},
-    {18, 61, Kdy::P18},
-    {19, 62, Kdy::P18},
-    {17, 60, Kdy::P20},
-    {18, 61, Kdy::P20},
-    {19, 62, Kdy::P20},
-    {20, 63, Kdy::P20},
-    {21, 70, Kdy::Vzdy},
-    {26, 71, Kdy::Vzdy},
-    {23, 64, Kdy::Vzdy},
-    {24, 65, Kdy::Vzdy},
+    {.radek = 60, .priznak = 16, .prurezy = "14/16"},
+    {.radek = 61, .priznak = 17, .prurezy = "14/16"},
+    {.radek = 62, .priznak = 18, .prurezy = "14/16"},
+    {.radek = 60, .priznak = 17, .prurezy = "14/18 16/18"},
+    {.radek = 61, .priznak = 18, .prurezy = "14/18 16/18"},
+    {.radek = 62, .priznak = 19, .prurezy = "14/18 16/18"},
+    {.radek = 60, .priznak = 17, .prurezy = "14/20 16/20 18/20"},
+    {.radek = 61, .priznak = 18, .prurezy = "14/20 16/20 18/20"},
+    {.radek = 62, .priznak = 19, .prurezy = "14/20 16/20 18/20"},
+    {.radek = 63, .priznak = 20, .prurezy = "14/20 16/20 18/20"},
+    {.radek = 70, .priznak = 21},
+    {.radek = 71, .priznak = 26},
+    {.radek = 64, .priznak = 23},
+    {.radek = 65, .priznak = 24},
 };
 
 }  // namespace
@@ -221,22 +218,5 @@ void xTREMOL2R::Prepocitej(int radek, Integer ks) {
 }
 
 void xTREMOL2R::PrenesPrislusenstvi(VektorMnozstvi& q) {
-    const SorvenikaParametry& p = P();
-    const QString& s = p.Prurez;
-    const auto plati = [&](Kdy kdy) {
-        switch (kdy) {
-        case Kdy::Vzdy: return true;
-        case Kdy::SestPrurezu: return znamyPrurez(s);
-        case Kdy::ObezdivkaSeSachtou: return p.Sachta && p.Ukonceni == 1;
-        case Kdy::ObezdivkaBezSachty: return !p.Sachta && p.Ukonceni == 1;
-        case Kdy::OrlexBezSachty: return !p.Sachta && p.Ukonceni == 3;
-        case Kdy::Prvni16a18: return jeJeden(s, {"16/18", "16/20", "18/20"});
-        case Kdy::P1416: return jeJeden(s, {"14/16"});
-        case Kdy::P18: return jeJeden(s, {"14/18", "16/18"});
-        case Kdy::P20: return jeJeden(s, {"14/20", "16/20", "18/20"});
-        }
-        return false;
-    };
-    for (const Prislusenstvi& a : kPrislusenstvi)
-        if (plati(a.kdy)) q(a.radek) = kus(p.Prislusenstvi(a.priznak));
+    prenesPrislusenstvi(kPrislusenstvi, q, P(), [this](int r) { return existuje(r); });
 }

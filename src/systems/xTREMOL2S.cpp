@@ -1,6 +1,7 @@
 #include "systems/xTREMOL2S.h"
 
 #include "platform/Numbers.h"
+#include "systems/TabulkaPrislusenstvi.h"
 #include "systems/Tremol2KalvirOrvik.h"
 
 #include <array>
@@ -23,39 +24,32 @@ constexpr std::array<Cinitele, 4> kCinitele{{
     {"20/20", true, 1.4, 11.5, 1.4, 13.4},
 }};
 
-enum class Kdy { Vzdy, ObezdivkaBezSachty, OrlexBezSachty, ObezdivkaSeSachtou, P16, P18a20, P20 };
-constexpr int kZadny = -1;
-// Row := nasobek * flag a + flag b: the connections count both flues' choices of one diameter.
-struct Prislusenstvi {
-    int a, b;
-    int nasobek;
-    int radek;
-    Kdy kdy;
-};
-constexpr Prislusenstvi kPrislusenstvi[] = {
-    {0, kZadny, 2, 39, Kdy::Vzdy},
-    {1, kZadny, 2, 40, Kdy::Vzdy},
-    {2, kZadny, 1, 47, Kdy::ObezdivkaBezSachty},
-    {2, kZadny, 1, 49, Kdy::OrlexBezSachty},
-    {2, kZadny, 1, 48, Kdy::ObezdivkaSeSachtou},
-    {3, kZadny, 1, 33, Kdy::Vzdy},
-    {4, kZadny, 1, 34, Kdy::Vzdy},
-    {5, kZadny, 1, 35, Kdy::Vzdy},
-    {6, kZadny, 1, 37, Kdy::Vzdy},
-    {7, kZadny, 1, 38, Kdy::Vzdy},
-    {8, kZadny, 1, 42, Kdy::Vzdy},
-    {9, kZadny, 1, 41, Kdy::Vzdy},
-    {10, 16, 1, 43, Kdy::P16},
-    {11, 17, 1, 44, Kdy::P16},
-    {12, 18, 1, 45, Kdy::P16},
-    {11, 17, 1, 43, Kdy::P18a20},
-    {12, 18, 1, 44, Kdy::P18a20},
-    {13, 19, 1, 45, Kdy::P18a20},
-    {14, 20, 1, 46, Kdy::P20},
-    {15, 21, 1, 52, Kdy::Vzdy},
-    {23, kZadny, 1, 50, Kdy::Vzdy},
-    {24, kZadny, 1, 51, Kdy::Vzdy},
-    {26, kZadny, 1, 53, Kdy::Vzdy},
+// The connections count both flues' choices of one diameter.
+using R = RadekPrislusenstvi;
+constexpr RadekPrislusenstvi kPrislusenstvi[] = {
+    {.radek = 39, .priznak = 0, .nasobek = 2},
+    {.radek = 40, .priznak = 1, .nasobek = 2},
+    {.radek = 47, .priznak = 2, .sachta = R::Bez, .ukonceni = 1},
+    {.radek = 49, .priznak = 2, .sachta = R::Bez, .ukonceni = 3},
+    {.radek = 48, .priznak = 2, .sachta = R::Se, .ukonceni = 1},
+    {.radek = 33, .priznak = 3},
+    {.radek = 34, .priznak = 4},
+    {.radek = 35, .priznak = 5},
+    {.radek = 37, .priznak = 6},
+    {.radek = 38, .priznak = 7},
+    {.radek = 42, .priznak = 8},
+    {.radek = 41, .priznak = 9},
+    {.radek = 43, .priznak = 10, .priznak2 = 16, .prurezy = "16/16"},
+    {.radek = 44, .priznak = 11, .priznak2 = 17, .prurezy = "16/16"},
+    {.radek = 45, .priznak = 12, .priznak2 = 18, .prurezy = "16/16"},
+    {.radek = 43, .priznak = 11, .priznak2 = 17, .prurezy = "18/18 20/20"},
+    {.radek = 44, .priznak = 12, .priznak2 = 18, .prurezy = "18/18 20/20"},
+    {.radek = 45, .priznak = 13, .priznak2 = 19, .prurezy = "18/18 20/20"},
+    {.radek = 46, .priznak = 14, .priznak2 = 20, .prurezy = "20/20"},
+    {.radek = 52, .priznak = 15, .priznak2 = 21},
+    {.radek = 50, .priznak = 23},
+    {.radek = 51, .priznak = 24},
+    {.radek = 53, .priznak = 26},
 };
 
 }  // namespace
@@ -203,24 +197,5 @@ void xTREMOL2S::Prepocitej(int radek, Integer ks) {
 }
 
 void xTREMOL2S::PrenesPrislusenstvi(VektorMnozstvi& q) {
-    const SorvenikaParametry& p = P();
-    const QString& s = p.Prurez;
-    const auto plati = [&](Kdy kdy) {
-        switch (kdy) {
-        case Kdy::Vzdy: return true;
-        case Kdy::ObezdivkaBezSachty: return !p.Sachta && p.Ukonceni == 1;
-        case Kdy::OrlexBezSachty: return !p.Sachta && p.Ukonceni == 3;
-        case Kdy::ObezdivkaSeSachtou: return p.Sachta && p.Ukonceni == 1;
-        case Kdy::P16: return jeJeden(s, {"16/16"});
-        case Kdy::P18a20: return jeJeden(s, {"18/18", "20/20"});
-        case Kdy::P20: return jeJeden(s, {"20/20"});
-        }
-        return false;
-    };
-    for (const Prislusenstvi& a : kPrislusenstvi) {
-        if (!plati(a.kdy)) continue;
-        Integer n = a.nasobek * kus(p.Prislusenstvi(a.a));
-        if (a.b != kZadny) n = n + kus(p.Prislusenstvi(a.b));
-        q(a.radek) = n;
-    }
+    prenesPrislusenstvi(kPrislusenstvi, q, P(), [this](int r) { return existuje(r); });
 }
