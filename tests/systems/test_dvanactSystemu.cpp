@@ -1,12 +1,14 @@
-// The twelve calculators through the dispatch, on the shipped sample installation: a costing fills
-// the sheet; a count beyond the 16-bit range is the overflow error and changes nothing; an edit of
-// an article the cross-section lacks changes nothing; an edit keeps the user's note.
+// What the twelve calculators do alike, on the shipped sample installation: a costing through the
+// dispatch fills the sheet; a count beyond the 16-bit range is the overflow error and changes
+// nothing; an edit of an article the cross-section lacks changes nothing; an edit keeps the
+// user's note; a cladding takes one row of its block.
 #include "engine/Obezdivka.h"
 #include "engine/Sorvenika.h"
 #include "systems/SystemFixture.h"
 
 #include <gtest/gtest.h>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -142,4 +144,70 @@ TEST(DvanactSystemu, EditsKeepTheNoteAndMissingArticlesTakeNone) {
         EXPECT_EQ(s.g.sorvenikaParametry.Poznamka, QStringLiteral("poznámka"));
     }
     EXPECT_GE(overeno, 10);
+}
+
+// The cladding row by shaft, structure (1 plaster, 2 brick) and height index: that row alone of
+// the cladding block, beside it the top rows it replaces and the static-securing kits.
+TEST(DvanactSystemu, CladdingRowByShaftStructureAndHeight) {
+    struct Plast {
+        bool sachta;
+        int druh, id, radek;  // 0: no row
+    };
+    struct Pripad {
+        const char* system;
+        const char* prurez;
+        int od, po;
+        float zslkt;
+        std::vector<Plast> plasty;
+        Radky vedle;  // at 10 m
+    } const kPripady[] = {
+        {"MIV", "30", 64, 91, 0,
+         {{false, 2, 1, 64}, {false, 2, 7, 70}, {false, 1, 1, 71}, {false, 1, 7, 77}, {true, 2, 1, 78}, {true, 2, 7, 84},
+          {true, 1, 3, 87}, {true, 1, 7, 91}},
+         {{14, 1}}},
+        {"MIV2S", "16/16", 54, 81, 3,
+         {{false, 2, 1, 54}, {false, 2, 7, 60}, {false, 1, 1, 61}, {false, 1, 7, 67}, {true, 2, 1, 68}, {true, 2, 3, 70},
+          {true, 1, 1, 75}, {true, 1, 7, 81}},
+         {{8, 2}, {9, 0}, {10, 0}, {11, 0}, {12, 0}, {13, 0}, {29, 3}}},
+        {"MIV2R", "12/20", 75, 102, 2,
+         {{false, 2, 1, 75}, {false, 2, 7, 81}, {false, 1, 1, 82}, {false, 1, 7, 88}, {true, 2, 1, 89}, {true, 2, 4, 92},
+          {true, 1, 1, 96}, {true, 1, 7, 102}},
+         {{15, 1}, {16, 1}, {17, 0}, {18, 0}, {19, 0}, {20, 0}, {21, 0}, {22, 0}, {40, 2}}},
+        {"KARNELO", "20", 52, 79, 2,
+         {{false, 1, 1, 52}, {false, 1, 7, 58}, {true, 1, 3, 61}, {false, 2, 1, 66}, {true, 2, 1, 73}, {true, 2, 7, 79}},
+         {{17, 0}, {18, 0}, {19, 0}, {20, 0}, {24, 3}}},
+        {"KARNELO2S", "18/18", 51, 78, 3, {{false, 1, 1, 51}, {false, 2, 1, 65}, {true, 1, 1, 58}, {true, 2, 7, 78}},
+         {{16, 0}, {17, 0}, {18, 0}, {19, 0}, {23, 4}}},
+        {"KARNELO2R", "12/20", 72, 99, 1, {{false, 1, 1, 72}, {false, 2, 1, 86}, {true, 1, 7, 85}, {true, 2, 7, 99}},
+         {{23, 0}, {24, 0}, {25, 0}, {26, 0}, {30, 2}}},
+        // An index or structure the wizard cannot give writes nothing here.
+        {"KALVIR", "18", 24, 37, 0,
+         {{false, 1, 1, 24}, {false, 1, 7, 30}, {false, 2, 1, 31}, {false, 2, 7, 37}, {false, 1, 4, 27}, {false, 1, 0, 0},
+          {false, 1, 8, 0}, {false, 2, 8, 0}, {false, 2, -1, 0}, {false, 0, 3, 0}},
+         {{12, 0}}},
+        {"ORVIK", "14", 18, 31, 0,
+         {{false, 1, 1, 18}, {false, 1, 7, 24}, {false, 2, 1, 25}, {false, 2, 7, 31}, {false, 1, 8, 0}, {false, 2, 8, 0},
+          {false, 1, 0, 0}, {false, 3, 2, 0}},
+         {{32, 1}}},
+    };
+    FakeServices sluzby;
+    for (const Pripad& c : kPripady) {
+        Stav s(QString::fromLatin1(c.system));
+        ASSERT_NE(s.k, nullptr);
+        ASSERT_TRUE(zvolPrurez(s.g, QString::fromLatin1(c.prurez)));
+        SorvenikaParametry& p = s.g.sorvenikaParametry;
+        p.Vyska = 10.0f;
+        p.Ukonceni = 2;
+        p.PocetZSLKT = c.zslkt;
+        for (const Plast& x : c.plasty) {
+            SCOPED_TRACE(testing::Message() << c.system << " shaft " << x.sachta << " structure " << x.druh << " height "
+                                            << x.id);
+            p.Sachta = x.sachta;
+            p.DruhPlaste = x.druh;
+            p.IdVyskaPlaste = Integer(x.id);
+            s.k->Spocitej();
+            for (int r = c.od; r <= c.po; ++r) EXPECT_EQ(bunka(s.g, r).KsZaklad, r == x.radek ? 1 : 0) << "row " << r;
+            for (auto [r, n] : c.vedle) EXPECT_EQ(bunka(s.g, r).KsZaklad, n) << "row " << r;
+        }
+    }
 }

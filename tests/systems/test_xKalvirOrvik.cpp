@@ -68,19 +68,6 @@ TEST_F(KalvirTest, FootKitIsDescribedButNeverCounted) {
     }
 }
 
-TEST_F(KalvirTest, CladdingRowByStructureAndHeight) {
-    struct {
-        int druhPlaste, id, radek;  // 0: no row
-    } const kPripady[] = {{1, 1, 24}, {1, 7, 30}, {2, 1, 31}, {2, 7, 37}, {1, 4, 27},
-                          {1, 0, 0},  {1, 8, 0},  {2, 8, 0},  {2, -1, 0}, {0, 3, 0}};
-    for (const auto& c : kPripady) {
-        SCOPED_TRACE(testing::Message() << "structure " << c.druhPlaste << " height " << c.id);
-        spocitej({.prurez = "18", .ukonceni = 2, .druhPlaste = c.druhPlaste, .idVyskaPlaste = c.id});
-        jenTyto(24, 37, c.radek ? Radky{{c.radek, 1}} : Radky{});
-        EXPECT_EQ(baze(12), 0);
-    }
-}
-
 TEST_F(KalvirTest, RecalculationTakesAnyRowButTheAnchors) {
     spocitej({.prurez = "20", .vyska = 9.0f, .ukonceni = 1, .druhCihly = 1, .cihly = 100, .prislusenstvi = {6}});
     ocekavej({{22, 1}, {23, 0}}, {});
@@ -151,18 +138,6 @@ TEST_F(OrvikTest, BillAndTheSet) {
     EXPECT_TRUE(p().Sady(1).Kod.prazdne());
     EXPECT_TRUE(p().Sady(1).Popis.isEmpty());
     ocekavej({{10, 0}, {11, 0}, {32, 0}, {1, 1}, {2, 18}}, {{1, 1}});
-}
-
-TEST_F(OrvikTest, CladdingRowByStructureAndHeight) {
-    struct {
-        int druhPlaste, id, radek;
-    } const kPripady[] = {{1, 1, 18}, {1, 7, 24}, {2, 1, 25}, {2, 7, 31}, {1, 8, 0}, {2, 8, 0}, {1, 0, 0}, {3, 2, 0}};
-    for (const auto& c : kPripady) {
-        SCOPED_TRACE(testing::Message() << "structure " << c.druhPlaste << " height " << c.id);
-        spocitej({.prurez = "14", .ukonceni = 2, .druhPlaste = c.druhPlaste, .idVyskaPlaste = c.id});
-        jenTyto(18, 31, c.radek ? Radky{{c.radek, 1}} : Radky{});
-        EXPECT_EQ(baze(32), 1);
-    }
 }
 
 TEST_F(OrvikTest, RecalculationAndTheSetCount) {

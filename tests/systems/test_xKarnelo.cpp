@@ -85,20 +85,6 @@ TEST_F(KarneloTest, KitsAndTheirCounts) {
     ocekavej({}, {{25, 2}});
 }
 
-TEST_F(KarneloTest, CladdingShellByShaftStructureAndHeight) {
-    struct {
-        bool sachta;
-        int druhPlaste, id, radek;
-    } const kPripady[] = {{false, 1, 1, 52}, {false, 1, 7, 58}, {true, 1, 3, 61},
-                          {false, 2, 1, 66}, {true, 2, 1, 73},  {true, 2, 7, 79}};
-    for (const auto& c : kPripady) {
-        spocitej({.prurez = "20", .sachta = c.sachta, .ukonceni = 2, .zslkt = 2, .druhPlaste = c.druhPlaste,
-                  .idVyskaPlaste = c.id});
-        jenTyto(52, 79, {{c.radek, 1}});
-        ocekavej({{17, 0}, {18, 0}, {19, 0}, {20, 0}, {24, 3}});
-    }
-}
-
 TEST_F(KarneloTest, AccessoryRows) {
     const std::vector<int> vse{0, 1, 3, 4, 5, 6, 7, 10, 11, 12, 13, 14, 15, 22, 24, 25, 27, 32, 33, 34, 35};
     struct {

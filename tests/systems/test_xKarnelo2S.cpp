@@ -62,19 +62,6 @@ TEST_F(Karnelo2STest, BillFromTheParameters) {
     EXPECT_EQ(p().SoupravyPaty.pocet(), 2);
 }
 
-TEST_F(Karnelo2STest, CladdingShell) {
-    struct {
-        bool sachta;
-        int druhPlaste, id, radek;
-    } const kPripady[] = {{false, 1, 1, 51}, {false, 2, 1, 65}, {true, 1, 1, 58}, {true, 2, 7, 78}};
-    for (const auto& c : kPripady) {
-        spocitej({.prurez = "18/18", .sachta = c.sachta, .ukonceni = 2, .zslkt = 3, .druhPlaste = c.druhPlaste,
-                  .idVyskaPlaste = c.id});
-        jenTyto(51, 78, {{c.radek, 1}});
-        ocekavej({{16, 0}, {17, 0}, {18, 0}, {19, 0}, {23, 4}});
-    }
-}
-
 TEST_F(Karnelo2STest, AccessoryRows) {
     const std::vector<int> vse{0, 1, 3, 4, 5, 6, 7, 10, 11, 12, 13, 15, 16, 17, 21, 22, 24, 25, 33, 35};
     struct {

@@ -67,19 +67,6 @@ TEST_F(Karnelo2rTest, BillFromTheParameters) {
     EXPECT_FALSE(p().ZakladniSoupravy(1).Popis.isEmpty());
 }
 
-TEST_F(Karnelo2rTest, CladdingShell) {
-    struct {
-        bool sachta;
-        int druhPlaste, id, radek;
-    } const kPripady[] = {{false, 1, 1, 72}, {false, 2, 1, 86}, {true, 1, 7, 85}, {true, 2, 7, 99}};
-    for (const auto& c : kPripady) {
-        spocitej({.prurez = "12/20", .sachta = c.sachta, .ukonceni = 2, .zslkt = 1, .druhPlaste = c.druhPlaste,
-                  .idVyskaPlaste = c.id});
-        jenTyto(72, 99, {{c.radek, 1}});
-        ocekavej({{23, 0}, {24, 0}, {25, 0}, {26, 0}, {30, 2}});
-    }
-}
-
 TEST_F(Karnelo2rTest, AccessoryRows) {
     const std::vector<int> vse{0, 1, 3, 4, 5, 6, 7, 10, 11, 12, 13, 15, 16, 17, 18, 19, 20, 21, 22, 24, 25, 33, 35};
     struct {

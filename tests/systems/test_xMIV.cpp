@@ -131,19 +131,6 @@ TEST_F(MivTest, TerminationRows) {
     ocekavej({{14, 0}, {15, 1}, {19, 0}, {21, 0}, {43, 300}, {42, 0}}, {});
 }
 
-TEST_F(MivTest, CladdingRowByShaftStructureAndHeight) {
-    struct {
-        bool sachta;
-        int druhPlaste, id, radek;
-    } const kPripady[] = {{false, 2, 1, 64}, {false, 2, 7, 70}, {false, 1, 1, 71}, {false, 1, 7, 77},
-                          {true, 2, 1, 78},  {true, 2, 7, 84},  {true, 1, 3, 87},  {true, 1, 7, 91}};
-    for (const auto& c : kPripady) {
-        spocitej({.prurez = "30", .sachta = c.sachta, .ukonceni = 2, .druhPlaste = c.druhPlaste, .idVyskaPlaste = c.id});
-        jenTyto(64, 91, {{c.radek, 1}});
-        EXPECT_EQ(baze(14), 1);
-    }
-}
-
 TEST_F(MivTest, KitContentsAndTexts) {
     const QString z14 = QStringLiteral(
         "Základní souprava obsahuje: podstavec s odvodem kondenzátu, spárovací hmota FM DRUXA (4ks), komínová dvířka "

@@ -120,21 +120,6 @@ TEST_F(Miv2rTest, BillFromTheParameters) {
     }
 }
 
-TEST_F(Miv2rTest, CladdingRowByShaftStructureAndHeight) {
-    struct {
-        bool sachta;
-        int druhPlaste, id, radek;
-    } const kPripady[] = {{false, 2, 1, 75}, {false, 2, 7, 81}, {false, 1, 1, 82}, {false, 1, 7, 88},
-                          {true, 2, 1, 89},  {true, 2, 4, 92},  {true, 1, 1, 96},  {true, 1, 7, 102}};
-    for (const auto& c : kPripady) {
-        SCOPED_TRACE(c.radek);
-        spocitej({.prurez = "12/20", .sachta = c.sachta, .ukonceni = 2, .zslkt = 2, .druhPlaste = c.druhPlaste,
-                  .idVyskaPlaste = c.id});
-        jenTyto(75, 102, {{c.radek, 1}});
-        ocekavej({{15, 1}, {16, 1}, {17, 0}, {18, 0}, {19, 0}, {20, 0}, {21, 0}, {22, 0}, {40, 2}});
-    }
-}
-
 TEST_F(Miv2rTest, OrlexTextAndStaticKit) {
     g.PopisSadyOrlex = QStringLiteral("starý");
     spocitej({.prurez = "16/18", .sachta = true, .ukonceni = 3, .dilyOrlex = 4});

@@ -87,21 +87,6 @@ TEST_F(Miv2sTest, BasicSetsAreDeducted) {
     ocekavej({{27, 24}, {30, 4}}, {{27, 12}, {30, 2}, {31, 0}});
 }
 
-TEST_F(Miv2sTest, CladdingRowByShaftStructureAndHeight) {
-    struct {
-        bool sachta;
-        int druhPlaste, id, radek;
-    } const kPripady[] = {{false, 2, 1, 54}, {false, 2, 7, 60}, {false, 1, 1, 61}, {false, 1, 7, 67},
-                          {true, 2, 1, 68},  {true, 2, 3, 70},  {true, 1, 1, 75},  {true, 1, 7, 81}};
-    for (const auto& c : kPripady) {
-        SCOPED_TRACE(c.radek);
-        spocitej({.prurez = "16/16", .sachta = c.sachta, .ukonceni = 2, .zslkt = 3, .druhPlaste = c.druhPlaste,
-                  .idVyskaPlaste = c.id});
-        jenTyto(54, 81, {{c.radek, 1}});
-        ocekavej({{8, 2}, {9, 0}, {10, 0}, {11, 0}, {12, 0}, {13, 0}, {29, 3}});
-    }
-}
-
 TEST_F(Miv2sTest, OrlexText) {
     g.PopisSadyOrlex = QStringLiteral("starý");
     spocitej({.prurez = "20/20", .sachta = true, .ukonceni = 3, .dilyOrlex = 4});
