@@ -15,6 +15,8 @@
 #include <QFile>
 #include <QStringList>
 #include <gtest/gtest.h>
+#include <functional>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -170,6 +172,14 @@ struct Zadani {
 
 using Radky = std::vector<std::pair<int, int>>;  // row, quantity
 
+// A worked example: what the wizard commits, the base quantities (before the kits) and the shown ones.
+struct Priklad {
+    const char* nazev;
+    Zadani z;
+    Radky baze;
+    Radky ks = {};
+};
+
 // One calculator K on the state g.
 template <typename K>
 struct KalkulaceTest : ::testing::Test {
@@ -237,6 +247,14 @@ struct KalkulaceTest : ::testing::Test {
     void ocekavej(const Radky& zaklad, const Radky& zobrazene = {}) const {
         for (auto [r, n] : zaklad) EXPECT_EQ(baze(r), n) << "base of row " << r;
         for (auto [r, n] : zobrazene) EXPECT_EQ(ks(r), n) << "shown quantity of row " << r;
+    }
+    void priklady(std::initializer_list<Priklad> pripady, const std::function<void(const Priklad&)>& navic = {}) {
+        for (const Priklad& c : pripady) {
+            SCOPED_TRACE(c.nazev);
+            spocitej(c.z);
+            ocekavej(c.baze, c.ks);
+            if (navic) navic(c);
+        }
     }
     // Rows od..po have the listed base quantities and 0 elsewhere.
     void jenTyto(int od, int po, const Radky& nenulove) const {

@@ -11,12 +11,7 @@ struct DorvaTest : KalkulaceTest<xDorva> {
 }  // namespace
 
 TEST_F(DorvaTest, BillFromTheParameters) {
-    struct Pripad {
-        const char* nazev;
-        Zadani z;
-        Radky baze;
-    };
-    const Pripad kPripady[] = {
+    priklady({
         {"16 at 6 m, cover plate",
          {.prurez = "16"},
          {{1, 1}, {2, 18}, {3, 7}, {4, 0}, {5, 1}, {6, 1}, {7, 1}, {8, 1}, {9, 2}, {10, 0}, {11, 0}, {12, 0},
@@ -48,16 +43,12 @@ TEST_F(DorvaTest, BillFromTheParameters) {
          {.prurez = "16", .sachta = true, .kourovod = 1, .druhe = true},
          {{2, 18}, {3, 7}, {4, 0}, {9, 2}}},
         {"anchors", {.prurez = "16", .prislusenstvi = {6, 7, 3}}, {{13, 1}, {14, 1}}},
-    };
-    for (const Pripad& c : kPripady) {
-        SCOPED_TRACE(c.nazev);
-        spocitej(c.z);
-        ocekavej(c.baze);
+    }, [&](const Priklad& c) {
         EXPECT_EQ(kusy(), zaklady());  // the set deducts nothing
         int plast = 0;
         for (int r = 15; r <= 28; ++r) plast += baze(r);
         EXPECT_EQ(plast, c.z.ukonceni == 2 ? 1 : 0);
-    }
+    });
 }
 
 TEST_F(DorvaTest, UnknownCrossSectionKeepsTheFixedRows) {

@@ -17,13 +17,7 @@ struct KarneloTest : KalkulaceTest<xKarnelo> {
 }  // namespace
 
 TEST_F(KarneloTest, BillFromTheParameters) {
-    struct Pripad {
-        const char* nazev;
-        Zadani z;
-        Radky baze;
-        Radky ks = {};
-    };
-    const Pripad kPripady[] = {
+    priklady({
         // The raw split 5, 1, 2 carries twice; the basic kit takes both compound cartridges.
         {"10 m", {.prurez = "16"},
          {{10, 6}, {9, 0}, {8, 0}, {11, 1}, {4, 30}, {13, 0}, {14, 1}, {15, 1}, {16, 0}, {17, 1}, {19, 1}, {24, 1},
@@ -60,12 +54,7 @@ TEST_F(KarneloTest, BillFromTheParameters) {
         {"Orlex top", {.prurez = "16", .ukonceni = 3, .zslkt = 3}, {{17, 1}, {19, 1}, {18, 0}, {20, 0}, {24, 1}}},
         {"KDS", {.prurez = "16", .sachta = true, .ukonceni = 5}, {{18, 1}, {20, 1}, {17, 0}, {19, 0}, {33, 0}}},
         {"KDVO", {.prurez = "16", .ukonceni = 6}, {{17, 1}, {19, 1}}},
-    };
-    for (const Pripad& c : kPripady) {
-        SCOPED_TRACE(c.nazev);
-        spocitej(c.z);
-        ocekavej(c.baze, c.ks);
-    }
+    });
 }
 
 TEST_F(KarneloTest, KitsAndTheirCounts) {

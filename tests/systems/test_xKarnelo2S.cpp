@@ -16,13 +16,7 @@ struct Karnelo2STest : KalkulaceTest<xKarnelo2S> {
 }  // namespace
 
 TEST_F(Karnelo2STest, BillFromTheParameters) {
-    struct Pripad {
-        const char* nazev;
-        Zadani z;
-        Radky baze;
-        Radky ks = {};
-    };
-    const Pripad kPripady[] = {
+    priklady({
         // One flue splits 5, 1, 2, carries twice and is doubled; two basic kits take 8 cartridges.
         {"10 m", {.prurez = "16/16"},
          {{10, 2}, {11, 0}, {9, 12}, {8, 0}, {7, 0}, {3, 30}, {12, 0}, {13, 2}, {14, 1}, {15, 0}, {16, 1}, {18, 1},
@@ -53,12 +47,7 @@ TEST_F(Karnelo2STest, BillFromTheParameters) {
          {{32, 2}, {16, 0}, {17, 0}, {18, 0}, {19, 0}}},
         {"Orlex top", {.prurez = "16/16", .sachta = true, .ukonceni = 3}, {{17, 1}, {19, 1}, {16, 0}}},
         {"KDS", {.prurez = "16/16", .ukonceni = 5}, {{16, 1}, {18, 1}, {32, 0}}},
-    };
-    for (const Pripad& c : kPripady) {
-        SCOPED_TRACE(c.nazev);
-        spocitej(c.z);
-        ocekavej(c.baze, c.ks);
-    }
+    });
     EXPECT_EQ(p().SoupravyPaty.pocet(), 2);
 }
 

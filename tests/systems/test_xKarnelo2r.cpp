@@ -18,13 +18,7 @@ struct Karnelo2rTest : KalkulaceTest<xKarnelo2r> {
 }  // namespace
 
 TEST_F(Karnelo2rTest, BillFromTheParameters) {
-    struct Pripad {
-        const char* nazev;
-        Zadani z;
-        Radky baze;
-        Radky ks = {};
-    };
-    const Pripad kPripady[] = {
+    priklady({
         {"10 m", {.prurez = "14/18"},
          {{13, 1}, {14, 1}, {15, 0}, {16, 0}, {11, 6}, {12, 6}, {9, 0}, {10, 0}, {7, 0}, {8, 0}, {3, 30}, {17, 0},
           {18, 0}, {19, 1}, {20, 1}, {21, 1}, {22, 0}, {23, 1}, {25, 1}, {30, 1}, {31, 4}, {40, 0}, {41, 0}},
@@ -57,12 +51,7 @@ TEST_F(Karnelo2rTest, BillFromTheParameters) {
          {{63, 310}, {62, 0}, {29, 8}, {30, 3}, {23, 1}, {25, 1}}},
         {"cover plates", {.prurez = "14/18", .sachta = true, .ukonceni = 4},
          {{44, 1}, {45, 1}, {23, 0}, {24, 0}, {25, 0}, {26, 0}}},
-    };
-    for (const Pripad& c : kPripady) {
-        SCOPED_TRACE(c.nazev);
-        spocitej(c.z);
-        ocekavej(c.baze, c.ks);
-    }
+    });
     EXPECT_TRUE(p().ZakladniSoupravy(2).Popis.isEmpty());
     EXPECT_FALSE(p().ZakladniSoupravy(1).Popis.isEmpty());
 }

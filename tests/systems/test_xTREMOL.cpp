@@ -15,13 +15,7 @@ struct TremolTest : KalkulaceTest<xTREMOL> {
 }  // namespace
 
 TEST_F(TremolTest, BillFromTheParameters) {
-    struct Pripad {
-        const char* nazev;
-        Zadani z;
-        Radky baze;
-        Radky ks = {};
-    };
-    const Pripad kPripady[] = {
+    priklady({
         // 5 kg of compound round to 5, which makes a bucket; the basic kit holds one bucket.
         {"16, 10 m",
          {.prurez = "16"},
@@ -52,12 +46,7 @@ TEST_F(TremolTest, BillFromTheParameters) {
         {"KDS", {.prurez = "16", .ukonceni = 5}, {{8, 1}, {32, 1}, {33, 0}, {16, 4}, {24, 0}}},
         {"KDS with shaft", {.prurez = "16", .sachta = true, .ukonceni = 5}, {{33, 1}, {32, 0}, {16, 4}}},
         {"KDVO", {.prurez = "16", .sachta = true, .ukonceni = 6}, {{8, 1}, {26, 1}, {25, 0}, {16, 0}}},
-    };
-    for (const Pripad& c : kPripady) {
-        SCOPED_TRACE(c.nazev);
-        spocitej(c.z);
-        ocekavej(c.baze, c.ks);
-    }
+    });
     // Cladding and the Orlex top add no rows.
     for (int u : {2, 3}) {
         spocitej({.prurez = "18", .sachta = true, .ukonceni = u, .druhCihly = 1, .cihly = 50, .pytle = 2});
