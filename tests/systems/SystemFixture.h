@@ -172,6 +172,12 @@ struct Zadani {
 
 using Radky = std::vector<std::pair<int, int>>;  // row, quantity
 
+inline Radky poJednom(const std::vector<int>& radky) {
+    Radky r;
+    for (int x : radky) r.push_back({x, 1});
+    return r;
+}
+
 // A worked example: what the wizard commits, the base quantities (before the kits) and the shown ones.
 struct Priklad {
     const char* nazev;

@@ -368,11 +368,9 @@ TEST_F(Miv2rTest, AccessoryRows) {
     for (const auto& c : kPripady) {
         SCOPED_TRACE(testing::Message() << c.prurez << " shaft " << c.sachta << " termination " << c.ukonceni
                                         << " flag " << c.priznak);
-        Radky prirustek;
-        for (int r : c.radky) prirustek.push_back({r, 1});
         prirustky({.prurez = c.prurez, .sachta = c.sachta, .ukonceni = c.ukonceni, .dilyOrlex = 2, .druhPlaste = 1,
                    .idVyskaPlaste = 1},
-                  {c.priznak}, prirustek);
+                  {c.priznak}, poJednom(c.radky));
     }
     spocitej({.prurez = "16/18", .prislusenstvi = {15}});
     uprav(52, 2);

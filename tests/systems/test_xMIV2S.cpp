@@ -2,6 +2,8 @@
 
 #include "systems/SystemFixture.h"
 
+#include <array>
+
 namespace {
 
 struct Miv2sTest : KalkulaceTest<xMIV2S> {

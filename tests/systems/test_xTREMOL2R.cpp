@@ -191,8 +191,6 @@ TEST_F(Tremol2RTest, AccessoryRows) {
     };
     for (const auto& c : kPripady) {
         SCOPED_TRACE(testing::Message() << c.prurez << " flag " << c.priznak);
-        Radky prirustek;
-        for (int r : c.radky) prirustek.push_back({r, 1});
-        prirustky({.prurez = c.prurez, .sachta = c.sachta, .ukonceni = c.ukonceni}, {c.priznak}, prirustek);
+        prirustky({.prurez = c.prurez, .sachta = c.sachta, .ukonceni = c.ukonceni}, {c.priznak}, poJednom(c.radky));
     }
 }

@@ -2,7 +2,6 @@
 
 #include "systems/SystemFixture.h"
 
-#include <array>
 
 namespace {
 
