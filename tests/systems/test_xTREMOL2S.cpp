@@ -2,7 +2,6 @@
 
 #include "systems/SystemFixture.h"
 
-
 namespace {
 
 struct Tremol2STest : KalkulaceTest<xTREMOL2S> {
