@@ -28,7 +28,7 @@ std::pair<Integer, Integer> rozdelDilyOrlex(float pocetDilu) {
     return {Integer::fromDouble(p - typ2.value()), typ2};
 }
 
-Integer blokyBezSachty(float vyska, Integer sadaOrlex, Integer dilyOrlex) {
+Integer bloky(float vyska, Integer sadaOrlex, Integer dilyOrlex) {
     const float zavorka = 3.0f * vyska - static_cast<float>((3 * sadaOrlex).value());
     return Integer::fromDouble(static_cast<double>(zavorka) - Round(0.2 * dilyOrlex.value()));
 }

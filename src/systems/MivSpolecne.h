@@ -1,7 +1,6 @@
 #pragma once
-// Pieces shared by the two-flue MIV calculators and DORVA: the basic-set texts, the two-flue
-// Orlex text, the split of the Orlex pieces over their two kinds and the block count under an
-// Orlex top.
+// Pieces shared by the MIV calculators: the basic-set texts, the two-flue Orlex text, the split
+// of the Orlex pieces over their two kinds, the block count under an Orlex top and the kits.
 #include "engine/Polozky.h"
 #include "platform/Numbers.h"
 
@@ -21,20 +20,21 @@ extern const QString kOrlexDvouprieduchovy;
 // gives type 2 the larger half.
 std::pair<Integer, Integer> rozdelDilyOrlex(float pocetDilu);
 
-// Blocks without a shaft: three per metre, less three for an Orlex set and a fifth of a block
-// per Orlex piece. The height term is held in single precision.
-Integer blokyBezSachty(float vyska, Integer sadaOrlex, Integer dilyOrlex);
+// Blocks of one flue: three per metre, less three for an Orlex set and a fifth of a block per
+// Orlex piece. The height term is held in single precision.
+Integer bloky(float vyska, Integer sadaOrlex, Integer dilyOrlex);
 
-// A component of a kit; the count may depend on the cross-section.
+// A component of a kit; kDruxa stands for the cross-section's pieces of jointing compound.
 struct Dil {
     const char* kod;
     int ks;
     int radek;
 };
+constexpr int kDruxa = -1;
 
 template <typename Dily>
-void naplnSoupravu(Souprava& s, const Dily& dily, QString popis) {
-    for (const Dil& d : dily) s.pridejDil(QString::fromUtf8(d.kod), d.ks, d.radek);
+void naplnSoupravu(Souprava& s, const Dily& dily, QString popis, int druxa = 0) {
+    for (const Dil& d : dily) s.pridejDil(QString::fromUtf8(d.kod), d.ks == kDruxa ? druxa : d.ks, d.radek);
     s.Popis = std::move(popis);
 }
 

@@ -1,7 +1,7 @@
 #include "systems/xKalvir.h"
 
 #include "platform/Numbers.h"
-#include "systems/Tremol2KalvirOrvik.h"
+#include "systems/TremolSpolecne.h"
 
 #include <array>
 
@@ -75,8 +75,8 @@ void xKalvir::Spocitej() {
         q(10) = Integer::fromDouble(q(10).value() + static_cast<double>(p.PocetPytlu));
         break;
     case 2:  // cladding: one row per height, plaster then brick
-        if (p.DruhPlaste == 1) t2ko::zapisPlast(q, 23, p.IdVyskaPlaste);
-        else if (p.DruhPlaste == 2) t2ko::zapisPlast(q, 30, p.IdVyskaPlaste);
+        if (p.DruhPlaste == 1) tremol::zapisPlast(q, 23, p.IdVyskaPlaste);
+        else if (p.DruhPlaste == 2) tremol::zapisPlast(q, 30, p.IdVyskaPlaste);
         break;
     default:
         break;

@@ -8,10 +8,14 @@ using namespace karnelo;
 
 namespace {
 
-bool je(const QString& prurez, const char* s) { return prurez == QLatin1String(s); }
-
 // Rows that follow from others: a typed value does not stay.
 bool chraneny(int r) { return (r >= 4 && r <= 10) || (r >= 13 && r <= 18) || (r >= 52 && r <= 79); }
+
+constexpr RadkyPaty kBezSachty{.pata = 1, .pata2 = 0, .termo = 6, .bloky = 4, .vrch = {17, 19}};
+constexpr RadkyPaty kSeSachtou{.pata = 3, .pata2 = 2, .termo = 7, .bloky = 5, .vrch = {18, 20}};
+constexpr RadkyUkonceni kUkonceni{
+    .cihly = 45, .malta = 23, .hmota = 24, .vrch = 17, .vrchDo = 22, .plast = 51, .desky = {{{33, 1}, {0, 0}}}};
+constexpr Pruduch kPruduch{.t90 = 11, .t45 = 12, .dvirka = 26, .d133 = 10, .d066 = 9, .d033 = 8};
 
 using R = RadekPrislusenstvi;
 constexpr RadekPrislusenstvi kPrislusenstvi[] = {
@@ -60,34 +64,21 @@ void xKarnelo::Spocitej() {
     if (existuje(12) && p.Kourovod == 1) q(12) = Integer(1);
     else q(11) = Integer(1);
 
-    const double h = p.Vyska;
-    if (!p.Sachta) {
-        if (p.DruhPaty == 1) q(1) = Integer(1);
-        q(6) = p.PocetTermoTvarnic;
-        q(4) = Integer::fromDouble(3 * h - (3 * q(1)).value() - q(6).value());
-        q(17) = Integer(1);
-        q(19) = Integer(1);
-    } else {
-        if (p.DruhPaty == 1) q(3) = Integer(1);
-        if (p.DruhPaty == 2) q(2) = Integer(1);
-        q(7) = p.PocetTermoTvarnic;
-        q(5) = Integer::fromDouble(3 * h - (3 * (q(2) + q(3))).value() - q(7).value());
-        q(18) = Integer(1);
-        q(20) = Integer(1);
-    }
+    paty(q, p, p.Sachta ? kSeSachtou : kBezSachty);
     q(13) = q(1) + q(2) + q(3);
     if (q(13) == 0) {
         q(p.SoupravaKEPO == 0 ? 14 : 80) = Integer(1);
         q(p.Sachta ? 16 : 15) = Integer(1);
     }
     q(30) = nad1133(p.Vyska);
-    delky(q, false);
+    delky(q, behPruduchu(q, p.Vyska, kPruduch), kPruduch);
 
+    const double h = p.Vyska;
     if (jePrurez(p.Prurez, "12 14 16 18 20")) {
         q(24) = Integer::fromDouble(h * 0.5 / 10 + 0.49);
         q(25) = Integer::fromDouble(h * 0.176 + 0.49);
     }
-    ukonceni(q);
+    ukonceni(q, p, kUkonceni);
 
     if (p.HorniDvirka) {
         q(10) = q(10) - 1;
@@ -103,48 +94,6 @@ void xKarnelo::Spocitej() {
     ZapisMnozstvi(q);
 }
 
-// The liners between foot and top. The recompute of "20" takes one more 0.66 m liner and keeps
-// the 0.33 m count it had.
-void xKarnelo::delky(VektorMnozstvi& q, bool prepocet) const {
-    const float x = static_cast<float>(xPruduchu((q(11) + q(12) + q(26)).value()));
-    const double r = static_cast<double>(P().Vyska) - static_cast<double>(x);
-    const Delky d = rozdel(r);
-    q(10) = d.d133;
-    if (prepocet && je(P().Prurez, "20")) {
-        q(9) = delka066Prepocet20(r, d.d133);
-    } else {
-        q(9) = d.d066;
-        q(8) = d.d033;
-    }
-    prenes(q(8), q(9));
-    prenes(q(9), q(10));
-}
-
-void xKarnelo::ukonceni(VektorMnozstvi& q) const {
-    const SorvenikaParametry& p = P();
-    switch (p.Ukonceni) {
-    case 1:  // brick casing
-        if (p.DruhCihly == 1) q(45) = Integer::fromDouble(p.PocetCihel);
-        if (p.DruhCihly == 2) q(46) = Integer::fromDouble(p.PocetCihel);
-        q(23) = Integer::fromDouble(q(23).value() + static_cast<double>(p.PocetPytlu));
-        q(24) = Integer::fromDouble(q(24).value() + static_cast<double>(p.PocetZSLKT));
-        break;
-    case 2: {  // cladding shell, by shaft, structure (2 brick, else plaster) and height
-        for (int r : {17, 19, 18, 20}) q(r) = Integer(0);
-        const int zaklad = p.Sachta ? (p.DruhPlaste == 2 ? 72 : 58) : (p.DruhPlaste == 2 ? 65 : 51);
-        q(zaklad + p.IdVyskaPlaste) = Integer(1);
-        q(24) = Integer::fromDouble(q(24).value() + static_cast<double>(p.PocetZSLKT));
-        break;
-    }
-    case 4:  // cover plate cast on site
-        for (int r = 17; r <= 22; ++r) q(r) = Integer(0);
-        q(33) = Integer(1);
-        break;
-    default:
-        break;
-    }
-}
-
 void xKarnelo::poctySouprav(const VektorMnozstvi& q) {
     SorvenikaParametry& p = P();
     for (int k = 1; k <= 3; ++k) p.SoupravyPaty(k).Pocet = q(k);
@@ -158,12 +107,10 @@ void xKarnelo::Prepocitej(int radek, Integer ks) {
     if (chraneny(radek)) q(radek) = Integer::fromDouble(Polozky(IdPrurez(), radek).KsZaklad);
     else pravidloRadku(q, radek, ks);
 
-    // The recompute leaves the heat-insulating blocks out of the block count.
-    const double h = P().Vyska;
-    if (P().Sachta) q(5) = Integer::fromDouble(3 * h - (3 * (q(2) + q(3))).value());
-    else q(4) = Integer::fromDouble(3 * h - (3 * q(1)).value());
+    blokyPrepocet(q, P().Vyska, P().Sachta ? kSeSachtou : kBezSachty);
     q(13) = q(1) + q(2) + q(3);
-    delky(q, true);
+    // The recompute of "20" takes one more 0.66 m liner and keeps the 0.33 m count it had.
+    delky(q, behPruduchu(q, P().Vyska, kPruduch), kPruduch, P().Prurez == QLatin1String("20"));
     poctySouprav(q);
     PrenesPrislusenstvi(q);
     ZapisMnozstvi2(q);
@@ -172,46 +119,43 @@ void xKarnelo::Prepocitej(int radek, Integer ks) {
 void xKarnelo::pravidloRadku(VektorMnozstvi& q, int radek, Integer ks) const {
     const bool sachta = P().Sachta;
     const bool ano = ks >= 1;
-    const auto nastav = [&q](std::initializer_list<std::pair<int, int>> hodnoty) {
-        for (auto [r, n] : hodnoty) q(r) = Integer(n);
-    };
     switch (radek) {
     case 1:
         // Also with a shaft the plate without shaft comes back: the manufacturer's rule.
-        if (ano && !sachta) nastav({{1, 1}, {14, 0}, {15, 0}});
-        else nastav({{1, 0}, {14, 1}, {15, 1}});
+        if (ano && !sachta) nastav(q, {{1, 1}, {14, 0}, {15, 0}});
+        else nastav(q, {{1, 0}, {14, 1}, {15, 1}});
         break;
     case 2:
     case 3: {
         const int jina = radek == 2 ? 3 : 2;
-        if (!sachta) nastav({{radek, 0}, {14, 1}});
-        else if (ano) nastav({{radek, 1}, {jina, 0}, {14, 0}, {16, 0}});
-        else nastav({{2, 0}, {3, 0}, {14, 1}, {16, 1}});
+        if (!sachta) nastav(q, {{radek, 0}, {14, 1}});
+        else if (ano) nastav(q, {{radek, 1}, {jina, 0}, {14, 0}, {16, 0}});
+        else nastav(q, {{2, 0}, {3, 0}, {14, 1}, {16, 1}});
         break;
     }
     case 11:
-        if (existuje(12) && !ano) nastav({{11, 0}, {12, 1}});
-        else nastav({{11, 1}, {12, 0}});
+        if (existuje(12) && !ano) nastav(q, {{11, 0}, {12, 1}});
+        else nastav(q, {{11, 1}, {12, 0}});
         break;
     case 12:
-        if (existuje(12) && ano) nastav({{11, 0}, {12, 1}});
-        else nastav({{11, 1}, {12, 0}});
+        if (existuje(12) && ano) nastav(q, {{11, 0}, {12, 1}});
+        else nastav(q, {{11, 1}, {12, 0}});
         break;
     case 19:  // cover plate and its flashing, or the chimney head, without shaft
     case 21:
-        if (sachta) nastav({{radek, 0}});
-        else if (ano == (radek == 19)) nastav({{17, 1}, {19, 1}, {21, 0}});
-        else nastav({{17, 0}, {19, 0}, {21, 1}});
+        if (sachta) nastav(q, {{radek, 0}});
+        else if (ano == (radek == 19)) nastav(q, {{17, 1}, {19, 1}, {21, 0}});
+        else nastav(q, {{17, 0}, {19, 0}, {21, 1}});
         break;
     case 20:  // the same with shaft
     case 22:
-        if (!sachta) nastav({{radek, 0}});
-        else if (ano == (radek == 20)) nastav({{18, 1}, {20, 1}, {22, 0}});
-        else nastav({{18, 0}, {20, 0}, {22, 1}});
+        if (!sachta) nastav(q, {{radek, 0}});
+        else if (ano == (radek == 20)) nastav(q, {{18, 1}, {20, 1}, {22, 0}});
+        else nastav(q, {{18, 0}, {20, 0}, {22, 1}});
         break;
     case 80:
-        if (ano) nastav({{14, 0}, {80, 1}});
-        else nastav({{14, 1}, {80, 0}});
+        if (ano) nastav(q, {{14, 0}, {80, 1}});
+        else nastav(q, {{14, 1}, {80, 0}});
         break;
     default:  // the typed quantity stays
         break;

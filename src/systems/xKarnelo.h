@@ -15,8 +15,6 @@ public:
     void PrenesPrislusenstvi(VektorMnozstvi& q) override;
 
 private:
-    void delky(VektorMnozstvi& q, bool prepocet) const;
-    void ukonceni(VektorMnozstvi& q) const;
     void poctySouprav(const VektorMnozstvi& q);
     void pravidloRadku(VektorMnozstvi& q, int radek, Integer ks) const;
 };

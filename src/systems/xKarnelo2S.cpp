@@ -10,6 +10,13 @@ namespace {
 
 bool chraneny(int r) { return (r >= 3 && r <= 9) || (r >= 12 && r <= 19) || (r >= 51 && r <= 78); }
 
+constexpr RadkyPaty kBezSachty{.pata = 1, .pata2 = 0, .termo = 5, .bloky = 3, .vrch = {16, 18}};
+constexpr RadkyPaty kSeSachtou{.pata = 2, .pata2 = 0, .termo = 6, .bloky = 4, .vrch = {17, 19}};
+constexpr RadkyUkonceni kUkonceni{
+    .cihly = 44, .malta = 22, .hmota = 23, .vrch = 16, .vrchDo = 19, .plast = 50, .desky = {{{32, 2}, {0, 0}}}};
+// The liners of one flue; its X comes from both flues' T-pieces and doors.
+constexpr Pruduch kPruduchy{.t90 = 10, .t45 = 11, .dvirka = 25, .d133 = 9, .d066 = 8, .d033 = 7};
+
 // X of one flue: the T-pieces and doors of both flues, halved.
 double xJednohoPruduchu(const VektorMnozstvi& q) { return xPruduchu((q(11) + q(10) + q(25)).value() / 2.0); }
 
@@ -53,20 +60,7 @@ void xKarnelo2S::Spocitej() {
     if (p.Kourovod2 == 0) q(10) = q(10) + 1;
     if (p.Kourovod2 == 1) q(11) = q(11) + 1;
 
-    const double h = p.Vyska;
-    if (!p.Sachta) {
-        if (p.DruhPaty == 1) q(1) = Integer(1);
-        q(5) = p.PocetTermoTvarnic;
-        q(3) = Integer::fromDouble(3 * h - (3 * q(1)).value() - q(5).value());
-        q(16) = Integer(1);
-        q(18) = Integer(1);
-    } else {
-        if (p.DruhPaty == 1) q(2) = Integer(1);
-        q(6) = p.PocetTermoTvarnic;
-        q(4) = Integer::fromDouble(3 * h - (3 * q(2)).value() - q(6).value());
-        q(17) = Integer(1);
-        q(19) = Integer(1);
-    }
+    paty(q, p, p.Sachta ? kSeSachtou : kBezSachty);
     q(12) = (q(2) + q(1)) * 2;
     if (q(12) == 0) {
         q(p.SoupravaKEPO == 0 ? 13 : 79) = Integer(2);
@@ -75,11 +69,12 @@ void xKarnelo2S::Spocitej() {
     q(29) = nad1133(p.Vyska);
     delky(q, static_cast<float>(xJednohoPruduchu(q)));
 
+    const double h = p.Vyska;
     if (jePrurez(p.Prurez, "12/12 14/14 16/16 18/18")) {
         q(23) = Integer::fromDouble(h / 10 + 0.49);
         q(24) = Integer::fromDouble(h * 0.352 + 0.49);
     }
-    ukonceni(q);
+    ukonceni(q, p, kUkonceni);
 
     if (p.HorniDvirka) {
         q(9) = q(9) - 2;
@@ -98,38 +93,8 @@ void xKarnelo2S::Spocitej() {
 
 // The liners of one flue, carried, then doubled for both.
 void xKarnelo2S::delky(VektorMnozstvi& q, double x) const {
-    const Delky d = rozdel(static_cast<double>(P().Vyska) - x);
-    q(9) = d.d133;
-    q(8) = d.d066;
-    q(7) = d.d033;
-    prenes(q(7), q(8));
-    prenes(q(8), q(9));
+    karnelo::delky(q, static_cast<double>(P().Vyska) - x, kPruduchy);
     for (int r : {9, 8, 7}) q(r) = 2 * q(r);
-}
-
-void xKarnelo2S::ukonceni(VektorMnozstvi& q) const {
-    const SorvenikaParametry& p = P();
-    switch (p.Ukonceni) {
-    case 1:  // brick casing
-        if (p.DruhCihly == 1) q(44) = Integer::fromDouble(p.PocetCihel);
-        if (p.DruhCihly == 2) q(45) = Integer::fromDouble(p.PocetCihel);
-        q(22) = Integer::fromDouble(q(22).value() + static_cast<double>(p.PocetPytlu));
-        q(23) = Integer::fromDouble(q(23).value() + static_cast<double>(p.PocetZSLKT));
-        break;
-    case 2: {  // cladding shell, by shaft, structure (2 brick, else plaster) and height
-        for (int r : {16, 18, 17, 19}) q(r) = Integer(0);
-        const int zaklad = p.Sachta ? (p.DruhPlaste == 2 ? 71 : 57) : (p.DruhPlaste == 2 ? 64 : 50);
-        q(zaklad + p.IdVyskaPlaste) = Integer(1);
-        q(23) = Integer::fromDouble(q(23).value() + static_cast<double>(p.PocetZSLKT));
-        break;
-    }
-    case 4:  // cover plates cast on site
-        for (int r = 16; r <= 19; ++r) q(r) = Integer(0);
-        q(32) = Integer(2);
-        break;
-    default:
-        break;
-    }
 }
 
 void xKarnelo2S::poctySouprav(const VektorMnozstvi& q) {
@@ -146,10 +111,7 @@ void xKarnelo2S::Prepocitej(int radek, Integer ks) {
     if (chraneny(radek)) q(radek) = Integer::fromDouble(Polozky(IdPrurez(), radek).KsZaklad);
     else pravidloRadku(q, radek, ks);
 
-    // The recompute leaves the heat-insulating blocks out of the block count.
-    const double h = P().Vyska;
-    if (P().Sachta) q(4) = Integer::fromDouble(3 * h - (3 * q(2)).value());
-    else q(3) = Integer::fromDouble(3 * h - (3 * q(1)).value());
+    blokyPrepocet(q, P().Vyska, P().Sachta ? kSeSachtou : kBezSachty);
     q(12) = (q(1) + q(2)) * 2;
     // Stored doors and extra T-pieces enter X here, and X is not narrowed to single precision.
     delky(q, xJednohoPruduchu(q));
@@ -161,31 +123,28 @@ void xKarnelo2S::Prepocitej(int radek, Integer ks) {
 void xKarnelo2S::pravidloRadku(VektorMnozstvi& q, int radek, Integer ks) const {
     const bool sachta = P().Sachta;
     const bool ano = ks >= 1;
-    const auto nastav = [&q](std::initializer_list<std::pair<int, int>> hodnoty) {
-        for (auto [r, n] : hodnoty) q(r) = Integer(n);
-    };
     switch (radek) {
     case 1:
-        if (sachta) nastav({{1, 0}});
-        else if (ano) nastav({{1, 1}, {13, 0}, {14, 0}});
-        else nastav({{1, 0}, {13, 2}, {14, 1}});
+        if (sachta) nastav(q, {{1, 0}});
+        else if (ano) nastav(q, {{1, 1}, {13, 0}, {14, 0}});
+        else nastav(q, {{1, 0}, {13, 2}, {14, 1}});
         break;
     case 2:
-        if (!sachta) nastav({{2, 0}});
-        else if (ano) nastav({{2, 1}, {13, 0}, {15, 0}});
-        else nastav({{2, 0}, {13, 2}, {15, 1}});
+        if (!sachta) nastav(q, {{2, 0}});
+        else if (ano) nastav(q, {{2, 1}, {13, 0}, {15, 0}});
+        else nastav(q, {{2, 0}, {13, 2}, {15, 1}});
         break;
     case 10:  // both flues go over to one angle
-        if (!existuje(11) || ano) nastav({{10, 2}, {11, 0}});
-        else nastav({{10, 0}, {11, 2}});
+        if (!existuje(11) || ano) nastav(q, {{10, 2}, {11, 0}});
+        else nastav(q, {{10, 0}, {11, 2}});
         break;
     case 11:
-        if (ano) nastav({{10, 0}, {11, 2}});
-        else nastav({{10, 2}, {11, 0}});
+        if (ano) nastav(q, {{10, 0}, {11, 2}});
+        else nastav(q, {{10, 2}, {11, 0}});
         break;
     case 79:
-        if (ano) nastav({{13, 0}, {79, 2}});
-        else nastav({{13, 2}, {79, 0}});
+        if (ano) nastav(q, {{13, 0}, {79, 2}});
+        else nastav(q, {{13, 2}, {79, 0}});
         break;
     default:  // the typed quantity stays
         break;

@@ -17,7 +17,6 @@ public:
 
 private:
     void delky(VektorMnozstvi& q, double x) const;
-    void ukonceni(VektorMnozstvi& q) const;
     void poctySouprav(const VektorMnozstvi& q);
     void pravidloRadku(VektorMnozstvi& q, int radek, Integer ks) const;
 };

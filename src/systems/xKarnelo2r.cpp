@@ -12,12 +12,12 @@ bool chraneny(int r) { return (r >= 7 && r <= 12) || (r >= 17 && r <= 26) || (r 
 
 constexpr const char* kPrurezy = "12/14 12/16 12/18 12/20 14/16 14/18 14/20 16/18 16/20 18/20";
 
-// The rows of one flue.
-struct Pruduch {
-    int t90, t45, dvirka, d133, d066, d033;
-};
-constexpr Pruduch kPruduch1{13, 15, 32, 11, 9, 7};
-constexpr Pruduch kPruduch2{14, 16, 33, 12, 10, 8};
+constexpr Pruduch kPruduch1{.t90 = 13, .t45 = 15, .dvirka = 32, .d133 = 11, .d066 = 9, .d033 = 7};
+constexpr Pruduch kPruduch2{.t90 = 14, .t45 = 16, .dvirka = 33, .d133 = 12, .d066 = 10, .d033 = 8};
+constexpr RadkyPaty kBezSachty{.pata = 1, .pata2 = 0, .termo = 5, .bloky = 3, .vrch = {23, 25}};
+constexpr RadkyPaty kSeSachtou{.pata = 2, .pata2 = 0, .termo = 6, .bloky = 4, .vrch = {24, 26}};
+constexpr RadkyUkonceni kUkonceni{
+    .cihly = 62, .malta = 29, .hmota = 30, .vrch = 23, .vrchDo = 26, .plast = 71, .desky = {{{44, 1}, {45, 1}}}};
 
 using R = RadekPrislusenstvi;
 constexpr RadekPrislusenstvi kPrislusenstvi[] = {
@@ -73,20 +73,7 @@ void xKarnelo2r::Spocitej() {
     if (p.Kourovod2 == 0) q(14) = Integer(1);
     if (p.Kourovod2 == 1) q(16) = Integer(1);
 
-    const double h = p.Vyska;
-    if (!p.Sachta) {
-        if (p.DruhPaty == 1) q(1) = Integer(1);
-        q(5) = p.PocetTermoTvarnic;
-        q(3) = Integer::fromDouble(3 * h - (3 * q(1)).value() - q(5).value());
-        q(23) = Integer(1);
-        q(25) = Integer(1);
-    } else {
-        if (p.DruhPaty == 1) q(2) = Integer(1);
-        q(6) = p.PocetTermoTvarnic;
-        q(4) = Integer::fromDouble(3 * h - (3 * q(2)).value() - q(6).value());
-        q(24) = Integer(1);
-        q(26) = Integer(1);
-    }
+    paty(q, p, p.Sachta ? kSeSachtou : kBezSachty);
     q(17) = q(1) + q(2);
     q(18) = q(1) + q(2);
     zakladniSoupravy(q);
@@ -95,11 +82,12 @@ void xKarnelo2r::Spocitej() {
     q(41) = q(40);
     delky(q, false);
 
+    const double h = p.Vyska;
     if (jePrurez(p.Prurez, kPrurezy)) {
         q(30) = Integer::fromDouble(h / 10 + 0.49);
         q(31) = Integer::fromDouble(h * 0.352 + 0.49);
     }
-    ukonceni(q);
+    ukonceni(q, p, kUkonceni);
 
     if (p.HorniDvirka) {
         q(11) = q(11) - 1;
@@ -143,54 +131,12 @@ void xKarnelo2r::zakladniSoupravy(VektorMnozstvi& q) const {
     if (q(18) == 0) q(kepo2 && kepo ? 101 : 20) = Integer(1);
 }
 
-// Each flue split on its own, then the carries, flue 2 first. The recompute of "x/20" takes
-// one more 0.66 m liner on flue 2 and keeps its 0.33 m count.
+// The recompute of "x/20" takes one more 0.66 m liner on flue 2 and keeps its 0.33 m count.
 void xKarnelo2r::delky(VektorMnozstvi& q, bool prepocet) const {
-    const double vyska = P().Vyska;
-    const auto rozdelPruduch = [&](const Pruduch& f, bool varianta20) {
-        const float x = static_cast<float>(xPruduchu((q(f.t90) + q(f.t45) + q(f.dvirka)).value()));
-        const double r = vyska - static_cast<double>(x);
-        const Delky d = rozdel(r);
-        q(f.d133) = d.d133;
-        if (varianta20) {
-            q(f.d066) = delka066Prepocet20(r, d.d133);
-        } else {
-            q(f.d066) = d.d066;
-            q(f.d033) = d.d033;
-        }
-    };
-    rozdelPruduch(kPruduch1, false);
-    rozdelPruduch(kPruduch2, prepocet && jePrurez(P().Prurez, "14/20 12/20 16/20 18/20"));
-    for (const Pruduch& f : {kPruduch2, kPruduch1}) {
-        prenes(q(f.d033), q(f.d066));
-        prenes(q(f.d066), q(f.d133));
-    }
-}
-
-void xKarnelo2r::ukonceni(VektorMnozstvi& q) const {
-    const SorvenikaParametry& p = P();
-    switch (p.Ukonceni) {
-    case 1:  // brick casing
-        if (p.DruhCihly == 1) q(62) = Integer::fromDouble(p.PocetCihel);
-        if (p.DruhCihly == 2) q(63) = Integer::fromDouble(p.PocetCihel);
-        q(29) = Integer::fromDouble(q(29).value() + static_cast<double>(p.PocetPytlu));
-        q(30) = Integer::fromDouble(q(30).value() + static_cast<double>(p.PocetZSLKT));
-        break;
-    case 2: {  // cladding shell, by shaft, structure (2 brick, else plaster) and height
-        for (int r : {23, 25, 24, 26}) q(r) = Integer(0);
-        const int zaklad = p.Sachta ? (p.DruhPlaste == 2 ? 92 : 78) : (p.DruhPlaste == 2 ? 85 : 71);
-        q(zaklad + p.IdVyskaPlaste) = Integer(1);
-        q(30) = Integer::fromDouble(q(30).value() + static_cast<double>(p.PocetZSLKT));
-        break;
-    }
-    case 4:  // cover plates cast on site, one per flue
-        for (int r = 23; r <= 26; ++r) q(r) = Integer(0);
-        q(44) = Integer(1);
-        q(45) = Integer(1);
-        break;
-    default:
-        break;
-    }
+    const float v = P().Vyska;
+    karnelo::delky(q, behPruduchu(q, v, kPruduch1), kPruduch1);
+    const bool prepocet20 = prepocet && jePrurez(P().Prurez, "14/20 12/20 16/20 18/20");
+    karnelo::delky(q, behPruduchu(q, v, kPruduch2), kPruduch2, prepocet20);
 }
 
 void xKarnelo2r::poctySouprav(const VektorMnozstvi& q) {
@@ -208,10 +154,7 @@ void xKarnelo2r::Prepocitej(int radek, Integer ks) {
     if (chraneny(radek)) q(radek) = Integer::fromDouble(Polozky(IdPrurez(), radek).KsZaklad);
     else pravidloRadku(q, radek, ks);
 
-    // The recompute leaves the heat-insulating blocks out of the block count.
-    const double h = P().Vyska;
-    if (P().Sachta) q(4) = Integer::fromDouble(3 * h - (3 * q(2)).value());
-    else q(3) = Integer::fromDouble(3 * h - (3 * q(1)).value());
+    blokyPrepocet(q, P().Vyska, P().Sachta ? kSeSachtou : kBezSachty);
     q(17) = q(1) + q(2);
     q(18) = q(1) + q(2);
     delky(q, true);
@@ -224,38 +167,35 @@ void xKarnelo2r::Prepocitej(int radek, Integer ks) {
 void xKarnelo2r::pravidloRadku(VektorMnozstvi& q, int radek, Integer ks) const {
     const bool sachta = P().Sachta;
     const bool ano = ks >= 1;
-    const auto nastav = [&q](std::initializer_list<std::pair<int, int>> hodnoty) {
-        for (auto [r, n] : hodnoty) q(r) = Integer(n);
-    };
     switch (radek) {
     case 1:
-        if (sachta) nastav({{1, 0}});
-        else if (ano) nastav({{1, 1}, {19, 0}, {20, 0}, {21, 0}});
-        else nastav({{1, 0}, {19, 1}, {20, 1}, {21, 1}});
+        if (sachta) nastav(q, {{1, 0}});
+        else if (ano) nastav(q, {{1, 1}, {19, 0}, {20, 0}, {21, 0}});
+        else nastav(q, {{1, 0}, {19, 1}, {20, 1}, {21, 1}});
         break;
     case 2:
-        if (!sachta) nastav({{2, 0}});
-        else if (ano) nastav({{2, 1}, {19, 0}, {20, 0}, {22, 0}});
-        else nastav({{2, 0}, {19, 1}, {20, 1}, {22, 1}});
+        if (!sachta) nastav(q, {{2, 0}});
+        else if (ano) nastav(q, {{2, 1}, {19, 0}, {20, 0}, {22, 0}});
+        else nastav(q, {{2, 0}, {19, 1}, {20, 1}, {22, 1}});
         break;
     case 13:  // T-pieces of one flue: 90° or 45°
     case 14: {
         const int t45 = radek + 2;
-        if (!existuje(t45) || ano) nastav({{radek, 1}, {t45, 0}});
-        else nastav({{radek, 0}, {t45, 1}});
+        if (!existuje(t45) || ano) nastav(q, {{radek, 1}, {t45, 0}});
+        else nastav(q, {{radek, 0}, {t45, 1}});
         break;
     }
     case 15:
     case 16: {
         const int t90 = radek - 2;
-        if (ano) nastav({{t90, 0}, {radek, 1}});
-        else nastav({{t90, 1}, {radek, 0}});
+        if (ano) nastav(q, {{t90, 0}, {radek, 1}});
+        else nastav(q, {{t90, 1}, {radek, 0}});
         break;
     }
     case 100:
     case 101:
-        if (ano) nastav({{19, 0}, {20, 0}, {100, 1}, {101, 1}});
-        else nastav({{19, 1}, {20, 1}, {100, 0}, {101, 0}});
+        if (ano) nastav(q, {{19, 0}, {20, 0}, {100, 1}, {101, 1}});
+        else nastav(q, {{19, 1}, {20, 1}, {100, 0}, {101, 0}});
         break;
     default:  // the typed quantity stays
         break;

@@ -18,7 +18,6 @@ public:
 private:
     void zakladniSoupravy(VektorMnozstvi& q) const;
     void delky(VektorMnozstvi& q, bool prepocet) const;
-    void ukonceni(VektorMnozstvi& q) const;
     void poctySouprav(const VektorMnozstvi& q);
     void pravidloRadku(VektorMnozstvi& q, int radek, Integer ks) const;
 };

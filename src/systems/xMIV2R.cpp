@@ -2,6 +2,7 @@
 
 #include "platform/Numbers.h"
 #include "systems/MivSpolecne.h"
+#include "systems/TabulkaPrislusenstvi.h"
 
 #include <array>
 #include <initializer_list>
@@ -83,60 +84,44 @@ QString textSady(bool druhy45, int d2) {
 
 // ---- accessories ---------------------------------------------------------------------------
 
-enum class Kdy {
-    Vzdy,
-    Prvni14,  // flue 1 of 14 or more
-    ObezdivkaBezSachty,
-    ObezdivkaSeSachtou,
-    OrlexBezSachty,
-    P16_18,
-    P16_20a18_20,
-    Druhy16,
-    Druhy18,
-    Druhy20,
-};
-struct Prislusenstvi {
-    int priznak;
-    int radek;
-    Kdy kdy;
-};
-constexpr Prislusenstvi kPrislusenstvi[] = {
-    {0, 56, Kdy::Prvni14},
-    {1, 58, Kdy::Prvni14},
-    {0, 57, Kdy::Vzdy},
-    {1, 59, Kdy::Vzdy},
-    {2, 73, Kdy::ObezdivkaSeSachtou},
-    {2, 72, Kdy::ObezdivkaBezSachty},
-    {2, 74, Kdy::OrlexBezSachty},
-    {3, 29, Kdy::Vzdy},
-    {4, 30, Kdy::Vzdy},
-    {5, 31, Kdy::Vzdy},
-    {6, 54, Kdy::Vzdy},
-    {7, 55, Kdy::Vzdy},
-    {8, 61, Kdy::Vzdy},
-    {9, 60, Kdy::Vzdy},
-    {10, 62, Kdy::P16_18},
-    {11, 63, Kdy::P16_18},
-    {12, 64, Kdy::P16_18},
-    {11, 62, Kdy::P16_20a18_20},
-    {12, 63, Kdy::P16_20a18_20},
-    {13, 64, Kdy::P16_20a18_20},
-    {15, 52, Kdy::Vzdy},
-    {16, 66, Kdy::Druhy16},
-    {17, 67, Kdy::Druhy16},
-    {18, 68, Kdy::Druhy16},
-    {17, 66, Kdy::Druhy18},
-    {18, 67, Kdy::Druhy18},
-    {19, 68, Kdy::Druhy18},
-    {17, 66, Kdy::Druhy20},
-    {18, 67, Kdy::Druhy20},
-    {19, 68, Kdy::Druhy20},
-    {20, 69, Kdy::Druhy20},
-    {21, 53, Kdy::Vzdy},
-    {22, 49, Kdy::Vzdy},
-    {26, 48, Kdy::Vzdy},
-    {23, 70, Kdy::Vzdy},
-    {24, 71, Kdy::Vzdy},
+using R = RadekPrislusenstvi;
+constexpr RadekPrislusenstvi kPrislusenstvi[] = {
+    {.radek = 56, .priznak = 0, .prurezy = "14/16 14/18 14/20 16/18 16/20 18/20"},
+    {.radek = 58, .priznak = 1, .prurezy = "14/16 14/18 14/20 16/18 16/20 18/20"},
+    {.radek = 57, .priznak = 0},
+    {.radek = 59, .priznak = 1},
+    {.radek = 73, .priznak = 2, .sachta = R::Se, .ukonceni = 1},
+    {.radek = 72, .priznak = 2, .sachta = R::Bez, .ukonceni = 1},
+    {.radek = 74, .priznak = 2, .sachta = R::Bez, .ukonceni = 3},
+    {.radek = 29, .priznak = 3},
+    {.radek = 30, .priznak = 4},
+    {.radek = 31, .priznak = 5},
+    {.radek = 54, .priznak = 6},
+    {.radek = 55, .priznak = 7},
+    {.radek = 61, .priznak = 8},
+    {.radek = 60, .priznak = 9},
+    {.radek = 62, .priznak = 10, .prurezy = "16/18"},
+    {.radek = 63, .priznak = 11, .prurezy = "16/18"},
+    {.radek = 64, .priznak = 12, .prurezy = "16/18"},
+    {.radek = 62, .priznak = 11, .prurezy = "16/20 18/20"},
+    {.radek = 63, .priznak = 12, .prurezy = "16/20 18/20"},
+    {.radek = 64, .priznak = 13, .prurezy = "16/20 18/20"},
+    {.radek = 52, .priznak = 15},
+    {.radek = 66, .priznak = 16, .prurezy = "12/16 14/16"},
+    {.radek = 67, .priznak = 17, .prurezy = "12/16 14/16"},
+    {.radek = 68, .priznak = 18, .prurezy = "12/16 14/16"},
+    {.radek = 66, .priznak = 17, .prurezy = "12/18 14/18 16/18"},
+    {.radek = 67, .priznak = 18, .prurezy = "12/18 14/18 16/18"},
+    {.radek = 68, .priznak = 19, .prurezy = "12/18 14/18 16/18"},
+    {.radek = 66, .priznak = 17, .prurezy = "12/20 14/20 16/20 18/20"},
+    {.radek = 67, .priznak = 18, .prurezy = "12/20 14/20 16/20 18/20"},
+    {.radek = 68, .priznak = 19, .prurezy = "12/20 14/20 16/20 18/20"},
+    {.radek = 69, .priznak = 20, .prurezy = "12/20 14/20 16/20 18/20"},
+    {.radek = 53, .priznak = 21},
+    {.radek = 49, .priznak = 22},
+    {.radek = 48, .priznak = 26},
+    {.radek = 70, .priznak = 23},
+    {.radek = 71, .priznak = 24},
 };
 
 // ---- the edit rules ------------------------------------------------------------------------
@@ -320,7 +305,7 @@ void xMIV2R::vlozky(VektorMnozstvi& q) const {
 
 void xMIV2R::bloky(VektorMnozstvi& q) const {
     if (P().Sachta) q(4) = Integer::fromDouble(3 * static_cast<double>(P().Vyska));
-    else q(3) = miv::blokyBezSachty(P().Vyska, q(25), q(26) + q(27));
+    else q(3) = miv::bloky(P().Vyska, q(25), q(26) + q(27));
 }
 
 void xMIV2R::poctySouprav(const VektorMnozstvi& q) {
@@ -444,23 +429,5 @@ void xMIV2R::pravidloRadku(VektorMnozstvi& q, int radek) {
 // ---- accessories ---------------------------------------------------------------------------
 
 void xMIV2R::PrenesPrislusenstvi(VektorMnozstvi& q) {
-    const SorvenikaParametry& p = P();
-    const QString& s = p.Prurez;
-    const auto plati = [&](Kdy kdy) {
-        switch (kdy) {
-        case Kdy::Vzdy: return true;
-        case Kdy::Prvni14: return je(s, {"14/16", "14/18", "14/20", "16/18", "16/20", "18/20"});
-        case Kdy::ObezdivkaBezSachty: return !p.Sachta && p.Ukonceni == 1;
-        case Kdy::ObezdivkaSeSachtou: return p.Sachta && p.Ukonceni == 1;
-        case Kdy::OrlexBezSachty: return !p.Sachta && p.Ukonceni == 3;
-        case Kdy::P16_18: return je(s, {"16/18"});
-        case Kdy::P16_20a18_20: return je(s, {"16/20", "18/20"});
-        case Kdy::Druhy16: return je(s, {"12/16", "14/16"});
-        case Kdy::Druhy18: return je(s, {"12/18", "14/18", "16/18"});
-        case Kdy::Druhy20: return je(s, {"12/20", "14/20", "16/20", "18/20"});
-        }
-        return false;
-    };
-    for (const Prislusenstvi& a : kPrislusenstvi)
-        if (plati(a.kdy)) q(a.radek) = kus(p.Prislusenstvi(a.priznak));
+    prenesPrislusenstvi(kPrislusenstvi, q, P(), [this](int r) { return existuje(r); });
 }

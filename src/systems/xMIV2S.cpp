@@ -2,6 +2,7 @@
 
 #include "platform/Numbers.h"
 #include "systems/MivSpolecne.h"
+#include "systems/TabulkaPrislusenstvi.h"
 
 #include <array>
 #include <initializer_list>
@@ -36,39 +37,32 @@ const Prurez* najdiPrurez(const QString& prurez) {
 
 // ---- accessories ---------------------------------------------------------------------------
 
-enum class Kdy { Vzdy, ObezdivkaBezSachty, ObezdivkaSeSachtou, OrlexBezSachty, P16, P18a20, P20 };
-struct Prislusenstvi {
-    int priznak;
-    int priznak2;  // -1: none; otherwise the second flue's flag, added
-    int radek;
-    int nasobek;
-    Kdy kdy;
-};
-constexpr Prislusenstvi kPrislusenstvi[] = {
-    {0, -1, 41, 2, Kdy::Vzdy},
-    {1, -1, 42, 2, Kdy::Vzdy},
-    {2, -1, 49, 1, Kdy::ObezdivkaBezSachty},
-    {2, -1, 50, 1, Kdy::ObezdivkaSeSachtou},
-    {2, -1, 51, 1, Kdy::OrlexBezSachty},
-    {3, -1, 21, 1, Kdy::Vzdy},
-    {4, -1, 22, 1, Kdy::Vzdy},
-    {5, -1, 23, 1, Kdy::Vzdy},
-    {6, -1, 39, 1, Kdy::Vzdy},
-    {7, -1, 40, 1, Kdy::Vzdy},
-    {8, -1, 44, 1, Kdy::Vzdy},
-    {9, -1, 43, 1, Kdy::Vzdy},
-    {10, 16, 45, 1, Kdy::P16},
-    {11, 17, 46, 1, Kdy::P16},
-    {12, 18, 47, 1, Kdy::P16},
-    {11, 17, 45, 1, Kdy::P18a20},
-    {12, 18, 46, 1, Kdy::P18a20},
-    {13, 19, 47, 1, Kdy::P18a20},
-    {14, 20, 48, 1, Kdy::P20},
-    {15, 21, 38, 1, Kdy::Vzdy},
-    {22, -1, 36, 1, Kdy::Vzdy},
-    {23, -1, 52, 1, Kdy::Vzdy},
-    {24, -1, 53, 1, Kdy::Vzdy},
-    {26, -1, 35, 1, Kdy::Vzdy},
+using R = RadekPrislusenstvi;
+constexpr RadekPrislusenstvi kPrislusenstvi[] = {
+    {.radek = 41, .priznak = 0, .nasobek = 2},
+    {.radek = 42, .priznak = 1, .nasobek = 2},
+    {.radek = 49, .priznak = 2, .sachta = R::Bez, .ukonceni = 1},
+    {.radek = 50, .priznak = 2, .sachta = R::Se, .ukonceni = 1},
+    {.radek = 51, .priznak = 2, .sachta = R::Bez, .ukonceni = 3},
+    {.radek = 21, .priznak = 3},
+    {.radek = 22, .priznak = 4},
+    {.radek = 23, .priznak = 5},
+    {.radek = 39, .priznak = 6},
+    {.radek = 40, .priznak = 7},
+    {.radek = 44, .priznak = 8},
+    {.radek = 43, .priznak = 9},
+    {.radek = 45, .priznak = 10, .priznak2 = 16, .prurezy = "16/16"},
+    {.radek = 46, .priznak = 11, .priznak2 = 17, .prurezy = "16/16"},
+    {.radek = 47, .priznak = 12, .priznak2 = 18, .prurezy = "16/16"},
+    {.radek = 45, .priznak = 11, .priznak2 = 17, .prurezy = "18/18 20/20"},
+    {.radek = 46, .priznak = 12, .priznak2 = 18, .prurezy = "18/18 20/20"},
+    {.radek = 47, .priznak = 13, .priznak2 = 19, .prurezy = "18/18 20/20"},
+    {.radek = 48, .priznak = 14, .priznak2 = 20, .prurezy = "20/20"},
+    {.radek = 38, .priznak = 15, .priznak2 = 21},
+    {.radek = 36, .priznak = 22},
+    {.radek = 52, .priznak = 23},
+    {.radek = 53, .priznak = 24},
+    {.radek = 35, .priznak = 26},
 };
 
 // ---- the edit rules ------------------------------------------------------------------------
@@ -214,7 +208,7 @@ Integer xMIV2S::vlozky(const VektorMnozstvi& q) const {
 
 void xMIV2S::bloky(VektorMnozstvi& q) const {
     if (P().Sachta) q(2) = Integer::fromDouble(3 * static_cast<double>(P().Vyska));
-    else q(1) = miv::blokyBezSachty(P().Vyska, q(16), q(17) + q(18));
+    else q(1) = miv::bloky(P().Vyska, q(16), q(17) + q(18));
 }
 
 void xMIV2S::poctySouprav(const VektorMnozstvi& q) {
@@ -284,23 +278,5 @@ void xMIV2S::pravidloRadku(VektorMnozstvi& q, int radek) {
 // ---- accessories ---------------------------------------------------------------------------
 
 void xMIV2S::PrenesPrislusenstvi(VektorMnozstvi& q) {
-    const SorvenikaParametry& p = P();
-    const auto plati = [&](Kdy kdy) {
-        switch (kdy) {
-        case Kdy::Vzdy: return true;
-        case Kdy::ObezdivkaBezSachty: return !p.Sachta && p.Ukonceni == 1;
-        case Kdy::ObezdivkaSeSachtou: return p.Sachta && p.Ukonceni == 1;
-        case Kdy::OrlexBezSachty: return !p.Sachta && p.Ukonceni == 3;
-        case Kdy::P16: return p.Prurez == QLatin1String("16/16");
-        case Kdy::P18a20: return p.Prurez == QLatin1String("18/18") || p.Prurez == QLatin1String("20/20");
-        case Kdy::P20: return p.Prurez == QLatin1String("20/20");
-        }
-        return false;
-    };
-    for (const Prislusenstvi& a : kPrislusenstvi) {
-        if (!plati(a.kdy)) continue;
-        Integer n = kus(p.Prislusenstvi(a.priznak));
-        if (a.priznak2 >= 0) n = n + kus(p.Prislusenstvi(a.priznak2));
-        q(a.radek) = a.nasobek * n;
-    }
+    prenesPrislusenstvi(kPrislusenstvi, q, P(), [this](int r) { return existuje(r); });
 }

@@ -1,7 +1,7 @@
 #include "systems/xOrvik.h"
 
 #include "platform/Numbers.h"
-#include "systems/Tremol2KalvirOrvik.h"
+#include "systems/TremolSpolecne.h"
 
 #include <array>
 
@@ -61,8 +61,8 @@ void xOrvik::Spocitej() {
         q(10) = Integer::fromDouble(q(10).value() + static_cast<double>(p.PocetPytlu));
         break;
     case 2:  // cladding: one row per height, plaster then brick
-        if (p.DruhPlaste == 1) t2ko::zapisPlast(q, 17, p.IdVyskaPlaste);
-        else if (p.DruhPlaste == 2) t2ko::zapisPlast(q, 24, p.IdVyskaPlaste);
+        if (p.DruhPlaste == 1) tremol::zapisPlast(q, 17, p.IdVyskaPlaste);
+        else if (p.DruhPlaste == 2) tremol::zapisPlast(q, 24, p.IdVyskaPlaste);
         break;
     default:
         break;

@@ -17,5 +17,4 @@ public:
 private:
     void vyplnSoupravy();
     void hmoty(VektorMnozstvi& q) const;
-    void ukonceni(VektorMnozstvi& q) const;
 };

@@ -1,17 +1,14 @@
 #include "systems/xTREMOL2R.h"
 
 #include "platform/Numbers.h"
-#include "systems/Tremol2KalvirOrvik.h"
+#include "systems/TabulkaPrislusenstvi.h"
+#include "systems/TremolSpolecne.h"
 
 #include <array>
 
 namespace {
 
-using t2ko::jeJeden;
-
-bool znamyPrurez(const QString& p) { return jeJeden(p, {"14/16", "14/18", "14/20", "16/18", "16/20", "18/20"}); }
-// A 14-cm flue 1 takes no jointing compound from its kits.
-bool prvni14(const QString& p) { return jeJeden(p, {"14/16", "14/18", "14/20"}); }
+constexpr const char* kPrurezy = "14/16 14/18 14/20 16/18 16/20 18/20";
 
 // Jointing compound per metre of height, without / with shaft; a bucket holds 7 units.
 struct Hmota {
@@ -27,47 +24,46 @@ constexpr std::array<Hmota, 6> kHmota{{
     {"18/20", 0.8, 0.8},
 }};
 
-enum class Kdy { Vzdy, SestPrurezu, ObezdivkaSeSachtou, ObezdivkaBezSachty, OrlexBezSachty, Prvni16a18, P1416, P18, P20 };
-struct Prislusenstvi {
-    int priznak;
-    int radek;
-    Kdy kdy;
-};
+constexpr tremol::RadkyUkonceni kUkonceni{.vrch = {{{13, 1}, {14, 1}}}, .obezdivka = {21, 23}, .cihly = 38,
+                                          .malta = 25, .deska = {{{15, 1}, {16, 1}}}, .kds = {42, 42},
+                                          .kdsUhelniky = 26, .kdsRam = 35, .kdvo = 36};
+
 // A row whose condition does not hold keeps what it had.
-constexpr Prislusenstvi kPrislusenstvi[] = {
-    {0, 50, Kdy::SestPrurezu},
-    {1, 52, Kdy::SestPrurezu},
-    {0, 51, Kdy::Vzdy},
-    {1, 53, Kdy::Vzdy},
-    {2, 67, Kdy::ObezdivkaSeSachtou},
-    {2, 66, Kdy::ObezdivkaBezSachty},
-    {2, 68, Kdy::OrlexBezSachty},
-    {3, 44, Kdy::Vzdy},
-    {4, 45, Kdy::Vzdy},
-    {5, 46, Kdy::Vzdy},
-    {6, 48, Kdy::Vzdy},
-    {7, 49, Kdy::Vzdy},
-    {8, 55, Kdy::Vzdy},
-    {9, 54, Kdy::Vzdy},
-    {10, 56, Kdy::Prvni16a18},
-    {11, 57, Kdy::Prvni16a18},
-    {12, 58, Kdy::Prvni16a18},
-    {15, 69, Kdy::Vzdy},
+using R = RadekPrislusenstvi;
+constexpr RadekPrislusenstvi kPrislusenstvi[] = {
+    {.radek = 50, .priznak = 0, .prurezy = kPrurezy},
+    {.radek = 52, .priznak = 1, .prurezy = kPrurezy},
+    {.radek = 51, .priznak = 0},
+    {.radek = 53, .priznak = 1},
+    {.radek = 67, .priznak = 2, .sachta = R::Se, .ukonceni = 1},
+    {.radek = 66, .priznak = 2, .sachta = R::Bez, .ukonceni = 1},
+    {.radek = 68, .priznak = 2, .sachta = R::Bez, .ukonceni = 3},
+    {.radek = 44, .priznak = 3},
+    {.radek = 45, .priznak = 4},
+    {.radek = 46, .priznak = 5},
+    {.radek = 48, .priznak = 6},
+    {.radek = 49, .priznak = 7},
+    {.radek = 55, .priznak = 8},
+    {.radek = 54, .priznak = 9},
+    {.radek = 56, .priznak = 10, .prurezy = "16/18 16/20 18/20"},
+    {.radek = 57, .priznak = 11, .prurezy = "16/18 16/20 18/20"},
+    {.radek = 58, .priznak = 12, .prurezy = "16/18 16/20 18/20"},
+    {.radek = 69, .priznak = 15},
     // Flue 2's connections 120/150/160 for a 16-cm flue, 150/160/180(/200) for 18 and 20.
-    {16, 60, Kdy::P1416},
-    {17, 61, Kdy::P1416},
-    {18, 62, Kdy::P1416},
-    {17, 60, Kdy::P18},
-    {18, 61, Kdy::P18},
-    {19, 62, Kdy::P18},
-    {17, 60, Kdy::P20},
-    {18, 61, Kdy::P20},
-    {19, 62, Kdy::P20},
-    {20, 63, Kdy::P20},
-    {21, 70, Kdy::Vzdy},
-    {26, 71, Kdy::Vzdy},
-    {23, 64, Kdy::Vzdy},
-    {24, 65, Kdy::Vzdy},
+    {.radek = 60, .priznak = 16, .prurezy = "14/16"},
+    {.radek = 61, .priznak = 17, .prurezy = "14/16"},
+    {.radek = 62, .priznak = 18, .prurezy = "14/16"},
+    {.radek = 60, .priznak = 17, .prurezy = "14/18 16/18"},
+    {.radek = 61, .priznak = 18, .prurezy = "14/18 16/18"},
+    {.radek = 62, .priznak = 19, .prurezy = "14/18 16/18"},
+    {.radek = 60, .priznak = 17, .prurezy = "14/20 16/20 18/20"},
+    {.radek = 61, .priznak = 18, .prurezy = "14/20 16/20 18/20"},
+    {.radek = 62, .priznak = 19, .prurezy = "14/20 16/20 18/20"},
+    {.radek = 63, .priznak = 20, .prurezy = "14/20 16/20 18/20"},
+    {.radek = 70, .priznak = 21},
+    {.radek = 71, .priznak = 26},
+    {.radek = 64, .priznak = 23},
+    {.radek = 65, .priznak = 24},
 };
 
 }  // namespace
@@ -106,7 +102,7 @@ void xTREMOL2R::Spocitej() {
     q(4) = Integer::fromDouble(3 * h - (2 * (q(10) + q(8) + q(6))).value());
 
     sparovaciHmota(q);
-    ukonceni(q);
+    tremol::ukonceni(q, p, kUkonceni);
 
     if (p.HorniDvirka) {
         q(3) = q(3) - 2;
@@ -132,16 +128,12 @@ void xTREMOL2R::Spocitej() {
 void xTREMOL2R::vyplnSoupravy() {
     vytvorSoupravy(4, 1, 1, 1);
     SorvenikaParametry& p = P();
-    if (!znamyPrurez(p.Prurez)) return;
-    const int druxa1 = prvni14(p.Prurez) ? 0 : 1;
+    if (!jePrurez(p.Prurez, kPrurezy)) return;
+    // A 14-cm flue 1 takes no jointing compound from its kits.
+    const int druxa1 = jePrurez(p.Prurez, "14/16 14/18 14/20") ? 0 : 1;
     // 1 flue 1 at 90°, 2 flue 2 at 90°, 3 flue 1 at 45°, 4 flue 2 at 45°; "FP" rows 31 to 34.
-    for (int k = 1; k <= 4; ++k) {
-        Souprava& s = p.ZakladniSoupravy(k);
-        s.pridejDil(QStringLiteral("FM DRUXA"), k % 2 == 1 ? druxa1 : 1, 29);
-        s.pridejDil(QStringLiteral("PT"), 1, 27);
-        s.pridejDil(QStringLiteral("FP"), 1, 30 + k);
-        s.Popis = t2ko::textZakladniSoupravy();
-    }
+    for (int k = 1; k <= 4; ++k)
+        tremol::naplnZakladni(p.ZakladniSoupravy(k), k % 2 == 1 ? druxa1 : 1, 29, 27, "FP", 30 + k);
 }
 
 // Blocks by shaft; jointing compound in whole buckets (row 29) and the rest (row 30).
@@ -151,92 +143,19 @@ void xTREMOL2R::sparovaciHmota(VektorMnozstvi& q) const {
     q(p.Sachta ? 2 : 1) = Integer::fromDouble(3 * h);
     for (const Hmota& t : kHmota) {
         if (p.Prurez != QLatin1String(t.prurez)) continue;
-        const double f = p.Sachta ? t.seSachtou : t.bezSachty;
-        q(29) = Integer::fromDouble(Fix(h * f / 7));
-        q(30) = Integer::fromDouble(Round(h * f - (7 * q(29)).value() + 0.49));
+        tremol::kbeliky(q, 29, 30, h * (p.Sachta ? t.seSachtou : t.bezSachty));
         q(25) = Integer::fromDouble(Round(h * 8.6 / 20 + 0.49));
-    }
-    // More than 4 units make another bucket; a rest without a bucket becomes one.
-    if (q(30) > 4) {
-        q(30) = Integer(0);
-        q(29) = q(29) + 1;
-    }
-    if (q(30) > 0 && q(29) == 0) {
-        q(29) = Integer(1);
-        q(30) = Integer(0);
-    }
-}
-
-void xTREMOL2R::ukonceni(VektorMnozstvi& q) const {
-    const SorvenikaParametry& p = P();
-    switch (p.Ukonceni) {
-    case 1:  // brick casing
-        q(13) = Integer(1);
-        q(14) = Integer(1);
-        if (p.Sachta) {
-            q(22) = Integer(1);
-            q(24) = Integer(1);
-        } else {
-            q(21) = Integer(1);
-            q(23) = Integer(1);
-        }
-        if (p.DruhCihly == 1) q(38) = Integer::fromDouble(p.PocetCihel);
-        else if (p.DruhCihly == 2) q(39) = Integer::fromDouble(p.PocetCihel);
-        q(25) = Integer::fromDouble(q(25).value() + static_cast<double>(p.PocetPytlu));
-        break;
-    case 4:  // cover plate cast on site
-        q(15) = Integer(1);
-        q(16) = Integer(1);
-        break;
-    case 5:  // KDS
-        q(13) = Integer(1);
-        q(14) = Integer(1);
-        q(42) = Integer(1);
-        q(26) = Integer(4);
-        break;
-    case 6:  // KDVO
-        q(13) = Integer(1);
-        q(14) = Integer(1);
-        q(p.Sachta ? 37 : 36) = Integer(1);
-        break;
-    default:  // cladding and the Orlex top need no rows of their own
-        break;
     }
 }
 
 void xTREMOL2R::Prepocitej(int radek, Integer ks) {
     auto vektor = zacniPrepocet(radek, ks);
     if (!vektor) return;
-    VektorMnozstvi& q = *vektor;
-    if (radek == 26) {
-        // The KDS angle pieces (26) and frame (35) replace each other.
-        if (q(26) == 0) q(35) = Integer(1);
-    } else if (radek == 35) {
-        if (q(35) == 0) q(26) = Integer(4);
-    } else if (radek < 38 || radek > 49) {
-        q(radek) = Integer::fromDouble(Polozky(IdPrurez(), radek).KsZaklad);
-    }
-    PrenesPrislusenstvi(q);
-    ZapisMnozstvi2(q);
+    tremol::pravidloRadku(*vektor, radek, ks, Polozky(IdPrurez(), radek).KsZaklad, kUkonceni, 38, 49);
+    PrenesPrislusenstvi(*vektor);
+    ZapisMnozstvi2(*vektor);
 }
 
 void xTREMOL2R::PrenesPrislusenstvi(VektorMnozstvi& q) {
-    const SorvenikaParametry& p = P();
-    const QString& s = p.Prurez;
-    const auto plati = [&](Kdy kdy) {
-        switch (kdy) {
-        case Kdy::Vzdy: return true;
-        case Kdy::SestPrurezu: return znamyPrurez(s);
-        case Kdy::ObezdivkaSeSachtou: return p.Sachta && p.Ukonceni == 1;
-        case Kdy::ObezdivkaBezSachty: return !p.Sachta && p.Ukonceni == 1;
-        case Kdy::OrlexBezSachty: return !p.Sachta && p.Ukonceni == 3;
-        case Kdy::Prvni16a18: return jeJeden(s, {"16/18", "16/20", "18/20"});
-        case Kdy::P1416: return jeJeden(s, {"14/16"});
-        case Kdy::P18: return jeJeden(s, {"14/18", "16/18"});
-        case Kdy::P20: return jeJeden(s, {"14/20", "16/20", "18/20"});
-        }
-        return false;
-    };
-    for (const Prislusenstvi& a : kPrislusenstvi)
-        if (plati(a.kdy)) q(a.radek) = kus(p.Prislusenstvi(a.priznak));
+    prenesPrislusenstvi(kPrislusenstvi, q, P(), [this](int r) { return existuje(r); });
 }

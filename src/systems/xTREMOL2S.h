@@ -16,5 +16,4 @@ public:
 private:
     void vyplnSoupravy();
     void sparovaciHmota(VektorMnozstvi& q) const;
-    void ukonceni(VektorMnozstvi& q) const;
 };
