@@ -615,9 +615,8 @@ public:
 
 TEST(WizardCommit, TheDraftBecomesTheCostingAndTheBillFollows) {
     FakeServices sluzby;
-    CenikTsv cenik{testData(QStringLiteral("miv/Cenik.txt"))};
-    GlobalniData g = stavSystemu(QStringLiteral("MIV"), QStringLiteral("MIV.txt"));
-    ASSERT_TRUE(nactiZeSlozky(g, testData(QStringLiteral("miv")), cenik));
+    GlobalniData g;
+    ASSERT_TRUE(nactiTestovaciSystem(g, QStringLiteral("MIV"), QStringLiteral("miv")));
     g.Koeficient = 1.2f;
     g.AktRadek = Integer(7);
 
@@ -645,8 +644,8 @@ TEST(WizardCommit, TheDraftBecomesTheCostingAndTheBillFollows) {
     PotvrdParametry(m, g, vytvorKalkulacky(g), mrizky.mrizky());
 
     // The same costing with the parameters set by hand.
-    GlobalniData r = stavSystemu(QStringLiteral("MIV"), QStringLiteral("MIV.txt"));
-    ASSERT_TRUE(nactiZeSlozky(r, testData(QStringLiteral("miv")), cenik));
+    GlobalniData r;
+    ASSERT_TRUE(nactiTestovaciSystem(r, QStringLiteral("MIV"), QStringLiteral("miv")));
     ASSERT_TRUE(zvolPrurez(r, QStringLiteral("16")));
     SorvenikaParametry& p = r.sorvenikaParametry;
     p.Sachta = true;
