@@ -1,10 +1,11 @@
 #include "systems/xMIV.h"
 
 #include "platform/Numbers.h"
+#include "systems/MivSpolecne.h"
+#include "systems/TabulkaPrislusenstvi.h"
 
 #include <array>
-#include <cmath>
-#include <utility>
+#include <tuple>
 
 namespace {
 
@@ -16,12 +17,8 @@ bool mezi(const QString& prurez, const char* od, const char* po) {
 
 // ---- kits ----------------------------------------------------------------------------------
 
-struct Dil {
-    const char* kod;
-    int ks;  // kDruxa: the cross-section's pieces of jointing compound
-    int radek;
-};
-constexpr int kDruxa = -1;
+using miv::Dil;
+using miv::kDruxa;
 
 constexpr std::array<Dil, 3> kZakladni90{{{"FM DRUXA", kDruxa, 35}, {"PT", 1, 39}, {"FP", 1, 40}}};
 constexpr std::array<Dil, 3> kZakladni45{{{"FM DRUXA", kDruxa, 35}, {"PT", 1, 39}, {"FP/45", 1, 41}}};
@@ -67,10 +64,6 @@ const SoupravyPrurezu* soupravyPrurezu(const QString& prurez) {
     return nullptr;
 }
 
-const QString kTextZ = QStringLiteral(
-    "Základní souprava obsahuje: podstavec s odvodem kondenzátu, spárovací hmota FM DRUXA (3ks), komínová dvířka "
-    "dvoudílná, větrací mřížka, čelní deska, maltovací šablona, identifikační štítek, houbička, ruční pistole, "
-    "montážní návod, záruční list, prohlášení o shodě.");
 const QString kTextZ0 = QStringLiteral(
     "Základní souprava obsahuje: podstavec s odvodem kondenzátu, komínová dvířka dvoudílná, větrací mřížka, čelní "
     "deska, maltovací šablona, identifikační štítek, houbička, montážní návod, záruční list, prohlášení o shodě.");
@@ -89,13 +82,6 @@ const QString kOrlexSeSachtou = QStringLiteral(
     "typ 1, 7 ks tvárnice typ 2), 3 ks komínové vložky, 6 ks izolační rohože, 1 ks krycí deska Orlex s větrací "
     "šachtou, 1 ks maltová směs tenkovrstvá, 2 ks statická souprava 2 x 3 m, montážní návod.");
 
-QString textZ(int druxa, bool na45) {
-    QString t = kTextZ;
-    t.replace(QStringLiteral("(3ks)"), QStringLiteral("(%1ks)").arg(druxa));
-    if (na45) t.replace(QStringLiteral("čelní deska"), QStringLiteral("čelní deska pro napojení 45°"));
-    return t;
-}
-
 // Set k (1..4): even ones have the shaft, 3 and 4 the 45° connection.
 QString textS(int k, int druxa) {
     QString t = kTextS;
@@ -103,12 +89,6 @@ QString textS(int k, int druxa) {
     if (k >= 3) t.replace(QStringLiteral("pro kouřovod 90° 660 mm"), QStringLiteral("pro kouřovod 45° 660 mm"));
     t.replace(QStringLiteral("(4 ks)"), QStringLiteral("(%1 ks)").arg(druxa));
     return t;
-}
-
-template <size_t N>
-void naplnSoupravu(Souprava& s, const std::array<Dil, N>& dily, int druxa, QString popis) {
-    for (const Dil& d : dily) s.pridejDil(QString::fromLatin1(d.kod), d.ks == kDruxa ? druxa : d.ks, d.radek);
-    s.Popis = std::move(popis);
 }
 
 // ---- quantities by cross-section ---------------------------------------------------------
@@ -158,44 +138,39 @@ constexpr std::array<VyskaPrurezu, 11> kVyska{{
 
 // ---- accessories ---------------------------------------------------------------------------
 
-enum class Kdy { Vzdy, ObezdivkaBezSachty, OrlexBezSachty, ObezdivkaSeSachtou, OrlexSeSachtou, P16, P18a20, P20 };
-struct Prislusenstvi {
-    int priznak;
-    int radek;
-    Kdy kdy;
-};
-constexpr Prislusenstvi kPrislusenstvi[] = {
-    {0, 50, Kdy::Vzdy},
-    {1, 51, Kdy::Vzdy},
-    {2, 58, Kdy::ObezdivkaBezSachty},
-    {2, 60, Kdy::OrlexBezSachty},
-    {2, 59, Kdy::ObezdivkaSeSachtou},
-    {2, 61, Kdy::OrlexSeSachtou},
-    {3, 30, Kdy::Vzdy},
-    {4, 31, Kdy::Vzdy},
-    {5, 32, Kdy::Vzdy},
-    {6, 48, Kdy::Vzdy},
-    {7, 49, Kdy::Vzdy},
-    {8, 53, Kdy::Vzdy},
-    {9, 52, Kdy::Vzdy},
-    {10, 54, Kdy::P16},
-    {11, 55, Kdy::P16},
-    {12, 56, Kdy::P16},
-    {11, 54, Kdy::P18a20},
-    {12, 55, Kdy::P18a20},
-    {13, 56, Kdy::P18a20},
-    {14, 57, Kdy::P20},
-    {15, 47, Kdy::Vzdy},
-    {22, 45, Kdy::Vzdy},
-    {23, 62, Kdy::Vzdy},
-    {24, 63, Kdy::Vzdy},
-    {26, 44, Kdy::Vzdy},
-    {27, 92, Kdy::Vzdy},
-    {28, 93, Kdy::Vzdy},
-    {29, 94, Kdy::Vzdy},
-    {30, 95, Kdy::Vzdy},
-    {31, 96, Kdy::Vzdy},
-    {32, 97, Kdy::Vzdy},
+using R = RadekPrislusenstvi;
+constexpr RadekPrislusenstvi kPrislusenstvi[] = {
+    {.radek = 50, .priznak = 0},
+    {.radek = 51, .priznak = 1},
+    {.radek = 58, .priznak = 2, .sachta = R::Bez, .ukonceni = 1},
+    {.radek = 60, .priznak = 2, .sachta = R::Bez, .ukonceni = 3},
+    {.radek = 59, .priznak = 2, .sachta = R::Se, .ukonceni = 1},
+    {.radek = 61, .priznak = 2, .sachta = R::Se, .ukonceni = 3},
+    {.radek = 30, .priznak = 3},
+    {.radek = 31, .priznak = 4},
+    {.radek = 32, .priznak = 5},
+    {.radek = 48, .priznak = 6},
+    {.radek = 49, .priznak = 7},
+    {.radek = 53, .priznak = 8},
+    {.radek = 52, .priznak = 9},
+    {.radek = 54, .priznak = 10, .prurezy = "16"},
+    {.radek = 55, .priznak = 11, .prurezy = "16"},
+    {.radek = 56, .priznak = 12, .prurezy = "16"},
+    {.radek = 54, .priznak = 11, .prurezy = "18 20"},
+    {.radek = 55, .priznak = 12, .prurezy = "18 20"},
+    {.radek = 56, .priznak = 13, .prurezy = "18 20"},
+    {.radek = 57, .priznak = 14, .prurezy = "20"},
+    {.radek = 47, .priznak = 15},
+    {.radek = 45, .priznak = 22},
+    {.radek = 62, .priznak = 23},
+    {.radek = 63, .priznak = 24},
+    {.radek = 44, .priznak = 26},
+    {.radek = 92, .priznak = 27},
+    {.radek = 93, .priznak = 28},
+    {.radek = 94, .priznak = 29},
+    {.radek = 95, .priznak = 30},
+    {.radek = 96, .priznak = 31},
+    {.radek = 97, .priznak = 32},
 };
 
 // ---- the edit rules ------------------------------------------------------------------------
@@ -249,14 +224,16 @@ void xMIV::vyplnSoupravy() {
     vytvorSoupravy(2, 4, 2, 1);
     SorvenikaParametry& p = P();
     if (const SoupravyPrurezu* s = soupravyPrurezu(p.Prurez)) {
-        naplnSoupravu(p.ZakladniSoupravy(1), kZakladni90, s->druxa, textZ(s->druxa, false));
-        if (s->zakladni45) naplnSoupravu(p.ZakladniSoupravy(2), kZakladni45, s->druxa, textZ(s->druxa, true));
+        const int n = s->druxa;
+        miv::naplnSoupravu(p.ZakladniSoupravy(1), kZakladni90, miv::textZakladniSoupravy(n, false), n);
+        if (s->zakladni45)
+            miv::naplnSoupravu(p.ZakladniSoupravy(2), kZakladni45, miv::textZakladniSoupravy(n, true), n);
         for (int k = 1; k <= 4; ++k)
-            if (s->sady[k - 1]) naplnSoupravu(p.Sady(k), kSadyMIV[k - 1], s->druxa, textS(k, s->druxa));
+            if (s->sady[k - 1]) miv::naplnSoupravu(p.Sady(k), kSadyMIV[k - 1], textS(k, n), n);
         for (int k = 1; k <= 2; ++k)
-            if (s->stred[k - 1]) naplnSoupravu(p.SadyStred(k), kSadyStred[k - 1], s->druxa, QString());
+            if (s->stred[k - 1]) miv::naplnSoupravu(p.SadyStred(k), kSadyStred[k - 1], QString(), n);
     } else if (mezi(p.Prurez, "25", "60")) {
-        naplnSoupravu(p.ZakladniSoupravy(1), kZakladniVelke, 0, kTextZ0);
+        miv::naplnSoupravu(p.ZakladniSoupravy(1), kZakladniVelke, kTextZ0);
     }
 }
 
@@ -316,16 +293,8 @@ void xMIV::ukonceni(VektorMnozstvi& q) {
             q(26) = Integer::fromDouble(p.PocetDiluOrlex);
             g.PopisSadyOrlex = kOrlexBezSachty;
         } else {
-            // Pieces of the two shaft kinds alternate; an odd count has one more of type 2.
             q(25) = Integer(1);
-            const double n = p.PocetDiluOrlex;
-            if (std::fmod(Round(n), 2.0) == 0) {
-                q(27) = Integer::fromDouble(n / 2);
-                q(28) = Integer::fromDouble(n / 2);
-            } else {
-                q(28) = Integer::fromDouble(Round(n / 2 + 0.1));
-                q(27) = Integer::fromDouble(n - q(28).value());
-            }
+            std::tie(q(27), q(28)) = miv::rozdelDilyOrlex(p.PocetDiluOrlex);
             g.PopisSadyOrlex = kOrlexSeSachtou;
         }
         q(29) = Integer::fromDouble(p.PocetTyciOrlex);
@@ -346,14 +315,8 @@ void xMIV::ukonceni(VektorMnozstvi& q) {
 
 // Blocks, 3 per metre; the Orlex top replaces one metre and each of its pieces a fifth of a block.
 void xMIV::bloky(VektorMnozstvi& q) const {
-    const float vyska3 = 3.0f * P().Vyska;
-    if (!P().Sachta) {
-        const float zavorka = vyska3 - static_cast<float>(3 * q(24));
-        q(7) = Integer::fromDouble(static_cast<double>(zavorka) - Round(0.2 * q(26).value()));
-    } else {
-        const float zavorka = vyska3 - static_cast<float>(3 * q(25));
-        q(8) = Integer::fromDouble(static_cast<double>(zavorka) - Round(0.2 * (q(27) + q(28)).value()));
-    }
+    if (!P().Sachta) q(7) = miv::bloky(P().Vyska, q(24), q(26));
+    else q(8) = miv::bloky(P().Vyska, q(25), q(27) + q(28));
 }
 
 void xMIV::vyskoveRadky(VektorMnozstvi& q) const {
@@ -539,20 +502,5 @@ void xMIV::pravidloRadku(VektorMnozstvi& q, int radek, Integer ks) {
 // ---- accessories ---------------------------------------------------------------------------
 
 void xMIV::PrenesPrislusenstvi(VektorMnozstvi& q) {
-    const SorvenikaParametry& p = P();
-    const auto plati = [&](Kdy kdy) {
-        switch (kdy) {
-        case Kdy::Vzdy: return true;
-        case Kdy::ObezdivkaBezSachty: return !p.Sachta && p.Ukonceni == 1;
-        case Kdy::OrlexBezSachty: return !p.Sachta && p.Ukonceni == 3;
-        case Kdy::ObezdivkaSeSachtou: return p.Sachta && p.Ukonceni == 1;
-        case Kdy::OrlexSeSachtou: return p.Sachta && p.Ukonceni == 3;
-        case Kdy::P16: return je(p.Prurez, "16");
-        case Kdy::P18a20: return je(p.Prurez, "18") || je(p.Prurez, "20");
-        case Kdy::P20: return je(p.Prurez, "20");
-        }
-        return false;
-    };
-    for (const Prislusenstvi& a : kPrislusenstvi)
-        if (plati(a.kdy)) q(a.radek) = kus(p.Prislusenstvi(a.priznak));
+    prenesPrislusenstvi(kPrislusenstvi, q, P(), [this](int r) { return existuje(r); });
 }
