@@ -224,6 +224,8 @@ QWidget* frmSorvenika::sestavParametry() {
     for (int i = 0; i < 4; ++i) {
         lblParametry[i] = new ClickableLabel(RamParametry);
         lblParametry[i]->setObjectName(QStringLiteral("lblParametry%1").arg(i));
+        // The longest terminations do not fit beside the picture on one line.
+        lblParametry[i]->setWordWrap(true);
         m->addWidget(lblParametry[i], i, 0);
     }
     lblTvarnice = new QLabel(RamParametry);
