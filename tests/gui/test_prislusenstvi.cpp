@@ -1,8 +1,11 @@
 // The accessory picker's window: it shows its model, forwards clicks, previews the hovered box
 // (a missing picture shows none) and closes with OK or Storno; and the sheet's summary frame.
+#include "costing/QtListSorveniky.h"
 #include "costing/frmSorvenika.h"
+#include "parameters/QtPruvodceParametru.h"
 #include "parameters/frmPrislusenstvi.h"
 #include "support/TestSupport.h"
+#include "systems/SystemFixture.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -11,7 +14,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QCloseEvent>
 #include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -169,4 +174,65 @@ TEST(CostingSheetSummary, LabelsAndPicture) {
                  kData + "/Pict/neni.gif"});
     EXPECT_EQ(okno.lblTvarnice->text(), QString());
     EXPECT_TRUE(okno.imgPrurez->pixmap().isNull());
+}
+
+// Accessories picked through the wizard's link belong to the draft: they are offered again at
+// OK and committed with it, and a wizard closed without OK leaves the costing's flags alone.
+TEST(AccessoryPickerWindow, ChoicesFromTheWizardsLinkReachTheCommit) {
+    FakeServices sluzby;
+    GlobalniData g;
+    ASSERT_EQ(nactiDodanySystem(g, QStringLiteral("MIV")), QString());
+    QtListSorveniky list(g, {}, {});
+    struct Zaznam : IVyberPrislusenstvi {
+        std::vector<Priznaky> videno;
+        std::vector<int> zaskrtni;
+        bool vyber(ModelPrislusenstvi& m) override {
+            videno.push_back(m.priznaky());
+            for (int i : zaskrtni) m.nastav(i, true);
+            zaskrtni.clear();
+            return true;
+        }
+    } vyber;
+    QtPruvodceParametru pruvodce(g, list, {}, &vyber);
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+
+    using P = Prvek;
+    QTimer::singleShot(0, [&] {
+        frmParametry* w = pruvodce.okno();
+        ASSERT_TRUE(w);
+        ModelParametru& m = w->model();
+        m.cmbPrurez_Click(static_cast<int>(m.polozky(P::cmbPrurez).indexOf(QStringLiteral("16"))));
+        m.fokusNa(P::txtVyska);
+        m.zmenText(P::txtVyska, QStringLiteral("8"));
+        m.enter(P::txtVyska);
+        m.optUkonceni_Click(3);
+        w->sync();
+        vyber.zaskrtni = {0, 26};
+        QTest::mouseClick(w->prvek(P::lblPrislusenstvi), Qt::LeftButton);
+        EXPECT_FALSE(g.sorvenikaParametry.Prislusenstvi(0));
+        m.cmdDalsi_Click();
+        m.optVolbaStatZajisteni_Click(1);
+        w->sync();
+        QTest::mouseClick(w->prvek(P::cmdOk), Qt::LeftButton);
+    });
+    pruvodce.ZobrazModalne();
+    ASSERT_EQ(vyber.videno.size(), 2u);
+    EXPECT_EQ(vyber.videno[0], Priznaky{});
+    EXPECT_EQ(vyber.videno[1], priznaky({0, 26}));
+    EXPECT_EQ(priznakyZ(g.sorvenikaParametry.Prislusenstvi), priznaky({0, 26}));
+
+    QTimer::singleShot(0, [&] {
+        frmParametry* w = pruvodce.okno();
+        vyber.zaskrtni = {1};
+        QTest::mouseClick(w->prvek(P::lblPrislusenstvi), Qt::LeftButton);
+        QCloseEvent e;
+        QSpontaneKeyEvent::setSpontaneous(&e);
+        qApp->notify(w, &e);
+    });
+    pruvodce.ZobrazModalne();
+    EXPECT_EQ(vyber.videno.size(), 3u);
+    EXPECT_EQ(priznakyZ(g.sorvenikaParametry.Prislusenstvi), priznaky({0, 26}));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    delete list.okno();
 }

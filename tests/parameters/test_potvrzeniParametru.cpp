@@ -60,98 +60,70 @@ struct Potvrzeni : ::testing::Test {
 
 }  // namespace
 
+// The members the controls decide, beside the ones the draft brings.
+struct Zapsano {
+    int druhPaty, kepo, bloky, ukonceni;
+    float vyskaUkonceni;
+    int idPlaste, druhPlaste;
+    float cihly, pytle;
+    friend bool operator==(const Zapsano&, const Zapsano&) = default;
+    friend void PrintTo(const Zapsano& z, std::ostream* os) {
+        *os << "foot " << z.druhPaty << ", KEPO " << z.kepo << ", blocks " << z.bloky << ", termination " << z.ukonceni
+            << " of " << z.vyskaUkonceni << ", cladding " << z.idPlaste << "/" << z.druhPlaste << ", bricks " << z.cihly
+            << ", bags " << z.pytle;
+    }
+};
+
 TEST_F(Potvrzeni, ControlsIntoTheParameterSet) {
-    struct Pripad {
+    using H = HodnotyPruvodce;
+    const struct {
         const char* nazev;
         const char* system;
-        void (*nastav)(HodnotyPruvodce&);
-        void (*over)(const SorvenikaParametry&);
-    };
-    const Pripad kPripady[] = {
-        {"cross-section, shaft, doors, angles", "MIV",
-         [](HodnotyPruvodce& h) {
-             h.prurez = QStringLiteral("14/16");
-             h.indexPrurezu = 4;
-             h.bezSachty = false;
-             h.horniDvirka = h.druheNapojeni = true;
-             h.kourovod90 = false;
-         },
-         [](const SorvenikaParametry& p) {
-             EXPECT_EQ(p.Prurez, QStringLiteral("14/16"));
-             EXPECT_EQ(p.IdPrurez, 5);
-             EXPECT_TRUE(p.Sachta && p.HorniDvirka && p.DruheNapojeni);
-             EXPECT_EQ(p.Kourovod, 1);
-             EXPECT_EQ(p.Kourovod2, 0);
-             EXPECT_EQ(p.Vyska, 8.0f);  // the confirmed height of the draft
-         }},
-        {"right foot where the side is offered", "KARNELO",
-         [](HodnotyPruvodce& h) { h.pata = h.pataStranyPovoleny = h.pataPrava = true; },
-         [](const SorvenikaParametry& p) { EXPECT_EQ(p.DruhPaty, 2); }},
-        {"left foot", "KARNELO",
-         [](HodnotyPruvodce& h) { h.pata = h.pataStranyPovoleny = h.pataLeva = true; },
-         [](const SorvenikaParametry& p) { EXPECT_EQ(p.DruhPaty, 1); }},
-        {"a side that is not offered does not count", "KARNELO2S",
-         [](HodnotyPruvodce& h) { h.pata = h.pataPrava = true; },
-         [](const SorvenikaParametry& p) { EXPECT_EQ(p.DruhPaty, 1); }},
-        {"foot not ticked, neither base set: both stay", "KARNELO", [](HodnotyPruvodce&) {},
-         [](const SorvenikaParametry& p) {
-             EXPECT_EQ(p.DruhPaty, 0);
-             EXPECT_EQ(p.SoupravaKEPO, 1);
-         }},
-        {"standard base set", "KARNELO", [](HodnotyPruvodce& h) { h.zakladniSouprava = true; },
-         [](const SorvenikaParametry& p) { EXPECT_EQ(p.SoupravaKEPO, 0); }},
-        {"blocks: '.' only, half to even", "MIV", [](HodnotyPruvodce& h) { h.termoTvarnice = QStringLiteral("2.5"); },
-         [](const SorvenikaParametry& p) { EXPECT_EQ(p.PocetTermoTvarnic, 2); }},
-        {"blocks 3.5", "MIV", [](HodnotyPruvodce& h) { h.termoTvarnice = QStringLiteral("3.5"); },
-         [](const SorvenikaParametry& p) { EXPECT_EQ(p.PocetTermoTvarnic, 4); }},
-        {"blocks with a comma", "MIV", [](HodnotyPruvodce& h) { h.termoTvarnice = QStringLiteral("2,5"); },
-         [](const SorvenikaParametry& p) { EXPECT_EQ(p.PocetTermoTvarnic, 2); }},
-        {"KDS: code 5, no details", "MIV",
-         [](HodnotyPruvodce& h) {
+        void (*nastav)(H&);
+        void (*ocekavej)(Zapsano&);
+    } kPripady[] = {
+        {"right foot where the side is offered", "KARNELO", [](H& h) { h.pata = h.pataStranyPovoleny = h.pataPrava = true; },
+         [](Zapsano& z) { z.druhPaty = 2; }},
+        {"left foot", "KARNELO", [](H& h) { h.pata = h.pataStranyPovoleny = h.pataLeva = true; },
+         [](Zapsano& z) { z.druhPaty = 1; }},
+        {"a side that is not offered does not count", "KARNELO2S", [](H& h) { h.pata = h.pataPrava = true; },
+         [](Zapsano& z) { z.druhPaty = 1; }},
+        {"neither base set: the previous one stays", "KARNELO", [](H&) {}, [](Zapsano&) {}},
+        {"standard base set", "KARNELO", [](H& h) { h.zakladniSouprava = true; }, [](Zapsano& z) { z.kepo = 0; }},
+        {"blocks: '.' only, half to even", "MIV", [](H& h) { h.termoTvarnice = "2.5"; }, [](Zapsano& z) { z.bloky = 2; }},
+        {"blocks 3.5", "MIV", [](H& h) { h.termoTvarnice = "3.5"; }, [](Zapsano& z) { z.bloky = 4; }},
+        {"blocks with a comma", "MIV", [](H& h) { h.termoTvarnice = "2,5"; }, [](Zapsano& z) { z.bloky = 2; }},
+        {"KDS: code 5 and no details", "MIV",
+         [](H& h) {
              h.ukonceni = {false, false, false, false, true, false};
-             h.pocetCihel = QStringLiteral("300");
-             h.vyskaPlaste = QStringLiteral("150");
+             h.pocetCihel = "300";
+             h.vyskaPlaste = "150";
          },
-         [](const SorvenikaParametry& p) {
-             EXPECT_EQ(p.Ukonceni, 5);
-             EXPECT_EQ(p.PocetCihel, 77.0f);
-             EXPECT_EQ(p.VyskaUkonceni, 1.2f);
-             EXPECT_EQ(p.IdVyskaPlaste, 0);
-         }},
+         [](Zapsano& z) { z.ukonceni = 5; }},
         {"cladding 150 in brick", "MIV",
-         [](HodnotyPruvodce& h) {
+         [](H& h) {
              h.ukonceni = {false, false, true, false, false, false};
-             h.vyskaPlaste = QStringLiteral("150");
+             h.vyskaPlaste = "150";
              h.indexVyskyPlaste = 3;
              h.omitka = false;
          },
-         [](const SorvenikaParametry& p) {
-             EXPECT_EQ(p.Ukonceni, 2);
-             EXPECT_EQ(p.VyskaUkonceni, 150.0f);
-             EXPECT_EQ(p.IdVyskaPlaste, 4);
-             EXPECT_EQ(p.DruhPlaste, 2);
-         }},
-        {"casing with empty counts", "MIV",
-         [](HodnotyPruvodce& h) { h.ukonceni = {false, true, false, false, false, false}; },
-         [](const SorvenikaParametry& p) {
-             EXPECT_EQ(p.Ukonceni, 1);
-             EXPECT_EQ(p.PocetCihel, 0.0f);
-             EXPECT_EQ(p.PocetPytlu, 0.0f);
-         }},
+         [](Zapsano& z) { z.ukonceni = 2, z.vyskaUkonceni = 150, z.idPlaste = 4, z.druhPlaste = 2; }},
+        {"casing with empty counts", "MIV", [](H& h) { h.ukonceni = {false, true, false, false, false, false}; },
+         [](Zapsano& z) { z.ukonceni = 1, z.cihly = 0; }},
         {"casing counts by the regional settings", "MIV",
-         [](HodnotyPruvodce& h) {
+         [](H& h) {
              h.ukonceni = {false, true, false, false, false, false};
-             h.pocetCihel = QStringLiteral("1044");
-             h.pocetPytlu = QStringLiteral("7,5");
+             h.pocetCihel = "1044";
+             h.pocetPytlu = "7,5";
          },
-         [](const SorvenikaParametry& p) {
-             EXPECT_EQ(p.PocetCihel, 1044.0f);
-             EXPECT_EQ(p.PocetPytlu, 7.5f);
-         }},
-        {"no termination chosen: the code stays", "MIV", [](HodnotyPruvodce& h) { h.ukonceni = {}; },
-         [](const SorvenikaParametry& p) { EXPECT_EQ(p.Ukonceni, 3); }},
+         [](Zapsano& z) { z.ukonceni = 1, z.cihly = 1044, z.pytle = 7.5f; }},
+        {"no termination chosen: the code stays", "MIV", [](H& h) { h.ukonceni = {}; }, [](Zapsano& z) { z.ukonceni = 3; }},
     };
-    for (const Pripad& c : kPripady) {
+    const auto zapsano = [](const SorvenikaParametry& p) {
+        return Zapsano{p.DruhPaty, p.SoupravaKEPO, p.PocetTermoTvarnic, p.Ukonceni, p.VyskaUkonceni,
+                       p.IdVyskaPlaste, p.DruhPlaste, p.PocetCihel, p.PocetPytlu};
+    };
+    for (const auto& c : kPripady) {
         SCOPED_TRACE(c.nazev);
         SorvenikaParametry p = navrh(c.system);
         p.SoupravaKEPO = Integer(1);
@@ -160,8 +132,20 @@ TEST_F(Potvrzeni, ControlsIntoTheParameterSet) {
         p.PocetCihel = 77;
         HodnotyPruvodce h = ovladace();
         c.nastav(h);
-        c.over(potvrd(p, h));
+        Zapsano z{0, 1, 0, 4, 1.2f, 0, 0, 77, 0};  // the plate of ovladace()
+        c.ocekavej(z);
+        EXPECT_EQ(zapsano(potvrd(p, h)), z);
     }
+
+    HodnotyPruvodce h = ovladace();
+    h.prurez = QStringLiteral("14/16");
+    h.indexPrurezu = 4;
+    h.bezSachty = h.kourovod90 = false;
+    h.horniDvirka = h.druheNapojeni = true;
+    const SorvenikaParametry p = potvrd(navrh(), h);
+    EXPECT_EQ(std::tie(p.Prurez, p.IdPrurez, p.Kourovod, p.Kourovod2), std::tuple(QStringLiteral("14/16"), 5, 1, 0));
+    EXPECT_TRUE(p.Sachta && p.HorniDvirka && p.DruheNapojeni);
+    EXPECT_EQ(p.Vyska, 8.0f);  // the confirmed height of the draft
 }
 
 TEST_F(Potvrzeni, BlockCountBeyondSixteenBitsIsAnOverflowNotACommit) {
