@@ -3,8 +3,11 @@
 // address book come from here; character fields carry the code-page-852 letters (Cp852.h).
 #include <QByteArray>
 #include <QDate>
+#include <QFile>
 #include <QString>
 #include <QStringList>
+#include <memory>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -32,29 +35,45 @@ void UlozDBF(const QString& cesta, const DataDBF& data);
 
 // The two halves of the above over bytes in memory; `soubor` names the file in messages.
 DataDBF ctiDBF(const QByteArray& obsah, const QString& soubor);
-
-// The bytes of cesta + ".dbf", with the errors of NactiDBF; `soubor` receives the file's name.
-QByteArray nactiSouborDBF(const QString& cesta, QString& soubor);
+QByteArray zapisDBF(const DataDBF& data, const QDate& dnes, const QString& soubor);
 
 // Record by record, for a reader that keeps the rows in its own form (the article table).
 class CtecDBF {
 public:
     // Checks the header; a malformed one throws a RuntimeError naming `soubor`.
     CtecDBF(const QByteArray& obsah, const QString& soubor);
+    // Reads cesta + ".dbf" a block of records at a time, with the errors of NactiDBF.
+    explicit CtecDBF(const QString& cesta);
+    ~CtecDBF();
 
+    const QString& soubor() const { return m_soubor; }
     const QStringList& nazvy() const { return m_nazvy; }
     // At most this many records follow, deleted ones included.
     qsizetype nejvyseZaznamu() const { return m_zaznamu; }
     // The next record that is not deleted, one cell per field; false after the last.
     bool dalsi(std::vector<BunkaDBF>& radek);
 
+    // The same without the cells: the bytes of the next record that is not deleted, valid until
+    // the next call; nullptr after the last.
+    const char* dalsiZaznam();
+    char typ(size_t pole) const { return m_pole[pole].typ; }
+    // A field of such a record without its leading and trailing blanks.
+    std::string_view bajty(const char* zaznam, size_t pole) const;
+    // A field of such a record as dalsi gives it.
+    BunkaDBF bunka(const char* zaznam, size_t pole) const;
+
 private:
     struct Pole {
         char typ;
-        int delka;
-        int desetinna;
+        int od, konec;  // the field's bytes in a record, cut to the record's length
     };
-    QByteArray m_obsah;
+    void ctiHlavicku(const char* d, qsizetype velikost);
+    const char* zaznam(qsizetype i);
+
+    QByteArray m_obsah;              // the whole file, or the block of records being read
+    std::unique_ptr<QFile> m_zdroj;  // when reading from a file
+    qsizetype m_blokOd = 0;          // the first record in m_obsah when reading from a file
+    qsizetype m_blokZaznamu = 0;
     QString m_soubor;
     QStringList m_nazvy;
     std::vector<Pole> m_pole;
@@ -63,7 +82,6 @@ private:
     qsizetype m_zaznamu = 0;
     qsizetype m_dalsi = 0;
 };
-QByteArray zapisDBF(const DataDBF& data, const QDate& dnes, const QString& soubor);
 
 // A cell as text, as a value turns into text anywhere in the program (numbers "12,5", dates
 // in the short form, empty "").

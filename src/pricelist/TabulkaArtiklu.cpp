@@ -2,10 +2,12 @@
 
 #include "platform/DataPaths.h"
 #include "platform/Errors.h"
+#include "platform/Cp852.h"
 #include "platform/Regional.h"
 #include "pricelist/DBF.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstring>
 #include <cmath>
@@ -81,59 +83,96 @@ DveDesetinna naDveDesetinna(double v) {
     return d;
 }
 
-// A price or weight column: the "##,##0.00" text and the numbers that CCur and CSng read back
-// from it. Both come from the same rounded digits, so they cannot disagree.
-struct Castka {
-    QString text;
-    qint64 raw = 0;
-    float f = 0;
-    bool rawPretece = false;
-    bool fPretece = false;
+// A numeric field as dBase writes it, "-12.50": sign, digits, point, digits, at least one digit.
+// Such a text reads as the nearest Double and never fails.
+struct Desetinne {
+    bool minus = false;
+    std::string_view cela, desetinna;
 };
 
-Castka castka(const BunkaDBF& b, const Regional& reg, bool jakoCena) {
-    Castka c;
-    const Cislo n = cislo(b, reg);
-    if (!n.je) {
-        c.text = textBunky(b);
-        return c;
-    }
-    if (!std::isfinite(n.v)) throw ChybaPreteceni();
-    const DveDesetinna d = naDveDesetinna(n.v);
+bool rozloz(std::string_view t, Desetinne& x) {
+    const auto cislice = [&](size_t& i) {
+        const size_t od = i;
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i;
+        return t.substr(od, i - od);
+    };
+    size_t i = 0;
+    x.minus = !t.empty() && t[0] == '-';
+    if (x.minus) ++i;
+    x.cela = cislice(i);
+    x.desetinna = {};
+    if (i < t.size() && t[i] == '.') x.desetinna = cislice(++i);
+    return i == t.size() && !(x.cela.empty() && x.desetinna.empty());
+}
 
+// naDveDesetinna for such a text without the Double: a decimal of at most 15 significant digits
+// reads into the Double whose 15-digit form is that decimal again, so rounding the text's own
+// digits gives the same. False for more digits, which go the long way.
+bool zTextu(const Desetinne& x, DveDesetinna& d) {
+    std::string_view cela = x.cela;
+    const std::string_view desetinna = x.desetinna;
+    while (!cela.empty() && cela[0] == '0') cela.remove_prefix(1);
+    // From the first digit that is not 0 to the last.
+    size_t platnych = 0;
+    const size_t posledni = desetinna.find_last_not_of('0');
+    if (!cela.empty())
+        platnych = posledni != std::string_view::npos ? cela.size() + posledni + 1 : cela.find_last_not_of('0') + 1;
+    else if (posledni != std::string_view::npos)
+        platnych = posledni + 1 - desetinna.find_first_not_of('0');
+    if (platnych > 15) return false;
+
+    char* c = d.cislice + 1;  // room for a carry
+    int n = 0;
+    for (char x : cela) c[n++] = x;
+    if (n == 0) c[n++] = '0';
+    int celych = n;
+    c[n++] = desetinna.size() > 0 ? desetinna[0] : '0';
+    c[n++] = desetinna.size() > 1 ? desetinna[1] : '0';
+    if (desetinna.size() > 2 && desetinna[2] >= '5') {
+        int k = n - 1;
+        while (k >= 0 && c[k] == '9') c[k--] = '0';
+        if (k >= 0) {
+            ++c[k];
+        } else {
+            *--c = '1';
+            ++celych;
+            ++n;
+        }
+    }
+    std::memmove(d.cislice, c, static_cast<size_t>(n));
+    d.cela = celych;
+    d.zaporne = x.minus && std::any_of(d.cislice, d.cislice + n, [](char x) { return x != '0'; });
+    return true;
+}
+
+// The rounded digits of an amount in hundredths.
+DveDesetinna zeSetin(qint64 setiny) {
+    DveDesetinna d;
+    d.zaporne = setiny < 0;
+    const quint64 u = d.zaporne ? 0 - static_cast<quint64>(setiny) : static_cast<quint64>(setiny);
+    char t[24];
+    const int n = static_cast<int>(std::to_chars(t, t + sizeof t, u).ptr - t);
+    const int nuly = std::max(0, 3 - n);  // "0,05": at least one digit before the decimals
+    std::fill(d.cislice, d.cislice + nuly, '0');
+    std::memcpy(d.cislice + nuly, t, static_cast<size_t>(n));
+    d.cela = nuly + n - 2;
+    return d;
+}
+
+// "##,##0.00" of the rounded digits.
+QString formatuj(const DveDesetinna& d, QChar desetinna, QChar skupina) {
     const int skupin = (d.cela - 1) / 3;
-    c.text = QString((d.zaporne ? 1 : 0) + d.cela + skupin + 3, Qt::Uninitialized);
-    QChar* t = c.text.data();
+    QString text((d.zaporne ? 1 : 0) + d.cela + skupin + 3, Qt::Uninitialized);
+    QChar* t = text.data();
     if (d.zaporne) *t++ = QLatin1Char('-');
     for (int i = 0; i < d.cela; ++i) {
-        if (i > 0 && (d.cela - i) % 3 == 0) *t++ = reg.oddelovacTisicu();
+        if (i > 0 && (d.cela - i) % 3 == 0) *t++ = skupina;
         *t++ = QLatin1Char(d.cislice[i]);
     }
-    *t++ = reg.desetinnaCarka();
+    *t++ = desetinna;
     *t++ = QLatin1Char(d.cislice[d.cela]);
     *t++ = QLatin1Char(d.cislice[d.cela + 1]);
-
-    if (jakoCena) {
-        qint64 cela = 0;
-        if (d.cela > 15) {
-            c.rawPretece = true;
-        } else {
-            std::from_chars(d.cislice, d.cislice + d.cela, cela);
-            const qint64 setiny = (d.cislice[d.cela] - '0') * 10 + (d.cislice[d.cela + 1] - '0');
-            c.rawPretece = cela > kMaxCelaCurrency || (cela == kMaxCelaCurrency && setiny > 58);
-            if (!c.rawPretece) c.raw = (d.zaporne ? -1 : 1) * (cela * 100 + setiny) * 100;
-        }
-        return c;
-    }
-    char text[344];
-    std::memcpy(text, d.cislice, static_cast<size_t>(d.cela));
-    text[d.cela] = '.';
-    std::memcpy(text + d.cela + 1, d.cislice + d.cela, 2);
-    double x = 0;
-    std::from_chars(text, text + d.cela + 3, x);
-    c.fPretece = x > kMaxSingle;
-    if (!c.fPretece) c.f = static_cast<float>(d.zaporne ? -x : x);
-    return c;
+    return text;
 }
 
 // Column 8 as read. The flags are small whole numbers; their texts are shared, not built per row.
@@ -145,7 +184,206 @@ QString textPriznaku(const BunkaDBF& b) {
     return textBunky(b);
 }
 
+// Character fields as the dBase reader decodes them, in one pass through a copy of its table.
+QString dekoduj(std::string_view t) {
+    static const auto kZnaky = [] {
+        std::array<char16_t, 256> z{};
+        for (int b = 0; b < 256; ++b) z[static_cast<size_t>(b)] = dbftext::toChar(static_cast<unsigned char>(b)).unicode();
+        return z;
+    }();
+    QString s(static_cast<qsizetype>(t.size()), Qt::Uninitialized);
+    char16_t* z = reinterpret_cast<char16_t*>(s.data());
+    for (char c : t) *z++ = kZnaky[static_cast<unsigned char>(c)];
+    return s;
+}
+
+// Order numbers with "-s" show no price.
+bool bezCeny(const QString& kod) {
+    for (qsizetype i = 1; i < kod.size(); ++i)
+        if (kod[i] == QLatin1Char('s') && kod[i - 1] == QLatin1Char('-')) return true;
+    return false;
+}
+
+// toUpper, which leaves ASCII without small letters as it is (the same string, not a copy).
+QString velkymi(const QString& s) {
+    for (QChar c : s)
+        if (c.unicode() >= 0x80 || (c >= QLatin1Char('a') && c <= QLatin1Char('z'))) return s.toUpper();
+    return s;
+}
+
 }  // namespace
+
+// One record on its way into a row: from a reader, the record's bytes, which the fast paths
+// take straight; otherwise, and for whatever the fast paths leave, the cells of the dBase reader.
+struct TabulkaArtiklu::Zaznam {
+    const CtecDBF* ctec = nullptr;
+    const char* bajty = nullptr;
+    const std::vector<BunkaDBF>* bunky = nullptr;
+    // From a reader: the fields' types, their bytes without blanks and the numbers among them.
+    char typ[kPoliCeniku] = {};
+    std::string_view text[kPoliCeniku];
+    Desetinne cislo[kPoliCeniku];
+    bool jeCislo[kPoliCeniku] = {};
+    BunkaDBF prevedene[kPoliCeniku];
+    unsigned hotove = 0;  // one bit per field of `prevedene`
+
+    explicit Zaznam(const std::vector<BunkaDBF>& b) : bunky(&b) {}
+
+    // Converting a field can fail only for an unusual number; those are converted here, in field
+    // order and for every field, so the record fails with the same error as a record read whole.
+    Zaznam(const CtecDBF& c, const char* b) : ctec(&c), bajty(b) {
+        const size_t poli = static_cast<size_t>(c.nazvy().size());
+        for (size_t i = 0; i < poli; ++i) {
+            const char t = c.typ(i);
+            const bool cena = i < kPoliCeniku;
+            if (cena) {
+                typ[i] = t;
+                text[i] = c.bajty(b, i);
+            }
+            if (t != 'N' && t != 'F') continue;
+            Desetinne x;
+            if (rozloz(cena ? text[i] : c.bajty(b, i), x)) {
+                if (cena) {
+                    cislo[i] = x;
+                    jeCislo[i] = true;
+                }
+                continue;
+            }
+            BunkaDBF bunka = c.bunka(b, i);
+            if (cena) {
+                prevedene[i] = std::move(bunka);
+                hotove |= 1u << i;
+            }
+        }
+    }
+
+    const BunkaDBF& bunka(int pole) {
+        static const BunkaDBF prazdna;
+        if (bunky) return pole < static_cast<int>(bunky->size()) ? (*bunky)[static_cast<size_t>(pole)] : prazdna;
+        if (!(hotove & (1u << pole))) {
+            prevedene[pole] = ctec->bunka(bajty, static_cast<size_t>(pole));
+            hotove |= 1u << pole;
+        }
+        return prevedene[pole];
+    }
+};
+
+// The state of one load: the regional settings and the values of the columns with few of them.
+class TabulkaArtiklu::Plneni {
+public:
+    explicit Plneni(TabulkaArtiklu& t) : m_t(t), m_reg(Regional::current()) {
+        m_t.m_desetinna = m_reg.desetinnaCarka();
+        m_t.m_skupina = m_reg.oddelovacTisicu();
+    }
+
+    void pridej(Zaznam& z, const QString& soubor) {
+        Radek r;
+        try {
+            vypln(r, z);
+        } catch (const RuntimeError& e) {  // a number in a text field too large for a Double
+            throw RuntimeError(e.cislo(), e.popis() + QStringLiteral(" – soubor ") + soubor);
+        }
+        m_t.m_radky.push_back(std::move(r));
+    }
+
+private:
+    void vypln(Radek& r, Zaznam& z) {
+        r.staryKod = text(z, fStaryKod);
+        r.objCislo = text(z, fObjCislo);
+        r.nazev = text(z, fNazev);
+        r.cena = castka(z, fCena, &r.cenaPretece, nullptr);
+        r.bezCeny = bezCeny(r.objCislo);
+        r.vaha = castka(z, fVaha, &r.vahaPretece, &r.vahaKg);
+        r.mj = hodnota(z, fMJ);
+        r.objSklad = hodnota(z, fObjSklad);
+        r.system = hodnota(z, fSystem);
+    }
+
+    QString text(Zaznam& z, int pole) {
+        if (z.typ[pole] == 'C' || z.typ[pole] == 'L') return dekoduj(z.text[pole]);
+        return textBunky(z.bunka(pole));
+    }
+
+    // A price (CCur of its text overflows beyond Currency) or a weight (CSng of its text).
+    Castka castka(Zaznam& z, int pole, bool* pretece, float* vaha) {
+        Castka c;
+        DveDesetinna d;
+        if (!(z.jeCislo[pole] && zTextu(z.cislo[pole], d))) {
+            const BunkaDBF& b = z.bunka(pole);
+            const Cislo n = cislo(b, m_reg);
+            if (!n.je) {
+                c.text = novyText(textBunky(b));
+                return c;
+            }
+            if (!std::isfinite(n.v)) throw ChybaPreteceni();
+            d = naDveDesetinna(n.v);
+        }
+
+        qint64 cela = 0;  // the whole part, when it has at most 16 digits
+        const qint64 setiny = (d.cislice[d.cela] - '0') * 10 + (d.cislice[d.cela + 1] - '0');
+        if (d.cela <= 16) {
+            std::from_chars(d.cislice, d.cislice + d.cela, cela);
+            c.setiny = (d.zaporne ? -1 : 1) * (cela * 100 + setiny);
+        } else {
+            c.text = novyText(formatuj(d, m_t.m_desetinna, m_t.m_skupina));
+        }
+        if (!vaha) {
+            *pretece = d.cela > 15 || cela > kMaxCelaCurrency || (cela == kMaxCelaCurrency && setiny > 58);
+            return c;
+        }
+        double x = 0;
+        if (d.cela <= 13) {
+            // Below 2^53 hundredths, dividing is as correctly rounded as reading "cela.setiny".
+            x = static_cast<double>(cela * 100 + setiny) / 100.0;
+        } else {
+            char text[344];
+            std::memcpy(text, d.cislice, static_cast<size_t>(d.cela));
+            text[d.cela] = '.';
+            std::memcpy(text + d.cela + 1, d.cislice + d.cela, 2);
+            std::from_chars(text, text + d.cela + 3, x);
+        }
+        *pretece = x > kMaxSingle;
+        if (!*pretece) *vaha = static_cast<float>(d.zaporne ? -x : x);
+        return c;
+    }
+
+    qint32 novyText(QString t) {
+        m_t.m_texty.push_back(std::move(t));
+        return static_cast<qint32>(m_t.m_texty.size() - 1);
+    }
+
+    // Units, systems and flags repeat all over a price list: each distinct field (by its bytes)
+    // becomes one value. Past kZnamych distinct ones in a field, values are no longer shared.
+    quint32 hodnota(Zaznam& z, int pole) {
+        static constexpr size_t kZnamych = 64;
+        const std::string_view t = z.text[pole];
+        const bool surove = z.ctec != nullptr;
+        auto& zname = m_zname[pole];
+        if (surove)
+            for (const Znama& h : zname)
+                if (h.bajty == t) return h.index;
+        const BunkaDBF& b = z.bunka(pole);
+        Hodnota h;
+        if (pole == fObjSklad) {
+            h.text = textPriznaku(b);
+            h.cislo = cislo(b, m_reg).v;
+        } else {
+            h.text = textBunky(b);
+        }
+        const auto index = static_cast<quint32>(m_t.m_hodnoty.size());
+        m_t.m_hodnoty.push_back(std::move(h));
+        if (surove && zname.size() < kZnamych) zname.push_back(Znama{std::string(t), index});
+        return index;
+    }
+
+    struct Znama {
+        std::string bajty;
+        quint32 index;
+    };
+    TabulkaArtiklu& m_t;
+    const Regional& m_reg;
+    std::vector<Znama> m_zname[kPoliCeniku];
+};
 
 QString TabulkaArtiklu::hlavicka(int sloupec) {
     static const QString kHlavicky[kSloupcu] = {
@@ -159,25 +397,34 @@ QString TabulkaArtiklu::hlavicka(int sloupec) {
 }
 
 TabulkaArtiklu TabulkaArtiklu::nacti(const QString& cesta) {
-    QString soubor;
-    const QByteArray obsah = nactiSouborDBF(cesta, soubor);
-    CtecDBF ctec(obsah, soubor);
-    kontrolaPoli(static_cast<int>(ctec.nazvy().size()), soubor);
-    TabulkaArtiklu t;
-    t.m_radky.reserve(static_cast<size_t>(ctec.nejvyseZaznamu()));
-    std::vector<BunkaDBF> zaznam;
-    while (ctec.dalsi(zaznam)) t.pridej(zaznam, soubor);
-    t.serad();
-    return t;
+    CtecDBF ctec(cesta);
+    return zCtecky(ctec);
 }
 
 TabulkaArtiklu TabulkaArtiklu::nactiCenik() { return nacti(dataDir() + QStringLiteral("/Art")); }
 
+TabulkaArtiklu TabulkaArtiklu::zCtecky(CtecDBF& ctec) {
+    kontrolaPoli(static_cast<int>(ctec.nazvy().size()), ctec.soubor());
+    TabulkaArtiklu t;
+    Plneni plneni(t);
+    t.m_radky.reserve(static_cast<size_t>(ctec.nejvyseZaznamu()));
+    while (const char* bajty = ctec.dalsiZaznam()) {
+        Zaznam z(ctec, bajty);
+        plneni.pridej(z, ctec.soubor());
+    }
+    t.serad();
+    return t;
+}
+
 TabulkaArtiklu TabulkaArtiklu::zDat(const DataDBF& data, const QString& soubor) {
     kontrolaPoli(data.pocetPoli(), soubor);
     TabulkaArtiklu t;
+    Plneni plneni(t);
     t.m_radky.reserve(data.radky.size());
-    for (const auto& zaznam : data.radky) t.pridej(zaznam, soubor);
+    for (const auto& bunky : data.radky) {
+        Zaznam z(bunky);
+        plneni.pridej(z, soubor);
+    }
     t.serad();
     return t;
 }
@@ -187,80 +434,55 @@ void TabulkaArtiklu::kontrolaPoli(int poli, const QString& soubor) {
         throw RuntimeError(321, QStringLiteral("Soubor ") + soubor + QStringLiteral(" nemá všech 8 polí ceníku."));
 }
 
-void TabulkaArtiklu::pridej(const std::vector<BunkaDBF>& zaznam, const QString& soubor) {
-    try {
-        vypln(m_radky.emplace_back(), zaznam);
-    } catch (const RuntimeError& e) {  // a number in a text field too large for a Double
-        m_radky.pop_back();
-        throw RuntimeError(e.cislo(), e.popis() + QStringLiteral(" – soubor ") + soubor);
-    }
-}
-
-void TabulkaArtiklu::vypln(Radek& r, const std::vector<BunkaDBF>& zaznam) {
-    static const BunkaDBF prazdna;
-    const auto z = [&](int pole) -> const BunkaDBF& {
-        return pole < static_cast<int>(zaznam.size()) ? zaznam[static_cast<size_t>(pole)] : prazdna;
-    };
-    const Regional& reg = Regional::current();
-    r.staryKod = textBunky(z(fStaryKod));
-    r.objCislo = textBunky(z(fObjCislo));
-    r.nazev = textBunky(z(fNazev));
-    Castka c = castka(z(fCena), reg, true);
-    r.cenaText = std::move(c.text);
-    r.cenaRaw = c.raw;
-    r.cenaPretece = c.rawPretece;
-    r.bezCeny = r.objCislo.contains(QLatin1String("-s"));
-    c = castka(z(fVaha), reg, false);
-    r.vahaText = std::move(c.text);
-    r.vaha = c.f;
-    r.vahaPretece = c.fPretece;
-    r.mj = textBunky(z(fMJ));
-    r.objSkladText = textPriznaku(z(fObjSklad));
-    r.objSklad = cislo(z(fObjSklad), reg).v;
-    r.system = textBunky(z(fSystem));
-    r.klicObj = r.objCislo.toUpper();
-    r.klicStary = r.staryKod.toUpper();
-}
-
 void TabulkaArtiklu::serad() {
     // Rows follow the order number; the rows themselves stay where they were read.
-    m_podleObj = serazeno(&Radek::klicObj, {});
+    std::vector<QString> klice(m_radky.size());
+    for (size_t i = 0; i < m_radky.size(); ++i) klice[i] = velkymi(m_radky[i].objCislo);
+    m_podleObj = serazeno(klice, {});
+    m_klice.resize(m_podleObj.size());
     m_radekZ.resize(m_podleObj.size());
-    for (size_t r = 0; r < m_podleObj.size(); ++r) m_radekZ[static_cast<size_t>(m_podleObj[r])] = static_cast<int>(r) + 1;
+    for (size_t r = 0; r < m_podleObj.size(); ++r) {
+        const auto i = static_cast<size_t>(m_podleObj[r]);
+        m_klice[r] = std::move(klice[i]);
+        m_radekZ[i] = static_cast<int>(r) + 1;
+    }
     Sort(0);
 }
 
-std::vector<int> TabulkaArtiklu::serazeno(QString Radek::*klic, const std::vector<int>& remiza) const {
+std::vector<int> TabulkaArtiklu::serazeno(const std::vector<QString>& klice, const std::vector<int>& remiza) {
     // Ordinal order of the UTF-16 code units, as QString compares them. The first eight units
     // packed into one number decide almost every comparison.
     struct Klic {
         unsigned __int128 zacatek;
         int pozice;
     };
-    std::vector<Klic> klice(m_radky.size());
-    for (size_t i = 0; i < m_radky.size(); ++i) {
-        const QString& k = m_radky[i].*klic;
+    std::vector<Klic> k(klice.size());
+    for (size_t i = 0; i < klice.size(); ++i) {
+        const QString& s = klice[i];
         unsigned __int128 z = 0;
-        for (qsizetype j = 0; j < 8; ++j) z = (z << 16) | (j < k.size() ? k[j].unicode() : 0u);
-        klice[i] = Klic{z, static_cast<int>(i)};
+        for (qsizetype j = 0; j < 8; ++j) z = (z << 16) | (j < s.size() ? s[j].unicode() : 0u);
+        k[i] = Klic{z, static_cast<int>(i)};
     }
-    std::sort(klice.begin(), klice.end(), [this, klic, &remiza](const Klic& a, const Klic& b) {
+    std::sort(k.begin(), k.end(), [&klice, &remiza](const Klic& a, const Klic& b) {
         if (a.zacatek != b.zacatek) return a.zacatek < b.zacatek;
-        const QString& ka = m_radky[static_cast<size_t>(a.pozice)].*klic;
-        const QString& kb = m_radky[static_cast<size_t>(b.pozice)].*klic;
-        const int c = ka.compare(kb);
+        const int c = klice[static_cast<size_t>(a.pozice)].compare(klice[static_cast<size_t>(b.pozice)]);
         if (c != 0) return c < 0;
         return remiza.empty() ? a.pozice < b.pozice
                               : remiza[static_cast<size_t>(a.pozice)] < remiza[static_cast<size_t>(b.pozice)];
     });
-    std::vector<int> v(klice.size());
-    for (size_t i = 0; i < klice.size(); ++i) v[i] = klice[i].pozice;
+    std::vector<int> v(k.size());
+    for (size_t i = 0; i < k.size(); ++i) v[i] = k[i].pozice;
     return v;
 }
 
 const TabulkaArtiklu::Radek& TabulkaArtiklu::radek(int r) const {
     if (r < 1 || r > pocetArtiklu()) throw ChybaRozsahu();
     return m_radky[static_cast<size_t>(m_podleObj[static_cast<size_t>(r - 1)])];
+}
+
+QString TabulkaArtiklu::text(const Castka& c) const {
+    if (c.text >= 0) return m_texty[static_cast<size_t>(c.text)];
+    return formatuj(zeSetin(c.setiny), m_desetinna, m_skupina);
 }
 
 QString TabulkaArtiklu::text(int r, int sloupec) const {
@@ -272,37 +494,35 @@ QString TabulkaArtiklu::text(int r, int sloupec) const {
     case ObjCislo: return x.objCislo;
     case Nazev: return x.nazev;
     case Ks: return QStringLiteral("0");
-    case ProdejniCena: return x.bezCeny ? QString() : x.cenaText;
-    case Vaha: return x.vahaText;
-    case MJ: return x.mj;
-    case Cena: return x.cenaText;
-    case ObjSklad: return x.objSkladText;
-    default: return x.system;
+    case ProdejniCena: return x.bezCeny ? QString() : text(x.cena);
+    case Vaha: return text(x.vaha);
+    case MJ: return m_hodnoty[x.mj].text;
+    case Cena: return text(x.cena);
+    case ObjSklad: return m_hodnoty[x.objSklad].text;
+    default: return m_hodnoty[x.system].text;
     }
 }
 
 Currency TabulkaArtiklu::cena(int r) const {
     const Radek& x = radek(r);
     if (x.cenaPretece) throw ChybaPreteceni();
-    return Currency::fromRaw(x.cenaRaw);
+    return Currency::fromRaw(x.cena.text >= 0 ? 0 : x.cena.setiny * 100);
 }
 
 float TabulkaArtiklu::vaha(int r) const {
     const Radek& x = radek(r);
     if (x.vahaPretece) throw ChybaPreteceni();
-    return x.vaha;
+    return x.vahaKg;
 }
 
-double TabulkaArtiklu::objSklad(int r) const { return radek(r).objSklad; }
+double TabulkaArtiklu::objSklad(int r) const { return m_hodnoty[radek(r).objSklad].cislo; }
 
 int TabulkaArtiklu::NajdiArtikl(QString& kod) const {
     if (kod == QLatin1String("-")) return 0;
     kod = kod.toUpper();
-    const auto it = std::lower_bound(m_podleObj.begin(), m_podleObj.end(), kod, [this](int i, const QString& k) {
-        return m_radky[static_cast<size_t>(i)].klicObj < k;
-    });
-    if (it == m_podleObj.end() || m_radky[static_cast<size_t>(*it)].klicObj != kod) return -1;
-    return static_cast<int>(it - m_podleObj.begin()) + 1;
+    const auto it = std::lower_bound(m_klice.begin(), m_klice.end(), kod);
+    if (it == m_klice.end() || *it != kod) return -1;
+    return static_cast<int>(it - m_klice.begin()) + 1;
 }
 
 void TabulkaArtiklu::Sort(int x) {
@@ -311,13 +531,15 @@ void TabulkaArtiklu::Sort(int x) {
         std::iota(m_poradi.begin(), m_poradi.end(), 1);
         return;
     }
-    m_poradi = serazeno(&Radek::klicStary, m_radekZ);  // equal old codes by order number
+    std::vector<QString> klice(m_radky.size());
+    for (size_t i = 0; i < m_radky.size(); ++i) klice[i] = velkymi(m_radky[i].staryKod);
+    m_poradi = serazeno(klice, m_radekZ);  // equal old codes by order number
     for (int& p : m_poradi) p = m_radekZ[static_cast<size_t>(p)];
 }
 
 void TabulkaArtiklu::Filtr(bool x) { m_filtr = x; }
 
-bool TabulkaArtiklu::skryty(int r) const { return m_filtr && radek(r).objSklad == 0; }
+bool TabulkaArtiklu::skryty(int r) const { return m_filtr && objSklad(r) == 0; }
 
 std::vector<int> TabulkaArtiklu::zobrazeneRadky() const {
     std::vector<int> v;

@@ -33,6 +33,8 @@ public:
     static TabulkaArtiklu nactiCenik();
     // Builds the table from a read dBase table; `soubor` names it in messages.
     static TabulkaArtiklu zDat(const DataDBF& data, const QString& soubor);
+    // The same straight from the records of a reader, without the cells in between (nacti).
+    static TabulkaArtiklu zCtecky(CtecDBF& ctec);
 
     static QString hlavicka(int sloupec);
 
@@ -64,29 +66,44 @@ public:
     std::vector<int> zobrazeneRadky() const;
 
 private:
+    // A price or weight column: the amount in hundredths as "##,##0.00" rounds it, the text made
+    // when asked for. A text that is no number, or an amount too large, is kept as text.
+    struct Castka {
+        qint64 setiny = 0;
+        qint32 text = -1;  // >= 0: the text is m_texty[text]
+    };
     struct Radek {
-        // Columns 0, 1, 2, 5, 6, 7, 8, 9; the quantity and the shown price follow from them.
-        QString staryKod, objCislo, nazev, vahaText, mj, cenaText, objSkladText, system;
-        QString klicObj;         // upper-case order number
-        QString klicStary;       // upper-case old code
-        qint64 cenaRaw = 0;
-        float vaha = 0;
-        double objSklad = 0;
+        // Columns 0, 1, 2 as texts: lookups and the browser's filters read them all the time.
+        QString staryKod, objCislo, nazev;
+        Castka cena, vaha;
+        float vahaKg = 0;
+        // Columns 6, 9 and 8, a few distinct values over the whole list: indexes into m_hodnoty.
+        quint32 mj = 0, system = 0, objSklad = 0;
         bool bezCeny = false;    // order number with "-s": no shown price
         bool cenaPretece = false;
         bool vahaPretece = false;
     };
+    struct Hodnota {
+        QString text;
+        double cislo = 0;  // column 8 as a number
+    };
+    struct Zaznam;
+    class Plneni;
+
     static void kontrolaPoli(int poli, const QString& soubor);
-    void pridej(const std::vector<BunkaDBF>& zaznam, const QString& soubor);
-    static void vypln(Radek& r, const std::vector<BunkaDBF>& zaznam);
     void serad();
     const Radek& radek(int r) const;
-    // Positions in m_radky ordered by a key; ties by `remiza` of the position, or file order.
-    std::vector<int> serazeno(QString Radek::*klic, const std::vector<int>& remiza) const;
+    QString text(const Castka& c) const;
+    // Positions in m_radky ordered by their keys; ties by `remiza` of the position, or file order.
+    static std::vector<int> serazeno(const std::vector<QString>& klice, const std::vector<int>& remiza);
 
-    std::vector<Radek> m_radky;  // file order
-    std::vector<int> m_podleObj; // row - 1 -> position in m_radky
-    std::vector<int> m_radekZ;   // position in m_radky -> row
+    std::vector<Radek> m_radky;    // file order
+    std::vector<Hodnota> m_hodnoty;
+    std::vector<QString> m_texty;  // of Castka
+    std::vector<int> m_podleObj;   // row - 1 -> position in m_radky
+    std::vector<QString> m_klice;  // row - 1 -> upper-case order number
+    std::vector<int> m_radekZ;     // position in m_radky -> row
     std::vector<int> m_poradi;
+    QChar m_desetinna, m_skupina;  // the regional separators when the table was loaded
     bool m_filtr = false;
 };
