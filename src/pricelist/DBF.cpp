@@ -50,15 +50,6 @@ int pocetPoli(int delkaHlavicky) {
     return q;
 }
 
-void orizni(const char*& z, const char*& k) {
-    while (z < k && *z == ' ') ++z;
-    // Character fields are mostly padding; skip it eight bytes at a time.
-    constexpr quint64 kMezery = 0x2020202020202020;
-    quint64 osm;
-    while (k - z >= 8 && (std::memcpy(&osm, k - 8, 8), osm == kMezery)) k -= 8;
-    while (k > z && k[-1] == ' ') --k;
-}
-
 QString datum(const char* z, const char* k) {
     orizni(z, k);
     if (k - z != 8) return {};
@@ -235,13 +226,6 @@ const char* CtecDBF::dalsiZaznam() {
         return z;
     }
     return nullptr;
-}
-
-std::string_view CtecDBF::bajty(const char* zaznam, size_t pole) const {
-    const char* z = zaznam + m_pole[pole].od;
-    const char* k = zaznam + m_pole[pole].konec;
-    orizni(z, k);
-    return {z, static_cast<size_t>(k - z)};
 }
 
 BunkaDBF CtecDBF::bunka(const char* zaznam, size_t pole) const {

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <bit>
+#include <cstring>
 #include <memory>
 #include <string_view>
 #include <variant>
@@ -57,7 +59,11 @@ public:
     // the next call; nullptr after the last.
     const char* dalsiZaznam();
     char typ(size_t pole) const { return m_pole[pole].typ; }
-    // A field of such a record without its leading and trailing blanks.
+    size_t sirka(size_t pole) const { return static_cast<size_t>(m_pole[pole].konec - m_pole[pole].od); }
+    // A field of such a record as it stands, and without its leading and trailing blanks.
+    std::string_view pole(const char* zaznam, size_t pole) const {
+        return {zaznam + m_pole[pole].od, static_cast<size_t>(m_pole[pole].konec - m_pole[pole].od)};
+    }
     std::string_view bajty(const char* zaznam, size_t pole) const;
     // A field of such a record as dalsi gives it.
     BunkaDBF bunka(const char* zaznam, size_t pole) const;
@@ -82,6 +88,36 @@ private:
     qsizetype m_zaznamu = 0;
     qsizetype m_dalsi = 0;
 };
+
+// Cuts the blanks off both ends of z..k.
+inline void orizni(const char*& z, const char*& k) {
+    // Fields are mostly blank padding, skipped a word at a time: xor with eight blanks leaves
+    // zero bytes for the blanks, and the first or last byte that is not zero ends the padding.
+    static_assert(std::endian::native == std::endian::little);
+    constexpr quint64 kMezery = 0x2020202020202020;
+    quint64 w;
+    while (k - z >= 8) {
+        std::memcpy(&w, z, 8);
+        w ^= kMezery;
+        z += w ? std::countr_zero(w) / 8 : 8;
+        if (w) break;
+    }
+    while (z < k && *z == ' ') ++z;
+    while (k - z >= 8) {
+        std::memcpy(&w, k - 8, 8);
+        w ^= kMezery;
+        k -= w ? std::countl_zero(w) / 8 : 8;
+        if (w) break;
+    }
+    while (k > z && k[-1] == ' ') --k;
+}
+
+inline std::string_view CtecDBF::bajty(const char* zaznam, size_t pole) const {
+    const char* z = zaznam + m_pole[pole].od;
+    const char* k = zaznam + m_pole[pole].konec;
+    orizni(z, k);
+    return {z, static_cast<size_t>(k - z)};
+}
 
 // A cell as text, as a value turns into text anywhere in the program (numbers "12,5", dates
 // in the short form, empty "").

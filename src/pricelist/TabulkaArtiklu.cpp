@@ -121,11 +121,11 @@ bool zTextu(const Desetinne& x, DveDesetinna& d) {
         platnych = posledni + 1 - desetinna.find_first_not_of('0');
     if (platnych > 15) return false;
 
-    char* c = d.cislice + 1;  // room for a carry
+    char* c = d.cislice;
     int n = 0;
     for (char x : cela) c[n++] = x;
     if (n == 0) c[n++] = '0';
-    int celych = n;
+    d.cela = n;
     c[n++] = desetinna.size() > 0 ? desetinna[0] : '0';
     c[n++] = desetinna.size() > 1 ? desetinna[1] : '0';
     if (desetinna.size() > 2 && desetinna[2] >= '5') {
@@ -133,15 +133,14 @@ bool zTextu(const Desetinne& x, DveDesetinna& d) {
         while (k >= 0 && c[k] == '9') c[k--] = '0';
         if (k >= 0) {
             ++c[k];
-        } else {
-            *--c = '1';
-            ++celych;
+        } else {  // nines only: 99.995 gives 100.00
+            std::memmove(c + 1, c, static_cast<size_t>(n));
+            c[0] = '1';
+            ++d.cela;
             ++n;
         }
     }
-    std::memmove(d.cislice, c, static_cast<size_t>(n));
-    d.cela = celych;
-    d.zaporne = x.minus && std::any_of(d.cislice, d.cislice + n, [](char x) { return x != '0'; });
+    d.zaporne = x.minus && std::any_of(c, c + n, [](char x) { return x != '0'; });
     return true;
 }
 
@@ -197,78 +196,37 @@ QString dekoduj(std::string_view t) {
     return s;
 }
 
-// Order numbers with "-s" show no price.
-bool bezCeny(const QString& kod) {
-    for (qsizetype i = 1; i < kod.size(); ++i)
-        if (kod[i] == QLatin1Char('s') && kod[i - 1] == QLatin1Char('-')) return true;
+// Order numbers with "-s" show no price. In the bytes of a character field as well: ASCII bytes
+// decode to themselves and no other byte to an ASCII character.
+template <typename Znaky>
+bool bezCeny(const Znaky& kod) {
+    for (qsizetype i = 1; i < static_cast<qsizetype>(kod.size()); ++i)
+        if (kod[i] == 's' && kod[i - 1] == '-') return true;
     return false;
-}
-
-// toUpper, which leaves ASCII without small letters as it is (the same string, not a copy).
-QString velkymi(const QString& s) {
-    for (QChar c : s)
-        if (c.unicode() >= 0x80 || (c >= QLatin1Char('a') && c <= QLatin1Char('z'))) return s.toUpper();
-    return s;
 }
 
 }  // namespace
 
-// One record on its way into a row: from a reader, the record's bytes, which the fast paths
-// take straight; otherwise, and for whatever the fast paths leave, the cells of the dBase reader.
+// One record on its way into a row: from a reader the record's bytes, which the fast paths
+// below take straight, otherwise the cells of a read table.
 struct TabulkaArtiklu::Zaznam {
     const CtecDBF* ctec = nullptr;
     const char* bajty = nullptr;
     const std::vector<BunkaDBF>* bunky = nullptr;
-    // From a reader: the fields' types, their bytes without blanks and the numbers among them.
-    char typ[kPoliCeniku] = {};
-    std::string_view text[kPoliCeniku];
-    Desetinne cislo[kPoliCeniku];
-    bool jeCislo[kPoliCeniku] = {};
-    BunkaDBF prevedene[kPoliCeniku];
-    unsigned hotove = 0;  // one bit per field of `prevedene`
 
-    explicit Zaznam(const std::vector<BunkaDBF>& b) : bunky(&b) {}
-
-    // Converting a field can fail only for an unusual number; those are converted here, in field
-    // order and for every field, so the record fails with the same error as a record read whole.
-    Zaznam(const CtecDBF& c, const char* b) : ctec(&c), bajty(b) {
-        const size_t poli = static_cast<size_t>(c.nazvy().size());
-        for (size_t i = 0; i < poli; ++i) {
-            const char t = c.typ(i);
-            const bool cena = i < kPoliCeniku;
-            if (cena) {
-                typ[i] = t;
-                text[i] = c.bajty(b, i);
-            }
-            if (t != 'N' && t != 'F') continue;
-            Desetinne x;
-            if (rozloz(cena ? text[i] : c.bajty(b, i), x)) {
-                if (cena) {
-                    cislo[i] = x;
-                    jeCislo[i] = true;
-                }
-                continue;
-            }
-            BunkaDBF bunka = c.bunka(b, i);
-            if (cena) {
-                prevedene[i] = std::move(bunka);
-                hotove |= 1u << i;
-            }
-        }
-    }
-
-    const BunkaDBF& bunka(int pole) {
-        static const BunkaDBF prazdna;
-        if (bunky) return pole < static_cast<int>(bunky->size()) ? (*bunky)[static_cast<size_t>(pole)] : prazdna;
-        if (!(hotove & (1u << pole))) {
-            prevedene[pole] = ctec->bunka(bajty, static_cast<size_t>(pole));
-            hotove |= 1u << pole;
-        }
-        return prevedene[pole];
+    // The field's type and its bytes without blanks; type 0 for a cell.
+    char typ(int pole) const { return ctec ? ctec->typ(static_cast<size_t>(pole)) : '\0'; }
+    std::string_view text(int pole) const { return ctec->bajty(bajty, static_cast<size_t>(pole)); }
+    std::string_view surove(int pole) const { return ctec->pole(bajty, static_cast<size_t>(pole)); }
+    // The field as the dBase reader gives it.
+    BunkaDBF bunka(int pole) const {
+        if (ctec) return ctec->bunka(bajty, static_cast<size_t>(pole));
+        return pole < static_cast<int>(bunky->size()) ? (*bunky)[static_cast<size_t>(pole)] : BunkaDBF();
     }
 };
 
-// The state of one load: the regional settings and the values of the columns with few of them.
+// The state of one load: the regional settings, the values of the columns with few of them, the
+// order numbers' keys.
 class TabulkaArtiklu::Plneni {
 public:
     explicit Plneni(TabulkaArtiklu& t) : m_t(t), m_reg(Regional::current()) {
@@ -276,40 +234,100 @@ public:
         m_t.m_skupina = m_reg.oddelovacTisicu();
     }
 
-    void pridej(Zaznam& z, const QString& soubor) {
+    // Room for n records whose text fields are at most `sirka` bytes together.
+    void rezervuj(size_t n, size_t sirka) {
+        m_t.m_radky.reserve(n);
+        m_t.m_bajty.reserve(n * sirka);
+        m_useky.reserve(n);
+        m_razeni.reserve(n);
+    }
+
+    void pridej(const std::vector<BunkaDBF>& bunky, const QString& soubor) {
+        pridej(vyplnene(Zaznam{nullptr, nullptr, &bunky}, soubor));
+    }
+
+    void pridej(const CtecDBF& ctec, const char* bajty) {
+        const Zaznam z{&ctec, bajty, nullptr};
+        Radek r;
+        try {
+            // Fields past the eighth are not needed, but an unusual number there fails the
+            // record read whole; plain numbers ("-12.50") and texts cannot fail.
+            for (size_t i = kPoliCeniku; i < static_cast<size_t>(ctec.nazvy().size()); ++i) {
+                Desetinne x;
+                if ((ctec.typ(i) == 'N' || ctec.typ(i) == 'F') && !rozloz(ctec.bajty(bajty, i), x)) ctec.bunka(bajty, i);
+            }
+            vypln(r, z);
+        } catch (const RuntimeError& e) {
+            // A record that fails here fails as read whole: its fields converted in order first,
+            // whose errors name the file already, then the row from those cells.
+            std::vector<BunkaDBF> bunky;
+            for (size_t i = 0; i < static_cast<size_t>(ctec.nazvy().size()); ++i) bunky.push_back(ctec.bunka(bajty, i));
+            vyplnene(Zaznam{nullptr, nullptr, &bunky}, ctec.soubor());
+            throw pojmenovana(e, ctec.soubor());  // not reached: the same record fails the long way
+        }
+        pridej(r);
+    }
+
+    void dokonci() { m_t.serad(std::move(m_razeni), m_useky); }
+
+private:
+    static RuntimeError pojmenovana(const RuntimeError& e, const QString& soubor) {
+        return RuntimeError(e.cislo(), e.popis() + QStringLiteral(" – soubor ") + soubor);
+    }
+
+    Radek vyplnene(const Zaznam& z, const QString& soubor) {
         Radek r;
         try {
             vypln(r, z);
         } catch (const RuntimeError& e) {  // a number in a text field too large for a Double
-            throw RuntimeError(e.cislo(), e.popis() + QStringLiteral(" – soubor ") + soubor);
+            throw pojmenovana(e, soubor);
         }
-        m_t.m_radky.push_back(std::move(r));
+        return r;
     }
 
-private:
-    void vypln(Radek& r, Zaznam& z) {
-        r.staryKod = text(z, fStaryKod);
-        r.objCislo = text(z, fObjCislo);
-        r.nazev = text(z, fNazev);
+    void pridej(const Radek& r) {
+        m_t.m_radky.push_back(r);
+        // The sort key now, while the record is at hand.
+        const size_t pozice = m_t.m_radky.size() - 1;
+        const Usek u = m_t.pridejVelkymi(m_t.m_velka, pozice, fObjCislo);
+        m_useky.push_back(u);
+        m_razeni.push_back(klic(m_t.m_velka.data() + u.od, u.delka, static_cast<int>(pozice)));
+    }
+
+    void vypln(Radek& r, const Zaznam& z) {
+        for (int c = 0; c < kTextu; ++c) r.bajty[c] = text(z, c);
         r.cena = castka(z, fCena, &r.cenaPretece, nullptr);
-        r.bezCeny = bezCeny(r.objCislo);
+        const Usek kod = r.bajty[fObjCislo];
+        r.bezCeny = kod.delka != kBezBajtu ? bezCeny(std::string_view(m_t.m_bajty).substr(kod.od, kod.delka))
+                                           : bezCeny(m_t.m_texty[fObjCislo].back());
         r.vaha = castka(z, fVaha, &r.vahaPretece, &r.vahaKg);
         r.mj = hodnota(z, fMJ);
         r.objSklad = hodnota(z, fObjSklad);
         r.system = hodnota(z, fSystem);
     }
 
-    QString text(Zaznam& z, int pole) {
-        if (z.typ[pole] == 'C' || z.typ[pole] == 'L') return dekoduj(z.text[pole]);
-        return textBunky(z.bunka(pole));
+    // A character field keeps its bytes; anything else becomes its text now.
+    Usek text(const Zaznam& z, int pole) {
+        if (z.typ(pole) == 'C' || z.typ(pole) == 'L') {
+            const std::string_view t = z.text(pole);
+            const Usek u{static_cast<quint32>(m_t.m_bajty.size()), static_cast<quint32>(t.size())};
+            m_t.m_bajty.append(t);
+            return u;
+        }
+        auto& texty = m_t.m_texty[pole];
+        texty.resize(m_t.m_radky.size() + 1);
+        texty.back() = textBunky(z.bunka(pole));
+        return Usek{0, kBezBajtu};
     }
 
     // A price (CCur of its text overflows beyond Currency) or a weight (CSng of its text).
-    Castka castka(Zaznam& z, int pole, bool* pretece, float* vaha) {
+    Castka castka(const Zaznam& z, int pole, bool* pretece, float* vaha) {
         Castka c;
         DveDesetinna d;
-        if (!(z.jeCislo[pole] && zTextu(z.cislo[pole], d))) {
-            const BunkaDBF& b = z.bunka(pole);
+        Desetinne t;
+        const char typ = z.typ(pole);
+        if (!((typ == 'N' || typ == 'F') && rozloz(z.text(pole), t) && zTextu(t, d))) {
+            const BunkaDBF b = z.bunka(pole);
             const Cislo n = cislo(b, m_reg);
             if (!n.je) {
                 c.text = novyText(textBunky(b));
@@ -322,7 +340,7 @@ private:
         qint64 cela = 0;  // the whole part, when it has at most 16 digits
         const qint64 setiny = (d.cislice[d.cela] - '0') * 10 + (d.cislice[d.cela + 1] - '0');
         if (d.cela <= 16) {
-            std::from_chars(d.cislice, d.cislice + d.cela, cela);
+            for (int i = 0; i < d.cela; ++i) cela = cela * 10 + (d.cislice[i] - '0');
             c.setiny = (d.zaporne ? -1 : 1) * (cela * 100 + setiny);
         } else {
             c.text = novyText(formatuj(d, m_t.m_desetinna, m_t.m_skupina));
@@ -348,21 +366,25 @@ private:
     }
 
     qint32 novyText(QString t) {
-        m_t.m_texty.push_back(std::move(t));
-        return static_cast<qint32>(m_t.m_texty.size() - 1);
+        m_t.m_textyCastek.push_back(std::move(t));
+        return static_cast<qint32>(m_t.m_textyCastek.size() - 1);
     }
 
-    // Units, systems and flags repeat all over a price list: each distinct field (by its bytes)
-    // becomes one value. Past kZnamych distinct ones in a field, values are no longer shared.
-    quint32 hodnota(Zaznam& z, int pole) {
+    // Units, systems and flags repeat all over a price list: each distinct field (by its bytes,
+    // blanks and all) becomes one value. Past kZnamych distinct ones in a field, values are no
+    // longer shared.
+    quint32 hodnota(const Zaznam& z, int pole) {
         static constexpr size_t kZnamych = 64;
-        const std::string_view t = z.text[pole];
-        const bool surove = z.ctec != nullptr;
+        std::string_view t;
+        quint64 zacatek = 0;
         auto& zname = m_zname[pole];
-        if (surove)
+        if (z.ctec) {
+            t = z.surove(pole);
+            std::memcpy(&zacatek, t.data(), std::min<size_t>(8, t.size()));
             for (const Znama& h : zname)
-                if (h.bajty == t) return h.index;
-        const BunkaDBF& b = z.bunka(pole);
+                if (h.zacatek == zacatek && h.bajty == t) return h.index;
+        }
+        const BunkaDBF b = z.bunka(pole);
         Hodnota h;
         if (pole == fObjSklad) {
             h.text = textPriznaku(b);
@@ -372,17 +394,20 @@ private:
         }
         const auto index = static_cast<quint32>(m_t.m_hodnoty.size());
         m_t.m_hodnoty.push_back(std::move(h));
-        if (surove && zname.size() < kZnamych) zname.push_back(Znama{std::string(t), index});
+        if (z.ctec && zname.size() < kZnamych) zname.push_back(Znama{zacatek, std::string(t), index});
         return index;
     }
 
     struct Znama {
+        quint64 zacatek;  // the first eight bytes, which tell most values apart
         std::string bajty;
         quint32 index;
     };
     TabulkaArtiklu& m_t;
     const Regional& m_reg;
     std::vector<Znama> m_zname[kPoliCeniku];
+    std::vector<Usek> m_useky;  // the upper-case order numbers by position
+    std::vector<Klic> m_razeni;
 };
 
 QString TabulkaArtiklu::hlavicka(int sloupec) {
@@ -407,12 +432,10 @@ TabulkaArtiklu TabulkaArtiklu::zCtecky(CtecDBF& ctec) {
     kontrolaPoli(static_cast<int>(ctec.nazvy().size()), ctec.soubor());
     TabulkaArtiklu t;
     Plneni plneni(t);
-    t.m_radky.reserve(static_cast<size_t>(ctec.nejvyseZaznamu()));
-    while (const char* bajty = ctec.dalsiZaznam()) {
-        Zaznam z(ctec, bajty);
-        plneni.pridej(z, ctec.soubor());
-    }
-    t.serad();
+    plneni.rezervuj(static_cast<size_t>(ctec.nejvyseZaznamu()),
+                    ctec.sirka(fStaryKod) + ctec.sirka(fObjCislo) + ctec.sirka(fNazev));
+    while (const char* bajty = ctec.dalsiZaznam()) plneni.pridej(ctec, bajty);
+    plneni.dokonci();
     return t;
 }
 
@@ -420,12 +443,9 @@ TabulkaArtiklu TabulkaArtiklu::zDat(const DataDBF& data, const QString& soubor) 
     kontrolaPoli(data.pocetPoli(), soubor);
     TabulkaArtiklu t;
     Plneni plneni(t);
-    t.m_radky.reserve(data.radky.size());
-    for (const auto& bunky : data.radky) {
-        Zaznam z(bunky);
-        plneni.pridej(z, soubor);
-    }
-    t.serad();
+    plneni.rezervuj(data.radky.size(), 0);
+    for (const auto& bunky : data.radky) plneni.pridej(bunky, soubor);
+    plneni.dokonci();
     return t;
 }
 
@@ -434,65 +454,118 @@ void TabulkaArtiklu::kontrolaPoli(int poli, const QString& soubor) {
         throw RuntimeError(321, QStringLiteral("Soubor ") + soubor + QStringLiteral(" nemá všech 8 polí ceníku."));
 }
 
-void TabulkaArtiklu::serad() {
+void TabulkaArtiklu::serad(std::vector<Klic> klice, const std::vector<Usek>& useky) {
     // Rows follow the order number; the rows themselves stay where they were read.
-    std::vector<QString> klice(m_radky.size());
-    for (size_t i = 0; i < m_radky.size(); ++i) klice[i] = velkymi(m_radky[i].objCislo);
-    m_podleObj = serazeno(klice, {});
+    m_podleObj = serazeno(std::move(klice), m_velka, useky);
     m_klice.resize(m_podleObj.size());
     m_radekZ.resize(m_podleObj.size());
     for (size_t r = 0; r < m_podleObj.size(); ++r) {
         const auto i = static_cast<size_t>(m_podleObj[r]);
-        m_klice[r] = std::move(klice[i]);
+        m_klice[r] = useky[i];
         m_radekZ[i] = static_cast<int>(r) + 1;
     }
     Sort(0);
 }
 
-std::vector<int> TabulkaArtiklu::serazeno(const std::vector<QString>& klice, const std::vector<int>& remiza) {
-    // Ordinal order of the UTF-16 code units, as QString compares them. The first eight units
-    // packed into one number decide almost every comparison.
-    struct Klic {
-        unsigned __int128 zacatek;
-        int pozice;
-    };
-    std::vector<Klic> k(klice.size());
-    for (size_t i = 0; i < klice.size(); ++i) {
-        const QString& s = klice[i];
-        unsigned __int128 z = 0;
-        for (qsizetype j = 0; j < 8; ++j) z = (z << 16) | (j < s.size() ? s[j].unicode() : 0u);
-        k[i] = Klic{z, static_cast<int>(i)};
+TabulkaArtiklu::Klic TabulkaArtiklu::klic(const char16_t* jednotky, size_t n, int pozice) {
+    quint64 u[8] = {};
+    std::copy(jednotky, jednotky + std::min<size_t>(8, n), u);
+    return Klic{u[0] << 48 | u[1] << 32 | u[2] << 16 | u[3], u[4] << 48 | u[5] << 32 | u[6] << 16 | u[7], pozice};
+}
+
+TabulkaArtiklu::Usek TabulkaArtiklu::pridejVelkymi(std::vector<char16_t>& kam, size_t pozice, int sloupec) const {
+    const Usek b = m_radky[pozice].bajty[sloupec];
+    Usek u{static_cast<quint32>(kam.size()), 0};
+    if (b.delka != kBezBajtu) {
+        const char* z = m_bajty.data() + b.od;
+        const char* k = z + b.delka;
+        // ASCII, as order numbers nearly always are: toUpper changes a to z and nothing else.
+        if (std::all_of(z, k, [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+            kam.insert(kam.end(), z, k);
+            for (auto j = kam.end() - b.delka; j != kam.end(); ++j)
+                if (*j >= u'a' && *j <= u'z') *j = static_cast<char16_t>(*j - u'a' + u'A');
+            u.delka = b.delka;
+            return u;
+        }
     }
-    std::sort(k.begin(), k.end(), [&klice, &remiza](const Klic& a, const Klic& b) {
-        if (a.zacatek != b.zacatek) return a.zacatek < b.zacatek;
-        const int c = klice[static_cast<size_t>(a.pozice)].compare(klice[static_cast<size_t>(b.pozice)]);
-        if (c != 0) return c < 0;
-        return remiza.empty() ? a.pozice < b.pozice
-                              : remiza[static_cast<size_t>(a.pozice)] < remiza[static_cast<size_t>(b.pozice)];
-    });
-    std::vector<int> v(k.size());
-    for (size_t i = 0; i < k.size(); ++i) v[i] = k[i].pozice;
+    const QString velky = textSloupce(pozice, sloupec).toUpper();
+    const auto* j = reinterpret_cast<const char16_t*>(velky.constData());
+    kam.insert(kam.end(), j, j + velky.size());
+    u.delka = static_cast<quint32>(velky.size());
+    return u;
+}
+
+std::vector<int> TabulkaArtiklu::serazeno(std::vector<Klic> klice, const std::vector<char16_t>& jednotky,
+                                          const std::vector<Usek>& useky) {
+    // Ordinal order of the UTF-16 code units, as QString compares them. The 128-bit keys are
+    // sorted a byte at a time from the last (a radix sort, stable, so equal keys keep their
+    // order), skipping the bytes that are the same in every key; only keys that agree in all
+    // eight first units are then compared whole.
+    const size_t n = klice.size();
+    quint64 vsechnyV = 0, kazdyV = ~0ull, vsechnyN = 0, kazdyN = ~0ull;
+    for (const Klic& k : klice) {
+        vsechnyV |= k.vyssi;
+        kazdyV &= k.vyssi;
+        vsechnyN |= k.nizsi;
+        kazdyN &= k.nizsi;
+    }
+    std::vector<Klic> pomocne(n);
+    for (int b = 0; b < 16; ++b) {
+        quint64 Klic::*slovo = b < 8 ? &Klic::nizsi : &Klic::vyssi;
+        const int posun = 8 * (b % 8);
+        if ((((b < 8 ? vsechnyN ^ kazdyN : vsechnyV ^ kazdyV) >> posun) & 0xFF) == 0) continue;
+        std::array<int, 256> od{};
+        for (const Klic& k : klice) ++od[(k.*slovo >> posun) & 0xFF];
+        int soucet = 0;
+        for (int& c : od) soucet += std::exchange(c, soucet);
+        for (const Klic& k : klice) pomocne[static_cast<size_t>(od[(k.*slovo >> posun) & 0xFF]++)] = k;
+        klice.swap(pomocne);
+    }
+    const auto cely = [&](const Klic& k) {
+        const Usek u = useky[static_cast<size_t>(k.pozice)];
+        return QStringView(jednotky.data() + u.od, u.delka);
+    };
+    for (size_t i = 0; i < n;) {
+        size_t j = i + 1;
+        while (j < n && klice[j].vyssi == klice[i].vyssi && klice[j].nizsi == klice[i].nizsi) ++j;
+        if (j - i > 1)
+            std::stable_sort(klice.begin() + static_cast<qsizetype>(i), klice.begin() + static_cast<qsizetype>(j),
+                             [&](const Klic& a, const Klic& b) { return cely(a).compare(cely(b)) < 0; });
+        i = j;
+    }
+    std::vector<int> v(n);
+    for (size_t i = 0; i < n; ++i) v[i] = klice[i].pozice;
     return v;
 }
 
-const TabulkaArtiklu::Radek& TabulkaArtiklu::radek(int r) const {
+size_t TabulkaArtiklu::pozice(int r) const {
     if (r < 1 || r > pocetArtiklu()) throw ChybaRozsahu();
-    return m_radky[static_cast<size_t>(m_podleObj[static_cast<size_t>(r - 1)])];
+    return static_cast<size_t>(m_podleObj[static_cast<size_t>(r - 1)]);
+}
+
+const QString& TabulkaArtiklu::textSloupce(size_t pozice, int sloupec) const {
+    auto& texty = m_texty[sloupec];
+    if (texty.size() < m_radky.size()) texty.resize(m_radky.size());
+    QString& t = texty[pozice];
+    const Usek b = m_radky[pozice].bajty[sloupec];
+    if (t.isNull() && b.delka != kBezBajtu) t = dekoduj(std::string_view(m_bajty).substr(b.od, b.delka));
+    return t;
 }
 
 QString TabulkaArtiklu::text(const Castka& c) const {
-    if (c.text >= 0) return m_texty[static_cast<size_t>(c.text)];
+    if (c.text >= 0) return m_textyCastek[static_cast<size_t>(c.text)];
     return formatuj(zeSetin(c.setiny), m_desetinna, m_skupina);
 }
 
 QString TabulkaArtiklu::text(int r, int sloupec) const {
     if (r == 0) return hlavicka(sloupec);
     if (sloupec < 0 || sloupec >= kSloupcu) throw ChybaRozsahu();
-    const Radek& x = radek(r);
+    const size_t p = pozice(r);
+    const Radek& x = m_radky[p];
     switch (sloupec) {
-    case StaryKod: return x.staryKod;
-    case ObjCislo: return x.objCislo;
-    case Nazev: return x.nazev;
+    case StaryKod:
+    case ObjCislo:
+    case Nazev: return textSloupce(p, sloupec);
     case Ks: return QStringLiteral("0");
     case ProdejniCena: return x.bezCeny ? QString() : text(x.cena);
     case Vaha: return text(x.vaha);
@@ -520,8 +593,10 @@ double TabulkaArtiklu::objSklad(int r) const { return m_hodnoty[radek(r).objSkla
 int TabulkaArtiklu::NajdiArtikl(QString& kod) const {
     if (kod == QLatin1String("-")) return 0;
     kod = kod.toUpper();
-    const auto it = std::lower_bound(m_klice.begin(), m_klice.end(), kod);
-    if (it == m_klice.end() || *it != kod) return -1;
+    const auto klic = [this](const Usek& u) { return QStringView(m_velka.data() + u.od, u.delka); };
+    const auto it = std::lower_bound(m_klice.begin(), m_klice.end(), kod,
+                                     [&](const Usek& u, const QString& k) { return klic(u).compare(k) < 0; });
+    if (it == m_klice.end() || klic(*it) != kod) return -1;
     return static_cast<int>(it - m_klice.begin()) + 1;
 }
 
@@ -531,9 +606,17 @@ void TabulkaArtiklu::Sort(int x) {
         std::iota(m_poradi.begin(), m_poradi.end(), 1);
         return;
     }
-    std::vector<QString> klice(m_radky.size());
-    for (size_t i = 0; i < m_radky.size(); ++i) klice[i] = velkymi(m_radky[i].staryKod);
-    m_poradi = serazeno(klice, m_radekZ);  // equal old codes by order number
+    // Equal old codes by order number: the keys go in in row order.
+    std::vector<char16_t> jednotky;
+    std::vector<Usek> useky(m_radky.size());
+    std::vector<Klic> klice;
+    klice.reserve(m_radky.size());
+    for (int i : m_podleObj) {
+        const auto p = static_cast<size_t>(i);
+        useky[p] = pridejVelkymi(jednotky, p, fStaryKod);
+        klice.push_back(klic(jednotky.data() + useky[p].od, useky[p].delka, i));
+    }
+    m_poradi = serazeno(std::move(klice), jednotky, useky);
     for (int& p : m_poradi) p = m_radekZ[static_cast<size_t>(p)];
 }
 
