@@ -34,7 +34,7 @@ Cislo cislo(const BunkaDBF& b, const Regional& reg) {
 }
 
 // The value to two decimals exactly as Format(v, "##,##0.00") rounds it: half away from zero on
-// its 15-significant-digit decimal form. Loading formats two numbers per article, so this works
+// its 15-significant-digit decimal form. Loading rounds two numbers per article, so this works
 // in a character buffer; the test holds it to roundDecimal and Format.
 struct DveDesetinna {
     bool zaporne = false;
@@ -181,19 +181,6 @@ QString textPriznaku(const BunkaDBF& b) {
         for (int i = 0; i < 4; ++i)
             if (*v == i) return kMale[i];
     return textBunky(b);
-}
-
-// Character fields as the dBase reader decodes them, in one pass through a copy of its table.
-QString dekoduj(std::string_view t) {
-    static const auto kZnaky = [] {
-        std::array<char16_t, 256> z{};
-        for (int b = 0; b < 256; ++b) z[static_cast<size_t>(b)] = dbftext::toChar(static_cast<unsigned char>(b)).unicode();
-        return z;
-    }();
-    QString s(static_cast<qsizetype>(t.size()), Qt::Uninitialized);
-    char16_t* z = reinterpret_cast<char16_t*>(s.data());
-    for (char c : t) *z++ = kZnaky[static_cast<unsigned char>(c)];
-    return s;
 }
 
 // Order numbers with "-s" show no price. In the bytes of a character field as well: ASCII bytes
@@ -548,7 +535,7 @@ const QString& TabulkaArtiklu::textSloupce(size_t pozice, int sloupec) const {
     if (texty.size() < m_radky.size()) texty.resize(m_radky.size());
     QString& t = texty[pozice];
     const Usek b = m_radky[pozice].bajty[sloupec];
-    if (t.isNull() && b.delka != kBezBajtu) t = dekoduj(std::string_view(m_bajty).substr(b.od, b.delka));
+    if (t.isNull() && b.delka != kBezBajtu) t = dbftext::decode(m_bajty.data() + b.od, b.delka);
     return t;
 }
 
