@@ -20,6 +20,8 @@
 
 namespace {
 
+using dbf::orizni;
+
 constexpr int kHlavicka = 32;
 constexpr int kPopis = 32;
 constexpr int kMaxDelkaPole = 255;
@@ -149,17 +151,18 @@ CtecDBF::CtecDBF(const QString& cesta) : m_soubor(resolvePath(cesta + QStringLit
     m_zdroj = std::make_unique<QFile>(m_soubor);
     if (!m_zdroj->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw RuntimeError(75, QStringLiteral("Soubor ") + m_soubor + QStringLiteral(" nelze otevřít."));
-    const qint64 velikost = m_zdroj->size();
+    qint64 velikost = m_zdroj->size();
     // Only as much of the header as the field descriptors can take; ctiHlavicku checks the rest
     // against the size of the file.
     QByteArray hlavicka(static_cast<qsizetype>(std::min<qint64>(velikost, kHlavicka)), Qt::Uninitialized);
-    precti(*m_zdroj, hlavicka.data(), hlavicka.size(), m_soubor);
-    if (hlavicka.size() == kHlavicka) {
+    qint64 precteno = precti(*m_zdroj, hlavicka.data(), hlavicka.size(), m_soubor);
+    if (precteno == kHlavicka) {
         const auto* u = reinterpret_cast<const unsigned char*>(hlavicka.constData());
         const qint64 popisy = kHlavicka + static_cast<qint64>(kPopis) * std::max(0, pocetPoli(u[8] | (u[9] << 8)));
         hlavicka.resize(static_cast<qsizetype>(std::min(velikost, popisy)));
-        precti(*m_zdroj, hlavicka.data() + kHlavicka, hlavicka.size() - kHlavicka, m_soubor);
+        precteno += precti(*m_zdroj, hlavicka.data() + kHlavicka, hlavicka.size() - kHlavicka, m_soubor);
     }
+    if (precteno < hlavicka.size()) velikost = precteno;  // the file has shrunk since it was opened
     ctiHlavicku(hlavicka.constData(), velikost);
     if (m_zaznamu > 0 && !m_zdroj->seek(m_delkaHlavicky)) throw nelzePrecist(m_soubor);
 }

@@ -61,7 +61,7 @@ public:
     char typ(size_t pole) const { return m_pole[pole].typ; }
     size_t sirka(size_t pole) const { return static_cast<size_t>(m_pole[pole].konec - m_pole[pole].od); }
     // A field of such a record as it stands, and without its leading and trailing blanks.
-    std::string_view pole(const char* zaznam, size_t pole) const {
+    std::string_view surove(const char* zaznam, size_t pole) const {
         return {zaznam + m_pole[pole].od, static_cast<size_t>(m_pole[pole].konec - m_pole[pole].od)};
     }
     std::string_view bajty(const char* zaznam, size_t pole) const;
@@ -89,6 +89,8 @@ private:
     qsizetype m_dalsi = 0;
 };
 
+namespace dbf {
+
 // Cuts the blanks off both ends of z..k.
 inline void orizni(const char*& z, const char*& k) {
     // Fields are mostly blank padding, skipped a word at a time: xor with eight blanks leaves
@@ -112,10 +114,12 @@ inline void orizni(const char*& z, const char*& k) {
     while (k > z && k[-1] == ' ') --k;
 }
 
+}  // namespace dbf
+
 inline std::string_view CtecDBF::bajty(const char* zaznam, size_t pole) const {
     const char* z = zaznam + m_pole[pole].od;
     const char* k = zaznam + m_pole[pole].konec;
-    orizni(z, k);
+    dbf::orizni(z, k);
     return {z, static_cast<size_t>(k - z)};
 }
 

@@ -204,7 +204,7 @@ struct TabulkaArtiklu::Zaznam {
     // The field's type and its bytes without blanks; type 0 for a cell.
     char typ(int pole) const { return ctec ? ctec->typ(static_cast<size_t>(pole)) : '\0'; }
     std::string_view text(int pole) const { return ctec->bajty(bajty, static_cast<size_t>(pole)); }
-    std::string_view surove(int pole) const { return ctec->pole(bajty, static_cast<size_t>(pole)); }
+    std::string_view surove(int pole) const { return ctec->surove(bajty, static_cast<size_t>(pole)); }
     // The field as the dBase reader gives it.
     BunkaDBF bunka(int pole) const {
         if (ctec) return ctec->bunka(bajty, static_cast<size_t>(pole));
