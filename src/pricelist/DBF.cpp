@@ -243,7 +243,14 @@ bool CtecDBF::dalsi(std::vector<BunkaDBF>& radek) {
     const char* z = dalsiZaznam();
     if (!z) return false;
     radek.resize(m_pole.size());
-    for (size_t i = 0; i < m_pole.size(); ++i) radek[i] = bunka(z, i);
+    try {
+        for (size_t i = 0; i < m_pole.size(); ++i) {
+            const Pole& f = m_pole[i];
+            radek[i] = ::bunka(f.typ, z + f.od, z + f.konec);
+        }
+    } catch (const RuntimeError& e) {  // a number too large for a Double
+        throw RuntimeError(e.cislo(), e.popis() + QStringLiteral(" – soubor ") + m_soubor);
+    }
     return true;
 }
 
