@@ -83,64 +83,60 @@ DveDesetinna naDveDesetinna(double v) {
     return d;
 }
 
-// A numeric field as dBase writes it, "-12.50": sign, digits, point, digits, at least one digit.
-// Such a text reads as the nearest Double and never fails.
-struct Desetinne {
-    bool minus = false;
-    std::string_view cela, desetinna;
-};
-
-bool rozloz(std::string_view t, Desetinne& x) {
-    const auto cislice = [&](size_t& i) {
-        const size_t od = i;
-        while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i;
-        return t.substr(od, i - od);
-    };
-    size_t i = 0;
-    x.minus = !t.empty() && t[0] == '-';
-    if (x.minus) ++i;
-    x.cela = cislice(i);
-    x.desetinna = {};
-    if (i < t.size() && t[i] == '.') x.desetinna = cislice(++i);
-    return i == t.size() && !(x.cela.empty() && x.desetinna.empty());
+// A numeric field as dBase writes it: sign, digits, point, digits, at least one digit. Such a
+// text reads as the nearest Double and cannot fail.
+bool prosteCislo(std::string_view t) {
+    size_t i = !t.empty() && t[0] == '-' ? 1 : 0;
+    bool cislice = false, tecka = false;
+    for (; i < t.size(); ++i) {
+        if (t[i] >= '0' && t[i] <= '9')
+            cislice = true;
+        else if (t[i] == '.' && !tecka)
+            tecka = true;
+        else
+            return false;
+    }
+    return cislice;
 }
 
-// naDveDesetinna for such a text without the Double: a decimal of at most 15 significant digits
-// reads into the Double whose 15-digit form is that decimal again, so rounding the text's own
-// digits gives the same. False for more digits, which go the long way.
-bool zTextu(const Desetinne& x, DveDesetinna& d) {
-    std::string_view cela = x.cela;
-    const std::string_view desetinna = x.desetinna;
-    while (!cela.empty() && cela[0] == '0') cela.remove_prefix(1);
-    // From the first digit that is not 0 to the last.
-    size_t platnych = 0;
-    const size_t posledni = desetinna.find_last_not_of('0');
-    if (!cela.empty())
-        platnych = posledni != std::string_view::npos ? cela.size() + posledni + 1 : cela.find_last_not_of('0') + 1;
-    else if (posledni != std::string_view::npos)
-        platnych = posledni + 1 - desetinna.find_first_not_of('0');
-    if (platnych > 15) return false;
-
-    char* c = d.cislice;
-    int n = 0;
-    for (char x : cela) c[n++] = x;
-    if (n == 0) c[n++] = '0';
-    d.cela = n;
-    c[n++] = desetinna.size() > 0 ? desetinna[0] : '0';
-    c[n++] = desetinna.size() > 1 ? desetinna[1] : '0';
-    if (desetinna.size() > 2 && desetinna[2] >= '5') {
-        int k = n - 1;
-        while (k >= 0 && c[k] == '9') c[k--] = '0';
-        if (k >= 0) {
-            ++c[k];
-        } else {  // nines only: 99.995 gives 100.00
-            std::memmove(c + 1, c, static_cast<size_t>(n));
-            c[0] = '1';
-            ++d.cela;
-            ++n;
+// Such a text with at most 13 digits before the point, as hundredths rounded the way
+// naDveDesetinna rounds the Double read from it, without the Double: a decimal of at most 15
+// significant digits reads into the Double whose 15-digit form is that decimal again, so
+// rounding the text's own digits gives the same. False for any other text.
+bool setinyZTextu(std::string_view t, qint64& setiny) {
+    const char* p = t.data();
+    const char* const konec = p + t.size();
+    const bool minus = p < konec && *p == '-';
+    if (minus) ++p;
+    qint64 cela = 0, desetiny = 0;
+    int desetinnych = 0, cislic = 0, prvni = -1, posledni = -1;  // of the digits that are not 0
+    bool zaTeckou = false, nahoru = false;
+    for (; p < konec; ++p) {
+        if (*p == '.') {
+            if (zaTeckou) return false;
+            zaTeckou = true;
+            continue;
+        }
+        if (*p < '0' || *p > '9') return false;
+        const int c = *p - '0';
+        if (c != 0) {
+            if (prvni < 0) prvni = cislic;
+            posledni = cislic;
+        }
+        ++cislic;
+        if (!zaTeckou) {
+            cela = cela * 10 + c;
+            if (cela >= 10'000'000'000'000) return false;
+        } else if (++desetinnych <= 2) {
+            desetiny = desetiny * 10 + c;
+        } else if (desetinnych == 3) {
+            nahoru = c >= 5;
         }
     }
-    d.zaporne = x.minus && std::any_of(c, c + n, [](char x) { return x != '0'; });
+    if (cislic == 0 || (prvni >= 0 && posledni - prvni >= 15)) return false;
+    if (desetinnych == 1) desetiny *= 10;
+    setiny = cela * 100 + desetiny + (nahoru ? 1 : 0);
+    if (minus) setiny = -setiny;
     return true;
 }
 
@@ -239,10 +235,8 @@ public:
         try {
             // Fields past the eighth are not needed, but an unusual number there fails the
             // record read whole; plain numbers ("-12.50") and texts cannot fail.
-            for (size_t i = kPoliCeniku; i < static_cast<size_t>(ctec.nazvy().size()); ++i) {
-                Desetinne x;
-                if ((ctec.typ(i) == 'N' || ctec.typ(i) == 'F') && !rozloz(ctec.bajty(bajty, i), x)) ctec.bunka(bajty, i);
-            }
+            for (size_t i = kPoliCeniku; i < static_cast<size_t>(ctec.nazvy().size()); ++i)
+                if ((ctec.typ(i) == 'N' || ctec.typ(i) == 'F') && !prosteCislo(ctec.bajty(bajty, i))) ctec.bunka(bajty, i);
             vypln(r, z);
         } catch (const RuntimeError& e) {
             // A record that fails here fails as read whole: its fields converted in order first,
@@ -310,19 +304,21 @@ private:
     // A price (CCur of its text overflows beyond Currency) or a weight (CSng of its text).
     Castka castka(const Zaznam& z, int pole, bool* pretece, float* vaha) {
         Castka c;
-        DveDesetinna d;
-        Desetinne t;
         const char typ = z.typ(pole);
-        if (!((typ == 'N' || typ == 'F') && rozloz(z.text(pole), t) && zTextu(t, d))) {
-            const BunkaDBF b = z.bunka(pole);
-            const Cislo n = cislo(b, m_reg);
-            if (!n.je) {
-                c.text = novyText(textBunky(b));
-                return c;
-            }
-            if (!std::isfinite(n.v)) throw ChybaPreteceni();
-            d = naDveDesetinna(n.v);
+        if ((typ == 'N' || typ == 'F') && setinyZTextu(z.text(pole), c.setiny)) {
+            // Below 2^53 hundredths, dividing is as correctly rounded as reading the rounded text.
+            *pretece = false;
+            if (vaha) *vaha = static_cast<float>(static_cast<double>(c.setiny) / 100.0);
+            return c;
         }
+        const BunkaDBF b = z.bunka(pole);
+        const Cislo n = cislo(b, m_reg);
+        if (!n.je) {
+            c.text = novyText(textBunky(b));
+            return c;
+        }
+        if (!std::isfinite(n.v)) throw ChybaPreteceni();
+        const DveDesetinna d = naDveDesetinna(n.v);
 
         qint64 cela = 0;  // the whole part, when it has at most 16 digits
         const qint64 setiny = (d.cislice[d.cela] - '0') * 10 + (d.cislice[d.cela + 1] - '0');
@@ -338,7 +334,6 @@ private:
         }
         double x = 0;
         if (d.cela <= 13) {
-            // Below 2^53 hundredths, dividing is as correctly rounded as reading "cela.setiny".
             x = static_cast<double>(cela * 100 + setiny) / 100.0;
         } else {
             char text[344];
