@@ -358,13 +358,13 @@ private:
     quint32 hodnota(const Zaznam& z, int pole) {
         static constexpr size_t kZnamych = 64;
         std::string_view t;
-        quint64 zacatek = 0;
+        Okraje o;
         auto& zname = m_zname[pole];
         if (z.ctec) {
             t = z.surove(pole);
-            std::memcpy(&zacatek, t.data(), std::min<size_t>(8, t.size()));
+            o = okraje(t);
             for (const Znama& h : zname)
-                if (h.zacatek == zacatek && h.bajty == t) return h.index;
+                if (stejne(h, o, t)) return h.index;
         }
         const BunkaDBF b = z.bunka(pole);
         Hodnota h;
@@ -376,15 +376,30 @@ private:
         }
         const auto index = static_cast<quint32>(m_t.m_hodnoty.size());
         m_t.m_hodnoty.push_back(std::move(h));
-        if (z.ctec && zname.size() < kZnamych) zname.push_back(Znama{zacatek, std::string(t), index});
+        if (z.ctec && zname.size() < kZnamych) zname.push_back(Znama{o, std::string(t), index});
         return index;
     }
 
+    // The first and the last eight bytes, which tell nearly all values apart.
+    struct Okraje {
+        quint64 zacatek = 0, konec = 0;
+    };
+    static Okraje okraje(std::string_view t) {
+        Okraje o;
+        const size_t n = std::min<size_t>(8, t.size());
+        std::memcpy(&o.zacatek, t.data(), n);
+        std::memcpy(&o.konec, t.data() + t.size() - n, n);
+        return o;
+    }
     struct Znama {
-        quint64 zacatek;  // the first eight bytes, which tell most values apart
+        Okraje okraje;
         std::string bajty;
         quint32 index;
     };
+    static bool stejne(const Znama& h, const Okraje& o, std::string_view t) {
+        if (h.okraje.zacatek != o.zacatek || h.okraje.konec != o.konec || h.bajty.size() != t.size()) return false;
+        return t.size() <= 16 || h.bajty == t;  // up to 16 bytes, both ends are all of them
+    }
     TabulkaArtiklu& m_t;
     const Regional& m_reg;
     std::vector<Znama> m_zname[kPoliCeniku];
