@@ -6,4 +6,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 if [ ! -f "$root/$dir/build.ninja" ]; then
   cmake -S "$root" -B "$root/$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 fi
+# Qt's moc step does not notice a newly added Q_OBJECT class in an existing build folder:
+# start it afresh whenever the set of such files changes.
+stamp="$root/$dir/.qobject-files"
+now=$(cd "$root" && grep -rl --include='*.h' --include='*.cpp' 'Q_OBJECT' src tests 2>/dev/null | sort | md5sum)
+if [ "$(cat "$stamp" 2>/dev/null)" != "$now" ]; then
+  find "$root/$dir" -maxdepth 3 -type d -name '*_autogen' -prune -exec rm -rf {} +
+  echo "$now" > "$stamp"
+fi
 cmake --build "$root/$dir" --parallel "$(nproc)"

@@ -1,9 +1,10 @@
 #include "app/QtProgram.h"
 
-#include "app/QtProzatimniList.h"
 #include "app/frmMenu.h"
 #include "app/frmStav.h"
+#include "costing/QtListSorveniky.h"
 #include "engine/NactiSystem.h"
+#include "parameters/QtPruvodceParametru.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
@@ -32,14 +33,15 @@ QtProgram::Navaznosti doplnene(QtProgram::Navaznosti n) {
 QtProgram::QtProgram() : QtProgram(Navaznosti{}) {}
 
 QtProgram::QtProgram(Navaznosti n)
-    : m_prozatimniList(std::make_unique<QtProzatimniList>(
+    : m_list(std::make_unique<QtListSorveniky>(
           m_g, [this](QWidget* w) { zaregistruj(w); }, [this] { zobrazMenu(); })),
       m_n(doplnene(n)),
       m_aplikace(m_g, *this, m_n.aktualizace ? *m_n.aktualizace : m_bezServeru,
                  m_n.synchronizace ? *m_n.synchronizace : m_bezSynchronizace, m_n.nactiCenik),
       m_artikly(m_aplikace.cenik()) {
-    if (!m_n.list) m_n.list = m_prozatimniList.get();
-    if (!m_n.pruvodce) m_n.pruvodce = &m_pruvodce;
+    if (!m_n.list) m_n.list = m_list.get();
+    m_pruvodce = std::make_unique<QtPruvodceParametru>(m_g, *m_list, [this](QWidget* w) { zaregistruj(w); });
+    if (!m_n.pruvodce) m_n.pruvodce = m_pruvodce.get();
     if (!m_n.objednavky) m_n.objednavky = &m_objednavky;
     if (!m_n.nastaveniOZ) m_n.nastaveniOZ = &m_nastaveniOZ;
 

@@ -1,7 +1,7 @@
 #pragma once
 // The program as one object: the shared state, the start-up, the windows (each created on first
 // use and destroyed when unloaded) and the stand-ins of the parts still to come.
-#include "app/ArtiklyCeniku.h"
+#include "engine/ArtiklyCeniku.h"
 #include "app/GlobalniData.h"
 #include "app/Navaznosti.h"
 #include "app/Start.h"
@@ -15,7 +15,8 @@
 #include <memory>
 #include <optional>
 
-class QtProzatimniList;
+class QtListSorveniky;
+class QtPruvodceParametru;
 
 class QtProgram : public QObject, private IOknaStartu {
     Q_OBJECT
@@ -46,7 +47,7 @@ public:
     GlobalniData& data() { return m_g; }
     frmMenu* menu() const { return m_menu; }
     frmStav* stav() const { return m_stav; }
-    QtProzatimniList* list() const { return m_prozatimniList.get(); }
+    QtListSorveniky* list() const { return m_list.get(); }
     // Set once the program has been told to end.
     std::optional<int> kodKonce() const { return m_kodKonce; }
 
@@ -67,10 +68,10 @@ private:
     GlobalniData m_g;
     KontrolaBezServeru m_bezServeru;
     SynchronizaceNedostupna m_bezSynchronizace;
-    OknoVPristiVerzi m_pruvodce{QStringLiteral("Zadání parametrů komínu bude doplněno v další verzi programu.")};
     OknoVPristiVerzi m_objednavky{QStringLiteral("Objednávky budou doplněny v další verzi programu.")};
     OknoVPristiVerzi m_nastaveniOZ{QStringLiteral("Nastavení obchodního zástupce bude doplněno v další verzi programu.")};
-    std::unique_ptr<QtProzatimniList> m_prozatimniList;
+    std::unique_ptr<QtListSorveniky> m_list;
+    std::unique_ptr<QtPruvodceParametru> m_pruvodce;
     Navaznosti m_n;
     Aplikace m_aplikace;
     ArtiklyCeniku m_artikly;

@@ -1,7 +1,7 @@
 // The start-up, the main menu and the shutdown as the user meets them, on the sample data.
 #include "app/HlidacSignalu.h"
 #include "app/QtProgram.h"
-#include "app/QtProzatimniList.h"
+#include "costing/QtListSorveniky.h"
 #include "platform/Cp1250.h"
 #include "platform/IniFile.h"
 #include "support/TestSupport.h"
@@ -39,6 +39,12 @@ struct Instalace {
         writeBytes(data + QStringLiteral("/DORVA.txt"),
                    cp1250::encode(QStringLiteral("\tsachta\r\n14\t16\r\nKD330\tKD330\r\n12345\t-\r\nNENI\tAB12\r\n")));
     }
+};
+
+// A window the menu opens modally, counted instead of shown.
+struct ZaznamOkna : IModalniOkno {
+    int otevreno = 0;
+    void ZobrazModalne() override { ++otevreno; }
 };
 
 template <typename T>
@@ -132,8 +138,10 @@ TEST(MainMenu, RestartReadsEverythingAgainAndBuildsFreshWindows) {
     FakeServices sluzby;
     PocitaniAktualizace aktualizace;
     int nacteniCeniku = 0;
+    ZaznamOkna pruvodce;
     QtProgram::Navaznosti n;
     n.aktualizace = &aktualizace;
+    n.pruvodce = &pruvodce;
     n.nactiCenik = [&] {
         ++nacteniCeniku;
         return TabulkaArtiklu::nactiCenik();
@@ -142,7 +150,7 @@ TEST(MainMenu, RestartReadsEverythingAgainAndBuildsFreshWindows) {
     ASSERT_TRUE(p.aplikace().Main());
     najdi<QToolButton>(p.menu(), QStringLiteral("SystemCombut3"))->click();
     const QPointer<frmMenu> staryMenu = p.menu();
-    const QPointer<ProzatimniListOkno> staryList = p.list()->okno();
+    const QPointer<frmSorvenika> staryList = p.list()->okno();
     ASSERT_TRUE(staryList && staryList->isVisible());
     ASSERT_TRUE(ini::zapis(inst.ini(), QStringLiteral("NASTAVENI"), QStringLiteral("Platnost cen"), QStringLiteral("1.7.2026")));
 
@@ -228,7 +236,10 @@ TEST(MainMenu, ChoosingASystemLoadsItsItemsAndOpensTheSheet) {
     Instalace inst;
     inst.tabulkaDorva();
     FakeServices sluzby;
-    QtProgram p;
+    ZaznamOkna pruvodce;
+    QtProgram::Navaznosti n;
+    n.pruvodce = &pruvodce;
+    QtProgram p(n);
     ASSERT_TRUE(p.aplikace().Main());
     frmMenu* m = p.menu();
     m->SystemCombut(3)->click();
@@ -239,18 +250,18 @@ TEST(MainMenu, ChoosingASystemLoadsItsItemsAndOpensTheSheet) {
     ASSERT_EQ(g.dataSystemu.Polozky.sloupcu(), 2);
     EXPECT_EQ(g.dataSystemu.Polozky(1, 1).Nazev, QStringLiteral("Komínový díl 330 mm"));
     EXPECT_EQ(g.dataSystemu.Polozky(1, 3).ObjZnak, QStringLiteral("?????"));
-    ProzatimniListOkno* list = p.list()->okno();
+    frmSorvenika* list = p.list()->okno();
     ASSERT_TRUE(list);
     EXPECT_TRUE(list->isVisible());
     EXPECT_EQ(list->lblSystem[0]->text(), QStringLiteral("DORVA - jednoprůduchový"));
     EXPECT_EQ(list->lblSystem[1]->text(), QStringLiteral("DORVA - jednoprůduchový"));
     EXPECT_FALSE(m->isVisible());
-    // The wizard is not built yet and says so.
-    ASSERT_EQ(sluzby.dialogs.zpravy.size(), 1);
-    EXPECT_TRUE(sluzby.dialogs.zpravy[0].text.contains(QStringLiteral("další verzi")));
+    // Then the parameter wizard.
+    EXPECT_EQ(pruvodce.otevreno, 1);
+    EXPECT_TRUE(sluzby.dialogs.zpravy.isEmpty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
-    najdi<QPushButton>(list, QStringLiteral("cmdZpet"))->click();
+    zaviraciPolicko(list);
     EXPECT_TRUE(m->isVisible());
     EXPECT_EQ(g.sorvenikaParametry.SystemKod, 0);
     EXPECT_TRUE(g.dataSystemu.Polozky.prazdna());
@@ -262,6 +273,7 @@ TEST(MainMenu, ChoosingASystemLoadsItsItemsAndOpensTheSheet) {
     EXPECT_TRUE(m->isVisible());
     ASSERT_EQ(sluzby.dialogs.zpravy.size(), 1);
     EXPECT_TRUE(sluzby.dialogs.zpravy[0].text.contains(QStringLiteral("DORVA.txt")));
+    EXPECT_EQ(pruvodce.otevreno, 1);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 

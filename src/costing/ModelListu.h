@@ -1,0 +1,169 @@
+#pragma once
+// The costing sheet without its window: the two grids, the states of the menu commands, the
+// frames that can be hidden, the edit mode with the cursor procedures, the customer lines and
+// the set-up at load. frmSorvenika draws it; the editing, the commands and the outputs work on
+// it, so they run in tests with no window.
+#include "app/GlobalniData.h"
+#include "engine/Sorvenika.h"
+#include "platform/FlexGrid.h"
+#include "platform/Zvyrazneni.h"
+
+#include <QObject>
+#include <QString>
+#include <array>
+#include <span>
+
+// Every menu and menu item of the sheet, by its control name. The never-shown "Uložit jako
+// nabídku ..." has no behaviour and is left out; the hidden menu "Úpravy" is kept because the
+// abandoned wizard disables one of its items.
+enum class Prikaz {
+    mnuSorvenika,
+    mnu_Nova_sorvenika,
+    mnu_Zpet_do_menu,
+    mnucarka1,
+    mnucarka2,
+    mnu_Export_do_Excelu,
+    mnu_Ulozit_jako_HTML,
+    mnu_Email,
+    mnuPridat,
+    mnu_Tisk,
+    mnucarka3,
+    mnu_Konec,
+    mnuVolby,
+    mnuSadaStred,
+    mnuVolbyZobrazitCeny,
+    mnuVolbyZobrazitCenuObchodnika,
+    mnuVolbyZobrazitNuloveKusy,
+    mnuVolbyPrepocitavat,
+    mnuVolbyTisknoutCeny,
+    mnuUpravy,
+    mnu_Zobrazit_databazi,
+    mnu_Zadat_obj_c,
+    mnuObjednavky,
+    mnuNabidky,
+    mnu_nastroje,
+    mnu_Import,
+    mnu_Export,
+    mnu_Zakaznik,
+    mnuProgram,
+    mnu_Aktualizace,
+    mnuTahak,
+};
+constexpr int kPocetPrikazu = static_cast<int>(Prikaz::mnuTahak) + 1;
+
+enum class DruhPolozky { Nabidka, Prikaz, Carka };
+
+// One entry of the menu bar as designed, in the bar's order. A menu's items follow it; a
+// command of the bar itself has no parent.
+struct PolozkaMenu {
+    Prikaz prikaz;
+    QString jmeno;
+    DruhPolozky druh;
+    bool vListe;          // on the bar itself (a menu or a top-level command)
+    QString popisek;
+    QString zkratka;      // portable key text, "Ctrl+N"
+    bool zaskrtavaci;     // carries a tick mark
+    bool viditelna;
+    bool povolena;
+};
+std::span<const PolozkaMenu> polozkyMenu();
+
+struct StavPrikazu {
+    bool viditelny = true;
+    bool povoleny = true;
+    bool zaskrtnuty = false;
+    friend bool operator==(const StavPrikazu&, const StavPrikazu&) = default;
+};
+
+// The in-place editor over a cell of the items grid (txtBox).
+struct EditorBunky {
+    bool viditelny = false;
+    QString text;
+    FlexGrid::Zarovnani zarovnani = FlexGrid::VlevoStred;
+    int maxDelka = 0;  // 0: no limit
+};
+
+inline const QString kPopisekCertifikatu = QStringLiteral("Firma KESTROMA, a.s. je držitelem evropského certifikátu CE");
+inline const QString kPopisekNabidky = QStringLiteral("POVINNÉ ÚDAJE K VYPLNĚNÍ");
+
+class ModelListu : public QObject {
+    Q_OBJECT
+public:
+    // The items grid's design width: the base of its column widths.
+    static constexpr int kSirkaTabulky = 11745;
+    static constexpr int kSirkaRamu = 12135;
+
+    explicit ModelListu(GlobalniData& g, QObject* rodic = nullptr);
+
+    // The load-time set-up: ticks of the view options, caption, both grids, commands by user
+    // type. The window adds the geometry.
+    void Form_Load();
+
+    FlexGrid Tabulka{1, 6};
+    FlexGrid TabSuma{1, 3};
+    MrizkySorveniky mrizky() { return {Tabulka, TabSuma}; }
+
+    const StavPrikazu& stav(Prikaz p) const { return m_prikazy[static_cast<size_t>(p)]; }
+    void setViditelny(Prikaz p, bool b);
+    void setPovoleny(Prikaz p, bool b);
+    void setZaskrtnuty(Prikaz p, bool b);
+
+    QString titulek() const { return m_titulek; }
+    bool ramViditelny() const { return m_ram; }
+    bool zakaznikViditelny() const { return m_ramZakaznik; }
+
+    const QString& zakaznik(int i) const { return m_zakaznik.at(static_cast<size_t>(i)); }
+    void setZakaznik(int i, const QString& text);
+
+    // RezimEditace: 0 not editing, 1 an item row (quantity only), 3 a free row.
+    int RezimEditace() const { return m_rezim; }
+    void setRezimEditace(int rezim) { m_rezim = rezim; }
+    Integer RadekSumy;  // the totals row chosen for editing, 0 or 3
+
+    Zvyrazneni zvyrazneniTabulky() const { return m_zvyrazneni; }
+    const EditorBunky& txtBox() const { return m_txtBox; }
+    void setTextTxtBox(const QString& text) { m_txtBox.text = text; }
+
+    // The mode from the cursor row: 3 on a free row (highlight off), otherwise 1 with the row
+    // selected again.
+    void Zjisti_mod();
+    // Closes the editor and prepares it and the grid for the mode.
+    void Nastav_mod();
+    // Selects the whole row, with the cursor in column 0, and gives the grid the focus.
+    void Nastav_kurzor_v_tabulce(int radek);
+    void Zapis_polohu_kurzoru();
+
+    // The wizard was closed without a costing: the sheet's frame goes and with it every
+    // command that needs a costing.
+    void ZakazPrikazySorveniky();
+
+    // Column widths of the items grid for a grid width, in twips, rounded half to even.
+    static std::array<int, 6> sirkySloupcu(int sirkaTabulky);
+    // The totals grid's outer size: its visible columns and rows and 60 twips of border.
+    int sirkaTabSumy() const;
+    int vyskaTabSumy() const;
+    // The frame's height on a screen of the given height (twips).
+    static int vyskaRamu(int vyskaObrazovky) { return vyskaObrazovky - 1065; }
+
+signals:
+    void prikazZmenen(Prikaz p);
+    void ramyZmeneny();
+    void zakaznikZmenen(int i);
+    void txtBoxZmenen();
+    void zvyrazneniZmeneno();
+    void zamerTabulku();
+
+private:
+    StavPrikazu& zapis(Prikaz p) { return m_prikazy[static_cast<size_t>(p)]; }
+    void nastavZvyrazneni(Zvyrazneni z);
+
+    GlobalniData& m_g;
+    std::array<StavPrikazu, kPocetPrikazu> m_prikazy;
+    QString m_titulek;
+    bool m_ram = true;
+    bool m_ramZakaznik = true;
+    std::array<QString, 3> m_zakaznik;
+    int m_rezim = 0;
+    Zvyrazneni m_zvyrazneni = Zvyrazneni::Vzdy;
+    EditorBunky m_txtBox;
+};

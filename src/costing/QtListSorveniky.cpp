@@ -1,0 +1,27 @@
+#include "costing/QtListSorveniky.h"
+
+QtListSorveniky::QtListSorveniky(GlobalniData& g, std::function<void(QWidget*)> registrace,
+                                 std::function<void()> zpetDoMenu)
+    : m_g(g), m_registrace(std::move(registrace)), m_zpetDoMenu(std::move(zpetDoMenu)) {}
+
+frmSorvenika* QtListSorveniky::nacti() {
+    if (!m_okno) {
+        m_okno = new frmSorvenika(m_g, m_zpetDoMenu);
+        if (m_registrace) m_registrace(m_okno);
+    }
+    return m_okno;
+}
+
+void QtListSorveniky::NastavSystem(const QString& nazev) {
+    frmSorvenika* o = nacti();
+    o->lblSystem[0]->setText(nazev);
+    o->lblSystem[1]->setText(nazev);
+}
+
+void QtListSorveniky::Zobraz() {
+    frmSorvenika* o = nacti();
+    o->show();
+    o->activateWindow();
+}
+
+void QtListSorveniky::ZakazPrikazySorveniky() { nacti()->model().ZakazPrikazySorveniky(); }

@@ -1,0 +1,347 @@
+#include "costing/frmSorvenika.h"
+
+#include "engine/Sorvenika.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+#include <QStyle>
+#include <QtMath>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor kCihlova(150, 40, 25);
+const QColor kStin(190, 190, 190);
+const QColor kOdkaz(0, 0, 192);
+
+void nastavBarvu(QWidget* w, const QColor& barva) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, barva);
+    w->setPalette(p);
+}
+
+// Our own logo: a chimney over a roof line and the maker's name.
+QPixmap logo(qreal meritko) {
+    const QSize velikost(168, 40);
+    QPixmap obr(velikost * meritko);
+    obr.setDevicePixelRatio(meritko);
+    obr.fill(Qt::transparent);
+    QPainter p(&obr);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kCihlova);
+    p.drawRect(QRectF(12, 6, 12, 28));
+    p.setBrush(kCihlova.darker(130));
+    p.drawRect(QRectF(9, 3, 18, 5));
+    p.setPen(QPen(QColor(90, 90, 90), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QPainterPath strecha;
+    strecha.moveTo(2, 37);
+    strecha.lineTo(18, 24);
+    strecha.lineTo(34, 37);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(strecha);
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(19);
+    f.setBold(true);
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
+    p.setFont(f);
+    p.setPen(kCihlova);
+    p.drawText(QRectF(42, 0, 126, 40), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("KESTROMA"));
+    return obr;
+}
+
+QFrame* cara(QWidget* rodic, const QString& jmeno) {
+    auto* c = new QFrame(rodic);
+    c->setObjectName(jmeno);
+    c->setFrameShape(QFrame::HLine);
+    c->setFrameShadow(QFrame::Sunken);
+    return c;
+}
+
+ClickableLabel* odkaz(const QString& text, QWidget* rodic, const QString& jmeno) {
+    auto* l = new ClickableLabel(text, rodic);
+    l->setObjectName(jmeno);
+    l->setCursor(Qt::PointingHandCursor);
+    return l;
+}
+
+Qt::Alignment zarovnani(FlexGrid::Zarovnani z) {
+    switch (z) {
+    case FlexGrid::StredStred: return Qt::AlignHCenter | Qt::AlignVCenter;
+    case FlexGrid::VpravoStred: return Qt::AlignRight | Qt::AlignVCenter;
+    default: return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+}  // namespace
+
+frmSorvenika::frmSorvenika(GlobalniData& g, std::function<void()> zpetDoMenu, QWidget* rodic)
+    : QMainWindow(rodic), m_g(g), m_model(g), m_zpetDoMenu(std::move(zpetDoMenu)) {
+    setObjectName(QStringLiteral("frmSorvenika"));
+
+    Ram = new QFrame(this);
+    Ram->setObjectName(QStringLiteral("Ram"));
+    setCentralWidget(Ram);
+
+    Tabulka = new FlexGridView(Ram);
+    Tabulka->setObjectName(QStringLiteral("Tabulka"));
+    Tabulka->setSirkaNavrhu(ModelListu::kSirkaTabulky);
+    Tabulka->setGrid(&m_model.Tabulka);
+    txtBox = new QLineEdit(Tabulka);
+    txtBox->setObjectName(QStringLiteral("txtBox"));
+    txtBox->hide();
+
+    TabSuma = new FlexGridView(Ram);
+    TabSuma->setObjectName(QStringLiteral("TabSuma"));
+    TabSuma->setGrid(&m_model.TabSuma);
+    TabSuma->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    TabSuma->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtKoef = new QLineEdit(TabSuma);
+    txtKoef->setObjectName(QStringLiteral("txtKoef"));
+    txtKoef->hide();
+
+    lblPoznamka = odkaz(QStringLiteral("Poznámka"), Ram, QStringLiteral("lblPoznamka"));
+    nastavBarvu(lblPoznamka, kOdkaz);
+    QFont podtrzene = lblPoznamka->font();
+    podtrzene.setUnderline(true);
+    lblPoznamka->setFont(podtrzene);
+    lblNabidka = odkaz(kPopisekNabidky, Ram, QStringLiteral("lblNabidka"));
+    nastavBarvu(lblNabidka, kCihlova);
+    QFont tucne = lblNabidka->font();
+    tucne.setBold(true);
+    lblNabidka->setFont(tucne);
+    lblPoznDodani = new QLabel(kPopisekCertifikatu, Ram);
+    lblPoznDodani->setObjectName(QStringLiteral("lblPoznDodani"));
+    nastavBarvu(lblPoznDodani, QColor(90, 90, 90));
+    Line1[0] = cara(Ram, QStringLiteral("Line1_0"));
+    Line1[1] = cara(Ram, QStringLiteral("Line1_1"));
+
+    // The band under the items: summary, customer, note and totals; the footer with the
+    // certificate line and the offer label.
+    auto* stred = new QVBoxLayout;
+    stred->addWidget(sestavZakaznika());
+    stred->addStretch();
+    auto* soucty = new QVBoxLayout;
+    soucty->setSpacing(2);
+    soucty->addStretch();
+    soucty->addWidget(lblPoznamka, 0, Qt::AlignLeft);
+    soucty->addWidget(TabSuma);
+    auto* pas = new QHBoxLayout;
+    pas->setSpacing(8);
+    pas->addWidget(sestavParametry(), 1);
+    pas->addLayout(stred);
+    pas->addLayout(soucty);
+
+    auto* svisle = new QVBoxLayout(Ram);
+    svisle->setContentsMargins(6, 4, 6, 4);
+    svisle->setSpacing(5);
+    svisle->addWidget(sestavZahlavi());
+    svisle->addWidget(Line1[0]);
+    svisle->addWidget(Tabulka, 1);
+    svisle->addLayout(pas);
+    svisle->addWidget(Line1[1]);
+    auto* pata = new QHBoxLayout;
+    pata->addWidget(lblPoznDodani);
+    pata->addStretch();
+    pata->addWidget(lblNabidka);
+    svisle->addLayout(pata);
+
+    sestavMenu();
+
+    connect(&m_model, &ModelListu::prikazZmenen, this, &frmSorvenika::nactiPrikaz);
+    connect(&m_model, &ModelListu::ramyZmeneny, this, &frmSorvenika::nactiRamy);
+    connect(&m_model, &ModelListu::txtBoxZmenen, this, &frmSorvenika::nactiTxtBox);
+    connect(&m_model, &ModelListu::zvyrazneniZmeneno, this,
+            [this] { Tabulka->setZvyrazneni(m_model.zvyrazneniTabulky()); });
+    connect(&m_model, &ModelListu::zamerTabulku, this, [this] { Tabulka->setFocus(); });
+    connect(&m_model, &ModelListu::zakaznikZmenen, this, [this](int i) {
+        if (txtZakaznik[i]->text() != m_model.zakaznik(i)) txtZakaznik[i]->setText(m_model.zakaznik(i));
+    });
+    connect(txtBox, &QLineEdit::textEdited, this, [this](const QString& t) { m_model.setTextTxtBox(t); });
+
+    m_model.Form_Load();
+    setWindowTitle(m_model.titulek());
+    for (const PolozkaMenu& p : polozkyMenu()) nactiPrikaz(p.prikaz);
+    nactiRamy();
+    nactiTxtBox();
+    Tabulka->setZvyrazneni(m_model.zvyrazneniTabulky());
+    nastavTabSumu();
+    if (const QScreen* s = screen()) nastavRozmery(s->availableGeometry());
+}
+
+QWidget* frmSorvenika::sestavZahlavi() {
+    auto* zahlavi = new QWidget(Ram);
+    auto* radek = new QHBoxLayout(zahlavi);
+    radek->setContentsMargins(0, 0, 0, 0);
+
+    auto* nadpis = new QWidget(zahlavi);
+    auto* vrstvy = new QGridLayout(nadpis);
+    vrstvy->setContentsMargins(0, 0, 0, 0);
+    QFont velke = font();
+    velke.setPointSizeF(font().pointSizeF() * 1.6);
+    velke.setBold(true);
+    const int posun = naPixely(30);
+    for (int i = 0; i < 2; ++i) {
+        lblSystem[i] = new QLabel(QStringLiteral("Název systému"), nadpis);
+        lblSystem[i]->setObjectName(QStringLiteral("lblSystem%1").arg(i));
+        lblSystem[i]->setFont(velke);
+    }
+    // The grey copy lies behind, 30 twips to the right and down.
+    lblSystem[1]->setContentsMargins(posun, posun, 0, 0);
+    nastavBarvu(lblSystem[1], kStin);
+    lblSystem[0]->setContentsMargins(0, 0, posun, posun);
+    nastavBarvu(lblSystem[0], kCihlova);
+    vrstvy->addWidget(lblSystem[1], 0, 0);
+    vrstvy->addWidget(lblSystem[0], 0, 0);
+
+    Image1 = new QLabel(zahlavi);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(logo(devicePixelRatioF()));
+
+    radek->addWidget(nadpis);
+    radek->addStretch();
+    radek->addWidget(Image1);
+    return zahlavi;
+}
+
+QWidget* frmSorvenika::sestavParametry() {
+    RamParametry = new QFrame(Ram);
+    RamParametry->setObjectName(QStringLiteral("RamParametry"));
+    RamParametry->setFrameShape(QFrame::StyledPanel);
+    RamParametry->setMinimumHeight(naPixely(1650));
+    RamParametry->setMaximumWidth(naPixely(4455));
+    auto* m = new QGridLayout(RamParametry);
+    m->setContentsMargins(8, 6, 8, 6);
+    m->setVerticalSpacing(2);
+    for (int i = 0; i < 4; ++i) {
+        lblParametry[i] = new ClickableLabel(RamParametry);
+        lblParametry[i]->setObjectName(QStringLiteral("lblParametry%1").arg(i));
+        m->addWidget(lblParametry[i], i, 0);
+    }
+    lblTvarnice = new QLabel(RamParametry);
+    lblTvarnice->setObjectName(QStringLiteral("lblTvarnice"));
+    m->addWidget(lblTvarnice, 4, 0);
+    // The cross-section picture at the top right.
+    imgPrurez = new QLabel(RamParametry);
+    imgPrurez->setObjectName(QStringLiteral("imgPrurez"));
+    imgPrurez->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    m->addWidget(imgPrurez, 0, 1, 5, 1);
+    Obrazek = new QLabel(RamParametry);
+    Obrazek->setObjectName(QStringLiteral("Obrazek"));
+    Obrazek->hide();
+    m->setColumnStretch(0, 1);
+    m->setRowStretch(5, 1);
+    return RamParametry;
+}
+
+QWidget* frmSorvenika::sestavZakaznika() {
+    RamZakaznik = new QGroupBox(QStringLiteral("Zákazník"), Ram);
+    RamZakaznik->setObjectName(QStringLiteral("RamZakaznik"));
+    RamZakaznik->setMinimumWidth(naPixely(2250));
+    RamZakaznik->setMaximumWidth(naPixely(3165));
+    auto* svisle = new QVBoxLayout(RamZakaznik);
+    svisle->setContentsMargins(6, 4, 6, 6);
+    svisle->setSpacing(3);
+    for (int i = 0; i < 3; ++i) {
+        txtZakaznik[i] = new QLineEdit(RamZakaznik);
+        txtZakaznik[i]->setObjectName(QStringLiteral("txtZakaznik%1").arg(i));
+        svisle->addWidget(txtZakaznik[i]);
+        connect(txtZakaznik[i], &QLineEdit::textEdited, this, [this, i](const QString& t) { m_model.setZakaznik(i, t); });
+    }
+    return RamZakaznik;
+}
+
+void frmSorvenika::sestavMenu() {
+    QMenu* nabidka = nullptr;
+    for (const PolozkaMenu& p : polozkyMenu()) {
+        QAction* a = nullptr;
+        if (p.druh == DruhPolozky::Nabidka) {
+            nabidka = menuBar()->addMenu(p.popisek);
+            nabidka->setObjectName(p.jmeno);
+            a = nabidka->menuAction();
+        } else if (p.druh == DruhPolozky::Carka) {
+            a = nabidka->addSeparator();
+        } else {
+            a = p.vListe ? menuBar()->addAction(p.popisek) : nabidka->addAction(p.popisek);
+            if (!p.zkratka.isEmpty()) a->setShortcut(QKeySequence(p.zkratka, QKeySequence::PortableText));
+            a->setCheckable(p.zaskrtavaci);
+            const Prikaz prikaz = p.prikaz;
+            connect(a, &QAction::triggered, this, [this, prikaz] {
+                emit this->prikaz(prikaz);
+                nactiPrikaz(prikaz);
+            });
+        }
+        a->setObjectName(p.jmeno);
+        m_akce[static_cast<size_t>(p.prikaz)] = a;
+    }
+}
+
+void frmSorvenika::nactiPrikaz(Prikaz p) {
+    QAction* a = akce(p);
+    if (!a) return;
+    const StavPrikazu& s = m_model.stav(p);
+    a->setVisible(s.viditelny);
+    a->setEnabled(s.povoleny);
+    if (a->isCheckable()) a->setChecked(s.zaskrtnuty);
+}
+
+void frmSorvenika::nactiRamy() {
+    Ram->setVisible(m_model.ramViditelny());
+    RamZakaznik->setVisible(m_model.zakaznikViditelny());
+}
+
+void frmSorvenika::nactiTxtBox() {
+    const EditorBunky& e = m_model.txtBox();
+    txtBox->setAlignment(zarovnani(e.zarovnani));
+    txtBox->setMaxLength(e.maxDelka > 0 ? e.maxDelka : 32767);
+    if (txtBox->text() != e.text) txtBox->setText(e.text);
+    txtBox->setVisible(e.viditelny);
+}
+
+// The totals grid's size is fixed at load, when its rows are set. Its columns keep their
+// widths' ratios but grow together until the labels fit the desktop's font, which is usually
+// wider than the one the widths were chosen for.
+void frmSorvenika::nastavTabSumu() {
+    const FlexGrid& s = m_model.TabSuma;
+    const QFontMetrics fm(TabSuma->font());
+    const int okraj = 2 * (TabSuma->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, TabSuma) + 1);
+    const int sloupce = m_model.sirkaTabSumy() - 60;
+    double k = 1;
+    for (int c = 0; c < s.Cols(); ++c) {
+        const int sirka = naPixely(s.ColWidth(c));
+        if (sirka <= 0) continue;
+        for (int r = 0; r < s.Rows(); ++r)
+            k = std::max(k, static_cast<double>(fm.horizontalAdvance(s.TextMatrix(r, c)) + okraj) / sirka);
+    }
+    TabSuma->setSirkaNavrhu(sloupce);
+    TabSuma->setFixedSize(qCeil(naPixely(sloupce) * k) + naPixely(60), naPixely(m_model.vyskaTabSumy()));
+}
+
+int frmSorvenika::naPixely(int twips) const { return qRound(twips * logicalDpiY() / 1440.0); }
+
+int frmSorvenika::naTwipy(int pixely) const { return qRound(pixely * 1440.0 / logicalDpiY()); }
+
+void frmSorvenika::nastavRozmery(const QRect& dostupna) {
+    const int ram = naPixely(ModelListu::vyskaRamu(naTwipy(dostupna.height())));
+    const int sirka = std::min(naPixely(ModelListu::kSirkaRamu), dostupna.width());
+    const int vyska = std::min(ram + menuBar()->sizeHint().height(), dostupna.height());
+    resize(sirka, vyska);
+    move(dostupna.left() + (dostupna.width() - sirka) / 2, dostupna.top());
+}
+
+void frmSorvenika::closeEvent(QCloseEvent* e) {
+    e->accept();
+    if (!e->spontaneous() || m_odchazi) return;
+    m_odchazi = true;
+    VymazSorveniku(m_g);
+    hide();
+    deleteLater();
+    if (m_zpetDoMenu) m_zpetDoMenu();
+}

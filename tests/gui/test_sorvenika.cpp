@@ -1,0 +1,273 @@
+// The costing sheet as the user meets it: opened from the main menu, filled by the costing
+// dispatch, closed with its close box; and how it looks on the smallest and a common screen.
+#include "app/HlavniNabidka.h"
+#include "app/QtProgram.h"
+#include "app/SouborNastaveni.h"
+#include "engine/NactiSystem.h"
+#include "costing/QtListSorveniky.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <QtTest/qtestspontaneevent.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+// An MIV costing on the shipped sample data (settings read), as the parameter wizard commits it: cross-section
+// 16 without a shaft, 8 m, an Orlex top of 1,2 m, an upper door.
+void spocitejUkazku(GlobalniData& g, MrizkySorveniky m) {
+    const QString data = QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/");
+    SorvenikaParametry& p = g.sorvenikaParametry;
+    p.SystemKod = ZjistiKodSystemu(QStringLiteral("MIV"));
+    p.System = QStringLiteral("MIV");
+    const TabulkaArtiklu cenik = TabulkaArtiklu::nacti(data + QStringLiteral("Art"));
+    {
+        const QByteArray predtim = qgetenv("SORVENIKA_DATA");
+        qputenv("SORVENIKA_DATA", data.toUtf8());
+        ASSERT_TRUE(NactiSystem(g, cenik));
+        if (predtim.isNull()) qunsetenv("SORVENIKA_DATA");
+        else qputenv("SORVENIKA_DATA", predtim);
+    }
+    const auto& prurezy = g.dataSystemu.Prurezy;
+    for (int c = 1; c <= prurezy.horni(); ++c)
+        if (prurezy(c) == QLatin1String("16")) p.IdPrurez = Integer(c);
+    ASSERT_NE(p.IdPrurez, 0);
+    p.Prurez = QStringLiteral("16");
+    p.Vyska = 8;
+    p.Ukonceni = 3;
+    p.VyskaUkonceni = 1.2f;
+    p.PocetDiluOrlex = 16;
+    p.PocetTyciOrlex = 4;
+    p.PocetZSLKT = 2;
+    p.HorniDvirka = true;
+    SpocitejSorveniku(g, vytvorKalkulacky(g), m);
+}
+
+// The parameter wizard, counted instead of shown.
+struct ZaznamOkna : IModalniOkno {
+    int otevreno = 0;
+    void ZobrazModalne() override { ++otevreno; }
+};
+
+struct Instalace {
+    QTemporaryDir dir;
+    QString data;
+    QByteArray predtim;
+    Instalace() : data(copySampleData(dir)), predtim(qgetenv("SORVENIKA_DATA")) {
+        qputenv("SORVENIKA_DATA", data.toUtf8());
+    }
+    ~Instalace() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (predtim.isNull()) qunsetenv("SORVENIKA_DATA");
+        else qputenv("SORVENIKA_DATA", predtim);
+    }
+    void tabulkaDorva() const {
+        writeBytes(data + QStringLiteral("/DORVA.txt"),
+                   QByteArray("\tsachta\r\n14\t16\r\nKD330\tKD330\r\n12345\t-\r\n"));
+    }
+};
+
+void zaviraciPolicko(QWidget* w) {
+    QCloseEvent e;
+    QSpontaneKeyEvent::setSpontaneous(&e);
+    qApp->notify(w, &e);
+}
+
+// Where w lies inside `v`, in v's coordinates.
+QRect vRamci(const QWidget* w, const QWidget* v) { return QRect(w->mapTo(v, QPoint(0, 0)), w->size()); }
+
+}  // namespace
+
+TEST(CostingSheet, ReadsWellOnSmallAndCommonScreens) {
+    FakeServices sluzby;
+    GlobalniData g;
+    ASSERT_FALSE(NactiIni(QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/Sorvenika.ini"), g).chyba);
+    frmSorvenika okno(g, {});
+    ModelListu& m = okno.model();
+    spocitejUkazku(g, m.mrizky());
+    // What the wizard writes into the summary, and one quantity the user changed.
+    okno.lblSystem[0]->setText(g.sorvenikaParametry.SystemNazev());
+    okno.lblSystem[1]->setText(g.sorvenikaParametry.SystemNazev());
+    const char* souhrn[] = {"Průměr komína : 16 cm", "Výška : 8 m", "Typ : Bez větrací šachty", "Ukončení : Orlex (1,2 m)"};
+    for (int i = 0; i < 4; ++i) okno.lblParametry[i]->setText(QString::fromUtf8(souhrn[i]));
+    okno.lblTvarnice->setText(QStringLiteral("vnější r. 32/32 cm"));
+    okno.imgPrurez->setPixmap(QPixmap(QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/Pict/MIV_P.gif")));
+    Polozka& zmenena = g.dataSystemu.Polozky(g.sorvenikaParametry.IdPrurez, 9);
+    zmenena.Ks = zmenena.KsZaklad = zmenena.Ks + 2;
+    PrepocitejCeny(g, m.mrizky());
+    m.setZakaznik(0, QStringLiteral("Stavby Novák s.r.o."));
+    m.setZakaznik(1, QStringLiteral("Nádražní 12"));
+    m.setZakaznik(2, QStringLiteral("Kolín"));
+    okno.show();
+    m.Nastav_kurzor_v_tabulce(1);
+
+    for (const QSize obrazovka : {QSize(1024, 768), QSize(800, 600)}) {
+        SCOPED_TRACE(obrazovka.width());
+        okno.nastavRozmery(QRect(QPoint(0, 0), obrazovka));
+        QCoreApplication::processEvents();
+        EXPECT_LE(okno.width(), obrazovka.width());
+        EXPECT_LE(okno.frameGeometry().height(), obrazovka.height());
+
+        const QImage obraz = okno.grab().toImage();
+        const QString soubor = QCoreApplication::applicationDirPath() +
+                               QStringLiteral("/sorvenika_%1x%2.png").arg(obrazovka.width()).arg(obrazovka.height());
+        ASSERT_TRUE(obraz.save(soubor));
+
+        // Every price column fits beside the vertical scroll bar.
+        EXPECT_FALSE(okno.Tabulka->horizontalScrollBar()->isVisible());
+        // The band under the items: all inside the frame, none over another.
+        const QWidget* pas[] = {okno.RamParametry, okno.RamZakaznik, okno.lblNabidka, okno.lblPoznamka, okno.TabSuma,
+                                okno.Tabulka, okno.lblPoznDodani};
+        for (const QWidget* a : pas) {
+            EXPECT_TRUE(okno.Ram->rect().contains(vRamci(a, okno.Ram))) << a->objectName().toStdString();
+            for (const QWidget* b : pas) {
+                if (a == b) continue;
+                EXPECT_FALSE(vRamci(a, okno.Ram).intersects(vRamci(b, okno.Ram)))
+                    << a->objectName().toStdString() << " " << b->objectName().toStdString();
+            }
+        }
+        // Labels are not cut off.
+        for (const QLabel* l : std::initializer_list<const QLabel*>{okno.lblNabidka, okno.lblPoznDodani, okno.lblSystem[0], okno.lblParametry[3]})
+            EXPECT_GE(l->width(), l->sizeHint().width()) << l->objectName().toStdString();
+        // The totals sit at the bottom right of the frame.
+        const QRect soucty = vRamci(okno.TabSuma, okno.Ram);
+        EXPECT_GE(soucty.right(), okno.Ram->width() - 20);
+        EXPECT_GE(soucty.top(), vRamci(okno.Tabulka, okno.Ram).bottom());
+    }
+}
+
+TEST(CostingSheet, OpensFromTheMenuAndItsCloseBoxGoesBack) {
+    Instalace inst;
+    inst.tabulkaDorva();
+    FakeServices sluzby;
+    ZaznamOkna pruvodce;
+    QtProgram::Navaznosti n;
+    n.pruvodce = &pruvodce;
+    QtProgram p(n);
+    ASSERT_TRUE(p.aplikace().Main());
+    frmMenu* menu = p.menu();
+    menu->SystemCombut(3)->click();
+    const QPointer<frmSorvenika> list = p.list()->okno();
+    ASSERT_TRUE(list);
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_EQ(list->windowTitle(), QStringLiteral("Sorvenika - Kestroma") + QString(25, u' ') +
+                                       QStringLiteral("platnost ceníku od 1.1.2026 až do vydání dalšího ceníku"));
+    EXPECT_EQ(list->lblSystem[0]->text(), QStringLiteral("DORVA - jednoprůduchový"));
+    EXPECT_EQ(list->lblSystem[1]->text(), list->lblSystem[0]->text());
+    EXPECT_EQ(list->Tabulka->model()->headerData(5, Qt::Horizontal).toString(), QStringLiteral("Cena celkem"));
+    EXPECT_EQ(list->TabSuma->model()->data(list->TabSuma->model()->index(4, 0)).toString(),
+              QStringLiteral("Cena s 21% DPH"));
+    // DORVA has no row 3 in its totals.
+    EXPECT_TRUE(list->TabSuma->isRowHidden(3));
+    EXPECT_EQ(p.data().sorvenikaParametry.SystemKod, 4);
+
+    // Closing from code, as the program's end does, erases nothing.
+    list->close();
+    EXPECT_EQ(p.data().sorvenikaParametry.SystemKod, 4);
+    EXPECT_FALSE(menu->isVisible());
+    list->show();
+
+    zaviraciPolicko(list);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(p.data().sorvenikaParametry.SystemKod, 0);
+    EXPECT_TRUE(p.data().dataSystemu.Polozky.prazdna());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(list.isNull());
+    EXPECT_EQ(p.list()->okno(), nullptr);
+
+    // The next choice loads a fresh sheet.
+    menu->SystemCombut(3)->click();
+    ASSERT_TRUE(p.list()->okno());
+    EXPECT_TRUE(p.list()->okno()->isVisible());
+}
+
+TEST(CostingSheet, MenuBarFollowsTheModel) {
+    FakeServices sluzby;
+    GlobalniData g;
+    g.nastaveni.TypUzivatele = 1;
+    frmSorvenika okno(g, {});
+    ModelListu& m = okno.model();
+
+    QStringList lista;
+    for (QAction* a : okno.menuBar()->actions())
+        if (a->isVisible()) lista << a->text();
+    EXPECT_EQ(lista, QStringList({"Sorvenika", "Volby", "Objednávky", "Nabídky", "Nástroje", "Zákazník", "Program",
+                                  "Tahák"}));
+    EXPECT_EQ(okno.akce(Prikaz::mnu_Konec)->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
+    EXPECT_TRUE(okno.akce(Prikaz::mnu_Export_do_Excelu)->isVisible());
+    EXPECT_FALSE(okno.akce(Prikaz::mnu_Email)->isEnabled());
+    EXPECT_TRUE(okno.akce(Prikaz::mnuSadaStred)->isEnabled());
+    EXPECT_TRUE(okno.RamZakaznik->isHidden());
+
+    // A command whose handler is not connected keeps the model's tick.
+    QSignalSpy prikazy(&okno, &frmSorvenika::prikaz);
+    QAction* prepocitavat = okno.akce(Prikaz::mnuVolbyPrepocitavat);
+    ASSERT_TRUE(prepocitavat->isChecked());
+    prepocitavat->trigger();
+    ASSERT_EQ(prikazy.count(), 1);
+    EXPECT_EQ(prikazy[0][0].value<Prikaz>(), Prikaz::mnuVolbyPrepocitavat);
+    EXPECT_TRUE(prepocitavat->isChecked());
+    // A handler that changes the model is shown.
+    QObject::connect(&okno, &frmSorvenika::prikaz, &m, [&m](Prikaz p) {
+        if (p == Prikaz::mnuVolbyPrepocitavat) m.setZaskrtnuty(p, !m.stav(p).zaskrtnuty);
+    });
+    prepocitavat->trigger();
+    EXPECT_FALSE(prepocitavat->isChecked());
+
+    // The abandoned wizard, through the program's sheet.
+    m.ZakazPrikazySorveniky();
+    EXPECT_TRUE(okno.Ram->isHidden());
+    for (Prikaz p : {Prikaz::mnu_Nova_sorvenika, Prikaz::mnu_Tisk, Prikaz::mnuPridat, Prikaz::mnuSadaStred})
+        EXPECT_FALSE(okno.akce(p)->isEnabled()) << okno.akce(p)->text().toStdString();
+    EXPECT_TRUE(okno.akce(Prikaz::mnu_Konec)->isEnabled());
+}
+
+TEST(CostingSheet, AbandonedWizardLoadsTheSheetToDisableIt) {
+    FakeServices sluzby;
+    GlobalniData g;
+    QList<QWidget*> registrovana;
+    QtListSorveniky list(g, [&](QWidget* w) { registrovana << w; }, {});
+    list.ZakazPrikazySorveniky();
+    ASSERT_TRUE(list.okno());
+    EXPECT_EQ(registrovana, QList<QWidget*>{list.okno()});
+    EXPECT_FALSE(list.okno()->model().ramViditelny());
+    EXPECT_FALSE(list.okno()->akce(Prikaz::mnu_Email)->isEnabled());
+    delete list.okno();
+}
+
+TEST(CostingSheet, EditingKeysInACustomerBoxStayThere) {
+    FakeServices sluzby;
+    GlobalniData g;
+    frmSorvenika okno(g, {});
+    okno.show();
+    okno.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
+    QSignalSpy prikazy(&okno, &frmSorvenika::prikaz);
+
+    // Outside a text box the shortcut reaches its command.
+    okno.Tabulka->setFocus();
+    QTest::keyClick(okno.Tabulka, Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(prikazy.count(), 1);
+    EXPECT_EQ(prikazy[0][0].value<Prikaz>(), Prikaz::mnu_Nova_sorvenika);
+
+    QLineEdit* box = okno.txtZakaznik[0];
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("Novak"));
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), QString());
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), QStringLiteral("Novak"));
+    EXPECT_EQ(okno.model().zakaznik(0), QStringLiteral("Novak"));
+    EXPECT_EQ(prikazy.count(), 1);
+}

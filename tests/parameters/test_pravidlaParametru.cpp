@@ -1,0 +1,200 @@
+// The availability rules of the wizard's first frame, case by case as the product tables state
+// them. Each case runs from two opposite earlier states, so a cell that leaves a control alone
+// ("-") is seen to keep whatever the control had.
+#include "parameters/PravidlaParametru.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using P = Prvek;
+
+StavyPrvku vse(bool zapnuto) {
+    StavyPrvku s{};
+    for (StavPrvku& x : s) x.povoleny = x.viditelny = zapnuto;
+    return s;
+}
+
+// '1' enabled, '0' disabled, '-' as before.
+void over(const StavyPrvku& pred, const StavyPrvku& po, std::initializer_list<P> prvky, std::string_view cekano,
+          const char* co) {
+    ASSERT_EQ(prvky.size(), cekano.size()) << co;
+    size_t i = 0;
+    for (P p : prvky) {
+        const char c = cekano[i++];
+        const bool ocekavano = c == '-' ? pred[static_cast<size_t>(p)].povoleny : c == '1';
+        EXPECT_EQ(po[static_cast<size_t>(p)].povoleny, ocekavano) << co << " #" << i - 1;
+    }
+}
+
+struct Pripad {
+    const char* system;
+    std::vector<const char*> prurezy;
+    bool sachta;
+    bool pata;
+    std::string_view ukonceni;  // optUkonceni 0..5
+    std::string_view kourovody;  // optKourovod 0..3
+    std::string_view boxy;       // blocks box, block count, foot, foot sides, base sets, second connection
+};
+
+const std::vector<Pripad>& pripady() {
+    static const std::vector<Pripad> p = {
+        {"MIV", {"25", "30"}, false, false, "0111--", "1100", "00000-"},
+        {"MIV", {"35", "40", "45"}, true, false, "0001--", "1000", "00000-"},
+        {"MIV", {"12", "14"}, false, false, "1111--", "1000", "00000-"},
+        {"MIV", {"", "16", "18", "20", "60"}, true, false, "1111--", "1100", "00000-"},
+        {"MIV2R", {"12/14"}, false, false, "0--1--", "1010", "00000-"},
+        {"MIV2R", {"12/16", "12/18", "12/20", "14/16"}, false, false, "0--1--", "1011", "00000-"},
+        {"MIV2R", {"14/18", "14/20"}, false, false, "1--1--", "1011", "00000-"},
+        {"MIV2R", {"16/18", "16/20", "18/20"}, false, false, "1--1--", "1111", "00000-"},
+        {"MIV2R", {"16/18", "18/20"}, true, false, "0--1--", "1111", "00000-"},
+        {"MIV2R", {"", "20/20"}, false, false, "1--1--", "----", "00000-"},
+        {"MIV2S", {"12/12", "14/14"}, false, false, "0--1--", "1010", "00000-"},
+        {"MIV2S", {"16/16"}, false, false, "0--1--", "1111", "00000-"},
+        {"MIV2S", {"18/18", "20/20", ""}, false, false, "1--1--", "1111", "00000-"},
+        {"MIV2S", {"18/18"}, true, false, "0--1--", "1111", "00000-"},
+        {"DORVA", {"", "14", "25"}, false, false, "0--0--", "1000", "000000"},
+        {"KARNELO", {"12"}, true, true, "01----", "1000", "0-110-"},
+        {"KARNELO", {"14"}, false, false, "01----", "1100", "0-100-"},
+        {"KARNELO", {"16", "18"}, true, true, "01----", "1100", "1-111-"},
+        {"KARNELO", {"16", "18"}, true, false, "01----", "1100", "1-101-"},
+        {"KARNELO", {"16"}, false, true, "01----", "1100", "1-101-"},
+        {"KARNELO", {"", "20"}, false, false, "01----", "1100", "1-100-"},
+        {"KARNELO2R", {"12/14", "12/20", "14/20"}, true, true, "0-----", "----", "1-100-"},
+        {"KARNELO2R", {"", "12/16", "16/18", "18/20"}, false, false, "0-----", "----", "1-101-"},
+        {"KARNELO2S", {"16/16", "18/18"}, false, true, "0-----", "----", "1-101-"},
+        {"KARNELO2S", {"", "12/12", "14/14"}, true, false, "0-----", "----", "1-100-"},
+        {"T-REMOL", {"14"}, false, false, "010111", "1000", "00000-"},
+        {"T-REMOL", {"", "12", "16"}, true, false, "010111", "1100", "00000-"},
+        {"T-REMOL2S", {"18/18", "20/20"}, false, false, "010111", "1111", "00000-"},
+        {"T-REMOL2S", {"18/18", "20/20"}, true, false, "010101", "1111", "00000-"},
+        {"T-REMOL2S", {"14/14"}, false, false, "010101", "1010", "00000-"},
+        {"T-REMOL2S", {"", "16/16"}, false, false, "010101", "1111", "00000-"},
+        {"T-REMOL2R", {"14/16"}, false, false, "010101", "1011", "00000-"},
+        {"T-REMOL2R", {"14/18", "14/20"}, false, false, "010111", "1011", "00000-"},
+        {"T-REMOL2R", {"", "16/18", "18/20"}, false, false, "010111", "1111", "00000-"},
+        {"T-REMOL2R", {"16/18"}, true, false, "010101", "1111", "00000-"},
+    };
+    return p;
+}
+
+}  // namespace
+
+TEST(WizardRules, EveryRowOfTheTablesForEveryListedLabel) {
+    for (const Pripad& c : pripady()) {
+        for (const char* prurez : c.prurezy) {
+            for (bool zacatek : {true, false}) {
+                StavyPrvku pred = vse(zacatek);
+                pred[static_cast<size_t>(P::chkpata)].zaskrtnuty = c.pata;
+                StavyPrvku po = pred;
+                Parametry(po, QString::fromLatin1(c.system), QString::fromLatin1(prurez), c.sachta);
+                const std::string co = std::string(c.system) + " \"" + prurez + "\"" + (c.sachta ? " shaft" : "") +
+                                       (c.pata ? " foot" : "") + (zacatek ? " from on" : " from off");
+                over(pred, po, {P::optUkonceni0, P::optUkonceni1, P::optUkonceni2, P::optUkonceni3, P::optUkonceni4,
+                                P::optUkonceni5}, c.ukonceni, co.c_str());
+                over(pred, po, {P::optKourovod0, P::optKourovod1, P::optKourovod2, P::optKourovod3}, c.kourovody,
+                     co.c_str());
+                over(pred, po, {P::chkTermoTvarnice, P::txtTermoTvarnice, P::chkpata, P::optPata0, P::chkSouprava0,
+                                P::chkDruheNapojeniKourovodu}, c.boxy, co.c_str());
+                // The paired controls follow their first.
+                EXPECT_EQ(po[static_cast<size_t>(P::optPata1)].povoleny, po[static_cast<size_t>(P::optPata0)].povoleny) << co;
+                EXPECT_EQ(po[static_cast<size_t>(P::chkSouprava1)].povoleny,
+                          po[static_cast<size_t>(P::chkSouprava0)].povoleny) << co;
+                // These systems never show or hide, select or tick anything.
+                for (int i = 0; i < kPocetPrvku; ++i) {
+                    EXPECT_EQ(po[i].viditelny, pred[i].viditelny) << co << " control " << i;
+                    EXPECT_EQ(po[i].zaskrtnuty, pred[i].zaskrtnuty) << co << " control " << i;
+                }
+                // Untouched controls stay as they were.
+                for (P p : {P::optSachta0, P::optSachta1, P::chkHorniDvirka, P::lblPrislusenstvi, P::cmbPrurez,
+                            P::txtVyska, P::cmdDalsi})
+                    EXPECT_EQ(po[static_cast<size_t>(p)], pred[static_cast<size_t>(p)]) << co;
+            }
+        }
+    }
+}
+
+TEST(WizardRules, KalvirAndOrvikShowOnlyTheConnectingPiecesAndTwoTerminations) {
+    for (const char* system : {"KALVIR", "ORVIK"}) {
+        for (bool zacatek : {true, false}) {
+            const StavyPrvku pred = vse(zacatek);
+            StavyPrvku po = pred;
+            Parametry(po, QString::fromLatin1(system), QStringLiteral("16"), true);
+            const std::string co = std::string(system) + (zacatek ? " from on" : " from off");
+            const std::vector<P> skryte = {
+                P::chkTermoTvarnice, P::txtTermoTvarnice, P::Label1_4, P::chkpata, P::optPata0, P::optPata1,
+                P::chkSouprava0, P::chkSouprava1, P::chkDruheNapojeniKourovodu, P::chkHorniDvirka, P::optSachta0,
+                P::optSachta1, P::optKourovod0, P::optKourovod1, P::optKourovod2, P::optKourovod3, P::lblKourovod0,
+                P::lblKourovod1, P::lblPrislusenstvi, P::optUkonceni0, P::optUkonceni3, P::optUkonceni4,
+                P::optUkonceni5, P::Frame1_0, P::Frame1_1};
+            for (int i = 0; i < kPocetPrvku; ++i) {
+                const P p = static_cast<P>(i);
+                bool viditelny = pred[i].viditelny;
+                if (p == P::lblPocetNapojovacichDilu || p == P::txtPocetNapojovacichDilu) viditelny = true;
+                if (std::find(skryte.begin(), skryte.end(), p) != skryte.end()) viditelny = false;
+                EXPECT_EQ(po[i].viditelny, viditelny) << co << " control " << i;
+            }
+            over(pred, po, {P::optUkonceni0, P::optUkonceni1, P::optUkonceni2, P::optUkonceni3, P::optUkonceni4,
+                            P::optUkonceni5, P::optKourovod1, P::chkpata}, "011000--", co.c_str());
+        }
+    }
+}
+
+TEST(WizardRules, AnUnknownSystemChangesNothing) {
+    for (bool zacatek : {true, false}) {
+        const StavyPrvku pred = vse(zacatek);
+        for (const char* system : {"SELVAN", "miv", ""}) {
+            StavyPrvku po = pred;
+            Parametry(po, QString::fromLatin1(system), QStringLiteral("16"), false);
+            EXPECT_EQ(po, pred) << system;
+        }
+    }
+}
+
+TEST(WizardRules, LeftAloneMeansWhatTheCallsBeforeLeft) {
+    // A MIV2R angle state set for a listed label stays for one outside the lists.
+    StavyPrvku s = vse(true);
+    for (auto [prurez, cekano] : {std::pair{"16/18", "1111"}, {"12/14", "1010"}, {"", "1010"}, {"20/20", "1010"},
+                                  {"14/16", "1011"}, {"", "1011"}}) {
+        const StavyPrvku pred = s;
+        Parametry(s, QStringLiteral("MIV2R"), QString::fromLatin1(prurez), false);
+        over(pred, s, {P::optKourovod0, P::optKourovod1, P::optKourovod2, P::optKourovod3}, cekano, prurez);
+    }
+    // The KARNELO foot sides follow the foot as it was at the call.
+    s = vse(true);
+    s[static_cast<size_t>(P::chkpata)].zaskrtnuty = true;
+    Parametry(s, QStringLiteral("KARNELO"), QStringLiteral("16"), true);
+    EXPECT_TRUE(s[static_cast<size_t>(P::optPata0)].povoleny);
+    s[static_cast<size_t>(P::chkpata)].zaskrtnuty = false;
+    EXPECT_TRUE(s[static_cast<size_t>(P::optPata0)].povoleny);
+    Parametry(s, QStringLiteral("KARNELO"), QStringLiteral("16"), true);
+    EXPECT_FALSE(s[static_cast<size_t>(P::optPata0)].povoleny);
+}
+
+TEST(WizardRules, StaticKitBandsAtTheirEdges) {
+    using D = DoporuceniSoupravy;
+    struct Pripad {
+        qint32 ukonceni;
+        float vyska;
+        std::optional<D> cekano;
+    };
+    const D zadna{};
+    const Pripad pripady[] = {
+        // Brick casing.
+        {1, 0.5f, zadna}, {1, 1.0f, zadna}, {1, 1.5f, zadna}, {1, 1.51f, D{1, 1}}, {1, 2.0f, D{1, 1}},
+        {1, 2.01f, D{2, 2}}, {1, 3.0f, D{2, 2}}, {1, 3.5f, D{2, 2}},
+        // Shell.
+        {2, 1.0f, zadna}, {2, 1.01f, D{0, 1}}, {2, 1.5f, D{0, 1}}, {2, 2.0f, D{1, 1}}, {2, 2.5f, D{2, 2}},
+        {2, 3.0f, D{2, 2}}, {2, 3.5f, D{2, 2}},
+        // Cover plates: kits without mortar; above 3 m the limit.
+        {4, 1.0f, zadna}, {5, 1.5f, D{0, 0}}, {6, 2.0f, D{1, 0}}, {5, 3.0f, D{2, 0}}, {5, 3.01f, D{{}, 0, true}},
+        {4, 3.5f, D{{}, 0, true}},
+        // Orlex and codes that do not exist: no rule.
+        {3, 2.0f, std::nullopt}, {0, 2.0f, std::nullopt}, {7, 2.0f, std::nullopt},
+    };
+    for (const Pripad& c : pripady) EXPECT_EQ(DoporucSoupravu(c.ukonceni, c.vyska), c.cekano) << c.ukonceni << " " << c.vyska;
+
+    for (const char* s : {"MIV", "MIV2S", "MIV2R", "KARNELO", "KARNELO2S", "KARNELO2R", "T-REMOL", "T-REMOL2S", "T-REMOL2R"})
+        EXPECT_TRUE(MaStatickeSoupravy(QString::fromLatin1(s))) << s;
+    for (const char* s : {"DORVA", "KALVIR", "ORVIK", "SELVAN", ""}) EXPECT_FALSE(MaStatickeSoupravy(QString::fromLatin1(s))) << s;
+}
