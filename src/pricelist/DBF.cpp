@@ -20,6 +20,8 @@
 
 namespace {
 
+using dbf::orizni;
+
 constexpr int kHlavicka = 32;
 constexpr int kPopis = 32;
 constexpr int kMaxDelkaPole = 255;
@@ -48,11 +50,6 @@ int pocetPoli(int delkaHlavicky) {
     const int r = x % 32;
     if (r > 16 || (r == 16 && (q & 1))) ++q;
     return q;
-}
-
-void orizni(const char*& z, const char*& k) {
-    while (z < k && *z == ' ') ++z;
-    while (k > z && k[-1] == ' ') --k;
 }
 
 QString datum(const char* z, const char* k) {
@@ -123,28 +120,81 @@ QString textBunky(const BunkaDBF& b) {
 }
 
 CtecDBF::CtecDBF(const QByteArray& obsah, const QString& soubor) : m_obsah(obsah), m_soubor(soubor) {
-    const char* d = obsah.constData();
+    ctiHlavicku(obsah.constData(), obsah.size());
+}
+
+namespace {
+
+// Records are read this many bytes at a time (at least one record).
+constexpr qint64 kBlok = 64 * 1024;
+
+RuntimeError nelzePrecist(const QString& soubor) {
+    return RuntimeError(75, QStringLiteral("Soubor ") + soubor + QStringLiteral(" nelze přečíst."));
+}
+
+// The first n bytes from the current position, fewer only at the end of the file.
+qint64 precti(QFile& f, char* kam, qint64 n, const QString& soubor) {
+    qint64 celkem = 0;
+    while (celkem < n) {
+        const qint64 r = f.read(kam + celkem, n - celkem);
+        if (r < 0) throw nelzePrecist(soubor);
+        if (r == 0) break;
+        celkem += r;
+    }
+    return celkem;
+}
+
+}  // namespace
+
+CtecDBF::CtecDBF(const QString& cesta) : m_soubor(resolvePath(cesta + QStringLiteral(".dbf"))) {
+    if (!QFileInfo(m_soubor).isFile()) throw ChybaSouboru(m_soubor);
+    m_zdroj = std::make_unique<QFile>(m_soubor);
+    if (!m_zdroj->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        throw RuntimeError(75, QStringLiteral("Soubor ") + m_soubor + QStringLiteral(" nelze otevřít."));
+    qint64 velikost = m_zdroj->size();
+    // Only as much of the header as the field descriptors can take; ctiHlavicku checks the rest
+    // against the size of the file.
+    QByteArray hlavicka(static_cast<qsizetype>(std::min<qint64>(velikost, kHlavicka)), Qt::Uninitialized);
+    qint64 precteno = precti(*m_zdroj, hlavicka.data(), hlavicka.size(), m_soubor);
+    if (precteno == kHlavicka) {
+        const auto* u = reinterpret_cast<const unsigned char*>(hlavicka.constData());
+        const qint64 popisy = kHlavicka + static_cast<qint64>(kPopis) * std::max(0, pocetPoli(u[8] | (u[9] << 8)));
+        hlavicka.resize(static_cast<qsizetype>(std::min(velikost, popisy)));
+        precteno += precti(*m_zdroj, hlavicka.data() + kHlavicka, hlavicka.size() - kHlavicka, m_soubor);
+    }
+    if (precteno < hlavicka.size()) velikost = precteno;  // the file has shrunk since it was opened
+    ctiHlavicku(hlavicka.constData(), velikost);
+    if (m_zaznamu > 0 && !m_zdroj->seek(m_delkaHlavicky)) throw nelzePrecist(m_soubor);
+}
+
+CtecDBF::~CtecDBF() = default;
+
+// `d` holds the file's first bytes, as far as the field descriptors reach.
+void CtecDBF::ctiHlavicku(const char* d, qsizetype velikost) {
     const auto* u = reinterpret_cast<const unsigned char*>(d);
-    const qsizetype velikost = obsah.size();
-    if (velikost < kHlavicka) throw poskozeny(soubor);
+    if (velikost < kHlavicka) throw poskozeny(m_soubor);
 
     // Both lengths are unsigned 16-bit; bytes 0-7 (version, date, count) are not needed.
     m_delkaHlavicky = u[8] | (u[9] << 8);
     m_delkaZaznamu = u[10] | (u[11] << 8);
-    if (m_delkaHlavicky < 33) throw poskozeny(soubor);
+    if (m_delkaHlavicky < 33) throw poskozeny(m_soubor);
 
     const int ocekavano = pocetPoli(m_delkaHlavicky);
+    int p = 1;
     for (int i = 0; i < ocekavano; ++i) {
         const qsizetype o = kHlavicka + static_cast<qsizetype>(kPopis) * i;
         // Headers with a backlink area after the terminator would otherwise grow phantom fields.
         if (o < velikost && u[o] == kKonecPopisu) break;
-        if (o + kPopis > velikost) throw poskozeny(soubor);
+        if (o + kPopis > velikost) throw poskozeny(m_soubor);
         const char* z = d + o;
         const char* k = static_cast<const char*>(std::memchr(z, 0, 11));
         if (!k) k = z + 11;
         orizni(z, k);
         m_nazvy << dbftext::decode(z, k - z);
-        m_pole.push_back(Pole{d[o + 11], u[o + 16], u[o + 17]});
+        // A field reaching past the record gives what the record holds of it.
+        const int delka = u[o + 16];
+        m_pole.push_back(Pole{d[o + 11], std::min(p, m_delkaZaznamu), std::min(p + delka, m_delkaZaznamu)});
+        p += delka;
     }
 
     if (m_delkaZaznamu == 0 || m_delkaHlavicky >= velikost) return;
@@ -152,36 +202,61 @@ CtecDBF::CtecDBF(const QByteArray& obsah, const QString& soubor) : m_obsah(obsah
     // Each cell costs far more than a byte. A sound file has about a cell per byte at most (a
     // field of length 0 gives a cell from no bytes); thousands of empty fields over one-byte
     // records would turn a small hostile file into gigabytes.
-    if (static_cast<qint64>(m_pole.size()) * m_zaznamu > 8 * velikost + 65536) throw poskozeny(soubor);
+    if (static_cast<qint64>(m_pole.size()) * m_zaznamu > 8 * velikost + 65536) throw poskozeny(m_soubor);
+}
+
+// Records are asked for in order; from a file, each block follows the one before.
+const char* CtecDBF::zaznam(qsizetype i) {
+    const qsizetype rl = m_delkaZaznamu;
+    if (!m_zdroj) return m_obsah.constData() + m_delkaHlavicky + i * rl;
+    if (i >= m_blokOd + m_blokZaznamu) {
+        const qsizetype n = std::min<qsizetype>(std::max<qsizetype>(1, kBlok / rl), m_zaznamu - i);
+        m_obsah.resize(n * rl);
+        m_blokOd = i;
+        m_blokZaznamu = precti(*m_zdroj, m_obsah.data(), n * rl, m_soubor) / rl;
+        if (m_blokZaznamu < n) m_zaznamu = i + m_blokZaznamu;  // the file has shrunk since it was opened
+        if (m_blokZaznamu == 0) return nullptr;
+    }
+    return m_obsah.constData() + (i - m_blokOd) * rl;
+}
+
+const char* CtecDBF::dalsiZaznam() {
+    for (; m_dalsi < m_zaznamu; ++m_dalsi) {
+        const char* z = zaznam(m_dalsi);
+        if (!z) break;
+        if (z[0] == '*') continue;
+        ++m_dalsi;
+        return z;
+    }
+    return nullptr;
+}
+
+BunkaDBF CtecDBF::bunka(const char* zaznam, size_t pole) const {
+    try {
+        return ::bunka(m_pole[pole].typ, zaznam + m_pole[pole].od, zaznam + m_pole[pole].konec);
+    } catch (const RuntimeError& e) {  // a number too large for a Double
+        throw RuntimeError(e.cislo(), e.popis() + QStringLiteral(" – soubor ") + m_soubor);
+    }
 }
 
 bool CtecDBF::dalsi(std::vector<BunkaDBF>& radek) {
-    const int rl = m_delkaZaznamu;
-    for (; m_dalsi < m_zaznamu; ++m_dalsi) {
-        const char* zaznam = m_obsah.constData() + m_delkaHlavicky + m_dalsi * rl;
-        if (zaznam[0] == '*') continue;
-        ++m_dalsi;
-        radek.resize(m_pole.size());
-        int p = 1;
+    const char* z = dalsiZaznam();
+    if (!z) return false;
+    radek.resize(m_pole.size());
+    try {
         for (size_t i = 0; i < m_pole.size(); ++i) {
             const Pole& f = m_pole[i];
-            // A field reaching past the record gives what the record holds of it.
-            const int z = std::min(p, rl);
-            const int k = std::min(p + f.delka, rl);
-            try {
-                radek[i] = bunka(f.typ, zaznam + z, zaznam + k);
-            } catch (const RuntimeError& e) {  // a number too large for a Double
-                throw RuntimeError(e.cislo(), e.popis() + QStringLiteral(" – soubor ") + m_soubor);
-            }
-            p += f.delka;
+            radek[i] = ::bunka(f.typ, z + f.od, z + f.konec);
         }
-        return true;
+    } catch (const RuntimeError& e) {  // a number too large for a Double
+        throw RuntimeError(e.cislo(), e.popis() + QStringLiteral(" – soubor ") + m_soubor);
     }
-    return false;
+    return true;
 }
 
-DataDBF ctiDBF(const QByteArray& obsah, const QString& soubor) {
-    CtecDBF ctec(obsah, soubor);
+namespace {
+
+DataDBF vse(CtecDBF& ctec) {
     DataDBF data;
     data.nazvy = ctec.nazvy();
     data.radky.reserve(static_cast<size_t>(ctec.nejvyseZaznamu()));
@@ -190,22 +265,16 @@ DataDBF ctiDBF(const QByteArray& obsah, const QString& soubor) {
     return data;
 }
 
-QByteArray nactiSouborDBF(const QString& cesta, QString& soubor) {
-    soubor = resolvePath(cesta + QStringLiteral(".dbf"));
-    if (!QFileInfo(soubor).isFile()) throw ChybaSouboru(soubor);
-    QFile f(soubor);
-    if (!f.open(QIODevice::ReadOnly))
-        throw RuntimeError(75, QStringLiteral("Soubor ") + soubor + QStringLiteral(" nelze otevřít."));
-    const QByteArray obsah = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        throw RuntimeError(75, QStringLiteral("Soubor ") + soubor + QStringLiteral(" nelze přečíst."));
-    return obsah;
+}  // namespace
+
+DataDBF ctiDBF(const QByteArray& obsah, const QString& soubor) {
+    CtecDBF ctec(obsah, soubor);
+    return vse(ctec);
 }
 
 DataDBF NactiDBF(const QString& cesta) {
-    QString soubor;
-    const QByteArray obsah = nactiSouborDBF(cesta, soubor);
-    return ctiDBF(obsah, soubor);
+    CtecDBF ctec(cesta);
+    return vse(ctec);
 }
 
 namespace {

@@ -3,8 +3,13 @@
 // address book come from here; character fields carry the code-page-852 letters (Cp852.h).
 #include <QByteArray>
 #include <QDate>
+#include <QFile>
 #include <QString>
 #include <QStringList>
+#include <bit>
+#include <cstring>
+#include <memory>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -32,29 +37,49 @@ void UlozDBF(const QString& cesta, const DataDBF& data);
 
 // The two halves of the above over bytes in memory; `soubor` names the file in messages.
 DataDBF ctiDBF(const QByteArray& obsah, const QString& soubor);
-
-// The bytes of cesta + ".dbf", with the errors of NactiDBF; `soubor` receives the file's name.
-QByteArray nactiSouborDBF(const QString& cesta, QString& soubor);
+QByteArray zapisDBF(const DataDBF& data, const QDate& dnes, const QString& soubor);
 
 // Record by record, for a reader that keeps the rows in its own form (the article table).
 class CtecDBF {
 public:
     // Checks the header; a malformed one throws a RuntimeError naming `soubor`.
     CtecDBF(const QByteArray& obsah, const QString& soubor);
+    // Reads cesta + ".dbf" a block of records at a time, with the errors of NactiDBF.
+    explicit CtecDBF(const QString& cesta);
+    ~CtecDBF();
 
+    const QString& soubor() const { return m_soubor; }
     const QStringList& nazvy() const { return m_nazvy; }
     // At most this many records follow, deleted ones included.
     qsizetype nejvyseZaznamu() const { return m_zaznamu; }
     // The next record that is not deleted, one cell per field; false after the last.
     bool dalsi(std::vector<BunkaDBF>& radek);
 
+    // The same without the cells: the bytes of the next record that is not deleted, valid until
+    // the next call; nullptr after the last.
+    const char* dalsiZaznam();
+    char typ(size_t pole) const { return m_pole[pole].typ; }
+    size_t sirka(size_t pole) const { return static_cast<size_t>(m_pole[pole].konec - m_pole[pole].od); }
+    // A field of such a record as it stands, and without its leading and trailing blanks.
+    std::string_view surove(const char* zaznam, size_t pole) const {
+        return {zaznam + m_pole[pole].od, static_cast<size_t>(m_pole[pole].konec - m_pole[pole].od)};
+    }
+    std::string_view bajty(const char* zaznam, size_t pole) const;
+    // A field of such a record as dalsi gives it.
+    BunkaDBF bunka(const char* zaznam, size_t pole) const;
+
 private:
     struct Pole {
         char typ;
-        int delka;
-        int desetinna;
+        int od, konec;  // the field's bytes in a record, cut to the record's length
     };
-    QByteArray m_obsah;
+    void ctiHlavicku(const char* d, qsizetype velikost);
+    const char* zaznam(qsizetype i);
+
+    QByteArray m_obsah;              // the whole file, or the block of records being read
+    std::unique_ptr<QFile> m_zdroj;  // when reading from a file
+    qsizetype m_blokOd = 0;          // the first record in m_obsah when reading from a file
+    qsizetype m_blokZaznamu = 0;
     QString m_soubor;
     QStringList m_nazvy;
     std::vector<Pole> m_pole;
@@ -63,7 +88,40 @@ private:
     qsizetype m_zaznamu = 0;
     qsizetype m_dalsi = 0;
 };
-QByteArray zapisDBF(const DataDBF& data, const QDate& dnes, const QString& soubor);
+
+namespace dbf {
+
+// Cuts the blanks off both ends of z..k.
+inline void orizni(const char*& z, const char*& k) {
+    // Fields are mostly blank padding, skipped a word at a time: xor with eight blanks leaves
+    // zero bytes for the blanks, and the first or last byte that is not zero ends the padding.
+    static_assert(std::endian::native == std::endian::little);
+    constexpr quint64 kMezery = 0x2020202020202020;
+    quint64 w;
+    while (k - z >= 8) {
+        std::memcpy(&w, z, 8);
+        w ^= kMezery;
+        z += w ? std::countr_zero(w) / 8 : 8;
+        if (w) break;
+    }
+    while (z < k && *z == ' ') ++z;
+    while (k - z >= 8) {
+        std::memcpy(&w, k - 8, 8);
+        w ^= kMezery;
+        k -= w ? std::countl_zero(w) / 8 : 8;
+        if (w) break;
+    }
+    while (k > z && k[-1] == ' ') --k;
+}
+
+}  // namespace dbf
+
+inline std::string_view CtecDBF::bajty(const char* zaznam, size_t pole) const {
+    const char* z = zaznam + m_pole[pole].od;
+    const char* k = zaznam + m_pole[pole].konec;
+    dbf::orizni(z, k);
+    return {z, static_cast<size_t>(k - z)};
+}
 
 // A cell as text, as a value turns into text anywhere in the program (numbers "12,5", dates
 // in the short form, empty "").

@@ -2,10 +2,12 @@
 
 #include "platform/DataPaths.h"
 #include "platform/Errors.h"
+#include "platform/Cp852.h"
 #include "platform/Regional.h"
 #include "pricelist/DBF.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstring>
 #include <cmath>
@@ -32,7 +34,7 @@ Cislo cislo(const BunkaDBF& b, const Regional& reg) {
 }
 
 // The value to two decimals exactly as Format(v, "##,##0.00") rounds it: half away from zero on
-// its 15-significant-digit decimal form. Loading formats two numbers per article, so this works
+// its 15-significant-digit decimal form. Loading rounds two numbers per article, so this works
 // in a character buffer; the test holds it to roundDecimal and Format.
 struct DveDesetinna {
     bool zaporne = false;
@@ -81,59 +83,91 @@ DveDesetinna naDveDesetinna(double v) {
     return d;
 }
 
-// A price or weight column: the "##,##0.00" text and the numbers that CCur and CSng read back
-// from it. Both come from the same rounded digits, so they cannot disagree.
-struct Castka {
-    QString text;
-    qint64 raw = 0;
-    float f = 0;
-    bool rawPretece = false;
-    bool fPretece = false;
-};
-
-Castka castka(const BunkaDBF& b, const Regional& reg, bool jakoCena) {
-    Castka c;
-    const Cislo n = cislo(b, reg);
-    if (!n.je) {
-        c.text = textBunky(b);
-        return c;
+// A numeric field as dBase writes it: sign, digits, point, digits, at least one digit. Such a
+// text reads as the nearest Double and cannot fail.
+bool prosteCislo(std::string_view t) {
+    size_t i = !t.empty() && t[0] == '-' ? 1 : 0;
+    bool cislice = false, tecka = false;
+    for (; i < t.size(); ++i) {
+        if (t[i] >= '0' && t[i] <= '9')
+            cislice = true;
+        else if (t[i] == '.' && !tecka)
+            tecka = true;
+        else
+            return false;
     }
-    if (!std::isfinite(n.v)) throw ChybaPreteceni();
-    const DveDesetinna d = naDveDesetinna(n.v);
+    return cislice;
+}
 
+// Such a text with at most 13 digits before the point, as hundredths rounded the way
+// naDveDesetinna rounds the Double read from it, without the Double: a decimal of at most 15
+// significant digits reads into the Double whose 15-digit form is that decimal again, so
+// rounding the text's own digits gives the same. False for any other text.
+bool setinyZTextu(std::string_view t, qint64& setiny) {
+    const char* p = t.data();
+    const char* const konec = p + t.size();
+    const bool minus = p < konec && *p == '-';
+    if (minus) ++p;
+    qint64 cela = 0, desetiny = 0;
+    int desetinnych = 0, cislic = 0, prvni = -1, posledni = -1;  // of the digits that are not 0
+    bool zaTeckou = false, nahoru = false;
+    for (; p < konec; ++p) {
+        if (*p == '.') {
+            if (zaTeckou) return false;
+            zaTeckou = true;
+            continue;
+        }
+        if (*p < '0' || *p > '9') return false;
+        const int c = *p - '0';
+        if (c != 0) {
+            if (prvni < 0) prvni = cislic;
+            posledni = cislic;
+        }
+        ++cislic;
+        if (!zaTeckou) {
+            cela = cela * 10 + c;
+            if (cela >= 10'000'000'000'000) return false;
+        } else if (++desetinnych <= 2) {
+            desetiny = desetiny * 10 + c;
+        } else if (desetinnych == 3) {
+            nahoru = c >= 5;
+        }
+    }
+    if (cislic == 0 || (prvni >= 0 && posledni - prvni >= 15)) return false;
+    if (desetinnych == 1) desetiny *= 10;
+    setiny = cela * 100 + desetiny + (nahoru ? 1 : 0);
+    if (minus) setiny = -setiny;
+    return true;
+}
+
+// The rounded digits of an amount in hundredths.
+DveDesetinna zeSetin(qint64 setiny) {
+    DveDesetinna d;
+    d.zaporne = setiny < 0;
+    const quint64 u = d.zaporne ? 0 - static_cast<quint64>(setiny) : static_cast<quint64>(setiny);
+    char t[24];
+    const int n = static_cast<int>(std::to_chars(t, t + sizeof t, u).ptr - t);
+    const int nuly = std::max(0, 3 - n);  // "0,05": at least one digit before the decimals
+    std::fill(d.cislice, d.cislice + nuly, '0');
+    std::memcpy(d.cislice + nuly, t, static_cast<size_t>(n));
+    d.cela = nuly + n - 2;
+    return d;
+}
+
+// "##,##0.00" of the rounded digits.
+QString formatuj(const DveDesetinna& d, QChar desetinna, QChar skupina) {
     const int skupin = (d.cela - 1) / 3;
-    c.text = QString((d.zaporne ? 1 : 0) + d.cela + skupin + 3, Qt::Uninitialized);
-    QChar* t = c.text.data();
+    QString text((d.zaporne ? 1 : 0) + d.cela + skupin + 3, Qt::Uninitialized);
+    QChar* t = text.data();
     if (d.zaporne) *t++ = QLatin1Char('-');
     for (int i = 0; i < d.cela; ++i) {
-        if (i > 0 && (d.cela - i) % 3 == 0) *t++ = reg.oddelovacTisicu();
+        if (i > 0 && (d.cela - i) % 3 == 0) *t++ = skupina;
         *t++ = QLatin1Char(d.cislice[i]);
     }
-    *t++ = reg.desetinnaCarka();
+    *t++ = desetinna;
     *t++ = QLatin1Char(d.cislice[d.cela]);
     *t++ = QLatin1Char(d.cislice[d.cela + 1]);
-
-    if (jakoCena) {
-        qint64 cela = 0;
-        if (d.cela > 15) {
-            c.rawPretece = true;
-        } else {
-            std::from_chars(d.cislice, d.cislice + d.cela, cela);
-            const qint64 setiny = (d.cislice[d.cela] - '0') * 10 + (d.cislice[d.cela + 1] - '0');
-            c.rawPretece = cela > kMaxCelaCurrency || (cela == kMaxCelaCurrency && setiny > 58);
-            if (!c.rawPretece) c.raw = (d.zaporne ? -1 : 1) * (cela * 100 + setiny) * 100;
-        }
-        return c;
-    }
-    char text[344];
-    std::memcpy(text, d.cislice, static_cast<size_t>(d.cela));
-    text[d.cela] = '.';
-    std::memcpy(text + d.cela + 1, d.cislice + d.cela, 2);
-    double x = 0;
-    std::from_chars(text, text + d.cela + 3, x);
-    c.fPretece = x > kMaxSingle;
-    if (!c.fPretece) c.f = static_cast<float>(d.zaporne ? -x : x);
-    return c;
+    return text;
 }
 
 // Column 8 as read. The flags are small whole numbers; their texts are shared, not built per row.
@@ -145,7 +179,233 @@ QString textPriznaku(const BunkaDBF& b) {
     return textBunky(b);
 }
 
+// Order numbers with "-s" show no price. In the bytes of a character field as well: ASCII bytes
+// decode to themselves and no other byte to an ASCII character.
+template <typename Znaky>
+bool bezCeny(const Znaky& kod) {
+    for (qsizetype i = 1; i < static_cast<qsizetype>(kod.size()); ++i)
+        if (kod[i] == 's' && kod[i - 1] == '-') return true;
+    return false;
+}
+
 }  // namespace
+
+// One record on its way into a row: from a reader the record's bytes, which the fast paths
+// below take straight, otherwise the cells of a read table.
+struct TabulkaArtiklu::Zaznam {
+    const CtecDBF* ctec = nullptr;
+    const char* bajty = nullptr;
+    const std::vector<BunkaDBF>* bunky = nullptr;
+
+    // The field's type and its bytes without blanks; type 0 for a cell.
+    char typ(int pole) const { return ctec ? ctec->typ(static_cast<size_t>(pole)) : '\0'; }
+    std::string_view text(int pole) const { return ctec->bajty(bajty, static_cast<size_t>(pole)); }
+    std::string_view surove(int pole) const { return ctec->surove(bajty, static_cast<size_t>(pole)); }
+    // The field as the dBase reader gives it.
+    BunkaDBF bunka(int pole) const {
+        if (ctec) return ctec->bunka(bajty, static_cast<size_t>(pole));
+        return pole < static_cast<int>(bunky->size()) ? (*bunky)[static_cast<size_t>(pole)] : BunkaDBF();
+    }
+};
+
+// The state of one load: the regional settings, the values of the columns with few of them, the
+// order numbers' keys.
+class TabulkaArtiklu::Plneni {
+public:
+    explicit Plneni(TabulkaArtiklu& t) : m_t(t), m_reg(Regional::current()) {
+        m_t.m_desetinna = m_reg.desetinnaCarka();
+        m_t.m_skupina = m_reg.oddelovacTisicu();
+    }
+
+    // Room for n records whose text fields are at most `sirka` bytes together.
+    void rezervuj(size_t n, size_t sirka) {
+        m_t.m_radky.reserve(n);
+        m_t.m_bajty.reserve(n * sirka);
+        m_useky.reserve(n);
+        m_razeni.reserve(n);
+    }
+
+    void pridej(const std::vector<BunkaDBF>& bunky, const QString& soubor) {
+        pridej(vyplnene(Zaznam{nullptr, nullptr, &bunky}, soubor));
+    }
+
+    void pridej(const CtecDBF& ctec, const char* bajty) {
+        const Zaznam z{&ctec, bajty, nullptr};
+        Radek r;
+        try {
+            // Fields past the eighth are not needed, but an unusual number there fails the
+            // record read whole; plain numbers ("-12.50") and texts cannot fail.
+            for (size_t i = kPoliCeniku; i < static_cast<size_t>(ctec.nazvy().size()); ++i)
+                if ((ctec.typ(i) == 'N' || ctec.typ(i) == 'F') && !prosteCislo(ctec.bajty(bajty, i))) ctec.bunka(bajty, i);
+            vypln(r, z);
+        } catch (const RuntimeError& e) {
+            // A record that fails here fails as read whole: its fields converted in order first,
+            // whose errors name the file already, then the row from those cells.
+            std::vector<BunkaDBF> bunky;
+            for (size_t i = 0; i < static_cast<size_t>(ctec.nazvy().size()); ++i) bunky.push_back(ctec.bunka(bajty, i));
+            vyplnene(Zaznam{nullptr, nullptr, &bunky}, ctec.soubor());
+            throw pojmenovana(e, ctec.soubor());  // not reached: the same record fails the long way
+        }
+        pridej(r);
+    }
+
+    void dokonci() { m_t.serad(std::move(m_razeni), m_useky); }
+
+private:
+    static RuntimeError pojmenovana(const RuntimeError& e, const QString& soubor) {
+        return RuntimeError(e.cislo(), e.popis() + QStringLiteral(" – soubor ") + soubor);
+    }
+
+    Radek vyplnene(const Zaznam& z, const QString& soubor) {
+        Radek r;
+        try {
+            vypln(r, z);
+        } catch (const RuntimeError& e) {  // a number in a text field too large for a Double
+            throw pojmenovana(e, soubor);
+        }
+        return r;
+    }
+
+    void pridej(const Radek& r) {
+        m_t.m_radky.push_back(r);
+        // The sort key now, while the record is at hand.
+        const size_t pozice = m_t.m_radky.size() - 1;
+        const Usek u = m_t.pridejVelkymi(m_t.m_velka, pozice, fObjCislo);
+        m_useky.push_back(u);
+        m_razeni.push_back(klic(m_t.m_velka.data() + u.od, u.delka, static_cast<int>(pozice)));
+    }
+
+    void vypln(Radek& r, const Zaznam& z) {
+        for (int c = 0; c < kTextu; ++c) r.bajty[c] = text(z, c);
+        r.cena = castka(z, fCena, &r.cenaPretece, nullptr);
+        const Usek kod = r.bajty[fObjCislo];
+        r.bezCeny = kod.delka != kBezBajtu ? bezCeny(std::string_view(m_t.m_bajty).substr(kod.od, kod.delka))
+                                           : bezCeny(m_t.m_texty[fObjCislo].back());
+        r.vaha = castka(z, fVaha, &r.vahaPretece, &r.vahaKg);
+        r.mj = hodnota(z, fMJ);
+        r.objSklad = hodnota(z, fObjSklad);
+        r.system = hodnota(z, fSystem);
+    }
+
+    // A character field keeps its bytes; anything else becomes its text now.
+    Usek text(const Zaznam& z, int pole) {
+        if (z.typ(pole) == 'C' || z.typ(pole) == 'L') {
+            const std::string_view t = z.text(pole);
+            const Usek u{static_cast<quint32>(m_t.m_bajty.size()), static_cast<quint32>(t.size())};
+            m_t.m_bajty.append(t);
+            return u;
+        }
+        auto& texty = m_t.m_texty[pole];
+        texty.resize(m_t.m_radky.size() + 1);
+        texty.back() = textBunky(z.bunka(pole));
+        return Usek{0, kBezBajtu};
+    }
+
+    // A price (CCur of its text overflows beyond Currency) or a weight (CSng of its text).
+    Castka castka(const Zaznam& z, int pole, bool* pretece, float* vaha) {
+        Castka c;
+        const char typ = z.typ(pole);
+        if ((typ == 'N' || typ == 'F') && setinyZTextu(z.text(pole), c.setiny)) {
+            // Below 2^53 hundredths, dividing is as correctly rounded as reading the rounded text.
+            *pretece = false;
+            if (vaha) *vaha = static_cast<float>(static_cast<double>(c.setiny) / 100.0);
+            return c;
+        }
+        const BunkaDBF b = z.bunka(pole);
+        const Cislo n = cislo(b, m_reg);
+        if (!n.je) {
+            c.text = novyText(textBunky(b));
+            return c;
+        }
+        if (!std::isfinite(n.v)) throw ChybaPreteceni();
+        const DveDesetinna d = naDveDesetinna(n.v);
+
+        qint64 cela = 0;  // the whole part, when it has at most 16 digits
+        const qint64 setiny = (d.cislice[d.cela] - '0') * 10 + (d.cislice[d.cela + 1] - '0');
+        if (d.cela <= 16) {
+            for (int i = 0; i < d.cela; ++i) cela = cela * 10 + (d.cislice[i] - '0');
+            c.setiny = (d.zaporne ? -1 : 1) * (cela * 100 + setiny);
+        } else {
+            c.text = novyText(formatuj(d, m_t.m_desetinna, m_t.m_skupina));
+        }
+        if (!vaha) {
+            *pretece = d.cela > 15 || cela > kMaxCelaCurrency || (cela == kMaxCelaCurrency && setiny > 58);
+            return c;
+        }
+        double x = 0;
+        if (d.cela <= 13) {
+            x = static_cast<double>(cela * 100 + setiny) / 100.0;
+        } else {
+            char text[344];
+            std::memcpy(text, d.cislice, static_cast<size_t>(d.cela));
+            text[d.cela] = '.';
+            std::memcpy(text + d.cela + 1, d.cislice + d.cela, 2);
+            std::from_chars(text, text + d.cela + 3, x);
+        }
+        *pretece = x > kMaxSingle;
+        if (!*pretece) *vaha = static_cast<float>(d.zaporne ? -x : x);
+        return c;
+    }
+
+    qint32 novyText(QString t) {
+        m_t.m_textyCastek.push_back(std::move(t));
+        return static_cast<qint32>(m_t.m_textyCastek.size() - 1);
+    }
+
+    // Units, systems and flags repeat all over a price list: each distinct field (by its bytes,
+    // blanks and all) becomes one value. Past kZnamych distinct ones in a field, values are no
+    // longer shared.
+    quint32 hodnota(const Zaznam& z, int pole) {
+        static constexpr size_t kZnamych = 64;
+        std::string_view t;
+        Okraje o;
+        auto& zname = m_zname[pole];
+        if (z.ctec) {
+            t = z.surove(pole);
+            o = okraje(t);
+            for (const Znama& h : zname)
+                if (stejne(h, o, t)) return h.index;
+        }
+        const BunkaDBF b = z.bunka(pole);
+        Hodnota h;
+        if (pole == fObjSklad) {
+            h.text = textPriznaku(b);
+            h.cislo = cislo(b, m_reg).v;
+        } else {
+            h.text = textBunky(b);
+        }
+        const auto index = static_cast<quint32>(m_t.m_hodnoty.size());
+        m_t.m_hodnoty.push_back(std::move(h));
+        if (z.ctec && zname.size() < kZnamych) zname.push_back(Znama{o, std::string(t), index});
+        return index;
+    }
+
+    // The first and the last eight bytes, which tell nearly all values apart.
+    struct Okraje {
+        quint64 zacatek = 0, konec = 0;
+    };
+    static Okraje okraje(std::string_view t) {
+        Okraje o;
+        const size_t n = std::min<size_t>(8, t.size());
+        std::memcpy(&o.zacatek, t.data(), n);
+        std::memcpy(&o.konec, t.data() + t.size() - n, n);
+        return o;
+    }
+    struct Znama {
+        Okraje okraje;
+        std::string bajty;
+        quint32 index;
+    };
+    static bool stejne(const Znama& h, const Okraje& o, std::string_view t) {
+        if (h.okraje.zacatek != o.zacatek || h.okraje.konec != o.konec || h.bajty.size() != t.size()) return false;
+        return t.size() <= 16 || h.bajty == t;  // up to 16 bytes, both ends are all of them
+    }
+    TabulkaArtiklu& m_t;
+    const Regional& m_reg;
+    std::vector<Znama> m_zname[kPoliCeniku];
+    std::vector<Usek> m_useky;  // the upper-case order numbers by position
+    std::vector<Klic> m_razeni;
+};
 
 QString TabulkaArtiklu::hlavicka(int sloupec) {
     static const QString kHlavicky[kSloupcu] = {
@@ -159,26 +419,30 @@ QString TabulkaArtiklu::hlavicka(int sloupec) {
 }
 
 TabulkaArtiklu TabulkaArtiklu::nacti(const QString& cesta) {
-    QString soubor;
-    const QByteArray obsah = nactiSouborDBF(cesta, soubor);
-    CtecDBF ctec(obsah, soubor);
-    kontrolaPoli(static_cast<int>(ctec.nazvy().size()), soubor);
-    TabulkaArtiklu t;
-    t.m_radky.reserve(static_cast<size_t>(ctec.nejvyseZaznamu()));
-    std::vector<BunkaDBF> zaznam;
-    while (ctec.dalsi(zaznam)) t.pridej(zaznam, soubor);
-    t.serad();
-    return t;
+    CtecDBF ctec(cesta);
+    return zCtecky(ctec);
 }
 
 TabulkaArtiklu TabulkaArtiklu::nactiCenik() { return nacti(dataDir() + QStringLiteral("/Art")); }
 
+TabulkaArtiklu TabulkaArtiklu::zCtecky(CtecDBF& ctec) {
+    kontrolaPoli(static_cast<int>(ctec.nazvy().size()), ctec.soubor());
+    TabulkaArtiklu t;
+    Plneni plneni(t);
+    plneni.rezervuj(static_cast<size_t>(ctec.nejvyseZaznamu()),
+                    ctec.sirka(fStaryKod) + ctec.sirka(fObjCislo) + ctec.sirka(fNazev));
+    while (const char* bajty = ctec.dalsiZaznam()) plneni.pridej(ctec, bajty);
+    plneni.dokonci();
+    return t;
+}
+
 TabulkaArtiklu TabulkaArtiklu::zDat(const DataDBF& data, const QString& soubor) {
     kontrolaPoli(data.pocetPoli(), soubor);
     TabulkaArtiklu t;
-    t.m_radky.reserve(data.radky.size());
-    for (const auto& zaznam : data.radky) t.pridej(zaznam, soubor);
-    t.serad();
+    Plneni plneni(t);
+    plneni.rezervuj(data.radky.size(), 0);
+    for (const auto& bunky : data.radky) plneni.pridej(bunky, soubor);
+    plneni.dokonci();
     return t;
 }
 
@@ -187,122 +451,150 @@ void TabulkaArtiklu::kontrolaPoli(int poli, const QString& soubor) {
         throw RuntimeError(321, QStringLiteral("Soubor ") + soubor + QStringLiteral(" nemá všech 8 polí ceníku."));
 }
 
-void TabulkaArtiklu::pridej(const std::vector<BunkaDBF>& zaznam, const QString& soubor) {
-    try {
-        vypln(m_radky.emplace_back(), zaznam);
-    } catch (const RuntimeError& e) {  // a number in a text field too large for a Double
-        m_radky.pop_back();
-        throw RuntimeError(e.cislo(), e.popis() + QStringLiteral(" – soubor ") + soubor);
-    }
-}
-
-void TabulkaArtiklu::vypln(Radek& r, const std::vector<BunkaDBF>& zaznam) {
-    static const BunkaDBF prazdna;
-    const auto z = [&](int pole) -> const BunkaDBF& {
-        return pole < static_cast<int>(zaznam.size()) ? zaznam[static_cast<size_t>(pole)] : prazdna;
-    };
-    const Regional& reg = Regional::current();
-    r.staryKod = textBunky(z(fStaryKod));
-    r.objCislo = textBunky(z(fObjCislo));
-    r.nazev = textBunky(z(fNazev));
-    Castka c = castka(z(fCena), reg, true);
-    r.cenaText = std::move(c.text);
-    r.cenaRaw = c.raw;
-    r.cenaPretece = c.rawPretece;
-    r.bezCeny = r.objCislo.contains(QLatin1String("-s"));
-    c = castka(z(fVaha), reg, false);
-    r.vahaText = std::move(c.text);
-    r.vaha = c.f;
-    r.vahaPretece = c.fPretece;
-    r.mj = textBunky(z(fMJ));
-    r.objSkladText = textPriznaku(z(fObjSklad));
-    r.objSklad = cislo(z(fObjSklad), reg).v;
-    r.system = textBunky(z(fSystem));
-    r.klicObj = r.objCislo.toUpper();
-    r.klicStary = r.staryKod.toUpper();
-}
-
-void TabulkaArtiklu::serad() {
+void TabulkaArtiklu::serad(std::vector<Klic> klice, const std::vector<Usek>& useky) {
     // Rows follow the order number; the rows themselves stay where they were read.
-    m_podleObj = serazeno(&Radek::klicObj, {});
+    m_podleObj = serazeno(std::move(klice), m_velka, useky);
+    m_klice.resize(m_podleObj.size());
     m_radekZ.resize(m_podleObj.size());
-    for (size_t r = 0; r < m_podleObj.size(); ++r) m_radekZ[static_cast<size_t>(m_podleObj[r])] = static_cast<int>(r) + 1;
+    for (size_t r = 0; r < m_podleObj.size(); ++r) {
+        const auto i = static_cast<size_t>(m_podleObj[r]);
+        m_klice[r] = useky[i];
+        m_radekZ[i] = static_cast<int>(r) + 1;
+    }
     Sort(0);
 }
 
-std::vector<int> TabulkaArtiklu::serazeno(QString Radek::*klic, const std::vector<int>& remiza) const {
-    // Ordinal order of the UTF-16 code units, as QString compares them. The first eight units
-    // packed into one number decide almost every comparison.
-    struct Klic {
-        unsigned __int128 zacatek;
-        int pozice;
-    };
-    std::vector<Klic> klice(m_radky.size());
-    for (size_t i = 0; i < m_radky.size(); ++i) {
-        const QString& k = m_radky[i].*klic;
-        unsigned __int128 z = 0;
-        for (qsizetype j = 0; j < 8; ++j) z = (z << 16) | (j < k.size() ? k[j].unicode() : 0u);
-        klice[i] = Klic{z, static_cast<int>(i)};
+TabulkaArtiklu::Klic TabulkaArtiklu::klic(const char16_t* jednotky, size_t n, int pozice) {
+    quint64 u[8] = {};
+    std::copy(jednotky, jednotky + std::min<size_t>(8, n), u);
+    return Klic{u[0] << 48 | u[1] << 32 | u[2] << 16 | u[3], u[4] << 48 | u[5] << 32 | u[6] << 16 | u[7], pozice};
+}
+
+TabulkaArtiklu::Usek TabulkaArtiklu::pridejVelkymi(std::vector<char16_t>& kam, size_t pozice, int sloupec) const {
+    const Usek b = m_radky[pozice].bajty[sloupec];
+    Usek u{static_cast<quint32>(kam.size()), 0};
+    if (b.delka != kBezBajtu) {
+        const char* z = m_bajty.data() + b.od;
+        const char* k = z + b.delka;
+        // ASCII, as order numbers nearly always are: toUpper changes a to z and nothing else.
+        if (std::all_of(z, k, [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+            kam.insert(kam.end(), z, k);
+            for (auto j = kam.end() - b.delka; j != kam.end(); ++j)
+                if (*j >= u'a' && *j <= u'z') *j = static_cast<char16_t>(*j - u'a' + u'A');
+            u.delka = b.delka;
+            return u;
+        }
     }
-    std::sort(klice.begin(), klice.end(), [this, klic, &remiza](const Klic& a, const Klic& b) {
-        if (a.zacatek != b.zacatek) return a.zacatek < b.zacatek;
-        const QString& ka = m_radky[static_cast<size_t>(a.pozice)].*klic;
-        const QString& kb = m_radky[static_cast<size_t>(b.pozice)].*klic;
-        const int c = ka.compare(kb);
-        if (c != 0) return c < 0;
-        return remiza.empty() ? a.pozice < b.pozice
-                              : remiza[static_cast<size_t>(a.pozice)] < remiza[static_cast<size_t>(b.pozice)];
-    });
-    std::vector<int> v(klice.size());
-    for (size_t i = 0; i < klice.size(); ++i) v[i] = klice[i].pozice;
+    const QString velky = textSloupce(pozice, sloupec).toUpper();
+    const auto* j = reinterpret_cast<const char16_t*>(velky.constData());
+    kam.insert(kam.end(), j, j + velky.size());
+    u.delka = static_cast<quint32>(velky.size());
+    return u;
+}
+
+std::vector<int> TabulkaArtiklu::serazeno(std::vector<Klic> klice, const std::vector<char16_t>& jednotky,
+                                          const std::vector<Usek>& useky) {
+    // Ordinal order of the UTF-16 code units, as QString compares them. The 128-bit keys are
+    // sorted a byte at a time from the last (a radix sort, stable, so equal keys keep their
+    // order), skipping the bytes that are the same in every key; only keys that agree in all
+    // eight first units are then compared whole.
+    const size_t n = klice.size();
+    quint64 vsechnyV = 0, kazdyV = ~0ull, vsechnyN = 0, kazdyN = ~0ull;
+    for (const Klic& k : klice) {
+        vsechnyV |= k.vyssi;
+        kazdyV &= k.vyssi;
+        vsechnyN |= k.nizsi;
+        kazdyN &= k.nizsi;
+    }
+    std::vector<Klic> pomocne(n);
+    for (int b = 0; b < 16; ++b) {
+        quint64 Klic::*slovo = b < 8 ? &Klic::nizsi : &Klic::vyssi;
+        const int posun = 8 * (b % 8);
+        if ((((b < 8 ? vsechnyN ^ kazdyN : vsechnyV ^ kazdyV) >> posun) & 0xFF) == 0) continue;
+        std::array<int, 256> od{};
+        for (const Klic& k : klice) ++od[(k.*slovo >> posun) & 0xFF];
+        int soucet = 0;
+        for (int& c : od) soucet += std::exchange(c, soucet);
+        for (const Klic& k : klice) pomocne[static_cast<size_t>(od[(k.*slovo >> posun) & 0xFF]++)] = k;
+        klice.swap(pomocne);
+    }
+    const auto cely = [&](const Klic& k) {
+        const Usek u = useky[static_cast<size_t>(k.pozice)];
+        return QStringView(jednotky.data() + u.od, u.delka);
+    };
+    for (size_t i = 0; i < n;) {
+        size_t j = i + 1;
+        while (j < n && klice[j].vyssi == klice[i].vyssi && klice[j].nizsi == klice[i].nizsi) ++j;
+        if (j - i > 1)
+            std::stable_sort(klice.begin() + static_cast<qsizetype>(i), klice.begin() + static_cast<qsizetype>(j),
+                             [&](const Klic& a, const Klic& b) { return cely(a).compare(cely(b)) < 0; });
+        i = j;
+    }
+    std::vector<int> v(n);
+    for (size_t i = 0; i < n; ++i) v[i] = klice[i].pozice;
     return v;
 }
 
-const TabulkaArtiklu::Radek& TabulkaArtiklu::radek(int r) const {
+size_t TabulkaArtiklu::pozice(int r) const {
     if (r < 1 || r > pocetArtiklu()) throw ChybaRozsahu();
-    return m_radky[static_cast<size_t>(m_podleObj[static_cast<size_t>(r - 1)])];
+    return static_cast<size_t>(m_podleObj[static_cast<size_t>(r - 1)]);
+}
+
+const QString& TabulkaArtiklu::textSloupce(size_t pozice, int sloupec) const {
+    auto& texty = m_texty[sloupec];
+    if (texty.size() < m_radky.size()) texty.resize(m_radky.size());
+    QString& t = texty[pozice];
+    const Usek b = m_radky[pozice].bajty[sloupec];
+    if (t.isNull() && b.delka != kBezBajtu) t = dbftext::decode(m_bajty.data() + b.od, b.delka);
+    return t;
+}
+
+QString TabulkaArtiklu::text(const Castka& c) const {
+    if (c.text >= 0) return m_textyCastek[static_cast<size_t>(c.text)];
+    return formatuj(zeSetin(c.setiny), m_desetinna, m_skupina);
 }
 
 QString TabulkaArtiklu::text(int r, int sloupec) const {
     if (r == 0) return hlavicka(sloupec);
     if (sloupec < 0 || sloupec >= kSloupcu) throw ChybaRozsahu();
-    const Radek& x = radek(r);
+    const size_t p = pozice(r);
+    const Radek& x = m_radky[p];
     switch (sloupec) {
-    case StaryKod: return x.staryKod;
-    case ObjCislo: return x.objCislo;
-    case Nazev: return x.nazev;
+    case StaryKod:
+    case ObjCislo:
+    case Nazev: return textSloupce(p, sloupec);
     case Ks: return QStringLiteral("0");
-    case ProdejniCena: return x.bezCeny ? QString() : x.cenaText;
-    case Vaha: return x.vahaText;
-    case MJ: return x.mj;
-    case Cena: return x.cenaText;
-    case ObjSklad: return x.objSkladText;
-    default: return x.system;
+    case ProdejniCena: return x.bezCeny ? QString() : text(x.cena);
+    case Vaha: return text(x.vaha);
+    case MJ: return m_hodnoty[x.mj].text;
+    case Cena: return text(x.cena);
+    case ObjSklad: return m_hodnoty[x.objSklad].text;
+    default: return m_hodnoty[x.system].text;
     }
 }
 
 Currency TabulkaArtiklu::cena(int r) const {
     const Radek& x = radek(r);
     if (x.cenaPretece) throw ChybaPreteceni();
-    return Currency::fromRaw(x.cenaRaw);
+    return Currency::fromRaw(x.cena.text >= 0 ? 0 : x.cena.setiny * 100);
 }
 
 float TabulkaArtiklu::vaha(int r) const {
     const Radek& x = radek(r);
     if (x.vahaPretece) throw ChybaPreteceni();
-    return x.vaha;
+    return x.vahaKg;
 }
 
-double TabulkaArtiklu::objSklad(int r) const { return radek(r).objSklad; }
+double TabulkaArtiklu::objSklad(int r) const { return m_hodnoty[radek(r).objSklad].cislo; }
 
 int TabulkaArtiklu::NajdiArtikl(QString& kod) const {
     if (kod == QLatin1String("-")) return 0;
     kod = kod.toUpper();
-    const auto it = std::lower_bound(m_podleObj.begin(), m_podleObj.end(), kod, [this](int i, const QString& k) {
-        return m_radky[static_cast<size_t>(i)].klicObj < k;
-    });
-    if (it == m_podleObj.end() || m_radky[static_cast<size_t>(*it)].klicObj != kod) return -1;
-    return static_cast<int>(it - m_podleObj.begin()) + 1;
+    const auto klic = [this](const Usek& u) { return QStringView(m_velka.data() + u.od, u.delka); };
+    const auto it = std::lower_bound(m_klice.begin(), m_klice.end(), kod,
+                                     [&](const Usek& u, const QString& k) { return klic(u).compare(k) < 0; });
+    if (it == m_klice.end() || klic(*it) != kod) return -1;
+    return static_cast<int>(it - m_klice.begin()) + 1;
 }
 
 void TabulkaArtiklu::Sort(int x) {
@@ -311,13 +603,23 @@ void TabulkaArtiklu::Sort(int x) {
         std::iota(m_poradi.begin(), m_poradi.end(), 1);
         return;
     }
-    m_poradi = serazeno(&Radek::klicStary, m_radekZ);  // equal old codes by order number
+    // Equal old codes by order number: the keys go in in row order.
+    std::vector<char16_t> jednotky;
+    std::vector<Usek> useky(m_radky.size());
+    std::vector<Klic> klice;
+    klice.reserve(m_radky.size());
+    for (int i : m_podleObj) {
+        const auto p = static_cast<size_t>(i);
+        useky[p] = pridejVelkymi(jednotky, p, fStaryKod);
+        klice.push_back(klic(jednotky.data() + useky[p].od, useky[p].delka, i));
+    }
+    m_poradi = serazeno(std::move(klice), jednotky, useky);
     for (int& p : m_poradi) p = m_radekZ[static_cast<size_t>(p)];
 }
 
 void TabulkaArtiklu::Filtr(bool x) { m_filtr = x; }
 
-bool TabulkaArtiklu::skryty(int r) const { return m_filtr && radek(r).objSklad == 0; }
+bool TabulkaArtiklu::skryty(int r) const { return m_filtr && objSklad(r) == 0; }
 
 std::vector<int> TabulkaArtiklu::zobrazeneRadky() const {
     std::vector<int> v;

@@ -7,6 +7,7 @@
 #include "pricelist/DBF.h"
 
 #include <QString>
+#include <string>
 #include <vector>
 
 class TabulkaArtiklu {
@@ -33,6 +34,8 @@ public:
     static TabulkaArtiklu nactiCenik();
     // Builds the table from a read dBase table; `soubor` names it in messages.
     static TabulkaArtiklu zDat(const DataDBF& data, const QString& soubor);
+    // The same straight from the records of a reader, without the cells in between (nacti).
+    static TabulkaArtiklu zCtecky(CtecDBF& ctec);
 
     static QString hlavicka(int sloupec);
 
@@ -40,6 +43,8 @@ public:
     int pocetRadku() const { return pocetArtiklu() + 1; }
 
     // Row 0 gives the headers. Outside the table: run-time error 9.
+    // Columns 0, 1 and 2 are kept as read and made text when first asked for, the prices and
+    // weights each time they are asked for; so the table is not for use from several threads.
     QString text(int radek, int sloupec) const;
     // Column 7 as CCur and column 5 as CSng read them back, without the text round trip.
     // A value too large for the type is the overflow error; a text that is no number gives 0.
@@ -64,29 +69,67 @@ public:
     std::vector<int> zobrazeneRadky() const;
 
 private:
+    // A price or weight column: the amount in hundredths as "##,##0.00" rounds it, the text made
+    // when asked for. A text that is no number, or an amount too large, is kept as text.
+    struct Castka {
+        qint64 setiny = 0;
+        qint32 text = -1;  // >= 0: the text is m_textyCastek[text]
+    };
+    // A stretch of m_bajty or m_velka.
+    struct Usek {
+        quint32 od = 0, delka = 0;
+    };
+    static constexpr int kTextu = 3;  // columns 0, 1, 2
     struct Radek {
-        // Columns 0, 1, 2, 5, 6, 7, 8, 9; the quantity and the shown price follow from them.
-        QString staryKod, objCislo, nazev, vahaText, mj, cenaText, objSkladText, system;
-        QString klicObj;         // upper-case order number
-        QString klicStary;       // upper-case old code
-        qint64 cenaRaw = 0;
-        float vaha = 0;
-        double objSklad = 0;
+        // The fields' bytes without blanks; a field that is not a character field has no bytes
+        // (delka kBezBajtu) and its text is in m_texty from the start.
+        Usek bajty[kTextu];
+        Castka cena, vaha;
+        float vahaKg = 0;
+        // Columns 6, 9 and 8, a few distinct values over the whole list: indexes into m_hodnoty.
+        quint32 mj = 0, system = 0, objSklad = 0;
         bool bezCeny = false;    // order number with "-s": no shown price
         bool cenaPretece = false;
         bool vahaPretece = false;
     };
-    static void kontrolaPoli(int poli, const QString& soubor);
-    void pridej(const std::vector<BunkaDBF>& zaznam, const QString& soubor);
-    static void vypln(Radek& r, const std::vector<BunkaDBF>& zaznam);
-    void serad();
-    const Radek& radek(int r) const;
-    // Positions in m_radky ordered by a key; ties by `remiza` of the position, or file order.
-    std::vector<int> serazeno(QString Radek::*klic, const std::vector<int>& remiza) const;
+    static constexpr quint32 kBezBajtu = 0xFFFFFFFF;
+    struct Hodnota {
+        QString text;
+        double cislo = 0;  // column 8 as a number
+    };
+    // Sorting: the first eight UTF-16 units of a key packed into 128 bits, and its position.
+    struct Klic {
+        quint64 vyssi, nizsi;
+        int pozice;
+    };
+    static Klic klic(const char16_t* jednotky, size_t n, int pozice);
+    struct Zaznam;
+    class Plneni;
 
-    std::vector<Radek> m_radky;  // file order
-    std::vector<int> m_podleObj; // row - 1 -> position in m_radky
-    std::vector<int> m_radekZ;   // position in m_radky -> row
+    static void kontrolaPoli(int poli, const QString& soubor);
+    // The rows in order-number order; `klice` and `useky` (of m_velka) by position in m_radky.
+    void serad(std::vector<Klic> klice, const std::vector<Usek>& useky);
+    // The positions of `klice` ordered by the keys they stand for, useky[pozice] of `jednotky`;
+    // equal keys keep the order they have in `klice`.
+    static std::vector<int> serazeno(std::vector<Klic> klice, const std::vector<char16_t>& jednotky,
+                                     const std::vector<Usek>& useky);
+    // The upper-case form of column `sloupec` (0 to 2) at a position, appended to `kam`.
+    Usek pridejVelkymi(std::vector<char16_t>& kam, size_t pozice, int sloupec) const;
+    const QString& textSloupce(size_t pozice, int sloupec) const;
+    size_t pozice(int r) const;
+    const Radek& radek(int r) const { return m_radky[pozice(r)]; }
+    QString text(const Castka& c) const;
+
+    std::vector<Radek> m_radky;           // file order
+    std::string m_bajty;                  // columns 0 to 2 as read, one field after another
+    mutable std::vector<QString> m_texty[kTextu];  // the same as texts, once asked for
+    std::vector<Hodnota> m_hodnoty;
+    std::vector<QString> m_textyCastek;
+    std::vector<int> m_podleObj;          // row - 1 -> position in m_radky
+    std::vector<char16_t> m_velka;        // the upper-case order numbers, one after another
+    std::vector<Usek> m_klice;            // row - 1 -> its upper-case order number in m_velka
+    std::vector<int> m_radekZ;            // position in m_radky -> row
     std::vector<int> m_poradi;
+    QChar m_desetinna, m_skupina;         // the regional separators when the table was loaded
     bool m_filtr = false;
 };

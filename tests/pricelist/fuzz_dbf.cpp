@@ -11,11 +11,22 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
 void over(bool podminka) {
     if (!podminka) std::abort();
+}
+
+// A value, or the error that stopped it.
+template <typename F>
+QString vysledek(F f) {
+    try {
+        return QString::number(f(), 'g', 17);
+    } catch (const RuntimeError& e) {
+        return QStringLiteral("error %1").arg(e.cislo());
+    }
 }
 
 }  // namespace
@@ -47,14 +58,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } catch (const RuntimeError&) {
     }
 
+    std::optional<TabulkaArtiklu> zBunek, primo;
     try {
-        const TabulkaArtiklu a = TabulkaArtiklu::zDat(t, QStringLiteral("fuzz.dbf"));
-        for (int r = 1; r <= a.pocetArtiklu(); ++r) {
-            QString kod = a.text(r, TabulkaArtiklu::ObjCislo);
-            const int nalezeno = a.NajdiArtikl(kod);
-            if (kod != QLatin1String("-")) over(nalezeno >= 1 && a.text(nalezeno, 1).toUpper() == kod);
-        }
+        zBunek = TabulkaArtiklu::zDat(t, QStringLiteral("fuzz.dbf"));
     } catch (const RuntimeError&) {
+    }
+    try {
+        CtecDBF ctec(obsah, QStringLiteral("fuzz.dbf"));
+        primo = TabulkaArtiklu::zCtecky(ctec);
+    } catch (const RuntimeError&) {
+    }
+    // The table read straight from the bytes is the table made from the cells.
+    over(zBunek.has_value() == primo.has_value());
+    if (!zBunek) return 0;
+    const TabulkaArtiklu& a = *zBunek;
+    over(primo->pocetArtiklu() == a.pocetArtiklu());
+    for (int r = 1; r <= a.pocetArtiklu(); ++r) {
+        for (int c = 0; c < TabulkaArtiklu::kSloupcu; ++c) over(primo->text(r, c) == a.text(r, c));
+        over(vysledek([&] { return primo->cena(r).raw(); }) == vysledek([&] { return a.cena(r).raw(); }));
+        over(vysledek([&] { return primo->vaha(r); }) == vysledek([&] { return a.vaha(r); }));
+        over(vysledek([&] { return primo->objSklad(r); }) == vysledek([&] { return a.objSklad(r); }));
+        QString kod = a.text(r, TabulkaArtiklu::ObjCislo);
+        const int nalezeno = a.NajdiArtikl(kod);
+        if (kod != QLatin1String("-")) over(nalezeno >= 1 && a.text(nalezeno, 1).toUpper() == kod);
     }
     return 0;
 }
