@@ -47,15 +47,6 @@ Obrazek precti(const QByteArray& b) {
     return {};
 }
 
-struct DataEnv {
-    explicit DataEnv(const QString& d) : stary(qgetenv("SORVENIKA_DATA")) { qputenv("SORVENIKA_DATA", d.toUtf8()); }
-    ~DataEnv() {
-        if (stary.isNull()) qunsetenv("SORVENIKA_DATA");
-        else qputenv("SORVENIKA_DATA", stary);
-    }
-    QByteArray stary;
-};
-
 const QString kData = QStringLiteral(SORVENIKA_SOURCE_DIR "/Data");
 
 // The picture as the program finds it (Windows separators, case-insensitive lookup), which must
@@ -98,7 +89,7 @@ void ocekavejMez(const QString& jmeno, const Obrazek& o, Mez m) {
 }  // namespace
 
 TEST(SamplePictures, EverySystemPictureAndItsPrintVariant) {
-    DataEnv env(kData);
+    Prostredi env("SORVENIKA_DATA", kData.toUtf8());
     const QString ini = kData + QStringLiteral("/Sorvenika.ini");
     const int pocet = ini::cti(ini, "NASTAVENI", "Pocet systemu").toInt();
     ASSERT_EQ(pocet, 13);
@@ -134,7 +125,7 @@ TEST(SamplePictures, EverySystemPictureAndItsPrintVariant) {
 }
 
 TEST(SamplePictures, LogoAndAccessoryPreviews) {
-    DataEnv env(kData);
+    Prostredi env("SORVENIKA_DATA", kData.toUtf8());
     // The logo's name is fixed in the program, so it has to be the GIF it says it is.
     const Obrazek logo = obrazek(QStringLiteral("Pict\\LOGO_T.gif"));
     EXPECT_EQ(logo.format, "gif");

@@ -11,21 +11,6 @@
 
 namespace {
 
-// The sample installation in a temporary folder, with SORVENIKA_DATA pointing at it.
-struct Instalace {
-    QTemporaryDir dir;
-    QString data;
-    QByteArray predtim;
-    Instalace() : data(copySampleData(dir)), predtim(qgetenv("SORVENIKA_DATA")) {
-        qputenv("SORVENIKA_DATA", data.toUtf8());
-    }
-    ~Instalace() {
-        if (predtim.isNull()) qunsetenv("SORVENIKA_DATA");
-        else qputenv("SORVENIKA_DATA", predtim);
-    }
-    QString ini() const { return data + QStringLiteral("/Sorvenika.ini"); }
-};
-
 // Records what the start-up asks of the windows.
 struct FakeOkna : IOknaStartu {
     int sirka = 1024;

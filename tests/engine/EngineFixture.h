@@ -86,26 +86,6 @@ struct MrizkyFixture {
     QString suma(int r) const { return tabSuma.TextMatrix(r, 1); }
 };
 
-// Sets an environment variable for one test and puts the old value back.
-class Prostredi {
-public:
-    Prostredi(const char* jmeno, const QByteArray& hodnota) : m_jmeno(jmeno), m_bylo(qEnvironmentVariableIsSet(jmeno)) {
-        if (m_bylo) m_puvodni = qgetenv(jmeno);
-        qputenv(jmeno, hodnota);
-    }
-    ~Prostredi() {
-        if (m_bylo) qputenv(m_jmeno, m_puvodni);
-        else qunsetenv(m_jmeno);
-    }
-    Prostredi(const Prostredi&) = delete;
-    Prostredi& operator=(const Prostredi&) = delete;
-
-private:
-    const char* m_jmeno;
-    bool m_bylo;
-    QByteArray m_puvodni;
-};
-
 // Regional settings pinned for one test.
 struct PevneNastaveni {
     explicit PevneNastaveni(const QString& locale = QStringLiteral("cs_CZ")) { Regional::setCurrent(locale); }

@@ -28,20 +28,6 @@ namespace {
 
 using P = Prvek;
 
-struct Instalace {
-    QTemporaryDir dir;
-    QString data;
-    QByteArray predtim;
-    Instalace() : data(copySampleData(dir)), predtim(qgetenv("SORVENIKA_DATA")) {
-        qputenv("SORVENIKA_DATA", data.toUtf8());
-    }
-    ~Instalace() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        if (predtim.isNull()) qunsetenv("SORVENIKA_DATA");
-        else qputenv("SORVENIKA_DATA", predtim);
-    }
-};
-
 // Runs `krok` once `najdi` finds its window, from inside whatever modal loop is running then.
 void az(std::function<QWidget*()> najdi, std::function<void(QWidget*)> krok, int pokusu = 300) {
     QTimer::singleShot(10, qApp, [=] {

@@ -20,26 +20,11 @@
 
 namespace {
 
-struct Instalace {
-    QTemporaryDir dir;
-    QString data;
-    QByteArray predtim;
-    Instalace() : data(copySampleData(dir)), predtim(qgetenv("SORVENIKA_DATA")) {
-        qputenv("SORVENIKA_DATA", data.toUtf8());
-    }
-    ~Instalace() {
-        // Windows unloaded by the program are deleted before the next test starts.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        if (predtim.isNull()) qunsetenv("SORVENIKA_DATA");
-        else qputenv("SORVENIKA_DATA", predtim);
-    }
-    QString ini() const { return data + QStringLiteral("/Sorvenika.ini"); }
-    // A small DORVA item table: two cross-sections, one article missing from the price list.
-    void tabulkaDorva() const {
-        writeBytes(data + QStringLiteral("/DORVA.txt"),
-                   cp1250::encode(QStringLiteral("\tsachta\r\n14\t16\r\nKD330\tKD330\r\n12345\t-\r\nNENI\tAB12\r\n")));
-    }
-};
+// A small DORVA item table in the installation: two cross-sections, one article missing from the price list.
+void tabulkaDorva(const Instalace& i) {
+    writeBytes(i.data + QStringLiteral("/DORVA.txt"),
+               cp1250::encode(QStringLiteral("\tsachta\r\n14\t16\r\nKD330\tKD330\r\n12345\t-\r\nNENI\tAB12\r\n")));
+}
 
 // A window the menu opens modally, counted instead of shown.
 struct ZaznamOkna : IModalniOkno {
@@ -134,7 +119,7 @@ TEST(MainMenu, ExitAndTheCloseBoxWriteIdenticalSettings) {
 
 TEST(MainMenu, RestartReadsEverythingAgainAndBuildsFreshWindows) {
     Instalace inst;
-    inst.tabulkaDorva();
+    tabulkaDorva(inst);
     FakeServices sluzby;
     PocitaniAktualizace aktualizace;
     int nacteniCeniku = 0;
@@ -234,7 +219,7 @@ TEST(MainMenu, VatBoxTakesEffectOnEnterOnly) {
 
 TEST(MainMenu, ChoosingASystemLoadsItsItemsAndOpensTheSheet) {
     Instalace inst;
-    inst.tabulkaDorva();
+    tabulkaDorva(inst);
     FakeServices sluzby;
     ZaznamOkna pruvodce;
     QtProgram::Navaznosti n;

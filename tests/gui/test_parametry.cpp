@@ -202,11 +202,8 @@ TEST(WizardWindow, OpensOverTheSheetAndItsOkCostsTheChimney) {
     g.sorvenikaParametry.System = QStringLiteral("MIV");
     const TabulkaArtiklu cenik = TabulkaArtiklu::nacti(data + QStringLiteral("Art"));
     {
-        const QByteArray predtim = qgetenv("SORVENIKA_DATA");
-        qputenv("SORVENIKA_DATA", data.toUtf8());
+        Prostredi prostredi("SORVENIKA_DATA", data.toUtf8());
         ASSERT_TRUE(NactiSystem(g, cenik));
-        if (predtim.isNull()) qunsetenv("SORVENIKA_DATA");
-        else qputenv("SORVENIKA_DATA", predtim);
     }
     QtListSorveniky list(g, {}, {});
     list.Zobraz();

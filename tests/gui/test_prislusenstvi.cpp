@@ -23,18 +23,6 @@ namespace {
 
 const QString kData = QStringLiteral(SORVENIKA_SOURCE_DIR "/Data");
 
-// A copy of the sample data for the test's duration, as the program's data folder.
-struct KopieDat {
-    QTemporaryDir dir;
-    QString data = copySampleData(dir);
-    QByteArray predtim = qgetenv("SORVENIKA_DATA");
-    KopieDat() { qputenv("SORVENIKA_DATA", data.toUtf8()); }
-    ~KopieDat() {
-        if (predtim.isNull()) qunsetenv("SORVENIKA_DATA");
-        else qputenv("SORVENIKA_DATA", predtim);
-    }
-};
-
 void najed(QWidget* w) {
     QEvent e(QEvent::Enter);
     QCoreApplication::sendEvent(w, &e);
@@ -103,7 +91,7 @@ TEST(AccessoryPickerWindow, TwoFluesSideBySide) {
 }
 
 TEST(AccessoryPickerWindow, HoverPreviewsPictureNameAndText) {
-    KopieDat kopie;
+    Instalace kopie;
     // 28 is missing, 29 is not a picture.
     ASSERT_TRUE(QFile::remove(kopie.data + QStringLiteral("/Pict/Prislusenstvi/28.jpg")));
     writeBytes(kopie.data + QStringLiteral("/Pict/Prislusenstvi/29.jpg"), QByteArray("no picture here"));

@@ -31,11 +31,8 @@ void spocitejUkazku(GlobalniData& g, MrizkySorveniky m) {
     p.System = QStringLiteral("MIV");
     const TabulkaArtiklu cenik = TabulkaArtiklu::nacti(data + QStringLiteral("Art"));
     {
-        const QByteArray predtim = qgetenv("SORVENIKA_DATA");
-        qputenv("SORVENIKA_DATA", data.toUtf8());
+        Prostredi prostredi("SORVENIKA_DATA", data.toUtf8());
         ASSERT_TRUE(NactiSystem(g, cenik));
-        if (predtim.isNull()) qunsetenv("SORVENIKA_DATA");
-        else qputenv("SORVENIKA_DATA", predtim);
     }
     const auto& prurezy = g.dataSystemu.Prurezy;
     for (int c = 1; c <= prurezy.horni(); ++c)
@@ -58,23 +55,11 @@ struct ZaznamOkna : IModalniOkno {
     void ZobrazModalne() override { ++otevreno; }
 };
 
-struct Instalace {
-    QTemporaryDir dir;
-    QString data;
-    QByteArray predtim;
-    Instalace() : data(copySampleData(dir)), predtim(qgetenv("SORVENIKA_DATA")) {
-        qputenv("SORVENIKA_DATA", data.toUtf8());
-    }
-    ~Instalace() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        if (predtim.isNull()) qunsetenv("SORVENIKA_DATA");
-        else qputenv("SORVENIKA_DATA", predtim);
-    }
-    void tabulkaDorva() const {
-        writeBytes(data + QStringLiteral("/DORVA.txt"),
-                   QByteArray("\tsachta\r\n14\t16\r\nKD330\tKD330\r\n12345\t-\r\n"));
-    }
-};
+// A small DORVA item table in the installation: two cross-sections.
+void tabulkaDorva(const Instalace& i) {
+    writeBytes(i.data + QStringLiteral("/DORVA.txt"),
+               QByteArray("\tsachta\r\n14\t16\r\nKD330\tKD330\r\n12345\t-\r\n"));
+}
 
 void zaviraciPolicko(QWidget* w) {
     QCloseEvent e;
@@ -147,7 +132,7 @@ TEST(CostingSheet, ReadsWellOnSmallAndCommonScreens) {
 
 TEST(CostingSheet, OpensFromTheMenuAndItsCloseBoxGoesBack) {
     Instalace inst;
-    inst.tabulkaDorva();
+    tabulkaDorva(inst);
     FakeServices sluzby;
     ZaznamOkna pruvodce;
     QtProgram::Navaznosti n;

@@ -7,23 +7,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
-struct DataEnv {
-    explicit DataEnv(const QString& d) : stary(qgetenv("SORVENIKA_DATA")) { qputenv("SORVENIKA_DATA", d.toUtf8()); }
-    ~DataEnv() {
-        if (stary.isNull()) qunsetenv("SORVENIKA_DATA");
-        else qputenv("SORVENIKA_DATA", stary);
-    }
-    QByteArray stary;
-};
-}  // namespace
-
 TEST(DataPaths, WindowsPathsResolveCaseInsensitivelyUnderTheDataFolder) {
     QTemporaryDir dir;
     const QString data = dir.filePath(QStringLiteral("Data"));
     writeBytes(data + QStringLiteral("/Pict/MIV_P.gif"), "x");
     writeBytes(data + QStringLiteral("/Nabidky/UlozeneNabidky.txt"), "y");
-    DataEnv env(data);
+    Prostredi env("SORVENIKA_DATA", data.toUtf8());
 
     EXPECT_EQ(dataDir(), QDir::cleanPath(data));
     EXPECT_EQ(appPath(), QDir::cleanPath(dir.path()));

@@ -72,8 +72,7 @@ TEST(SampleInstallation, EveryItemTableParsesAndPricesFromTheShippedList) {
 
 TEST(SampleInstallation, TheItemTableLoaderFindsEveryArticle) {
     FakeServices sluzby;
-    const QByteArray stary = qgetenv("SORVENIKA_DATA");
-    qputenv("SORVENIKA_DATA", QByteArray(SORVENIKA_SOURCE_DIR "/Data"));
+    Prostredi data("SORVENIKA_DATA", QByteArray(SORVENIKA_SOURCE_DIR "/Data"));
     GlobalniData g;
     ASSERT_FALSE(NactiIni(kData + QStringLiteral("Sorvenika.ini"), g).chyba);
     const TabulkaArtiklu cenik = TabulkaArtiklu::nactiCenik();
@@ -93,6 +92,4 @@ TEST(SampleInstallation, TheItemTableLoaderFindsEveryArticle) {
             }
     }
     EXPECT_TRUE(sluzby.dialogs.zpravy.isEmpty());
-    if (stary.isNull()) qunsetenv("SORVENIKA_DATA");
-    else qputenv("SORVENIKA_DATA", stary);
 }

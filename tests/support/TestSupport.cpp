@@ -2,6 +2,7 @@
 
 #include "platform/Services.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -60,6 +61,21 @@ FakeServices::~FakeServices() {
     platform::setDesktop(nullptr);
     platform::setClock(nullptr);
 }
+
+Prostredi::Prostredi(const char* jmeno, const QByteArray& hodnota)
+    : m_jmeno(jmeno), m_bylo(qEnvironmentVariableIsSet(jmeno)) {
+    if (m_bylo) m_puvodni = qgetenv(jmeno);
+    qputenv(jmeno, hodnota);
+}
+
+Prostredi::~Prostredi() {
+    if (m_bylo) qputenv(m_jmeno, m_puvodni);
+    else qunsetenv(m_jmeno);
+}
+
+Instalace::Instalace() : data(copySampleData(dir)), prostredi("SORVENIKA_DATA", data.toUtf8()) {}
+
+Instalace::~Instalace() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 QByteArray readBytes(const QString& path) {
     QFile f(path);

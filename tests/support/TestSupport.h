@@ -70,6 +70,31 @@ int cisloChyby(const auto& volani) {
     return 0;
 }
 
+// Sets an environment variable for the lifetime of the object and puts the old value back.
+class Prostredi {
+public:
+    Prostredi(const char* jmeno, const QByteArray& hodnota);
+    ~Prostredi();
+    Prostredi(const Prostredi&) = delete;
+    Prostredi& operator=(const Prostredi&) = delete;
+
+private:
+    const char* m_jmeno;
+    bool m_bylo;
+    QByteArray m_puvodni;
+};
+
+// The sample installation copied into a temporary folder, SORVENIKA_DATA pointing at it (running
+// the program writes to its data folder). Windows the program unloaded are deleted on the way out.
+struct Instalace {
+    QTemporaryDir dir;
+    QString data;
+    Prostredi prostredi;
+    Instalace();
+    ~Instalace();
+    QString ini() const { return data + QStringLiteral("/Sorvenika.ini"); }
+};
+
 QByteArray readBytes(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
 // A fixture file under tests/data.

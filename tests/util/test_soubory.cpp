@@ -13,24 +13,6 @@
 
 namespace {
 
-// Sets an environment variable for one test and puts the old value back.
-class Prostredi {
-public:
-    Prostredi(const char* jmeno, const QByteArray& hodnota) : m_jmeno(jmeno), m_bylo(qEnvironmentVariableIsSet(jmeno)) {
-        if (m_bylo) m_puvodni = qgetenv(jmeno);
-        qputenv(jmeno, hodnota);
-    }
-    ~Prostredi() {
-        if (m_bylo) qputenv(m_jmeno, m_puvodni);
-        else qunsetenv(m_jmeno);
-    }
-
-private:
-    const char* m_jmeno;
-    bool m_bylo;
-    QByteArray m_puvodni;
-};
-
 QString windowsky(QString cesta) { return cesta.replace(QLatin1Char('/'), QLatin1Char('\\')); }
 
 }  // namespace
