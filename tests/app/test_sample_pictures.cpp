@@ -152,7 +152,7 @@ TEST(SamplePictures, HeaderReaderRefusesBrokenFiles) {
         {"truncated GIF", gif.left(gif.size() - 40)},
         {"truncated JPEG", jpg.left(jpg.size() / 2)},
         {"JPEG without a frame header", QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF", 11) + QByteArray(80, '\0') + "\xFF\xD9"},
-        {"LFS pointer", "version https://git-lfs.github.com/spec/v1\noid sha256:0123456789abcdef\nsize 2061\n"},
+        {"LFS pointer", "version https://git-lfs.example/v1\noid sha256:0123456789abcdef\nsize 2061\n"},
         {"empty", {}},
     };
     for (const auto& v : vadne) EXPECT_TRUE(precti(v.bajty).format.isEmpty()) << v.co;
