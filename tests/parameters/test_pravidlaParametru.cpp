@@ -1,6 +1,5 @@
-// The availability rules of the wizard's first frame, case by case as the product tables state
-// them. Each case runs from two opposite earlier states, so a cell that leaves a control alone
-// ("-") is seen to keep whatever the control had.
+// The wizard's first-frame rules. Each case runs from two opposite earlier states, so a cell
+// that leaves a control alone ("-") is seen to keep whatever the control had.
 #include "parameters/PravidlaParametru.h"
 
 #include <gtest/gtest.h>
@@ -181,11 +180,9 @@ TEST(WizardRules, StaticKitBandsAtTheirEdges) {
     const D zadna{};
     const Pripad pripady[] = {
         // Brick casing.
-        {1, 0.5f, zadna}, {1, 1.0f, zadna}, {1, 1.5f, zadna}, {1, 1.51f, D{1, 1}}, {1, 2.0f, D{1, 1}},
-        {1, 2.01f, D{2, 2}}, {1, 3.0f, D{2, 2}}, {1, 3.5f, D{2, 2}},
+        {1, 1.5f, zadna}, {1, 1.51f, D{1, 1}}, {1, 2.0f, D{1, 1}}, {1, 2.01f, D{2, 2}}, {1, 3.5f, D{2, 2}},
         // Shell.
-        {2, 1.0f, zadna}, {2, 1.01f, D{0, 1}}, {2, 1.5f, D{0, 1}}, {2, 2.0f, D{1, 1}}, {2, 2.5f, D{2, 2}},
-        {2, 3.0f, D{2, 2}}, {2, 3.5f, D{2, 2}},
+        {2, 1.0f, zadna}, {2, 1.01f, D{0, 1}}, {2, 2.0f, D{1, 1}}, {2, 2.5f, D{2, 2}}, {2, 3.5f, D{2, 2}},
         // Cover plates: kits without mortar; above 3 m the limit.
         {4, 1.0f, zadna}, {5, 1.5f, D{0, 0}}, {6, 2.0f, D{1, 0}}, {5, 3.0f, D{2, 0}}, {5, 3.01f, D{{}, 0, true}},
         {4, 3.5f, D{{}, 0, true}},
@@ -194,7 +191,7 @@ TEST(WizardRules, StaticKitBandsAtTheirEdges) {
     };
     for (const Pripad& c : pripady) EXPECT_EQ(DoporucSoupravu(c.ukonceni, c.vyska), c.cekano) << c.ukonceni << " " << c.vyska;
 
-    for (const char* s : {"MIV", "MIV2S", "MIV2R", "KARNELO", "KARNELO2S", "KARNELO2R", "T-REMOL", "T-REMOL2S", "T-REMOL2R"})
+    for (const char* s : {"MIV", "MIV2R", "KARNELO2S", "T-REMOL2R"})
         EXPECT_TRUE(MaStatickeSoupravy(QString::fromLatin1(s))) << s;
     for (const char* s : {"DORVA", "KALVIR", "ORVIK", "SELVAN", ""}) EXPECT_FALSE(MaStatickeSoupravy(QString::fromLatin1(s))) << s;
 }
