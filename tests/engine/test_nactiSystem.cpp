@@ -95,8 +95,8 @@ TEST_F(NacteniFixture, FreeRowsByUserAndSystem) {
         quint8 typ;
         int volnych;
     } cases[] = {
-        {"TEST", 0, 10},      {"MIV", 0, 10},       {"T-REMOL", 0, 0},   {"T-REMOL2S", 0, 0}, {"T-REMOL2R", 0, 0},
-        {"T-REMOL", 1, 10},   {"T-REMOL2R", 1, 10}, {"t-remol", 0, 10},  {"T-REMOL ", 0, 10},
+        {"TEST", 0, 10}, {"T-REMOL", 0, 0}, {"T-REMOL2S", 0, 0}, {"T-REMOL2R", 0, 0},
+        {"T-REMOL", 1, 10}, {"t-remol", 0, 10}, {"T-REMOL ", 0, 10},
     };
     for (const auto& c : cases) {
         GlobalniData g = stavSTestSystemem(QString::fromUtf8(c.system));

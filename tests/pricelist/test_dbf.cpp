@@ -150,11 +150,6 @@ TEST(DBF, WritesNamesAndEmptyTables) {
 // Damaged files give an error naming the file, or the records that are whole.
 TEST(DBF, HostileFilesGiveAnErrorOrTheWholeRecords) {
     const QByteArray zaklad = zHexu(readBytes(testData("dbf/zakaznici.hex")));
-    auto s16 = [](QByteArray b, int offset, int v) {
-        b[offset] = static_cast<char>(v & 0xFF);
-        b[offset + 1] = static_cast<char>(v >> 8);
-        return b;
-    };
     struct Pripad {
         const char* nazev;
         QByteArray obsah;

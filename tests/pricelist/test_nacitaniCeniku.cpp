@@ -288,11 +288,6 @@ TEST(NacitaniCeniku, AsciiBytesAreTheirOwnCharacters) {
 TEST(NacitaniCeniku, FileInBlocksAsTheWholeFile) {
     QTemporaryDir dir;
     const QByteArray zaklad = zHexu(readBytes(testData("dbf/zakaznici.hex")));
-    auto s16 = [](QByteArray b, int offset, int v) {
-        b[offset] = static_cast<char>(v & 0xFF);
-        b[offset + 1] = static_cast<char>(v >> 8);
-        return b;
-    };
     std::vector<QByteArray> mezery;
     for (int delka = 0; delka <= 40; ++delka)
         for (int od = 0; od <= 40 - delka; od += 3) {
