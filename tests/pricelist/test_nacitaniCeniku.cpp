@@ -83,7 +83,10 @@ const QByteArray kKody[] = {"AB12", "ab12", "Ab12-s", "\x9F" "k1", "\xAC" "K1", 
 const QByteArray kCisla[] = {"12.50", "0", "-0", "-0.004", "-0.005", "0.005", "2.675", "1.005", "999.995", "-999.995",
                              "99999999999999.99", "922337203685477.58", "922337203685477.59", "-922337203685477.58",
                              "1234567890123456", "123456789012345.67", "0.0000000000001", "00012.345", ".5", "-.5",
-                             "5.", "", "-", ".", "1e3", "+4", "1.2.3", "1,5", "abc", "3.4028235e38", "-1.7e308"};
+                             "5.", "", "-", ".", "1e3", "+4", "1.2.3", "1,5", "abc", "3.4028235e38", "-1.7e308",
+                             // half-way cases and carries, where rounding the digits and the Double could part
+                             "0.125", "0.135", "1.115", "8.875", "0.995", "9.995", "99999.995", "-99999.995",
+                             "12345678901.235", "1234567890123.455", "0.0049999999999"};
 
 QByteArray nahodneCislo(QRandomGenerator& n) {
     if (n.bounded(4) == 0) return kCisla[n.bounded(static_cast<int>(std::size(kCisla)))];
@@ -233,41 +236,26 @@ TEST(NacitaniCeniku, ErrorsOfARecord) {
     }
 }
 
-// Numeric fields skip the Double; they must give what Format, CCur and CSng give of Val's number.
+// The digits skip the Double, yet must show as Format shows Val's number; the cells' table is held
+// to the same above.
 TEST(NacitaniCeniku, PricesStraightFromTheDigits) {
-    std::vector<QByteArray> texty(std::begin(kCisla), std::end(kCisla));
-    QRandomGenerator n(7);
-    for (int i = 0; i < 4000; ++i) texty.push_back(nahodneCislo(n));
-    // Half-way cases and carries, where rounding the digits and rounding the Double could part.
-    for (const char* t : {"0.125", "0.135", "1.115", "8.875", "0.995", "9.995", "99999.995", "-99999.995",
-                          "12345678901.235", "1234567890123.455", "0.0049999999999"})
-        texty.push_back(t);
+    std::vector<PoleT> pole = kPole;
+    pole[3].delka = pole[4].delka = 40;
     std::vector<QByteArray> zaznamy;
-    const std::vector<PoleT> pole = {{"STARY_KOD", 'C', 1}, {"OBJ_CISLO", 'C', 6}, {"NAZEV", 'C', 1}, {"CENA", 'N', 40},
-                                     {"VAHA", 'N', 40},     {"MJ", 'C', 1},        {"OBJ_SKLAD", 'N', 1}, {"SYSTEM", 'C', 1}};
-    for (size_t i = 0; i < texty.size(); ++i)
-        zaznamy.push_back(zaznam(pole, {"", QByteArray::number(static_cast<int>(i)).rightJustified(6, '0'), "", texty[i], texty[i], "", "1", ""}));
+    for (const QByteArray& c : kCisla) zaznamy.push_back(zaznam(pole, {"", "K", "", c, c, "", "1", ""}));
     const QByteArray obsah = sestavDBF(pole, zaznamy);
     for (const QString& region : {QStringLiteral("cs_CZ"), QStringLiteral("C")}) {
         Region r(region);
-        const Regional& reg = Regional::current();
         CtecDBF c(obsah, QStringLiteral("x.dbf"));
-        QStringList a, b;
-        try {
-            const TabulkaArtiklu t = TabulkaArtiklu::zCtecky(c);
-            ASSERT_EQ(t.pocetArtiklu(), static_cast<int>(texty.size()));
-            for (int i = 1; i <= t.pocetArtiklu(); ++i) {
-                const QByteArray& text = texty[static_cast<size_t>(i - 1)];  // rows follow the numbering
-                SCOPED_TRACE(text.toStdString() + " / " + region.toStdString());
-                ASSERT_EQ(t.text(i, TabulkaArtiklu::ObjCislo).toInt(), i - 1);
-                const double v = Val(QString::fromLatin1(text));
-                EXPECT_EQ(t.text(i, TabulkaArtiklu::Cena), reg.Format(v, 2, true));
-                EXPECT_EQ(t.text(i, TabulkaArtiklu::Vaha), reg.Format(v, 2, true));
-                EXPECT_EQ(vysledek([&] { return t.cena(i).raw(); }), vysledek([&] { return reg.CCur(reg.Format(v, 2, true)).raw(); }));
-                EXPECT_EQ(vysledek([&] { return t.vaha(i); }), vysledek([&] { return reg.CSng(reg.Format(v, 2, true)); }));
-            }
-        } catch (const RuntimeError& e) {
-            FAIL() << e.what();
+        const TabulkaArtiklu t = TabulkaArtiklu::zCtecky(c);
+        ASSERT_EQ(t.pocetArtiklu(), static_cast<int>(std::size(kCisla)));
+        for (int i = 1; i <= t.pocetArtiklu(); ++i) {  // equal codes keep the file order
+            SCOPED_TRACE(kCisla[i - 1].toStdString() + " / " + region.toStdString());
+            const QString v = Regional::current().Format(Val(QString::fromLatin1(kCisla[i - 1])), 2, true);
+            EXPECT_EQ(t.text(i, TabulkaArtiklu::Cena), v);
+            EXPECT_EQ(t.text(i, TabulkaArtiklu::Vaha), v);
+            EXPECT_EQ(vysledek([&] { return t.cena(i).raw(); }), vysledek([&] { return Regional::current().CCur(v).raw(); }));
+            EXPECT_EQ(vysledek([&] { return t.vaha(i); }), vysledek([&] { return Regional::current().CSng(v); }));
         }
     }
 }
