@@ -1,7 +1,5 @@
 #pragma once
-// Shared pieces of the engine tests: a price list read from a small text fixture and searched
-// by a plain linear scan (a second reader beside the article table's binary search), the
-// costing sheet's two grids as the sheet sets them up, and a state with one test system.
+// A price list searched by linear scan (a second reader beside the article table's binary search).
 #include "app/GlobalniData.h"
 #include "engine/Artikly.h"
 #include "engine/Sorvenika.h"
@@ -57,14 +55,12 @@ public:
     Currency Cena(int r) const override { return at(r).cena; }
     float Vaha(int r) const override { return at(r).vaha; }
 
-
 private:
     const Artikl& at(int r) const { return m_artikly.at(static_cast<size_t>(r - 1)); }
     std::vector<Artikl> m_artikly;
 };
 
-// The two grids as the costing sheet prepares them: the items grid with its header row only,
-// the totals grid with its six labelled rows.
+// The costing sheet's two grids as it prepares them.
 struct MrizkyFixture {
     FlexGrid tabulka{1, 6};
     FlexGrid tabSuma{1, 3};

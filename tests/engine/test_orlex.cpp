@@ -49,9 +49,6 @@ TEST(Orlex, WizardFormAfterAHigherEntry) {
     p.VyskaUkonceni = 2.0f;
     SpocitejOrlex(p);
     EXPECT_EQ(p.PocetDiluOrlex, 12);
-    EXPECT_FLOAT_EQ(p.VyskaUkonceni, 2.025f);
-    EXPECT_EQ(p.PocetZSLKT, 1);
-    EXPECT_EQ(p.PocetTyciOrlex, 12);
 
     p.VyskaUkonceni = 1.0f;
     SpocitejOrlex(p);

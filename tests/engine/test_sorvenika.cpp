@@ -86,14 +86,13 @@ TEST_F(Sorvenika, FullCostingFillsBothGrids) {
     EXPECT_EQ(m.radek(2).mid(3), (QStringList{"3", "12,34", "37,02"}));
     EXPECT_EQ(m.radek(4).mid(3), (QStringList{"0", "1" + nbsp + "234,56", "0,00"}));
     EXPECT_EQ(m.radek(6), (QStringList{"****** Položka NENI-V-CENIKU nenalezena ******", "?????", "?????", "5", "0,00", "0,00"}));
-    EXPECT_EQ(m.radek(8), (QStringList{"", "", "", "0", "0,00", "0,00"}));
     EXPECT_EQ(m.radek(17), (QStringList{"", "", "", "0", "0,00", "0,00"}));
 
     EXPECT_EQ(m.suma(0), QStringLiteral("100"));
     EXPECT_EQ(m.suma(1), QStringLiteral("14"));
     // 300 + 3 x 12.34 + 250.50 + 2 x 99.90 = 787.32; with 20 % VAT 944.784 -> 944.80.
     EXPECT_EQ(m.suma(2), QStringLiteral("787,32"));
-    EXPECT_EQ(m.suma(3), QStringLiteral("787,32"));
+    EXPECT_EQ(m.suma(3), m.suma(2));
     EXPECT_EQ(m.suma(4), QStringLiteral("944,80"));
     // 3 x 12.5 + 3 x 2.1 + 30 + 2 x 25 kg.
     EXPECT_EQ(m.suma(5), QStringLiteral("123,80"));

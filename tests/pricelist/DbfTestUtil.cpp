@@ -49,6 +49,12 @@ QByteArray sestavDBF(const std::vector<PoleT>& pole, const std::vector<QByteArra
     return b;
 }
 
+QByteArray s16(QByteArray b, int offset, int v) {
+    b[offset] = static_cast<char>(v & 0xFF);
+    b[offset + 1] = static_cast<char>(v >> 8);
+    return b;
+}
+
 QString debianPython() {
     const QString p = QStringLiteral("/usr/bin/python3");
     return QFileInfo(p).isExecutable() ? p : QString();

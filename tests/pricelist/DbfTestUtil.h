@@ -23,6 +23,9 @@ struct PoleT {
 };
 QByteArray sestavDBF(const std::vector<PoleT>& pole, const std::vector<QByteArray>& zaznamy, bool konec = true);
 
+// A copy of b with a 16-bit little-endian value at offset.
+QByteArray s16(QByteArray b, int offset, int v);
+
 // Debian's own Python (python3-dbfread lives there). Empty when it is missing.
 QString debianPython();
 bool maDbfread();

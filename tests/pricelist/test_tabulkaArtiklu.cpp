@@ -6,11 +6,8 @@
 #include "pricelist/TabulkaArtiklu.h"
 #include "support/TestSupport.h"
 
-#include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <cmath>
 #include <gtest/gtest.h>
 #include <numeric>
 
@@ -22,20 +19,12 @@ const QString kCenik = kZdroj + QStringLiteral("/tests/data/cenik/Art");
 const QString kDodavany = kZdroj + QStringLiteral("/Data/Art");
 const QChar kNbsp(0x00A0);
 
-// tools/cenik.csv, the source the sample price list is generated from.
+// tools/cenik.csv, the source the sample price list is generated from, without its header.
 std::vector<QStringList> zdrojCeniku() {
-    QFile f(kZdroj + QStringLiteral("/tools/cenik.csv"));
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
     std::vector<QStringList> zaznamy;
-    bool hlavicka = true;
-    for (const QString& radek : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'))) {
-        if (radek.trimmed().isEmpty() || radek.trimmed().startsWith(QLatin1Char('#'))) continue;
-        if (hlavicka) {
-            hlavicka = false;
-            continue;
-        }
-        zaznamy.push_back(radek.split(QLatin1Char(';')));
-    }
+    for (const QString& radek : QString::fromUtf8(readBytes(kZdroj + QStringLiteral("/tools/cenik.csv"))).split(u'\n'))
+        if (!radek.trimmed().isEmpty() && !radek.trimmed().startsWith(u'#')) zaznamy.push_back(radek.split(u';'));
+    zaznamy.erase(zaznamy.begin());
     return zaznamy;
 }
 
@@ -49,16 +38,6 @@ QStringList sloupec(const TabulkaArtiklu& t, const std::vector<int>& radky, int 
     QStringList v;
     for (int r : radky) v << t.text(r, s);
     return v;
-}
-
-// A value, or the run-time error that stopped it, as text.
-template <typename F>
-std::string vysledek(F f) {
-    try {
-        return QString::number(f(), 'g', 17).toStdString();
-    } catch (const RuntimeError& e) {
-        return "error " + std::to_string(e.cislo());
-    }
 }
 
 DataDBF cenikZBunek(std::vector<std::vector<BunkaDBF>> radky) {
@@ -137,45 +116,6 @@ TEST(Cenik, ColumnsOfTheSamplePriceList) {
     }
     EXPECT_THROW(t.text(11, 0), RuntimeError);
     EXPECT_THROW(t.text(1, 10), RuntimeError);
-}
-
-// The texts are Format(v, "##,##0.00"), and the numbers handed to the item matrix are those
-// CCur and CSng read back from columns 7 and 5, under a decimal comma and a decimal point alike.
-TEST(Cenik, PriceAndWeightEqualFormatAndTheirTextsReadBack) {
-    std::vector<double> hodnoty = {0.125, 1.005, 2.675, 0.005, 1234.5, 15999, 0.0049999, 999999.995, 1e15 + 0.5,
-                                   -0.125, -1234.565, -0.004, 3.4e37, 0.1 + 0.2, 16777217.0, 8.875, 1e-300,
-                                   999.995, 99999999999999.99, 922337203685477.58, 922337203685477.6, 1.7e308};
-    QRandomGenerator nahoda(42);
-    for (int i = 0; i < 3000; ++i) {
-        const double mocnina = std::pow(10.0, nahoda.bounded(-4, 18));
-        hodnoty.push_back(nahoda.generateDouble() * mocnina * (i % 7 == 0 ? -1 : 1));
-        hodnoty.push_back(nahoda.bounded(100000) + nahoda.bounded(1000) / 1000.0 + (i % 2 ? 0.0005 : 0.005));
-    }
-    std::vector<std::vector<BunkaDBF>> radky;
-    for (size_t i = 0; i < hodnoty.size(); ++i) {
-        const QString kod = QStringLiteral("K%1").arg(i, 5, 10, QLatin1Char('0'));
-        radky.push_back({QString(), kod, QString(), hodnoty[i], hodnoty[i], QString(), 1.0, QString()});
-    }
-    for (const QString& region : {QStringLiteral("cs_CZ"), QStringLiteral("C"), QStringLiteral("de_DE")}) {
-        Region r(region);
-        const Regional& reg = Regional::current();
-        const TabulkaArtiklu t = TabulkaArtiklu::zDat(cenikZBunek(radky), "x.dbf");
-        for (int n = 1; n <= t.pocetArtiklu(); ++n) {
-            const double v = hodnoty[static_cast<size_t>(n - 1)];
-            SCOPED_TRACE(QString::number(v, 'g', 17).toStdString() + " / " + region.toStdString());
-            ASSERT_EQ(t.text(n, TabulkaArtiklu::Cena), reg.Format(v, 2, true));
-            EXPECT_EQ(t.text(n, TabulkaArtiklu::Vaha), reg.Format(v, 2, true));
-            EXPECT_EQ(vysledek([&] { return t.cena(n).raw(); }),
-                      vysledek([&] { return reg.CCur(t.text(n, TabulkaArtiklu::Cena)).raw(); }));
-            EXPECT_EQ(vysledek([&] { return t.vaha(n); }),
-                      vysledek([&] { return reg.CSng(t.text(n, TabulkaArtiklu::Vaha)); }));
-        }
-    }
-    // Beyond Currency: the overflow error of CCur, while the text still shows.
-    const TabulkaArtiklu t = TabulkaArtiklu::zDat(cenikZBunek({{QString(), QStringLiteral("X"), QString(), 1e16, 1e39, QString(), 1.0, QString()}}), "x.dbf");
-    EXPECT_THROW(t.cena(1), RuntimeError);
-    EXPECT_THROW(t.vaha(1), RuntimeError);
-    EXPECT_FALSE(t.text(1, TabulkaArtiklu::Cena).isEmpty());
 }
 
 TEST(Cenik, NajdiArtikl) {
@@ -259,6 +199,11 @@ TEST(Cenik, EmptyAndBrokenPriceLists) {
         "x.dbf");
     EXPECT_EQ(s.objSklad(1), 0);
     EXPECT_EQ(s.objSklad(2), 1);
+    // Beyond Currency: the overflow error of CCur, while the text still shows.
+    const TabulkaArtiklu p = TabulkaArtiklu::zDat(cenikZBunek({{QString(), QStringLiteral("X"), QString(), 1e16, 1e39, QString(), 1.0, QString()}}), "x.dbf");
+    EXPECT_THROW(p.cena(1), RuntimeError);
+    EXPECT_THROW(p.vaha(1), RuntimeError);
+    EXPECT_FALSE(p.text(1, TabulkaArtiklu::Cena).isEmpty());
 
     // Errors name the file: missing, and fewer than the eight fields.
     DataDBF sedm = cenikZBunek({});
