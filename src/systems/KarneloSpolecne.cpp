@@ -101,4 +101,16 @@ void delky(VektorMnozstvi& q, double r, const Pruduch& f, bool prepocet20) {
     prenes(q(f.d066), q(f.d133));
 }
 
+void dvirkaANapojeni(VektorMnozstvi& q, const SorvenikaParametry& p, const Pruduch& f, int kusu) {
+    if (p.HorniDvirka) {
+        q(f.d133) = q(f.d133) - kusu;
+        q(f.dvirka) = Integer(kusu);
+    }
+    if (p.DruheNapojeni) {
+        q(f.d133) = q(f.d133) - kusu;
+        if (p.Kourovod == 0) q(f.t90) = q(f.t90) + kusu;
+        if (p.Kourovod == 1) q(f.t45) = q(f.t45) + kusu;
+    }
+}
+
 }  // namespace karnelo

@@ -61,4 +61,8 @@ double behPruduchu(const VektorMnozstvi& q, float vyska, const Pruduch& f);
 // 0.33 m count.
 void delky(VektorMnozstvi& q, double r, const Pruduch& f, bool prepocet20 = false);
 
+// The upper door and the second connection each take `kusu` 1.33-m liners; the door row holds
+// `kusu` doors, the connection adds `kusu` T-pieces at the angle of flue 1.
+void dvirkaANapojeni(VektorMnozstvi& q, const SorvenikaParametry& p, const Pruduch& f, int kusu);
+
 }  // namespace karnelo

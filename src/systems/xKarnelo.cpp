@@ -80,15 +80,7 @@ void xKarnelo::Spocitej() {
     }
     ukonceni(q, p, kUkonceni);
 
-    if (p.HorniDvirka) {
-        q(10) = q(10) - 1;
-        q(26) = Integer(1);
-    }
-    if (p.DruheNapojeni) {
-        q(10) = q(10) - 1;
-        if (p.Kourovod == 0) q(11) = q(11) + 1;
-        if (p.Kourovod == 1) q(12) = q(12) + 1;
-    }
+    dvirkaANapojeni(q, p, kPruduch, 1);
     poctySouprav(q);
     PrenesPrislusenstvi(q);
     ZapisMnozstvi(q);

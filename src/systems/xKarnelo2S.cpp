@@ -76,16 +76,8 @@ void xKarnelo2S::Spocitej() {
     }
     ukonceni(q, p, kUkonceni);
 
-    if (p.HorniDvirka) {
-        q(9) = q(9) - 2;
-        q(25) = Integer(2);
-    }
-    // The angle of flue 1 decides for both.
-    if (p.DruheNapojeni) {
-        q(9) = q(9) - 2;
-        if (p.Kourovod == 0) q(10) = q(10) + 2;
-        if (p.Kourovod == 1) q(11) = q(11) + 2;
-    }
+    // Both flues at once; the angle of flue 1 decides for both.
+    dvirkaANapojeni(q, p, kPruduchy, 2);
     poctySouprav(q);
     PrenesPrislusenstvi(q);
     ZapisMnozstvi(q);
