@@ -175,3 +175,4 @@ TEST_F(NacteniFixture, FileShapes) {
     EXPECT_TRUE(sluzby.dialogs.zpravy[0].text.endsWith(QStringLiteral("Chybi.txt neexistuje !")));
     EXPECT_EQ(g.dataSystemu.Polozky.radku(), 2);
 }
+
