@@ -176,3 +176,16 @@ TEST_F(NacteniFixture, FileShapes) {
     EXPECT_EQ(g.dataSystemu.Polozky.radku(), 2);
 }
 
+// The row counts are Integers: 32,757 item rows and the 10 free rows fit; one more is the
+// overflow error, raised before anything changes.
+TEST_F(NacteniFixture, RowCountsStayIntegers) {
+    QTemporaryDir dir;
+    Prostredi jinde("SORVENIKA_DATA", dir.path().toUtf8());
+    for (int polozek : {32757, 32758}) {
+        SCOPED_TRACE(polozek);
+        writeBytes(dir.filePath(QStringLiteral("TEST.txt")), "\tsachta\r\n12\t14\r\n" + QByteArray("KB12\tKB14\r\n").repeated(polozek));
+        GlobalniData g = stavSTestSystemem();
+        EXPECT_EQ(cisloChyby([&] { NactiSystem(g, cenik); }), polozek == 32757 ? 0 : 6);
+        EXPECT_EQ(g.dataSystemu.Polozky.radku(), polozek == 32757 ? 32767 : 0);
+    }
+}

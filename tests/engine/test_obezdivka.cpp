@@ -31,6 +31,9 @@ const Pripad kPripady[] = {
     {false, "KALVIR", "30", 2, 2.0f, 330, 14},
     {false, "ORVIK", "25", 1, 1.0f, 130, 6},
     {false, "DORVA", "12", 2, 0.66f, 73, 3},
+    {false, "DORVA", "16", 2, 2.0f, 220, 10},
+    {false, "DORVA", "18", 1, 1.0f, 102, 5},
+    {true, "MIV2R", "16/18", 1, 1.0f, 146, 8},
     {false, "MIV", "25", 1, 0.0f, 0, 0},  // negative c0: the bags become 0
     {true, "MIV", "12", 1, 0.0f, 0, 0},   // positive c0: Round(0.2)
 };

@@ -251,10 +251,10 @@ TEST_F(Sorvenika, PricesAfterAnEdit) {
     // Row 0 belongs to the caller that changed the coefficient.
     EXPECT_EQ(m.suma(0), QStringLiteral("100"));
 
-    // A sheet without its rows is refused before anything is written.
+    // A sheet one row short is refused before anything is written.
     const QString suma = m.suma(2);
     g.Koeficient = 1.0f;
-    m.tabulka.setRows(10);
+    m.tabulka.setRows(g.dataSystemu.Polozky.radku());
     EXPECT_THROW(PrepocitejCeny(g, m.mrizky()), RuntimeError);
     EXPECT_EQ(m.suma(2), suma);
     EXPECT_EQ(m.tabulka.TextMatrix(1, 4), QStringLiteral("90,00"));
