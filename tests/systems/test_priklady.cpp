@@ -27,43 +27,43 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 
 namespace {
 
-void nastav(SorvenikaParametry& p, const QString& token) {
-    const QString klic = token.section(QLatin1Char('='), 0, 0);
-    const QString h = token.contains(QLatin1Char('=')) ? token.section(QLatin1Char('='), 1) : QStringLiteral("1");
-    const float f = h.toFloat();
-    const Integer n(h.toInt());
-    if (klic == QLatin1String("h")) p.Vyska = f;
-    else if (klic == QLatin1String("u")) p.Ukonceni = n;
-    else if (klic == QLatin1String("sachta")) p.Sachta = n != 0;
-    else if (klic == QLatin1String("k1")) p.Kourovod = n;
-    else if (klic == QLatin1String("k2")) p.Kourovod2 = n;
-    else if (klic == QLatin1String("pata")) p.DruhPaty = n;
-    else if (klic == QLatin1String("kepo")) p.SoupravaKEPO = n;
-    else if (klic == QLatin1String("termo")) p.PocetTermoTvarnic = n;
-    else if (klic == QLatin1String("dvirka")) p.HorniDvirka = n != 0;
-    else if (klic == QLatin1String("druhe")) p.DruheNapojeni = n != 0;
-    else if (klic == QLatin1String("cihla")) p.DruhCihly = n;
-    else if (klic == QLatin1String("cihly")) p.PocetCihel = f;
-    else if (klic == QLatin1String("pytle")) p.PocetPytlu = f;
-    else if (klic == QLatin1String("zslkt")) p.PocetZSLKT = f;
-    else if (klic == QLatin1String("dily")) p.PocetDiluOrlex = f;
-    else if (klic == QLatin1String("tyce")) p.PocetTyciOrlex = f;
-    else if (klic == QLatin1String("vu")) p.VyskaUkonceni = f;
-    else if (klic == QLatin1String("plast")) p.DruhPlaste = n;
-    else if (klic == QLatin1String("vp")) p.IdVyskaPlaste = n;
-    else if (klic == QLatin1String("nap")) p.PocetNapojovacichDilu = n;
-    else if (klic == QLatin1String("stitek")) p.Prurez = h;
-    else if (klic == QLatin1String("pr"))
-        for (const QString& i : h.split(QLatin1Char(','))) p.Prislusenstvi(i.toInt()) = true;
-    else ADD_FAILURE() << "unknown parameter " << token.toStdString();
+// The parts of a token before and after its first `c`.
+QString pred(const QString& t, char c) { return t.section(QLatin1Char(c), 0, 0); }
+QString za(const QString& t, char c) { return t.section(QLatin1Char(c), 1); }
+
+// One parameter from its text: a count, a height or a choice.
+template <auto Clen>
+void prirad(SorvenikaParametry& p, const QString& h) {
+    using T = std::remove_reference_t<decltype(p.*Clen)>;
+    if constexpr (std::is_same_v<T, float>) p.*Clen = h.toFloat();
+    else if constexpr (std::is_same_v<T, Integer>) p.*Clen = Integer(h.toInt());
+    else p.*Clen = static_cast<T>(h.toInt());
 }
 
-const char* const kNulove[] = {"h=0",     "u=0",     "sachta=0", "k1=0",    "k2=0",  "pata=0", "kepo=0",
-                               "termo=0", "dvirka=0", "druhe=0", "cihla=0", "cihly=0", "pytle=0", "zslkt=0",
-                               "dily=0",  "tyce=0",  "vu=0",     "plast=0", "vp=0",  "nap=0"};
+using SP = SorvenikaParametry;
+const std::map<QString, void (*)(SP&, const QString&)> kParametry{
+    {"h", prirad<&SP::Vyska>},           {"u", prirad<&SP::Ukonceni>},          {"sachta", prirad<&SP::Sachta>},
+    {"k1", prirad<&SP::Kourovod>},       {"k2", prirad<&SP::Kourovod2>},        {"pata", prirad<&SP::DruhPaty>},
+    {"kepo", prirad<&SP::SoupravaKEPO>}, {"termo", prirad<&SP::PocetTermoTvarnic>}, {"dvirka", prirad<&SP::HorniDvirka>},
+    {"druhe", prirad<&SP::DruheNapojeni>}, {"cihla", prirad<&SP::DruhCihly>},   {"cihly", prirad<&SP::PocetCihel>},
+    {"pytle", prirad<&SP::PocetPytlu>},  {"zslkt", prirad<&SP::PocetZSLKT>},    {"dily", prirad<&SP::PocetDiluOrlex>},
+    {"tyce", prirad<&SP::PocetTyciOrlex>}, {"vu", prirad<&SP::VyskaUkonceni>},  {"plast", prirad<&SP::DruhPlaste>},
+    {"vp", prirad<&SP::IdVyskaPlaste>},  {"nap", prirad<&SP::PocetNapojovacichDilu>},
+};
+
+void nastav(SorvenikaParametry& p, const QString& token) {
+    const QString klic = pred(token, '=');
+    const QString h = token.contains(QLatin1Char('=')) ? za(token, '=') : QStringLiteral("1");
+    if (klic == QLatin1String("stitek")) p.Prurez = h;
+    else if (klic == QLatin1String("pr"))
+        for (const QString& i : h.split(QLatin1Char(','))) p.Prislusenstvi(i.toInt()) = true;
+    else if (kParametry.contains(klic)) kParametry.at(klic)(p, h);
+    else ADD_FAILURE() << "unknown parameter " << token.toStdString();
+}
 
 class Priklady {
 public:
@@ -79,15 +79,15 @@ public:
         else if (slovo == QLatin1String("@")) uprav(t);
         else if (slovo == QLatin1String("@="))
             for (const QString& x : t) {
-                const auto pred = zaklady();
+                const auto predtim = zaklady();
                 uprav({x});
-                EXPECT_EQ(zaklady(), pred) << x.toStdString();
+                EXPECT_EQ(zaklady(), predtim) << x.toStdString();
             }
         else if (slovo == QLatin1String("@!")) {
-            const auto pred = sloupec(g);
+            const auto predtim = sloupec(g);
             EXPECT_EQ(cisloChyby([&] { uprav(t); }), 6);
-            EXPECT_EQ(sloupec(g), pred);
-        } else if (slovo == QLatin1String("ulozeno")) polozka(t[0].section(QLatin1Char('='), 0, 0).toInt()).KsZaklad = t[0].section(QLatin1Char('='), 1).toFloat();
+            EXPECT_EQ(sloupec(g), predtim);
+        } else if (slovo == QLatin1String("ulozeno")) polozka(pred(t[0], '=').toInt()).KsZaklad = za(t[0], '=').toFloat();
         else if (slovo == QLatin1String("kod")) polozka(t[0].toInt()).ObjZnak = zbytek;
         else if (slovo == QLatin1String("=")) porovnej(t, &Polozka::KsZaklad, "base");
         else if (slovo == QLatin1String("ks")) porovnej(t, &Polozka::Ks, "shown");
@@ -131,7 +131,7 @@ private:
             QStringList prurezy;
             std::vector<std::pair<int, QString>> pomlcky;
             for (const QString& x : zdroj.mid(2)) {
-                if (x.contains(QLatin1Char('-'))) pomlcky.push_back({x.section(QLatin1Char('-'), 0, 0).toInt(), x.section(QLatin1Char('-'), 1)});
+                if (x.contains(QLatin1Char('-'))) pomlcky.push_back({pred(x, '-').toInt(), za(x, '-')});
                 else prurezy << x;
             }
             puvodni = syntetickySystem(system, prurezy, zdroj[1].toInt(), pomlcky);
@@ -140,19 +140,16 @@ private:
 
     void spocitej(const QStringList& t) {
         ASSERT_NE(k, nullptr);
-        g = puvodni;
+        g = puvodni;  // every parameter as loaded: none chosen yet
         ASSERT_TRUE(zvolPrurez(g, t.value(0))) << t.value(0).toStdString();
-        SorvenikaParametry& p = g.sorvenikaParametry;
-        for (const char* n : kNulove) nastav(p, QLatin1String(n));
-        p.Prislusenstvi.vytvor(35);
-        for (const QString& x : vychozi + t.mid(1)) nastav(p, x);
+        for (const QString& x : vychozi + t.mid(1)) nastav(g.sorvenikaParametry, x);
         k->Spocitej();
     }
 
     void uprav(const QStringList& t) {
         for (const QString& x : t) {
-            const int radek = x.section(QLatin1Char('='), 0, 0).toInt();
-            k->Prepocitej(radek, Integer(x.section(QLatin1Char('='), 1).toInt()));
+            const int radek = pred(x, '=').toInt();
+            k->Prepocitej(radek, Integer(za(x, '=').toInt()));
             EXPECT_EQ(g.AktRadek, radek);
         }
     }
@@ -160,11 +157,11 @@ private:
     void porovnej(const QStringList& t, float Polozka::*co, const char* nazev) {
         std::map<int, int> m;
         for (const QString& x : t) {
-            const QString kde = x.section(QLatin1Char(':'), 0, 0);
-            const int n = x.section(QLatin1Char(':'), 1).toInt();
-            const int od = kde == QLatin1String("ostatni") ? 1 : kde.section(QLatin1Char('-'), 0, 0).toInt();
+            const QString kde = pred(x, ':');
+            const int n = za(x, ':').toInt();
+            const int od = kde == QLatin1String("ostatni") ? 1 : pred(kde, '-').toInt();
             const int po = kde == QLatin1String("ostatni") ? g.dataSystemu.Polozky.radku()
-                           : kde.contains(QLatin1Char('-')) ? kde.section(QLatin1Char('-'), 1).toInt()
+                           : kde.contains(QLatin1Char('-')) ? za(kde, '-').toInt()
                                                             : od;
             for (int r = od; r <= po; ++r)
                 if (kde == QLatin1String("ostatni")) m.try_emplace(r, n);
@@ -196,12 +193,12 @@ private:
         const std::vector<float> zaklad = zaklady();
         for (const QString& x : t) {
             SCOPED_TRACE(x.toStdString());
-            spocitej(bez + QStringList{QStringLiteral("pr=") + x.section(QLatin1Char(':'), 0, 0).replace(QLatin1Char('+'), QLatin1Char(','))});
+            spocitej(bez + QStringList{QStringLiteral("pr=") + pred(x, ':').replace(QLatin1Char('+'), QLatin1Char(','))});
             std::map<size_t, float> prirustek;
-            if (x.section(QLatin1Char(':'), 1) != QLatin1String("-"))
-                for (const QString& r : x.section(QLatin1Char(':'), 1).split(QLatin1Char(',')))
-                    prirustek[r.section(QLatin1Char('*'), 0, 0).toULongLong() - 1] =
-                        r.contains(QLatin1Char('*')) ? r.section(QLatin1Char('*'), 1).toFloat() : 1;
+            if (za(x, ':') != QLatin1String("-"))
+                for (const QString& r : za(x, ':').split(QLatin1Char(',')))
+                    prirustek[pred(r, '*').toULongLong() - 1] =
+                        r.contains(QLatin1Char('*')) ? za(r, '*').toFloat() : 1;
             const std::vector<float> se = zaklady();
             for (size_t i = 0; i < se.size(); ++i) EXPECT_EQ(se[i] - zaklad[i], prirustek[i]) << "row " << i + 1;
         }
@@ -227,9 +224,9 @@ TEST_P(SystemovePriklady, EveryStepHolds) {
     int cislo = 0;
     for (const QString& cely : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'))) {
         ++cislo;
-        const QString radek = cely.section(QLatin1Char('#'), 0, 0).trimmed();
+        const QString radek = pred(cely, '#').trimmed();
         if (radek.isEmpty()) continue;
-        if (radek.startsWith(QLatin1Char('>'))) nazev = cely.contains(QLatin1Char('#')) ? cely.section(QLatin1Char('#'), 1).trimmed() : radek;
+        if (radek.startsWith(QLatin1Char('>'))) nazev = cely.contains(QLatin1Char('#')) ? za(cely, '#').trimmed() : radek;
         SCOPED_TRACE(testing::Message() << GetParam() << ":" << cislo << " " << nazev.toStdString());
         p.krok(radek);
         if (HasFatalFailure()) return;
