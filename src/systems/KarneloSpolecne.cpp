@@ -1,6 +1,7 @@
 #include "systems/KarneloSpolecne.h"
 
 #include "platform/Numbers.h"
+#include "systems/PytleObezdivky.h"
 
 namespace karnelo {
 
@@ -56,9 +57,7 @@ void blokyPrepocet(VektorMnozstvi& q, double vyska, const RadkyPaty& r) {
 }
 
 void ukonceni(VektorMnozstvi& q, const SorvenikaParametry& p, const RadkyUkonceni& r) {
-    const auto pridej = [&q](int radek, float kolik) {
-        q(radek) = Integer::fromDouble(q(radek).value() + static_cast<double>(kolik));
-    };
+    const auto pridej = [&q](int radek, float pytle) { q(radek) = pridejPytle(q(radek), pytle); };
     switch (p.Ukonceni) {
     case 1:  // brick casing
         if (p.DruhCihly == 1) q(r.cihly) = Integer::fromDouble(p.PocetCihel);

@@ -4,6 +4,7 @@
 #include "app/GlobalniData.h"
 #include "engine/Pole.h"
 #include "platform/Numbers.h"
+#include "systems/PytleObezdivky.h"
 
 #include <QString>
 #include <array>
@@ -80,7 +81,7 @@ inline void ukonceni(VektorMnozstvi& q, const SorvenikaParametry& p, const Radky
         for (int radek : r.obezdivka) q(radek + s) = Integer(1);
         if (p.DruhCihly == 1) q(r.cihly) = Integer::fromDouble(p.PocetCihel);
         else if (p.DruhCihly == 2) q(r.cihly + 1) = Integer::fromDouble(p.PocetCihel);
-        q(r.malta) = Integer::fromDouble(q(r.malta).value() + static_cast<double>(p.PocetPytlu));
+        q(r.malta) = pridejPytle(q(r.malta), p.PocetPytlu);
         break;
     case 4:
         nastav(r.deska);

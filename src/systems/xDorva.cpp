@@ -1,6 +1,7 @@
 #include "systems/xDorva.h"
 
 #include "platform/Numbers.h"
+#include "systems/PytleObezdivky.h"
 
 #include <array>
 
@@ -75,7 +76,7 @@ void xDorva::Spocitej() {
     case 1:  // brick casing; its bags join the mortar row
         if (p.DruhCihly == 1) q(11) = Integer::fromDouble(p.PocetCihel);
         else if (p.DruhCihly == 2) q(12) = Integer::fromDouble(p.PocetCihel);
-        q(9) = Integer::fromDouble(static_cast<float>(q(9).value()) + p.PocetPytlu);
+        q(9) = pridejPytle(q(9), p.PocetPytlu);
         break;
     case 2:  // cladding replaces the top rows
         q(6) = q(7) = Integer(0);

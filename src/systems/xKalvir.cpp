@@ -1,6 +1,7 @@
 #include "systems/xKalvir.h"
 
 #include "platform/Numbers.h"
+#include "systems/PytleObezdivky.h"
 #include "systems/TremolSpolecne.h"
 
 #include <array>
@@ -72,7 +73,7 @@ void xKalvir::Spocitej() {
         q(13) = Integer(1);
         if (p.DruhCihly == 1) q(20) = Integer::fromDouble(p.PocetCihel);
         else if (p.DruhCihly == 2) q(21) = Integer::fromDouble(p.PocetCihel);
-        q(10) = Integer::fromDouble(q(10).value() + static_cast<double>(p.PocetPytlu));
+        q(10) = pridejPytle(q(10), p.PocetPytlu);
         break;
     case 2:  // cladding: one row per height, plaster then brick
         if (p.DruhPlaste == 1) tremol::zapisPlast(q, 23, p.IdVyskaPlaste);

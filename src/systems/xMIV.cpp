@@ -2,6 +2,7 @@
 
 #include "platform/Numbers.h"
 #include "systems/MivSpolecne.h"
+#include "systems/PytleObezdivky.h"
 #include "systems/TabulkaPrislusenstvi.h"
 
 #include <array>
@@ -276,7 +277,7 @@ void xMIV::ukonceni(VektorMnozstvi& q) {
         else if (velkyVrchol) q(15) = Integer(1);
         if (p.DruhCihly == 1) q(42) = Integer::fromDouble(p.PocetCihel);
         else if (p.DruhCihly == 2) q(43) = Integer::fromDouble(p.PocetCihel);
-        q(37) = Integer::fromDouble(q(37).value() + static_cast<double>(p.PocetPytlu));
+        q(37) = pridejPytle(q(37), p.PocetPytlu);
         q(38) = Integer::fromDouble(p.PocetZSLKT);
         break;
     case 2: {  // cladding: by shaft, structure (2 brick, else plaster) and height

@@ -2,6 +2,7 @@
 
 #include "platform/Numbers.h"
 #include "systems/MivSpolecne.h"
+#include "systems/PytleObezdivky.h"
 #include "systems/TabulkaPrislusenstvi.h"
 
 #include <array>
@@ -213,7 +214,7 @@ void xMIV2R::Spocitej() {
     case 1:  // brick casing
         if (p.DruhCihly == 1) q(46) = Integer::fromDouble(p.PocetCihel);
         else if (p.DruhCihly == 2) q(47) = Integer::fromDouble(p.PocetCihel);
-        q(39) = Integer::fromDouble(static_cast<float>(q(39).value()) + p.PocetPytlu);
+        q(39) = pridejPytle(q(39), p.PocetPytlu);
         q(40) = Integer::fromDouble(p.PocetZSLKT);
         break;
     case 2: {  // cladding

@@ -2,6 +2,7 @@
 
 #include "platform/Numbers.h"
 #include "systems/MivSpolecne.h"
+#include "systems/PytleObezdivky.h"
 #include "systems/TabulkaPrislusenstvi.h"
 
 #include <array>
@@ -134,7 +135,7 @@ void xMIV2S::Spocitej() {
     case 1:  // brick casing
         if (p.DruhCihly == 1) q(33) = Integer::fromDouble(p.PocetCihel);
         else if (p.DruhCihly == 2) q(34) = Integer::fromDouble(p.PocetCihel);
-        q(28) = Integer::fromDouble(static_cast<float>(q(28).value()) + p.PocetPytlu);
+        q(28) = pridejPytle(q(28), p.PocetPytlu);
         q(29) = Integer::fromDouble(p.PocetZSLKT);
         break;
     case 2: {  // cladding

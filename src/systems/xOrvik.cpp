@@ -1,6 +1,7 @@
 #include "systems/xOrvik.h"
 
 #include "platform/Numbers.h"
+#include "systems/PytleObezdivky.h"
 #include "systems/TremolSpolecne.h"
 
 #include <array>
@@ -58,7 +59,7 @@ void xOrvik::Spocitej() {
         q(8) = Integer(1);
         if (p.DruhCihly == 1) q(12) = Integer::fromDouble(p.PocetCihel);
         else if (p.DruhCihly == 2) q(13) = Integer::fromDouble(p.PocetCihel);
-        q(10) = Integer::fromDouble(q(10).value() + static_cast<double>(p.PocetPytlu));
+        q(10) = pridejPytle(q(10), p.PocetPytlu);
         break;
     case 2:  // cladding: one row per height, plaster then brick
         if (p.DruhPlaste == 1) tremol::zapisPlast(q, 17, p.IdVyskaPlaste);

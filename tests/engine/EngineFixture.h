@@ -1,5 +1,6 @@
 #pragma once
-// A price list searched by linear scan (a second reader beside the article table's binary search).
+// A price list of tab-separated text (code, old code, name, price, weight) searched by linear scan,
+// a second reader beside the article table's binary search.
 #include "app/GlobalniData.h"
 #include "engine/Artikly.h"
 #include "engine/Sorvenika.h"
@@ -22,9 +23,9 @@ public:
         float vaha = 0;
     };
 
-    CenikFixture() {
-        QFile f(testData(QStringLiteral("engine/Cenik.txt")));
-        if (!f.open(QIODevice::ReadOnly)) throw std::runtime_error("Cenik.txt");
+    explicit CenikFixture(const QString& soubor = QStringLiteral("engine/Cenik.txt")) {
+        QFile f(testData(soubor));
+        if (!f.open(QIODevice::ReadOnly)) throw std::runtime_error(soubor.toStdString());
         const QStringList radky = QString::fromUtf8(f.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         for (qsizetype i = 1; i < radky.size(); ++i) {
             const QStringList p = radky[i].split(QLatin1Char('\t'));

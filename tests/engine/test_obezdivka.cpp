@@ -31,6 +31,9 @@ const Pripad kPripady[] = {
     {false, "KALVIR", "30", 2, 2.0f, 330, 14},
     {false, "ORVIK", "25", 1, 1.0f, 130, 6},
     {false, "DORVA", "12", 2, 0.66f, 73, 3},
+    {false, "DORVA", "16", 2, 2.0f, 220, 10},
+    {false, "DORVA", "18", 1, 1.0f, 102, 5},
+    {true, "MIV2R", "16/18", 1, 1.0f, 146, 8},
     {false, "MIV", "25", 1, 0.0f, 0, 0},  // negative c0: the bags become 0
     {true, "MIV", "12", 1, 0.0f, 0, 0},   // positive c0: Round(0.2)
 };
@@ -91,19 +94,17 @@ TEST(Obezdivka, BrickKindChangesOnlyTheBricks) {
     EXPECT_EQ(radku, 70 + 85);
 }
 
+// The wizard's form; switching to no shaft finds no "60" row: the counts stay, the bags are not doubled.
 TEST(Obezdivka, WizardFormWritesTheMembers) {
     SorvenikaParametry p;
     p.System = QStringLiteral("MIV");
     p.Prurez = QStringLiteral("60");
-    p.Sachta = true;
     p.DruhCihly = 2;
     p.VyskaUkonceni = 2.0f;
-    SpocitejObezdivku(p);
-    EXPECT_EQ(p.PocetCihel, 522);
-    EXPECT_EQ(p.PocetPytlu, 24);
-    // Switching to no shaft finds no "60" row: the counts stay, the bags are not doubled.
-    p.Sachta = false;
-    SpocitejObezdivku(p);
-    EXPECT_EQ(p.PocetCihel, 522);
-    EXPECT_EQ(p.PocetPytlu, 24);
+    for (bool sachta : {true, false}) {
+        p.Sachta = sachta;
+        SpocitejObezdivku(p);
+        EXPECT_EQ(p.PocetCihel, 522);
+        EXPECT_EQ(p.PocetPytlu, 24);
+    }
 }
