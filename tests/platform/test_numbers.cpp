@@ -37,6 +37,8 @@ TEST(RoundingWords, ValReadsTheLeadingNumberWithAPointOnly) {
     struct { const char* text; double v; } cases[] = {
         {"12abc", 12}, {"  12.50", 12.5}, {"1,5", 1}, {"", 0}, {"-3.25x", -3.25}, {"1 2 3", 123},
         {"1e3", 1000}, {"1.5D2", 150}, {".5", 0.5}, {"+7", 7}, {"--1", 0}, {"3-4", 3}, {"1.2.3", 1.2},
+        // A signed exponent; the sign only straight after the letter.
+        {"1e-2", 0.01}, {"1E+3", 1000}, {"2e+-1", 2}, {"1e2-1", 100}, {"1e-", 1},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(Val(QString::fromUtf8(c.text)), c.v) << c.text;
 }
