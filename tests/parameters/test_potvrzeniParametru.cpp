@@ -69,52 +69,35 @@ struct Zapsano {
 
 TEST_F(Potvrzeni, ControlsIntoTheParameterSet) {
     using H = HodnotyPruvodce;
+    using U = std::array<bool, 6>;
+    // From a draft with KEPO, Orlex of 1,2 m and 77 bricks, and the cover plate of ovladace().
+    const Zapsano z{0, 1, 0, 4, 1.2f, 0, 0, 77, 0};
     const struct {
         const char* nazev;
         const char* system;
         void (*nastav)(H&);
-        void (*ocekavej)(Zapsano&);
+        Zapsano ocekavano;
     } kPripady[] = {
         {"right foot where the side is offered", "KARNELO", [](H& h) { h.pata = h.pataStranyPovoleny = h.pataPrava = true; },
-         [](Zapsano& z) { z.druhPaty = 2; }},
-        {"left foot", "KARNELO", [](H& h) { h.pata = h.pataStranyPovoleny = h.pataLeva = true; },
-         [](Zapsano& z) { z.druhPaty = 1; }},
+         {2, 1, 0, 4, 1.2f, 0, 0, 77, 0}},
+        {"left foot", "KARNELO", [](H& h) { h.pata = h.pataStranyPovoleny = h.pataLeva = true; }, {1, 1, 0, 4, 1.2f, 0, 0, 77, 0}},
         {"a side that is not offered does not count", "KARNELO2S", [](H& h) { h.pata = h.pataPrava = true; },
-         [](Zapsano& z) { z.druhPaty = 1; }},
-        {"neither base set: the previous one stays", "KARNELO", [](H&) {}, [](Zapsano&) {}},
-        {"standard base set", "KARNELO", [](H& h) { h.zakladniSouprava = true; }, [](Zapsano& z) { z.kepo = 0; }},
-        {"blocks: '.' only, half to even", "MIV", [](H& h) { h.termoTvarnice = "2.5"; }, [](Zapsano& z) { z.bloky = 2; }},
-        {"blocks 3.5", "MIV", [](H& h) { h.termoTvarnice = "3.5"; }, [](Zapsano& z) { z.bloky = 4; }},
-        {"blocks with a comma", "MIV", [](H& h) { h.termoTvarnice = "2,5"; }, [](Zapsano& z) { z.bloky = 2; }},
-        {"KDS: code 5 and no details", "MIV",
-         [](H& h) {
-             h.ukonceni = {false, false, false, false, true, false};
-             h.pocetCihel = "300";
-             h.vyskaPlaste = "150";
-         },
-         [](Zapsano& z) { z.ukonceni = 5; }},
+         {1, 1, 0, 4, 1.2f, 0, 0, 77, 0}},
+        {"neither base set: the previous one stays", "KARNELO", [](H&) {}, z},
+        {"standard base set", "KARNELO", [](H& h) { h.zakladniSouprava = true; }, {0, 0, 0, 4, 1.2f, 0, 0, 77, 0}},
+        {"blocks: '.' only, half to even", "MIV", [](H& h) { h.termoTvarnice = "2.5"; }, {0, 1, 2, 4, 1.2f, 0, 0, 77, 0}},
+        {"blocks 3.5", "MIV", [](H& h) { h.termoTvarnice = "3.5"; }, {0, 1, 4, 4, 1.2f, 0, 0, 77, 0}},
+        {"blocks with a comma", "MIV", [](H& h) { h.termoTvarnice = "2,5"; }, {0, 1, 2, 4, 1.2f, 0, 0, 77, 0}},
+        {"KDS: code 5 and no details", "MIV", [](H& h) { h.ukonceni = U{0, 0, 0, 0, 1, 0}, h.pocetCihel = "300", h.vyskaPlaste = "150"; },
+         {0, 1, 0, 5, 1.2f, 0, 0, 77, 0}},
         {"cladding 150 in brick", "MIV",
-         [](H& h) {
-             h.ukonceni = {false, false, true, false, false, false};
-             h.vyskaPlaste = "150";
-             h.indexVyskyPlaste = 3;
-             h.omitka = false;
-         },
-         [](Zapsano& z) { z.ukonceni = 2, z.vyskaUkonceni = 150, z.idPlaste = 4, z.druhPlaste = 2; }},
-        {"casing with empty counts", "MIV", [](H& h) { h.ukonceni = {false, true, false, false, false, false}; },
-         [](Zapsano& z) { z.ukonceni = 1, z.cihly = 0; }},
+         [](H& h) { h.ukonceni = U{0, 0, 1, 0, 0, 0}, h.vyskaPlaste = "150", h.indexVyskyPlaste = 3, h.omitka = false; },
+         {0, 1, 0, 2, 150, 4, 2, 77, 0}},
+        {"casing with empty counts", "MIV", [](H& h) { h.ukonceni = U{0, 1, 0, 0, 0, 0}; }, {0, 1, 0, 1, 1.2f, 0, 0, 0, 0}},
         {"casing counts by the regional settings", "MIV",
-         [](H& h) {
-             h.ukonceni = {false, true, false, false, false, false};
-             h.pocetCihel = "1044";
-             h.pocetPytlu = "7,5";
-         },
-         [](Zapsano& z) { z.ukonceni = 1, z.cihly = 1044, z.pytle = 7.5f; }},
-        {"no termination chosen: the code stays", "MIV", [](H& h) { h.ukonceni = {}; }, [](Zapsano& z) { z.ukonceni = 3; }},
-    };
-    const auto zapsano = [](const SorvenikaParametry& p) {
-        return Zapsano{p.DruhPaty, p.SoupravaKEPO, p.PocetTermoTvarnic, p.Ukonceni, p.VyskaUkonceni,
-                       p.IdVyskaPlaste, p.DruhPlaste, p.PocetCihel, p.PocetPytlu};
+         [](H& h) { h.ukonceni = U{0, 1, 0, 0, 0, 0}, h.pocetCihel = "1044", h.pocetPytlu = "7,5"; },
+         {0, 1, 0, 1, 1.2f, 0, 0, 1044, 7.5f}},
+        {"no termination chosen: the code stays", "MIV", [](H& h) { h.ukonceni = {}; }, {0, 1, 0, 3, 1.2f, 0, 0, 77, 0}},
     };
     for (const auto& c : kPripady) {
         SCOPED_TRACE(c.nazev);
@@ -125,9 +108,10 @@ TEST_F(Potvrzeni, ControlsIntoTheParameterSet) {
         p.PocetCihel = 77;
         HodnotyPruvodce h = ovladace();
         c.nastav(h);
-        Zapsano z{0, 1, 0, 4, 1.2f, 0, 0, 77, 0};  // the plate of ovladace()
-        c.ocekavej(z);
-        EXPECT_EQ(zapsano(potvrd(p, h)), z);
+        const SorvenikaParametry q = potvrd(p, h);
+        EXPECT_EQ((Zapsano{q.DruhPaty, q.SoupravaKEPO, q.PocetTermoTvarnic, q.Ukonceni, q.VyskaUkonceni, q.IdVyskaPlaste,
+                           q.DruhPlaste, q.PocetCihel, q.PocetPytlu}),
+                  c.ocekavano);
     }
 
     HodnotyPruvodce h = ovladace();

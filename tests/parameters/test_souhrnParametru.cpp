@@ -63,11 +63,9 @@ TEST(ParameterSummary, LinesUnderCzechAndDotSettings) {
 
 TEST(ParameterSummary, OuterDimensions) {
     const std::tuple<const char*, const char*, bool, const char*> kPripady[] = {
-        {"MIV", "18", true, "vnější r. 36/50 cm"},        {"MIV", "60", true, "vnější r. 95/118 cm"},
-        {"T-REMOL", "16", true, "vnější r. 32/46 cm"},    {"MIV2R", "14/18", true, "vnější r. 36/81 cm"},
-        {"MIV2S", "20/20", false, "vnější r. 36/67 cm"},  {"DORVA", "25", false, "vnější r. 48/48 cm"},
-        {"KARNELO", "20", true, "vnější r. 38/54 cm"},    {"KARNELO2R", "12/16", false, "vnější r. 36/65 cm"},
-        {"KARNELO2S", "18/18", false, "vnější r. 36/65 cm"},
+        {"MIV", "60", true, "vnější r. 95/118 cm"},      {"T-REMOL", "16", true, "vnější r. 32/46 cm"},
+        {"MIV2R", "14/18", true, "vnější r. 36/81 cm"},  {"DORVA", "25", false, "vnější r. 48/48 cm"},
+        {"KARNELO", "20", true, "vnější r. 38/54 cm"},   {"KARNELO2R", "12/16", false, "vnější r. 36/65 cm"},
         // Nothing listed: no dimensions rather than the previous costing's.
         {"KALVIR", "16", false, ""}, {"T-REMOL2S", "16/16", false, ""}, {"MIV", "16/16", false, ""},
         {"DORVA", "30", false, ""},

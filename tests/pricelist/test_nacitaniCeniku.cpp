@@ -9,8 +9,6 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
-#include <QTemporaryDir>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -174,50 +172,4 @@ TEST(NacitaniCeniku, PricesStraightFromTheDigits) {
             EXPECT_EQ(vysledek([&] { return t.vaha(i); }), vysledek([&] { return Regional::current().CSng(v); }));
         }
     }
-}
-
-// Read in blocks from disk, damaged or not, a file gives what it gives read whole; blanks ending
-// anywhere in an eight-byte word are trimmed alike.
-TEST(NacitaniCeniku, FileInBlocksAsTheWholeFile) {
-    QTemporaryDir dir;
-    const QByteArray zaklad = zHexu(readBytes(testData("dbf/zakaznici.hex")));
-    std::vector<QByteArray> mezery;
-    QStringList orezane;
-    for (int delka = 0; delka <= 40; ++delka)
-        for (int od = 0; od <= 40 - delka; od += 3) {
-            QByteArray text(delka, 'x');
-            if (delka > 2) text[delka / 2] = ' ';  // a blank inside stays
-            mezery.push_back(" " + QByteArray(od, ' ') + text + QByteArray(40 - od - delka, ' '));
-            orezane << QString::fromLatin1(text);
-        }
-    // Large enough for several blocks, with deleted records around their edges.
-    std::vector<QByteArray> mnoho;
-    for (int i = 0; i < 3000; ++i) mnoho.push_back((i % 401 < 2 ? "*" : " ") + QByteArray::number(i).leftJustified(30, ' '));
-    const QByteArray pripady[] = {
-        zaklad, QByteArray(), zaklad.left(31), zaklad.left(100), s16(zaklad, 8, 0xFFFF), s16(zaklad, 10, 1),
-        zaklad.chopped(10), sestavDBF({{"T", 'C', 40}}, mezery), sestavDBF({{"N", 'N', 30}}, mnoho),
-        sestavDBF({{"A", 'C', 255}, {"B", 'C', 255}}, std::vector<QByteArray>(700, " " + QByteArray(509, 'y') + "z")),
-    };
-    int n = 0;
-    for (const QByteArray& p : pripady) {
-        SCOPED_TRACE(n);
-        const QString cesta = dir.filePath(QString::number(++n));
-        writeBytes(cesta + ".dbf", p);
-        const QString soubor = QFileInfo(cesta + ".dbf").absoluteFilePath();
-        auto popis = [](const std::function<DataDBF()>& f) {
-            try {
-                const DataDBF d = f();
-                std::string v = d.nazvy.join(',').toStdString();
-                for (const auto& r : d.radky)
-                    for (const BunkaDBF& b : r) v += "\n" + ::popis(b);
-                return v;
-            } catch (const RuntimeError& e) {
-                return "error " + e.popis().toStdString();
-            }
-        };
-        EXPECT_EQ(popis([&] { return NactiDBF(cesta); }), popis([&] { return ctiDBF(p, soubor); }));
-    }
-    const DataDBF d = ctiDBF(sestavDBF({{"T", 'C', 40}}, mezery), QStringLiteral("x.dbf"));
-    ASSERT_EQ(d.radky.size(), mezery.size());
-    for (size_t i = 0; i < mezery.size(); ++i) EXPECT_EQ(std::get<QString>(d.radky[i][0]), orezane[static_cast<qsizetype>(i)]);
 }
