@@ -269,9 +269,10 @@ TEST(WizardModel, StepsThroughTheFrames) {
     // The shell height opens the next step.
     w({{P::cmdZpet}, {P::optUkonceni2}, {P::cmdDalsi}});
     EXPECT_EQ(w.m.ram(), Ram::R2c);
-    w({{P::cmbVyskaPlaste, "150"}});
+    w({{P::cmbVyskaPlaste, "150"}, {P::optPlast1}});
     EXPECT_TRUE(w.s(P::cmdDalsi).povoleny);
     EXPECT_EQ(w.s(P::cmbVyskaPlaste).text, QStringLiteral("150"));
+    EXPECT_FALSE(HodnotyZ(w.m).omitka);  // the brick structure, as the commit reads it
 }
 
 TEST(WizardModel, StandardMessageOnTwoConnectionsAt45DegreesIntoAStepTwoFrame) {
@@ -423,6 +424,8 @@ TEST(WizardModel, StaticSecuring) {
     EXPECT_FALSE(w.s(P::cmdOk).viditelny);
     w({{P::txtVyskaNadstresniCasti, "1,2"}});
     EXPECT_TRUE(w.s(P::cmdOk).viditelny && !w.s(P::cmdDalsi).viditelny);
+    w.m.fokusNa(P::txtVyskaNadstresniCasti);
+    EXPECT_TRUE(w.m.opust());  // confirmed: the box lets go
     EXPECT_TRUE(w.m.cmdOk_Click());
 
     struct Pripad {
