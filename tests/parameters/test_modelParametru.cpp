@@ -230,19 +230,14 @@ TEST(WizardModel, FootBaseSetsAndBlocks) {
     EXPECT_EQ(w.s(P::txtTermoTvarnice).text, QStringLiteral("0"));
 }
 
-TEST(WizardModel, WhatTheBoxesTakeAsTyped) {
+TEST(WizardModel, CountBoxesTakeDigitsWithinSixteenBits) {
+    // Typing in the window, letters and the length limits included, is the window test's.
     const std::tuple<P, const char*, bool> obsahy[] = {
-        {P::txtTermoTvarnice, "32767", true}, {P::txtTermoTvarnice, "32768", false}, {P::txtTermoTvarnice, "2,5", false},
-        {P::txtPocetCihel, "1044", true},     {P::txtPocetCihel, "1e2", false},      {P::txtPocetPytluObezdivka, "-1", false},
-        {P::txtPocetPytluObezdivka, "", true}, {P::txtVyska, "abc", true},
+        {P::txtTermoTvarnice, "32767", true}, {P::txtTermoTvarnice, "32768", false}, {P::txtPocetCihel, "1e2", false},
+        {P::txtPocetPytluObezdivka, "-1", false}, {P::txtPocetPytluObezdivka, "", true}, {P::txtVyska, "abc", true},
     };
     for (const auto& [p, text, ok] : obsahy) EXPECT_EQ(ModelParametru::povolenyVstup(p, QString::fromLatin1(text)), ok) << text;
-    const std::tuple<P, int, int, bool> delky[] = {
-        {P::txtVyska, 4, 5, true},      {P::txtVyska, 5, 6, false},      {P::txtVyskaOrlex, 4, 5, false},
-        {P::txtPocetCihel, 3, 4, false}, {P::txtPocetCihel, 4, 4, true}, {P::txtPocetCihel, 4, 5, false},
-        {P::txtPocetPytluObezdivka, 2, 3, false}, {P::cmbPrurez, 9, 10, true},
-    };
-    for (const auto& [p, puvodni, nova, ok] : delky) EXPECT_EQ(ModelParametru::delkaPovolena(p, puvodni, nova), ok) << nova;
+    EXPECT_TRUE(ModelParametru::delkaPovolena(P::txtPocetCihel, 4, 4));  // a longer computed count stays editable
 }
 
 TEST(WizardModel, StepsThroughTheFrames) {

@@ -72,7 +72,9 @@ const QByteArray kCisla[] = {"12.50", "0", "-0", "-0.004", "-0.005", "0.005", "2
                              "-1.7e308",
                              // half-way cases and carries, where rounding the digits and the Double could part
                              "0.125", "0.135", "1.115", "8.875", "0.995", "9.995", "99999.995", "-99999.995",
-                             "12345678901.235", "1234567890123.455", "0.0049999999999"};
+                             "12345678901.235", "1234567890123.455", "0.0049999999999",
+                             // more significant digits than a Double keeps
+                             "1.00499999999999999"};
 
 // A price list over every code and number above, in one of the field layouts.
 QByteArray cenik(const std::vector<PoleT>& pole) {
