@@ -8,6 +8,7 @@
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -33,10 +34,15 @@ GlobalniData miv() {
 }
 
 // One user action as the window forwards it: a list takes the label, a box the typed text and
-// Enter (when the box holding the focus lets go), anything else a click.
+// Enter (when it takes typing and the box holding the focus lets go), anything else a click.
 struct Krok {
     P p;
     const char* text = nullptr;
+};
+
+// The accessory picker, left with OK as it was shown.
+struct VyberOk : IVyberPrislusenstvi {
+    bool vyber(ModelPrislusenstvi&) override { return true; }
 };
 
 struct Pruvodce {
@@ -57,7 +63,7 @@ struct Pruvodce {
             if (k.p == P::cmbPrurez || k.p == P::cmbVyskaPlaste) {
                 m.vyber(k.p, static_cast<int>(m.polozky(k.p).indexOf(QString::fromUtf8(k.text))));
             } else if (k.text) {
-                if (m.fokus() != k.p && !m.opust()) continue;
+                if (!s(k.p).povoleny || !s(k.p).viditelny || (m.fokus() != k.p && !m.opust())) continue;
                 m.fokusNa(k.p);
                 m.zmenText(k.p, QString::fromUtf8(k.text));
                 m.enter(k.p);
@@ -78,6 +84,13 @@ struct Pruvodce {
         if (m.ram() == Ram::R2b) (*this)({{P::txtVyskaObezdivky, "1"}});
         if (m.ram() == Ram::R2c) m.cmbVyskaPlaste_Click(0);
         if (m.ram() != Ram::R3) m.cmdDalsi_Click();
+    }
+    // The commit of the wizard's OK onto a costing sheet.
+    void potvrd() {
+        VyberOk ok;
+        ModelListu list{g};
+        list.Form_Load();
+        PotvrdPruvodce(m, g, vytvorKalkulacky(g), list, ok);
     }
 };
 
@@ -496,13 +509,7 @@ TEST(WizardCommit, TheDraftBecomesTheCostingAtListPrices) {
     w({{P::cmbPrurez, "16"}, {P::optSachta1}, {P::chkHorniDvirka}, {P::txtVyska, "8,2"}, {P::optUkonceni1},
        {P::cmdDalsi}, {P::optCihla1}, {P::txtVyskaObezdivky, "1,2"}, {P::cmdDalsi}, {P::txtVyskaNadstresniCasti, "2,5"}});
     ASSERT_TRUE(w.m.cmdOk_Click());
-
-    struct : IVyberPrislusenstvi {
-        bool vyber(ModelPrislusenstvi&) override { return true; }
-    } ok;
-    ModelListu list{w.g};
-    list.Form_Load();
-    PotvrdPruvodce(w.m, w.g, vytvorKalkulacky(w.g), list, ok);
+    w.potvrd();
     // The bill against a direct run is held end to end by the window test; here what the commit writes.
     const SorvenikaParametry& p = w.g.sorvenikaParametry;
     EXPECT_EQ(std::tuple(p.Prurez, p.Vyska, p.PocetCihel, p.PocetPytlu, p.PocetZSLKT),
@@ -510,4 +517,79 @@ TEST(WizardCommit, TheDraftBecomesTheCostingAtListPrices) {
     EXPECT_TRUE(p.Sachta && p.HorniDvirka && p.Prislusenstvi(5) && p.Prislusenstvi(6));
     EXPECT_EQ(std::tuple(w.g.Koeficient, w.g.AktRadek.value()), std::tuple(1.0f, 0));
     EXPECT_TRUE(w.zpravy().isEmpty());
+}
+
+// KARNELO "16" with 5 blocks and the KEPO set, then "12", which offers neither: neither reaches the bill.
+TEST(WizardCommit, BlocksAndKepoTakenAwayByTheCrossSectionStayOffTheBill) {
+    GlobalniData g;
+    ASSERT_EQ(nactiDodanySystem(g, QStringLiteral("KARNELO")), QString());
+    Pruvodce w(std::move(g));
+    w({{P::cmbPrurez, "16"}, {P::txtVyska, "8"}, {P::chkTermoTvarnice}, {P::txtTermoTvarnice, "5"}, {P::chkSouprava1},
+       {P::cmbPrurez, "12"}});
+    w.doRamu3();
+    w({{P::optVolbaStatZajisteni1}});
+    ASSERT_TRUE(w.m.cmdOk_Click());
+    w.potvrd();
+    const SorvenikaParametry& p = w.g.sorvenikaParametry;
+    EXPECT_EQ(std::tuple(p.Prurez, p.PocetTermoTvarnic.value(), p.SoupravaKEPO.value()), std::tuple(QStringLiteral("12"), 0, 0));
+    // The KARNELO bill without a shaft: blocks in row 6, the plain base set in 14, the KEPO set in 80.
+    const auto kusy = [&](int r) { return w.g.dataSystemu.Polozky(p.IdPrurez, r).Ks; };
+    EXPECT_EQ(std::tuple(kusy(6), kusy(14), kusy(80)), std::tuple(0.0f, 1.0f, 0.0f));
+}
+
+// Every system, each cross-section chosen after each other, with and without the shaft: whatever was
+// ticked or selected on the way, the committed set holds no choice whose control was not on offer.
+TEST(WizardCommit, NoCommittedChoiceOutlivesItsControl) {
+    VyberOk ok;
+    const int kKody[] = {3, 1, 2, 4, 5, 6};  // Ukonceni of each termination option
+    std::set<int> potvrzene;                 // the choices committed somewhere
+    for (const char* sekce : {"MIV", "MIV2R", "MIV2S", "DORVA", "KARNELO", "KARNELO2R", "KARNELO2S", "T-REMOL",
+                              "T-REMOL2S", "T-REMOL2R", "KALVIR", "ORVIK"}) {
+        GlobalniData dodany;
+        ASSERT_EQ(nactiDodanySystem(dodany, QString::fromLatin1(sekce)), QString());
+        std::vector<QByteArray> stitky;
+        std::vector<std::pair<const char*, bool>> prurezy;
+        for (int i = 1; i <= dodany.dataSystemu.Prurezy.horni(); ++i) stitky.push_back(dodany.dataSystemu.Prurezy(i).toUtf8());
+        for (int i = 1; i <= dodany.dataSystemu.Prurezy.horni(); ++i)
+            prurezy.emplace_back(stitky[static_cast<size_t>(i - 1)].constData(), dodany.dataSystemu.SachtaPovolena(i));
+        for (const auto& [od, _] : prurezy)
+            for (const auto& [na, __] : prurezy)
+                for (P sachta : {P::optSachta0, P::optSachta1})
+                    for (int varianta = 0; varianta < 3; ++varianta) {
+                        SCOPED_TRACE(::testing::Message() << sekce << " " << od << " -> " << na << " " << (sachta == P::optSachta1)
+                                                          << " " << varianta);
+                        Pruvodce w(system(sekce, prurezy));
+                        // Everything on offer for the first cross-section ...
+                        w({{P::cmbPrurez, od}, {P::optSachta1}, {P::txtVyska, "8"}, {P::optUkonceni0}, {P::chkHorniDvirka},
+                           {P::chkTermoTvarnice}, {P::txtTermoTvarnice, "5"}});
+                        if (varianta == 0) w({{P::chkSouprava1}});
+                        if (varianta == 1) w({{P::optKourovod1}, {P::optKourovod3}, {P::chkDruheNapojeniKourovodu}});
+                        if (varianta == 2) w({{P::chkpata}, {P::optPata1}});
+                        // ... then the second.
+                        w({{P::cmbPrurez, na}, {sachta}});
+                        w.doRamu3();
+                        w({{P::optVolbaStatZajisteni1}});
+                        ASSERT_TRUE(w.m.cmdOk_Click());
+                        const SorvenikaParametry p = PotvrdParametry(w.m.konceptKPotvrzeni(), HodnotyZ(w.m), w.g.nastaveni, ok);
+                        const int ukonceni = static_cast<int>(std::find(std::begin(kKody), std::end(kKody), p.Ukonceni) - kKody);
+                        const std::pair<bool, P> volby[] = {
+                            {p.Sachta, P::optSachta1},
+                            {p.Kourovod == 1, P::optKourovod1},
+                            {p.Kourovod2 == 1, P::optKourovod3},
+                            {p.DruheNapojeni, P::chkDruheNapojeniKourovodu},
+                            {p.HorniDvirka, P::chkHorniDvirka},
+                            {p.PocetTermoTvarnic != 0, P::chkTermoTvarnice},
+                            {p.SoupravaKEPO != 0, P::chkSouprava1},
+                            {p.DruhPaty != 0, P::chkpata},
+                            {p.DruhPaty == 2, P::optPata1},
+                            {ukonceni < 6, optUkonceni(std::min(ukonceni, 5))},
+                        };
+                        for (int i = 0; i < static_cast<int>(std::size(volby)); ++i) {
+                            if (!volby[i].first) continue;
+                            potvrzene.insert(i);
+                            EXPECT_TRUE(w.s(volby[i].second).povoleny && w.s(volby[i].second).viditelny) << "choice " << i;
+                        }
+                    }
+    }
+    EXPECT_EQ(potvrzene.size(), 10u);
 }
