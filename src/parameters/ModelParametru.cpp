@@ -40,7 +40,8 @@ std::optional<float> naSingle(const QString& t) {
     return std::nullopt;
 }
 
-// Option groups: selecting one member clears the others.
+// Option groups, and the two base sets (while the foot is not ticked, exactly one of them):
+// selecting one member clears the others; the first member is the design default.
 struct Skupina {
     P prvni;
     int pocet;
@@ -48,8 +49,12 @@ struct Skupina {
 constexpr Skupina kSkupiny[] = {
     {P::optSachta0, 2}, {P::optKourovod0, 2}, {P::optKourovod2, 2},          {P::optPata0, 2},
     {P::optUkonceni0, 6}, {P::optCihla0, 2},  {P::optPlast0, 2},             {P::optVolbaStatZajisteni0, 2},
-    {P::optKotevniPrvek0, 2},
+    {P::optKotevniPrvek0, 2}, {P::chkSouprava0, 2},
 };
+
+// The other check boxes whose tick the commit reads.
+constexpr P kZaskrtavaci[] = {P::chkHorniDvirka, P::chkDruheNapojeniKourovodu, P::chkTermoTvarnice, P::chkpata,
+                              P::chkStatickaSouprava0, P::chkStatickaSouprava1, P::chkStatickaSouprava2};
 
 // The frame that holds a control, or the control itself for the frames and buttons.
 P ramPrvku(P p) {
@@ -172,10 +177,15 @@ SorvenikaParametry ModelParametru::konceptKPotvrzeni() const {
 
 // ---- focus and checks ------------------------------------------------------------------------
 
-bool ModelParametru::dostupny(Prvek p) const {
-    for (P x : {p, vnitrniRam(p), ramPrvku(p)})
+bool ModelParametru::nabizen(Prvek p) const {
+    for (P x : {p, vnitrniRam(p)})
         if (!stav(x).povoleny || !stav(x).viditelny) return false;
     return true;
+}
+
+bool ModelParametru::dostupny(Prvek p) const {
+    const P ram = ramPrvku(p);
+    return nabizen(p) && stav(ram).povoleny && stav(ram).viditelny;
 }
 
 void ModelParametru::pozadejFokus(Prvek p) {
@@ -353,11 +363,11 @@ void ModelParametru::txtVyska_KeyPress() {
     m_p.Vyska = *vyska;
     s(P::txtVyska).text = textCisla(m_p.Vyska);
     if (jeKalvirNeboOrvik(m_p.System)) pozadejFokus(P::txtPocetNapojovacichDilu);
-    else predvyberUkonceni(true);
+    else predvyberUkonceni();
     s(P::cmdDalsi).povoleny = true;
 }
 
-void ModelParametru::predvyberUkonceni(bool zamer) {
+void ModelParametru::predvyberUkonceni() {
     int cil = 3;
     for (int i = 0; i < 3; ++i)
         if (stav(optUkonceni(i)).povoleny) {
@@ -366,10 +376,8 @@ void ModelParametru::predvyberUkonceni(bool zamer) {
         }
     const bool zmena = !zaskrtnuto(optUkonceni(cil));
     vyberVolbu(optUkonceni(cil));
-    if (zamer) {
-        pozadejFokus(optUkonceni(cil));
-        if (zmena && jeTRemol(m_p.System) && !JePovoleno(m_g.nastaveni, kPriznakBezUpozorneni)) MsgBox(texty::kTrenaTradice);
-    }
+    pozadejFokus(optUkonceni(cil));
+    if (zmena && jeTRemol(m_p.System) && !JePovoleno(m_g.nastaveni, kPriznakBezUpozorneni)) MsgBox(texty::kTrenaTradice);
 }
 
 void ModelParametru::ram1_Click() {
@@ -390,11 +398,21 @@ void ModelParametru::txtPocetNapojovacichDilu_KeyPress() {
     pozadejFokus(P::optUkonceni1);
 }
 
-void ModelParametru::chkpata_Click(bool zaskrtnuto) {
-    if (!pripraven(P::chkpata)) return;
-    s(P::chkpata).zaskrtnuty = zaskrtnuto;
+void ModelParametru::zaskrtni(Prvek box, bool z) {
+    s(box).zaskrtnuty = z;
+    switch (box) {
+        case P::chkDruheNapojeniKourovodu: m_p.DruheNapojeni = z; return;
+        case P::chkHorniDvirka: m_p.HorniDvirka = z; return;
+        case P::chkTermoTvarnice:
+            s(P::txtTermoTvarnice).povoleny = z;
+            if (!z) s(P::txtTermoTvarnice).text = QStringLiteral("0");
+            return;
+        case P::chkpata: break;
+        default: return;
+    }
+    // The foot and the base sets exclude each other; its sides come with it for KARNELO with a shaft.
     const QString& sys = m_p.System;
-    if (zaskrtnuto) {
+    if (z) {
         for (int i = 0; i < 2; ++i) {
             s(chkSouprava(i)).zaskrtnuty = false;
             s(chkSouprava(i)).povoleny = false;
@@ -412,6 +430,10 @@ void ModelParametru::chkpata_Click(bool zaskrtnuto) {
         s(P::chkSouprava0).povoleny = s(P::chkSouprava1).povoleny = true;
 }
 
+void ModelParametru::chkpata_Click(bool z) {
+    if (pripraven(P::chkpata)) zaskrtni(P::chkpata, z);
+}
+
 void ModelParametru::chkSouprava_Click(int index) {
     if (!pripraven(chkSouprava(index))) return;
     // Exactly one base set while the foot is not ticked; the ticked one stays ticked.
@@ -421,27 +443,19 @@ void ModelParametru::chkSouprava_Click(int index) {
         vyberVolbu(P::optKourovod2);
         s(P::optKourovod1).povoleny = s(P::optKourovod3).povoleny = false;
     }
-    s(P::chkSouprava0).zaskrtnuty = index == 0;
-    s(P::chkSouprava1).zaskrtnuty = index == 1;
+    vyberVolbu(chkSouprava(index));
 }
 
-void ModelParametru::chkTermoTvarnice_Click(bool zaskrtnuto) {
-    if (!pripraven(P::chkTermoTvarnice)) return;
-    s(P::chkTermoTvarnice).zaskrtnuty = zaskrtnuto;
-    s(P::txtTermoTvarnice).povoleny = zaskrtnuto;
-    if (!zaskrtnuto) s(P::txtTermoTvarnice).text = QStringLiteral("0");
+void ModelParametru::chkTermoTvarnice_Click(bool z) {
+    if (pripraven(P::chkTermoTvarnice)) zaskrtni(P::chkTermoTvarnice, z);
 }
 
-void ModelParametru::chkDruheNapojeniKourovodu_Click(bool zaskrtnuto) {
-    if (!pripraven(P::chkDruheNapojeniKourovodu)) return;
-    s(P::chkDruheNapojeniKourovodu).zaskrtnuty = zaskrtnuto;
-    m_p.DruheNapojeni = zaskrtnuto;
+void ModelParametru::chkDruheNapojeniKourovodu_Click(bool z) {
+    if (pripraven(P::chkDruheNapojeniKourovodu)) zaskrtni(P::chkDruheNapojeniKourovodu, z);
 }
 
-void ModelParametru::chkHorniDvirka_Click(bool zaskrtnuto) {
-    if (!pripraven(P::chkHorniDvirka)) return;
-    s(P::chkHorniDvirka).zaskrtnuty = zaskrtnuto;
-    m_p.HorniDvirka = zaskrtnuto;
+void ModelParametru::chkHorniDvirka_Click(bool z) {
+    if (pripraven(P::chkHorniDvirka)) zaskrtni(P::chkHorniDvirka, z);
 }
 
 void ModelParametru::optKourovod_Click(int index) {
@@ -577,8 +591,8 @@ void ModelParametru::txtVyskaNadstresniCasti_KeyPress() {
     m_pytleSoupravy = d->pytle;
 }
 
-void ModelParametru::chkStatickaSouprava_Click(int index, bool zaskrtnuto) {
-    if (pripraven(chkStatickaSouprava(index))) s(chkStatickaSouprava(index)).zaskrtnuty = zaskrtnuto;
+void ModelParametru::chkStatickaSouprava_Click(int index, bool z) {
+    if (pripraven(chkStatickaSouprava(index))) zaskrtni(chkStatickaSouprava(index), z);
 }
 
 void ModelParametru::optKotevniPrvek_Click(int index) {
@@ -602,22 +616,30 @@ void ModelParametru::nastavUkonceni() {
     if (const int i = vybraneUkonceni(); i >= 0) m_p.Ukonceni = kUkonceni[i].kod;
 }
 
-void ModelParametru::srovnejVolby() {
-    // A choice that a later cross-section or shaft took away must not reach the commit.
-    if (zaskrtnuto(P::optSachta1) && !dostupny(P::optSachta1)) {
-        vyberVolbu(P::optSachta0);
-        m_p.Sachta = false;
-        spustParametry();
+void ModelParametru::zrusNenabizene() {
+    // A choice whose control a later cross-section, shaft or frame disabled or hid must not reach
+    // the commit: an option gives way to the first of its group on offer (to the design default
+    // when none is), a box is unticked as unticking it by hand would. The rules follow the shaft,
+    // the first group, so they run again as soon as it changes.
+    for (const Skupina& g : kSkupiny) {
+        int vybrana = -1, nabizena = -1;
+        for (int k = g.pocet - 1; k >= 0; --k) {
+            if (zaskrtnuto(posun(g.prvni, k))) vybrana = k;
+            if (nabizen(posun(g.prvni, k))) nabizena = k;
+        }
+        if (vybrana >= 0 && !nabizen(posun(g.prvni, vybrana))) vyberVolbu(posun(g.prvni, std::max(nabizena, 0)));
+        if (m_p.Sachta != zaskrtnuto(P::optSachta1)) {
+            m_p.Sachta = zaskrtnuto(P::optSachta1);
+            spustParametry();
+        }
     }
-    for (int i : {1, 3})
-        if (zaskrtnuto(optKourovod(i)) && !dostupny(optKourovod(i))) vyberVolbu(optKourovod(i - 1));
-    const int u = vybraneUkonceni();
-    if (u < 0 || !dostupny(optUkonceni(u))) predvyberUkonceni(false);
+    for (P box : kZaskrtavaci)
+        if (zaskrtnuto(box) && !nabizen(box)) zaskrtni(box, false);
 }
 
 void ModelParametru::cmdDalsi_Click() {
     if (!pripraven(P::cmdDalsi)) return;
-    if (m_krokDalsi == 1) srovnejVolby();
+    zrusNenabizene();
     s(P::cmdZpet).povoleny = true;
     ++m_krokDalsi;
     ++m_krokZpet;
@@ -646,7 +668,11 @@ void ModelParametru::cmdZpet_Click() {
     ZobrazRam(m_krokDalsi == 2 ? ramUkonceni() : m_krokDalsi == 1 ? Ram::R1 : Ram::Zadny);
 }
 
-bool ModelParametru::cmdOk_Click() { return pripraven(P::cmdOk); }
+bool ModelParametru::cmdOk_Click() {
+    if (!pripraven(P::cmdOk)) return false;
+    zrusNenabizene();
+    return true;
+}
 
 void ModelParametru::ZobrazRam(Ram ram) {
     if (ram == Ram::Zadny) return;
@@ -656,10 +682,8 @@ void ModelParametru::ZobrazRam(Ram ram) {
         const std::optional<double> prurez = naDouble(m_p.Prurez);
         const bool bezSouprav = jeKalvirNeboOrvik(sys) || sys == QLatin1String("DORVA") ||
                                 (sys == QLatin1String("MIV") && prurez && Round(*prurez) >= 25) || m_p.Ukonceni == 3;
-        for (int i = 0; i < 3; ++i) {
-            s(chkStatickaSouprava(i)).viditelny = !bezSouprav;
-            if (bezSouprav) s(chkStatickaSouprava(i)).zaskrtnuty = false;
-        }
+        for (int i = 0; i < 3; ++i) s(chkStatickaSouprava(i)).viditelny = !bezSouprav;
+        zrusNenabizene();
     }
     m_ram = ram;
     s(P::ram1).viditelny = ram == Ram::R1;

@@ -106,7 +106,9 @@ public:
 private:
     StavPrvku& s(Prvek p) { return m_s[static_cast<size_t>(p)]; }
     bool zaskrtnuto(Prvek p) const { return stav(p).zaskrtnuty; }
-    // Enabled and shown, inside a frame that is shown.
+    // Offered by the rules: enabled and shown, with its inner frame, whichever step is on view.
+    bool nabizen(Prvek p) const;
+    // Offered, and on the frame that is shown.
     bool dostupny(Prvek p) const;
     // The action on p may run: p can be used and the box that holds the focus lets it go.
     bool pripraven(Prvek p, bool beresFokus = true);
@@ -115,8 +117,11 @@ private:
     void vyberVolbu(Prvek p);
     void pozadejFokus(Prvek p);
     void varuj(const QString& text, Prvek fokus);
-    void predvyberUkonceni(bool zamer);
-    void srovnejVolby();
+    void predvyberUkonceni();
+    // A check box ticked or unticked, with what that changes besides.
+    void zaskrtni(Prvek box, bool z);
+    // Clears every choice whose control is no longer offered; on Next, on OK and when frame 3 hides its kits.
+    void zrusNenabizene();
     void spustParametry();
     int vybraneUkonceni() const;
     Ram ramUkonceni() const;

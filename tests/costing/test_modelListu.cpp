@@ -13,97 +13,66 @@ struct List {
     PevneNastaveni cs;
     GlobalniData g;
     ModelListu m{g};
-    explicit List(quint8 typ = 0, const QString& verze = QStringLiteral("0000000"),
-                  const QString& system = QStringLiteral("MIV")) {
+    explicit List(quint8 typ = 0, const char* verze = "0000000", const char* system = "MIV", int bity = 0) {
         g.nastaveni.TypUzivatele = typ;
-        g.nastaveni.Verze = verze;
+        g.nastaveni.Verze = QString::fromLatin1(verze);
         g.nastaveni.DPH = Currency::fromInt(21);
-        g.nastaveni.PlatnostCen = QStringLiteral("1.1.2026");
-        g.sorvenikaParametry.System = system;
+        g.nastaveni.Prepocitavat = bity & 1;
+        g.nastaveni.TisknoutCeny = bity & 2;
+        g.nastaveni.ZobrazitCenuObchodnika = bity & 4;
+        g.nastaveni.ZobrazitCeny = bity & 8;
+        g.sorvenikaParametry.System = QString::fromLatin1(system);
         m.Form_Load();
-    }
-    // An items grid with the header, `polozek` item rows and `volnych` free rows.
-    void radky(int polozek, int volnych) {
-        g.PocetVolnychRadku = static_cast<quint8>(volnych);
-        m.Tabulka.setRows(1 + polozek + volnych);
     }
 };
 
 }  // namespace
 
-TEST(CostingSheetModel, CommandStatesByUserTypeAndFeatureFlags) {
+TEST(CostingSheetModel, CommandStatesByUserTypeFeatureFlagsAndSettings) {
     const struct {
         quint8 typ;
         const char* verze;
         bool privilegovany;  // Excel, its separator, offers and crib visible; customer hidden; outputs off
         bool sadaStred;
+        int bity;            // the view options' settings, each tick both ways over the cases
     } pripady[] = {
-        {0, "1110111", false, false},
-        {0, "0001000", false, true},
-        {1, "0000000", true, true},
+        {0, "1110111", false, false, 0b0101},
+        {0, "0001000", false, true, 0b1010},
+        {1, "0000000", true, true, 0b0000},
         // Only type 1 gets the privileged set-up; any other non-zero type passes the feature test.
-        {2, "0000000", false, true},
+        {2, "0000000", false, true, 0b1111},
     };
     for (const auto& c : pripady) {
         SCOPED_TRACE(::testing::Message() << int(c.typ) << " " << c.verze);
-        List l(c.typ, QString::fromLatin1(c.verze));
+        const List l(c.typ, c.verze, "MIV", c.bity);
         const ModelListu& m = l.m;
         for (Prikaz p : {Prikaz::mnu_Export_do_Excelu, Prikaz::mnucarka2, Prikaz::mnuNabidky, Prikaz::mnuTahak})
             EXPECT_EQ(m.stav(p).viditelny, c.privilegovany) << static_cast<int>(p);
         EXPECT_EQ(m.zakaznikViditelny(), !c.privilegovany);
         for (Prikaz p : {Prikaz::mnu_Email, Prikaz::mnu_Tisk, Prikaz::mnu_Ulozit_jako_HTML})
             EXPECT_EQ(m.stav(p).povoleny, !c.privilegovany) << static_cast<int>(p);
-        EXPECT_EQ(m.stav(Prikaz::mnuSadaStred).povoleny, c.sadaStred);
-        EXPECT_TRUE(m.stav(Prikaz::mnuSadaStred).viditelny);
-
+        EXPECT_EQ(m.stav(Prikaz::mnuSadaStred), (StavPrikazu{true, c.sadaStred, false}));
+        const Prikaz volby[] = {Prikaz::mnuVolbyPrepocitavat, Prikaz::mnuVolbyTisknoutCeny,
+                                Prikaz::mnuVolbyZobrazitCenuObchodnika, Prikaz::mnuVolbyZobrazitCeny};
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(m.stav(volby[i]).zaskrtnuty, bool(c.bity & (1 << i))) << i;
         // What no user type changes.
-        EXPECT_TRUE(m.ramViditelny() && m.stav(Prikaz::mnuPridat).povoleny);
-        EXPECT_FALSE(m.stav(Prikaz::mnuUpravy).viditelny);
-        EXPECT_FALSE(m.stav(Prikaz::mnucarka1).viditelny);
-        EXPECT_FALSE(m.stav(Prikaz::mnuVolbyZobrazitCenuObchodnika).viditelny);
+        EXPECT_TRUE(m.ramViditelny() && m.stav(Prikaz::mnuPridat).povoleny && m.stav(Prikaz::mnuVolbyZobrazitNuloveKusy).zaskrtnuty);
+        EXPECT_FALSE(m.stav(Prikaz::mnuUpravy).viditelny || m.stav(Prikaz::mnucarka1).viditelny ||
+                     m.stav(Prikaz::mnuVolbyZobrazitCenuObchodnika).viditelny);
     }
 }
 
-TEST(CostingSheetModel, ViewOptionTicksComeFromTheSettings) {
-    // Two complementary patterns set each tick both ways.
-    for (int bity : {0b0101, 0b1010}) {
-        SCOPED_TRACE(bity);
-        GlobalniData g;
-        g.nastaveni.Prepocitavat = bity & 1;
-        g.nastaveni.TisknoutCeny = bity & 2;
-        g.nastaveni.ZobrazitCenuObchodnika = bity & 4;
-        g.nastaveni.ZobrazitCeny = bity & 8;
-        ModelListu m(g);
-        m.Form_Load();
-        EXPECT_EQ(m.stav(Prikaz::mnuVolbyPrepocitavat).zaskrtnuty, bool(bity & 1));
-        EXPECT_EQ(m.stav(Prikaz::mnuVolbyTisknoutCeny).zaskrtnuty, bool(bity & 2));
-        EXPECT_EQ(m.stav(Prikaz::mnuVolbyZobrazitCenuObchodnika).zaskrtnuty, bool(bity & 4));
-        EXPECT_EQ(m.stav(Prikaz::mnuVolbyZobrazitCeny).zaskrtnuty, bool(bity & 8));
-        EXPECT_TRUE(m.stav(Prikaz::mnuVolbyZobrazitNuloveKusy).zaskrtnuty);
-        EXPECT_FALSE(m.stav(Prikaz::mnuSadaStred).zaskrtnuty);
+TEST(CostingSheetModel, TotalsGridAndColumnWidths) {
+    for (const auto& [system, radek3] : {std::pair{"T-REMOL", true}, {"T-REMOL2R", true}, {"KARNELO", false}, {"t-remol", false}}) {
+        SCOPED_TRACE(system);
+        const List l(0, "0000000", system);
+        ASSERT_EQ(l.m.TabSuma.Rows(), 6);
+        for (int r = 0; r < 6; ++r) EXPECT_EQ(l.m.TabSuma.RowHeight(r), r == 3 && !radek3 ? 0 : 270) << r;
     }
-}
-
-TEST(CostingSheetModel, TotalsRowThreeOnlyForTheTRemolSystems) {
-    const struct {
-        const char* system;
-        bool radek3;
-    } pripady[] = {{"T-REMOL", true}, {"T-REMOL2R", true}, {"KARNELO", false}, {"t-remol", false}};
-    for (const auto& c : pripady) {
-        SCOPED_TRACE(c.system);
-        List l(0, QStringLiteral("0000000"), QString::fromLatin1(c.system));
-        const FlexGrid& s = l.m.TabSuma;
-        ASSERT_EQ(s.Rows(), 6);
-        EXPECT_EQ(s.FixedRows(), 0);
-        for (int r = 0; r < 6; ++r) EXPECT_EQ(s.RowHeight(r), r == 3 && !c.radek3 ? 0 : 270) << r;
-        EXPECT_EQ(l.m.vyskaTabSumy(), c.radek3 ? 6 * 270 + 60 : 5 * 270 + 60);
-        EXPECT_EQ(l.m.sirkaTabSumy(), 2100 + 1400 + 350 + 60);
-    }
-}
-
-TEST(CostingSheetModel, TotalsLabelsUnitsAndVatText) {
     List l;
+    EXPECT_EQ(std::pair(l.m.vyskaTabSumy(), l.m.sirkaTabSumy()), std::pair(5 * 270 + 60, 2100 + 1400 + 350 + 60));
     const FlexGrid& s = l.m.TabSuma;
+    EXPECT_EQ(s.FixedRows(), 0);
     const char* ocekavane[6][3] = {
         {"Z původní ceny", "100", "%"},         {"Celkem", "", "ks"},
         {"Ceníková cena bez DPH ", "", "Kč"},   {"Cena bez DPH ", "", "Kč"},
@@ -113,7 +82,6 @@ TEST(CostingSheetModel, TotalsLabelsUnitsAndVatText) {
         for (int c = 0; c < 3; ++c) EXPECT_EQ(s.TextMatrix(r, c), QString::fromUtf8(ocekavane[r][c])) << r << "," << c;
     EXPECT_TRUE(s.FontBold());
     EXPECT_EQ(s.FontSize(), 9);
-
     // A VAT rate with decimals is written with the regional separator.
     for (const auto& [locale, text] : {std::pair{"cs_CZ", "Cena s 20,5% DPH"}, std::pair{"en_US", "Cena s 20.5% DPH"}}) {
         PevneNastaveni n{QString::fromLatin1(locale)};
@@ -123,85 +91,49 @@ TEST(CostingSheetModel, TotalsLabelsUnitsAndVatText) {
         m.Form_Load();
         EXPECT_EQ(m.TabSuma.TextMatrix(4, 0), QString::fromUtf8(text));
     }
-}
 
-TEST(CostingSheetModel, ItemColumnWidthsRoundHalfToEven) {
     using S = std::array<int, 6>;
-    EXPECT_EQ(ModelListu::sirkySloupcu(11745), (S{4134, 1292, 1762, 705, 1762, 1762}));
-    // 52.8, 16.5, 22.5, 9, 22.5, 22.5
-    EXPECT_EQ(ModelListu::sirkySloupcu(150), (S{53, 16, 22, 9, 22, 22}));
-
-    List l;
+    EXPECT_EQ(ModelListu::sirkySloupcu(150), (S{53, 16, 22, 9, 22, 22}));  // 52.8, 16.5, 22.5, 9, 22.5, 22.5
     for (int c = 0; c < 6; ++c) EXPECT_EQ(l.m.Tabulka.ColWidth(c), (S{4134, 1292, 1762, 705, 1762, 1762})[c]);
 }
 
-TEST(CostingSheetModel, ModeFollowsTheFreeRows) {
+TEST(CostingSheetModel, ModeAndEditorFollowTheRowAndColumn) {
     const struct {
-        int volnych;
-        int radek;
+        int volnych, radek, sloupec;
         int rezim;
+        FlexGrid::Zarovnani zarovnani;
+        int maxDelka;
     } pripady[] = {
-        {10, 8, 3},   // the first free row: Rows - PocetVolnychRadku
-        {10, 7, 1},   // the last item row
-        {10, 17, 3},  // the last row
-        {0, 17, 1},   // no free rows: every row is an item row
+        {10, 8, 0, 3, FlexGrid::VlevoStred, 0},   // the first free row: Rows - PocetVolnychRadku
+        {10, 7, 4, 1, FlexGrid::StredStred, 6},   // the last item row
+        {10, 17, 3, 3, FlexGrid::StredStred, 0},  // the last row
+        {10, 12, 5, 3, FlexGrid::VpravoStred, 0},
+        {0, 17, 4, 1, FlexGrid::StredStred, 6},   // no free rows: every row is an item row
     };
     for (const auto& c : pripady) {
-        SCOPED_TRACE(::testing::Message() << c.volnych << " " << c.radek);
+        SCOPED_TRACE(::testing::Message() << c.volnych << " " << c.radek << " " << c.sloupec);
         List l;
-        l.radky(17 - c.volnych, c.volnych);
+        l.g.PocetVolnychRadku = static_cast<quint8>(c.volnych);
         FlexGrid& t = l.m.Tabulka;
+        t.setRows(18);
         t.setRow(c.radek);
-        t.setCol(2);
+        t.setCol(c.sloupec);
         QSignalSpy fokus(&l.m, &ModelListu::zamerTabulku);
         l.m.Zjisti_mod();
         EXPECT_EQ(l.m.RezimEditace(), c.rezim);
         EXPECT_EQ(std::pair(t.Row(), t.RowSel()), std::pair(c.radek, c.radek));
-        if (c.rezim == 1) {
-            // The whole row is selected, the cursor in column 0, the grid focused.
-            EXPECT_EQ(l.m.zvyrazneniTabulky(), Zvyrazneni::Vzdy);
-            EXPECT_EQ(std::tuple(t.Col(), t.ColSel(), fokus.count()), std::tuple(0, 5, 1));
-        } else {
-            EXPECT_EQ(l.m.zvyrazneniTabulky(), Zvyrazneni::Nikdy);
-            EXPECT_EQ(t.Col(), 2);
-            EXPECT_EQ(fokus.count(), 0);
-        }
-    }
-}
+        // An item row is selected whole with the cursor in column 0 and the grid focused.
+        EXPECT_EQ(l.m.zvyrazneniTabulky(), c.rezim == 1 ? Zvyrazneni::Vzdy : Zvyrazneni::Nikdy);
+        EXPECT_EQ(std::tuple(t.Col(), t.ColSel(), fokus.count()),
+                  c.rezim == 1 ? std::tuple(0, 5, 1) : std::tuple(c.sloupec, c.sloupec, 0));
 
-TEST(CostingSheetModel, EditorPreparedByModeAndColumn) {
-    const struct {
-        int rezim;
-        int sloupec;
-        FlexGrid::Zarovnani zarovnani;
-        int maxDelka;
-        Zvyrazneni zvyrazneni;
-        bool vyberJedneBunky;
-    } pripady[] = {
-        {1, 4, FlexGrid::StredStred, 6, Zvyrazneni::Vzdy, false},
-        {3, 0, FlexGrid::VlevoStred, 0, Zvyrazneni::Nikdy, true},
-        {3, 3, FlexGrid::StredStred, 0, Zvyrazneni::Nikdy, true},
-        {3, 5, FlexGrid::VpravoStred, 0, Zvyrazneni::Nikdy, true},
-    };
-    for (const auto& c : pripady) {
-        SCOPED_TRACE(::testing::Message() << c.rezim << " " << c.sloupec);
-        List l;
-        l.radky(7, 10);
-        FlexGrid& t = l.m.Tabulka;
-        t.setRow(9);
         t.setCol(c.sloupec);
         t.setColSel(5);
-        l.m.setRezimEditace(c.rezim);
         l.m.setTextTxtBox(QStringLiteral("12"));
         l.m.Nastav_mod();
         const EditorBunky& e = l.m.txtBox();
-        EXPECT_FALSE(e.viditelny);
-        EXPECT_EQ(e.text, QString());
-        EXPECT_EQ(e.zarovnani, c.zarovnani);
-        EXPECT_EQ(e.maxDelka, c.maxDelka);
-        EXPECT_EQ(l.m.zvyrazneniTabulky(), c.zvyrazneni);
-        EXPECT_EQ(t.Col(), c.sloupec);
-        EXPECT_EQ(t.ColSel() == t.Col(), c.vyberJedneBunky);
+        EXPECT_EQ(std::tuple(e.viditelny, e.text, e.zarovnani, e.maxDelka), std::tuple(false, QString(), c.zarovnani, c.maxDelka));
+        EXPECT_EQ(t.ColSel() == t.Col(), c.rezim == 3);
     }
 }
 
@@ -223,4 +155,3 @@ TEST(CostingSheetModel, AbandonedWizardHidesTheSheetAndItsCostingCommands) {
         EXPECT_EQ(l.m.stav(p.prikaz), ocekavany) << p.jmeno.toStdString();
     }
 }
-

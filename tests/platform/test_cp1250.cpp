@@ -8,6 +8,9 @@ TEST(Cp1250, EveryByteDecodesToOneCharacterAndBack) {
     const QString s = cp1250::decode(all);
     ASSERT_EQ(s.size(), 256);
     EXPECT_EQ(cp1250::encode(s), all);
+    // Codes are upper-cased and searched for "-s" in their bytes: only ASCII bytes decode to ASCII.
+    for (int b = 0; b < 256; ++b) EXPECT_EQ(s[b].unicode() < 0x80, b < 0x80) << b;
+    EXPECT_EQ(s.left(0x80), QString::fromLatin1(all.left(0x80)));
 }
 
 TEST(Cp1250, CzechLettersAndSymbols) {

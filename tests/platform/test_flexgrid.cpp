@@ -28,26 +28,12 @@ Kurzor kurzor(const FlexGrid& g) { return {g.Row(), g.Col(), g.RowSel(), g.ColSe
 
 }  // namespace
 
-TEST(FlexGrid, AddItemSplitsTabsIntoTheColumnsItHas) {
-    struct { QString text; QStringList cells; } cases[] = {
-        {"a", {"a", "", ""}},      {"a\tb\tc\td\te", {"a", "b", "c"}}, {"a\t\tc", {"a", "", "c"}},
-        {"", {"", "", ""}},        {"žluť\t12 345,68\t-", {"žluť", "12 345,68", "-"}},
-    };
-    for (const auto& k : cases) {
-        FlexGrid g(1, 3);
-        g.AddItem(k.text);
-        ASSERT_EQ(g.Rows(), 2);
-        EXPECT_EQ(radek(g, 1), k.cells) << k.text.toStdString();
-        EXPECT_EQ(g.RowHeight(1), g.vychoziVyskaRadku());
-    }
-}
-
-TEST(FlexGrid, DroppedFieldsStayDroppedWhenColumnsComeBack) {
+TEST(FlexGrid, AddItemSplitsTabsIntoTheColumnsItHasAndDroppedFieldsStayDropped) {
     struct { const char* co; std::function<void(FlexGrid&)> f; QStringList po; } cases[] = {
+        {"one field", [](FlexGrid& g) { g.AddItem("a"); }, {"a", "", "", ""}},
+        {"empty fields", [](FlexGrid& g) { g.AddItem("a\t\tc"); }, {"a", "", "c", ""}},
         {"more fields than columns", [](FlexGrid& g) { g.setCols(2); g.AddItem("a\tb\tc\td"); g.setCols(4); },
          {"a", "b", "", ""}},
-        {"columns shrunk", [](FlexGrid& g) { g.AddItem("a\tb\tc\td"); g.setCols(1); g.setCols(4); },
-         {"a", "", "", ""}},
         {"columns shrunk after a write", [](FlexGrid& g) { g.AddItem("a\tb\tc"); g.setTextMatrix(1, 0, "x"); g.setCols(2); g.setCols(4); },
          {"x", "b", "", ""}},
         {"a written cell may hold a tab", [](FlexGrid& g) { g.AddItem("a\tb\tc\td"); g.setTextMatrix(1, 1, "b1\tb2"); },
@@ -57,15 +43,14 @@ TEST(FlexGrid, DroppedFieldsStayDroppedWhenColumnsComeBack) {
     for (const auto& k : cases) {
         FlexGrid g(1, 4);
         k.f(g);
+        ASSERT_EQ(g.Rows(), 2) << k.co;
         EXPECT_EQ(radek(g, 1), k.po) << k.co;
         for (int c = 0; c < g.Cols(); ++c) EXPECT_EQ(g.TextView(1, c), k.po[c]) << k.co;
+        EXPECT_EQ(g.RowHeight(1), g.vychoziVyskaRadku());
     }
-}
 
-TEST(FlexGrid, AddItemAtAnIndexInsertsBeforeThatRow) {
     FlexGrid g(1, 1);
-    g.AddItem("a");
-    g.AddItem("c");
+    for (const char* t : {"a", "c"}) g.AddItem(t);
     g.AddItem("b", 2);
     g.AddItem("0", 1);
     g.AddItem("d", g.Rows());
@@ -78,7 +63,6 @@ TEST(FlexGrid, RowsShrinkAndGrowKeepTheHeader) {
     g.setTextMatrix(0, 1, "Ks");
     for (int i = 1; i <= 5; ++i) g.AddItem(QString("r%1\t%1").arg(i));
     g.setRowHeight(2, 0);
-
     g.setRows(3);
     EXPECT_EQ(sloupec(g, 0), (QStringList{"Název", "r1", "r2"}));
     EXPECT_EQ(g.RowHeight(2), 0);
@@ -90,43 +74,18 @@ TEST(FlexGrid, RowsShrinkAndGrowKeepTheHeader) {
     g.AddItem("x\t1");
     EXPECT_EQ(g.headerData(1, Qt::Horizontal).toString(), "Ks");
     EXPECT_EQ(g.data(g.index(0, 0)).toString(), "x");
-}
 
-TEST(FlexGrid, WithoutAFixedRowEveryRowIsData) {
-    FlexGrid g(1, 3);
+    // Without a fixed row every row is data.
     g.setFixedRows(0);
     g.setRows(0);
-    for (const char* t : {"Z původní ceny\t100\t%", "Celkem\t\tks", "Ceníková cena bez DPH \t\tKč"}) g.AddItem(t);
-    EXPECT_EQ(g.rowCount(), 3);
+    for (const char* t : {"Z původní ceny\t100", "Celkem\t"}) g.AddItem(t);
+    EXPECT_EQ(g.rowCount(), 2);
     EXPECT_EQ(g.data(g.index(0, 1)).toString(), "100");
     EXPECT_FALSE(g.headerData(0, Qt::Horizontal).isValid());
     g.setRowHeight(1, 0);
     EXPECT_EQ(g.headerData(1, Qt::Vertical, FlexGrid::VyskaRole).toInt(), 0);
     g.RemoveItem(0);
     EXPECT_EQ(g.TextMatrix(0, 0), "Celkem");
-}
-
-TEST(FlexGrid, ZeroHeightOrWidthHidesAndMinusOneRestoresTheDefault) {
-    FlexGrid g(4, 3);
-    g.setColWidth(1, 0);
-    g.setColWidth(2, 1762);
-    g.setRowHeight(2, 0);
-    g.setRowHeight(3, 500);
-    EXPECT_EQ(g.headerData(1, Qt::Horizontal, FlexGrid::SirkaRole).toInt(), 0);
-    EXPECT_EQ(g.headerData(2, Qt::Horizontal, FlexGrid::SirkaRole).toInt(), 1762);
-    EXPECT_EQ(g.headerData(g.radekModelu(2), Qt::Vertical, FlexGrid::VyskaRole).toInt(), 0);
-
-    // A new default reaches the rows and columns that never got their own size.
-    g.setVychoziVyskaRadku(300);
-    g.setVychoziSirkaSloupce(900);
-    EXPECT_EQ(g.RowHeight(1), 300);
-    EXPECT_EQ(g.RowHeight(2), 0);
-    EXPECT_EQ(g.RowHeight(3), 500);
-    EXPECT_EQ(g.ColWidth(0), 900);
-    g.setRowHeight(2, -1);
-    g.setColWidth(1, -1);
-    EXPECT_EQ(g.RowHeight(2), 300);
-    EXPECT_EQ(g.ColWidth(1), 900);
 }
 
 TEST(FlexGrid, SettingRowOrColCollapsesTheSelection) {
@@ -137,8 +96,7 @@ TEST(FlexGrid, SettingRowOrColCollapsesTheSelection) {
         {"Col to itself", [&] { g.setCol(g.Col()); }, {4, 0, 4, 0}},
         {"stretch down and right", [&] { g.setRowSel(7); g.setColSel(2); }, {4, 0, 7, 2}},
         {"Row", [&] { g.setRow(6); }, {6, 0, 6, 0}},
-        {"stretch up", [&] { g.setRowSel(2); g.setColSel(5); }, {6, 0, 2, 5}},
-        {"Col", [&] { g.setCol(3); }, {6, 3, 6, 3}},
+        {"stretch up, then Col", [&] { g.setRowSel(2); g.setColSel(5); g.setCol(3); }, {6, 3, 6, 3}},
         {"header row by code", [&] { g.setRow(0); }, {0, 3, 0, 3}},
         {"selection past the end shrinks", [&] { g.setRow(8); g.setRowSel(9); g.setColSel(5); g.setRows(5); g.setCols(2); },
          {4, 1, 4, 1}},
@@ -160,7 +118,6 @@ TEST(FlexGrid, SortOrdersOnlyTheSelectedRowsOnTheCurrentColumn) {
         {"sub-range", {"e", "d", "c", "b", "a"}, 2, 4, {"e", "b", "c", "d", "a"}},
         {"selection upwards", {"e", "d", "c", "b", "a"}, 4, 2, {"e", "b", "c", "d", "a"}},
         {"header left out", {"z", "y"}, 0, 2, {"y", "z"}},
-        {"one row", {"b", "a"}, 2, 2, {"b", "a"}},
     };
     for (const auto& k : cases) {
         FlexGrid g(1, 3);
@@ -172,70 +129,60 @@ TEST(FlexGrid, SortOrdersOnlyTheSelectedRowsOnTheCurrentColumn) {
         g.Sort();
         EXPECT_EQ(sloupec(g, 1), QStringList{"Obj.č."} + k.po) << k.jak;
         // The other cells went with their keys.
-        for (int r = 1; r < g.Rows(); ++r)
-            EXPECT_EQ(k.klice[g.TextMatrix(r, 0).toInt()], g.TextMatrix(r, 1)) << k.jak;
+        for (int r = 1; r < g.Rows(); ++r) EXPECT_EQ(k.klice[g.TextMatrix(r, 0).toInt()], g.TextMatrix(r, 1)) << k.jak;
         EXPECT_EQ(kurzor(g), (Kurzor{k.row, 1, k.rowSel, 1})) << k.jak;
     }
-}
 
-TEST(FlexGrid, SortIsStableAndCarriesFormatsAndHeights) {
+    // Stable, and colours, bold and heights (a filtered price list) go with their rows.
     FlexGrid g(1, 2);
     for (const char* t : {"B\t1", "A\t2", "B\t3", "A\t4"}) g.AddItem(t);
     g.setCellForeColorAt(1, 1, 255);
     g.setCellFontBoldAt(2, 0, true);
-    g.setRowHeight(3, 0);  // hidden before the sort, as a filtered price list is
+    g.setRowHeight(3, 0);
     g.setCol(0);
     g.setRow(1);
     g.setRowSel(4);
     g.Sort();
     EXPECT_EQ(sloupec(g, 1), (QStringList{"", "2", "4", "1", "3"}));
-    EXPECT_EQ(g.CellForeColorAt(3, 1), 255);
-    EXPECT_EQ(g.CellForeColorAt(1, 1), 0);
+    EXPECT_EQ(std::pair(g.CellForeColorAt(3, 1), g.CellForeColorAt(1, 1)), std::pair(255, 0));
     EXPECT_TRUE(g.CellFontBoldAt(1, 0));
-    EXPECT_EQ(g.RowHeight(4), 0);
-    EXPECT_EQ(g.RowHeight(3), g.vychoziVyskaRadku());
+    EXPECT_EQ(std::pair(g.RowHeight(4), g.RowHeight(3)), std::pair(0, g.vychoziVyskaRadku()));
 }
 
-TEST(FlexGrid, ColoursAndBoldPerCell) {
-    FlexGrid g(3, 3);
-    g.setRow(2);
-    for (int c = 0; c < 3; ++c) {
-        g.setCol(c);
-        g.setCellForeColor(c == 1 ? 11184810 : 255);
-    }
-    g.setCol(1);
-    EXPECT_EQ(g.CellForeColor(), 11184810);
-    const auto role = [&](int r, int c, int role) { return g.data(g.index(g.radekModelu(r), c), role); };
-    EXPECT_EQ(role(2, 0, FlexGrid::BarvaRole).toInt(), 255);
-    EXPECT_EQ(role(1, 0, FlexGrid::BarvaRole).toInt(), 0);
+// Colours, heights and widths as drawn are the view's test; here what the model keeps.
+TEST(FlexGrid, DefaultSizesBoldAndAlignment) {
+    FlexGrid g(4, 4);
+    g.setRowHeight(2, 0);
+    g.setRowHeight(3, 500);
+    // A new default reaches the rows and columns that never got their own size.
+    g.setVychoziVyskaRadku(300);
+    g.setVychoziSirkaSloupce(900);
+    EXPECT_EQ((std::array{g.RowHeight(1), g.RowHeight(2), g.RowHeight(3), g.ColWidth(0)}), (std::array{300, 0, 500, 900}));
 
+    const auto role = [&](int r, int c, int role) { return g.data(g.index(g.radekModelu(r), c), role); };
+    g.setRow(2);
+    g.setCol(1);
     g.setCellFontBold(true);
     EXPECT_TRUE(role(2, 1, FlexGrid::TucneRole).toBool());
     EXPECT_FALSE(role(2, 2, FlexGrid::TucneRole).toBool());
     g.setFontBold(true);
-    EXPECT_TRUE(role(1, 2, FlexGrid::TucneRole).toBool());
-    EXPECT_TRUE(g.headerData(0, Qt::Horizontal, FlexGrid::TucneRole).toBool());
+    EXPECT_TRUE(role(1, 2, FlexGrid::TucneRole).toBool() && g.headerData(0, Qt::Horizontal, FlexGrid::TucneRole).toBool());
     g.setFontBold(false);
     EXPECT_TRUE(g.CellFontBoldAt(2, 1));
-
+    g.setCellForeColor(255);
     g.Clear();
-    EXPECT_EQ(g.CellForeColorAt(2, 0), 0);
+    EXPECT_EQ(g.CellForeColorAt(2, 1), 0);
     EXPECT_FALSE(g.CellFontBoldAt(2, 1));
-}
 
-TEST(FlexGrid, AlignmentOfColumns) {
-    FlexGrid g(2, 4);
+    // The general alignment (column 3) puts numbers right and other text left.
     g.setColAlignment(0, FlexGrid::VlevoStred);
     g.setColAlignment(1, FlexGrid::StredStred);
     g.setColAlignment(2, FlexGrid::VpravoStred);
-    g.AddItem("12,5\t12,5\t12,5\t12,5");
-    g.AddItem("abc\tabc\tabc\tabc");
-    const auto z = [&](int r, int c) { return g.data(g.index(g.radekModelu(r), c), Qt::TextAlignmentRole).toInt(); };
-    // The general alignment (column 3) puts numbers right and other text left.
-    const int ocekavano[2][4] = {{Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight, Qt::AlignRight},
-                                 {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight, Qt::AlignLeft}};
-    for (int r = 0; r < 2; ++r)
-        for (int c = 0; c < 4; ++c) EXPECT_EQ(z(r + 2, c), ocekavano[r][c] | Qt::AlignVCenter) << r << "," << c;
+    g.setTextMatrix(1, 3, "12,5");
+    g.setTextMatrix(2, 3, "abc");
+    const int ocekavano[4] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight, Qt::AlignRight};
+    for (int c = 0; c < 4; ++c) EXPECT_EQ(role(1, c, Qt::TextAlignmentRole).toInt(), ocekavano[c] | Qt::AlignVCenter) << c;
+    EXPECT_EQ(role(2, 3, Qt::TextAlignmentRole).toInt(), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 TEST(FlexGrid, BadIndexesAndValuesAreRunTimeErrors) {
@@ -255,14 +202,7 @@ TEST(FlexGrid, BadIndexesAndValuesAreRunTimeErrors) {
         {"alignment not known", [&] { g.setColAlignment(0, static_cast<FlexGrid::Zarovnani>(3)); }, 380},
     };
     for (const auto& k : cases) EXPECT_EQ(cisloChyby(k.f), k.cislo) << k.co;
-    EXPECT_EQ(g.Rows(), 3);
-    EXPECT_EQ(g.Cols(), 2);
-    try {
-        g.TextMatrix(9, 9);
-        ADD_FAILURE() << "no error";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.popis(), QStringLiteral("Neplatný index řádku nebo sloupce"));
-    }
+    EXPECT_EQ(std::pair(g.Rows(), g.Cols()), std::pair(3, 2));
     // No current cell at all once every row is gone.
     g.setFixedRows(0);
     g.setRows(0);
@@ -281,10 +221,6 @@ TEST(FlexGrid, TheModelStaysConsistentThroughFillsSortsAndResizes) {
     QAbstractItemModelTester tester(&g, QAbstractItemModelTester::FailureReportingMode::Warning);
     QSignalSpy vlozeno(&g, &QAbstractItemModel::rowsInserted);
     QSignalSpy reset(&g, &QAbstractItemModel::modelReset);
-    QSignalSpy hlavicka(&g, &QAbstractItemModel::headerDataChanged);
-
-    g.setTextMatrix(0, 1, "Obj.č.");
-    EXPECT_EQ(hlavicka.count(), 1);
     for (int i = 0; i < 30; ++i) g.AddItem(QString("n%1\t%2\t%3").arg(i).arg((i * 7) % 30, 2, 10, QChar('0')).arg(i));
     EXPECT_EQ(vlozeno.count(), 30);
 
@@ -297,51 +233,35 @@ TEST(FlexGrid, TheModelStaysConsistentThroughFillsSortsAndResizes) {
     g.Sort();
     EXPECT_EQ(drzena.data().toString(), text);
     EXPECT_NE(drzena.row(), g.radekModelu(5));
-
     g.setRows(10);
     g.AddItem("vložený\t\t", 3);
     g.RemoveItem(1);
     g.setCols(5);
     g.setCols(2);
-    g.setRowHeight(2, 0);
-    g.setCellForeColorAt(3, 1, 255);
     g.setFixedRows(0);
     g.setFixedRows(1);
-    g.Clear();
     g.setRows(1);
 
-    // A batch fill reaches the views as one reset, with no row-by-row signals.
+    // A batch fill reaches the views as one reset, with no row-by-row signals, even when it throws.
     vlozeno.clear();
     reset.clear();
     {
         FlexGridDavka davka(g);
         for (int i = 0; i < 200; ++i) g.AddItem(QString("%1\t%2").arg(i).arg(200 - i));
-        g.setCol(1);
-        g.setRow(1);
-        g.setRowSel(g.Rows() - 1);
-        g.Sort();
         g.setRowHeight(5, 0);
     }
-    EXPECT_EQ(vlozeno.count(), 0);
-    EXPECT_EQ(reset.count(), 1);
+    EXPECT_EQ(std::tuple(vlozeno.count(), reset.count()), std::tuple(0, 1));
     EXPECT_EQ(g.rowCount(), 200);
-    EXPECT_EQ(g.data(g.index(0, 1)).toString(), "1");
-
-    qInstallMessageHandler(puvodni);
-    EXPECT_TRUE(hlaseni.isEmpty()) << hlaseni.join('\n').toStdString();
-}
-
-TEST(FlexGrid, ABatchThatThrowsStillEndsTheReset) {
-    FlexGrid g(1, 2);
-    QSignalSpy reset(&g, &QAbstractItemModel::modelReset);
     EXPECT_THROW(
         {
             FlexGridDavka davka(g);
             g.AddItem("a\tb");
-            g.setTextMatrix(5, 0, "x");
+            g.setTextMatrix(500, 0, "x");
         },
         RuntimeError);
     EXPECT_TRUE(g.Redraw());
-    EXPECT_EQ(reset.count(), 1);
-    EXPECT_EQ(g.rowCount(), 1);
+    EXPECT_EQ(std::tuple(reset.count(), g.rowCount()), std::tuple(2, 201));
+
+    qInstallMessageHandler(puvodni);
+    EXPECT_TRUE(hlaseni.isEmpty()) << hlaseni.join('\n').toStdString();
 }

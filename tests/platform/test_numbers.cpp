@@ -2,6 +2,7 @@
 #include "platform/Numbers.h"
 
 #include <gtest/gtest.h>
+#include <cfenv>
 #include <cmath>
 
 TEST(RoundingWords, HalvesGoToEvenAndRangesAreChecked) {
@@ -11,6 +12,12 @@ TEST(RoundingWords, HalvesGoToEvenAndRangesAreChecked) {
     for (const auto& c : cases) EXPECT_EQ(CInt(c.x), c.cint) << c.x;
     for (double x : {32767.5, 32768.0, -32769.0, -32768.6, double(NAN), double(INFINITY)}) EXPECT_THROW(CInt(x), RuntimeError) << x;
     try { CInt(32768.0); } catch (const RuntimeError& e) { EXPECT_EQ(e.cislo(), 6); }
+
+    // Whatever rounding mode a library left behind, and it is left as it was.
+    std::fesetround(FE_UPWARD);
+    EXPECT_EQ(CInt(2.5), 2);
+    EXPECT_EQ(std::fegetround(), FE_UPWARD);
+    std::fesetround(FE_TONEAREST);
 
     EXPECT_EQ(CLng(2147483647.0), 2147483647);
     EXPECT_EQ(CLng(-2.5), -2);
@@ -37,6 +44,8 @@ TEST(RoundingWords, ValReadsTheLeadingNumberWithAPointOnly) {
     struct { const char* text; double v; } cases[] = {
         {"12abc", 12}, {"  12.50", 12.5}, {"1,5", 1}, {"", 0}, {"-3.25x", -3.25}, {"1 2 3", 123},
         {"1e3", 1000}, {"1.5D2", 150}, {".5", 0.5}, {"+7", 7}, {"--1", 0}, {"3-4", 3}, {"1.2.3", 1.2},
+        // A signed exponent; the sign only straight after the letter.
+        {"1e-2", 0.01}, {"1E+3", 1000}, {"2e+-1", 2}, {"1e2-1", 100}, {"1e-", 1},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(Val(QString::fromUtf8(c.text)), c.v) << c.text;
 }
