@@ -62,6 +62,8 @@ TEST(HlavniNabidka, ChoiceOfSystem) {
         GlobalniData g;
         g.nastaveni.Verze = p.verze;
         g.nastaveni.TypUzivatele = p.typ;
+        g.sorvenikaParametry.SystemKod = 13;  // the choice before is forgotten first
+        g.sorvenikaParametry.System = QStringLiteral("ORVIK");
         bool nabidka = false;
         const bool spustit = VolbaSystemu(p.index, g, [&](const TlacitkoSystemu&) {
             nabidka = true;
@@ -80,18 +82,6 @@ TEST(HlavniNabidka, ChoiceOfSystem) {
             }
         }
     }
-}
-
-TEST(HlavniNabidka, AChoiceRefusedByNoIsForgottenBeforeTheNextButton) {
-    FakeServices sluzby;
-    GlobalniData g;
-    sluzby.dialogs.odpovedi = {Odpoved::No};
-    EXPECT_FALSE(VolbaSystemu(5, g, [](const TlacitkoSystemu&) { return std::optional<int>(0); }));
-    EXPECT_EQ(g.sorvenikaParametry.SystemKod, 9);
-
-    EXPECT_FALSE(VolbaSystemu(1, g, [](const TlacitkoSystemu&) { return std::optional<int>(); }));
-    EXPECT_EQ(g.sorvenikaParametry.SystemKod, 0);
-    EXPECT_EQ(g.sorvenikaParametry.System, QString());
 }
 
 TEST(HlavniNabidka, VatEnterStoresARegionalNumberAndWarnsOtherwise) {
