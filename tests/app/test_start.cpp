@@ -1,4 +1,4 @@
-#include "app/SouborNastaveni.h"
+// The start-up's rules with the windows recorded: what it reads, what refuses a start, the offer synchronisation.
 #include "app/Start.h"
 #include "platform/Errors.h"
 #include "platform/IniFile.h"
@@ -39,9 +39,7 @@ struct FakeAktualizace : IKontrolaAktualizace {
 
 struct FakeSynchronizace : ISynchronizaceNabidek {
     bool selze = false;
-    int volani = 0;
     QString SynchronizujNabidky(GlobalniData&) override {
-        ++volani;
         if (selze) throw RuntimeError(10053, QStringLiteral("Spojení bylo přerušeno"));
         return QStringLiteral("Odesláno 2 nabídek\r\n\r\nCelkový čas: 3 vteřin");
     }

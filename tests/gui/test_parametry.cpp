@@ -20,22 +20,15 @@ namespace {
 
 using P = Prvek;
 
-GlobalniData mivBezDat() {
+GlobalniData miv() {
     GlobalniData g;
-    g.sorvenikaParametry.System = QStringLiteral("MIV");
-    const QStringList prurezy = {"12", "14", "16", "18", "20", "25", "30", "35", "40", "45", "60"};
-    g.dataSystemu.Prurezy.vytvor(static_cast<int>(prurezy.size()));
-    g.dataSystemu.SachtaPovolena.vytvor(static_cast<int>(prurezy.size()));
-    for (int i = 0; i < prurezy.size(); ++i) {
-        g.dataSystemu.Prurezy(i + 1) = prurezy[i];
-        g.dataSystemu.SachtaPovolena(i + 1) = true;
-    }
+    EXPECT_EQ(nactiDodanySystem(g, QStringLiteral("MIV")), QString());
     return g;
 }
 
 struct Okno {
     FakeServices sluzby;
-    GlobalniData g = mivBezDat();
+    GlobalniData g = miv();
     frmParametry w{g, {}};
 
     Okno() {
@@ -183,8 +176,7 @@ TEST(WizardWindow, EveryFrameReadsWell) {
 // the sheet without a costing and the costing's flags alone.
 TEST(WizardWindow, OverTheSheetTheLinksChoicesWaitForOkAndTheCloseBoxAbandons) {
     FakeServices sluzby;
-    GlobalniData g;
-    ASSERT_EQ(nactiDodanySystem(g, QStringLiteral("MIV")), QString());
+    GlobalniData g = miv();
     QtListSorveniky list(g, {}, {});
     struct : IVyberPrislusenstvi {
         std::vector<Priznaky> videno;

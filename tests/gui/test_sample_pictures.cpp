@@ -13,7 +13,7 @@ namespace {
 
 const QString kData = QStringLiteral(SORVENIKA_SOURCE_DIR "/Data");
 
-// Pixel limits at 96 dpi from the layouts: menu button, summary frame, printed cross-section
+// Pixel limits at 96 dpi from the layouts: menu button (scaled down to fit), summary frame, printed cross-section
 // beside the parameter block, half the page top for pictogram or logo, accessory preview square.
 constexpr QSize kTlacitko{400, 400}, kPrurez{100, 90}, kPrurezTisk{200, 126}, kHlavickaTisk{346, 73}, kNahled{400, 400};
 
