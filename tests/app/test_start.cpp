@@ -67,7 +67,7 @@ TEST(Start, SynchronisationIsOfferedOnlyWhenAllThreeConditionsHold) {
             << p.posledni.toString().toStdString() << " " << p.server << " " << int(p.typ);
 }
 
-TEST(Start, ReadsSettingsAndPriceListThenShowsTheMenu) {
+TEST(Start, ReadsSettingsAndPriceListShowsTheMenuAndSavesAtTheEnd) {
     Instalace inst;
     FakeServices sluzby;
     Start s;
@@ -75,7 +75,6 @@ TEST(Start, ReadsSettingsAndPriceListThenShowsTheMenu) {
     s.g.Koeficient = 2.5f;
     ASSERT_TRUE(s.aplikace.Main());
     EXPECT_EQ(s.okna.udalosti, (QStringList{QStringLiteral("menu"), QStringLiteral("zobraz menu")}));
-    EXPECT_TRUE(sluzby.dialogs.zpravy.isEmpty()) << sluzby.dialogs.texty().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(s.g.Koeficient, 1.0f);
     EXPECT_EQ(s.g.nastaveni.Prodejce, QStringLiteral("Ukázkové stavebniny s.r.o."));
     EXPECT_EQ(s.g.Systemy.size(), 14u);
@@ -83,6 +82,11 @@ TEST(Start, ReadsSettingsAndPriceListThenShowsTheMenu) {
     EXPECT_EQ(s.aktualizace.volani, 1);
     EXPECT_TRUE(s.aplikace.bezi());
     EXPECT_FALSE(s.okna.kodKonce);
+    s.g.nastaveni.ExtID = 17;
+    s.aplikace.UlozIniAKonec();
+    EXPECT_EQ(ini::cti(inst.ini(), QStringLiteral("UZIVATEL"), QStringLiteral("ExtID")), QStringLiteral("17"));
+    EXPECT_EQ(s.okna.udalosti.last(), QStringLiteral("uvolni vse"));
+    EXPECT_TRUE(sluzby.dialogs.zpravy.isEmpty()) << sluzby.dialogs.texty().join(QLatin1Char('|')).toStdString();
 }
 
 TEST(Start, RefusalsShowTheirMessageAndWriteNothing) {
