@@ -53,6 +53,7 @@ TEST(HlavniNabidka, ChoiceOfSystem) {
         {"T-REMOL question also when dismissed", 5, "0000000", 0, zavreno, {Odpoved::Yes}, false, 0, {kOtazkaTRemol}, true},
         {"T-REMOL flag 7 silences both", 5, "0000001", 0, 2, {}, true, 11, {}, true},
         {"T-REMOL privileged user hears nothing", 5, "0000000", 1, 0, {}, true, 9, {}, true},
+        {"MIV past the popup's items", 1, "0000000", 0, 3, {}, false, 0, {}, true},
         {"no such button", 2, "0000000", 0, 0, {}, false, 0, {}, false},
     };
     for (const auto& p : pripady) {

@@ -50,6 +50,7 @@ TEST(SouborNastaveni, ReadsARealisticFile) {
     EXPECT_EQ(g.system(13).Data, QStringLiteral("ORVIK.txt"));
     EXPECT_EQ(g.system(10).PiktogramPrurez, QStringLiteral("Pict\\T-REMOL2S_p.gif||Pict\\T-REMOL2S_ps.gif"));
     EXPECT_EQ(g.system(4).Info, QStringLiteral("Třívrstvý komín DORVA ; keramická vložka"));
+    EXPECT_EQ(g.system(1).NazevTisk, QStringLiteral("Komínový systém MIV"));
     EXPECT_THROW(g.system(14), RuntimeError);
 }
 
