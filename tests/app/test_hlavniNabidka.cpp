@@ -53,6 +53,7 @@ TEST(HlavniNabidka, ChoiceOfSystem) {
         {"T-REMOL question also when dismissed", 5, "0000000", 0, zavreno, {Odpoved::Yes}, false, 0, {kOtazkaTRemol}, true},
         {"T-REMOL flag 7 silences both", 5, "0000001", 0, 2, {}, true, 11, {}, true},
         {"T-REMOL privileged user hears nothing", 5, "0000000", 1, 0, {}, true, 9, {}, true},
+        {"MIV past the popup's items", 1, "0000000", 0, 3, {}, false, 0, {}, true},
         {"no such button", 2, "0000000", 0, 0, {}, false, 0, {}, false},
     };
     for (const auto& p : pripady) {
@@ -62,6 +63,8 @@ TEST(HlavniNabidka, ChoiceOfSystem) {
         GlobalniData g;
         g.nastaveni.Verze = p.verze;
         g.nastaveni.TypUzivatele = p.typ;
+        g.sorvenikaParametry.SystemKod = 13;  // the choice before is forgotten first
+        g.sorvenikaParametry.System = QStringLiteral("ORVIK");
         bool nabidka = false;
         const bool spustit = VolbaSystemu(p.index, g, [&](const TlacitkoSystemu&) {
             nabidka = true;
@@ -80,18 +83,6 @@ TEST(HlavniNabidka, ChoiceOfSystem) {
             }
         }
     }
-}
-
-TEST(HlavniNabidka, AChoiceRefusedByNoIsForgottenBeforeTheNextButton) {
-    FakeServices sluzby;
-    GlobalniData g;
-    sluzby.dialogs.odpovedi = {Odpoved::No};
-    EXPECT_FALSE(VolbaSystemu(5, g, [](const TlacitkoSystemu&) { return std::optional<int>(0); }));
-    EXPECT_EQ(g.sorvenikaParametry.SystemKod, 9);
-
-    EXPECT_FALSE(VolbaSystemu(1, g, [](const TlacitkoSystemu&) { return std::optional<int>(); }));
-    EXPECT_EQ(g.sorvenikaParametry.SystemKod, 0);
-    EXPECT_EQ(g.sorvenikaParametry.System, QString());
 }
 
 TEST(HlavniNabidka, VatEnterStoresARegionalNumberAndWarnsOtherwise) {

@@ -50,6 +50,7 @@ TEST(SouborNastaveni, ReadsARealisticFile) {
     EXPECT_EQ(g.system(13).Data, QStringLiteral("ORVIK.txt"));
     EXPECT_EQ(g.system(10).PiktogramPrurez, QStringLiteral("Pict\\T-REMOL2S_p.gif||Pict\\T-REMOL2S_ps.gif"));
     EXPECT_EQ(g.system(4).Info, QStringLiteral("Třívrstvý komín DORVA ; keramická vložka"));
+    EXPECT_EQ(g.system(1).NazevTisk, QStringLiteral("Komínový systém MIV"));
     EXPECT_THROW(g.system(14), RuntimeError);
 }
 
@@ -75,56 +76,38 @@ TEST(SouborNastaveni, WritingBackChangesOnlyTheUsersNormalisedValues) {
     EXPECT_EQ(readBytes(cesta), ocekavano);
 }
 
-TEST(SouborNastaveni, FeatureFlagsAreDecodedOrFallBackToZeros) {
-    struct { QString ulozeno; QString verze; } cases[] = {
-        {QStringLiteral("MDEw"), QStringLiteral("010")},            // shorter texts stay as decoded
-        {QStringLiteral("MDAwMDAwMDA="), QStringLiteral("0000000")},  // eight characters
-        {QStringLiteral(""), QStringLiteral("0000000")},
-        {QStringLiteral("MDA"), QStringLiteral("0000000")},           // below four characters
-        {QStringLiteral("abc!"), QStringLiteral("0000000")},          // not Base64 at all
+TEST(SouborNastaveni, FlagsNumbersAndDatesOfTheUserSection) {
+    const QDate nic(2000, 1, 1);
+    struct { QString radek; QString verze; int idoz; qint32 extId; QDate datum; int typ; } cases[] = {
+        {QStringLiteral("Verze=MDEw"), QStringLiteral("010"), 0, 1, nic, 0},  // shorter texts stay as decoded
+        {QStringLiteral("Verze=MDAwMDAwMDA="), QStringLiteral("0000000"), 0, 1, nic, 0},  // eight characters
+        {QStringLiteral("Verze="), QStringLiteral("0000000"), 0, 1, nic, 0},
+        {QStringLiteral("Verze=MDA"), QStringLiteral("0000000"), 0, 1, nic, 0},  // below four characters
+        {QStringLiteral("Verze=abc!"), QStringLiteral("0000000"), 0, 1, nic, 0},  // not Base64 at all
+        {QStringLiteral("ExtID=0"), QStringLiteral("0000000"), 0, 1, nic, 0},
+        {QStringLiteral("ExtID=12abc"), QStringLiteral("0000000"), 0, 12, nic, 0},
+        {QStringLiteral("IDOZ=2.5"), QStringLiteral("0000000"), 2, 1, nic, 0},
+        {QStringLiteral("IDOZ=70000"), QStringLiteral("0000000"), 0, 1, nic, 0},
+        {QStringLiteral("PosledniSynchronizace=5.12.2026"), QStringLiteral("0000000"), 0, 1, QDate(2026, 12, 5), 0},
+        {QStringLiteral("PosledniSynchronizace=včera"), QStringLiteral("0000000"), 0, 1, nic, 0},
+        {QStringLiteral("Typ=1"), QStringLiteral("0000000"), 0, 1, nic, 1},
+        {QStringLiteral("Typ=300"), QStringLiteral("0000000"), 0, 1, nic, 0},
     };
     QTemporaryDir dir;
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.radek.toStdString());
         GlobalniData g;
-        NactiIni(soubor(dir, zakladni({QStringLiteral("Verze=") + c.ulozeno})), g);
-        EXPECT_EQ(g.nastaveni.Verze, c.verze) << c.ulozeno.toStdString();
+        NactiIni(soubor(dir, zakladni({c.radek})), g);
+        EXPECT_EQ(g.nastaveni.Verze, c.verze);
+        EXPECT_EQ(g.nastaveni.IDOZ, c.idoz);
+        EXPECT_EQ(g.nastaveni.ExtID, c.extId);
+        EXPECT_EQ(g.nastaveni.PosledniSynchronizace, c.datum);
+        EXPECT_EQ(g.nastaveni.TypUzivatele, c.typ);
     }
-}
-
-TEST(SouborNastaveni, SettingFlagSevenIsStoredAtTheEnd) {
-    QTemporaryDir dir;
-    const QString cesta = soubor(dir, zakladni({QStringLiteral("Verze=MDAwMDAwMA==")}));
-    GlobalniData g;
-    NactiIni(cesta, g);
-    NastavPriznak(g.nastaveni.Verze, 7);
-    ASSERT_TRUE(UlozIni(cesta, g.nastaveni));
-    EXPECT_EQ(ini::cti(cesta, QStringLiteral("UZIVATEL"), QStringLiteral("Verze")), QStringLiteral("MDAwMDAwMQ=="));
-
+    // A flag beyond a short text pads it with zeros.
     QString kratka = QStringLiteral("01");
     NastavPriznak(kratka, 4);
     EXPECT_EQ(kratka, QStringLiteral("0101"));
-}
-
-TEST(SouborNastaveni, NumbersAndDatesOfTheUserSection) {
-    struct { QString radek; int idoz; qint32 extId; QDate datum; int typ; } cases[] = {
-        {QStringLiteral("ExtID=0"), 0, 1, QDate(2000, 1, 1), 0},
-        {QStringLiteral("ExtID=12abc"), 0, 12, QDate(2000, 1, 1), 0},
-        {QStringLiteral("IDOZ=2.5"), 2, 1, QDate(2000, 1, 1), 0},
-        {QStringLiteral("IDOZ=70000"), 0, 1, QDate(2000, 1, 1), 0},
-        {QStringLiteral("PosledniSynchronizace=5.12.2026"), 0, 1, QDate(2026, 12, 5), 0},
-        {QStringLiteral("PosledniSynchronizace=včera"), 0, 1, QDate(2000, 1, 1), 0},
-        {QStringLiteral("Typ=1"), 0, 1, QDate(2000, 1, 1), 1},
-        {QStringLiteral("Typ=300"), 0, 1, QDate(2000, 1, 1), 0},
-    };
-    QTemporaryDir dir;
-    for (const auto& c : cases) {
-        GlobalniData g;
-        NactiIni(soubor(dir, zakladni({c.radek})), g);
-        EXPECT_EQ(g.nastaveni.IDOZ, c.idoz) << c.radek.toStdString();
-        EXPECT_EQ(g.nastaveni.ExtID, c.extId) << c.radek.toStdString();
-        EXPECT_EQ(g.nastaveni.PosledniSynchronizace, c.datum) << c.radek.toStdString();
-        EXPECT_EQ(g.nastaveni.TypUzivatele, c.typ) << c.radek.toStdString();
-    }
 }
 
 TEST(SouborNastaveni, MissingFileGivesDefaultsAndStopsTheStart) {

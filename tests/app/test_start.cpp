@@ -1,10 +1,9 @@
-#include "app/SouborNastaveni.h"
+// The start-up's rules with the windows recorded: what it reads, what refuses a start, the offer synchronisation.
 #include "app/Start.h"
 #include "platform/Errors.h"
 #include "platform/IniFile.h"
 #include "support/TestSupport.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QLockFile>
 #include <gtest/gtest.h>
@@ -40,9 +39,7 @@ struct FakeAktualizace : IKontrolaAktualizace {
 
 struct FakeSynchronizace : ISynchronizaceNabidek {
     bool selze = false;
-    int volani = 0;
     QString SynchronizujNabidky(GlobalniData&) override {
-        ++volani;
         if (selze) throw RuntimeError(10053, QStringLiteral("Spojení bylo přerušeno"));
         return QStringLiteral("Odesláno 2 nabídek\r\n\r\nCelkový čas: 3 vteřin");
     }
@@ -53,21 +50,12 @@ struct Start {
     FakeOkna okna;
     FakeAktualizace aktualizace;
     FakeSynchronizace synchronizace;
-    int nacteniCeniku = 0;
-    Aplikace aplikace{g, okna, aktualizace, synchronizace, [this] {
-                          ++nacteniCeniku;
-                          return TabulkaArtiklu::nactiCenik();
-                      }};
+    Aplikace aplikace{g, okna, aktualizace, synchronizace, &TabulkaArtiklu::nactiCenik};
 };
 
 const QDate kDnes(2026, 12, 6);  // FakeClock's today
 
 }  // namespace
-
-TEST(Start, OnlyTheScreenWidthIsTested) {
-    EXPECT_TRUE(screenWideEnough(800));
-    EXPECT_FALSE(screenWideEnough(799));
-}
 
 TEST(Start, SynchronisationIsOfferedOnlyWhenAllThreeConditionsHold) {
     const struct { QDate posledni; bool server; quint8 typ; bool nabidka; } pripady[] = {
@@ -79,14 +67,14 @@ TEST(Start, SynchronisationIsOfferedOnlyWhenAllThreeConditionsHold) {
             << p.posledni.toString().toStdString() << " " << p.server << " " << int(p.typ);
 }
 
-TEST(Start, ReadsSettingsAndPriceListThenShowsTheMenu) {
+TEST(Start, ReadsSettingsAndPriceListShowsTheMenuAndSavesAtTheEnd) {
     Instalace inst;
     FakeServices sluzby;
     Start s;
+    s.okna.sirka = 800;  // only the width is tested
     s.g.Koeficient = 2.5f;
     ASSERT_TRUE(s.aplikace.Main());
     EXPECT_EQ(s.okna.udalosti, (QStringList{QStringLiteral("menu"), QStringLiteral("zobraz menu")}));
-    EXPECT_TRUE(sluzby.dialogs.zpravy.isEmpty()) << sluzby.dialogs.texty().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(s.g.Koeficient, 1.0f);
     EXPECT_EQ(s.g.nastaveni.Prodejce, QStringLiteral("Ukázkové stavebniny s.r.o."));
     EXPECT_EQ(s.g.Systemy.size(), 14u);
@@ -94,6 +82,11 @@ TEST(Start, ReadsSettingsAndPriceListThenShowsTheMenu) {
     EXPECT_EQ(s.aktualizace.volani, 1);
     EXPECT_TRUE(s.aplikace.bezi());
     EXPECT_FALSE(s.okna.kodKonce);
+    s.g.nastaveni.ExtID = 17;
+    s.aplikace.UlozIniAKonec();
+    EXPECT_EQ(ini::cti(inst.ini(), QStringLiteral("UZIVATEL"), QStringLiteral("ExtID")), QStringLiteral("17"));
+    EXPECT_EQ(s.okna.udalosti.last(), QStringLiteral("uvolni vse"));
+    EXPECT_TRUE(sluzby.dialogs.zpravy.isEmpty()) << sluzby.dialogs.texty().join(QLatin1Char('|')).toStdString();
 }
 
 TEST(Start, RefusalsShowTheirMessageAndWriteNothing) {
@@ -175,71 +168,4 @@ TEST(Start, SynchronisationRunsInTheStatusWindowAndAlwaysDatesItToday) {
         EXPECT_EQ(s.okna.udalosti, cekane);
         EXPECT_EQ(s.g.nastaveni.PosledniSynchronizace, p.synchronizovano ? kDnes : QDate(2026, 12, 5));
     }
-}
-
-TEST(Start, WriterSavesUnloadsAndErasesTheTables) {
-    Instalace inst;
-    FakeServices sluzby;
-    Start s;
-    ASSERT_TRUE(s.aplikace.Main());
-    s.g.nastaveni.DPH = Currency::fromRaw(205000);
-    NastavPriznak(s.g.nastaveni.Verze, 4);
-    s.g.nastaveni.ExtID = 17;
-    s.g.dataSystemu.Polozky.vytvor(2, 3);
-    s.aplikace.UlozIniAKonec();
-
-    EXPECT_EQ(s.okna.udalosti.last(), QStringLiteral("uvolni vse"));
-    EXPECT_TRUE(s.g.Systemy.empty());
-    EXPECT_TRUE(s.g.dataSystemu.Polozky.prazdna());
-    EXPECT_EQ(ini::cti(inst.ini(), QStringLiteral("NASTAVENI"), QStringLiteral("DPH")), QStringLiteral("20,5"));
-    // "0001000" in Base64.
-    EXPECT_EQ(ini::cti(inst.ini(), QStringLiteral("UZIVATEL"), QStringLiteral("Verze")), QStringLiteral("MDAwMTAwMA=="));
-    EXPECT_EQ(ini::cti(inst.ini(), QStringLiteral("UZIVATEL"), QStringLiteral("ExtID")), QStringLiteral("17"));
-}
-
-TEST(Start, SessionEndSavesOnceAndOnlyWhileRunning) {
-    Instalace inst;
-    FakeServices sluzby;
-    Start s;
-    ASSERT_TRUE(s.aplikace.Main());
-    const auto ulozeno = [&] { return ini::cti(inst.ini(), QStringLiteral("UZIVATEL"), QStringLiteral("ExtID")); };
-    // Each step sets ExtID, then ends the session or writes; the file shows what was saved.
-    const struct { int extId; bool konecSezeni; const char* ulozeno; } kroky[] = {
-        {42, true, "42"}, {43, true, "42"}, {43, false, "43"}, {44, true, "43"}};
-    for (const auto& k : kroky) {
-        s.g.nastaveni.ExtID = k.extId;
-        if (k.konecSezeni) s.aplikace.KonecSezeni();
-        else s.aplikace.UlozIniAKonec();
-        EXPECT_EQ(ulozeno(), QLatin1String(k.ulozeno)) << k.extId;
-    }
-}
-
-TEST(Start, RestartRunsTheWholeStartUpAgainFromTheEventLoop) {
-    Instalace inst;
-    FakeServices sluzby;
-    Start s;
-    s.aktualizace.serverOdpovi = true;
-    ASSERT_TRUE(s.aplikace.Main());
-    s.g.Koeficient = 1.3f;
-    ASSERT_TRUE(ini::zapis(inst.ini(), QStringLiteral("NASTAVENI"), QStringLiteral("Platnost cen"), QStringLiteral("1.7.2026")));
-    s.g.nastaveni.TypUzivatele = 1;  // as the sales-representative settings leave it
-    s.okna.udalosti.clear();
-
-    s.aplikace.ZnovuSpust();
-    // Main waits for the caller's handler to return.
-    EXPECT_EQ(s.okna.udalosti, QStringList{QStringLiteral("uvolni vse")});
-    EXPECT_EQ(s.nacteniCeniku, 1);
-    QCoreApplication::processEvents();
-
-    EXPECT_EQ(s.nacteniCeniku, 2);
-    EXPECT_EQ(s.aktualizace.volani, 2);
-    EXPECT_EQ(s.g.nastaveni.PlatnostCen, QStringLiteral("1.7.2026"));
-    EXPECT_EQ(s.g.nastaveni.TypUzivatele, 1);
-    EXPECT_EQ(s.g.Koeficient, 1.0f);
-    EXPECT_TRUE(s.aplikace.bezi());
-    // The lock of the first start is still ours: no second-instance refusal, no end.
-    EXPECT_FALSE(s.okna.kodKonce);
-    // The privileged user who synchronised long ago is offered it now.
-    EXPECT_EQ(sluzby.dialogs.texty(), QStringList{kOtazkaSynchronizace});
-    EXPECT_EQ(s.okna.udalosti.mid(1, 1), QStringList{QStringLiteral("menu")});
 }

@@ -1,5 +1,6 @@
-// A costing from the main menu through wizard and picker to the priced sheet, the bill held
-// against the calculator run directly with the parameters written out by hand.
+// A costing as the user makes it, from the main menu through wizard and picker to the priced
+// sheet, the bill held against the calculator run directly with the parameters written out by
+// hand; the sheet on a common and on the smallest screen; its close box back to the menu.
 #include "app/QtProgram.h"
 #include "app/SouborNastaveni.h"
 #include "costing/QtListSorveniky.h"
@@ -8,17 +9,21 @@
 #include "parameters/QtPruvodceParametru.h"
 #include "parameters/frmPrislusenstvi.h"
 #include "pricelist/TabulkaArtiklu.h"
+#include "support/GuiSupport.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <QtTest/qtestspontaneevent.h>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -43,12 +48,6 @@ void az(std::function<QWidget*()> najdi, std::function<void(QWidget*)> krok, int
 template <typename W>
 W* modalni() {
     return qobject_cast<W*>(QApplication::activeModalWidget());
-}
-
-void zaviraciPolicko(QWidget* w) {
-    QCloseEvent e;
-    QSpontaneKeyEvent::setSpontaneous(&e);
-    qApp->notify(w, &e);
 }
 
 struct Kalkulace {
@@ -106,6 +105,43 @@ QStringList radek(const FlexGrid& t, int r) {
 
 // Screenshots go beside the test program.
 QString snimek(const QString& jmeno) { return QCoreApplication::applicationDirPath() + QLatin1Char('/') + jmeno; }
+
+// Where w lies inside v, in v's coordinates.
+QRect vRamci(const QWidget* w, const QWidget* v) { return QRect(w->mapTo(v, QPoint(0, 0)), w->size()); }
+
+// The sheet fits the screen, and nothing in it is cut off or lies over another part.
+void ctiSeDobre(frmSorvenika* list, QSize obrazovka, const QString& snimekListu) {
+    SCOPED_TRACE(obrazovka.width());
+    list->nastavRozmery(QRect(QPoint(0, 0), obrazovka));
+    QCoreApplication::processEvents();
+    EXPECT_LE(list->width(), obrazovka.width());
+    EXPECT_LE(list->frameGeometry().height(), obrazovka.height());
+    // Every price column fits beside the vertical scroll bar.
+    EXPECT_FALSE(list->Tabulka->horizontalScrollBar()->isVisible());
+    const QWidget* pas[] = {list->RamParametry, list->RamZakaznik, list->lblNabidka, list->lblPoznamka,
+                            list->TabSuma,      list->Tabulka,     list->lblPoznDodani};
+    for (const QWidget* a : pas) {
+        EXPECT_TRUE(list->Ram->rect().contains(vRamci(a, list->Ram))) << a->objectName().toStdString();
+        for (const QWidget* b : pas)
+            EXPECT_TRUE(a == b || !vRamci(a, list->Ram).intersects(vRamci(b, list->Ram)))
+                << a->objectName().toStdString() << " " << b->objectName().toStdString();
+    }
+    for (const QLabel* l : std::initializer_list<const QLabel*>{list->lblNabidka, list->lblPoznDodani, list->lblSystem[0]})
+        EXPECT_GE(l->width(), l->sizeHint().width()) << l->objectName().toStdString();
+    for (const QLabel* l : std::initializer_list<const QLabel*>{list->lblParametry[0], list->lblParametry[1], list->lblParametry[2], list->lblParametry[3],
+                            list->lblTvarnice}) {
+        const QRect r = l->contentsRect();
+        const bool vejdeSe = l->wordWrap() ? r.contains(l->fontMetrics().boundingRect(r, Qt::TextWordWrap, l->text()))
+                                           : l->fontMetrics().horizontalAdvance(l->text()) <= r.width();
+        EXPECT_TRUE(vejdeSe) << l->text().toStdString();
+    }
+    // The totals sit at the bottom right of the frame.
+    const QRect soucty = vRamci(list->TabSuma, list->Ram);
+    EXPECT_GE(soucty.right(), list->Ram->width() - 20);
+    EXPECT_GE(soucty.top(), vRamci(list->Tabulka, list->Ram).bottom());
+    list->grab().save(snimek(QStringLiteral("kalkulace_%1x%2_").arg(obrazovka.width()).arg(obrazovka.height()) +
+                             snimekListu));
+}
 
 }  // namespace
 
@@ -191,6 +227,12 @@ TEST(CostingEndToEnd, FromTheMenuThroughWizardAndPickerToThePricedSheet) {
     FakeServices sluzby;
     QtProgram program;
     ASSERT_TRUE(program.aplikace().Main());
+    frmMenu* menu = program.menu();
+    EXPECT_EQ(menu->windowTitle(), QStringLiteral(" Sorvenika - Kestroma"));
+    EXPECT_EQ(menu->lblVerze->text(), QStringLiteral("verze: 9.4.2009"));
+    EXPECT_EQ(menu->txtProdejce->text(), QStringLiteral("Ukázkové stavebniny s.r.o."));
+    EXPECT_EQ(menu->txtDPH->text(), QStringLiteral("21"));
+    for (int i : {1, 3, 4, 5, 6, 7}) EXPECT_EQ(menu->SystemCombut(i)->isVisible(), i < 5) << i;
     for (const Kalkulace& k : kKalkulace) {
         SCOPED_TRACE(k.nazev);
         const QString system = QString::fromLatin1(k.system);
@@ -232,16 +274,17 @@ TEST(CostingEndToEnd, FromTheMenuThroughWizardAndPickerToThePricedSheet) {
                   });
                QTest::mouseClick(okno->prvek(P::cmdOk), Qt::LeftButton);
            });
-        program.menu()->SystemCombut(k.tlacitko)->click();
+        menu->SystemCombut(k.tlacitko)->click();
         ASSERT_TRUE(pruvodceVyplnen) << sluzby.dialogs.texty().join(" | ").toStdString();
         EXPECT_TRUE(vyberUkazan);
         EXPECT_TRUE(sluzby.dialogs.zpravy.isEmpty()) << sluzby.dialogs.texty().join(" | ").toStdString();
-        sluzby.dialogs.zpravy.clear();
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
-        frmSorvenika* list = program.list()->okno();
+        const QPointer<frmSorvenika> list = program.list()->okno();
         ASSERT_TRUE(list);
         EXPECT_TRUE(list->isVisible());
-        const ModelListu& m = list->model();
+        EXPECT_FALSE(menu->isVisible());
+        ModelListu& m = list->model();
         const Primo primo(inst.data, system, k);
         ASSERT_GT(m.Tabulka.Rows(), 20);
         ASSERT_EQ(m.Tabulka.Rows(), primo.tabulka.Rows());
@@ -249,6 +292,9 @@ TEST(CostingEndToEnd, FromTheMenuThroughWizardAndPickerToThePricedSheet) {
         for (int r = 0; r < 6; ++r) EXPECT_EQ(m.TabSuma.TextMatrix(r, 1), primo.tabSuma.TextMatrix(r, 1)) << r;
         for (auto [r, ks] : k.radky) EXPECT_EQ(m.Tabulka.TextMatrix(r, 3), QString::number(ks)) << "row " << r;
 
+        EXPECT_EQ(list->windowTitle(), QStringLiteral("Sorvenika - Kestroma") + QString(25, u' ') +
+                                           QStringLiteral("platnost ceníku od 1.1.2026 až do vydání dalšího ceníku"));
+        for (QLabel* l : list->lblSystem) EXPECT_EQ(l->text(), system + QStringLiteral(" - jednoprůduchový"));
         for (int i = 0; i < 4; ++i) EXPECT_EQ(list->lblParametry[i]->text(), QString::fromUtf8(k.souhrn[i]));
         EXPECT_EQ(list->lblTvarnice->text(), QString::fromUtf8(k.souhrn[4]));
         const QImage obrazek = list->imgPrurez->pixmap().toImage();
@@ -256,23 +302,63 @@ TEST(CostingEndToEnd, FromTheMenuThroughWizardAndPickerToThePricedSheet) {
         ASSERT_FALSE(ocekavany.isNull());
         EXPECT_EQ(obrazek, ocekavany.convertToFormat(obrazek.format()));
         EXPECT_EQ(m.Tabulka.Row(), 1);
+        QStringList lista;
+        for (QAction* a : list->menuBar()->actions())
+            if (a->isVisible()) lista << a->text();
+        EXPECT_EQ(lista, QStringList({"Sorvenika", "Volby", "Objednávky", "Nástroje", "Zákazník", "Program"}));
+        EXPECT_FALSE(list->akce(Prikaz::mnuSadaStred)->isEnabled());
+        EXPECT_TRUE(list->RamZakaznik->isVisible());
+        for (QSize obrazovka : {QSize(1024, 768), QSize(800, 600)}) ctiSeDobre(list, obrazovka, pripona);
 
-        list->nastavRozmery(QRect(0, 0, 1024, 768));
-        QCoreApplication::processEvents();
-        // Every summary line can be read whole.
-        for (const QLabel* l : std::initializer_list<const QLabel*>{list->lblParametry[0], list->lblParametry[1],
-                                                                     list->lblParametry[2], list->lblParametry[3],
-                                                                     list->lblTvarnice}) {
-            const QRect r = l->contentsRect();
-            const bool vejdeSe = l->wordWrap()
-                                     ? r.contains(l->fontMetrics().boundingRect(r, Qt::TextWordWrap, l->text()))
-                                     : l->fontMetrics().horizontalAdvance(l->text()) <= r.width();
-            EXPECT_TRUE(vejdeSe) << l->text().toStdString();
-        }
-        list->grab().save(snimek(QStringLiteral("kalkulace_") + pripona));
+        // Editing keys in a customer box stay there; elsewhere a shortcut reaches its command. A
+        // command whose handler is not connected keeps its tick; one that changes the model shows it.
+        ASSERT_TRUE(QTest::qWaitForWindowActive(list));
+        QSignalSpy prikazy(list.data(), &frmSorvenika::prikaz);
+        list->Tabulka->setFocus();
+        QTest::keyClick(list->Tabulka, Qt::Key_N, Qt::ControlModifier);
+        QLineEdit* box = list->txtZakaznik[0];
+        box->setFocus();
+        QTest::keyClicks(box, QStringLiteral("Novak"));
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+        EXPECT_EQ(box->text(), QString());
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(m.zakaznik(0), QStringLiteral("Novak"));
+        QAction* prepocitavat = list->akce(Prikaz::mnuVolbyPrepocitavat);
+        prepocitavat->trigger();
+        EXPECT_TRUE(prepocitavat->isChecked());
+        ASSERT_EQ(prikazy.count(), 2);
+        EXPECT_EQ(prikazy[0][0].value<Prikaz>(), Prikaz::mnu_Nova_sorvenika);
+        EXPECT_EQ(prikazy[1][0].value<Prikaz>(), Prikaz::mnuVolbyPrepocitavat);
+        QObject::connect(list, &frmSorvenika::prikaz, &m, [&m](Prikaz p) { m.setZaskrtnuty(p, false); });
+        prepocitavat->trigger();
+        EXPECT_FALSE(prepocitavat->isChecked());
+        // A summary picture that does not load leaves none.
+        m.setSouhrn({{}, {}, inst.data + QStringLiteral("/Pict/neni.gif")});
+        EXPECT_TRUE(list->imgPrurez->pixmap().isNull());
+
+        // Closing from code, as the program's end does, erases nothing; the close box goes back.
+        list->close();
+        EXPECT_FALSE(menu->isVisible());
+        EXPECT_EQ(program.data().sorvenikaParametry.System, system);
+        list->show();
         zaviraciPolicko(list);
-        ASSERT_TRUE(program.menu()->isVisible());
+        ASSERT_TRUE(menu->isVisible());
+        EXPECT_EQ(program.data().sorvenikaParametry.SystemKod, 0);
+        EXPECT_TRUE(program.data().dataSystemu.Polozky.prazdna());
         // What the event loop does before the user's next click.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(list.isNull());
+        EXPECT_EQ(program.list()->okno(), nullptr);
+        sluzby.dialogs.zpravy.clear();
     }
+
+    // Without its item table the system is reported and the menu stays.
+    ASSERT_TRUE(QFile::remove(inst.data + QStringLiteral("/DORVA.txt")));
+    menu->SystemCombut(3)->click();
+    EXPECT_TRUE(menu->isVisible());
+    ASSERT_EQ(sluzby.dialogs.zpravy.size(), 1);
+    EXPECT_TRUE(sluzby.dialogs.zpravy[0].text.contains(QStringLiteral("DORVA.txt")));
+    EXPECT_EQ(program.list()->okno(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

@@ -73,7 +73,20 @@ Prostredi::~Prostredi() {
     else qunsetenv(m_jmeno);
 }
 
-Instalace::Instalace() : data(copySampleData(dir)), prostredi("SORVENIKA_DATA", data.toUtf8()) {}
+static QString kopieUkazkovychDat(const QTemporaryDir& dir) {
+    const QString src = QStringLiteral(SORVENIKA_SOURCE_DIR "/Data");
+    const QString dst = dir.filePath(QStringLiteral("Data"));
+    QDirIterator it(src, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString f = it.next();
+        const QString target = dst + f.mid(src.size());
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::copy(f, target);
+    }
+    return dst;
+}
+
+Instalace::Instalace() : data(kopieUkazkovychDat(dir)), prostredi("SORVENIKA_DATA", data.toUtf8()) {}
 
 Instalace::~Instalace() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -92,17 +105,4 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
 
 QString testData(const QString& name) {
     return QStringLiteral(SORVENIKA_SOURCE_DIR "/tests/data/") + name;
-}
-
-QString copySampleData(const QTemporaryDir& dir) {
-    const QString src = QStringLiteral(SORVENIKA_SOURCE_DIR "/Data");
-    const QString dst = dir.filePath(QStringLiteral("Data"));
-    QDirIterator it(src, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString f = it.next();
-        const QString target = dst + f.mid(src.size());
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile::copy(f, target);
-    }
-    return dst;
 }
