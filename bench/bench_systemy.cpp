@@ -4,6 +4,7 @@
 #include "engine/Orlex.h"
 #include "engine/Sorvenika.h"
 #include "pricelist/TabulkaArtiklu.h"
+#include "systems/Kalkulacky.h"
 
 #include <benchmark/benchmark.h>
 #include <stdexcept>

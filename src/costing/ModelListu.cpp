@@ -1,7 +1,7 @@
 #include "costing/ModelListu.h"
 
-#include "app/HlavniNabidka.h"
 #include "platform/Regional.h"
+#include "engine/Systemy.h"
 
 #include <numeric>
 
@@ -70,11 +70,6 @@ const std::array<PolozkaMenu, kPocetPrikazu>& menu() {
         vListe(P::mnuTahak, "mnuTahak", QStringLiteral("Tahák"), false),
     };
     return polozky;
-}
-
-bool jeTRemol(const QString& system) {
-    return system == QLatin1String("T-REMOL") || system == QLatin1String("T-REMOL2S") ||
-           system == QLatin1String("T-REMOL2R");
 }
 
 constexpr double kPomerySloupcu[6] = {0.352, 0.11, 0.15, 0.06, 0.15, 0.15};

@@ -3,7 +3,7 @@
 // frames that can be hidden, the edit mode with the cursor procedures, the customer lines and
 // the set-up at load. frmSorvenika draws it; the editing, the commands and the outputs work on
 // it, so they run in tests with no window.
-#include "app/GlobalniData.h"
+#include "engine/GlobalniData.h"
 #include "engine/Sorvenika.h"
 #include "platform/FlexGrid.h"
 #include "platform/Zvyrazneni.h"

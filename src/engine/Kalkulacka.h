@@ -23,7 +23,7 @@
 // with V the Single height widened to double (DESIGN.md section 5).
 // Errors are thrown; SpocitejSorveniku then restores the parameters and the sheet keeps its
 // bill (ZalohaKalkulace does the same for a Prepocitej that the sheet calls).
-#include "app/GlobalniData.h"
+#include "engine/GlobalniData.h"
 #include "engine/Pole.h"
 #include "engine/ZapisMnozstvi.h"
 
@@ -82,9 +82,6 @@ public:
 private:
     std::array<std::unique_ptr<Kalkulacka>, 12> m_kalkulacky;
 };
-
-// The calculators that exist, bound to the application's state.
-Kalkulacky vytvorKalkulacky(GlobalniData& g);
 
 // Keeps a copy of the costing parameters (kit lists, note, Orlex text) and puts it back when
 // the scope is left without potvrd(), so a calculation that fails changes nothing. The matrix

@@ -1,6 +1,7 @@
 #include "engine/Sorvenika.h"
 
 #include "platform/Regional.h"
+#include "engine/Systemy.h"
 
 #include <array>
 #include <cstdio>
@@ -16,19 +17,6 @@ constexpr int kCerna = 0;
 
 enum SloupecTabulky { Nazev = 0, ObjZnak, ObjZnakPuvodni, Ks, CenaKs, CenaCelkem };
 enum RadekSumy { Koeficient = 0, Kusy, CenikovaCena, CenaBezDph, CenaSDph, Vaha };
-
-bool jeTRemol(const QString& system) {
-    return system == QLatin1String("T-REMOL") || system == QLatin1String("T-REMOL2S") ||
-           system == QLatin1String("T-REMOL2R");
-}
-
-// Rows the T-REMOL calculators use internally; ordinary users do not see them.
-std::vector<std::pair<int, int>> skryteRadky(const QString& system) {
-    if (system == QLatin1String("T-REMOL")) return {{29, 31}, {41, 56}};
-    if (system == QLatin1String("T-REMOL2R")) return {{40, 41}, {50, 71}};
-    if (system == QLatin1String("T-REMOL2S")) return {{29, 30}, {39, 53}};
-    return {};
-}
 
 struct Soucty {
     qint32 kusy = 0;
@@ -101,8 +89,9 @@ void SpocitejSorveniku(GlobalniData& g, const Kalkulacky& kalkulacky, MrizkySorv
         m.Tabulka.setFontBold(false);
         for (const QString& r : radky) m.Tabulka.AddItem(r);
         ObarviTabulku(g, m.Tabulka);
-        if (g.nastaveni.TypUzivatele == 0)
-            for (const auto& [od, po] : skryteRadky(p.System))
+        const PopisSystemu* system = najdiSystem(p.System);
+        if (g.nastaveni.TypUzivatele == 0 && system)
+            for (const auto& [od, po] : system->skryteRadky)
                 for (int r = od; r <= po && r < m.Tabulka.Rows(); ++r) m.Tabulka.setRowHeight(r, 0);
     }
     FlexGridDavka davka(m.TabSuma);

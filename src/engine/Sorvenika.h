@@ -1,7 +1,7 @@
 #pragma once
 // One costing from the parameters to the sheet's two grids, the price refill after an edit,
 // the height rounding of the wizard and the reset when the sheet is left.
-#include "app/GlobalniData.h"
+#include "engine/GlobalniData.h"
 #include "engine/Kalkulacka.h"
 #include "platform/FlexGrid.h"
 

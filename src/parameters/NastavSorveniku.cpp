@@ -1,6 +1,5 @@
 #include "parameters/NastavSorveniku.h"
 
-#include "app/HlavniNabidka.h"
 #include "parameters/SouhrnParametru.h"
 #include "platform/DataPaths.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // A price list searched by linear scan (a second reader beside the article table's binary search).
-#include "app/GlobalniData.h"
+#include "engine/GlobalniData.h"
 #include "engine/Artikly.h"
 #include "engine/Sorvenika.h"
 #include "platform/FlexGrid.h"

@@ -9,6 +9,8 @@
 #include "parameters/frmPrislusenstvi.h"
 #include "pricelist/TabulkaArtiklu.h"
 #include "support/TestSupport.h"
+#include "systems/Kalkulacky.h"
+#include "engine/Systemy.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -5,6 +5,8 @@
 #include "engine/NactiSystem.h"
 #include "costing/QtListSorveniky.h"
 #include "support/TestSupport.h"
+#include "systems/Kalkulacky.h"
+#include "engine/Systemy.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -2,7 +2,7 @@
 // A calculator test: a system's item table loaded from the shipped installation (Data/), from a
 // test folder with a text price list, or made up; what the wizard commits; and one column's
 // quantities read back.
-#include "app/GlobalniData.h"
+#include "engine/GlobalniData.h"
 #include "app/SouborNastaveni.h"
 #include "engine/ArtiklyCeniku.h"
 #include "engine/Artikly.h"
@@ -62,7 +62,7 @@ private:
 
 inline bool nactiZeSlozky(GlobalniData& g, const QString& slozka, const IArtikly& artikly) {
     Prostredi data("SORVENIKA_DATA", slozka.toUtf8());
-    return NactiSystem(g, artikly);
+    return static_cast<bool>(NactiSystem(g, artikly));
 }
 
 // The item table "<system>.txt" of tests/data/<slozka> against the folder's Cenik.txt.

@@ -5,6 +5,7 @@
 #include "engine/Obezdivka.h"
 #include "engine/Sorvenika.h"
 #include "systems/SystemFixture.h"
+#include "systems/Kalkulacky.h"
 
 #include <gtest/gtest.h>
 #include <set>
