@@ -1,5 +1,6 @@
 #include "app/HlavniNabidka.h"
 
+#include "net/NastaveniObjednavek.h"
 #include "platform/DataPaths.h"
 #include "platform/Regional.h"
 #include "platform/Services.h"
@@ -94,6 +95,4 @@ bool PripojeniNastaveno(const QString& pripojeni) {
     return reg.IsNumeric(pripojeni) && reg.CDbl(pripojeni) != 0;
 }
 
-QString PripojeniZNastaveni() {
-    return CtiIni(dataFile(QStringLiteral("Objednavky.ini")), QStringLiteral("NASTAVENI"), QStringLiteral("pripojeni"));
-}
+QString PripojeniZNastaveni() { return NactiNastaveniObjednavek(dataFile(kSouborObjednavek)).spojeni.Pripojeni; }

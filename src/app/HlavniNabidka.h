@@ -78,5 +78,5 @@ private:
 // The connection type of the order settings, taken as a number, is not 0. Empty or not a number
 // counts as 0 (no connection).
 bool PripojeniNastaveno(const QString& pripojeni);
-// Data/Objednavky.ini, NASTAVENI, "pripojeni".
+// The connection type of the order settings file.
 QString PripojeniZNastaveni();
