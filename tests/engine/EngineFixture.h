@@ -7,6 +7,7 @@
 #include "pricelist/DBF.h"
 #include "platform/Regional.h"
 #include "support/TestSupport.h"
+#include "costing/Kalkulace.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -11,6 +11,7 @@
 #include "support/TestSupport.h"
 #include "systems/Kalkulacky.h"
 #include "engine/Systemy.h"
+#include "costing/Kalkulace.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -53,7 +54,7 @@ void zaviraciPolicko(QWidget* w) {
     qApp->notify(w, &e);
 }
 
-struct Kalkulace {
+struct PripadKalkulace {
     const char* nazev;
     int tlacitko;
     const char* polozkaNabidky;  // nullptr: the button chooses at once
@@ -84,7 +85,7 @@ struct Primo {
     GlobalniData g;
     FlexGrid tabulka{1, 6};
     FlexGrid tabSuma{6, 3};
-    Primo(const QString& data, const QString& system, const Kalkulace& k) {
+    Primo(const QString& data, const QString& system, const PripadKalkulace& k) {
         EXPECT_FALSE(NactiIni(data + QStringLiteral("/Sorvenika.ini"), g).chyba);
         SorvenikaParametry& p = g.sorvenikaParametry;
         p.SystemKod = ZjistiKodSystemu(system);
@@ -112,7 +113,7 @@ QString snimek(const QString& jmeno) { return QCoreApplication::applicationDirPa
 }  // namespace
 
 TEST(CostingEndToEnd, FromTheMenuThroughWizardAndPickerToThePricedSheet) {
-    const Kalkulace kKalkulace[] = {
+    const PripadKalkulace kKalkulace[] = {
         {"MIV 16, 8 m, Orlex top, spark arrester and a wall passage", 1, "MIV", "MIV",
          [](ModelParametru& m) {
              vyberPrurez(m, "16");
@@ -193,7 +194,7 @@ TEST(CostingEndToEnd, FromTheMenuThroughWizardAndPickerToThePricedSheet) {
     FakeServices sluzby;
     QtProgram program;
     ASSERT_TRUE(program.aplikace().Main());
-    for (const Kalkulace& k : kKalkulace) {
+    for (const PripadKalkulace& k : kKalkulace) {
         SCOPED_TRACE(k.nazev);
         const QString system = QString::fromLatin1(k.system);
         const QString pripona = QStringLiteral("%1_%2.png").arg(&k - kKalkulace + 1).arg(system);

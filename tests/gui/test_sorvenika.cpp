@@ -7,6 +7,7 @@
 #include "support/TestSupport.h"
 #include "systems/Kalkulacky.h"
 #include "engine/Systemy.h"
+#include "costing/Kalkulace.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -6,6 +6,7 @@
 #include "engine/Sorvenika.h"
 #include "systems/SystemFixture.h"
 #include "systems/Kalkulacky.h"
+#include "costing/Kalkulace.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -1,4 +1,4 @@
-#include "parameters/SouhrnParametru.h"
+#include "costing/SouhrnParametru.h"
 
 #include "engine/Sorvenika.h"
 #include "engine/Systemy.h"
