@@ -43,5 +43,5 @@ TEST(Hranice, TheSessionsEndEndsANestedWaitAndSavesTheSettings) {
     EXPECT_EQ(konec, KonecCekani::KonecSezeni);
     EXPECT_EQ(p.kodKonce(), 0);
     EXPECT_EQ(ini::cti(inst.ini(), QStringLiteral("UZIVATEL"), QStringLiteral("ExtID")), QStringLiteral("78"));
-    cekani::obnovSezeni();
+    noveSezeni();
 }

@@ -1,7 +1,6 @@
 // The start-up, the main menu and the shutdown as the user meets them, on the sample data.
 #include "app/HlidacSignalu.h"
 #include "app/QtProgram.h"
-#include "platform/Cekani.h"
 #include "costing/QtListSorveniky.h"
 #include "platform/Cp1250.h"
 #include "platform/IniFile.h"
@@ -310,5 +309,5 @@ TEST(MainMenu, TerminationSignalSavesTheSettings) {
     EXPECT_EQ(prijato, SIGTERM);
     EXPECT_EQ(p.kodKonce(), 0);
     EXPECT_EQ(ini::cti(inst.ini(), QStringLiteral("UZIVATEL"), QStringLiteral("ExtID")), QStringLiteral("77"));
-    cekani::obnovSezeni();
+    noveSezeni();
 }

@@ -1,10 +1,12 @@
 #include "support/TestSupport.h"
 
+#include "platform/Cekani.h"
 #include "platform/Services.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QTimer>
 #include <QFile>
 #include <stdexcept>
 
@@ -105,4 +107,10 @@ QString copySampleData(const QTemporaryDir& dir) {
         QFile::copy(f, target);
     }
     return dst;
+}
+
+void noveSezeni() {
+    cekani::obnovSezeni();
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
 }

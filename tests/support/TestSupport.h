@@ -70,6 +70,10 @@ int cisloChyby(const auto& volani) {
     return 0;
 }
 
+// After a test ended the session: a new session, and an event loop that runs again (ending the
+// session told every loop to quit, later ones included).
+void noveSezeni();
+
 // Sets an environment variable for the lifetime of the object and puts the old value back.
 class Prostredi {
 public:
