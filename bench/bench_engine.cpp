@@ -2,6 +2,7 @@
 #include "engine/Sorvenika.h"
 #include "platform/Cp1250.h"
 #include "pricelist/TabulkaArtiklu.h"
+#include "costing/Kalkulace.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -51,7 +52,7 @@ QByteArray tabulkaPolozek(const Cenik& cenik) {
 }
 
 // Quantities from the height in the calculators' manner, three kits and the accessory rows.
-class Kalkulace : public Kalkulacka {
+class ZkusebniKalkulacka : public Kalkulacka {
 public:
     using Kalkulacka::Kalkulacka;
     void Spocitej() override {
@@ -100,7 +101,7 @@ struct Prostredi {
         g.sorvenikaParametry.IdPrurez = Integer(3);
         g.sorvenikaParametry.Vyska = 12.33f;
         g.nastaveni.DPH = Currency::fromInt(21);
-        kalkulacky.nastav(QStringLiteral("MIV"), std::make_unique<Kalkulace>(g));
+        kalkulacky.nastav(QStringLiteral("MIV"), std::make_unique<ZkusebniKalkulacka>(g));
         tabSuma.setFixedRows(0);
         tabSuma.setRows(6);
     }

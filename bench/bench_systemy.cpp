@@ -4,6 +4,8 @@
 #include "engine/Orlex.h"
 #include "engine/Sorvenika.h"
 #include "pricelist/TabulkaArtiklu.h"
+#include "systems/Kalkulacky.h"
+#include "costing/Kalkulace.h"
 
 #include <benchmark/benchmark.h>
 #include <stdexcept>
@@ -135,7 +137,7 @@ const Scenar kScenare[] = {
     {"ORVIK", 2, 1, tremol2},
 };
 
-struct Kalkulace {
+struct BehKalkulace {
     const QString data = QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/");
     const Scenar& s;
     GlobalniData g;
@@ -144,7 +146,7 @@ struct Kalkulace {
     FlexGrid tabulka{1, 6};
     FlexGrid tabSuma{1, 3};
 
-    explicit Kalkulace(const Scenar& s) : s(s) {
+    explicit BehKalkulace(const Scenar& s) : s(s) {
         qputenv("SORVENIKA_DATA", data.toUtf8());
         if (NactiIni(data + QStringLiteral("Sorvenika.ini"), g).chyba) throw std::runtime_error("Sorvenika.ini");
         cenik = TabulkaArtiklu::nacti(data + QStringLiteral("Art"));
@@ -169,7 +171,7 @@ struct Kalkulace {
 };
 
 void kalkulace(benchmark::State& state, const Scenar& s) {
-    Kalkulace k(s);
+    BehKalkulace k(s);
     for (auto _ : state) {
         k.spocitej();
         benchmark::DoNotOptimize(k.tabSuma.TextMatrix(2, 1));
@@ -178,7 +180,7 @@ void kalkulace(benchmark::State& state, const Scenar& s) {
 }
 
 void spocitej(benchmark::State& state, const Scenar& s) {
-    Kalkulace k(s);
+    BehKalkulace k(s);
     k.spocitej();
     for (auto _ : state) {
         k.kalkulacka().Spocitej();
@@ -187,7 +189,7 @@ void spocitej(benchmark::State& state, const Scenar& s) {
 }
 
 void prepocitej(benchmark::State& state, const Scenar& s) {
-    Kalkulace k(s);
+    BehKalkulace k(s);
     k.spocitej();
     for (auto _ : state) {
         k.kalkulacka().Prepocitej(s.radek, Integer(2));
@@ -198,7 +200,7 @@ void prepocitej(benchmark::State& state, const Scenar& s) {
 const bool kRegistrovano = [] {
     for (const Scenar& s : kScenare) {
         const std::string n = s.system;
-        benchmark::RegisterBenchmark(("Kalkulace/" + n).c_str(), kalkulace, s)->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("BehKalkulace/" + n).c_str(), kalkulace, s)->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("Spocitej/" + n).c_str(), spocitej, s)->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("Prepocitej/" + n).c_str(), prepocitej, s)->Unit(benchmark::kMicrosecond);
     }

@@ -5,6 +5,8 @@ dir=$1; shift
 root=$(cd "$(dirname "$0")/.." && pwd)
 if [ ! -f "$root/$dir/build.ninja" ]; then
   cmake -S "$root" -B "$root/$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+elif [ $# -gt 0 ]; then
+  cmake "$root/$dir" "$@" > /dev/null
 fi
 # Qt's moc step does not notice a newly added Q_OBJECT class in an existing build folder:
 # start it afresh whenever the set of such files changes.

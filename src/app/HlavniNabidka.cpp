@@ -1,49 +1,19 @@
 #include "app/HlavniNabidka.h"
 
+#include "net/NastaveniObjednavek.h"
 #include "platform/DataPaths.h"
 #include "platform/Regional.h"
 #include "platform/Services.h"
 #include "platform/UserDialogs.h"
 #include "util/Soubory.h"
+#include "engine/Systemy.h"
+#include "platform/Cekani.h"
 
 namespace {
-
-// Index = code; 5 has a name but no button.
-const std::array<QString, 14> kNazvy = {
-    QString(),
-    QStringLiteral("MIV"),
-    QStringLiteral("MIV2R"),
-    QStringLiteral("MIV2S"),
-    QStringLiteral("DORVA"),
-    QStringLiteral("SELVAN"),
-    QStringLiteral("KARNELO"),
-    QStringLiteral("KARNELO2S"),
-    QStringLiteral("KARNELO2R"),
-    QStringLiteral("T-REMOL"),
-    QStringLiteral("T-REMOL2S"),
-    QStringLiteral("T-REMOL2R"),
-    QStringLiteral("KALVIR"),
-    QStringLiteral("ORVIK"),
-};
 
 constexpr int kTRemol = 5;
 
 }  // namespace
-
-int ZjistiKodSystemu(const QString& nazev) {
-    for (int kod = 1; kod < static_cast<int>(kNazvy.size()); ++kod)
-        if (kNazvy[kod] == nazev) return kod;
-    return -1;
-}
-
-QString NazevSystemu(int kod) {
-    return (kod >= 1 && kod < static_cast<int>(kNazvy.size())) ? kNazvy[kod] : QString();
-}
-
-bool JePovoleno(const Nastaveni& n, int pozice) {
-    if (n.TypUzivatele != 0) return true;
-    return pozice >= 1 && pozice <= n.Verze.size() && n.Verze[pozice - 1] == QLatin1Char('1');
-}
 
 const QList<TlacitkoSystemu>& TlacitkaSystemu() {
     static const QList<TlacitkoSystemu> tlacitka = {
@@ -99,7 +69,7 @@ bool VolbaSystemu(int index, GlobalniData& g, const VyberZNabidky& vyber) {
 }
 
 void NactiProdejce(Nastaveni& n) {
-    while (n.Prodejce.isEmpty()) n.Prodejce = platform::dialogs().vstup(kZadejteNazevFirmy, kTitulekAplikace, {}).value_or(QString());
+    while (n.Prodejce.isEmpty() && !cekani::sezeniKonci()) n.Prodejce = platform::dialogs().vstup(kZadejteNazevFirmy, kTitulekAplikace, {}).value_or(QString());
 }
 
 void PotvrdProdejce(Nastaveni& n, const QString& text) { n.Prodejce = text.trimmed(); }
@@ -125,6 +95,4 @@ bool PripojeniNastaveno(const QString& pripojeni) {
     return reg.IsNumeric(pripojeni) && reg.CDbl(pripojeni) != 0;
 }
 
-QString PripojeniZNastaveni() {
-    return CtiIni(dataFile(QStringLiteral("Objednavky.ini")), QStringLiteral("NASTAVENI"), QStringLiteral("pripojeni"));
-}
+QString PripojeniZNastaveni() { return NactiNastaveniObjednavek(dataFile(kSouborObjednavek)).spojeni.Pripojeni; }

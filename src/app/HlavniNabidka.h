@@ -1,7 +1,8 @@
 #pragma once
 // The rules of the main menu: system codes and names, the feature flags, the seller and VAT
 // boxes, the choice of a chimney system and its questions. frmMenu draws and forwards to them.
-#include "app/GlobalniData.h"
+#include "engine/GlobalniData.h"
+#include "engine/Systemy.h"
 
 #include <QList>
 #include <QString>
@@ -25,18 +26,6 @@ inline const QString kUpozorneniZaruka = QStringLiteral(
     "Víte že, komínový systém MIV *** TRENA má záruku 30 let a komínový systém T-remol záruku 5 let !!!");
 inline const QString kBezPripojeni = QStringLiteral(
     "Nemáte nastavené připojení k internetu!\nNastavte si připojení k internetu přes objednávky.");
-
-// The feature flags that the menu's switches set (characters of Verze, 1-based).
-constexpr int kPriznakSadaStred = 4;       // the costing sheet's middle-set command
-constexpr int kPriznakBezUpozorneni = 7;   // silences the sales notices
-
-// Code 1..13 of a system name, compared exactly; -1 for any other name.
-int ZjistiKodSystemu(const QString& nazev);
-// The name of a code, "" outside 1..13.
-QString NazevSystemu(int kod);
-
-// A privileged user has every flag; otherwise character `n` of Verze must be "1".
-bool JePovoleno(const Nastaveni& n, int pozice);
 
 // One item of a system button's popup menu.
 struct PolozkaVolby {
@@ -89,5 +78,5 @@ private:
 // The connection type of the order settings, taken as a number, is not 0. Empty or not a number
 // counts as 0 (no connection).
 bool PripojeniNastaveno(const QString& pripojeni);
-// Data/Objednavky.ini, NASTAVENI, "pripojeni".
+// The connection type of the order settings file.
 QString PripojeniZNastaveni();

@@ -5,18 +5,18 @@
 #include "costing/QtListSorveniky.h"
 #include "engine/NactiSystem.h"
 #include "parameters/QtPruvodceParametru.h"
+#include "platform/Cekani.h"
+#include "platform/Guard.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QThread>
 #include <QTimer>
 #ifndef QT_NO_SESSIONMANAGER
 #include <QSessionManager>
 #endif
-#include <cstdlib>
 
 // QT_LOGGING_RULES="sorvenika.start.info=true" reports when the main menu is up (start-up timing).
 Q_LOGGING_CATEGORY(lcStart, "sorvenika.start", QtWarningMsg)
@@ -73,9 +73,9 @@ void QtProgram::Exit() {
 void QtProgram::KonecSezeni() {
     m_aplikace.KonecSezeni();
     m_kodKonce = 0;
-    // A modal box may be waiting in a nested loop that would start again after the quit; the
-    // settings are saved, so nothing is lost by ending at once.
-    if (QThread::currentThread()->loopLevel() > 1) std::_Exit(0);
+    // The settings are saved. Every wait and modal window ends with the loop; the code behind
+    // them sees the session ending and asks nothing more.
+    cekani::ukonciSezeni();
     QCoreApplication::exit(0);
 }
 
@@ -89,7 +89,7 @@ int QtProgram::sirkaObrazovky() const {
     return s ? s->geometry().width() : 0;
 }
 
-bool QtProgram::nactiSystem() { return NactiSystem(m_g, m_artikly); }
+bool QtProgram::nactiSystem() { return ohlas(NactiSystem(m_g, m_artikly)); }
 
 void QtProgram::nactiMenu() {
     if (m_menu) return;

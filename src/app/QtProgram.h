@@ -2,7 +2,7 @@
 // The program as one object: the shared state, the start-up, the windows (each created on first
 // use and destroyed when unloaded) and the stand-ins of the parts still to come.
 #include "engine/ArtiklyCeniku.h"
-#include "app/GlobalniData.h"
+#include "engine/GlobalniData.h"
 #include "app/Navaznosti.h"
 #include "app/Start.h"
 #include "app/frmMenu.h"

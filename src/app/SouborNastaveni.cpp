@@ -48,8 +48,9 @@ VysledekNacteni NactiIni(const QString& soubor, GlobalniData& data) {
     VysledekNacteni vysledek;
     Nastaveni& n = data.nastaveni;
     const Regional& reg = Regional::current();
-    auto nastaveni = [&](const char* klic) { return ini::cti(soubor, kNastaveni, QString::fromUtf8(klic), 127); };
-    auto uzivatel = [&](const char* klic) { return ini::cti(soubor, kUzivatel, QString::fromUtf8(klic), 127); };
+    const ini::Profil profil(soubor);
+    auto nastaveni = [&](const char* klic) { return profil.cti(kNastaveni, QString::fromUtf8(klic), 127); };
+    auto uzivatel = [&](const char* klic) { return profil.cti(kUzivatel, QString::fromUtf8(klic), 127); };
 
     n.Aktualizace = nastaveni("Aktualizace");
     n.Zakaznici = nastaveni("Zakaznici");
@@ -88,10 +89,10 @@ VysledekNacteni NactiIni(const QString& soubor, GlobalniData& data) {
 
     data.Systemy.assign(static_cast<size_t>(n.PocetSystemu.value()) + 1, SystemZaznam{});
     for (int i = 1; i <= n.PocetSystemu; ++i)
-        data.Systemy[i].Sekce = ini::cti(soubor, kSystemy, QString::number(i) + QStringLiteral("System"), 63);
+        data.Systemy[i].Sekce = profil.cti(kSystemy, QString::number(i) + QStringLiteral("System"), 63);
     for (int i = 1; i <= n.PocetSystemu; ++i) {
         SystemZaznam& s = data.Systemy[i];
-        auto hodnota = [&](const char* klic) { return ini::cti(soubor, s.Sekce, QString::fromUtf8(klic), 63); };
+        auto hodnota = [&](const char* klic) { return profil.cti(s.Sekce, QString::fromUtf8(klic), 63); };
         s.Nazev = hodnota("Nazev");
         s.NazevTisk = hodnota("Nazev pri tisku");
         s.Data = hodnota("Data");
@@ -106,7 +107,7 @@ VysledekNacteni NactiIni(const QString& soubor, GlobalniData& data) {
 
 bool UlozIni(const QString& soubor, const Nastaveni& n) {
     bool ok = ini::zapis(soubor, kNastaveni, QStringLiteral("DPH"), Regional::current().Str(n.DPH));
-    const QList<std::pair<const char*, QString>> uzivatel = {
+    const QList<std::pair<QString, QString>> uzivatel = {
         {"Prodejce", n.Prodejce},
         {"Tiskarna", n.Tiskarna},
         {"Verze", clsBase64::Encode(n.Verze)},
@@ -119,8 +120,7 @@ bool UlozIni(const QString& soubor, const Nastaveni& n) {
         {"PosledniSynchronizace", n.PosledniSynchronizace.toString(QStringLiteral("d.M.yyyy"))},
         {"Typ", QString::number(n.TypUzivatele)},
     };
-    for (const auto& [klic, hodnota] : uzivatel) ok = ini::zapis(soubor, kUzivatel, QString::fromUtf8(klic), hodnota) && ok;
-    return ok;
+    return ini::zapis(soubor, kUzivatel, uzivatel) && ok;
 }
 
 void NastavPriznak(QString& verze, int pozice) {

@@ -1,6 +1,6 @@
 #pragma once
 // The settings file Data/Sorvenika.ini: read at every start, the user's part written at the end.
-#include "app/GlobalniData.h"
+#include "engine/GlobalniData.h"
 
 #include <QStringList>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 // Main and UlozIniAKonec: the start-up sequence, the one settings writer at the end and the
 // restart in place after the sales-representative settings are saved.
-#include "app/GlobalniData.h"
+#include "engine/GlobalniData.h"
 #include "app/JedinaInstance.h"
 #include "app/Navaznosti.h"
 #include "platform/UserDialogs.h"

@@ -5,6 +5,7 @@
 #include "platform/Desktop.h"
 #include "platform/Services.h"
 #include "platform/UserDialogs.h"
+#include "platform/Guard.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -21,16 +22,6 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-void ClickableLabel::mousePressEvent(QMouseEvent* e) {
-    emit stisknuto(e->button());
-    QLabel::mousePressEvent(e);
-}
-
-void ClickableLabel::mouseDoubleClickEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton) emit dvojklik();
-    QLabel::mouseDoubleClickEvent(e);
-}
 
 namespace {
 
@@ -53,14 +44,7 @@ const QString kTelefonyZavodu[3] = {
     QStringLiteral("+420 000 000 400"),
 };
 
-const QColor kOdkaz(0, 0, 192);
 const QColor kNavstiveny(128, 0, 128);
-
-void nastavBarvu(QWidget* w, const QColor& barva) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, barva);
-    w->setPalette(p);
-}
 
 // Our own picture of a system: the chimney block seen from above with its flues.
 QPixmap kresbaSystemu(const QString& system) {
@@ -215,9 +199,9 @@ frmMenu::frmMenu(GlobalniData& g, Sluzby sluzby, QWidget* rodic) : QWidget(rodic
     txtDPH->setAlignment(Qt::AlignRight);
     auto* label10 = new QLabel(QStringLiteral("%"), this);
     label10->setObjectName(QStringLiteral("Label10"));
-    connect(txtProdejce, &QLineEdit::returnPressed, this, &frmMenu::txtProdejce_KeyPress);
-    connect(txtDPH, &QLineEdit::returnPressed, this, &frmMenu::txtDPH_KeyPress);
-    connect(label9, &ClickableLabel::stisknuto, this, [this](Qt::MouseButton b) {
+    pripoj(txtProdejce, &QLineEdit::returnPressed, this, [this] { txtProdejce_KeyPress(); });
+    pripoj(txtDPH, &QLineEdit::returnPressed, this, [this] { txtDPH_KeyPress(); });
+    pripoj(label9, &ClickableLabel::stisknuto, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton) NastavPriznak(m_g.nastaveni.Verze, kPriznakBezUpozorneni);
     });
 
@@ -296,11 +280,11 @@ QWidget* frmMenu::sestavTlacitka() {
     Exit->setMinimumSize(96, 34);
 
     for (int index : {1, 3, 4, 5, 6, 7})
-        connect(m_systemy[index], &QToolButton::clicked, this, [this, index] { SystemCombut_Click(index); });
-    connect(cmbObjednavky, &QToolButton::clicked, this, [this] {
+        pripoj(m_systemy[index], &QToolButton::clicked, this, [this, index] { SystemCombut_Click(index); });
+    pripoj(cmbObjednavky, &QToolButton::clicked, this, [this] {
         if (m_sluzby.objednavky) m_sluzby.objednavky->Zobraz();
     });
-    connect(Exit, &QPushButton::clicked, this, [this] { m_sluzby.Exit(); });
+    pripoj(Exit, &QPushButton::clicked, this, [this] { m_sluzby.Exit(); });
 
     mrizka->addWidget(ram0, 0, 0, 1, 2);
     mrizka->addWidget(ram1, 1, 0);
@@ -318,7 +302,7 @@ QWidget* frmMenu::sestavKontakty() {
 
     auto odkaz = [this](const QString& text, const QString& jmeno) {
         ClickableLabel* l = popisek(text, this, jmeno);
-        nastavBarvu(l, kOdkaz);
+        nastavBarvu(l, kBarvaOdkazu);
         QFont f = l->font();
         f.setUnderline(true);
         l->setFont(f);
@@ -329,17 +313,17 @@ QWidget* frmMenu::sestavKontakty() {
     for (int i = 0; i < 5; ++i) {
         const QString text = i == 0 ? kAdresa : i == 1 ? kTelefon : kTelefonyZavodu[i - 2];
         label2 << popisek(text, this, QStringLiteral("Label2_%1").arg(i));
-        connect(label2.last(), &ClickableLabel::dvojklik, this, &frmMenu::Label2_DblClick);
+        pripoj(label2.last(), &ClickableLabel::dvojklik, this, [this] { Label2_DblClick(); });
     }
     for (int i = 0; i < 7; ++i) {
         mail << odkaz(kMaily[i], QStringLiteral("mail%1").arg(i));
         ClickableLabel* l = mail.last();
-        connect(l, &ClickableLabel::stisknuto, this, [this, l](Qt::MouseButton b) {
+        pripoj(l, &ClickableLabel::stisknuto, this, [this, l](Qt::MouseButton b) {
             if (b == Qt::LeftButton) otevriOdkaz(l, QStringLiteral("mailto:"));
         });
     }
     web = odkaz(kWeb, QStringLiteral("web"));
-    connect(web, &ClickableLabel::stisknuto, this, [this](Qt::MouseButton b) {
+    pripoj(web, &ClickableLabel::stisknuto, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton) otevriOdkaz(web, QStringLiteral("http://"));
     });
 
@@ -373,8 +357,8 @@ QWidget* frmMenu::sestavKontakty() {
         m->addWidget(mail[1 + 2 * i], r, 2);
         m->addWidget(mail[2 + 2 * i], r, 3);
     }
-    connect(label11, &ClickableLabel::dvojklik, this, [this] { NastavPriznak(m_g.nastaveni.Verze, kPriznakSadaStred); });
-    connect(label5, &ClickableLabel::dvojklik, this, [this] {
+    pripoj(label11, &ClickableLabel::dvojklik, this, [this] { NastavPriznak(m_g.nastaveni.Verze, kPriznakSadaStred); });
+    pripoj(label5, &ClickableLabel::dvojklik, this, [this] {
         m_viditelnost.prohodRady();
         ukazTlacitka();
     });
@@ -382,7 +366,7 @@ QWidget* frmMenu::sestavKontakty() {
 
     // Credits and the T-REMOL switch under the panel.
     auto* label6 = popisek(QStringLiteral("Vovar idu"), this, QStringLiteral("Label6"));
-    connect(label6, &ClickableLabel::dvojklik, this, [this] {
+    pripoj(label6, &ClickableLabel::dvojklik, this, [this] {
         m_viditelnost.ukazTRemol();
         ukazTlacitka();
     });

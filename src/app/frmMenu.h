@@ -4,6 +4,7 @@
 // HlavniNabidka; this window draws and forwards.
 #include "app/HlavniNabidka.h"
 #include "app/Navaznosti.h"
+#include "platform/QtWidgety.h"
 
 #include <QLabel>
 #include <QList>
@@ -13,21 +14,6 @@
 class QLineEdit;
 class QPushButton;
 class QToolButton;
-
-// A plain label that reports the mouse: the links and the switches of the menu.
-class ClickableLabel : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-
-signals:
-    void stisknuto(Qt::MouseButton tlacitko);
-    void dvojklik();
-
-protected:
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
-};
 
 class frmMenu : public QWidget {
     Q_OBJECT

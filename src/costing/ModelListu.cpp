@@ -1,7 +1,9 @@
 #include "costing/ModelListu.h"
 
-#include "app/HlavniNabidka.h"
+#include "platform/DataPaths.h"
 #include "platform/Regional.h"
+#include "engine/Systemy.h"
+#include "costing/Kalkulace.h"
 
 #include <numeric>
 
@@ -72,11 +74,6 @@ const std::array<PolozkaMenu, kPocetPrikazu>& menu() {
     return polozky;
 }
 
-bool jeTRemol(const QString& system) {
-    return system == QLatin1String("T-REMOL") || system == QLatin1String("T-REMOL2S") ||
-           system == QLatin1String("T-REMOL2R");
-}
-
 constexpr double kPomerySloupcu[6] = {0.352, 0.11, 0.15, 0.06, 0.15, 0.15};
 
 }  // namespace
@@ -116,6 +113,41 @@ void ModelListu::setZakaznik(int i, const QString& text) {
     if (z == text) return;
     z = text;
     emit zakaznikZmenen(i);
+}
+
+void ModelListu::nastavKalkulaci(Kalkulace k) {
+    zobrazKalkulaci(k, mrizky(), true);
+    const SouhrnParametru& s = k.souhrn;
+    setSouhrn({s.parametry, s.tvarnice, s.obrazekPrurezu.isEmpty() ? QString() : dataFile(s.obrazekPrurezu)});
+
+    Nastaveni& n = m_g.nastaveni;
+    n.ZobrazitCeny = n.TisknoutCeny = s.ceny;
+    setPovoleny(Prikaz::mnuVolbyPrepocitavat, s.ceny);
+    for (Prikaz p : {Prikaz::mnuVolbyTisknoutCeny, Prikaz::mnuVolbyZobrazitCeny}) {
+        setZaskrtnuty(p, s.ceny);
+        setPovoleny(p, s.ceny);
+        setViditelny(p, s.ceny);
+    }
+    // The price columns follow the tick, whatever the user's toggle left them at.
+    const std::array<int, 6> sirky = sirkySloupcu(kSirkaTabulky);
+    for (int c : {4, 5}) Tabulka.setColWidth(c, s.ceny ? sirky[static_cast<size_t>(c)] : 0);
+
+    setPovoleny(Prikaz::mnuSadaStred, s.sadaStred && JePovoleno(n, kPriznakSadaStred));
+    setZaskrtnuty(Prikaz::mnuSadaStred, false);
+    m_kalkulace = std::move(k);
+    Nastav_kurzor_v_tabulce(1);
+}
+
+void ModelListu::prepocitejCeny() {
+    Kalkulace k = PrepocitejCeny(m_g, mrizky());
+    k.soucty[kKoeficient] = m_kalkulace.soucty[kKoeficient];
+    m_kalkulace = std::move(k);
+}
+
+Kalkulace ModelListu::kalkulace() const {
+    Kalkulace k = m_kalkulace;
+    k.zakaznik = m_zakaznik;
+    return k;
 }
 
 void ModelListu::Form_Load() {

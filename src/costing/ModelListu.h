@@ -3,8 +3,8 @@
 // frames that can be hidden, the edit mode with the cursor procedures, the customer lines and
 // the set-up at load. frmSorvenika draws it; the editing, the commands and the outputs work on
 // it, so they run in tests with no window.
-#include "app/GlobalniData.h"
-#include "engine/Sorvenika.h"
+#include "engine/GlobalniData.h"
+#include "costing/Kalkulace.h"
 #include "platform/FlexGrid.h"
 #include "platform/Zvyrazneni.h"
 
@@ -114,6 +114,15 @@ public:
     const Souhrn& souhrn() const { return m_souhrn; }
     void setSouhrn(Souhrn s);
 
+    // A new costing on the sheet: the bill, the summary with its picture, the price options for
+    // the system and user, the middle-set command (offered when the user may have it and it
+    // fits the chimney, unticked) and the cursor on row 1.
+    void nastavKalkulaci(Kalkulace k);
+    // The bill drawn again with the coefficient prices after a change (PrepocitejCeny).
+    void prepocitejCeny();
+    // The costing as the sheet shows it, with its customer lines.
+    Kalkulace kalkulace() const;
+
     const StavPrikazu& stav(Prikaz p) const { return m_prikazy[static_cast<size_t>(p)]; }
     void setViditelny(Prikaz p, bool b);
     void setPovoleny(Prikaz p, bool b);
@@ -170,6 +179,7 @@ private:
     void nastavZvyrazneni(Zvyrazneni z);
 
     GlobalniData& m_g;
+    Kalkulace m_kalkulace;
     std::array<StavPrikazu, kPocetPrikazu> m_prikazy;
     Souhrn m_souhrn;
     QString m_titulek;

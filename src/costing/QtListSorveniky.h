@@ -1,7 +1,7 @@
 #pragma once
 // The costing sheet as the main menu and the wizard reach it: loaded on first use, unloaded by
 // its close box, loaded afresh the next time.
-#include "app/Navaznosti.h"
+#include "platform/Okna.h"
 #include "costing/frmSorvenika.h"
 #include "engine/Sorvenika.h"
 

@@ -1,6 +1,7 @@
 #include "costing/frmSorvenika.h"
 
 #include "engine/Sorvenika.h"
+#include "platform/Guard.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -19,13 +20,6 @@ namespace {
 
 const QColor kCihlova(150, 40, 25);
 const QColor kStin(190, 190, 190);
-const QColor kOdkaz(0, 0, 192);
-
-void nastavBarvu(QWidget* w, const QColor& barva) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, barva);
-    w->setPalette(p);
-}
 
 // Our own logo: a chimney over a roof line and the maker's name.
 QPixmap logo(qreal meritko) {
@@ -108,7 +102,7 @@ frmSorvenika::frmSorvenika(GlobalniData& g, std::function<void()> zpetDoMenu, QW
     txtKoef->hide();
 
     lblPoznamka = odkaz(QStringLiteral("Poznámka"), Ram, QStringLiteral("lblPoznamka"));
-    nastavBarvu(lblPoznamka, kOdkaz);
+    nastavBarvu(lblPoznamka, kBarvaOdkazu);
     QFont podtrzene = lblPoznamka->font();
     podtrzene.setUnderline(true);
     lblPoznamka->setFont(podtrzene);
@@ -165,7 +159,7 @@ frmSorvenika::frmSorvenika(GlobalniData& g, std::function<void()> zpetDoMenu, QW
     connect(&m_model, &ModelListu::zakaznikZmenen, this, [this](int i) {
         if (txtZakaznik[i]->text() != m_model.zakaznik(i)) txtZakaznik[i]->setText(m_model.zakaznik(i));
     });
-    connect(txtBox, &QLineEdit::textEdited, this, [this](const QString& t) { m_model.setTextTxtBox(t); });
+    pripoj(txtBox, &QLineEdit::textEdited, this, [this](const QString& t) { m_model.setTextTxtBox(t); });
 
     m_model.Form_Load();
     setWindowTitle(m_model.titulek());
@@ -256,7 +250,7 @@ QWidget* frmSorvenika::sestavZakaznika() {
         txtZakaznik[i] = new QLineEdit(RamZakaznik);
         txtZakaznik[i]->setObjectName(QStringLiteral("txtZakaznik%1").arg(i));
         svisle->addWidget(txtZakaznik[i]);
-        connect(txtZakaznik[i], &QLineEdit::textEdited, this, [this, i](const QString& t) { m_model.setZakaznik(i, t); });
+        pripoj(txtZakaznik[i], &QLineEdit::textEdited, this, [this, i](const QString& t) { m_model.setZakaznik(i, t); });
     }
     return RamZakaznik;
 }
@@ -276,7 +270,7 @@ void frmSorvenika::sestavMenu() {
             if (!p.zkratka.isEmpty()) a->setShortcut(QKeySequence(p.zkratka, QKeySequence::PortableText));
             a->setCheckable(p.zaskrtavaci);
             const Prikaz prikaz = p.prikaz;
-            connect(a, &QAction::triggered, this, [this, prikaz] {
+            pripoj(a, &QAction::triggered, this, [this, prikaz] {
                 emit this->prikaz(prikaz);
                 nactiPrikaz(prikaz);
             });

@@ -2,7 +2,7 @@
 // The costing sheet: the bill of materials with its totals, the parameter summary, the customer
 // and the note. The rules live in ModelListu; this window draws it and forwards the user's
 // actions. The handlers of the menu commands connect to prikaz().
-#include "app/frmMenu.h"
+#include "platform/QtWidgety.h"
 #include "costing/ModelListu.h"
 #include "platform/QtFlexGridView.h"
 

@@ -21,9 +21,9 @@
 // q(24) and Polozky(IdPrurez(), 24), never a 0-based index. Integer arithmetic on q is 16-bit
 // and checked; assigning a real value is CInt: q(7) = Integer::fromDouble(V * 8.6 / 20 + 0.49)
 // with V the Single height widened to double (DESIGN.md section 5).
-// Errors are thrown; SpocitejSorveniku then restores the parameters and the sheet keeps its
+// Errors are thrown; SpocitejKusy then restores the parameters and the sheet keeps its
 // bill (ZalohaKalkulace does the same for a Prepocitej that the sheet calls).
-#include "app/GlobalniData.h"
+#include "engine/GlobalniData.h"
 #include "engine/Pole.h"
 #include "engine/ZapisMnozstvi.h"
 
@@ -82,9 +82,6 @@ public:
 private:
     std::array<std::unique_ptr<Kalkulacka>, 12> m_kalkulacky;
 };
-
-// The calculators that exist, bound to the application's state.
-Kalkulacky vytvorKalkulacky(GlobalniData& g);
 
 // Keeps a copy of the costing parameters (kit lists, note, Orlex text) and puts it back when
 // the scope is left without potvrd(), so a calculation that fails changes nothing. The matrix

@@ -2,10 +2,10 @@
 
 #include "engine/ArtiklyCeniku.h"
 #include "platform/DataPaths.h"
-#include "platform/UserDialogs.h"
-#include "util/Soubory.h"
+#include "platform/Cp1250.h"
+#include "engine/Systemy.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <QStringList>
 
 namespace {
@@ -13,11 +13,6 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kTab = QStringLiteral("\t");
 const QString kPomlcka = QStringLiteral("-");
-
-bool jeTRemol(const QString& system) {
-    return system == QLatin1String("T-REMOL") || system == QLatin1String("T-REMOL2S") ||
-           system == QLatin1String("T-REMOL2R");
-}
 
 void vyplnBunku(Polozka& p, QString kod, const IArtikly& artikly) {
     const int n = artikly.NajdiArtikl(kod);
@@ -70,20 +65,19 @@ int rozeberTabulkuPolozek(const QString& text, const IArtikly& artikly, int voln
 
 }  // namespace
 
-bool NactiSystem(GlobalniData& g, const IArtikly& artikly) {
+Vysledek<> NactiSystem(GlobalniData& g, const IArtikly& artikly) {
     SorvenikaParametry& p = g.sorvenikaParametry;
     const SystemZaznam& zaznam = g.system(p.SystemKod);
     const QString cesta = dataFile(zaznam.Data);
-    const QString text = NactiSoubor(cesta);
-    // A missing file has been reported by the reader.
-    if (text.isEmpty() && !QFileInfo(cesta).isFile()) return false;
+    QFile soubor(resolvePath(cesta));
+    if (!soubor.open(QIODevice::ReadOnly)) return Chyba{QStringLiteral("Soubor ") + cesta + QStringLiteral(" neexistuje !")};
+    const QString text = cp1250::decode(soubor.readAll());
 
     const quint8 volnych = (jeTRemol(p.System) && g.nastaveni.TypUzivatele == 0) ? 0 : 10;
     DataSystemu data;
     if (const int radek = rozeberTabulkuPolozek(text, artikly, volnych, data)) {
-        MsgBox(QStringLiteral("Soubor ") + cesta + QStringLiteral(" je poškozený (řádek ") + QString::number(radek) +
-               QStringLiteral(") !"));
-        return false;
+        return Chyba{QStringLiteral("Soubor ") + cesta + QStringLiteral(" je poškozený (řádek ") + QString::number(radek) +
+                     QStringLiteral(") !")};
     }
 
     g.dataSystemu = std::move(data);
@@ -92,7 +86,7 @@ bool NactiSystem(GlobalniData& g, const IArtikly& artikly) {
     p.PocetRadku = Integer(g.dataSystemu.Polozky.radku() - volnych);
     p.Prislusenstvi.vytvor(35);
     p.Zaznam = zaznam;
-    return true;
+    return {};
 }
 
-bool NactiSystem(GlobalniData& g, const TabulkaArtiklu& cenik) { return NactiSystem(g, ArtiklyCeniku(cenik)); }
+Vysledek<> NactiSystem(GlobalniData& g, const TabulkaArtiklu& cenik) { return NactiSystem(g, ArtiklyCeniku(cenik)); }

@@ -3,7 +3,7 @@
 // fixed coefficient table keyed by shaft, system and cross-section. The parameter wizard calls it
 // when the casing height is confirmed or the brick kind is switched, and shows the two counts in
 // its boxes; the calculators take the brick and mortar rows from them.
-#include "app/GlobalniData.h"
+#include "engine/GlobalniData.h"
 
 #include <QString>
 

@@ -5,7 +5,7 @@
 //
 // PocetZSLKT is the bags of ZSLKT mortar (box "Zdící směs ZSLKT:"), PocetTyciOrlex the Orlex rods
 // (box "tyč - ORLEX:").
-#include "app/GlobalniData.h"
+#include "engine/GlobalniData.h"
 
 #include <QString>
 

@@ -4,7 +4,7 @@
 //   of the four lists; negatives become 0; p(i).Ks = p(i).KsVypocet = q(i).
 // The deduction is 16-bit: leaving the range is the overflow error, and then neither the matrix
 // nor q has changed. A counted kit entry without components deducts nothing.
-#include "app/GlobalniData.h"
+#include "engine/GlobalniData.h"
 
 // The last step of Spocitej; also empties Poznamka.
 void ZapisMnozstvi(GlobalniData& g, VektorMnozstvi& q);

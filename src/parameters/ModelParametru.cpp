@@ -1,6 +1,5 @@
 #include "parameters/ModelParametru.h"
 
-#include "app/HlavniNabidka.h"
 #include "engine/Obezdivka.h"
 #include "engine/Orlex.h"
 #include "engine/Sorvenika.h"
@@ -9,14 +8,12 @@
 #include "platform/Errors.h"
 #include "platform/Regional.h"
 #include "platform/UserDialogs.h"
+#include "engine/Systemy.h"
 
 using P = Prvek;
 
 namespace {
 
-bool jeTRemol(const QString& s) {
-    return s == QLatin1String("T-REMOL") || s == QLatin1String("T-REMOL2S") || s == QLatin1String("T-REMOL2R");
-}
 bool jeKalvirNeboOrvik(const QString& s) { return s == QLatin1String("KALVIR") || s == QLatin1String("ORVIK"); }
 
 // A Single as the boxes show it: seven significant digits, regional separator, no grouping.

@@ -8,7 +8,7 @@
 // back, swallowing the action that would have moved it. The window reports where the focus went
 // (fokusNa) and asks before the user leaves a box (opust); every handler also checks first, so
 // the rules hold without a window.
-#include "app/GlobalniData.h"
+#include "engine/GlobalniData.h"
 #include "parameters/Prislusenstvi.h"
 #include "parameters/PrvkyParametru.h"
 

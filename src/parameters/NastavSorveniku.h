@@ -1,6 +1,6 @@
 #pragma once
 // A committed parameter set becomes the sheet's costing.
-#include "app/GlobalniData.h"
+#include "engine/GlobalniData.h"
 #include "costing/ModelListu.h"
 #include "engine/Kalkulacka.h"
 

@@ -1,10 +1,10 @@
 #include "parameters/PotvrzeniParametru.h"
 
-#include "app/HlavniNabidka.h"
 #include "parameters/NastavSorveniku.h"
 #include "platform/Numbers.h"
 #include "platform/Regional.h"
 #include "platform/UserDialogs.h"
+#include "engine/Systemy.h"
 
 #include <utility>
 
@@ -14,10 +14,6 @@ namespace {
 constexpr int kKodyUkonceni[6] = {3, 1, 2, 4, 5, 6};
 
 float pocet(const QString& text) { return text.isEmpty() ? 0.0f : Regional::current().CSng(text); }
-
-bool jeTRemol(const QString& s) {
-    return s == QLatin1String("T-REMOL") || s == QLatin1String("T-REMOL2S") || s == QLatin1String("T-REMOL2R");
-}
 
 }  // namespace
 

@@ -2,7 +2,7 @@
 // The wizard's OK: its controls into the draft parameter set, the static securing into the
 // accessory flags 3 to 7, the accessory picker (shown, run unseen or skipped, by system and
 // user). The result goes to NastavSorveniku.
-#include "app/GlobalniData.h"
+#include "engine/GlobalniData.h"
 #include "costing/ModelListu.h"
 #include "engine/Kalkulacka.h"
 #include "parameters/ModelParametru.h"

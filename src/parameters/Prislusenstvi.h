@@ -1,7 +1,7 @@
 #pragma once
 // The accessories of a chimney: the 36 boxes of the accessory picker (box i sets the flag
 // Prislusenstvi(i) that every calculator reads) and which of them a chimney can have.
-#include "app/GlobalniData.h"
+#include "engine/GlobalniData.h"
 
 #include <QString>
 #include <array>

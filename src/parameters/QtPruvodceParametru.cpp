@@ -3,6 +3,7 @@
 #include "costing/QtListSorveniky.h"
 #include "parameters/PotvrzeniParametru.h"
 #include "parameters/frmPrislusenstvi.h"
+#include "systems/Kalkulacky.h"
 
 QtPruvodceParametru::QtPruvodceParametru(GlobalniData& g, QtListSorveniky& list,
                                          std::function<void(QWidget*)> registrace, IVyberPrislusenstvi* prislusenstvi)

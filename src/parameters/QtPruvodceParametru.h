@@ -2,7 +2,7 @@
 // The parameter wizard as the main menu opens it: a fresh window over the costing sheet each
 // time, modal, unloaded when it closes. Its OK commits the draft, runs the accessory picker and
 // puts the costing on the sheet.
-#include "app/Navaznosti.h"
+#include "platform/Okna.h"
 #include "parameters/ModelPrislusenstvi.h"
 #include "parameters/frmParametry.h"
 

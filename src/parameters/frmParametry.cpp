@@ -1,7 +1,8 @@
 #include "parameters/frmParametry.h"
 
-#include "app/frmMenu.h"
+#include "platform/QtWidgety.h"
 #include "parameters/TextyParametru.h"
+#include "platform/Guard.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -72,13 +73,13 @@ W* frmParametry::zapis(Prvek p, W* w) {
 QRadioButton* frmParametry::volba(Prvek p, const QString& text, QButtonGroup* skupina) {
     auto* r = zapis(p, new QRadioButton(text));
     skupina->addButton(r);
-    connect(r, &QAbstractButton::clicked, this, [this, p] { udalost([this, p] { m_model.klik(p); }); });
+    pripoj(r, &QAbstractButton::clicked, this, [this, p] { udalost([this, p] { m_model.klik(p); }); });
     return r;
 }
 
 QCheckBox* frmParametry::box(Prvek p, const QString& text) {
     auto* c = zapis(p, new QCheckBox(text));
-    connect(c, &QAbstractButton::clicked, this, [this, p] { udalost([this, p] { m_model.klik(p); }); });
+    pripoj(c, &QAbstractButton::clicked, this, [this, p] { udalost([this, p] { m_model.klik(p); }); });
     return c;
 }
 
@@ -87,8 +88,8 @@ QLineEdit* frmParametry::pole(Prvek p) {
     // The typed length is held by the key filter; setMaxLength would cut computed text.
     if (ModelParametru::maxDelka(p) > 0) e->setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 8 + 12);
     if (!ModelParametru::povolenyVstup(p, QStringLiteral("x"))) e->setValidator(new OmezeniVstupu(p, e));
-    connect(e, &QLineEdit::textEdited, this, [this, p](const QString& t) { m_model.zmenText(p, t); });
-    connect(e, &QLineEdit::returnPressed, this, [this, p] { udalost([this, p] { m_model.enter(p); }); });
+    pripoj(e, &QLineEdit::textEdited, this, [this, p](const QString& t) { m_model.zmenText(p, t); });
+    pripoj(e, &QLineEdit::returnPressed, this, [this, p] { udalost([this, p] { m_model.enter(p); }); });
     return e;
 }
 
@@ -109,9 +110,9 @@ frmParametry::frmParametry(const GlobalniData& g, Sluzby sluzby, QWidget* rodic)
         b->setAutoDefault(false);
         b->setDefault(false);
     }
-    connect(zpet, &QPushButton::clicked, this, [this] { udalost([this] { m_model.cmdZpet_Click(); }); });
-    connect(dalsi, &QPushButton::clicked, this, [this] { udalost([this] { m_model.cmdDalsi_Click(); }); });
-    connect(ok, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
+    pripoj(zpet, &QPushButton::clicked, this, [this] { udalost([this] { m_model.cmdZpet_Click(); }); });
+    pripoj(dalsi, &QPushButton::clicked, this, [this] { udalost([this] { m_model.cmdDalsi_Click(); }); });
+    pripoj(ok, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
 
     auto* tlacitka = new QGridLayout;
     tlacitka->setColumnStretch(0, 1);
@@ -136,7 +137,7 @@ QWidget* frmParametry::sestavRam1() {
 
     auto* prurez = zapis(P::cmbPrurez, new QComboBox);
     prurez->setMinimumContentsLength(6);
-    connect(prurez, &QComboBox::activated, this, [this](int i) { udalost([this, i] { m_model.vyber(P::cmbPrurez, i); }); });
+    pripoj(prurez, &QComboBox::activated, this, [this](int i) { udalost([this, i] { m_model.vyber(P::cmbPrurez, i); }); });
     m->addWidget(popisek(texty::kPrumerKominu, ram), 0, 0);
     m->addWidget(prurez, 0, 1);
     m->addWidget(popisek(texty::kCm, ram), 0, 2);
@@ -209,7 +210,7 @@ QWidget* frmParametry::sestavRam1() {
     odkaz->setCursor(Qt::PointingHandCursor);
     odkaz->setStyleSheet(QStringLiteral("QLabel { color: #0000c0; text-decoration: underline; }"
                                         "QLabel:disabled { color: gray; }"));
-    connect(odkaz, &ClickableLabel::stisknuto, this, [this](Qt::MouseButton b) {
+    pripoj(odkaz, &ClickableLabel::stisknuto, this, [this](Qt::MouseButton b) {
         if (b != Qt::LeftButton) return;
         udalost([this] {
             if (m_model.lblPrislusenstvi_Click() && m_sluzby.prislusenstvi) m_sluzby.prislusenstvi();
@@ -262,7 +263,7 @@ QWidget* frmParametry::sestavRam2c() {
     auto* ram = zapis(P::ram2c, new QGroupBox(texty::kRam2c));
     auto* m = new QGridLayout(ram);
     auto* vyska = zapis(P::cmbVyskaPlaste, new QComboBox);
-    connect(vyska, &QComboBox::activated, this,
+    pripoj(vyska, &QComboBox::activated, this,
             [this](int i) { udalost([this, i] { m_model.vyber(P::cmbVyskaPlaste, i); }); });
     m->addWidget(popisek(texty::kVyskaPlaste, ram), 0, 0);
     m->addWidget(vyska, 0, 1);

@@ -1,4 +1,5 @@
 #include "parameters/frmPrislusenstvi.h"
+#include "platform/Guard.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -130,7 +131,7 @@ QCheckBox* frmPrislusenstvi::vytvorBox(int i, QWidget* rodic) {
     b->setObjectName(QStringLiteral("chkPrislusenstvi%1").arg(i));
     b->setToolTip(p.popis);
     b->installEventFilter(this);
-    connect(b, &QCheckBox::clicked, this, [this, i](bool zaskrtnuty) {
+    pripoj(b, &QCheckBox::clicked, this, [this, i](bool zaskrtnuty) {
         m_model.nastav(i, zaskrtnuty);
         nactiBoxy();
     });

@@ -16,6 +16,9 @@ private:
     QString m_popis;
 };
 
+// "Chyba č. 6: Přetečení (Overflow)": how a run-time error reads in a message.
+inline QString textChyby(const RuntimeError& e) { return QStringLiteral("Chyba č. %1: %2").arg(e.cislo()).arg(e.popis()); }
+
 // The numbers are those the original reported, so messages read the same.
 inline RuntimeError ChybaPreteceni() { return RuntimeError(6, QStringLiteral("Přetečení (Overflow)")); }
 inline RuntimeError ChybaTypu(const QString& co = {}) {

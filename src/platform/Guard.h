@@ -1,7 +1,34 @@
 #pragma once
+// The boundary between Qt's event dispatch and the core: no exception crosses it.
+#include "platform/Vysledek.h"
+
+#include <QObject>
 #include <functional>
+#include <type_traits>
 
 // Runs one user event. A run-time error of the core is shown to the user and the program goes
 // on; the event's work is dropped (computations work on copies and commit only on success).
 // Returns false when the event ended in an error.
 bool runGuarded(const std::function<void()>& udalost);
+
+// Shows the message of a failed result; true when it succeeded.
+template <class T>
+bool ohlas(const Vysledek<T>& v) {
+    if (!v) ukazChybu(v.chyba());
+    return static_cast<bool>(v);
+}
+void ukazChybu(const QString& text);
+
+// connect() for the handlers of user events: each runs guarded. The handler takes the signal's
+// arguments or none.
+template <class Odesilatel, class Signal, class Handler>
+QMetaObject::Connection pripoj(Odesilatel* odesilatel, Signal signal, const QObject* kontext, Handler handler) {
+    return QObject::connect(odesilatel, signal, kontext, [handler = std::move(handler)](auto&&... a) {
+        runGuarded([&] {
+            if constexpr (std::is_invocable_v<const Handler&, decltype(a)...>)
+                handler(a...);
+            else
+                handler();
+        });
+    });
+}

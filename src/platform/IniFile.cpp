@@ -104,41 +104,30 @@ std::optional<QString> nactiText(const QString& soubor) {
 
 }  // namespace
 
-QString cti(const QString& soubor, const QString& sekce, const QString& klic, int delka) {
-    const auto text = nactiText(soubor);
-    if (!text) return {};
-    const QList<Radek> rr = radky(*text);
-    const Poloha p = najdi(*text, rr, sekce, klic);
+QString Profil::cti(const QString& sekce, const QString& klic, int delka) const {
+    const QList<Radek> rr = radky(m_text);
+    const Poloha p = najdi(m_text, rr, sekce, klic);
     if (p.klic < 0) return {};
     const Radek& r = rr[p.klic];
-    QStringView h = par(QStringView(*text).sliced(r.zacatek, r.konec - r.zacatek))->hodnota;
+    QStringView h = par(QStringView(m_text).sliced(r.zacatek, r.konec - r.zacatek))->hodnota;
     if (h.size() >= 2 && (h.front() == QLatin1Char('"') || h.front() == QLatin1Char('\'')) && h.back() == h.front())
         h = h.sliced(1, h.size() - 2);
     // The original fetched into a fixed buffer and trimmed what arrived: cut first, then trim.
     return orizni(h.first(qMin(h.size(), qsizetype(qMax(delka, 0))))).toString();
 }
 
-bool zapis(const QString& soubor, const QString& sekce, const QString& klic, const QString& hodnota) {
-    // Names that would not read back as themselves would damage the file.
-    const auto spatnyNazev = [](const QString& n, QChar zakazany) {
-        return orizni(n).isEmpty() || orizni(n).size() != n.size() || n.contains(zakazany) ||
-               n.contains(QLatin1Char('\r')) || n.contains(QLatin1Char('\n'));
-    };
-    if (spatnyNazev(sekce, QLatin1Char(']')) || spatnyNazev(klic, QLatin1Char('=')) ||
-        klic.startsWith(QLatin1Char(';')) || klic.startsWith(QLatin1Char('[')))
-        return false;
+Profil::Profil(const QString& soubor) : m_text(nactiText(soubor).value_or(QString())) {}
 
+QString cti(const QString& soubor, const QString& sekce, const QString& klic, int delka) {
+    return Profil(soubor).cti(sekce, klic, delka);
+}
+
+namespace {
+
+// Puts one value into the text of a profile file.
+void zapisDoTextu(QString& text, const QString& sekce, const QString& klic, const QString& hodnota) {
     QString h = hodnota;
     h.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-
-    const bool existuje = QFile::exists(soubor);
-    QString text;
-    if (existuje) {
-        const auto t = nactiText(soubor);
-        if (!t) return false;
-        text = *t;
-    }
-    const QString puvodni = text;
     const QList<Radek> rr = radky(text);
     const Poloha p = najdi(text, rr, sekce, klic);
 
@@ -159,6 +148,33 @@ bool zapis(const QString& soubor, const QString& sekce, const QString& klic, con
         }
         text += QLatin1Char('[') + sekce + QLatin1Char(']') + kKonecRadku + klic + QLatin1Char('=') + h + kKonecRadku;
     }
+}
+
+// Names that would not read back as themselves would damage the file.
+bool platnyNazev(const QString& sekce, const QString& klic) {
+    const auto spatny = [](const QString& n, QChar zakazany) {
+        return orizni(n).isEmpty() || orizni(n).size() != n.size() || n.contains(zakazany) ||
+               n.contains(QLatin1Char('\r')) || n.contains(QLatin1Char('\n'));
+    };
+    return !spatny(sekce, QLatin1Char(']')) && !spatny(klic, QLatin1Char('=')) && !klic.startsWith(QLatin1Char(';')) &&
+           !klic.startsWith(QLatin1Char('['));
+}
+
+}  // namespace
+
+bool zapis(const QString& soubor, const QString& sekce, const QList<std::pair<QString, QString>>& hodnoty) {
+    for (const auto& [klic, hodnota] : hodnoty)
+        if (!platnyNazev(sekce, klic)) return false;
+
+    const bool existuje = QFile::exists(soubor);
+    QString text;
+    if (existuje) {
+        const auto t = nactiText(soubor);
+        if (!t) return false;
+        text = *t;
+    }
+    const QString puvodni = text;
+    for (const auto& [klic, hodnota] : hodnoty) zapisDoTextu(text, sekce, klic, hodnota);
 
     if (existuje && text == puvodni) return true;
     QSaveFile f(soubor);
@@ -169,6 +185,10 @@ bool zapis(const QString& soubor, const QString& sekce, const QString& klic, con
         return false;
     }
     return f.commit();
+}
+
+bool zapis(const QString& soubor, const QString& sekce, const QString& klic, const QString& hodnota) {
+    return zapis(soubor, sekce, {{klic, hodnota}});
 }
 
 }  // namespace ini

@@ -1,17 +1,33 @@
 #pragma once
 // Profile (INI) files as the original platform kept them, shared key by key by several writers:
 // Windows-1250, CR LF, names matched case-insensitively, the first matching section and key win.
+#include <QList>
 #include <QString>
+#include <utility>
 
 namespace ini {
 
-// The value of a key, trimmed, one pair of enclosing quotes removed, cut to `delka` characters
-// (127 for the program's own reads, 63 for the system sections). Missing file, section or key: "".
+// A profile file read once, for a load of many values.
+class Profil {
+public:
+    // A missing or unreadable file reads as empty.
+    explicit Profil(const QString& soubor);
+    // The value of a key, trimmed, one pair of enclosing quotes removed, cut to `delka` characters
+    // (127 for the program's own reads, 63 for the system sections). Missing section or key: "".
+    QString cti(const QString& sekce, const QString& klic, int delka = 127) const;
+
+private:
+    QString m_text;
+};
+
+// One value of a file, as Profil reads it.
 QString cti(const QString& soubor, const QString& sekce, const QString& klic, int delka = 127);
 
-// Writes one value: the key's line is replaced in place, a new key goes after the last non-blank
-// line of its section, a new section at the end of the file; every other byte stays. The file is
-// written to a temporary file and renamed. Returns false when the file could not be written.
+// Writes values of one section: a key's line is replaced in place, a new key goes after the last
+// non-blank line of its section, a new section at the end of the file; every other byte stays.
+// The file is read once and written once, to a temporary file that is renamed. Returns false
+// when the file could not be written or a name would not read back as itself.
+bool zapis(const QString& soubor, const QString& sekce, const QList<std::pair<QString, QString>>& hodnoty);
 bool zapis(const QString& soubor, const QString& sekce, const QString& klic, const QString& hodnota);
 
 }  // namespace ini

@@ -142,3 +142,11 @@ DecimalDigits roundDecimal(double v, int decimals) {
     d.zaporne = v < 0 && !nula;
     return d;
 }
+
+Currency zobrazenaHodnota(double v) {
+    const DecimalDigits d = roundDecimal(v, 2);
+    // Beyond 14 whole digits the ten-thousandths no longer fit 64 bits.
+    if (d.cela.size() > 14) throw ChybaPreteceni();
+    const qint64 raw = (d.cela.toLongLong() * 100 + d.desetinna.toLongLong()) * 100;
+    return Currency::fromRaw(d.zaporne ? -raw : raw);
+}

@@ -84,3 +84,6 @@ struct DecimalDigits {
     QString desetinna; // exactly `decimals` digits
 };
 DecimalDigits roundDecimal(double v, int decimals);
+
+// The value Format(v, "##,##0.00") shows, as Currency: figures that add up as the user reads them.
+Currency zobrazenaHodnota(double v);

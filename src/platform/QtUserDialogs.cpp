@@ -1,5 +1,6 @@
 #include "platform/QtUserDialogs.h"
 
+#include "platform/Cekani.h"
 #include "platform/DataPaths.h"
 
 #include <QApplication>
@@ -43,6 +44,12 @@ QString souborovyDialog(QFileDialog::AcceptMode rezim, const QString& titulek, c
 }  // namespace
 
 Odpoved QtUserDialogs::zprava(const Zprava& z) {
+    // When the session ends, a box answers as its escape button would, without showing.
+    const auto unik = [&] {
+        if (z.tlacitka == Tlacitka::OkCancel || z.tlacitka == Tlacitka::YesNoCancel) return Odpoved::Cancel;
+        return z.tlacitka == Tlacitka::YesNo ? Odpoved::No : Odpoved::Ok;
+    };
+    if (cekani::sezeniKonci()) return unik();
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(z.titulek);
     box.setText(z.text);
@@ -69,7 +76,9 @@ Odpoved QtUserDialogs::zprava(const Zprava& z) {
     const int i = qBound(1, z.vychozi, static_cast<int>(poradi.size())) - 1;
     box.setDefaultButton(poradi[i]);
     box.setEscapeButton(poradi.contains(QMessageBox::Cancel) ? QMessageBox::Cancel : poradi.last());
-    switch (box.exec()) {
+    const int odpoved = box.exec();
+    if (cekani::sezeniKonci()) return unik();
+    switch (odpoved) {
     case QMessageBox::Cancel: return Odpoved::Cancel;
     case QMessageBox::Yes: return Odpoved::Yes;
     case QMessageBox::No: return Odpoved::No;
@@ -78,6 +87,7 @@ Odpoved QtUserDialogs::zprava(const Zprava& z) {
 }
 
 std::optional<QString> QtUserDialogs::vstup(const QString& vyzva, const QString& titulek, const QString& vychozi) {
+    if (cekani::sezeniKonci()) return std::nullopt;
     bool ok = false;
     const QString t = QInputDialog::getText(QApplication::activeWindow(), titulek.isEmpty() ? kTitulekAplikace : titulek,
                                             vyzva, QLineEdit::Normal, vychozi, &ok);

@@ -2,7 +2,7 @@
 // What the three KARNELO calculators share: the kit texts, the height above 11.33 m, the foot and
 // its blocks, the terminations, and the split of one flue's liner length into 1.33 m, 0.66 m and
 // 0.33 m pieces. The systems differ here only in their rows.
-#include "app/GlobalniData.h"
+#include "engine/GlobalniData.h"
 #include "engine/Pole.h"
 
 #include <QString>

@@ -2,7 +2,7 @@
 // Accessory rows as data: which accessory flag (or the sum of two) a calculator writes into which
 // item row, and under which cross-section, shaft and termination. Rows are written in table
 // order; a row whose conditions do not hold is left alone.
-#include "app/GlobalniData.h"
+#include "engine/GlobalniData.h"
 #include "engine/Pole.h"
 
 #include <QLatin1StringView>

@@ -1,7 +1,7 @@
 #pragma once
 // What the three T-REMOL calculators share (kits, jointing compound, terminations, the edit rule)
 // and the cladding rows of KALVIR and ORVIK. The T-REMOL systems differ here only in their rows.
-#include "app/GlobalniData.h"
+#include "engine/GlobalniData.h"
 #include "engine/Pole.h"
 #include "platform/Numbers.h"
 #include "systems/PytleObezdivky.h"

@@ -1,6 +1,7 @@
 #include "app/HlavniNabidka.h"
 #include "platform/Regional.h"
 #include "support/TestSupport.h"
+#include "engine/Systemy.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 #include "net/clsBase64.h"
 #include "platform/Cp1250.h"
 #include "support/TestSupport.h"
+#include "engine/Systemy.h"
 
 #include <QRegularExpression>
 #include <QSet>

@@ -1,13 +1,14 @@
 #pragma once
 // A price list of tab-separated text (code, old code, name, price, weight) searched by linear scan,
 // a second reader beside the article table's binary search.
-#include "app/GlobalniData.h"
+#include "engine/GlobalniData.h"
 #include "engine/Artikly.h"
 #include "engine/Sorvenika.h"
 #include "platform/FlexGrid.h"
 #include "pricelist/DBF.h"
 #include "platform/Regional.h"
 #include "support/TestSupport.h"
+#include "costing/Kalkulace.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -139,10 +139,9 @@ TEST_F(NacteniFixture, FileShapes) {
         g.PocetVolnychRadku = 5;
         sluzby.dialogs.zpravy.clear();
 
-        const bool ok = NactiSystem(g, cenik);
+        const Vysledek<> ok = NactiSystem(g, cenik);
         if (c.radku >= 0) {
             ASSERT_TRUE(ok);
-            EXPECT_TRUE(sluzby.dialogs.zpravy.isEmpty());
             EXPECT_EQ(g.sorvenikaParametry.PocetRadku, c.radku);
             EXPECT_EQ(g.dataSystemu.Polozky.radku(), c.radku + 10);
             if (c.radku == 2) {
@@ -151,9 +150,8 @@ TEST_F(NacteniFixture, FileShapes) {
             }
         } else {
             EXPECT_FALSE(ok);
-            ASSERT_EQ(sluzby.dialogs.zpravy.size(), 1);
-            EXPECT_TRUE(sluzby.dialogs.zpravy[0].text.startsWith(QStringLiteral("Soubor ")));
-            EXPECT_TRUE(sluzby.dialogs.zpravy[0].text.endsWith(QString::fromUtf8(c.zprava))) << sluzby.dialogs.zpravy[0].text.toStdString();
+            EXPECT_TRUE(ok.chyba().startsWith(QStringLiteral("Soubor ")));
+            EXPECT_TRUE(ok.chyba().endsWith(QString::fromUtf8(c.zprava))) << ok.chyba().toStdString();
             EXPECT_EQ(g.dataSystemu.Prurezy(1), QStringLiteral("staré"));
             EXPECT_EQ(g.dataSystemu.Polozky(1, 2).Nazev, QStringLiteral("stará"));
             EXPECT_EQ(g.sorvenikaParametry.PocetRadku, 3);
@@ -165,10 +163,9 @@ TEST_F(NacteniFixture, FileShapes) {
     GlobalniData g = stavSTestSystemem();
     g.Systemy[1].Data = QStringLiteral("Chybi.txt");
     g.dataSystemu.Polozky.vytvor(2, 2);
-    sluzby.dialogs.zpravy.clear();
-    EXPECT_FALSE(NactiSystem(g, cenik));
-    ASSERT_EQ(sluzby.dialogs.zpravy.size(), 1);
-    EXPECT_TRUE(sluzby.dialogs.zpravy[0].text.endsWith(QStringLiteral("Chybi.txt neexistuje !")));
+    const Vysledek<> chybi = NactiSystem(g, cenik);
+    EXPECT_FALSE(chybi);
+    EXPECT_TRUE(chybi.chyba().endsWith(QStringLiteral("Chybi.txt neexistuje !")));
     EXPECT_EQ(g.dataSystemu.Polozky.radku(), 2);
 }
 

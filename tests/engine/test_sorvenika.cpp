@@ -2,6 +2,7 @@
 
 #include "engine/EngineFixture.h"
 #include "engine/NactiSystem.h"
+#include "costing/Kalkulace.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -11,6 +11,9 @@
 #include "pricelist/TabulkaArtiklu.h"
 #include "support/GuiSupport.h"
 #include "support/TestSupport.h"
+#include "systems/Kalkulacky.h"
+#include "costing/Kalkulace.h"
+#include "engine/Systemy.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -50,7 +53,7 @@ W* modalni() {
     return qobject_cast<W*>(QApplication::activeModalWidget());
 }
 
-struct Kalkulace {
+struct PripadKalkulace {
     const char* nazev;
     int tlacitko;
     const char* polozkaNabidky;  // nullptr: the button chooses at once
@@ -81,7 +84,7 @@ struct Primo {
     GlobalniData g;
     FlexGrid tabulka{1, 6};
     FlexGrid tabSuma{6, 3};
-    Primo(const QString& data, const QString& system, const Kalkulace& k) {
+    Primo(const QString& data, const QString& system, const PripadKalkulace& k) {
         EXPECT_FALSE(NactiIni(data + QStringLiteral("/Sorvenika.ini"), g).chyba);
         SorvenikaParametry& p = g.sorvenikaParametry;
         p.SystemKod = ZjistiKodSystemu(system);
@@ -146,7 +149,7 @@ void ctiSeDobre(frmSorvenika* list, QSize obrazovka, const QString& snimekListu)
 }  // namespace
 
 TEST(CostingEndToEnd, FromTheMenuThroughWizardAndPickerToThePricedSheet) {
-    const Kalkulace kKalkulace[] = {
+    const PripadKalkulace kKalkulace[] = {
         {"MIV 16, 8 m, Orlex top, spark arrester and a wall passage", 1, "MIV", "MIV",
          [](ModelParametru& m) {
              vyberPrurez(m, "16");
@@ -233,7 +236,7 @@ TEST(CostingEndToEnd, FromTheMenuThroughWizardAndPickerToThePricedSheet) {
     EXPECT_EQ(menu->txtProdejce->text(), QStringLiteral("Ukázkové stavebniny s.r.o."));
     EXPECT_EQ(menu->txtDPH->text(), QStringLiteral("21"));
     for (int i : {1, 3, 4, 5, 6, 7}) EXPECT_EQ(menu->SystemCombut(i)->isVisible(), i < 5) << i;
-    for (const Kalkulace& k : kKalkulace) {
+    for (const PripadKalkulace& k : kKalkulace) {
         SCOPED_TRACE(k.nazev);
         const QString system = QString::fromLatin1(k.system);
         const QString pripona = QStringLiteral("%1_%2.png").arg(&k - kKalkulace + 1).arg(system);

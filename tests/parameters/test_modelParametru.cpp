@@ -6,6 +6,7 @@
 #include "parameters/TextyParametru.h"
 #include "systems/SystemFixture.h"
 #include "support/TestSupport.h"
+#include "systems/Kalkulacky.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -7,6 +7,8 @@
 #include "engine/EngineFixture.h"
 #include "engine/NactiSystem.h"
 #include "pricelist/TabulkaArtiklu.h"
+#include "systems/Kalkulacky.h"
+#include "engine/Systemy.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>

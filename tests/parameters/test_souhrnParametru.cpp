@@ -1,6 +1,6 @@
 // The parameter summary of a costing: lines, outer dimensions, picture, price options and the
 // middle-set decision.
-#include "parameters/SouhrnParametru.h"
+#include "costing/SouhrnParametru.h"
 
 #include "engine/EngineFixture.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 // Helpers of the widget tests.
+#include "platform/Cekani.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QTimer>
@@ -13,8 +15,10 @@ inline void zaviraciPolicko(QWidget* w) {
     qApp->notify(w, &e);
 }
 
-// After QCoreApplication::exit every modal loop returns at once until the main loop has run again.
+// After the session ended (QCoreApplication::exit) every wait and modal loop returns at once
+// until a new session starts and the main loop has run again.
 inline void obnovSmycky() {
+    cekani::obnovSezeni();
     QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
 }

@@ -45,8 +45,9 @@ public:
 class FakeClock : public IClock {
 public:
     QDateTime ted{QDate(2026, 12, 6), QTime(10, 0)};
+    qint64 ms = 0;
     QDateTime now() const override { return ted; }
-    qint64 monotonicMs() const override { return 0; }
+    qint64 monotonicMs() const override { return ms; }
 };
 
 // Installs the fakes for the lifetime of the object and removes them after.

@@ -1,7 +1,7 @@
 #pragma once
 // A system's item table for a calculator test: from the shipped installation (Data/), from a test
 // folder with a text price list, or made up; the chosen column read back.
-#include "app/GlobalniData.h"
+#include "engine/GlobalniData.h"
 #include "app/SouborNastaveni.h"
 #include "engine/ArtiklyCeniku.h"
 #include "engine/EngineFixture.h"
@@ -15,7 +15,7 @@
 
 inline bool nactiZeSlozky(GlobalniData& g, const QString& slozka, const IArtikly& artikly) {
     Prostredi data("SORVENIKA_DATA", slozka.toUtf8());
-    return NactiSystem(g, artikly);
+    return static_cast<bool>(NactiSystem(g, artikly));
 }
 
 // The item table "<system>.txt" of tests/data/<slozka> against the folder's Cenik.txt.

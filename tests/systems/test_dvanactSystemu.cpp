@@ -2,6 +2,8 @@
 #include "engine/Obezdivka.h"
 #include "engine/Sorvenika.h"
 #include "systems/SystemFixture.h"
+#include "systems/Kalkulacky.h"
+#include "costing/Kalkulace.h"
 
 #include <gtest/gtest.h>
 #include <set>

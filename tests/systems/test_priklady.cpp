@@ -21,6 +21,7 @@
 //                        exactly these rows to the last costing without its own flags
 #include "engine/Kalkulacka.h"
 #include "systems/SystemFixture.h"
+#include "systems/Kalkulacky.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

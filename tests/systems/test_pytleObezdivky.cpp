@@ -3,6 +3,7 @@
 // even neighbour, one more than a sum in double gives; in every system alike.
 #include "engine/Kalkulacka.h"
 #include "systems/SystemFixture.h"
+#include "systems/Kalkulacky.h"
 
 #include <gtest/gtest.h>
 #include <cmath>

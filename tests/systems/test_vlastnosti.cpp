@@ -7,6 +7,7 @@
 #include "engine/Orlex.h"
 #include "engine/Sorvenika.h"
 #include "systems/SystemFixture.h"
+#include "systems/Kalkulacky.h"
 
 #include <gtest/gtest.h>
 #include <functional>

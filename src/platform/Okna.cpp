@@ -1,4 +1,4 @@
-#include "app/Navaznosti.h"
+#include "platform/Okna.h"
 
 #include "platform/UserDialogs.h"
 

@@ -2,7 +2,7 @@
 // What the costing sheet shows of a committed parameter set: the four summary lines, the outer
 // dimensions of the block, the cross-section picture, whether prices are offered and whether
 // the middle-set command suits the chimney.
-#include "app/GlobalniData.h"
+#include "engine/GlobalniData.h"
 
 #include <QString>
 #include <array>

@@ -1,6 +1,7 @@
-#include "parameters/SouhrnParametru.h"
+#include "costing/SouhrnParametru.h"
 
 #include "engine/Sorvenika.h"
+#include "engine/Systemy.h"
 
 #include <QStringList>
 #include <vector>
@@ -100,9 +101,7 @@ SouhrnParametru SouhrnSorveniky(const SorvenikaParametry& p, quint8 typUzivatele
     s.parametry[3] = ukonceni(p);
     s.tvarnice = vnejsiRozmery(p);
     s.obrazekPrurezu = obrazekPrurezu(p);
-    const bool tRemol = p.System == QLatin1String("T-REMOL") || p.System == QLatin1String("T-REMOL2S") ||
-                        p.System == QLatin1String("T-REMOL2R");
-    s.ceny = !tRemol || typUzivatele != 0;
+    s.ceny = !jeTRemol(p.System) || typUzivatele != 0;
     s.sadaStred = sadaStred(p);
     return s;
 }

@@ -89,6 +89,13 @@ struct SorvenikaParametry {
     const QString& SystemPiktogramTisk() const { return Zaznam.PiktogramTisk; }
 };
 
+// The feature flags that the menu's switches set (characters of Verze, 1-based).
+constexpr int kPriznakSadaStred = 4;       // the costing sheet's middle-set command
+constexpr int kPriznakBezUpozorneni = 7;   // silences the sales notices
+
+// A privileged user has every flag; otherwise character `n` of Verze must be "1".
+bool JePovoleno(const Nastaveni& n, int pozice);
+
 struct GlobalniData {
     Nastaveni nastaveni;
     // Systemy(n) describes the system with code n; index 0 is unused so codes index directly.

@@ -1,0 +1,45 @@
+#include "net/NastaveniObjednavek.h"
+
+#include "platform/Errors.h"
+#include "platform/IniFile.h"
+#include "platform/Numbers.h"
+
+namespace {
+
+const QString kSekce = QStringLiteral("NASTAVENI");
+
+}  // namespace
+
+NastaveniObjednavek NactiNastaveniObjednavek(const QString& soubor) {
+    const ini::Profil p(soubor);
+    const auto cti = [&](const char* klic) { return p.cti(kSekce, QString::fromLatin1(klic)); };
+    NastaveniObjednavek n;
+    n.spojeni = {cti("pripojeni"), cti("proxy"), cti("port"), cti("SOCKS5server"), cti("SOCKS5port")};
+    n.server = cti("server");
+    n.Email = cti("email");
+    n.ID = cti("id");
+    try {
+        n.CisloObjednavky = CInt(Val(cti("cislo objednavky")));
+    } catch (const RuntimeError&) {
+        n.CisloObjednavky = 0;  // beyond 16 bits: no usable number
+    }
+    n.Vystup = cti("vystup");
+    return n;
+}
+
+bool UlozSpojeni(const QString& soubor, const NastaveniSpojeni& s) {
+    return ini::zapis(soubor, kSekce,
+                      {{QStringLiteral("pripojeni"), s.Pripojeni},
+                       {QStringLiteral("proxy"), s.Proxy},
+                       {QStringLiteral("port"), s.Port},
+                       {QStringLiteral("SOCKS5server"), s.SOCKS5Server},
+                       {QStringLiteral("SOCKS5port"), s.SOCKS5Port}});
+}
+
+bool UlozUdajeObjednavek(const QString& soubor, const NastaveniObjednavek& n) {
+    return ini::zapis(soubor, kSekce,
+                      {{QStringLiteral("email"), n.Email},
+                       {QStringLiteral("id"), n.ID},
+                       {QStringLiteral("cislo objednavky"), QString::number(n.CisloObjednavky)},
+                       {QStringLiteral("vystup"), n.Vystup}});
+}

@@ -1,0 +1,20 @@
+#include "platform/QtWidgety.h"
+
+#include <QMouseEvent>
+#include <QPalette>
+
+void ClickableLabel::mousePressEvent(QMouseEvent* e) {
+    emit stisknuto(e->button());
+    QLabel::mousePressEvent(e);
+}
+
+void ClickableLabel::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) emit dvojklik();
+    QLabel::mouseDoubleClickEvent(e);
+}
+
+void nastavBarvu(QWidget* w, const QColor& barva) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, barva);
+    w->setPalette(p);
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Small widgets and helpers that several windows share.
+#include <QColor>
+#include <QLabel>
+
+// A plain label that reports the mouse: links, switches and the sheet's clickable captions.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void stisknuto(Qt::MouseButton tlacitko);
+    void dvojklik();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+};
+
+inline const QColor kBarvaOdkazu(0, 0, 192);
+
+// The text colour of a label or any widget that draws with WindowText.
+void nastavBarvu(QWidget* w, const QColor& barva);

@@ -1,0 +1,64 @@
+#pragma once
+// What a core operation gives back: its value, or the Czech message a window shows instead.
+// Run-time errors stay exceptions inside the core; zachyt() turns them into a message here.
+#include "platform/Errors.h"
+
+#include <QString>
+#include <new>
+#include <optional>
+#include <type_traits>
+#include <utility>
+
+struct Chyba {
+    QString zprava;
+};
+
+template <class T = void>
+class Vysledek {
+public:
+    Vysledek(T hodnota) : m_hodnota(std::move(hodnota)) {}
+    Vysledek(Chyba c) : m_chyba(std::move(c.zprava)) {}
+
+    explicit operator bool() const { return m_hodnota.has_value(); }
+    const T& operator*() const { return *m_hodnota; }
+    T& operator*() { return *m_hodnota; }
+    const T* operator->() const { return &*m_hodnota; }
+    const QString& chyba() const { return m_chyba; }
+
+private:
+    std::optional<T> m_hodnota;
+    QString m_chyba;
+};
+
+template <>
+class Vysledek<void> {
+public:
+    Vysledek() = default;
+    Vysledek(Chyba c) : m_chyba(std::move(c.zprava)), m_ok(false) {}
+
+    explicit operator bool() const { return m_ok; }
+    const QString& chyba() const { return m_chyba; }
+
+private:
+    QString m_chyba;
+    bool m_ok = true;
+};
+
+// Runs a core operation; a run-time error becomes its message and nothing else leaves.
+template <class F>
+auto zachyt(F&& f) -> Vysledek<std::invoke_result_t<F>> {
+    try {
+        if constexpr (std::is_void_v<std::invoke_result_t<F>>) {
+            f();
+            return {};
+        } else {
+            return f();
+        }
+    } catch (const RuntimeError& e) {
+        return Chyba{textChyby(e)};
+    } catch (const std::bad_alloc&) {
+        return Chyba{QStringLiteral("Nedostatek paměti.")};
+    } catch (const std::exception& e) {
+        return Chyba{QStringLiteral("Neočekávaná chyba: ") + QString::fromLocal8Bit(e.what())};
+    }
+}
