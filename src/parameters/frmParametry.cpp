@@ -97,6 +97,7 @@ frmParametry::frmParametry(const GlobalniData& g, Sluzby sluzby, QWidget* rodic)
     : QDialog(rodic), m_model(g), m_sluzby(std::move(sluzby)) {
     setObjectName(QStringLiteral("frmParametry"));
     setWindowTitle(texty::kTitulekOkna);
+    m_model.nastavZkouskuKalkulace(m_sluzby.zkouska);
     setModal(true);
 
     m_ramy = new QStackedWidget(this);

@@ -56,7 +56,7 @@ struct Okno {
     GlobalniData g = mivBezDat();
     int potvrzeno = 0;
     int zavreno = 0;
-    frmParametry w{g, {[this](ModelParametru&) { return ++potvrzeno > 0; }, [this] { ++zavreno; }, {}}};
+    frmParametry w{g, {[this](ModelParametru&) { return ++potvrzeno > 0; }, [this] { ++zavreno; }, {}, {}}};
 
     Okno() {
         w.show();

@@ -2,6 +2,7 @@
 #include "parameters/ModelParametru.h"
 
 #include "engine/Sorvenika.h"
+#include "parameters/NastavSorveniku.h"
 #include "parameters/PotvrzeniParametru.h"
 #include "parameters/TextyParametru.h"
 #include "systems/SystemFixture.h"
@@ -118,8 +119,10 @@ TEST(WizardModel, ChimneyHeight) {
         const char* zobrazeno;
     };
     const Pripad pripady[] = {
-        {"5,2", 5.33f, "5,33"}, {"5", 5.0f, "5"}, {"5,4", 5.66f, "5,66"}, {"-1", -1.0f, "-1"}, {"10922", 10922.0f, "10922"},
+        {"5,2", 5.33f, "5,33"}, {"5", 5.0f, "5"}, {"5,4", 5.66f, "5,66"}, {"10922", 10922.0f, "10922"},
         {"5.2", 0, "5.2"},      {"abc", 0, "abc"}, {"", 0, ""},
+        // No chimney is 0 m high or lower, also after rounding to thirds.
+        {"0", 0, "0"},          {"-3", 0, "-3"},   {"0,05", 0, "0,05"},
         // More thirds of a metre than a 16-bit count holds.
         {"99999", 0, "99999"},  {"1e9", 0, "1e9"},
     };
@@ -637,4 +640,62 @@ TEST(WizardCommit, TheDraftBecomesTheCostingAndTheBillFollows) {
     EXPECT_EQ(g.AktRadek, 0);
     ASSERT_EQ(list.Tabulka.Rows(), g.dataSystemu.Polozky.radku() + 1);
     EXPECT_NE(list.TabSuma.TextMatrix(1, 1), QStringLiteral("0"));
+}
+
+// Refused values take the way on back: the chimney height the costing cannot take (tried at its
+// Enter), a limit of a termination, the above-roof height over 3 m on a cover plate (KDS and KDVO
+// alike). Next stays disabled,
+// Ok hidden, nothing committed, until an accepted value.
+TEST(WizardModel, RefusedValuesKeepNextAndOkFromTheCommit) {
+    FakeServices sluzby;
+    GlobalniData g;
+    ASSERT_TRUE(nactiTestovaciSystem(g, QStringLiteral("MIV"), QStringLiteral("miv")));
+    ModelParametru m(g);
+    m.nastavZkouskuKalkulace([&g](const SorvenikaParametry& p) { return KalkulaceProjde(g, p); });
+    auto zadej = [&m](P box, const char* text) {
+        m.fokusNa(box);
+        m.zmenText(box, QString::fromLatin1(text));
+        m.enter(box);
+    };
+    m.cmbPrurez_Click(0);
+    for (const char* vyska : {"8", "9999", "-3"}) {
+        SCOPED_TRACE(vyska);
+        sluzby.dialogs.zpravy.clear();
+        zadej(P::txtVyska, vyska);
+        const bool prijato = vyska[0] == '8';
+        EXPECT_EQ(sluzby.dialogs.texty(), prijato ? QStringList{} : QStringList{texty::kSpatnaHodnotaVysky});
+        EXPECT_EQ(m.stav(P::cmdDalsi).povoleny, prijato);
+        EXPECT_FLOAT_EQ(m.koncept().Vyska, 8.0f);  // the accepted one stays
+    }
+    zadej(P::txtVyska, "8");
+    sluzby.dialogs.zpravy.clear();
+
+    // Above the roof: 2 m lets Ok show, 3,5 m hides it again, 3 m shows it.
+    m.optUkonceni_Click(3);
+    m.cmdDalsi_Click();
+    for (const auto& [vyska, ok] : {std::pair{"2", true}, {"3,5", false}, {"x", false}, {"3", true}}) {
+        SCOPED_TRACE(vyska);
+        zadej(P::txtVyskaNadstresniCasti, vyska);
+        EXPECT_EQ(m.stav(P::cmdOk).viditelny, ok);
+        EXPECT_FALSE(m.stav(P::cmdDalsi).povoleny);
+        EXPECT_EQ(m.cmdOk_Click(), ok);
+    }
+    EXPECT_EQ(sluzby.dialogs.texty(), (QStringList{texty::kMaxNadstresni, texty::kSpatnaHodnotaVysky}));
+
+    // A frame-two limit after an accepted height: Next is disabled again.
+    m.cmdZpet_Click();
+    m.optUkonceni_Click(0);
+    m.cmdDalsi_Click();
+    for (const auto& [vyska, dalsi] : {std::pair{"1,5", true}, {"3,1", false}, {"2", true}}) {
+        zadej(P::txtVyskaOrlex, vyska);
+        EXPECT_EQ(m.stav(P::cmdDalsi).povoleny, dalsi) << vyska;
+    }
+    m.cmdZpet_Click();
+    m.optUkonceni_Click(1);
+    m.cmdDalsi_Click();
+    for (const auto& [vyska, dalsi] : {std::pair{"1", true}, {"-0,5", false}, {"4,5", false}}) {
+        zadej(P::txtVyskaObezdivky, vyska);
+        EXPECT_EQ(m.stav(P::cmdDalsi).povoleny, dalsi) << vyska;
+    }
+    EXPECT_FLOAT_EQ(m.koncept().VyskaUkonceni, 1.0f);
 }

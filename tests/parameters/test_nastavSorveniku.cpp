@@ -142,3 +142,34 @@ TEST_F(Ukazka, FailedCalculationKeepsThePreviousCosting) {
     EXPECT_EQ(g.dataSystemu.Polozky(g.sorvenikaParametry.IdPrurez, 7).Ks, kusy);
     EXPECT_EQ(list->TabSuma.TextMatrix(2, 1), celkem);
 }
+
+// The wizard's trial at the height's Enter says what the commit would meet (the 9999 m MIV
+// overflows its totals), and changes nothing.
+TEST_F(Ukazka, TrialCostingTellsWhatTheCommitMeetsAndChangesNothing) {
+    int neprojde = 0;
+    for (const QString& system : Kalkulacky::poradi()) {
+        SCOPED_TRACE(system.toStdString());
+        g.sorvenikaParametry.SystemKod = ZjistiKodSystemu(system);
+        g.sorvenikaParametry.System = system;
+        ASSERT_TRUE(NactiSystem(g, cenik));
+        SorvenikaParametry p = g.sorvenikaParametry;
+        p.IdPrurez = Integer(1);
+        p.Prurez = g.dataSystemu.Prurezy(1);
+        for (float vyska : {6.0f, 9999.0f}) {
+            p.Vyska = vyska;
+            GlobalniData kopie = g;
+            ModelListu list(kopie);
+            list.Form_Load();
+            const bool potvrzeno = cisloChyby([&] { NastavSorveniku(kopie, vytvorKalkulacky(kopie), list, p); }) == 0;
+            EXPECT_EQ(KalkulaceProjde(g, p), potvrzeno) << vyska;
+            EXPECT_TRUE(potvrzeno || vyska > 6);
+            if (system == QLatin1String("MIV")) {
+                EXPECT_EQ(potvrzeno, vyska == 6);
+            }
+            neprojde += !potvrzeno;
+        }
+        EXPECT_EQ(g.sorvenikaParametry.IdPrurez, 0);
+        for (int r = 1; r <= g.dataSystemu.Polozky.radku(); ++r) EXPECT_EQ(g.dataSystemu.Polozky(1, r).Ks, 0) << r;
+    }
+    EXPECT_GT(neprojde, 0);
+}
