@@ -106,7 +106,9 @@ frmPrislusenstvi::frmPrislusenstvi(ModelPrislusenstvi& model, QWidget* rodic) : 
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdStorno = new QPushButton(QStringLiteral("Storno"), this);
     cmdStorno->setObjectName(QStringLiteral("cmdStorno"));
+    // Enter is Ok wherever the focus is, except on Storno itself; Escape is Storno.
     for (QPushButton* b : {cmdOk, cmdStorno}) b->setAutoDefault(false);
+    cmdOk->setDefault(true);
     connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdStorno, &QPushButton::clicked, this, &QDialog::reject);
     auto* tlacitka = new QHBoxLayout;
