@@ -114,3 +114,8 @@ void noveSezeni() {
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
 }
+
+bool vejdeSeNaMalouObrazovku(const QSize& okno) {
+    constexpr int kTitulek = 32, kOkraj = 4;
+    return okno.width() + 2 * kOkraj <= 800 && okno.height() + kTitulek + kOkraj <= 600;
+}

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSize>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
@@ -98,6 +99,10 @@ struct Instalace {
     ~Instalace();
     QString ini() const { return data + QStringLiteral("/Sorvenika.ini"); }
 };
+
+// A window of this size fits an 800x600 screen with the title bar and borders that common
+// window managers add (the offscreen platform draws none).
+bool vejdeSeNaMalouObrazovku(const QSize& okno);
 
 QByteArray readBytes(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
