@@ -683,19 +683,18 @@ TEST(WizardModel, RefusedValuesKeepNextAndOkFromTheCommit) {
     EXPECT_EQ(sluzby.dialogs.texty(), (QStringList{texty::kMaxNadstresni, texty::kSpatnaHodnotaVysky}));
 
     // A frame-two limit after an accepted height: Next is disabled again.
-    m.cmdZpet_Click();
-    m.optUkonceni_Click(0);
-    m.cmdDalsi_Click();
-    for (const auto& [vyska, dalsi] : {std::pair{"1,5", true}, {"3,1", false}, {"2", true}}) {
-        zadej(P::txtVyskaOrlex, vyska);
-        EXPECT_EQ(m.stav(P::cmdDalsi).povoleny, dalsi) << vyska;
-    }
-    m.cmdZpet_Click();
-    m.optUkonceni_Click(1);
-    m.cmdDalsi_Click();
-    for (const auto& [vyska, dalsi] : {std::pair{"1", true}, {"-0,5", false}, {"4,5", false}}) {
-        zadej(P::txtVyskaObezdivky, vyska);
-        EXPECT_EQ(m.stav(P::cmdDalsi).povoleny, dalsi) << vyska;
+    const struct { int ukonceni; P box; std::vector<std::pair<const char*, bool>> vysky; } ramy[] = {
+        {0, P::txtVyskaOrlex, {{"1,5", true}, {"3,1", false}, {"2", true}}},
+        {1, P::txtVyskaObezdivky, {{"1", true}, {"-0,5", false}, {"4,5", false}}},
+    };
+    for (const auto& r : ramy) {
+        m.cmdZpet_Click();
+        m.optUkonceni_Click(r.ukonceni);
+        m.cmdDalsi_Click();
+        for (const auto& [vyska, dalsi] : r.vysky) {
+            zadej(r.box, vyska);
+            EXPECT_EQ(m.stav(P::cmdDalsi).povoleny, dalsi) << vyska;
+        }
     }
     EXPECT_FLOAT_EQ(m.koncept().VyskaUkonceni, 1.0f);
 }
