@@ -1,15 +1,12 @@
 // Every window fits an 800x600 screen, the smallest the start-up accepts, with the frame a window
-// manager adds: the main menu on the sample data, the status window and the accessory picker at
-// its largest (two flues). The wizard's frames are held by its own test; the costing sheet sizes
-// itself to the screen's free area.
+// manager adds. The wizard's frames are held by its own test; the costing sheet sizes itself to
+// the screen's free area.
 #include "app/QtProgram.h"
 #include "app/frmStav.h"
 #include "parameters/frmPrislusenstvi.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
-#include <QPlainTextEdit>
-#include <QTest>
 #include <gtest/gtest.h>
 
 TEST(MalaObrazovka, EveryWindowFitsWithItsFrame) {
@@ -18,7 +15,6 @@ TEST(MalaObrazovka, EveryWindowFitsWithItsFrame) {
     QtProgram program;
     ASSERT_TRUE(program.aplikace().Main());
     frmStav stav;
-    stav.txt->setPlainText(QStringLiteral("Probíhá synchronizace nabídek ..."));
     stav.show();
     ModelPrislusenstvi m({"MIV2R", "14/16", false, 0, 4}, {});
     frmPrislusenstvi prislusenstvi(m);
