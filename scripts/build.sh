@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# build.sh <folder> [cmake options...]: configures once and builds with all cores.
+# build.sh <folder> [cmake options...]: configures once and builds with all cores; BUILD_TARGET
+# names the one target to build (run.sh builds only the program).
 set -euo pipefail
 dir=$1; shift
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -16,4 +17,4 @@ if [ "$(cat "$stamp" 2>/dev/null)" != "$now" ]; then
   find "$root/$dir" -maxdepth 3 -type d -name '*_autogen' -prune -exec rm -rf {} +
   echo "$now" > "$stamp"
 fi
-cmake --build "$root/$dir" --parallel "$(nproc)"
+cmake --build "$root/$dir" --parallel "$(nproc)" ${BUILD_TARGET:+--target "$BUILD_TARGET"}

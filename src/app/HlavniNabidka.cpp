@@ -5,6 +5,7 @@
 #include "platform/Regional.h"
 #include "platform/Services.h"
 #include "platform/UserDialogs.h"
+#include "platform/Vysledek.h"
 #include "util/Soubory.h"
 #include "engine/Systemy.h"
 #include "platform/Cekani.h"
@@ -78,6 +79,12 @@ bool PotvrdDPH(Nastaveni& n, const QString& text) {
     const Regional& reg = Regional::current();
     if (!reg.IsNumeric(text)) {
         MsgBox(kZadejteCislo, Tlacitka::Ok, Ikona::Vykricnik, kTitulekUpozorneni);
+        return false;
+    }
+    // A rate outside 0 to 100 % would price every quote wrong.
+    const Vysledek<double> sazba = zachyt([&] { return reg.CDbl(text); });
+    if (!sazba || *sazba < 0 || *sazba > 100) {
+        MsgBox(kSazbaDPHMimoRozsah, Tlacitka::Ok, Ikona::Vykricnik, kTitulekUpozorneni);
         return false;
     }
     n.DPH = reg.CCur(text);

@@ -18,6 +18,7 @@ inline const QString kTitulekUpozorneni = QStringLiteral("Upozornění");
 inline const QString kZadejteNazevFirmy = QStringLiteral("Zadejte název vaší firmy");
 inline const QString kZadejteCislo =
     QStringLiteral("Zadejte číslo !!!\nPoužijte desetinný oddělovač uvedený v Místním nastavení.");
+inline const QString kSazbaDPHMimoRozsah = QStringLiteral("Sazba DPH musí být v rozmezí 0 až 100 % !!!");
 inline const QString kUpozorneniKarnelo = QStringLiteral(
     "V případě požadavku na přívod vzduchu pro spalování pomocí přivětrávacího LAS adaptéru Karnelo je nutno "
     "objednat komín s větrací šachtou bez paty (založený na soklové desce)!");
@@ -57,8 +58,8 @@ bool VolbaSystemu(int index, GlobalniData& g, const VyberZNabidky& vyber);
 void NactiProdejce(Nastaveni& n);
 // Enter in the seller box.
 void PotvrdProdejce(Nastaveni& n, const QString& text);
-// Enter in the VAT box: a regional number is stored and true returned; anything else is warned
-// about and the old rate kept.
+// Enter in the VAT box: a regional number from 0 to 100 is stored and true returned; anything
+// else is warned about and the old rate kept.
 bool PotvrdDPH(Nastaveni& n, const QString& text);
 // The VAT rate as the box shows it.
 QString TextDPH(const Nastaveni& n);

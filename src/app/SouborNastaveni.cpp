@@ -5,6 +5,8 @@
 #include "platform/IniFile.h"
 #include "platform/Regional.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
@@ -46,6 +48,12 @@ T neboNula(F&& prevod) {
 
 VysledekNacteni NactiIni(const QString& soubor, GlobalniData& data) {
     VysledekNacteni vysledek;
+    // Without the file every key would be reported missing; the file or its folder is what is.
+    if (const QFileInfo f(soubor); !f.isFile()) {
+        vysledek.chyba = f.dir().exists() ? QStringLiteral("Soubor nastavení %1 neexistuje. Program nelze spustit.").arg(soubor)
+                                          : QStringLiteral("Složka dat %1 neexistuje. Program nelze spustit.").arg(f.absolutePath());
+        return vysledek;
+    }
     Nastaveni& n = data.nastaveni;
     const Regional& reg = Regional::current();
     const ini::Profil profil(soubor);

@@ -10,7 +10,8 @@ struct VysledekNacteni {
     std::optional<QString> chyba;    // the start cannot go on
 };
 
-// Reads the file into the settings and the system table of `data`.
+// Reads the file into the settings and the system table of `data`. A missing file, or a missing
+// data folder, is the error that stops the start.
 VysledekNacteni NactiIni(const QString& soubor, GlobalniData& data);
 
 // Writes VAT and the user's section back, key by key; installation keys are never written.

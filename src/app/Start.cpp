@@ -23,7 +23,7 @@ Aplikace::Aplikace(GlobalniData& g, IOknaStartu& okna, IKontrolaAktualizace& akt
       m_synchronizace(synchronizace),
       m_nactiCenik(std::move(nactiCenik)) {}
 
-QString Aplikace::souborNastaveni() const { return dataFile(QStringLiteral("Sorvenika.ini")); }
+QString Aplikace::souborNastaveni() const { return dataFile(kSouborNastaveni); }
 
 bool Aplikace::odmitni(const QString& text, Ikona ikona) {
     MsgBox(text, Tlacitka::Ok, ikona);
@@ -52,6 +52,7 @@ bool Aplikace::spust() {
     for (const QString& varovani : nacteni.varovani) MsgBox(varovani, Tlacitka::Ok, Ikona::Vykricnik);
 
     m_cenik = m_nactiCenik();
+    if (!m_cenik.varovani().isEmpty()) MsgBox(m_cenik.varovani(), Tlacitka::Ok, Ikona::Vykricnik);
     m_bezi = true;
     m_ulozenoKoncemSezeni = false;
 

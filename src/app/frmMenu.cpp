@@ -270,6 +270,10 @@ QWidget* frmMenu::sestavTlacitka() {
     tremol->setObjectName(QStringLiteral("SystemCombut5"));
     tremol->setText(TlacitkoSystemuPodleIndexu(5)->popisek);
     tremol->setFixedSize(112, 96);
+    // Its place is kept while it is hidden, so the fixed-size window has room when it shows.
+    QSizePolicy misto = tremol->sizePolicy();
+    misto.setRetainSizeWhenHidden(true);
+    tremol->setSizePolicy(misto);
     m_systemy[5] = tremol;
     rada2->addWidget(cmbObjednavky);
     rada2->addWidget(tremol);
@@ -286,9 +290,10 @@ QWidget* frmMenu::sestavTlacitka() {
     });
     pripoj(Exit, &QPushButton::clicked, this, [this] { m_sluzby.Exit(); });
 
-    mrizka->addWidget(ram0, 0, 0, 1, 2);
-    mrizka->addWidget(ram1, 1, 0);
-    mrizka->addWidget(Exit, 1, 1, Qt::AlignRight | Qt::AlignBottom);
+    // One row, so that the window fits an 800x600 screen with its title bar.
+    mrizka->addWidget(ram0, 0, 0);
+    mrizka->addWidget(ram1, 0, 1, Qt::AlignBottom);  // its frame level with the titled one
+    mrizka->addWidget(Exit, 0, 2, Qt::AlignRight | Qt::AlignBottom);
     mrizka->setColumnStretch(0, 1);
     return panel;
 }

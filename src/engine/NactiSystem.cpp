@@ -68,6 +68,17 @@ int rozeberTabulkuPolozek(const QString& text, const IArtikly& artikly, int voln
 Vysledek<> NactiSystem(GlobalniData& g, const IArtikly& artikly) {
     SorvenikaParametry& p = g.sorvenikaParametry;
     const SystemZaznam& zaznam = g.system(p.SystemKod);
+    // Without its line or key the path would be the data folder itself: name what is missing.
+    if (zaznam.Data.isEmpty()) {
+        const QString ini = dataFile(kSouborNastaveni);
+        if (zaznam.Sekce.isEmpty())
+            return Chyba{QStringLiteral("V souboru %1 chybí v sekci [SYSTEMY] řádek „%2System“ (systém %3).")
+                             .arg(ini)
+                             .arg(p.SystemKod)
+                             .arg(p.System)};
+        return Chyba{QStringLiteral("V souboru %1 chybí v sekci [%2] klíč „Data“ (soubor položek systému %3).")
+                         .arg(ini, zaznam.Sekce, p.System)};
+    }
     const QString cesta = dataFile(zaznam.Data);
     QFile soubor(resolvePath(cesta));
     if (!soubor.open(QIODevice::ReadOnly)) return Chyba{QStringLiteral("Soubor ") + cesta + QStringLiteral(" neexistuje !")};

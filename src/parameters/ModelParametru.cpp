@@ -195,6 +195,11 @@ void ModelParametru::varuj(const QString& text, Prvek fokus) {
     pozadejFokus(fokus);
 }
 
+void ModelParametru::zavriCestu() {
+    s(P::cmdDalsi).povoleny = false;
+    s(P::cmdOk).viditelny = false;
+}
+
 bool ModelParametru::kontrolaOdchodu(Prvek box) {
     switch (box) {
         case P::txtVyska:
@@ -356,7 +361,17 @@ void ModelParametru::txtVyska_KeyPress() {
             // More thirds of a metre than a 16-bit count holds.
         }
     }
-    if (!vyska) return varuj(texty::kSpatnaHodnotaVysky, P::txtVyska);
+    // No chimney has a height of 0 or less, and one the costing cannot take fails only at Ok.
+    const auto kalkulaceProjde = [this](float v) {
+        if (!m_zkouska) return true;
+        SorvenikaParametry p = konceptKPotvrzeni();
+        p.Vyska = v;
+        return m_zkouska(p);
+    };
+    if (!vyska || *vyska <= 0 || !kalkulaceProjde(*vyska)) {
+        zavriCestu();
+        return varuj(texty::kSpatnaHodnotaVysky, P::txtVyska);
+    }
     m_p.Vyska = *vyska;
     s(P::txtVyska).text = textCisla(m_p.Vyska);
     if (jeKalvirNeboOrvik(m_p.System)) pozadejFokus(P::txtPocetNapojovacichDilu);
@@ -478,8 +493,10 @@ void ModelParametru::txtVyskaOrlex_KeyPress() {
     if (!pripraven(P::txtVyskaOrlex)) return;
     const std::optional<double> h = naDouble(text(P::txtVyskaOrlex));
     const std::optional<float> vyska = naSingle(text(P::txtVyskaOrlex));
-    if (!h || !vyska) return varuj(texty::kSpatnaHodnotaVysky, P::txtVyskaOrlex);
-    if (*h > 3.0) return varuj(texty::kMaxOrlex, P::txtVyskaOrlex);
+    if (!h || !vyska || *h > 3.0) {
+        zavriCestu();
+        return varuj(!h || !vyska ? texty::kSpatnaHodnotaVysky : texty::kMaxOrlex, P::txtVyskaOrlex);
+    }
     if (*h > 1.66) MsgBox(texty::kOrlexStatika);
     m_p.VyskaUkonceni = *vyska;
     SpocitejOrlex(m_p);
@@ -499,9 +516,11 @@ void ModelParametru::ukazPocty() {
 void ModelParametru::txtVyskaObezdivky_KeyPress() {
     if (!pripraven(P::txtVyskaObezdivky)) return;
     const std::optional<double> h = naDouble(text(P::txtVyskaObezdivky));
-    if (!h) return varuj(texty::kSpatnaHodnotaVysky, P::txtVyskaObezdivky);
-    if (*h > 4.0) return varuj(texty::kMaxObezdivka, P::txtVyskaObezdivky);
-    if (*h < 0) return varuj(texty::kZapornaVyska, P::txtVyskaObezdivky);
+    if (!h || *h > 4.0 || *h < 0) {
+        zavriCestu();
+        return varuj(!h ? texty::kSpatnaHodnotaVysky : *h > 4.0 ? texty::kMaxObezdivka : texty::kZapornaVyska,
+                     P::txtVyskaObezdivky);
+    }
     m_p.DruhCihly = zaskrtnuto(P::optCihla0) ? 2 : 1;
     float kopie = static_cast<float>(*h);
     s(P::txtVyskaObezdivky).text = textCisla(ZaokrouhliVysku(kopie));
@@ -565,25 +584,29 @@ void ModelParametru::optVolbaStatZajisteni_Click(int index) {
 
 void ModelParametru::txtVyskaNadstresniCasti_KeyPress() {
     if (!pripraven(P::txtVyskaNadstresniCasti)) return;
-    // A wrong value changes nothing, so the commit never follows one.
+    // A wrong value, or one over the limit, keeps Ok hidden, so the commit never follows one.
     const std::optional<float> h = naSingle(text(P::txtVyskaNadstresniCasti));
-    if (!h) return varuj(texty::kSpatnaHodnotaVysky, P::txtVyskaNadstresniCasti);
-    s(P::cmdOk).viditelny = true;
-    s(P::cmdDalsi).viditelny = false;
-    pozadejFokus(P::cmdOk);
+    if (!h) {
+        zavriCestu();
+        return varuj(texty::kSpatnaHodnotaVysky, P::txtVyskaNadstresniCasti);
+    }
     for (int i = 0; i < 3; ++i) s(chkStatickaSouprava(i)).zaskrtnuty = false;
     m_pytleSoupravy = 0;
 
     bool viditelne = true;
     for (int i = 0; i < 3; ++i) viditelne = viditelne && stav(chkStatickaSouprava(i)).viditelny;
-    if (!MaStatickeSoupravy(m_p.System) || !viditelne) return;
-    const std::optional<DoporuceniSoupravy> d = DoporucSoupravu(m_p.Ukonceni, *h);
-    if (!d) return;
-    if (d->nadLimit) {
+    const std::optional<DoporuceniSoupravy> d =
+        MaStatickeSoupravy(m_p.System) && viditelne ? DoporucSoupravu(m_p.Ukonceni, *h) : std::nullopt;
+    if (d && d->nadLimit) {
+        zavriCestu();
         MsgBox(texty::kMaxNadstresni);
         pozadejFokus(P::txtVyskaNadstresniCasti);
         return;
     }
+    s(P::cmdOk).viditelny = true;
+    s(P::cmdDalsi).viditelny = false;
+    pozadejFokus(P::cmdOk);
+    if (!d) return;
     if (d->souprava) s(chkStatickaSouprava(*d->souprava)).zaskrtnuty = true;
     m_pytleSoupravy = d->pytle;
 }

@@ -13,6 +13,7 @@
 #include "parameters/PrvkyParametru.h"
 
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -24,6 +25,12 @@ public:
     // Form_Load: the design state, the draft reset for a new chimney of the loaded system, the
     // cross-section and shell-height lists, then the availability rules.
     explicit ModelParametru(const GlobalniData& g);
+
+    // Costs a draft without committing it; false when the costing fails. The chimney height is
+    // tried with it at its Enter, so a height the costing cannot take is refused at the box.
+    // Unset, every draft passes.
+    using ZkouskaKalkulace = std::function<bool(const SorvenikaParametry&)>;
+    void nastavZkouskuKalkulace(ZkouskaKalkulace z) { m_zkouska = std::move(z); }
 
     const StavPrvku& stav(Prvek p) const { return m_s[static_cast<size_t>(p)]; }
     const StavyPrvku& stavy() const { return m_s; }
@@ -117,6 +124,8 @@ private:
     void vyberVolbu(Prvek p);
     void pozadejFokus(Prvek p);
     void varuj(const QString& text, Prvek fokus);
+    // A refused value: Next stays disabled and Ok hidden until the box takes a valid one.
+    void zavriCestu();
     void predvyberUkonceni();
     // A check box ticked or unticked, with what that changes besides.
     void zaskrtni(Prvek box, bool z);
@@ -144,4 +153,5 @@ private:
     Prvek m_fokus = Prvek::cmbPrurez;
     std::optional<Prvek> m_pozadavekFokusu;
     int m_pytleSoupravy = 0;
+    ZkouskaKalkulace m_zkouska;
 };

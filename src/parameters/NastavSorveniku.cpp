@@ -1,6 +1,8 @@
 #include "parameters/NastavSorveniku.h"
 
 #include "engine/Sorvenika.h"
+#include "platform/Vysledek.h"
+#include "systems/Kalkulacky.h"
 
 #include <utility>
 
@@ -13,4 +15,13 @@ void NastavSorveniku(GlobalniData& g, const Kalkulacky& kalkulacky, ModelListu& 
         throw;
     }
     list.nastavKalkulaci(sestavKalkulaci(g, true));
+}
+
+bool KalkulaceProjde(const GlobalniData& g, const SorvenikaParametry& navrh) {
+    GlobalniData kopie = g;
+    kopie.sorvenikaParametry = navrh;
+    return static_cast<bool>(zachyt([&] {
+        SpocitejKusy(kopie, vytvorKalkulacky(kopie));
+        sestavKalkulaci(kopie, true);
+    }));
 }

@@ -11,3 +11,7 @@
 // leaves the previous costing, parameters and sheet as they were. Showing the sheet is the
 // caller's.
 void NastavSorveniku(GlobalniData& g, const Kalkulacky& kalkulacky, ModelListu& list, SorvenikaParametry nove);
+
+// Costs a draft on a copy of the state with the system's calculator; false when the costing
+// fails. Nothing of `g` changes.
+bool KalkulaceProjde(const GlobalniData& g, const SorvenikaParametry& navrh);

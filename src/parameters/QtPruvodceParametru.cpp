@@ -1,6 +1,7 @@
 #include "parameters/QtPruvodceParametru.h"
 
 #include "costing/QtListSorveniky.h"
+#include "parameters/NastavSorveniku.h"
 #include "parameters/PotvrzeniParametru.h"
 #include "parameters/frmPrislusenstvi.h"
 #include "systems/Kalkulacky.h"
@@ -18,6 +19,7 @@ void QtPruvodceParametru::ZobrazModalne() {
         return true;
     };
     s.zavreno = [this] { m_list.ZakazPrikazySorveniky(); };
+    s.zkouska = [this](const SorvenikaParametry& p) { return KalkulaceProjde(m_g, p); };
     // From the link the picker works on the draft: what it stores is committed only with the wizard.
     s.prislusenstvi = [this] {
         ModelParametru& m = m_okno->model();

@@ -97,6 +97,7 @@ frmParametry::frmParametry(const GlobalniData& g, Sluzby sluzby, QWidget* rodic)
     : QDialog(rodic), m_model(g), m_sluzby(std::move(sluzby)) {
     setObjectName(QStringLiteral("frmParametry"));
     setWindowTitle(texty::kTitulekOkna);
+    m_model.nastavZkouskuKalkulace(m_sluzby.zkouska);
     setModal(true);
 
     m_ramy = new QStackedWidget(this);
@@ -208,7 +209,10 @@ QWidget* frmParametry::sestavRam1() {
 
     auto* odkaz = zapis(P::lblPrislusenstvi, new ClickableLabel(texty::kPrislusenstvi, ram));
     odkaz->setCursor(Qt::PointingHandCursor);
-    odkaz->setStyleSheet(QStringLiteral("QLabel { color: #0000c0; text-decoration: underline; }"
+    // Reached with Tab and pressed with Enter; a click does not take the focus from a height box.
+    odkaz->setFocusPolicy(Qt::TabFocus);
+    odkaz->setStyleSheet(QStringLiteral("QLabel { color: #0000c0; text-decoration: underline; border: 1px solid transparent; }"
+                                        "QLabel:focus { border: 1px dotted #0000c0; }"
                                         "QLabel:disabled { color: gray; }"));
     pripoj(odkaz, &ClickableLabel::stisknuto, this, [this](Qt::MouseButton b) {
         if (b != Qt::LeftButton) return;

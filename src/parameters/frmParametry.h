@@ -20,6 +20,8 @@ public:
         std::function<void()> zavreno;
         // The link "Příslušenství": the accessory picker, modal.
         std::function<void()> prislusenstvi;
+        // A trial costing of the draft (ModelParametru::nastavZkouskuKalkulace).
+        ModelParametru::ZkouskaKalkulace zkouska;
     };
 
     // Form_Load.

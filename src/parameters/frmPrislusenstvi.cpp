@@ -81,7 +81,9 @@ frmPrislusenstvi::frmPrislusenstvi(ModelPrislusenstvi& model, QWidget* rodic) : 
     popisekNahledu->setFont(f);
     frmNahled = new QFrame(this);
     frmNahled->setObjectName(QStringLiteral("frmNahled"));
-    frmNahled->setFixedSize(naPixely(6015), naPixely(7095));
+    // Smaller than the installation's 6015 x 7095 twips, so that the picker fits an 800x600
+    // screen with its frame; the 300-pixel pictures and the name under them still fit.
+    frmNahled->setFixedSize(naPixely(5100), naPixely(5580));
     frmNahled->setAutoFillBackground(true);
     QPalette bila = frmNahled->palette();
     bila.setColor(QPalette::Window, Qt::white);
@@ -92,11 +94,11 @@ frmPrislusenstvi::frmPrislusenstvi(ModelPrislusenstvi& model, QWidget* rodic) : 
     lblNazev = nadpis({}, frmNahled);
     lblNazev->setObjectName(QStringLiteral("lblNazev"));
     lblNazev->setAlignment(Qt::AlignCenter);
-    lblNazev->setGeometry(0, naPixely(6240), frmNahled->width(), naPixely(420));
+    lblNazev->setGeometry(0, naPixely(5100), frmNahled->width(), naPixely(420));
     txtPopis = new QPlainTextEdit(this);
     txtPopis->setObjectName(QStringLiteral("txtPopis"));
     txtPopis->setReadOnly(true);
-    txtPopis->setFixedSize(naPixely(6015), naPixely(735));
+    txtPopis->setFixedSize(frmNahled->width(), naPixely(735));
     nahled->addWidget(popisekNahledu, 0, Qt::AlignHCenter);
     nahled->addWidget(frmNahled);
     nahled->addWidget(txtPopis);
@@ -106,7 +108,9 @@ frmPrislusenstvi::frmPrislusenstvi(ModelPrislusenstvi& model, QWidget* rodic) : 
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdStorno = new QPushButton(QStringLiteral("Storno"), this);
     cmdStorno->setObjectName(QStringLiteral("cmdStorno"));
+    // Enter is Ok wherever the focus is, except on Storno itself; Escape is Storno.
     for (QPushButton* b : {cmdOk, cmdStorno}) b->setAutoDefault(false);
+    cmdOk->setDefault(true);
     connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdStorno, &QPushButton::clicked, this, &QDialog::reject);
     auto* tlacitka = new QHBoxLayout;
@@ -122,7 +126,7 @@ frmPrislusenstvi::frmPrislusenstvi(ModelPrislusenstvi& model, QWidget* rodic) : 
     okno->addLayout(nahled);
 
     nactiBoxy();
-    setFixedSize(sizeHint().expandedTo(QSize(naPixely(10500), naPixely(8790))));
+    setFixedSize(sizeHint());
 }
 
 QCheckBox* frmPrislusenstvi::vytvorBox(int i, QWidget* rodic) {

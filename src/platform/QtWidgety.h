@@ -4,6 +4,7 @@
 #include <QLabel>
 
 // A plain label that reports the mouse: links, switches and the sheet's clickable captions.
+// One given a focus policy is also pressed with Enter or Space, as a left click.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
@@ -16,6 +17,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 inline const QColor kBarvaOdkazu(0, 0, 192);

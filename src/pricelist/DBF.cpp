@@ -174,7 +174,8 @@ void CtecDBF::ctiHlavicku(const char* d, qsizetype velikost) {
     const auto* u = reinterpret_cast<const unsigned char*>(d);
     if (velikost < kHlavicka) throw poskozeny(m_soubor);
 
-    // Both lengths are unsigned 16-bit; bytes 0-7 (version, date, count) are not needed.
+    // Both lengths are unsigned 16-bit; the record count only tells a file cut short.
+    m_zaznamuVHlavicce = u[4] | (u[5] << 8) | (u[6] << 16) | (static_cast<quint32>(u[7]) << 24);
     m_delkaHlavicky = u[8] | (u[9] << 8);
     m_delkaZaznamu = u[10] | (u[11] << 8);
     if (m_delkaHlavicky < 33) throw poskozeny(m_soubor);
@@ -218,6 +219,15 @@ const char* CtecDBF::zaznam(qsizetype i) {
         if (m_blokZaznamu == 0) return nullptr;
     }
     return m_obsah.constData() + (i - m_blokOd) * rl;
+}
+
+QString CtecDBF::varovani() const {
+    if (m_zaznamu >= m_zaznamuVHlavicce) return {};
+    return QStringLiteral("Soubor %1 je neúplný (počet záznamů podle hlavičky: %2, v souboru: %3). "
+                          "Program pokračuje jen s načtenými záznamy.")
+        .arg(m_soubor)
+        .arg(m_zaznamuVHlavicce)
+        .arg(m_zaznamu);
 }
 
 const char* CtecDBF::dalsiZaznam() {

@@ -52,6 +52,9 @@ public:
     const QStringList& nazvy() const { return m_nazvy; }
     // At most this many records follow, deleted ones included.
     qsizetype nejvyseZaznamu() const { return m_zaznamu; }
+    // Once every record is read: when the file ends before the records its header counts (a file
+    // cut short), the warning naming the file and both counts; empty otherwise.
+    QString varovani() const;
     // The next record that is not deleted, one cell per field; false after the last.
     bool dalsi(std::vector<BunkaDBF>& radek);
 
@@ -86,6 +89,7 @@ private:
     int m_delkaHlavicky = 0;
     int m_delkaZaznamu = 0;
     qsizetype m_zaznamu = 0;
+    quint32 m_zaznamuVHlavicce = 0;
     qsizetype m_dalsi = 0;
 };
 

@@ -433,6 +433,7 @@ TabulkaArtiklu TabulkaArtiklu::zCtecky(CtecDBF& ctec) {
                     ctec.sirka(fStaryKod) + ctec.sirka(fObjCislo) + ctec.sirka(fNazev));
     while (const char* bajty = ctec.dalsiZaznam()) plneni.pridej(ctec, bajty);
     plneni.dokonci();
+    t.m_varovani = ctec.varovani();
     return t;
 }
 

@@ -39,6 +39,9 @@ public:
 
     static QString hlavicka(int sloupec);
 
+    // A file cut short loads what it holds; this says so (CtecDBF::varovani), empty otherwise.
+    const QString& varovani() const { return m_varovani; }
+
     int pocetArtiklu() const { return static_cast<int>(m_radky.size()); }
     int pocetRadku() const { return pocetArtiklu() + 1; }
 
@@ -132,4 +135,5 @@ private:
     std::vector<int> m_poradi;
     QChar m_desetinna, m_skupina;         // the regional separators when the table was loaded
     bool m_filtr = false;
+    QString m_varovani;
 };

@@ -86,10 +86,13 @@ TEST(HlavniNabidka, ChoiceOfSystem) {
     }
 }
 
-TEST(HlavniNabidka, VatEnterStoresARegionalNumberAndWarnsOtherwise) {
-    const struct { const char* locale; QString text; std::optional<qint64> ulozeno; } pripady[] = {
-        {"cs_CZ", " 15 ", 150000}, {"cs_CZ", "20,5", 205000}, {"cs_CZ", "", {}},
-        {"cs_CZ", "20.5", {}},     {"C", "20.5", 205000},     {"C", "20,5x", {}},
+TEST(HlavniNabidka, VatEnterStoresARegionalNumberFrom0To100AndWarnsOtherwise) {
+    const QString cislo = QStringLiteral("Zadejte číslo !!!\nPoužijte desetinný oddělovač uvedený v Místním nastavení.");
+    const struct { const char* locale; QString text; std::optional<qint64> ulozeno; QString varovani; } pripady[] = {
+        {"cs_CZ", " 15 ", 150000, {}}, {"cs_CZ", "20,5", 205000, {}}, {"cs_CZ", "", {}, cislo},
+        {"cs_CZ", "20.5", {}, cislo},  {"C", "20.5", 205000, {}},     {"C", "20,5x", {}, cislo},
+        {"cs_CZ", "0", 0, {}},         {"cs_CZ", "100", 1000000, {}}, {"cs_CZ", "-50", {}, kSazbaDPHMimoRozsah},
+        {"cs_CZ", "150", {}, kSazbaDPHMimoRozsah}, {"cs_CZ", "100,01", {}, kSazbaDPHMimoRozsah},
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(std::string(p.locale) + " [" + p.text.toStdString() + "]");
@@ -103,8 +106,7 @@ TEST(HlavniNabidka, VatEnterStoresARegionalNumberAndWarnsOtherwise) {
             EXPECT_TRUE(sluzby.dialogs.zpravy.isEmpty());
         } else {
             ASSERT_EQ(sluzby.dialogs.zpravy.size(), 1);
-            EXPECT_EQ(sluzby.dialogs.zpravy[0].text,
-                      QStringLiteral("Zadejte číslo !!!\nPoužijte desetinný oddělovač uvedený v Místním nastavení."));
+            EXPECT_EQ(sluzby.dialogs.zpravy[0].text, p.varovani);
             EXPECT_EQ(sluzby.dialogs.zpravy[0].ikona, Ikona::Vykricnik);
             EXPECT_EQ(sluzby.dialogs.zpravy[0].titulek, QStringLiteral("Upozornění"));
         }

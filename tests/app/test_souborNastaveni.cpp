@@ -110,17 +110,20 @@ TEST(SouborNastaveni, FlagsNumbersAndDatesOfTheUserSection) {
     EXPECT_EQ(kratka, QStringLiteral("0101"));
 }
 
-TEST(SouborNastaveni, MissingFileGivesDefaultsAndStopsTheStart) {
+TEST(SouborNastaveni, AMissingFileOrFolderIsNamedAndStopsTheStart) {
     QTemporaryDir dir;
-    GlobalniData g;
-    const auto v = NactiIni(dir.filePath(QStringLiteral("chybi.ini")), g);
-    ASSERT_TRUE(v.chyba);
-    EXPECT_TRUE(v.chyba->contains(QStringLiteral("Pocet systemu")));
-    ASSERT_EQ(v.varovani.size(), 1);
-    EXPECT_TRUE(v.varovani[0].contains(QStringLiteral("DPH")));
-    EXPECT_EQ(g.nastaveni.Verze, QStringLiteral("0000000"));
-    EXPECT_EQ(g.nastaveni.PosledniSynchronizace, QDate(2000, 1, 1));
-    EXPECT_EQ(g.nastaveni.ExtID, 1);
+    const struct { QString soubor, zprava; } pripady[] = {
+        {dir.filePath(QStringLiteral("Sorvenika.ini")),
+         QStringLiteral("Soubor nastavení %1 neexistuje. Program nelze spustit.").arg(dir.filePath(QStringLiteral("Sorvenika.ini")))},
+        {dir.filePath(QStringLiteral("Data/Sorvenika.ini")),
+         QStringLiteral("Složka dat %1 neexistuje. Program nelze spustit.").arg(dir.filePath(QStringLiteral("Data")))},
+    };
+    for (const auto& p : pripady) {
+        GlobalniData g;
+        const auto v = NactiIni(p.soubor, g);
+        EXPECT_EQ(v.chyba.value_or(QString()), p.zprava);
+        EXPECT_TRUE(v.varovani.isEmpty());
+    }
 }
 
 TEST(SouborNastaveni, BadNumbersOfTheInstallation) {

@@ -89,6 +89,29 @@ TEST(Start, ReadsSettingsAndPriceListShowsTheMenuAndSavesAtTheEnd) {
     EXPECT_TRUE(sluzby.dialogs.zpravy.isEmpty()) << sluzby.dialogs.texty().join(QLatin1Char('|')).toStdString();
 }
 
+TEST(Start, APriceListCutShortIsReportedWithBothCountsAndTheStartGoesOn) {
+    Instalace inst;
+    FakeServices sluzby;
+    const QString art = inst.data + QStringLiteral("/Art.dbf");
+    const QByteArray cely = readBytes(art);
+    const auto u16 = [&](int o) { return static_cast<quint8>(cely[o]) | static_cast<quint8>(cely[o + 1]) << 8; };
+    const int vHlavicce = u16(4) | u16(6) << 16, hlavicka = u16(8), zaznam = u16(10);
+    const QByteArray pulka = cely.left(cely.size() / 2);
+    writeBytes(art, pulka);
+    const int zbylo = static_cast<int>((pulka.size() - hlavicka) / zaznam);
+
+    Start s;
+    ASSERT_TRUE(s.aplikace.Main());
+    ASSERT_EQ(sluzby.dialogs.zpravy.size(), 1);
+    EXPECT_EQ(sluzby.dialogs.zpravy[0].text,
+              QStringLiteral("Soubor %1 je neúplný (počet záznamů podle hlavičky: %2, v souboru: %3). "
+                             "Program pokračuje jen s načtenými záznamy.")
+                  .arg(art).arg(vHlavicce).arg(zbylo));
+    EXPECT_EQ(sluzby.dialogs.zpravy[0].ikona, Ikona::Vykricnik);
+    EXPECT_EQ(s.aplikace.cenik().pocetArtiklu(), zbylo);
+    EXPECT_TRUE(s.okna.udalosti.contains(QStringLiteral("zobraz menu")));
+}
+
 TEST(Start, RefusalsShowTheirMessageAndWriteNothing) {
     enum Pripad { DruhaInstance, UzkaObrazovka, BezCeniku, BezPoctuSystemu, BezNastaveni, ChybaAktualizace };
     const struct { Pripad pripad; QString zacatekZpravy, soubor; } pripady[] = {
@@ -96,7 +119,7 @@ TEST(Start, RefusalsShowTheirMessageAndWriteNothing) {
         {UzkaObrazovka, kMaloRozliseni, {}},
         {BezCeniku, {}, QStringLiteral("Art")},
         {BezPoctuSystemu, QStringLiteral("V souboru"), QStringLiteral("Sorvenika.ini")},
-        {BezNastaveni, QStringLiteral("V souboru"), QStringLiteral("Sorvenika.ini")},
+        {BezNastaveni, QStringLiteral("Soubor nastavení"), QStringLiteral("Sorvenika.ini neexistuje")},
         {ChybaAktualizace, QStringLiteral("Chyba č. 13: "), {}},
     };
     for (const auto& p : pripady) {

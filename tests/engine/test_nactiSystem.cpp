@@ -159,14 +159,23 @@ TEST_F(NacteniFixture, FileShapes) {
         }
     }
 
-    // A missing file: the reader's message only, and the previous state kept.
-    GlobalniData g = stavSTestSystemem();
-    g.Systemy[1].Data = QStringLiteral("Chybi.txt");
-    g.dataSystemu.Polozky.vytvor(2, 2);
-    const Vysledek<> chybi = NactiSystem(g, cenik);
-    EXPECT_FALSE(chybi);
-    EXPECT_TRUE(chybi.chyba().endsWith(QStringLiteral("Chybi.txt neexistuje !")));
-    EXPECT_EQ(g.dataSystemu.Polozky.radku(), 2);
+    // A missing file, a missing line of [SYSTEMY] or a missing key: what is missing is named and
+    // the previous state kept.
+    const QString ini = dir.filePath(QStringLiteral("Sorvenika.ini"));
+    const struct { QString sekce, data, zprava; } chybi[] = {
+        {QStringLiteral("TEST"), QStringLiteral("Chybi.txt"), QStringLiteral("Soubor %1 neexistuje !").arg(dir.filePath(QStringLiteral("Chybi.txt")))},
+        {{}, {}, QStringLiteral("V souboru %1 chybí v sekci [SYSTEMY] řádek „1System“ (systém TEST).").arg(ini)},
+        {QStringLiteral("TEST"), {}, QStringLiteral("V souboru %1 chybí v sekci [TEST] klíč „Data“ (soubor položek systému TEST).").arg(ini)},
+    };
+    for (const auto& c : chybi) {
+        GlobalniData g = stavSTestSystemem();
+        g.Systemy[1].Sekce = c.sekce;
+        g.Systemy[1].Data = c.data;
+        g.dataSystemu.Polozky.vytvor(2, 2);
+        const Vysledek<> v = NactiSystem(g, cenik);
+        EXPECT_EQ(v.chyba(), c.zprava);
+        EXPECT_EQ(g.dataSystemu.Polozky.radku(), 2);
+    }
 }
 
 // The row counts are Integers: 32,757 item rows and the 10 free rows fit; one more is the

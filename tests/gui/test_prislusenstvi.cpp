@@ -80,6 +80,24 @@ TEST(AccessoryPickerWindow, TwoFluesSideBySide) {
     }
 }
 
+// Enter is Ok wherever the focus is but on Storno; Escape is Storno.
+TEST(AccessoryPickerWindow, EnterIsOkAndEscapeIsStorno) {
+    for (const auto& [klavesa, naStorno, vysledek] : {std::tuple{Qt::Key_Return, false, QDialog::Accepted},
+                                                     {Qt::Key_Return, true, QDialog::Rejected},
+                                                     {Qt::Key_Escape, false, QDialog::Rejected}}) {
+        ModelPrislusenstvi m({"MIV", "16", false, 0, 4}, {});
+        frmPrislusenstvi okno(m);
+        okno.show();
+        okno.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
+        QWidget* cil = naStorno ? static_cast<QWidget*>(okno.cmdStorno) : okno.chkPrislusenstvi(0);
+        cil->setFocus();
+        QTest::keyClick(cil, klavesa);
+        EXPECT_FALSE(okno.isVisible());
+        EXPECT_EQ(okno.result(), vysledek) << klavesa << naStorno;
+    }
+}
+
 TEST(AccessoryPickerWindow, HoverPreviewsPictureNameAndText) {
     Instalace kopie;
     // 28 is missing, 29 is not a picture.

@@ -2,6 +2,7 @@
 #include "parameters/ModelParametru.h"
 
 #include "engine/Sorvenika.h"
+#include "parameters/NastavSorveniku.h"
 #include "parameters/PotvrzeniParametru.h"
 #include "parameters/TextyParametru.h"
 #include "systems/SystemFixture.h"
@@ -134,8 +135,10 @@ TEST(WizardModel, ADraftStartsFreshAndTheSharedSetWaitsForTheCommit) {
 TEST(WizardModel, ChimneyHeight) {
     const std::tuple<const char*, float, const char*> pripady[] = {
         // Whole thirds of a metre, cut to centimetres; 0: refused.
-        {"5,2", 5.33f, "5,33"}, {"5,4", 5.66f, "5,66"}, {"-1", -1.0f, "-1"}, {"10922", 10922.0f, "10922"},
+        {"5,2", 5.33f, "5,33"}, {"5,4", 5.66f, "5,66"}, {"10922", 10922.0f, "10922"},
         {"5.2", 0, "5.2"},      {"", 0, ""},
+        // No chimney is 0 m high or lower, also after rounding to thirds.
+        {"0", 0, "0"},          {"-3", 0, "-3"},           {"0,05", 0, "0,05"},
         // More thirds of a metre than a 16-bit count holds.
         {"99999", 0, "99999"},  {"1e9", 0, "1e9"},
     };
@@ -593,4 +596,39 @@ TEST(WizardCommit, NoCommittedChoiceOutlivesItsControl) {
                     }
     }
     EXPECT_EQ(potvrzene.size(), 10u);
+}
+
+// A refused value, after an accepted one too, keeps Next disabled and Ok hidden: the chimney
+// height the costing cannot take (tried at Enter), a frame-two limit, the above-roof limit of a
+// cover plate (KDS and KDVO alike).
+TEST(WizardModel, RefusedValuesKeepNextAndOkFromTheCommit) {
+    GlobalniData g;
+    ASSERT_TRUE(nactiTestovaciSystem(g, QStringLiteral("MIV"), QStringLiteral("miv")));
+    Pruvodce w(std::move(g));
+    ModelParametru& m = w.m;
+    m.nastavZkouskuKalkulace([&w](const SorvenikaParametry& p) { return KalkulaceProjde(w.g, p); });
+    m.cmbPrurez_Click(0);
+    const struct { int ukonceni; P box, tlacitko; std::vector<std::pair<const char*, bool>> vysky; } kroky[] = {
+        {-1, P::txtVyska, P::cmdDalsi, {{"8", true}, {"9999", false}, {"-3", false}, {"8", true}}},
+        {0, P::txtVyskaOrlex, P::cmdDalsi, {{"1,5", true}, {"3,1", false}}},
+        {1, P::txtVyskaObezdivky, P::cmdDalsi, {{"1", true}, {"-0,5", false}, {"4,5", false}}},
+        {3, P::txtVyskaNadstresniCasti, P::cmdOk, {{"2", true}, {"3,5", false}, {"x", false}, {"3", true}}},
+    };
+    for (const auto& k : kroky) {
+        if (k.ukonceni >= 0) {
+            while (m.krokZpet() > 0) m.cmdZpet_Click();
+            m.optUkonceni_Click(k.ukonceni);
+            m.cmdDalsi_Click();
+        }
+        for (const auto& [vyska, prijato] : k.vysky) {
+            m.fokusNa(k.box);
+            m.zmenText(k.box, QString::fromLatin1(vyska));
+            m.enter(k.box);
+            const StavPrvku& t = m.stav(k.tlacitko);
+            EXPECT_EQ(t.povoleny && t.viditelny, prijato) << vyska;
+        }
+    }
+    EXPECT_FLOAT_EQ(m.koncept().Vyska, 8.0f);
+    EXPECT_FLOAT_EQ(m.koncept().VyskaUkonceni, 1.0f);
+    EXPECT_EQ(w.zpravy().count(texty::kMaxNadstresni), 1);
 }

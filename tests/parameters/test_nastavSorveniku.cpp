@@ -32,14 +32,14 @@ struct Ukazka : ::testing::Test {
         list = std::make_unique<ModelListu>(g);
         list->Form_Load();
     }
-    // The draft of a costing as the wizard commits it.
+    // The draft of a costing as the wizard commits it; without a cross-section, the first.
     SorvenikaParametry navrh(const char* system, const char* prurez, bool sachta, float vyska, int ukonceni) {
         SorvenikaParametry& p = g.sorvenikaParametry;
         p.SystemKod = ZjistiKodSystemu(QString::fromLatin1(system));
         p.System = QString::fromLatin1(system);
         EXPECT_TRUE(NactiSystem(g, cenik));
         SorvenikaParametry n = p;
-        n.Prurez = QString::fromLatin1(prurez);
+        n.Prurez = prurez ? QString::fromLatin1(prurez) : g.dataSystemu.Prurezy(1);
         for (int c = 1; c <= g.dataSystemu.Prurezy.horni(); ++c)
             if (g.dataSystemu.Prurezy(c) == n.Prurez) n.IdPrurez = Integer(c);
         EXPECT_NE(n.IdPrurez, 0) << prurez;
@@ -121,4 +121,17 @@ TEST_F(Ukazka, FailedCalculationKeepsThePreviousCosting) {
     EXPECT_EQ(list->Tabulka.TextMatrix(7, 3), ks);
     EXPECT_EQ(g.dataSystemu.Polozky(g.sorvenikaParametry.IdPrurez, 7).Ks, kusy);
     EXPECT_EQ(list->TabSuma.TextMatrix(2, 1), celkem);
+}
+
+// The wizard's trial of a height: every system takes a 6 m chimney; a 9999 m MIV overflows its
+// totals, as its commit would.
+TEST_F(Ukazka, TrialCostingOfEverySystem) {
+    for (const QString& system : Kalkulacky::poradi()) {
+        const SorvenikaParametry p = navrh(system.toLatin1().constData(), nullptr, false, 6, 0);
+        EXPECT_TRUE(KalkulaceProjde(g, p)) << system.toStdString();
+    }
+    const SorvenikaParametry p = navrh("MIV", "18", false, 9999, 0);
+    EXPECT_FALSE(KalkulaceProjde(g, p));
+    otevri(1, "0000000");
+    EXPECT_EQ(cisloChyby([&] { NastavSorveniku(g, vytvorKalkulacky(g), *list, p); }), 6);
 }

@@ -22,3 +22,10 @@ inline void obnovSmycky() {
     QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
 }
+
+// A window of this size fits an 800x600 screen with the title bar and borders that common
+// window managers add (the offscreen platform draws none).
+inline bool vejdeSeNaMalouObrazovku(const QSize& okno) {
+    constexpr int kTitulek = 32, kOkraj = 4;
+    return okno.width() + 2 * kOkraj <= 800 && okno.height() + kTitulek + kOkraj <= 600;
+}
