@@ -192,7 +192,7 @@ TEST(DBF, DamagedFilesGiveAnErrorOrTheWholeRecordsOnDiskAsInMemory) {
             const DataDBF d = f();
             std::string v = d.nazvy.join(',').toStdString();
             for (const auto& r : d.radky)
-                for (const BunkaDBF& b : r) v += "\n" + ::popis(b);
+                for (const BunkaDBF& b : r) v.append(1, '\n').append(::popis(b));
             return v;
         } catch (const RuntimeError& e) {
             return "error " + e.popis().toStdString();
