@@ -83,9 +83,8 @@ frmArt::frmArt(TabulkaArtiklu& cenik, QWidget* rodic) : QDialog(rodic), m_model(
     connect(TabulkaArt->horizontalHeader(), &QHeaderView::geometriesChanged, this, &frmArt::RozmistiFiltry);
 
     // The list grows with the screen's height, as it was laid out for a screen 9000 twips high.
-    const int sirka = naPixely(ModelArt::kSirkaMrizky + 400);
-    const QScreen* s = screen();
-    resize(sirka, s ? std::max(naPixely(6000), s->availableGeometry().height() - naPixely(1500)) : naPixely(8000));
+    const QRect obrazovka = screen() ? screen()->availableGeometry() : QRect(0, 0, 800, 600);
+    resize(std::min(naPixely(14000), obrazovka.width()), std::max(naPixely(6000), obrazovka.height() - naPixely(1500)));
 }
 
 int frmArt::naPixely(int twips) const { return qRound(twips * logicalDpiY() / 1440.0); }
