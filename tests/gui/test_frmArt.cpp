@@ -58,6 +58,11 @@ TEST(PriceListWindow, FilterQuantityAndInsertThroughTheKeys) {
     EXPECT_TRUE(okno->txtBox->isVisible());
     QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(g.index(1, 1)).center());
     EXPECT_FALSE(okno->txtBox->isVisible());
+    // So does Escape, and the window stays.
+    QTest::keyClick(v, Qt::Key_7);
+    QTest::keyClick(okno->txtBox, Qt::Key_Escape);
+    EXPECT_FALSE(okno->txtBox->isVisible());
+    EXPECT_TRUE(okno->isVisible());
     EXPECT_EQ(g.TextMatrix(1, 3), QStringLiteral("42"));
 
     // Delete empties the box and the whole list is back.
@@ -65,7 +70,10 @@ TEST(PriceListWindow, FilterQuantityAndInsertThroughTheKeys) {
     EXPECT_EQ(okno->cmbFilter[2]->currentText(), QString());
     EXPECT_GT(g.Rows(), 3);
 
+    // "Vložit" empties every box.
+    QTest::keyClicks(okno->cmbFilter[0]->lineEdit(), QStringLiteral("xa"));
     QTest::mouseClick(okno->cmdVlozit, Qt::LeftButton);
     EXPECT_EQ(objednavka.radky, QStringList{QStringLiteral("abrazivní pasta\tab12\t42\t35,00")});
     EXPECT_FALSE(okno->isVisible());
+    for (const QComboBox* box : okno->cmbFilter) EXPECT_EQ(box->currentText(), QString());
 }
