@@ -72,7 +72,7 @@ frmArt::frmArt(TabulkaArtiklu& cenik, QWidget* rodic) : QDialog(rodic), m_model(
     v->addLayout(tlacitka);
 
     pripoj(TabulkaArt, &FlexGridView::znak, this, [this](QChar z) {
-        if (m_model.zacniZadani(z)) nactiZadani(z);
+        if (m_model.zacniZadani(z)) otevriEditor(z);
     });
     pripoj(TabulkaArt, &FlexGridView::klik, this, [this] {
         m_model.zrusZadani();
@@ -82,7 +82,7 @@ frmArt::frmArt(TabulkaArtiklu& cenik, QWidget* rodic) : QDialog(rodic), m_model(
     connect(TabulkaArt->horizontalHeader(), &QHeaderView::sectionResized, this, &frmArt::RozmistiFiltry);
     connect(TabulkaArt->horizontalHeader(), &QHeaderView::geometriesChanged, this, &frmArt::RozmistiFiltry);
 
-    // The list grows with the screen's height, as it was laid out for a screen 9000 twips high.
+    // The list takes the screen's height.
     const QRect obrazovka = screen() ? screen()->availableGeometry() : QRect(0, 0, 800, 600);
     resize(std::min(naPixely(14000), obrazovka.width()), std::max(naPixely(6000), obrazovka.height() - naPixely(1500)));
 }
@@ -156,15 +156,16 @@ void frmArt::nactiFiltry() {
     }
 }
 
-void frmArt::nactiZadani(QChar znak) {
+void frmArt::nactiZadani() {
+    if (m_model.radekZadani() > 0) return;
+    const bool mel = txtBox->hasFocus();
+    txtBox->hide();
+    txtBox->clear();
+    if (mel) TabulkaArt->setFocus();
+}
+
+void frmArt::otevriEditor(QChar znak) {
     const int r = m_model.radekZadani();
-    if (r < 1) {
-        const bool mel = txtBox->hasFocus();
-        txtBox->hide();
-        txtBox->clear();
-        if (mel) TabulkaArt->setFocus();
-        return;
-    }
     TabulkaArt->scrollTo(m_model.TabulkaArt().index(m_model.TabulkaArt().radekModelu(r), ModelArt::kSloupecKs));
     txtBox->setGeometry(TabulkaArt->obdelnikBunky(r, ModelArt::kSloupecKs));
     txtBox->setText(znak);

@@ -36,7 +36,9 @@ protected:
 private:
     void RozmistiFiltry();
     void nactiFiltry();
-    void nactiZadani(QChar znak = {});
+    // Hides the quantity editor once the model has no entry open.
+    void nactiZadani();
+    void otevriEditor(QChar znak);
     void potvrdZadani();
     void cmdVlozit_Click();
     int naPixely(int twips) const;
