@@ -10,17 +10,14 @@ struct FakeObjednavka : ICilObjednavky {
     QStringList radky;
     QString objZnak, ks;  // the selected sub-order's lists
     int zobrazeni = 0;
-
     bool maVybranouPodobjednavku() const override { return vybrana; }
-    void pridejPolozku(const QString& radek, const QString& z, const QString& k) override {
-        radky << radek;
-        objZnak += z + QLatin1Char('|');
-        ks += k + QLatin1Char('|');
+    void pridejPolozku(const QString& r, const QString& z, const QString& k) override {
+        radky << r, objZnak += z + u'|', ks += k + u'|';
     }
     void zobrazObjednavku() override { ++zobrazeni; }
 };
 
 struct FakeNabidka : ICilNabidky {
     QStringList radky;
-    void pridejPolozku(const QString& radek) override { radky << radek; }
+    void pridejPolozku(const QString& r) override { radky << r; }
 };
