@@ -27,10 +27,10 @@ QStringList sloupec(const ModelArt& m, int c) {
     return v;
 }
 
-// A digit typed on the first listed row of the code, then the editor's text confirmed.
+// A digit (the lowest) typed on the first listed row of the code, then the editor's text confirmed.
 Vysledek<> zadej(ModelArt& m, const QString& kod, const QString& text) {
     m.TabulkaArt().setRow(static_cast<int>(sloupec(m, 1).indexOf(kod)) + 1);
-    EXPECT_TRUE(m.zacniZadani(QLatin1Char('1')));
+    EXPECT_TRUE(m.zacniZadani(QLatin1Char('0')));
     EXPECT_EQ(m.TabulkaArt().ColSel() - m.TabulkaArt().Col(), 7);  // the row selected across all columns
     return m.potvrdZadani(text);
 }
@@ -115,6 +115,8 @@ TEST(ModelArt, InsertIntoTheOrderSheet) {
     ModelArt m(t);
     FakeObjednavka o;
     m.otevri(&o);
+    QString ab1 = QStringLiteral("AB1");
+    EXPECT_TRUE(t.skryty(t.NajdiArtikl(ab1)));  // the callers' Filtr(True)
     m.setTextFiltru(1, QStringLiteral("zz"));
     ASSERT_TRUE(zadej(m, "ZZ999", "2"));
     m.setTextFiltru(1, QStringLiteral("k"));
