@@ -7,6 +7,7 @@
 #include "app/Start.h"
 #include "app/frmMenu.h"
 #include "app/frmStav.h"
+#include "pricelist/QtSeznamPolozek.h"
 
 #include <QList>
 #include <QObject>
@@ -48,6 +49,8 @@ public:
     frmMenu* menu() const { return m_menu; }
     frmStav* stav() const { return m_stav; }
     QtListSorveniky* list() const { return m_list.get(); }
+    // The price-list browser, for the order sheet and the offer form to open.
+    QtSeznamPolozek& seznamPolozek() { return m_seznamPolozek; }
     // Set once the program has been told to end.
     std::optional<int> kodKonce() const { return m_kodKonce; }
 
@@ -75,6 +78,7 @@ private:
     Navaznosti m_n;
     Aplikace m_aplikace;
     ArtiklyCeniku m_artikly;
+    QtSeznamPolozek m_seznamPolozek;
 
     QPointer<frmMenu> m_menu;
     QPointer<frmStav> m_stav;

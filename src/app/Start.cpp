@@ -88,7 +88,7 @@ void Aplikace::synchronizujVeStavu() {
 void Aplikace::ulozNastaveni() {
     const QString soubor = souborNastaveni();
     if (!UlozIni(soubor, m_g.nastaveni))
-        MsgBox(kNastaveniNeulozeno.arg(soubor), Tlacitka::Ok, Ikona::Vykricnik, QStringLiteral("Upozornění"));
+        MsgBox(kNastaveniNeulozeno.arg(soubor), Tlacitka::Ok, Ikona::Vykricnik, kTitulekUpozorneni);
 }
 
 void Aplikace::UlozIniAKonec() {

@@ -66,6 +66,8 @@ public:
 
     bool bezi() const { return m_bezi; }
     const TabulkaArtiklu& cenik() const { return m_cenik; }
+    // The price-list browser's Sort and Filtr change only the table's display order.
+    TabulkaArtiklu& cenik() { return m_cenik; }
     QString souborNastaveni() const;
 
 private:

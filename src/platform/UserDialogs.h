@@ -10,6 +10,7 @@ enum class Ikona { Zadna, Informace, Vykricnik, Otaznik, Kriticka };
 enum class Odpoved { Ok, Cancel, Yes, No };
 
 inline const QString kTitulekAplikace = QStringLiteral("Sorvenika");
+inline const QString kTitulekUpozorneni = QStringLiteral("Upozornění");
 
 struct Zprava {
     QString text;

@@ -1,0 +1,176 @@
+#include "pricelist/ModelArt.h"
+
+#include "platform/Numbers.h"
+#include "platform/Regional.h"
+
+#include <QSet>
+#include <cmath>
+
+namespace {
+
+constexpr std::array<double, ModelArt::kSloupcu> kPodilySirky{0.193, 0.103, 0.337, 0.038, 0.1, 0.08, 0.03, 0.084};
+
+// Empty or "(vše)" (led by a no-break space) lets every row through.
+bool filtruje(const QString& text) { return !text.isEmpty() && text[0] != kVse[0]; }
+
+}  // namespace
+
+Vysledek<int> mnozstviZTextu(const QString& text) {
+    try {
+        return static_cast<int>(CInt(std::fabs(Val(text))));
+    } catch (const RuntimeError&) {
+        return Chyba{kZadejteHodnotu};
+    }
+}
+
+ModelArt::ModelArt(TabulkaArtiklu& cenik)
+    : m_cenik(cenik), m_grid(1, kSloupcu), m_textyRadku(static_cast<size_t>(cenik.pocetArtiklu())) {
+    for (int c = 0; c < kSloupcu; ++c) {
+        m_grid.setTextMatrix(0, c, TabulkaArtiklu::hlavicka(kZTabulky[c]));
+        m_grid.setColWidth(c, qRound(kPodilySirky[c] * kSirkaMrizky));
+        m_grid.setColAlignment(c, c >= 3 && c <= 5 ? FlexGrid::VpravoStred : FlexGrid::VlevoStred);
+    }
+    ZobrazPolozky();
+    NaplnFiltry();
+}
+
+void ModelArt::otevri(CilVlozeni cil) {
+    m_cenik.Filtr(true);
+    m_cenik.Sort(1);
+    m_cil = cil;
+    // Afresh at each showing, not at each activation: quantities typed before a switch to the
+    // order sheet and back stay, and what the Ks column shows is what "Vložit" inserts.
+    m_vybrane.clear();
+    ZobrazPolozky();
+}
+
+bool ModelArt::odpoj(const ICilObjednavky& cil) {
+    const auto* c = std::get_if<ICilObjednavky*>(&m_cil);
+    if (!c || *c != &cil) return false;
+    m_cil = std::monostate{};
+    return true;
+}
+
+void ModelArt::setTextFiltru(int i, const QString& text) {
+    QString& f = m_filtry.at(static_cast<size_t>(i));
+    if (f == text) return;
+    f = text;
+    ZobrazPolozky();
+}
+
+void ModelArt::NaplnFiltry() {
+    // In order-number order, as the lists were filled when the price list was read.
+    for (int i = 0; i < kFiltru; ++i) {
+        QStringList seznam{kVse};
+        QSet<QString> videne;
+        for (int r = 1; r <= m_cenik.pocetArtiklu(); ++r) {
+            if (m_cenik.objSklad(r) == 0) continue;
+            const QString t = m_cenik.text(r, kFiltrovane[i]);
+            const qsizetype pred = videne.size();
+            videne.insert(t);
+            if (videne.size() != pred) seznam << t;
+        }
+        m_seznamy[static_cast<size_t>(i)] = std::move(seznam);
+    }
+}
+
+void ModelArt::ZobrazPolozky() {
+    std::array<QString, kFiltru> predpony;
+    for (int i = 0; i < kFiltru; ++i)
+        if (filtruje(m_filtry[i])) predpony[i] = m_filtry[i];
+    m_radky.clear();
+    for (int r : m_cenik.poradi()) {
+        if (m_cenik.objSklad(r) != 1) continue;
+        bool prosel = true;
+        for (int i = 0; i < kFiltru && prosel; ++i)
+            prosel = predpony[i].isEmpty() ||
+                     m_cenik.text(r, kFiltrovane[i]).startsWith(predpony[i], Qt::CaseInsensitive);
+        if (prosel) m_radky.push_back(r);
+    }
+    m_radekZadani = 0;  // its row may be gone
+    FlexGridDavka davka(m_grid);
+    m_grid.setRows(1);
+    for (int r : m_radky) m_grid.AddItem(textRadku(r));
+    if (m_grid.Rows() > 1) {
+        m_grid.setRow(1);
+        m_grid.setCol(0);
+        m_grid.setColSel(kSloupcu - 1);
+    }
+}
+
+const QString& ModelArt::textRadku(int r) {
+    // A listed row shows "0" in its Ks column, always the same text: made once.
+    QString& t = m_textyRadku[static_cast<size_t>(r - 1)];
+    if (t.isNull()) {
+        t = m_cenik.text(r, kZTabulky[0]);
+        for (int c = 1; c < kSloupcu; ++c) t += QLatin1Char('\t') + m_cenik.text(r, kZTabulky[c]);
+    }
+    return t;
+}
+
+bool ModelArt::zacniZadani(QChar znak) {
+    const int r = m_grid.Row();
+    if (znak < u'0' || znak > u'9' || r < 1) return false;
+    m_radekZadani = r;
+    m_grid.setCol(0);
+    m_grid.setColSel(kSloupcu - 1);
+    return true;
+}
+
+Vysledek<> ModelArt::potvrdZadani(const QString& text) {
+    if (m_radekZadani < 1) return {};
+    const Vysledek<int> ks = mnozstviZTextu(text);
+    if (!ks) return Chyba{ks.chyba()};
+    const int r = std::exchange(m_radekZadani, 0);
+    m_grid.setTextMatrix(r, kSloupecKs, QString::number(*ks));
+    const QString kod = m_grid.TextMatrix(r, 1);
+    std::erase_if(m_vybrane, [&](const Vyber& v) { return v.kod == kod; });
+    m_vybrane.push_back({kod, *ks});
+    return {};
+}
+
+Vysledek<bool> ModelArt::Vlozit() {
+    if (auto* const* cil = std::get_if<ICilObjednavky*>(&m_cil); cil && !(*cil)->maVybranouPodobjednavku())
+        return Chyba{kVyberteObjednavku};
+    for (QString& f : m_filtry) f.clear();
+    ZobrazPolozky();
+    bool skryt = true;
+    if (auto* const* cil = std::get_if<ICilObjednavky*>(&m_cil)) vlozDoObjednavky(**cil);
+    else if (auto* const* cil = std::get_if<ICilNabidky*>(&m_cil)) vlozDoNabidky(**cil);
+    else skryt = false;
+    m_vybrane.clear();
+    return skryt;
+}
+
+void ModelArt::vlozDoObjednavky(ICilObjednavky& cil) {
+    for (const Vyber& v : m_vybrane) {
+        const QString ks = QString::number(v.ks);
+        for (int r : m_radky) {
+            if (m_cenik.text(r, TabulkaArtiklu::ObjCislo) != v.kod) continue;
+            cil.pridejPolozku(m_cenik.text(r, TabulkaArtiklu::Nazev) + QLatin1Char('\t') + v.kod + QLatin1Char('\t') +
+                                  ks + QLatin1Char('\t') + m_cenik.text(r, TabulkaArtiklu::ProdejniCena),
+                              v.kod, ks);
+        }
+    }
+    m_cenik.Sort(0);
+    cil.zobrazObjednavku();
+}
+
+void ModelArt::vlozDoNabidky(ICilNabidky& cil) {
+    const Regional& reg = Regional::current();
+    for (const Vyber& v : m_vybrane) {
+        for (int r : m_radky) {
+            if (m_cenik.text(r, TabulkaArtiklu::ObjCislo) != v.kod) continue;
+            // The shown price; none ("-s" articles) is 0.
+            const QString cena = m_cenik.text(r, TabulkaArtiklu::ProdejniCena);
+            const double p = reg.IsNumeric(cena) ? reg.CDbl(cena) : 0;
+            QString radek;
+            for (const QString& bunka : {m_cenik.text(r, TabulkaArtiklu::Nazev), v.kod,
+                                         m_cenik.text(r, TabulkaArtiklu::StaryKod), QString::number(v.ks),
+                                         reg.Format(p), reg.Format(p * v.ks)})
+                radek += bunka + QLatin1Char('\t');
+            cil.pridejPolozku(radek);
+        }
+    }
+    m_cenik.Sort(0);
+}

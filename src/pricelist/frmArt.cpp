@@ -1,0 +1,198 @@
+#include "pricelist/frmArt.h"
+
+#include "platform/Guard.h"
+#include "platform/UserDialogs.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringListModel>
+#include <QVBoxLayout>
+
+frmArt::frmArt(TabulkaArtiklu& cenik, QWidget* rodic) : QDialog(rodic), m_model(cenik) {
+    setObjectName(QStringLiteral("frmArt"));
+    setWindowTitle(QStringLiteral("Seznam položek"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
+    // Closing unloads it; the next use starts with empty filters.
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    m_pasFiltru = new QWidget(this);
+    for (int i = 0; i < ModelArt::kFiltru; ++i) {
+        auto* c = new QComboBox(m_pasFiltru);
+        c->setObjectName(QStringLiteral("cmbFilter%1").arg(ModelArt::kFiltrovane[i]));
+        c->setEditable(true);
+        c->setInsertPolicy(QComboBox::NoInsert);
+        // No completion: what the user types is the filter, letter by letter.
+        c->setCompleter(nullptr);
+        // The lists run to thousands of values: no measuring them for a size.
+        c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        if (auto* v = qobject_cast<QListView*>(c->view())) v->setUniformItemSizes(true);
+        c->setModel(new QStringListModel(m_model.seznamFiltru(i), c));
+        c->setCurrentIndex(-1);
+        c->lineEdit()->installEventFilter(this);
+        cmbFilter[static_cast<size_t>(i)] = c;
+        pripoj(c, &QComboBox::editTextChanged, this, [this, i](const QString& t) {
+            m_model.setTextFiltru(i, t);
+            nactiZadani();
+        });
+    }
+    m_pasFiltru->setFixedHeight(cmbFilter[0]->sizeHint().height());
+
+    TabulkaArt = new FlexGridView(this);
+    TabulkaArt->setObjectName(QStringLiteral("TabulkaArt"));
+    TabulkaArt->setGrid(&m_model.TabulkaArt());
+    TabulkaArt->setSirkaNavrhu(ModelArt::kSirkaMrizky);
+    TabulkaArt->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    txtBox = new QLineEdit(TabulkaArt);
+    txtBox->setObjectName(QStringLiteral("txtBox"));
+    txtBox->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    txtBox->hide();
+    txtBox->installEventFilter(this);
+
+    cmdVlozit = new QPushButton(QStringLiteral("Vložit"), this);
+    cmdVlozit->setObjectName(QStringLiteral("cmdVlozit"));
+    // Enter belongs to the quantity editor, never to this button.
+    cmdVlozit->setAutoDefault(false);
+
+    auto* tlacitka = new QHBoxLayout;
+    tlacitka->addStretch();
+    tlacitka->addWidget(cmdVlozit);
+    auto* v = new QVBoxLayout(this);
+    v->setSpacing(0);
+    v->addWidget(m_pasFiltru);
+    v->addWidget(TabulkaArt, 1);
+    v->addSpacing(naPixely(90));
+    v->addLayout(tlacitka);
+
+    pripoj(TabulkaArt, &FlexGridView::znak, this, [this](QChar z) {
+        if (m_model.zacniZadani(z)) otevriEditor(z);
+    });
+    pripoj(TabulkaArt, &FlexGridView::klik, this, [this] {
+        m_model.zrusZadani();
+        nactiZadani();
+    });
+    pripoj(cmdVlozit, &QPushButton::clicked, this, [this] { cmdVlozit_Click(); });
+    connect(TabulkaArt->horizontalHeader(), &QHeaderView::sectionResized, this, &frmArt::RozmistiFiltry);
+    connect(TabulkaArt->horizontalHeader(), &QHeaderView::geometriesChanged, this, &frmArt::RozmistiFiltry);
+
+    // The list takes the screen's height.
+    const QRect obrazovka = screen() ? screen()->availableGeometry() : QRect(0, 0, 800, 600);
+    resize(std::min(naPixely(14000), obrazovka.width()), std::max(naPixely(6000), obrazovka.height() - naPixely(1500)));
+}
+
+int frmArt::naPixely(int twips) const { return qRound(twips * logicalDpiY() / 1440.0); }
+
+void frmArt::otevri(CilVlozeni cil) {
+    m_model.otevri(cil);
+    nactiZadani();
+}
+
+void frmArt::odpoj(const ICilObjednavky& cil) {
+    if (m_model.odpoj(cil)) hide();
+}
+
+bool frmArt::event(QEvent* e) {
+    const bool v = QDialog::event(e);
+    // The article table is not on screen: activation puts the keys on the browser's list.
+    if (e->type() == QEvent::WindowActivate) (txtBox->isVisible() ? static_cast<QWidget*>(txtBox) : TabulkaArt)->setFocus();
+    return v;
+}
+
+void frmArt::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    RozmistiFiltry();
+}
+
+bool frmArt::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() != QEvent::KeyPress) return QDialog::eventFilter(o, e);
+    const int klavesa = static_cast<QKeyEvent*>(e)->key();
+    if (o == txtBox) {
+        if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
+            runGuarded([this] { potvrdZadani(); });
+            return true;
+        }
+        // Escape drops the typed quantity and leaves the window open.
+        if (klavesa == Qt::Key_Escape) {
+            m_model.zrusZadani();
+            nactiZadani();
+            return true;
+        }
+        return false;
+    }
+    if (klavesa == Qt::Key_Delete) {
+        for (QComboBox* c : cmbFilter) {
+            if (c->lineEdit() != o) continue;
+            c->setCurrentIndex(-1);
+            c->clearEditText();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(o, e);
+}
+
+void frmArt::RozmistiFiltry() {
+    const QHeaderView* h = TabulkaArt->horizontalHeader();
+    const int x0 = TabulkaArt->viewport()->mapTo(this, QPoint()).x() - m_pasFiltru->x();
+    for (int i = 0; i < ModelArt::kFiltru; ++i) {
+        const int c = ModelArt::kNadSloupcem[i];
+        cmbFilter[static_cast<size_t>(i)]->setGeometry(x0 + h->sectionViewportPosition(c), 0, h->sectionSize(c),
+                                                       m_pasFiltru->height());
+    }
+}
+
+void frmArt::nactiFiltry() {
+    for (int i = 0; i < ModelArt::kFiltru; ++i) {
+        QComboBox* c = cmbFilter[static_cast<size_t>(i)];
+        if (c->currentText() == m_model.textFiltru(i)) continue;
+        c->setCurrentIndex(-1);
+        c->setEditText(m_model.textFiltru(i));
+    }
+}
+
+void frmArt::nactiZadani() {
+    if (m_model.radekZadani() > 0) return;
+    const bool mel = txtBox->hasFocus();
+    txtBox->hide();
+    txtBox->clear();
+    if (mel) TabulkaArt->setFocus();
+}
+
+void frmArt::otevriEditor(QChar znak) {
+    const int r = m_model.radekZadani();
+    TabulkaArt->scrollTo(m_model.TabulkaArt().index(m_model.TabulkaArt().radekModelu(r), ModelArt::kSloupecKs));
+    txtBox->setGeometry(TabulkaArt->obdelnikBunky(r, ModelArt::kSloupecKs));
+    txtBox->setText(znak);
+    txtBox->show();
+    txtBox->setFocus();
+}
+
+void frmArt::potvrdZadani() {
+    if (const Vysledek<> v = m_model.potvrdZadani(txtBox->text()); !v) {
+        MsgBox(v.chyba(), Tlacitka::Ok, Ikona::Vykricnik, kTitulekUpozorneni);
+        txtBox->setFocus();
+        return;
+    }
+    nactiZadani();
+}
+
+void frmArt::cmdVlozit_Click() {
+    struct Hodiny {
+        Hodiny() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+        ~Hodiny() { QApplication::restoreOverrideCursor(); }
+    };
+    Vysledek<bool> v = [this] {
+        const Hodiny h;
+        return m_model.Vlozit();
+    }();
+    nactiFiltry();
+    nactiZadani();
+    if (!v) MsgBox(v.chyba(), Tlacitka::Ok, Ikona::Vykricnik, kTitulekUpozorneni);
+    else if (*v) accept();
+}

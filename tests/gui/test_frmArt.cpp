@@ -1,0 +1,67 @@
+// The price-list browser's window: a filter and quantities typed through real keys, the filter
+// boxes over their columns, the editor's keys and the insert into the order sheet.
+#include "pricelist/QtSeznamPolozek.h"
+#include "support/FakeCileVlozeni.h"
+#include "support/TestSupport.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+TEST(PriceListWindow, FilterQuantityAndInsertThroughTheKeys) {
+    FakeServices sluzby;
+    TabulkaArtiklu cenik = TabulkaArtiklu::nacti(testData(QStringLiteral("cenik/Art")));
+    QtSeznamPolozek seznam(cenik, {});
+    FakeObjednavka objednavka;
+    seznam.Zobraz(&objednavka);
+    frmArt* okno = seznam.okno();
+    ASSERT_TRUE(okno && QTest::qWaitForWindowExposed(okno));
+    FlexGridView* v = okno->TabulkaArt;
+    const FlexGrid& g = *v->grid();
+    const auto klikni = [&](int radek) {
+        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(g.index(g.radekModelu(radek), 1)).center());
+    };
+
+    for (int i = 0; i < ModelArt::kFiltru; ++i) {
+        const int c = ModelArt::kNadSloupcem[i];
+        const QPoint sloupec = v->viewport()->mapTo(okno, QPoint(v->horizontalHeader()->sectionViewportPosition(c), 0));
+        EXPECT_EQ(okno->cmbFilter[i]->mapTo(okno, QPoint()).x(), sloupec.x()) << i;
+        EXPECT_EQ(okno->cmbFilter[i]->width(), v->columnWidth(c)) << i;
+    }
+
+    QTest::keyClicks(okno->cmbFilter[2]->lineEdit(), QStringLiteral("ab"));
+    ASSERT_EQ(g.Rows(), 3);  // abrazivní pasta, AB kotva
+
+    // A digit opens the editor over the row's Ks cell, Enter confirms; Escape and a click on the
+    // list cancel, and a quantity too large is refused with the editor left open.
+    klikni(1);
+    QTest::keyClick(v, Qt::Key_4);
+    EXPECT_EQ(okno->txtBox->geometry(), v->obdelnikBunky(1, ModelArt::kSloupecKs));
+    QTest::keyClicks(okno->txtBox, QStringLiteral("2.5"));
+    QTest::keyClick(okno->txtBox, Qt::Key_Return);
+    QTest::keyClick(v, Qt::Key_7);
+    QTest::keyClick(okno->txtBox, Qt::Key_Escape);
+    EXPECT_TRUE(okno->isVisible());
+    klikni(2);
+    QTest::keyClick(v, Qt::Key_9);
+    QTest::keyClicks(okno->txtBox, QStringLiteral("0000"));
+    QTest::keyClick(okno->txtBox, Qt::Key_Return);
+    EXPECT_TRUE(okno->txtBox->isVisible());
+    klikni(2);
+    EXPECT_FALSE(okno->txtBox->isVisible());
+    ASSERT_EQ(sluzby.dialogs.zpravy.size(), 1);
+    EXPECT_EQ(sluzby.dialogs.zpravy[0].titulek + sluzby.dialogs.zpravy[0].text, kTitulekUpozorneni + kZadejteHodnotu);
+    EXPECT_EQ(g.TextMatrix(1, 3) + g.TextMatrix(2, 3), QStringLiteral("420"));
+
+    // Delete empties a box; "Vložit" empties them all, inserts and hides the window.
+    QTest::keyClick(okno->cmbFilter[2]->lineEdit(), Qt::Key_Delete);
+    EXPECT_GT(g.Rows(), 3);
+    QTest::keyClicks(okno->cmbFilter[0]->lineEdit(), QStringLiteral("xa"));
+    QTest::mouseClick(okno->cmdVlozit, Qt::LeftButton);
+    EXPECT_EQ(objednavka.radky, QStringList{QStringLiteral("abrazivní pasta\tab12\t42\t35,00")});
+    EXPECT_FALSE(okno->isVisible());
+    for (const QComboBox* box : okno->cmbFilter) EXPECT_EQ(box->currentText(), QString());
+}
