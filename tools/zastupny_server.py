@@ -146,7 +146,7 @@ class Server(socketserver.ThreadingTCPServer):
         self.slozka = slozka
         self.porucha = porucha
         self.zamek = threading.Lock()
-        self.pocet_pozadavku = 0
+        self.pocty = {}
         self.dalsi_cislo = cislo
         for podslozka in ("prijato", "objednavky", "prikazy", "www"):
             os.makedirs(os.path.join(slozka, podslozka), exist_ok=True)
@@ -155,10 +155,10 @@ class Server(socketserver.ThreadingTCPServer):
         with open(os.path.join(self.slozka, podslozka, jmeno), "wb") as f:
             f.write(data)
 
-    def poradove_cislo(self):
+    def poradove_cislo(self, podslozka):
         with self.zamek:
-            self.pocet_pozadavku += 1
-            return self.pocet_pozadavku
+            self.pocty[podslozka] = self.pocty.get(podslozka, 0) + 1
+            return self.pocty[podslozka]
 
     def cislo_objednavky(self):
         with self.zamek:
@@ -174,7 +174,7 @@ class Obsluha(socketserver.BaseRequestHandler):
             return
         radek, hlavicky, telo, syrovy = pozadavek
         server = self.server
-        server.uloz("prijato", "%04d.http" % server.poradove_cislo(), syrovy)
+        server.uloz("prijato", "%04d.http" % server.poradove_cislo("prijato"), syrovy)
         if server.porucha == "ticho":
             self.pockej_na_zavreni()
             return
@@ -269,7 +269,7 @@ class Obsluha(socketserver.BaseRequestHandler):
         if jmeno != "cmd.txt":
             raise ChybaPozadavku("soubor se jmenuje " + jmeno)
         text = rozsifruj(KLIC_NABIDEK, obsah)
-        self.server.uloz("prikazy", "%04d.txt" % self.server.poradove_cislo(), text.encode(KODOVANI))
+        self.server.uloz("prikazy", "%04d.txt" % self.server.poradove_cislo("prikazy"), text.encode(KODOVANI))
         polozky = prikaz_nabidek(text)
         if self.server.porucha == "chyba":
             return 200, "Chyba serveru: databáze nabídek není dostupná."
