@@ -7,22 +7,6 @@
 #include <QNetworkProxyFactory>
 #include <QUrl>
 
-namespace {
-
-// A line of /proc/net/route whose destination is 0.0.0.0 and whose route is up.
-bool maVychoziTrasu() {
-    QFile f(QStringLiteral("/proc/net/route"));
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    f.readLine();
-    while (!f.atEnd()) {
-        const QList<QByteArray> pole = f.readLine().simplified().split(' ');
-        if (pole.size() > 3 && pole[1] == "00000000" && (pole[3].toUInt(nullptr, 16) & 1)) return true;
-    }
-    return false;
-}
-
-}  // namespace
-
 bool DetekceSiteQt::pripojeno() {
     if (QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability)) {
         switch (QNetworkInformation::instance()->reachability()) {
@@ -31,7 +15,16 @@ bool DetekceSiteQt::pripojeno() {
             default: return true;
         }
     }
-    return maVychoziTrasu();
+    QFile f(QStringLiteral("/proc/net/route"));
+    return f.open(QIODevice::ReadOnly) && vychoziTrasa(f.readAll());
+}
+
+bool vychoziTrasa(const QByteArray& tabulkaTras) {
+    for (const QByteArray& radek : tabulkaTras.split('\n').mid(1)) {
+        const QList<QByteArray> pole = radek.simplified().split(' ');
+        if (pole.size() > 3 && pole[1] == "00000000" && (pole[3].toUInt(nullptr, 16) & 1)) return true;
+    }
+    return false;
 }
 
 QString DetekceSiteQt::proxyServer(const QString& server) {

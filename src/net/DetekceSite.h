@@ -19,6 +19,8 @@ public:
     QString proxyServer(const QString& server) override;
 };
 
+// Whether the kernel's routing table (/proc/net/route) has a default route that is up.
+bool vychoziTrasa(const QByteArray& tabulkaTras);
 // An HTTP proxy of a proxy variable ("http://user:pw@proxy:3128/" gives "proxy:3128"); "" for
 // another kind of proxy.
 QString proxyZPromenne(const QString& hodnota);

@@ -37,28 +37,19 @@ void NastaveniPripojeni::optPripojeni_Click(int index) {
     m_http.setPripojeni(QString::number(index));
 }
 
-void NastaveniPripojeni::chkAutorizace_Click(bool zaskrtnuto) {
-    chkAutorizace = zaskrtnuto;
-    m_http.setProxyAuthorization(zaskrtnuto);
-}
+void NastaveniPripojeni::chkAutorizace_Click(bool zaskrtnuto) { m_http.setProxyAuthorization(zaskrtnuto); }
 
-void NastaveniPripojeni::txtUsr_Change(const QString& text) {
-    txtUsr = text;
-    m_http.setUser(text);
-}
+void NastaveniPripojeni::txtUsr_Change(const QString& text) { m_http.setUser(text); }
 
-void NastaveniPripojeni::txtPwd_Change(const QString& text) {
-    txtPwd = text;
-    m_http.setPassword(text);
-}
+void NastaveniPripojeni::txtPwd_Change(const QString& text) { m_http.setPassword(text); }
 
 void NastaveniPripojeni::Enter(Adresa pole, const QString& text) {
     const QString t = text.trimmed();
     switch (pole) {
-        case Adresa::Proxy: txtProxy = text, m_http.setProxy(t); break;
-        case Adresa::Port: txtPort = text, m_http.setPort(t); break;
-        case Adresa::SOCKS5Server: txtSOCKS5Server = text, m_http.setSOCKS5Server(t); break;
-        case Adresa::SOCKS5Port: txtSOCKS5Port = text, m_http.setSOCKS5Port(t); break;
+        case Adresa::Proxy: m_http.setProxy(t); break;
+        case Adresa::Port: m_http.setPort(t); break;
+        case Adresa::SOCKS5Server: m_http.setSOCKS5Server(t); break;
+        case Adresa::SOCKS5Port: m_http.setSOCKS5Port(t); break;
     }
 }
 

@@ -21,7 +21,7 @@ public:
     // Without a connection mode, finds out how the computer is connected; then fills the controls.
     void Form_Load();
 
-    // What the controls show; the window copies the boxes' texts here before OK.
+    // What the controls show after the load; the window copies the boxes' texts back before OK.
     QString txtID, txtMail, lblVystup;
     int optPripojeni = -1;  // the selected option = the mode; -1 none
     QString txtProxy, txtPort, txtUsr, txtPwd, txtSOCKS5Server, txtSOCKS5Port;

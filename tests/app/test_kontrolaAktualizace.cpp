@@ -5,6 +5,7 @@
 #include "platform/Services.h"
 #include "support/Peers.h"
 #include "support/TestSupport.h"
+#include "util/XmlElement.h"
 
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
@@ -23,6 +24,9 @@ TEST(KontrolaAktualizace, VersionLineAndNotice) {
         EXPECT_FALSE(DatumVerze(zly).isValid()) << zly;
     EXPECT_EQ(AdresaInfa("http://h/a.rar/Sorvenika.rar"), "http://h/a.nfo/Sorvenika.nfo");
     EXPECT_EQ(AdresaInfa("http://h/S.RAR"), "http://h/S.RAR");
+    EXPECT_EQ(xml_get_element("a <Sdeleni1>x</SDELENI1>", "sdeleni1"), "x");
+    EXPECT_EQ(xml_get_element("bez otevreni ........ </sdeleni1>", "sdeleni1"), "");
+    EXPECT_EQ(xml_get_element("</sdeleni1><sdeleni1>", "sdeleni1"), "");
 
     struct { QString odpoved; bool dostupny; QString oznameni; } pripady[] = {
         {"500", false, {}},

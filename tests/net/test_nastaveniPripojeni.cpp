@@ -104,23 +104,22 @@ TEST(NastaveniPripojeni, LiveEditsStayAfterStornoAndOkSavesTheBoxesAsTyped) {
 }
 
 TEST(DetekceSite, ProxyOfTheSystemOrOfTheEnvironment) {
-    EXPECT_EQ(proxyZPromenne("http://u:pw@proxy:3128/"), "proxy:3128");
-    EXPECT_EQ(proxyZPromenne("proxy.local:8080"), "proxy.local:8080");
-    EXPECT_EQ(proxyZPromenne("http://proxy"), "proxy");
-    EXPECT_EQ(proxyZPromenne("socks5://s:1080"), "");
-    EXPECT_EQ(proxyZPromenne(" "), "");
-    EXPECT_TRUE(bezProxy("localhost, .example.cz", "server.example.cz"));
-    EXPECT_TRUE(bezProxy("example.cz", "EXAMPLE.cz"));
-    EXPECT_TRUE(bezProxy("*", "x"));
+    struct { const char* promenna; QString proxy; } promenne[] = {
+        {"http://u:pw@proxy:3128/", "proxy:3128"}, {"proxy.local:8080", "proxy.local:8080"}, {"socks5://s:1080", ""}, {" ", ""}};
+    for (const auto& p : promenne) EXPECT_EQ(proxyZPromenne(p.promenna), p.proxy) << p.promenna;
+    EXPECT_TRUE(bezProxy("localhost, .example.cz", "server.EXAMPLE.cz"));
     EXPECT_FALSE(bezProxy("ample.cz,localhost", "example.cz"));
+    const QByteArray trasy = "Iface\tDestination\tGateway\tFlags\neth0\t0000A8C0\t00000000\t0001\n";
+    EXPECT_FALSE(vychoziTrasa(trasy));
+    EXPECT_FALSE(vychoziTrasa(trasy + "eth0\t00000000\t0100A8C0\t0002\n"));  // not up
+    EXPECT_TRUE(vychoziTrasa(trasy + "eth0\t00000000\t0100A8C0\t0003\n"));
 
+    // all_proxy, which Qt does not read, and http_proxy, which it does, unless no_proxy names the server.
     DetekceSiteQt detekce;
     Prostredi a("http_proxy", ""), b("HTTP_PROXY", ""), c("all_proxy", "http://vse:8080"), d("no_proxy", "");
     EXPECT_EQ(detekce.proxyServer("server.cz"), "vse:8080");
-    {
-        Prostredi e("http_proxy", "http://u:p@proxy.local:3128/");
-        EXPECT_EQ(detekce.proxyServer("server.cz:81"), "proxy.local:3128");
-        Prostredi f("no_proxy", "server.cz");
-        EXPECT_EQ(detekce.proxyServer("server.cz:81"), "");
-    }
+    Prostredi e("http_proxy", "http://u:p@proxy.local:3128/");
+    EXPECT_EQ(detekce.proxyServer("server.cz:81"), "proxy.local:3128");
+    Prostredi f("no_proxy", "server.cz");
+    EXPECT_EQ(detekce.proxyServer("server.cz:81"), "");
 }
