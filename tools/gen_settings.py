@@ -110,6 +110,9 @@ def render(sections):
             lines.append("")
         lines.append(f"[{name}]")
         for key, value in keys:
+            if value is None:  # a comment line
+                lines.append(key)
+                continue
             if len(value) > limit or value != value.strip():
                 raise SystemExit(f"{name}/{key}: value would not read back as written: {value!r}")
             lines.append(f"{key}={value}")
@@ -131,7 +134,10 @@ def main():
         ("port", ""),
         ("SOCKS5server", ""),
         ("SOCKS5port", ""),
-        ("server", "objednavky.example.com"),
+        # No manufacturer's server ships with the sample: tools/zastupny_server.py stands in for it.
+        ("; server: host or host:port of the manufacturer's server (port 80 when absent),"
+         " for example objednavky.example.com or 127.0.0.1:8080", None),
+        ("server", ""),
         ("email", ""),
         ("id", ""),
         ("cislo objednavky", "1"),

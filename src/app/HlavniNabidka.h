@@ -3,6 +3,7 @@
 // boxes, the choice of a chimney system and its questions. frmMenu draws and forwards to them.
 #include "engine/GlobalniData.h"
 #include "engine/Systemy.h"
+#include "net/VerzeProgramu.h"
 
 #include <QList>
 #include <QString>
@@ -11,8 +12,6 @@
 #include <optional>
 
 inline const QString kTitulekMenu = QStringLiteral(" Sorvenika - Kestroma");
-// Read back by the update check, the HTTP client's User-Agent, the offers and the orders.
-inline const QString kVerzeProgramu = QStringLiteral("verze: 9.4.2009");
 
 inline const QString kZadejteNazevFirmy = QStringLiteral("Zadejte název vaší firmy");
 inline const QString kZadejteCislo =

@@ -20,12 +20,6 @@ public:
     virtual QString SynchronizujNabidky(GlobalniData& g) = 0;
 };
 
-// Without the network the server never answers: nothing is shown and ServerDostupny stays as it is.
-class KontrolaBezServeru : public IKontrolaAktualizace {
-public:
-    void ZkontrolujAktualizaci(GlobalniData&) override {}
-};
-
 // Reached only when the server answered, which it cannot yet; says so in the status window.
 class SynchronizaceNedostupna : public ISynchronizaceNabidek {
 public:

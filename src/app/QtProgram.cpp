@@ -36,7 +36,7 @@ QtProgram::QtProgram(Navaznosti n)
     : m_list(std::make_unique<QtListSorveniky>(
           m_g, [this](QWidget* w) { zaregistruj(w); }, [this] { zobrazMenu(); })),
       m_n(doplnene(n)),
-      m_aplikace(m_g, *this, m_n.aktualizace ? *m_n.aktualizace : m_bezServeru,
+      m_aplikace(m_g, *this, m_n.aktualizace ? *m_n.aktualizace : m_kontrolaAktualizace,
                  m_n.synchronizace ? *m_n.synchronizace : m_bezSynchronizace, m_n.nactiCenik),
       m_artikly(m_aplikace.cenik()),
       m_seznamPolozek(m_aplikace.cenik(), [this](QWidget* w) { zaregistruj(w); }) {

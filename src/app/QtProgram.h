@@ -3,6 +3,7 @@
 // use and destroyed when unloaded) and the stand-ins of the parts still to come.
 #include "engine/ArtiklyCeniku.h"
 #include "engine/GlobalniData.h"
+#include "app/KontrolaAktualizace.h"
 #include "app/Navaznosti.h"
 #include "app/Start.h"
 #include "app/frmMenu.h"
@@ -69,7 +70,7 @@ private:
     bool nactiSystem();
 
     GlobalniData m_g;
-    KontrolaBezServeru m_bezServeru;
+    KontrolaAktualizace m_kontrolaAktualizace;
     SynchronizaceNedostupna m_bezSynchronizace;
     OknoVPristiVerzi m_objednavky{QStringLiteral("Objednávky budou doplněny v další verzi programu.")};
     OknoVPristiVerzi m_nastaveniOZ{QStringLiteral("Nastavení obchodního zástupce bude doplněno v další verzi programu.")};

@@ -1,12 +1,15 @@
 #include "net/NastaveniObjednavek.h"
 
+#include "net/clsBase64.h"
 #include "platform/Errors.h"
 #include "platform/IniFile.h"
 #include "platform/Numbers.h"
+#include "platform/Regional.h"
 
 namespace {
 
 const QString kSekce = QStringLiteral("NASTAVENI");
+const QString kUzivatel = QStringLiteral("UZIVATEL");
 
 }  // namespace
 
@@ -42,4 +45,23 @@ bool UlozUdajeObjednavek(const QString& soubor, const NastaveniObjednavek& n) {
                        {QStringLiteral("id"), n.ID},
                        {QStringLiteral("cislo objednavky"), QString::number(n.CisloObjednavky)},
                        {QStringLiteral("vystup"), n.Vystup}});
+}
+
+AutorizaceProxy NactiAutorizaciProxy(const QString& soubor) {
+    const ini::Profil p(soubor);
+    const QString zapnuto = p.cti(kUzivatel, QStringLiteral("ProxyAuthorization"));
+    const Regional& reg = Regional::current();
+    AutorizaceProxy a;
+    a.ProxyAuthorization = zapnuto.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0 ||
+                           (reg.IsNumeric(zapnuto) && reg.CDbl(zapnuto) != 0);
+    a.User = p.cti(kUzivatel, QStringLiteral("ProxyUser"));
+    a.Password = clsBase64::DecodeChecked(p.cti(kUzivatel, QStringLiteral("ProxyPwd"))).value_or(QString());
+    return a;
+}
+
+bool UlozAutorizaciProxy(const QString& soubor, const AutorizaceProxy& a) {
+    return ini::zapis(soubor, kUzivatel,
+                      {{QStringLiteral("ProxyAuthorization"), a.ProxyAuthorization ? QStringLiteral("-1") : QStringLiteral("0")},
+                       {QStringLiteral("ProxyUser"), a.User},
+                       {QStringLiteral("ProxyPwd"), clsBase64::Encode(a.Password)}});
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Data/Objednavky.ini, section NASTAVENI: the HTTP client's connection keys, the server, and the
 // order sheet's own keys. Two writers share the section; each writes only its own keys.
+// The HTTP proxy's authorisation lives in Data/Sorvenika.ini, section UZIVATEL, beside the
+// user's keys, and is read and written here too.
 #include <QString>
 
 struct NastaveniSpojeni {
@@ -20,7 +22,14 @@ struct NastaveniObjednavek {
     QString Vystup;               // folder for copies of sent orders
 };
 
+struct AutorizaceProxy {
+    bool ProxyAuthorization = false;
+    QString User;
+    QString Password;   // stored as Base64 of its Windows-1250 bytes
+};
+
 inline const QString kSouborObjednavek = QStringLiteral("Objednavky.ini");
+inline const QString kSouborUzivatele = QStringLiteral("Sorvenika.ini");
 
 // Missing keys, or a missing file, read as "" (the number as 0).
 NastaveniObjednavek NactiNastaveniObjednavek(const QString& soubor);
@@ -29,3 +38,9 @@ NastaveniObjednavek NactiNastaveniObjednavek(const QString& soubor);
 bool UlozSpojeni(const QString& soubor, const NastaveniSpojeni& s);
 // email, id, "cislo objednavky", vystup, in the order sheet's order.
 bool UlozUdajeObjednavek(const QString& soubor, const NastaveniObjednavek& n);
+
+// ProxyAuthorization reads as on for "True" or a non-zero number; a password that is not Base64
+// reads as empty.
+AutorizaceProxy NactiAutorizaciProxy(const QString& soubor);
+// ProxyAuthorization ("-1" or "0"), ProxyUser, ProxyPwd.
+bool UlozAutorizaciProxy(const QString& soubor, const AutorizaceProxy& a);

@@ -1,0 +1,48 @@
+#pragma once
+// The connection-settings dialog (frmNastaveni) without its widgets: what each control shows and
+// what each of its events does to the order sheet's HTTP client and order settings. Option
+// clicks, the check box, the user and password boxes and Enter in the address boxes change the
+// client at once, so they stay even when the dialog is left with Storno.
+#include "net/DetekceSite.h"
+#include "net/NastaveniObjednavek.h"
+#include "net/clsHTTP.h"
+
+inline const QString kNelzeTestovat =
+    QStringLiteral("Nemůžete otestovat spojení, protože nemáte připojení k internetu.");
+inline const QString kTitulekSlozky = QStringLiteral("Adresář pro ukládání odeslaných objednávek");
+inline const QString kPripojeniNeulozeno =
+    QStringLiteral("Nastavení připojení se nepodařilo uložit. Zkontrolujte, zda lze zapisovat do složky %1.");
+
+class NastaveniPripojeni {
+public:
+    NastaveniPripojeni(clsHTTP& http, NastaveniObjednavek& objednavka, IDetekceSite& detekce)
+        : m_http(http), m_objednavka(objednavka), m_detekce(detekce) {}
+
+    // Without a connection mode, finds out how the computer is connected; then fills the controls.
+    void Form_Load();
+
+    // What the controls show after the load; the window copies the boxes' texts back before OK.
+    QString txtID, txtMail, lblVystup;
+    int optPripojeni = -1;  // the selected option = the mode; -1 none
+    QString txtProxy, txtPort, txtUsr, txtPwd, txtSOCKS5Server, txtSOCKS5Port;
+    bool chkAutorizace = false;  // ticked: txtUsr and txtPwd are enabled
+
+    enum class Adresa { Proxy, Port, SOCKS5Server, SOCKS5Port };
+    void optPripojeni_Click(int index);
+    void chkAutorizace_Click(bool zaskrtnuto);
+    void txtUsr_Change(const QString& text);
+    void txtPwd_Change(const QString& text);
+    // Enter in an address box: its trimmed text goes to the client.
+    void Enter(Adresa pole, const QString& text);
+    // The folder the browser returned; "" when it was cancelled.
+    void cmdProchazet(const QString& slozka);
+    // The text to show, or why the test cannot run.
+    Vysledek<QString> cmdTestSpojeni_Click();
+    // Copies the controls into both objects and saves them.
+    Vysledek<> cmdOk_Click();
+
+private:
+    clsHTTP& m_http;
+    NastaveniObjednavek& m_objednavka;
+    IDetekceSite& m_detekce;
+};

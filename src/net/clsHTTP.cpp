@@ -1,0 +1,172 @@
+#include "net/clsHTTP.h"
+
+#include "net/MSocketSupport.h"
+#include "platform/Cekani.h"
+#include "platform/DataPaths.h"
+
+#include <QRandomGenerator>
+
+struct clsHTTP::Pruchod {
+    enum Jak { Hotovo, BezPripojeni, NelzePripojit, Socks5, Vyprselo, Zaneprazdnen };
+    Jak jak;
+    QString text;  // the processed reply, the unreachable "host:port", or the SOCKS5 refusal
+};
+
+void clsHTTP::PozdeSmazat::operator()(clsSocket* s) const {
+    s->disconnect();
+    s->CloseSocket();
+    s->deleteLater();
+}
+
+clsHTTP::clsHTTP() : Rnd([] { return QRandomGenerator::global()->generateDouble(); }) {
+    const NastaveniObjednavek n = NactiNastaveniObjednavek(dataFile(kSouborObjednavek));
+    m_spojeni = n.spojeni;
+    m_server = n.server;
+    m_autorizace = NactiAutorizaciProxy(dataFile(kSouborUzivatele));
+}
+
+clsHTTP::~clsHTTP() {
+    // Only what was changed here: another client may have saved newer settings meanwhile.
+    if (m_zmeneno) Uloz_ini();
+}
+
+bool clsHTTP::Uloz_ini() {
+    const bool ulozeno = UlozSpojeni(dataFile(kSouborObjednavek), m_spojeni) &&
+                         UlozAutorizaciProxy(dataFile(kSouborUzivatele), m_autorizace);
+    if (ulozeno) m_zmeneno = false;
+    return ulozeno;
+}
+
+QByteArray clsHTTP::radkyRezimu() const {
+    return http::radkyRezimu(http::rezimPripojeni(m_spojeni.Pripojeni), m_autorizace.ProxyAuthorization,
+                             m_autorizace.User, m_autorizace.Password);
+}
+
+clsHTTP::Pruchod clsHTTP::proved(const http::Cil& cil, const QByteArray& hlavicka, const QByteArray& telo,
+                                 Limity limity, bool chybaKonciOdpoved) {
+    if (m_zaneprazdnen) return {Pruchod::Zaneprazdnen, kKlientZaneprazdnen};
+    const int rezim = http::rezimPripojeni(m_spojeni.Pripojeni);
+    QString host;
+    QString port;
+    switch (rezim) {
+        case 1: host = cil.host, port = QString::number(cil.port); break;
+        case 2: host = m_spojeni.Proxy, port = m_spojeni.Port; break;
+        case 3: host = m_spojeni.SOCKS5Server, port = m_spojeni.SOCKS5Port; break;
+        default: return {Pruchod::BezPripojeni, {}};
+    }
+    const QString kam = host + QLatin1Char(':') + port;
+
+    m_zaneprazdnen = true;
+    const std::unique_ptr<bool, void (*)(bool*)> uvolneni(&m_zaneprazdnen, [](bool* b) { *b = false; });
+    SOCK.reset(new clsSocket(prekladac));
+    clsSocket* s = SOCK.get();
+    QObject::connect(s, &clsSocket::OnDataArrival, s, [this, s] { m_odpoved += s->GetData(); });
+    try {
+        // A host or port the socket cannot use is a connection that failed, as is a refused one.
+        s->Connect(host, http::cisloPortu(port));
+        const auto spojeno = [s] { return s->State() == clsSocket::sckConnected || s->State() == clsSocket::sckError; };
+        if (cekani::cekej(spojeno, limity.pripojeni) != KonecCekani::Splneno || s->State() != clsSocket::sckConnected) {
+            SOCK.reset();
+            return {Pruchod::NelzePripojit, kam};
+        }
+        if (rezim == 3) {
+            const QString socks = SOCKS5_login(cil, limity.odpoved);
+            if (socks != http::socks5::kOK) return {Pruchod::Socks5, socks};
+        }
+        m_odpoved.clear();
+        s->SendData(hlavicka);
+        s->SendData(telo);
+    } catch (const SocketError&) {
+        SOCK.reset();
+        return {Pruchod::NelzePripojit, kam};
+    }
+    // The server ends its reply by closing the connection.
+    const auto dorazila = [s, chybaKonciOdpoved] {
+        return s->State() == clsSocket::sckClosed || (chybaKonciOdpoved && s->State() == clsSocket::sckError);
+    };
+    const bool uplna = cekani::cekej(dorazila, limity.odpoved) == KonecCekani::Splneno && s->State() == clsSocket::sckClosed;
+    SOCK.reset();
+    if (!uplna) return {Pruchod::Vyprselo, {}};
+    return {Pruchod::Hotovo, http::ZpracujOdpoved(m_odpoved)};
+}
+
+QString clsHTTP::SOCKS5_login(const http::Cil& cil, qint64 limit) {
+    const std::optional<QByteArray> connect = http::socks5::pozadavekConnect(cil.host, cil.port);
+    if (!connect) return QStringLiteral("Název serveru je pro SOCKS5 příliš dlouhý.");
+    // Two bytes of whatever came before must not pass for the proxy's answer.
+    m_odpoved.clear();
+    // The proxy's answers are short; a silent proxy costs no more than the operation's own limit.
+    const auto dvaBajty = [this, limit] {
+        return cekani::cekej([this] { return m_odpoved.size() >= 2; }, limit) == KonecCekani::Splneno;
+    };
+    SOCK->SendData(http::socks5::pozdrav());
+    if (!dvaBajty()) {
+        SOCK.reset();
+        return kTimeoutVyprsel;
+    }
+    if (!*http::socks5::metodaPrijata(m_odpoved)) return http::socks5::kMetodaOdmitnuta;
+    SOCK->SendData(*connect);
+    m_odpoved.clear();
+    if (!dvaBajty()) {
+        SOCK.reset();
+        return kTimeoutVyprsel;
+    }
+    return *http::socks5::vysledekConnect(m_odpoved);
+}
+
+Vysledek<QString> clsHTTP::TestSpojeni() {
+    const Pruchod p = proved(http::rozdelHostitele(m_server), http::hlavickaTestu(m_server, radkyRezimu()), {},
+                             limitTestu, true);
+    switch (p.jak) {
+        case Pruchod::NelzePripojit:
+            return QStringLiteral("Nelze se připojit k ") + p.text +
+                   QStringLiteral("\r\nPravděpodobně máte špatně nastavené připojení k Internetu.");
+        case Pruchod::Vyprselo: return kVyprselLimitTestu;
+        case Pruchod::Socks5:
+        case Pruchod::Zaneprazdnen: return Chyba{p.text};
+        default: return p.text;
+    }
+}
+
+Vysledek<QString> clsHTTP::OdeslatObjednavku(const QString& ID, const QString& mail, const QString& Zavod,
+                                             const QString& Objednavka) {
+    const http::Nahrani n{http::kCestaObjednavek, ID + QStringLiteral(".csv"),
+                          QStringLiteral("id=%1; mail=%2; zavod=%3").arg(ID, mail, Zavod), Objednavka};
+    const http::Pozadavek r = http::pozadavekNahrani(m_server, n, http::konecHranice(Rnd), radkyRezimu());
+    const Pruchod p = proved(http::rozdelHostitele(m_server), r.hlavicka, r.telo, limitObjednavky, false);
+    switch (p.jak) {
+        case Pruchod::NelzePripojit: return Chyba{kNelzeSePripojitKServeru};
+        // A reply that ends before its text may still follow an order the server took.
+        case Pruchod::Vyprselo: return Chyba{kObjednavkaNepotvrzena};
+        case Pruchod::Hotovo: return p.text.isEmpty() ? Vysledek<QString>(Chyba{kObjednavkaNepotvrzena}) : p.text;
+        case Pruchod::Socks5:
+        case Pruchod::Zaneprazdnen: return Chyba{p.text};
+        default: return p.text;
+    }
+}
+
+Vysledek<QString> clsHTTP::OdeslatNabidky(const QString& Nabidky) {
+    const http::Nahrani n{http::kCestaNabidek, QStringLiteral("cmd.txt"), {}, Nabidky};
+    const http::Pozadavek r = http::pozadavekNahrani(m_server, n, http::konecHranice(Rnd), radkyRezimu());
+    const Pruchod p = proved(http::rozdelHostitele(m_server), r.hlavicka, r.telo, limitNabidek, false);
+    switch (p.jak) {
+        case Pruchod::NelzePripojit: return Chyba{kNelzeSePripojitKServeru};
+        case Pruchod::Vyprselo: return Chyba{kTimeoutVyprsel};
+        case Pruchod::Socks5:
+        case Pruchod::Zaneprazdnen: return Chyba{p.text};
+        default: return p.text;
+    }
+}
+
+Vysledek<QString> clsHTTP::StahniInfoOAktualizaci(const QString& Adresa) {
+    const http::Adresa a = http::rozdelAdresu(Adresa);
+    const Pruchod p = proved(http::rozdelHostitele(a.host), http::hlavickaStazeni(a, radkyRezimu()), {},
+                             limitAktualizace, true);
+    switch (p.jak) {
+        case Pruchod::NelzePripojit:
+        case Pruchod::Vyprselo: return kServerNedostupny;
+        case Pruchod::Socks5:
+        case Pruchod::Zaneprazdnen: return Chyba{p.text};
+        default: return p.text;
+    }
+}

@@ -1,0 +1,79 @@
+// The connection-settings dialog as the user meets it: detection on opening, the controls that
+// change the client at once, the test, OK, and no closing while the test waits.
+#include "net/frmNastaveni.h"
+#include "platform/Services.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTcpServer>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ProxyVPromenne : IDetekceSite {
+    bool pripojeno() override { return true; }
+    QString proxyServer(const QString&) override { return QStringLiteral("http://proxy:3128"); }
+};
+
+// Message boxes recorded; the program's own clock, since the test waits for real.
+struct Dialogy {
+    FakeDialogs fake;
+    Dialogy() { platform::setDialogs(&fake); }
+    ~Dialogy() { platform::setDialogs(nullptr); }
+};
+
+}  // namespace
+
+TEST(frmNastaveni, OpensDetectedEditsLiveTestsAndSaves) {
+    Dialogy d;
+    QTemporaryDir dir;
+    Prostredi data("SORVENIKA_DATA", dir.path().toUtf8());
+    QTcpServer mlcici;  // accepts and never answers
+    ASSERT_TRUE(mlcici.listen(QHostAddress::LocalHost));
+    writeBytes(dir.filePath("Objednavky.ini"),
+               QStringLiteral("[NASTAVENI]\r\npripojeni=0\r\nid=K-17\r\nserver=127.0.0.1:%1\r\n").arg(mlcici.serverPort()).toLatin1());
+    clsHTTP http;
+    http.limitTestu = {2000, 500};
+    NastaveniObjednavek objednavka = NactiNastaveniObjednavek(dir.filePath("Objednavky.ini"));
+    ProxyVPromenne detekce;
+    frmNastaveni okno(http, objednavka, detekce);
+
+    EXPECT_TRUE(okno.optPripojeni[2]->isChecked());
+    EXPECT_EQ(okno.txtProxy->text() + ":" + okno.txtPort->text() + " " + okno.txtID->text(), "proxy:3128 K-17");
+    EXPECT_FALSE(okno.txtUsr->isEnabled());
+    okno.chkAutorizace->click();
+    EXPECT_TRUE(okno.txtUsr->isEnabled() && http.ProxyAuthorization());
+    okno.optPripojeni[0]->click();
+    okno.cmdTestSpojeni->click();
+    EXPECT_EQ(d.fake.texty(), QStringList{kNelzeTestovat});
+    okno.txtSOCKS5Server->setText(" 127.0.0.1 ");
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(okno.txtSOCKS5Server, &enter);
+    EXPECT_EQ(http.SOCKS5Server(), "127.0.0.1");
+
+    // While the test waits the dialog stays open and its commands are off.
+    okno.optPripojeni[1]->click();
+    okno.show();
+    bool behem = false;
+    QTimer::singleShot(100, [&] {
+        okno.reject();
+        behem = okno.isVisible() && !okno.cmdOk->isEnabled();
+    });
+    okno.cmdTestSpojeni->click();
+    EXPECT_TRUE(behem);
+    EXPECT_EQ(d.fake.texty().last(), kVyprselLimitTestu);
+    EXPECT_TRUE(okno.cmdOk->isEnabled());
+
+    okno.txtID->setText("K-18");
+    okno.cmdOk->click();
+    EXPECT_EQ(okno.result(), QDialog::Accepted);
+    EXPECT_EQ(NactiNastaveniObjednavek(dir.filePath("Objednavky.ini")).ID, "K-18");
+    EXPECT_EQ(NactiNastaveniObjednavek(dir.filePath("Objednavky.ini")).spojeni.Pripojeni, "1");
+}
