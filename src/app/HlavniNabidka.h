@@ -14,7 +14,6 @@ inline const QString kTitulekMenu = QStringLiteral(" Sorvenika - Kestroma");
 // Read back by the update check, the HTTP client's User-Agent, the offers and the orders.
 inline const QString kVerzeProgramu = QStringLiteral("verze: 9.4.2009");
 
-inline const QString kTitulekUpozorneni = QStringLiteral("Upozornění");
 inline const QString kZadejteNazevFirmy = QStringLiteral("Zadejte název vaší firmy");
 inline const QString kZadejteCislo =
     QStringLiteral("Zadejte číslo !!!\nPoužijte desetinný oddělovač uvedený v Místním nastavení.");
