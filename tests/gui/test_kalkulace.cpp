@@ -8,6 +8,7 @@
 #include "parameters/QtPruvodceParametru.h"
 #include "parameters/frmPrislusenstvi.h"
 #include "pricelist/TabulkaArtiklu.h"
+#include "support/GuiSupport.h"
 #include "support/TestSupport.h"
 #include "systems/Kalkulacky.h"
 #include "engine/Systemy.h"
@@ -28,31 +29,6 @@
 namespace {
 
 using P = Prvek;
-
-// Runs `krok` once `najdi` finds its window, from inside whatever modal loop is running then.
-void az(std::function<QWidget*()> najdi, std::function<void(QWidget*)> krok, int pokusu = 300) {
-    QTimer::singleShot(10, qApp, [=] {
-        if (QWidget* w = najdi()) return krok(w);
-        if (pokusu > 0) return az(najdi, krok, pokusu - 1);
-        ADD_FAILURE() << "the window did not appear";
-        // Unblock the modal loop that waits for it.
-        if (QWidget* w = QApplication::activeModalWidget()) {
-            QCloseEvent e;
-            QCoreApplication::sendEvent(w, &e);
-        }
-    });
-}
-
-template <typename W>
-W* modalni() {
-    return qobject_cast<W*>(QApplication::activeModalWidget());
-}
-
-void zaviraciPolicko(QWidget* w) {
-    QCloseEvent e;
-    QSpontaneKeyEvent::setSpontaneous(&e);
-    qApp->notify(w, &e);
-}
 
 struct PripadKalkulace {
     const char* nazev;

@@ -4,6 +4,7 @@
 #include "costing/QtListSorveniky.h"
 #include "platform/Cp1250.h"
 #include "platform/IniFile.h"
+#include "support/GuiSupport.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -45,13 +46,6 @@ void mys(QWidget* w, QEvent::Type typ, Qt::MouseButton tlacitko = Qt::LeftButton
 }
 void klik(QWidget* w, Qt::MouseButton tlacitko = Qt::LeftButton) { mys(w, QEvent::MouseButtonPress, tlacitko); }
 void dvojklik(QWidget* w) { mys(w, QEvent::MouseButtonDblClick); }
-
-// What the window system delivers when the user clicks the close box.
-void zaviraciPolicko(QWidget* w) {
-    QCloseEvent e;
-    QSpontaneKeyEvent::setSpontaneous(&e);
-    qApp->notify(w, &e);  // sendEvent would clear the flag
-}
 
 void napisAEnter(QLineEdit* box, const QString& text) {
     box->setText(text);

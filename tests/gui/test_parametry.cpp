@@ -6,6 +6,7 @@
 #include "parameters/QtPruvodceParametru.h"
 #include "parameters/TextyParametru.h"
 #include "pricelist/TabulkaArtiklu.h"
+#include "support/GuiSupport.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
@@ -43,12 +44,6 @@ GlobalniData mivBezDat() {
 void obnovSmycky() {
     QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
-}
-
-void zaviraciPolicko(QWidget* w) {
-    QCloseEvent e;
-    QSpontaneKeyEvent::setSpontaneous(&e);
-    qApp->notify(w, &e);
 }
 
 struct Okno {

@@ -4,6 +4,8 @@
 #include "app/SouborNastaveni.h"
 #include "engine/NactiSystem.h"
 #include "costing/QtListSorveniky.h"
+#include "costing/frmPoznamka.h"
+#include "support/GuiSupport.h"
 #include "support/TestSupport.h"
 #include "systems/Kalkulacky.h"
 #include "engine/Systemy.h"
@@ -15,6 +17,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -26,7 +30,7 @@ namespace {
 
 // An MIV costing on the shipped sample data (settings read), as the parameter wizard commits it: cross-section
 // 16 without a shaft, 8 m, an Orlex top of 1,2 m, an upper door.
-void spocitejUkazku(GlobalniData& g, MrizkySorveniky m) {
+void spocitejUkazku(GlobalniData& g, ModelListu& m) {
     const QString data = QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/");
     SorvenikaParametry& p = g.sorvenikaParametry;
     p.SystemKod = ZjistiKodSystemu(QStringLiteral("MIV"));
@@ -48,7 +52,8 @@ void spocitejUkazku(GlobalniData& g, MrizkySorveniky m) {
     p.PocetTyciOrlex = 4;
     p.PocetZSLKT = 2;
     p.HorniDvirka = true;
-    SpocitejSorveniku(g, vytvorKalkulacky(g), m);
+    SpocitejKusy(g, vytvorKalkulacky(g));
+    m.nastavKalkulaci(sestavKalkulaci(g, true));
 }
 
 // The parameter wizard, counted instead of shown.
@@ -63,12 +68,6 @@ void tabulkaDorva(const Instalace& i) {
                QByteArray("\tsachta\r\n14\t16\r\nKD330\tKD330\r\n12345\t-\r\n"));
 }
 
-void zaviraciPolicko(QWidget* w) {
-    QCloseEvent e;
-    QSpontaneKeyEvent::setSpontaneous(&e);
-    qApp->notify(w, &e);
-}
-
 // Where w lies inside `v`, in v's coordinates.
 QRect vRamci(const QWidget* w, const QWidget* v) { return QRect(w->mapTo(v, QPoint(0, 0)), w->size()); }
 
@@ -80,7 +79,7 @@ TEST(CostingSheet, ReadsWellOnSmallAndCommonScreens) {
     ASSERT_FALSE(NactiIni(QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/Sorvenika.ini"), g).chyba);
     frmSorvenika okno(g, {});
     ModelListu& m = okno.model();
-    spocitejUkazku(g, m.mrizky());
+    spocitejUkazku(g, m);
     // What the wizard writes into the summary, and one quantity the user changed.
     okno.lblSystem[0]->setText(g.sorvenikaParametry.SystemNazev());
     okno.lblSystem[1]->setText(g.sorvenikaParametry.SystemNazev());
@@ -90,7 +89,7 @@ TEST(CostingSheet, ReadsWellOnSmallAndCommonScreens) {
     okno.imgPrurez->setPixmap(QPixmap(QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/Pict/MIV_P.gif")));
     Polozka& zmenena = g.dataSystemu.Polozky(g.sorvenikaParametry.IdPrurez, 9);
     zmenena.Ks = zmenena.KsZaklad = zmenena.Ks + 2;
-    PrepocitejCeny(g, m.mrizky());
+    m.prepocitejCeny();
     m.setZakaznik(0, QStringLiteral("Stavby Novák s.r.o."));
     m.setZakaznik(1, QStringLiteral("Nádražní 12"));
     m.setZakaznik(2, QStringLiteral("Kolín"));
@@ -250,4 +249,195 @@ TEST(CostingSheet, EditingKeysInACustomerBoxStayThere) {
     EXPECT_EQ(box->text(), QStringLiteral("Novak"));
     EXPECT_EQ(okno.model().zakaznik(0), QStringLiteral("Novak"));
     EXPECT_EQ(prikazy.count(), 1);
+}
+
+namespace {
+
+// Typed as a keyboard types it, Czech letters included.
+void pis(QWidget* w, const QString& text) {
+    for (QChar c : text) QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+struct Okna : IModalniOkno, IObjednavka {
+    int zobrazeno = 0;
+    QList<PolozkaObjednavky> pridane;
+    void ZobrazModalne() override { ++zobrazeno; }
+    void Zobraz() override { ++zobrazeno; }
+    void PridatObjednavku(const PolozkaObjednavky& p) override { pridane << p; }
+};
+
+}  // namespace
+
+TEST(CostingSheet, TypingIntoTheGridEditsTheCosting) {
+    FakeServices sluzby;
+    GlobalniData g;
+    ASSERT_FALSE(NactiIni(QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/Sorvenika.ini"), g).chyba);
+    frmSorvenika::Sluzby s;
+    s.kalkulacky = vytvorKalkulacky(g);
+    frmSorvenika okno(g, std::move(s));
+    ModelListu& m = okno.model();
+    spocitejUkazku(g, m);
+    for (QLabel* l : okno.lblSystem) l->setText(g.sorvenikaParametry.SystemNazev());
+    okno.nastavRozmery(QRect(0, 0, 1024, 768));
+    okno.show();
+    okno.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
+    FlexGridView* t = okno.Tabulka;
+    QLineEdit* box = okno.txtBox;
+    const int volny = g.sorvenikaParametry.PocetRadku + 1;
+    auto polozka = [&](int r) { return g.dataSystemu.Polozky(g.sorvenikaParametry.IdPrurez, r); };
+
+    // An item row without recalculation: a digit opens the editor over the quantity, Tab stays
+    // in it, Enter commits and moves down, Escape drops what was typed.
+    okno.akce(Prikaz::mnuVolbyPrepocitavat)->trigger();
+    m.Nastav_kurzor_v_tabulce(9);
+    QTest::keyClick(t, Qt::Key_A);
+    EXPECT_FALSE(box->isVisible());
+    QTest::keyClick(t, Qt::Key_4);
+    ASSERT_TRUE(box->isVisible());
+    EXPECT_EQ(box->geometry(), t->obdelnikBunky(9, 3));
+    QTest::keyClick(box, Qt::Key_Tab);
+    EXPECT_TRUE(box->hasFocus());
+    pis(box, QStringLiteral("2"));
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_EQ(std::pair(polozka(9).Ks, m.Tabulka.TextMatrix(9, 3)), std::pair(42.0f, QStringLiteral("42")));
+    EXPECT_EQ(m.Tabulka.Row(), 10);
+    EXPECT_TRUE(t->hasFocus());
+    const float pred = polozka(10).Ks;
+    QTest::keyClick(t, Qt::Key_7);
+    QTest::keyClick(box, Qt::Key_Escape);
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_EQ(polozka(10).Ks, pred);
+
+    // A free row, cell by cell along the arrow keys.
+    m.Tabulka.setRow(volny);
+    m.Tabulka.setCol(0);
+    const char* bunky[] = {"Lávka na střechu", "LAV-1", "", "2", "1250"};
+    for (const char* text : bunky) {
+        if (*text) {
+            pis(t, QString::fromUtf8(text).left(1));
+            pis(box, QString::fromUtf8(text).mid(1));
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+        QTest::keyClick(t, Qt::Key_Right);
+    }
+    const Polozka& p = polozka(volny);
+    EXPECT_EQ(std::tuple(p.Nazev, p.ObjZnak, p.Ks, p.KsZaklad, p.Cena),
+              std::tuple(QStringLiteral("Lávka na střechu"), QStringLiteral("LAV-1"), 2.0f, 2.0f, Currency::fromInt(1250)));
+    EXPECT_EQ(m.Tabulka.TextMatrix(volny, 5), QStringLiteral("2\u00a0500,00"));
+
+    // The coefficient: a click in the totals, digits, Enter.
+    FlexGridView* s2 = okno.TabSuma;
+    QTest::mouseClick(s2->viewport(), Qt::LeftButton, {}, s2->visualRect(s2->model()->index(kKoeficient, 1)).center());
+    QTest::keyClick(s2, Qt::Key_9);
+    ASSERT_TRUE(okno.txtKoef->isVisible());
+    pis(okno.txtKoef, QStringLiteral("5"));
+    QTest::keyClick(okno.txtKoef, Qt::Key_Enter);
+    EXPECT_FALSE(okno.txtKoef->isVisible());
+    EXPECT_EQ(g.Koeficient, 0.95f);
+    EXPECT_EQ(m.kalkulace().soucty[kKoeficient], QStringLiteral("95"));
+    EXPECT_EQ(m.Tabulka.TextMatrix(volny, 4), QStringLiteral("1\u00a0187,50"));
+
+    // The edited sheet without its empty rows, for the eye.
+    okno.akce(Prikaz::mnuVolbyZobrazitNuloveKusy)->trigger();
+    m.Nastav_kurzor_v_tabulce(volny);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(okno.grab().save(QCoreApplication::applicationDirPath() + QStringLiteral("/sorvenika_upravy.png")));
+}
+
+TEST(CostingSheet, NoteEditorStoresOnOkOnly) {
+    FakeServices sluzby;
+    GlobalniData g;
+    ASSERT_FALSE(NactiIni(QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/Sorvenika.ini"), g).chyba);
+    frmSorvenika okno(g, {});
+    spocitejUkazku(g, okno.model());
+    okno.model().setPoznamka(QStringLiteral("a\r\n\r\nb"));
+    okno.show();
+    const QString systemovy = doEditoru(SystemovyText(okno.model().kalkulace()));
+    ASSERT_TRUE(systemovy.contains(QStringLiteral("Sada Orlex")));
+
+    const struct {
+        const char* napsano;
+        std::function<void(frmPoznamka*)> konec;
+        const char* poznamka;
+    } pripady[] = {
+        {nullptr, [](frmPoznamka* p) { p->cmdOk->click(); }, "a\r\n\r\nb"},
+        {"jiná", [](frmPoznamka* p) { p->cmdStorno->click(); }, "a\r\n\r\nb"},
+        {"jiná", [](frmPoznamka* p) { zaviraciPolicko(p); }, "a\r\n\r\nb"},
+        {"  nová\n ", [](frmPoznamka* p) { p->cmdOk->click(); }, "nová\r\n"},
+    };
+    for (const auto& c : pripady) {
+        az([] { return modalni<frmPoznamka>(); }, [&](QWidget* w) {
+            auto* p = static_cast<frmPoznamka*>(w);
+            EXPECT_EQ(p->lblPoznamka->toPlainText(), systemovy);
+            EXPECT_TRUE(p->lblPoznamka->isReadOnly());
+            EXPECT_EQ(p->txtPoznamka->toPlainText(), doEditoru(g.sorvenikaParametry.Poznamka));
+            if (c.napsano) p->txtPoznamka->setPlainText(QString::fromUtf8(c.napsano));
+            c.konec(p);
+        });
+        QTest::mouseClick(okno.lblPoznamka, Qt::LeftButton);
+        EXPECT_EQ(g.sorvenikaParametry.Poznamka, QString::fromUtf8(c.poznamka));
+        EXPECT_EQ(okno.model().kalkulace().parametry.Poznamka, g.sorvenikaParametry.Poznamka);
+    }
+}
+
+TEST(CostingSheet, CommandsReachTheirWindowsOrSayTheyComeLater) {
+    Instalace inst;
+    FakeServices sluzby;
+    GlobalniData g;
+    ASSERT_FALSE(NactiIni(inst.ini(), g).chyba);
+    Okna pruvodce, objednavky;
+    int menu = 0, konec = 0;
+    frmSorvenika::Sluzby s;
+    s.zpetDoMenu = [&] { ++menu; };
+    s.konec = [&] { ++konec; };
+    s.pruvodce = &pruvodce;
+    s.objednavky = &objednavky;
+    const QPointer<frmSorvenika> okno = new frmSorvenika(g, std::move(s));
+    spocitejUkazku(g, okno->model());
+    auto prikaz = [&](Prikaz p) { okno->akce(p)->trigger(); };
+
+    QTest::mouseClick(okno->lblParametry[2], Qt::LeftButton);
+    prikaz(Prikaz::mnu_Nova_sorvenika);
+    EXPECT_EQ(pruvodce.zobrazeno, 2);
+    prikaz(Prikaz::mnuObjednavky);
+    prikaz(Prikaz::mnuPridat);
+    EXPECT_EQ(objednavky.zobrazeno, 2);
+
+    for (Prikaz p : {Prikaz::mnu_Tisk, Prikaz::mnu_Ulozit_jako_HTML, Prikaz::mnu_Email, Prikaz::mnu_Export_do_Excelu,
+                     Prikaz::mnuNabidky, Prikaz::mnu_Import, Prikaz::mnu_Zakaznik})
+        prikaz(p);
+    QTest::mouseClick(okno->lblNabidka, Qt::LeftButton);
+    const QStringList texty = sluzby.dialogs.texty();
+    ASSERT_EQ(texty.size(), 8);
+    for (const QString& t : texty) EXPECT_TRUE(t.endsWith(QStringLiteral("v další verzi programu."))) << t.toStdString();
+
+    sluzby.desktop.spustitelne = false;
+    prikaz(Prikaz::mnu_Aktualizace);
+    EXPECT_EQ(konec, 0);
+    sluzby.desktop.spustitelne = true;
+    prikaz(Prikaz::mnu_Aktualizace);
+    prikaz(Prikaz::mnu_Konec);
+    EXPECT_EQ(konec, 2);
+
+    prikaz(Prikaz::mnu_Zpet_do_menu);
+    EXPECT_EQ(menu, 1);
+    EXPECT_EQ(g.sorvenikaParametry.SystemKod, 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(okno.isNull());
+}
+
+TEST(CostingSheet, AddingToTheOrderSheetHandsOverTheEntry) {
+    FakeServices sluzby;
+    GlobalniData g;
+    ASSERT_FALSE(NactiIni(QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/Sorvenika.ini"), g).chyba);
+    Okna objednavka;
+    frmSorvenika::Sluzby s;
+    s.objednavka = &objednavka;
+    frmSorvenika okno(g, std::move(s));
+    spocitejUkazku(g, okno.model());
+    okno.akce(Prikaz::mnuPridat)->trigger();
+    EXPECT_EQ(objednavka.pridane, QList<PolozkaObjednavky>{PridaniDoObjednavky(okno.model().kalkulace())});
+    EXPECT_EQ(objednavka.zobrazeno, 1);
 }
