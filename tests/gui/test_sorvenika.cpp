@@ -4,6 +4,7 @@
 #include "app/SouborNastaveni.h"
 #include "engine/NactiSystem.h"
 #include "costing/QtListSorveniky.h"
+#include "costing/frmPomocnik.h"
 #include "costing/frmPoznamka.h"
 #include "support/GuiSupport.h"
 #include "support/TestSupport.h"
@@ -412,6 +413,13 @@ TEST(CostingSheet, CommandsReachTheirWindowsOrSayTheyComeLater) {
     const QStringList texty = sluzby.dialogs.texty();
     ASSERT_EQ(texty.size(), 8);
     for (const QString& t : texty) EXPECT_TRUE(t.endsWith(QStringLiteral("v další verzi programu."))) << t.toStdString();
+
+    // The crib sheet shows its picture.
+    az([] { return modalni<frmPomocnik>(); }, [](QWidget* w) {
+        EXPECT_EQ(static_cast<frmPomocnik*>(w)->Image1->pixmap().size(), QSize(489, 455));
+        zaviraciPolicko(w);
+    });
+    prikaz(Prikaz::mnuTahak);
 
     sluzby.desktop.spustitelne = false;
     prikaz(Prikaz::mnu_Aktualizace);
