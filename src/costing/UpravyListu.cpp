@@ -20,17 +20,6 @@ constexpr QString RadekKalkulace::*kPoleRadku[3] = {&RadekKalkulace::Nazev, &Rad
 
 bool jeCislice(QChar z) { return z >= u'0' && z <= u'9'; }
 
-// A regional number as a Single; none when the text is not a number or leaves the Single range.
-std::optional<float> single(const QString& text) {
-    const Regional& reg = Regional::current();
-    if (!reg.IsNumeric(text)) return std::nullopt;
-    try {
-        return reg.CSng(text);
-    } catch (const RuntimeError&) {
-        return std::nullopt;
-    }
-}
-
 // A quantity that the recalculation can take: whole and within the 16-bit range.
 std::optional<Integer> celeKusy(double q) {
     if (!(q >= -32768 && q <= 32767)) return std::nullopt;
@@ -40,18 +29,14 @@ std::optional<Integer> celeKusy(double q) {
 // An item row's quantity: the floor of the regional number with its sign then dropped, so
 // "-2,5" gives 3 and "7,9" gives 7.
 std::optional<Integer> kusyPolozky(const QString& text) {
-    const Regional& reg = Regional::current();
-    if (!reg.IsNumeric(text)) return std::nullopt;
-    try {
-        return celeKusy(std::fabs(Int(reg.CDbl(text))));
-    } catch (const RuntimeError&) {
-        return std::nullopt;
-    }
+    const std::optional<double> v = naDouble(text);
+    if (!v) return std::nullopt;
+    return celeKusy(std::fabs(Int(*v)));
 }
 
 // A free row's unit price: the typed Single as its cell shows it, "##,##0.00".
 std::optional<Currency> cenaVolnehoRadku(const QString& text) {
-    const std::optional<float> v = single(text);
+    const std::optional<float> v = naSingle(text);
     if (!v) return std::nullopt;
     try {
         return zobrazenaHodnota(hodnotaSingle(*v));
@@ -245,7 +230,7 @@ void ModelListu::TabSuma_KeyPress(QChar znak) {
 void ModelListu::txtKoef_KeyPress(QChar znak) {
     if (znak != u'\r') return;
     const Regional& reg = Regional::current();
-    const std::optional<float> v = single(m_txtKoef.text);
+    const std::optional<float> v = naSingle(m_txtKoef.text);
     // The price without VAT as its cell shows it, and the price with VAT from that.
     std::optional<std::pair<Currency, Currency>> ceny;
     if (v && RadekSumy != kKoeficient) {
