@@ -118,15 +118,16 @@ QString VyberSouborKUlozeni(const QString& titulek, const QList<FiltrSouboru>& f
     }
 }
 
-void UlozJakoHtml(const Kalkulace& k, const VystupyListu& v) {
+bool UlozJakoHtml(const Kalkulace& k, const VystupyListu& v) {
     const QString uzivatel = QStringLiteral("UZIVATEL"), klic = QStringLiteral("Export HTML");
     const QString cesta = VyberSouborKUlozeni(QStringLiteral("Uložit sorveniku do formátu HTML"),
                                               {{QStringLiteral("HTML soubor (*.htm)"), QStringLiteral("*.htm")}},
                                               pocatecniSlozka(CtiIni(souborNastaveni(), uzivatel, klic)), QStringLiteral("htm"));
-    if (cesta.isEmpty()) return;
+    if (cesta.isEmpty()) return false;
     ZapisIni(souborNastaveni(), uzivatel, klic, QFileInfo(cesta).absolutePath());
     if (ohlas(v.Sorvenika2Html(k, cesta)))
         MsgBox(kSorvenikaUlozena, Tlacitka::Ok, Ikona::Informace, QStringLiteral("Informace"));
+    return true;
 }
 
 void PosliEmailem(const Kalkulace& k, const VystupyListu& v) {

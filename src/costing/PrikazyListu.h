@@ -51,8 +51,9 @@ QString VyberSouborKUlozeni(const QString& titulek, const QList<FiltrSouboru>& f
 QString pocatecniSlozka(const QString& ulozena);
 
 // "Uložit jako HTML ...": the file chosen from the folder of the last export, which is then
-// remembered, and the page written; the user is told whether it was saved.
-void UlozJakoHtml(const Kalkulace& k, const VystupyListu& v);
+// remembered, and the page written; the user is told whether it was saved. False when no file
+// was chosen.
+bool UlozJakoHtml(const Kalkulace& k, const VystupyListu& v);
 // "Poslat e-mailem": Data/SorvTemp emptied of what it can be, the page written there as
 // "<System>.htm" and handed to the mail program. The page stays: the mail program may read it
 // after the hand-off, and the next mailing clears it.

@@ -420,7 +420,7 @@ void frmSorvenika::proved(Prikaz p) {
     case Prikaz::mnu_Email:
         if (!v.Sorvenika2Html) return vPristiVerzi("Uložení do HTML bude doplněno v další verzi programu.");
         if (p == Prikaz::mnu_Email) PosliEmailem(m_model.kalkulace(), v);
-        else UlozJakoHtml(m_model.kalkulace(), v);
+        else if (!UlozJakoHtml(m_model.kalkulace(), v)) return;
         m_model.Nastav_kurzor_v_tabulce(1);
         break;
     case Prikaz::mnuPridat: mnuPridat_Click(); break;

@@ -326,8 +326,8 @@ TEST(CostingSheet, TypingIntoTheGridEditsTheCosting) {
     QTest::keyClick(s, Qt::Key_9);
     pis(okno.txtKoef, QStringLiteral("5"));
     QTest::keyClick(okno.txtKoef, Qt::Key_Enter);
-    EXPECT_EQ(std::tuple(okno.txtKoef->isVisible(), g.Koeficient, m.Tabulka.TextMatrix(volny, 5)),
-              std::tuple(false, 0.95f, QStringLiteral("2\u00a0375,00")));
+    EXPECT_EQ(std::tuple(okno.txtKoef->isVisible(), g.Koeficient, m.kalkulace().soucty[kKoeficient], m.Tabulka.TextMatrix(volny, 5)),
+              std::tuple(false, 0.95f, QStringLiteral("95"), QStringLiteral("2\u00a0375,00")));
 
     // The edited sheet without its empty rows, for the eye.
     okno.akce(Prikaz::mnuVolbyZobrazitNuloveKusy)->trigger();
