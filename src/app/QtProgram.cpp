@@ -5,6 +5,7 @@
 #include "costing/QtListSorveniky.h"
 #include "engine/NactiSystem.h"
 #include "parameters/QtPruvodceParametru.h"
+#include "systems/Kalkulacky.h"
 #include "platform/Cekani.h"
 #include "platform/Guard.h"
 
@@ -34,7 +35,16 @@ QtProgram::QtProgram() : QtProgram(Navaznosti{}) {}
 
 QtProgram::QtProgram(Navaznosti n)
     : m_list(std::make_unique<QtListSorveniky>(
-          m_g, [this](QWidget* w) { zaregistruj(w); }, [this] { zobrazMenu(); })),
+          m_g, [this](QWidget* w) { zaregistruj(w); },
+          [this] {
+              frmSorvenika::Sluzby s;
+              s.zpetDoMenu = [this] { zobrazMenu(); };
+              s.konec = [this] { Exit(); };
+              s.kalkulacky = vytvorKalkulacky(m_g);
+              s.pruvodce = m_n.pruvodce;
+              s.objednavky = m_n.objednavky;
+              return s;
+          })),
       m_n(doplnene(n)),
       m_aplikace(m_g, *this, m_n.aktualizace ? *m_n.aktualizace : m_kontrolaAktualizace,
                  m_n.synchronizace ? *m_n.synchronizace : m_bezSynchronizace, m_n.nactiCenik),

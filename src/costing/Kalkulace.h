@@ -26,6 +26,9 @@ struct RadekKalkulace {
 
 // Rows of the totals grid.
 enum RadekSouctu { kKoeficient = 0, kKusy, kCenikovaCena, kCenaBezDph, kCenaSDph, kVaha };
+// Label and unit of its price without VAT, which the order entry repeats.
+inline const QString kPopisekCenyBezDph = QStringLiteral("Cena bez DPH ");
+inline const QString kMenaKc = QStringLiteral("Kč");
 
 struct Kalkulace {
     SorvenikaParametry parametry;  // system, its record, cross-section, kit lists, the note

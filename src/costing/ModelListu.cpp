@@ -129,8 +129,7 @@ void ModelListu::nastavKalkulaci(Kalkulace k) {
         setViditelny(p, s.ceny);
     }
     // The price columns follow the tick, whatever the user's toggle left them at.
-    const std::array<int, 6> sirky = sirkySloupcu(kSirkaTabulky);
-    for (int c : {4, 5}) Tabulka.setColWidth(c, s.ceny ? sirky[static_cast<size_t>(c)] : 0);
+    ukazCeny(s.ceny);
 
     setPovoleny(Prikaz::mnuSadaStred, s.sadaStred && JePovoleno(n, kPriznakSadaStred));
     setZaskrtnuty(Prikaz::mnuSadaStred, false);
@@ -173,7 +172,7 @@ void ModelListu::Form_Load() {
             QStringLiteral("Z původní ceny\t100\t%"),
             QStringLiteral("Celkem\t\tks"),
             QStringLiteral("Ceníková cena bez DPH \t\tKč"),
-            QStringLiteral("Cena bez DPH \t\tKč"),
+            kPopisekCenyBezDph + QStringLiteral("\t\t") + kMenaKc,
             QStringLiteral("Cena s ") + dph + QStringLiteral("% DPH\t\tKč"),
             QStringLiteral("Předpokládaná váha\t\tKg"),
         };

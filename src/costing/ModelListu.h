@@ -5,12 +5,15 @@
 // it, so they run in tests with no window.
 #include "engine/GlobalniData.h"
 #include "costing/Kalkulace.h"
+#include "engine/Kalkulacka.h"
 #include "platform/FlexGrid.h"
+#include "platform/Okna.h"
 #include "platform/Zvyrazneni.h"
 
 #include <QObject>
 #include <QString>
 #include <array>
+#include <functional>
 #include <span>
 
 // Every menu and menu item of the sheet, by its control name. The never-shown "Uložit jako
@@ -75,13 +78,19 @@ struct StavPrikazu {
     friend bool operator==(const StavPrikazu&, const StavPrikazu&) = default;
 };
 
-// The in-place editor over a cell of the items grid (txtBox).
+// An in-place editor over a cell: txtBox over the items grid, txtKoef over the totals.
 struct EditorBunky {
     bool viditelny = false;
     QString text;
     FlexGrid::Zarovnani zarovnani = FlexGrid::VlevoStred;
     int maxDelka = 0;  // 0: no limit
+    int radek = 0;     // the grid cell it lies over
+    int sloupec = 0;
 };
+
+inline const QString kZadejteCiselnouHodnotu = QStringLiteral("Zadejte číselnou HODNOTU !!!");
+inline const QString kSpatnaHodnotaSouctu = QStringLiteral(
+    "Zadali jste špatně hodnotu !!! (jako desetinný oddělovač použijte ten co máte uvedený v Místním nastavení.");
 
 inline const QString kPopisekCertifikatu = QStringLiteral("Firma KESTROMA, a.s. je držitelem evropského certifikátu CE");
 inline const QString kPopisekNabidky = QStringLiteral("POVINNÉ ÚDAJE K VYPLNĚNÍ");
@@ -122,6 +131,10 @@ public:
     void prepocitejCeny();
     // The costing as the sheet shows it, with its customer lines.
     Kalkulace kalkulace() const;
+    // The calculators whose Prepocitej the recalculating edits and the middle set call.
+    void setKalkulacky(Kalkulacky k) { m_kalkulacky = std::move(k); }
+    // The note under the bill, in the state and in the costing.
+    void setPoznamka(const QString& poznamka);
 
     const StavPrikazu& stav(Prikaz p) const { return m_prikazy[static_cast<size_t>(p)]; }
     void setViditelny(Prikaz p, bool b);
@@ -143,6 +156,31 @@ public:
     Zvyrazneni zvyrazneniTabulky() const { return m_zvyrazneni; }
     const EditorBunky& txtBox() const { return m_txtBox; }
     void setTextTxtBox(const QString& text) { m_txtBox.text = text; }
+    const EditorBunky& txtKoef() const { return m_txtKoef; }
+    void setTextTxtKoef(const QString& text) { m_txtKoef.text = text; }
+
+    // Editing in place. A click or any key in the items grid closes its editor unstored and
+    // finds the mode; Delete clears a free-row cell; a digit on an item row, or any printable
+    // character on a free row, opens the editor. Enter commits, Escape cancels. In the totals
+    // grid a click chooses the row (coefficient or price without VAT) and a digit opens its
+    // editor where the user and system allow it. A commit that fails on the way (an overflow)
+    // throws and leaves the state and the grids as they were.
+    void Tabulka_Click();
+    void Tabulka_KeyDown(int klavesa);  // Qt::Key
+    void Tabulka_KeyPress(QChar znak);
+    void txtBox_KeyDown(int klavesa);
+    void txtBox_KeyPress(QChar znak);
+    void TabSuma_Click();
+    void TabSuma_KeyPress(QChar znak);
+    void txtKoef_KeyPress(QChar znak);
+
+    // The view options "Zobrazit ceny", "Zobrazit cenu pro obchodníka", "Zobrazit nulové kusy",
+    // "Přepočítávat" and "Tisknout ceny": the tick turns over into the settings and the grid.
+    void prepniVolbu(Prikaz p);
+    // "Sada střed": the MIV middle set in or out of the bill, the cursor below its row.
+    void mnuSadaStred_Click();
+    // "Nová sorvenika": customer and note emptied, the wizard, then the list prices again.
+    void mnu_Nova_sorvenika_Click(IModalniOkno& pruvodce);
 
     // The mode from the cursor row: 3 on a free row (highlight off), otherwise 1 with the row
     // selected again.
@@ -171,12 +209,27 @@ signals:
     void ramyZmeneny();
     void zakaznikZmenen(int i);
     void txtBoxZmenen();
+    void txtKoefZmenen();
     void zvyrazneniZmeneno();
     void zamerTabulku();
+    void zamerTxtBox();
+    void zamerTxtKoef();
 
 private:
     StavPrikazu& zapis(Prikaz p) { return m_prikazy[static_cast<size_t>(p)]; }
     void nastavZvyrazneni(Zvyrazneni z);
+    Polozka& polozka(int radek);
+    // Runs a change of the costing state and draws the bill again with the coefficient prices;
+    // when either fails the state, the costing and the grids stay as they were.
+    void zmenAPrepocitej(const std::function<void()>& zmena);
+    void zobrazTxtBox(bool b);
+    void chybaTxtBox();
+    void potvrdPolozku();
+    void potvrdVolnyRadek();
+    // A free-row text cell (name, code, old code) as typed; prices stay as they were.
+    void zapisTextVolnehoRadku(int radek, int sloupec, const QString& text);
+    void kurzorPodRadek(int radek);
+    void ukazCeny(bool b);  // the price columns of the items grid
 
     GlobalniData& m_g;
     Kalkulace m_kalkulace;
@@ -189,4 +242,6 @@ private:
     int m_rezim = 0;
     Zvyrazneni m_zvyrazneni = Zvyrazneni::Vzdy;
     EditorBunky m_txtBox;
+    EditorBunky m_txtKoef;
+    Kalkulacky m_kalkulacky;
 };

@@ -1,12 +1,12 @@
 #include "costing/QtListSorveniky.h"
 
 QtListSorveniky::QtListSorveniky(GlobalniData& g, std::function<void(QWidget*)> registrace,
-                                 std::function<void()> zpetDoMenu)
-    : m_g(g), m_registrace(std::move(registrace)), m_zpetDoMenu(std::move(zpetDoMenu)) {}
+                                 std::function<frmSorvenika::Sluzby()> sluzby)
+    : m_g(g), m_registrace(std::move(registrace)), m_sluzby(std::move(sluzby)) {}
 
 frmSorvenika* QtListSorveniky::nacti() {
     if (!m_okno) {
-        m_okno = new frmSorvenika(m_g, m_zpetDoMenu);
+        m_okno = new frmSorvenika(m_g, m_sluzby ? m_sluzby() : frmSorvenika::Sluzby{});
         if (m_registrace) m_registrace(m_okno);
     }
     return m_okno;

@@ -10,9 +10,10 @@
 
 class QtListSorveniky : public IListSorveniky, public IPrikazySorveniky {
 public:
-    // `registrace` hands a new window to the program's window registry; `zpetDoMenu` shows the
-    // main menu.
-    QtListSorveniky(GlobalniData& g, std::function<void(QWidget*)> registrace, std::function<void()> zpetDoMenu);
+    // `registrace` hands a new window to the program's window registry; `sluzby` gives each new
+    // sheet what its commands open.
+    QtListSorveniky(GlobalniData& g, std::function<void(QWidget*)> registrace,
+                    std::function<frmSorvenika::Sluzby()> sluzby);
 
     // lblSystem(0) and lblSystem(1).
     void NastavSystem(const QString& nazev) override;
@@ -27,6 +28,6 @@ public:
 private:
     GlobalniData& m_g;
     std::function<void(QWidget*)> m_registrace;
-    std::function<void()> m_zpetDoMenu;
+    std::function<frmSorvenika::Sluzby()> m_sluzby;
     QPointer<frmSorvenika> m_okno;
 };

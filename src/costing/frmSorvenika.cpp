@@ -1,5 +1,7 @@
 #include "costing/frmSorvenika.h"
 
+#include "costing/frmPomocnik.h"
+#include "costing/frmPoznamka.h"
 #include "engine/Sorvenika.h"
 #include "platform/Guard.h"
 
@@ -7,10 +9,12 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QStyle>
 #include <QtMath>
@@ -76,9 +80,14 @@ Qt::Alignment zarovnani(FlexGrid::Zarovnani z) {
 
 }  // namespace
 
-frmSorvenika::frmSorvenika(GlobalniData& g, std::function<void()> zpetDoMenu, QWidget* rodic)
-    : QMainWindow(rodic), m_g(g), m_model(g), m_zpetDoMenu(std::move(zpetDoMenu)) {
+frmSorvenika::frmSorvenika(GlobalniData& g, Sluzby sluzby, QWidget* rodic)
+    : QMainWindow(rodic), m_g(g), m_model(g), m_sluzby(std::move(sluzby)) {
     setObjectName(QStringLiteral("frmSorvenika"));
+    m_model.setKalkulacky(std::move(m_sluzby.kalkulacky));
+    if (!m_sluzby.objednavky) m_sluzby.objednavky = &m_bezObjednavek;
+    if (!m_sluzby.nabidky) m_sluzby.nabidky = &m_bezNabidek;
+    if (!m_sluzby.importZakazniku) m_sluzby.importZakazniku = &m_bezImportu;
+    if (!m_sluzby.adresar) m_sluzby.adresar = &m_bezAdresare;
 
     Ram = new QFrame(this);
     Ram->setObjectName(QStringLiteral("Ram"));
@@ -91,6 +100,7 @@ frmSorvenika::frmSorvenika(GlobalniData& g, std::function<void()> zpetDoMenu, QW
     txtBox = new QLineEdit(Tabulka);
     txtBox->setObjectName(QStringLiteral("txtBox"));
     txtBox->hide();
+    txtBox->installEventFilter(this);
 
     TabSuma = new FlexGridView(Ram);
     TabSuma->setObjectName(QStringLiteral("TabSuma"));
@@ -100,6 +110,7 @@ frmSorvenika::frmSorvenika(GlobalniData& g, std::function<void()> zpetDoMenu, QW
     txtKoef = new QLineEdit(TabSuma);
     txtKoef->setObjectName(QStringLiteral("txtKoef"));
     txtKoef->hide();
+    txtKoef->installEventFilter(this);
 
     lblPoznamka = odkaz(QStringLiteral("Poznámka"), Ram, QStringLiteral("lblPoznamka"));
     nastavBarvu(lblPoznamka, kBarvaOdkazu);
@@ -152,20 +163,42 @@ frmSorvenika::frmSorvenika(GlobalniData& g, std::function<void()> zpetDoMenu, QW
     connect(&m_model, &ModelListu::prikazZmenen, this, &frmSorvenika::nactiPrikaz);
     connect(&m_model, &ModelListu::ramyZmeneny, this, &frmSorvenika::nactiRamy);
     connect(&m_model, &ModelListu::souhrnZmenen, this, &frmSorvenika::nactiSouhrn);
-    connect(&m_model, &ModelListu::txtBoxZmenen, this, &frmSorvenika::nactiTxtBox);
+    connect(&m_model, &ModelListu::txtBoxZmenen, this, [this] { nactiEditor(txtBox, Tabulka, m_model.txtBox()); });
+    connect(&m_model, &ModelListu::txtKoefZmenen, this, [this] { nactiEditor(txtKoef, TabSuma, m_model.txtKoef()); });
     connect(&m_model, &ModelListu::zvyrazneniZmeneno, this,
             [this] { Tabulka->setZvyrazneni(m_model.zvyrazneniTabulky()); });
     connect(&m_model, &ModelListu::zamerTabulku, this, [this] { Tabulka->setFocus(); });
+    connect(&m_model, &ModelListu::zamerTxtBox, this, [this] { txtBox->setFocus(); });
+    connect(&m_model, &ModelListu::zamerTxtKoef, this, [this] { txtKoef->setFocus(); });
     connect(&m_model, &ModelListu::zakaznikZmenen, this, [this](int i) {
         if (txtZakaznik[i]->text() != m_model.zakaznik(i)) txtZakaznik[i]->setText(m_model.zakaznik(i));
     });
     pripoj(txtBox, &QLineEdit::textEdited, this, [this](const QString& t) { m_model.setTextTxtBox(t); });
+    pripoj(txtKoef, &QLineEdit::textEdited, this, [this](const QString& t) { m_model.setTextTxtKoef(t); });
+    pripoj(Tabulka, &FlexGridView::klik, this, [this] { m_model.Tabulka_Click(); });
+    pripoj(Tabulka, &FlexGridView::klavesaDolu, this, [this](int k, Qt::KeyboardModifiers) { m_model.Tabulka_KeyDown(k); });
+    pripoj(Tabulka, &FlexGridView::znak, this, [this](QChar z) { m_model.Tabulka_KeyPress(z); });
+    pripoj(TabSuma, &FlexGridView::klik, this, [this] { m_model.TabSuma_Click(); });
+    pripoj(TabSuma, &FlexGridView::znak, this, [this](QChar z) { m_model.TabSuma_KeyPress(z); });
+    for (ClickableLabel* l : lblParametry)
+        pripoj(l, &ClickableLabel::stisknuto, this, [this](Qt::MouseButton b) {
+            if (b == Qt::LeftButton && m_sluzby.pruvodce) m_sluzby.pruvodce->ZobrazModalne();
+        });
+    pripoj(lblPoznamka, &ClickableLabel::stisknuto, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton) lblPoznamka_Click();
+    });
+    // The offer from the costing comes with the offers.
+    pripoj(lblNabidka, &ClickableLabel::stisknuto, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton) m_sluzby.nabidky->Zobraz();
+    });
+    pripoj(this, &frmSorvenika::prikaz, this, [this](Prikaz p) { proved(p); });
 
     m_model.Form_Load();
     setWindowTitle(m_model.titulek());
     for (const PolozkaMenu& p : polozkyMenu()) nactiPrikaz(p.prikaz);
     nactiRamy();
-    nactiTxtBox();
+    nactiEditor(txtBox, Tabulka, m_model.txtBox());
+    nactiEditor(txtKoef, TabSuma, m_model.txtKoef());
     Tabulka->setZvyrazneni(m_model.zvyrazneniTabulky());
     nastavTabSumu();
     if (const QScreen* s = screen()) nastavRozmery(s->availableGeometry());
@@ -304,12 +337,13 @@ void frmSorvenika::nactiSouhrn() {
     else imgPrurez->clear();
 }
 
-void frmSorvenika::nactiTxtBox() {
-    const EditorBunky& e = m_model.txtBox();
-    txtBox->setAlignment(zarovnani(e.zarovnani));
-    txtBox->setMaxLength(e.maxDelka > 0 ? e.maxDelka : 32767);
-    if (txtBox->text() != e.text) txtBox->setText(e.text);
-    txtBox->setVisible(e.viditelny);
+void frmSorvenika::nactiEditor(QLineEdit* box, const FlexGridView* mrizka, const EditorBunky& e) {
+    box->setAlignment(zarovnani(e.zarovnani));
+    box->setMaxLength(e.maxDelka > 0 ? e.maxDelka : 32767);
+    if (box->text() != e.text) box->setText(e.text);
+    if (e.viditelny)
+        if (const QRect r = mrizka->obdelnikBunky(e.radek, e.sloupec); !r.isEmpty()) box->setGeometry(r);
+    box->setVisible(e.viditelny);
 }
 
 // The totals grid's size is fixed at load, when its rows are set. Its columns keep their
@@ -345,10 +379,91 @@ void frmSorvenika::nastavRozmery(const QRect& dostupna) {
 
 void frmSorvenika::closeEvent(QCloseEvent* e) {
     e->accept();
-    if (!e->spontaneous() || m_odchazi) return;
+    if (e->spontaneous()) mnu_Zpet_do_menu_Click();
+}
+
+void frmSorvenika::mnu_Zpet_do_menu_Click() {
+    if (m_odchazi) return;
     m_odchazi = true;
     VymazSorveniku(m_g);
     hide();
     deleteLater();
-    if (m_zpetDoMenu) m_zpetDoMenu();
+    if (m_sluzby.zpetDoMenu) m_sluzby.zpetDoMenu();
+}
+
+bool frmSorvenika::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() != QEvent::KeyPress || (o != txtBox && o != txtKoef)) return QMainWindow::eventFilter(o, e);
+    const int k = static_cast<QKeyEvent*>(e)->key();
+    const bool enter = k == Qt::Key_Return || k == Qt::Key_Enter;
+    if (o == txtKoef) {
+        if (enter) runGuarded([this] { m_model.txtKoef_KeyPress(u'\r'); });
+        return enter;
+    }
+    if (k == Qt::Key_Escape) runGuarded([this] { m_model.txtBox_KeyDown(Qt::Key_Escape); });
+    else if (enter) runGuarded([this] { m_model.txtBox_KeyPress(u'\r'); });
+    return enter || k == Qt::Key_Escape || k == Qt::Key_Tab || k == Qt::Key_Backtab;
+}
+
+void frmSorvenika::proved(Prikaz p) {
+    const VystupyListu& v = m_sluzby.vystupy;
+    auto vPristiVerzi = [](const char* text) { OknoVPristiVerzi(QString::fromUtf8(text)).Zobraz(); };
+    switch (p) {
+    case Prikaz::mnu_Nova_sorvenika:
+        if (m_sluzby.pruvodce) m_model.mnu_Nova_sorvenika_Click(*m_sluzby.pruvodce);
+        break;
+    case Prikaz::mnu_Zpet_do_menu: mnu_Zpet_do_menu_Click(); break;
+    case Prikaz::mnu_Export_do_Excelu:
+        if (!v.ExportDoExcelu) return vPristiVerzi("Export do Excelu bude doplněn v další verzi programu.");
+        ohlas(v.ExportDoExcelu(m_model.kalkulace()));
+        break;
+    case Prikaz::mnu_Ulozit_jako_HTML:
+    case Prikaz::mnu_Email:
+        if (!v.Sorvenika2Html) return vPristiVerzi("Uložení do HTML bude doplněno v další verzi programu.");
+        if (p == Prikaz::mnu_Email) PosliEmailem(m_model.kalkulace(), v);
+        else if (!UlozJakoHtml(m_model.kalkulace(), v)) return;
+        m_model.Nastav_kurzor_v_tabulce(1);
+        break;
+    case Prikaz::mnuPridat: mnuPridat_Click(); break;
+    case Prikaz::mnu_Tisk:
+        if (!v.frmTisk || !v.TiskniSorveniku) return vPristiVerzi("Tisk bude doplněn v další verzi programu.");
+        Tiskni(m_model.kalkulace(), v);
+        break;
+    case Prikaz::mnu_Konec:
+        if (m_sluzby.konec) m_sluzby.konec();
+        break;
+    case Prikaz::mnuSadaStred: m_model.mnuSadaStred_Click(); break;
+    case Prikaz::mnuObjednavky: m_sluzby.objednavky->Zobraz(); break;
+    case Prikaz::mnuNabidky: m_sluzby.nabidky->Zobraz(); break;
+    case Prikaz::mnu_Import: m_sluzby.importZakazniku->ZobrazModalne(); break;
+    case Prikaz::mnu_Export: ExportDatabazeZakazniku(m_g.nastaveni); break;
+    case Prikaz::mnu_Zakaznik: m_sluzby.adresar->ZobrazModalne(); break;
+    case Prikaz::mnu_Aktualizace:
+        if (SpustAktualizaci() && m_sluzby.konec) m_sluzby.konec();
+        break;
+    case Prikaz::mnuTahak: mnuTahak_Click(); break;
+    default: m_model.prepniVolbu(p); break;
+    }
+}
+
+void frmSorvenika::lblPoznamka_Click() {
+    const QPointer<frmPoznamka> okno = new frmPoznamka(this);
+    const Kalkulace k = m_model.kalkulace();
+    okno->lblPoznamka->setPlainText(doEditoru(SystemovyText(k)));
+    okno->txtPoznamka->setPlainText(doEditoru(k.parametry.Poznamka));
+    const bool ulozit = okno->exec() == QDialog::Accepted;
+    if (!okno) return;
+    if (ulozit) m_model.setPoznamka(okno->poznamka());
+    okno->deleteLater();
+}
+
+void frmSorvenika::mnuPridat_Click() {
+    if (!m_sluzby.objednavka) return m_sluzby.objednavky->Zobraz();
+    m_sluzby.objednavka->PridatObjednavku(PridaniDoObjednavky(m_model.kalkulace()));
+    m_sluzby.objednavka->Zobraz();
+}
+
+void frmSorvenika::mnuTahak_Click() {
+    const QPointer<frmPomocnik> okno = new frmPomocnik(this);
+    okno->exec();
+    if (okno) okno->deleteLater();
 }

@@ -1,9 +1,10 @@
 #pragma once
 // The costing sheet: the bill of materials with its totals, the parameter summary, the customer
-// and the note. The rules live in ModelListu; this window draws it and forwards the user's
-// actions. The handlers of the menu commands connect to prikaz().
+// and the note. The rules live in ModelListu and PrikazyListu; this window draws the model and
+// forwards the user's clicks, keys and commands.
 #include "platform/QtWidgety.h"
 #include "costing/ModelListu.h"
+#include "costing/PrikazyListu.h"
 #include "platform/QtFlexGridView.h"
 
 #include <QMainWindow>
@@ -17,9 +18,23 @@ class QLineEdit;
 class frmSorvenika : public QMainWindow {
     Q_OBJECT
 public:
+    // What the commands open or end; the windows behind belong to other parts. A window or an
+    // output left out tells the user that it comes in a later version.
+    struct Sluzby {
+        std::function<void()> zpetDoMenu;  // shows the main menu once the sheet has gone
+        std::function<void()> konec;       // writes the settings and ends the program
+        Kalkulacky kalkulacky;             // the recalculating edits and the middle set
+        IModalniOkno* pruvodce = nullptr;  // the parameter wizard
+        IOkno* objednavky = nullptr;       // the order sheet
+        IObjednavka* objednavka = nullptr; // the order sheet taking a costing
+        IOkno* nabidky = nullptr;          // the offer list
+        IModalniOkno* importZakazniku = nullptr;
+        IModalniOkno* adresar = nullptr;   // the customer address book
+        VystupyListu vystupy;
+    };
+
     // Form_Load: builds the window on the model's set-up and sizes it for its screen.
-    // `zpetDoMenu` shows the main menu after the close box.
-    frmSorvenika(GlobalniData& g, std::function<void()> zpetDoMenu, QWidget* rodic = nullptr);
+    frmSorvenika(GlobalniData& g, Sluzby sluzby, QWidget* rodic = nullptr);
 
     ModelListu& model() { return m_model; }
     QAction* akce(Prikaz p) const { return m_akce[static_cast<size_t>(p)]; }
@@ -47,17 +62,26 @@ public:
     QLineEdit* txtBox = nullptr;   // editor over a cell of Tabulka
     QLineEdit* txtKoef = nullptr;  // editor over a cell of TabSuma
 
+    // "Zpět do menu" and the close box: the costing erased, the sheet unloaded, the main menu.
+    void mnu_Zpet_do_menu_Click();
+
 signals:
-    // A menu command was chosen. A command whose handler is not connected changes nothing, not
-    // even its tick.
+    // A menu command was chosen (before its handler runs).
     void prikaz(Prikaz p);
 
 protected:
-    // Form_QueryUnload: the close box erases the costing, unloads the sheet and shows the main
-    // menu; closing from code (the program's end) does neither.
+    // Form_QueryUnload: the close box goes back to the main menu; closing from code (the
+    // program's end) erases nothing.
     void closeEvent(QCloseEvent* e) override;
+    // The editors: Enter commits, Escape cancels txtBox, Tab and Backtab stay in txtBox.
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    void proved(Prikaz p);
+    void lblPoznamka_Click();
+    void mnuPridat_Click();
+    void mnuTahak_Click();
+    void nactiEditor(QLineEdit* box, const FlexGridView* mrizka, const EditorBunky& e);
     void sestavMenu();
     QWidget* sestavZahlavi();
     QWidget* sestavParametry();
@@ -65,14 +89,17 @@ private:
     void nactiPrikaz(Prikaz p);
     void nactiRamy();
     void nactiSouhrn();
-    void nactiTxtBox();
     void nastavTabSumu();
     int naPixely(int twips) const;
     int naTwipy(int pixely) const;
 
     GlobalniData& m_g;
     ModelListu m_model;
-    std::function<void()> m_zpetDoMenu;
+    Sluzby m_sluzby;
+    OknoVPristiVerzi m_bezObjednavek{QStringLiteral("Objednávky budou doplněny v další verzi programu.")};
+    OknoVPristiVerzi m_bezNabidek{QStringLiteral("Nabídky budou doplněny v další verzi programu.")};
+    OknoVPristiVerzi m_bezImportu{QStringLiteral("Import databáze zákazníků bude doplněn v další verzi programu.")};
+    OknoVPristiVerzi m_bezAdresare{QStringLiteral("Adresář zákazníků bude doplněn v další verzi programu.")};
     std::array<QAction*, kPocetPrikazu> m_akce{};
     bool m_odchazi = false;
 };

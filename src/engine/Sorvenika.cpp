@@ -4,16 +4,10 @@
 #include "engine/Systemy.h"
 
 #include <array>
-#include <cstdio>
-#include <cstdlib>
 #include <utility>
 #include <vector>
 
-QString KsNaText(float ks) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.7g", static_cast<double>(ks));
-    return Regional::current().Str(std::strtod(buf, nullptr));
-}
+QString KsNaText(float ks) { return Regional::current().Str(hodnotaSingle(ks)); }
 
 void SpocitejKusy(GlobalniData& g, const Kalkulacky& kalkulacky) {
     SorvenikaParametry& p = g.sorvenikaParametry;

@@ -19,24 +19,6 @@ bool jeKalvirNeboOrvik(const QString& s) { return s == QLatin1String("KALVIR") |
 // A Single as the boxes show it: seven significant digits, regional separator, no grouping.
 QString textCisla(float v) { return KsNaText(v); }
 
-// Regional number of a box as a Single or Double; nullopt when it is no number or out of range.
-std::optional<double> naDouble(const QString& t) {
-    const Regional& r = Regional::current();
-    if (!r.IsNumeric(t)) return std::nullopt;
-    try {
-        return r.CDbl(t);
-    } catch (const RuntimeError&) {
-        return std::nullopt;
-    }
-}
-std::optional<float> naSingle(const QString& t) {
-    try {
-        if (Regional::current().IsNumeric(t)) return Regional::current().CSng(t);
-    } catch (const RuntimeError&) {
-    }
-    return std::nullopt;
-}
-
 // Option groups, and the two base sets (while the foot is not ticked, exactly one of them):
 // selecting one member clears the others; the first member is the design default.
 struct Skupina {

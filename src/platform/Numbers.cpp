@@ -41,6 +41,12 @@ double Round(double x, int n) {
 }
 
 double Int(double x) { return std::floor(x); }
+
+double hodnotaSingle(float x) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.7g", static_cast<double>(x));
+    return std::strtod(buf, nullptr);
+}
 double Fix(double x) { return std::trunc(x); }
 
 double Val(QStringView text) {

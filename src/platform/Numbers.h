@@ -15,6 +15,9 @@ double Round(double x, int n = 0);
 double Int(double x);
 double Fix(double x);
 double Val(QStringView text);
+// A Single as the original widens or prints it: its shortest decimal form of seven significant
+// digits (0.1f gives 0.1, not 0.100000001490116).
+double hodnotaSingle(float x);
 
 // A 16-bit Integer: arithmetic that leaves -32768..32767 raises the overflow error, never wraps.
 class Integer {

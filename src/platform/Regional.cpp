@@ -200,3 +200,26 @@ bool Regional::IsDate(const QString& text) const {
         return false;
     }
 }
+
+namespace {
+
+template <class F>
+auto bezChyby(const QString& text, F precti) -> std::optional<decltype(precti(Regional::current(), text))> {
+    const Regional& r = Regional::current();
+    if (!r.IsNumeric(text)) return std::nullopt;
+    try {
+        return precti(r, text);
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+std::optional<double> naDouble(const QString& text) {
+    return bezChyby(text, [](const Regional& r, const QString& t) { return r.CDbl(t); });
+}
+
+std::optional<float> naSingle(const QString& text) {
+    return bezChyby(text, [](const Regional& r, const QString& t) { return r.CSng(t); });
+}

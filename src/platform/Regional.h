@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <optional>
 
 class Regional {
 public:
@@ -51,3 +52,8 @@ private:
     QChar m_skupina;
     QString m_datum;  // QDate format of the short date
 };
+
+// A typed number under the current settings as a Double or a Single; nullopt when the text is
+// no number or leaves the type's range.
+std::optional<double> naDouble(const QString& text);
+std::optional<float> naSingle(const QString& text);

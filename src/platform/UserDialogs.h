@@ -10,6 +10,7 @@ enum class Ikona { Zadna, Informace, Vykricnik, Otaznik, Kriticka };
 enum class Odpoved { Ok, Cancel, Yes, No };
 
 inline const QString kTitulekAplikace = QStringLiteral("Sorvenika");
+// The title of a warning.
 inline const QString kTitulekUpozorneni = QStringLiteral("Upozornění");
 
 struct Zprava {

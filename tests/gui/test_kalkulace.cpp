@@ -34,25 +34,6 @@ namespace {
 
 using P = Prvek;
 
-// Runs `krok` once `najdi` finds its window, from inside whatever modal loop is running then.
-void az(std::function<QWidget*()> najdi, std::function<void(QWidget*)> krok, int pokusu = 300) {
-    QTimer::singleShot(10, qApp, [=] {
-        if (QWidget* w = najdi()) return krok(w);
-        if (pokusu > 0) return az(najdi, krok, pokusu - 1);
-        ADD_FAILURE() << "the window did not appear";
-        // Unblock the modal loop that waits for it.
-        if (QWidget* w = QApplication::activeModalWidget()) {
-            QCloseEvent e;
-            QCoreApplication::sendEvent(w, &e);
-        }
-    });
-}
-
-template <typename W>
-W* modalni() {
-    return qobject_cast<W*>(QApplication::activeModalWidget());
-}
-
 struct PripadKalkulace {
     const char* nazev;
     int tlacitko;
@@ -313,12 +294,11 @@ TEST(CostingEndToEnd, FromTheMenuThroughWizardAndPickerToThePricedSheet) {
         EXPECT_TRUE(list->RamZakaznik->isVisible());
         for (QSize obrazovka : {QSize(1024, 768), QSize(800, 600)}) ctiSeDobre(list, obrazovka, pripona);
 
-        // Editing keys in a customer box stay there; elsewhere a shortcut reaches its command. A
-        // command whose handler is not connected keeps its tick; one that changes the model shows it.
+        // Editing keys in a customer box stay there; elsewhere a shortcut reaches its command.
         ASSERT_TRUE(QTest::qWaitForWindowActive(list));
         QSignalSpy prikazy(list.data(), &frmSorvenika::prikaz);
         list->Tabulka->setFocus();
-        QTest::keyClick(list->Tabulka, Qt::Key_N, Qt::ControlModifier);
+        QTest::keyClick(list->Tabulka, Qt::Key_O, Qt::ControlModifier);
         QLineEdit* box = list->txtZakaznik[0];
         box->setFocus();
         QTest::keyClicks(box, QStringLiteral("Novak"));
@@ -327,15 +307,8 @@ TEST(CostingEndToEnd, FromTheMenuThroughWizardAndPickerToThePricedSheet) {
         EXPECT_EQ(box->text(), QString());
         QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(m.zakaznik(0), QStringLiteral("Novak"));
-        QAction* prepocitavat = list->akce(Prikaz::mnuVolbyPrepocitavat);
-        prepocitavat->trigger();
-        EXPECT_TRUE(prepocitavat->isChecked());
-        ASSERT_EQ(prikazy.count(), 2);
-        EXPECT_EQ(prikazy[0][0].value<Prikaz>(), Prikaz::mnu_Nova_sorvenika);
-        EXPECT_EQ(prikazy[1][0].value<Prikaz>(), Prikaz::mnuVolbyPrepocitavat);
-        QObject::connect(list, &frmSorvenika::prikaz, &m, [&m](Prikaz p) { m.setZaskrtnuty(p, false); });
-        prepocitavat->trigger();
-        EXPECT_FALSE(prepocitavat->isChecked());
+        ASSERT_EQ(prikazy.count(), 1);
+        EXPECT_EQ(prikazy[0][0].value<Prikaz>(), Prikaz::mnuPridat);
         // A summary picture that does not load leaves none.
         m.setSouhrn({{}, {}, inst.data + QStringLiteral("/Pict/neni.gif")});
         EXPECT_TRUE(list->imgPrurez->pixmap().isNull());

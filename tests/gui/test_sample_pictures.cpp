@@ -14,8 +14,10 @@ namespace {
 const QString kData = QStringLiteral(SORVENIKA_SOURCE_DIR "/Data");
 
 // Pixel limits at 96 dpi from the layouts: menu button (scaled down to fit), summary frame, printed cross-section
-// beside the parameter block, half the page top for pictogram or logo, accessory preview square.
-constexpr QSize kTlacitko{400, 400}, kPrurez{100, 90}, kPrurezTisk{200, 126}, kHlavickaTisk{346, 73}, kNahled{400, 400};
+// beside the parameter block, half the page top for pictogram or logo, accessory preview square, the crib
+// sheet on the smallest screen.
+constexpr QSize kTlacitko{400, 400}, kPrurez{100, 90}, kPrurezTisk{200, 126}, kHlavickaTisk{346, 73}, kNahled{400, 400},
+                kTahak{800, 600};
 
 void ocekavej(const QString& jmeno, QSize mez, QSet<QString>& videno) {
     SCOPED_TRACE(jmeno.toStdString());
@@ -62,6 +64,7 @@ TEST(SamplePictures, EveryPictureTheSettingsNameAndEveryPreview) {
     }
     EXPECT_EQ(prurezu, 25);  // 12 systems, MIV with a third picture
     ocekavej(QStringLiteral("Pict\\LOGO_T.gif"), kHlavickaTisk, videno);
+    ocekavej(QStringLiteral("Pict/Tahak.png"), kTahak, videno);
     // Boxes 3 to 7 are hidden hand-over slots and are never previewed.
     for (int i = 0; i <= 35; ++i)
         if (i < 3 || i > 7) ocekavej(QStringLiteral("Pict\\Prislusenstvi\\%1.jpg").arg(i), kNahled, videno);

@@ -1,18 +1,40 @@
 #pragma once
-// Helpers of the widget tests.
+// Helpers of the widget tests: modal windows reached from inside their loops, the close box, the
+// main loop after the session ended, the smallest screen.
 #include "platform/Cekani.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QTimer>
 #include <QWidget>
 #include <QtTest/qtestspontaneevent.h>
+#include <functional>
+#include <gtest/gtest.h>
 
-// What the window system delivers when the user clicks the close box (sendEvent would clear the flag).
+// Runs `krok` once `najdi` finds its window, from inside whatever modal loop is running then.
+inline void az(std::function<QWidget*()> najdi, std::function<void(QWidget*)> krok, int pokusu = 300) {
+    QTimer::singleShot(10, qApp, [=] {
+        if (QWidget* w = najdi()) return krok(w);
+        if (pokusu > 0) return az(najdi, krok, pokusu - 1);
+        ADD_FAILURE() << "the window did not appear";
+        // Unblock the modal loop that waits for it.
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            QCloseEvent e;
+            QCoreApplication::sendEvent(w, &e);
+        }
+    });
+}
+
+template <typename W>
+W* modalni() {
+    return qobject_cast<W*>(QApplication::activeModalWidget());
+}
+
+// What the window system delivers when the user clicks the close box.
 inline void zaviraciPolicko(QWidget* w) {
     QCloseEvent e;
     QSpontaneKeyEvent::setSpontaneous(&e);
-    qApp->notify(w, &e);
+    qApp->notify(w, &e);  // sendEvent would clear the flag
 }
 
 // After the session ended (QCoreApplication::exit) every wait and modal loop returns at once

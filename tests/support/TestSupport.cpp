@@ -39,7 +39,8 @@ QString FakeDialogs::dalsiSoubor() {
 }
 
 QString FakeDialogs::souborOtevrit(const QString&, const QList<FiltrSouboru>&, const QString&) { return dalsiSoubor(); }
-QString FakeDialogs::souborUlozit(const QString&, const QList<FiltrSouboru>&, const QString&, const QString&) {
+QString FakeDialogs::souborUlozit(const QString&, const QList<FiltrSouboru>&, const QString& slozka, const QString&) {
+    slozkyUlozeni << slozka;
     return dalsiSoubor();
 }
 QString FakeDialogs::slozka(const QString&) { return dalsiSoubor(); }

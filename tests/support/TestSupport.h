@@ -18,6 +18,7 @@ public:
     std::deque<Odpoved> odpovedi;
     std::deque<std::optional<QString>> vstupy;
     std::deque<QString> soubory;  // answers of the file and folder dialogs
+    QStringList slozkyUlozeni;    // the start folders the save dialogs were opened in
 
     Odpoved zprava(const Zprava& z) override;
     std::optional<QString> vstup(const QString&, const QString&, const QString&) override;
@@ -35,11 +36,16 @@ class FakeDesktop : public IDesktop {
 public:
     QList<QStringList> maily;
     QStringList otevrene;
+    QList<QStringList> spustene;
     int navratPosty = 0;
+    bool spustitelne = true;  // whether a program can be started
 
     int posliPostou(const QStringList& s) override { maily << s; return navratPosty; }
     bool otevri(const QString& c) override { otevrene << c; return true; }
-    bool spust(const QString&, const QStringList&) override { return true; }
+    bool spust(const QString& p, const QStringList& a) override {
+        spustene << (QStringList{p} + a);
+        return spustitelne;
+    }
 };
 
 class FakeClock : public IClock {

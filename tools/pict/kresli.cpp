@@ -1,5 +1,5 @@
 // Draws the sample installation's pictures: the system pictograms, the cross-sections and their
-// print variants, the accessory previews and the logo. Authoring time only (tools/gen_pictures.sh).
+// print variants, the accessory previews, the logo and the crib sheet. Authoring time only (tools/gen_pictures.sh).
 //
 //   kresli OUT DATA      pictures named by DATA/Sorvenika.ini into OUT; GIF names as NAME.png,
 //                        since Qt writes no GIF (the script converts them)
@@ -705,6 +705,73 @@ QImage nahledPrislusenstvi(const Prislusenstvi& a) {
 }
 
 // ---------------------------------------------------------------------------------------------
+// The crib sheet of the costing sheet's "Tahák": the two Orlex top sets and the static securing
+// of an MIV chimney with an Orlex top, as the sample calculators give them.
+
+// A table under its title: the first row is the header, the last column's numbers on the right.
+double tabulka(QPainter& p, double y, const QString& titulek, const QList<QStringList>& radky, const QList<double>& sloupce) {
+    const double x0 = 12, vyska = 17;
+    napis(p, QRectF(x0, y, 465, 18), titulek, pismo(12, true), kModra, Qt::AlignLeft | Qt::AlignVCenter);
+    y += 20;
+    for (qsizetype r = 0; r < radky.size(); ++r) {
+        double x = x0;
+        if (r == 0) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(kKov);
+            p.drawRect(QRectF(x0, y, 465, vyska));
+        }
+        for (qsizetype c = 0; c < radky[r].size(); ++c) {
+            const int zarovnani = (c == 0 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter;
+            napis(p, QRectF(x + 4, y, sloupce[c] - 8, vyska), radky[r][c], pismo(11, r == 0), kCara, zarovnani);
+            x += sloupce[c];
+        }
+        y += vyska;
+        p.setPen(pero(0.6, kSvetleSeda));
+        p.drawLine(QPointF(x0, y), QPointF(x0 + 465, y));
+    }
+    return y + 12;
+}
+
+QImage tahak() {
+    QImage img = platno(489, 455);
+    QPainter p;
+    zacni(p, img);
+    const QList<double> dva = {360, 105}, tri = {185, 140, 140};
+    const QStringList hlavicka = {QStringLiteral("Díl"), QStringLiteral("Kusů")};
+    double y = 8;
+    y = tabulka(p, y, QStringLiteral("Sada Orlex jednoprůduchová s větrací šachtou"),
+                {hlavicka,
+                 {QStringLiteral("tvárnice Orlex s větrací šachtou, typ 1 / typ 2"), QStringLiteral("8 / 7")},
+                 {QStringLiteral("komínová vložka"), QStringLiteral("3")},
+                 {QStringLiteral("izolační rohož"), QStringLiteral("6")},
+                 {QStringLiteral("krycí deska Orlex s větrací šachtou"), QStringLiteral("1")},
+                 {QStringLiteral("maltová směs tenkovrstvá"), QStringLiteral("1")},
+                 {QStringLiteral("statická souprava 2 x 3 m"), QStringLiteral("2")}},
+                dva);
+    y = tabulka(p, y, QStringLiteral("Sada Orlex dvouprůduchová"),
+                {hlavicka,
+                 {QStringLiteral("tvárnice Orlex, typ 1 / typ 2"), QStringLiteral("7 / 7")},
+                 {QStringLiteral("komínová vložka"), QStringLiteral("3 + 3")},
+                 {QStringLiteral("izolační rohož"), QStringLiteral("6 + 6")},
+                 {QStringLiteral("krycí deska Orlex dvouprůduchová"), QStringLiteral("1")},
+                 {QStringLiteral("maltová směs tenkovrstvá"), QStringLiteral("1")},
+                 {QStringLiteral("statická souprava 2 x 3 m"), QStringLiteral("2")}},
+                dva);
+    tabulka(p, y, QStringLiteral("Statické zajištění MIV s ukončením Orlex"),
+            {{QStringLiteral("Výška nad střechou"), QStringLiteral("Zdící směs ZSLKT"), QStringLiteral("Tyč ORLEX")},
+             {QStringLiteral("do 1,33 m"), QStringLiteral("0"), QStringLiteral("0")},
+             {QStringLiteral("1,33 – 1,50 m"), QStringLiteral("1"), QStringLiteral("0")},
+             {QStringLiteral("1,50 – 2,00 m"), QStringLiteral("1"), QStringLiteral("4")},
+             {QStringLiteral("2,00 – 3,00 m"), QStringLiteral("1"), QStringLiteral("12")},
+             {QStringLiteral("3,00 – 4,00 m"), QStringLiteral("2"), QStringLiteral("12")}},
+            tri);
+    p.setPen(pero(1, kSvetleSeda));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(0.5, 0.5, 488, 454));
+    return img;
+}
+
+// ---------------------------------------------------------------------------------------------
 
 struct Chyba {
     QString text;
@@ -714,9 +781,10 @@ void uloz(const QImage& img, const QString& vystup, const QString& jmeno) {
     QString cesta = vystup + QLatin1Char('/') + QString(jmeno).replace(QLatin1Char('\\'), QLatin1Char('/'));
     QDir().mkpath(QFileInfo(cesta).absolutePath());
     const bool gif = cesta.endsWith(QStringLiteral(".gif"), Qt::CaseInsensitive);
+    const bool png = gif || cesta.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
     if (gif) cesta += QStringLiteral(".png");
-    QImageWriter w(cesta, gif ? "png" : "jpeg");
-    if (!gif) {
+    QImageWriter w(cesta, png ? "png" : "jpeg");
+    if (!png) {
         w.setQuality(80);
         w.setOptimizedWrite(true);
     }
@@ -783,6 +851,7 @@ int vytvor(const QString& vystup, const QString& data) {
     }
     for (const Prislusenstvi& a : prislusenstvi()) zapis(nahledPrislusenstvi(a), QStringLiteral("Pict/Prislusenstvi/%1.jpg").arg(a.index));
     zapis(logo(), QStringLiteral("Pict/LOGO_T.gif"));
+    zapis(tahak(), QStringLiteral("Pict/Tahak.png"));
     std::printf("%d pictures\n", pocet);
     return 0;
 }

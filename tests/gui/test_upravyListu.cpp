@@ -1,0 +1,252 @@
+// Editing the costing sheet through real keys, the note editor and where each command leads.
+#include "app/HlavniNabidka.h"
+#include "app/QtProgram.h"
+#include "app/SouborNastaveni.h"
+#include "engine/NactiSystem.h"
+#include "costing/QtListSorveniky.h"
+#include "costing/frmPomocnik.h"
+#include "costing/frmPoznamka.h"
+#include "support/GuiSupport.h"
+#include "support/TestSupport.h"
+#include "systems/Kalkulacky.h"
+#include "engine/Systemy.h"
+#include "costing/Kalkulace.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <QtTest/qtestspontaneevent.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+// An MIV costing on the shipped sample data (settings read), as the parameter wizard commits it: cross-section
+// 16 without a shaft, 8 m, an Orlex top of 1,2 m, an upper door.
+void spocitejUkazku(GlobalniData& g, ModelListu& m) {
+    const QString data = QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/");
+    SorvenikaParametry& p = g.sorvenikaParametry;
+    p.SystemKod = ZjistiKodSystemu(QStringLiteral("MIV"));
+    p.System = QStringLiteral("MIV");
+    const TabulkaArtiklu cenik = TabulkaArtiklu::nacti(data + QStringLiteral("Art"));
+    {
+        Prostredi prostredi("SORVENIKA_DATA", data.toUtf8());
+        ASSERT_TRUE(NactiSystem(g, cenik));
+    }
+    const auto& prurezy = g.dataSystemu.Prurezy;
+    for (int c = 1; c <= prurezy.horni(); ++c)
+        if (prurezy(c) == QLatin1String("16")) p.IdPrurez = Integer(c);
+    ASSERT_NE(p.IdPrurez, 0);
+    p.Prurez = QStringLiteral("16");
+    p.Vyska = 8;
+    p.Ukonceni = 3;
+    p.VyskaUkonceni = 1.2f;
+    p.PocetDiluOrlex = 16;
+    p.PocetTyciOrlex = 4;
+    p.PocetZSLKT = 2;
+    p.HorniDvirka = true;
+    SpocitejKusy(g, vytvorKalkulacky(g));
+    m.nastavKalkulaci(sestavKalkulaci(g, true));
+}
+
+// The parameter wizard, counted instead of shown.
+struct ZaznamOkna : IModalniOkno {
+    int otevreno = 0;
+    void ZobrazModalne() override { ++otevreno; }
+};
+
+GlobalniData dodaneNastaveni() {
+    GlobalniData g;
+    EXPECT_FALSE(NactiIni(QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/Sorvenika.ini"), g).chyba);
+    return g;
+}
+
+// The sample costing on a sheet of the shipped settings, with its system's title.
+struct Ukazka {
+    FakeServices sluzby;
+    GlobalniData g = dodaneNastaveni();
+    frmSorvenika okno{g, {}};
+    ModelListu& m = okno.model();
+    Ukazka() {
+        spocitejUkazku(g, m);
+        for (QLabel* l : okno.lblSystem) l->setText(g.sorvenikaParametry.SystemNazev());
+    }
+};
+
+}  // namespace
+
+namespace {
+
+// Typed as a keyboard types it, Czech letters included.
+void pis(QWidget* w, const QString& text) {
+    for (QChar c : text) QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+struct Okna : IModalniOkno, IObjednavka {
+    int zobrazeno = 0;
+    QList<PolozkaObjednavky> pridane;
+    void ZobrazModalne() override { ++zobrazeno; }
+    void Zobraz() override { ++zobrazeno; }
+    void PridatObjednavku(const PolozkaObjednavky& p) override { pridane << p; }
+};
+
+}  // namespace
+
+TEST(CostingSheet, TypingIntoTheGridEditsTheCosting) {
+    Ukazka u;
+    frmSorvenika& okno = u.okno;
+    ModelListu& m = u.m;
+    GlobalniData& g = u.g;
+    okno.nastavRozmery(QRect(0, 0, 1024, 768));
+    okno.show();
+    okno.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
+    FlexGridView* t = okno.Tabulka;
+    QLineEdit* box = okno.txtBox;
+    const int volny = g.sorvenikaParametry.PocetRadku + 1;
+    auto polozka = [&](int r) { return g.dataSystemu.Polozky(g.sorvenikaParametry.IdPrurez, r); };
+
+    // An item row without recalculation: only a digit opens the editor over the quantity, Tab
+    // stays in it, Enter commits and moves down, Escape drops what was typed.
+    okno.akce(Prikaz::mnuVolbyPrepocitavat)->trigger();
+    m.Nastav_kurzor_v_tabulce(9);
+    QTest::keyClick(t, Qt::Key_A);
+    EXPECT_FALSE(box->isVisible());
+    QTest::keyClick(t, Qt::Key_4);
+    ASSERT_TRUE(box->isVisible());
+    EXPECT_EQ(box->geometry(), t->obdelnikBunky(9, 3));
+    QTest::keyClick(box, Qt::Key_Tab);
+    pis(box, QStringLiteral("2"));
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(std::tuple(box->isVisible(), polozka(9).Ks, m.Tabulka.Row()), std::tuple(false, 42.0f, 10));
+    EXPECT_TRUE(t->hasFocus());
+    const float pred = polozka(10).Ks;
+    QTest::keyClick(t, Qt::Key_7);
+    QTest::keyClick(box, Qt::Key_Escape);
+    EXPECT_EQ(std::pair(box->isVisible(), polozka(10).Ks), std::pair(false, pred));
+
+    // A free row, cell by cell along the arrow keys.
+    m.Tabulka.setRow(volny);
+    m.Tabulka.setCol(0);
+    for (const char* text : {"Lávka na střechu", "LAV-1", "", "2", "1250"}) {
+        if (*text) {
+            pis(t, QString::fromUtf8(text).left(1));
+            pis(box, QString::fromUtf8(text).mid(1));
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+        QTest::keyClick(t, Qt::Key_Right);
+    }
+    const Polozka& p = polozka(volny);
+    EXPECT_EQ(std::tuple(p.Nazev, p.ObjZnak, p.Ks, p.Cena),
+              std::tuple(QStringLiteral("Lávka na střechu"), QStringLiteral("LAV-1"), 2.0f, Currency::fromInt(1250)));
+
+    // The coefficient: a click in the totals, digits, Enter.
+    FlexGridView* s = okno.TabSuma;
+    QTest::mouseClick(s->viewport(), Qt::LeftButton, {}, s->visualRect(s->model()->index(kKoeficient, 1)).center());
+    QTest::keyClick(s, Qt::Key_9);
+    pis(okno.txtKoef, QStringLiteral("5"));
+    QTest::keyClick(okno.txtKoef, Qt::Key_Enter);
+    EXPECT_EQ(std::tuple(okno.txtKoef->isVisible(), g.Koeficient, m.kalkulace().soucty[kKoeficient], m.Tabulka.TextMatrix(volny, 5)),
+              std::tuple(false, 0.95f, QStringLiteral("95"), QStringLiteral("2\u00a0375,00")));
+
+    // The edited sheet without its empty rows, for the eye.
+    okno.akce(Prikaz::mnuVolbyZobrazitNuloveKusy)->trigger();
+    m.Nastav_kurzor_v_tabulce(volny);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(okno.grab().save(QCoreApplication::applicationDirPath() + QStringLiteral("/sorvenika_upravy.png")));
+}
+
+TEST(CostingSheet, NoteEditorStoresOnOkOnly) {
+    Ukazka u;
+    frmSorvenika& okno = u.okno;
+    const GlobalniData& g = u.g;
+    okno.model().setPoznamka(QStringLiteral("a\r\n\r\nb"));
+    okno.show();
+    const struct {
+        const char* napsano;
+        std::function<void(frmPoznamka*)> konec;
+        const char* poznamka;
+    } pripady[] = {
+        {nullptr, [](frmPoznamka* p) { p->cmdOk->click(); }, "a\r\n\r\nb"},
+        {"jiná", [](frmPoznamka* p) { p->cmdStorno->click(); }, "a\r\n\r\nb"},
+        {"jiná", [](frmPoznamka* p) { zaviraciPolicko(p); }, "a\r\n\r\nb"},
+        // Only blanks are trimmed; line ends become CR LF.
+        {"  \tnová\n ", [](frmPoznamka* p) { p->cmdOk->click(); }, "\tnová\r\n"},
+    };
+    for (const auto& c : pripady) {
+        az([] { return modalni<frmPoznamka>(); }, [&](QWidget* w) {
+            auto* p = static_cast<frmPoznamka*>(w);
+            EXPECT_EQ(p->lblPoznamka->toPlainText(), doEditoru(SystemovyText(okno.model().kalkulace())));
+            EXPECT_TRUE(p->lblPoznamka->isReadOnly());
+            if (c.napsano) p->txtPoznamka->setPlainText(QString::fromUtf8(c.napsano));
+            c.konec(p);
+        });
+        QTest::mouseClick(okno.lblPoznamka, Qt::LeftButton);
+        EXPECT_EQ(g.sorvenikaParametry.Poznamka, QString::fromUtf8(c.poznamka));
+        EXPECT_EQ(okno.model().kalkulace().parametry.Poznamka, g.sorvenikaParametry.Poznamka);
+    }
+}
+
+TEST(CostingSheet, CommandsReachTheirWindowsOrSayTheyComeLater) {
+    Instalace inst;
+    FakeServices sluzby;
+    GlobalniData g;
+    ASSERT_FALSE(NactiIni(inst.ini(), g).chyba);
+    Okna pruvodce, objednavka;
+    int menu = 0, konec = 0;
+    frmSorvenika::Sluzby s;
+    s.zpetDoMenu = [&] { ++menu; };
+    s.konec = [&] { ++konec; };
+    s.pruvodce = &pruvodce;
+    s.objednavka = &objednavka;
+    const QPointer<frmSorvenika> okno = new frmSorvenika(g, std::move(s));
+    ModelListu& m = okno->model();
+    spocitejUkazku(g, m);
+    auto prikaz = [&](Prikaz p) { okno->akce(p)->trigger(); };
+
+    prikaz(Prikaz::mnuPridat);
+    EXPECT_EQ(objednavka.pridane, QList<PolozkaObjednavky>{PridaniDoObjednavky(m.kalkulace())});
+    EXPECT_EQ(objednavka.zobrazeno, 1);
+    QTest::mouseClick(okno->lblParametry[2], Qt::LeftButton);
+    m.setZakaznik(0, QStringLiteral("Novák"));
+    m.setPoznamka(QStringLiteral("pozn."));
+    g.Koeficient = 0.8f;
+    prikaz(Prikaz::mnu_Nova_sorvenika);
+    EXPECT_EQ(std::tuple(pruvodce.zobrazeno, m.zakaznik(0), g.sorvenikaParametry.Poznamka, g.Koeficient),
+              std::tuple(2, QString(), QString(), 1.0f));
+
+    for (Prikaz p : {Prikaz::mnu_Tisk, Prikaz::mnu_Ulozit_jako_HTML, Prikaz::mnu_Email, Prikaz::mnu_Export_do_Excelu,
+                     Prikaz::mnuNabidky, Prikaz::mnu_Import, Prikaz::mnu_Zakaznik, Prikaz::mnuObjednavky})
+        prikaz(p);
+    QTest::mouseClick(okno->lblNabidka, Qt::LeftButton);
+    ASSERT_EQ(sluzby.dialogs.zpravy.size(), 9);
+    for (const QString& t : sluzby.dialogs.texty()) EXPECT_TRUE(t.endsWith(QStringLiteral("v další verzi programu."))) << t.toStdString();
+
+    az([] { return modalni<frmPomocnik>(); }, [](QWidget* w) {
+        EXPECT_EQ(static_cast<frmPomocnik*>(w)->Image1->pixmap().size(), QSize(489, 455));
+        zaviraciPolicko(w);
+    });
+    prikaz(Prikaz::mnuTahak);
+
+    // The updater that cannot start keeps the program; the one that starts ends it, as "Konec".
+    sluzby.desktop.spustitelne = false;
+    prikaz(Prikaz::mnu_Aktualizace);
+    EXPECT_EQ(konec, 0);
+    sluzby.desktop.spustitelne = true;
+    prikaz(Prikaz::mnu_Aktualizace);
+    prikaz(Prikaz::mnu_Konec);
+    EXPECT_EQ(konec, 2);
+
+    prikaz(Prikaz::mnu_Zpet_do_menu);
+    EXPECT_EQ(std::pair(menu, g.sorvenikaParametry.SystemKod), std::pair(1, 0));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(okno.isNull());
+}
