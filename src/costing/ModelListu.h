@@ -83,7 +83,6 @@ struct EditorBunky {
     int maxDelka = 0;  // 0: no limit
 };
 
-inline const QString kPopisekCertifikatu = QStringLiteral("Firma KESTROMA, a.s. je držitelem evropského certifikátu CE");
 inline const QString kPopisekNabidky = QStringLiteral("POVINNÉ ÚDAJE K VYPLNĚNÍ");
 
 class ModelListu : public QObject {
@@ -120,7 +119,7 @@ public:
     void nastavKalkulaci(Kalkulace k);
     // The bill drawn again with the coefficient prices after a change (PrepocitejCeny).
     void prepocitejCeny();
-    // The costing as the sheet shows it, with its customer lines.
+    // The costing as the sheet shows it, with its customer lines and the output settings of now.
     Kalkulace kalkulace() const;
 
     const StavPrikazu& stav(Prikaz p) const { return m_prikazy[static_cast<size_t>(p)]; }
