@@ -1,0 +1,61 @@
+#pragma once
+// A worked costing for the outputs, built by hand so each figure is known: MIV 16 cm without a
+// shaft, 8 m, an Orlex top; three rows with pieces, one at 0 and a free row; a basic kit of two
+// lines, an unused set; seller, customer and a note of two paragraphs.
+#include "costing/Kalkulace.h"
+#include "costing/SouhrnParametru.h"
+
+inline RadekKalkulace radekUkazky(const char* nazev, const char* kod, const char* puvodni, float ks, double cena) {
+    RadekKalkulace r;
+    r.Nazev = QString::fromUtf8(nazev);
+    r.ObjZnak = QString::fromUtf8(kod);
+    r.ObjZnakPuvodni = QString::fromUtf8(puvodni);
+    r.Ks = ks;
+    r.CenaKs = Currency::fromDouble(cena);
+    r.CenaCelkem = Currency::fromDouble(cena * ks);
+    return r;
+}
+
+inline Kalkulace ukazkovaKalkulace() {
+    Kalkulace k;
+    SorvenikaParametry& p = k.parametry;
+    p.System = QStringLiteral("MIV");
+    p.Zaznam.NazevTisk = QStringLiteral("Komínový systém MIV");
+    p.Zaznam.PiktogramTisk = QStringLiteral("Pict\\MIV_T.gif");
+    p.Zaznam.PiktogramPrurez = QStringLiteral("Pict\\MIV_P.gif|Pict\\MIV25_P.gif||Pict\\MIV_S_P.gif");
+    p.Prurez = QStringLiteral("16");
+    p.Vyska = 8;
+    p.Ukonceni = 3;
+    p.VyskaUkonceni = 1.2f;
+    p.Poznamka = QStringLiteral("Montáž do 14 dní.\r\n\r\nDoprava zdarma.");
+    Souprava zakladni;
+    zakladni.Pocet = Integer(1);
+    zakladni.Popis = QStringLiteral("Základní souprava:\r\nkomínová hlava");
+    p.ZakladniSoupravy.pridej(zakladni);
+    Souprava nepouzita;
+    nepouzita.Popis = QStringLiteral("Nepoužitá sada");
+    p.Sady.pridej(nepouzita);
+    k.PopisSadyOrlex = QStringLiteral("Sada Orlex 16");
+    k.DPH = Currency::fromDouble(21);
+    k.radky = {radekUkazky("Komínová tvárnice", "KT16", "", 24, 189.5), radekUkazky("Vymetací dvířka", "VD16", "D-16", 1, 1250),
+               radekUkazky("Kondenzační jímka", "KJ16", "", 0, 980), radekUkazky("Patní deska", "PD16", "", 2, 415.3)};
+    RadekKalkulace volny = radekUkazky("Vlastní položka", "0123", "", 3, 10);
+    volny.volny = true;
+    k.radky.push_back(volny);
+    k.soucty = {QStringLiteral("100"), QStringLiteral("30"), QStringLiteral("6 658,60"), QStringLiteral("6 658,60"),
+                QStringLiteral("8 057,00"), QStringLiteral("412,50")};
+    k.souhrn = SouhrnSorveniky(p, 0);
+    k.zakaznik = {QStringLiteral("Jan Novák"), QString(), QStringLiteral("Brno")};
+    k.Prodejce = QStringLiteral("Stavebniny Dvořák s.r.o.");
+    k.PlatnostCen = QStringLiteral("1.1.2026");
+    return k;
+}
+
+// A bill of `radku` rows with pieces, each named "Položka N".
+inline Kalkulace dlouhaKalkulace(int radku) {
+    Kalkulace k = ukazkovaKalkulace();
+    k.radky.clear();
+    for (int i = 1; i <= radku; ++i)
+        k.radky.push_back(radekUkazky(QStringLiteral("Položka %1").arg(i).toUtf8().constData(), QStringLiteral("A%1").arg(i, 5, 10, QLatin1Char('0')).toUtf8().constData(), "", static_cast<float>(i % 7 + 1), 99.9 + i));
+    return k;
+}
