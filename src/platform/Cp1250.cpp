@@ -84,4 +84,22 @@ QByteArray encode(const QString& text) {
     return b;
 }
 
+QByteArray encodeHtml(const QString& text) {
+    const Zpet& z = zpet();
+    QByteArray b;
+    b.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (const unsigned char v = z.bajt[u]; v || u == 0) {
+            b.append(static_cast<char>(v));
+            continue;
+        }
+        char32_t kod = u;
+        if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            kod = QChar::surrogateToUcs4(u, text[++i].unicode());
+        b += "&#" + QByteArray::number(static_cast<uint>(kod)) + ';';
+    }
+    return b;
+}
+
 }  // namespace cp1250
