@@ -8,25 +8,20 @@
 // The outputs of a 110-row costing, each written to its file as the sheet's commands do.
 namespace {
 
-constexpr int kRadku = 110;
-
-void BM_HtmlKalkulace(benchmark::State& state) {
+template <class Zapis>
+void zapisuj(benchmark::State& state, const char* soubor, Zapis zapis) {
     qputenv("SORVENIKA_DATA", SORVENIKA_SOURCE_DIR "/Data");
-    const Kalkulace k = dlouhaKalkulace(kRadku);
+    const Kalkulace k = dlouhaKalkulace(110);
     QTemporaryDir dir;
-    const QString cil = dir.filePath(QStringLiteral("MIV.htm"));
+    const QString cil = dir.filePath(QString::fromLatin1(soubor));
     for (auto _ : state)
-        if (!Sorvenika2Html(k, cil)) state.SkipWithError("the page was not written");
+        if (!zapis(k, cil)) state.SkipWithError("the file was not written");
 }
+
+void BM_HtmlKalkulace(benchmark::State& state) { zapisuj(state, "MIV.htm", Sorvenika2Html); }
 BENCHMARK(BM_HtmlKalkulace)->Unit(benchmark::kMillisecond);
 
-void BM_SesitKalkulace(benchmark::State& state) {
-    const Kalkulace k = dlouhaKalkulace(kRadku);
-    QTemporaryDir dir;
-    const QString cil = dir.filePath(QStringLiteral("MIV.xlsx"));
-    for (auto _ : state)
-        if (!zapisSesit(k, cil)) state.SkipWithError("the workbook was not written");
-}
+void BM_SesitKalkulace(benchmark::State& state) { zapisuj(state, "MIV.xlsx", zapisSesit); }
 BENCHMARK(BM_SesitKalkulace)->Unit(benchmark::kMillisecond);
 
 }  // namespace
