@@ -5,15 +5,8 @@
 #include "costing/Kalkulace.h"
 #include "costing/SouhrnParametru.h"
 
-inline RadekKalkulace radekUkazky(const char* nazev, const char* kod, const char* puvodni, float ks, double cena) {
-    RadekKalkulace r;
-    r.Nazev = QString::fromUtf8(nazev);
-    r.ObjZnak = QString::fromUtf8(kod);
-    r.ObjZnakPuvodni = QString::fromUtf8(puvodni);
-    r.Ks = ks;
-    r.CenaKs = Currency::fromDouble(cena);
-    r.CenaCelkem = Currency::fromDouble(cena * ks);
-    return r;
+inline RadekKalkulace radekUkazky(const QString& nazev, const QString& kod, const QString& puvodni, float ks, double cena) {
+    return {nazev, kod, puvodni, ks, Currency::fromDouble(cena), Currency::fromDouble(cena * ks)};
 }
 
 inline Kalkulace ukazkovaKalkulace() {
@@ -28,20 +21,14 @@ inline Kalkulace ukazkovaKalkulace() {
     p.Ukonceni = 3;
     p.VyskaUkonceni = 1.2f;
     p.Poznamka = QStringLiteral("Montáž do 14 dní.\r\n\r\nDoprava zdarma.");
-    Souprava zakladni;
-    zakladni.Pocet = Integer(1);
-    zakladni.Popis = QStringLiteral("Základní souprava:\r\nkomínová hlava");
-    p.ZakladniSoupravy.pridej(zakladni);
-    Souprava nepouzita;
-    nepouzita.Popis = QStringLiteral("Nepoužitá sada");
-    p.Sady.pridej(nepouzita);
+    p.ZakladniSoupravy.pridej({Integer(1), {}, {}, {}, QStringLiteral("Základní souprava:\r\nkomínová hlava")});
+    p.Sady.pridej({Integer(0), {}, {}, {}, QStringLiteral("Nepoužitá sada")});
     k.PopisSadyOrlex = QStringLiteral("Sada Orlex 16");
     k.DPH = Currency::fromDouble(21);
     k.radky = {radekUkazky("Komínová tvárnice", "KT16", "", 24, 189.5), radekUkazky("Vymetací dvířka", "VD16", "D-16", 1, 1250),
-               radekUkazky("Kondenzační jímka", "KJ16", "", 0, 980), radekUkazky("Patní deska", "PD16", "", 2, 415.3)};
-    RadekKalkulace volny = radekUkazky("Vlastní položka", "0123", "", 3, 10);
-    volny.volny = true;
-    k.radky.push_back(volny);
+               radekUkazky("Kondenzační jímka", "KJ16", "", 0, 980), radekUkazky("Patní deska", "PD16", "", 2, 415.3),
+               radekUkazky("Vlastní položka", "0123", "", 3, 10)};
+    k.radky.back().volny = true;
     k.soucty = {QStringLiteral("100"), QStringLiteral("30"), QStringLiteral("6 658,60"), QStringLiteral("6 658,60"),
                 QStringLiteral("8 057,00"), QStringLiteral("412,50")};
     k.souhrn = SouhrnSorveniky(p, 0);
@@ -56,6 +43,7 @@ inline Kalkulace dlouhaKalkulace(int radku) {
     Kalkulace k = ukazkovaKalkulace();
     k.radky.clear();
     for (int i = 1; i <= radku; ++i)
-        k.radky.push_back(radekUkazky(QStringLiteral("Položka %1").arg(i).toUtf8().constData(), QStringLiteral("A%1").arg(i, 5, 10, QLatin1Char('0')).toUtf8().constData(), "", static_cast<float>(i % 7 + 1), 99.9 + i));
+        k.radky.push_back(radekUkazky(QStringLiteral("Položka %1").arg(i), QStringLiteral("A%1").arg(i, 5, 10, QLatin1Char('0')), {},
+                                      static_cast<float>(i % 7 + 1), 99.9 + i));
     return k;
 }

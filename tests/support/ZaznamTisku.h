@@ -9,19 +9,14 @@
 
 class ZaznamTisku : public PrintSurface {
 public:
-    int sirka = 11000;
     int vyska = 16000;
-    QSize obrazek{1500, 1200};  // every picture that exists
     QStringList kroky;
 
-    int width() const override { return sirka; }
+    int width() const override { return 11000; }
     int height() const override { return vyska; }
     int textWidth(const QString& s) const override { return 100 * static_cast<int>(s.size()); }
     int lineHeight() const override { return 20 * font().velikost; }
-    QSize imageSize(const QString& path) override {
-        over(path);
-        return obrazek;
-    }
+    QSize imageSize(const QString& path) override { over(path); return {1500, 1200}; }
     void drawImage(const QString& path, int x, int y) override {
         over(path);
         kroky << QStringLiteral("obrazek %1 %2 %3").arg(x).arg(y).arg(QFileInfo(path).fileName());
@@ -33,7 +28,7 @@ public:
     QStringList texty() const {
         QStringList t;
         for (const QString& k : kroky)
-            if (k.startsWith(QLatin1String("text "))) t << k.section(QLatin1Char(' '), 3);
+            if (k.startsWith(QLatin1String("text "))) t << k.section(u' ', 3);
         return t;
     }
 
