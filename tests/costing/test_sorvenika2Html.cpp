@@ -65,10 +65,10 @@ TEST_F(Html, TotalsRowsByPricesAndSystem) {
 }
 
 // Kits in list order, basic kits with "<br>" for their line breaks, the others raw; the delivery
-// sentence for MIV 25; a value holding a later placeholder is replaced again.
+// sentence for MIV 35; a value holding a later placeholder is replaced again.
 TEST_F(Html, KitTextsDeliveryAndRepeatedReplacement) {
     Kalkulace k = ukazkovaKalkulace();
-    k.parametry.Prurez = QStringLiteral("25");
+    k.parametry.Prurez = QStringLiteral("35");
     k.parametry.Ukonceni = 1;
     k.parametry.ZakladniSoupravy.pridej({Integer(2), {}, {}, {}, QStringLiteral("Druhá souprava")});
     k.parametry.Sady(1) = {Integer(1), {}, {}, {}, QStringLiteral("Sada\r\nřádek 2")};
@@ -76,8 +76,9 @@ TEST_F(Html, KitTextsDeliveryAndRepeatedReplacement) {
     EXPECT_EQ(sestavHtml(k, QStringLiteral("<!-- komponenty -->#<!-- zakaznik -->"), QDate(2026, 3, 5)),
               QStringLiteral("Základní souprava:<br>komínová hlava<br><br>\r\nDruhá souprava<br><br>\r\nSada\r\nřádek 2<br><br>\r\n"
                              "Dodací lhůta je 10 pracovních dní od potvrzení objednávky.<br><br>\r\n"
-                             "#Montáž do 14 dní.<br><br>Doprava zdarma.<br><br>") +
-                  kPopisekCertifikatu + QStringLiteral("<br><br>Brno"));
+                             "#Montáž do 14 dní.<br><br>Doprava zdarma na stavbu do padesáti kilometrů od prodejny, dále podle "
+                             "ceníku dopravy firmy.<br><br>") +
+                  k.poznamkaDodani + QStringLiteral("<br><br>Brno"));
 }
 
 // A missing or empty template writes nothing, keeps what was there and fails.

@@ -44,7 +44,7 @@ TEST_F(Tisk, WorkedCostingAtItsPositions) {
 
 // Prices off: no validity lines, price headings or columns, and only pieces and weight unless
 // the system is a T-REMOL one. The print version of the cross-section picture; the delivery
-// sentence for MIV 25 to 45 and KARNELO 20.
+// sentence for MIV 25 to 45 and KARNELO 20. The note starts below the totals and the kits alike.
 TEST_F(Tisk, VariantsByPricesSystemAndCrossSection) {
     const struct {
         const char *system, *prurez;
@@ -52,7 +52,7 @@ TEST_F(Tisk, VariantsByPricesSystemAndCrossSection) {
         const char *soucty, *obrazek;
         bool lhuta;
     } pripady[] = {
-        {"MIV", "25", false, true, "Celkem|Ceníková cena bez DPH |Cena s 21% DPH|Předpokládaná váha", "MIV25_P_T.gif", true},
+        {"MIV", "45", false, true, "Celkem|Ceníková cena bez DPH |Cena s 21% DPH|Předpokládaná váha", "MIV25_P_T.gif", true},
         {"MIV", "16", true, false, "Celkem|Předpokládaná váha", "MIV_S_P_T.gif", false},
         {"T-REMOL", "16", false, false, "Celkem|Cena bez DPH |Cena s 21% DPH|Předpokládaná váha", "MIV_P_T.gif", false},
         {"KARNELO", "20", false, true, "Celkem|Ceníková cena bez DPH |Cena s 21% DPH|Předpokládaná váha", "MIV_P_T.gif", true},
@@ -62,6 +62,7 @@ TEST_F(Tisk, VariantsByPricesSystemAndCrossSection) {
         k.parametry.System = QString::fromLatin1(c.system);
         k.parametry.Prurez = QString::fromLatin1(c.prurez);
         k.parametry.Sachta = c.sachta;
+        k.parametry.Ukonceni = 1;
         k.TisknoutCeny = c.ceny;
         k.souhrn = SouhrnSorveniky(k.parametry, 0);
         SCOPED_TRACE(std::string(c.system) + " " + c.prurez);
@@ -69,6 +70,10 @@ TEST_F(Tisk, VariantsByPricesSystemAndCrossSection) {
         QStringList soucty;
         for (const QString& s : kroky.filter(QRegularExpression(QStringLiteral("^text 6900 ")))) soucty << s.section(u' ', 3);
         EXPECT_EQ(soucty.join(u'|'), QString::fromUtf8(c.soucty));
+        const auto y = [&](qsizetype i) { return kroky[i].section(u' ', 2, 2).toInt(); };
+        const qsizetype cara = kroky.lastIndexOf(QRegularExpression(QStringLiteral("cara 0 .*")));
+        EXPECT_GE(y(cara), y(kroky.lastIndexOf(QRegularExpression(QStringLiteral("text 6900 .*")))) + 200);
+        EXPECT_GE(y(cara), y(kroky.lastIndexOf(QRegularExpression(QStringLiteral("text 750 .*")), cara)) + 160);
         EXPECT_TRUE(kroky.filter(QStringLiteral("obrazek 750 ")).last().endsWith(QLatin1String(c.obrazek)));
         const QString texty = z.texty().join(u'|');
         EXPECT_EQ(texty.contains(QStringLiteral("platnost ceníku od 1.1.2026|až do vydání dalšího ceníku")), c.ceny);

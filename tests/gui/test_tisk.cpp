@@ -1,5 +1,6 @@
 // The printed costing as a real PDF read back by pdftotext, through the print dialog as the
 // sheet's command opens it.
+#include "costing/TiskSorveniky.h"
 #include "costing/frmTisk.h"
 #include "platform/Regional.h"
 #include "support/TestSupport.h"
@@ -57,7 +58,7 @@ TEST(TiskPdf, DialogPrintsEveryLineInOrderOverPages) {
     QStringList casti{"Stavebniny Dvořák s.r.o.", "platnost ceníku od 1.1.2026", "Jan Novák", "Brno", "Komínový systém MIV",
                       "Průměr komína :", "16 cm", "Orlex (1,2 m)", "Název dílu", "Cena celkem"};
     for (int i = 1; i <= 200; ++i) casti << QStringLiteral("Položka %1 ").arg(i);
-    casti << "Celkem" << "Cena s 21% DPH" << "8 057,00 Kč" << "Poznámka:" << "Montáž do 14 dní." << "Doprava zdarma." << "certifikátu CE";
+    casti << "Celkem" << "Cena s 21% DPH" << "8 057,00 Kč" << "Poznámka:" << "Montáž do 14 dní." << "Doprava zdarma na stavbu" << "certifikátu CE";
     qsizetype od = 0;
     for (const QString& c : casti) {
         const qsizetype i = s.indexOf(c, od);
@@ -69,4 +70,25 @@ TEST(TiskPdf, DialogPrintsEveryLineInOrderOverPages) {
     EXPECT_GE(s.count(u'\f'), 4);
     EXPECT_EQ(text(dir.filePath(QStringLiteral("kalkulace-2.pdf"))), s);
     Regional::setCurrent(QString());
+}
+
+// A PDF that cannot be written is a printer error; an error inside a copy leaves no half file.
+TEST(TiskPdf, FailuresLeaveNoFile) {
+    FakeServices sluzby;
+    Prostredi data{"SORVENIKA_DATA", QByteArrayLiteral(SORVENIKA_SOURCE_DIR "/Data")};
+    QTemporaryDir dir;
+    Kalkulace chybna = ukazkovaKalkulace();
+    chybna.parametry.Zaznam.PiktogramTisk = QStringLiteral("Pict\\CHYBI.gif");
+    const struct {
+        Kalkulace k;
+        QString pdf, chyba;
+    } pripady[] = {{ukazkovaKalkulace(), dir.filePath(QStringLiteral("chybi/k.pdf")), QStringLiteral("Chyba při tisku: 482 (Chyba tiskárny: ")},
+                   {chybna, dir.filePath(QStringLiteral("k.pdf")), QStringLiteral("Chyba při tisku: 53 (Soubor nebyl nalezen: ")}};
+    for (const auto& c : pripady) {
+        TiskNastaveni t{true, Integer(1), {}, {}, c.pdf};
+        QtPrintSurface plocha(t.tiskarna, t.souborPdf);
+        const Vysledek<> v = TiskniSorveniku(c.k, t, plocha, BezTiskaren());
+        EXPECT_TRUE(v.chyba().startsWith(c.chyba)) << v.chyba().toStdString();
+        EXPECT_FALSE(QFile::exists(c.pdf));
+    }
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A worked costing for the outputs, built by hand so each figure is known: MIV 16 cm without a
 // shaft, 8 m, an Orlex top; three rows with pieces, one at 0 and a free row; a basic kit of two
-// lines, an unused set; seller, customer and a note of two paragraphs.
+// lines, an unused set; seller, customer, a note of two paragraphs and a footer that wrap.
 #include "costing/Kalkulace.h"
 #include "costing/SouhrnParametru.h"
 
@@ -20,7 +20,7 @@ inline Kalkulace ukazkovaKalkulace() {
     p.Vyska = 8;
     p.Ukonceni = 3;
     p.VyskaUkonceni = 1.2f;
-    p.Poznamka = QStringLiteral("Montáž do 14 dní.\r\n\r\nDoprava zdarma.");
+    p.Poznamka = QStringLiteral("Montáž do 14 dní.\r\n\r\nDoprava zdarma na stavbu do padesáti kilometrů od prodejny, dále podle ceníku dopravy firmy.");
     p.ZakladniSoupravy.pridej({Integer(1), {}, {}, {}, QStringLiteral("Základní souprava:\r\nkomínová hlava")});
     p.Sady.pridej({Integer(0), {}, {}, {}, QStringLiteral("Nepoužitá sada")});
     k.PopisSadyOrlex = QStringLiteral("Sada Orlex 16");
@@ -35,6 +35,7 @@ inline Kalkulace ukazkovaKalkulace() {
     k.zakaznik = {QStringLiteral("Jan Novák"), QString(), QStringLiteral("Brno")};
     k.Prodejce = QStringLiteral("Stavebniny Dvořák s.r.o.");
     k.PlatnostCen = QStringLiteral("1.1.2026");
+    k.poznamkaDodani += QStringLiteral(" a výrobky dodává s prohlášením o vlastnostech podle platných norem.");
     return k;
 }
 
