@@ -1,6 +1,7 @@
 // The printed costing on the recording surface: positions, fonts and page breaks as laid down,
 // the variants by prices and system, the word wrap, copies and the print dialog's rules.
 #include "costing/ModelTisku.h"
+#include "costing/ObsahVystupu.h"
 #include "costing/TiskSorveniky.h"
 #include "pricelist/DbfTestUtil.h"
 #include "support/TestSupport.h"
@@ -184,4 +185,15 @@ TEST(TiskovyDialog, RememberedPrinterCopiesAndPdf) {
     sluzby.dialogs.soubory.push_back(QStringLiteral("/tmp/kalkulace.pdf"));
     ASSERT_TRUE(bez.ok());
     EXPECT_TRUE(t.souborPdf == QStringLiteral("/tmp/kalkulace.pdf") && t.tiskarna.isEmpty() && pamatovana == kPdfSoubor);
+}
+
+TEST(ObsahVystupu, DeliverySentenceForMiv25To45AndKarnelo20) {
+    for (const auto& [system, prurez, lhuta] : {std::tuple{"MIV", "20", false}, {"MIV", "25", true}, {"MIV", "30", true}, {"MIV", "35", true},
+                                                {"MIV", "40", true}, {"MIV", "45", true}, {"MIV", "60", false}, {"KARNELO", "20", true},
+                                                {"KARNELO", "25", false}, {"MIV2S", "25/25", false}}) {
+        Kalkulace k;
+        k.parametry.System = QString::fromLatin1(system);
+        k.parametry.Prurez = QString::fromLatin1(prurez);
+        EXPECT_EQ(sDodaciLhutou(k), lhuta) << system << " " << prurez;
+    }
 }
