@@ -2,7 +2,10 @@
 
 #include "app/frmMenu.h"
 #include "app/frmStav.h"
+#include "costing/ExportDoExcelu.h"
 #include "costing/QtListSorveniky.h"
+#include "costing/Sorvenika2Html.h"
+#include "costing/frmTisk.h"
 #include "engine/NactiSystem.h"
 #include "parameters/QtPruvodceParametru.h"
 #include "systems/Kalkulacky.h"
@@ -43,6 +46,15 @@ QtProgram::QtProgram(Navaznosti n)
               s.kalkulacky = vytvorKalkulacky(m_g);
               s.pruvodce = m_n.pruvodce;
               s.objednavky = m_n.objednavky;
+              s.vystupy.Sorvenika2Html = &Sorvenika2Html;
+              s.vystupy.Tisk = [this](const Kalkulace& k) { return TiskniSDialogem(m_list->okno(), m_g, k); };
+              s.vystupy.ExportDoExcelu = [](const Kalkulace& k) -> Vysledek<> {
+                  QApplication::setOverrideCursor(Qt::WaitCursor);
+                  const Vysledek<QString> v = ExportDoExcelu(k);
+                  QApplication::restoreOverrideCursor();
+                  if (!v) return Chyba{v.chyba()};
+                  return {};
+              };
               return s;
           })),
       m_n(doplnene(n)),

@@ -20,8 +20,41 @@ QStringList Kalkulace::texty(const RadekKalkulace& r) {
     return {r.Nazev, r.ObjZnak, r.ObjZnakPuvodni, KsNaText(r.Ks), reg.Format(r.CenaKs), reg.Format(r.CenaCelkem)};
 }
 
+QStringList Kalkulace::nadpisy() {
+    return {QStringLiteral("Název dílu"), QStringLiteral("Obj.č."), QStringLiteral("Obj.č. původní"),
+            QStringLiteral("Ks"),         QStringLiteral("Cena/Ks"), QStringLiteral("Cena celkem")};
+}
+
+QString Kalkulace::popisekSouctu(RadekSouctu r, Currency dph) {
+    switch (r) {
+    case kKoeficient: return QStringLiteral("Z původní ceny");
+    case kKusy: return QStringLiteral("Celkem");
+    case kCenikovaCena: return QStringLiteral("Ceníková cena bez DPH ");
+    case kCenaBezDph: return kPopisekCenyBezDph;
+    case kCenaSDph: return QStringLiteral("Cena s ") + Regional::current().Str(dph) + QStringLiteral("% DPH");
+    case kVaha: return QStringLiteral("Předpokládaná váha");
+    }
+    return {};
+}
+
+QString Kalkulace::jednotkaSouctu(RadekSouctu r) {
+    switch (r) {
+    case kKoeficient: return QStringLiteral("%");
+    case kKusy: return QStringLiteral("ks");
+    case kVaha: return QStringLiteral("Kg");
+    default: return kMenaKc;
+    }
+}
+
+void Kalkulace::prevezmiNastaveni(const Nastaveni& n) {
+    Prodejce = n.Prodejce;
+    PlatnostCen = n.PlatnostCen;
+    TisknoutCeny = n.TisknoutCeny;
+}
+
 Kalkulace sestavKalkulaci(const GlobalniData& g, bool cenikove) {
     Kalkulace k;
+    k.prevezmiNastaveni(g.nastaveni);
     k.parametry = g.sorvenikaParametry;
     k.PopisSadyOrlex = g.PopisSadyOrlex;
     k.DPH = g.nastaveni.DPH;

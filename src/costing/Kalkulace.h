@@ -30,6 +30,8 @@ enum RadekSouctu { kKoeficient = 0, kKusy, kCenikovaCena, kCenaBezDph, kCenaSDph
 inline const QString kPopisekCenyBezDph = QStringLiteral("Cena bez DPH ");
 inline const QString kMenaKc = QStringLiteral("Kč");
 
+inline const QString kPopisekCertifikatu = QStringLiteral("Firma KESTROMA, a.s. je držitelem evropského certifikátu CE");
+
 struct Kalkulace {
     SorvenikaParametry parametry;  // system, its record, cross-section, kit lists, the note
     QString PopisSadyOrlex;
@@ -48,8 +50,20 @@ struct Kalkulace {
     SouhrnParametru souhrn;
     std::array<QString, 3> zakaznik;
 
-    // The six cells of a row as the items grid shows them.
+    // What the outputs print beside the bill, as the settings hold them when the output is made.
+    QString Prodejce;
+    QString PlatnostCen;
+    bool TisknoutCeny = true;
+    QString poznamkaDodani = kPopisekCertifikatu;  // the sheet's footer line
+
+    // The six cells of a row as the items grid shows them, and the grid's headings.
     static QStringList texty(const RadekKalkulace& r);
+    static QStringList nadpisy();
+    // Columns 0 and 2 of a totals row: "Cena s 21% DPH", "Kč".
+    static QString popisekSouctu(RadekSouctu r, Currency dph);
+    static QString jednotkaSouctu(RadekSouctu r);
+    // Seller, price validity and the print-prices option from the settings.
+    void prevezmiNastaveni(const Nastaveni& n);
 };
 
 // The costing of the state: rows of the chosen cross-section, free rows included, with list

@@ -1,7 +1,6 @@
 #include "costing/ModelListu.h"
 
 #include "platform/DataPaths.h"
-#include "platform/Regional.h"
 #include "engine/Systemy.h"
 #include "costing/Kalkulace.h"
 
@@ -146,6 +145,7 @@ void ModelListu::prepocitejCeny() {
 Kalkulace ModelListu::kalkulace() const {
     Kalkulace k = m_kalkulace;
     k.zakaznik = m_zakaznik;
+    k.prevezmiNastaveni(m_g.nastaveni);
     return k;
 }
 
@@ -167,16 +167,11 @@ void ModelListu::Form_Load() {
         TabSuma.setRows(0);
         TabSuma.setFontSize(9);
         TabSuma.setFontBold(true);
-        const QString dph = Regional::current().Str(n.DPH);
-        const QString radky[6] = {
-            QStringLiteral("Z původní ceny\t100\t%"),
-            QStringLiteral("Celkem\t\tks"),
-            QStringLiteral("Ceníková cena bez DPH \t\tKč"),
-            kPopisekCenyBezDph + QStringLiteral("\t\t") + kMenaKc,
-            QStringLiteral("Cena s ") + dph + QStringLiteral("% DPH\t\tKč"),
-            QStringLiteral("Předpokládaná váha\t\tKg"),
-        };
-        for (const QString& r : radky) TabSuma.AddItem(r);
+        for (int r = kKoeficient; r <= kVaha; ++r) {
+            const auto radek = static_cast<RadekSouctu>(r);
+            TabSuma.AddItem(Kalkulace::popisekSouctu(radek, n.DPH) + (r == kKoeficient ? QStringLiteral("\t100\t") : QStringLiteral("\t\t")) +
+                            Kalkulace::jednotkaSouctu(radek));
+        }
         TabSuma.setColWidth(0, 2100);
         TabSuma.setColWidth(1, 1400);
         TabSuma.setColWidth(2, 350);
@@ -188,9 +183,7 @@ void ModelListu::Form_Load() {
         Tabulka.setRows(1);
         Tabulka.setCols(6);
         Tabulka.setFontSize(8);
-        const QString nadpisy[6] = {QStringLiteral("Název dílu"), QStringLiteral("Obj.č."),
-                                    QStringLiteral("Obj.č. původní"), QStringLiteral("Ks"),
-                                    QStringLiteral("Cena/Ks"), QStringLiteral("Cena celkem")};
+        const QStringList nadpisy = Kalkulace::nadpisy();
         const std::array<int, 6> sirky = sirkySloupcu(kSirkaTabulky);
         for (int c = 0; c < 6; ++c) {
             Tabulka.setTextMatrix(0, c, nadpisy[c]);

@@ -92,7 +92,6 @@ inline const QString kZadejteCiselnouHodnotu = QStringLiteral("Zadejte číselno
 inline const QString kSpatnaHodnotaSouctu = QStringLiteral(
     "Zadali jste špatně hodnotu !!! (jako desetinný oddělovač použijte ten co máte uvedený v Místním nastavení.");
 
-inline const QString kPopisekCertifikatu = QStringLiteral("Firma KESTROMA, a.s. je držitelem evropského certifikátu CE");
 inline const QString kPopisekNabidky = QStringLiteral("POVINNÉ ÚDAJE K VYPLNĚNÍ");
 
 class ModelListu : public QObject {
@@ -129,7 +128,7 @@ public:
     void nastavKalkulaci(Kalkulace k);
     // The bill drawn again with the coefficient prices after a change (PrepocitejCeny).
     void prepocitejCeny();
-    // The costing as the sheet shows it, with its customer lines.
+    // The costing as the sheet shows it, with its customer lines and the output settings of now.
     Kalkulace kalkulace() const;
     // The calculators whose Prepocitej the recalculating edits and the middle set call.
     void setKalkulacky(Kalkulacky k) { m_kalkulacky = std::move(k); }

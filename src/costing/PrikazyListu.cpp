@@ -139,16 +139,6 @@ void PosliEmailem(const Kalkulace& k, const VystupyListu& v) {
     if (ohlas(v.Sorvenika2Html(k, cesta))) PosliPostou(cesta, nazev);
 }
 
-void Tiskni(const Kalkulace& k, const VystupyListu& v) {
-    try {
-        if (!v.frmTisk()) return;
-        QCoreApplication::processEvents();
-        v.TiskniSorveniku(k);
-    } catch (const RuntimeError& e) {
-        MsgBox(QStringLiteral("Chyba při tisku: %1 (%2)").arg(e.cislo()).arg(e.popis()));
-    }
-}
-
 void ExportDatabazeZakazniku(const Nastaveni& n) {
     const QString cil = VyberSouborKUlozeni(QStringLiteral("Export databáze zákazníků"),
                                             {{QStringLiteral("soubor dBase IV (*.dbf)"), QStringLiteral("*.dbf")}},

@@ -14,10 +14,8 @@
 struct VystupyListu {
     // The costing as an HTML page at the path: the saved file and the mailed page.
     std::function<Vysledek<>(const Kalkulace&, const QString& cesta)> Sorvenika2Html;
-    // The print dialog, shown modal: true when the user confirmed it.
-    std::function<bool()> frmTisk;
-    // Prints the costing; a failing print throws its run-time error.
-    std::function<void(const Kalkulace&)> TiskniSorveniku;
+    // "Tisk ...": the print dialog, then the print when it was confirmed; a failure's message.
+    std::function<Vysledek<>(const Kalkulace&)> Tisk;
     // The items into a new spreadsheet named by the system.
     std::function<Vysledek<>(const Kalkulace&)> ExportDoExcelu;
 };
@@ -58,8 +56,6 @@ bool UlozJakoHtml(const Kalkulace& k, const VystupyListu& v);
 // "<System>.htm" and handed to the mail program. The page stays: the mail program may read it
 // after the hand-off, and the next mailing clears it.
 void PosliEmailem(const Kalkulace& k, const VystupyListu& v);
-// "Tisk ...": the dialog, then the print; a failing print is reported with its error.
-void Tiskni(const Kalkulace& k, const VystupyListu& v);
 // "Export databáze zákazníků ...": the customer database copied to a chosen file.
 void ExportDatabazeZakazniku(const Nastaveni& n);
 // "Aktualizace ...": starts the updater A1 beside the program; false, and the user told, when it

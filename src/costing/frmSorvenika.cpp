@@ -425,8 +425,8 @@ void frmSorvenika::proved(Prikaz p) {
         break;
     case Prikaz::mnuPridat: mnuPridat_Click(); break;
     case Prikaz::mnu_Tisk:
-        if (!v.frmTisk || !v.TiskniSorveniku) return vPristiVerzi("Tisk bude doplněn v další verzi programu.");
-        Tiskni(m_model.kalkulace(), v);
+        if (!v.Tisk) return vPristiVerzi("Tisk bude doplněn v další verzi programu.");
+        if (const Vysledek<> t = v.Tisk(m_model.kalkulace()); !t) MsgBox(t.chyba());
         break;
     case Prikaz::mnu_Konec:
         if (m_sluzby.konec) m_sluzby.konec();

@@ -92,6 +92,16 @@ struct SorvenikaParametry {
     const QString& SystemPiktogramTisk() const { return Zaznam.PiktogramTisk; }
 };
 
+// What the print dialog hands to the print. Qt has no current printer of the system: the chosen
+// one is kept here for the print and set back to the default after it.
+struct TiskNastaveni {
+    bool TiskPotvrzen = false;
+    Integer PocetKopii{1};
+    QString VychoziTiskarna;  // the system's default printer when the dialog opened
+    QString tiskarna;         // the current printer's device name
+    QString souborPdf;        // with no printer installed: the PDF file chosen instead
+};
+
 // The feature flags that the menu's switches set (characters of Verze, 1-based).
 constexpr int kPriznakSadaStred = 4;       // the costing sheet's middle-set command
 constexpr int kPriznakBezUpozorneni = 7;   // silences the sales notices
@@ -107,6 +117,7 @@ struct GlobalniData {
     SorvenikaParametry sorvenikaParametry;
     float Koeficient = 1.0f;       // price coefficient, 1.0 = 100 % of the list price
     bool ServerDostupny = false;
+    TiskNastaveni tisk;
     Integer AktRadek;              // the sheet's cell that an edit or command returns to
     Integer AktSloupec;
 

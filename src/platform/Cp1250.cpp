@@ -72,15 +72,45 @@ QString decode(const QByteArray& bytes) {
     return s;
 }
 
-QByteArray encode(const QString& text) {
+namespace {
+
+// Appends the bytes of `s`; characters outside the code page become '?'.
+void kodujUsek(QByteArray& b, QStringView s) {
     const Zpet& z = zpet();
-    QByteArray b(text.size(), Qt::Uninitialized);
-    char* out = b.data();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t u = text[i].unicode();
+    const qsizetype od = b.size();
+    b.resize(od + s.size());
+    char* out = b.data() + od;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const char16_t u = s[i].unicode();
         const unsigned char v = z.bajt[u];
         out[i] = static_cast<char>(v ? v : (u == 0 ? 0 : '?'));
     }
+}
+
+}  // namespace
+
+QByteArray encode(const QString& text) {
+    QByteArray b;
+    kodujUsek(b, text);
+    return b;
+}
+
+QByteArray encodeHtml(const QString& text) {
+    const Zpet& z = zpet();
+    QByteArray b;
+    b.reserve(text.size());
+    qsizetype usek = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (z.bajt[u] || u == 0) continue;
+        kodujUsek(b, QStringView(text).mid(usek, i - usek));
+        char32_t kod = u;
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            kod = QChar::surrogateToUcs4(text[i], text[i + 1]), ++i;
+        b += "&#" + QByteArray::number(static_cast<uint>(kod)) + ';';
+        usek = i + 1;
+    }
+    kodujUsek(b, QStringView(text).mid(usek));
     return b;
 }
 

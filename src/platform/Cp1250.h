@@ -14,5 +14,8 @@ bool representable(QChar c);
 
 QString decode(const QByteArray& bytes);
 QByteArray encode(const QString& text);
+// For an HTML page: characters outside the code page become numeric references ("&#960;" for
+// pi), so nothing the user typed is lost.
+QByteArray encodeHtml(const QString& text);
 
 }  // namespace cp1250

@@ -157,22 +157,9 @@ TEST(PrikazyListu, MailedCostingIsHandedOverUnderTheSystemsName) {
     EXPECT_EQ(sluzby.dialogs.texty(), QStringList{html.chyba});
 }
 
-TEST(PrikazyListu, PrintCustomerDatabaseCopyAndUpdaterReportWhatFails) {
+TEST(PrikazyListu, CustomerDatabaseCopyAndUpdaterReportWhatFails) {
     Instalace inst;
     FakeServices sluzby;
-    // The print runs only when its dialog was confirmed; its run-time error is reported.
-    int tisku = 0;
-    VystupyListu v;
-    v.frmTisk = [&] { return tisku > 0; };
-    v.TiskniSorveniku = [&](const Kalkulace&) { throw RuntimeError(482, QStringLiteral("Tiskárna neodpovídá")); };
-    EXPECT_NO_THROW(Tiskni(Kalkulace(), v));
-    EXPECT_TRUE(sluzby.dialogs.zpravy.isEmpty());
-    tisku = 1;
-    Tiskni(Kalkulace(), v);
-    ASSERT_EQ(sluzby.dialogs.zpravy.size(), 1);
-    EXPECT_EQ(std::pair(sluzby.dialogs.zpravy[0].text, sluzby.dialogs.zpravy[0].ikona),
-              std::pair(QStringLiteral("Chyba při tisku: 482 (Tiskárna neodpovídá)"), Ikona::Zadna));
-    sluzby.dialogs.zpravy.clear();
 
     Nastaveni n;
     n.Zakaznici = QStringLiteral("Zakaznici");

@@ -32,3 +32,7 @@ TEST(Cp1250, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     EXPECT_TRUE(cp1250::representable(QChar(0x0161)));
     EXPECT_EQ(cp1250::encode(QString(QChar(0))), QByteArray(1, '\0'));
 }
+
+TEST(Cp1250, HtmlKeepsCharactersOutsideTheCodePageAsReferences) {
+    EXPECT_EQ(cp1250::encodeHtml(QStringLiteral("č ñ→😀") + QChar(0xD800)), QByteArray("\xE8 &#241;&#8594;&#128512;&#55296;"));
+}

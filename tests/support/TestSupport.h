@@ -39,9 +39,10 @@ public:
     QList<QStringList> spustene;
     int navratPosty = 0;
     bool spustitelne = true;  // whether a program can be started
+    bool otevreniUspeje = true;
 
     int posliPostou(const QStringList& s) override { maily << s; return navratPosty; }
-    bool otevri(const QString& c) override { otevrene << c; return true; }
+    bool otevri(const QString& c) override { otevrene << c; return otevreniUspeje; }
     bool spust(const QString& p, const QStringList& a) override {
         spustene << (QStringList{p} + a);
         return spustitelne;

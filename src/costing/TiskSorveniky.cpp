@@ -1,0 +1,208 @@
+#include "costing/TiskSorveniky.h"
+
+#include "costing/ObsahVystupu.h"
+#include "engine/Sorvenika.h"
+#include "engine/Systemy.h"
+#include "platform/Clock.h"
+#include "platform/DataPaths.h"
+#include "platform/Regional.h"
+#include "platform/Services.h"
+
+namespace {
+
+constexpr int kOkraj = 750;
+
+void tiskniNa(PrintSurface& p, int x, const QString& t) {
+    p.x = x;
+    p.printLine(t);
+}
+
+void tiskniNaStred(PrintSurface& p, const QString& t) { tiskniNa(p, (p.width() - p.textWidth(t)) / 2, t); }
+
+// The start of a text that ends at `r`.
+int vpravo(const PrintSurface& p, int r, const QString& t) { return r - p.textWidth(t); }
+
+void tiskniParametry(PrintSurface& p, const Kalkulace& k) {
+    const SorvenikaParametry& par = k.parametry;
+    // The numbers end at 6600 and their units stand after it.
+    const QString vyska = KsNaText(par.Vyska);
+    p.printCells({{3750, QStringLiteral("Průměr komína :")}, {vpravo(p, 6600, par.Prurez), par.Prurez + QStringLiteral(" cm")}});
+    p.printCells({{3750, QStringLiteral("Výška komína :")}, {vpravo(p, 6600, vyska), vyska + QStringLiteral(" m")}});
+    p.printCells({{3750, QStringLiteral("Typ :")}, {6000, textSachty(k)}});
+    p.printCells({{3750, QStringLiteral("Ukončení :")}, {6000, ukonceniBezPopisku(k)}});
+    p.printCells({{3750, QStringLiteral("Tvárnice :")}, {6000, k.souhrn.tvarnice}});
+}
+
+// Left of the parameter block, its bottom on the current line.
+void tiskniObrazekPrurezu(PrintSurface& p, const Kalkulace& k) {
+    if (k.souhrn.obrazekPrurezu.isEmpty()) return;
+    const QString cesta = dataFile(QString(k.souhrn.obrazekPrurezu).replace(QStringLiteral("_P."), QStringLiteral("_P_T.")));
+    p.drawImage(cesta, kOkraj, p.y - p.imageSize(cesta).height());
+}
+
+void tiskniPolozky(PrintSurface& p, const Kalkulace& k) {
+    const int w = p.width();
+    const QStringList n = Kalkulace::nadpisy();
+    QList<PrintSurface::Bunka> zahlavi{{kOkraj, n[0]}, {5200, n[1]}, {6935, n[3]}};
+    if (k.TisknoutCeny) zahlavi << PrintSurface::Bunka{vpravo(p, 8860, n[4]), n[4]} << PrintSurface::Bunka{vpravo(p, w - kOkraj, n[5]), n[5]};
+    p.printCells(zahlavi);
+    p.y += 100;
+    p.rule(kOkraj, w - 2 * kOkraj);
+    p.printLine({});
+
+    NastavPismoTiskarny(p, 10, false, false, false);
+    for (const RadekKalkulace* r : radkySKusy(k)) {
+        const QStringList t = Kalkulace::texty(*r);
+        QList<PrintSurface::Bunka> radek{{kOkraj, t[0]}, {5520 - p.textWidth(t[1]) / 2, t[1]}, {vpravo(p, 7187, t[3]), t[3]}};
+        if (k.TisknoutCeny) radek << PrintSurface::Bunka{vpravo(p, 8860, t[4]), t[4]} << PrintSurface::Bunka{vpravo(p, w - kOkraj, t[5]), t[5]};
+        p.printCells(radek);
+    }
+}
+
+// The totals rows; returns the page and position below them.
+std::pair<int, int> tiskniSoucty(PrintSurface& p, const Kalkulace& k) {
+    std::vector<RadekSouctu> radky{kKusy};
+    if (k.TisknoutCeny)
+        radky.insert(radky.end(), {kCenikovaCena, kCenaSDph});
+    else if (jeTRemol(k.parametry.System))
+        radky.insert(radky.end(), {kCenaBezDph, kCenaSDph});
+    radky.push_back(kVaha);
+
+    p.zajistiMisto(static_cast<int>(radky.size()) * p.lineHeight());
+    const int y0 = p.y;
+    for (RadekSouctu r : radky) {
+        const QString hodnota = k.soucty[static_cast<size_t>(r)] + QLatin1Char(' ') + Kalkulace::jednotkaSouctu(r);
+        p.printCells({{6900, Kalkulace::popisekSouctu(r, k.DPH)}, {vpravo(p, p.width() - kOkraj, hodnota), hodnota}});
+    }
+    const std::pair<int, int> konec{p.page(), p.y};
+    p.y = y0;
+    p.printLine({});
+    return konec;
+}
+
+void tiskniSoupravy(PrintSurface& p, const Kalkulace& k) {
+    for (const PopisSoupravy& s : popisySouprav(k)) {
+        TiskniOdstavec(p, s.text, kOkraj, 6000);
+        p.printLine({});
+    }
+    if (sDodaciLhutou(k)) TiskniOdstavec(p, kDodaciLhuta, kOkraj, 6000);
+}
+
+}  // namespace
+
+void NastavPismoTiskarny(PrintSurface& p, int velikost, bool tucne, bool kurziva, bool podtrzene) {
+    p.setFont({p.font().nazev, velikost, tucne, kurziva, podtrzene});
+}
+
+void TiskniOdstavec(PrintSurface& p, const QString& text, int x, int sirka) {
+    for (const QString& radek : text.split(QStringLiteral("\r\n"))) {
+        QString vejde;  // what fits so far, each word after a blank
+        QStringList slova = radek.split(QLatin1Char(' '));
+        for (qsizetype i = 0; i < slova.size();) {
+            QString& slovo = slova[i];
+            const QString kandidat = vejde + QLatin1Char(' ') + slovo;
+            if (p.textWidth(kandidat) < sirka) {
+                vejde = kandidat;
+                ++i;
+            } else if (!vejde.isEmpty()) {
+                tiskniNa(p, x, vejde.trimmed());
+                vejde.clear();
+            } else {
+                // Too wide on its own: as much of the word as fits, then the rest as a word.
+                qsizetype n = 1;
+                while (n < slovo.size() && p.textWidth(QLatin1Char(' ') + slovo.left(n + 1)) < sirka) ++n;
+                tiskniNa(p, x, slovo.left(n));
+                slovo.remove(0, n);
+                if (slovo.isEmpty()) ++i;
+            }
+        }
+        if (!vejde.trimmed().isEmpty()) tiskniNa(p, x, vejde.trimmed());
+    }
+}
+
+void TiskniKopii(PrintSurface& p, const Kalkulace& k, const QDate& dnes) {
+    const SorvenikaParametry& par = k.parametry;
+    const int w = p.width();
+    p.setFont({QStringLiteral("Arial CE")});
+    p.x = p.y = 0;
+
+    NastavPismoTiskarny(p, 10, true, false, false);
+    p.printLine({});
+    tiskniNa(p, kOkraj, k.Prodejce);
+    p.drawImage(dataFile(par.SystemPiktogramTisk()), kOkraj, kOkraj);
+    const QString logo = dataFile(QStringLiteral("Pict\\LOGO_T.gif"));
+    p.drawImage(logo, w - kOkraj - p.imageSize(logo).width(), kOkraj);
+
+    NastavPismoTiskarny(p, 9, false, false, false);
+    p.y = 1850;
+    const QString datum = Regional::current().KratkeDatum(dnes);
+    tiskniNa(p, vpravo(p, w - kOkraj, datum), datum);
+    if (k.TisknoutCeny) {
+        p.y = 1850;
+        tiskniNaStred(p, QStringLiteral("platnost ceníku od ") + k.PlatnostCen);
+        tiskniNaStred(p, QStringLiteral("až do vydání dalšího ceníku"));
+    }
+
+    NastavPismoTiskarny(p, 10, false, false, true);
+    tiskniNa(p, kOkraj, QStringLiteral("Zákazník:"));
+    p.printLine({});
+    NastavPismoTiskarny(p, 10, true, false, false);
+    for (const QString& z : k.zakaznik) tiskniNa(p, kOkraj, z);
+    p.rule(0, w);
+    p.printLine({});
+
+    NastavPismoTiskarny(p, 18, true, false, true);
+    tiskniNaStred(p, par.SystemNazevTisk());
+    p.printLine({});
+    NastavPismoTiskarny(p, 13, true, false, false);
+    tiskniParametry(p, k);
+    tiskniObrazekPrurezu(p, k);
+    p.printLine({});
+    p.rule(0, w);
+
+    NastavPismoTiskarny(p, 11, true, false, false);
+    p.y += 150;
+    tiskniPolozky(p, k);
+    p.y += 100;
+    p.rule(0, w);
+    p.printLine({});
+
+    NastavPismoTiskarny(p, 10, true, false, false);
+    const auto [strana, podSoucty] = tiskniSoucty(p, k);
+    NastavPismoTiskarny(p, 8, false, false, false);
+    tiskniSoupravy(p, k);
+    if (p.page() == strana) p.y = std::max(p.y, podSoucty);
+    p.rule(0, w);
+    p.printLine({});
+
+    NastavPismoTiskarny(p, 10, true, false, true);
+    tiskniNa(p, kOkraj, QStringLiteral("Poznámka:"));
+    p.printLine({});
+    NastavPismoTiskarny(p, 10, true, false, false);
+    TiskniOdstavec(p, par.Poznamka, kOkraj, w - 2 * kOkraj);
+    p.printLine({});
+    TiskniOdstavec(p, k.poznamkaDodani, kOkraj, w - 2 * kOkraj);
+}
+
+Vysledek<> TiskniSorveniku(const Kalkulace& k, TiskNastaveni& t, PrintSurface& p, const IPrinterCatalog& tiskarny) {
+    const QDate dnes = platform::clock().today();
+    QString chyba;
+    try {
+        for (int kopie = 1; kopie <= t.PocetKopii; ++kopie) {
+            p.beginDocument();
+            try {
+                TiskniKopii(p, k, dnes);
+            } catch (...) {
+                p.abort();
+                throw;
+            }
+            p.endDocument();
+        }
+    } catch (const RuntimeError& e) {
+        chyba = QStringLiteral("Chyba při tisku: %1 (%2)").arg(e.cislo()).arg(e.popis());
+    }
+    if (tiskarny.names().contains(t.VychoziTiskarna)) t.tiskarna = t.VychoziTiskarna;
+    t.souborPdf.clear();
+    if (!chyba.isEmpty()) return Chyba{chyba};
+    return {};
+}

@@ -1,0 +1,94 @@
+// The spreadsheet export read back by an independent reader (python3-openpyxl): headings, the
+// kinds of cells, the number format, column widths, and the file opened afterwards.
+#include "costing/ExportDoExcelu.h"
+#include "pricelist/DbfTestUtil.h"
+#include "support/TestSupport.h"
+#include "support/UkazkaVystupu.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+namespace {
+
+class Sesit : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (debianPython().isEmpty() || QProcess::execute(debianPython(), {QStringLiteral("-c"), QStringLiteral("import openpyxl")}) != 0)
+            GTEST_SKIP() << "python3-openpyxl is not installed";
+    }
+    static QJsonObject precti(const QString& cesta) {
+        return QJsonDocument::fromJson(spustPython({QStringLiteral(SORVENIKA_SOURCE_DIR "/tests/costing/xlsx_dump.py"), cesta})).object();
+    }
+
+    Region cs{QStringLiteral("cs_CZ")};
+    FakeServices sluzby;
+    QTemporaryDir dir;
+    const QString cesta = dir.filePath(QStringLiteral("kalkulace.xlsx"));
+};
+
+}  // namespace
+
+// Headings bold; rows with pieces without gaps; names as entries ("=1+1" stays text, "2500" is
+// a number), codes always text, quantities and prices numbers with the price format.
+TEST_F(Sesit, CellsReadBackAsWritten) {
+    Kalkulace k = ukazkovaKalkulace();
+    k.radky[4].Nazev = QStringLiteral("=1+1");
+    k.radky.push_back(radekUkazky("2500", "12345678901234567890", "007", 1, 5.5));
+    ASSERT_TRUE(zapisSesit(k, cesta));
+    EXPECT_FALSE(QFile::exists(cesta + QStringLiteral(".part")));
+
+    const QJsonObject s = precti(cesta);
+    EXPECT_EQ(s[QStringLiteral("listy")].toVariant().toStringList(), QStringList{QStringLiteral("MIV")});
+    const QJsonObject bunky = s[QStringLiteral("bunky")].toObject();
+    const struct {
+        const char *adresa, *typ;
+        QVariant hodnota;
+    } cekane[] = {
+        {"A1", "s", QStringLiteral("Název dílu")}, {"C1", "s", QStringLiteral("Obj.č. původní")}, {"F1", "s", QStringLiteral("Cena celkem")},
+        {"A2", "s", QStringLiteral("Komínová tvárnice")}, {"B2", "s", QStringLiteral("KT16")}, {"D2", "n", 24}, {"E2", "n", 189.5},
+        {"F2", "n", 4548}, {"C3", "s", QStringLiteral("D-16")}, {"A4", "s", QStringLiteral("Patní deska")}, {"F4", "n", 830.6},
+        {"A5", "s", QStringLiteral("=1+1")}, {"B5", "s", QStringLiteral("0123")}, {"A6", "n", 2500},
+        {"B6", "s", QStringLiteral("12345678901234567890")}, {"C6", "s", QStringLiteral("007")}, {"E6", "n", 5.5},
+    };
+    for (const auto& c : cekane) {
+        const QJsonObject b = bunky[QLatin1String(c.adresa)].toObject();
+        const bool nadpis = c.adresa[1] == '1';
+        SCOPED_TRACE(c.adresa);
+        EXPECT_EQ(b[QStringLiteral("typ")].toString(), QLatin1String(c.typ));
+        EXPECT_EQ(b[QStringLiteral("hodnota")].toVariant(), c.hodnota);
+        EXPECT_EQ(b[QStringLiteral("tucne")].toBool(), nadpis);
+        EXPECT_EQ(b[QStringLiteral("zarovnani")].toString(), QLatin1String(c.adresa[0] <= 'C' ? "left" : "right"));
+        EXPECT_EQ(b[QStringLiteral("format")].toString(), QLatin1String(!nadpis && c.adresa[0] >= 'E' ? "# ### ##0.00" : "General"));
+    }
+    EXPECT_EQ(bunky.size(), 6 * 6 - 3);  // three old codes empty, no seventh row
+
+    // Widths from the longest text: "Komínová tvárnice", "12345678901234567890", "Obj.č. původní".
+    const QJsonObject sirky = s[QStringLiteral("sirky")].toObject();
+    for (const auto& [sloupec, znaku] : {std::pair{"A", 17}, {"B", 20}, {"C", 14}, {"D", 2}})
+        EXPECT_NEAR(sirky[QLatin1String(sloupec)].toDouble(), znaku * 1.1 + 2, 1.0) << sloupec;
+
+    for (RadekKalkulace& r : k.radky) r.Ks = 0;
+    ASSERT_TRUE(zapisSesit(k, cesta));
+    EXPECT_EQ(precti(cesta)[QStringLiteral("bunky")].toObject().keys(), QStringList({"A1", "B1", "C1", "D1", "E1", "F1"}));
+}
+
+// The workbook goes to the temporary folder under a name of its own and opens; one that cannot
+// be written or opened is reported with its file.
+TEST_F(Sesit, ExportOpensTheWorkbook) {
+    Prostredi tmp("TMPDIR", dir.path().toUtf8());
+    const Kalkulace k = ukazkovaKalkulace();
+    const QString nazev = dir.filePath(QStringLiteral("Sorvenika-MIV-20261206-100000%1.xlsx"));
+    EXPECT_EQ(*ExportDoExcelu(k), nazev.arg(QString()));
+    EXPECT_EQ(*ExportDoExcelu(k), nazev.arg(QStringLiteral("-2")));
+    EXPECT_EQ(sluzby.desktop.otevrene, QStringList({nazev.arg(QString()), nazev.arg(QStringLiteral("-2"))}));
+    EXPECT_EQ(precti(nazev.arg(QString()))[QStringLiteral("aktivni")].toString(), QStringLiteral("MIV"));
+
+    sluzby.desktop.otevreniUspeje = false;
+    EXPECT_EQ(ExportDoExcelu(k).chyba(), QStringLiteral("Chyba při exportu.\nSešit je uložen v souboru ") +
+                                             nazev.arg(QStringLiteral("-3")) + QStringLiteral(", ale nepodařilo se jej otevřít."));
+    const Vysledek<> chyba = zapisSesit(k, dir.filePath(QStringLiteral("chybi/kalkulace.xlsx")));
+    EXPECT_TRUE(!chyba && chyba.chyba().startsWith(QStringLiteral("Chyba při exportu.\n")));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("chybi"))));
+}

@@ -1,0 +1,94 @@
+// The printed costing as a real PDF read back by pdftotext, through the print dialog as the
+// sheet's command opens it.
+#include "costing/TiskSorveniky.h"
+#include "costing/frmTisk.h"
+#include "platform/Regional.h"
+#include "support/TestSupport.h"
+#include "support/UkazkaVystupu.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct BezTiskaren : IPrinterCatalog {
+    QStringList names() const override { return {}; }
+    QString defaultName() const override { return {}; }
+};
+
+QString text(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+}  // namespace
+
+// "Tisk ..." with no printer installed: the remembered PDF entry, two copies as two files, a
+// bill of 200 rows over pages with its heading, items and totals in order and no line lost.
+TEST(TiskPdf, DialogPrintsEveryLineInOrderOverPages) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+    FakeServices sluzby;
+    Prostredi data{"SORVENIKA_DATA", QByteArrayLiteral(SORVENIKA_SOURCE_DIR "/Data")};
+    Regional::setCurrent(QStringLiteral("cs_CZ"));
+    QTemporaryDir dir;
+    GlobalniData g;
+    g.nastaveni.Tiskarna = kPdfSoubor;
+    sluzby.dialogs.soubory.push_back(dir.filePath(QStringLiteral("kalkulace.pdf")));
+    QTimer::singleShot(50, qApp, [&] {
+        auto* okno = qobject_cast<frmTisk*>(QApplication::activeModalWidget());
+        if (!okno) return;
+        EXPECT_TRUE(okno->windowTitle() == QStringLiteral("Tisk") && okno->C->currentText() == kPdfSoubor && okno->Check->isChecked());
+        okno->txtkopii->setText(QStringLiteral("2"));
+        okno->Tlacitko[0]->click();
+    });
+    ASSERT_TRUE(TiskniSDialogem(nullptr, g, dlouhaKalkulace(200), BezTiskaren()));
+    ASSERT_TRUE(g.tisk.TiskPotvrzen) << "the dialog did not appear";
+
+    const QString s = text(dir.filePath(QStringLiteral("kalkulace.pdf")));
+    QStringList casti{"Stavebniny Dvořák s.r.o.", "platnost ceníku od 1.1.2026", "Jan Novák", "Brno", "Komínový systém MIV",
+                      "Průměr komína :", "16 cm", "Orlex (1,2 m)", "Název dílu", "Cena celkem"};
+    for (int i = 1; i <= 200; ++i) casti << QStringLiteral("Položka %1 ").arg(i);
+    casti << "Celkem" << "Cena s 21% DPH" << "8 057,00 Kč" << "Poznámka:" << "Montáž do 14 dní." << "Doprava zdarma na stavbu" << "certifikátu CE";
+    qsizetype od = 0;
+    for (const QString& c : casti) {
+        const qsizetype i = s.indexOf(c, od);
+        ASSERT_GE(i, 0) << c.toStdString() << " missing or out of order";
+        od = i + c.size();
+    }
+    EXPECT_EQ(s.count(QStringLiteral("Položka ")), 200);
+    EXPECT_TRUE(s.contains(QRegularExpression(QStringLiteral("Položka 1 +A00001 +2 +100,90 +201,80\n"))));
+    EXPECT_GE(s.count(u'\f'), 4);
+    EXPECT_EQ(text(dir.filePath(QStringLiteral("kalkulace-2.pdf"))), s);
+    Regional::setCurrent(QString());
+}
+
+// A PDF that cannot be written is a printer error; an error inside a copy leaves no half file.
+TEST(TiskPdf, FailuresLeaveNoFile) {
+    FakeServices sluzby;
+    Prostredi data{"SORVENIKA_DATA", QByteArrayLiteral(SORVENIKA_SOURCE_DIR "/Data")};
+    QTemporaryDir dir;
+    Kalkulace chybna = ukazkovaKalkulace();
+    chybna.parametry.Zaznam.PiktogramTisk = QStringLiteral("Pict\\CHYBI.gif");
+    const struct {
+        Kalkulace k;
+        QString pdf, chyba;
+    } pripady[] = {{ukazkovaKalkulace(), dir.filePath(QStringLiteral("chybi/k.pdf")), QStringLiteral("Chyba při tisku: 482 (Chyba tiskárny: ")},
+                   {chybna, dir.filePath(QStringLiteral("k.pdf")), QStringLiteral("Chyba při tisku: 53 (Soubor nebyl nalezen: ")}};
+    for (const auto& c : pripady) {
+        TiskNastaveni t{true, Integer(1), {}, {}, c.pdf};
+        QtPrintSurface plocha(t.tiskarna, t.souborPdf);
+        const Vysledek<> v = TiskniSorveniku(c.k, t, plocha, BezTiskaren());
+        EXPECT_TRUE(v.chyba().startsWith(c.chyba)) << v.chyba().toStdString();
+        EXPECT_FALSE(QFile::exists(c.pdf));
+    }
+}
