@@ -62,19 +62,11 @@ TEST(ParameterSummary, LinesUnderCzechAndDotSettings) {
 }
 
 TEST(ParameterSummary, OuterDimensions) {
-    const std::tuple<const char*, const char*, bool, const char*> kPripady[] = {
-        {"MIV", "60", true, "vnější r. 95/118 cm"},      {"T-REMOL", "16", true, "vnější r. 32/46 cm"},
-        {"MIV2R", "14/18", true, "vnější r. 36/81 cm"},  {"DORVA", "25", false, "vnější r. 48/48 cm"},
-        {"KARNELO", "20", true, "vnější r. 38/54 cm"},   {"KARNELO2R", "12/16", false, "vnější r. 36/65 cm"},
-        // Nothing listed: no dimensions rather than the previous costing's.
-        {"KALVIR", "16", false, ""}, {"T-REMOL2S", "16/16", false, ""}, {"MIV", "16/16", false, ""},
-        {"DORVA", "30", false, ""},
-    };
     PevneNastaveni cs;
-    for (const auto& [system, prurez, sachta, text] : kPripady) {
-        const SouhrnParametru s =
-            SouhrnSorveniky(parametry({.system = system, .prurez = prurez, .sachta = sachta}), 0);
-        EXPECT_EQ(s.tvarnice, QString::fromUtf8(text)) << system << " " << prurez;
+    for (const QStringList& c : pripady("pripady/tvarnice.txt")) {
+        const QByteArray system = c[0].toLatin1(), prurez = c[1].toLatin1();
+        const SouhrnParametru s = SouhrnSorveniky(parametry({.system = system.constData(), .prurez = prurez.constData(), .sachta = c[2] == "1"}), 0);
+        EXPECT_EQ(s.tvarnice, c[3]) << c.join(' ').toStdString();
     }
 }
 
