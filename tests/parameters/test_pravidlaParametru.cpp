@@ -113,25 +113,14 @@ TEST(WizardRules, LeftAloneMeansWhatTheCallsBeforeLeft) {
 }
 
 TEST(WizardRules, StaticKitBandsAtTheirEdges) {
-    using D = DoporuceniSoupravy;
-    struct Pripad {
-        qint32 ukonceni;
-        float vyska;
-        std::optional<D> cekano;
+    // A recommendation as text: "none" (no rule), else the kit ("-": none), the bags, "limit" above it.
+    const auto text = [](const std::optional<DoporuceniSoupravy>& d) {
+        if (!d) return QStringLiteral("none");
+        return (d->souprava ? QString::number(*d->souprava) : QStringLiteral("-")) + u',' + QString::number(d->pytle) +
+               (d->nadLimit ? QStringLiteral(",limit") : QString());
     };
-    const D zadna{};
-    const Pripad pripady[] = {
-        // Brick casing.
-        {1, 1.5f, zadna}, {1, 1.51f, D{1, 1}}, {1, 2.0f, D{1, 1}}, {1, 2.01f, D{2, 2}}, {1, 3.5f, D{2, 2}},
-        // Shell.
-        {2, 1.0f, zadna}, {2, 1.01f, D{0, 1}}, {2, 2.0f, D{1, 1}}, {2, 2.5f, D{2, 2}}, {2, 3.5f, D{2, 2}},
-        // Cover plates: kits without mortar; above 3 m the limit.
-        {4, 1.0f, zadna}, {5, 1.5f, D{0, 0}}, {6, 2.0f, D{1, 0}}, {5, 3.0f, D{2, 0}}, {5, 3.01f, D{{}, 0, true}},
-        {4, 3.5f, D{{}, 0, true}},
-        // Orlex and codes that do not exist: no rule.
-        {3, 2.0f, std::nullopt}, {0, 2.0f, std::nullopt}, {7, 2.0f, std::nullopt},
-    };
-    for (const Pripad& c : pripady) EXPECT_EQ(DoporucSoupravu(c.ukonceni, c.vyska), c.cekano) << c.ukonceni << " " << c.vyska;
+    for (const QStringList& c : pripady("pripady/staticka.txt"))
+        EXPECT_EQ(text(DoporucSoupravu(c[0].toInt(), c[1].toFloat())), c[2]) << c[0].toStdString() << " " << c[1].toStdString();
 
     for (const char* s : {"MIV", "MIV2R", "KARNELO2S", "T-REMOL2R"})
         EXPECT_TRUE(MaStatickeSoupravy(QString::fromLatin1(s))) << s;
