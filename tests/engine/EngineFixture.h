@@ -5,7 +5,6 @@
 #include "engine/Artikly.h"
 #include "engine/Sorvenika.h"
 #include "platform/FlexGrid.h"
-#include "pricelist/DBF.h"
 #include "platform/Regional.h"
 #include "support/TestSupport.h"
 #include "costing/Kalkulace.h"
@@ -32,16 +31,6 @@ public:
             const QStringList p = radky[i].split(QLatin1Char('\t'));
             m_artikly.push_back({p[0], p[1], p[2], Currency::fromRaw(qRound64(p[3].toDouble() * 10000)), p[4].toFloat()});
         }
-    }
-
-    // The same articles as the price list's dBase table holds them.
-    DataDBF jakoDbf() const {
-        DataDBF d;
-        d.nazvy = QStringList{"STARYKOD", "OBJCISLO", "NAZEV", "CENA", "VAHA", "MJ", "OBJSKLAD", "SYSTEM"};
-        for (const Artikl& a : m_artikly)
-            d.radky.push_back({a.stary, a.kod, a.nazev, a.cena.toDouble(), static_cast<double>(a.vaha), QStringLiteral("ks"),
-                               1.0, QStringLiteral("TEST")});
-        return d;
     }
 
     int NajdiArtikl(QString& kod) const override {

@@ -1,52 +1,13 @@
 #include "engine/Obezdivka.h"
 
+#include "support/TestSupport.h"
+
 #include <gtest/gtest.h>
 
-namespace {
-
-struct Pripad {
-    bool sachta;
-    const char* system;
-    const char* prurez;
-    int druh;
-    float vyska;
-    float cihly, pytle;
-};
-
-// Worked examples, and heights where Round(x + 0.49) lands by a half, computed apart in IEEE
-// single (1.33f * 197 = 262.01001 -> 263; 2.33f * 197 = 459.00998 -> 459).
-const Pripad kPripady[] = {
-    {false, "MIV", "12", 1, 1.0f, 91, 4},
-    {true, "MIV", "60", 2, 2.0f, 522, 24},
-    {false, "MIV2S", "20/20", 1, 4.0f, 544, 41},
-    {false, "T-REMOL2S", "20/20", 1, 4.0f, 544, 41},
-    {false, "MIV2R", "18/20", 1, 4.0f, 544, 27},
-    {false, "KARNELO2S", "18/18", 1, 4.0f, 544, 27},  // same bricks as MIV2S, the other sign
-    {true, "MIV", "12", 1, 1.33f, 140, 7},
-    {true, "KARNELO", "12", 1, 1.33f, 140, 9},         // +0.25 h^2 where MIV has -0.25
-    {true, "T-REMOL", "40", 2, 0.33f, 66, 3},
-    {true, "MIV", "40", 2, 1.33f, 263, 12},
-    {true, "MIV", "40", 2, 2.33f, 459, 21},
-    {true, "MIV", "40", 2, 3.33f, 657, 30},
-    {false, "KALVIR", "30", 2, 2.0f, 330, 14},
-    {false, "ORVIK", "25", 1, 1.0f, 130, 6},
-    {false, "DORVA", "12", 2, 0.66f, 73, 3},
-    {false, "DORVA", "16", 2, 2.0f, 220, 10},
-    {false, "DORVA", "18", 1, 1.0f, 102, 5},
-    {true, "MIV2R", "16/18", 1, 1.0f, 146, 8},
-    {false, "MIV", "25", 1, 0.0f, 0, 0},  // negative c0: the bags become 0
-    {true, "MIV", "12", 1, 0.0f, 0, 0},   // positive c0: Round(0.2)
-};
-
-}  // namespace
-
 TEST(Obezdivka, CountsFromTheCoefficientTable) {
-    for (const Pripad& p : kPripady) {
-        SCOPED_TRACE(testing::Message() << p.system << " " << p.prurez << " " << p.sachta << " " << p.druh << " " << p.vyska);
-        const Obezdivka o =
-            SpocitejObezdivku(p.sachta, QString::fromLatin1(p.system), QString::fromLatin1(p.prurez), p.druh, p.vyska, {});
-        EXPECT_EQ(o.PocetCihel, p.cihly);
-        EXPECT_EQ(o.PocetPytlu, p.pytle);
+    for (const QStringList& c : pripady("pripady/obezdivka.txt")) {
+        const Obezdivka o = SpocitejObezdivku(c[0] == "1", c[1], c[2], c[3].toInt(), c[4].toFloat(), {});
+        EXPECT_EQ(QStringList({QString::number(o.PocetCihel), QString::number(o.PocetPytlu)}), c.mid(5)) << c.join(' ').toStdString();
     }
 }
 

@@ -133,20 +133,13 @@ TEST(WizardModel, ADraftStartsFreshAndTheSharedSetWaitsForTheCommit) {
 }
 
 TEST(WizardModel, ChimneyHeight) {
-    const std::tuple<const char*, float, const char*> pripady[] = {
-        // Whole thirds of a metre, cut to centimetres; 0: refused.
-        {"5,2", 5.33f, "5,33"}, {"5,4", 5.66f, "5,66"}, {"10922", 10922.0f, "10922"},
-        {"5.2", 0, "5.2"},      {"", 0, ""},
-        // No chimney is 0 m high or lower, also after rounding to thirds.
-        {"0", 0, "0"},          {"-3", 0, "-3"},           {"0,05", 0, "0,05"},
-        // More thirds of a metre than a 16-bit count holds.
-        {"99999", 0, "99999"},  {"1e9", 0, "1e9"},
-    };
-    for (const auto& [text, vyska, zobrazeno] : pripady) {
+    for (const QStringList& c : pripady("pripady/vyska.txt")) {
+        const std::string text = c[0].toStdString();
+        const float vyska = c[1].toFloat();
         Pruvodce w(miv());
-        w({{P::cmbPrurez, "20"}, {P::txtVyska, text}});
+        w({{P::cmbPrurez, "20"}, {P::txtVyska, text.c_str()}});
         EXPECT_FLOAT_EQ(w.m.koncept().Vyska, vyska) << text;
-        EXPECT_EQ(w.s(P::txtVyska).text, QString::fromUtf8(zobrazeno)) << text;
+        EXPECT_EQ(w.s(P::txtVyska).text, c[2]) << text;
         EXPECT_EQ(w.s(P::cmdDalsi).povoleny, vyska != 0) << text;
         if (vyska != 0) continue;
         EXPECT_EQ(w.zpravy(), QStringList{texty::kSpatnaHodnotaVysky}) << text;
@@ -201,15 +194,15 @@ TEST(WizardModel, ShaftAndConnectingPieces) {
     EXPECT_TRUE(w.m.koncept().Sachta);
     EXPECT_FALSE(w.s(P::optUkonceni0).povoleny);  // the rules ran again
 
-    const std::pair<const char*, std::optional<int>> kusy[] = {
-        {"3", 3}, {"2,5", 2}, {"3,5", 4}, {"-2", -2}, {"abc", {}}, {"40000", {}}, {"1.5", {}}};
-    for (auto [text, cekano] : kusy) {
+    for (const QStringList& c : pripady("pripady/napojovaciDily.txt")) {
+        const std::string text = c[0].toStdString();
+        const bool ok = c[1] != "x";
         Pruvodce o("ORVIK", "16");
         o.zaklad("16");
-        o({{P::txtPocetNapojovacichDilu, text}});
-        EXPECT_EQ(o.zpravy(), cekano ? QStringList{} : QStringList{texty::kSpatnaHodnota}) << text;
-        EXPECT_EQ(o.m.koncept().PocetNapojovacichDilu, cekano.value_or(0)) << text;
-        EXPECT_EQ(o.m.fokus(), cekano ? P::optUkonceni1 : P::txtPocetNapojovacichDilu) << text;
+        o({{P::txtPocetNapojovacichDilu, text.c_str()}});
+        EXPECT_EQ(o.zpravy(), ok ? QStringList{} : QStringList{texty::kSpatnaHodnota}) << text;
+        EXPECT_EQ(o.m.koncept().PocetNapojovacichDilu, c[1].toInt()) << text;
+        EXPECT_EQ(o.m.fokus(), ok ? P::optUkonceni1 : P::txtPocetNapojovacichDilu) << text;
     }
 }
 
@@ -440,32 +433,21 @@ TEST(WizardModel, StaticSecuring) {
     EXPECT_TRUE(w.m.opust());  // confirmed: the box lets go
     EXPECT_TRUE(w.m.cmdOk_Click());
 
-    struct Pripad {
-        const char* prurez;
-        int ukonceni;  // option index
-        const char* vyska;
-        int souprava;  // -1: none ticked
-        int pytle;
-        bool limit;
-    };
-    const Pripad pripady[] = {
-        // One per branch; the bands' edges are held by the recommendation's own test.
-        {"20", 2, "2,5", 2, 2, false}, {"20", 1, "1,5", -1, 0, false}, {"20", 1, "1,8", 1, 1, false},
-        {"20", 3, "3", 2, 0, false},   {"20", 3, "3,5", -1, 0, true},  {"30", 1, "2,5", -1, 0, false},
-    };
-    for (const Pripad& c : pripady) {
+    for (const QStringList& c : pripady("pripady/nadstresni.txt")) {
+        const std::string prurez = c[0].toStdString(), vyska = c[2].toStdString();
+        const bool limit = c[5] == "1";
         Pruvodce w(miv());
-        w.zaklad(c.prurez, c.ukonceni);
+        w.zaklad(prurez.c_str(), c[1].toInt());
         w.doRamu3();
         // Each Enter recommends afresh: the same height twice gives one kit and one increment.
         for (int i = 0; i < 2; ++i) {
             w.vycisti();
-            w({{P::txtVyskaNadstresniCasti, c.vyska}});
-            for (int k = 0; k < 3; ++k) EXPECT_EQ(w.vybrano(chkStatickaSouprava(k)), k == c.souprava) << c.vyska << " " << k;
-            EXPECT_EQ(w.zpravy(), c.limit ? QStringList{texty::kMaxNadstresni} : QStringList{}) << c.vyska;
-            EXPECT_EQ(w.m.fokus(), c.limit ? P::txtVyskaNadstresniCasti : P::cmdOk);
+            w({{P::txtVyskaNadstresniCasti, vyska.c_str()}});
+            for (int k = 0; k < 3; ++k) EXPECT_EQ(w.vybrano(chkStatickaSouprava(k)), k == c[3].toInt()) << vyska << " " << k;
+            EXPECT_EQ(w.zpravy(), limit ? QStringList{texty::kMaxNadstresni} : QStringList{}) << vyska;
+            EXPECT_EQ(w.m.fokus(), limit ? P::txtVyskaNadstresniCasti : P::cmdOk);
         }
-        EXPECT_EQ(w.m.konceptKPotvrzeni().PocetZSLKT, static_cast<float>(c.pytle)) << c.vyska;
+        EXPECT_EQ(w.m.konceptKPotvrzeni().PocetZSLKT, c[4].toFloat()) << vyska;
     }
 
     // The kit's mortar goes with "ANO" and a kit that is handed over.

@@ -2,6 +2,8 @@
 // that leaves a control alone ("-") is seen to keep whatever the control had.
 #include "parameters/PravidlaParametru.h"
 
+#include "support/TestSupport.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,75 +28,22 @@ void over(const StavyPrvku& pred, const StavyPrvku& po, std::initializer_list<P>
     }
 }
 
-struct Pripad {
-    const char* system;
-    std::vector<const char*> prurezy;
-    bool sachta;
-    bool pata;
-    std::string_view ukonceni;  // optUkonceni 0..5
-    std::string_view kourovody;  // optKourovod 0..3
-    std::string_view boxy;       // blocks box, block count, foot, foot sides, base sets, second connection
-};
-
-const std::vector<Pripad>& pripady() {
-    static const std::vector<Pripad> p = {
-        {"MIV", {"25", "30"}, false, false, "0111--", "1100", "00000-"},
-        {"MIV", {"35", "40", "45"}, true, false, "0001--", "1000", "00000-"},
-        {"MIV", {"12", "14"}, false, false, "1111--", "1000", "00000-"},
-        {"MIV", {"", "16", "18", "20", "60"}, true, false, "1111--", "1100", "00000-"},
-        {"MIV2R", {"12/14"}, false, false, "0--1--", "1010", "00000-"},
-        {"MIV2R", {"12/16", "12/18", "12/20", "14/16"}, false, false, "0--1--", "1011", "00000-"},
-        {"MIV2R", {"14/18", "14/20"}, false, false, "1--1--", "1011", "00000-"},
-        {"MIV2R", {"16/18", "16/20", "18/20"}, false, false, "1--1--", "1111", "00000-"},
-        {"MIV2R", {"16/18", "18/20"}, true, false, "0--1--", "1111", "00000-"},
-        {"MIV2R", {"", "20/20"}, false, false, "1--1--", "----", "00000-"},
-        {"MIV2S", {"12/12", "14/14"}, false, false, "0--1--", "1010", "00000-"},
-        {"MIV2S", {"16/16"}, false, false, "0--1--", "1111", "00000-"},
-        {"MIV2S", {"18/18", "20/20", ""}, false, false, "1--1--", "1111", "00000-"},
-        {"MIV2S", {"18/18"}, true, false, "0--1--", "1111", "00000-"},
-        {"DORVA", {"", "14", "25"}, false, false, "0--0--", "1000", "000000"},
-        {"KARNELO", {"12"}, true, true, "01----", "1000", "0-110-"},
-        {"KARNELO", {"14"}, false, false, "01----", "1100", "0-100-"},
-        {"KARNELO", {"16", "18"}, true, true, "01----", "1100", "1-111-"},
-        {"KARNELO", {"16", "18"}, true, false, "01----", "1100", "1-101-"},
-        {"KARNELO", {"16"}, false, true, "01----", "1100", "1-101-"},
-        {"KARNELO", {"", "20"}, false, false, "01----", "1100", "1-100-"},
-        {"KARNELO2R", {"12/14", "12/20", "14/20"}, true, true, "0-----", "----", "1-100-"},
-        {"KARNELO2R", {"", "12/16", "16/18", "18/20"}, false, false, "0-----", "----", "1-101-"},
-        {"KARNELO2S", {"16/16", "18/18"}, false, true, "0-----", "----", "1-101-"},
-        {"KARNELO2S", {"", "12/12", "14/14"}, true, false, "0-----", "----", "1-100-"},
-        {"T-REMOL", {"14"}, false, false, "010111", "1000", "00000-"},
-        {"T-REMOL", {"", "12", "16"}, true, false, "010111", "1100", "00000-"},
-        {"T-REMOL2S", {"18/18", "20/20"}, false, false, "010111", "1111", "00000-"},
-        {"T-REMOL2S", {"18/18", "20/20"}, true, false, "010101", "1111", "00000-"},
-        {"T-REMOL2S", {"14/14"}, false, false, "010101", "1010", "00000-"},
-        {"T-REMOL2S", {"", "16/16"}, false, false, "010101", "1111", "00000-"},
-        {"T-REMOL2R", {"14/16"}, false, false, "010101", "1011", "00000-"},
-        {"T-REMOL2R", {"14/18", "14/20"}, false, false, "010111", "1011", "00000-"},
-        {"T-REMOL2R", {"", "16/18", "18/20"}, false, false, "010111", "1111", "00000-"},
-        {"T-REMOL2R", {"16/18"}, true, false, "010101", "1111", "00000-"},
-    };
-    return p;
-}
-
 }  // namespace
 
 TEST(WizardRules, EveryRowOfTheTablesForEveryListedLabel) {
-    for (const Pripad& c : pripady()) {
-        for (const char* prurez : c.prurezy) {
+    for (const QStringList& c : pripady("pripady/pravidla.txt")) {
+        for (const QString& prurez : c[1].split(u',')) {
             for (bool zacatek : {true, false}) {
                 StavyPrvku pred = vse(zacatek);
-                pred[static_cast<size_t>(P::chkpata)].zaskrtnuty = c.pata;
+                pred[static_cast<size_t>(P::chkpata)].zaskrtnuty = c[3] == "1";
                 StavyPrvku po = pred;
-                Parametry(po, QString::fromLatin1(c.system), QString::fromLatin1(prurez), c.sachta);
-                const std::string co = std::string(c.system) + " \"" + prurez + "\"" + (c.sachta ? " shaft" : "") +
-                                       (c.pata ? " foot" : "") + (zacatek ? " from on" : " from off");
+                Parametry(po, c[0], prurez, c[2] == "1");
+                const std::string co = (c[0] + " \"" + prurez + "\" " + c[2] + c[3] + (zacatek ? " from on" : " from off")).toStdString();
                 over(pred, po, {P::optUkonceni0, P::optUkonceni1, P::optUkonceni2, P::optUkonceni3, P::optUkonceni4,
-                                P::optUkonceni5}, c.ukonceni, co.c_str());
-                over(pred, po, {P::optKourovod0, P::optKourovod1, P::optKourovod2, P::optKourovod3}, c.kourovody,
-                     co.c_str());
+                                P::optUkonceni5}, c[4].toStdString(), co.c_str());
+                over(pred, po, {P::optKourovod0, P::optKourovod1, P::optKourovod2, P::optKourovod3}, c[5].toStdString(), co.c_str());
                 over(pred, po, {P::chkTermoTvarnice, P::txtTermoTvarnice, P::chkpata, P::optPata0, P::chkSouprava0,
-                                P::chkDruheNapojeniKourovodu}, c.boxy, co.c_str());
+                                P::chkDruheNapojeniKourovodu}, c[6].toStdString(), co.c_str());
                 // The paired controls follow their first.
                 EXPECT_EQ(po[static_cast<size_t>(P::optPata1)].povoleny, po[static_cast<size_t>(P::optPata0)].povoleny) << co;
                 EXPECT_EQ(po[static_cast<size_t>(P::chkSouprava1)].povoleny,
@@ -164,25 +113,14 @@ TEST(WizardRules, LeftAloneMeansWhatTheCallsBeforeLeft) {
 }
 
 TEST(WizardRules, StaticKitBandsAtTheirEdges) {
-    using D = DoporuceniSoupravy;
-    struct Pripad {
-        qint32 ukonceni;
-        float vyska;
-        std::optional<D> cekano;
+    // A recommendation as text: "none" (no rule), else the kit ("-": none), the bags, "limit" above it.
+    const auto text = [](const std::optional<DoporuceniSoupravy>& d) {
+        if (!d) return QStringLiteral("none");
+        return (d->souprava ? QString::number(*d->souprava) : QStringLiteral("-")) + u',' + QString::number(d->pytle) +
+               (d->nadLimit ? QStringLiteral(",limit") : QString());
     };
-    const D zadna{};
-    const Pripad pripady[] = {
-        // Brick casing.
-        {1, 1.5f, zadna}, {1, 1.51f, D{1, 1}}, {1, 2.0f, D{1, 1}}, {1, 2.01f, D{2, 2}}, {1, 3.5f, D{2, 2}},
-        // Shell.
-        {2, 1.0f, zadna}, {2, 1.01f, D{0, 1}}, {2, 2.0f, D{1, 1}}, {2, 2.5f, D{2, 2}}, {2, 3.5f, D{2, 2}},
-        // Cover plates: kits without mortar; above 3 m the limit.
-        {4, 1.0f, zadna}, {5, 1.5f, D{0, 0}}, {6, 2.0f, D{1, 0}}, {5, 3.0f, D{2, 0}}, {5, 3.01f, D{{}, 0, true}},
-        {4, 3.5f, D{{}, 0, true}},
-        // Orlex and codes that do not exist: no rule.
-        {3, 2.0f, std::nullopt}, {0, 2.0f, std::nullopt}, {7, 2.0f, std::nullopt},
-    };
-    for (const Pripad& c : pripady) EXPECT_EQ(DoporucSoupravu(c.ukonceni, c.vyska), c.cekano) << c.ukonceni << " " << c.vyska;
+    for (const QStringList& c : pripady("pripady/staticka.txt"))
+        EXPECT_EQ(text(DoporucSoupravu(c[0].toInt(), c[1].toFloat())), c[2]) << c[0].toStdString() << " " << c[1].toStdString();
 
     for (const char* s : {"MIV", "MIV2R", "KARNELO2S", "T-REMOL2R"})
         EXPECT_TRUE(MaStatickeSoupravy(QString::fromLatin1(s))) << s;

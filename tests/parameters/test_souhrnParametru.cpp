@@ -8,115 +8,72 @@
 
 namespace {
 
-struct Zadani {
-    const char* system = "MIV";
-    const char* prurez = "18";
-    bool sachta = false;
-    float vyska = 9.5f;
-    int ukonceni = 4;
-    float vyskaUkonceni = 0;
-    int druhPlaste = 0;
-    const char* piktogram = "Pict\\MIV_P.gif|Pict\\MIV25_P.gif||Pict\\MIV_S_P.gif";
-};
-
-SorvenikaParametry parametry(const Zadani& z) {
+// A parameter set from "key=value" words over a MIV "18" chimney of 9,5 m with a cover plate.
+SorvenikaParametry parametry(const QString& zadani) {
     SorvenikaParametry p;
-    p.System = QString::fromLatin1(z.system);
-    p.Prurez = QString::fromLatin1(z.prurez);
-    p.Sachta = z.sachta;
-    p.Vyska = z.vyska;
-    p.Ukonceni = z.ukonceni;
-    p.VyskaUkonceni = z.vyskaUkonceni;
-    p.DruhPlaste = z.druhPlaste;
-    p.Zaznam.PiktogramPrurez = QString::fromLatin1(z.piktogram);
+    p.System = QStringLiteral("MIV");
+    p.Prurez = QStringLiteral("18");
+    p.Vyska = 9.5f;
+    p.Ukonceni = 4;
+    p.Zaznam.PiktogramPrurez = QStringLiteral("Pict\\MIV_P.gif|Pict\\MIV25_P.gif||Pict\\MIV_S_P.gif");
+    for (const QString& t : zadani.split(u' ', Qt::SkipEmptyParts)) {
+        const QString k = t.section(u'=', 0, 0), v = t.section(u'=', 1);
+        if (k == "system") p.System = v;
+        else if (k == "prurez") p.Prurez = v;
+        else if (k == "sachta") p.Sachta = true;
+        else if (k == "vyska") p.Vyska = v.toFloat();
+        else if (k == "u") p.Ukonceni = v.toInt();
+        else if (k == "vu") p.VyskaUkonceni = v.toFloat();
+        else if (k == "plast") p.DruhPlaste = v.toInt();
+        else if (k == "pikt") p.Zaznam.PiktogramPrurez = v;
+        else ADD_FAILURE() << "unknown parameter " << t.toStdString();
+    }
     return p;
 }
 
 }  // namespace
 
+// Each case: the parameters, then the four lines; an empty line other than the last is not checked.
 TEST(ParameterSummary, LinesUnderCzechAndDotSettings) {
-    const std::pair<Zadani, std::array<const char*, 4>> kPripady[] = {
-        {{.sachta = true, .ukonceni = 3, .vyskaUkonceni = 1.2f},
-         {"Průměr komína : 18 cm", "Výška : 9,5 m", "Typ : S větrací šachtou", "Ukončení : Orlex (1,2 m)"}},
-        {{.prurez = "14/16", .vyska = 5.33f, .ukonceni = 1, .vyskaUkonceni = 1.5f},
-         {"Průměr komína : 14/16 cm", "Výška : 5,33 m", "Typ : Bez větrací šachty", "Ukončení : Obezdívka (1,5 m)"}},
-        {{.vyska = 12, .ukonceni = 2, .vyskaUkonceni = 125, .druhPlaste = 1}, {"", "Výška : 12 m", "", "Ukončení : Plášť - omítka (125 cm)"}},
-        {{.ukonceni = 2, .vyskaUkonceni = 250, .druhPlaste = 2}, {"", "", "", "Ukončení : Plášť - cihla (250 cm)"}},
-        {{.ukonceni = 4}, {"", "", "", "Ukončení : Krycí deska bet. na místě"}},
-        {{.ukonceni = 5}, {"", "", "", "Ukončení : KDS"}},
-        {{.ukonceni = 6}, {"", "", "", "Ukončení : KDVO"}},
-        // No termination, or a cladding without a finish: nothing left over from an earlier costing.
-        {{.ukonceni = 0}, {"", "", "", ""}},
-        {{.ukonceni = 2, .vyskaUkonceni = 100, .druhPlaste = 0}, {"", "", "", ""}},
-    };
     PevneNastaveni cs;
-    for (const auto& [z, radky] : kPripady) {
-        SCOPED_TRACE(radky[3]);
-        const SouhrnParametru s = SouhrnSorveniky(parametry(z), 0);
-        for (size_t i = 0; i < 4; ++i)
-            if (*radky[i] || i == 3) { EXPECT_EQ(s.parametry[i], QString::fromUtf8(radky[i])); }
+    for (const QStringList& c : pripady("pripady/souhrn.txt")) {
+        const SouhrnParametru s = SouhrnSorveniky(parametry(c[0]), 0);
+        for (int i = 0; i < 4; ++i)
+            if (!c[i + 1].isEmpty() || i == 3) { EXPECT_EQ(s.parametry[i], c[i + 1]) << c[0].toStdString(); }
     }
     PevneNastaveni en(QStringLiteral("en_US"));
-    const SouhrnParametru s = SouhrnSorveniky(parametry(kPripady[0].first), 0);
+    const SouhrnParametru s = SouhrnSorveniky(parametry(QStringLiteral("sachta u=3 vu=1.2")), 0);
     EXPECT_EQ(std::pair(s.parametry[1], s.parametry[3]), std::pair(QStringLiteral("Výška : 9.5 m"), QStringLiteral("Ukončení : Orlex (1.2 m)")));
 }
 
 TEST(ParameterSummary, OuterDimensions) {
-    const std::tuple<const char*, const char*, bool, const char*> kPripady[] = {
-        {"MIV", "60", true, "vnější r. 95/118 cm"},      {"T-REMOL", "16", true, "vnější r. 32/46 cm"},
-        {"MIV2R", "14/18", true, "vnější r. 36/81 cm"},  {"DORVA", "25", false, "vnější r. 48/48 cm"},
-        {"KARNELO", "20", true, "vnější r. 38/54 cm"},   {"KARNELO2R", "12/16", false, "vnější r. 36/65 cm"},
-        // Nothing listed: no dimensions rather than the previous costing's.
-        {"KALVIR", "16", false, ""}, {"T-REMOL2S", "16/16", false, ""}, {"MIV", "16/16", false, ""},
-        {"DORVA", "30", false, ""},
-    };
     PevneNastaveni cs;
-    for (const auto& [system, prurez, sachta, text] : kPripady) {
-        const SouhrnParametru s =
-            SouhrnSorveniky(parametry({.system = system, .prurez = prurez, .sachta = sachta}), 0);
-        EXPECT_EQ(s.tvarnice, QString::fromUtf8(text)) << system << " " << prurez;
-    }
+    for (const QStringList& c : pripady("pripady/tvarnice.txt"))
+        EXPECT_EQ(SouhrnSorveniky(parametry(c[0]), 0).tvarnice, c[1]) << c[0].toStdString();
 }
 
 TEST(ParameterSummary, CrossSectionPicture) {
-    const std::tuple<Zadani, const char*> kPripady[] = {
-        {{.prurez = "18", .sachta = true}, "Pict\\MIV_S_P.gif"},
-        {{.prurez = "25"}, "Pict\\MIV25_P.gif"},
-        {{.prurez = "20"}, "Pict\\MIV_P.gif"},
+    const std::pair<const char*, const char*> kPripady[] = {
+        {"sachta", "Pict\\MIV_S_P.gif"}, {"prurez=25", "Pict\\MIV25_P.gif"}, {"prurez=20", "Pict\\MIV_P.gif"},
         // The second name is for MIV alone.
-        {{.system = "T-REMOL", .prurez = "30"}, "Pict\\MIV_P.gif"},
-        {{.system = "MIV2R", .prurez = "18/20", .piktogram = "a.gif||b.gif"}, "a.gif"},
+        {"system=T-REMOL prurez=30", "Pict\\MIV_P.gif"}, {"system=MIV2R prurez=18/20 pikt=a.gif||b.gif", "a.gif"},
         // A value without the expected parts: no picture.
-        {{.prurez = "18", .sachta = true, .piktogram = "a.gif"}, ""},
-        {{.prurez = "30", .piktogram = "a.gif||b.gif"}, ""},
+        {"sachta pikt=a.gif", ""}, {"prurez=30 pikt=a.gif||b.gif", ""},
     };
     for (const auto& [z, obrazek] : kPripady)
-        EXPECT_EQ(SouhrnSorveniky(parametry(z), 0).obrazekPrurezu, QString::fromLatin1(obrazek))
-            << z.system << " " << z.prurez << " " << z.piktogram;
+        EXPECT_EQ(SouhrnSorveniky(parametry(QString::fromLatin1(z)), 0).obrazekPrurezu, QString::fromLatin1(obrazek)) << z;
 }
 
 TEST(ParameterSummary, MiddleSetFitsOnlySomeMivChimneys) {
-    const std::tuple<Zadani, bool> kPripady[] = {
-        // x = 9.5 - 3 - 1.2 = 5.3, but a shaft rules it out for 18.
-        {{.prurez = "18", .sachta = true, .vyska = 9.5f, .ukonceni = 3, .vyskaUkonceni = 1.2f}, false},
-        {{.prurez = "18", .vyska = 9.5f}, true},
-        {{.prurez = "16", .vyska = 6.5f}, false},  // x = 3.5
-        {{.prurez = "20", .sachta = true, .vyska = 8}, true},
-        {{.prurez = "18", .vyska = 7.0f}, true},   // x = 4.0 exactly
-        {{.prurez = "14", .vyska = 8, .ukonceni = 3, .vyskaUkonceni = 1.05f}, false},  // x = 3.95
-        // Only the Orlex height counts against the chimney's.
-        {{.prurez = "14", .vyska = 8, .ukonceni = 1, .vyskaUkonceni = 1.5f}, true},
-        {{.prurez = "25", .vyska = 12}, false},
-        {{.system = "T-REMOL", .prurez = "18", .vyska = 12}, false},
-    };
-    for (const auto& [z, sada] : kPripady)
-        EXPECT_EQ(SouhrnSorveniky(parametry(z), 0).sadaStred, sada) << z.system << " " << z.prurez << " " << z.vyska;
+    for (const QStringList& c : pripady("pripady/sadaStred.txt"))
+        EXPECT_EQ(SouhrnSorveniky(parametry(c[0]), 0).sadaStred, c[1] == "1") << c[0].toStdString();
 }
 
 TEST(ParameterSummary, PricesHiddenOnlyForTRemolOfAnOrdinaryUser) {
     for (const char* s : {"T-REMOL", "T-REMOL2S", "T-REMOL2R"}) {
-        EXPECT_FALSE(SouhrnSorveniky(parametry({.system = s}), 0).ceny) << s;
-        EXPECT_TRUE(SouhrnSorveniky(parametry({.system = s}), 1).ceny) << s;
+        const QString z = QStringLiteral("system=") + QLatin1String(s);
+        EXPECT_FALSE(SouhrnSorveniky(parametry(z), 0).ceny) << s;
+        EXPECT_TRUE(SouhrnSorveniky(parametry(z), 1).ceny) << s;
     }
-    EXPECT_TRUE(SouhrnSorveniky(parametry({.system = "KALVIR"}), 0).ceny);
+    EXPECT_TRUE(SouhrnSorveniky(parametry(QStringLiteral("system=KALVIR")), 0).ceny);
 }

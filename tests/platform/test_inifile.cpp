@@ -40,36 +40,12 @@ QByteArray vzorek(const char* konec) {
 }  // namespace
 
 TEST(IniFile, ReadsAsTheProfileFunctionsDid) {
-    const QString a62(62, QLatin1Char('a'));
-    const QString dlouha = a62 + QLatin1Char(' ') + QString(137, QLatin1Char('b'));
-    struct { const char* sekce; const char* klic; int delka; QString cekam; } cases[] = {
-        {"nastaveni", "POCET SYSTEMU", 127, QStringLiteral("13")},
-        {"NASTAVENI", "dph", 127, QStringLiteral("20,5")},
-        {"NASTAVENI", "Quoted", 127, QStringLiteral("X Y")},
-        {"NASTAVENI", "Single", 127, QStringLiteral("abc")},
-        {"NASTAVENI", "Mixed", 127, QStringLiteral("\"abc'")},
-        {"NASTAVENI", "Empty", 127, QString()},
-        {"NASTAVENI", "no equals line", 127, QString()},
-        {"NASTAVENI", "Dup", 127, QStringLiteral("first")},
-        {"NASTAVENI", "Inline", 127, QStringLiteral("a ; b")},
-        {"NASTAVENI", "Cesta", 127, QStringLiteral("C:\\Users\\Jan\\Dokumenty")},
-        {"NASTAVENI", "Second", 127, QString()},  // only the first section of a name counts
-        {"NASTAVENI", "orphan", 127, QString()},
-        {"NASTAVENI", "; comment", 127, QString()},
-        {"PRÁZDNÁ", "KLÍČ", 127, QStringLiteral("hodnota č")},
-        {"UZIVATEL", "Long", 127, dlouha.left(127)},
-        {"UZIVATEL", "Long", 70, dlouha.left(70)},
-        {"UZIVATEL", "Long", 63, a62},  // cut at 63 ends in a blank, which goes
-        {"UZIVATEL", "Chybi", 127, QString()},
-        {"CHYBI", "DPH", 127, QString()},
-    };
     QTemporaryDir dir;
     for (const char* konec : {"\r\n", "\n"}) {
         const QString soubor = dir.filePath(QStringLiteral("s.ini"));
         writeBytes(soubor, vzorek(konec));
-        for (const auto& c : cases)
-            EXPECT_EQ(ini::cti(soubor, QString::fromUtf8(c.sekce), QString::fromUtf8(c.klic), c.delka), c.cekam)
-                << c.sekce << "/" << c.klic << " " << c.delka << (konec[0] == '\n' ? " LF" : " CRLF");
+        for (const QStringList& c : pripady("pripady/ini.txt"))
+            EXPECT_EQ(ini::cti(soubor, c[0], c[1], c[2].toInt()), c[3]) << c.join('/').toStdString() << (konec[0] == '\n' ? " LF" : " CRLF");
     }
     EXPECT_EQ(ini::cti(dir.filePath(QStringLiteral("nic.ini")), QStringLiteral("A"), QStringLiteral("b")), QString());
 }

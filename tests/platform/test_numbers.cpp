@@ -1,6 +1,8 @@
 #include "platform/Errors.h"
 #include "platform/Numbers.h"
 
+#include "support/TestSupport.h"
+
 #include <gtest/gtest.h>
 #include <cfenv>
 #include <cmath>
@@ -41,13 +43,7 @@ TEST(RoundingWords, RoundIntFixAndTheRoundUpIdioms) {
 }
 
 TEST(RoundingWords, ValReadsTheLeadingNumberWithAPointOnly) {
-    struct { const char* text; double v; } cases[] = {
-        {"12abc", 12}, {"  12.50", 12.5}, {"1,5", 1}, {"", 0}, {"-3.25x", -3.25}, {"1 2 3", 123},
-        {"1e3", 1000}, {"1.5D2", 150}, {".5", 0.5}, {"+7", 7}, {"--1", 0}, {"3-4", 3}, {"1.2.3", 1.2},
-        // A signed exponent; the sign only straight after the letter.
-        {"1e-2", 0.01}, {"1E+3", 1000}, {"2e+-1", 2}, {"1e2-1", 100}, {"1e-", 1},
-    };
-    for (const auto& c : cases) EXPECT_DOUBLE_EQ(Val(QString::fromUtf8(c.text)), c.v) << c.text;
+    for (const QStringList& c : pripady("pripady/val.txt")) EXPECT_DOUBLE_EQ(Val(c[0]), c[1].toDouble()) << c[0].toStdString();
 }
 
 TEST(IntegerType, ArithmeticOverflowRaisesInsteadOfWrapping) {
@@ -78,25 +74,9 @@ TEST(CurrencyType, ConvertsHalfToEvenAtTheFourthDecimal) {
 }
 
 TEST(DecimalRounding, HalfAwayFromZeroOnFifteenDigits) {
-    struct { double v; int dec; const char* cela; const char* des; bool neg; } cases[] = {
-        {2.675, 2, "2", "68", false},   // binary 2.67499999... but 15 digits say 2.675
-        {0.125, 2, "0", "13", false},
-        {1.005, 2, "1", "01", false},
-        {-2.675, 2, "2", "68", true},
-        {999.995, 2, "1000", "00", false},
-        {0.0, 2, "0", "00", false},
-        {-0.001, 2, "0", "00", false},
-        {12345.678, 2, "12345", "68", false},
-        {1e15, 2, "1000000000000000", "00", false},
-        {1.5, 0, "2", "", false},
-        {2.5, 0, "3", "", false},
-        {0.0004999, 3, "0", "000", false},
-    };
-    for (const auto& c : cases) {
-        const DecimalDigits d = roundDecimal(c.v, c.dec);
-        EXPECT_EQ(d.cela, QLatin1String(c.cela)) << c.v;
-        EXPECT_EQ(d.desetinna, QLatin1String(c.des)) << c.v;
-        EXPECT_EQ(d.zaporne, c.neg) << c.v;
+    for (const QStringList& c : pripady("pripady/roundDecimal.txt")) {
+        const DecimalDigits d = roundDecimal(c[0].toDouble(), c[1].toInt());
+        EXPECT_EQ(QStringList({d.cela, d.desetinna, d.zaporne ? "-" : ""}), c.mid(2)) << c[0].toStdString();
     }
     EXPECT_THROW(roundDecimal(NAN, 2), RuntimeError);
 }

@@ -1,12 +1,9 @@
 #include "platform/Errors.h"
 #include "platform/Regional.h"
 
+#include "support/TestSupport.h"
+
 #include <gtest/gtest.h>
-
-namespace {
-const QString nbsp(QChar(0x00A0));
-
-}  // namespace
 
 TEST(Regional, CzechIsTheDefaultWhateverTheMachineAndTheEnvironmentOverrides) {
     EXPECT_EQ(std::pair(Regional::current().desetinnaCarka(), Regional::current().oddelovacTisicu()),
@@ -20,42 +17,22 @@ TEST(Regional, CzechIsTheDefaultWhateverTheMachineAndTheEnvironmentOverrides) {
 
 TEST(Regional, FormatGroupsAndRoundsUnderBothSeparators) {
     const Regional cs, c(QStringLiteral("C"));
-    struct { double v; int dec; bool grp; QString cs, c; } cases[] = {
-        {1234.5, 2, true, QStringLiteral("1") + nbsp + QStringLiteral("234,50"), QStringLiteral("1,234.50")},
-        {0.125, 2, true, QStringLiteral("0,13"), QStringLiteral("0.13")},
-        {-1234567.891, 2, true, QStringLiteral("-1") + nbsp + QStringLiteral("234") + nbsp + QStringLiteral("567,89"),
-         QStringLiteral("-1,234,567.89")},
-        {999.999, 2, true, QStringLiteral("1") + nbsp + QStringLiteral("000,00"), QStringLiteral("1,000.00")},
-        {21, 0, false, QStringLiteral("21"), QStringLiteral("21")},
-    };
-    for (const auto& k : cases) {
-        EXPECT_EQ(cs.Format(k.v, k.dec, k.grp), k.cs) << k.v;
-        EXPECT_EQ(c.Format(k.v, k.dec, k.grp), k.c) << k.v;
+    for (const QStringList& k : pripady("pripady/format.txt")) {
+        EXPECT_EQ(cs.Format(k[0].toDouble(), k[1].toInt(), k[2] == "1"), k[3]) << k[0].toStdString();
+        EXPECT_EQ(c.Format(k[0].toDouble(), k[1].toInt(), k[2] == "1"), k[4]) << k[0].toStdString();
     }
 }
 
 TEST(Regional, ParsesRegionalNumbersAndRefusesOthers) {
     const Regional cs, c(QStringLiteral("C"));
-    struct { QString text; bool csOk; double csV; bool cOk; double cV; } cases[] = {
-        // The original's conversion skips thousand separators wherever they stand.
-        {QStringLiteral("20,5"), true, 20.5, true, 205},
-        {QStringLiteral("20.5"), false, 0, true, 20.5},
-        {QStringLiteral(" 21 "), true, 21, true, 21},
-        {QStringLiteral("1 234,5"), true, 1234.5, false, 0},
-        {QStringLiteral("1") + nbsp + QStringLiteral("234,5"), true, 1234.5, false, 0},
-        {QStringLiteral("1,234.5"), false, 0, true, 1234.5},
-        {QStringLiteral("1E3"), true, 1000, true, 1000},
-        {QStringLiteral(""), false, 0, false, 0},
-        {QStringLiteral("12abc"), false, 0, false, 0},
-        {QStringLiteral(","), false, 0, false, 0},
-    };
-    for (const auto& k : cases) {
-        EXPECT_EQ(cs.IsNumeric(k.text), k.csOk) << k.text.toStdString();
-        EXPECT_EQ(c.IsNumeric(k.text), k.cOk) << k.text.toStdString();
-        if (k.csOk) EXPECT_DOUBLE_EQ(cs.CDbl(k.text), k.csV);
-        else EXPECT_THROW(cs.CDbl(k.text), RuntimeError);
-        if (k.cOk) EXPECT_DOUBLE_EQ(c.CDbl(k.text), k.cV);
-        else EXPECT_THROW(c.CDbl(k.text), RuntimeError);
+    for (const QStringList& k : pripady("pripady/cdbl.txt")) {
+        for (int i : {0, 1}) {
+            const Regional& r = i ? c : cs;
+            const QString& cekano = k[1 + i];
+            EXPECT_EQ(r.IsNumeric(k[0]), cekano != "x") << k[0].toStdString() << " " << i;
+            if (cekano == "x") EXPECT_THROW(r.CDbl(k[0]), RuntimeError);
+            else EXPECT_DOUBLE_EQ(r.CDbl(k[0]), cekano.toDouble());
+        }
     }
 }
 

@@ -107,3 +107,12 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
 QString testData(const QString& name) {
     return QStringLiteral(SORVENIKA_SOURCE_DIR "/tests/data/") + name;
 }
+
+QList<QStringList> pripady(const QString& name) {
+    QList<QStringList> v;
+    for (const QString& r : QString::fromUtf8(readBytes(testData(name))).split(u'\n')) {
+        if (!r.isEmpty() && !r.startsWith(u'#')) v << r.split(u'|');
+    }
+    if (v.isEmpty()) throw std::runtime_error("no cases in " + name.toStdString());
+    return v;
+}

@@ -105,3 +105,6 @@ QByteArray readBytes(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
 // A fixture file under tests/data.
 QString testData(const QString& name);
+// The cases of a UTF-8 case file under tests/data: one a line, its fields split at '|' (blanks
+// kept); empty lines and lines starting with '#' are skipped.
+QList<QStringList> pripady(const QString& name);
