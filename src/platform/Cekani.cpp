@@ -3,16 +3,19 @@
 #include "platform/Clock.h"
 #include "platform/Services.h"
 
+#include <QAbstractEventDispatcher>
 #include <QEventLoop>
 #include <QList>
 #include <QTimer>
+#include <algorithm>
+#include <limits>
 
 namespace {
 
 bool g_konec = false;
 QList<QEventLoop*> g_smycky;
 
-constexpr int kKrokMs = 10;
+int zbyva(qint64 ms) { return static_cast<int>(std::clamp<qint64>(ms, 1, std::numeric_limits<int>::max())); }
 
 }  // namespace
 
@@ -26,18 +29,26 @@ KonecCekani cekej(const std::function<bool()>& podminka, qint64 limitMs) {
 
     QEventLoop smycka;
     KonecCekani vysledek = KonecCekani::Splneno;
-    QTimer krok;
-    QObject::connect(&krok, &QTimer::timeout, &smycka, [&] {
+    QTimer limit;
+    limit.setSingleShot(true);
+    limit.setTimerType(Qt::PreciseTimer);
+    const auto zkontroluj = [&] {
         if (podminka()) {
             vysledek = KonecCekani::Splneno;
         } else if (limitMs > 0 && hodiny.monotonicMs() >= konec) {
             vysledek = KonecCekani::Vyprselo;
         } else {
+            // The program's clock may lag the timer's: look again when it says the time is up.
+            if (limitMs > 0 && !limit.isActive()) limit.start(zbyva(konec - hodiny.monotonicMs()));
             return;
         }
         smycka.quit();
-    });
-    krok.start(kKrokMs);
+    };
+    // Whatever the condition waits for arrives as an event; once the events are handled and the
+    // loop is about to sleep, the condition is looked at again. No polling tick.
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &smycka, zkontroluj);
+    QObject::connect(&limit, &QTimer::timeout, &smycka, zkontroluj);
+    if (limitMs > 0) limit.start(zbyva(limitMs));
     g_smycky.append(&smycka);
     smycka.exec();
     g_smycky.removeOne(&smycka);

@@ -9,9 +9,9 @@ enum class KonecCekani { Splneno, Vyprselo, KonecSezeni };
 
 namespace cekani {
 
-// Keeps the events flowing until `podminka` holds (checked on each wake-up and every few
-// milliseconds) or `limitMs` of the clock pass (0: no limit). Returns at once when the session
-// is already ending.
+// Keeps the events flowing until `podminka` holds or `limitMs` of the clock pass (0: no limit).
+// The condition is looked at whenever the pending events have been handled, so it must depend
+// only on what events change. Returns at once when the session is already ending.
 KonecCekani cekej(const std::function<bool()>& podminka, qint64 limitMs = 0);
 
 // The session is ending: every running wait returns KonecSezeni, later ones return at once, and
