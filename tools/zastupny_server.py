@@ -19,6 +19,9 @@ objednavky/<number>.txt (decoded orders), prikazy/NNNN.txt (decoded offer comman
 A fault mode chosen per run answers every request badly: ticho (never answers), po_bajtu (the
 reply one byte at a time), pulka (half the reply, then close), smeti (bytes without headers),
 reset (closes with a reset), bez_cisla (an order confirmed without a number), chyba (an error text).
+Faults of the connection itself, whatever was asked: nic (closes without a byte of reply),
+reset_v_pulce (the headers and part of the body, then a reset), obri (a reply that never ends,
+sent until the client closes).
 
 Start:  python3 tools/zastupny_server.py --slozka DIR [--port N] [--porucha MODE]
 It prints "PORT <n>" once it listens on 127.0.0.1 (port 0 picks a free one) and runs until it is
@@ -40,6 +43,34 @@ KLIC_OBJEDNAVEK = b"5f08c2d7e19a4b63f2c58e0d7a91b34c"
 KLIC_NABIDEK = b"e3b94c07a51f6d28c9e0b7a43d12f865"
 KODOVANI = "cp1250"
 PORUCHY = ("ticho", "po_bajtu", "pulka", "smeti", "reset", "bez_cisla", "chyba")
+
+
+def resetuj(spojeni):
+    """Ends the connection with a reset instead of an orderly close."""
+    spojeni.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
+
+
+def bez_odpovedi(spojeni):
+    pass
+
+
+def reset_v_pulce(spojeni):
+    spojeni.sendall(b"HTTP/1.0 200 OK\r\nContent-Length: 100\r\n\r\nza\xe8\xe1tek odpov\xecdi")
+    time.sleep(0.05)
+    resetuj(spojeni)
+
+
+def obri_odpoved(spojeni):
+    kus = b"x" * 65536
+    try:
+        spojeni.sendall(b"HTTP/1.0 200 OK\r\n\r\n")
+        for _ in range(16384):  # 1 GiB at the most
+            spojeni.sendall(kus)
+    except OSError:
+        pass
+
+
+PORUCHY_SPOJENI = {"nic": bez_odpovedi, "reset_v_pulce": reset_v_pulce, "obri": obri_odpoved}
 
 
 def rc4(klic, data):
@@ -179,7 +210,10 @@ class Obsluha(socketserver.BaseRequestHandler):
             self.pockej_na_zavreni()
             return
         if server.porucha == "reset":
-            self.request.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
+            resetuj(self.request)
+            return
+        if server.porucha in PORUCHY_SPOJENI:
+            PORUCHY_SPOJENI[server.porucha](self.request)
             return
         if server.porucha == "smeti":
             self.request.sendall(b"\x00\xffsmeti bez hlavicek\x1b[0m")
@@ -291,7 +325,7 @@ def main():
     p = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     p.add_argument("--slozka", required=True, help="folder for what it receives and for www/")
     p.add_argument("--port", type=int, default=0, help="port on 127.0.0.1 (0: a free one)")
-    p.add_argument("--porucha", choices=PORUCHY, help="answer every request with this fault")
+    p.add_argument("--porucha", choices=PORUCHY + tuple(PORUCHY_SPOJENI), help="answer every request with this fault")
     p.add_argument("--cislo", type=int, default=457, help="number of the first order")
     a = p.parse_args()
     server = Server(a.port, a.slozka, a.porucha, a.cislo)

@@ -5,6 +5,10 @@
 #include "platform/Cp1250.h"
 #include "platform/Numbers.h"
 
+#include <QHash>
+#include <deque>
+#include <vector>
+
 namespace http {
 namespace {
 
@@ -113,16 +117,129 @@ QString ZpracujOdpoved(const QByteArray& odpoved) {
     return odstranZnacky(cp1250::decode(t.sliced(a, b - a)));
 }
 
+bool odpovedUplna(const QByteArray& odpoved) {
+    const std::optional<QByteArray> telo = teloOdpovedi(odpoved);
+    if (!telo) return false;
+    const QByteArray hlavicky = odpoved.first(odpoved.size() - telo->size()).toLower();
+    const qsizetype delka = hlavicky.indexOf("\r\ncontent-length:");
+    if (delka < 0) return true;
+    const qsizetype od = delka + 17;
+    bool cislo = false;
+    const qint64 ocekavano = hlavicky.mid(od, hlavicky.indexOf('\r', od) - od).trimmed().toLongLong(&cislo);
+    return !cislo || telo->size() >= ocekavano;
+}
+
+std::optional<QString> odmitnutiProxy(const QByteArray& odpoved, bool preruseno) {
+    if (!odpoved.startsWith("HTTP/")) return std::nullopt;
+    const qsizetype konecRadku = odpoved.indexOf("\r\n");
+    const QByteArray radek = konecRadku < 0 ? odpoved : odpoved.first(konecRadku);
+    const qsizetype mezera = radek.indexOf(' ');
+    if (mezera < 0) return std::nullopt;
+    const QByteArray stav = radek.mid(mezera + 1).trimmed();
+    const int kod = stav.left(3).toInt();
+    if (kod != 407 && !(preruseno && kod >= 400)) return std::nullopt;
+    return cp1250::decode(stav);
+}
+
+// Each round takes the first "<...>" and removes every occurrence of exactly that text, then
+// starts again from the beginning. The text before the first "<" never changes again, and an
+// occurrence always ends at a ">" with no other ">" in it, so occurrences never overlap. Kept as
+// a linked list of characters with the ">" indexed by the tag that ends there (from the last "<"
+// before it), each round touches only the tag's own occurrences: linear in practice where a
+// plain rescan for every tag took quadratic time.
 QString odstranZnacky(QString text) {
     text.replace(QStringLiteral("<br>"), QStringLiteral("\r\n"));
-    for (;;) {
-        const qsizetype zacatek = text.indexOf(QLatin1Char('<'));
-        if (zacatek < 0) break;
-        const qsizetype konec = text.indexOf(QLatin1Char('>'), zacatek);
-        if (konec < 0) break;
-        text.remove(text.mid(zacatek, konec - zacatek + 1));
+    const qsizetype n = text.size();
+    if (text.indexOf(QLatin1Char('<')) < 0) return text;
+    const QChar* z = text.constData();
+    // Nodes 0..n-1 are the characters, n the head and the end.
+    const qsizetype hlava = n;
+    std::vector<qsizetype> dalsi(n + 1), predchozi(n + 1);
+    for (qsizetype i = 0; i <= n; ++i) {
+        dalsi[i] = i == n ? 0 : i + 1;
+        predchozi[i] = i == 0 ? hlava : i - 1;
     }
-    return text;
+    if (n > 0) dalsi[n - 1] = hlava;
+    predchozi[hlava] = n - 1;
+    std::vector<bool> zije(n, true);
+    QHash<QStringView, std::vector<qsizetype>> konce;  // shortest tag -> the ">" it ends at
+    std::deque<QString> klice;                         // keys made after a removal, kept alive
+    const auto zaznamenej = [&](qsizetype gt) {
+        // From the last "<" before this ">", not past another ">".
+        qsizetype lt = predchozi[gt];
+        while (lt != hlava && z[lt] != QLatin1Char('<') && z[lt] != QLatin1Char('>')) lt = predchozi[lt];
+        if (lt == hlava || z[lt] == QLatin1Char('>')) return;
+        QString& tag = klice.emplace_back();
+        for (qsizetype i = lt; i != gt; i = dalsi[i]) tag += z[i];
+        tag += QLatin1Char('>');
+        konce[QStringView(tag)].push_back(gt);
+    };
+    {
+        qsizetype lt = -1;
+        for (qsizetype i = 0; i < n; ++i) {
+            if (z[i] == QLatin1Char('<')) lt = i;
+            if (z[i] == QLatin1Char('>')) {
+                if (lt >= 0) konce[QStringView(text).mid(lt, i - lt + 1)].push_back(i);
+                lt = -1;
+            }
+        }
+    }
+    const auto konciTagem = [&](qsizetype gt, const QString& tag) {
+        qsizetype i = gt;
+        for (qsizetype k = tag.size() - 1; k >= 0; --k, i = predchozi[i])
+            if (i == hlava || z[i] != tag[k]) return qsizetype(-1);
+        return dalsi[i];  // where the occurrence begins
+    };
+    qsizetype kurzor = dalsi[hlava];
+    for (;;) {
+        while (kurzor != hlava && z[kurzor] != QLatin1Char('<')) kurzor = dalsi[kurzor];
+        if (kurzor == hlava) break;
+        QString tag;
+        qsizetype gt = kurzor;
+        for (; gt != hlava && z[gt] != QLatin1Char('>'); gt = dalsi[gt]) tag += z[gt];
+        if (gt == hlava) break;
+        tag += QLatin1Char('>');
+        const qsizetype pred = predchozi[kurzor];
+        // The occurrences as the text stands now, then removed together.
+        std::vector<std::pair<qsizetype, qsizetype>> vyskyty{{kurzor, gt}};
+        const auto kandidati = konce.find(QStringView(tag).mid(tag.lastIndexOf(QLatin1Char('<'))));
+        if (kandidati != konce.end()) {
+            std::vector<qsizetype> zbyvaji;
+            for (qsizetype k : *kandidati) {
+                if (!zije[k] || k == gt) continue;
+                const qsizetype zacatek = konciTagem(k, tag);
+                if (zacatek >= 0) {
+                    vyskyty.emplace_back(zacatek, k);
+                } else {
+                    zbyvaji.push_back(k);
+                }
+            }
+            *kandidati = std::move(zbyvaji);
+        }
+        std::vector<qsizetype> spoje;
+        for (const auto& [zacatek, konec] : vyskyty) {
+            for (qsizetype i = zacatek;; i = dalsi[i]) {
+                zije[i] = false;
+                if (i == konec) break;
+            }
+            const qsizetype a = predchozi[zacatek], b = dalsi[konec];
+            dalsi[a] = b;
+            predchozi[b] = a;
+            spoje.push_back(b);
+        }
+        // A ">" with no "<" since the removed text now ends a tag that began before it.
+        for (qsizetype b : spoje) {
+            if (b != hlava && !zije[b]) continue;
+            qsizetype i = b;
+            while (i != hlava && z[i] != QLatin1Char('<') && z[i] != QLatin1Char('>')) i = dalsi[i];
+            if (i != hlava && z[i] == QLatin1Char('>')) zaznamenej(i);
+        }
+        kurzor = dalsi[pred];
+    }
+    QString vysledek;
+    vysledek.reserve(n);
+    for (qsizetype i = dalsi[hlava]; i != hlava; i = dalsi[i]) vysledek += z[i];
+    return vysledek;
 }
 
 namespace socks5 {

@@ -7,9 +7,9 @@
 #include <QRandomGenerator>
 
 struct clsHTTP::Pruchod {
-    enum Jak { Hotovo, BezPripojeni, NelzePripojit, Socks5, Vyprselo, Zaneprazdnen };
+    enum Jak { Hotovo, BezPripojeni, NelzePripojit, Socks5, Vyprselo, Zaneprazdnen, ProxyOdmitl, PrilisVelka };
     Jak jak;
-    QString text;  // the processed reply, the unreachable "host:port", or the SOCKS5 refusal
+    QString text;  // the processed reply, the unreachable "host:port", the refusal of a proxy
 };
 
 void clsHTTP::PozdeSmazat::operator()(clsSocket* s) const {
@@ -60,7 +60,15 @@ clsHTTP::Pruchod clsHTTP::proved(const http::Cil& cil, const QByteArray& hlavick
     const std::unique_ptr<bool, void (*)(bool*)> uvolneni(&m_zaneprazdnen, [](bool* b) { *b = false; });
     SOCK.reset(new clsSocket(prekladac));
     clsSocket* s = SOCK.get();
-    QObject::connect(s, &clsSocket::OnDataArrival, s, [this, s] { m_odpoved += s->GetData(); });
+    bool prilisVelka = false;
+    QObject::connect(s, &clsSocket::OnDataArrival, s, [this, s, &prilisVelka] {
+        // A reply past the limit is not read any further; what came of it goes at once.
+        if (prilisVelka) return void(s->GetData());
+        if (m_odpoved.size() + s->BytesReceived() <= limitOdpovedi) return void(m_odpoved += s->GetData());
+        prilisVelka = true;
+        s->GetData();
+        m_odpoved = QByteArray();
+    });
     try {
         // A host or port the socket cannot use is a connection that failed, as is a refused one.
         s->Connect(host, http::cisloPortu(port));
@@ -80,14 +88,25 @@ clsHTTP::Pruchod clsHTTP::proved(const http::Cil& cil, const QByteArray& hlavick
         SOCK.reset();
         return {Pruchod::NelzePripojit, kam};
     }
+    // An HTTP proxy that refuses answers with its own status, and may break the connection
+    // after it without reading the rest of the request.
+    const auto odmitnuti = [&] { return rezim == 2 ? http::odmitnutiProxy(m_odpoved, s->State() == clsSocket::sckError) : std::nullopt; };
     // The server ends its reply by closing the connection.
-    const auto dorazila = [s, chybaKonciOdpoved] {
-        return s->State() == clsSocket::sckClosed || (chybaKonciOdpoved && s->State() == clsSocket::sckError);
+    const auto dorazila = [&] {
+        return prilisVelka || s->State() == clsSocket::sckClosed ||
+               (s->State() == clsSocket::sckError && (chybaKonciOdpoved || odmitnuti()));
     };
-    const bool uplna = cekani::cekej(dorazila, limity.odpoved) == KonecCekani::Splneno && s->State() == clsSocket::sckClosed;
+    const bool dockano = cekani::cekej(dorazila, limity.odpoved) == KonecCekani::Splneno;
+    const std::optional<QString> proxy = odmitnuti();
+    const bool uplna = dockano && s->State() == clsSocket::sckClosed && http::odpovedUplna(m_odpoved);
     SOCK.reset();
-    if (!uplna) return {Pruchod::Vyprselo, {}};
-    return {Pruchod::Hotovo, http::ZpracujOdpoved(m_odpoved)};
+    if (uplna && !proxy) return {Pruchod::Hotovo, http::ZpracujOdpoved(m_odpoved)};
+    // What came of a reply that failed is of no use to anyone.
+    m_odpoved = QByteArray();
+    if (prilisVelka) return {Pruchod::PrilisVelka, {}};
+    if (proxy) return {Pruchod::ProxyOdmitl, kProxyOdmitla.arg(*proxy)};
+    // A reset, or a close before the whole reply, is the reply that did not come.
+    return {Pruchod::Vyprselo, {}};
 }
 
 QString clsHTTP::SOCKS5_login(const http::Cil& cil, qint64 limit) {
@@ -122,7 +141,9 @@ Vysledek<QString> clsHTTP::TestSpojeni() {
             return QStringLiteral("Nelze se připojit k ") + p.text +
                    QStringLiteral("\r\nPravděpodobně máte špatně nastavené připojení k Internetu.");
         case Pruchod::Vyprselo: return kVyprselLimitTestu;
+        case Pruchod::PrilisVelka: return Chyba{kOdpovedPrilisVelka};
         case Pruchod::Socks5:
+        case Pruchod::ProxyOdmitl:
         case Pruchod::Zaneprazdnen: return Chyba{p.text};
         default: return p.text;
     }
@@ -139,6 +160,9 @@ Vysledek<QString> clsHTTP::OdeslatObjednavku(const QString& ID, const QString& m
         // A reply that ends before its text may still follow an order the server took.
         case Pruchod::Vyprselo: return Chyba{kObjednavkaNepotvrzena};
         case Pruchod::Hotovo: return p.text.isEmpty() ? Vysledek<QString>(Chyba{kObjednavkaNepotvrzena}) : p.text;
+        // The proxy did not pass the order on: it was not sent.
+        case Pruchod::ProxyOdmitl: return Chyba{p.text + QStringLiteral("\r\nObjednávka nebyla odeslána.")};
+        case Pruchod::PrilisVelka: return Chyba{kOdpovedPrilisVelka + QStringLiteral("\r\n") + kObjednavkaNepotvrzena};
         case Pruchod::Socks5:
         case Pruchod::Zaneprazdnen: return Chyba{p.text};
         default: return p.text;
@@ -152,7 +176,9 @@ Vysledek<QString> clsHTTP::OdeslatNabidky(const QString& Nabidky) {
     switch (p.jak) {
         case Pruchod::NelzePripojit: return Chyba{kNelzeSePripojitKServeru};
         case Pruchod::Vyprselo: return Chyba{kTimeoutVyprsel};
+        case Pruchod::PrilisVelka: return Chyba{kOdpovedPrilisVelka};
         case Pruchod::Socks5:
+        case Pruchod::ProxyOdmitl:
         case Pruchod::Zaneprazdnen: return Chyba{p.text};
         default: return p.text;
     }
@@ -163,8 +189,11 @@ Vysledek<QString> clsHTTP::StahniInfoOAktualizaci(const QString& Adresa) {
     const Pruchod p = proved(http::rozdelHostitele(a.host), http::hlavickaStazeni(a, radkyRezimu()), {},
                              limitAktualizace, true);
     switch (p.jak) {
+        // Whatever keeps the information from coming is the server being out of reach.
         case Pruchod::NelzePripojit:
-        case Pruchod::Vyprselo: return kServerNedostupny;
+        case Pruchod::Vyprselo:
+        case Pruchod::ProxyOdmitl:
+        case Pruchod::PrilisVelka: return kServerNedostupny;
         case Pruchod::Socks5:
         case Pruchod::Zaneprazdnen: return Chyba{p.text};
         default: return p.text;

@@ -22,6 +22,10 @@ inline const QString kObjednavkaNepotvrzena =
 inline const QString kTimeoutVyprsel = QStringLiteral("Timeout vypršel.");
 inline const QString kKlientZaneprazdnen =
     QStringLiteral("Spojení se serverem právě probíhá. Počkejte prosím, až skončí.");
+inline const QString kProxyOdmitla =
+    QStringLiteral("Proxy server požadavek odmítl (%1). Zkontrolujte nastavení proxy serveru a přihlášení k němu.");
+inline const QString kOdpovedPrilisVelka =
+    QStringLiteral("Odpověď serveru je příliš velká, a proto byla zahozena.");
 // What the update download gives when the server cannot be reached or does not answer in time.
 inline const QString kServerNedostupny = QStringLiteral("500");
 
@@ -36,6 +40,8 @@ public:
     Limity limitObjednavky{10000, 20000};
     Limity limitNabidek{10000, 600000};
     Limity limitAktualizace{4000, 4000};
+    // A longer reply ends the operation; nothing the server sends is that long.
+    qsizetype limitOdpovedi = 16 * 1024 * 1024;
     // A random fraction 0 <= x < 1 for the form-data boundaries.
     std::function<double()> Rnd;
     Prekladac prekladac = prekladacSystemu();

@@ -95,13 +95,17 @@ TEST(clsHTTP, DirectlyThroughTinyproxyAndThroughMicrosocks) {
     EXPECT_EQ(readBytes(m.soubor("server/objednavky/457.txt")), "H;12345;;090415;090420;120;N;N;\r\nA;MIV123;4;\r\nT;Pozn;\r\n\r\n");
     EXPECT_EQ(readBytes(m.soubor("server/prikazy/0001.txt")), "BEGIN;\r\nIDOZ=7;\r\nPWD=aGVzbG8=;\r\nCMD=test;\r\nEND;\r\n");
 
-    // Refusals: tinyproxy's pages reach the user as the test's text; microsocks with a login, or
-    // with the destination's port closed, refuses the handshake.
+    // Refusals: tinyproxy without credentials, or with wrong ones to an upload, which it breaks
+    // off unread, is named as the proxy's; microsocks with a login, or with the destination's
+    // port closed, refuses the handshake.
     const QString naProxy = QStringLiteral("pripojeni=2\r\nproxy=127.0.0.1\r\nport=%1").arg(proxy->port());
     m.spojeni(naProxy);
-    EXPECT_TRUE(text(clsHTTP().TestSpojeni()).contains("Proxy Authentication Required"));
+    const QString bezHesla = "chyba: " + kProxyOdmitla.arg("407 Proxy Authentication Required");
+    EXPECT_EQ(text(clsHTTP().TestSpojeni()), bezHesla);
+    EXPECT_EQ(text(clsHTTP().OdeslatObjednavku("1", "m", "HRAB", kObjednavka)), bezHesla + QStringLiteral("\r\nObjednávka nebyla odeslána."));
     m.spojeni(naProxy, "ProxyAuthorization=-1\r\nProxyUser=tester\r\nProxyPwd=c3BhdG7p");
     EXPECT_TRUE(text(clsHTTP().TestSpojeni()).contains("Unauthorized"));
+    EXPECT_EQ(text(clsHTTP().OdeslatNabidky(kPrikazTest)), "chyba: " + kProxyOdmitla.arg("401 Unauthorized"));
     m.spojeni(QStringLiteral("pripojeni=3\r\nSOCKS5server=127.0.0.1\r\nSOCKS5port=%1").arg(socksSHeslem->port()));
     EXPECT_EQ(clsHTTP().TestSpojeni().chyba(), QStringLiteral("SOCKS5 server nepovoluje metodu typu: 'bez přihlášení'"));
     m.server.reset();
@@ -111,14 +115,19 @@ TEST(clsHTTP, DirectlyThroughTinyproxyAndThroughMicrosocks) {
 
 TEST(clsHTTP, EveryFaultOfTheServerEndsInTheOperationsResult) {
     const QString nepotvrzena = "chyba: " + kObjednavkaNepotvrzena;
-    const QStringList nic = {"", nepotvrzena, "", ""};
+    // No whole reply: the connection test and the offers say so, the order may have been taken.
+    const QStringList nic = {kVyprselLimitTestu, nepotvrzena, "chyba: " + kTimeoutVyprsel, kServerNedostupny};
+    const QString velka = "chyba: " + kOdpovedPrilisVelka;
     const QStringList u = uspech();
     struct { const char* porucha; QStringList vysledky; } pripady[] = {
-        {"ticho", {kVyprselLimitTestu, nepotvrzena, "chyba: " + kTimeoutVyprsel, kServerNedostupny}},
+        {"ticho", nic},
         {"po_bajtu", u},
         {"pulka", nic},
         {"smeti", nic},
         {"reset", nic},
+        {"nic", nic},
+        {"reset_v_pulce", nic},
+        {"obri", {velka, velka + "\r\n" + kObjednavkaNepotvrzena, velka, kServerNedostupny}},
         {"bez_cisla", {u[0], QStringLiteral("200 Objednávka přijata."), u[2], u[3]}},
         {"chyba", {QStringLiteral("Chyba serveru: služba objednávek není dostupná."), QStringLiteral("400 Neznámý zákazník"),
                    QStringLiteral("Chyba serveru: databáze nabídek není dostupná."), u[3]}},
@@ -132,7 +141,34 @@ TEST(clsHTTP, EveryFaultOfTheServerEndsInTheOperationsResult) {
         clsHTTP http;
         for (clsHTTP::Limity* l : {&http.limitTestu, &http.limitObjednavky, &http.limitNabidek, &http.limitAktualizace})
             *l = {1000, 1000};
+        http.limitOdpovedi = 1 << 20;
         EXPECT_EQ(ctyriOperace(http, m), p.vysledky);
+        // A reply cut off or past the limit is not kept.
+        if (p.vysledky == nic || p.vysledky[0] == velka) {
+            EXPECT_EQ(http.Odpoved().capacity(), 0);
+        }
+    }
+}
+
+TEST(clsHTTP, ABrokenConnectionEndsTheTestAndTheDownloadAtOnce) {
+    // The program's clock stands still, so only the connection's end can end these waits; a
+    // wait that held on to its limit would be ended by the safety timer instead.
+    FakeServices sluzby;
+    for (const char* porucha : {"reset", "reset_v_pulce", "nic"}) {
+        SCOPED_TRACE(porucha);
+        Misto m;
+        m.spust(porucha);
+        BEZI(m.server);
+        m.spojeni("pripojeni=1");
+        clsHTTP http;
+        bool pojistka = false;
+        QTimer casovac;
+        casovac.setSingleShot(true);
+        QObject::connect(&casovac, &QTimer::timeout, [&] { pojistka = true, sluzby.clock.ms += 3600000; });
+        casovac.start(5000);
+        EXPECT_EQ(text(http.TestSpojeni()), kVyprselLimitTestu);
+        EXPECT_EQ(text(http.StahniInfoOAktualizaci("http://" + m.adresa() + "/s/S.nfo")), kServerNedostupny);
+        EXPECT_FALSE(pojistka);
     }
 }
 

@@ -106,7 +106,7 @@ TEST(clsSocket, SendsInOrderReceivesAndClosesAfterTheData) {
     const QByteArray hlavicka(300000, 'h');
     s.SendData(hlavicka);
     s.SendData("telo");
-    s.SendData({});
+    s.SendData(QByteArray());
     EXPECT_EQ(udalosti, (QStringList{"connect", "sent 300000 0", "sent 4 0"}));  // completion comes later
     QByteArray prijato;
     ASSERT_TRUE(dockej([&] { prijato += peer.spojeni->readAll(); return prijato.size() == 300004; }));
@@ -119,7 +119,7 @@ TEST(clsSocket, SendsInOrderReceivesAndClosesAfterTheData) {
     peer.spojeni->disconnectFromHost();
     ASSERT_TRUE(dockej([&] { return s.State() == clsSocket::sckClosed; }));
     EXPECT_EQ(udalosti.mid(4), (QStringList{"7 odp", "close 0"}));
-    EXPECT_EQ(s.BytesReceived(), 7);
+    EXPECT_EQ(s.BytesReceived(), 0);  // what was not taken went with the socket
     EXPECT_EQ(s.PeekData(), "");
 }
 

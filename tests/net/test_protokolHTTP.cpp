@@ -87,6 +87,23 @@ TEST(ProtokolHTTP, ReplyCleanUp) {
     for (const auto& p : pripady)
         EXPECT_EQ(ZpracujOdpoved("HTTP/1.0 200 OK\r\nServer: x\r\n\r\n" + p.telo), p.vysledek) << p.telo.toStdString();
     EXPECT_EQ(ZpracujOdpoved("HTTP/1.0 200 OK\r\n"), "");
+
+    // Against the plain reading of the rule, one rescan per tag, on every short text of "<", ">",
+    // "a" and "b": removals that join text into new tags, nested and unclosed brackets.
+    const auto primo = [](QString t) {
+        for (;;) {
+            const qsizetype a = t.indexOf(QLatin1Char('<'));
+            const qsizetype b = a < 0 ? -1 : t.indexOf(QLatin1Char('>'), a);
+            if (b < 0) return t;
+            t.remove(t.mid(a, b - a + 1));
+        }
+    };
+    for (int delka = 1; delka <= 9; ++delka)
+        for (int kod = 0; kod < 1 << (2 * delka); ++kod) {
+            QString t;
+            for (int i = 0; i < delka; ++i) t += QLatin1Char("<>ab"[(kod >> (2 * i)) & 3]);
+            ASSERT_EQ(odstranZnacky(t), primo(t)) << t.toStdString();
+        }
     EXPECT_EQ(*teloOdpovedi("H\r\n\r\n<sdeleni1>a</sdeleni1>"), "<sdeleni1>a</sdeleni1>");
 
     // The fuzzing corpus of the clean-up and the SOCKS5 answers.
