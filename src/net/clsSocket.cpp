@@ -7,6 +7,7 @@
 #include <QHostInfo>
 #include <QNetworkDatagram>
 #include <QNetworkProxy>
+#include <QSignalBlocker>
 #include <QSocketNotifier>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -207,6 +208,8 @@ void clsSocket::Bind(int port, const QString& adresa) {
     } else {
         EnsureSocket();
         if (m_qt->state() != QAbstractSocket::UnconnectedState) throw SocketError(10022, zdroj);
+        // A failed bind is this call's error, not an event of the connection.
+        const QSignalBlocker ticho(m_qt);
         if (!m_qt->bind(m_localIP.isEmpty() ? QHostAddress(QHostAddress::AnyIPv4) : QHostAddress(m_localIP),
                         static_cast<quint16>(m_localPort)))
             throw SocketError(cisloChybySocketu(m_qt->error()), zdroj);
@@ -230,6 +233,7 @@ void clsSocket::Listen() {
         znicSocket();
     }
     auto* server = new Naslouchac(this, [this](qintptr handle) {
+        g_prevzaty = -1;
         emit OnConnectionRequest(handle);
         if (g_prevzaty != handle) ::close(static_cast<int>(handle));
     });

@@ -1,14 +1,17 @@
-// The socket class against an in-process peer on 127.0.0.1 and a scripted name resolver: state
-// numbers, the order of events, the buffers, and the errors with their Windows Sockets texts.
+// The socket class against an in-process peer on 127.0.0.1, another of its own objects and a
+// scripted name resolver: state numbers, the order of events, the buffers, listening, datagrams
+// and the errors with their Windows Sockets texts.
 #include "net/MSocketSupport.h"
 #include "net/clsSocket.h"
 #include "platform/Cekani.h"
+#include "support/TestSupport.h"
 
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 
 namespace {
 
@@ -146,4 +149,121 @@ TEST(clsSocket, BuffersCloseAndAResolutionOutlivedByItsSocket) {
     delete docasny;
     cekani::cekej([] { return false; }, 150);
     EXPECT_EQ(pozde.stavPoOdpovedi, -1);
+}
+
+namespace {
+
+int volba(qintptr handle, int jaka) {
+    int hodnota = -1;
+    socklen_t delka = sizeof hodnota;
+    ::getsockopt(static_cast<int>(handle), SOL_SOCKET, jaka, &hodnota, &delka);
+    return hodnota;
+}
+
+}  // namespace
+
+TEST(clsSocket, ListensAcceptsOnAnotherObjectAndBothExchangeNumbersAndText) {
+    clsSocket naslouchac;
+    EXPECT_EQ(naslouchac.SocketHandle(), -1);
+    naslouchac.Bind(0, "127.0.0.1");
+    EXPECT_TRUE(naslouchac.Bound());
+    naslouchac.Listen();
+    EXPECT_EQ(naslouchac.State(), clsSocket::sckListening);
+    ASSERT_GT(naslouchac.LocalPort(), 0);
+    EXPECT_EQ(volba(naslouchac.SocketHandle(), SO_ACCEPTCONN), 1);
+
+    // A second listener on the same port fails with the port's error, and with state 9 once it
+    // tries to listen.
+    clsSocket druhy;
+    EXPECT_EQ(cisloChyby([&] { druhy.Bind(naslouchac.LocalPort(), "127.0.0.1"); }), 10048);
+    EXPECT_EQ(druhy.State(), clsSocket::sckClosed);
+    EXPECT_EQ(cisloChyby([&] { druhy.Listen(); }), 10048);
+    EXPECT_EQ(druhy.State(), clsSocket::sckError);
+
+    auto server = std::make_unique<clsSocket>();
+    QObject::connect(&naslouchac, &clsSocket::OnConnectionRequest, [&](qintptr h) { server->Accept(h); });
+    clsSocket klient;
+    klient.Connect("127.0.0.1", naslouchac.LocalPort());
+    ASSERT_TRUE(dockej([&] { return klient.State() == clsSocket::sckConnected && server->State() == clsSocket::sckConnected; }));
+    EXPECT_EQ(server->RemoteHostIP(), "127.0.0.1");
+    EXPECT_EQ(server->RemotePort(), klient.LocalPort());
+    EXPECT_EQ(server->LocalPort(), naslouchac.LocalPort());
+    EXPECT_EQ(server->Protocol(), clsSocket::sckTCPProtocol);
+
+    klient.SendData("dotaz");
+    ASSERT_TRUE(dockej([&] { return server->BytesReceived() == 5; }));
+    EXPECT_EQ(server->GetData(), "dotaz");
+    EXPECT_EQ(server->BytesReceived(), 0);
+
+    // Numbers as their little-endian memory image, each taken at its own size.
+    server->SendData(qint16(-2));
+    server->SendData(qint32(0x01020304));
+    server->SendData(1.5f);
+    server->SendData(-0.25);
+    server->SendData(Currency::fromRaw(123456789));
+    server->SendData(true);
+    ASSERT_TRUE(dockej([&] { return klient.BytesReceived() == 2 + 4 + 4 + 8 + 8 + 2; }));
+    EXPECT_EQ(klient.PeekData(6).toHex(), "feff04030201");
+    EXPECT_EQ(klient.PeekData<qint16>(), -2);
+    EXPECT_EQ(klient.GetData<qint16>(), -2);
+    EXPECT_EQ(klient.GetData<qint32>(), 0x01020304);
+    EXPECT_EQ(klient.PeekData(4).toHex(), "0000c03f");
+    EXPECT_EQ(klient.GetData<float>(), 1.5f);
+    EXPECT_EQ(klient.GetData<double>(), -0.25);
+    EXPECT_EQ(klient.GetData<Currency>()->raw(), 123456789);
+    EXPECT_EQ(klient.PeekData(), QByteArray("\xff\xff", 2));
+    EXPECT_EQ(klient.GetData<qint32>(), std::nullopt);  // two bytes wait: nothing is taken
+    EXPECT_EQ(klient.GetData<bool>(), true);
+    EXPECT_EQ(klient.BytesReceived(), 0);
+
+    // A peer that breaks the connection off is an error, not an orderly close.
+    int chyba = 0;
+    bool zavreno = false;
+    QObject::connect(&klient, &clsSocket::OnError, [&](int n, const QString&) { chyba = n; });
+    QObject::connect(&klient, &clsSocket::OnClose, [&] { zavreno = true; });
+    const linger okamzite{1, 0};
+    ::setsockopt(static_cast<int>(server->SocketHandle()), SOL_SOCKET, SO_LINGER, &okamzite, sizeof okamzite);
+    server.reset();
+    ASSERT_TRUE(dockej([&] { return klient.State() == clsSocket::sckError; }));
+    EXPECT_EQ(chyba, 10054);
+    EXPECT_FALSE(zavreno);
+
+    // A connection no object takes over is closed.
+    QObject::disconnect(&naslouchac, &clsSocket::OnConnectionRequest, nullptr, nullptr);
+    clsSocket odmitnuty;
+    odmitnuty.Connect("127.0.0.1", naslouchac.LocalPort());
+    EXPECT_TRUE(dockej([&] { return odmitnuty.State() == clsSocket::sckClosed; }));
+}
+
+TEST(clsSocket, DatagramsBothWaysAndTheBroadcastPermission) {
+    clsSocket a, b;
+    for (clsSocket* s : {&a, &b}) {
+        s->setProtocol(clsSocket::sckUDPProtocol);
+        s->Bind(0, "127.0.0.1");
+        s->setProtocol(clsSocket::sckTCPProtocol);  // a socket exists: no effect
+        EXPECT_EQ(s->Protocol(), clsSocket::sckUDPProtocol);
+    }
+    a.setRemoteHost("127.0.0.1");
+    a.setRemotePort(b.LocalPort());
+    a.SendData("ping");
+    a.SendData("pong");
+    ASSERT_TRUE(dockej([&] { return b.BytesReceived() == 8; }));
+    EXPECT_EQ(b.GetData(), "pingpong");
+    // The sender of the last datagram is where the answer goes.
+    EXPECT_EQ(b.RemotePort(), a.LocalPort());
+    EXPECT_EQ(b.RemoteHostIP(), "127.0.0.1");
+    b.SendData(qint32(7));
+    ASSERT_TRUE(dockej([&] { return a.BytesReceived() == 4; }));
+    EXPECT_EQ(a.GetData<qint32>(), 7);
+
+    // The permission follows the address, set before anything is sent.
+    clsSocket c;
+    c.setProtocol(clsSocket::sckUDPProtocol);
+    c.setRemoteHost("127.255.255.255");
+    EXPECT_EQ(volba(c.SocketHandle(), SO_BROADCAST), 1);
+    c.setRemoteHost("127.0.0.1");
+    EXPECT_EQ(volba(c.SocketHandle(), SO_BROADCAST), 0);
+
+    clsSocket spatne;
+    EXPECT_THROW(spatne.Bind(0, "nikde"), SocketError);
 }

@@ -89,6 +89,8 @@ TEST(NastaveniPripojeni, LiveEditsStayAfterStornoAndOkSavesTheBoxesAsTyped) {
     EXPECT_EQ(d.cmdTestSpojeni_Click().chyba(), kNelzeTestovat);
     d.cmdProchazet("");
     EXPECT_EQ(objednavka.Vystup, "/kopie");
+    d.cmdProchazet("/");
+    EXPECT_EQ(d.lblVystup, "/");  // the root keeps its only slash
     d.cmdProchazet("C:\\Objednavky\\");
     EXPECT_EQ(d.lblVystup, "C:\\Objednavky");
     d.txtID = "K-18";

@@ -13,6 +13,7 @@ int zkusOdpovedHTTP(const uint8_t* data, size_t size);
 TEST(ProtokolHTTP, SettingsTextsHostsAndAddresses) {
     EXPECT_EQ(rezimPripojeni(" 2 "), 2);
     EXPECT_EQ(cisloPortu("3128"), 3128);
+    EXPECT_EQ(cisloPortu("65535"), 65535);
     for (const char* t : {"", "x", "1,0", "-1", "99999999999"}) EXPECT_EQ(rezimPripojeni(t), 0) << t;
     for (const char* t : {"", "0", "65536", "80x"}) EXPECT_EQ(cisloPortu(t), 0) << t;
     EXPECT_EQ(rozdelHostitele("server.example").port, 80);
@@ -118,6 +119,7 @@ TEST(ProtokolHTTP, Socks5Messages) {
     EXPECT_EQ(socks5::pozdrav(), QByteArray("\x05\x01\x00", 3));
     EXPECT_EQ(*socks5::pozadavekConnect("127.0.0.1", 80), QByteArray::fromHex("05010003093132372e302e302e310050"));
     EXPECT_EQ(*socks5::pozadavekConnect("server.cz:", 258), QByteArray("\x05\x01\x00\x03\x0aserver.cz:\x01\x02", 17));
+    EXPECT_EQ(socks5::pozadavekConnect(QString(255, 'h'), 80)->size(), 4 + 1 + 255 + 2);  // the length byte's limit
     EXPECT_FALSE(socks5::pozadavekConnect(QString(256, 'h'), 80));
 
     EXPECT_FALSE(socks5::metodaPrijata("\x05"));
