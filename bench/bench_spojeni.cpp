@@ -1,7 +1,10 @@
-// 200 connection tests in a row per connection mode on 127.0.0.1: straight to the stand-in
-// server, through tinyproxy with Basic authorisation, and through microsocks. Reports the round
-// trips (median, slowest), the tests that did not bring the server's text (lost) and those that
-// took longer than the test's limits allow (over its limit).
+// The connection test on 127.0.0.1, 200 in a row per mode, beside a plain socket asking the same
+// stand-in server the same request in the same run: straight to the server, through tinyproxy
+// with Basic authorisation, and through microsocks. Reports the round trips (median, slowest),
+// the tests that did not bring the server's text (lost), those that took longer than the test's
+// limits allow (over its limit), and the median against the plain socket's (direct) and against
+// the direct test's (SOCKS5). Also the reply clean-up of a megabyte of tags.
+#include "net/ProtokolHTTP.h"
 #include "net/clsHTTP.h"
 #include "support/Peers.h"
 
@@ -10,18 +13,24 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <arpa/inet.h>
 #include <benchmark/benchmark.h>
 #include <memory>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
 
 const QString kTextTestu = QStringLiteral("Spojení se serverem objednávek je v pořádku.");
 
-// The peers and a data folder for the whole run.
+// The peers and a data folder for the whole run; the peers also end with the process however it
+// ends.
 struct Prostredi {
     QTemporaryDir dir;
     std::unique_ptr<Peer> server, proxy, socks;
+    double medianProsty = 0, medianPrimo = 0;
     Prostredi() {
         qputenv("SORVENIKA_DATA", dir.path().toUtf8());
         server = Peer::zastupnyServer(dir.filePath("server"));
@@ -33,15 +42,16 @@ struct Prostredi {
             if (!p->chyba().isEmpty()) return p->chyba();
         return {};
     }
+    QString adresaServeru() const { return QStringLiteral("127.0.0.1:%1").arg(server->port()); }
     void rezim(int r) {
         QFile o(dir.filePath("Objednavky.ini"));
         o.open(QIODevice::WriteOnly);
         o.write(QStringLiteral("[NASTAVENI]\r\npripojeni=%1\r\nproxy=127.0.0.1\r\nport=%2\r\nSOCKS5server=127.0.0.1\r\n"
-                               "SOCKS5port=%3\r\nserver=127.0.0.1:%4\r\n")
+                               "SOCKS5port=%3\r\nserver=%4\r\n")
                     .arg(r)
                     .arg(proxy->port())
                     .arg(socks->port())
-                    .arg(server->port())
+                    .arg(adresaServeru())
                     .toLatin1());
         QFile u(dir.filePath("Sorvenika.ini"));
         u.open(QIODevice::WriteOnly);
@@ -58,10 +68,55 @@ Prostredi& prostredi() {
     return p;
 }
 
+double median(std::vector<double> casy) {
+    std::sort(casy.begin(), casy.end());
+    return casy[casy.size() / 2];
+}
+
+// The direct test's request on a blocking socket, read to the server's close.
+bool prostyDotaz(quint16 port, const QByteArray& pozadavek, QByteArray& odpoved) {
+    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_port = htons(port);
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bool ok = ::connect(s, reinterpret_cast<const sockaddr*>(&a), sizeof a) == 0 &&
+              ::send(s, pozadavek.constData(), static_cast<size_t>(pozadavek.size()), 0) == pozadavek.size();
+    odpoved.clear();
+    char buf[4096];
+    for (ssize_t n; ok && (n = ::recv(s, buf, sizeof buf, 0)) != 0;) {
+        if (n < 0) ok = false;
+        else odpoved.append(buf, n);
+    }
+    ::close(s);
+    return ok;
+}
+
+void BM_ProstySocket(benchmark::State& state) {
+    Prostredi& p = prostredi();
+    if (!p.chyba().isEmpty()) return state.SkipWithError(p.chyba().toStdString().c_str());
+    const QByteArray pozadavek = http::hlavickaTestu(p.adresaServeru(), http::radkyRezimu(1, false, {}, {}));
+    std::vector<double> casy;
+    int ztraceno = 0;
+    QByteArray odpoved;
+    for (auto _ : state) {
+        QElapsedTimer t;
+        t.start();
+        const bool ok = prostyDotaz(p.server->port(), pozadavek, odpoved);
+        casy.push_back(t.nsecsElapsed() / 1e6);
+        if (!ok || http::ZpracujOdpoved(odpoved) != kTextTestu) ++ztraceno;
+    }
+    p.medianProsty = median(casy);
+    state.counters["median_ms"] = p.medianProsty;
+    state.counters["max_ms"] = *std::max_element(casy.begin(), casy.end());
+    state.counters["ztraceno"] = ztraceno;
+}
+
 void BM_TestSpojeni(benchmark::State& state) {
     Prostredi& p = prostredi();
     if (!p.chyba().isEmpty()) return state.SkipWithError(p.chyba().toStdString().c_str());
-    p.rezim(static_cast<int>(state.range(0)));
+    const int rezim = static_cast<int>(state.range(0));
+    p.rezim(rezim);
     clsHTTP http;
     const qint64 limit = http.limitTestu.pripojeni + http.limitTestu.odpoved;
     std::vector<double> casy;
@@ -73,14 +128,31 @@ void BM_TestSpojeni(benchmark::State& state) {
         casy.push_back(t.nsecsElapsed() / 1e6);
         if (!v || *v != kTextTestu) ++ztraceno;
     }
-    std::sort(casy.begin(), casy.end());
-    state.counters["median_ms"] = casy[casy.size() / 2];
-    state.counters["max_ms"] = casy.back();
+    const double m = median(casy);
+    state.counters["median_ms"] = m;
+    state.counters["max_ms"] = *std::max_element(casy.begin(), casy.end());
     state.counters["ztraceno"] = ztraceno;
     state.counters["nad_limitem"] = static_cast<double>(std::count_if(casy.begin(), casy.end(), [&](double ms) { return ms > limit; }));
+    // Budgets: direct within 3x the plain socket, SOCKS5 within 2x direct, both of this run.
+    if (rezim == 1) {
+        p.medianPrimo = m;
+        if (p.medianProsty > 0) state.counters["x_prosty_socket"] = m / p.medianProsty;
+    }
+    if (rezim == 3 && p.medianPrimo > 0) state.counters["x_primo"] = m / p.medianPrimo;
+}
+
+// A megabyte of different tags in a reply body: each tag's removal must not rescan the rest.
+void BM_ZpracujOdpoved_MiBZnacek(benchmark::State& state) {
+    QByteArray odpoved = "HTTP/1.0 200 OK\r\n\r\n";
+    for (int i = 0; odpoved.size() < (1 << 20); ++i) odpoved += "<t" + QByteArray::number(i) + ">slovo";
+    for (auto _ : state) benchmark::DoNotOptimize(http::ZpracujOdpoved(odpoved));
+    state.SetBytesProcessed(state.iterations() * odpoved.size());
 }
 
 }  // namespace
 
+// The plain socket first: the connection tests are measured against it.
+BENCHMARK(BM_ProstySocket)->Iterations(200)->Unit(benchmark::kMillisecond);
 // 1 direct, 2 HTTP proxy, 3 SOCKS5.
 BENCHMARK(BM_TestSpojeni)->ArgName("rezim")->Arg(1)->Arg(2)->Arg(3)->Iterations(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZpracujOdpoved_MiBZnacek)->Unit(benchmark::kMillisecond);

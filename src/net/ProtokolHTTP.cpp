@@ -141,6 +141,21 @@ std::optional<QString> odmitnutiProxy(const QByteArray& odpoved, bool preruseno)
     return cp1250::decode(stav);
 }
 
+namespace {
+
+// A tag as a hash key, with a hash cheaper than the general one: tags are short and many.
+struct Znacka {
+    QStringView text;
+    bool operator==(const Znacka& o) const { return text == o.text; }
+};
+size_t qHash(const Znacka& z, size_t seme = 0) {
+    size_t h = 1469598103934665603ull ^ seme;
+    for (QChar c : z.text) h = (h ^ c.unicode()) * 1099511628211ull;
+    return h;
+}
+
+}  // namespace
+
 // Each round takes the first "<...>" and removes every occurrence of exactly that text, then
 // starts again from the beginning. The text before the first "<" never changes again, and an
 // occurrence always ends at a ">" with no other ">" in it, so occurrences never overlap. Kept as
@@ -149,96 +164,115 @@ std::optional<QString> odmitnutiProxy(const QByteArray& odpoved, bool preruseno)
 // plain rescan for every tag took quadratic time.
 QString odstranZnacky(QString text) {
     text.replace(QStringLiteral("<br>"), QStringLiteral("\r\n"));
-    const qsizetype n = text.size();
     if (text.indexOf(QLatin1Char('<')) < 0) return text;
+    const qsizetype n = text.size();
     const QChar* z = text.constData();
+    const auto je = [z](qsizetype i, char c) { return z[i] == QLatin1Char(c); };
     // Nodes 0..n-1 are the characters, n the head and the end.
     const qsizetype hlava = n;
     std::vector<qsizetype> dalsi(n + 1), predchozi(n + 1);
     for (qsizetype i = 0; i <= n; ++i) {
-        dalsi[i] = i == n ? 0 : i + 1;
-        predchozi[i] = i == 0 ? hlava : i - 1;
+        dalsi[i] = i + 1;
+        predchozi[i] = i - 1;
     }
-    if (n > 0) dalsi[n - 1] = hlava;
+    dalsi[n - 1] = hlava;
+    dalsi[hlava] = 0;
+    predchozi[0] = hlava;
     predchozi[hlava] = n - 1;
-    std::vector<bool> zije(n, true);
-    QHash<QStringView, std::vector<qsizetype>> konce;  // shortest tag -> the ">" it ends at
-    std::deque<QString> klice;                         // keys made after a removal, kept alive
-    const auto zaznamenej = [&](qsizetype gt) {
-        // From the last "<" before this ">", not past another ">".
-        qsizetype lt = predchozi[gt];
-        while (lt != hlava && z[lt] != QLatin1Char('<') && z[lt] != QLatin1Char('>')) lt = predchozi[lt];
-        if (lt == hlava || z[lt] == QLatin1Char('>')) return;
-        QString& tag = klice.emplace_back();
-        for (qsizetype i = lt; i != gt; i = dalsi[i]) tag += z[i];
-        tag += QLatin1Char('>');
-        konce[QStringView(tag)].push_back(gt);
+    std::vector<char> zije(n, 1);
+    // Shortest tag -> 1 + the first entry of a chain of the ">" it ends at (entries: the ">",
+    // the next entry).
+    QHash<Znacka, qsizetype> konce;
+    konce.reserve(n / 8);
+    std::vector<std::pair<qsizetype, qsizetype>> retez;
+    std::deque<QString> texty;  // tags no longer in one piece of the text
+    // The text from node `od` to node `po`, viewed in place when it is still in one piece.
+    const auto usek = [&](qsizetype od, qsizetype po) {
+        qsizetype i = od;
+        while (i != po && dalsi[i] == i + 1) ++i;
+        if (i == po) return QStringView(z + od, po - od + 1);
+        QString& t = texty.emplace_back();
+        for (i = od; i != po; i = dalsi[i]) t += z[i];
+        t += z[po];
+        return QStringView(t);
     };
-    {
-        qsizetype lt = -1;
-        for (qsizetype i = 0; i < n; ++i) {
-            if (z[i] == QLatin1Char('<')) lt = i;
-            if (z[i] == QLatin1Char('>')) {
-                if (lt >= 0) konce[QStringView(text).mid(lt, i - lt + 1)].push_back(i);
-                lt = -1;
-            }
+    const auto zaznamenej = [&](QStringView klic, qsizetype gt) {
+        qsizetype& prvni = konce[{klic}];
+        retez.emplace_back(gt, prvni - 1);
+        prvni = static_cast<qsizetype>(retez.size());
+    };
+    for (qsizetype i = 0, lt = -1; i < n; ++i) {
+        if (je(i, '<')) lt = i;
+        if (je(i, '>')) {
+            if (lt >= 0) zaznamenej(QStringView(z + lt, i - lt + 1), i);
+            lt = -1;
         }
     }
-    const auto konciTagem = [&](qsizetype gt, const QString& tag) {
+    // Where an occurrence of `tag` ending at the ">" `gt` begins; -1 when none ends there.
+    const auto zacatek = [&](qsizetype gt, QStringView tag) {
         qsizetype i = gt;
         for (qsizetype k = tag.size() - 1; k >= 0; --k, i = predchozi[i])
             if (i == hlava || z[i] != tag[k]) return qsizetype(-1);
-        return dalsi[i];  // where the occurrence begins
+        return dalsi[i];
     };
+    std::vector<std::pair<qsizetype, qsizetype>> vyskyty;
+    std::vector<qsizetype> spoje;
     qsizetype kurzor = dalsi[hlava];
     for (;;) {
-        while (kurzor != hlava && z[kurzor] != QLatin1Char('<')) kurzor = dalsi[kurzor];
+        while (kurzor != hlava && !je(kurzor, '<')) kurzor = dalsi[kurzor];
         if (kurzor == hlava) break;
-        QString tag;
         qsizetype gt = kurzor;
-        for (; gt != hlava && z[gt] != QLatin1Char('>'); gt = dalsi[gt]) tag += z[gt];
+        while (gt != hlava && !je(gt, '>')) gt = dalsi[gt];
         if (gt == hlava) break;
-        tag += QLatin1Char('>');
+        const QStringView tag = usek(kurzor, gt);
         const qsizetype pred = predchozi[kurzor];
         // The occurrences as the text stands now, then removed together.
-        std::vector<std::pair<qsizetype, qsizetype>> vyskyty{{kurzor, gt}};
-        const auto kandidati = konce.find(QStringView(tag).mid(tag.lastIndexOf(QLatin1Char('<'))));
+        vyskyty.assign(1, {kurzor, gt});
+        const auto kandidati = konce.find({tag.mid(tag.lastIndexOf(QLatin1Char('<')))});
         if (kandidati != konce.end()) {
-            std::vector<qsizetype> zbyvaji;
-            for (qsizetype k : *kandidati) {
+            // Entries of removed or matched ">" leave the chain; a ">" that only shares the
+            // shortest tag stays.
+            qsizetype* odkaz = &*kandidati;
+            for (qsizetype e = *odkaz - 1; e >= 0; e = retez[e].second) {
+                const qsizetype k = retez[e].first;
                 if (!zije[k] || k == gt) continue;
-                const qsizetype zacatek = konciTagem(k, tag);
-                if (zacatek >= 0) {
-                    vyskyty.emplace_back(zacatek, k);
+                const qsizetype od = zacatek(k, tag);
+                if (od >= 0) {
+                    vyskyty.emplace_back(od, k);
                 } else {
-                    zbyvaji.push_back(k);
+                    *odkaz = e + (odkaz == &*kandidati);
+                    odkaz = &retez[e].second;
                 }
             }
-            *kandidati = std::move(zbyvaji);
+            *odkaz = odkaz == &*kandidati ? 0 : -1;
         }
-        std::vector<qsizetype> spoje;
-        for (const auto& [zacatek, konec] : vyskyty) {
-            for (qsizetype i = zacatek;; i = dalsi[i]) {
-                zije[i] = false;
-                if (i == konec) break;
+        spoje.clear();
+        for (const auto& [od, po] : vyskyty) {
+            for (qsizetype i = od;; i = dalsi[i]) {
+                zije[i] = 0;
+                if (i == po) break;
             }
-            const qsizetype a = predchozi[zacatek], b = dalsi[konec];
+            const qsizetype a = predchozi[od], b = dalsi[po];
             dalsi[a] = b;
             predchozi[b] = a;
             spoje.push_back(b);
         }
-        // A ">" with no "<" since the removed text now ends a tag that began before it.
+        // A ">" with no "<" since the removed text may now end a tag that began before it.
         for (qsizetype b : spoje) {
             if (b != hlava && !zije[b]) continue;
-            qsizetype i = b;
-            while (i != hlava && z[i] != QLatin1Char('<') && z[i] != QLatin1Char('>')) i = dalsi[i];
-            if (i != hlava && z[i] == QLatin1Char('>')) zaznamenej(i);
+            qsizetype gt2 = b;
+            while (gt2 != hlava && !je(gt2, '<') && !je(gt2, '>')) gt2 = dalsi[gt2];
+            if (gt2 == hlava || je(gt2, '<')) continue;
+            qsizetype lt = predchozi[gt2];
+            while (lt != hlava && !je(lt, '<') && !je(lt, '>')) lt = predchozi[lt];
+            if (lt != hlava && je(lt, '<')) zaznamenej(usek(lt, gt2), gt2);
         }
         kurzor = dalsi[pred];
     }
-    QString vysledek;
-    vysledek.reserve(n);
-    for (qsizetype i = dalsi[hlava]; i != hlava; i = dalsi[i]) vysledek += z[i];
+    QString vysledek(n, Qt::Uninitialized);
+    QChar* v = vysledek.data();
+    for (qsizetype i = dalsi[hlava]; i != hlava; i = dalsi[i]) *v++ = z[i];
+    vysledek.truncate(v - vysledek.constData());
     return vysledek;
 }
 

@@ -6,6 +6,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
+#include <csignal>
+#include <sys/prctl.h>
 
 quint16 volnyPort() {
     QTcpServer s;
@@ -28,6 +30,8 @@ void Peer::spust(const QString& program, const QStringList& argumenty) {
         m_chyba = program + " is not installed; scripts/setup.sh installs it";
         return;
     }
+    // A peer must not outlive the program that started it, whatever ends that program.
+    m_proces.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     m_proces.start(cesta, argumenty);
     if (!m_proces.waitForStarted(5000)) m_chyba = program + " did not start: " + m_proces.errorString();
 }

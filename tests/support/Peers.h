@@ -1,7 +1,8 @@
 #pragma once
 // The programs the network tests and benchmarks talk to, each started on a free port of
-// 127.0.0.1 and stopped when its object goes: the stand-in manufacturer's server, tinyproxy
-// (HTTP proxy with Basic authorisation) and microsocks (SOCKS5).
+// 127.0.0.1 and stopped when its object goes, or when the process that started it ends, however
+// it ends: the stand-in manufacturer's server, tinyproxy (HTTP proxy with Basic authorisation)
+// and microsocks (SOCKS5).
 #include <QProcess>
 #include <QString>
 #include <QStringList>
