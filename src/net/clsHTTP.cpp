@@ -60,12 +60,12 @@ clsHTTP::Pruchod clsHTTP::proved(const http::Cil& cil, const QByteArray& hlavick
     const std::unique_ptr<bool, void (*)(bool*)> uvolneni(&m_zaneprazdnen, [](bool* b) { *b = false; });
     SOCK.reset(new clsSocket(prekladac));
     clsSocket* s = SOCK.get();
-    bool prilisVelka = false;
-    QObject::connect(s, &clsSocket::OnDataArrival, s, [this, s, &prilisVelka] {
+    m_prilisVelka = false;
+    QObject::connect(s, &clsSocket::OnDataArrival, s, [this, s] {
         // A reply past the limit is not read any further; what came of it goes at once.
-        if (prilisVelka) return void(s->GetData());
+        if (m_prilisVelka) return void(s->GetData());
         if (m_odpoved.size() + s->BytesReceived() <= limitOdpovedi) return void(m_odpoved += s->GetData());
-        prilisVelka = true;
+        m_prilisVelka = true;
         s->GetData();
         m_odpoved = QByteArray();
     });
@@ -93,7 +93,7 @@ clsHTTP::Pruchod clsHTTP::proved(const http::Cil& cil, const QByteArray& hlavick
     const auto odmitnuti = [&] { return rezim == 2 ? http::odmitnutiProxy(m_odpoved, s->State() == clsSocket::sckError) : std::nullopt; };
     // The server ends its reply by closing the connection.
     const auto dorazila = [&] {
-        return prilisVelka || s->State() == clsSocket::sckClosed ||
+        return m_prilisVelka || s->State() == clsSocket::sckClosed ||
                (s->State() == clsSocket::sckError && (chybaKonciOdpoved || odmitnuti()));
     };
     const bool dockano = cekani::cekej(dorazila, limity.odpoved) == KonecCekani::Splneno;
@@ -103,7 +103,7 @@ clsHTTP::Pruchod clsHTTP::proved(const http::Cil& cil, const QByteArray& hlavick
     if (uplna && !proxy) return {Pruchod::Hotovo, http::ZpracujOdpoved(m_odpoved)};
     // What came of a reply that failed is of no use to anyone.
     m_odpoved = QByteArray();
-    if (prilisVelka) return {Pruchod::PrilisVelka, {}};
+    if (m_prilisVelka) return {Pruchod::PrilisVelka, {}};
     if (proxy) return {Pruchod::ProxyOdmitl, kProxyOdmitla.arg(*proxy)};
     // A reset, or a close before the whole reply, is the reply that did not come.
     return {Pruchod::Vyprselo, {}};

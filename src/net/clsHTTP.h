@@ -112,4 +112,5 @@ private:
     bool m_zaneprazdnen = false;
     std::unique_ptr<clsSocket, PozdeSmazat> SOCK;
     QByteArray m_odpoved;
+    bool m_prilisVelka = false;  // the reply passed limitOdpovedi
 };
