@@ -79,7 +79,17 @@ public:
     Vysledek<bool> Vlozit();
 
 private:
-    const QString& textRadku(int radek);
+    // The orderable articles in the table's display order, made again after each Sort, and for
+    // each filter box the first letters of its column in them, case-folded, made at the box's
+    // first use: a keystroke runs through these in order rather than through the whole table.
+    struct Predvyber {
+        int verze = -1;
+        std::vector<int> radky;
+        std::array<std::vector<quint64>, kFiltru> klice;
+    };
+    const Predvyber& predvyber();
+    const std::vector<quint64>& klice(int i);
+    QString textRadku(int radek) const;
     void vlozDoObjednavky(ICilObjednavky& cil);
     void vlozDoNabidky(ICilNabidky& cil);
 
@@ -88,8 +98,8 @@ private:
     CilVlozeni m_cil;
     std::array<QString, kFiltru> m_filtry;
     std::array<QStringList, kFiltru> m_seznamy;
-    std::vector<int> m_radky;          // grid row - 1 -> article row
-    std::vector<QString> m_textyRadku; // article row - 1 -> its grid row as TAB-separated text
+    Predvyber m_predvyber;
+    std::vector<int> m_radky;  // grid row - 1 -> article row
     std::vector<Vyber> m_vybrane;
     int m_radekZadani = 0;
 };
