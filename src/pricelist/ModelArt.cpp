@@ -71,7 +71,6 @@ ModelArt::ModelArt(TabulkaArtiklu& cenik) : m_cenik(cenik), m_grid(1, kSloupcu) 
         m_grid.setColAlignment(c, c >= 3 && c <= 5 ? FlexGrid::VpravoStred : FlexGrid::VlevoStred);
     }
     ZobrazPolozky();
-    NaplnFiltry();
 }
 
 void ModelArt::otevri(CilVlozeni cil) {
@@ -98,21 +97,27 @@ void ModelArt::setTextFiltru(int i, const QString& text) {
     ZobrazPolozky();
 }
 
-void ModelArt::NaplnFiltry() {
+const QStringList& ModelArt::seznamFiltru(int i) {
+    std::optional<QStringList>& s = m_seznamy.at(static_cast<size_t>(i));
+    if (!s) s = NaplnFiltry(i);
+    return *s;
+}
+
+QStringList ModelArt::NaplnFiltry(int i) {
     // In order-number order, as the lists were filled when the price list was read.
-    for (int i = 0; i < kFiltru; ++i) {
-        QStringList seznam{kVse};
-        QSet<QString> videne;
-        videne.reserve(m_cenik.pocetArtiklu());
-        for (int r = 1; r <= m_cenik.pocetArtiklu(); ++r) {
-            if (m_cenik.objSklad(r) == 0) continue;
-            const QString& t = m_cenik.ulozenyText(r, kFiltrovane[i]);
-            const qsizetype pred = videne.size();
-            videne.insert(t);
-            if (videne.size() != pred) seznam << t;
-        }
-        m_seznamy[static_cast<size_t>(i)] = std::move(seznam);
+    if (m_oznacene.empty())
+        for (int r = 1; r <= m_cenik.pocetArtiklu(); ++r)
+            if (m_cenik.objSklad(r) != 0) m_oznacene.push_back(r);
+    QStringList seznam{kVse};
+    QSet<QString> videne;
+    videne.reserve(static_cast<qsizetype>(m_oznacene.size()));
+    for (int r : m_oznacene) {
+        const QString& t = m_cenik.ulozenyText(r, kFiltrovane[i]);
+        const qsizetype pred = videne.size();
+        videne.insert(t);
+        if (videne.size() != pred) seznam << t;
     }
+    return seznam;
 }
 
 const ModelArt::Predvyber& ModelArt::predvyber() {
