@@ -2,10 +2,8 @@
 #include "platform/QtPrintSurface.h"
 #include "support/UkazkaVystupu.h"
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <memory>
 
 // The printed costing of 110 rows as a PDF file, one copy.
 namespace {
@@ -16,14 +14,6 @@ struct BezTiskaren : IPrinterCatalog {
 };
 
 void BM_PdfKalkulace(benchmark::State& state) {
-    static int argc = 1;
-    static char nazev[] = "sorvenika_bench";
-    static char* argv[] = {nazev, nullptr};
-    static std::unique_ptr<QGuiApplication> app;
-    if (!QGuiApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    }
     qputenv("SORVENIKA_DATA", SORVENIKA_SOURCE_DIR "/Data");
     const Kalkulace k = dlouhaKalkulace(110);
     QTemporaryDir dir;

@@ -4,7 +4,7 @@
     python3 bench/dbf_ratio.py [--build build] [--count 16000]
 
 The file comes from tools/gen_data.py. Ours is BM_NactiCenik of sorvenika_bench (dBase read, the
-ten columns, sort and lookup index); dbfread's is DBF(..., load=True), the best of several runs.
+ten columns, sort, lookup index and the texts of the codes and names); dbfread's is DBF(..., load=True), the best of several runs.
 """
 import argparse
 import json

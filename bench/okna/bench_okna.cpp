@@ -1,11 +1,22 @@
-// Windows offscreen, each measured up to its first paint.
+// Windows offscreen, each measured up to its first paint, and the browser's filter keys.
 #include "CenikBench.h"
+#include "app/SouborNastaveni.h"
+#include "costing/frmSorvenika.h"
+#include "engine/NactiSystem.h"
+#include "net/frmNastaveni.h"
+#include "parameters/frmParametry.h"
+#include "parameters/frmPrislusenstvi.h"
 #include "platform/QtApplication.h"
 #include "pricelist/QtSeznamPolozek.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
 #include <benchmark/benchmark.h>
+#include <functional>
 #include <memory>
+#include <stdexcept>
 
 namespace {
 
@@ -26,14 +37,100 @@ void domaluj(Malovani& m) {
     if (m.pocet == pred) throw std::runtime_error("not painted");
 }
 
+// Opens a window made by `otevri` (shown, not yet painted) up to its first paint, then closes
+// it untimed.
+void otevreni(benchmark::State& state, const std::function<std::unique_ptr<QWidget>()>& otevri) {
+    for (auto _ : state) {
+        std::unique_ptr<QWidget> w = otevri();
+        Malovani m(w.get());
+        domaluj(m);
+        state.PauseTiming();
+        w.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+// The shipped installation with the MIV system chosen, as the main menu leaves it for the sheet
+// and the wizard.
+GlobalniData& miv() {
+    static GlobalniData g = [] {
+        const QString data = QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/");
+        qputenv("SORVENIKA_DATA", data.toUtf8());
+        GlobalniData d;
+        if (NactiIni(data + QStringLiteral("Sorvenika.ini"), d).chyba) throw std::runtime_error("Sorvenika.ini");
+        for (int i = 1; i <= d.nastaveni.PocetSystemu; ++i)
+            if (d.system(i).Sekce == QLatin1String("MIV")) d.sorvenikaParametry.SystemKod = i;
+        d.sorvenikaParametry.System = QStringLiteral("MIV");
+        static const TabulkaArtiklu cenik = TabulkaArtiklu::nacti(data + QStringLiteral("Art"));
+        if (!NactiSystem(d, cenik)) throw std::runtime_error("MIV");
+        return d;
+    }();
+    return g;
+}
+
+struct BezSite : IDetekceSite {
+    bool pripojeno() override { return false; }
+    QString proxyServer(const QString&) override { return {}; }
+};
+
 }  // namespace
 
-// The browser's first opening after start-up, over the 16,000-article list just loaded (so the
-// texts of its names and codes are made now): window, list, filter lists, shown and painted.
+// The costing sheet of the chosen system, loaded and shown.
+static void BM_OtevreniListu(benchmark::State& state) {
+    GlobalniData& g = miv();
+    otevreni(state, [&] {
+        auto w = std::make_unique<frmSorvenika>(g, frmSorvenika::Sluzby{});
+        w->show();
+        return w;
+    });
+}
+BENCHMARK(BM_OtevreniListu)->Unit(benchmark::kMillisecond);
+
+// The parameter wizard over the chosen system, on its first frame.
+static void BM_OtevreniPruvodce(benchmark::State& state) {
+    const GlobalniData& g = miv();
+    otevreni(state, [&] {
+        auto w = std::make_unique<frmParametry>(g, frmParametry::Sluzby{});
+        w->show();
+        return w;
+    });
+}
+BENCHMARK(BM_OtevreniPruvodce)->Unit(benchmark::kMillisecond);
+
+// The accessory picker of the MIV system, cross-section 16, no accessory chosen yet.
+static void BM_OtevreniPrislusenstvi(benchmark::State& state) {
+    ModelPrislusenstvi model({"MIV", "16", false, 0, 4}, Priznaky{});
+    otevreni(state, [&] {
+        auto w = std::make_unique<frmPrislusenstvi>(model);
+        w->show();
+        return w;
+    });
+}
+BENCHMARK(BM_OtevreniPrislusenstvi)->Unit(benchmark::kMillisecond);
+
+// "Nastavení": the order settings read from their file, the network looked at.
+static void BM_OtevreniNastaveni(benchmark::State& state) {
+    QTemporaryDir dir;
+    qputenv("SORVENIKA_DATA", dir.path().toUtf8());
+    clsHTTP http;
+    BezSite sit;
+    otevreni(state, [&] {
+        NastaveniObjednavek objednavka = NactiNastaveniObjednavek(dir.filePath(QStringLiteral("Objednavky.ini")));
+        auto w = std::make_unique<frmNastaveni>(http, objednavka, sit);
+        w->show();
+        return w;
+    });
+}
+BENCHMARK(BM_OtevreniNastaveni)->Unit(benchmark::kMillisecond);
+
+// The browser's first opening after start-up, over a list just loaded whose articles are all
+// orderable: window, list, filter lists, shown and its list painted.
 static void BM_OtevreniSeznamuPolozek(benchmark::State& state) {
+    const QString c = objednatelnyCenik(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        auto t = std::make_unique<TabulkaArtiklu>(TabulkaArtiklu::nacti(cenik()));
+        auto t = std::make_unique<TabulkaArtiklu>(TabulkaArtiklu::nacti(c));
         QtSeznamPolozek s(*t, {});
         state.ResumeTiming();
         s.Zobraz({});
@@ -45,53 +142,85 @@ static void BM_OtevreniSeznamuPolozek(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_OtevreniSeznamuPolozek)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OtevreniSeznamuPolozek)->ArgName("artiklu")->Arg(16000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-// One keystroke in the order-number box of the open browser, up to the list repainted: from all
-// orderable articles ("") to those with the prefix.
+namespace {
+
+// One keystroke into a filter box: the box's text before it and the key. The order numbers all
+// begin with K, a tenth of them with K1; a quarter of the names begin with k.
+struct Klavesa {
+    int box;  // 1 order number, 2 name
+    const char* pred;
+    Qt::Key klavesa;
+};
+const Klavesa kKlavesy[] = {
+    {1, "", Qt::Key_K},          {1, "K", Qt::Key_1},         {1, "K1", Qt::Key_2},
+    {1, "K12", Qt::Key_Backspace}, {1, "K1", Qt::Key_Backspace}, {1, "K", Qt::Key_Backspace},
+    {2, "", Qt::Key_K},          {2, "K", Qt::Key_Backspace},
+};
+
+}  // namespace
+
+// A key pressed and released in a filter box of the open browser (narrowing the list or widening
+// it), up to the list repainted. The box is set to its text before the key untimed.
 static void BM_KlavesaSeznamuPolozek(benchmark::State& state) {
-    TabulkaArtiklu t = TabulkaArtiklu::nacti(cenik());
+    TabulkaArtiklu t = TabulkaArtiklu::nacti(objednatelnyCenik(static_cast<int>(state.range(0))));
+    const Klavesa& k = kKlavesy[state.range(1)];
     QtSeznamPolozek s(t, {});
     s.Zobraz({});
     Malovani m(s.okno()->TabulkaArt->viewport());
     domaluj(m);
-    QComboBox* box = s.okno()->cmbFilter[1];
-    const QString texty[] = {"K", "K1", "K12"};
-    const QString text = texty[state.range(0)];
-    box->setEditText(text);
-    domaluj(m);
+    QComboBox* box = s.okno()->cmbFilter[static_cast<size_t>(k.box)];
+    const QString pred = QString::fromLatin1(k.pred);
+    box->lineEdit()->setFocus();
     for (auto _ : state) {
         state.PauseTiming();
-        box->setEditText(QString());
-        domaluj(m);
+        if (box->currentText() != pred) {
+            box->setEditText(pred);
+            domaluj(m);
+        }
         state.ResumeTiming();
-        box->setEditText(text);
+        QTest::keyClick(box->lineEdit(), k.klavesa);
         domaluj(m);
     }
+    state.SetLabel(QStringLiteral("\"%1\" %2 \"%3\"")
+                       .arg(pred, k.klavesa == Qt::Key_Backspace ? QStringLiteral("<-") : QStringLiteral("+"),
+                            box->currentText())
+                       .toStdString());
     state.counters["radku"] = s.okno()->model().TabulkaArt().Rows() - 1;
     delete s.okno();
 }
-BENCHMARK(BM_KlavesaSeznamuPolozek)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KlavesaSeznamuPolozek)
+    ->ArgNames({"artiklu", "klavesa"})
+    ->ArgsProduct({{16000, 100000}, benchmark::CreateDenseRange(0, std::size(kKlavesy) - 1, 1)})
+    ->Unit(benchmark::kMillisecond);
 
-// The drop-down list of a filter box with its 5,000 to 16,000 values, opened and painted.
-static void BM_SeznamFiltru(benchmark::State& state) {
-    TabulkaArtiklu t = TabulkaArtiklu::nacti(cenik());
-    QtSeznamPolozek s(t, {});
-    s.Zobraz({});
-    QComboBox* box = s.okno()->cmbFilter[2];
-    Malovani m(box->view()->viewport());
+// The drop-down list of the name box opened and painted for the first time in an open browser
+// over a list whose articles are all orderable: its values (all the distinct names) gathered,
+// put in and shown.
+static void BM_PrvniSeznamFiltru(benchmark::State& state) {
+    TabulkaArtiklu t = TabulkaArtiklu::nacti(objednatelnyCenik(static_cast<int>(state.range(0))));
+    int hodnot = 0;
     for (auto _ : state) {
+        state.PauseTiming();
+        QtSeznamPolozek s(t, {});
+        s.Zobraz({});
+        QComboBox* box = s.okno()->cmbFilter[2];
+        Malovani m(box->view()->viewport());
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
         box->showPopup();
         domaluj(m);
         state.PauseTiming();
+        hodnot = box->count();
         box->hidePopup();
+        delete s.okno();
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }
-    state.counters["hodnot"] = box->count();
-    delete s.okno();
+    state.counters["hodnot"] = hodnot;
 }
-BENCHMARK(BM_SeznamFiltru)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrvniSeznamFiltru)->ArgName("artiklu")->Arg(16000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

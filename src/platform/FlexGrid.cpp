@@ -32,15 +32,14 @@ QStringView pole(QStringView s, int c) {
     return s.mid(od, (tab < 0 ? s.size() : tab) - od);
 }
 
-// The text of the first n fields (fields beyond a grid's columns are not kept).
+// The text of the first n fields (fields beyond a grid's columns are not kept). One pass: most
+// rows have no more fields than columns and are kept whole.
 QString prvniPole(const QString& s, int n) {
-    qsizetype od = 0;
-    for (int i = 0; i < n; ++i) {
-        const qsizetype tab = s.indexOf(u'\t', od);
-        if (tab < 0) return s;
-        od = tab + 1;
-    }
-    return s.left(od > 0 ? od - 1 : 0);
+    if (n <= 0) return s.left(0);
+    const QChar* z = s.constData();
+    for (qsizetype i = 0, tabu = 0; i < s.size(); ++i)
+        if (z[i] == u'\t' && ++tabu == n) return s.left(i);
+    return s;
 }
 
 }  // namespace
@@ -57,10 +56,16 @@ FlexGrid::FlexGrid(int rows, int cols, QObject* parent) : QAbstractTableModel(pa
 
 void FlexGrid::rozloz(Radek& r) const {
     if (r.rozlozeny) return;
+    const QString& s = spojeny(r);
     r.bunky.resize(m_sloupcu);
-    for (int c = 0; c < m_sloupcu; ++c) r.bunky[c] = pole(r.spojeny, c).toString();
+    for (int c = 0; c < m_sloupcu; ++c) r.bunky[c] = pole(s, c).toString();
     r.spojeny.clear();
     r.rozlozeny = true;
+}
+
+const QString& FlexGrid::spojeny(const Radek& r) const {
+    if (r.klic >= 0) r.spojeny = prvniPole(m_zdroj(std::exchange(r.klic, -1)), m_sloupcu);
+    return r.spojeny;
 }
 
 FlexGrid::Format FlexGrid::format(int r, int c) const {
@@ -181,7 +186,7 @@ void FlexGrid::setCols(int n) {
     m_sloupcu = n;
     for (Radek& r : m_radky) {
         if (r.rozlozeny) r.bunky.resize(n);
-        else if (n < stare) r.spojeny = prvniPole(r.spojeny, n);
+        else if (n < stare) r.spojeny = prvniPole(spojeny(r), n);
         if (!r.formaty.empty()) r.formaty.resize(n);
     }
     m_sirky.resize(n, -1);
@@ -212,6 +217,16 @@ void FlexGrid::AddItem(const QString& text, int index) {
     if (m_redraw) endInsertRows();
 }
 
+void FlexGrid::AddItems(const std::vector<int>& klice) {
+    if (klice.empty()) return;
+    if (!m_zdroj) throw chybaHodnoty();
+    const int od = Rows();
+    if (m_redraw) beginInsertRows({}, radekModelu(od), radekModelu(od + static_cast<int>(klice.size()) - 1));
+    m_radky.reserve(m_radky.size() + klice.size());
+    for (int k : klice) m_radky.emplace_back().klic = k;
+    if (m_redraw) endInsertRows();
+}
+
 void FlexGrid::RemoveItem(int row) {
     if (row < m_pevnych || row >= Rows()) throw chybaIndexu();
     if (m_redraw) beginRemoveRows({}, radekModelu(row), radekModelu(row));
@@ -221,7 +236,7 @@ void FlexGrid::RemoveItem(int row) {
 }
 
 void FlexGrid::Clear() {
-    for (Radek& r : m_radky) r = Radek{{}, {}, false, {}, r.vyska};
+    for (Radek& r : m_radky) r = Radek{{}, {}, false, -1, {}, r.vyska};
     radkyZmeneny(0, Rows() - 1);
 }
 
@@ -231,7 +246,7 @@ QStringView FlexGrid::TextView(int r, int c) const {
     kontrolaRadku(r);
     kontrolaSloupce(c);
     const Radek& radek = m_radky[r];
-    return radek.rozlozeny ? QStringView(radek.bunky[c]) : pole(radek.spojeny, c);
+    return radek.rozlozeny ? QStringView(radek.bunky[c]) : pole(spojeny(radek), c);
 }
 
 QString FlexGrid::TextMatrix(int r, int c) const {
@@ -353,6 +368,7 @@ void FlexGrid::setRowHeight(int r, int twips) {
     kontrolaRadku(r);
     if (twips < -1) throw chybaHodnoty();
     m_radky[r].vyska = twips;
+    if (twips != -1) m_vlastniVysky = true;
     vyskaZmenena(r, r);
 }
 

@@ -12,6 +12,7 @@
 #include <QAbstractTableModel>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 class FlexGrid : public QAbstractTableModel {
@@ -43,6 +44,14 @@ public:
     // A row from TAB-separated text: fields beyond the columns are dropped, missing ones stay
     // empty. Appends, or inserts before row `index` (FixedRows..Rows).
     void AddItem(const QString& text, int index = -1);
+    // Rows of a long list whose texts another object keeps: the source gives the TAB-separated
+    // text of key `klic`, asked for when a cell of its row is first read, so that a fill of many
+    // rows costs nothing per cell. The source must give the same text for a key while rows of it
+    // are in the grid, and outlive them.
+    using ZdrojRadku = std::function<QString(int klic)>;
+    void setZdrojRadku(ZdrojRadku zdroj) { m_zdroj = std::move(zdroj); }
+    // Appends one row per key, as AddItem would append the source's text for it.
+    void AddItems(const std::vector<int>& klice);
     void RemoveItem(int row);  // a row below the fixed one
     void Clear();              // every cell's text and format; sizes stay
 
@@ -72,6 +81,8 @@ public:
     int RowHeight(int r) const;
     void setRowHeight(int r, int twips);  // 0 hides, -1 returns to the default height
     int vychoziVyskaRadku() const { return m_vychoziVyska; }
+    // False while no row was ever given a height of its own: every row has the default one.
+    bool maVlastniVysky() const { return m_vlastniVysky; }
     void setVychoziVyskaRadku(int twips);
     int vychoziSirkaSloupce() const { return m_vychoziSirka; }
     void setVychoziSirkaSloupce(int twips);
@@ -119,11 +130,13 @@ private:
         bool tucne = false;
     };
     // A row keeps the text AddItem got, shared with the caller and cut into cells on reading,
-    // so a bulk fill costs no allocation per cell; the first write into a row splits it.
+    // so a bulk fill costs no allocation per cell; the first write into a row splits it. A row
+    // added by key gets its text from the source when first read.
     struct Radek {
-        QString spojeny;
+        mutable QString spojeny;
         QList<QString> bunky;
         bool rozlozeny = false;
+        mutable int klic = -1;        // >= 0: spojeny is still the source's to give
         std::vector<Format> formaty;  // empty: every cell black and not bold
         int vyska = -1;               // -1: the default height
     };
@@ -131,6 +144,7 @@ private:
     void kontrolaRadku(int r) const;
     void kontrolaSloupce(int c) const;
     void rozloz(Radek& r) const;
+    const QString& spojeny(const Radek& r) const;
     Format format(int r, int c) const;
     QVariant bunka(int r, int c, int role) const;
     Format& formatProZapis(int r, int c);
@@ -152,6 +166,8 @@ private:
     bool m_fontBold = false;
     double m_fontSize = 8.25;
     bool m_redraw = true;
+    bool m_vlastniVysky = false;
+    ZdrojRadku m_zdroj;
 };
 
 // Switches a grid's redraw off for a scope (a bulk fill) and back to what it was, also when the

@@ -119,6 +119,8 @@ void FlexGridView::nactiVse() {
 void FlexGridView::nactiVysky(int prvni, int posledni) {
     if (!m_grid) return;
     verticalHeader()->setDefaultSectionSize(naPixely(m_grid->vychoziVyskaRadku()));
+    // Every row at the default height: nothing to go through (a long list refilled at each key).
+    if (!m_grid->maVlastniVysky()) return;
     posledni = std::min(posledni, m_grid->rowCount() - 1);
     for (int i = std::max(prvni, 0); i <= posledni; ++i) {
         const int vyska = m_grid->RowHeight(m_grid->radekMrizky(i));

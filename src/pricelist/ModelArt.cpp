@@ -4,6 +4,7 @@
 #include "platform/Regional.h"
 
 #include <QSet>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -12,6 +13,44 @@ constexpr std::array<double, ModelArt::kSloupcu> kPodilySirky{0.193, 0.103, 0.33
 
 // Empty or "(vše)" (led by a no-break space) lets every row through.
 bool filtruje(const QString& text) { return !text.isEmpty() && text[0] != kVse[0]; }
+
+// The first four UTF-16 units of a text, case-folded as a case-insensitive comparison folds
+// them, unit 0 lowest; zeros past the text's end. A surrogate among them gives kNejisty.
+constexpr quint64 kNejisty = ~quint64(0);
+constexpr qsizetype kJednotekKlice = 4;
+
+quint64 klicTextu(QStringView t) {
+    quint64 k = 0;
+    for (qsizetype i = 0; i < std::min(kJednotekKlice, t.size()); ++i) {
+        const char16_t u = t[i].unicode();
+        if (QChar::isSurrogate(u)) return kNejisty;
+        k |= static_cast<quint64>(QChar::toCaseFolded(char32_t{u})) << (16 * i);
+    }
+    return k;
+}
+
+// A filter box's text as a case-insensitive prefix. Up to four units (none a surrogate or a
+// zero) the keys decide alone; a longer text is compared whole where its first four agree.
+class Predpona {
+public:
+    explicit Predpona(const QString& text)
+        : m_text(text), m_klic(klicTextu(text)),
+          m_maska(text.size() >= kJednotekKlice ? kNejisty : (quint64{1} << (16 * text.size())) - 1),
+          m_jenKlic(text.size() <= kJednotekKlice && !text.contains(QChar(0))) {}
+
+    template <typename Text>
+    bool prochazi(quint64 klic, Text text) const {
+        const bool klicPlati = klic != kNejisty && m_klic != kNejisty;
+        if (klicPlati && (klic & m_maska) != m_klic) return false;
+        if (klicPlati && m_jenKlic) return true;
+        return text().startsWith(m_text, Qt::CaseInsensitive);
+    }
+
+private:
+    QString m_text;
+    quint64 m_klic, m_maska;
+    bool m_jenKlic;
+};
 
 }  // namespace
 
@@ -23,15 +62,15 @@ Vysledek<int> mnozstviZTextu(const QString& text) {
     }
 }
 
-ModelArt::ModelArt(TabulkaArtiklu& cenik)
-    : m_cenik(cenik), m_grid(1, kSloupcu), m_textyRadku(static_cast<size_t>(cenik.pocetArtiklu())) {
+ModelArt::ModelArt(TabulkaArtiklu& cenik) : m_cenik(cenik), m_grid(1, kSloupcu) {
+    // A row's text is made when the list shows it: a refill costs nothing per listed row.
+    m_grid.setZdrojRadku([this](int r) { return textRadku(r); });
     for (int c = 0; c < kSloupcu; ++c) {
         m_grid.setTextMatrix(0, c, TabulkaArtiklu::hlavicka(kZTabulky[c]));
         m_grid.setColWidth(c, qRound(kPodilySirky[c] * kSirkaMrizky));
         m_grid.setColAlignment(c, c >= 3 && c <= 5 ? FlexGrid::VpravoStred : FlexGrid::VlevoStred);
     }
     ZobrazPolozky();
-    NaplnFiltry();
 }
 
 void ModelArt::otevri(CilVlozeni cil) {
@@ -58,39 +97,68 @@ void ModelArt::setTextFiltru(int i, const QString& text) {
     ZobrazPolozky();
 }
 
-void ModelArt::NaplnFiltry() {
+const QStringList& ModelArt::seznamFiltru(int i) {
+    std::optional<QStringList>& s = m_seznamy.at(static_cast<size_t>(i));
+    if (!s) s = NaplnFiltry(i);
+    return *s;
+}
+
+QStringList ModelArt::NaplnFiltry(int i) {
     // In order-number order, as the lists were filled when the price list was read.
-    for (int i = 0; i < kFiltru; ++i) {
-        QStringList seznam{kVse};
-        QSet<QString> videne;
-        for (int r = 1; r <= m_cenik.pocetArtiklu(); ++r) {
-            if (m_cenik.objSklad(r) == 0) continue;
-            const QString t = m_cenik.text(r, kFiltrovane[i]);
-            const qsizetype pred = videne.size();
-            videne.insert(t);
-            if (videne.size() != pred) seznam << t;
-        }
-        m_seznamy[static_cast<size_t>(i)] = std::move(seznam);
+    if (m_oznacene.empty())
+        for (int r = 1; r <= m_cenik.pocetArtiklu(); ++r)
+            if (m_cenik.objSklad(r) != 0) m_oznacene.push_back(r);
+    QStringList seznam{kVse};
+    QSet<QString> videne;
+    videne.reserve(static_cast<qsizetype>(m_oznacene.size()));
+    for (int r : m_oznacene) {
+        const QString& t = m_cenik.ulozenyText(r, kFiltrovane[i]);
+        const qsizetype pred = videne.size();
+        videne.insert(t);
+        if (videne.size() != pred) seznam << t;
     }
+    return seznam;
+}
+
+const ModelArt::Predvyber& ModelArt::predvyber() {
+    if (m_predvyber.verze == m_cenik.verzePoradi()) return m_predvyber;
+    m_predvyber = Predvyber{m_cenik.verzePoradi(), {}, {}};
+    for (int r : m_cenik.poradi())
+        if (m_cenik.objSklad(r) == 1) m_predvyber.radky.push_back(r);
+    return m_predvyber;
+}
+
+const std::vector<quint64>& ModelArt::klice(int i) {
+    const std::vector<int>& radky = predvyber().radky;
+    std::vector<quint64>& k = m_predvyber.klice[static_cast<size_t>(i)];
+    if (k.size() == radky.size()) return k;
+    k.reserve(radky.size());
+    for (int r : radky) k.push_back(klicTextu(m_cenik.ulozenyText(r, kFiltrovane[i])));
+    return k;
 }
 
 void ModelArt::ZobrazPolozky() {
-    std::array<QString, kFiltru> predpony;
+    struct Filtr {
+        int sloupec;
+        Predpona predpona;
+        const std::vector<quint64>* klice;
+    };
+    std::vector<Filtr> filtry;
     for (int i = 0; i < kFiltru; ++i)
-        if (filtruje(m_filtry[i])) predpony[i] = m_filtry[i];
+        if (filtruje(m_filtry[i])) filtry.push_back({kFiltrovane[i], Predpona(m_filtry[i]), &klice(i)});
+    const std::vector<int>& kandidati = predvyber().radky;
     m_radky.clear();
-    for (int r : m_cenik.poradi()) {
-        if (m_cenik.objSklad(r) != 1) continue;
-        bool prosel = true;
-        for (int i = 0; i < kFiltru && prosel; ++i)
-            prosel = predpony[i].isEmpty() ||
-                     m_cenik.text(r, kFiltrovane[i]).startsWith(predpony[i], Qt::CaseInsensitive);
+    for (size_t j = 0; j < kandidati.size(); ++j) {
+        const int r = kandidati[j];
+        const bool prosel = std::all_of(filtry.begin(), filtry.end(), [&](const Filtr& f) {
+            return f.predpona.prochazi((*f.klice)[j], [&]() -> const QString& { return m_cenik.ulozenyText(r, f.sloupec); });
+        });
         if (prosel) m_radky.push_back(r);
     }
     m_radekZadani = 0;  // its row may be gone
     FlexGridDavka davka(m_grid);
     m_grid.setRows(1);
-    for (int r : m_radky) m_grid.AddItem(textRadku(r));
+    m_grid.AddItems(m_radky);
     if (m_grid.Rows() > 1) {
         m_grid.setRow(1);
         m_grid.setCol(0);
@@ -98,13 +166,10 @@ void ModelArt::ZobrazPolozky() {
     }
 }
 
-const QString& ModelArt::textRadku(int r) {
-    // A listed row shows "0" in its Ks column, always the same text: made once.
-    QString& t = m_textyRadku[static_cast<size_t>(r - 1)];
-    if (t.isNull()) {
-        t = m_cenik.text(r, kZTabulky[0]);
-        for (int c = 1; c < kSloupcu; ++c) t += QLatin1Char('\t') + m_cenik.text(r, kZTabulky[c]);
-    }
+QString ModelArt::textRadku(int r) const {
+    // A listed row shows "0" in its Ks column.
+    QString t = m_cenik.text(r, kZTabulky[0]);
+    for (int c = 1; c < kSloupcu; ++c) t += QLatin1Char('\t') + m_cenik.text(r, kZTabulky[c]);
     return t;
 }
 
@@ -146,7 +211,7 @@ void ModelArt::vlozDoObjednavky(ICilObjednavky& cil) {
     for (const Vyber& v : m_vybrane) {
         const QString ks = QString::number(v.ks);
         for (int r : m_radky) {
-            if (m_cenik.text(r, TabulkaArtiklu::ObjCislo) != v.kod) continue;
+            if (m_cenik.ulozenyText(r, TabulkaArtiklu::ObjCislo) != v.kod) continue;
             cil.pridejPolozku(m_cenik.text(r, TabulkaArtiklu::Nazev) + QLatin1Char('\t') + v.kod + QLatin1Char('\t') +
                                   ks + QLatin1Char('\t') + m_cenik.text(r, TabulkaArtiklu::ProdejniCena),
                               v.kod, ks);
@@ -160,7 +225,7 @@ void ModelArt::vlozDoNabidky(ICilNabidky& cil) {
     const Regional& reg = Regional::current();
     for (const Vyber& v : m_vybrane) {
         for (int r : m_radky) {
-            if (m_cenik.text(r, TabulkaArtiklu::ObjCislo) != v.kod) continue;
+            if (m_cenik.ulozenyText(r, TabulkaArtiklu::ObjCislo) != v.kod) continue;
             // The shown price; none ("-s" articles) is 0.
             const QString cena = m_cenik.text(r, TabulkaArtiklu::ProdejniCena);
             const double p = reg.IsNumeric(cena) ? reg.CDbl(cena) : 0;

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 #include <vector>
 
 inline const QString kVse = QStringLiteral("\u00A0(vše)");
@@ -52,12 +53,12 @@ public:
     // The order sheet goes away: the browser no longer inserts into it. True when it was the target.
     bool odpoj(const ICilObjednavky& cil);
 
-    // "(vše)", then each distinct value among the articles that are not marked 0.
-    const QStringList& seznamFiltru(int i) const { return m_seznamy[static_cast<size_t>(i)]; }
+    // "(vše)", then each distinct value among the articles that are not marked 0; made at the
+    // first request, as a long price list gives tens of thousands of them.
+    const QStringList& seznamFiltru(int i);
     const QString& textFiltru(int i) const { return m_filtry[static_cast<size_t>(i)]; }
     // A box's text changed (typed, chosen or cleared): the list follows.
     void setTextFiltru(int i, const QString& text);
-    void NaplnFiltry();
     void ZobrazPolozky();
 
     // A key typed on the grid: a digit opens the quantity entry on the current row. False when
@@ -79,7 +80,18 @@ public:
     Vysledek<bool> Vlozit();
 
 private:
-    const QString& textRadku(int radek);
+    // The orderable articles in the table's display order, made again after each Sort, and for
+    // each filter box the first letters of its column in them, case-folded, made at the box's
+    // first use: a keystroke runs through these in order rather than through the whole table.
+    struct Predvyber {
+        int verze = -1;
+        std::vector<int> radky;
+        std::array<std::vector<quint64>, kFiltru> klice;
+    };
+    const Predvyber& predvyber();
+    QStringList NaplnFiltry(int i);
+    const std::vector<quint64>& klice(int i);
+    QString textRadku(int radek) const;
     void vlozDoObjednavky(ICilObjednavky& cil);
     void vlozDoNabidky(ICilNabidky& cil);
 
@@ -87,9 +99,10 @@ private:
     FlexGrid m_grid;
     CilVlozeni m_cil;
     std::array<QString, kFiltru> m_filtry;
-    std::array<QStringList, kFiltru> m_seznamy;
-    std::vector<int> m_radky;          // grid row - 1 -> article row
-    std::vector<QString> m_textyRadku; // article row - 1 -> its grid row as TAB-separated text
+    std::array<std::optional<QStringList>, kFiltru> m_seznamy;
+    std::vector<int> m_oznacene;  // the articles not marked 0, in order-number order; once asked for
+    Predvyber m_predvyber;
+    std::vector<int> m_radky;  // grid row - 1 -> article row
     std::vector<Vyber> m_vybrane;
     int m_radekZadani = 0;
 };

@@ -561,16 +561,25 @@ QString TabulkaArtiklu::text(int r, int sloupec) const {
     const size_t p = pozice(r);
     const Radek& x = m_radky[p];
     switch (sloupec) {
-    case StaryKod:
-    case ObjCislo:
-    case Nazev: return textSloupce(p, sloupec);
     case Ks: return QStringLiteral("0");
     case ProdejniCena: return x.bezCeny ? QString() : text(x.cena);
     case Vaha: return text(x.vaha);
-    case MJ: return m_hodnoty[x.mj].text;
     case Cena: return text(x.cena);
+    default: return ulozenyText(r, sloupec);
+    }
+}
+
+const QString& TabulkaArtiklu::ulozenyText(int r, int sloupec) const {
+    const size_t p = pozice(r);
+    const Radek& x = m_radky[p];
+    switch (sloupec) {
+    case StaryKod:
+    case ObjCislo:
+    case Nazev: return textSloupce(p, sloupec);
+    case MJ: return m_hodnoty[x.mj].text;
     case ObjSklad: return m_hodnoty[x.objSklad].text;
-    default: return m_hodnoty[x.system].text;
+    case System: return m_hodnoty[x.system].text;
+    default: throw ChybaVolani();
     }
 }
 
@@ -599,6 +608,7 @@ int TabulkaArtiklu::NajdiArtikl(QString& kod) const {
 }
 
 void TabulkaArtiklu::Sort(int x) {
+    ++m_verzePoradi;
     if (x == 0) {
         m_poradi.resize(m_radky.size());
         std::iota(m_poradi.begin(), m_poradi.end(), 1);

@@ -49,6 +49,9 @@ public:
     // Columns 0, 1 and 2 are kept as read and made text when first asked for, the prices and
     // weights each time they are asked for; so the table is not for use from several threads.
     QString text(int radek, int sloupec) const;
+    // The same for a column the table keeps as text (0, 1, 2, 6, 8 and 9), without a copy; valid
+    // while the table lives. Any other column is run-time error 5.
+    const QString& ulozenyText(int radek, int sloupec) const;
     // Column 7 as CCur and column 5 as CSng read them back, without the text round trip.
     // A value too large for the type is the overflow error; a text that is no number gives 0.
     Currency cena(int radek) const;
@@ -69,6 +72,8 @@ public:
     bool skryty(int radek) const;
     // Every article row in display order, and the same without the hidden rows.
     const std::vector<int>& poradi() const { return m_poradi; }
+    // Changes with every Sort.
+    int verzePoradi() const { return m_verzePoradi; }
     std::vector<int> zobrazeneRadky() const;
 
 private:
@@ -135,5 +140,6 @@ private:
     std::vector<int> m_poradi;
     QChar m_desetinna, m_skupina;         // the regional separators when the table was loaded
     bool m_filtr = false;
+    int m_verzePoradi = 0;
     QString m_varovani;
 };

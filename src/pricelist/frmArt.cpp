@@ -3,6 +3,7 @@
 #include "platform/Guard.h"
 #include "platform/UserDialogs.h"
 
+#include <QAbstractListModel>
 #include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -12,8 +13,66 @@
 #include <QListView>
 #include <QPushButton>
 #include <QScreen>
-#include <QStringListModel>
 #include <QVBoxLayout>
+
+namespace {
+
+// A filter box's list: "(vše)" until the box is first walked or opened, then every value. The
+// values go in after "(vše)", so that the box keeps its text and its choice of none.
+class SeznamFiltru : public QAbstractListModel {
+public:
+    explicit SeznamFiltru(QObject* rodic) : QAbstractListModel(rodic) {}
+    int rowCount(const QModelIndex& rodic = {}) const override { return rodic.isValid() ? 0 : static_cast<int>(m_hodnoty.size()); }
+    QVariant data(const QModelIndex& i, int role) const override {
+        if (!checkIndex(i, CheckIndexOption::IndexIsValid) || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
+        return m_hodnoty.at(i.row());
+    }
+    void dopln(const QStringList& hodnoty) {
+        if (hodnoty.size() <= m_hodnoty.size()) return;
+        beginInsertRows({}, static_cast<int>(m_hodnoty.size()), static_cast<int>(hodnoty.size()) - 1);
+        m_hodnoty = hodnoty;
+        endInsertRows();
+    }
+
+private:
+    QStringList m_hodnoty{kVse};
+};
+
+// A filter box that fills its list when the user first needs it (the drop-down, the arrow and
+// page keys, the wheel): a long price list gives tens of thousands of values per box, and the
+// boxes are mostly only typed into.
+class BoxFiltru : public QComboBox {
+public:
+    BoxFiltru(std::function<const QStringList&()> hodnoty, QWidget* rodic)
+        : QComboBox(rodic), m_seznam(new SeznamFiltru(this)), m_hodnoty(std::move(hodnoty)) {
+        setModel(m_seznam);
+    }
+    void showPopup() override {
+        napln();
+        QComboBox::showPopup();
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        switch (e->key()) {
+        case Qt::Key_Up: case Qt::Key_Down: case Qt::Key_PageUp: case Qt::Key_PageDown: napln(); break;
+        default: break;
+        }
+        QComboBox::keyPressEvent(e);
+    }
+    void wheelEvent(QWheelEvent* e) override {
+        napln();
+        QComboBox::wheelEvent(e);
+    }
+
+private:
+    void napln() { m_seznam->dopln(m_hodnoty()); }
+
+    SeznamFiltru* m_seznam;
+    std::function<const QStringList&()> m_hodnoty;
+};
+
+}  // namespace
 
 frmArt::frmArt(TabulkaArtiklu& cenik, QWidget* rodic) : QDialog(rodic), m_model(cenik) {
     setObjectName(QStringLiteral("frmArt"));
@@ -24,7 +83,7 @@ frmArt::frmArt(TabulkaArtiklu& cenik, QWidget* rodic) : QDialog(rodic), m_model(
 
     m_pasFiltru = new QWidget(this);
     for (int i = 0; i < ModelArt::kFiltru; ++i) {
-        auto* c = new QComboBox(m_pasFiltru);
+        auto* c = new BoxFiltru([this, i]() -> const QStringList& { return m_model.seznamFiltru(i); }, m_pasFiltru);
         c->setObjectName(QStringLiteral("cmbFilter%1").arg(ModelArt::kFiltrovane[i]));
         c->setEditable(true);
         c->setInsertPolicy(QComboBox::NoInsert);
@@ -33,7 +92,6 @@ frmArt::frmArt(TabulkaArtiklu& cenik, QWidget* rodic) : QDialog(rodic), m_model(
         // The lists run to thousands of values: no measuring them for a size.
         c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         if (auto* v = qobject_cast<QListView*>(c->view())) v->setUniformItemSizes(true);
-        c->setModel(new QStringListModel(m_model.seznamFiltru(i), c));
         c->setCurrentIndex(-1);
         c->lineEdit()->installEventFilter(this);
         cmbFilter[static_cast<size_t>(i)] = c;

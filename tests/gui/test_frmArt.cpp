@@ -65,3 +65,32 @@ TEST(PriceListWindow, FilterQuantityAndInsertThroughTheKeys) {
     EXPECT_FALSE(okno->isVisible());
     for (const QComboBox* box : okno->cmbFilter) EXPECT_EQ(box->currentText(), QString());
 }
+
+// The boxes' lists come in when the user first opens or walks them, leaving what was typed alone.
+TEST(PriceListWindow, FilterListsComeWhenOpenedOrWalked) {
+    TabulkaArtiklu cenik = TabulkaArtiklu::nacti(testData(QStringLiteral("cenik/Art")));
+    QtSeznamPolozek seznam(cenik, {});
+    seznam.Zobraz({});
+    frmArt* okno = seznam.okno();
+    ASSERT_TRUE(okno && QTest::qWaitForWindowExposed(okno));
+    const FlexGrid& g = okno->model().TabulkaArt();
+
+    QComboBox* nazev = okno->cmbFilter[2];
+    QTest::keyClicks(nazev->lineEdit(), QStringLiteral("ab"));
+    nazev->showPopup();
+    EXPECT_EQ(nazev->count(), okno->model().seznamFiltru(2).size());
+    EXPECT_EQ(std::tuple(nazev->currentText(), g.Rows()), std::tuple(QStringLiteral("ab"), 3));
+    nazev->hidePopup();
+    QTest::keyClick(nazev->lineEdit(), Qt::Key_Delete);
+
+    // Down walks the list from no choice: "(vše)", then the first value, which filters.
+    QComboBox* kod = okno->cmbFilter[0];
+    const QStringList hodnoty = okno->model().seznamFiltru(0);
+    ASSERT_GT(hodnoty.size(), 2);
+    QTest::keyClick(kod->lineEdit(), Qt::Key_Down);
+    EXPECT_EQ(std::tuple(kod->count(), kod->currentText()), std::tuple(hodnoty.size(), kVse));
+    QTest::keyClick(kod->lineEdit(), Qt::Key_Down);
+    EXPECT_EQ(kod->currentText(), hodnoty[1]);
+    ASSERT_GT(g.Rows(), 1);
+    for (int r = 1; r < g.Rows(); ++r) EXPECT_TRUE(g.TextMatrix(r, 0).startsWith(hodnoty[1], Qt::CaseInsensitive)) << r;
+}

@@ -57,6 +57,44 @@ TEST(FlexGrid, AddItemSplitsTabsIntoTheColumnsItHasAndDroppedFieldsStayDropped) 
     EXPECT_EQ(sloupec(g, 0), (QStringList{"", "0", "a", "b", "c", "d"}));
 }
 
+TEST(FlexGrid, RowsFromASourceAreAskedForWhenFirstReadAndActAsAddedText) {
+    QList<int> zadane;
+    const auto zdroj = [&](int k) {
+        zadane << k;
+        return QStringLiteral("r%1\t%2\tc\td\te").arg(k).arg(100 - k);
+    };
+    FlexGrid g(1, 4);
+    EXPECT_THROW(g.AddItems({1}), RuntimeError);  // no source
+    g.setZdrojRadku(zdroj);
+    QSignalSpy vlozeno(&g, &QAbstractItemModel::rowsInserted);
+    g.AddItems({7, 3, 9});
+    g.AddItems({});
+    g.AddItem("x	y");
+    EXPECT_EQ(std::tuple(g.Rows(), vlozeno.count()), std::tuple(5, 2));
+    EXPECT_TRUE(zadane.isEmpty());
+
+    // Read once, cut to the grid's columns, then like any added row.
+    EXPECT_EQ(radek(g, 2), (QStringList{"r3", "97", "c", "d"}));
+    EXPECT_EQ(g.TextView(2, 1), QStringLiteral("97"));
+    EXPECT_EQ(zadane, QList<int>{3});
+    g.setCols(2);
+    g.setCols(4);
+    EXPECT_EQ(radek(g, 1), (QStringList{"r7", "93", "", ""}));
+    g.setTextMatrix(3, 0, "w");
+    EXPECT_EQ(radek(g, 3), (QStringList{"w", "91", "", ""}));
+    g.setCol(1);
+    g.setRow(1);
+    g.setRowSel(4);
+    g.Sort();
+    EXPECT_EQ(sloupec(g, 0), (QStringList{"", "w", "r7", "r3", "x"}));
+    EXPECT_EQ(zadane, (QList<int>{3, 7, 9}));
+    EXPECT_FALSE(g.maVlastniVysky());
+    g.setRowHeight(2, -1);
+    EXPECT_FALSE(g.maVlastniVysky());
+    g.setRowHeight(2, 0);
+    EXPECT_TRUE(g.maVlastniVysky());
+}
+
 TEST(FlexGrid, RowsShrinkAndGrowKeepTheHeader) {
     FlexGrid g(1, 2);
     g.setTextMatrix(0, 0, "Název");

@@ -58,6 +58,45 @@ TEST(ModelArt, FiltersArePrefixesCaseInsensitiveAndCombine) {
     }
 }
 
+TEST(ModelArt, FilteringMatchesAPlainCaseInsensitivePrefixTestWhateverTheTexts) {
+    // Texts shorter and longer than the prefixes, letters whose case differs beyond ASCII, and
+    // characters outside the basic plane, in the name and the system columns.
+    const QStringList nazvy{"a", "ab", "Abc", "abcd", "ABCDE", "abcdef", "Žlab", "žlabový", "ŽLA", "čep", "Čepice",
+                            "σίσυφος", "Σ", "ς", QString::fromUtf8("\xF0\x9F\x98\x80x"), QString::fromUtf8("x\xF0\x9F\x98\x80"),
+                            "", "a\tb", "ABCD\u00A0"};
+    DataDBF d;
+    d.nazvy = {"STARY_KOD", "OBJ_CISLO", "NAZEV", "CENA", "VAHA", "MJ", "OBJ_SKLAD", "SYSTEM"};
+    for (int i = 0; i < nazvy.size(); ++i)
+        d.radky.push_back({QStringLiteral("S%1").arg(nazvy.size() - i, 2, 10, QChar('0')), QStringLiteral("K%1").arg(i),
+                           nazvy[i], 1.0, 1.0, QStringLiteral("ks"), 1.0, i % 2 ? QStringLiteral("MIVx") : nazvy[i]});
+    TabulkaArtiklu t = TabulkaArtiklu::zDat(d, QStringLiteral("Art"));
+    ModelArt m(t);
+    m.otevri({});
+    const auto ocekavane = [&](const QString& nazev, const QString& system) {
+        QStringList kody;
+        for (int r : t.poradi())
+            if (t.text(r, 2).startsWith(nazev, Qt::CaseInsensitive) && t.text(r, 9).startsWith(system, Qt::CaseInsensitive))
+                kody << t.text(r, 1);
+        return kody;
+    };
+    const QStringList predpony{"a", "AB", "abc", "ABCD", "abcde", "ABCDEF", "abcdefg", "ž", "ŽLA", "žlabo", "Č", "čepi",
+                               "Σ", "ς", "ΣΊΣ", QString::fromUtf8("\xF0\x9F\x98\x80"), QString::fromUtf8("\xF0\x9F\x98\x80X"),
+                               "X", QString::fromUtf8("X\xF0\x9F\x98\x80"), "xyz", "a\t", "ABCD\u00A0"};
+    for (const QString& p : predpony) {
+        for (const QString& system : {QString(), QStringLiteral("m")}) {
+            m.setTextFiltru(2, p);
+            m.setTextFiltru(3, system);
+            EXPECT_EQ(sloupec(m, 1), ocekavane(p, system)) << p.toStdString() << " " << system.toStdString();
+        }
+    }
+    // The table sorted again under the browser: the same filter follows the new order.
+    m.setTextFiltru(2, QStringLiteral("ab"));
+    m.setTextFiltru(3, QString());
+    t.Sort(0);
+    m.ZobrazPolozky();
+    EXPECT_EQ(sloupec(m, 1), QStringList({"K1", "K18", "K2", "K3", "K4", "K5"}));
+}
+
 TEST(ModelArt, RowsAndFilterLists) {
     TabulkaArtiklu t = cenik();
     ModelArt m(t);

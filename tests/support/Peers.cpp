@@ -6,8 +6,9 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
-#include <csignal>
+#include <signal.h>
 #include <sys/prctl.h>
+#include <unistd.h>
 
 quint16 volnyPort() {
     QTcpServer s;
@@ -30,8 +31,13 @@ void Peer::spust(const QString& program, const QStringList& argumenty) {
         m_chyba = program + " is not installed; scripts/setup.sh installs it";
         return;
     }
-    // A peer must not outlive the program that started it, whatever ends that program.
-    m_proces.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    // The peer ends with the process that started it, however that ends (an abort or a kill
+    // included), so that no peer is left running with no parent.
+    const pid_t rodic = getpid();
+    m_proces.setChildProcessModifier([rodic] {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() != rodic) _exit(1);
+    });
     m_proces.start(cesta, argumenty);
     if (!m_proces.waitForStarted(5000)) m_chyba = program + " did not start: " + m_proces.errorString();
 }
