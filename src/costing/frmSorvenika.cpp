@@ -97,7 +97,7 @@ frmSorvenika::frmSorvenika(GlobalniData& g, Sluzby sluzby, QWidget* rodic)
     Tabulka->setObjectName(QStringLiteral("Tabulka"));
     Tabulka->setSirkaNavrhu(ModelListu::kSirkaTabulky);
     Tabulka->setGrid(&m_model.Tabulka);
-    txtBox = new QLineEdit(Tabulka);
+    txtBox = new BunkovyEditor(Tabulka);
     txtBox->setObjectName(QStringLiteral("txtBox"));
     txtBox->hide();
     txtBox->installEventFilter(this);
@@ -107,7 +107,7 @@ frmSorvenika::frmSorvenika(GlobalniData& g, Sluzby sluzby, QWidget* rodic)
     TabSuma->setGrid(&m_model.TabSuma);
     TabSuma->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     TabSuma->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtKoef = new QLineEdit(TabSuma);
+    txtKoef = new BunkovyEditor(TabSuma);
     txtKoef->setObjectName(QStringLiteral("txtKoef"));
     txtKoef->hide();
     txtKoef->installEventFilter(this);
@@ -392,12 +392,19 @@ void frmSorvenika::mnu_Zpet_do_menu_Click() {
 }
 
 bool frmSorvenika::eventFilter(QObject* o, QEvent* e) {
+    // Leaving the totals editor for another control of the sheet drops what was typed; a message
+    // box or another window taking the focus does not.
+    if (o == txtKoef && e->type() == QEvent::FocusOut && txtKoef->isVisible()) {
+        const Qt::FocusReason r = static_cast<QFocusEvent*>(e)->reason();
+        if (r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason) runGuarded([this] { m_model.txtKoef_LostFocus(); });
+    }
     if (e->type() != QEvent::KeyPress || (o != txtBox && o != txtKoef)) return QMainWindow::eventFilter(o, e);
     const int k = static_cast<QKeyEvent*>(e)->key();
     const bool enter = k == Qt::Key_Return || k == Qt::Key_Enter;
     if (o == txtKoef) {
         if (enter) runGuarded([this] { m_model.txtKoef_KeyPress(u'\r'); });
-        return enter;
+        else if (k == Qt::Key_Escape) runGuarded([this] { m_model.txtKoef_LostFocus(); });
+        return enter || k == Qt::Key_Escape || k == Qt::Key_Tab || k == Qt::Key_Backtab;
     }
     if (k == Qt::Key_Escape) runGuarded([this] { m_model.txtBox_KeyDown(Qt::Key_Escape); });
     else if (enter) runGuarded([this] { m_model.txtBox_KeyPress(u'\r'); });

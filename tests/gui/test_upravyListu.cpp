@@ -13,6 +13,7 @@
 #include "costing/Kalkulace.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -249,4 +250,103 @@ TEST(CostingSheet, CommandsReachTheirWindowsOrSayTheyComeLater) {
     EXPECT_EQ(std::pair(menu, g.sorvenikaParametry.SystemKod), std::pair(1, 0));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(okno.isNull());
+}
+
+namespace {
+
+// A key as the keyboard sends it, to whatever has the focus: press and release, with the
+// modifiers held and the text the layout produces.
+void klavesa(int k, Qt::KeyboardModifiers m = Qt::NoModifier, const QString& text = {}) {
+    QWidget* w = QApplication::focusWidget();
+    ASSERT_TRUE(w);
+    QTest::sendKeyEvent(QTest::Press, w, Qt::Key(k), text, m);
+    QTest::sendKeyEvent(QTest::Release, QApplication::focusWidget(), Qt::Key(k), text, m);
+}
+
+// Digits on the Czech layout: Shift held for each one and let go between them.
+void cislice(const QString& cisla) {
+    for (QChar c : cisla) {
+        QTest::sendKeyEvent(QTest::Press, QApplication::focusWidget(), Qt::Key_Shift, QString(), Qt::ShiftModifier);
+        klavesa(Qt::Key_0 + (c.unicode() - u'0'), Qt::ShiftModifier, QString(c));
+        QTest::sendKeyEvent(QTest::Release, QApplication::focusWidget(), Qt::Key_Shift, QString(), Qt::NoModifier);
+    }
+}
+
+}  // namespace
+
+// Every key pressed in an open editor stays in it: Shift between digits, arrows, Page keys and
+// the line edit's shortcuts (the sheet's Ctrl+Z and Ctrl+X are its menu commands elsewhere).
+TEST(CostingSheet, EveryKeyInAnEditorIsTheEditors) {
+    Ukazka u;
+    frmSorvenika& okno = u.okno;
+    ModelListu& m = u.m;
+    GlobalniData& g = u.g;
+    okno.nastavRozmery(QRect(0, 0, 1024, 768));
+    okno.show();
+    okno.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
+    QSignalSpy prikazy(&okno, &frmSorvenika::prikaz);
+    QLineEdit* box = okno.txtBox;
+    const int volny = g.sorvenikaParametry.PocetRadku + 1;
+    auto polozka = [&](int r) { return g.dataSystemu.Polozky(g.sorvenikaParametry.IdPrurez, r); };
+    okno.akce(Prikaz::mnuVolbyPrepocitavat)->trigger();
+    prikazy.clear();
+
+    // An item row and a free row's quantity, typed "15" with Shift.
+    for (auto [radek, sloupec] : {std::pair(9, 0), std::pair(volny, 3)}) {
+        m.Nastav_kurzor_v_tabulce(radek);
+        m.Tabulka.setCol(sloupec);
+        okno.Tabulka->setFocus();
+        cislice(QStringLiteral("15"));
+        ASSERT_TRUE(box->isVisible()) << radek;
+        EXPECT_EQ(box->text(), QStringLiteral("15"));
+        klavesa(Qt::Key_Return);
+        EXPECT_EQ(polozka(radek).Ks, 15.0f) << radek;
+    }
+    EXPECT_EQ(std::pair(g.Koeficient, okno.txtKoef->isVisible()), std::pair(1.0f, false));
+
+    // A free row's name: moving and selecting keys keep the editor and its text; Ctrl+X cuts and
+    // Ctrl+V pastes there instead of ending the program; Ctrl+Z undoes instead of going to the menu.
+    m.Tabulka.setRow(volny + 1);
+    m.Tabulka.setCol(0);
+    okno.Tabulka->setFocus();
+    klavesa(Qt::Key_L, Qt::ShiftModifier, QStringLiteral("L"));
+    pis(box, QStringLiteral("ávka"));
+    for (auto [k, mod] : {std::pair(Qt::Key_Down, Qt::NoModifier), std::pair(Qt::Key_PageDown, Qt::NoModifier),
+                          std::pair(Qt::Key_Up, Qt::NoModifier), std::pair(Qt::Key_Control, Qt::ControlModifier),
+                          std::pair(Qt::Key_Alt, Qt::AltModifier), std::pair(Qt::Key_Home, Qt::NoModifier),
+                          std::pair(Qt::Key_A, Qt::ControlModifier)}) {
+        klavesa(k, mod);
+        EXPECT_TRUE(box->isVisible() && box->hasFocus()) << k;
+        EXPECT_EQ(box->text(), QStringLiteral("Lávka")) << k;
+    }
+    EXPECT_EQ(box->selectedText(), QStringLiteral("Lávka"));
+    klavesa(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), QString());
+    klavesa(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), QStringLiteral("Lávka"));
+    QGuiApplication::clipboard()->setText(QStringLiteral(" na střechu"));
+    klavesa(Qt::Key_End);
+    klavesa(Qt::Key_V, Qt::ControlModifier);
+    klavesa(Qt::Key_Enter);
+    EXPECT_EQ(polozka(volny + 1).Nazev, QStringLiteral("Lávka na střechu"));
+    EXPECT_EQ(prikazy.count(), 0);
+
+    // The coefficient editor: Escape, or a click elsewhere on the sheet, shows the coefficient in
+    // force again; 0 is refused.
+    FlexGridView* s = okno.TabSuma;
+    const QPoint koeficient = s->visualRect(s->model()->index(kKoeficient, 1)).center();
+    for (int konec : {0, 1, 2}) {
+        SCOPED_TRACE(konec);
+        QTest::mouseClick(s->viewport(), Qt::LeftButton, {}, koeficient);
+        s->setFocus();
+        cislice(QStringLiteral("5"));
+        ASSERT_TRUE(okno.txtKoef->hasFocus());
+        if (konec == 0) klavesa(Qt::Key_Escape);
+        else if (konec == 1) QTest::mouseClick(okno.Tabulka->viewport(), Qt::LeftButton, {}, okno.Tabulka->visualRect(m.Tabulka.index(3, 1)).center());
+        else klavesa(Qt::Key_Backspace), cislice(QStringLiteral("0")), klavesa(Qt::Key_Return);
+        EXPECT_EQ(okno.txtKoef->isVisible(), konec == 2);
+        EXPECT_EQ(std::pair(g.Koeficient, m.TabSuma.TextMatrix(kKoeficient, 1)), std::pair(1.0f, QStringLiteral("100")));
+    }
+    EXPECT_EQ(u.sluzby.dialogs.texty(), QStringList{kSpatnaHodnotaSouctu});
 }
