@@ -350,3 +350,35 @@ TEST(CostingSheet, EveryKeyInAnEditorIsTheEditors) {
     }
     EXPECT_EQ(u.sluzby.dialogs.texty(), QStringList{kSpatnaHodnotaSouctu});
 }
+
+// A free row edited at the bottom of a long bill stays in view: the refill after a quantity, a
+// price or Delete does not scroll the bill back to its top.
+TEST(CostingSheet, FreeRowEditsKeepTheUsersPlace) {
+    Ukazka u;
+    frmSorvenika& okno = u.okno;
+    ModelListu& m = u.m;
+    okno.nastavRozmery(QRect(0, 0, 800, 600));
+    okno.show();
+    okno.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
+    FlexGridView* t = okno.Tabulka;
+    const int posledni = m.Tabulka.Rows() - 1;
+    m.Tabulka.setRow(posledni);
+    QCoreApplication::processEvents();
+    const int odshora = t->verticalScrollBar()->value();
+    ASSERT_GT(odshora, 0);
+    for (auto [sloupec, text] : {std::pair(3, "2"), std::pair(4, "10")}) {
+        m.Tabulka.setRow(posledni);
+        m.Tabulka.setCol(sloupec);
+        t->setFocus();
+        pis(t, QString::fromLatin1(text));
+        QTest::keyClick(okno.txtBox, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(t->verticalScrollBar()->value(), odshora) << sloupec;
+        EXPECT_TRUE(t->viewport()->rect().intersects(t->visualRect(m.Tabulka.index(m.Tabulka.radekModelu(posledni), sloupec))));
+    }
+    QTest::keyClick(t, Qt::Key_Delete);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(t->verticalScrollBar()->value(), odshora);
+    EXPECT_EQ(m.kalkulace().radky.back().CenaKs, Currency());
+}
