@@ -198,6 +198,7 @@ Vysledek<> TiskniSorveniku(const Kalkulace& k, TiskNastaveni& t, PrintSurface& p
             }
             p.endDocument();
         }
+        p.finish();
     } catch (const RuntimeError& e) {
         chyba = QStringLiteral("Chyba při tisku: %1 (%2)").arg(e.cislo()).arg(e.popis());
     }

@@ -2,6 +2,7 @@
 // the variants by prices and system, the word wrap, copies and the print dialog's rules.
 #include "costing/ModelTisku.h"
 #include "costing/ObsahVystupu.h"
+#include "costing/PrikazyListu.h"
 #include "costing/TiskSorveniky.h"
 #include "pricelist/DbfTestUtil.h"
 #include "support/TestSupport.h"
@@ -185,6 +186,20 @@ TEST(TiskovyDialog, RememberedPrinterCopiesAndPdf) {
     sluzby.dialogs.soubory.push_back(QStringLiteral("/tmp/kalkulace.pdf"));
     ASSERT_TRUE(bez.ok());
     EXPECT_TRUE(t.souborPdf == QStringLiteral("/tmp/kalkulace.pdf") && t.tiskarna.isEmpty() && pamatovana == kPdfSoubor);
+
+    // An existing file is asked about first ("No" asks for another name); no copies ask for none.
+    QTemporaryDir dir;
+    const QString existuje = dir.filePath(QStringLiteral("stara.pdf")), nova = dir.filePath(QStringLiteral("nova.pdf"));
+    writeBytes(existuje, "%PDF");
+    sluzby.dialogs.zpravy.clear();
+    sluzby.dialogs.soubory = {existuje, nova};
+    sluzby.dialogs.odpovedi = {Odpoved::No};
+    ASSERT_TRUE(bez.ok());
+    EXPECT_EQ(std::pair(t.souborPdf, sluzby.dialogs.texty()), std::pair(nova, QStringList{kSouborExistuje}));
+    const qsizetype dialogu = sluzby.dialogs.slozkyUlozeni.size();
+    bez.txtkopii = QStringLiteral("0");
+    ASSERT_TRUE(bez.ok());
+    EXPECT_EQ(std::tuple(sluzby.dialogs.slozkyUlozeni.size(), t.PocetKopii.value(), t.souborPdf), std::tuple(dialogu, 0, QString()));
 }
 
 TEST(ObsahVystupu, DeliverySentenceForMiv25To45AndKarnelo20) {
