@@ -113,6 +113,47 @@ TEST_F(Tisk, WordWrap) {
     }
 }
 
+// Every text of an item line stays in its column: a long name wraps left of the code and the
+// row grows, a code wider than its column is cut; nothing runs into its neighbour or off the
+// page, with prices printed or not.
+TEST_F(Tisk, LongNamesAndCodesStayInTheirColumns) {
+    Kalkulace k = ukazkovaKalkulace();
+    const QString nazev = QStringLiteral("Sada Orlex jednoprůduchová 20 bez větrací šachty");
+    const QString volny = QStringLiteral("Vlastní položka s velmi dlouhým názvem, který by jinak běžel přes ceny až za okraj");
+    k.radky[0].Nazev = nazev;
+    k.radky[0].ObjZnak = QStringLiteral("SADA ORLEX 20");
+    k.radky[1].ObjZnak = QStringLiteral("KÓD-DELŠÍ-NEŽ-JEHO-SLOUPEC-123");
+    k.radky.back().Nazev = volny;
+    for (bool ceny : {true, false}) {
+        k.TisknoutCeny = ceny;
+        const QStringList kroky = vytiskni(k);
+        const qsizetype od = kroky.indexOf(QRegularExpression(QStringLiteral("^text 750 \\d+ Název dílu$")));
+        const qsizetype po = kroky.indexOf(QRegularExpression(QStringLiteral("^text 6900 .*")));
+        ASSERT_TRUE(od > 0 && po > od);
+        // The texts of each printed line by their x, and the name's lines joined again.
+        QMap<int, QMap<int, QString>> radky;
+        for (qsizetype i = od + 1; i < po; ++i)
+            if (kroky[i].startsWith(QLatin1String("text ")))
+                radky[kroky[i].section(u' ', 2, 2).toInt()][kroky[i].section(u' ', 1, 1).toInt()] = kroky[i].section(u' ', 3);
+        QStringList nazvy;
+        QString kody;
+        for (const QMap<int, QString>& r : radky) {
+            int konec = 0;
+            for (auto [x, text] : r.asKeyValueRange()) {
+                EXPECT_GE(x, konec + 100) << text.toStdString();
+                konec = x + z.textWidth(text);
+            }
+            EXPECT_LE(konec, z.width() - 750);
+            nazvy << r.value(750);
+            kody += QLatin1Char('|') + r.value(5520 - z.textWidth(r.values().value(1)) / 2);
+        }
+        const QString vse = nazvy.join(u' ');
+        EXPECT_TRUE(vse.contains(nazev) && vse.contains(volny)) << vse.toStdString();
+        EXPECT_TRUE(kody.contains(QStringLiteral("|SADA ORLEX 20|"))) << kody.toStdString();
+        EXPECT_TRUE(kody.contains(QStringLiteral("|KÓD-DELŠÍ-NEŽ-JEHO-SLO"))) << kody.toStdString();
+    }
+}
+
 // A bill longer than a page goes on over new pages, nothing past the bottom, no heading again.
 TEST_F(Tisk, LongBillBreaksPages) {
     int velikost = 0;
