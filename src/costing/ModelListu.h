@@ -68,6 +68,9 @@ struct PolozkaMenu {
     bool zaskrtavaci;     // carries a tick mark
     bool viditelna;
     bool povolena;
+    // The caption with "&" before its Alt letter: a letter of its own among its neighbours on the
+    // bar or in its menu, the first letter of a word where it is free.
+    QString sMnemonikou = {};
 };
 std::span<const PolozkaMenu> polozkyMenu();
 

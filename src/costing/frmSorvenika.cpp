@@ -293,13 +293,13 @@ void frmSorvenika::sestavMenu() {
     for (const PolozkaMenu& p : polozkyMenu()) {
         QAction* a = nullptr;
         if (p.druh == DruhPolozky::Nabidka) {
-            nabidka = menuBar()->addMenu(p.popisek);
+            nabidka = menuBar()->addMenu(p.sMnemonikou);
             nabidka->setObjectName(p.jmeno);
             a = nabidka->menuAction();
         } else if (p.druh == DruhPolozky::Carka) {
             a = nabidka->addSeparator();
         } else {
-            a = p.vListe ? menuBar()->addAction(p.popisek) : nabidka->addAction(p.popisek);
+            a = p.vListe ? menuBar()->addAction(p.sMnemonikou) : nabidka->addAction(p.sMnemonikou);
             if (!p.zkratka.isEmpty()) a->setShortcut(QKeySequence(p.zkratka, QKeySequence::PortableText));
             a->setCheckable(p.zaskrtavaci);
             const Prikaz prikaz = p.prikaz;

@@ -18,6 +18,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -349,6 +350,14 @@ TEST(CostingSheet, EveryKeyInAnEditorIsTheEditors) {
         EXPECT_EQ(std::pair(g.Koeficient, m.TabSuma.TextMatrix(kKoeficient, 1)), std::pair(1.0f, QStringLiteral("100")));
     }
     EXPECT_EQ(u.sluzby.dialogs.texty(), QStringList{kSpatnaHodnotaSouctu});
+
+    // Outside an editor Alt and a letter open a menu of the sheet.
+    okno.Tabulka->setFocus();
+    klavesa(Qt::Key_V, Qt::AltModifier, QStringLiteral("v"));
+    auto* volby = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_TRUE(volby);
+    EXPECT_EQ(volby->objectName(), QStringLiteral("mnuVolby"));
+    volby->close();
 }
 
 // A free row edited at the bottom of a long bill stays in view: the refill after a quantity, a
