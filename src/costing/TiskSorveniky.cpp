@@ -213,7 +213,7 @@ void TiskniKopii(PrintSurface& p, const Kalkulace& k, const QDate& dnes) {
 
 Vysledek<> TiskniSorveniku(const Kalkulace& k, TiskNastaveni& t, PrintSurface& p, const IPrinterCatalog& tiskarny) {
     const QDate dnes = platform::clock().today();
-    QString chyba;
+    QString chyba, zdroj;
     try {
         for (int kopie = 1; kopie <= t.PocetKopii; ++kopie) {
             p.beginDocument();
@@ -228,9 +228,10 @@ Vysledek<> TiskniSorveniku(const Kalkulace& k, TiskNastaveni& t, PrintSurface& p
         p.finish();
     } catch (const RuntimeError& e) {
         chyba = QStringLiteral("Chyba při tisku: %1 (%2)").arg(e.cislo()).arg(e.popis());
+        zdroj = e.zdroj();
     }
     if (tiskarny.names().contains(t.VychoziTiskarna)) t.tiskarna = t.VychoziTiskarna;
     t.souborPdf.clear();
-    if (!chyba.isEmpty()) return Chyba{chyba};
+    if (!chyba.isEmpty()) return Chyba{chyba, zdroj};
     return {};
 }

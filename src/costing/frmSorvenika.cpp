@@ -5,6 +5,7 @@
 #include "engine/Sorvenika.h"
 #include "platform/Guard.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -433,7 +434,7 @@ void frmSorvenika::proved(Prikaz p) {
     case Prikaz::mnuPridat: mnuPridat_Click(); break;
     case Prikaz::mnu_Tisk:
         if (!v.Tisk) return vPristiVerzi("Tisk bude doplněn v další verzi programu.");
-        if (const Vysledek<> t = v.Tisk(m_model.kalkulace()); !t) MsgBox(t.chyba());
+        if (const Vysledek<> t = v.Tisk(m_model.kalkulace()); !t) MsgBox(t.chyba(), Tlacitka::Ok, Ikona::Zadna, t.zdroj());
         break;
     case Prikaz::mnu_Konec:
         if (m_sluzby.konec) m_sluzby.konec();
@@ -444,9 +445,14 @@ void frmSorvenika::proved(Prikaz p) {
     case Prikaz::mnu_Import: m_sluzby.importZakazniku->ZobrazModalne(); break;
     case Prikaz::mnu_Export: ExportDatabazeZakazniku(m_g.nastaveni); break;
     case Prikaz::mnu_Zakaznik: m_sluzby.adresar->ZobrazModalne(); break;
-    case Prikaz::mnu_Aktualizace:
-        if (SpustAktualizaci() && m_sluzby.konec) m_sluzby.konec();
+    case Prikaz::mnu_Aktualizace: {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const Vysledek<> v = SpustAktualizaci();
+        QApplication::restoreOverrideCursor();
+        if (!v) MsgBox(v.chyba(), Tlacitka::Ok, Ikona::Vykricnik, kTitulekUpozorneni);
+        else if (m_sluzby.konec) m_sluzby.konec();
         break;
+    }
     case Prikaz::mnuTahak: mnuTahak_Click(); break;
     default: m_model.prepniVolbu(p); break;
     }

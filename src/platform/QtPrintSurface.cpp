@@ -18,7 +18,7 @@ namespace {
 // file says, so a page looks the same everywhere.
 constexpr int kTwipuNaPixel = 15;
 
-RuntimeError chybaTiskarny(const QString& co) { return RuntimeError(482, QStringLiteral("Chyba tiskárny: ") + co); }
+RuntimeError chybaTiskarny(const QString& co) { return RuntimeError(482, QStringLiteral("Chyba tiskárny: ") + co, QStringLiteral("Tiskárna")); }
 
 }  // namespace
 

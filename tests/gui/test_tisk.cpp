@@ -105,6 +105,7 @@ TEST(TiskPdf, FailuresLeaveNoFile) {
         QtPrintSurface plocha(t.tiskarna, t.souborPdf);
         const Vysledek<> v = TiskniSorveniku(c.k, t, plocha, BezTiskaren());
         EXPECT_TRUE(v.chyba().startsWith(c.chyba)) << v.chyba().toStdString();
+        EXPECT_EQ(v.zdroj(), c.chyba.contains(QStringLiteral(" 482 ")) ? QStringLiteral("Tiskárna") : kZdrojProgramu);
         EXPECT_FALSE(QFile::exists(c.pdf));
     }
 

@@ -6,6 +6,7 @@
 #include "costing/QtListSorveniky.h"
 #include "costing/frmPomocnik.h"
 #include "costing/frmPoznamka.h"
+#include "platform/Services.h"
 #include "support/GuiSupport.h"
 #include "support/TestSupport.h"
 #include "systems/Kalkulacky.h"
@@ -14,6 +15,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -390,4 +392,32 @@ TEST(CostingSheet, FreeRowEditsKeepTheUsersPlace) {
     QCoreApplication::processEvents();
     EXPECT_EQ(t->verticalScrollBar()->value(), odshora);
     EXPECT_EQ(m.kalkulace().radky.back().CenaKs, Currency());
+}
+
+// A print error is titled with its source; the updater starts under the wait cursor, which is
+// gone again before any message.
+TEST(CostingSheet, PrintErrorTitleAndTheUpdatersCursor) {
+    Instalace inst;
+    FakeServices sluzby;
+    struct Kurzor : FakeDesktop {
+        QList<bool> hodiny;
+        bool spust(const QString& p, const QStringList& a) override {
+            hodiny << (QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+            return FakeDesktop::spust(p, a);
+        }
+    } desktop;
+    desktop.spustitelne = false;
+    platform::setDesktop(&desktop);
+    GlobalniData g;
+    ASSERT_FALSE(NactiIni(inst.ini(), g).chyba);
+    frmSorvenika::Sluzby s;
+    s.vystupy.Tisk = [](const Kalkulace&) -> Vysledek<> { return Chyba{QStringLiteral("Chyba při tisku: 482 (Chyba tiskárny: X)"), QStringLiteral("Tiskárna")}; };
+    frmSorvenika okno(g, std::move(s));
+    okno.akce(Prikaz::mnu_Tisk)->trigger();
+    okno.akce(Prikaz::mnu_Aktualizace)->trigger();
+    ASSERT_EQ(sluzby.dialogs.zpravy.size(), 2);
+    EXPECT_EQ(std::tuple(sluzby.dialogs.zpravy[0].titulek, sluzby.dialogs.zpravy[0].ikona), std::tuple(QStringLiteral("Tiskárna"), Ikona::Zadna));
+    EXPECT_EQ(sluzby.dialogs.zpravy[1].titulek, kTitulekUpozorneni);
+    EXPECT_EQ(desktop.hodiny, QList<bool>{true});
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
