@@ -2,7 +2,9 @@
 // the variants by prices and system, the word wrap, copies and the print dialog's rules.
 #include "costing/ModelTisku.h"
 #include "costing/ObsahVystupu.h"
+#include "costing/ModelListu.h"
 #include "costing/PrikazyListu.h"
+#include "costing/Sorvenika2Html.h"
 #include "costing/TiskSorveniky.h"
 #include "pricelist/DbfTestUtil.h"
 #include "support/TestSupport.h"
@@ -252,4 +254,22 @@ TEST(ObsahVystupu, DeliverySentenceForMiv25To45AndKarnelo20) {
         k.parametry.Prurez = QString::fromLatin1(prurez);
         EXPECT_EQ(sDodaciLhutou(k), lhuta) << system << " " << prurez;
     }
+}
+
+// The price-list date of the settings, as the sheet hands the costing on, reaches the print and
+// the HTML page.
+TEST_F(Tisk, PriceListDateFromTheSettingsInThePrintAndTheHtml) {
+    GlobalniData g;
+    ModelListu m(g);
+    m.Form_Load();
+    m.nastavKalkulaci(ukazkovaKalkulace());
+    g.nastaveni.PlatnostCen = QStringLiteral("1.7.2027");
+    g.nastaveni.TisknoutCeny = true;
+    const Kalkulace k = m.kalkulace();
+    vytiskni(k);
+    EXPECT_TRUE(z.texty().contains(QStringLiteral("platnost ceníku od 1.7.2027")));
+    QTemporaryDir dir;
+    const QString html = dir.filePath(QStringLiteral("k.htm"));
+    ASSERT_TRUE(Sorvenika2Html(k, html));
+    EXPECT_TRUE(readBytes(html).contains("1.7.2027"));
 }
