@@ -20,6 +20,8 @@ if [ -z "${SORVENIKA_DATA:-}" ]; then
     mv "$SORVENIKA_DATA.tmp" "$SORVENIKA_DATA"
     echo "Working copy of the sample data: $SORVENIKA_DATA"
   fi
+  # The settings hold the user's passwords: the working copy is his alone.
+  chmod -R go= "$SORVENIKA_DATA"
 fi
 export SORVENIKA_DATA
 exec "$root/build/sorvenika" "$@"

@@ -3,7 +3,7 @@
 set -euo pipefail
 pkgs=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libxlsxwriter-dev libgtest-dev libgmock-dev
       libbenchmark-dev xdg-utils python3 python3-dbfread tinyproxy microsocks poppler-utils
-      pkgconf python3-openpyxl fonts-liberation2)
+      pkgconf python3-openpyxl fonts-liberation2 qt6-translations-l10n)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

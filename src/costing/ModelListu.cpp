@@ -4,6 +4,7 @@
 #include "engine/Systemy.h"
 #include "costing/Kalkulace.h"
 
+#include <QSet>
 #include <numeric>
 
 namespace {
@@ -35,8 +36,37 @@ PolozkaMenu zakazana(PolozkaMenu p) {
     return p;
 }
 
+// The caption with its Alt letter marked: word starts first, then any letter; only the letters
+// every keyboard layout types without a dead key.
+QString sMnemonikou(const QString& popisek, QSet<QChar>& pouzite) {
+    auto volne = [&](qsizetype i) {
+        const QChar z = popisek[i].toLower();
+        return z >= u'a' && z <= u'z' && !pouzite.contains(z);
+    };
+    qsizetype kde = -1;
+    for (qsizetype i = 0; i < popisek.size() && kde < 0; ++i)
+        if ((i == 0 || popisek[i - 1] == u' ') && volne(i)) kde = i;
+    for (qsizetype i = 0; i < popisek.size() && kde < 0; ++i)
+        if (volne(i)) kde = i;
+    QString s = popisek;
+    s.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    if (kde < 0) return s;
+    pouzite.insert(popisek[kde].toLower());
+    return s.insert(kde + popisek.left(kde).count(QLatin1Char('&')), QLatin1Char('&'));
+}
+
+std::array<PolozkaMenu, kPocetPrikazu> sMnemonikami(std::array<PolozkaMenu, kPocetPrikazu> polozky) {
+    QSet<QChar> lista, nabidka;
+    for (PolozkaMenu& p : polozky) {
+        if (p.druh == D::Carka) continue;
+        if (p.druh == D::Nabidka) nabidka.clear();
+        p.sMnemonikou = sMnemonikou(p.popisek, p.vListe ? lista : nabidka);
+    }
+    return polozky;
+}
+
 const std::array<PolozkaMenu, kPocetPrikazu>& menu() {
-    static const std::array<PolozkaMenu, kPocetPrikazu> polozky = {
+    static const std::array<PolozkaMenu, kPocetPrikazu> polozky = sMnemonikami({
         nabidka(P::mnuSorvenika, "mnuSorvenika", QStringLiteral("Sorvenika")),
         prikaz(P::mnu_Nova_sorvenika, "mnu_Nova_sorvenika", QStringLiteral("Nová sorvenika"), "Ctrl+N"),
         prikaz(P::mnu_Zpet_do_menu, "mnu_Zpet_do_menu", QStringLiteral("Zpět do menu"), "Ctrl+Z"),
@@ -69,7 +99,7 @@ const std::array<PolozkaMenu, kPocetPrikazu>& menu() {
         nabidka(P::mnuProgram, "mnuProgram", QStringLiteral("Program")),
         prikaz(P::mnu_Aktualizace, "mnu_Aktualizace", QStringLiteral("Aktualizace ...")),
         vListe(P::mnuTahak, "mnuTahak", QStringLiteral("Tahák"), false),
-    };
+    });
     return polozky;
 }
 

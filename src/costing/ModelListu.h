@@ -68,6 +68,9 @@ struct PolozkaMenu {
     bool zaskrtavaci;     // carries a tick mark
     bool viditelna;
     bool povolena;
+    // The caption with "&" before its Alt letter: a letter of its own among its neighbours on the
+    // bar or in its menu, the first letter of a word where it is free.
+    QString sMnemonikou = {};
 };
 std::span<const PolozkaMenu> polozkyMenu();
 
@@ -162,7 +165,8 @@ public:
     // finds the mode; Delete clears a free-row cell; a digit on an item row, or any printable
     // character on a free row, opens the editor. Enter commits, Escape cancels. In the totals
     // grid a click chooses the row (coefficient or price without VAT) and a digit opens its
-    // editor where the user and system allow it. A commit that fails on the way (an overflow)
+    // editor where the user and system allow it; a coefficient must be above 0, so that a quote
+    // never shows zero or negative prices. A commit that fails on the way (an overflow)
     // throws and leaves the state and the grids as they were.
     void Tabulka_Click();
     void Tabulka_KeyDown(int klavesa);  // Qt::Key
@@ -172,6 +176,9 @@ public:
     void TabSuma_Click();
     void TabSuma_KeyPress(QChar znak);
     void txtKoef_KeyPress(QChar znak);
+    // Escape in txtKoef, or the focus gone elsewhere on the sheet: the editor closes unstored and
+    // the cell shows the value in force again.
+    void txtKoef_LostFocus();
 
     // The view options "Zobrazit ceny", "Zobrazit cenu pro obchodníka", "Zobrazit nulové kusy",
     // "Přepočítávat" and "Tisknout ceny": the tick turns over into the settings and the grid.

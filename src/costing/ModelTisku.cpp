@@ -2,7 +2,7 @@
 
 #include "platform/Regional.h"
 #include "platform/Vysledek.h"
-#include "util/Soubory.h"
+#include "costing/PrikazyListu.h"
 
 #include <QDir>
 
@@ -33,16 +33,18 @@ bool ModelTisku::potvrdKopie() {
 
 bool ModelTisku::ok() {
     if (!potvrdKopie()) return false;
+    const Integer kopii(Regional::current().CInt(txtkopii));
     QString pdf;
-    if (m_nazvy.isEmpty()) {
-        pdf = VyberSouborUlozit(QStringLiteral("Tisk do souboru PDF"), {{QStringLiteral("PDF soubor (*.pdf)"), QStringLiteral("*.pdf")}},
-                                QDir::homePath(), QStringLiteral("pdf"));
+    // No copies print nothing, so there is no file to ask for.
+    if (m_nazvy.isEmpty() && kopii > 0) {
+        pdf = VyberSouborKUlozeni(QStringLiteral("Tisk do souboru PDF"), {{QStringLiteral("PDF soubor (*.pdf)"), QStringLiteral("*.pdf")}},
+                                  QDir::homePath(), QStringLiteral("pdf"));
         if (pdf.isEmpty()) return false;
     }
     m_tiskarna = Check ? C.value(vybrana) : QString();
     m_t.tiskarna = m_nazvy.value(vybrana);
     m_t.souborPdf = pdf;
-    m_t.PocetKopii = Integer(Regional::current().CInt(txtkopii));
+    m_t.PocetKopii = kopii;
     m_t.TiskPotvrzen = true;
     return true;
 }

@@ -146,11 +146,9 @@ void ExportDatabazeZakazniku(const Nastaveni& n) {
     if (!cil.isEmpty()) ohlas(zkopiruj(dataFile(n.Zakaznici + QStringLiteral(".dbf")), cil));
 }
 
-bool SpustAktualizaci() {
+Vysledek<> SpustAktualizaci() {
     const QString program = appPath() + QStringLiteral("/A1");
-    if (platform::desktop().spust(program, {})) return true;
-    MsgBox(QStringLiteral("Program pro aktualizaci %1 se nepodařilo spustit. Sorvenika zůstává otevřená.")
-               .arg(QDir::toNativeSeparators(program)),
-           Tlacitka::Ok, Ikona::Vykricnik, kTitulekUpozorneni);
-    return false;
+    if (platform::desktop().spust(program, {})) return {};
+    return Chyba{QStringLiteral("Program pro aktualizaci %1 se nepodařilo spustit. Sorvenika zůstává otevřená.")
+                     .arg(QDir::toNativeSeparators(program))};
 }

@@ -58,6 +58,6 @@ bool UlozJakoHtml(const Kalkulace& k, const VystupyListu& v);
 void PosliEmailem(const Kalkulace& k, const VystupyListu& v);
 // "Export databáze zákazníků ...": the customer database copied to a chosen file.
 void ExportDatabazeZakazniku(const Nastaveni& n);
-// "Aktualizace ...": starts the updater A1 beside the program; false, and the user told, when it
+// "Aktualizace ...": starts the updater A1 beside the program; the message for the user when it
 // cannot be started.
-bool SpustAktualizaci();
+Vysledek<> SpustAktualizaci();

@@ -22,6 +22,47 @@ void tiskniNaStred(PrintSurface& p, const QString& t) { tiskniNa(p, (p.width() -
 // The start of a text that ends at `r`.
 int vpravo(const PrintSurface& p, int r, const QString& t) { return r - p.textWidth(t); }
 
+// The items table: the code centred here, a gap between neighbouring texts.
+constexpr int kStredKodu = 5520;
+constexpr int kMezera = 100;
+
+// The lines of a text word-wrapped at `sirka`: lines split at CR LF (empty ones give none), words
+// at single blanks; a line wraps when it would reach the width, and a word too wide on its own
+// is broken by characters.
+QStringList zalomeni(const PrintSurface& p, const QString& text, int sirka) {
+    QStringList radky;
+    for (const QString& radek : text.split(QStringLiteral("\r\n"))) {
+        QString vejde;  // what fits so far, each word after a blank
+        QStringList slova = radek.split(QLatin1Char(' '));
+        for (qsizetype i = 0; i < slova.size();) {
+            QString& slovo = slova[i];
+            const QString kandidat = vejde + QLatin1Char(' ') + slovo;
+            if (p.textWidth(kandidat) < sirka) {
+                vejde = kandidat;
+                ++i;
+            } else if (!vejde.isEmpty()) {
+                radky << vejde.trimmed();
+                vejde.clear();
+            } else {
+                // Too wide on its own: as much of the word as fits, then the rest as a word.
+                qsizetype n = 1;
+                while (n < slovo.size() && p.textWidth(QLatin1Char(' ') + slovo.left(n + 1)) < sirka) ++n;
+                radky << slovo.left(n);
+                slovo.remove(0, n);
+                if (slovo.isEmpty()) ++i;
+            }
+        }
+        if (!vejde.trimmed().isEmpty()) radky << vejde.trimmed();
+    }
+    return radky;
+}
+
+// As much of the text as fits the width, cut at a character.
+QString vejdeSe(const PrintSurface& p, QString text, int sirka) {
+    while (!text.isEmpty() && p.textWidth(text) > sirka) text.chop(1);
+    return text;
+}
+
 void tiskniParametry(PrintSurface& p, const Kalkulace& k) {
     const SorvenikaParametry& par = k.parametry;
     // The numbers end at 6600 and their units stand after it.
@@ -53,9 +94,17 @@ void tiskniPolozky(PrintSurface& p, const Kalkulace& k) {
     NastavPismoTiskarny(p, 10, false, false, false);
     for (const RadekKalkulace* r : radkySKusy(k)) {
         const QStringList t = Kalkulace::texty(*r);
-        QList<PrintSurface::Bunka> radek{{kOkraj, t[0]}, {5520 - p.textWidth(t[1]) / 2, t[1]}, {vpravo(p, 7187, t[3]), t[3]}};
+        // Each text stays in its column: the code is cut at its column's edges, the name wraps
+        // in the room left of the code and the row grows.
+        const int odKusu = vpravo(p, 7187, t[3]);
+        const QString kod = vejdeSe(p, t[1], 2 * (odKusu - kMezera - kStredKodu));
+        const int odKodu = kStredKodu - p.textWidth(kod) / 2;
+        const QStringList nazev = zalomeni(p, t[0], odKodu - kMezera - kOkraj);
+        p.zajistiMisto(static_cast<int>(nazev.size()) * p.lineHeight());
+        QList<PrintSurface::Bunka> radek{{kOkraj, nazev.value(0)}, {odKodu, kod}, {odKusu, t[3]}};
         if (k.TisknoutCeny) radek << PrintSurface::Bunka{vpravo(p, 8860, t[4]), t[4]} << PrintSurface::Bunka{vpravo(p, w - kOkraj, t[5]), t[5]};
         p.printCells(radek);
+        for (qsizetype i = 1; i < nazev.size(); ++i) tiskniNa(p, kOkraj, nazev[i]);
     }
 }
 
@@ -95,29 +144,7 @@ void NastavPismoTiskarny(PrintSurface& p, int velikost, bool tucne, bool kurziva
 }
 
 void TiskniOdstavec(PrintSurface& p, const QString& text, int x, int sirka) {
-    for (const QString& radek : text.split(QStringLiteral("\r\n"))) {
-        QString vejde;  // what fits so far, each word after a blank
-        QStringList slova = radek.split(QLatin1Char(' '));
-        for (qsizetype i = 0; i < slova.size();) {
-            QString& slovo = slova[i];
-            const QString kandidat = vejde + QLatin1Char(' ') + slovo;
-            if (p.textWidth(kandidat) < sirka) {
-                vejde = kandidat;
-                ++i;
-            } else if (!vejde.isEmpty()) {
-                tiskniNa(p, x, vejde.trimmed());
-                vejde.clear();
-            } else {
-                // Too wide on its own: as much of the word as fits, then the rest as a word.
-                qsizetype n = 1;
-                while (n < slovo.size() && p.textWidth(QLatin1Char(' ') + slovo.left(n + 1)) < sirka) ++n;
-                tiskniNa(p, x, slovo.left(n));
-                slovo.remove(0, n);
-                if (slovo.isEmpty()) ++i;
-            }
-        }
-        if (!vejde.trimmed().isEmpty()) tiskniNa(p, x, vejde.trimmed());
-    }
+    for (const QString& radek : zalomeni(p, text, sirka)) tiskniNa(p, x, radek);
 }
 
 void TiskniKopii(PrintSurface& p, const Kalkulace& k, const QDate& dnes) {
@@ -186,7 +213,7 @@ void TiskniKopii(PrintSurface& p, const Kalkulace& k, const QDate& dnes) {
 
 Vysledek<> TiskniSorveniku(const Kalkulace& k, TiskNastaveni& t, PrintSurface& p, const IPrinterCatalog& tiskarny) {
     const QDate dnes = platform::clock().today();
-    QString chyba;
+    QString chyba, zdroj;
     try {
         for (int kopie = 1; kopie <= t.PocetKopii; ++kopie) {
             p.beginDocument();
@@ -198,11 +225,13 @@ Vysledek<> TiskniSorveniku(const Kalkulace& k, TiskNastaveni& t, PrintSurface& p
             }
             p.endDocument();
         }
+        p.finish();
     } catch (const RuntimeError& e) {
         chyba = QStringLiteral("Chyba při tisku: %1 (%2)").arg(e.cislo()).arg(e.popis());
+        zdroj = e.zdroj();
     }
     if (tiskarny.names().contains(t.VychoziTiskarna)) t.tiskarna = t.VychoziTiskarna;
     t.souborPdf.clear();
-    if (!chyba.isEmpty()) return Chyba{chyba};
+    if (!chyba.isEmpty()) return Chyba{chyba, zdroj};
     return {};
 }

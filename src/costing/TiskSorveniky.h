@@ -20,5 +20,6 @@ void TiskniKopii(PrintSurface& p, const Kalkulace& k, const QDate& dnes);
 
 // PocetKopii copies on the surface, then the default printer is current again (also after 0
 // copies or an error). An error aborts the copy being printed; copies already ended stay
-// printed. The message reads as the sheet shows it: "Chyba při tisku: 53 (...)".
+// printed. The message reads as the sheet shows it: "Chyba při tisku: 53 (...)", titled with
+// the error's source.
 Vysledek<> TiskniSorveniku(const Kalkulace& k, TiskNastaveni& t, PrintSurface& p, const IPrinterCatalog& tiskarny);

@@ -241,7 +241,7 @@ void ModelListu::txtKoef_KeyPress(QChar znak) {
         } catch (const RuntimeError&) {
         }
     }
-    if (!v || (RadekSumy != kKoeficient && !ceny)) {
+    if (!v || (RadekSumy == kKoeficient && !(*v > 0)) || (RadekSumy != kKoeficient && !ceny)) {
         MsgBox(kSpatnaHodnotaSouctu, Tlacitka::Ok, Ikona::Vykricnik, kTitulekUpozorneni);
         m_txtKoef.text.clear();
         emit txtKoefZmenen();
@@ -266,6 +266,13 @@ void ModelListu::txtKoef_KeyPress(QChar znak) {
     m_kalkulace.soucty[kCenaBezDph] = reg.Format(bezDph);
     m_kalkulace.soucty[kCenaSDph] = reg.Format(sDph);
     for (int r : {kCenaBezDph, kCenaSDph}) TabSuma.setTextMatrix(r, 1, m_kalkulace.soucty[static_cast<size_t>(r)]);
+}
+
+void ModelListu::txtKoef_LostFocus() {
+    if (!m_txtKoef.viditelny) return;
+    m_txtKoef.viditelny = false;
+    m_txtKoef.text.clear();
+    emit txtKoefZmenen();
 }
 
 void ModelListu::ukazCeny(bool b) {

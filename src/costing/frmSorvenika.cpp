@@ -5,6 +5,7 @@
 #include "engine/Sorvenika.h"
 #include "platform/Guard.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -97,7 +98,7 @@ frmSorvenika::frmSorvenika(GlobalniData& g, Sluzby sluzby, QWidget* rodic)
     Tabulka->setObjectName(QStringLiteral("Tabulka"));
     Tabulka->setSirkaNavrhu(ModelListu::kSirkaTabulky);
     Tabulka->setGrid(&m_model.Tabulka);
-    txtBox = new QLineEdit(Tabulka);
+    txtBox = new BunkovyEditor(Tabulka);
     txtBox->setObjectName(QStringLiteral("txtBox"));
     txtBox->hide();
     txtBox->installEventFilter(this);
@@ -107,7 +108,7 @@ frmSorvenika::frmSorvenika(GlobalniData& g, Sluzby sluzby, QWidget* rodic)
     TabSuma->setGrid(&m_model.TabSuma);
     TabSuma->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     TabSuma->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtKoef = new QLineEdit(TabSuma);
+    txtKoef = new BunkovyEditor(TabSuma);
     txtKoef->setObjectName(QStringLiteral("txtKoef"));
     txtKoef->hide();
     txtKoef->installEventFilter(this);
@@ -293,13 +294,13 @@ void frmSorvenika::sestavMenu() {
     for (const PolozkaMenu& p : polozkyMenu()) {
         QAction* a = nullptr;
         if (p.druh == DruhPolozky::Nabidka) {
-            nabidka = menuBar()->addMenu(p.popisek);
+            nabidka = menuBar()->addMenu(p.sMnemonikou);
             nabidka->setObjectName(p.jmeno);
             a = nabidka->menuAction();
         } else if (p.druh == DruhPolozky::Carka) {
             a = nabidka->addSeparator();
         } else {
-            a = p.vListe ? menuBar()->addAction(p.popisek) : nabidka->addAction(p.popisek);
+            a = p.vListe ? menuBar()->addAction(p.sMnemonikou) : nabidka->addAction(p.sMnemonikou);
             if (!p.zkratka.isEmpty()) a->setShortcut(QKeySequence(p.zkratka, QKeySequence::PortableText));
             a->setCheckable(p.zaskrtavaci);
             const Prikaz prikaz = p.prikaz;
@@ -392,12 +393,19 @@ void frmSorvenika::mnu_Zpet_do_menu_Click() {
 }
 
 bool frmSorvenika::eventFilter(QObject* o, QEvent* e) {
+    // Leaving the totals editor for another control of the sheet drops what was typed; a message
+    // box or another window taking the focus does not.
+    if (o == txtKoef && e->type() == QEvent::FocusOut && txtKoef->isVisible()) {
+        const Qt::FocusReason r = static_cast<QFocusEvent*>(e)->reason();
+        if (r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason) runGuarded([this] { m_model.txtKoef_LostFocus(); });
+    }
     if (e->type() != QEvent::KeyPress || (o != txtBox && o != txtKoef)) return QMainWindow::eventFilter(o, e);
     const int k = static_cast<QKeyEvent*>(e)->key();
     const bool enter = k == Qt::Key_Return || k == Qt::Key_Enter;
     if (o == txtKoef) {
         if (enter) runGuarded([this] { m_model.txtKoef_KeyPress(u'\r'); });
-        return enter;
+        else if (k == Qt::Key_Escape) runGuarded([this] { m_model.txtKoef_LostFocus(); });
+        return enter || k == Qt::Key_Escape || k == Qt::Key_Tab || k == Qt::Key_Backtab;
     }
     if (k == Qt::Key_Escape) runGuarded([this] { m_model.txtBox_KeyDown(Qt::Key_Escape); });
     else if (enter) runGuarded([this] { m_model.txtBox_KeyPress(u'\r'); });
@@ -426,7 +434,7 @@ void frmSorvenika::proved(Prikaz p) {
     case Prikaz::mnuPridat: mnuPridat_Click(); break;
     case Prikaz::mnu_Tisk:
         if (!v.Tisk) return vPristiVerzi("Tisk bude doplněn v další verzi programu.");
-        if (const Vysledek<> t = v.Tisk(m_model.kalkulace()); !t) MsgBox(t.chyba());
+        if (const Vysledek<> t = v.Tisk(m_model.kalkulace()); !t) MsgBox(t.chyba(), Tlacitka::Ok, Ikona::Zadna, t.zdroj());
         break;
     case Prikaz::mnu_Konec:
         if (m_sluzby.konec) m_sluzby.konec();
@@ -437,9 +445,14 @@ void frmSorvenika::proved(Prikaz p) {
     case Prikaz::mnu_Import: m_sluzby.importZakazniku->ZobrazModalne(); break;
     case Prikaz::mnu_Export: ExportDatabazeZakazniku(m_g.nastaveni); break;
     case Prikaz::mnu_Zakaznik: m_sluzby.adresar->ZobrazModalne(); break;
-    case Prikaz::mnu_Aktualizace:
-        if (SpustAktualizaci() && m_sluzby.konec) m_sluzby.konec();
+    case Prikaz::mnu_Aktualizace: {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const Vysledek<> v = SpustAktualizaci();
+        QApplication::restoreOverrideCursor();
+        if (!v) MsgBox(v.chyba(), Tlacitka::Ok, Ikona::Vykricnik, kTitulekUpozorneni);
+        else if (m_sluzby.konec) m_sluzby.konec();
         break;
+    }
     case Prikaz::mnuTahak: mnuTahak_Click(); break;
     default: m_model.prepniVolbu(p); break;
     }

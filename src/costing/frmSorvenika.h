@@ -73,7 +73,8 @@ protected:
     // Form_QueryUnload: the close box goes back to the main menu; closing from code (the
     // program's end) erases nothing.
     void closeEvent(QCloseEvent* e) override;
-    // The editors: Enter commits, Escape cancels txtBox, Tab and Backtab stay in txtBox.
+    // The editors: Enter commits, Escape cancels, Tab and Backtab stay in them; leaving txtKoef
+    // cancels it.
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:

@@ -566,10 +566,19 @@ void ModelParametru::optVolbaStatZajisteni_Click(int index) {
 
 void ModelParametru::txtVyskaNadstresniCasti_KeyPress() {
     if (!pripraven(P::txtVyskaNadstresniCasti)) return;
-    // A wrong value, or one over the limit, keeps Ok hidden, so the commit never follows one.
-    const std::optional<float> h = naSingle(text(P::txtVyskaNadstresniCasti));
+    // With "ANO" a wrong value, or one over the limit, keeps Ok hidden, so the commit never
+    // follows one. With "NE" no height is needed: the commit stays open, and an empty box is no
+    // error at all.
+    const bool bezZajisteni = zaskrtnuto(P::optVolbaStatZajisteni1);
+    const QString vyska = text(P::txtVyskaNadstresniCasti);
+    const std::optional<float> h = naSingle(vyska);
+    if (!h && bezZajisteni && vyska.trimmed().isEmpty()) {
+        for (int i = 0; i < 3; ++i) s(chkStatickaSouprava(i)).zaskrtnuty = false;
+        m_pytleSoupravy = 0;
+        return pozadejFokus(P::cmdOk);
+    }
     if (!h) {
-        zavriCestu();
+        if (!bezZajisteni) zavriCestu();
         return varuj(texty::kSpatnaHodnotaVysky, P::txtVyskaNadstresniCasti);
     }
     for (int i = 0; i < 3; ++i) s(chkStatickaSouprava(i)).zaskrtnuty = false;
@@ -580,7 +589,7 @@ void ModelParametru::txtVyskaNadstresniCasti_KeyPress() {
     const std::optional<DoporuceniSoupravy> d =
         MaStatickeSoupravy(m_p.System) && viditelne ? DoporucSoupravu(m_p.Ukonceni, *h) : std::nullopt;
     if (d && d->nadLimit) {
-        zavriCestu();
+        if (!bezZajisteni) zavriCestu();
         MsgBox(texty::kMaxNadstresni);
         pozadejFokus(P::txtVyskaNadstresniCasti);
         return;

@@ -9,7 +9,9 @@ public:
     // Opens a new message of the user's mail program with the files attached (the recipient
     // sees each file's own name); 0 on success, otherwise the mail program's error number.
     virtual int posliPostou(const QStringList& soubory) = 0;
-    // A file, folder or link in the program the desktop associates with it.
+    // A file, folder or link in the program the desktop associates with it; false when it cannot
+    // be handed over. When the desktop fails later (no program for the file), the user is told
+    // where the file is.
     virtual bool otevri(const QString& cestaNeboOdkaz) = 0;
     // Starts a program without waiting for it.
     virtual bool spust(const QString& program, const QStringList& argumenty) = 0;

@@ -4,16 +4,22 @@
 #include <QString>
 #include <stdexcept>
 
+// The source of an error that the program itself raises.
+inline const QString kZdrojProgramu = QStringLiteral("Sorvenika");
+
 class RuntimeError : public std::runtime_error {
 public:
-    RuntimeError(int cislo, const QString& popis)
-        : std::runtime_error(popis.toStdString()), m_cislo(cislo), m_popis(popis) {}
+    RuntimeError(int cislo, const QString& popis, const QString& zdroj = kZdrojProgramu)
+        : std::runtime_error(popis.toStdString()), m_cislo(cislo), m_popis(popis), m_zdroj(zdroj) {}
     int cislo() const { return m_cislo; }
     const QString& popis() const { return m_popis; }
+    // What raised it: the program, or a device such as the printer.
+    const QString& zdroj() const { return m_zdroj; }
 
 private:
     int m_cislo;
     QString m_popis;
+    QString m_zdroj;
 };
 
 // "Chyba č. 6: Přetečení (Overflow)": how a run-time error reads in a message.

@@ -132,12 +132,17 @@ void FlexGrid::upravKurzor() {
     m_rowSel = std::min(m_rowSel, posledniRadek);
     m_col = std::min(m_col, posledniSloupec);
     m_colSel = std::min(m_colSel, posledniSloupec);
-    const int top = std::clamp(m_topRow, m_pevnych, std::max(m_pevnych, Rows() - 1));
     oznamKurzor();
-    if (top != m_topRow) {
-        m_topRow = top;
-        if (m_redraw) emit topRowZmenen(m_topRow);
-    }
+    // While the grid is refilled without redrawing, its rows come and go; TopRow is fitted to
+    // them once it is drawn again, so a refill keeps the user's place.
+    if (m_redraw && omezTopRow()) emit topRowZmenen(m_topRow);
+}
+
+bool FlexGrid::omezTopRow() {
+    const int top = std::clamp(m_topRow, m_pevnych, std::max(m_pevnych, Rows() - 1));
+    if (top == m_topRow) return false;
+    m_topRow = top;
+    return true;
 }
 
 void FlexGrid::oznamKurzor() {
@@ -152,6 +157,7 @@ void FlexGrid::setRedraw(bool on) {
         return;
     }
     m_redraw = true;
+    omezTopRow();
     endResetModel();
     emit vyberZmenen();
     emit topRowZmenen(m_topRow);

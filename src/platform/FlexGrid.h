@@ -152,7 +152,8 @@ private:
     void radkyZmeneny(int r1, int r2);  // every cell of rows r1..r2 changed
     void vyskaZmenena(int r1, int r2);
     void sirkaZmenena(int c1, int c2);
-    void upravKurzor();                   // keeps the cursor inside the grid after a shrink
+    void upravKurzor();
+    bool omezTopRow();                    // true when TopRow had to move
     void oznamKurzor();
 
     std::vector<Radek> m_radky;

@@ -113,7 +113,8 @@ QString Profil::cti(const QString& sekce, const QString& klic, int delka) const 
     if (h.size() >= 2 && (h.front() == QLatin1Char('"') || h.front() == QLatin1Char('\'')) && h.back() == h.front())
         h = h.sliced(1, h.size() - 2);
     // The original fetched into a fixed buffer and trimmed what arrived: cut first, then trim.
-    return orizni(h.first(qMin(h.size(), qsizetype(qMax(delka, 0))))).toString();
+    if (delka >= 0) h = h.first(qMin(h.size(), qsizetype(delka)));
+    return orizni(h).toString();
 }
 
 Profil::Profil(const QString& soubor) : m_text(nactiText(soubor).value_or(QString())) {}
@@ -160,6 +161,16 @@ bool platnyNazev(const QString& sekce, const QString& klic) {
            !klic.startsWith(QLatin1Char('['));
 }
 
+// Whether any section holds a password that is not empty.
+bool drziHeslo(const QString& text) {
+    for (const Radek& r : radky(text)) {
+        const auto kv = par(QStringView(text).sliced(r.zacatek, r.konec - r.zacatek));
+        if (kv && !kv->hodnota.isEmpty() && (stejne(kv->klic, QStringLiteral("Pwd")) || stejne(kv->klic, QStringLiteral("ProxyPwd"))))
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 bool zapis(const QString& soubor, const QString& sekce, const QList<std::pair<QString, QString>>& hodnoty) {
@@ -176,9 +187,15 @@ bool zapis(const QString& soubor, const QString& sekce, const QList<std::pair<QS
     const QString puvodni = text;
     for (const auto& [klic, hodnota] : hodnoty) zapisDoTextu(text, sekce, klic, hodnota);
 
-    if (existuje && text == puvodni) return true;
+    const QFileDevice::Permissions jenVlastnik = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    const bool heslo = drziHeslo(text);
+    if (existuje && text == puvodni) return !heslo || QFile::setPermissions(soubor, jenVlastnik);
     QSaveFile f(soubor);
     if (!f.open(QIODevice::WriteOnly)) return false;
+    if (heslo && !f.setPermissions(jenVlastnik)) {
+        f.cancelWriting();
+        return false;
+    }
     const QByteArray bajty = cp1250::encode(text);
     if (f.write(bajty) != bajty.size()) {
         f.cancelWriting();

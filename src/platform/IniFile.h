@@ -13,20 +13,22 @@ public:
     // A missing or unreadable file reads as empty.
     explicit Profil(const QString& soubor);
     // The value of a key, trimmed, one pair of enclosing quotes removed, cut to `delka` characters
-    // (127 for the program's own reads, 63 for the system sections). Missing section or key: "".
-    QString cti(const QString& sekce, const QString& klic, int delka = 127) const;
+    // when given (127 for the settings, 63 for the system sections); by default whole, so that a
+    // value the program wrote reads back as written. Missing section or key: "".
+    QString cti(const QString& sekce, const QString& klic, int delka = -1) const;
 
 private:
     QString m_text;
 };
 
 // One value of a file, as Profil reads it.
-QString cti(const QString& soubor, const QString& sekce, const QString& klic, int delka = 127);
+QString cti(const QString& soubor, const QString& sekce, const QString& klic, int delka = -1);
 
 // Writes values of one section: a key's line is replaced in place, a new key goes after the last
 // non-blank line of its section, a new section at the end of the file; every other byte stays.
-// The file is read once and written once, to a temporary file that is renamed. Returns false
-// when the file could not be written or a name would not read back as itself.
+// The file is read once and written once, to a temporary file that is renamed. A file that
+// holds a password ("Pwd", "ProxyPwd") is the owner's alone (mode 0600). Returns false when the
+// file could not be written or a name would not read back as itself.
 bool zapis(const QString& soubor, const QString& sekce, const QList<std::pair<QString, QString>>& hodnoty);
 bool zapis(const QString& soubor, const QString& sekce, const QString& klic, const QString& hodnota);
 

@@ -21,10 +21,12 @@ public:
     virtual ~PrintSurface() = default;
 
     // One document per copy. A failure while drawing aborts the open document, so an error
-    // never leaves a half-printed job behind.
+    // never leaves a half-printed job behind. After the last copy, finish() completes the job
+    // (a PDF file is put in place only then).
     void beginDocument();
     virtual void endDocument() = 0;
     virtual void abort() = 0;
+    virtual void finish() {}
 
     virtual int width() const = 0;  // of the printable area
     virtual int height() const = 0;

@@ -5,6 +5,8 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace {
 
@@ -24,6 +26,11 @@ bool stiskniTlacitko(QObject* cil, QEvent* udalost) {
 
 QtApplication::QtApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(kTitulekAplikace);
+    // Qt's own dialogs (files, printing, standard buttons) speak Czech like the rest of the
+    // program, whatever the machine's language; without the translations they stay English.
+    auto* preklad = new QTranslator(this);
+    if (preklad->load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) installTranslator(preklad);
+    else delete preklad;
 }
 
 bool QtApplication::notify(QObject* cil, QEvent* udalost) {

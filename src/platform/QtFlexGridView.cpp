@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 
 // Draws a cell with the grid's colour and bold, and selected only where the grid's selection
@@ -69,7 +70,8 @@ void FlexGridView::setGrid(FlexGrid* grid) {
                          })
               << connect(grid, &FlexGrid::vyberZmenen, this, &FlexGridView::nactiVyber)
               << connect(grid, &FlexGrid::topRowZmenen, this, &FlexGridView::nactiTopRow)
-              << connect(grid, &FlexGrid::pismoZmeneno, this, &FlexGridView::nactiPismo);
+              << connect(grid, &FlexGrid::pismoZmeneno, this, &FlexGridView::nactiPismo)
+              << connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &FlexGridView::zapisTopRow);
     nactiVse();
 }
 
@@ -182,11 +184,23 @@ void FlexGridView::nactiVyber() {
 }
 
 void FlexGridView::nactiTopRow(int radek) {
-    if (!m_grid || radek < m_grid->FixedRows() || radek >= m_grid->Rows()) return;
+    if (!m_grid || m_zapisujiTopRow || radek < m_grid->FixedRows() || radek >= m_grid->Rows()) return;
     scrollTo(m_grid->index(m_grid->radekModelu(radek), std::max(currentIndex().column(), 0)), PositionAtTop);
 }
 
 // --- from the user ---------------------------------------------------------------------------
+
+// TopRow follows the user's scrolling, so a refill that shows TopRow again keeps his place.
+void FlexGridView::zapisTopRow() {
+    if (!m_grid || m_zapisujiTopRow || !m_grid->Redraw()) return;
+    const int r = rowAt(0);
+    if (r < 0) return;
+    const int radek = m_grid->radekMrizky(r);
+    if (radek < m_grid->FixedRows() || radek == m_grid->TopRow()) return;
+    m_zapisujiTopRow = true;
+    m_grid->setTopRow(radek);
+    m_zapisujiTopRow = false;
+}
 
 void FlexGridView::currentChanged(const QModelIndex& novy, const QModelIndex& stary) {
     QTableView::currentChanged(novy, stary);

@@ -67,12 +67,14 @@ private:
     void nactiPismo();
     void nactiVyber();
     void nactiTopRow(int radek);
+    void zapisTopRow();
     int sirkaSloupce(int twips) const;
 
     QPointer<FlexGrid> m_grid;
     Zvyrazneni m_zvyrazneni = Zvyrazneni::Vzdy;
     int m_sirkaNavrhu = 0;
     bool m_synchronizuji = false;
+    bool m_zapisujiTopRow = false;
     QPersistentModelIndex m_stisknuto;
     QList<QMetaObject::Connection> m_spojeni;
 };

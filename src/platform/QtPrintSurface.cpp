@@ -9,6 +9,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <cmath>
+#include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 
@@ -16,7 +18,7 @@ namespace {
 // file says, so a page looks the same everywhere.
 constexpr int kTwipuNaPixel = 15;
 
-RuntimeError chybaTiskarny(const QString& co) { return RuntimeError(482, QStringLiteral("Chyba tiskárny: ") + co); }
+RuntimeError chybaTiskarny(const QString& co) { return RuntimeError(482, QStringLiteral("Chyba tiskárny: ") + co, QStringLiteral("Tiskárna")); }
 
 }  // namespace
 
@@ -30,32 +32,58 @@ QtPrintSurface::~QtPrintSurface() {
 }
 
 void QtPrintSurface::zacniDokument() {
+    if (!m_pdf.isEmpty() && m_painter.isActive()) return novaStrana();
     m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     m_printer->setFullPage(false);
     m_printer->setDocName(QStringLiteral("Sorvenika"));
-    ++m_dokumentu;
     if (m_pdf.isEmpty()) {
         m_printer->setPrinterName(m_tiskarna);
     } else {
         const QFileInfo fi(m_pdf);
-        m_soubor = m_dokumentu == 1 ? m_pdf
-                                    : fi.dir().filePath(fi.completeBaseName() + QLatin1Char('-') + QString::number(m_dokumentu) +
-                                                        (fi.suffix().isEmpty() ? QString() : QLatin1Char('.') + fi.suffix()));
+        m_docasny = std::make_unique<QTemporaryFile>(fi.absoluteDir().filePath(QLatin1Char('.') + fi.fileName() + QStringLiteral(".XXXXXX")));
+        if (!m_docasny->open()) throw chybaTiskarny(m_pdf);
+        m_docasny->close();
         m_printer->setOutputFormat(QPrinter::PdfFormat);
-        m_printer->setOutputFileName(m_soubor);
+        m_printer->setOutputFileName(m_docasny->fileName());
         // A4 with the unprintable edge of a common office printer.
         m_printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(6.35, 6.35, 6.35, 6.35),
                                              QPageLayout::Millimeter));
     }
-    if (!m_painter.begin(m_printer.get())) throw chybaTiskarny(m_pdf.isEmpty() ? m_tiskarna : m_soubor);
+    if (!m_painter.begin(m_printer.get())) throw chybaTiskarny(m_pdf.isEmpty() ? m_tiskarna : m_pdf);
     m_bodyNaTwip = m_printer->logicalDpiY() / 1440.0;
     m_painter.setPen(QPen(Qt::black, 0));
 }
 
+// The copies of a PDF go on into the same file.
 void QtPrintSurface::endDocument() {
+    if (!m_pdf.isEmpty()) return;
     const bool ok = m_painter.end();
     m_printer.reset();
-    if (!ok) throw chybaTiskarny(m_pdf.isEmpty() ? m_tiskarna : m_soubor);
+    if (!ok) throw chybaTiskarny(m_tiskarna);
+}
+
+void QtPrintSurface::finish() {
+    if (m_pdf.isEmpty() || !m_painter.isActive()) return;
+    const bool ok = m_painter.end();
+    m_printer.reset();
+    // The temporary file is the owner's alone; the PDF keeps the permissions of the file it
+    // replaces, or gets those of a new file.
+    mode_t prava = 0666;
+    if (struct stat s; ::stat(QFile::encodeName(m_pdf).constData(), &s) == 0) {
+        prava = s.st_mode & 07777;
+    } else {
+        const mode_t maska = ::umask(0);
+        ::umask(maska);
+        prava &= ~maska;
+    }
+    ::chmod(QFile::encodeName(m_docasny->fileName()).constData(), prava);
+    // rename() replaces the target in one step: no reader ever sees half a file.
+    if (!ok || std::rename(QFile::encodeName(m_docasny->fileName()).constData(), QFile::encodeName(m_pdf).constData()) != 0) {
+        m_docasny.reset();
+        throw chybaTiskarny(m_pdf);
+    }
+    m_docasny->setAutoRemove(false);
+    m_docasny.reset();
 }
 
 void QtPrintSurface::abort() {
@@ -63,12 +91,12 @@ void QtPrintSurface::abort() {
     m_printer->abort();
     if (m_painter.isActive()) m_painter.end();
     m_printer.reset();
-    // Half a costing in a file would pass for a whole one.
-    if (!m_pdf.isEmpty()) QFile::remove(m_soubor);
+    // Half a costing in a file would pass for a whole one: the temporary file goes.
+    m_docasny.reset();
 }
 
 void QtPrintSurface::novaStrana() {
-    if (!m_printer->newPage()) throw chybaTiskarny(m_tiskarna);
+    if (!m_printer->newPage()) throw chybaTiskarny(m_pdf.isEmpty() ? m_tiskarna : m_pdf);
 }
 
 int QtPrintSurface::naTwipy(double body) const { return static_cast<int>(std::lround(body / m_bodyNaTwip)); }

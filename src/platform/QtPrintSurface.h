@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryFile>
 #include <memory>
 #include <optional>
 
@@ -14,8 +15,9 @@ class QPrinter;
 
 class QtPrintSurface : public PrintSurface {
 public:
-    // A printer by its device name; with `pdf` set, PDF files instead: the first copy under
-    // that name, the next ones numbered ("kalkulace-2.pdf").
+    // A printer by its device name; with `pdf` set, one PDF file instead, each copy starting on
+    // a new page. The file is written under a temporary name in its folder and replaces the
+    // target only when finished; an aborted job leaves the target as it was.
     QtPrintSurface(QString tiskarna, QString pdf);
     ~QtPrintSurface() override;
 
@@ -27,6 +29,7 @@ public:
     void drawImage(const QString& path, int x, int y) override;
     void endDocument() override;
     void abort() override;
+    void finish() override;
 
 protected:
     void zacniDokument() override;
@@ -42,8 +45,7 @@ private:
 
     QString m_tiskarna;
     QString m_pdf;
-    QString m_soubor;  // the PDF file of the open document
-    int m_dokumentu = 0;
+    std::unique_ptr<QTemporaryFile> m_docasny;  // the PDF being written
     std::unique_ptr<QPrinter> m_printer;
     QPainter m_painter;
     QFont m_font;

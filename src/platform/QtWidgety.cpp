@@ -27,3 +27,26 @@ void nastavBarvu(QWidget* w, const QColor& barva) {
     p.setColor(QPalette::WindowText, barva);
     w->setPalette(p);
 }
+
+// Alt alone would otherwise take the keyboard to the menu bar.
+bool BunkovyEditor::event(QEvent* e) {
+    if (e->type() == QEvent::ShortcutOverride) {
+        switch (static_cast<QKeyEvent*>(e)->key()) {
+        case Qt::Key_Alt: case Qt::Key_AltGr: case Qt::Key_Meta: case Qt::Key_Control: case Qt::Key_Shift:
+            e->accept();
+            return true;
+        default: break;
+        }
+    }
+    return QLineEdit::event(e);
+}
+
+void BunkovyEditor::keyPressEvent(QKeyEvent* e) {
+    QLineEdit::keyPressEvent(e);
+    e->accept();
+}
+
+void BunkovyEditor::keyReleaseEvent(QKeyEvent* e) {
+    QLineEdit::keyReleaseEvent(e);
+    e->accept();
+}

@@ -2,6 +2,7 @@
 // Small widgets and helpers that several windows share.
 #include <QColor>
 #include <QLabel>
+#include <QLineEdit>
 
 // A plain label that reports the mouse: links, switches and the sheet's clickable captions.
 // One given a focus policy is also pressed with Enter or Space, as a left click.
@@ -24,3 +25,18 @@ inline const QColor kBarvaOdkazu(0, 0, 192);
 
 // The text colour of a label or any widget that draws with WindowText.
 void nastavBarvu(QWidget* w, const QColor& barva);
+
+// An editor laid over a grid cell. Every key pressed in it is its own: modifiers alone (the
+// Czech layout types its top-row digits with Shift), arrows, Page keys and shortcuts never
+// reach the grid underneath, which would close the editor and drop the text. The window ends it
+// on Enter, Escape and Tab through an event filter.
+class BunkovyEditor : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+};

@@ -11,36 +11,41 @@
 
 struct Chyba {
     QString zprava;
+    QString zdroj = kZdrojProgramu;  // what raised it, the title of its message where one says so
 };
 
 template <class T = void>
 class Vysledek {
 public:
     Vysledek(T hodnota) : m_hodnota(std::move(hodnota)) {}
-    Vysledek(Chyba c) : m_chyba(std::move(c.zprava)) {}
+    Vysledek(Chyba c) : m_chyba(std::move(c.zprava)), m_zdroj(std::move(c.zdroj)) {}
 
     explicit operator bool() const { return m_hodnota.has_value(); }
     const T& operator*() const { return *m_hodnota; }
     T& operator*() { return *m_hodnota; }
     const T* operator->() const { return &*m_hodnota; }
     const QString& chyba() const { return m_chyba; }
+    const QString& zdroj() const { return m_zdroj; }
 
 private:
     std::optional<T> m_hodnota;
     QString m_chyba;
+    QString m_zdroj;
 };
 
 template <>
 class Vysledek<void> {
 public:
     Vysledek() = default;
-    Vysledek(Chyba c) : m_chyba(std::move(c.zprava)), m_ok(false) {}
+    Vysledek(Chyba c) : m_chyba(std::move(c.zprava)), m_zdroj(std::move(c.zdroj)), m_ok(false) {}
 
     explicit operator bool() const { return m_ok; }
     const QString& chyba() const { return m_chyba; }
+    const QString& zdroj() const { return m_zdroj; }
 
 private:
     QString m_chyba;
+    QString m_zdroj;
     bool m_ok = true;
 };
 

@@ -1,6 +1,7 @@
 #include "pricelist/frmArt.h"
 
 #include "platform/Guard.h"
+#include "platform/QtWidgety.h"
 #include "platform/UserDialogs.h"
 
 #include <QAbstractListModel>
@@ -108,7 +109,7 @@ frmArt::frmArt(TabulkaArtiklu& cenik, QWidget* rodic) : QDialog(rodic), m_model(
     TabulkaArt->setSirkaNavrhu(ModelArt::kSirkaMrizky);
     TabulkaArt->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    txtBox = new QLineEdit(TabulkaArt);
+    txtBox = new BunkovyEditor(TabulkaArt);
     txtBox->setObjectName(QStringLiteral("txtBox"));
     txtBox->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtBox->hide();

@@ -121,8 +121,16 @@ void PosliPostou(const QStringList& cesty, const QStringList& nazvy) {
         if (!QDir().mkpath(QFileInfo(cil).absolutePath()) || !QFile::copy(zdroj, cil)) chyba = kChybaPosty;
         kopie << cil;
     }
-    if (chyba == 0) chyba = platform::desktop().posliPostou(kopie);
-    if (chyba != 0) MsgBox(QStringLiteral("Chyba č. ") + QString::number(chyba));
+    QString text;
+    if (chyba == 0) {
+        chyba = platform::desktop().posliPostou(kopie);
+        // The files are there: the user can attach them by hand.
+        if (chyba != 0) {
+            text = QStringLiteral("\nPoštovní program se nepodařilo otevřít. Přiložte ke zprávě ručně:");
+            for (const QString& c : cesty) text += QLatin1Char('\n') + QDir::toNativeSeparators(QFileInfo(resolvePath(c)).absoluteFilePath());
+        }
+    }
+    if (chyba != 0) MsgBox(QStringLiteral("Chyba č. ") + QString::number(chyba) + text);
 }
 
 void PosliPostou(const QString& cesta, const QString& nazev) { PosliPostou(QStringList{cesta}, QStringList{nazev}); }

@@ -155,3 +155,25 @@ TEST(CostingSheetModel, AbandonedWizardHidesTheSheetAndItsCostingCommands) {
         EXPECT_EQ(l.m.stav(p.prikaz), ocekavany) << p.jmeno.toStdString();
     }
 }
+
+// Alt + a letter reaches every command: each caption keeps its text and gets a plain letter that
+// no neighbour on the bar or in its menu has.
+TEST(CostingSheetModel, EveryMenuCaptionHasAnAltLetterOfItsOwn) {
+    QMap<QString, QStringList> pismena;  // by the bar or the menu
+    QString nabidka;
+    for (const PolozkaMenu& p : polozkyMenu()) {
+        if (p.druh == DruhPolozky::Carka) continue;
+        if (p.druh == DruhPolozky::Nabidka) nabidka = p.jmeno;
+        const qsizetype i = p.sMnemonikou.indexOf(u'&');
+        ASSERT_GE(i, 0) << p.jmeno.toStdString();
+        EXPECT_EQ(QString(p.sMnemonikou).remove(i, 1), p.popisek);
+        const QChar z = p.sMnemonikou[i + 1].toLower();
+        EXPECT_TRUE(z >= u'a' && z <= u'z') << p.jmeno.toStdString();
+        pismena[p.vListe ? QStringLiteral("lišta") : nabidka] << z;
+    }
+    for (auto [kde, seznam] : pismena.asKeyValueRange()) {
+        QStringList jedinecne = seznam;
+        jedinecne.removeDuplicates();
+        EXPECT_EQ(jedinecne, seznam) << kde.toStdString();
+    }
+}

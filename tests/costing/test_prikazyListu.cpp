@@ -178,9 +178,7 @@ TEST(PrikazyListu, CustomerDatabaseCopyAndUpdaterReportWhatFails) {
 
     EXPECT_TRUE(SpustAktualizaci());
     sluzby.desktop.spustitelne = false;
-    EXPECT_FALSE(SpustAktualizaci());
+    EXPECT_TRUE(SpustAktualizaci().chyba().contains(QStringLiteral("zůstává otevřená")));
     const QStringList a1{appPath() + QStringLiteral("/A1")};
     EXPECT_EQ(sluzby.desktop.spustene, QList<QStringList>({a1, a1}));
-    ASSERT_EQ(sluzby.dialogs.zpravy.size(), 3);
-    EXPECT_TRUE(sluzby.dialogs.zpravy[2].text.contains(QStringLiteral("zůstává otevřená")));
 }

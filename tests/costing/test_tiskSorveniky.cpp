@@ -2,6 +2,9 @@
 // the variants by prices and system, the word wrap, copies and the print dialog's rules.
 #include "costing/ModelTisku.h"
 #include "costing/ObsahVystupu.h"
+#include "costing/ModelListu.h"
+#include "costing/PrikazyListu.h"
+#include "costing/Sorvenika2Html.h"
 #include "costing/TiskSorveniky.h"
 #include "pricelist/DbfTestUtil.h"
 #include "support/TestSupport.h"
@@ -112,6 +115,47 @@ TEST_F(Tisk, WordWrap) {
     }
 }
 
+// Every text of an item line stays in its column: a long name wraps left of the code and the
+// row grows, a code wider than its column is cut; nothing runs into its neighbour or off the
+// page, with prices printed or not.
+TEST_F(Tisk, LongNamesAndCodesStayInTheirColumns) {
+    Kalkulace k = ukazkovaKalkulace();
+    const QString nazev = QStringLiteral("Sada Orlex jednoprůduchová 20 bez větrací šachty");
+    const QString volny = QStringLiteral("Vlastní položka s velmi dlouhým názvem, který by jinak běžel přes ceny až za okraj");
+    k.radky[0].Nazev = nazev;
+    k.radky[0].ObjZnak = QStringLiteral("SADA ORLEX 20");
+    k.radky[1].ObjZnak = QStringLiteral("KÓD-DELŠÍ-NEŽ-JEHO-SLOUPEC-123");
+    k.radky.back().Nazev = volny;
+    for (bool ceny : {true, false}) {
+        k.TisknoutCeny = ceny;
+        const QStringList kroky = vytiskni(k);
+        const qsizetype od = kroky.indexOf(QRegularExpression(QStringLiteral("^text 750 \\d+ Název dílu$")));
+        const qsizetype po = kroky.indexOf(QRegularExpression(QStringLiteral("^text 6900 .*")));
+        ASSERT_TRUE(od > 0 && po > od);
+        // The texts of each printed line by their x, and the name's lines joined again.
+        QMap<int, QMap<int, QString>> radky;
+        for (qsizetype i = od + 1; i < po; ++i)
+            if (kroky[i].startsWith(QLatin1String("text ")))
+                radky[kroky[i].section(u' ', 2, 2).toInt()][kroky[i].section(u' ', 1, 1).toInt()] = kroky[i].section(u' ', 3);
+        QStringList nazvy;
+        QString kody;
+        for (const QMap<int, QString>& r : radky) {
+            int konec = 0;
+            for (auto [x, text] : r.asKeyValueRange()) {
+                EXPECT_GE(x, konec + 100) << text.toStdString();
+                konec = x + z.textWidth(text);
+            }
+            EXPECT_LE(konec, z.width() - 750);
+            nazvy << r.value(750);
+            kody += QLatin1Char('|') + r.value(5520 - z.textWidth(r.values().value(1)) / 2);
+        }
+        const QString vse = nazvy.join(u' ');
+        EXPECT_TRUE(vse.contains(nazev) && vse.contains(volny)) << vse.toStdString();
+        EXPECT_TRUE(kody.contains(QStringLiteral("|SADA ORLEX 20|"))) << kody.toStdString();
+        EXPECT_TRUE(kody.contains(QStringLiteral("|KÓD-DELŠÍ-NEŽ-JEHO-SLO"))) << kody.toStdString();
+    }
+}
+
 // A bill longer than a page goes on over new pages, nothing past the bottom, no heading again.
 TEST_F(Tisk, LongBillBreaksPages) {
     int velikost = 0;
@@ -185,6 +229,20 @@ TEST(TiskovyDialog, RememberedPrinterCopiesAndPdf) {
     sluzby.dialogs.soubory.push_back(QStringLiteral("/tmp/kalkulace.pdf"));
     ASSERT_TRUE(bez.ok());
     EXPECT_TRUE(t.souborPdf == QStringLiteral("/tmp/kalkulace.pdf") && t.tiskarna.isEmpty() && pamatovana == kPdfSoubor);
+
+    // An existing file is asked about first ("No" asks for another name); no copies ask for none.
+    QTemporaryDir dir;
+    const QString existuje = dir.filePath(QStringLiteral("stara.pdf")), nova = dir.filePath(QStringLiteral("nova.pdf"));
+    writeBytes(existuje, "%PDF");
+    sluzby.dialogs.zpravy.clear();
+    sluzby.dialogs.soubory = {existuje, nova};
+    sluzby.dialogs.odpovedi = {Odpoved::No};
+    ASSERT_TRUE(bez.ok());
+    EXPECT_EQ(std::pair(t.souborPdf, sluzby.dialogs.texty()), std::pair(nova, QStringList{kSouborExistuje}));
+    const qsizetype dialogu = sluzby.dialogs.slozkyUlozeni.size();
+    bez.txtkopii = QStringLiteral("0");
+    ASSERT_TRUE(bez.ok());
+    EXPECT_EQ(std::tuple(sluzby.dialogs.slozkyUlozeni.size(), t.PocetKopii.value(), t.souborPdf), std::tuple(dialogu, 0, QString()));
 }
 
 TEST(ObsahVystupu, DeliverySentenceForMiv25To45AndKarnelo20) {
@@ -196,4 +254,22 @@ TEST(ObsahVystupu, DeliverySentenceForMiv25To45AndKarnelo20) {
         k.parametry.Prurez = QString::fromLatin1(prurez);
         EXPECT_EQ(sDodaciLhutou(k), lhuta) << system << " " << prurez;
     }
+}
+
+// The price-list date of the settings, as the sheet hands the costing on, reaches the print and
+// the HTML page.
+TEST_F(Tisk, PriceListDateFromTheSettingsInThePrintAndTheHtml) {
+    GlobalniData g;
+    ModelListu m(g);
+    m.Form_Load();
+    m.nastavKalkulaci(ukazkovaKalkulace());
+    g.nastaveni.PlatnostCen = QStringLiteral("1.7.2027");
+    g.nastaveni.TisknoutCeny = true;
+    const Kalkulace k = m.kalkulace();
+    vytiskni(k);
+    EXPECT_TRUE(z.texty().contains(QStringLiteral("platnost ceníku od 1.7.2027")));
+    QTemporaryDir dir;
+    const QString html = dir.filePath(QStringLiteral("k.htm"));
+    ASSERT_TRUE(Sorvenika2Html(k, html));
+    EXPECT_TRUE(readBytes(html).contains("1.7.2027"));
 }

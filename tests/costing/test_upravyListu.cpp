@@ -174,14 +174,21 @@ TEST(UpravaListu, FreeRowCellsAndTheirDelete) {
     // Delete clears a free-row cell, and nothing on an item row.
     List l;
     Polozka& p = l.polozka(6);
-    p = {QStringLiteral("K"), {}, {}, Currency::fromInt(8), 0, 4, 4, 4};
-    for (auto [r, sloupec] : {std::pair(2, 3), std::pair(6, 3), std::pair(6, 1)}) {
+    p = {QStringLiteral("K"), QStringLiteral("K1"), QStringLiteral("S1"), Currency::fromInt(8), 0, 4, 4, 4};
+    l.m.prepocitejCeny();
+    for (auto [r, sloupec] : {std::pair(2, 3), std::pair(6, 3), std::pair(6, 1), std::pair(6, 2), std::pair(6, 4)}) {
         l.m.Tabulka.setRow(r);
         l.m.Tabulka.setCol(sloupec);
+        // An editor opened on the cell closes and stays closed.
+        l.m.Tabulka_KeyDown(Qt::Key_7);
+        l.m.Tabulka_KeyPress(u'7');
         l.m.Tabulka_KeyDown(Qt::Key_Delete);
+        EXPECT_FALSE(l.m.txtBox().viditelny) << r << " " << sloupec;
     }
-    EXPECT_EQ(std::tuple(l.polozka(2).Ks, p.Ks, p.KsZaklad, p.ObjZnak, l.bunka(6, 3), l.soucet(kKusy)),
-              std::tuple(2.0f, 0.0f, 0.0f, QString(), QStringLiteral("0"), QStringLiteral("7")));
+    EXPECT_EQ(std::tuple(l.polozka(2).Ks, p.Ks, p.KsZaklad, p.ObjZnak, p.ObjZnakPuvodni, p.Cena),
+              std::tuple(2.0f, 0.0f, 0.0f, QString(), QString(), Currency()));
+    EXPECT_EQ(std::tuple(l.bunka(6, 2), l.bunka(6, 3), l.bunka(6, 4), l.soucet(kKusy)),
+              std::tuple(QString(), QStringLiteral("0"), QStringLiteral("0,00"), QStringLiteral("7")));
 }
 
 TEST(UpravaListu, TotalsEditorsByUserAndSystem) {
@@ -289,4 +296,48 @@ TEST(UpravaSkutecnychSystemu, FreeRowQuantitySurvivesRecalculation) {
             EXPECT_EQ(m.kalkulace().radky[static_cast<size_t>(volny - 1)].Ks, 5);
         }
     }
+}
+
+// A coefficient must leave a quote that can be sent; a price without VAT must be a number. A
+// refused value changes nothing and keeps the editor open; Escape or leaving it shows the value
+// in force again. The price with VAT comes from the typed price (1000 × 1,21 = 1 210,00, where a
+// division by 99 would give 1 222,22).
+TEST(UpravaListu, TotalsEditorRefusesWhatNoQuoteCanShow) {
+    const struct {
+        int radek;
+        const char* text;
+        const char* koeficient;  // nullptr: refused
+        const char* bezDph;
+        const char* sDph;
+    } pripady[] = {
+        {kKoeficient, "0", nullptr, nullptr, nullptr},
+        {kKoeficient, "-1", nullptr, nullptr, nullptr},
+        {kKoeficient, "0,5", "0,5", nullptr, nullptr},
+        {kCenaBezDph, "abc", nullptr, nullptr, nullptr},
+        {kCenaBezDph, "", nullptr, nullptr, nullptr},
+        {kCenaBezDph, "1000", "100", "1\u00a0000,00", "1\u00a0210,00"},
+    };
+    for (const auto& c : pripady) {
+        SCOPED_TRACE(c.text);
+        List l("T-REMOL", 1);
+        const std::array<QString, 6> pred = l.m.kalkulace().soucty;
+        l.napisSoucet(c.radek, c.text);
+        if (!c.koeficient) {
+            l.odmitnuto(kSpatnaHodnotaSouctu, l.m.txtKoef());
+            EXPECT_EQ(std::pair(l.m.kalkulace().soucty, l.g.Koeficient), std::pair(pred, 1.0f));
+            continue;
+        }
+        EXPECT_EQ(l.soucet(kKoeficient), QString::fromUtf8(c.koeficient));
+        if (c.bezDph) {
+            EXPECT_EQ(std::pair(l.soucet(kCenaBezDph), l.soucet(kCenaSDph)), std::pair(QString::fromUtf8(c.bezDph), QString::fromUtf8(c.sDph)));
+        }
+    }
+
+    List l;
+    l.napisSoucet(kKoeficient, "95");
+    l.m.TabSuma_KeyPress(u'5');
+    ASSERT_TRUE(l.m.txtKoef().viditelny);
+    l.m.txtKoef_LostFocus();
+    EXPECT_EQ(std::tuple(l.m.txtKoef().viditelny, l.m.txtKoef().text, l.soucet(kKoeficient), l.g.Koeficient),
+              std::tuple(false, QString(), QStringLiteral("95"), 0.95f));
 }

@@ -2,6 +2,10 @@
 #include "support/TestSupport.h"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
 #include <QEvent>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -35,4 +39,16 @@ TEST(EventBoundary, ARunTimeErrorInAHandlerIsShownAndTheProgramGoesOn) {
     QTimer::singleShot(0, [&] { dalsi = true; });
     QCoreApplication::processEvents();
     EXPECT_TRUE(dalsi);
+}
+
+// Qt's own dialogs speak Czech, whatever the machine's language.
+TEST(QtApplicationTest, StandardDialogsSpeakCzech) {
+    QDialogButtonBox tlacitka(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+    EXPECT_EQ(tlacitka.button(QDialogButtonBox::Save)->text().remove(u'&'), QStringLiteral("Uložit"));
+    EXPECT_EQ(tlacitka.button(QDialogButtonBox::Cancel)->text().remove(u'&'), QStringLiteral("Zrušit"));
+    QFileDialog soubor;
+    soubor.setOption(QFileDialog::DontUseNativeDialog);
+    auto* hledat = soubor.findChild<QLabel*>(QStringLiteral("lookInLabel"));
+    ASSERT_TRUE(hledat);
+    EXPECT_EQ(hledat->text(), QStringLiteral("Hledat v:"));
 }

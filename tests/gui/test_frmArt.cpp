@@ -40,6 +40,12 @@ TEST(PriceListWindow, FilterQuantityAndInsertThroughTheKeys) {
     klikni(1);
     QTest::keyClick(v, Qt::Key_4);
     EXPECT_EQ(okno->txtBox->geometry(), v->obdelnikBunky(1, ModelArt::kSloupecKs));
+    // Down, PageDown and Shift stay in the editor: the row being edited stays the grid's.
+    for (Qt::Key k : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Shift}) {
+        QTest::sendKeyEvent(QTest::Press, okno->txtBox, k, QString(), k == Qt::Key_Shift ? Qt::ShiftModifier : Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, okno->txtBox, k, QString(), Qt::NoModifier);
+    }
+    EXPECT_EQ(std::tuple(g.Row(), okno->txtBox->isVisible(), okno->txtBox->hasFocus()), std::tuple(1, true, true));
     QTest::keyClicks(okno->txtBox, QStringLiteral("2.5"));
     QTest::keyClick(okno->txtBox, Qt::Key_Return);
     QTest::keyClick(v, Qt::Key_7);

@@ -6,6 +6,7 @@
 #include "costing/QtListSorveniky.h"
 #include "costing/frmPomocnik.h"
 #include "costing/frmPoznamka.h"
+#include "platform/Services.h"
 #include "support/GuiSupport.h"
 #include "support/TestSupport.h"
 #include "systems/Kalkulacky.h"
@@ -13,10 +14,13 @@
 #include "costing/Kalkulace.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QCursor>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -249,4 +253,171 @@ TEST(CostingSheet, CommandsReachTheirWindowsOrSayTheyComeLater) {
     EXPECT_EQ(std::pair(menu, g.sorvenikaParametry.SystemKod), std::pair(1, 0));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(okno.isNull());
+}
+
+namespace {
+
+// A key as the keyboard sends it, to whatever has the focus: press and release, with the
+// modifiers held and the text the layout produces.
+void klavesa(int k, Qt::KeyboardModifiers m = Qt::NoModifier, const QString& text = {}) {
+    QWidget* w = QApplication::focusWidget();
+    ASSERT_TRUE(w);
+    QTest::sendKeyEvent(QTest::Press, w, Qt::Key(k), text, m);
+    QTest::sendKeyEvent(QTest::Release, QApplication::focusWidget(), Qt::Key(k), text, m);
+}
+
+// Digits on the Czech layout: Shift held for each one and let go between them.
+void cislice(const QString& cisla) {
+    for (QChar c : cisla) {
+        QTest::sendKeyEvent(QTest::Press, QApplication::focusWidget(), Qt::Key_Shift, QString(), Qt::ShiftModifier);
+        klavesa(Qt::Key_0 + (c.unicode() - u'0'), Qt::ShiftModifier, QString(c));
+        QTest::sendKeyEvent(QTest::Release, QApplication::focusWidget(), Qt::Key_Shift, QString(), Qt::NoModifier);
+    }
+}
+
+}  // namespace
+
+// Every key pressed in an open editor stays in it: Shift between digits, arrows, Page keys and
+// the line edit's shortcuts (the sheet's Ctrl+Z and Ctrl+X are its menu commands elsewhere).
+TEST(CostingSheet, EveryKeyInAnEditorIsTheEditors) {
+    Ukazka u;
+    frmSorvenika& okno = u.okno;
+    ModelListu& m = u.m;
+    GlobalniData& g = u.g;
+    okno.nastavRozmery(QRect(0, 0, 1024, 768));
+    okno.show();
+    okno.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
+    QSignalSpy prikazy(&okno, &frmSorvenika::prikaz);
+    QLineEdit* box = okno.txtBox;
+    const int volny = g.sorvenikaParametry.PocetRadku + 1;
+    auto polozka = [&](int r) { return g.dataSystemu.Polozky(g.sorvenikaParametry.IdPrurez, r); };
+    okno.akce(Prikaz::mnuVolbyPrepocitavat)->trigger();
+    prikazy.clear();
+
+    // An item row and a free row's quantity, typed "15" with Shift.
+    for (auto [radek, sloupec] : {std::pair(9, 0), std::pair(volny, 3)}) {
+        m.Nastav_kurzor_v_tabulce(radek);
+        m.Tabulka.setCol(sloupec);
+        okno.Tabulka->setFocus();
+        cislice(QStringLiteral("15"));
+        ASSERT_TRUE(box->isVisible()) << radek;
+        EXPECT_EQ(box->text(), QStringLiteral("15"));
+        klavesa(Qt::Key_Return);
+        EXPECT_EQ(polozka(radek).Ks, 15.0f) << radek;
+    }
+    EXPECT_EQ(std::pair(g.Koeficient, okno.txtKoef->isVisible()), std::pair(1.0f, false));
+
+    // A free row's name: moving and selecting keys keep the editor and its text; Ctrl+X cuts and
+    // Ctrl+V pastes there instead of ending the program; Ctrl+Z undoes instead of going to the menu.
+    m.Tabulka.setRow(volny + 1);
+    m.Tabulka.setCol(0);
+    okno.Tabulka->setFocus();
+    klavesa(Qt::Key_L, Qt::ShiftModifier, QStringLiteral("L"));
+    pis(box, QStringLiteral("ávka"));
+    for (auto [k, mod] : {std::pair(Qt::Key_Down, Qt::NoModifier), std::pair(Qt::Key_PageDown, Qt::NoModifier),
+                          std::pair(Qt::Key_Up, Qt::NoModifier), std::pair(Qt::Key_Control, Qt::ControlModifier),
+                          std::pair(Qt::Key_Alt, Qt::AltModifier), std::pair(Qt::Key_Home, Qt::NoModifier),
+                          std::pair(Qt::Key_A, Qt::ControlModifier)}) {
+        klavesa(k, mod);
+        EXPECT_TRUE(box->isVisible() && box->hasFocus()) << k;
+        EXPECT_EQ(box->text(), QStringLiteral("Lávka")) << k;
+    }
+    EXPECT_EQ(box->selectedText(), QStringLiteral("Lávka"));
+    klavesa(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), QString());
+    klavesa(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), QStringLiteral("Lávka"));
+    QGuiApplication::clipboard()->setText(QStringLiteral(" na střechu"));
+    klavesa(Qt::Key_End);
+    klavesa(Qt::Key_V, Qt::ControlModifier);
+    klavesa(Qt::Key_Enter);
+    EXPECT_EQ(polozka(volny + 1).Nazev, QStringLiteral("Lávka na střechu"));
+    EXPECT_EQ(prikazy.count(), 0);
+
+    // The coefficient editor: Escape, or a click elsewhere on the sheet, shows the coefficient in
+    // force again; 0 is refused.
+    FlexGridView* s = okno.TabSuma;
+    const QPoint koeficient = s->visualRect(s->model()->index(kKoeficient, 1)).center();
+    for (int konec : {0, 1, 2}) {
+        SCOPED_TRACE(konec);
+        QTest::mouseClick(s->viewport(), Qt::LeftButton, {}, koeficient);
+        s->setFocus();
+        cislice(QStringLiteral("5"));
+        ASSERT_TRUE(okno.txtKoef->hasFocus());
+        if (konec == 0) klavesa(Qt::Key_Escape);
+        else if (konec == 1) QTest::mouseClick(okno.Tabulka->viewport(), Qt::LeftButton, {}, okno.Tabulka->visualRect(m.Tabulka.index(3, 1)).center());
+        else klavesa(Qt::Key_Backspace), cislice(QStringLiteral("0")), klavesa(Qt::Key_Return);
+        EXPECT_EQ(okno.txtKoef->isVisible(), konec == 2);
+        EXPECT_EQ(std::pair(g.Koeficient, m.TabSuma.TextMatrix(kKoeficient, 1)), std::pair(1.0f, QStringLiteral("100")));
+    }
+    EXPECT_EQ(u.sluzby.dialogs.texty(), QStringList{kSpatnaHodnotaSouctu});
+
+    // Outside an editor Alt and a letter open a menu of the sheet.
+    okno.Tabulka->setFocus();
+    klavesa(Qt::Key_V, Qt::AltModifier, QStringLiteral("v"));
+    auto* volby = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_TRUE(volby);
+    EXPECT_EQ(volby->objectName(), QStringLiteral("mnuVolby"));
+    volby->close();
+}
+
+// A free row edited at the bottom of a long bill stays in view: the refill after a quantity, a
+// price or Delete does not scroll the bill back to its top.
+TEST(CostingSheet, FreeRowEditsKeepTheUsersPlace) {
+    Ukazka u;
+    frmSorvenika& okno = u.okno;
+    ModelListu& m = u.m;
+    okno.nastavRozmery(QRect(0, 0, 800, 600));
+    okno.show();
+    okno.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
+    FlexGridView* t = okno.Tabulka;
+    const int posledni = m.Tabulka.Rows() - 1;
+    m.Tabulka.setRow(posledni);
+    QCoreApplication::processEvents();
+    const int odshora = t->verticalScrollBar()->value();
+    ASSERT_GT(odshora, 0);
+    for (auto [sloupec, text] : {std::pair(3, "2"), std::pair(4, "10")}) {
+        m.Tabulka.setRow(posledni);
+        m.Tabulka.setCol(sloupec);
+        t->setFocus();
+        pis(t, QString::fromLatin1(text));
+        QTest::keyClick(okno.txtBox, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(t->verticalScrollBar()->value(), odshora) << sloupec;
+        EXPECT_TRUE(t->viewport()->rect().intersects(t->visualRect(m.Tabulka.index(m.Tabulka.radekModelu(posledni), sloupec))));
+    }
+    QTest::keyClick(t, Qt::Key_Delete);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(t->verticalScrollBar()->value(), odshora);
+    EXPECT_EQ(m.kalkulace().radky.back().CenaKs, Currency());
+}
+
+// A print error is titled with its source; the updater starts under the wait cursor, which is
+// gone again before any message.
+TEST(CostingSheet, PrintErrorTitleAndTheUpdatersCursor) {
+    Instalace inst;
+    FakeServices sluzby;
+    struct Kurzor : FakeDesktop {
+        QList<bool> hodiny;
+        bool spust(const QString& p, const QStringList& a) override {
+            hodiny << (QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+            return FakeDesktop::spust(p, a);
+        }
+    } desktop;
+    desktop.spustitelne = false;
+    platform::setDesktop(&desktop);
+    GlobalniData g;
+    ASSERT_FALSE(NactiIni(inst.ini(), g).chyba);
+    frmSorvenika::Sluzby s;
+    s.vystupy.Tisk = [](const Kalkulace&) -> Vysledek<> { return Chyba{QStringLiteral("Chyba při tisku: 482 (Chyba tiskárny: X)"), QStringLiteral("Tiskárna")}; };
+    frmSorvenika okno(g, std::move(s));
+    okno.akce(Prikaz::mnu_Tisk)->trigger();
+    okno.akce(Prikaz::mnu_Aktualizace)->trigger();
+    ASSERT_EQ(sluzby.dialogs.zpravy.size(), 2);
+    EXPECT_EQ(std::tuple(sluzby.dialogs.zpravy[0].titulek, sluzby.dialogs.zpravy[0].ikona), std::tuple(QStringLiteral("Tiskárna"), Ikona::Zadna));
+    EXPECT_EQ(sluzby.dialogs.zpravy[1].titulek, kTitulekUpozorneni);
+    EXPECT_EQ(desktop.hodiny, QList<bool>{true});
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

@@ -450,6 +450,21 @@ TEST(WizardModel, StaticSecuring) {
         EXPECT_EQ(w.m.konceptKPotvrzeni().PocetZSLKT, c[4].toFloat()) << vyska;
     }
 
+    // With "NE" the height is not needed: an empty box, a wrong value or one over the limit
+    // never hides Ok nor keeps the focus in the box.
+    for (const char* vyska : {"", "abc", "9"}) {
+        Pruvodce ne(miv());
+        ne.zaklad("20", 3);
+        ne.doRamu3();
+        ne({{P::optVolbaStatZajisteni1}, {P::txtVyskaNadstresniCasti, vyska}});
+        EXPECT_EQ(ne.zpravy().size(), *vyska ? 1 : 0) << vyska;
+        EXPECT_TRUE(ne.s(P::cmdOk).viditelny) << vyska;
+        ne.m.fokusNa(P::txtVyskaNadstresniCasti);
+        EXPECT_TRUE(ne.m.opust()) << vyska;
+        EXPECT_TRUE(ne.m.cmdOk_Click()) << vyska;
+        EXPECT_EQ(ne.zpravy().size(), *vyska ? 1 : 0) << vyska;
+    }
+
     // The kit's mortar goes with "ANO" and a kit that is handed over.
     Pruvodce k(miv());
     k.zaklad("20", 1);

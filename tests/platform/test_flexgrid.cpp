@@ -107,6 +107,16 @@ TEST(FlexGrid, RowsShrinkAndGrowKeepTheHeader) {
     g.setRows(5);
     EXPECT_EQ(sloupec(g, 0), (QStringList{"Název", "r1", "r2", "", ""}));
     EXPECT_EQ(g.RowHeight(4), g.vychoziVyskaRadku());
+    // A refill without redrawing keeps TopRow where it still fits; a shrink that is drawn moves it.
+    g.setTopRow(4);
+    {
+        FlexGridDavka davka(g);
+        g.setRows(1);
+        for (int i = 1; i <= 5; ++i) g.AddItem(QString("n%1\t%1").arg(i));
+    }
+    EXPECT_EQ(g.TopRow(), 4);
+    g.setRows(3);
+    EXPECT_EQ(g.TopRow(), 2);
     g.setRows(1);
     EXPECT_EQ(g.rowCount(), 0);
     g.AddItem("x\t1");

@@ -1,6 +1,7 @@
 #include "platform/IniFile.h"
 
 #include "platform/Cp1250.h"
+#include "net/NastaveniObjednavek.h"
 
 #include "support/TestSupport.h"
 
@@ -99,4 +100,40 @@ TEST(IniFile, RefusesWhatItCannotWriteSoundly) {
         EXPECT_FALSE(ini::zapis(soubor, QStringLiteral("A"), QString::fromUtf8(klic), QStringLiteral("1"))) << klic;
     EXPECT_FALSE(ini::zapis(soubor, QStringLiteral("A]"), QStringLiteral("x"), QStringLiteral("1")));
     EXPECT_EQ(readBytes(soubor), obsah);
+}
+
+// A password is the owner's alone: the file that holds one is mode 0600 once written, also when
+// the value was there already; a value the program writes reads back whole, a long password too.
+TEST(IniFile, APasswordIsTheOwnersAloneAndReadsBackWhole) {
+    QTemporaryDir dir;
+    const QString soubor = dir.filePath(QStringLiteral("Sorvenika.ini"));
+    writeBytes(soubor, "[UZIVATEL]\r\nProdejce=X\r\n");
+    QFile::setPermissions(soubor, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    const QFileDevice::Permissions jenVlastnik = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    const QFileDevice::Permissions cizi(0x0077);
+    const auto prava = [&] { return QFile::permissions(soubor) & (cizi | jenVlastnik); };
+
+    ASSERT_TRUE(ini::zapis(soubor, QStringLiteral("UZIVATEL"), QStringLiteral("ProxyPwd"), QString()));
+    EXPECT_NE(prava() & cizi, QFileDevice::Permissions());  // an empty password is no password
+    const QString heslo = QString(200, QLatin1Char('h'));
+    ASSERT_TRUE(ini::zapis(soubor, QStringLiteral("UZIVATEL"), QStringLiteral("ProxyPwd"), heslo));
+    EXPECT_EQ(prava(), jenVlastnik);
+    EXPECT_EQ(ini::cti(soubor, QStringLiteral("UZIVATEL"), QStringLiteral("ProxyPwd")), heslo);
+
+    // Made readable again by hand, the next write of the same values closes it again.
+    QFile::setPermissions(soubor, jenVlastnik | QFileDevice::ReadOther);
+    ASSERT_TRUE(ini::zapis(soubor, QStringLiteral("UZIVATEL"), QStringLiteral("ProxyPwd"), heslo));
+    EXPECT_EQ(prava(), jenVlastnik);
+    EXPECT_EQ(ini::cti(soubor, QStringLiteral("UZIVATEL"), QStringLiteral("Pwd"), 127), QString());
+
+    // The connection settings' proxy password, stored encoded, comes back whole.
+    const AutorizaceProxy a{true, QStringLiteral("uzivatel"), QString::fromUtf8("heslo-ěščř-") + QString(189, QLatin1Char('p'))};
+    ASSERT_TRUE(UlozAutorizaciProxy(soubor, a));
+    EXPECT_EQ(NactiAutorizaciProxy(soubor).Password, a.Password);
+    EXPECT_EQ(prava(), jenVlastnik);
+
+    // A new file with a password is never readable by others, not even for a moment.
+    const QString novy = dir.filePath(QStringLiteral("novy.ini"));
+    ASSERT_TRUE(ini::zapis(novy, QStringLiteral("UZIVATEL"), QStringLiteral("Pwd"), QStringLiteral("x")));
+    EXPECT_EQ(QFile::permissions(novy) & cizi, QFileDevice::Permissions());
 }

@@ -4,7 +4,9 @@
 #include "platform/Services.h"
 #include "support/TestSupport.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -113,7 +115,10 @@ TEST_F(PosliPostouTest, FailuresShowTheirNumber) {
     PosliPostou(zdroj, QStringLiteral("a.xml"));
     PosliPostou(dir.filePath(QStringLiteral("nic.xml")), QStringLiteral("b.xml"));
     EXPECT_EQ(s.desktop.maily.size(), 1);  // a missing file never reaches the mail program
-    EXPECT_EQ(s.dialogs.texty(), (QStringList{QStringLiteral("Chyba č. 3"), QStringLiteral("Chyba č. 11")}));
+    // The mail program's refusal says where the file is, to attach it by hand.
+    EXPECT_EQ(s.dialogs.texty(), (QStringList{QStringLiteral("Chyba č. 3\nPoštovní program se nepodařilo otevřít. Přiložte ke zprávě ručně:\n") +
+                                                  QFileInfo(zdroj).absoluteFilePath(),
+                                              QStringLiteral("Chyba č. 11")}));
 }
 
 // The real desktop service with a stand-in xdg-email that records its arguments.
@@ -136,6 +141,28 @@ TEST_F(PosliPostouTest, ReachesXdgEmail) {
         EXPECT_EQ(argumenty[0], "--attach");
         EXPECT_TRUE(argumenty[1].endsWith("/Objednavka.xml")) << argumenty[1].constData();
         EXPECT_EQ(readBytes(QString::fromLocal8Bit(argumenty[1])), "<xml/>");
-        EXPECT_EQ(s.dialogs.texty(), kod ? QStringList{QStringLiteral("Chyba č. 3")} : QStringList()) << kod;
+        EXPECT_EQ(s.dialogs.texty().join(QString()).section(u'\n', 0, 0), kod ? QStringLiteral("Chyba č. 3") : QString()) << kod;
+    }
+}
+
+// The real desktop service with a stand-in xdg-open: one that ends in failure (no program for the
+// file) tells the user where the file is; one that succeeds, or runs on, says nothing.
+TEST_F(PosliPostouTest, FailedOpeningSaysWhereTheFileIs) {
+    const QString bin = dir.filePath(QStringLiteral("bin"));
+    QDir().mkpath(bin);
+    Prostredi cesta("PATH", bin.toLocal8Bit() + ':' + qgetenv("PATH"));
+    platform::setDesktop(nullptr);
+    for (int kod : {3, 0}) {
+        writeBytes(bin + QStringLiteral("/xdg-open"), QStringLiteral("#!/bin/sh\nexit %1\n").arg(kod).toLocal8Bit());
+        QFile::setPermissions(bin + QStringLiteral("/xdg-open"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        s.dialogs.zpravy.clear();
+        ASSERT_TRUE(platform::desktop().otevri(zdroj));
+        QElapsedTimer t;
+        t.start();
+        while (s.dialogs.zpravy.isEmpty() && t.elapsed() < (kod ? 5000 : 500)) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(s.dialogs.texty(), kod ? QStringList{QStringLiteral("Soubor se nepodařilo otevřít (chyba č. 3): pracovní prostředí pro něj "
+                                                                      "nemá program.\nSoubor je uložen zde:\n") + zdroj}
+                                         : QStringList()) << kod;
     }
 }
