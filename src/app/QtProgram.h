@@ -71,7 +71,7 @@ private:
 
     GlobalniData m_g;
     KontrolaAktualizace m_kontrolaAktualizace;
-    SynchronizaceNedostupna m_bezSynchronizace;
+    SynchronizaceServeru m_synchronizaceServeru;
     OknoVPristiVerzi m_objednavky{QStringLiteral("Objednávky budou doplněny v další verzi programu.")};
     OknoVPristiVerzi m_nastaveniOZ{QStringLiteral("Nastavení obchodního zástupce bude doplněno v další verzi programu.")};
     std::unique_ptr<QtListSorveniky> m_list;
