@@ -218,3 +218,30 @@ TEST(SouboryNabidek, DealersAndCodeTables) {
     EXPECT_EQ(ZjistiDruhStavby(3), QStringLiteral("Rodinný dům"));
     EXPECT_EQ(ZjistiDruhStavby(4), "");
 }
+
+int zkusNabidky(const uint8_t* data, size_t size);
+
+TEST(SouboryNabidek, FuzzCorpusReadsWithoutFault) {
+    const QDir korpus(testData("nabidky_corpus"));
+    const QStringList soubory = korpus.entryList(QDir::Files);
+    ASSERT_GE(soubory.size(), 5);
+    for (const QString& jmeno : soubory) {
+        const QByteArray b = readBytes(korpus.filePath(jmeno));
+        EXPECT_EQ(zkusNabidky(reinterpret_cast<const uint8_t*>(b.constData()), static_cast<size_t>(b.size())), 0) << jmeno.toStdString();
+    }
+    // The server's file, written by Python's own Base64 and code page: its last record lacks the
+    // final CR LF and is read all the same.
+    FakeServices sluzby;
+    const QList<clsNabidka> l = CtiNabidky(readBytes(korpus.filePath("ulozene.txt")), Nastaveni{}, false);
+    ASSERT_EQ(l.size(), 3);
+    EXPECT_EQ(l[0].JmenoOZ, QStringLiteral("Jan Dvořák"));
+    EXPECT_EQ(l[0].Poznamka, "a\r\nb");
+    clsSorvenika s;
+    s.Xml = l[0].Sorvenika;
+    s.ParseXml();
+    EXPECT_EQ(s.Vyska, 7.5f);
+    EXPECT_TRUE(s.Sachta);
+    EXPECT_EQ(clsSorvenika::BunkyRozpisu(s.Rozpis), (QList<QStringList>{{"Díl", "MIV1", "", "2", "1\u00a0234,00", "2\u00a0468,00"}}));
+    EXPECT_EQ(l[1].DatumNabidky, QDate(2026, 1, 31));
+    EXPECT_EQ((QList<int>{l[1].Stav, l[2].ID, l[2].ExtID, l[2].CisloOZ}), (QList<int>{10, 3, 7, 7}));
+}
