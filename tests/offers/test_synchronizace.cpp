@@ -119,7 +119,9 @@ TEST(SynchronizaceNabidek, AWholeRunAgainstTheStandIn) {
     EXPECT_TRUE(m.chyby.isEmpty()) << m.chyby.join('\n').toStdString();
     // The server read the file byte for byte, and a missing state file as an empty DATA line.
     EXPECT_EQ(m.prikaz(1), cp1250::encode(PrikazSynchronizace("insert", Prihlaseni{7, "aGVzbG8="}, neodeslane)));
-    EXPECT_TRUE(m.prikaz(2).contains("CMD=update_status;\r\nTYPE=file[txt];\r\nDATA=;\r\n"));
+    EXPECT_EQ(m.prikaz(2), "BEGIN;\r\nIDOZ=7;\r\nPWD=aGVzbG8=;\r\nCMD=update_status;\r\nTYPE=file[txt];\r\nDATA=;\r\nEND;\r\n");
+    EXPECT_EQ(m.prikaz(3), "BEGIN;\r\nIDOZ=7;\r\nPWD=aGVzbG8=;\r\nCMD=export_bids;\r\nEND;\r\n");
+    EXPECT_EQ(m.prikaz(4), "BEGIN;\r\nIDOZ=7;\r\nPWD=aGVzbG8=;\r\nCMD=export_obchodnici;\r\nEND;\r\n");
     EXPECT_EQ(m.bajty(kNeodeslaneNabidky), "chybí");
 
     QList<clsNabidka> ulozene = NactiUlozeneNabidky(m.n);
