@@ -192,7 +192,8 @@ bool zapis(const QString& soubor, const QString& sekce, const QList<std::pair<QS
     if (existuje && text == puvodni) return !heslo || QFile::setPermissions(soubor, jenVlastnik);
     QSaveFile f(soubor);
     if (!f.open(QIODevice::WriteOnly)) return false;
-    if (heslo && !f.setPermissions(jenVlastnik)) {
+    // A password is its user's alone, and so is any settings file the program creates.
+    if ((heslo || !existuje) && !f.setPermissions(jenVlastnik)) {
         f.cancelWriting();
         return false;
     }
