@@ -8,6 +8,8 @@
 #include "app/Start.h"
 #include "app/frmMenu.h"
 #include "app/frmStav.h"
+#include "orders/frmAdresar.h"
+#include "orders/frmImport.h"
 #include "pricelist/QtSeznamPolozek.h"
 
 #include <QList>
@@ -68,12 +70,16 @@ private:
     void ukonci(int kod) override;
 
     bool nactiSystem();
+    void vyberZakaznika(const RadkyZakaznika& radky);
 
     GlobalniData m_g;
     KontrolaAktualizace m_kontrolaAktualizace;
     SynchronizaceNedostupna m_bezSynchronizace;
     OknoVPristiVerzi m_objednavky{QStringLiteral("Objednávky budou doplněny v další verzi programu.")};
     OknoVPristiVerzi m_nastaveniOZ{QStringLiteral("Nastavení obchodního zástupce bude doplněno v další verzi programu.")};
+    // The customer database of the settings; a chosen customer goes to the loaded costing sheet.
+    OknoAdresare m_adresar{[this] { return souborZakazniku(m_g.nastaveni); }, [this](const RadkyZakaznika& r) { vyberZakaznika(r); }};
+    OknoImportu m_importZakazniku{[this] { return souborZakazniku(m_g.nastaveni); }};
     std::unique_ptr<QtListSorveniky> m_list;
     std::unique_ptr<QtPruvodceParametru> m_pruvodce;
     Navaznosti m_n;
