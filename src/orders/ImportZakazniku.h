@@ -52,7 +52,7 @@ public:
     // cmdUlozit_Click after the overwrite question: replaces the customer file.
     Vysledek<> uloz() const;
 
-    FlexGrid T{1, 1};
+    FlexGrid T{1, 0};  // no columns before the first load
 
 private:
     void nastavSloupce(int pocet);
