@@ -91,7 +91,7 @@ Vysledek<> ModelImportu::nacti(const QString& cesta) {
             for (const BunkaDBF& b : zaznam) bunky << textBunky(b);
             if (!prazdny(bunky)) radky << std::move(bunky);
         }
-        if (d->pocetPoli() == 0 || radky.isEmpty()) return bezDat;
+        if (radky.isEmpty()) return bezDat;
         FlexGridDavka davka(T);
         T.setRows(1);
         nastavSloupce(d->pocetPoli());

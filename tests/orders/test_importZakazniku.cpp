@@ -99,7 +99,7 @@ TEST(ImportZakazniku, CsvWithHeaderIntoTheCustomerFile) {
     // First name and surname swapped by the lists; a list left empty gives " ".
     m.setSloupec(ModelImportu::Jmeno, 0);
     m.setSloupec(ModelImportu::Prijmeni, 1);
-    m.setSloupec(ModelImportu::Mesto, -1);
+    m.setSloupec(ModelImportu::Mesto, 5);  // past the last column: none
     m.setPrvniRadekNazvy(false);
     EXPECT_FALSE(m.T.CellFontBoldAt(1, 0));
     const Zakaznici prohozene = m.zakaznici();
@@ -121,6 +121,13 @@ TEST(ImportZakazniku, CsvWithHeaderIntoTheCustomerFile) {
     ASSERT_TRUE(m.nacti(dir.filePath("dalsi.CSV")));
     EXPECT_EQ(std::tuple(m.T.Rows(), m.T.Cols(), m.T.TextMatrix(6, 0), m.sloupec(ModelImportu::Mesto)),
               std::tuple(7, 2, QStringLiteral("Zelený"), -1));
+
+    // The header tick on a file of one line.
+    ModelImportu jeden(soubor);
+    jeden.setPrvniRadekNazvy(true);
+    ASSERT_TRUE(jeden.nacti(dir.filePath("dalsi.CSV")));
+    EXPECT_TRUE(jeden.T.CellFontBoldAt(1, 1));
+    EXPECT_TRUE(jeden.zakaznici().empty());
 }
 
 // Another program's table: six fields, a number among them, the names not shown.
