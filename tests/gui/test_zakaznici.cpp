@@ -37,16 +37,24 @@ void napis(QWidget* w, const QString& text) {
     }
 }
 
+// The program started on a copy of the sample data, with its costing sheet loaded.
+class OknaZakazniku : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(program.aplikace().Main());
+        list = program.list()->nacti();
+    }
+    Instalace inst;
+    FakeServices sluzby;
+    QtProgram program;
+    QPointer<frmSorvenika> list;
+};
+
 }  // namespace
 
 // The sheet's "Zákazník": the sample book, a new customer typed with Enter between the boxes,
 // a delete, the pick into the sheet's customer lines, and the file written at close.
-TEST(OknaZakazniku, AddressBookFromTheCostingSheet) {
-    Instalace inst;
-    FakeServices sluzby;
-    QtProgram program;
-    ASSERT_TRUE(program.aplikace().Main());
-    const QPointer<frmSorvenika> list = program.list()->nacti();
+TEST_F(OknaZakazniku, AddressBookFromTheCostingSheet) {
     ASSERT_TRUE(list);
     bool probehlo = false;
     az([] { return modalni<frmAdresar>(); }, [&](QWidget* w) {
@@ -103,12 +111,7 @@ TEST(OknaZakazniku, AddressBookFromTheCostingSheet) {
 
 // The sheet's "Import databáze zákazníků": the sample export loaded, the header ticked, the
 // columns chosen, the overwrite question answered and the book opened on the result.
-TEST(OknaZakazniku, ImportFromTheCostingSheet) {
-    Instalace inst;
-    FakeServices sluzby;
-    QtProgram program;
-    ASSERT_TRUE(program.aplikace().Main());
-    const QPointer<frmSorvenika> list = program.list()->nacti();
+TEST_F(OknaZakazniku, ImportFromTheCostingSheet) {
     ASSERT_TRUE(list);
     const QByteArray puvodni = readBytes(inst.data + QStringLiteral("/Zakaznici.dbf"));
     bool probehlo = false;
