@@ -1,9 +1,12 @@
 // Windows offscreen, each measured up to its first paint.
 #include "CenikBench.h"
+#include "orders/frmAdresar.h"
 #include "platform/QtApplication.h"
 #include "pricelist/QtSeznamPolozek.h"
 
 #include <QComboBox>
+#include <QListWidget>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -92,6 +95,30 @@ static void BM_SeznamFiltru(benchmark::State& state) {
     delete s.okno();
 }
 BENCHMARK(BM_SeznamFiltru)->Unit(benchmark::kMillisecond);
+
+// The address book opened over a customer file of 32 (the sample) or 5,000 customers: read,
+// sorted by surname, the list filled, shown and painted.
+static void BM_OtevreniAdresare(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString soubor = dir.filePath(QStringLiteral("Zakaznici"));
+    Zakaznici z;
+    const QString prijmeni[] = {"Novák", "Čermák", "Šťastná", "Adámek", "Zelený", "Chalupa", "Horák", "Řezníček"};
+    for (int i = 0; i < state.range(0); ++i)
+        z.push_back({prijmeni[i % 8] + QString::number(i * 7919 % 10007), QStringLiteral("Jan"), QStringLiteral("Dlouhá 41"),
+                     QStringLiteral("110 00"), QStringLiteral("Praha 1")});
+    if (!UlozZakazniky(soubor, z)) return state.SkipWithError("the customer file was not written");
+    for (auto _ : state) {
+        frmAdresar a(soubor, {});
+        if (!a.nacti()) return state.SkipWithError("the customer file was not read");
+        a.show();
+        Malovani m(a.L->viewport());
+        domaluj(m);
+        state.PauseTiming();
+        a.hide();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OtevreniAdresare)->Arg(32)->Arg(5000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

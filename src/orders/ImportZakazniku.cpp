@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -31,7 +30,16 @@ TabulkaCsv ctiZakazniciCsv(const QByteArray& obsah) {
     for (QString& r : radky)
         if (r.endsWith(QLatin1Char('\r'))) r.chop(1);
     // The grid split its rows at TAB as well: a cell holds neither.
-    auto bunky = [](const QString& r) { return r.split(QRegularExpression(QStringLiteral("[;\t]"))); };
+    auto bunky = [](QStringView r) {
+        QStringList b;
+        qsizetype od = 0;
+        for (qsizetype i = 0; i <= r.size(); ++i)
+            if (i == r.size() || r[i] == u';' || r[i] == u'\t') {
+                b << r.mid(od, i - od).toString();
+                od = i + 1;
+            }
+        return b;
+    };
     TabulkaCsv t;
     t.sloupcu = static_cast<int>(bunky(radky.front()).size());
     for (const QString& r : radky) {
