@@ -100,6 +100,7 @@ void ModelAdresare::Refresh_dat() {
 QString ModelAdresare::cmbPrikaz_Click(int prikaz) {
     switch (prikaz) {
     case Novy:
+        if (m_upravy) break;
         Akce = 0;
         m_upravy = true;
         Aktualni_zaznam = m_vybrany;
