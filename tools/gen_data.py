@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Writes the sample data files of Data/ from the readable sources beside this script.
 
-    python3 tools/gen_data.py                       # Data/Art.dbf, the item tables, and the
-                                                    # test price list tests/data/cenik/Art.dbf
+    python3 tools/gen_data.py                       # Data/Art.dbf, the item tables, the customer
+                                                    # database Data/Zakaznici.dbf, the test price
+                                                    # list tests/data/cenik/Art.dbf and the import
+                                                    # samples of tests/data/import
     python3 tools/gen_data.py --out DIR             # the same files into DIR
     python3 tools/gen_data.py --bench 16000 FILE    # a synthetic price list of 16,000 articles
 
@@ -206,6 +208,56 @@ def bench_records(count):
     return records
 
 
+# ---------------------------------------------------------------------------------------------
+# The customer database and the import samples: tools/zakaznici/zakaznici.csv (UTF-8, ";" between
+# fields, already in the address book's order) -> Data/Zakaznici.dbf, every field as wide as its
+# longest value, as the program writes it; tests/data/import/ gets a ";"-separated file and a
+# dBase table of another program to import.
+
+CUSTOMER_NAMES = ["PRIJMENI", "JMENO", "ULICE", "PSC", "MESTO"]
+CUSTOMER_DATE = datetime.date(2026, 12, 1)
+
+
+def customer_records():
+    path = TOOLS / "zakaznici" / "zakaznici.csv"
+    with open(path, encoding="utf-8") as f:
+        rows = [line.rstrip("\n").split(";") for line in f if line.strip() and not line.startswith("#")]
+    for n, row in enumerate(rows, 1):
+        if len(row) != len(CUSTOMER_NAMES):
+            raise ValueError(f"{path}: customer {n} does not have {len(CUSTOMER_NAMES)} fields")
+    return rows
+
+
+def text_fields(names, records):
+    return [Field(name, "C", max(1, max(len(encode_text(r[i])) for r in records))) for i, name in enumerate(names)]
+
+
+def write_customers(out_dir, records):
+    target = out_dir / "Zakaznici.dbf"
+    target.write_bytes(dbf_bytes(text_fields(CUSTOMER_NAMES, records), records, CUSTOMER_DATE))
+    return target
+
+
+def write_import_samples(out_dir, records):
+    out_dir.mkdir(parents=True, exist_ok=True)
+    # A spreadsheet's export: a header line, a line with two cells too many, one with two too
+    # few, and the CR LF after the last line.
+    lines = [["Příjmení", "Jméno", "Ulice", "PSČ", "Obec"]]
+    lines += [r[:] for r in records[:4]]
+    lines[2] += ["poznámka", "777 123 456"]
+    lines[4] = lines[4][:3]
+    csv_target = out_dir / "zakaznici.csv"
+    csv_target.write_bytes("".join(";".join(line) + "\r\n" for line in lines).encode("cp1250"))
+    # Another program's table: other field names, the fields in another order, and a number.
+    fields = [Field("FIRMA", "C", 30), Field("KONTAKT", "C", 20), Field("ICO", "N", 8, 0),
+              Field("ADRESA", "C", 30), Field("MESTO", "C", 30), Field("PSC", "C", 6)]
+    table = [[r[0], r[1], str(25000000 + 1111 * i), r[2], r[4], r[3].replace(" ", "")]
+             for i, r in enumerate(records[-5:])]
+    dbf_target = out_dir / "firmy.dbf"
+    dbf_target.write_bytes(dbf_bytes(fields, table, CUSTOMER_DATE))
+    return [csv_target, dbf_target]
+
+
 def main(argv):
     p = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     p.add_argument("--out", type=pathlib.Path, default=ROOT / "Data", help="folder for the data files")
@@ -225,6 +277,10 @@ def main(argv):
     records = price_list_records()
     print(write_price_list(args.out, records))
     for target in write_item_tables(args.out, records):
+        print(target)
+    customers = customer_records()
+    print(write_customers(args.out, customers))
+    for target in write_import_samples(args.test_out.parent / "import", customers):
         print(target)
     return 0
 

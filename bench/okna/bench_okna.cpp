@@ -5,12 +5,14 @@
 #include "engine/NactiSystem.h"
 #include "net/frmNastaveni.h"
 #include "parameters/frmParametry.h"
+#include "orders/frmAdresar.h"
 #include "parameters/frmPrislusenstvi.h"
 #include "platform/QtApplication.h"
 #include "pricelist/QtSeznamPolozek.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
@@ -221,6 +223,30 @@ static void BM_PrvniSeznamFiltru(benchmark::State& state) {
     state.counters["hodnot"] = hodnot;
 }
 BENCHMARK(BM_PrvniSeznamFiltru)->ArgName("artiklu")->Arg(16000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The address book opened over a customer file of 32 (the sample) or 5,000 customers: read,
+// sorted by surname, the list filled, shown and painted.
+static void BM_OtevreniAdresare(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString soubor = dir.filePath(QStringLiteral("Zakaznici"));
+    Zakaznici z;
+    const QString prijmeni[] = {"Novák", "Čermák", "Šťastná", "Adámek", "Zelený", "Chalupa", "Horák", "Řezníček"};
+    for (int i = 0; i < state.range(0); ++i)
+        z.push_back({prijmeni[i % 8] + QString::number(i * 7919 % 10007), QStringLiteral("Jan"), QStringLiteral("Dlouhá 41"),
+                     QStringLiteral("110 00"), QStringLiteral("Praha 1")});
+    if (!UlozZakazniky(soubor, z)) return state.SkipWithError("the customer file was not written");
+    for (auto _ : state) {
+        frmAdresar a(soubor, {});
+        if (!a.nacti()) return state.SkipWithError("the customer file was not read");
+        a.show();
+        Malovani m(a.L->viewport());
+        domaluj(m);
+        state.PauseTiming();
+        a.hide();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OtevreniAdresare)->Arg(32)->Arg(5000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

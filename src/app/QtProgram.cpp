@@ -46,6 +46,8 @@ QtProgram::QtProgram(Navaznosti n)
               s.kalkulacky = vytvorKalkulacky(m_g);
               s.pruvodce = m_n.pruvodce;
               s.objednavky = m_n.objednavky;
+              s.adresar = &m_adresar;
+              s.importZakazniku = &m_importZakazniku;
               s.vystupy.Sorvenika2Html = &Sorvenika2Html;
               s.vystupy.Tisk = [this](const Kalkulace& k) { return TiskniSDialogem(m_list->okno(), m_g, k); };
               s.vystupy.ExportDoExcelu = [](const Kalkulace& k) -> Vysledek<> {
@@ -113,6 +115,11 @@ int QtProgram::sirkaObrazovky() const {
 }
 
 bool QtProgram::nactiSystem() { return ohlas(NactiSystem(m_g, m_artikly)); }
+
+void QtProgram::vyberZakaznika(const RadkyZakaznika& radky) {
+    if (frmSorvenika* list = m_list->okno())
+        for (int i = 0; i < 3; ++i) list->model().setZakaznik(i, radky[static_cast<size_t>(i)]);
+}
 
 void QtProgram::nactiMenu() {
     if (m_menu) return;

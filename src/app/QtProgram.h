@@ -9,6 +9,8 @@
 #include "app/frmMenu.h"
 #include "app/frmStav.h"
 #include "offers/frmNastaveniOZ.h"
+#include "orders/frmAdresar.h"
+#include "orders/frmImport.h"
 #include "pricelist/QtSeznamPolozek.h"
 
 #include <QList>
@@ -69,12 +71,16 @@ private:
     void ukonci(int kod) override;
 
     bool nactiSystem();
+    void vyberZakaznika(const RadkyZakaznika& radky);
 
     GlobalniData m_g;
     KontrolaAktualizace m_kontrolaAktualizace;
     SynchronizaceServeru m_synchronizaceServeru;
     OknoVPristiVerzi m_objednavky{QStringLiteral("Objednávky budou doplněny v další verzi programu.")};
     QtNastaveniOZ m_nastaveniOZ{m_g.nastaveni, [this](QWidget* w) { zaregistruj(w); }, [this] { m_aplikace.ZnovuSpust(); }};
+    // The customer database of the settings; a chosen customer goes to the loaded costing sheet.
+    OknoAdresare m_adresar{[this] { return souborZakazniku(m_g.nastaveni); }, [this](const RadkyZakaznika& r) { vyberZakaznika(r); }};
+    OknoImportu m_importZakazniku{[this] { return souborZakazniku(m_g.nastaveni); }};
     std::unique_ptr<QtListSorveniky> m_list;
     std::unique_ptr<QtPruvodceParametru> m_pruvodce;
     Navaznosti m_n;

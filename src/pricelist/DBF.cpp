@@ -426,6 +426,8 @@ void UlozDBF(const QString& cesta, const DataDBF& data) {
     const QByteArray obsah = zapisDBF(data, platform::clock().today(), soubor);
     QDir().mkpath(QFileInfo(soubor).absolutePath());
     QSaveFile f(soubor);
-    if (!f.open(QIODevice::WriteOnly) || f.write(obsah) != obsah.size() || !f.commit())
+    // Unbuffered: a write cut short (a full disk, a size limit) shows in write()'s count, where
+    // the buffer's flush at commit would let the short file through as complete.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || f.write(obsah) != obsah.size() || !f.commit())
         throw RuntimeError(75, QStringLiteral("Soubor ") + soubor + QStringLiteral(" nelze zapsat."));
 }

@@ -1,0 +1,169 @@
+#include "app/QtProgram.h"
+#include "costing/QtListSorveniky.h"
+#include "orders/frmAdresar.h"
+#include "orders/frmImport.h"
+#include "platform/QtFlexGridView.h"
+#include "support/GuiSupport.h"
+#include "support/TestSupport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString snimek(const QString& jmeno) { return QCoreApplication::applicationDirPath() + QLatin1Char('/') + jmeno; }
+
+QStringList seznam(const QListWidget* l) {
+    QStringList s;
+    for (int i = 0; i < l->count(); ++i) s << l->item(i)->text();
+    return s;
+}
+
+// Typed as the keyboard does it, Czech letters included (QTest's key helpers take ASCII only).
+void napis(QWidget* w, const QString& text) {
+    for (QChar c : text) {
+        QKeyEvent stisk(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QKeyEvent uvolneni(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &stisk);
+        QApplication::sendEvent(w, &uvolneni);
+    }
+}
+
+// The program started on a copy of the sample data, with its costing sheet loaded.
+class OknaZakazniku : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(program.aplikace().Main());
+        list = program.list()->nacti();
+    }
+    Instalace inst;
+    FakeServices sluzby;
+    QtProgram program;
+    QPointer<frmSorvenika> list;
+};
+
+}  // namespace
+
+// The sheet's "Zákazník": the sample book, a new customer typed with Enter between the boxes,
+// a delete, the pick into the sheet's customer lines, and the file written at close.
+TEST_F(OknaZakazniku, AddressBookFromTheCostingSheet) {
+    ASSERT_TRUE(list);
+    bool probehlo = false;
+    az([] { return modalni<frmAdresar>(); }, [&](QWidget* w) {
+        auto* a = static_cast<frmAdresar*>(w);
+        EXPECT_EQ(a->windowTitle(), QStringLiteral("Databáze zákazníků"));
+        EXPECT_TRUE(vejdeSeNaMalouObrazovku(a->size())) << a->width() << "x" << a->height();
+        ASSERT_EQ(a->L->count(), 32);
+        EXPECT_EQ(a->Cislo_zaznamu->text(), QStringLiteral("Záznam č. 1 z 32"));
+        EXPECT_FALSE(a->txtAdresa[0]->isEnabled());
+        EXPECT_FALSE(a->cmbPrikaz[4]->isVisible());
+
+        a->cmbPrikaz[ModelAdresare::Novy]->click();
+        EXPECT_TRUE(a->cmbPrikaz[4]->isVisible() && !a->cmbPrikaz[0]->isVisible() && !a->cmdVybrat[0]->isVisible());
+        EXPECT_FALSE(a->Cislo_zaznamu->isVisible());
+        EXPECT_FALSE(a->L->isEnabled());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(a));
+        EXPECT_EQ(QApplication::focusWidget(), a->txtAdresa[JMENO]);
+        for (const char* text : {"Alois", "Čapek", "Nerudova 3", "1234567", "Kutná Hora"}) {
+            napis(QApplication::focusWidget(), QString::fromUtf8(text));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        EXPECT_EQ(QApplication::focusWidget(), a->cmbPrikaz[4]);
+        a->grab().save(snimek(QStringLiteral("adresar_novy.png")));
+        QTest::keyClick(a->cmbPrikaz[4], Qt::Key_Return);
+        EXPECT_FALSE(a->txtAdresa[0]->isEnabled());
+        EXPECT_EQ(a->L->currentItem()->text(), QStringLiteral("Čapek"));
+        EXPECT_EQ(a->L->currentRow(), 4);  // after Cibulka, before Čermák
+        EXPECT_EQ(a->txtAdresa[PSC]->text(), QStringLiteral("123456"));
+        EXPECT_EQ(a->Cislo_zaznamu->text(), QStringLiteral("Záznam č. 5 z 33"));
+
+        // "Smazat" asks nothing; the entry that moved up is shown.
+        a->cmbPrikaz[ModelAdresare::Smazat]->click();
+        EXPECT_EQ(std::pair(a->L->count(), a->txtAdresa[PRIJMENI]->text()), std::pair(32, QStringLiteral("Čermák")));
+        a->L->setCurrentRow(18);  // Novák
+        a->grab().save(snimek(QStringLiteral("adresar.png")));
+        a->cmdVybrat[0]->click();
+        probehlo = true;
+    });
+    list->akce(Prikaz::mnu_Zakaznik)->trigger();
+    ASSERT_TRUE(probehlo);
+    EXPECT_TRUE(sluzby.dialogs.zpravy.isEmpty()) << sluzby.dialogs.texty().join(" | ").toStdString();
+    EXPECT_EQ(list->txtZakaznik[0]->text(), QStringLiteral("Novák Jan"));
+    EXPECT_EQ(list->txtZakaznik[1]->text(), QStringLiteral("Krátká 8"));
+    EXPECT_EQ(list->txtZakaznik[2]->text(), QStringLiteral("252 42  Jesenice"));
+    EXPECT_EQ(list->model().kalkulace().zakaznik[0], QStringLiteral("Novák Jan"));
+
+    // Added and deleted: a change, written at close; the book reads the same customers back.
+    const Vysledek<Zakaznici> z = NactiZakazniky(inst.data + QStringLiteral("/Zakaznici"));
+    ASSERT_TRUE(z);
+    EXPECT_EQ(z->size(), 32u);
+    EXPECT_NE(readBytes(inst.data + QStringLiteral("/Zakaznici.dbf")),
+              readBytes(QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/Zakaznici.dbf")));
+}
+
+// The sheet's "Import databáze zákazníků": the sample export loaded, the header ticked, the
+// columns chosen, the overwrite question answered and the book opened on the result.
+TEST_F(OknaZakazniku, ImportFromTheCostingSheet) {
+    ASSERT_TRUE(list);
+    const QByteArray puvodni = readBytes(inst.data + QStringLiteral("/Zakaznici.dbf"));
+    bool probehlo = false;
+    az([] { return modalni<frmImport>(); }, [&](QWidget* w) {
+        auto* f = static_cast<frmImport*>(w);
+        EXPECT_EQ(f->windowTitle(), QStringLiteral("Import databáze zákazníků"));
+        EXPECT_TRUE(vejdeSeNaMalouObrazovku(f->size())) << f->width() << "x" << f->height();
+        EXPECT_FALSE(f->Check1->isEnabled() || f->cmdUlozit->isEnabled());
+
+        f->mnu_napoveda->trigger();
+        EXPECT_EQ(sluzby.desktop.otevrene, QStringList{inst.data + QStringLiteral("/Help/import.htm")});
+
+        sluzby.dialogs.soubory.push_back(testData(QStringLiteral("import/zakaznici.csv")));
+        f->mnu_Import->trigger();
+        EXPECT_TRUE(f->Check1->isEnabled() && f->cmdUlozit->isEnabled());
+        ASSERT_EQ(f->T->model()->rowCount(), 5);
+        EXPECT_EQ(f->T->model()->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Sloupec č. 4"));
+        EXPECT_EQ(f->cmb[ModelImportu::Jmeno]->count(), 5);
+        QTest::mouseClick(f->Check1, Qt::LeftButton, {}, QPoint(6, f->Check1->height() / 2));
+        EXPECT_TRUE(f->model().prvniRadekNazvy());
+        for (auto [seznam, sloupec] : {std::pair{ModelImportu::Prijmeni, 0}, {ModelImportu::Jmeno, 1},
+                                       {ModelImportu::Ulice, 2}, {ModelImportu::Psc, 3}, {ModelImportu::Mesto, 4}}) {
+            f->cmb[seznam]->setCurrentIndex(sloupec);
+            emit f->cmb[seznam]->activated(sloupec);
+        }
+        f->grab().save(snimek(QStringLiteral("import.png")));
+
+        // Cancel in the overwrite question changes nothing; OK replaces the file and closes.
+        sluzby.dialogs.odpovedi = {Odpoved::Cancel};
+        f->cmdUlozit->click();
+        EXPECT_EQ(readBytes(inst.data + QStringLiteral("/Zakaznici.dbf")), puvodni);
+        EXPECT_TRUE(f->isVisible());
+        sluzby.dialogs.odpovedi = {Odpoved::Ok, Odpoved::Ok};
+        f->cmdUlozit->click();
+        probehlo = true;
+    });
+    list->akce(Prikaz::mnu_Import)->trigger();
+    ASSERT_TRUE(probehlo);
+    EXPECT_EQ(sluzby.dialogs.texty(), QStringList({"Původní databáze bude přepsána !!!", "Původní databáze bude přepsána !!!",
+                                                   "Databáze byla úspěšně importována"}));
+    EXPECT_EQ(sluzby.dialogs.zpravy[0].titulek, QStringLiteral("Upozornění"));
+
+    bool kniha = false;
+    az([] { return modalni<frmAdresar>(); }, [&](QWidget* w) {
+        auto* a = static_cast<frmAdresar*>(w);
+        EXPECT_EQ(seznam(a->L), QStringList({"Adámek", "Bartoš", "Beneš", "Cibulka"}));
+        a->L->setCurrentRow(3);
+        EXPECT_EQ(a->txtAdresa[ULICE]->text(), QStringLiteral("Polní 3"));
+        kniha = true;
+        zaviraciPolicko(a);
+    });
+    list->akce(Prikaz::mnu_Zakaznik)->trigger();
+    EXPECT_TRUE(kniha);
+    EXPECT_TRUE(list->txtZakaznik[0]->text().isEmpty());
+}

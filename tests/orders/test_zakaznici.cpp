@@ -1,0 +1,279 @@
+#include "orders/Zakaznici.h"
+#include "pricelist/DBF.h"
+#include "pricelist/DbfTestUtil.h"
+#include "support/TestSupport.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+namespace {
+
+Zakaznik z(const char* prijmeni, const char* jmeno = "", const char* ulice = "", const char* psc = "", const char* mesto = "") {
+    return {QString::fromUtf8(prijmeni), QString::fromUtf8(jmeno), QString::fromUtf8(ulice), QString::fromUtf8(psc),
+            QString::fromUtf8(mesto)};
+}
+
+QStringList prijmeni(const Zakaznici& t) {
+    QStringList l;
+    for (const Zakaznik& r : t) l << r[PRIJMENI];
+    return l;
+}
+
+// A book in a temporary folder whose file holds the given customers.
+struct Kniha {
+    FakeServices sluzby;
+    QTemporaryDir dir;
+    QString soubor = dir.filePath(QStringLiteral("Zakaznici"));
+    ModelAdresare m{soubor};
+    explicit Kniha(const Zakaznici& zakaznici) {
+        if (!zakaznici.empty()) {
+            EXPECT_TRUE(UlozZakazniky(soubor, zakaznici));
+        }
+        EXPECT_TRUE(m.nacti());
+    }
+    void napis(const Zakaznik& texty) {
+        for (int i = 0; i < kPoliZakaznika; ++i) m.setText(i, texty[static_cast<size_t>(i)]);
+    }
+};
+
+}  // namespace
+
+TEST(Zakaznici, SortsBySurnameInCzechOrderKeepingEqualSurnamesInPlace) {
+    Zakaznici t = {z("Zelený"), z("Čermák"), z("Adam", "2"), z("Šťastná"), z("Chalupa"), z("Horák"),
+                   z("Cibulka"), z("adam"), z("Sýkora"), z("Adam", "1"), z("Řezník"), z("Rybář"), z("Žák")};
+    seradZakazniky(t);
+    EXPECT_EQ(prijmeni(t), QStringList({"adam", "Adam", "Adam", "Cibulka", "Čermák", "Horák", "Chalupa", "Rybář", "Řezník",
+                                        "Sýkora", "Šťastná", "Zelený", "Žák"}));
+    EXPECT_EQ(t[1][JMENO], QStringLiteral("2"));
+}
+
+TEST(Zakaznici, PickGivesTheSheetsThreeLines) {
+    EXPECT_EQ(radkyZakaznika(z("Novák", "Jan", "Krátká 8", "252 42", "Jesenice")),
+              RadkyZakaznika({"Novák Jan", "Krátká 8", "252 42  Jesenice"}));
+    EXPECT_EQ(radkyZakaznika(z("Stavebniny Jih")), RadkyZakaznika({"Stavebniny Jih ", "", "  "}));
+}
+
+TEST(Zakaznici, NewAndChangeKeepTheSurnameOrder) {
+    Kniha k({z("Zelený"), z("Adam", "Petr")});
+    ModelAdresare& m = k.m;
+    EXPECT_EQ(m.seznam(), QStringList({"Adam", "Zelený"}));
+    EXPECT_EQ(std::tuple(m.vybrany(), m.cisloZaznamu(), m.Zmena), std::tuple(0, QStringLiteral("Záznam č. 1 z 2"), false));
+
+    // A new customer is trimmed, sorted into place and chosen.
+    m.cmbPrikaz_Click(ModelAdresare::Novy);
+    EXPECT_TRUE(m.upravy());
+    EXPECT_FALSE(m.cisloViditelne());
+    EXPECT_EQ(m.texty(), Zakaznik{});
+    k.napis(z("  Novák ", " Jan", "Krátká 8 ", "252 42", " Jesenice"));
+    m.cmbPrikaz_Click(ModelAdresare::Ok);
+    EXPECT_EQ(m.seznam(), QStringList({"Adam", "Novák", "Zelený"}));
+    EXPECT_EQ(std::tuple(m.vybrany(), m.cisloZaznamu(), m.Zmena, m.upravy(), m.cisloViditelne()),
+              std::tuple(1, QStringLiteral("Záznam č. 2 z 3"), true, false, true));
+    EXPECT_EQ(m.texty(), z("Novák", "Jan", "Krátká 8", "252 42", "Jesenice"));
+
+    // A change keeps the blanks typed; the sort moves Adam to the end and the record now at his
+    // old position is shown.
+    m.L_Click(0);
+    m.cmbPrikaz_Click(ModelAdresare::Zmenit);
+    k.napis(z("Zoul ", "Petr"));
+    m.cmbPrikaz_Click(ModelAdresare::Ok);
+    EXPECT_EQ(m.seznam(), QStringList({"Novák", "Zelený", "Zoul "}));
+    EXPECT_EQ(std::pair(m.vybrany(), m.texty()[PRIJMENI]), std::pair(0, QStringLiteral("Novák")));
+
+    // An identical new customer chooses the first of the equal rows.
+    m.L_Click(1);
+    const Zakaznik zeleny = m.texty();
+    m.cmbPrikaz_Click(ModelAdresare::Novy);
+    k.napis(zeleny);
+    m.cmbPrikaz_Click(ModelAdresare::Ok);
+    EXPECT_EQ(std::pair(m.seznam().size(), m.vybrany()), std::pair(qsizetype(4), 1));
+
+    // "Storno" drops what was typed and touches nothing; the list cannot be used meanwhile.
+    const Zakaznici pred = m.tabulka();
+    m.cmbPrikaz_Click(ModelAdresare::Zmenit);
+    k.napis(z("X"));
+    m.L_Click(3);
+    m.cmbPrikaz_Click(ModelAdresare::Storno);
+    EXPECT_EQ(std::tuple(m.tabulka(), m.vybrany(), m.texty(), m.upravy()), std::tuple(pred, 1, zeleny, false));
+    m.cmbPrikaz_Click(ModelAdresare::Novy);
+    m.cmbPrikaz_Click(ModelAdresare::Storno);
+    EXPECT_EQ(std::tuple(m.tabulka(), m.vybrany(), m.texty(), m.cisloViditelne()), std::tuple(pred, 1, zeleny, true));
+
+    // The text boxes hold what a dBase field holds; the postcode box six characters.
+    m.cmbPrikaz_Click(ModelAdresare::Zmenit);
+    m.setText(PRIJMENI, QString(300, u'x'));
+    m.setText(PSC, QStringLiteral("1234567"));
+    EXPECT_EQ(std::pair(m.texty()[PRIJMENI].size(), m.texty()[PSC]), std::pair(qsizetype(kNejdelsiText), QStringLiteral("123456")));
+}
+
+TEST(Zakaznici, DeleteChoosesTheNeighbourAndReportsTheLastOne) {
+    Kniha k({z("A"), z("B"), z("C"), z("D")});
+    ModelAdresare& m = k.m;
+    struct Krok {
+        int vybrat;
+        const char* zbyva;
+        int vybrany;
+        const char* zprava;
+    };
+    const Krok kroky[] = {
+        {3, "A B C", 2, ""},  // the last entry: the new last one
+        {0, "B C", 0, ""},    // any other: the one that moved up
+        {1, "B", 0, ""},
+        {0, "", -1, "Toto byl poslední záznam v databázi"},
+    };
+    for (const Krok& s : kroky) {
+        SCOPED_TRACE(s.zbyva);
+        m.L_Click(s.vybrat);
+        EXPECT_EQ(m.cmbPrikaz_Click(ModelAdresare::Smazat), QString::fromUtf8(s.zprava));
+        EXPECT_EQ(m.seznam().join(u' '), QString::fromLatin1(s.zbyva));
+        EXPECT_EQ(m.vybrany(), s.vybrany);
+        EXPECT_TRUE(m.Zmena);
+    }
+    EXPECT_EQ(std::tuple(m.texty(), m.zmenitSmazatPovoleno(), m.cisloZaznamu()), std::tuple(Zakaznik{}, false, QString()));
+    // Nothing chosen: nothing to change or delete.
+    EXPECT_EQ(m.cmbPrikaz_Click(ModelAdresare::Smazat), QString());
+    m.cmbPrikaz_Click(ModelAdresare::Zmenit);
+    EXPECT_FALSE(m.upravy());
+    // "Nový" enables them again; "Storno" of it on the empty book does not.
+    m.cmbPrikaz_Click(ModelAdresare::Novy);
+    EXPECT_TRUE(m.zmenitSmazatPovoleno());
+    m.setText(PRIJMENI, QStringLiteral("Novák"));
+    m.cmbPrikaz_Click(ModelAdresare::Storno);
+    EXPECT_EQ(std::pair(m.zmenitSmazatPovoleno(), m.texty()), std::pair(false, Zakaznik{}));
+
+    // The empty table is written at close and reads back empty.
+    ASSERT_TRUE(m.uloz());
+    const Vysledek<Zakaznici> zpet = NactiZakazniky(k.soubor);
+    ASSERT_TRUE(zpet);
+    EXPECT_TRUE(zpet->empty());
+}
+
+TEST(Zakaznici, TheFileIsWrittenOnlyAfterAChange) {
+    FakeServices sluzby;
+    QTemporaryDir dir;
+    const QString soubor = dir.filePath(QStringLiteral("Zakaznici"));
+    const QString dbf = soubor + QStringLiteral(".dbf");
+    // The sample file carries the generator's date; a rewrite carries today's.
+    const QByteArray ukazka = readBytes(QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/Zakaznici.dbf"));
+    writeBytes(dbf, ukazka);
+
+    ModelAdresare beze(soubor);
+    ASSERT_TRUE(beze.nacti());
+    beze.L_Click(5);
+    beze.cmbPrikaz_Click(ModelAdresare::Zmenit);
+    beze.cmbPrikaz_Click(ModelAdresare::Storno);
+    ASSERT_TRUE(beze.uloz());
+    EXPECT_EQ(readBytes(dbf), ukazka);
+
+    // "Změnit" and "Ok" without an edit rewrite it, with the same records.
+    ModelAdresare zmena(soubor);
+    ASSERT_TRUE(zmena.nacti());
+    zmena.cmbPrikaz_Click(ModelAdresare::Zmenit);
+    zmena.cmbPrikaz_Click(ModelAdresare::Ok);
+    ASSERT_TRUE(zmena.uloz());
+    const QByteArray prepsano = readBytes(dbf);
+    EXPECT_NE(prepsano, ukazka);
+    EXPECT_EQ(prepsano.mid(4), ukazka.mid(4));
+
+    // A missing file is an empty book; closing it unchanged creates nothing, the first change does.
+    const QString nova = dir.filePath(QStringLiteral("Novy"));
+    ModelAdresare prazdna(nova);
+    ASSERT_TRUE(prazdna.nacti());
+    EXPECT_TRUE(prazdna.seznam().isEmpty());
+    EXPECT_FALSE(prazdna.zmenitSmazatPovoleno());
+    ASSERT_TRUE(prazdna.uloz());
+    EXPECT_FALSE(QFileInfo::exists(nova + QStringLiteral(".dbf")));
+    prazdna.cmbPrikaz_Click(ModelAdresare::Novy);
+    prazdna.setText(PRIJMENI, QStringLiteral("Novák"));
+    prazdna.cmbPrikaz_Click(ModelAdresare::Ok);
+    ASSERT_TRUE(prazdna.uloz());
+    EXPECT_EQ(NactiZakazniky(nova)->size(), 1u);
+
+    // A file that cannot be read keeps the book from opening (its close would overwrite it).
+    writeBytes(dbf, "\x03 not a table");
+    ModelAdresare vadna(soubor);
+    const Vysledek<> v = vadna.nacti();
+    EXPECT_FALSE(v);
+    EXPECT_TRUE(v.chyba().contains(dbf)) << v.chyba().toStdString();
+}
+
+// Fields by position: a table of another program with fewer fields, and a numeric one.
+TEST(Zakaznici, ReadsFieldsByPosition) {
+    FakeServices sluzby;
+    QTemporaryDir dir;
+    writeBytes(dir.filePath("Jiny.dbf"), sestavDBF({{"NAZEV", 'C', 12}, {"ICO", 'N', 8}, {"OBEC", 'C', 8}},
+                                                   {" Stavby s.r.o25123456Brno    "}));
+    const Vysledek<Zakaznici> t = NactiZakazniky(dir.filePath("Jiny"));
+    ASSERT_TRUE(t);
+    ASSERT_EQ(t->size(), 1u);
+    EXPECT_EQ(t->front(), z("Stavby s.r.o", "25123456", "Brno", "", ""));
+}
+
+// The sample customer file, written by the generator: the book reads it in its own order.
+TEST(Zakaznici, SampleFileIsInTheBooksOrder) {
+    const Vysledek<Zakaznici> t = NactiZakazniky(QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/Zakaznici"));
+    ASSERT_TRUE(t);
+    EXPECT_GE(t->size(), 30u);
+    Zakaznici serazene = *t;
+    seradZakazniky(serazene);
+    EXPECT_EQ(prijmeni(*t), prijmeni(serazene));
+    EXPECT_TRUE(std::count(t->begin(), t->end(), z("Šťastná", "Žofie", "Úzká 12", "118 00", "Praha 1")));
+}
+
+// The write fails half-way (the file-size limit of the process cuts it): the old file stays.
+TEST(Zakaznici, FailedWriteLeavesTheOldFile) {
+    FakeServices sluzby;
+    QTemporaryDir dir;
+    const QString soubor = dir.filePath(QStringLiteral("Zakaznici"));
+    const Zakaznici stari = {z("Adam", "Petr")};
+    ASSERT_TRUE(UlozZakazniky(soubor, stari));
+    const QByteArray puvodni = readBytes(soubor + QStringLiteral(".dbf"));
+
+    Zakaznici novi(200, z("Dvořák", "Jiří", "Nádražní 5", "602 00", "Brno"));
+    DataDBF d;
+    d.nazvy = {"PRIJMENI", "JMENO", "ULICE", "PSC", "MESTO"};
+    for (const Zakaznik& r : novi) d.radky.emplace_back(r.begin(), r.end());
+    const qsizetype velikost = zapisDBF(d, QDate(2026, 12, 6), {}).size();
+
+    rlimit puvodniLimit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &puvodniLimit), 0);
+    const auto puvodniSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit polovina = puvodniLimit;
+    polovina.rlim_cur = static_cast<rlim_t>(velikost / 2);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &polovina), 0);
+    const Vysledek<> v = UlozZakazniky(soubor, novi);
+    setrlimit(RLIMIT_FSIZE, &puvodniLimit);
+    std::signal(SIGXFSZ, puvodniSignal);
+
+    EXPECT_FALSE(v);
+    EXPECT_TRUE(v.chyba().contains(QStringLiteral("nelze zapsat"))) << v.chyba().toStdString();
+    EXPECT_EQ(readBytes(soubor + QStringLiteral(".dbf")), puvodni);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Zakaznici.dbf"});
+    EXPECT_TRUE(UlozZakazniky(soubor, novi));
+    EXPECT_EQ(readBytes(soubor + QStringLiteral(".dbf")).size(), velikost);
+}
+
+// A second reader: python3-dbfread gets every Czech letter of the written file.
+TEST(Zakaznici, WrittenFileReadsTheSameInDbfread) {
+    if (!maDbfread()) GTEST_SKIP() << "python3-dbfread is not installed";
+    FakeServices sluzby;
+    QTemporaryDir dir;
+    const QString pismena = QStringLiteral("áÁéÉěĚíÍóÓúÚůŮýÝčČďĎľĽňŇřŘšŠťŤžŽäëöüÄËÖÜß°");
+    const Zakaznici t = {{pismena, QStringLiteral("Žofie"), QStringLiteral("Úzká 12"), QStringLiteral("118 00"), QStringLiteral("Praha")},
+                         z("Čermák", "", "Školní 27", "500 03", "Hradec Králové")};
+    ASSERT_TRUE(UlozZakazniky(dir.filePath("Zakaznici"), t));
+    const QByteArray json = spustPython({QStringLiteral(SORVENIKA_SOURCE_DIR "/tests/pricelist/dbfread_dump.py"), dir.filePath("Zakaznici.dbf")});
+    const QJsonObject o = QJsonDocument::fromJson(json).object();
+    EXPECT_EQ(o["fields"].toVariant().toStringList(), QStringList({"PRIJMENI", "JMENO", "ULICE", "PSC", "MESTO"}));
+    const QJsonArray zaznamy = o["records"].toArray();
+    ASSERT_EQ(zaznamy.size(), 2);
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < kPoliZakaznika; ++c)
+            EXPECT_EQ(zaznamy[r].toArray()[c].toString(), t[static_cast<size_t>(r)][static_cast<size_t>(c)]) << r << "," << c;
+}
