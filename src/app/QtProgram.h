@@ -8,6 +8,7 @@
 #include "app/Start.h"
 #include "app/frmMenu.h"
 #include "app/frmStav.h"
+#include "orders/QtObjednavkovyList.h"
 #include "pricelist/QtSeznamPolozek.h"
 
 #include <QList>
@@ -52,6 +53,7 @@ public:
     QtListSorveniky* list() const { return m_list.get(); }
     // The price-list browser, for the order sheet and the offer form to open.
     QtSeznamPolozek& seznamPolozek() { return m_seznamPolozek; }
+    QtObjednavkovyList& objednavkovyList() { return m_objednavkovyList; }
     // Set once the program has been told to end.
     std::optional<int> kodKonce() const { return m_kodKonce; }
 
@@ -72,7 +74,6 @@ private:
     GlobalniData m_g;
     KontrolaAktualizace m_kontrolaAktualizace;
     SynchronizaceNedostupna m_bezSynchronizace;
-    OknoVPristiVerzi m_objednavky{QStringLiteral("Objednávky budou doplněny v další verzi programu.")};
     OknoVPristiVerzi m_nastaveniOZ{QStringLiteral("Nastavení obchodního zástupce bude doplněno v další verzi programu.")};
     std::unique_ptr<QtListSorveniky> m_list;
     std::unique_ptr<QtPruvodceParametru> m_pruvodce;
@@ -80,6 +81,7 @@ private:
     Aplikace m_aplikace;
     ArtiklyCeniku m_artikly;
     QtSeznamPolozek m_seznamPolozek;
+    QtObjednavkovyList m_objednavkovyList;
 
     QPointer<frmMenu> m_menu;
     QPointer<frmStav> m_stav;

@@ -17,20 +17,15 @@
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-const QList<FiltrSouboru> kFiltrXml = {{QStringLiteral("XML soubor s objednávkou (*.xml)"), QStringLiteral("*.xml")}};
 
 QString element(const QString& tag, const QString& hodnota, const char* odsazeni) {
     return QLatin1String(odsazeni) + QLatin1Char('<') + tag + QLatin1Char('>') + hodnota + QStringLiteral("</") + tag +
            QLatin1Char('>') + kCrLf;
 }
 
-// Where a file dialog starts: the home folder stands in for the original's "C:\".
-QString vychoziSlozka() { return QDir::homePath(); }
-
-bool zapis(const QString& cesta, const QByteArray& bajty) {
-    if (NahradSoubor(cesta, bajty)) return true;
-    MsgBox(QStringLiteral("Chyba při zápisu do souboru ") + QDir::toNativeSeparators(cesta));
-    return false;
+Vysledek<> zapis(const QString& cesta, const QByteArray& bajty) {
+    if (NahradSoubor(cesta, bajty)) return {};
+    return Chyba{QStringLiteral("Chyba při zápisu do souboru ") + QDir::toNativeSeparators(cesta)};
 }
 
 // Far beyond any date typed, so that the date arithmetic stays in range.
@@ -65,29 +60,21 @@ QList<PolozkaObjednavky> ctiObjednavky(const QString& xml) {
     return vysledek;
 }
 
-bool ExportObjednavky(ModelObjednavky& m, bool posta, QString& cesta) {
+Vysledek<> ExportObjednavky(ModelObjednavky& m, bool posta, QString& cesta) {
     const QByteArray xml = cp1250::encode(XmlObjednavky(m));
     if (!posta) return zapis(cesta, xml);
     const QDir slozka(appPath() + QStringLiteral("/Tmp"));
     // Only the files: whatever else someone keeps there is not ours to delete.
     for (const QString& f : slozka.entryList(QDir::Files | QDir::Hidden | QDir::System)) QFile::remove(slozka.filePath(f));
     cesta = slozka.filePath(platform::clock().today().toString(QStringLiteral("dd-MM-yy")) + QStringLiteral(".xml"));
-    return zapis(cesta, xml) && PosliPostou(cesta, kNazevPosilaneObjednavky);
+    if (const Vysledek<> v = zapis(cesta, xml); !v) return v;
+    // The mail program reports its own refusal; the sheet's owner is told what it means.
+    if (!PosliPostou(cesta, kNazevPosilaneObjednavky)) return Chyba{kPostaNeodeslana};
+    return {};
 }
 
-void mnuExportObjednavky_Click(ModelObjednavky& m) {
-    if (m.lstObjednavky.isEmpty()) {
-        MsgBox(kNeniCoExportovat);
-        return;
-    }
-    QString cesta = VyberSouborKUlozeni(kTitulekExportu, kFiltrXml, vychoziSlozka(), QStringLiteral("xml"));
-    if (!cesta.isEmpty()) ExportObjednavky(m, false, cesta);
-}
-
-void mnuImportObjednavky_Click(ModelObjednavky& m) {
-    const QString cesta = VyberSouborOtevrit(kTitulekImportu, kFiltrXml, vychoziSlozka());
-    if (cesta.isEmpty()) return;
-    for (const PolozkaObjednavky& p : ctiObjednavky(NactiSoubor(cesta))) m.PridatObjednavku(p);
+void importujObjednavky(ModelObjednavky& m, const QString& xml) {
+    for (const PolozkaObjednavky& p : ctiObjednavky(xml)) m.PridatObjednavku(p);
     m.aktivovano();
 }
 
@@ -142,15 +129,16 @@ QString sestavHtmlObjednavky(ModelObjednavky& m, QString sablona, const QString&
     return sablona;
 }
 
-bool Objednavka2Html(ModelObjednavky& m, const QString& zavod, const QString& cislo, const QString& cesta) {
+Vysledek<> Objednavka2Html(ModelObjednavky& m, const QString& zavod, const QString& cislo, const QString& cesta) {
     const QString sablona = NactiSoubor(dataFile(QStringLiteral("objednavka.htm")));
     return zapis(cesta, cp1250::encodeHtml(sestavHtmlObjednavky(m, sablona, zavod, cislo, platform::clock().today())));
 }
 
-void mnuTisk_Click(ModelObjednavky& m) {
+Vysledek<> mnuTisk_Click(ModelObjednavky& m) {
     const QString cesta = dataDir() + QStringLiteral("/Tmp2Print/objednavka.htm");
-    Objednavka2Html(m, {}, {}, cesta);
+    if (const Vysledek<> v = Objednavka2Html(m, {}, {}, cesta); !v) return v;
     platform::desktop().otevri(cesta);
+    return {};
 }
 
 void mnuNapoveda_Click() { platform::desktop().otevri(dataDir() + QStringLiteral("/Help/Obj/index.htm")); }

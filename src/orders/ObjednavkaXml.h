@@ -12,6 +12,9 @@ inline const QString kNeniCoExportovat = QStringLiteral("Není co exportovat do 
 inline const QString kTitulekExportu = QStringLiteral("Export objednávky");
 inline const QString kTitulekImportu = QStringLiteral("Import objednávky");
 inline const QString kNazevPosilaneObjednavky = QStringLiteral("Objednavka.xml");
+inline const QString kPostaNeodeslana =
+    QStringLiteral("Objednávka nebyla předána poštovnímu programu. Objednávkový list zůstává beze změny.");
+
 
 // The order XML of the sheet, every sub-order in list order. Values go as they are held (other
 // installations read them so). Each sub-order is shown on the way, so its price is refreshed and
@@ -24,13 +27,11 @@ QList<PolozkaObjednavky> ctiObjednavky(const QString& xml);
 
 // ExportObjednavky: to `cesta`, or with `posta` to Tmp/dd-mm-yy.xml beside the data folder (its
 // files deleted first, `cesta` set to it) and mailed as "Objednavka.xml". Fails when the file
-// could not be written or the mail program did not take it (both already reported to the user).
-bool ExportObjednavky(ModelObjednavky& m, bool posta, QString& cesta);
+// could not be written or the mail program did not take it.
+Vysledek<> ExportObjednavky(ModelObjednavky& m, bool posta, QString& cesta);
 
-// "Export objednávky ...": refuses an empty sheet, asks for a file and whether to overwrite one.
-void mnuExportObjednavky_Click(ModelObjednavky& m);
-// "Import objednávky ...": appends the sub-orders of a chosen file and selects the last entry.
-void mnuImportObjednavky_Click(ModelObjednavky& m);
+// "Import objednávky ...": the sub-orders of the file's text appended, the last entry selected.
+void importujObjednavky(ModelObjednavky& m, const QString& xml);
 
 // DateSerial: a month or day beyond its range carries into the next month or year, day 0 is the
 // last day of the month before, month 13 January of the next year.
@@ -42,11 +43,11 @@ QDate datumExpedice(const ModelObjednavky& m);
 QString sestavHtmlObjednavky(ModelObjednavky& m, QString sablona, const QString& zavod, const QString& cislo,
                              const QDate& dnes);
 // Objednavka2Html: the page written to `cesta` in Windows-1250 through a temporary file. A missing
-// template is reported and an empty page written; false when the page could not be written.
-bool Objednavka2Html(ModelObjednavky& m, const QString& zavod, const QString& cislo, const QString& cesta);
+// template is reported and an empty page written.
+Vysledek<> Objednavka2Html(ModelObjednavky& m, const QString& zavod, const QString& cislo, const QString& cesta);
 
 // "Tisk ...": the page with no plant or number into Data/Tmp2Print/objednavka.htm, opened with
-// the desktop's browser; failures are ignored.
-void mnuTisk_Click(ModelObjednavky& m);
+// the desktop's browser.
+Vysledek<> mnuTisk_Click(ModelObjednavky& m);
 // "Nápověda": Data/Help/Obj/index.htm in the desktop's browser.
 void mnuNapoveda_Click();

@@ -7,7 +7,6 @@
 #include "platform/Cp1250.h"
 #include "platform/DataPaths.h"
 #include "platform/Services.h"
-#include "platform/UserDialogs.h"
 
 #include <limits>
 
@@ -29,6 +28,12 @@ std::optional<qint32> cisloZOdpovedi(const QString& odpoved) {
     bool ok = false;
     const qint32 n = odpoved.mid(od + 1, po - od - 1).trimmed().toInt(&ok);
     return ok && n >= 0 ? std::optional(n) : std::nullopt;
+}
+
+// The next number is kept at once: the order it follows is already on the server.
+Vysledek<> ulozCislo(clsObjednavka& o) {
+    if (o.Uloz_ini()) return {};
+    return Chyba{QStringLiteral("Číslo další objednávky se nepodařilo uložit do souboru ") + kSouborObjednavek};
 }
 
 QString kopie(const ModelObjednavky& m, const QString& jmeno) {
@@ -84,51 +89,40 @@ QString zasifrujObjednavku(const QString& zprava) {
     return QString::fromLatin1(clsBase64::Encode(RC4.EnDeCrypt(cp1250::encode(zprava))));
 }
 
-Fokus mnuOdeslat_Click(ModelObjednavky& m, clsHTTP& http) {
-    if (m.odesilani()) return Fokus::Zadny;
+VysledekOdeslani mnuOdeslat_Click(ModelObjednavky& m, clsHTTP& http) {
+    if (m.odesilani()) return {};
     const QDate dnes = platform::clock().today();
-    if (const std::optional<Odmitnuti> o = kontrolaOdeslani(m, http.Pripojeni(), dnes)) {
-        MsgBox(o->zprava);
-        return o->fokus;
-    }
+    if (const std::optional<Odmitnuti> o = kontrolaOdeslani(m, http.Pripojeni(), dnes)) return {{o->zprava}, o->fokus};
     const ModelObjednavky::Odesilani odesilani(m);
+    VysledekOdeslani v;
+    const auto ohlas = [&v](const Vysledek<>& r) {
+        if (!r) v.zpravy << r.chyba();
+    };
     if (m.cmbZavod == kObchodnik) {
         QString cesta;
-        if (!ExportObjednavky(m, true, cesta)) {
-            MsgBox(kPostaNeodeslana);
-            return Fokus::Zadny;
-        }
+        if (const Vysledek<> e = ExportObjednavky(m, true, cesta); !e) return {{e.chyba()}};
         const qint32 n = m.Objednavka.CisloObjednavky();
-        Objednavka2Html(m, kZavody[kObchodnik], {}, kopie(m, QStringLiteral("obch_") + QString::number(n)));
+        ohlas(Objednavka2Html(m, kZavody[kObchodnik], {}, kopie(m, QStringLiteral("obch_") + QString::number(n))));
         m.vyprazdni();
         m.Objednavka.setCisloObjednavky(dalsiCislo(n));
-        m.Objednavka.Uloz_ini();
-        return Fokus::Zadny;
+        ohlas(ulozCislo(m.Objednavka));
+        return v;
     }
     const Vysledek<QString> zprava = ZpravaObjednavky(m, dnes);
-    if (!zprava) {
-        MsgBox(zprava.chyba());
-        return Fokus::Zadny;
-    }
+    if (!zprava) return {{zprava.chyba()}};
     const QString zavod = kTextyZavodu[m.cmbZavod];
     const Vysledek<QString> odpoved =
         http.OdeslatObjednavku(m.Objednavka.ID(), m.Objednavka.Email(), zavod, zasifrujObjednavku(*zprava));
-    if (!odpoved) {
-        MsgBox(odpoved.chyba());
-        return Fokus::Zadny;
-    }
-    if (odpoved->isEmpty()) return Fokus::Zadny;
-    if (odpoved->startsWith(QLatin1String("200"))) {
-        // Without a number in the reply the copy keeps the number the order was sent under.
-        const qint32 n = cisloZOdpovedi(*odpoved).value_or(m.Objednavka.CisloObjednavky());
-        m.Objednavka.setCisloObjednavky(n);
-        Objednavka2Html(m, zavod, QString::number(n), kopie(m, QString::number(n)));
-        MsgBox(odpoved->mid(4));
-        m.vyprazdni();
-        m.Objednavka.setCisloObjednavky(dalsiCislo(n));
-        m.Objednavka.Uloz_ini();
-    } else {
-        MsgBox(odpoved->mid(4));
-    }
-    return Fokus::Zadny;
+    if (!odpoved) return {{odpoved.chyba()}};
+    if (odpoved->isEmpty()) return v;
+    if (!odpoved->startsWith(QLatin1String("200"))) return {{odpoved->mid(4)}};
+    // Without a number in the reply the copy keeps the number the order was sent under.
+    const qint32 n = cisloZOdpovedi(*odpoved).value_or(m.Objednavka.CisloObjednavky());
+    m.Objednavka.setCisloObjednavky(n);
+    ohlas(Objednavka2Html(m, zavod, QString::number(n), kopie(m, QString::number(n))));
+    v.zpravy.prepend(odpoved->mid(4));
+    m.vyprazdni();
+    m.Objednavka.setCisloObjednavky(dalsiCislo(n));
+    ohlas(ulozCislo(m.Objednavka));
+    return v;
 }

@@ -24,8 +24,6 @@ inline const QString kChybnyDen = QStringLiteral("Chybný den !!!");
 inline const QString kExpediceVMinulosti = QStringLiteral("Datum expedice nemůže být v minulosti !!!");
 inline const QString kBezZbozi = QStringLiteral("V objednávce musí být zboží !!!");
 inline const QString kNulovyPocet = QStringLiteral("Nemůžete objednávat zboží s nulovým počtem kusů !!!");
-inline const QString kPostaNeodeslana =
-    QStringLiteral("Objednávka nebyla předána poštovnímu programu. Objednávkový list zůstává beze změny.");
 
 // The control a refused check gives the focus to.
 enum class Fokus { Zadny, cmbZavod, Rok, Mesic, Den };
@@ -46,5 +44,12 @@ Vysledek<QString> ZpravaObjednavky(ModelObjednavky& m, const QDate& dnes);
 // RC4 under the order key, then Base64 on one line.
 QString zasifrujObjednavku(const QString& zprava);
 
-// The handler: every refusal and every answer shown to the user. The control to focus.
-Fokus mnuOdeslat_Click(ModelObjednavky& m, clsHTTP& http);
+// What the send has to tell the user, in order, and the control to focus afterwards.
+struct VysledekOdeslani {
+    QStringList zpravy;
+    Fokus fokus = Fokus::Zadny;
+};
+
+// The handler; nothing is sent after a refused check, and the sheet is emptied only when the
+// server confirmed the order or the mail program took it.
+VysledekOdeslani mnuOdeslat_Click(ModelObjednavky& m, clsHTTP& http);
