@@ -7,6 +7,8 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
+int zkusImportObjednavek(const uint8_t* data, size_t size);
+
 TEST(OrderXml, ExportBytesImportAndTheMailedCopy) {
     ListObjednavky l;
     l.m.PridatObjednavku({"MIV s větr. š.", "DVM|DLT|", "2|1|", "první\r\n<b>&", {}});
@@ -65,6 +67,15 @@ TEST(OrderXml, ImportTakesNumberedSubOrdersUpToTheFirstMissing) {
     EXPECT_EQ(p[1], (PolozkaObjednavky{"C", "DLT|", "2|", "p", {}}));
     EXPECT_TRUE(ctiObjednavky(QStringLiteral("<objednavka1></objednavka1><objednavka2><nazev>B</nazev></objednavka2>")).isEmpty());
     EXPECT_TRUE(ctiObjednavky(QStringLiteral("</objednavka1>x<objednavka1>")).isEmpty());
+
+    // The fuzzing corpus of the import.
+    const QDir korpus(testData("objednavky_corpus"));
+    ASSERT_GE(korpus.entryList(QDir::Files).size(), 5);
+    for (const QString& s : korpus.entryList(QDir::Files)) {
+        const QByteArray b = readBytes(korpus.filePath(s));
+        EXPECT_EQ(zkusImportObjednavek(reinterpret_cast<const uint8_t*>(b.constData()), static_cast<size_t>(b.size())), 0);
+    }
+    EXPECT_EQ(ctiObjednavky(cp1250::decode(readBytes(testData("objednavky_corpus/export.xml")))).size(), 2);
 }
 
 TEST(OrderXml, DispatchDateCarriesOver) {
