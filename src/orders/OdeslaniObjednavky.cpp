@@ -48,7 +48,7 @@ std::optional<Odmitnuti> kontrolaOdeslani(const ModelObjednavky& m, const QStrin
     if (m.cmbZavod < 0) return Odmitnuti{kVyberteZavod, Fokus::cmbZavod};
     if (m.cmbZavod == kObchodnik) return std::nullopt;
     if (m.Objednavka.Email().isEmpty() || m.Objednavka.ID().isEmpty() || Val(pripojeni) == 0)
-        return Odmitnuti{kBezPripojeni};
+        return Odmitnuti{kNenastavenoPripojeni};
     const double rok = Val(m.txtDatumExpediceRok);
     if (rok < dnes.year() || rok > dnes.year() + 1) return Odmitnuti{kChybnyRok, Fokus::Rok};
     const double mesic = Val(m.txtDatumExpediceMesic);

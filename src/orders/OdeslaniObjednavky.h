@@ -16,7 +16,7 @@ inline const QString kNeniCoOdeslat = QStringLiteral("Není co odeslat.");
 inline const QString kChybiVystup =
     QStringLiteral("Musíte zadat adresář kam se budou ukládat kopie objednávek (viz. Nastavení)");
 inline const QString kVyberteZavod = QStringLiteral("Musíte si vybrat ze seznamu u koho chcete objednávat !!!");
-inline const QString kBezPripojeni =
+inline const QString kNenastavenoPripojeni =
     QStringLiteral("Nemáte nakonfigurované připojení k Internetu !!!\r\nKlikněte v menu na \"Nastavení\"");
 inline const QString kChybnyRok = QStringLiteral("Chybný rok !!!");
 inline const QString kChybnyMesic = QStringLiteral("Chybný měsíc !!!");
