@@ -48,6 +48,7 @@ QtProgram::QtProgram(Navaznosti n)
               s.objednavky = m_n.objednavky;
               s.adresar = &m_adresar;
               s.importZakazniku = &m_importZakazniku;
+              s.objednavka = dynamic_cast<IObjednavka*>(m_n.objednavky);
               s.vystupy.Sorvenika2Html = &Sorvenika2Html;
               s.vystupy.Tisk = [this](const Kalkulace& k) { return TiskniSDialogem(m_list->okno(), m_g, k); };
               s.vystupy.ExportDoExcelu = [](const Kalkulace& k) -> Vysledek<> {
@@ -63,11 +64,21 @@ QtProgram::QtProgram(Navaznosti n)
       m_aplikace(m_g, *this, m_n.aktualizace ? *m_n.aktualizace : m_kontrolaAktualizace,
                  m_n.synchronizace ? *m_n.synchronizace : m_synchronizaceServeru, m_n.nactiCenik),
       m_artikly(m_aplikace.cenik()),
-      m_seznamPolozek(m_aplikace.cenik(), [this](QWidget* w) { zaregistruj(w); }) {
+      m_seznamPolozek(m_aplikace.cenik(), [this](QWidget* w) { zaregistruj(w); }),
+      m_objednavkovyList(
+          [this] {
+              frmObjednavka::Sluzby s;
+              s.cenik = &m_aplikace.cenik();
+              s.DPH = m_g.nastaveni.DPH;
+              s.zobrazCenik = [this](ICilObjednavky* cil) { m_seznamPolozek.Zobraz(cil); };
+              s.odpojCenik = [this](const ICilObjednavky& cil) { m_seznamPolozek.odpoj(cil); };
+              return s;
+          },
+          [this](QWidget* w) { zaregistruj(w); }) {
     if (!m_n.list) m_n.list = m_list.get();
     m_pruvodce = std::make_unique<QtPruvodceParametru>(m_g, *m_list, [this](QWidget* w) { zaregistruj(w); });
     if (!m_n.pruvodce) m_n.pruvodce = m_pruvodce.get();
-    if (!m_n.objednavky) m_n.objednavky = &m_objednavky;
+    if (!m_n.objednavky) m_n.objednavky = &m_objednavkovyList;
     if (!m_n.nastaveniOZ) m_n.nastaveniOZ = &m_nastaveniOZ;
 
     // Hiding the menu for the costing sheet or unloading everything for a restart must not end

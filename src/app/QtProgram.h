@@ -11,6 +11,7 @@
 #include "offers/frmNastaveniOZ.h"
 #include "orders/frmAdresar.h"
 #include "orders/frmImport.h"
+#include "orders/QtObjednavkovyList.h"
 #include "pricelist/QtSeznamPolozek.h"
 
 #include <QList>
@@ -55,6 +56,7 @@ public:
     QtListSorveniky* list() const { return m_list.get(); }
     // The price-list browser, for the order sheet and the offer form to open.
     QtSeznamPolozek& seznamPolozek() { return m_seznamPolozek; }
+    QtObjednavkovyList& objednavkovyList() { return m_objednavkovyList; }
     // Set once the program has been told to end.
     std::optional<int> kodKonce() const { return m_kodKonce; }
 
@@ -76,7 +78,6 @@ private:
     GlobalniData m_g;
     KontrolaAktualizace m_kontrolaAktualizace;
     SynchronizaceServeru m_synchronizaceServeru;
-    OknoVPristiVerzi m_objednavky{QStringLiteral("Objednávky budou doplněny v další verzi programu.")};
     QtNastaveniOZ m_nastaveniOZ{m_g.nastaveni, [this](QWidget* w) { zaregistruj(w); }, [this] { m_aplikace.ZnovuSpust(); }};
     // The customer database of the settings; a chosen customer goes to the loaded costing sheet.
     OknoAdresare m_adresar{[this] { return souborZakazniku(m_g.nastaveni); }, [this](const RadkyZakaznika& r) { vyberZakaznika(r); }};
@@ -87,6 +88,7 @@ private:
     Aplikace m_aplikace;
     ArtiklyCeniku m_artikly;
     QtSeznamPolozek m_seznamPolozek;
+    QtObjednavkovyList m_objednavkovyList;
 
     QPointer<frmMenu> m_menu;
     QPointer<frmStav> m_stav;

@@ -105,18 +105,6 @@ QString pocatecniSlozka(const QString& ulozena) {
     return !ulozena.isEmpty() && f.isAbsolute() && f.isDir() ? ulozena : QDir::homePath();
 }
 
-QString VyberSouborKUlozeni(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& slozka,
-                            const QString& pripona) {
-    for (;;) {
-        const QString cesta = VyberSouborUlozit(titulek, filtr, slozka, pripona);
-        if (cesta.isEmpty() || !QFileInfo::exists(cesta)) return cesta;
-        switch (MsgBox(kSouborExistuje, Tlacitka::YesNoCancel, Ikona::Vykricnik, kTitulekUpozorneni)) {
-        case Odpoved::Yes: return cesta;
-        case Odpoved::No: continue;
-        default: return {};
-        }
-    }
-}
 
 bool UlozJakoHtml(const Kalkulace& k, const VystupyListu& v) {
     const QString uzivatel = QStringLiteral("UZIVATEL"), klic = QStringLiteral("Export HTML");

@@ -4,6 +4,11 @@
 
 #include <QString>
 
+// The name a code that the price list does not hold is shown under.
+inline QString NazevNenalezene(const QString& kod) {
+    return QStringLiteral("****** Položka ") + kod + QStringLiteral(" nenalezena ******");
+}
+
 class IArtikly {
 public:
     virtual ~IArtikly() = default;

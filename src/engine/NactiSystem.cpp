@@ -25,7 +25,7 @@ void vyplnBunku(Polozka& p, QString kod, const IArtikly& artikly) {
     } else if (n == 0) {
         p.ObjZnak = p.ObjZnakPuvodni = p.Nazev = kPomlcka;
     } else {
-        p.Nazev = QStringLiteral("****** Položka ") + kod + QStringLiteral(" nenalezena ******");
+        p.Nazev = NazevNenalezene(kod);
         p.ObjZnak = p.ObjZnakPuvodni = QStringLiteral("?????");
     }
 }

@@ -22,9 +22,9 @@ NastaveniObjednavek NactiNastaveniObjednavek(const QString& soubor) {
     n.Email = cti("email");
     n.ID = cti("id");
     try {
-        n.CisloObjednavky = CInt(Val(cti("cislo objednavky")));
+        n.CisloObjednavky = CLng(Val(cti("cislo objednavky")));
     } catch (const RuntimeError&) {
-        n.CisloObjednavky = 0;  // beyond 16 bits: no usable number
+        n.CisloObjednavky = 0;  // beyond 32 bits: no usable number
     }
     n.Vystup = cti("vystup");
     return n;

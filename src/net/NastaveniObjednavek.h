@@ -18,7 +18,7 @@ struct NastaveniObjednavek {
     QString server;               // the manufacturer's server, "host" or "host:port"
     QString Email;
     QString ID;
-    qint16 CisloObjednavky = 0;   // the next order's number
+    qint32 CisloObjednavky = 0;   // the next order's number; the server's numbers outgrow 16 bits
     QString Vystup;               // folder for copies of sent orders
 };
 

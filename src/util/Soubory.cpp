@@ -19,6 +19,16 @@ namespace {
 constexpr int kChybaPosty = 2;
 constexpr int kPrilohaNenalezena = 11;
 
+bool zapisCely(const QString& cesta, const QByteArray& bajty) {
+    QSaveFile f(cesta);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    if (f.write(bajty) != bajty.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
 bool zapisBajty(const QString& cesta, const QByteArray& bajty, qint64 offset) {
     const QFileInfo fi(cesta);
     if (fi.exists() && !fi.isFile()) return false;
@@ -38,14 +48,7 @@ bool zapisBajty(const QString& cesta, const QByteArray& bajty, qint64 offset) {
         if (obsah.size() != fi.size()) return false;
     }
     offset = qMin<qint64>(offset, obsah.size());
-    const QByteArray novy = obsah.left(offset) + bajty + obsah.mid(offset + bajty.size());
-    QSaveFile f(cesta);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    if (f.write(novy) != novy.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return zapisCely(cesta, obsah.left(offset) + bajty + obsah.mid(offset + bajty.size()));
 }
 
 // The name an attachment is shown under: a plain file name, never a path out of its folder.
@@ -76,6 +79,11 @@ bool ZapisSoubor(const QString& cesta, const QString& text, qint64 offset) {
     return false;
 }
 
+bool NahradSoubor(const QString& cesta, const QByteArray& bajty) {
+    QDir().mkpath(QFileInfo(cesta).absolutePath());
+    return zapisCely(cesta, bajty);
+}
+
 QString CtiIni(const QString& soubor, const QString& sekce, const QString& klic) {
     return ini::cti(resolvePath(soubor), sekce, klic, 127);
 }
@@ -95,7 +103,20 @@ QString VyberSouborUlozit(const QString& titulek, const QList<FiltrSouboru>& fil
 
 QString VyberAdresar(const QString& titulek) { return platform::dialogs().slozka(titulek); }
 
-void PosliPostou(const QStringList& cesty, const QStringList& nazvy) {
+QString VyberSouborKUlozeni(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& slozka,
+                            const QString& pripona) {
+    for (;;) {
+        const QString cesta = VyberSouborUlozit(titulek, filtr, slozka, pripona);
+        if (cesta.isEmpty() || !QFileInfo::exists(cesta)) return cesta;
+        switch (MsgBox(kSouborExistuje, Tlacitka::YesNoCancel, Ikona::Vykricnik, kTitulekUpozorneni)) {
+        case Odpoved::Yes: return cesta;
+        case Odpoved::No: continue;
+        default: return {};
+        }
+    }
+}
+
+bool PosliPostou(const QStringList& cesty, const QStringList& nazvy) {
     // The mail program may still be reading the previous call's copies, so they go only now.
     const QDir koren(dataDir() + QStringLiteral("/Tmp2Mail"));
     for (const QString& d : koren.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot))
@@ -131,6 +152,7 @@ void PosliPostou(const QStringList& cesty, const QStringList& nazvy) {
         }
     }
     if (chyba != 0) MsgBox(QStringLiteral("Chyba č. ") + QString::number(chyba) + text);
+    return chyba == 0;
 }
 
-void PosliPostou(const QString& cesta, const QString& nazev) { PosliPostou(QStringList{cesta}, QStringList{nazev}); }
+bool PosliPostou(const QString& cesta, const QString& nazev) { return PosliPostou(QStringList{cesta}, QStringList{nazev}); }

@@ -16,6 +16,10 @@ QString NactiSoubor(const QString& cesta, qint64 offset = 0, qint64 delka = 0);
 // file is created. A failure is reported to the user and returns false.
 bool ZapisSoubor(const QString& cesta, const QString& text, qint64 offset);
 
+// Replaces a whole file: written to a temporary file beside it and renamed, so the old file stays
+// until the new one is complete; missing folders are created. False when it could not be written.
+bool NahradSoubor(const QString& cesta, const QByteArray& bajty);
+
 // One value of a profile file, at most 127 characters; "" when missing.
 QString CtiIni(const QString& soubor, const QString& sekce, const QString& klic);
 // Writes one value of a profile file; false when the file could not be written.
@@ -27,7 +31,14 @@ QString VyberSouborUlozit(const QString& titulek, const QList<FiltrSouboru>& fil
                           const QString& pripona);
 QString VyberAdresar(const QString& titulek);
 
+inline const QString kSouborExistuje = QStringLiteral("Soubor již existuje, má se přepsat ?");
+// The save dialog until the user picks a file that is new or that he lets overwrite; "" when he
+// cancels. The overwriting is the writer's, which replaces a file only once it is written whole.
+QString VyberSouborKUlozeni(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& slozka,
+                            const QString& pripona);
+
 // Opens a new message of the user's mail program with the files attached, each under the name
-// given for it in `nazvy`. A refusal of the mail program is reported with its number.
-void PosliPostou(const QStringList& cesty, const QStringList& nazvy);
-void PosliPostou(const QString& cesta, const QString& nazev);
+// given for it in `nazvy`. A refusal of the mail program is reported with its number; true when
+// the mail program took the message.
+bool PosliPostou(const QStringList& cesty, const QStringList& nazvy);
+bool PosliPostou(const QString& cesta, const QString& nazev);

@@ -309,6 +309,10 @@ TEST(CostingEndToEnd, FromTheMenuThroughWizardAndPickerToThePricedSheet) {
         EXPECT_EQ(m.zakaznik(0), QStringLiteral("Novak"));
         ASSERT_EQ(prikazy.count(), 1);
         EXPECT_EQ(prikazy[0][0].value<Prikaz>(), Prikaz::mnuPridat);
+        // The costing went to the order sheet, which opened beside; it is not this test's.
+        ASSERT_TRUE(program.objednavkovyList().okno());
+        EXPECT_EQ(program.objednavkovyList().okno()->model().lstObjednavky.size(), 1);
+        program.objednavkovyList().okno()->close();
         // A summary picture that does not load leaves none.
         m.setSouhrn({{}, {}, inst.data + QStringLiteral("/Pict/neni.gif")});
         EXPECT_TRUE(list->imgPrurez->pixmap().isNull());

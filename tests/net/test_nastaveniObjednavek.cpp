@@ -42,8 +42,11 @@ TEST(NastaveniObjednavek, ReadsEveryKeyOnce) {
     EXPECT_EQ(n.CisloObjednavky, 41);  // the leading number only
     EXPECT_EQ(n.Vystup, "C:\\Kopie");
 
-    // Past 16 bits, or no file at all: no number, nothing else invented.
+    // Past 16 bits the number stays (the server's numbers grow); past 32 bits, or no file at
+    // all: no number, nothing else invented.
     zapis(cesta, "[NASTAVENI]\r\ncislo objednavky=40000\r\n");
+    EXPECT_EQ(NactiNastaveniObjednavek(cesta).CisloObjednavky, 40000);
+    zapis(cesta, "[NASTAVENI]\r\ncislo objednavky=2147483648\r\n");
     EXPECT_EQ(NactiNastaveniObjednavek(cesta).CisloObjednavky, 0);
     const NastaveniObjednavek prazdne = NactiNastaveniObjednavek(d.filePath("chybi.ini"));
     EXPECT_EQ(prazdne.spojeni.Pripojeni, "");

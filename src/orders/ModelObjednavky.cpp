@@ -1,0 +1,250 @@
+#include "orders/ModelObjednavky.h"
+
+#include "engine/Artikly.h"
+#include "platform/Clock.h"
+#include "platform/Regional.h"
+#include "platform/Services.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const QString kTab = QStringLiteral("\t");
+
+struct Sloupec {
+    const char* hlavicka;
+    double podil;
+    FlexGrid::Zarovnani zarovnani;
+};
+constexpr Sloupec kSloupce[] = {
+    {"Název dílu", 0.388, FlexGrid::VlevoStred},     {"Objednací znak", 0.15, FlexGrid::StredStred},
+    {"Počet ks", 0.09, FlexGrid::StredStred},        {"Cena/ks", 0.173, FlexGrid::VpravoStred},
+    {"Cena celkem", 0.173, FlexGrid::VpravoStred},
+};
+
+}  // namespace
+
+qint32 pocetKusu(QStringView text) {
+    const double v = Round(std::fabs(Val(text)));
+    return v >= std::numeric_limits<qint32>::max() ? std::numeric_limits<qint32>::max() : static_cast<qint32>(v);
+}
+
+ModelObjednavky::ModelObjednavky(const TabulkaArtiklu& cenik, Currency DPH) : m_cenik(cenik), m_DPH(DPH) {
+    for (int c = 0; c < kSloupcu; ++c) {
+        Tabulka.setTextMatrix(0, c, QString::fromUtf8(kSloupce[c].hlavicka));
+        Tabulka.setColWidth(c, static_cast<int>(std::lround(kSirkaMrizky * kSloupce[c].podil)));
+        Tabulka.setColAlignment(c, kSloupce[c].zarovnani);
+    }
+    lblCena = QStringLiteral("s ") + Regional::current().Str(DPH) + QStringLiteral("% DPH:");
+    txtID = Objednavka.ID();
+    txtMail = Objednavka.Email();
+    const QDate dnes = platform::clock().today();
+    txtDatumExpediceRok = QString::number(dnes.year());
+    txtDatumExpediceMesic = QString::number(dnes.month());
+}
+
+clsPodobjednavka* ModelObjednavky::vybrana() {
+    return m_index >= 0 && m_index < Objednavka.Count() ? &Objednavka.Item(m_index + 1) : nullptr;
+}
+
+void ModelObjednavky::oznam() {
+    if (zmeneno) zmeneno();
+}
+
+void ModelObjednavky::PridatObjednavku(const PolozkaObjednavky& p) {
+    lstObjednavky << p.Nazev;
+    Objednavka.Add(p.Nazev, p.ObjZnaky, p.Kusy, p.Poznamka, p.Cena);
+    m_odebratObjednavku = true;
+}
+
+void ModelObjednavky::objednavkaNaSklad() {
+    if (!m_odesilani) PridatObjednavku({kObjednavkaNaSklad, {}, {}, {}, {}});
+}
+
+void ModelObjednavky::vyber(int index) {
+    if (index < 0 || index >= lstObjednavky.size()) return;
+    m_index = index;
+    m_komponenty = m_komponentyOdebrat = true;
+    m_radekEditoru = 0;
+    Zobraz_objednavku();
+}
+
+void ModelObjednavky::aktivovano() {
+    if (!lstObjednavky.isEmpty() && !m_odesilani) vyber(static_cast<int>(lstObjednavky.size()) - 1);
+}
+
+void ModelObjednavky::Zobraz_objednavku() {
+    FlexGridDavka davka(Tabulka);
+    Tabulka.setRows(1);
+    if (lstObjednavky.isEmpty()) return;
+    clsPodobjednavka* s = vybrana();
+    if (!s) return;
+    const Regional& reg = Regional::current();
+    const QString nula = reg.Format(0.0);
+    // T-REMOL costings are priced by the manufacturer: their articles show no price.
+    const bool bezCen = lstObjednavky[m_index].startsWith(QLatin1String("_T-"));
+    const QStringList kody = polozkySeznamu(s->ObjZnak);
+    const QStringList kusy = polozkySeznamu(s->Ks);
+    Currency soucet;
+    for (qsizetype j = 0; j < kody.size(); ++j) {
+        const QString& kod = kody[j];
+        // Fewer counts than codes: the missing ones are 0, which the send refuses.
+        const QString ks = QString::number(j < kusy.size() ? pocetKusu(kusy[j]) : 0);
+        QString hledany = bezCen ? kod + QStringLiteral("-s") : kod;
+        const int r = m_cenik.NajdiArtikl(hledany);
+        QString cenaKs = nula, celkem = nula;
+        QString nazev = NazevNenalezene(kod);
+        if (r >= 1) {
+            nazev = m_cenik.text(r, TabulkaArtiklu::Nazev);
+            if (!bezCen) {
+                cenaKs = m_cenik.text(r, TabulkaArtiklu::ProdejniCena);
+                const double v = (reg.IsNumeric(cenaKs) ? reg.CDbl(cenaKs) : 0.0) * ks.toDouble();
+                celkem = reg.Format(v);
+                soucet += zobrazenaHodnota(v);
+            }
+        }
+        // A code the price list does not hold stays a row, so that it is neither lost nor
+        // ordered unseen.
+        Tabulka.AddItem(nazev + kTab + kod + kTab + ks + kTab + cenaKs + kTab + celkem);
+    }
+    s->Cena = soucet;
+    m_poznamka = s->Poznamka;
+    Spocitej();
+}
+
+void ModelObjednavky::Spocitej() {
+    const Regional& reg = Regional::current();
+    const auto sDph = [&](Currency c) {
+        return reg.Format(Round(c.toDouble() * (1 + m_DPH.toDouble() / 100) + 0.049, 1));
+    };
+    if (const clsPodobjednavka* s = vybrana()) {
+        lblCenaVybraneObjednavky[0] = reg.Format(s->Cena);
+        lblCenaVybraneObjednavky[1] = sDph(s->Cena);
+    } else {
+        lblCenaVybraneObjednavky[0].clear();
+        lblCenaVybraneObjednavky[1].clear();
+    }
+    if (lstObjednavky.isEmpty()) {
+        lblCenaCelkem[0].clear();
+        lblCenaCelkem[1].clear();
+        return;
+    }
+    Currency soucet;
+    for (int i = 1; i <= Objednavka.Count(); ++i) soucet += Objednavka.Item(i).Cena;
+    lblCenaCelkem[0] = reg.Format(soucet);
+    lblCenaCelkem[1] = sDph(soucet);
+}
+
+void ModelObjednavky::txtPoznamka_Change(const QString& text) {
+    if (m_odesilani) return;
+    m_poznamka = text;
+    if (clsPodobjednavka* s = vybrana()) s->Poznamka = text;
+}
+
+void ModelObjednavky::cmdOdebratObjednavku_Click() {
+    if (m_odesilani) return;
+    if (m_index >= 0 && m_index < lstObjednavky.size()) {
+        Objednavka.Remove(m_index + 1);
+        lstObjednavky.removeAt(m_index);
+        m_index = -1;
+        if (!lstObjednavky.isEmpty()) {
+            vyber(0);
+        } else {
+            Zobraz_objednavku();
+            m_poznamka.clear();
+            m_komponenty = m_komponentyOdebrat = false;
+        }
+        if (lstObjednavky.isEmpty()) m_odebratObjednavku = false;
+    }
+    Spocitej();
+}
+
+void ModelObjednavky::prestavSeznamy(clsPodobjednavka& s) const {
+    s.ObjZnak.clear();
+    s.Ks.clear();
+    for (int r = 1; r < Tabulka.Rows(); ++r) {
+        s.ObjZnak += Tabulka.TextMatrix(r, ObjednaciZnak) + QLatin1Char('|');
+        s.Ks += Tabulka.TextMatrix(r, PocetKs) + QLatin1Char('|');
+    }
+}
+
+void ModelObjednavky::cmdKomponentyOdebrat_Click() {
+    clsPodobjednavka* s = vybrana();
+    if (!s || m_odesilani) return;
+    m_radekEditoru = 0;
+    if (Tabulka.Rows() < 3) {
+        m_komponentyOdebrat = false;
+        Tabulka.setRows(1);
+    } else if (Tabulka.Row() >= 1) {
+        Tabulka.RemoveItem(Tabulka.Row());
+    }
+    prestavSeznamy(*s);
+    const Regional& reg = Regional::current();
+    Currency soucet;
+    for (int r = 1; r < Tabulka.Rows(); ++r) {
+        const QString celkem = Tabulka.TextMatrix(r, CenaCelkem);
+        if (reg.IsNumeric(celkem)) soucet += reg.CCur(celkem);
+    }
+    s->Cena = soucet;
+    Spocitej();
+}
+
+bool ModelObjednavky::Tabulka_KeyPress(QChar znak) {
+    if (znak < QLatin1Char('0') || znak > QLatin1Char('9') || m_odesilani) return false;
+    const int r = Tabulka.Row();
+    if (r < 1 || r >= Tabulka.Rows() || !vybrana()) return false;
+    m_radekEditoru = r;
+    vyberRadek(r);
+    return true;
+}
+
+void ModelObjednavky::vyberRadek(int radek) {
+    Tabulka.setRow(radek);
+    Tabulka.setCol(0);
+    Tabulka.setColSel(kSloupcu - 1);
+}
+
+void ModelObjednavky::txtBox_Enter(const QString& text) {
+    clsPodobjednavka* s = vybrana();
+    const int r = std::exchange(m_radekEditoru, 0);
+    if (!s || r < 1 || r >= Tabulka.Rows() || m_odesilani) return;
+    Tabulka.setTextMatrix(r, PocetKs, QString::number(pocetKusu(text)));
+    prestavSeznamy(*s);
+    Zobraz_objednavku();
+    vyberRadek(r < Tabulka.Rows() - 1 ? r + 1 : r);
+}
+
+bool ModelObjednavky::maVybranouPodobjednavku() const {
+    return m_index >= 0 && m_index < lstObjednavky.size() && !m_odesilani;
+}
+
+void ModelObjednavky::pridejPolozku(const QString&, const QString& objZnak, const QString& ks) {
+    clsPodobjednavka* s = vybrana();
+    if (!s || m_odesilani) return;
+    s->ObjZnak += objZnak + QLatin1Char('|');
+    s->Ks += ks + QLatin1Char('|');
+    m_komponentyOdebrat = true;
+}
+
+void ModelObjednavky::vyprazdni() {
+    lstObjednavky.clear();
+    Objednavka.Clear();
+    m_index = -1;
+    m_poznamka.clear();
+    m_komponenty = m_komponentyOdebrat = false;
+    m_radekEditoru = 0;
+    Zobraz_objednavku();
+    Spocitej();
+}
+
+ModelObjednavky::Odesilani::Odesilani(ModelObjednavky& m) : m_m(m) {
+    m_m.m_odesilani = true;
+    m_m.m_radekEditoru = 0;
+    m_m.oznam();
+}
+
+ModelObjednavky::Odesilani::~Odesilani() {
+    m_m.m_odesilani = false;
+    m_m.oznam();
+}

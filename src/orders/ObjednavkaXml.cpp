@@ -1,0 +1,144 @@
+#include "orders/ObjednavkaXml.h"
+
+#include "net/VerzeProgramu.h"
+#include "platform/Clock.h"
+#include "platform/Cp1250.h"
+#include "platform/DataPaths.h"
+#include "platform/Desktop.h"
+#include "platform/Regional.h"
+#include "platform/Services.h"
+#include "util/Soubory.h"
+#include "util/XmlElement.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+QString element(const QString& tag, const QString& hodnota, const char* odsazeni) {
+    return QLatin1String(odsazeni) + QLatin1Char('<') + tag + QLatin1Char('>') + hodnota + QStringLiteral("</") + tag +
+           QLatin1Char('>') + kCrLf;
+}
+
+Vysledek<> zapis(const QString& cesta, const QByteArray& bajty) {
+    if (NahradSoubor(cesta, bajty)) return {};
+    return Chyba{QStringLiteral("Chyba při zápisu do souboru ") + QDir::toNativeSeparators(cesta)};
+}
+
+// Far beyond any date typed, so that the date arithmetic stays in range.
+int omezeno(double v) { return static_cast<int>(std::clamp(Fix(v), -1.0e6, 1.0e6)); }
+
+}  // namespace
+
+QString XmlObjednavky(ModelObjednavky& m) {
+    QString t = QStringLiteral("<?xml version=\"1.0\" encoding=\"windows-1250\"?>") + kCrLf + kCrLf +
+                QStringLiteral("<objednavky>") + kCrLf + element(QStringLiteral("verze"), kVerzeProgramu, "  ");
+    for (int n = 1; n <= m.lstObjednavky.size(); ++n) {
+        m.vyber(n - 1);
+        const clsPodobjednavka& s = m.Objednavka.Item(n);
+        const QString jmeno = QStringLiteral("objednavka") + QString::number(n);
+        t += QStringLiteral("  <") + jmeno + QLatin1Char('>') + kCrLf + element(QStringLiteral("nazev"), s.Nazev, "    ") +
+             element(QStringLiteral("obj_znaky"), s.ObjZnak, "    ") + element(QStringLiteral("kusy"), s.Ks, "    ") +
+             element(QStringLiteral("poznamka"), s.Poznamka, "    ") + QStringLiteral("  </") + jmeno + QLatin1Char('>') +
+             kCrLf;
+    }
+    return t + QStringLiteral("</objednavky>") + kCrLf;
+}
+
+QList<PolozkaObjednavky> ctiObjednavky(const QString& xml) {
+    QList<PolozkaObjednavky> vysledek;
+    for (int n = 1;; ++n) {
+        const QString o = xml_get_element(xml, QStringLiteral("objednavka") + QString::number(n));
+        if (o.isEmpty()) break;
+        PolozkaObjednavky p{xml_get_element(o, QStringLiteral("nazev")), xml_get_element(o, QStringLiteral("obj_znaky")),
+                            xml_get_element(o, QStringLiteral("kusy")), xml_get_element(o, QStringLiteral("poznamka")), {}};
+        if (!p.Nazev.isEmpty() && !p.ObjZnaky.isEmpty() && !p.Kusy.isEmpty()) vysledek << p;
+    }
+    return vysledek;
+}
+
+Vysledek<> ExportObjednavky(ModelObjednavky& m, bool posta, QString& cesta) {
+    const QByteArray xml = cp1250::encode(XmlObjednavky(m));
+    if (!posta) return zapis(cesta, xml);
+    const QDir slozka(appPath() + QStringLiteral("/Tmp"));
+    // Only the files: whatever else someone keeps there is not ours to delete.
+    for (const QString& f : slozka.entryList(QDir::Files | QDir::Hidden | QDir::System)) QFile::remove(slozka.filePath(f));
+    cesta = slozka.filePath(platform::clock().today().toString(QStringLiteral("dd-MM-yy")) + QStringLiteral(".xml"));
+    if (const Vysledek<> v = zapis(cesta, xml); !v) return v;
+    // The mail program reports its own refusal; the sheet's owner is told what it means.
+    if (!PosliPostou(cesta, kNazevPosilaneObjednavky)) return Chyba{kPostaNeodeslana};
+    return {};
+}
+
+void importujObjednavky(ModelObjednavky& m, const QString& xml) {
+    for (const PolozkaObjednavky& p : ctiObjednavky(xml)) m.PridatObjednavku(p);
+    m.aktivovano();
+}
+
+QDate dateSerial(int rok, int mesic, int den) {
+    const int m0 = mesic - 1;
+    const int posun = m0 >= 0 ? m0 / 12 : -((11 - m0) / 12);
+    return QDate(rok + posun, m0 - 12 * posun + 1, 1).addDays(den - 1);
+}
+
+QDate datumExpedice(const ModelObjednavky& m) {
+    return dateSerial(omezeno(Val(m.txtDatumExpediceRok)), omezeno(Val(m.txtDatumExpediceMesic)),
+                      omezeno(Val(m.txtDatumExpediceDen)));
+}
+
+QString sestavHtmlObjednavky(ModelObjednavky& m, QString sablona, const QString& zavod, const QString& cislo,
+                             const QDate& dnes) {
+    static const QString kRadek = QStringLiteral("        <tr>") + kCrLf;
+    static const QString kKonecRadku = QStringLiteral("        </tr>") + kCrLf;
+    static const char* const kBunky[] = {"left", "center", "center", "right", "right"};
+    QString polozky;
+    for (int i = 0; i < m.lstObjednavky.size(); ++i) {
+        m.vyber(i);
+        polozky += kRadek + QStringLiteral("          <td colspan=\"5\" align=\"left\" valign=\"middle\" class=\"txt3\">") +
+                   m.lstObjednavky[i] + QStringLiteral("</td>") + kCrLf + kKonecRadku;
+        for (int r = 1; r < m.Tabulka.Rows(); ++r) {
+            polozky += kRadek;
+            for (int c = 0; c < ModelObjednavky::kSloupcu; ++c)
+                polozky += QStringLiteral("          <td align=\"%1\" valign=\"middle\" class=\"txt2\">").arg(QLatin1String(kBunky[c])) +
+                           m.Tabulka.TextMatrix(r, c) + QStringLiteral("</td>") + kCrLf;
+            polozky += kKonecRadku;
+        }
+    }
+    // After the walk the note box holds the last sub-order's note, the one the page prints.
+    QString poznamka;
+    for (const QString& radek : m.txtPoznamka().split(kCrLf)) poznamka += radek + QStringLiteral("<br>");
+    const QString datum = QStringLiteral("d.M.yyyy");
+    const std::pair<const char*, QString> nahrady[] = {
+        {"<!--cislo_objednavky-->", cislo},
+        {"<!--datum_vystaveni-->", dnes.toString(datum)},
+        {"<!--datum_expedice-->", datumExpedice(m).toString(datum)},
+        {"<!--zavod-->", zavod},
+        {"<!--id-->", m.Objednavka.ID()},
+        {"<!--email-->", m.Objednavka.Email()},
+        {"<!--polozky-->", polozky},
+        {"<!--poznamka-->", poznamka},
+        {"<!--cena_bez_dph-->", m.lblCenaCelkem[0]},
+        {"<!--dph-->", Regional::current().Str(m.DPH())},
+        {"<!--cena_s_dph-->", m.lblCenaCelkem[1]},
+        {"<!--vaha-->", QStringLiteral("0")},
+    };
+    for (const auto& [znacka, hodnota] : nahrady) sablona.replace(QLatin1String(znacka), hodnota);
+    return sablona;
+}
+
+Vysledek<> Objednavka2Html(ModelObjednavky& m, const QString& zavod, const QString& cislo, const QString& cesta) {
+    const QString sablona = NactiSoubor(dataFile(QStringLiteral("objednavka.htm")));
+    return zapis(cesta, cp1250::encodeHtml(sestavHtmlObjednavky(m, sablona, zavod, cislo, platform::clock().today())));
+}
+
+Vysledek<> mnuTisk_Click(ModelObjednavky& m) {
+    const QString cesta = dataDir() + QStringLiteral("/Tmp2Print/objednavka.htm");
+    if (const Vysledek<> v = Objednavka2Html(m, {}, {}, cesta); !v) return v;
+    platform::desktop().otevri(cesta);
+    return {};
+}
+
+void mnuNapoveda_Click() { platform::desktop().otevri(dataDir() + QStringLiteral("/Help/Obj/index.htm")); }

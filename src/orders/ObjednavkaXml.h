@@ -1,0 +1,53 @@
+#pragma once
+// The order sheet as a file: the order XML written and read by other installations and mailed
+// to a dealer, and the HTML page from Data/objednavka.htm for printing and for the copies of
+// sent orders.
+#include "orders/ModelObjednavky.h"
+#include "platform/Vysledek.h"
+
+#include <QDate>
+#include <QList>
+
+inline const QString kNeniCoExportovat = QStringLiteral("Není co exportovat do souboru.");
+inline const QString kTitulekExportu = QStringLiteral("Export objednávky");
+inline const QString kTitulekImportu = QStringLiteral("Import objednávky");
+inline const QString kNazevPosilaneObjednavky = QStringLiteral("Objednavka.xml");
+inline const QString kPostaNeodeslana =
+    QStringLiteral("Objednávka nebyla předána poštovnímu programu. Objednávkový list zůstává beze změny.");
+
+
+// The order XML of the sheet, every sub-order in list order. Values go as they are held (other
+// installations read them so). Each sub-order is shown on the way, so its price is refreshed and
+// the last one is selected afterwards.
+QString XmlObjednavky(ModelObjednavky& m);
+
+// The sub-orders of an order XML: <objednavka1>, <objednavka2>, ... up to the first that is
+// missing or empty; one without a title, codes or counts is skipped. Tags match in any case.
+QList<PolozkaObjednavky> ctiObjednavky(const QString& xml);
+
+// ExportObjednavky: to `cesta`, or with `posta` to Tmp/dd-mm-yy.xml beside the data folder (its
+// files deleted first, `cesta` set to it) and mailed as "Objednavka.xml". Fails when the file
+// could not be written or the mail program did not take it.
+Vysledek<> ExportObjednavky(ModelObjednavky& m, bool posta, QString& cesta);
+
+// "Import objednávky ...": the sub-orders of the file's text appended, the last entry selected.
+void importujObjednavky(ModelObjednavky& m, const QString& xml);
+
+// DateSerial: a month or day beyond its range carries into the next month or year, day 0 is the
+// last day of the month before, month 13 January of the next year.
+QDate dateSerial(int rok, int mesic, int den);
+// The dispatch date of the three boxes, each box its leading number (an empty box 0).
+QDate datumExpedice(const ModelObjednavky& m);
+
+// The page: the template's twelve placeholders replaced, every occurrence of each, in order.
+QString sestavHtmlObjednavky(ModelObjednavky& m, QString sablona, const QString& zavod, const QString& cislo,
+                             const QDate& dnes);
+// Objednavka2Html: the page written to `cesta` in Windows-1250 through a temporary file. A missing
+// template is reported and an empty page written.
+Vysledek<> Objednavka2Html(ModelObjednavky& m, const QString& zavod, const QString& cislo, const QString& cesta);
+
+// "Tisk ...": the page with no plant or number into Data/Tmp2Print/objednavka.htm, opened with
+// the desktop's browser.
+Vysledek<> mnuTisk_Click(ModelObjednavky& m);
+// "Nápověda": Data/Help/Obj/index.htm in the desktop's browser.
+void mnuNapoveda_Click();

@@ -1,0 +1,128 @@
+#include "orders/OdeslaniObjednavky.h"
+
+#include "net/clsBase64.h"
+#include "net/clsRC4.h"
+#include "orders/ObjednavkaXml.h"
+#include "platform/Clock.h"
+#include "platform/Cp1250.h"
+#include "platform/DataPaths.h"
+#include "platform/Services.h"
+
+#include <limits>
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kYYMMDD = QStringLiteral("yyMMdd");
+
+// The number after `n`; the overflow error rather than a wrapped number.
+qint32 dalsiCislo(qint32 n) {
+    if (n == std::numeric_limits<qint32>::max()) throw ChybaPreteceni();
+    return n + 1;
+}
+
+// The number between the first "[" and the first "]" of a reply, if it is one.
+std::optional<qint32> cisloZOdpovedi(const QString& odpoved) {
+    const qsizetype od = odpoved.indexOf(QLatin1Char('[')), po = odpoved.indexOf(QLatin1Char(']'));
+    if (od < 0 || po <= od) return std::nullopt;
+    bool ok = false;
+    const qint32 n = odpoved.mid(od + 1, po - od - 1).trimmed().toInt(&ok);
+    return ok && n >= 0 ? std::optional(n) : std::nullopt;
+}
+
+// The next number is kept at once: the order it follows is already on the server.
+Vysledek<> ulozCislo(clsObjednavka& o) {
+    if (o.Uloz_ini()) return {};
+    return Chyba{QStringLiteral("Číslo další objednávky se nepodařilo uložit do souboru ") + kSouborObjednavek};
+}
+
+QString kopie(const ModelObjednavky& m, const QString& jmeno) {
+    return resolvePath(m.Objednavka.Vystup() + QLatin1Char('/') + jmeno + QStringLiteral(".htm"));
+}
+
+}  // namespace
+
+std::optional<Odmitnuti> kontrolaOdeslani(const ModelObjednavky& m, const QString& pripojeni, const QDate& dnes) {
+    if (m.lstObjednavky.isEmpty()) return Odmitnuti{kNeniCoOdeslat};
+    if (m.Objednavka.Vystup().isEmpty()) return Odmitnuti{kChybiVystup};
+    if (m.cmbZavod < 0) return Odmitnuti{kVyberteZavod, Fokus::cmbZavod};
+    if (m.cmbZavod == kObchodnik) return std::nullopt;
+    if (m.Objednavka.Email().isEmpty() || m.Objednavka.ID().isEmpty() || Val(pripojeni) == 0)
+        return Odmitnuti{kNenastavenoPripojeni};
+    const double rok = Val(m.txtDatumExpediceRok);
+    if (rok < dnes.year() || rok > dnes.year() + 1) return Odmitnuti{kChybnyRok, Fokus::Rok};
+    const double mesic = Val(m.txtDatumExpediceMesic);
+    if (mesic < 1 || mesic > 12) return Odmitnuti{kChybnyMesic, Fokus::Mesic};
+    const double den = Val(m.txtDatumExpediceDen);
+    if (den < 1 || den > 31) return Odmitnuti{kChybnyDen, Fokus::Den};
+    if (datumExpedice(m).toString(kYYMMDD) < dnes.toString(kYYMMDD)) return Odmitnuti{kExpediceVMinulosti, Fokus::Den};
+    return std::nullopt;
+}
+
+Vysledek<QString> ZpravaObjednavky(ModelObjednavky& m, const QDate& dnes) {
+    const QString hlavicka = QStringLiteral("H;") + m.Objednavka.ID() + QStringLiteral(";;") + dnes.toString(kYYMMDD) +
+                             QLatin1Char(';') + datumExpedice(m).toString(kYYMMDD) + QLatin1Char(';');
+    const QString konecHlavicky = QStringLiteral(";N;") + (m.chkNabidka ? QStringLiteral("P") : QStringLiteral("N")) +
+                                  QLatin1Char(';') + kCrLf;
+    QString zprava;
+    for (int i = 0; i < m.lstObjednavky.size(); ++i) {
+        m.vyber(i);
+        if (i > 0) m.Objednavka.setCisloObjednavky(dalsiCislo(m.Objednavka.CisloObjednavky()));
+        zprava += hlavicka + QString::number(m.Objednavka.CisloObjednavky()) + konecHlavicky;
+        if (m.Tabulka.Rows() == 1) return Chyba{kBezZbozi};
+        for (int r = 1; r < m.Tabulka.Rows(); ++r) {
+            const QString ks = m.Tabulka.TextMatrix(r, ModelObjednavky::PocetKs);
+            if (Val(ks) == 0) return Chyba{kNulovyPocet};
+            zprava += QStringLiteral("A;") + m.Tabulka.TextMatrix(r, ModelObjednavky::ObjednaciZnak) + QLatin1Char(';') + ks +
+                      QLatin1Char(';') + kCrLf;
+        }
+        if (!m.txtPoznamka().isEmpty())
+            for (const QString& radek : m.txtPoznamka().split(kCrLf)) zprava += QStringLiteral("T;") + radek + QLatin1Char(';') + kCrLf;
+        zprava += kCrLf;
+    }
+    return zprava;
+}
+
+QString zasifrujObjednavku(const QString& zprava) {
+    clsRC4 RC4;
+    RC4.RC4ini(kKlicObjednavky);
+    return QString::fromLatin1(clsBase64::Encode(RC4.EnDeCrypt(cp1250::encode(zprava))));
+}
+
+VysledekOdeslani mnuOdeslat_Click(ModelObjednavky& m, clsHTTP& http) {
+    if (m.odesilani()) return {};
+    const QDate dnes = platform::clock().today();
+    if (const std::optional<Odmitnuti> o = kontrolaOdeslani(m, http.Pripojeni(), dnes)) return {{o->zprava}, o->fokus};
+    const ModelObjednavky::Odesilani odesilani(m);
+    VysledekOdeslani v;
+    const auto ohlas = [&v](const Vysledek<>& r) {
+        if (!r) v.zpravy << r.chyba();
+    };
+    if (m.cmbZavod == kObchodnik) {
+        QString cesta;
+        if (const Vysledek<> e = ExportObjednavky(m, true, cesta); !e) return {{e.chyba()}};
+        const qint32 n = m.Objednavka.CisloObjednavky();
+        ohlas(Objednavka2Html(m, kZavody[kObchodnik], {}, kopie(m, QStringLiteral("obch_") + QString::number(n))));
+        m.vyprazdni();
+        m.Objednavka.setCisloObjednavky(dalsiCislo(n));
+        ohlas(ulozCislo(m.Objednavka));
+        return v;
+    }
+    const Vysledek<QString> zprava = ZpravaObjednavky(m, dnes);
+    if (!zprava) return {{zprava.chyba()}};
+    const QString zavod = kTextyZavodu[m.cmbZavod];
+    const Vysledek<QString> odpoved =
+        http.OdeslatObjednavku(m.Objednavka.ID(), m.Objednavka.Email(), zavod, zasifrujObjednavku(*zprava));
+    if (!odpoved) return {{odpoved.chyba()}};
+    if (odpoved->isEmpty()) return v;
+    if (!odpoved->startsWith(QLatin1String("200"))) return {{odpoved->mid(4)}};
+    // Without a number in the reply the copy keeps the number the order was sent under.
+    const qint32 n = cisloZOdpovedi(*odpoved).value_or(m.Objednavka.CisloObjednavky());
+    m.Objednavka.setCisloObjednavky(n);
+    ohlas(Objednavka2Html(m, zavod, QString::number(n), kopie(m, QString::number(n))));
+    v.zpravy.prepend(odpoved->mid(4));
+    m.vyprazdni();
+    m.Objednavka.setCisloObjednavky(dalsiCislo(n));
+    ohlas(ulozCislo(m.Objednavka));
+    return v;
+}

@@ -1,0 +1,90 @@
+#pragma once
+// "Objednávkový list": the order sheet's window. The rules live in ModelObjednavky and the order
+// files and send beside it; this window draws the model and forwards the user's clicks and keys.
+// It owns the sheet's HTTP client (after the model, so the client goes first when it closes).
+#include "net/DetekceSite.h"
+#include "net/clsHTTP.h"
+#include "orders/ModelObjednavky.h"
+#include "platform/QtFlexGridView.h"
+
+#include <QMainWindow>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+class frmObjednavka : public QMainWindow {
+    Q_OBJECT
+public:
+    struct Sluzby {
+        const TabulkaArtiklu* cenik = nullptr;
+        Currency DPH;
+        // Shows the price-list browser inserting into the sheet, and takes it away again.
+        std::function<void(ICilObjednavky*)> zobrazCenik;
+        std::function<void(const ICilObjednavky&)> odpojCenik;
+        IDetekceSite* detekce = nullptr;  // for "Nastavení"; the system's when left out
+    };
+
+    // Form_Load.
+    explicit frmObjednavka(Sluzby sluzby, QWidget* rodic = nullptr);
+    ~frmObjednavka() override;
+
+    ModelObjednavky& model() { return m_model; }
+
+    QListWidget* lstObjednavky = nullptr;
+    FlexGridView* Tabulka = nullptr;
+    QPlainTextEdit* txtPoznamka = nullptr;
+    QLineEdit* txtBox = nullptr;
+    QPushButton *cmdPridatKombinovanou = nullptr, *cmdOdebratObjednavku = nullptr;
+    QPushButton *cmdKomponentyPridat = nullptr, *cmdKomponentyOdebrat = nullptr;
+    QLabel *lblCenaVybraneObjednavky[2] = {}, *lblCenaCelkem[2] = {}, *lblCena[2] = {};
+    QCheckBox* chkNabidka = nullptr;
+    QComboBox* cmbZavod = nullptr;
+    QLineEdit *txtDatumExpediceDen = nullptr, *txtDatumExpediceMesic = nullptr, *txtDatumExpediceRok = nullptr;
+    QLineEdit *txtID = nullptr, *txtMail = nullptr;
+    QAction *mnuObjednavkaNaSklad = nullptr, *mnuImportObjednavky = nullptr, *mnuExportObjednavky = nullptr;
+    QAction *mnuTisk = nullptr, *mnuOdeslat = nullptr, *mnuKonec = nullptr, *mnuNastaveni = nullptr,
+            *mnuNapoveda = nullptr;
+
+    // The sheet became active (also when it already was as it was shown again).
+    void aktivovano();
+    // Everything the model holds, onto the widgets.
+    void nacti();
+
+    void mnuExportObjednavky_Click();
+    void mnuImportObjednavky_Click();
+    void mnuOdeslat_Click();
+    void mnuNastaveni_Click();
+    // "Konec": closes without asking.
+    void mnuKonec_Click();
+
+protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+    // The close box asks before the sub-orders are lost; a sheet that is sending stays.
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    QWidget* sestavSeznam();
+    QWidget* sestavPolozky();
+    QWidget* sestavOdeslani();
+    void sestavMenu();
+    void prikaz(QAction* a, const std::function<void()>& udalost);
+    void otevriEditor(QChar znak);
+    void zavriEditor();
+
+    Sluzby m_sluzby;
+    ModelObjednavky m_model;
+    DetekceSiteQt m_detekceSystemu;
+    bool m_bezOtazky = false;
+    bool m_hodiny = false;
+
+public:
+    // Declared after the model: released before it, as the connection settings go first.
+    clsHTTP HTTP;
+};

@@ -1,0 +1,151 @@
+// The order sheet without its window: the lists shown and priced, the count editor, the
+// removals and the order settings.
+#include "orders/ListObjednavky.h"
+
+#include "platform/Cp1250.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kNbsp = QStringLiteral("\u00A0");
+
+}  // namespace
+
+TEST(OrderSheet, ListsArePricedFromThePriceList) {
+    struct Pripad {
+        const char* nazev;
+        const char* kody;
+        const char* kusy;
+        QList<QStringList> radky;
+        const char* cena;
+        const char* sDph;
+    };
+    const Pripad pripady[] = {
+        {"Sklad", "DVM|DLT|", "2|1|",
+         {{"Větrací mřížka DORVA 150 x 150 mm", "DVM", "2", "129,00", "258,00"},
+          {"Lepicí tmel DORVA, kbelík 5 kg", "DLT", "1", "349,00", "349,00"}},
+         "607,00", "728,40"},
+        // Text after the last "|" is no entry; a missing count is 0.
+        {"Sklad", "DVM|DLT", "2|1", {{"Větrací mřížka DORVA 150 x 150 mm", "DVM", "2", "129,00", "258,00"}}, "258,00", "309,60"},
+        {"Sklad", "DVM|DLT|", "3|", {{"Větrací mřížka DORVA 150 x 150 mm", "DVM", "3", "129,00", "387,00"},
+                                     {"Lepicí tmel DORVA, kbelík 5 kg", "DLT", "0", "349,00", "0,00"}}, "387,00", "464,40"},
+        // An unknown code stays a row at price 0; an article without a shown price totals 0.
+        {"Sklad", "XYZ 1|12345-s|", "4|2|",
+         {{"****** Položka XYZ 1 nenalezena ******", "XYZ 1", "4", "0,00", "0,00"}, {"Sada komínová 160 servisní", "12345-s", "2", "", "0,00"}},
+         "0,00", "0,00"},
+        // T-REMOL costings: the "-s" article of each code, no prices; counts as whole numbers.
+        {"_T-REMOL bez větr. š.", "12345|DVM|", "2.5|-1|",
+         {{"Sada komínová 160 servisní", "12345", "2", "0,00", "0,00"}, {"****** Položka DVM nenalezena ******", "DVM", "1", "0,00", "0,00"}},
+         "0,00", "0,00"},
+    };
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.kody);
+        ListObjednavky l;
+        l.pridej(p.nazev, p.kody, p.kusy);
+        ASSERT_EQ(l.m.Tabulka.Rows(), p.radky.size() + 1);
+        for (int r = 1; r < l.m.Tabulka.Rows(); ++r) EXPECT_EQ(l.radek(r), p.radky[r - 1]) << r;
+        EXPECT_EQ(l.m.lblCenaVybraneObjednavky[0], QString::fromUtf8(p.cena));
+        EXPECT_EQ(l.m.lblCenaVybraneObjednavky[1], QString::fromUtf8(p.sDph));
+        EXPECT_EQ(l.m.lblCenaCelkem[1], QString::fromUtf8(p.sDph));
+    }
+
+    // The whole sheet counts the sub-orders shown since they were added; VAT on halves.
+    ListObjednavky l;
+    l.m.PridatObjednavku({"A", "DLT|", "3|", {}, {}});
+    l.pridej("B", "DVM|", "10|");
+    EXPECT_EQ(l.m.lblCenaCelkem[0], QStringLiteral("1") + kNbsp + QStringLiteral("290,00"));
+    l.m.vyber(0);
+    EXPECT_EQ(l.m.lblCenaCelkem[0], QStringLiteral("2") + kNbsp + QStringLiteral("337,00"));
+    EXPECT_EQ(l.m.lblCena, QStringLiteral("s 20% DPH:"));
+    for (auto [cena, sDph] : {std::pair{10001, "120,10"}, {10000, "120,00"}}) {
+        l.m.Objednavka.Item(1).Cena = Currency::fromRaw(cena * 100);
+        l.m.Spocitej();
+        EXPECT_EQ(l.m.lblCenaVybraneObjednavky[1], QString::fromLatin1(sDph));
+    }
+}
+
+TEST(OrderSheet, CountEditorAndRemovals) {
+    ListObjednavky l;
+    ModelObjednavky& m = l.m;
+    l.pridej("Sklad", "DVM|XYZ|DLT|", "1|1|1|", "pozn");
+    EXPECT_EQ(m.txtPoznamka(), "pozn");
+    EXPECT_FALSE(m.Tabulka_KeyPress(u'a'));
+    m.Tabulka.setRow(1);
+    // Each typed text, the count stored and the row current afterwards (the last row stays).
+    const std::tuple<const char*, int, const char*, int> kroky[] = {
+        {"7", 1, "7", 2}, {"-3", 2, "3", 3}, {"2.5", 3, "2", 3}, {"3.5", 3, "4", 3}, {"x", 1, "0", 2},
+    };
+    for (auto [text, radek, ulozeno, dalsi] : kroky) {
+        m.Tabulka.setRow(radek);
+        ASSERT_TRUE(m.Tabulka_KeyPress(QLatin1Char(text[0] == '-' || text[0] == 'x' ? '1' : text[0])));
+        EXPECT_EQ(m.radekEditoru(), radek);
+        m.txtBox_Enter(QString::fromLatin1(text));
+        EXPECT_EQ(m.Tabulka.TextMatrix(radek, ModelObjednavky::PocetKs), QString::fromLatin1(ulozeno)) << text;
+        EXPECT_EQ(m.Tabulka.Row(), dalsi) << text;
+    }
+    // The unknown code is kept with the rows it stands among.
+    EXPECT_EQ(m.Objednavka.Item(1).ObjZnak, "DVM|XYZ|DLT|");
+    EXPECT_EQ(m.Objednavka.Item(1).Ks, "0|3|4|");
+    // A click drops what was typed.
+    ASSERT_TRUE(m.Tabulka_KeyPress(u'5'));
+    m.Tabulka_Click();
+    m.txtBox_Enter(QStringLiteral("5"));
+    EXPECT_EQ(m.Objednavka.Item(1).Ks, "0|3|4|");
+
+    m.Tabulka.setRow(2);
+    m.cmdKomponentyOdebrat_Click();
+    EXPECT_EQ(m.Objednavka.Item(1).ObjZnak, "DVM|DLT|");
+    EXPECT_EQ(m.Objednavka.Item(1).Cena, Currency::fromInt(4 * 349));
+    m.cmdKomponentyOdebrat_Click();
+    EXPECT_TRUE(m.cmdKomponentyOdebrat());
+    m.cmdKomponentyOdebrat_Click();
+    EXPECT_EQ(m.Tabulka.Rows(), 1);
+    EXPECT_FALSE(m.cmdKomponentyOdebrat());
+    EXPECT_EQ(m.Objednavka.Item(1).ObjZnak + m.Objednavka.Item(1).Ks, "");
+    EXPECT_EQ(m.lblCenaVybraneObjednavky[0], "0,00");
+
+    // The price list appends to the selected sub-order only.
+    m.pridejPolozku({}, QStringLiteral("DLT"), QStringLiteral("2"));
+    m.zobrazObjednavku();
+    EXPECT_EQ(m.Tabulka.Rows(), 2);
+    EXPECT_TRUE(m.cmdKomponentyOdebrat());
+
+    l.pridej("Druhá", "DVM|", "1|");
+    m.txtPoznamka_Change(QStringLiteral("druhá"));
+    m.vyber(0);
+    EXPECT_EQ(m.txtPoznamka(), "pozn");
+    m.cmdOdebratObjednavku_Click();
+    EXPECT_EQ(m.lstObjednavky, QStringList{"Druhá"});
+    EXPECT_EQ(m.ListIndex(), 0);
+    EXPECT_EQ(m.txtPoznamka(), "druhá");
+    m.cmdOdebratObjednavku_Click();
+    EXPECT_EQ(m.Tabulka.Rows(), 1);
+    EXPECT_FALSE(m.cmdKomponentyPridat() || m.cmdKomponentyOdebrat() || m.cmdOdebratObjednavku());
+    EXPECT_FALSE(m.maVybranouPodobjednavku());
+    for (const QString& t : {m.lblCenaVybraneObjednavky[0], m.lblCenaVybraneObjednavky[1], m.lblCenaCelkem[0], m.lblCenaCelkem[1]})
+        EXPECT_EQ(t, "");
+    m.objednavkaNaSklad();
+    EXPECT_TRUE(m.cmdOdebratObjednavku());
+    EXPECT_EQ(m.ListIndex(), -1);
+}
+
+TEST(OrderSheet, SettingsKeepOtherKeysAndTheNumberPast16Bits) {
+    Instalace inst;
+    FakeServices sluzby;
+    const QString soubor = inst.data + QStringLiteral("/Objednavky.ini");
+    writeBytes(soubor, cp1250::encode("[NASTAVENI]\r\npripojeni=2\r\nid=" + QString(200, u'K') +
+                                      "\r\ncislo objednavky=40000\r\nemail=a@b.cz\r\n[JINE]\r\nid=9\r\n"));
+    {
+        const TabulkaArtiklu cenik;
+        ModelObjednavky m(cenik, {});
+        EXPECT_EQ(m.Objednavka.CisloObjednavky(), 40000);
+        EXPECT_EQ(m.txtID, QString(127, u'K'));
+        EXPECT_EQ(m.txtMail, "a@b.cz");
+        EXPECT_EQ(m.txtDatumExpediceRok + "/" + m.txtDatumExpediceMesic + "/" + m.txtDatumExpediceDen, "2026/12/");
+        m.Objednavka.setCisloObjednavky(32768);
+        m.Objednavka.setVystup(QStringLiteral("/kopie"));
+    }
+    EXPECT_EQ(readBytes(soubor), "[NASTAVENI]\r\npripojeni=2\r\nid=" + QByteArray(127, 'K') +
+                                     "\r\ncislo objednavky=32768\r\nemail=a@b.cz\r\nvystup=/kopie\r\n[JINE]\r\nid=9\r\n");
+}

@@ -1,0 +1,130 @@
+// The order XML written and read back, the mailed copy, the dispatch date and the HTML page.
+#include "orders/ListObjednavky.h"
+#include "orders/ObjednavkaXml.h"
+
+#include "platform/Cp1250.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+int zkusImportObjednavek(const uint8_t* data, size_t size);
+
+TEST(OrderXml, ExportBytesImportAndTheMailedCopy) {
+    ListObjednavky l;
+    l.m.PridatObjednavku({"MIV s větr. š.", "DVM|DLT|", "2|1|", "první\r\n<b>&", {}});
+    l.m.PridatObjednavku({"Sklad", "DLT|", "3|", {}, {}});
+    l.m.vyber(0);
+    const QString xml = XmlObjednavky(l.m);
+    EXPECT_EQ(xml, QStringLiteral("<?xml version=\"1.0\" encoding=\"windows-1250\"?>\r\n\r\n<objednavky>\r\n"
+                                  "  <verze>verze: 9.4.2009</verze>\r\n"
+                                  "  <objednavka1>\r\n    <nazev>MIV s větr. š.</nazev>\r\n    <obj_znaky>DVM|DLT|</obj_znaky>\r\n"
+                                  "    <kusy>2|1|</kusy>\r\n    <poznamka>první\r\n<b>&</poznamka>\r\n  </objednavka1>\r\n"
+                                  "  <objednavka2>\r\n    <nazev>Sklad</nazev>\r\n    <obj_znaky>DLT|</obj_znaky>\r\n"
+                                  "    <kusy>3|</kusy>\r\n    <poznamka></poznamka>\r\n  </objednavka2>\r\n</objednavky>\r\n"));
+    // Walking the sheet priced both sub-orders and left the last one selected.
+    EXPECT_EQ(l.m.ListIndex(), 1);
+    EXPECT_EQ(l.m.lblCenaCelkem[0], QStringLiteral("1\u00A0654,00"));
+
+    // To a file; read back the sheet doubles (the import appends).
+    QString cesta = l.inst.dir.filePath(QStringLiteral("o.xml"));
+    ASSERT_TRUE(ExportObjednavky(l.m, false, cesta));
+    EXPECT_EQ(readBytes(cesta), cp1250::encode(xml));
+    importujObjednavky(l.m, cp1250::decode(readBytes(cesta)));
+    ASSERT_EQ(l.m.Objednavka.Count(), 4);
+    for (int i = 1; i <= 2; ++i) {
+        const clsPodobjednavka &a = l.m.Objednavka.Item(i), &b = l.m.Objednavka.Item(i + 2);
+        EXPECT_EQ(std::tie(a.Nazev, a.ObjZnak, a.Ks, a.Poznamka), std::tie(b.Nazev, b.ObjZnak, b.Ks, b.Poznamka));
+    }
+    EXPECT_EQ(l.m.ListIndex(), 3);
+
+    // Mailed: the Tmp folder's files go first, the file is named by today, the mail program
+    // gets it as "Objednavka.xml"; a refusal fails the export.
+    const QDir tmp(l.inst.dir.filePath(QStringLiteral("Tmp")));
+    writeBytes(tmp.filePath(QStringLiteral("stary.xml")), "x");
+    writeBytes(tmp.filePath(QStringLiteral("slozka/cizi.txt")), "y");
+    QString posta;
+    ASSERT_TRUE(ExportObjednavky(l.m, true, posta));
+    EXPECT_EQ(posta, tmp.filePath(QStringLiteral("06-12-26.xml")));
+    EXPECT_EQ(tmp.entryList(QDir::Files), QStringList{"06-12-26.xml"});
+    EXPECT_TRUE(QFile::exists(tmp.filePath(QStringLiteral("slozka/cizi.txt"))));
+    ASSERT_EQ(l.sluzby.desktop.maily.size(), 1);
+    ASSERT_EQ(l.sluzby.desktop.maily[0].size(), 1);
+    EXPECT_TRUE(l.sluzby.desktop.maily[0][0].endsWith(QStringLiteral("/Objednavka.xml")));
+    EXPECT_EQ(readBytes(l.sluzby.desktop.maily[0][0]).size(), readBytes(posta).size());
+    l.sluzby.desktop.navratPosty = 2;
+    EXPECT_EQ(ExportObjednavky(l.m, true, posta).chyba(), kPostaNeodeslana);
+}
+
+TEST(OrderXml, ImportTakesNumberedSubOrdersUpToTheFirstMissing) {
+    const QString xml = QStringLiteral(
+        "<OBJEDNAVKA1><NAZEV>A</NAZEV><Obj_Znaky>DVM|</Obj_Znaky><kusy>1|</kusy></OBJEDNAVKA1>"
+        "<objednavka2><nazev>B</nazev><obj_znaky>X|</obj_znaky></objednavka2>"
+        "<objednavka3><nazev>C</nazev><obj_znaky>DLT|</obj_znaky><kusy>2|</kusy><poznamka>p</poznamka></objednavka3>"
+        "<objednavka5><nazev>E</nazev><obj_znaky>DLT|</obj_znaky><kusy>2|</kusy></objednavka5>");
+    const QList<PolozkaObjednavky> p = ctiObjednavky(xml);
+    ASSERT_EQ(p.size(), 2);
+    EXPECT_EQ(p[0], (PolozkaObjednavky{"A", "DVM|", "1|", "", {}}));
+    EXPECT_EQ(p[1], (PolozkaObjednavky{"C", "DLT|", "2|", "p", {}}));
+    EXPECT_TRUE(ctiObjednavky(QStringLiteral("<objednavka1></objednavka1><objednavka2><nazev>B</nazev></objednavka2>")).isEmpty());
+    EXPECT_TRUE(ctiObjednavky(QStringLiteral("</objednavka1>x<objednavka1>")).isEmpty());
+
+    // The fuzzing corpus of the import.
+    const QDir korpus(testData("objednavky_corpus"));
+    ASSERT_GE(korpus.entryList(QDir::Files).size(), 5);
+    for (const QString& s : korpus.entryList(QDir::Files)) {
+        const QByteArray b = readBytes(korpus.filePath(s));
+        EXPECT_EQ(zkusImportObjednavek(reinterpret_cast<const uint8_t*>(b.constData()), static_cast<size_t>(b.size())), 0);
+    }
+    EXPECT_EQ(ctiObjednavky(cp1250::decode(readBytes(testData("objednavky_corpus/export.xml")))).size(), 2);
+}
+
+TEST(OrderXml, DispatchDateCarriesOver) {
+    const std::tuple<int, int, int, QDate> pripady[] = {
+        {2026, 4, 31, QDate(2026, 5, 1)},  {2026, 13, 1, QDate(2027, 1, 1)}, {2026, 3, 0, QDate(2026, 2, 28)},
+        {2026, 0, 1, QDate(2025, 12, 1)},  {2026, -11, 1, QDate(2025, 1, 1)}, {2026, 12, 32, QDate(2027, 1, 1)},
+        {2024, 2, 30, QDate(2024, 3, 1)},
+    };
+    for (auto [r, m, d, datum] : pripady) EXPECT_EQ(dateSerial(r, m, d), datum) << r << "/" << m << "/" << d;
+}
+
+TEST(OrderXml, HtmlPageFillsEveryPlaceholder) {
+    ListObjednavky l;
+    l.m.PridatObjednavku({"První", "DVM|", "2|", "nevytiskne se", {}});
+    l.m.PridatObjednavku({"Druhá <i>", "DLT|XYZ|", "1|1|", "a\r\n\r\nb", {}});
+    l.m.txtDatumExpediceDen = QStringLiteral("31");
+    l.m.txtDatumExpediceMesic = QStringLiteral("4");
+    l.m.txtDatumExpediceRok = QStringLiteral("2027");
+    const QStringList znacky = {"cislo_objednavky", "datum_vystaveni", "datum_expedice", "zavod", "id", "email",
+                                "polozky", "poznamka", "cena_bez_dph", "dph", "cena_s_dph", "vaha"};
+    QString sablona;
+    for (const QString& z : znacky) sablona += "[<!--" + z + "-->]";
+    const QString r = QStringLiteral("        <tr>\r\n");
+    const QString k = QStringLiteral("        </tr>\r\n");
+    const auto bunka = [](const char* zarovnani, const QString& t) {
+        return QStringLiteral("          <td align=\"%1\" valign=\"middle\" class=\"txt2\">%2</td>\r\n").arg(QLatin1String(zarovnani), t);
+    };
+    const auto titulek = [&](const QString& t) {
+        return r + "          <td colspan=\"5\" align=\"left\" valign=\"middle\" class=\"txt3\">" + t + "</td>\r\n" + k;
+    };
+    const QString polozky =
+        titulek("První") + r + bunka("left", "Větrací mřížka DORVA 150 x 150 mm") + bunka("center", "DVM") + bunka("center", "2") +
+        bunka("right", "129,00") + bunka("right", "258,00") + k + titulek("Druhá <i>") + r +
+        bunka("left", "Lepicí tmel DORVA, kbelík 5 kg") + bunka("center", "DLT") + bunka("center", "1") + bunka("right", "349,00") +
+        bunka("right", "349,00") + k + r + bunka("left", "****** Položka XYZ nenalezena ******") + bunka("center", "XYZ") +
+        bunka("center", "1") + bunka("right", "0,00") + bunka("right", "0,00") + k;
+    EXPECT_EQ(sestavHtmlObjednavky(l.m, sablona + sablona, "HRAB", "457", QDate(2026, 12, 6)),
+              ("[457][6.12.2026][1.5.2027][HRAB][][][" + polozky + "][a<br><br>b<br>][607,00][20][728,40][0]").repeated(2));
+
+    // The shipped template holds all twelve, in Windows-1250.
+    const QString vzor = cp1250::decode(readBytes(QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/objednavka.htm")));
+    for (const QString& z : znacky) EXPECT_TRUE(vzor.contains("<!--" + z + "-->")) << z.toStdString();
+    EXPECT_TRUE(vzor.contains(QStringLiteral("charset=windows-1250")) && vzor.contains(QStringLiteral("Název dílu")));
+
+    // The print copy goes to Tmp2Print and is opened; it replaces an older copy whole.
+    const QString tisk = l.inst.data + QStringLiteral("/Tmp2Print/objednavka.htm");
+    writeBytes(tisk, QByteArray(100000, 'x'));
+    ASSERT_TRUE(mnuTisk_Click(l.m));
+    EXPECT_EQ(l.sluzby.desktop.otevrene, QStringList{tisk});
+    const QByteArray strana = readBytes(tisk);
+    EXPECT_TRUE(strana.startsWith("<!DOCTYPE") && strana.endsWith("</html>\r\n") && !strana.contains("<!--"));
+}

@@ -1,0 +1,226 @@
+// Sending an order to the stand-in manufacturer's server, which deciphers it with its own RC4
+// and Base64: the message bytes, the ten checks with nothing sent, the replies and faults, the
+// dealer's mail and the sheet locked while it waits.
+#include "orders/ListObjednavky.h"
+#include "orders/ObjednavkaXml.h"
+#include "orders/OdeslaniObjednavky.h"
+
+#include "platform/Cekani.h"
+#include "platform/Cp1250.h"
+#include "platform/Services.h"
+#include "support/Peers.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+#define BEZI(p) ASSERT_TRUE((p)->chyba().isEmpty()) << (p)->chyba().toStdString()
+
+// An order sheet whose settings name the stand-in (started with the fault given) and a folder
+// for copies, directly connected, dispatch on 7 December 2026 to Hrab.
+struct Odeslani : ListObjednavky {
+    // Today stays fixed; the waits run on real time.
+    struct Hodiny : FakeClock {
+        QElapsedTimer t;
+        Hodiny() { t.start(); }
+        qint64 monotonicMs() const override { return t.elapsed(); }
+    } hodiny;
+    Odeslani() { platform::setClock(&hodiny); }
+    ~Odeslani() { platform::setClock(&sluzby.clock); }
+
+    std::unique_ptr<Peer> server;
+    QString slozkaServeru = inst.dir.filePath(QStringLiteral("server"));
+    QString kopie = inst.dir.filePath(QStringLiteral("kopie"));
+
+    void spust(const QString& porucha = {}) {
+        server = Peer::zastupnyServer(slozkaServeru, porucha);
+        nastav(120);
+    }
+    // The settings afresh, the running server kept.
+    void nastav(qint32 cislo) {
+        writeBytes(inst.data + QStringLiteral("/Objednavky.ini"),
+                   QStringLiteral("[NASTAVENI]\r\npripojeni=1\r\nserver=127.0.0.1:%1\r\nemail=obchod@example.cz\r\nid=K-17\r\n"
+                                  "cislo objednavky=%2\r\nvystup=%3\r\n")
+                       .arg(server ? server->port() : volnyPort())
+                       .arg(cislo)
+                       .arg(kopie)
+                       .toUtf8());
+        m.Objednavka.nastaveni() = NactiNastaveniObjednavek(inst.data + QStringLiteral("/Objednavky.ini"));
+        m.cmbZavod = 2;
+        m.txtDatumExpediceDen = QStringLiteral("7");
+    }
+    QStringList prijato() const { return QDir(slozkaServeru + QStringLiteral("/prijato")).entryList(QDir::Files); }
+    QStringList objednavky() const { return QDir(slozkaServeru + QStringLiteral("/objednavky")).entryList(QDir::Files); }
+    VysledekOdeslani odesli() {
+        clsHTTP http;
+        http.limitObjednavky = {2000, 1500};
+        return mnuOdeslat_Click(m, http);
+    }
+};
+
+}  // namespace
+
+TEST(OrderSend, MessageDecipheredByTheServerCopyAndNextNumber) {
+    Odeslani o;
+    o.spust();
+    BEZI(o.server);
+    o.m.PridatObjednavku({"MIV", "DVM|XYZ 1|", "2|1|", "a\r\n\r\nb", {}});
+    o.m.PridatObjednavku({"Sklad", "DLT|", "3|", {}, {}});
+    o.m.PridatObjednavku({"_T-REMOL", "12345|", "1|", "t", {}});
+    o.m.chkNabidka = true;
+    o.m.txtDatumExpediceDen = QStringLiteral("31");
+    o.m.txtDatumExpediceMesic = QStringLiteral("4");
+    o.m.txtDatumExpediceRok = QStringLiteral("2027");
+    const VysledekOdeslani v = o.odesli();
+    EXPECT_EQ(v.zpravy, QStringList{"Objednávka přijata pod číslem [457] (podobjednávek: 3, závod HRAB)."});
+    // Numbered 120, 121, 122; 31 April sent as 1 May; the unknown code sent as shown.
+    EXPECT_EQ(readBytes(o.slozkaServeru + QStringLiteral("/objednavky/457.txt")),
+              "H;K-17;;261206;270501;120;N;P;\r\nA;DVM;2;\r\nA;XYZ 1;1;\r\nT;a;\r\nT;;\r\nT;b;\r\n\r\n"
+              "H;K-17;;261206;270501;121;N;P;\r\nA;DLT;3;\r\n\r\n"
+              "H;K-17;;261206;270501;122;N;P;\r\nA;12345;1;\r\nT;t;\r\n\r\n");
+    EXPECT_TRUE(readBytes(o.kopie + QStringLiteral("/457.htm")).contains("Objedn\xe1vka \xe8. 457"));
+    EXPECT_TRUE(o.m.lstObjednavky.isEmpty());
+    EXPECT_EQ(o.m.Objednavka.Count(), 0);
+    EXPECT_EQ(o.m.Objednavka.CisloObjednavky(), 458);
+    EXPECT_EQ(NactiNastaveniObjednavek(o.inst.data + QStringLiteral("/Objednavky.ini")).CisloObjednavky, 458);
+    EXPECT_FALSE(o.m.odesilani());
+
+    // The envelope against the stand-in's own reading of a known message.
+    EXPECT_EQ(zasifrujObjednavku(QStringLiteral("H;12345;;090415;090420;120;N;N;\r\nA;MIV123;4;\r\nT;Pozn;\r\n\r\n")),
+              QStringLiteral("RHfirtaEQ2Kb44u2Qj7BvUpd4XaPcCkJU5hWe3RpNpZnZFtYFySd4Uqj1csJcrMv3ncLV6IrO5P1"));
+}
+
+TEST(OrderSend, EachCheckRefusesInOrderAndSendsNothing) {
+    struct Pripad {
+        const char* nazev;
+        std::function<void(Odeslani&)> uprav;
+        QString zprava;
+        Fokus fokus;
+        qint32 cislo;  // the stored number afterwards
+    };
+    const Pripad pripady[] = {
+        {"1 no sub-order", [](Odeslani& o) { o.m.vyprazdni(); }, kNeniCoOdeslat, Fokus::Zadny, 120},
+        {"2 no folder", [](Odeslani& o) { o.m.Objednavka.setVystup({}); }, kChybiVystup, Fokus::Zadny, 120},
+        {"3 no plant", [](Odeslani& o) { o.m.cmbZavod = -1; }, kVyberteZavod, Fokus::cmbZavod, 120},
+        {"4 no ID", [](Odeslani& o) { o.m.Objednavka.setID({}); }, kNenastavenoPripojeni, Fokus::Zadny, 120},
+        {"4 no e-mail", [](Odeslani& o) { o.m.Objednavka.setEmail({}); }, kNenastavenoPripojeni, Fokus::Zadny, 120},
+        {"5 last year", [](Odeslani& o) { o.m.txtDatumExpediceRok = "2025"; }, kChybnyRok, Fokus::Rok, 120},
+        {"5 in two years", [](Odeslani& o) { o.m.txtDatumExpediceRok = "2028"; }, kChybnyRok, Fokus::Rok, 120},
+        {"6 month 13", [](Odeslani& o) { o.m.txtDatumExpediceMesic = "13"; }, kChybnyMesic, Fokus::Mesic, 120},
+        {"7 day 32", [](Odeslani& o) { o.m.txtDatumExpediceDen = "32"; }, kChybnyDen, Fokus::Den, 120},
+        {"7 no day", [](Odeslani& o) { o.m.txtDatumExpediceDen = ""; }, kChybnyDen, Fokus::Den, 120},
+        {"8 yesterday", [](Odeslani& o) { o.m.txtDatumExpediceDen = "5"; }, kExpediceVMinulosti, Fokus::Den, 120},
+        {"9 second empty", [](Odeslani& o) { o.m.Objednavka.Item(2).ObjZnak.clear(); }, kBezZbozi, Fokus::Zadny, 121},
+        {"10 zero in the third", [](Odeslani& o) { o.m.Objednavka.Item(3).Ks = "0|"; }, kNulovyPocet, Fokus::Zadny, 122},
+    };
+    Odeslani o;
+    o.spust();
+    BEZI(o.server);
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.nazev);
+        o.m.vyprazdni();
+        o.nastav(120);
+        o.m.txtDatumExpediceRok = QStringLiteral("2026");
+        o.m.txtDatumExpediceMesic = QStringLiteral("12");
+        for (const char* n : {"A", "B", "C"}) o.m.PridatObjednavku({QString::fromLatin1(n), "DVM|", "1|", {}, {}});
+        p.uprav(o);
+        const VysledekOdeslani v = o.odesli();
+        EXPECT_EQ(v.zpravy, QStringList{p.zprava});
+        EXPECT_EQ(v.fokus, p.fokus);
+        EXPECT_EQ(o.m.Objednavka.CisloObjednavky(), p.cislo);
+        EXPECT_TRUE(o.prijato().isEmpty());
+    }
+    // Today is accepted.
+    o.m.txtDatumExpediceDen = QStringLiteral("6");
+    o.m.Objednavka.Item(3).Ks = QStringLiteral("1|");
+    o.m.Objednavka.setCisloObjednavky(120);
+    EXPECT_EQ(o.odesli().zpravy.size(), 1);
+    EXPECT_EQ(o.objednavky().size(), 1);
+}
+
+TEST(OrderSend, FaultsKeepTheSheetUnlessTheServerConfirmed) {
+    struct Pripad {
+        const char* porucha;
+        QString zprava;
+        bool prijato;  // the server answered "200"
+        qint32 cislo;  // the stored number afterwards
+    };
+    const Pripad pripady[] = {
+        {"ticho", kObjednavkaNepotvrzena, false, 121},
+        {"pulka", kObjednavkaNepotvrzena, false, 121},
+        {"smeti", kObjednavkaNepotvrzena, false, 121},
+        {"reset", QString(), false, 121},
+        {"chyba", QStringLiteral("Neznámý zákazník"), false, 121},
+        {"po_bajtu", QStringLiteral("Objednávka přijata pod číslem [457] (podobjednávek: 2, závod HRAB)."), true, 458},
+        // Confirmed without a number: the copy and the next number follow the number sent.
+        {"bez_cisla", QStringLiteral("Objednávka přijata."), true, 122},
+    };
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.porucha);
+        Odeslani o;
+        o.spust(QString::fromLatin1(p.porucha));
+        BEZI(o.server);
+        for (const char* n : {"A", "B"}) o.m.PridatObjednavku({QString::fromLatin1(n), "DVM|", "1|", {}, {}});
+        const VysledekOdeslani v = o.odesli();
+        ASSERT_EQ(v.zpravy.size(), 1);
+        // A reset is reported as a failure of its own (the client's wording).
+        if (!p.zprava.isEmpty()) {
+            EXPECT_EQ(v.zpravy[0], p.zprava);
+        }
+        EXPECT_EQ(o.m.lstObjednavky.isEmpty(), p.prijato);
+        EXPECT_EQ(o.m.Objednavka.CisloObjednavky(), p.cislo);
+        EXPECT_EQ(o.prijato().size(), 1);
+        EXPECT_LE(o.objednavky().size(), 1);
+        if (p.prijato) {
+            EXPECT_TRUE(QFile::exists(o.kopie + QStringLiteral("/%1.htm").arg(p.cislo - 1)));
+        }
+    }
+}
+
+TEST(OrderSend, DealerPathMailsAndKeepsTheSheetWhenTheMailFails) {
+    Odeslani o;
+    o.spust();  // no server: nothing may be uploaded anyway
+    o.m.Objednavka.setID({});
+    o.m.txtDatumExpediceRok = QStringLiteral("1999");
+    o.m.cmbZavod = kObchodnik;
+    o.m.PridatObjednavku({"A", "DVM|", "0|", {}, {}});
+    o.sluzby.desktop.navratPosty = 2;
+    VysledekOdeslani v = o.odesli();
+    EXPECT_EQ(v.zpravy, QStringList{kPostaNeodeslana});
+    EXPECT_EQ(o.sluzby.dialogs.texty(), QStringList{"Chyba č. 2"});
+    EXPECT_EQ(o.m.lstObjednavky.size(), 1);
+    EXPECT_EQ(o.m.Objednavka.CisloObjednavky(), 120);
+
+    o.sluzby.desktop.navratPosty = 0;
+    v = o.odesli();
+    EXPECT_TRUE(v.zpravy.isEmpty());
+    EXPECT_EQ(o.sluzby.desktop.maily.size(), 2);
+    EXPECT_TRUE(QFile::exists(o.kopie + QStringLiteral("/obch_120.htm")));
+    EXPECT_TRUE(o.m.lstObjednavky.isEmpty());
+    EXPECT_EQ(o.m.Objednavka.CisloObjednavky(), 121);
+}
+
+TEST(OrderSend, TheSheetIsLockedWhileItWaits) {
+    Odeslani o;
+    o.spust(QStringLiteral("ticho"));
+    BEZI(o.server);
+    o.m.PridatObjednavku({"A", "DVM|", "1|", {}, {}});
+    bool zkouseno = false;
+    QTimer::singleShot(300, [&] {
+        zkouseno = true;
+        EXPECT_TRUE(o.m.odesilani());
+        EXPECT_FALSE(o.m.maVybranouPodobjednavku() || o.m.cmdOdebratObjednavku() || o.m.cmdKomponentyPridat());
+        clsHTTP druhy;
+        EXPECT_TRUE(mnuOdeslat_Click(o.m, druhy).zpravy.isEmpty());
+        o.m.cmdOdebratObjednavku_Click();
+        o.m.objednavkaNaSklad();
+    });
+    o.odesli();
+    EXPECT_TRUE(zkouseno);
+    EXPECT_FALSE(o.m.odesilani());
+    EXPECT_EQ(o.m.lstObjednavky.size(), 1);
+    EXPECT_EQ(o.prijato().size(), 1);
+}
