@@ -140,12 +140,12 @@ TEST(OrderSheet, SettingsKeepOtherKeysAndTheNumberPast16Bits) {
         const TabulkaArtiklu cenik;
         ModelObjednavky m(cenik, {});
         EXPECT_EQ(m.Objednavka.CisloObjednavky(), 40000);
-        EXPECT_EQ(m.txtID, QString(127, u'K'));
+        EXPECT_EQ(m.txtID, QString(200, u'K'));
         EXPECT_EQ(m.txtMail, "a@b.cz");
         EXPECT_EQ(m.txtDatumExpediceRok + "/" + m.txtDatumExpediceMesic + "/" + m.txtDatumExpediceDen, "2026/12/");
         m.Objednavka.setCisloObjednavky(32768);
         m.Objednavka.setVystup(QStringLiteral("/kopie"));
     }
-    EXPECT_EQ(readBytes(soubor), "[NASTAVENI]\r\npripojeni=2\r\nid=" + QByteArray(127, 'K') +
+    EXPECT_EQ(readBytes(soubor), "[NASTAVENI]\r\npripojeni=2\r\nid=" + QByteArray(200, 'K') +
                                      "\r\ncislo objednavky=32768\r\nemail=a@b.cz\r\nvystup=/kopie\r\n[JINE]\r\nid=9\r\n");
 }
