@@ -349,6 +349,7 @@ TEST(CostingSheet, EveryKeyInAnEditorIsTheEditors) {
         else if (konec == 1) QTest::mouseClick(okno.Tabulka->viewport(), Qt::LeftButton, {}, okno.Tabulka->visualRect(m.Tabulka.index(3, 1)).center());
         else klavesa(Qt::Key_Backspace), cislice(QStringLiteral("0")), klavesa(Qt::Key_Return);
         EXPECT_EQ(okno.txtKoef->isVisible(), konec == 2);
+        EXPECT_EQ(s->hasFocus(), konec == 0);
         EXPECT_EQ(std::pair(g.Koeficient, m.TabSuma.TextMatrix(kKoeficient, 1)), std::pair(1.0f, QStringLiteral("100")));
     }
     EXPECT_EQ(u.sluzby.dialogs.texty(), QStringList{kSpatnaHodnotaSouctu});
