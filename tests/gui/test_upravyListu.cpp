@@ -83,6 +83,13 @@ struct Ukazka {
         spocitejUkazku(g, m);
         for (QLabel* l : okno.lblSystem) l->setText(g.sorvenikaParametry.SystemNazev());
     }
+    // The sheet on a screen of that size, active.
+    bool ukaz(QSize obrazovka) {
+        okno.nastavRozmery(QRect(QPoint(), obrazovka));
+        okno.show();
+        okno.activateWindow();
+        return QTest::qWaitForWindowActive(&okno);
+    }
 };
 
 }  // namespace
@@ -109,10 +116,7 @@ TEST(CostingSheet, TypingIntoTheGridEditsTheCosting) {
     frmSorvenika& okno = u.okno;
     ModelListu& m = u.m;
     GlobalniData& g = u.g;
-    okno.nastavRozmery(QRect(0, 0, 1024, 768));
-    okno.show();
-    okno.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
+    ASSERT_TRUE(u.ukaz({1024, 768}));
     FlexGridView* t = okno.Tabulka;
     QLineEdit* box = okno.txtBox;
     const int volny = g.sorvenikaParametry.PocetRadku + 1;
@@ -284,10 +288,7 @@ TEST(CostingSheet, EveryKeyInAnEditorIsTheEditors) {
     frmSorvenika& okno = u.okno;
     ModelListu& m = u.m;
     GlobalniData& g = u.g;
-    okno.nastavRozmery(QRect(0, 0, 1024, 768));
-    okno.show();
-    okno.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
+    ASSERT_TRUE(u.ukaz({1024, 768}));
     QSignalSpy prikazy(&okno, &frmSorvenika::prikaz);
     QLineEdit* box = okno.txtBox;
     const int volny = g.sorvenikaParametry.PocetRadku + 1;
@@ -369,10 +370,7 @@ TEST(CostingSheet, FreeRowEditsKeepTheUsersPlace) {
     Ukazka u;
     frmSorvenika& okno = u.okno;
     ModelListu& m = u.m;
-    okno.nastavRozmery(QRect(0, 0, 800, 600));
-    okno.show();
-    okno.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
+    ASSERT_TRUE(u.ukaz({800, 600}));
     FlexGridView* t = okno.Tabulka;
     const int posledni = m.Tabulka.Rows() - 1;
     m.Tabulka.setRow(posledni);
