@@ -404,7 +404,10 @@ bool frmSorvenika::eventFilter(QObject* o, QEvent* e) {
     const bool enter = k == Qt::Key_Return || k == Qt::Key_Enter;
     if (o == txtKoef) {
         if (enter) runGuarded([this] { m_model.txtKoef_KeyPress(u'\r'); });
-        else if (k == Qt::Key_Escape) runGuarded([this] { m_model.txtKoef_LostFocus(); });
+        else if (k == Qt::Key_Escape) runGuarded([this] {
+            m_model.txtKoef_LostFocus();
+            TabSuma->setFocus();
+        });
         return enter || k == Qt::Key_Escape || k == Qt::Key_Tab || k == Qt::Key_Backtab;
     }
     if (k == Qt::Key_Escape) runGuarded([this] { m_model.txtBox_KeyDown(Qt::Key_Escape); });

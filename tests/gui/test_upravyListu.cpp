@@ -83,6 +83,13 @@ struct Ukazka {
         spocitejUkazku(g, m);
         for (QLabel* l : okno.lblSystem) l->setText(g.sorvenikaParametry.SystemNazev());
     }
+    // The sheet on a screen of that size, active.
+    bool ukaz(QSize obrazovka) {
+        okno.nastavRozmery(QRect(QPoint(), obrazovka));
+        okno.show();
+        okno.activateWindow();
+        return QTest::qWaitForWindowActive(&okno);
+    }
 };
 
 }  // namespace
@@ -109,10 +116,7 @@ TEST(CostingSheet, TypingIntoTheGridEditsTheCosting) {
     frmSorvenika& okno = u.okno;
     ModelListu& m = u.m;
     GlobalniData& g = u.g;
-    okno.nastavRozmery(QRect(0, 0, 1024, 768));
-    okno.show();
-    okno.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
+    ASSERT_TRUE(u.ukaz({1024, 768}));
     FlexGridView* t = okno.Tabulka;
     QLineEdit* box = okno.txtBox;
     const int volny = g.sorvenikaParametry.PocetRadku + 1;
@@ -284,10 +288,7 @@ TEST(CostingSheet, EveryKeyInAnEditorIsTheEditors) {
     frmSorvenika& okno = u.okno;
     ModelListu& m = u.m;
     GlobalniData& g = u.g;
-    okno.nastavRozmery(QRect(0, 0, 1024, 768));
-    okno.show();
-    okno.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
+    ASSERT_TRUE(u.ukaz({1024, 768}));
     QSignalSpy prikazy(&okno, &frmSorvenika::prikaz);
     QLineEdit* box = okno.txtBox;
     const int volny = g.sorvenikaParametry.PocetRadku + 1;
@@ -349,6 +350,7 @@ TEST(CostingSheet, EveryKeyInAnEditorIsTheEditors) {
         else if (konec == 1) QTest::mouseClick(okno.Tabulka->viewport(), Qt::LeftButton, {}, okno.Tabulka->visualRect(m.Tabulka.index(3, 1)).center());
         else klavesa(Qt::Key_Backspace), cislice(QStringLiteral("0")), klavesa(Qt::Key_Return);
         EXPECT_EQ(okno.txtKoef->isVisible(), konec == 2);
+        EXPECT_EQ(s->hasFocus(), konec == 0);
         EXPECT_EQ(std::pair(g.Koeficient, m.TabSuma.TextMatrix(kKoeficient, 1)), std::pair(1.0f, QStringLiteral("100")));
     }
     EXPECT_EQ(u.sluzby.dialogs.texty(), QStringList{kSpatnaHodnotaSouctu});
@@ -368,10 +370,7 @@ TEST(CostingSheet, FreeRowEditsKeepTheUsersPlace) {
     Ukazka u;
     frmSorvenika& okno = u.okno;
     ModelListu& m = u.m;
-    okno.nastavRozmery(QRect(0, 0, 800, 600));
-    okno.show();
-    okno.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
+    ASSERT_TRUE(u.ukaz({800, 600}));
     FlexGridView* t = okno.Tabulka;
     const int posledni = m.Tabulka.Rows() - 1;
     m.Tabulka.setRow(posledni);
