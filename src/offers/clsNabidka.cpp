@@ -75,9 +75,9 @@ QDate datum(QByteArrayView b) {
     static const Regional cesky(QStringLiteral("cs_CZ"));
     const QList<QByteArrayView> casti = rozdel(b, '.');
     if (casti.size() == 3 && casti[2].size() == 4) {
-        bool a = false, c = false, d = false;
-        const QDate rychle(casti[2].toInt(&a), casti[1].toInt(&c), casti[0].toInt(&d));
-        if (a && c && d && rychle.isValid()) return rychle;
+        // A part that is no number reads 0, which no date has.
+        const QDate rychle(casti[2].toInt(), casti[1].toInt(), casti[0].toInt());
+        if (rychle.isValid()) return rychle;
     }
     const QString t = text(b);
     try {

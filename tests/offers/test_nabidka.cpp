@@ -39,7 +39,7 @@ clsNabidka vyplnena() {
     n.NazevAkce = QStringLiteral("Dům|Říčany");
     n.MistoStavby = QStringLiteral("Říčany\r\nu Prahy");
     n.Ulice = QStringLiteral("Dlouhá\nulice");
-    n.UliceCP = QStringLiteral("12\r");
+    n.UliceCP = QStringLiteral("12\rA\r");
     n.RealizacniFirma = QStringLiteral("Stavby ŽŠ");
     n.KontaktniOsoba = QStringLiteral("Petr Čech");
     n.Telefon = QStringLiteral("777 000 111");
@@ -57,7 +57,7 @@ clsNabidka vyplnena() {
 }
 
 const QString kZaznam = QStringLiteral(
-    "12|7|5.3.2026|3|Dům~Říčany|Říčanyu Prahy|Dlouháulice|12|Stavby ŽŠ|Petr Čech|777 000 111|cech@example.cz|"
+    "12|7|5.3.2026|3|Dům~Říčany|Říčanyu Prahy|Dlouháulice|12A|Stavby ŽŠ|Petr Čech|777 000 111|cech@example.cz|"
     "Stavebniny Kůň|Brno|3|12345.6|7.5|11419.68|13817.8128|první~řádek\\r\\ndruhý\\r\\ntřetí\\r\\nčtvrtý|"
     "PHNvcnZlbmlrYT7omp48L3NvcnZlbmlrYT4NCg==\r\n");
 
@@ -106,6 +106,7 @@ TEST(clsNabidka, TheHeaderDrivesTheReaderAndNoValueAbortsIt) {
         // Garbage in every typed column: 0, a null date, an empty costing.
         {"ExtID|IDOZ|Datum|CenaBezDPH|Sorvenika|Stav", "abc|99999|32.13.2026|x1|@@@@|", 0, 0, 0, 0, QDate(), 0, "", ""},
         {"ExtID|Datum", "1|5.3.26", 0, 1, 1, 0, QDate(2026, 3, 5), 0, "", ""},
+        {"NazevAkce|ExtID|Datum", "|2|x.3.2026", 0, 2, 1, 0, QDate(), 0, "", ""},
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.radek.toStdString());

@@ -110,7 +110,7 @@ TEST(SynchronizaceNabidek, AWholeRunAgainstTheStandIn) {
     Misto m;
     m.spust();
     BEZI(m.server);
-    const clsNabidka a = m.uloz(1, QStringLiteral("Rodinný dům Říčany")), b = m.uloz(2, QStringLiteral("Škola"));
+    const clsNabidka a = m.uloz(1, QStringLiteral("Rodinný dům Říčany")), b = m.uloz(2, QStringLiteral("Škola <nová>"));
     const QByteArray neodeslane = m.bajty(kNeodeslaneNabidky);
 
     const QString vysledek = SynchronizujNabidky(m.n, m.spojeni);
@@ -128,6 +128,8 @@ TEST(SynchronizaceNabidek, AWholeRunAgainstTheStandIn) {
     ASSERT_EQ(ulozene.size(), 2);
     EXPECT_EQ((QList<int>{ulozene[0].ID, ulozene[0].ExtID, ulozene[1].ID, ulozene[1].ExtID}), (QList<int>{1, 1, 2, 2}));
     EXPECT_EQ(ulozene[0].NazevAkce, a.NazevAkce);
+    // The reply's clean-up takes out anything in angle brackets, user text included.
+    EXPECT_EQ(ulozene[1].NazevAkce, QStringLiteral("Škola "));
     EXPECT_EQ(ulozene[1].JmenoOZ, QStringLiteral("Jan Dvořák"));
     EXPECT_EQ(ulozene[1].Sorvenika, b.Sorvenika);
     EXPECT_EQ(ulozene[1].CenaPoSleveSDPH, 1234.5);
