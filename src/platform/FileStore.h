@@ -1,0 +1,21 @@
+#pragma once
+// Files as whole byte strings: read, replaced through a temporary file (the old content or the
+// new, never half of either) or appended to. Missing folders are created on the first write.
+// Nothing here asks the user; the callers report a false result.
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace filestore {
+
+// nullopt when the file is missing or cannot be read whole.
+std::optional<QByteArray> readAll(const QString& cesta);
+// The last `n` bytes (fewer in a shorter file); nullopt when the file is missing.
+std::optional<QByteArray> readTail(const QString& cesta, qint64 n);
+bool replace(const QString& cesta, const QByteArray& bajty);
+// Appends in place. A write that fails part-way is cut back, so the file keeps its old length.
+bool append(const QString& cesta, const QByteArray& bajty);
+// True also when there was nothing to remove.
+bool remove(const QString& cesta);
+
+}  // namespace filestore

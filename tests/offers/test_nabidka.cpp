@@ -1,0 +1,220 @@
+// The offer record and its files, byte for byte: what travels to the server must not change by
+// one byte, and nothing a reader meets may abort it.
+#include "offers/KodyNabidek.h"
+#include "offers/SouboryNabidek.h"
+#include "offers/clsSorvenika.h"
+#include "platform/Cp1250.h"
+#include "pricelist/DbfTestUtil.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Slozka {
+    QTemporaryDir dir;
+    Prostredi data{"SORVENIKA_DATA", dir.path().toUtf8()};
+    FakeServices sluzby;
+    QString soubor(const QString& jmeno) const { return dir.filePath("Nabidky/" + jmeno); }
+    QString text(const QString& jmeno) const { return cp1250::decode(readBytes(soubor(jmeno))); }
+};
+
+Nastaveni zastupce(int idoz) {
+    Nastaveni n;
+    n.IDOZ = Integer(idoz);
+    n.JmenoOZ = QStringLiteral("Jan Dvořák");
+    n.EmailOZ = QStringLiteral("dvorak@example.cz");
+    n.TelefonOZ = QStringLiteral("603 111 222");
+    return n;
+}
+
+clsNabidka vyplnena() {
+    clsNabidka n(zastupce(7));
+    n.ExtID = 12;
+    n.Stav = 3;
+    n.DatumNabidky = QDate(2026, 3, 5);
+    n.NazevAkce = QStringLiteral("Dům|Říčany");
+    n.MistoStavby = QStringLiteral("Říčany\r\nu Prahy");
+    n.Ulice = QStringLiteral("Dlouhá\nulice");
+    n.UliceCP = QStringLiteral("12\r");
+    n.RealizacniFirma = QStringLiteral("Stavby ŽŠ");
+    n.KontaktniOsoba = QStringLiteral("Petr Čech");
+    n.Telefon = QStringLiteral("777 000 111");
+    n.Email = QStringLiteral("cech@example.cz");
+    n.Obchodnik = QStringLiteral("Stavebniny Kůň");
+    n.ObchodnikMesto = QStringLiteral("Brno");
+    n.DruhStavby = 3;
+    n.CenaBezDPH = 12345.6;
+    n.ProjektovaSleva = 7.5;
+    n.CenaPoSleveBezDPH = 11419.68;
+    n.CenaPoSleveSDPH = 13817.8128;
+    n.Poznamka = QStringLiteral("první|řádek\r\ndruhý\ntřetí\\r\\nčtvrtý");
+    n.Sorvenika = QStringLiteral("<sorvenika>čšž</sorvenika>\r\n");
+    return n;
+}
+
+const QString kZaznam = QStringLiteral(
+    "12|7|5.3.2026|3|Dům~Říčany|Říčanyu Prahy|Dlouháulice|12|Stavby ŽŠ|Petr Čech|777 000 111|cech@example.cz|"
+    "Stavebniny Kůň|Brno|3|12345.6|7.5|11419.68|13817.8128|první~řádek\\r\\ndruhý\\r\\ntřetí\\r\\nčtvrtý|"
+    "PHNvcnZlbmlrYT7omp48L3NvcnZlbmlrYT4NCg==\r\n");
+
+}  // namespace
+
+TEST(clsNabidka, RecordIsWrittenByteExactAndReadsBackUnderBothRegionalSettings) {
+    for (const char* region : {"cs_CZ", "C"}) {
+        SCOPED_TRACE(region);
+        Region r{QLatin1String(region)};
+        FakeServices sluzby;
+        clsNabidka n = vyplnena();
+        const QString zaznam = n.ZaznamKOdeslani();
+        EXPECT_EQ(zaznam, kZaznam);
+        EXPECT_EQ(n.SorvenikaCoded, QStringLiteral("PHNvcnZlbmlrYT7omp48L3NvcnZlbmlrYT4NCg=="));
+
+        clsNabidka zpet;
+        zpet.NaplnObjekt(kHlavickaNeodeslanych, zaznam.chopped(2));
+        EXPECT_EQ(zpet.ExtID, 12);
+        EXPECT_EQ(zpet.CisloOZ, 7);
+        EXPECT_EQ(zpet.DatumNabidky, QDate(2026, 3, 5));
+        EXPECT_EQ(zpet.Stav, 3);
+        EXPECT_EQ(zpet.NazevAkce, QStringLiteral("Dům~Říčany"));
+        EXPECT_EQ(zpet.MistoStavby, QStringLiteral("Říčanyu Prahy"));
+        EXPECT_EQ(zpet.Ulice, QStringLiteral("Dlouháulice"));
+        EXPECT_EQ(zpet.CenaBezDPH, 12345.6);
+        EXPECT_EQ(zpet.ProjektovaSleva, 7.5);
+        EXPECT_EQ(zpet.CenaPoSleveSDPH, 13817.8128);
+        EXPECT_EQ(zpet.Poznamka, QStringLiteral("první~řádek\r\ndruhý\r\ntřetí\r\nčtvrtý"));
+        EXPECT_EQ(zpet.Sorvenika, n.Sorvenika);
+        EXPECT_EQ(zpet.ID, 0);
+        EXPECT_TRUE(zpet.JmenoOZ.isEmpty());
+    }
+}
+
+TEST(clsNabidka, TheHeaderDrivesTheReaderAndNoValueAbortsIt) {
+    FakeServices sluzby;
+    const struct { QString hlavicka, radek; int id, extId, oz, stav; QDate datum; double cena; QString akce, sorvenika; } pripady[] = {
+        // Another order, the server's extra columns, values beyond the header ignored.
+        {"Sorvenika|ID|Stav|JmenoOZ|IDOZ|ExtID", "YWJj|41|2|Eva|9|5|navíc|navíc", 41, 5, 9, 2, QDate(2026, 12, 6), 0, "", "abc"},
+        // A name in another case, or unknown, is passed over.
+        {"id|ExtID|Neznamy|NazevAkce", "41|6|x|Akce", 0, 6, 1, 0, QDate(2026, 12, 6), 0, "Akce", ""},
+        // Fewer values than names: the rest keep their defaults.
+        {"ExtID|IDOZ|Datum|CenaBezDPH", "8", 0, 8, 1, 0, QDate(2026, 12, 6), 0, "", ""},
+        // Leading zeros, an ISO date, a price with trailing text.
+        {"ExtID|IDOZ|Datum|CenaBezDPH", "007|0012|2026-01-31|99.5 Kč", 0, 7, 12, 0, QDate(2026, 1, 31), 99.5, "", ""},
+        // Garbage in every typed column: 0, a null date, an empty costing.
+        {"ExtID|IDOZ|Datum|CenaBezDPH|Sorvenika|Stav", "abc|99999|32.13.2026|x1|@@@@|", 0, 0, 0, 0, QDate(), 0, "", ""},
+        {"ExtID|Datum", "1|5.3.26", 0, 1, 1, 0, QDate(2026, 3, 5), 0, "", ""},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.radek.toStdString());
+        Nastaveni nast;
+        nast.IDOZ = Integer(1);
+        clsNabidka n(nast);
+        n.NaplnObjekt(p.hlavicka, p.radek);
+        EXPECT_EQ(n.ID, p.id);
+        EXPECT_EQ(n.ExtID, p.extId);
+        EXPECT_EQ(n.CisloOZ, p.oz);
+        EXPECT_EQ(n.Stav, p.stav);
+        EXPECT_EQ(n.DatumNabidky, p.datum);
+        EXPECT_EQ(n.CenaBezDPH, p.cena);
+        EXPECT_EQ(n.NazevAkce, p.akce);
+        EXPECT_EQ(n.Sorvenika, p.sorvenika);
+    }
+}
+
+TEST(SouboryNabidek, AppendingCreatesTheFolderAndHeaderAndCutsAnInterruptedLine) {
+    Slozka s;
+    const QString hlavicka = kHlavickaNeodeslanych + "\r\n";
+    clsNabidka a = vyplnena(), b = vyplnena();
+    b.ExtID = 13;
+    ASSERT_TRUE(a.UlozNabidkuKOdeslani());
+    ASSERT_TRUE(b.UlozNabidkuKOdeslani());
+    const QString dva = hlavicka + a.ZaznamKOdeslani() + b.ZaznamKOdeslani();
+    EXPECT_EQ(s.text(kNeodeslaneNabidky), dva);
+    EXPECT_EQ(readBytes(s.soubor(kNeodeslaneNabidky)), cp1250::encode(dva));
+
+    // A file left empty, or ending in half a record, gets a sound record after the header.
+    const QByteArray zbytky[] = {"", "ExtID|IDOZ", cp1250::encode(dva) + "14|7|5.3.2026|0|Nedokonč"};
+    const QString cekane[] = {hlavicka + a.ZaznamKOdeslani(), hlavicka + a.ZaznamKOdeslani(), dva + a.ZaznamKOdeslani()};
+    for (int i = 0; i < 3; ++i) {
+        writeBytes(s.soubor(kNeodeslaneNabidky), zbytky[i]);
+        ASSERT_TRUE(a.UlozNabidkuKOdeslani());
+        EXPECT_EQ(s.text(kNeodeslaneNabidky), cekane[i]) << i;
+    }
+
+    // A folder that cannot be made reports the failure.
+    QFile::remove(s.soubor(kNeodeslaneNabidky));
+    QDir(s.dir.path()).rmdir("Nabidky");
+    writeBytes(s.dir.filePath("Nabidky"), "soubor místo složky");
+    EXPECT_EQ(a.UlozNabidkuKOdeslani().chyba(), kChybaZapisu);
+}
+
+TEST(SouboryNabidek, ReadersSkipEmptyLinesAndKnowWhereAFileEnds) {
+    FakeServices sluzby;
+    const QByteArray obsah = "ExtID|NazevAkce\r\n1|a\r\n\r\n2|b\r\n3|c";
+    const auto akce = [](const QList<clsNabidka>& l) {
+        QStringList t;
+        for (const clsNabidka& n : l) t << QString::number(n.ExtID) + n.NazevAkce + QString::number(n.CisloOZ);
+        return t;
+    };
+    const Nastaveni n = zastupce(5);
+    EXPECT_EQ(akce(CtiNabidky(obsah, n, true)), (QStringList{"1a5", "2b5"}));
+    EXPECT_EQ(akce(CtiNabidky(obsah, n, false)), (QStringList{"1a5", "2b5", "3c5"}));
+    EXPECT_EQ(akce(CtiNabidky(obsah + "\r\n", n, false)), (QStringList{"1a5", "2b5", "3c5"}));
+    EXPECT_TRUE(CtiNabidky("ExtID|NazevAkce\r\n", n, false).isEmpty());
+    EXPECT_TRUE(CtiNabidky("", n, true).isEmpty());
+    EXPECT_EQ(CtiNabidky(obsah, n, false).first().JmenoOZ, n.JmenoOZ);
+}
+
+TEST(SouboryNabidek, StatesAreSavedForTheRepresentativeAndAppliedBack) {
+    Slozka s;
+    const auto nabidka = [](int oz, int id, int extId, int stav) {
+        clsNabidka n;
+        n.CisloOZ = Integer(oz);
+        n.ID = id;
+        n.ExtID = extId;
+        n.Stav = stav;
+        return n;
+    };
+    const QList<clsNabidka> nabidky{nabidka(7, 40, 3, 1), nabidka(8, 41, 3, 2), nabidka(7, 0, 4, 0)};
+    ASSERT_TRUE(UlozStavy(nabidky, 7));
+    EXPECT_EQ(readBytes(s.soubor(kStavyNabidek)), "ID|ExtID|Stav\r\n40|3|1\r\n0|4|0\r\n");
+    ASSERT_TRUE(UlozStavy(nabidky, 9));
+    EXPECT_EQ(readBytes(s.soubor(kStavyNabidek)), "ID|ExtID|Stav\r\n");
+
+    const struct { QByteArray soubor; QList<int> stavy; } pripady[] = {
+        {"ID|ExtID|Stav\r\n", {1, 2, 0}},
+        {"ID|ExtID|Stav\r\n40|3|5", {1, 2, 0}},
+        {"ID|ExtID|Stav\r\n40|3|5\r\n", {5, 2, 0}},
+        {"ID|ExtID|Stav\r\n041|003|5\r\n40|4|6\r\n0|4|7\r\n", {1, 2, 7}},
+        {"ID|ExtID|Stav\r\n40|3|5\r\n\r\nx|3|6\r\n40|3\r\n40|3|8\r\n", {8, 2, 0}},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.soubor.toStdString());
+        writeBytes(s.soubor(kStavyNabidek), p.soubor);
+        QList<clsNabidka> l = nabidky;
+        AktualizujStavy(l, 7);
+        EXPECT_EQ((QList<int>{l[0].Stav, l[1].Stav, l[2].Stav}), p.stavy);
+    }
+    QFile::remove(s.soubor(kStavyNabidek));
+    QList<clsNabidka> l = nabidky;
+    AktualizujStavy(l, 7);
+    EXPECT_EQ(l[0].Stav, 1);
+}
+
+TEST(SouboryNabidek, DealersAndCodeTables) {
+    Slozka s;
+    EXPECT_TRUE(NactiObchodniky().isEmpty());
+    writeBytes(s.soubor(kObchodnici), cp1250::encode("ID|Obchodnik\r\n1|Stavebniny Kůň, Brno\r\n\r\n2|A|B\r\n3|Poslední"));
+    EXPECT_EQ(NactiObchodniky(), (QStringList{"Stavebniny Kůň, Brno", "A|B", "Poslední"}));
+
+    EXPECT_EQ(StavyNabidky().size(), 11);
+    EXPECT_EQ(ZjistiStav(0), QStringLiteral("V řešení"));
+    EXPECT_EQ(ZjistiStav(10), QStringLiteral("P_Vymaz"));
+    EXPECT_EQ(ZjistiStav(11), "");
+    EXPECT_EQ(ZjistiStav(-1), "");
+    EXPECT_EQ(ZjistiDruhStavby(3), QStringLiteral("Rodinný dům"));
+    EXPECT_EQ(ZjistiDruhStavby(4), "");
+}
