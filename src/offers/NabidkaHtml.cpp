@@ -1,5 +1,6 @@
 #include "offers/NabidkaHtml.h"
 
+#include "offers/clsSorvenika.h"
 #include "platform/Errors.h"
 #include "platform/Regional.h"
 
@@ -32,14 +33,6 @@ QString hlavicka(bool tRemol) {
     r << QStringLiteral("</tr>") << QStringLiteral("<tr>") << QString(tRemol ? 4 : 2, QLatin1Char(' ')) + cara(tRemol)
       << QStringLiteral("</tr>");
     return r.join(kCrLf) + kCrLf;
-}
-
-// The non-empty lines of a breakdown, each cut into its cells.
-QList<QStringList> radkyRozpisu(const QString& rozpis) {
-    QList<QStringList> radky;
-    for (const QString& r : rozpis.split(kCrLf))
-        if (!r.isEmpty()) radky << r.split(QLatin1Char('\t'));
-    return radky;
 }
 
 QString bunka(const QStringList& bunky, int i) { return i < bunky.size() ? bunky[i] : QString(); }
@@ -86,7 +79,7 @@ QString TabulkaRozpisu(const QString& rozpis, bool tRemol) {
     const int sloupcu = tRemol ? 4 : 6;
     QString s = hlavicka(tRemol);
     bool stin = false;
-    for (const QStringList& bunky : radkyRozpisu(rozpis)) {
+    for (const QStringList& bunky : clsSorvenika::BunkyRozpisu(rozpis)) {
         s += stin ? QStringLiteral("          <tr bgcolor=\"#f0f0f0\">") : QStringLiteral("          <tr>");
         s += kCrLf;
         for (int i = 0; i < sloupcu; ++i)
@@ -100,7 +93,7 @@ QString TabulkaRozpisu(const QString& rozpis, bool tRemol) {
 
 double VahaRozpisu(const TabulkaArtiklu& cenik, const QString& rozpis, bool tRemol) {
     double vaha = 0;
-    for (const QStringList& bunky : radkyRozpisu(rozpis))
+    for (const QStringList& bunky : clsSorvenika::BunkyRozpisu(rozpis))
         vaha += kusy(bunka(bunky, 3)) * VratVahu(cenik, bunka(bunky, 1), tRemol ? 1 : 0);
     return vaha;
 }

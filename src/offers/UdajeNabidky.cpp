@@ -1,13 +1,12 @@
 #include "offers/UdajeNabidky.h"
 
+#include "offers/clsSorvenika.h"
 #include "platform/Cp1250.h"
+#include "platform/FileStore.h"
 #include "platform/Numbers.h"
 #include "platform/Regional.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace {
@@ -31,12 +30,6 @@ constexpr Povinny kPovinne[] = {
     {PovinnePole::Obchodnik, &UdajeNabidky::Obchodnik, "Není zadán obchodník"},
     {PovinnePole::ObchodnikMesto, &UdajeNabidky::ObchodnikMesto, "Není zadáno město"},
 };
-
-std::optional<QByteArray> precti(const QString& cesta) {
-    QFile f(cesta);
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    return f.readAll();
-}
 
 Vysledek<> chybaZapisu(const QString& cesta) {
     return Chyba{QStringLiteral("Chyba při zápisu do souboru ") + QDir::toNativeSeparators(cesta)};
@@ -65,7 +58,7 @@ void seradSeznam(QStringList& seznam) {
 }
 
 NazvyAkci::NazvyAkci(QString soubor) : m_soubor(std::move(soubor)) {
-    if (const std::optional<QByteArray> b = precti(m_soubor))
+    if (const std::optional<QByteArray> b = filestore::readAll(m_soubor))
         for (const QString& r : cp1250::decode(*b).split(kCrLf))
             if (!r.isEmpty()) m_seznam << r;
     seradSeznam(m_seznam);
@@ -75,11 +68,7 @@ Vysledek<> NazvyAkci::nauc(const QString& nazev) {
     if (nazev.isEmpty() || m_seznam.contains(nazev)) return {};
     m_seznam << nazev;
     seradSeznam(m_seznam);
-    QDir().mkpath(QFileInfo(m_soubor).absolutePath());
-    QFile f(m_soubor);
-    const QByteArray radek = cp1250::encode(nazev + kCrLf);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append) || f.write(radek) != radek.size() || !f.flush())
-        return chybaZapisu(m_soubor);
+    if (!filestore::append(m_soubor, cp1250::encode(nazev + kCrLf))) return chybaZapisu(m_soubor);
     return {};
 }
 
@@ -90,33 +79,17 @@ Vysledek<> NazvyAkci::zapomen(const QString& nazev) {
     QString obsah;
     for (const QString& n : m_seznam)
         if (!n.isEmpty()) obsah += n + kCrLf;
-    if (obsah.isEmpty()) {
-        if (QFile::exists(m_soubor) && !QFile::remove(m_soubor)) return chybaZapisu(m_soubor);
-        return {};
-    }
-    return NahradSoubor(m_soubor, cp1250::encode(obsah));
-}
-
-QStringList NactiObchodniky(const QString& soubor) {
-    QStringList seznam;
-    const std::optional<QByteArray> b = precti(soubor);
-    if (!b) return seznam;
-    const QStringList radky = cp1250::decode(*b).split(kCrLf);
-    for (qsizetype i = 1; i < radky.size(); ++i) {
-        const QString& r = radky[i];
-        if (r.isEmpty()) continue;
-        const qsizetype svislice = r.indexOf(QLatin1Char('|'));
-        seznam << (svislice < 0 ? r : r.mid(svislice + 1));
-    }
-    seradSeznam(seznam);
-    return seznam;
+    const bool zapsano = obsah.isEmpty() ? filestore::remove(m_soubor) : filestore::replace(m_soubor, cp1250::encode(obsah));
+    if (!zapsano) return chybaZapisu(m_soubor);
+    return {};
 }
 
 RozpisMrizky RozpisZMrizky(const FlexGrid& tabulka) {
     RozpisMrizky v;
     for (int r = tabulka.FixedRows(); r < tabulka.Rows(); ++r) {
-        for (int c = 0; c < tabulka.Cols(); ++c) v.rozpis += tabulka.TextMatrix(r, c) + QLatin1Char('\t');
-        v.rozpis += kCrLf;
+        QStringList bunky;
+        for (int c = 0; c < tabulka.Cols(); ++c) bunky << tabulka.TextMatrix(r, c);
+        v.rozpis += clsSorvenika::RadekRozpisu(bunky);
         v.soucet += naDouble(tabulka.TextMatrix(r, 5)).value_or(0);
     }
     return v;
@@ -128,11 +101,4 @@ CenyNabidky CenyPoZmene(double soucet, double projektovaSleva, double dph) {
     c.CenaPoSleveBezDPH = Round((1 - projektovaSleva / 100) * soucet + 0.0049, 2);
     c.CenaPoSleveSDPH = Round((1 + dph / 100) * c.CenaPoSleveBezDPH + 0.0049, 2);
     return c;
-}
-
-Vysledek<> NahradSoubor(const QString& cesta, const QByteArray& bajty) {
-    QDir().mkpath(QFileInfo(cesta).absolutePath());
-    QSaveFile f(cesta);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bajty) != bajty.size() || !f.commit()) return chybaZapisu(cesta);
-    return {};
 }

@@ -75,10 +75,6 @@ private:
     QStringList m_seznam;
 };
 
-// The dealers of Data/Nabidky/Obchodnici.txt: from its second line on, the text after the first
-// "|" of each non-empty line (the whole line when it has none), in list order.
-QStringList NactiObchodniky(const QString& soubor);
-
 // The breakdown rebuilt from the parts grid (every cell followed by a TAB, every line by CR LF)
 // and the sum of its "Cena celkem" cells (one that is no number counts 0).
 struct RozpisMrizky {
@@ -94,6 +90,3 @@ struct CenyNabidky {
     double CenaPoSleveSDPH = 0;
 };
 CenyNabidky CenyPoZmene(double soucet, double projektovaSleva, double dph);
-
-// Writes the bytes whole or not at all, creating the folders; a failure's message names the file.
-Vysledek<> NahradSoubor(const QString& cesta, const QByteArray& bajty);

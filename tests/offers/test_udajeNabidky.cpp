@@ -100,16 +100,6 @@ TEST(UdajeNabidky, ProjectNameThatCannotBeWritten) {
     EXPECT_EQ(n.seznam(), QStringList{QStringLiteral("Akce")});
 }
 
-TEST(UdajeNabidky, Dealers) {
-    QTemporaryDir dir;
-    const QString soubor = dir.filePath(QStringLiteral("Obchodnici.txt"));
-    EXPECT_TRUE(NactiObchodniky(soubor).isEmpty());
-    writeBytes(soubor, "1|Hlavicka\r\n");
-    EXPECT_TRUE(NactiObchodniky(soubor).isEmpty());
-    writeBytes(soubor, "id|text\r\n7|Zeman|Brno\r\n\r\nCel\xe1 \xe8\x61ra\r\n3|Adam\r\n");
-    EXPECT_EQ(NactiObchodniky(soubor), QStringList({QStringLiteral("Adam"), QStringLiteral("Celá čara"), QStringLiteral("Zeman|Brno")}));
-}
-
 TEST(UdajeNabidky, BreakdownAndPricesFromTheGrid) {
     FlexGrid g(1, 6);
     g.AddItem(QStringLiteral("Díl A\tA1\tS1\t2\t500,00\t1\u00A0000,00"));
