@@ -1,9 +1,15 @@
 #include "offers/NabidkaHtml.h"
 
+#include "engine/Systemy.h"
+#include "offers/KodyNabidek.h"
 #include "offers/clsSorvenika.h"
+#include "platform/Cp1250.h"
+#include "platform/DataPaths.h"
 #include "platform/Errors.h"
+#include "platform/FileStore.h"
 #include "platform/Regional.h"
 
+#include <QDir>
 #include <QStringList>
 
 namespace {
@@ -104,4 +110,86 @@ QString ObrazekPrurezu(const QString& piktogramPrurez, const QString& system, co
     const qsizetype i = druhy ? 1 : 0;
     if (i >= jmena.size() || jmena[i].isEmpty()) return {};
     return QString(jmena[i]).replace(QStringLiteral("_P."), QStringLiteral("_P_T."));
+}
+
+QString sestavNabidkuHtml(const clsNabidka& n, QString sablona, bool logo, bool sleva, const ZdrojeHtml& z) {
+    clsSorvenika s;
+    s.Xml = n.Sorvenika;
+    s.ParseXml();
+    const Regional& reg = Regional::current();
+    const QString nbsp = QStringLiteral("&nbsp;");
+    const auto penize = [&](double v) { return reg.Format(v) + QStringLiteral(" Kč"); };
+    // Data first made safe for the page, then its line breaks made "<br>".
+    const auto radky = [](const QString& text) { return htmlText(text).replace(kCrLf, QStringLiteral("<br>")); };
+    const auto obrazek = [&](const QString& jmeno, const char* zacatek) {
+        return QLatin1String(zacatek) + dataFile(jmeno) + QStringLiteral("'>");
+    };
+
+    QString logoHtml = nbsp, obrazekHtml = nbsp;
+    if (logo) {
+        logoHtml = obrazek(QStringLiteral("Pict/LOGO_T.gif"), "<img align='right' src='");
+        // A system this installation does not know (an offer downloaded from another) has no
+        // picture; the page is made all the same.
+        const int kod = ZjistiKodSystemu(s.System);
+        const QString jmeno = kod > 0 && static_cast<size_t>(kod) < z.Systemy.size()
+                                  ? ObrazekPrurezu(z.Systemy[static_cast<size_t>(kod)].PiktogramPrurez, s.System, s.Prurez, s.Sachta)
+                                  : QString();
+        if (!jmeno.isEmpty()) obrazekHtml = obrazek(jmeno, "<img src='");
+    }
+    const bool tRemol = jeTRemol(s.System);
+
+    const std::pair<const char*, QString> nahrady[] = {
+        {"datum", reg.KratkeDatum(z.ted.date()) + QLatin1Char(' ') + z.ted.time().toString(QStringLiteral("H:mm:ss"))},
+        {"tisk", QString()},
+        {"logo", logoHtml},
+        {"cislo_nabidky", QString::number(n.ExtID)},
+        {"datum_nabidky", reg.KratkeDatum(n.DatumNabidky)},
+        {"cislo_oz", QString::number(n.CisloOZ.value())},
+        {"jmeno_oz", htmlText(n.JmenoOZ)},
+        {"email_oz", htmlText(n.EmailOZ)},
+        {"telefon_oz", htmlText(n.TelefonOZ)},
+        {"lcena_bez_dph", sleva ? QStringLiteral("Cena bez DPH:") : nbsp},
+        {"lprojektova_sleva", sleva ? QStringLiteral("Projektová sleva:") : nbsp},
+        {"lcena_po_sleve_bez_dph", sleva ? QStringLiteral("Cena po slevě bez DPH:") : QStringLiteral("Cena bez DPH:")},
+        {"lcena_po_sleve_s_dph", sleva ? QStringLiteral("Cena po slevě s DPH:") : QStringLiteral("Cena s DPH:")},
+        {"cena_bez_dph", sleva ? penize(n.CenaBezDPH) : nbsp},
+        {"projektova_sleva", sleva ? reg.Format(n.ProjektovaSleva) + QStringLiteral(" %") : nbsp},
+        {"cena_po_sleve_bez_dph", penize(n.CenaPoSleveBezDPH)},
+        {"cena_po_sleve_s_dph", penize(n.CenaPoSleveSDPH)},
+        {"nazev_akce", htmlText(n.NazevAkce)},
+        {"misto_stavby", htmlText(n.MistoStavby)},
+        {"ulice", htmlText(n.Ulice)},
+        {"ulice_cp", htmlText(n.UliceCP)},
+        {"druh_stavby", ZjistiDruhStavby(n.DruhStavby)},
+        {"realizaceni_firma", htmlText(n.RealizacniFirma)},
+        {"kontaktni_osoba", htmlText(n.KontaktniOsoba)},
+        {"telefon", htmlText(n.Telefon)},
+        {"email", htmlText(n.Email)},
+        {"obchodnik", htmlText(n.Obchodnik)},
+        {"obchodnik_mesto", htmlText(n.ObchodnikMesto)},
+        {"nabidka_poznamka", radky(n.Poznamka)},
+        {"img_tvarnice", obrazekHtml},
+        {"system", htmlText(s.Nazev)},
+        {"prurez", htmlText(s.Prurez)},
+        {"vyska", reg.Str(hodnotaSingle(s.Vyska))},
+        {"sachta", s.Sachta ? QStringLiteral("S větrací šachtou") : QStringLiteral("Bez větrací šachty")},
+        {"ukonceni", htmlText(s.Ukonceni)},
+        {"tvarnice", htmlText(s.Tvarnice)},
+        {"rozpis", TabulkaRozpisu(s.Rozpis, tRemol)},
+        {"vaha", reg.Format(VahaRozpisu(z.cenik, s.Rozpis, tRemol))},
+        {"syspoznamka", radky(s.SysPoznamka)},
+        {"poznamka", radky(s.Poznamka)},
+    };
+    for (const auto& [jmeno, hodnota] : nahrady)
+        sablona.replace(QStringLiteral("<!--") + QLatin1String(jmeno) + QStringLiteral("-->"), hodnota);
+    return sablona;
+}
+
+Vysledek<> UlozJakoHtml(const clsNabidka& n, const QString& soubor, bool logo, bool sleva, const ZdrojeHtml& z) {
+    const QString cesta = dataFile(QStringLiteral("nabidka.htm"));
+    const std::optional<QByteArray> sablona = filestore::readAll(cesta);
+    if (!sablona) return Chyba{QStringLiteral("Soubor ") + QDir::toNativeSeparators(cesta) + QStringLiteral(" neexistuje !")};
+    const QByteArray strana = cp1250::encodeHtml(sestavNabidkuHtml(n, cp1250::decode(*sablona), logo, sleva, z));
+    if (!filestore::replace(soubor, strana)) return Chyba{QStringLiteral("Chyba při zápisu do souboru ") + QDir::toNativeSeparators(soubor)};
+    return {};
 }

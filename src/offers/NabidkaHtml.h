@@ -3,10 +3,30 @@
 // placeholders filled from the offer and its costing, the item table, the total weight and,
 // for print, the logo and the cross-section picture.
 #include "engine/GlobalniData.h"
+#include "offers/clsNabidka.h"
+#include "platform/Vysledek.h"
 #include "pricelist/TabulkaArtiklu.h"
 
+#include <QDateTime>
 #include <QString>
 #include <vector>
+
+// What the page takes beside the offer: the price list for the weights, the system table for
+// the cross-section picture, and the time it is made.
+struct ZdrojeHtml {
+    const TabulkaArtiklu& cenik;
+    const std::vector<SystemZaznam>& Systemy;  // indexed by the system code
+    QDateTime ted;
+};
+
+// The template `sablona` filled for the offer: `logo` puts in the logo and the cross-section
+// picture, `sleva` the prices before and after the project discount. Each placeholder is
+// replaced in turn, so a value holding a later placeholder is filled in too.
+QString sestavNabidkuHtml(const clsNabidka& n, QString sablona, bool logo, bool sleva, const ZdrojeHtml& z);
+
+// UlozJakoHtml: the page from Data/nabidka.htm written to `soubor` in Windows-1250, replacing
+// the file only once it is written whole. A missing template writes nothing and says so.
+Vysledek<> UlozJakoHtml(const clsNabidka& n, const QString& soubor, bool logo, bool sleva, const ZdrojeHtml& z);
 
 // The unit weight of an article in kg, 0 when the price list has no such article or for "-".
 // `rezim` 1 (the T-REMOL systems) tries the code with "-s" first.
