@@ -18,6 +18,7 @@
 #include <optional>
 
 class QtListSorveniky;
+class QtNabidky;
 class QtPruvodceParametru;
 
 class QtProgram : public QObject, private IOknaStartu {
@@ -52,6 +53,8 @@ public:
     QtListSorveniky* list() const { return m_list.get(); }
     // The price-list browser, for the order sheet and the offer form to open.
     QtSeznamPolozek& seznamPolozek() { return m_seznamPolozek; }
+    // The offers: the sheet's offer, the offer form and the offer list.
+    QtNabidky& nabidky() { return *m_nabidky; }
     // Set once the program has been told to end.
     std::optional<int> kodKonce() const { return m_kodKonce; }
 
@@ -80,6 +83,7 @@ private:
     Aplikace m_aplikace;
     ArtiklyCeniku m_artikly;
     QtSeznamPolozek m_seznamPolozek;
+    std::unique_ptr<QtNabidky> m_nabidky;
 
     QPointer<frmMenu> m_menu;
     QPointer<frmStav> m_stav;

@@ -5,6 +5,7 @@
 #include "platform/Okna.h"
 #include "platform/UserDialogs.h"
 #include "platform/Vysledek.h"
+#include "util/Soubory.h"
 
 #include <QString>
 #include <functional>
@@ -21,7 +22,6 @@ struct VystupyListu {
 };
 
 inline const QString kSorvenikaUlozena = QStringLiteral("Sorvenika byla právě uložena");
-inline const QString kSouborExistuje = QStringLiteral("Soubor již existuje, má se přepsat ?");
 
 // Blanks (and only blanks) cut from both ends.
 QString orizniMezery(const QString& text);
@@ -39,14 +39,6 @@ QString SystemovyText(const Kalkulace& k);
 // "Přidat do objednávky": the description; the code and quantity of every item row with pieces;
 // free rows with pieces and the note go into the order's note, after the T-REMOL price line.
 PolozkaObjednavky PridaniDoObjednavky(const Kalkulace& k);
-
-// The save dialog until the user picks a file that is new or that he lets overwrite; "" when he
-// cancels. The overwriting is the writer's, which replaces a file only once it is written whole.
-QString VyberSouborKUlozeni(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& slozka,
-                            const QString& pripona);
-// A remembered start folder; one that does not exist here (a Windows path from an older data
-// folder, an unplugged drive) or none gives the home folder.
-QString pocatecniSlozka(const QString& ulozena);
 
 // "Uložit jako HTML ...": the file chosen from the folder of the last export, which is then
 // remembered, and the page written; the user is told whether it was saved. False when no file

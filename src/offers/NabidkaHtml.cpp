@@ -193,3 +193,9 @@ Vysledek<> UlozJakoHtml(const clsNabidka& n, const QString& soubor, bool logo, b
     if (!filestore::replace(soubor, strana)) return Chyba{QStringLiteral("Chyba při zápisu do souboru ") + QDir::toNativeSeparators(soubor)};
     return {};
 }
+
+QString NazevPrilohy(const QString& nazevAkce) {
+    QString nazev = QString(nazevAkce).replace(QLatin1Char('/'), QLatin1Char('-')).remove(QChar(0));
+    if (nazev.trimmed().isEmpty()) nazev = QStringLiteral("nabidka");
+    return nazev + QStringLiteral(".htm");
+}

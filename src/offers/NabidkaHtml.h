@@ -48,3 +48,7 @@ double VahaRozpisu(const TabulkaArtiklu& cenik, const QString& rozpis, bool tRem
 // name with a shaft, or for MIV from "25" on, else the first, "_P." made "_P_T."; "" when the
 // record holds no such name.
 QString ObrazekPrurezu(const QString& piktogramPrurez, const QString& system, const QString& prurez, bool sachta);
+
+// The name a mailed offer's page is attached under: the project name with "/" made "-", or
+// "nabidka" when there is none, and ".htm".
+QString NazevPrilohy(const QString& nazevAkce);

@@ -126,3 +126,31 @@ void PosliPostou(const QStringList& cesty, const QStringList& nazvy) {
 }
 
 void PosliPostou(const QString& cesta, const QString& nazev) { PosliPostou(QStringList{cesta}, QStringList{nazev}); }
+
+QString VyberSouborKUlozeni(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& slozka,
+                            const QString& pripona) {
+    for (;;) {
+        const QString cesta = VyberSouborUlozit(titulek, filtr, slozka, pripona);
+        if (cesta.isEmpty() || !QFileInfo::exists(cesta)) return cesta;
+        switch (MsgBox(kSouborExistuje, Tlacitka::YesNoCancel, Ikona::Vykricnik, kTitulekUpozorneni)) {
+        case Odpoved::Yes: return cesta;
+        case Odpoved::No: continue;
+        default: return {};
+        }
+    }
+}
+
+QString pocatecniSlozka(const QString& ulozena) {
+    const QFileInfo f(ulozena);
+    return !ulozena.isEmpty() && f.isAbsolute() && f.isDir() ? ulozena : QDir::homePath();
+}
+
+QString VyberHtmlKUlozeni() {
+    const QString ini = dataFile(QStringLiteral("Sorvenika.ini"));
+    const QString uzivatel = QStringLiteral("UZIVATEL"), klic = QStringLiteral("Export HTML");
+    const QString cesta = VyberSouborKUlozeni(QStringLiteral("Uložit sorveniku do formátu HTML"),
+                                              {{QStringLiteral("HTML soubor (*.htm)"), QStringLiteral("*.htm")}},
+                                              pocatecniSlozka(CtiIni(ini, uzivatel, klic)), QStringLiteral("htm"));
+    if (!cesta.isEmpty()) ZapisIni(ini, uzivatel, klic, QFileInfo(cesta).absolutePath());
+    return cesta;
+}

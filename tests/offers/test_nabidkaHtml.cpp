@@ -84,3 +84,9 @@ TEST(NabidkaHtml, CrossSectionPicture) {
     EXPECT_EQ(ObrazekPrurezu(QStringLiteral("Pict\\X_P.gif"), QStringLiteral("X"), QStringLiteral("20"), true), QString());
     EXPECT_EQ(ObrazekPrurezu(QString(), QStringLiteral("X"), QStringLiteral("20"), false), QString());
 }
+
+TEST(NabidkaHtml, AttachmentName) {
+    EXPECT_EQ(NazevPrilohy(QStringLiteral("Škola 2/2026")), QStringLiteral("Škola 2-2026.htm"));
+    EXPECT_EQ(NazevPrilohy(QString()), QStringLiteral("nabidka.htm"));
+    EXPECT_EQ(NazevPrilohy(QStringLiteral(" ")), QStringLiteral("nabidka.htm"));
+}
