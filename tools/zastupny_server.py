@@ -16,16 +16,30 @@ or origin form (behind an HTTP proxy). It serves
 and keeps what it receives in the folder: prijato/NNNN.http (each request's bytes),
 objednavky/<number>.txt (decoded orders), prikazy/NNNN.txt (decoded offer commands).
 
+The offer commands work on a store in the folder, nabidky/sklad.json: "insert" takes the offers
+of an uploaded NeodeslaneNabidky.txt (a new one gets the next server ID, one already there under
+the same representative and ExtID is replaced), "update_status" applies an uploaded
+StavyNabidek.txt (by ID, or by representative and ExtID for ID 0), "export_bids" sends every
+stored offer, "export_obchodnici" the dealers, "get_list_oz" the representatives and "test"
+checks a representative's number and password. The representatives (number|name|e-mail|phone|
+password) and the dealers (number|entry) come from UTF-8 files, by default zastupci.txt and
+obchodnici.txt beside this script.
+
 A fault mode chosen per run answers every request badly: ticho (never answers), po_bajtu (the
 reply one byte at a time), pulka (half the reply, then close), smeti (bytes without headers),
 reset (closes with a reset), bez_cisla (an order confirmed without a number), chyba (an error text).
+--prikaz CMD (repeatable) narrows the fault, --odpoved TEXT (a canned body; \r and \n as escapes)
+and --zpozdeni MS (a wait before answering) to those offer commands; every other request is
+answered normally.
 
-Start:  python3 tools/zastupny_server.py --slozka DIR [--port N] [--porucha MODE]
+Start:  python3 tools/zastupny_server.py --slozka DIR [--port N] [--porucha MODE] [--prikaz CMD]
+            [--odpoved TEXT] [--zpozdeni MS] [--zastupci FILE] [--obchodnici FILE]
 It prints "PORT <n>" once it listens on 127.0.0.1 (port 0 picks a free one) and runs until it is
 stopped (SIGTERM or Ctrl+C). Standard library only; written from the protocol alone.
 """
 import argparse
 import base64
+import json
 import os
 import re
 import signal
@@ -132,24 +146,136 @@ def prikaz(jmeno):
     return zapis
 
 
+SLOUPCE_NABIDEK = ("ID", "ExtID", "IDOZ", "JmenoOZ", "EmailOZ", "TelefonOZ", "Datum", "Stav", "NazevAkce",
+                   "MistoStavby", "Ulice", "UliceCP", "RealizacniFirma", "KontaktniOsoba", "Telefon", "Mail",
+                   "Obchodnik", "ObchodnikMesto", "DruhStavby", "CenaBezDPH", "ProjektovaSleva",
+                   "CenaPoSleveBezDPH", "CenaPoSleveSDPH", "Poznamka", "Sorvenika")
+NEPLATNE_PRIHLASENI = "Neplatné číslo obchodního zástupce nebo heslo."
+
+
+def nacti_tabulku(cesta):
+    """The "|"-separated lines of a UTF-8 file, blank lines and "#" comments skipped."""
+    with open(cesta, encoding="utf-8") as f:
+        return [r.rstrip("\r\n").split("|") for r in f if r.strip() and not r.startswith("#")]
+
+
+def soubor_z_prikazu(polozky):
+    """The records of a carried file (DATA): a list of {column: value}, by its header line."""
+    text = base64.b64decode(polozky.get("DATA", ""), validate=True).decode(KODOVANI)
+    radky = text.split("\r\n")[:-1]  # what follows the last CR LF is no record
+    if not radky:
+        return []
+    hlavicka = radky[0].split("|")
+    return [dict(zip(hlavicka, r.split("|"))) for r in radky[1:] if r]
+
+
+def prihlaseny(server, polozky):
+    """The representative whose number and password the command carries, or None."""
+    try:
+        heslo = base64.b64decode(polozky.get("PWD", ""), validate=True).decode(KODOVANI)
+        zastupce = server.zastupci.get(int(polozky.get("IDOZ", "")))
+    except ValueError:
+        return None
+    return zastupce if zastupce and zastupce["heslo"] == heslo else None
+
+
+def s_prihlasenim(funkce):
+    def obal(server, polozky):
+        zastupce = prihlaseny(server, polozky)
+        return funkce(server, polozky, zastupce) if zastupce else NEPLATNE_PRIHLASENI
+    return obal
+
+
 @prikaz("test")
-def prikaz_test(server, polozky):
-    return "OK\r\nPřihlášení obchodního zástupce %s je v pořádku." % polozky.get("IDOZ", "")
+@s_prihlasenim
+def prikaz_test(server, polozky, zastupce):
+    return "OK\r\nPřihlášení obchodního zástupce %s je v pořádku." % zastupce["cislo"]
+
+
+@prikaz("insert")
+@s_prihlasenim
+def prikaz_insert(server, polozky, zastupce):
+    with server.zamek:
+        for zaznam in soubor_z_prikazu(polozky):
+            oz = server.zastupci.get(int(zaznam.get("IDOZ", "0") or 0), zastupce)
+            zaznam.update(IDOZ=str(oz["cislo"]), JmenoOZ=oz["jmeno"], EmailOZ=oz["email"], TelefonOZ=oz["telefon"])
+            stara = next((n for n in server.sklad["nabidky"]
+                          if (n["IDOZ"], n["ExtID"]) == (zaznam["IDOZ"], zaznam.get("ExtID"))), None)
+            if stara is None:
+                zaznam["ID"] = str(server.sklad["dalsi_id"])
+                server.sklad["dalsi_id"] += 1
+                server.sklad["nabidky"].append(zaznam)
+            else:
+                zaznam["ID"] = stara["ID"]
+                stara.update(zaznam)
+        server.uloz_sklad()
+    return "OK"
+
+
+@prikaz("update_status")
+@s_prihlasenim
+def prikaz_update_status(server, polozky, zastupce):
+    with server.zamek:
+        for stav in soubor_z_prikazu(polozky):
+            for n in server.sklad["nabidky"]:
+                vlastni = n["IDOZ"] == str(zastupce["cislo"])
+                if vlastni and (n["ID"] == stav.get("ID") or (stav.get("ID") == "0" and n["ExtID"] == stav.get("ExtID"))):
+                    n["Stav"] = stav.get("Stav", n.get("Stav", "0"))
+        server.uloz_sklad()
+    return "OK"
+
+
+@prikaz("export_bids")
+@s_prihlasenim
+def prikaz_export_bids(server, polozky, zastupce):
+    with server.zamek:
+        radky = ["|".join(n.get(s, "") for s in SLOUPCE_NABIDEK) for n in server.sklad["nabidky"]]
+    return "OK\r\n" + "|".join(SLOUPCE_NABIDEK) + "\r\n" + "".join(r + "\r\n" for r in radky)
+
+
+@prikaz("export_obchodnici")
+@s_prihlasenim
+def prikaz_export_obchodnici(server, polozky, zastupce):
+    return "OK\r\nID|Obchodnik\r\n" + "".join("|".join(o) + "\r\n" for o in server.obchodnici)
+
+
+@prikaz("get_list_oz")
+def prikaz_get_list_oz(server, polozky):
+    return "OK\r\n" + "".join("%(cislo)d|%(jmeno)s|%(email)s|%(telefon)s\r\n" % z for z in server.zastupci.values())
 
 
 class Server(socketserver.ThreadingTCPServer):
     daemon_threads = True
     allow_reuse_address = True
 
-    def __init__(self, port, slozka, porucha, cislo):
+    def __init__(self, port, slozka, porucha, cislo, prikazy=(), odpoved=None, zpozdeni=0,
+                 zastupci=None, obchodnici=None):
         super().__init__(("127.0.0.1", port), Obsluha)
         self.slozka = slozka
         self.porucha = porucha
+        self.prikazy = set(prikazy)
+        self.odpoved_nabidek = odpoved
+        self.zpozdeni = zpozdeni / 1000.0
+        tady = os.path.dirname(os.path.abspath(__file__))
+        self.zastupci = {int(r[0]): dict(cislo=int(r[0]), jmeno=r[1], email=r[2], telefon=r[3], heslo=r[4])
+                         for r in nacti_tabulku(zastupci or os.path.join(tady, "zastupci.txt"))}
+        self.obchodnici = nacti_tabulku(obchodnici or os.path.join(tady, "obchodnici.txt"))
         self.zamek = threading.Lock()
         self.pocty = {}
         self.dalsi_cislo = cislo
-        for podslozka in ("prijato", "objednavky", "prikazy", "www"):
+        for podslozka in ("prijato", "objednavky", "prikazy", "www", "nabidky"):
             os.makedirs(os.path.join(slozka, podslozka), exist_ok=True)
+        self.cesta_skladu = os.path.join(slozka, "nabidky", "sklad.json")
+        self.sklad = {"dalsi_id": 1, "nabidky": []}
+        if os.path.exists(self.cesta_skladu):
+            with open(self.cesta_skladu, encoding="utf-8") as f:
+                self.sklad = json.load(f)
+
+    def uloz_sklad(self):
+        docasny = self.cesta_skladu + ".tmp"
+        with open(docasny, "w", encoding="utf-8") as f:
+            json.dump(self.sklad, f, ensure_ascii=False, indent=1)
+        os.replace(docasny, self.cesta_skladu)
 
     def uloz(self, podslozka, jmeno, data):
         with open(os.path.join(self.slozka, podslozka, jmeno), "wb") as f:
@@ -175,31 +301,47 @@ class Obsluha(socketserver.BaseRequestHandler):
         radek, hlavicky, telo, syrovy = pozadavek
         server = self.server
         server.uloz("prijato", "%04d.http" % server.poradove_cislo("prijato"), syrovy)
-        if server.porucha == "ticho":
+        self.cilem = self.je_cilem(radek, hlavicky, telo)
+        self.porucha = server.porucha if self.cilem else None
+        if self.cilem and server.zpozdeni:
+            time.sleep(server.zpozdeni)
+        if self.porucha == "ticho":
             self.pockej_na_zavreni()
             return
-        if server.porucha == "reset":
+        if self.porucha == "reset":
             self.request.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
             return
-        if server.porucha == "smeti":
+        if self.porucha == "smeti":
             self.request.sendall(b"\x00\xffsmeti bez hlavicek\x1b[0m")
             return
         try:
             kod, text = self.odpoved(radek, hlavicky, telo)
-        except ChybaPozadavku as e:
+        except (ChybaPozadavku, ValueError) as e:
             kod, text = 400, "Chybný požadavek: %s" % e
         odpoved = ("HTTP/1.0 %d %s\r\nContent-Type: text/plain; charset=windows-1250\r\n"
                    "Content-Length: %d\r\nConnection: close\r\n\r\n"
                    % (kod, "OK" if kod == 200 else "Chyba", len(text.encode(KODOVANI)))).encode("ascii")
         odpoved += text.encode(KODOVANI)
-        if server.porucha == "pulka":
+        if self.porucha == "pulka":
             self.request.sendall(odpoved[: len(odpoved) // 2])
-        elif server.porucha == "po_bajtu":
+        elif self.porucha == "po_bajtu":
             for i in range(len(odpoved)):
                 self.request.sendall(odpoved[i:i + 1])
                 time.sleep(0.002)
         else:
             self.request.sendall(odpoved)
+
+    def je_cilem(self, radek, hlavicky, telo):
+        """Whether the fault, the canned reply and the wait of this run apply to the request."""
+        if not self.server.prikazy:
+            return True
+        if not re.fullmatch(r"POST (?:http://[^/]*)?/software/eobj/nabidky\.php HTTP/1\.[01]", radek):
+            return False
+        try:
+            _, obsah = soubor_formulare(hlavicky, telo)
+            return prikaz_nabidek(rozsifruj(KLIC_NABIDEK, obsah))["CMD"] in self.server.prikazy
+        except (ChybaPozadavku, ValueError):
+            return False
 
     def precti_pozadavek(self):
         data = b""
@@ -232,7 +374,7 @@ class Obsluha(socketserver.BaseRequestHandler):
         if not m:
             raise ChybaPozadavku("řádek požadavku: " + radek)
         metoda, cesta = m.groups()
-        porucha = self.server.porucha
+        porucha = self.porucha
         if metoda == "GET" and cesta == "/software/eobj/objednat.php?cmd=test":
             if porucha == "chyba":
                 return 500, "Chyba serveru: služba objednávek není dostupná."
@@ -255,11 +397,11 @@ class Obsluha(socketserver.BaseRequestHandler):
             raise ChybaPozadavku("soubor se jmenuje " + jmeno)
         text = rozsifruj(KLIC_OBJEDNAVEK, obsah)
         bloku = over_objednavku(text, cookie["id"])
-        if self.server.porucha == "chyba":
+        if self.porucha == "chyba":
             return 400, "400 Neznámý zákazník"
         cislo = self.server.cislo_objednavky()
         self.server.uloz("objednavky", "%d.txt" % cislo, text.encode(KODOVANI))
-        if self.server.porucha == "bez_cisla":
+        if self.porucha == "bez_cisla":
             return 200, "200 Objednávka přijata."
         return 200, "200 Objednávka přijata pod číslem [%d] (podobjednávek: %d, závod %s)." % (
             cislo, bloku, cookie["zavod"])
@@ -271,8 +413,10 @@ class Obsluha(socketserver.BaseRequestHandler):
         text = rozsifruj(KLIC_NABIDEK, obsah)
         self.server.uloz("prikazy", "%04d.txt" % self.server.poradove_cislo("prikazy"), text.encode(KODOVANI))
         polozky = prikaz_nabidek(text)
-        if self.server.porucha == "chyba":
+        if self.porucha == "chyba":
             return 200, "Chyba serveru: databáze nabídek není dostupná."
+        if self.cilem and self.server.odpoved_nabidek is not None:
+            return 200, self.server.odpoved_nabidek
         obsluha = PRIKAZY_NABIDEK.get(polozky["CMD"])
         if obsluha is None:
             return 200, "Neznámý příkaz: " + polozky["CMD"]
@@ -293,8 +437,14 @@ def main():
     p.add_argument("--port", type=int, default=0, help="port on 127.0.0.1 (0: a free one)")
     p.add_argument("--porucha", choices=PORUCHY, help="answer every request with this fault")
     p.add_argument("--cislo", type=int, default=457, help="number of the first order")
+    p.add_argument("--prikaz", action="append", default=[], help="narrow the fault, reply and wait to this offer command")
+    p.add_argument("--odpoved", help="canned body of the offer commands (\\r and \\n as escapes)")
+    p.add_argument("--zpozdeni", type=int, default=0, help="milliseconds to wait before answering")
+    p.add_argument("--zastupci", help="representatives: number|name|e-mail|phone|password, UTF-8")
+    p.add_argument("--obchodnici", help="dealers: number|entry, UTF-8")
     a = p.parse_args()
-    server = Server(a.port, a.slozka, a.porucha, a.cislo)
+    odpoved = a.odpoved.replace("\\r", "\r").replace("\\n", "\n") if a.odpoved is not None else None
+    server = Server(a.port, a.slozka, a.porucha, a.cislo, a.prikaz, odpoved, a.zpozdeni, a.zastupci, a.obchodnici)
     signal.signal(signal.SIGTERM, lambda *_: threading.Thread(target=server.shutdown).start())
     print("PORT %d" % server.server_address[1], flush=True)
     try:

@@ -1,8 +1,10 @@
 #pragma once
 // What the start-up and the main menu call in other parts of the program: the server and the
-// offers. Until a part is built its stand-in says so to the user instead of pretending to work.
+// offers.
 #include "engine/GlobalniData.h"
+#include "offers/SynchronizaceNabidek.h"
 #include "platform/Okna.h"
+#include "platform/UserDialogs.h"
 
 #include <QString>
 
@@ -20,10 +22,13 @@ public:
     virtual QString SynchronizujNabidky(GlobalniData& g) = 0;
 };
 
-// Reached only when the server answered, which it cannot yet; says so in the status window.
-class SynchronizaceNedostupna : public ISynchronizaceNabidek {
+// The four steps with the manufacturer's server; a connection that fails shows its message, once
+// per step, and the log shows the step's empty reply.
+class SynchronizaceServeru : public ISynchronizaceNabidek {
 public:
-    QString SynchronizujNabidky(GlobalniData&) override {
-        return QStringLiteral("Synchronizace nabídek v této verzi programu není k dispozici. Nic nebylo přeneseno.");
+    QString SynchronizujNabidky(GlobalniData& g) override {
+        SpojeniNabidek spojeni;
+        spojeni.oznamChybu = [](const QString& text) { MsgBox(text); };
+        return ::SynchronizujNabidky(g.nastaveni, spojeni);
     }
 };

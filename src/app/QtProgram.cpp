@@ -62,7 +62,7 @@ QtProgram::QtProgram(Navaznosti n)
           })),
       m_n(doplnene(n)),
       m_aplikace(m_g, *this, m_n.aktualizace ? *m_n.aktualizace : m_kontrolaAktualizace,
-                 m_n.synchronizace ? *m_n.synchronizace : m_bezSynchronizace, m_n.nactiCenik),
+                 m_n.synchronizace ? *m_n.synchronizace : m_synchronizaceServeru, m_n.nactiCenik),
       m_artikly(m_aplikace.cenik()),
       m_seznamPolozek(m_aplikace.cenik(), [this](QWidget* w) { zaregistruj(w); }) {
     if (!m_n.list) m_n.list = m_list.get();

@@ -8,6 +8,7 @@
 #include "app/Start.h"
 #include "app/frmMenu.h"
 #include "app/frmStav.h"
+#include "offers/frmNastaveniOZ.h"
 #include "pricelist/QtSeznamPolozek.h"
 
 #include <QList>
@@ -74,9 +75,9 @@ private:
 
     GlobalniData m_g;
     KontrolaAktualizace m_kontrolaAktualizace;
-    SynchronizaceNedostupna m_bezSynchronizace;
+    SynchronizaceServeru m_synchronizaceServeru;
     OknoVPristiVerzi m_objednavky{QStringLiteral("Objednávky budou doplněny v další verzi programu.")};
-    OknoVPristiVerzi m_nastaveniOZ{QStringLiteral("Nastavení obchodního zástupce bude doplněno v další verzi programu.")};
+    QtNastaveniOZ m_nastaveniOZ{m_g.nastaveni, [this](QWidget* w) { zaregistruj(w); }, [this] { m_aplikace.ZnovuSpust(); }};
     std::unique_ptr<QtListSorveniky> m_list;
     std::unique_ptr<QtPruvodceParametru> m_pruvodce;
     Navaznosti m_n;

@@ -1,6 +1,7 @@
 #include "app/frmStav.h"
 
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -11,6 +12,8 @@ frmStav::frmStav(QWidget* rodic) : QDialog(rodic) {
     txt = new QPlainTextEdit(this);
     txt->setObjectName(QStringLiteral("txt"));
     txt->setReadOnly(true);
+    // The log's step labels line up the replies in one column.
+    txt->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     txt->setMinimumSize(460, 260);
     cmdZavrit = new QPushButton(QStringLiteral("Zavřít"), this);
     cmdZavrit->setObjectName(QStringLiteral("cmdZavrit"));

@@ -179,6 +179,8 @@ bool zapis(const QString& soubor, const QString& sekce, const QList<std::pair<QS
     if (existuje && text == puvodni) return true;
     QSaveFile f(soubor);
     if (!f.open(QIODevice::WriteOnly)) return false;
+    // Settings may hold passwords: a file the program creates is its user's alone.
+    if (!existuje) f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     const QByteArray bajty = cp1250::encode(text);
     if (f.write(bajty) != bajty.size()) {
         f.cancelWriting();

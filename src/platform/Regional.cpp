@@ -170,6 +170,12 @@ QString Regional::Format(Currency c, int decimals, bool seskupit) const {
 
 QString Regional::KratkeDatum(const QDate& d) const { return d.toString(m_datum); }
 
+QString Regional::ObecneDatum(const QDateTime& t) const {
+    const QString datum = KratkeDatum(t.date());
+    if (t.time() == QTime(0, 0)) return datum;
+    return datum + QLatin1Char(' ') + t.time().toString(QStringLiteral("H:mm:ss"));
+}
+
 QDate Regional::CDate(const QString& text) const {
     // Day, month and year in the order of the short form, any of . / - as separator.
     static const QRegularExpression re(QStringLiteral("^\\s*(\\d{1,4})[./-](\\d{1,2})[./-](\\d{1,4})\\s*$"));

@@ -6,6 +6,7 @@
 
 #include <QChar>
 #include <QDate>
+#include <QDateTime>
 #include <QLocale>
 #include <QString>
 #include <optional>
@@ -44,6 +45,8 @@ public:
     // The short-date form and the date test of the regional settings ("5.12.2026").
     QString KratkeDatum(const QDate& d) const;
     bool IsDate(const QString& text) const;
+    // The general date form: the short date and the time "H:mm:ss", the date alone at midnight.
+    QString ObecneDatum(const QDateTime& t) const;
     QDate CDate(const QString& text) const;     // not a date: type-mismatch error 13
 
 private:

@@ -168,10 +168,16 @@ TEST(MainMenu, LinksAndTheSalesRepresentativeSwitch) {
     dvojklik(najdi(m, "Label2_1"));
     ASSERT_TRUE(ini::zapis(inst.data + QStringLiteral("/Objednavky.ini"), QStringLiteral("NASTAVENI"),
                            QStringLiteral("pripojeni"), QStringLiteral("3")));
+    bool otevreno = false;
+    az([] { auto* w = modalni<frmNastaveniOZ>(); return w && w->isEnabled() ? w : nullptr; },
+       [&](QWidget* w) {
+           otevreno = true;
+           static_cast<QDialog*>(w)->reject();
+       });
     dvojklik(najdi(m, "Label2_1"));
-    ASSERT_EQ(sluzby.dialogs.zpravy.size(), 2);
+    EXPECT_TRUE(otevreno);
+    ASSERT_GE(sluzby.dialogs.zpravy.size(), 1);
     EXPECT_EQ(sluzby.dialogs.zpravy[0].text, kBezPripojeni);
-    EXPECT_TRUE(sluzby.dialogs.zpravy[1].text.contains(QStringLiteral("obchodního zástupce")));
 }
 
 TEST(MainMenu, TheEndOfTheSessionSavesOnceAndOnlyWhileRunning) {

@@ -81,6 +81,10 @@ TEST(IniFile, WritesOnlyTheLineConcerned) {
         if (c.pred) writeBytes(soubor, *c.pred);
         ASSERT_TRUE(ini::zapis(soubor, c.sekce, c.klic, c.hodnota)) << c.nazev;
         EXPECT_EQ(readBytes(soubor), c.po) << c.nazev;
+        // A file the program creates may hold a password: nobody else reads it.
+        const QFileDevice::Permissions ostatni = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                                                QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+        EXPECT_EQ(bool(QFile::permissions(soubor) & ostatni), c.pred.has_value()) << c.nazev;
         QString zpet = c.hodnota;
         zpet.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
         EXPECT_EQ(ini::cti(soubor, c.sekce, c.klic), cp1250::decode(cp1250::encode(zpet))) << c.nazev;

@@ -46,10 +46,11 @@ bool Peer::prijimaSpojeni() {
     return false;
 }
 
-std::unique_ptr<Peer> Peer::zastupnyServer(const QString& slozka, const QString& porucha) {
+std::unique_ptr<Peer> Peer::zastupnyServer(const QString& slozka, const QString& porucha, const QStringList& volby) {
     auto p = std::unique_ptr<Peer>(new Peer);
     QStringList a{QStringLiteral(SORVENIKA_SOURCE_DIR "/tools/zastupny_server.py"), "--slozka", slozka};
     if (!porucha.isEmpty()) a << "--porucha" << porucha;
+    a << volby;
     p->spust(QStringLiteral("python3"), a);
     if (!p->m_chyba.isEmpty()) return p;
     // It names the port it took once it listens.

@@ -14,7 +14,9 @@ public:
     // Why it does not run; empty when it does.
     const QString& chyba() const { return m_chyba; }
 
-    static std::unique_ptr<Peer> zastupnyServer(const QString& slozka, const QString& porucha = {});
+    // `volby`: further options of the stand-in (--prikaz, --odpoved, --zpozdeni ...).
+    static std::unique_ptr<Peer> zastupnyServer(const QString& slozka, const QString& porucha = {},
+                                                const QStringList& volby = {});
     static std::unique_ptr<Peer> tinyproxy(const QString& slozka, const QString& uzivatel, const QString& heslo);
     static std::unique_ptr<Peer> microsocks(const QStringList& volby = {});
 

@@ -1,0 +1,141 @@
+#include "offers/SynchronizaceNabidek.h"
+
+#include "net/VerzeProgramu.h"
+#include "net/clsBase64.h"
+#include "net/clsRC4.h"
+#include "offers/SouboryNabidek.h"
+#include "platform/Clock.h"
+#include "platform/Cp1250.h"
+#include "platform/FileStore.h"
+#include "platform/Numbers.h"
+#include "platform/Regional.h"
+#include "platform/Services.h"
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kCara = QString(44, QLatin1Char('-'));
+
+bool g_bezi = false;
+
+// The step labels are 42 characters, so the replies start in one column.
+QString krok(const char* popis) { return QString::fromUtf8(popis).leftJustified(42, QLatin1Char('.')); }
+
+bool jeOK(const QString& odpoved) { return odpoved.startsWith(QLatin1String("OK")); }
+// The body of an "OK" reply: what follows its first four characters ("OK" and CR LF).
+QString telo(const QString& odpoved) { return odpoved.mid(4); }
+
+// After the server took the unsent offers: what was sent goes, what was saved during the wait
+// stays under the header. A file that no longer starts with what was sent is left as it is.
+void odeberOdeslane(const QString& soubor, const QByteArray& odeslano) {
+    if (odeslano.isEmpty()) return;
+    const std::optional<QByteArray> ted = filestore::readAll(soubor);
+    if (!ted || !ted->startsWith(odeslano)) return;
+    if (ted->size() == odeslano.size()) filestore::remove(soubor);
+    else filestore::replace(soubor, cp1250::encode(kHlavickaNeodeslanych + kCrLf) + ted->mid(odeslano.size()));
+}
+
+}  // namespace
+
+QString PrikazSynchronizace(const QString& cmd, const std::optional<Prihlaseni>& prihlaseni,
+                            const std::optional<QByteArray>& data) {
+    QString t = QStringLiteral("BEGIN;\r\n");
+    if (prihlaseni)
+        t += QStringLiteral("IDOZ=") + QString::number(prihlaseni->idoz) + QStringLiteral(";\r\nPWD=") + prihlaseni->pwd +
+             QStringLiteral(";\r\n");
+    t += QStringLiteral("CMD=") + cmd + QStringLiteral(";\r\n");
+    if (data)
+        t += QStringLiteral("TYPE=file[txt];\r\nDATA=") + QString::fromLatin1(clsBase64::Encode(*data)) +
+             QStringLiteral(";\r\n");
+    return t + QStringLiteral("END;\r\n");
+}
+
+QString ObalPrikazu(const QString& prikaz) {
+    clsRC4 rc4;
+    rc4.RC4ini(kKlicNabidek);
+    return QString::fromLatin1(clsBase64::MakeLine(clsBase64::Encode(rc4.EnDeCrypt(cp1250::encode(prikaz)))));
+}
+
+QString SpojeniNabidek::odesli(const QString& obalka) const {
+    clsHTTP http;
+    http.limitNabidek = limity;
+    const Vysledek<QString> odpoved = http.OdeslatNabidky(obalka);
+    if (odpoved) return *odpoved;
+    if (oznamChybu) oznamChybu(odpoved.chyba());
+    return {};
+}
+
+SynchronizaceNabidek::SynchronizaceNabidek(const Nastaveni& n, SpojeniNabidek spojeni)
+    : m_n(n), m_spojeni(std::move(spojeni)) {}
+
+Prihlaseni SynchronizaceNabidek::prihlaseni() const { return {m_n.IDOZ.value(), m_n.Pwd}; }
+
+QString SynchronizaceNabidek::pozadavek(const QString& cmd, bool sPrihlasenim, const std::optional<QByteArray>& data) {
+    return m_spojeni.odesli(
+        ObalPrikazu(PrikazSynchronizace(cmd, sPrihlasenim ? std::optional(prihlaseni()) : std::nullopt, data)));
+}
+
+QString SynchronizaceNabidek::Test(int idoz, const QString& pwdBase64) {
+    return m_spojeni.odesli(ObalPrikazu(PrikazSynchronizace(QStringLiteral("test"), Prihlaseni{idoz, pwdBase64})));
+}
+
+QString SynchronizaceNabidek::OdesliNabidky() {
+    const QString soubor = souborNabidek(kNeodeslaneNabidky);
+    // The exact bytes sent: the file may grow while the request waits.
+    const QByteArray odeslano = filestore::readAll(soubor).value_or(QByteArray());
+    const QString odpoved = pozadavek(QStringLiteral("insert"), true, odeslano);
+    if (odpoved == QLatin1String("OK")) odeberOdeslane(soubor, odeslano);
+    return odpoved;
+}
+
+QString SynchronizaceNabidek::OdesliStavy() {
+    return pozadavek(QStringLiteral("update_status"), true,
+                     filestore::readAll(souborNabidek(kStavyNabidek)).value_or(QByteArray()));
+}
+
+QString SynchronizaceNabidek::stahni(const QString& cmd, const QString& soubor) {
+    const QString odpoved = pozadavek(cmd, true);
+    if (!jeOK(odpoved)) return odpoved;
+    // The body's bytes as they came: the code page maps every byte to one character and back.
+    if (!filestore::replace(souborNabidek(soubor), cp1250::encode(telo(odpoved)))) return kChybaZapisu;
+    return QStringLiteral("OK");
+}
+
+QString SynchronizaceNabidek::StahniNabidky() { return stahni(QStringLiteral("export_bids"), kUlozeneNabidky); }
+
+QString SynchronizaceNabidek::StahniSeznamObchodniku() {
+    return stahni(QStringLiteral("export_obchodnici"), kObchodnici);
+}
+
+QString SynchronizaceNabidek::StahniSeznamOZ() {
+    const QString odpoved = pozadavek(QStringLiteral("get_list_oz"), false);
+    return jeOK(odpoved) ? telo(odpoved) : QString();
+}
+
+QString SynchronizaceNabidek::Synchronizuj() {
+    QString log = QStringLiteral("SYNCHRONIZACE NABÍDEK K: ") +
+                  Regional::current().ObecneDatum(platform::clock().now()) + kCrLf +
+                  QStringLiteral("        (Sorvenika ") + kVerzeProgramu + QStringLiteral(")") + kCrLf + kCara + kCrLf;
+    log += krok("1/4>Odeslání nabídek") + OdesliNabidky() + kCrLf;
+    log += krok("2/4>Aktualizování stavů nabídek") + OdesliStavy() + kCrLf;
+    log += krok("3/4>Stažení nabídek") + StahniNabidky() + kCrLf;
+    log += krok("4/4>Stažení seznamu obchodníků") + StahniSeznamObchodniku() + kCrLf;
+    return log + kCara + kCrLf + QStringLiteral("KONEC SYNCHRONIZACE") + kCrLf;
+}
+
+QString SynchronizujNabidky(Nastaveni& n, const SpojeniNabidek& spojeni) {
+    if (g_bezi) return kSynchronizaceBezi;
+    struct Beh {
+        Beh() { g_bezi = true; }
+        ~Beh() { g_bezi = false; }
+    } beh;
+    const IClock& hodiny = platform::clock();
+    const qint64 zacatek = hodiny.monotonicMs();
+    const QString log = SynchronizaceNabidek(n, spojeni).Synchronizuj();
+    n.PosledniSynchronizace = hodiny.today();
+    const double sekundy = Round(static_cast<double>(hodiny.monotonicMs() - zacatek) / 1000.0);
+    return log + kCrLf + kCrLf + QStringLiteral("Celkový čas: ") + QString::number(sekundy, 'f', 0) +
+           QStringLiteral(" vteřin");
+}
+
+bool SynchronizaceBezi() { return g_bezi; }

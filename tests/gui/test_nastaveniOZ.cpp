@@ -1,0 +1,82 @@
+// The account window from the main menu's hidden switch to the program started again as the
+// chosen representative, against the stand-in server on 127.0.0.1.
+#include "app/QtProgram.h"
+#include "platform/IniFile.h"
+#include "support/GuiSupport.h"
+#include "support/Peers.h"
+#include "support/TestSupport.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+TEST(frmNastaveniOZ, SavingStoresTheRepresentativeAndStartsTheProgramAgainPrivileged) {
+    Instalace inst;
+    FakeServices sluzby;
+    auto server = Peer::zastupnyServer(inst.dir.filePath("server"));
+    ASSERT_TRUE(server->chyba().isEmpty()) << server->chyba().toStdString();
+    ASSERT_TRUE(ini::zapis(inst.data + "/Objednavky.ini", "NASTAVENI",
+                           {{"pripojeni", "1"}, {"server", "127.0.0.1:" + QString::number(server->port())}}));
+    struct : IKontrolaAktualizace {
+        void ZkontrolujAktualizaci(GlobalniData& g) override { g.ServerDostupny = true; }
+    } aktualizace;
+    QtProgram::Navaznosti n;
+    n.aktualizace = &aktualizace;
+    QtProgram p(n);
+    ASSERT_TRUE(p.aplikace().Main());
+    ASSERT_EQ(p.data().nastaveni.TypUzivatele, 0);
+    const QPointer<frmMenu> staryMenu = p.menu();
+
+    bool hotovo = false;
+    az([] {
+           auto* w = modalni<frmNastaveniOZ>();
+           return w && w->isEnabled() && w->cmbSeznamOZ->count() == 3 ? w : nullptr;
+       },
+       [&](QWidget* w) {
+           auto* o = static_cast<frmNastaveniOZ*>(w);
+           EXPECT_EQ(o->windowTitle(), QStringLiteral("Nastavení účtu"));
+           EXPECT_TRUE(vejdeSeNaMalouObrazovku(o->sizeHint()));
+           EXPECT_EQ(o->txtExtID->text(), "1");
+           EXPECT_EQ(o->txtPwd->echoMode(), QLineEdit::Password);
+           EXPECT_FALSE(o->cmdTest->isEnabled());
+           EXPECT_FALSE(o->cmdUlozit->isEnabled());
+           o->cmbSeznamOZ->setCurrentIndex(1);
+           emit o->cmbSeznamOZ->activated(1);
+           ASSERT_TRUE(o->cmdTest->isEnabled());
+           QTest::keyClicks(o->txtPwd, "tajne");
+           o->cmdTest->click();
+           ASSERT_TRUE(o->cmdUlozit->isEnabled());
+           o->txtExtID->clear();
+           QTest::keyClicks(o->txtExtID, "300");
+           o->cmdUlozit->click();
+           hotovo = true;
+       });
+    sluzby.dialogs.odpovedi = {Odpoved::Ok, Odpoved::No};
+    QMouseEvent e(QEvent::MouseButtonDblClick, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(p.menu()->findChild<QLabel*>("Label2_1"), &e);
+    ASSERT_TRUE(hotovo);
+    // The start-up runs again once the handler has returned.
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    EXPECT_EQ(sluzby.dialogs.texty(), (QStringList{QStringLiteral("Přihlášení obchodního zástupce 12 je v pořádku."),
+                                                   kOtazkaSynchronizace}));
+    const auto uzivatel = [&](const char* klic) { return ini::cti(inst.ini(), "UZIVATEL", klic); };
+    EXPECT_EQ(uzivatel("IDOZ"), "12");
+    EXPECT_EQ(uzivatel("JmenoOZ"), QStringLiteral("Eva Černá"));
+    EXPECT_EQ(uzivatel("EmailOZ"), "cerna@example.cz");
+    EXPECT_EQ(uzivatel("TelefonOZ"), "604 333 444");
+    EXPECT_EQ(uzivatel("Pwd"), "dGFqbmU=");
+    EXPECT_EQ(uzivatel("ExtID"), "300");
+    EXPECT_EQ(uzivatel("Typ"), "1");
+    EXPECT_EQ(p.data().nastaveni.TypUzivatele, 1);
+    EXPECT_EQ(p.data().nastaveni.IDOZ, 12);
+    EXPECT_TRUE(staryMenu.isNull());
+    ASSERT_TRUE(p.menu());
+    EXPECT_TRUE(p.menu()->isVisible());
+    EXPECT_FALSE(p.kodKonce());
+}
