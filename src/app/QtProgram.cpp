@@ -70,8 +70,17 @@ QtProgram::QtProgram(Navaznosti n)
     if (!m_n.pruvodce) m_n.pruvodce = m_pruvodce.get();
     if (!m_n.objednavky) m_n.objednavky = &m_objednavky;
     if (!m_n.nastaveniOZ) m_n.nastaveniOZ = &m_nastaveniOZ;
+    // The offer list's synchronisation runs in the status window as the start-up's does.
+    const auto synchronizuj = [this] {
+        zobrazStav(kTitulekStavu, kProbihaSynchronizace, false);
+        QCoreApplication::processEvents();
+        ISynchronizaceNabidek& s = m_n.synchronizace ? *m_n.synchronizace : m_synchronizaceServeru;
+        const Vysledek<QString> log = zachyt([&] { return s.SynchronizujNabidky(m_g); });
+        uvolniStav();
+        zobrazStav(kTitulekStavu, log ? *log : log.chyba(), true);
+    };
     m_nabidky = std::make_unique<QtNabidky>(
-        m_g, QtNabidky::Sluzby{&m_seznamPolozek, &m_aplikace.cenik(), {}, [this](QWidget* w) { zaregistruj(w); }});
+        m_g, QtNabidky::Sluzby{&m_seznamPolozek, &m_aplikace.cenik(), synchronizuj, [this](QWidget* w) { zaregistruj(w); }});
 
     // Hiding the menu for the costing sheet or unloading everything for a restart must not end
     // the program; only Exit and the session's end do.

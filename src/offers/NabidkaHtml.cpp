@@ -139,7 +139,7 @@ QString sestavNabidkuHtml(const clsNabidka& n, QString sablona, bool logo, bool 
     const bool tRemol = jeTRemol(s.System);
 
     const std::pair<const char*, QString> nahrady[] = {
-        {"datum", reg.KratkeDatum(z.ted.date()) + QLatin1Char(' ') + z.ted.time().toString(QStringLiteral("H:mm:ss"))},
+        {"datum", reg.ObecneDatum(z.ted)},
         {"tisk", QString()},
         {"logo", logoHtml},
         {"cislo_nabidky", QString::number(n.ExtID)},
