@@ -68,6 +68,8 @@ frmNabidka::frmNabidka(GlobalniData& g, PametNabidek& pamet, ModelNabidky::Sluzb
 
     auto* oz = new QGroupBox(QStringLiteral("Obchodní zástupce"), this);
     auto* mOz = new QGridLayout(oz);
+    mOz->setContentsMargins(6, 2, 6, 4);
+    mOz->setVerticalSpacing(2);
     txtCisloOZ = radek(oz, "txtCisloOZ", true);
     txtJmenoOZ = radek(oz, "txtJmenoOZ", true);
     txtEmailOZ = radek(oz, "txtEmailOZ", true);
@@ -79,7 +81,8 @@ frmNabidka::frmNabidka(GlobalniData& g, PametNabidek& pamet, ModelNabidky::Sluzb
 
     auto* povinne = new QGroupBox(QStringLiteral("Povinné údaje"), this);
     auto* m = new QGridLayout(povinne);
-    m->setVerticalSpacing(3);
+    m->setContentsMargins(6, 2, 6, 4);
+    m->setVerticalSpacing(2);
     txtDatumNabidky = radek(povinne, "txtDatumNabidky");
     cmbNazevAkce = seznam(povinne, "cmbNazevAkce", true);
     txtMistoStavby = radek(povinne, "txtMistoStavby");
@@ -168,21 +171,19 @@ frmNabidka::frmNabidka(GlobalniData& g, PametNabidek& pamet, ModelNabidky::Sluzb
     cmdVymazat->setObjectName(QStringLiteral("cmdVymazat"));
     for (QPushButton* b : {cmdPridatUbrat[0], cmdPridatUbrat[1], cmdUlozit, cmdStorno, cmdVymazat}) b->setAutoDefault(false);
 
-    auto* polozky = new QHBoxLayout;
-    polozky->addWidget(cmdPridatUbrat[0]);
-    polozky->addWidget(cmdPridatUbrat[1]);
-    polozky->addStretch();
     auto* tlacitka = new QHBoxLayout;
-    tlacitka->addWidget(cmdVymazat);
+    tlacitka->addWidget(cmdPridatUbrat[0]);
+    tlacitka->addWidget(cmdPridatUbrat[1]);
     tlacitka->addStretch();
+    tlacitka->addWidget(cmdVymazat);
     tlacitka->addWidget(cmdUlozit);
     tlacitka->addWidget(cmdStorno);
     auto* v = new QVBoxLayout(this);
-    v->setSpacing(4);
+    v->setContentsMargins(6, 4, 6, 6);
+    v->setSpacing(3);
     v->addWidget(oz);
     v->addWidget(povinne);
     v->addWidget(Tabulka, 1);
-    v->addLayout(polozky);
     v->addLayout(ceny);
     v->addLayout(tlacitka);
 
@@ -221,7 +222,7 @@ frmNabidka::frmNabidka(GlobalniData& g, PametNabidek& pamet, ModelNabidky::Sluzb
         m_model.odebratPolozku();
         nactiCeny();
     });
-    resize(std::max(sizeHint().width(), 760), std::min(sizeHint().height(), 560));
+    resize(std::max(sizeHint().width(), 760), std::max(minimumSizeHint().height(), 540));
 }
 
 void frmNabidka::jenProhlizeni() {

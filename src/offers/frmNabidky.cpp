@@ -188,6 +188,8 @@ QWidget* frmNabidky::sestavDetail() {
         hodnota->setFont(f);
         f.setBold(false);
         hodnota->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // Long values are cut, never widen the window.
+        hodnota->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         const int r = static_cast<int>(i) / 4, c = static_cast<int>(i) % 4 * 2;
         m->addWidget(popisek, r, c);
         if (i + 1 == m_detail.size()) {
