@@ -7,6 +7,8 @@
 #include "engine/NactiSystem.h"
 #include "offers/SouboryNabidek.h"
 #include "offers/frmNabidka.h"
+#include "platform/Cp1250.h"
+#include "pricelist/frmArt.h"
 #include "parameters/NastavSorveniku.h"
 #include "platform/IniFile.h"
 #include "support/GuiSupport.h"
@@ -105,7 +107,8 @@ TEST(Nabidky, FromTheCostingThroughTheListToTheServerAndBack) {
             EXPECT_EQ(f->windowTitle(), QStringLiteral("Povinné údaje k nabídce č. 6"));
             f->cmdStorno->click();
         });
-        QTest::mouseClick(list->lblNabidka, Qt::LeftButton);
+        // Far enough apart not to make a double click.
+        QTest::mouseClick(list->lblNabidka, Qt::LeftButton, {}, QPoint(), 1000);
         EXPECT_FALSE(p.nabidky().Nabidka);
     }
 
@@ -144,4 +147,64 @@ TEST(Nabidky, FromTheCostingThroughTheListToTheServerAndBack) {
     // The server's replies lose every "<...>" on the way (the clean-up of every reply).
     EXPECT_EQ(s->model().index(0, sNazevAkce).data().toString(), QStringLiteral("Škola "));
     s->close();
+}
+
+// "Přidat položku" through the price list in its offer mode, "Odebrat položku", the prices that
+// follow; the project name learnt on leaving the box and forgotten with Delete.
+TEST(Nabidky, FormPartsThroughThePriceListAndProjectNames) {
+    Instalace inst;
+    FakeServices sluzby;
+    GlobalniData g;
+    g.nastaveni.DPH = Currency::fromInt(21);
+    TabulkaArtiklu cenik = TabulkaArtiklu::nacti(testData(QStringLiteral("cenik/Art")));
+    QtSeznamPolozek seznam(cenik, {});
+    QtNabidky nabidky(g, {&seznam, &cenik, {}, {}});
+    auto n = std::make_shared<clsNabidka>();
+    n->ExtID = 3;
+    n->ProjektovaSleva = 10;
+
+    az([] { return modalni<frmNabidka>(); }, [&](QWidget* w) {
+        auto* f = static_cast<frmNabidka*>(w);
+        // Closed with the close box however the checks end.
+        const std::unique_ptr<QWidget, void (*)(QWidget*)> zavri(f, [](QWidget* o) { zaviraciPolicko(o); });
+        EXPECT_EQ(f->model().Tabulka.Rows(), 1);
+        az([] { return modalni<frmArt>(); }, [](QWidget* a) {
+            auto* okno = static_cast<frmArt*>(a);
+            QTest::keyClicks(okno->cmbFilter[2]->lineEdit(), QStringLiteral("ab"));
+            FlexGridView* v = okno->TabulkaArt;
+            QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(v->grid()->index(0, 1)).center());
+            QTest::keyClick(v, Qt::Key_4);
+            QTest::keyClick(okno->txtBox, Qt::Key_Return);
+            QTest::mouseClick(okno->cmdVlozit, Qt::LeftButton);
+        });
+        f->cmdPridatUbrat[0]->click();
+        ASSERT_EQ(f->model().Tabulka.Rows(), 2);
+        EXPECT_EQ(f->model().Tabulka.TextMatrix(1, 0), QStringLiteral("abrazivní pasta"));
+        EXPECT_EQ(f->txtCenaBezDPH->text(), QStringLiteral("140,00"));
+        EXPECT_EQ(f->txtCenaPoSleveBezDPH->text(), QStringLiteral("126,00"));
+        EXPECT_EQ(f->txtCenaPoSleveSDPH->text(), QStringLiteral("152,46"));
+        EXPECT_TRUE(f->cmdPridatUbrat[1]->isEnabled());
+        f->cmdPridatUbrat[1]->click();
+        EXPECT_EQ(f->model().Tabulka.Rows(), 1);
+        EXPECT_EQ(f->txtCenaPoSleveSDPH->text(), QStringLiteral("0,00"));
+        EXPECT_FALSE(f->cmdPridatUbrat[1]->isEnabled());
+
+        // A new project name is learnt when the box is left, and Delete forgets a listed one.
+        f->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+        f->cmbNazevAkce->setFocus();
+        QTest::keyClicks(f->cmbNazevAkce->lineEdit(), QStringLiteral("Skola 2"));
+        f->txtMistoStavby->setFocus();
+        ASSERT_TRUE(QFile::exists(inst.data + "/Nabidky/NazevAkce.txt"));
+        EXPECT_EQ(readBytes(inst.data + "/Nabidky/NazevAkce.txt"), QByteArray("Skola 2\r\n"));
+        f->cmbNazevAkce->setCurrentIndex(0);
+        f->cmbNazevAkce->setFocus();
+        QTest::keyClick(f->cmbNazevAkce->lineEdit(), Qt::Key_Delete);
+        EXPECT_FALSE(QFile::exists(inst.data + "/Nabidky/NazevAkce.txt"));
+        EXPECT_EQ(f->cmbNazevAkce->count(), 0);
+    });
+    nabidky.zobrazFormular(n, false);
+    // The close box dropped the offer; the changed parts stay on the object.
+    EXPECT_FALSE(nabidky.pamet().Nabidka);
+    EXPECT_EQ(n->CenaBezDPH, 0.0);
 }
