@@ -16,7 +16,15 @@
 #include "support/TestSupport.h"
 #include "systems/Kalkulacky.h"
 
+#include "app/SouborNastaveni.h"
+#include "offers/NabidkaHtml.h"
+#include "offers/clsSorvenika.h"
+
 #include <QComboBox>
+#include <QImage>
+#include <QPainter>
+#include <QTextDocument>
+#include <QtMath>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -207,4 +215,53 @@ TEST(Nabidky, FormPartsThroughThePriceListAndProjectNames) {
     // The close box dropped the offer; the changed parts stay on the object.
     EXPECT_FALSE(nabidky.pamet().Nabidka);
     EXPECT_EQ(n->CenaBezDPH, 0.0);
+}
+
+// The HTML offer of a worked offer drawn by Qt's text document: the page lays out and shows the
+// offer's text (SORVENIKA_UKAZKA_PNG names a file to keep the picture in).
+TEST(Nabidky, HtmlOfferRendersAsAPage) {
+    Instalace inst;
+    FakeServices sluzby;
+    GlobalniData g;
+    ASSERT_FALSE(NactiIni(inst.ini(), g).chyba);
+    const TabulkaArtiklu cenik = TabulkaArtiklu::nacti(inst.data + QStringLiteral("/Art"));
+    clsSorvenika s;
+    s.System = QStringLiteral("MIV");
+    s.Nazev = QStringLiteral("MIV Standard");
+    s.Prurez = QStringLiteral("25");
+    s.Vyska = 7.5f;
+    s.Ukonceni = QStringLiteral("krycí deska");
+    s.Tvarnice = QStringLiteral("vnější r. 36/36 cm");
+    s.SysPoznamka = QStringLiteral("Základní souprava MIV 25\r\n\r\nDodací lhůta je 10 pracovních dní od potvrzení objednávky.\r\n");
+    for (int i = 1; i <= 6; ++i)
+        s.Rozpis += clsSorvenika::RadekRozpisu({QStringLiteral("Komínová tvárnice %1").arg(i), QStringLiteral("MIV%1").arg(i), {},
+                                                QString::number(i), QStringLiteral("1 250,00"), QStringLiteral("2 500,00")});
+    s.GenerXml();
+    clsNabidka n(g.nastaveni);
+    n.ExtID = 42;
+    n.NazevAkce = QStringLiteral("Rodinný dům <Novák>");
+    n.MistoStavby = QStringLiteral("Praha 4");
+    n.DruhStavby = 3;
+    n.RealizacniFirma = QStringLiteral("Stavby & syn");
+    n.CenaBezDPH = 16666.7;
+    n.ProjektovaSleva = 10;
+    n.CenaPoSleveBezDPH = 15000;
+    n.CenaPoSleveSDPH = 18150;
+    n.Sorvenika = s.Xml;
+    const QString cesta = inst.data + QStringLiteral("/Tmp2Print/nabidka.htm");
+    ASSERT_TRUE(UlozJakoHtml(n, cesta, true, true, {cenik, g.Systemy, QDateTime(QDate(2026, 12, 7), QTime(6, 0))}));
+
+    QTextDocument d;
+    d.setHtml(cp1250::decode(readBytes(cesta)));
+    EXPECT_TRUE(d.toPlainText().contains(QStringLiteral("Rodinný dům <Novák>")));
+    EXPECT_TRUE(d.toPlainText().contains(QStringLiteral("Stavby & syn")));
+    EXPECT_TRUE(d.toPlainText().contains(QStringLiteral("Komínová tvárnice 6")));
+    d.setTextWidth(780);
+    QImage obraz(780, qCeil(d.size().height()), QImage::Format_RGB32);
+    obraz.fill(Qt::white);
+    QPainter p(&obraz);
+    d.drawContents(&p);
+    p.end();
+    EXPECT_GT(obraz.height(), 600);
+    if (const QString kam = qEnvironmentVariable("SORVENIKA_UKAZKA_PNG"); !kam.isEmpty()) obraz.save(kam);
 }
