@@ -25,8 +25,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStringListModel>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <numeric>
 
 namespace {
 
@@ -141,13 +143,15 @@ frmNabidky::frmNabidky(GlobalniData& g, Sluzby sluzby, QWidget* rodic)
     volby->addWidget(chkZobrazitSlevu);
     volby->addStretch();
     auto* v = new QVBoxLayout(ram);
+    QWidget* detail = sestavDetail();
+    volby->addWidget(cmdDetail);
     v->setContentsMargins(6, 4, 6, 4);
     v->setSpacing(2);
     v->addWidget(m_pasFiltru);
     v->addWidget(Tabulka, 1);
     v->addLayout(souhrn);
     v->addLayout(volby);
-    v->addWidget(sestavDetail());
+    v->addWidget(detail);
     sestavMenu();
 
     connect(Tabulka->horizontalHeader(), &QHeaderView::sectionResized, this, &frmNabidky::RozmistiFiltry);
@@ -190,20 +194,14 @@ QWidget* frmNabidky::sestavDetail() {
         hodnota->setTextInteractionFlags(Qt::TextSelectableByMouse);
         // Long values are cut, never widen the window.
         hodnota->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        const int r = static_cast<int>(i) / 4, c = static_cast<int>(i) % 4 * 2;
+        const int r = static_cast<int>(i) / 3, c = static_cast<int>(i) % 3 * 2;
         m->addWidget(popisek, r, c);
-        if (i + 1 == m_detail.size()) {
-            hodnota->setWordWrap(true);
-            m->addWidget(hodnota, r, c + 1, 1, 5);
-        } else {
-            m->addWidget(hodnota, r, c + 1);
-        }
+        m->addWidget(hodnota, r, c + 1);
         m_detail[i] = hodnota;
     }
-    for (int c : {1, 3, 5, 7}) m->setColumnStretch(c, 1);
-    cmdDetail = new QPushButton(QStringLiteral("Zobrazit detail"), RamDetail);
+    for (int c : {1, 3, 5}) m->setColumnStretch(c, 1);
+    cmdDetail = new QPushButton(QStringLiteral("Zobrazit detail"), centralWidget());
     cmdDetail->setObjectName(QStringLiteral("cmdDetail"));
-    m->addWidget(cmdDetail, 5, 7);
     return RamDetail;
 }
 
@@ -326,11 +324,27 @@ void frmNabidky::skryjStav() {
     cmbStav->setCurrentIndex(-1);
 }
 
+// The columns share the grid's width by their factors; the narrow ones are widened until their
+// longest usual text fits this desktop's font, and the name columns give the difference back.
 void frmNabidky::nastavSirky() {
+    static const char* const kVzory[] = {"", "Alternativa", "000000", "00000", "00.00.00", "000"};
+    const QFontMetrics fm(Tabulka->font());
+    const int okraj = 2 * Tabulka->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, Tabulka) + 6;
+    const auto& podily = ModelSeznamuNabidek::kPodilySirky;
+    const double soucet = std::accumulate(podily.begin(), podily.end(), 0.0);
     const int sirka = Tabulka->viewport()->width();
-    for (int c = 0; c < kSloupcuSeznamu; ++c)
-        if (ModelSeznamuNabidek::kPodilySirky[static_cast<size_t>(c)] > 0)
-            Tabulka->setColumnWidth(c, qRound(sirka * ModelSeznamuNabidek::kPodilySirky[static_cast<size_t>(c)] / 0.966));
+    int zbyva = sirka;
+    for (int c = sStav; c <= sCisloOZ; ++c) {
+        const int text = std::max(fm.horizontalAdvance(QString::fromLatin1(kVzory[c])),
+                                  QFontMetrics(Tabulka->horizontalHeader()->font())
+                                      .horizontalAdvance(m_model.headerData(c, Qt::Horizontal).toString()));
+        const int w = std::max(qRound(sirka * podily[static_cast<size_t>(c)] / soucet), text + okraj);
+        Tabulka->setColumnWidth(c, w);
+        zbyva -= w;
+    }
+    const double jmena = podily[sJmenoOZ] + podily[sNazevAkce] + podily[sMistoStavby] + podily[sRealizacniFirma] + podily[sObchodnik];
+    for (int c = sJmenoOZ; c <= sObchodnik; ++c)
+        Tabulka->setColumnWidth(c, std::max(20, static_cast<int>(zbyva * podily[static_cast<size_t>(c)] / jmena)));
 }
 
 void frmNabidky::RozmistiFiltry() {
