@@ -7,6 +7,8 @@
 #include "engine/NactiSystem.h"
 #include "offers/SouboryNabidek.h"
 #include "offers/frmNabidka.h"
+#include "util/Soubory.h"
+#include <QFileInfo>
 #include "platform/Cp1250.h"
 #include "pricelist/frmArt.h"
 #include "parameters/NastavSorveniku.h"
@@ -267,4 +269,49 @@ TEST(Nabidky, HtmlOfferRendersAsAPage) {
     p.end();
     EXPECT_GT(obraz.height(), 600);
     if (const QString kam = qEnvironmentVariable("SORVENIKA_UKAZKA_PNG"); !kam.isEmpty()) obraz.save(kam);
+}
+
+// The list's commands on a listed offer: nothing selected, save as HTML with the overwrite
+// question and the remembered folder, mail under the project's name, view, copy.
+TEST(Nabidky, ListCommandsOnTheSelectedOffer) {
+    Instalace inst;
+    FakeServices sluzby;
+    GlobalniData g;
+    g.nastaveni.IDOZ = Integer(7);
+    g.nastaveni.ExtID = 40;
+    int prohlizeni = 0, kopie = 0;
+    frmNabidky::Sluzby s;
+    s.formular = [&](std::shared_ptr<clsNabidka> n, bool jenProhlizeni) {
+        ++(jenProhlizeni ? prohlizeni : kopie);
+        if (!jenProhlizeni) {
+            EXPECT_EQ(std::tuple(n->ID, n->ExtID), std::tuple(0, 40));
+        }
+    };
+    frmNabidky prazdny(g, s);
+    prazdny.mnuTisk->trigger();
+    EXPECT_EQ(sluzby.dialogs.texty(), QStringList{QStringLiteral("Není vybrána nabídka !")});
+    EXPECT_FALSE(prazdny.mnuSynchronizovat->isVisible());
+
+    writeBytes(inst.data + "/Nabidky/UlozeneNabidky.txt",
+               cp1250::encode(QStringLiteral("ID|ExtID|IDOZ|NazevAkce|CenaPoSleveSDPH\r\n8|2|7|Škola 2/2026|100\r\n")));
+    frmNabidky okno(g, s);
+    ASSERT_EQ(okno.aktualniRadek(), 0);
+    const QString cil = inst.dir.filePath(QStringLiteral("vystup/nabidka.htm"));
+    writeBytes(cil, "stará");
+    sluzby.dialogs.soubory = {cil, cil};
+    sluzby.dialogs.odpovedi = {Odpoved::No, Odpoved::Yes, Odpoved::Ok};
+    okno.mnuUlozitJakoHtml_Click();
+    EXPECT_TRUE(readBytes(cil).contains(cp1250::encode(QStringLiteral("Škola 2/2026"))));
+    EXPECT_EQ(sluzby.dialogs.texty().mid(1), (QStringList{kSouborExistuje, kSouborExistuje, QStringLiteral("Nabídka byla právě uložena")}));
+    EXPECT_EQ(ini::cti(inst.ini(), "UZIVATEL", "Export HTML"), QFileInfo(cil).absolutePath());
+
+    okno.mnuPoslatEmailem_Click();
+    ASSERT_EQ(sluzby.desktop.maily.size(), 1);
+    EXPECT_EQ(QFileInfo(sluzby.desktop.maily[0].value(0)).fileName(), QStringLiteral("Škola 2-2026.htm"));
+
+    okno.cmdDetail_Click();
+    okno.mnuKopirovat_Click();
+    EXPECT_EQ(std::pair(prohlizeni, kopie), std::pair(1, 1));
+    // The copy is not saved, so the reloaded list shows the offer as it was.
+    EXPECT_EQ(okno.model().nabidka(0)->ID, 8);
 }
