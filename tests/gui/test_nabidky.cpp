@@ -22,6 +22,8 @@
 #include "offers/NabidkaHtml.h"
 #include "offers/clsSorvenika.h"
 
+#include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
 #include <QImage>
 #include <QPainter>
@@ -293,8 +295,16 @@ TEST(Nabidky, ListCommandsOnTheSelectedOffer) {
     EXPECT_FALSE(prazdny.mnuSynchronizovat->isVisible());
 
     writeBytes(inst.data + "/Nabidky/UlozeneNabidky.txt",
-               cp1250::encode(QStringLiteral("ID|ExtID|IDOZ|NazevAkce|CenaPoSleveSDPH\r\n8|2|7|Škola 2/2026|100\r\n")));
+               cp1250::encode(QStringLiteral("ID|ExtID|IDOZ|NazevAkce|CenaPoSleveSDPH\r\n8|2|7|Škola 2/2026|100\r\n9|1|12|Cizí|5\r\n")));
     frmNabidky okno(g, s);
+    okno.chkZobrazitOstatni->click();
+    ASSERT_EQ(okno.model().rowCount(), 2);
+    const QAbstractItemModel* m = okno.Tabulka->model();
+    EXPECT_EQ(m->index(1, sNazevAkce).data(Qt::BackgroundRole).value<QColor>(), QColor(224, 224, 224));
+    EXPECT_EQ(m->index(1, sNazevAkce).data(Qt::ForegroundRole).value<QColor>(), QColor(128, 128, 128));
+    EXPECT_FALSE(m->index(0, sNazevAkce).data(Qt::BackgroundRole).isValid());
+    EXPECT_EQ(okno.lblSoucet->text(), QStringLiteral("Součet: 105,00 Kč"));
+    okno.Tabulka->setCurrentIndex(m->index(0, sStav));
     ASSERT_EQ(okno.aktualniRadek(), 0);
     const QString cil = inst.dir.filePath(QStringLiteral("vystup/nabidka.htm"));
     writeBytes(cil, "stará");
@@ -314,4 +324,28 @@ TEST(Nabidky, ListCommandsOnTheSelectedOffer) {
     EXPECT_EQ(std::pair(prohlizeni, kopie), std::pair(1, 1));
     // The copy is not saved, so the reloaded list shows the offer as it was.
     EXPECT_EQ(okno.model().nabidka(0)->ID, 8);
+}
+
+// Viewing from the list: no saving or parts commands, the fields disabled; the close box.
+TEST(Nabidky, FormForViewingOnly) {
+    Instalace inst;
+    FakeServices sluzby;
+    GlobalniData g;
+    QtNabidky nabidky(g, {});
+    auto n = std::make_shared<clsNabidka>();
+    n->NazevAkce = QStringLiteral("Akce");
+    bool videno = false;
+    az([] { return modalni<frmNabidka>(); }, [&](QWidget* w) {
+        auto* f = static_cast<frmNabidka*>(w);
+        for (QPushButton* b : {f->cmdUlozit, f->cmdStorno, f->cmdPridatUbrat[0], f->cmdPridatUbrat[1]}) EXPECT_TRUE(b->isHidden());
+        EXPECT_FALSE(f->cmdVymazat->isHidden());
+        EXPECT_FALSE(f->cmbNazevAkce->isEnabled());
+        EXPECT_FALSE(f->txtPoznamka->isEnabled());
+        EXPECT_EQ(f->cmbNazevAkce->currentText(), QStringLiteral("Akce"));
+        videno = true;
+        zaviraciPolicko(f);
+    });
+    nabidky.zobrazFormular(n, true);
+    EXPECT_TRUE(videno);
+    EXPECT_EQ(n->NazevAkce, QStringLiteral("Akce"));
 }
