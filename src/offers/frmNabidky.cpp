@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
@@ -434,10 +435,20 @@ void frmNabidky::mnuPoslatEmailem_Click() {
 }
 
 void frmNabidky::mnuSynchronizovat_Click() {
-    if (!m_sluzby.synchronizuj) return;
+    if (!m_sluzby.synchronizuj || m_synchronizuje) return;
     {
         const Hodiny h;
+        m_synchronizuje = true;
+        const struct Konec {
+            bool& b;
+            ~Konec() { b = false; }
+        } konec{m_synchronizuje};
         m_sluzby.synchronizuj();
     }
     NactiNabidky();
+}
+
+void frmNabidky::closeEvent(QCloseEvent* e) {
+    if (m_synchronizuje) return e->ignore();
+    QMainWindow::closeEvent(e);
 }

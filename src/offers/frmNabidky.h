@@ -65,6 +65,8 @@ public:
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
+    // The window stays while its synchronisation waits for the server.
+    void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
@@ -89,4 +91,5 @@ private:
     TabulkaArtiklu m_bezCeniku;
     QWidget* m_pasFiltru = nullptr;
     std::array<QLabel*, 21> m_detail{};
+    bool m_synchronizuje = false;
 };

@@ -63,10 +63,6 @@ frmSorvenika* kalkulace(QtProgram& p) {
     return list;
 }
 
-void zavriStav() {
-    az([] { return modalni<frmStav>(); }, [](QWidget* w) { static_cast<frmStav*>(w)->cmdZavrit->click(); });
-}
-
 }  // namespace
 
 TEST(Nabidky, FromTheCostingThroughTheListToTheServerAndBack) {
@@ -150,7 +146,12 @@ TEST(Nabidky, FromTheCostingThroughTheListToTheServerAndBack) {
 
     // Synchronised: sent, its state uploaded, and listed again as the server's offer.
     ASSERT_TRUE(s->mnuSynchronizovat->isVisible());
-    zavriStav();
+    az([] { return modalni<frmStav>(); }, [&](QWidget* w) {
+        EXPECT_TRUE(static_cast<frmStav*>(w)->txt->toPlainText().contains(QStringLiteral("KONEC SYNCHRONIZACE")));
+        // The list waits for its synchronisation.
+        EXPECT_FALSE(s->close());
+        static_cast<frmStav*>(w)->cmdZavrit->click();
+    });
     s->mnuSynchronizovat->trigger();
     EXPECT_FALSE(QFile::exists(inst.data + "/Nabidky/NeodeslaneNabidky.txt"));
     ASSERT_EQ(s->model().rowCount(), 1);
