@@ -21,6 +21,8 @@ struct Seznam {
     Seznam() {
         g.nastaveni.IDOZ = Integer(7);
         g.nastaveni.JmenoOZ = QStringLiteral("Já");
+        g.nastaveni.EmailOZ = QStringLiteral("ja@example.cz");
+        g.nastaveni.TelefonOZ = QStringLiteral("777");
         g.nastaveni.ExtID = 30;
         clsNabidka n(g.nastaveni);
         n.ExtID = 21;
@@ -95,6 +97,7 @@ TEST(ModelSeznamuNabidek, CopyIsTheListedObjectMadeNew) {
     EXPECT_EQ(n, m.nabidka(3));
     EXPECT_EQ(std::tuple(n->ID, n->ExtID, n->CisloOZ.value(), n->JmenoOZ, n->NazevAkce, n->Stav),
               std::tuple(0, 30, 7, QStringLiteral("Já"), QStringLiteral("Cizí"), 1));
+    EXPECT_EQ(n->EmailOZ + n->TelefonOZ, QStringLiteral("ja@example.cz777"));
     EXPECT_FALSE(m.Kopiruj(4));
     // A reload forgets what the copy changed.
     m.NactiNabidky();
