@@ -7,7 +7,6 @@ NastaveniOZ::NastaveniOZ(Nastaveni& n, SpojeniNabidek spojeni) : m_n(n), m_spoje
 
 void NastaveniOZ::NactiSeznamOZ() {
     m_seznam.clear();
-    m_vybrany = -1;
     for (const QString& radek : SynchronizaceNabidek(m_n, m_spojeni).StahniSeznamOZ().split(QStringLiteral("\r\n")))
         if (!radek.isEmpty()) m_seznam << radek;
 }

@@ -39,9 +39,11 @@ Vysledek<> PripojZaznam(const QString& soubor, const QString& hlavicka, const QS
 }
 
 QList<clsNabidka> CtiNabidky(const QByteArray& obsah, const Nastaveni& n, bool konecJenSCrLf) {
-    const QString text = cp1250::decode(obsah);
-    QList<QStringView> radky = QStringView(text).split(kCrLf);
-    if (konecJenSCrLf) radky.removeLast();
+    QList<QByteArrayView> radky;
+    qsizetype zacatek = 0;
+    for (qsizetype konec; (konec = obsah.indexOf("\r\n", zacatek)) >= 0; zacatek = konec + 2)
+        radky << QByteArrayView(obsah).sliced(zacatek, konec - zacatek);
+    if (!konecJenSCrLf) radky << QByteArrayView(obsah).sliced(zacatek);
     QList<clsNabidka> nabidky;
     if (radky.size() < 2) return nabidky;
     const SloupceNabidky sloupce(radky.first());

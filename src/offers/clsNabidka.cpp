@@ -3,10 +3,13 @@
 #include "net/clsBase64.h"
 #include "offers/SouboryNabidek.h"
 #include "platform/Clock.h"
+#include "platform/Cp1250.h"
 #include "platform/Regional.h"
 #include "platform/Services.h"
 
 #include <QHash>
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -33,19 +36,50 @@ const QHash<QString, int>& jmenaSloupcu() {
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kEscapeCrLf = QStringLiteral("\\r\\n");
 
+QList<QByteArrayView> rozdel(QByteArrayView b, char oddelovac) {
+    QList<QByteArrayView> casti;
+    qsizetype zacatek = 0;
+    for (qsizetype konec; (konec = b.indexOf(oddelovac, zacatek)) >= 0; zacatek = konec + 1)
+        casti << b.sliced(zacatek, konec - zacatek);
+    casti << b.sliced(zacatek);
+    return casti;
+}
+
+QString text(QByteArrayView b) { return cp1250::decode(QByteArray::fromRawData(b.data(), b.size())); }
+
+// The regional integer conversion; plain decimal digits, what the files hold, are read directly.
 template <class T>
-T celeCislo(QStringView text, T (Regional::*prevod)(const QString&) const) {
+T celeCislo(QByteArrayView b, T (Regional::*prevod)(const QString&) const) {
+    if (!b.isEmpty() && b.size() <= 9 && std::all_of(b.begin(), b.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        const qint64 v = b.toLongLong();
+        if (v <= std::numeric_limits<T>::max()) return static_cast<T>(v);
+    }
     try {
-        return (Regional::current().*prevod)(text.toString());
+        return (Regional::current().*prevod)(text(b));
+    } catch (const RuntimeError&) {
+        return 0;
+    }
+}
+
+// The "."-number parse; a number beyond a Double's range reads as 0.
+double cisloSTeckou(QByteArrayView b) {
+    try {
+        return Val(text(b));
     } catch (const RuntimeError&) {
         return 0;
     }
 }
 
 // Written in the Czech form (the server reads it); read in that form, or as yyyy-MM-dd.
-QDate datum(QStringView text) {
+QDate datum(QByteArrayView b) {
     static const Regional cesky(QStringLiteral("cs_CZ"));
-    const QString t = text.toString();
+    const QList<QByteArrayView> casti = rozdel(b, '.');
+    if (casti.size() == 3 && casti[2].size() == 4) {
+        // A part that is no number reads 0, which no date has.
+        const QDate rychle(casti[2].toInt(), casti[1].toInt(), casti[0].toInt());
+        if (rychle.isValid()) return rychle;
+    }
+    const QString t = text(b);
     try {
         return cesky.CDate(t);
     } catch (const RuntimeError&) {
@@ -79,58 +113,65 @@ clsNabidka::clsNabidka(const Nastaveni& n)
     : CisloOZ(n.IDOZ), JmenoOZ(n.JmenoOZ), EmailOZ(n.EmailOZ), TelefonOZ(n.TelefonOZ),
       DatumNabidky(platform::clock().today()) {}
 
-SloupceNabidky::SloupceNabidky(QStringView hlavicka) {
+SloupceNabidky::SloupceNabidky(QByteArrayView hlavicka) {
     const QHash<QString, int>& jmena = jmenaSloupcu();
-    for (QStringView jmeno : hlavicka.tokenize(u'|')) m_sloupce << jmena.value(jmeno.toString(), -1);
+    for (QByteArrayView jmeno : rozdel(hlavicka, '|')) m_sloupce << jmena.value(text(jmeno), -1);
 }
 
-void SloupceNabidky::napln(clsNabidka& n, QStringView radek) const {
-    qsizetype i = 0;
-    for (QStringView h : radek.tokenize(u'|')) {
-        if (i >= m_sloupce.size()) break;
-        switch (m_sloupce[i++]) {
+void SloupceNabidky::napln(clsNabidka& n, QByteArrayView radek) const {
+    // Values beyond the header are passed over.
+    const QList<QByteArrayView> hodnoty = rozdel(radek, '|');
+    for (qsizetype i = 0; i < qMin(hodnoty.size(), m_sloupce.size()); ++i) {
+        const QByteArrayView h = hodnoty[i];
+        switch (m_sloupce[i]) {
         case sID: n.ID = celeCislo<qint32>(h, &Regional::CLng); break;
         case sExtID: n.ExtID = celeCislo<qint32>(h, &Regional::CLng); break;
         case sIDOZ: n.CisloOZ = Integer(celeCislo<qint16>(h, &Regional::CInt)); break;
-        case sJmenoOZ: n.JmenoOZ = h.toString(); break;
-        case sEmailOZ: n.EmailOZ = h.toString(); break;
-        case sTelefonOZ: n.TelefonOZ = h.toString(); break;
+        case sJmenoOZ: n.JmenoOZ = text(h); break;
+        case sEmailOZ: n.EmailOZ = text(h); break;
+        case sTelefonOZ: n.TelefonOZ = text(h); break;
         case sDatum: n.DatumNabidky = datum(h); break;
         case sStav: n.Stav = celeCislo<qint32>(h, &Regional::CLng); break;
-        case sNazevAkce: n.NazevAkce = h.toString(); break;
-        case sMistoStavby: n.MistoStavby = h.toString(); break;
-        case sUlice: n.Ulice = h.toString(); break;
-        case sUliceCP: n.UliceCP = h.toString(); break;
-        case sRealizacniFirma: n.RealizacniFirma = h.toString(); break;
-        case sKontaktniOsoba: n.KontaktniOsoba = h.toString(); break;
-        case sTelefon: n.Telefon = h.toString(); break;
-        case sMail: n.Email = h.toString(); break;
-        case sObchodnik: n.Obchodnik = h.toString(); break;
-        case sObchodnikMesto: n.ObchodnikMesto = h.toString(); break;
+        case sNazevAkce: n.NazevAkce = text(h); break;
+        case sMistoStavby: n.MistoStavby = text(h); break;
+        case sUlice: n.Ulice = text(h); break;
+        case sUliceCP: n.UliceCP = text(h); break;
+        case sRealizacniFirma: n.RealizacniFirma = text(h); break;
+        case sKontaktniOsoba: n.KontaktniOsoba = text(h); break;
+        case sTelefon: n.Telefon = text(h); break;
+        case sMail: n.Email = text(h); break;
+        case sObchodnik: n.Obchodnik = text(h); break;
+        case sObchodnikMesto: n.ObchodnikMesto = text(h); break;
         case sDruhStavby: n.DruhStavby = celeCislo<qint32>(h, &Regional::CLng); break;
-        case sCenaBezDPH: n.CenaBezDPH = Val(h); break;
-        case sProjektovaSleva: n.ProjektovaSleva = Val(h); break;
-        case sCenaPoSleveBezDPH: n.CenaPoSleveBezDPH = Val(h); break;
-        case sCenaPoSleveSDPH: n.CenaPoSleveSDPH = Val(h); break;
+        case sCenaBezDPH: n.CenaBezDPH = cisloSTeckou(h); break;
+        case sProjektovaSleva: n.ProjektovaSleva = cisloSTeckou(h); break;
+        case sCenaPoSleveBezDPH: n.CenaPoSleveBezDPH = cisloSTeckou(h); break;
+        case sCenaPoSleveSDPH: n.CenaPoSleveSDPH = cisloSTeckou(h); break;
         // A "\r\n" the user typed reads back as a line break too; "~" stays "~".
-        case sPoznamka: n.Poznamka = h.toString().replace(kEscapeCrLf, kCrLf); break;
-        case sSorvenika: n.Sorvenika = clsBase64::DecodeChecked(h.toString()).value_or(QString()); break;
+        case sPoznamka: n.Poznamka = text(h).replace(kEscapeCrLf, kCrLf); break;
+        case sSorvenika:
+            n.Sorvenika = cp1250::decode(clsBase64::DecodeChecked(h.toByteArray()).value_or(QByteArray()));
+            break;
         default: break;
         }
     }
 }
+
+SloupceNabidky::SloupceNabidky(QStringView hlavicka) : SloupceNabidky(QByteArrayView(cp1250::encode(hlavicka.toString()))) {}
+
+void SloupceNabidky::napln(clsNabidka& n, QStringView radek) const { napln(n, QByteArrayView(cp1250::encode(radek.toString()))); }
 
 void clsNabidka::NaplnObjekt(const QString& hlavicka, const QString& radek) { SloupceNabidky(hlavicka).napln(*this, radek); }
 
 QString clsNabidka::ZaznamKOdeslani() {
     SorvenikaCoded = clsBase64::ClearCRLF(clsBase64::Encode(Sorvenika));
     const QString d = Delimiter();
-    const auto text = [](const QString& t) { return jedenRadek(t, {}); };
+    const auto pole = [](const QString& t) { return jedenRadek(t, {}); };
     return QString::number(ExtID) + d + QString::number(CisloOZ.value()) + d +
-           DatumNabidky.toString(QStringLiteral("d.M.yyyy")) + d + QString::number(Stav) + d + text(NazevAkce) + d +
-           text(MistoStavby) + d + text(Ulice) + d + text(UliceCP) + d + text(RealizacniFirma) + d +
-           text(KontaktniOsoba) + d + text(Telefon) + d + text(Email) + d + text(Obchodnik) + d +
-           text(ObchodnikMesto) + d + QString::number(DruhStavby) + d + cisloSTeckou(CenaBezDPH) + d +
+           DatumNabidky.toString(QStringLiteral("d.M.yyyy")) + d + QString::number(Stav) + d + pole(NazevAkce) + d +
+           pole(MistoStavby) + d + pole(Ulice) + d + pole(UliceCP) + d + pole(RealizacniFirma) + d +
+           pole(KontaktniOsoba) + d + pole(Telefon) + d + pole(Email) + d + pole(Obchodnik) + d +
+           pole(ObchodnikMesto) + d + QString::number(DruhStavby) + d + cisloSTeckou(CenaBezDPH) + d +
            cisloSTeckou(ProjektovaSleva) + d + cisloSTeckou(CenaPoSleveBezDPH) + d + cisloSTeckou(CenaPoSleveSDPH) +
            d + jedenRadek(Poznamka, kEscapeCrLf) + d + SorvenikaCoded + kCrLf;
 }

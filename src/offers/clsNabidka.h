@@ -5,6 +5,7 @@
 #include "platform/Numbers.h"
 #include "platform/Vysledek.h"
 
+#include <QByteArrayView>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -56,10 +57,13 @@ struct clsNabidka {
     Vysledek<> UlozNabidkuKOdeslani();
 };
 
-// A header line of an offer file, parsed once for all its records.
+// A header line of an offer file, parsed once for all its records. Lines are the file's
+// Windows-1250 bytes: every separator is ASCII, so they split as the text would.
 class SloupceNabidky {
 public:
+    explicit SloupceNabidky(QByteArrayView hlavicka);
     explicit SloupceNabidky(QStringView hlavicka);
+    void napln(clsNabidka& n, QByteArrayView radek) const;
     void napln(clsNabidka& n, QStringView radek) const;
 
 private:

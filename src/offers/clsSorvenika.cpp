@@ -1,5 +1,6 @@
 #include "offers/clsSorvenika.h"
 
+#include "platform/Errors.h"
 #include "platform/Numbers.h"
 #include "platform/Regional.h"
 #include "util/XmlElement.h"
@@ -46,9 +47,13 @@ void clsSorvenika::ParseXml() {
     Prurez = xml_get_element(Xml, QStringLiteral("prurez"));
     QString vyska = xml_get_element(Xml, QStringLiteral("vyska"));
     vyska.replace(QLatin1Char(','), QLatin1Char('.'));
-    const double v = Val(vyska);
     // A number beyond a Single's range reads as no number.
-    Vyska = std::isfinite(v) && std::fabs(v) <= std::numeric_limits<float>::max() ? static_cast<float>(v) : 0.0f;
+    double v = 0;
+    try {
+        v = Val(vyska);
+    } catch (const RuntimeError&) {
+    }
+    Vyska = std::fabs(v) <= std::numeric_limits<float>::max() ? static_cast<float>(v) : 0.0f;
     Sachta = naBoolean(xml_get_element(Xml, QStringLiteral("sachta")));
     Ukonceni = xml_get_element(Xml, QStringLiteral("ukonceni"));
     Tvarnice = xml_get_element(Xml, QStringLiteral("tvarnice"));

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -55,11 +56,22 @@ TEST(frmNastaveniOZ, SavingStoresTheRepresentativeAndStartsTheProgramAgainPrivil
            o->cmdUlozit->click();
            hotovo = true;
        });
-    sluzby.dialogs.odpovedi = {Odpoved::Ok, Odpoved::No};
+    sluzby.dialogs.odpovedi = {Odpoved::Ok, Odpoved::Yes};
     QMouseEvent e(QEvent::MouseButtonDblClick, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(p.menu()->findChild<QLabel*>("Label2_1"), &e);
     ASSERT_TRUE(hotovo);
-    // The start-up runs again once the handler has returned.
+    // The start-up runs again once the handler has returned, and the privileged user's
+    // synchronisation runs against the server in the status window.
+    QString log;
+    az([] {
+           auto* w = modalni<frmStav>();
+           return w && w->cmdZavrit->isEnabled() ? w : nullptr;
+       },
+       [&](QWidget* w) {
+           auto* stav = static_cast<frmStav*>(w);
+           log = stav->txt->toPlainText();
+           stav->cmdZavrit->click();
+       });
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
@@ -73,6 +85,9 @@ TEST(frmNastaveniOZ, SavingStoresTheRepresentativeAndStartsTheProgramAgainPrivil
     EXPECT_EQ(uzivatel("Pwd"), "dGFqbmU=");
     EXPECT_EQ(uzivatel("ExtID"), "300");
     EXPECT_EQ(uzivatel("Typ"), "1");
+    EXPECT_TRUE(log.contains(QStringLiteral("\n4/4>Stažení seznamu obchodníků............OK\n"))) << log.toStdString();
+    EXPECT_EQ(uzivatel("PosledniSynchronizace"), "1.1.2000");  // written when the settings are saved next
+    EXPECT_EQ(p.data().nastaveni.PosledniSynchronizace, QDate(2026, 12, 6));
     EXPECT_EQ(p.data().nastaveni.TypUzivatele, 1);
     EXPECT_EQ(p.data().nastaveni.IDOZ, 12);
     EXPECT_TRUE(staryMenu.isNull());

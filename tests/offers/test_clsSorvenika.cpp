@@ -78,6 +78,7 @@ TEST(clsSorvenika, HeightFollowsTheRegionalSeparatorAndReadsBothForms) {
         {"<vyska>7.5</vyska><sachta>-1</sachta>", 7.5f, true, ""},
         {"<vyska> 8 m</vyska><sachta>0</sachta>", 8.f, false, ""},
         {"<vyska>1e99</vyska><sachta>ano</sachta>", 0.f, false, ""},
+        {"<vyska>1e400</vyska>", 0.f, false, ""},
         {"<vyska></vyska>", 0.f, false, ""},
         // A value holding its own closing tag is cut there; the first element wins.
         {"<poznamka>a</poznamka>b</poznamka><poznamka>c</poznamka>", 0.f, false, "a"},

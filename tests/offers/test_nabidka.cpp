@@ -39,7 +39,7 @@ clsNabidka vyplnena() {
     n.NazevAkce = QStringLiteral("Dům|Říčany");
     n.MistoStavby = QStringLiteral("Říčany\r\nu Prahy");
     n.Ulice = QStringLiteral("Dlouhá\nulice");
-    n.UliceCP = QStringLiteral("12\r");
+    n.UliceCP = QStringLiteral("12\rA\r");
     n.RealizacniFirma = QStringLiteral("Stavby ŽŠ");
     n.KontaktniOsoba = QStringLiteral("Petr Čech");
     n.Telefon = QStringLiteral("777 000 111");
@@ -57,7 +57,7 @@ clsNabidka vyplnena() {
 }
 
 const QString kZaznam = QStringLiteral(
-    "12|7|5.3.2026|3|Dům~Říčany|Říčanyu Prahy|Dlouháulice|12|Stavby ŽŠ|Petr Čech|777 000 111|cech@example.cz|"
+    "12|7|5.3.2026|3|Dům~Říčany|Říčanyu Prahy|Dlouháulice|12A|Stavby ŽŠ|Petr Čech|777 000 111|cech@example.cz|"
     "Stavebniny Kůň|Brno|3|12345.6|7.5|11419.68|13817.8128|první~řádek\\r\\ndruhý\\r\\ntřetí\\r\\nčtvrtý|"
     "PHNvcnZlbmlrYT7omp48L3NvcnZlbmlrYT4NCg==\r\n");
 
@@ -106,6 +106,7 @@ TEST(clsNabidka, TheHeaderDrivesTheReaderAndNoValueAbortsIt) {
         // Garbage in every typed column: 0, a null date, an empty costing.
         {"ExtID|IDOZ|Datum|CenaBezDPH|Sorvenika|Stav", "abc|99999|32.13.2026|x1|@@@@|", 0, 0, 0, 0, QDate(), 0, "", ""},
         {"ExtID|Datum", "1|5.3.26", 0, 1, 1, 0, QDate(2026, 3, 5), 0, "", ""},
+        {"NazevAkce|ExtID|Datum", "|2|x.3.2026", 0, 2, 1, 0, QDate(), 0, "", ""},
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.radek.toStdString());
@@ -217,4 +218,31 @@ TEST(SouboryNabidek, DealersAndCodeTables) {
     EXPECT_EQ(ZjistiStav(-1), "");
     EXPECT_EQ(ZjistiDruhStavby(3), QStringLiteral("Rodinný dům"));
     EXPECT_EQ(ZjistiDruhStavby(4), "");
+}
+
+int zkusNabidky(const uint8_t* data, size_t size);
+
+TEST(SouboryNabidek, FuzzCorpusReadsWithoutFault) {
+    const QDir korpus(testData("nabidky_corpus"));
+    const QStringList soubory = korpus.entryList(QDir::Files);
+    ASSERT_GE(soubory.size(), 5);
+    for (const QString& jmeno : soubory) {
+        const QByteArray b = readBytes(korpus.filePath(jmeno));
+        EXPECT_EQ(zkusNabidky(reinterpret_cast<const uint8_t*>(b.constData()), static_cast<size_t>(b.size())), 0) << jmeno.toStdString();
+    }
+    // The server's file, written by Python's own Base64 and code page: its last record lacks the
+    // final CR LF and is read all the same.
+    FakeServices sluzby;
+    const QList<clsNabidka> l = CtiNabidky(readBytes(korpus.filePath("ulozene.txt")), Nastaveni{}, false);
+    ASSERT_EQ(l.size(), 3);
+    EXPECT_EQ(l[0].JmenoOZ, QStringLiteral("Jan Dvořák"));
+    EXPECT_EQ(l[0].Poznamka, "a\r\nb");
+    clsSorvenika s;
+    s.Xml = l[0].Sorvenika;
+    s.ParseXml();
+    EXPECT_EQ(s.Vyska, 7.5f);
+    EXPECT_TRUE(s.Sachta);
+    EXPECT_EQ(clsSorvenika::BunkyRozpisu(s.Rozpis), (QList<QStringList>{{"Díl", "MIV1", "", "2", "1\u00a0234,00", "2\u00a0468,00"}}));
+    EXPECT_EQ(l[1].DatumNabidky, QDate(2026, 1, 31));
+    EXPECT_EQ((QList<int>{l[1].Stav, l[2].ID, l[2].ExtID, l[2].CisloOZ}), (QList<int>{10, 3, 7, 7}));
 }

@@ -55,12 +55,12 @@ TEST(NastaveniOZ, TheLastTestIsWhatIsSavedAndTheUserBecomesPrivileged) {
 }
 
 TEST(NastaveniOZ, ListLinesAreShownWholeAndOnlyTheTestSplitsThem) {
-    Server s({"--prikaz", "get_list_oz", "--odpoved", "OK\\r\\n12abc|Eva\\r\\n\\r\\n99999|Velký\\r\\n31|Petr|p@x|605|navíc"});
+    Server s({"--prikaz", "get_list_oz", "--odpoved", "OK\\r\\n12abc|Eva\\r\\n\\r\\n99999|Velký\\r\\n31|Petr|p@x|605|navíc\\r\\n5"});
     ASSERT_TRUE(s.peer->chyba().isEmpty());
     Nastaveni n;
     NastaveniOZ oz(n);
     oz.NactiSeznamOZ();
-    EXPECT_EQ(oz.seznam(), (QStringList{"12abc|Eva", "99999|Velký", "31|Petr|p@x|605|navíc"}));
+    EXPECT_EQ(oz.seznam(), (QStringList{"12abc|Eva", "99999|Velký", "31|Petr|p@x|605|navíc", "5"}));
     oz.vyber(2);
     oz.Test("x");
     // A line with fewer fields, or a number out of range, keeps what the earlier test took.
@@ -68,8 +68,10 @@ TEST(NastaveniOZ, ListLinesAreShownWholeAndOnlyTheTestSplitsThem) {
     oz.Test("x");
     oz.vyber(1);
     oz.Test("x");
+    oz.vyber(3);
+    oz.Test("x");
     oz.Uloz("1");
-    EXPECT_EQ(n.IDOZ, 12);
+    EXPECT_EQ(n.IDOZ, 5);
     EXPECT_EQ(n.JmenoOZ, QStringLiteral("Velký"));
     EXPECT_EQ(n.EmailOZ, "p@x");
     EXPECT_EQ(n.TelefonOZ, "605");

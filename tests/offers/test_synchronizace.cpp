@@ -110,7 +110,7 @@ TEST(SynchronizaceNabidek, AWholeRunAgainstTheStandIn) {
     Misto m;
     m.spust();
     BEZI(m.server);
-    const clsNabidka a = m.uloz(1, QStringLiteral("Rodinný dům Říčany")), b = m.uloz(2, QStringLiteral("Škola"));
+    const clsNabidka a = m.uloz(1, QStringLiteral("Rodinný dům Říčany")), b = m.uloz(2, QStringLiteral("Škola <nová>"));
     const QByteArray neodeslane = m.bajty(kNeodeslaneNabidky);
 
     const QString vysledek = SynchronizujNabidky(m.n, m.spojeni);
@@ -119,13 +119,17 @@ TEST(SynchronizaceNabidek, AWholeRunAgainstTheStandIn) {
     EXPECT_TRUE(m.chyby.isEmpty()) << m.chyby.join('\n').toStdString();
     // The server read the file byte for byte, and a missing state file as an empty DATA line.
     EXPECT_EQ(m.prikaz(1), cp1250::encode(PrikazSynchronizace("insert", Prihlaseni{7, "aGVzbG8="}, neodeslane)));
-    EXPECT_TRUE(m.prikaz(2).contains("CMD=update_status;\r\nTYPE=file[txt];\r\nDATA=;\r\n"));
+    EXPECT_EQ(m.prikaz(2), "BEGIN;\r\nIDOZ=7;\r\nPWD=aGVzbG8=;\r\nCMD=update_status;\r\nTYPE=file[txt];\r\nDATA=;\r\nEND;\r\n");
+    EXPECT_EQ(m.prikaz(3), "BEGIN;\r\nIDOZ=7;\r\nPWD=aGVzbG8=;\r\nCMD=export_bids;\r\nEND;\r\n");
+    EXPECT_EQ(m.prikaz(4), "BEGIN;\r\nIDOZ=7;\r\nPWD=aGVzbG8=;\r\nCMD=export_obchodnici;\r\nEND;\r\n");
     EXPECT_EQ(m.bajty(kNeodeslaneNabidky), "chybí");
 
     QList<clsNabidka> ulozene = NactiUlozeneNabidky(m.n);
     ASSERT_EQ(ulozene.size(), 2);
     EXPECT_EQ((QList<int>{ulozene[0].ID, ulozene[0].ExtID, ulozene[1].ID, ulozene[1].ExtID}), (QList<int>{1, 1, 2, 2}));
     EXPECT_EQ(ulozene[0].NazevAkce, a.NazevAkce);
+    // The reply's clean-up takes out anything in angle brackets, user text included.
+    EXPECT_EQ(ulozene[1].NazevAkce, QStringLiteral("Škola "));
     EXPECT_EQ(ulozene[1].JmenoOZ, QStringLiteral("Jan Dvořák"));
     EXPECT_EQ(ulozene[1].Sorvenika, b.Sorvenika);
     EXPECT_EQ(ulozene[1].CenaPoSleveSDPH, 1234.5);

@@ -73,5 +73,7 @@ TEST(Regional, StrGivesFifteenSignificantDigitsAndDatesTheShortForm) {
     }
     EXPECT_EQ(cs.KratkeDatum(QDate(2009, 2, 1)), QStringLiteral("1.2.2009"));
     EXPECT_EQ(c.KratkeDatum(QDate(2009, 2, 1)), QStringLiteral("2/1/2009"));
+    EXPECT_EQ(cs.ObecneDatum(QDateTime(QDate(2009, 2, 1), QTime(7, 5, 9))), QStringLiteral("1.2.2009 7:05:09"));
+    EXPECT_EQ(cs.ObecneDatum(QDateTime(QDate(2009, 2, 1), QTime(0, 0))), QStringLiteral("1.2.2009"));
     EXPECT_EQ(c.CDate(QStringLiteral("2/1/2009")), QDate(2009, 2, 1));
 }
