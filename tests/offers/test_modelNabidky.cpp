@@ -48,6 +48,14 @@ UdajeNabidky vyplnene(const ModelNabidky& m) {
 
 }  // namespace
 
+TEST(ModelNabidky, BuildingTypeOutsideTheTableIsNoSelection) {
+    for (const auto& [druh, zobrazeno] : {std::pair(-1, -1), std::pair(0, 0), std::pair(3, 3), std::pair(4, -1)}) {
+        Prostredek p;
+        p.pamet.Nabidka->DruhStavby = druh;
+        EXPECT_EQ(ModelNabidky(p.g, p.pamet).udaje().DruhStavby, zobrazeno) << druh;
+    }
+}
+
 TEST(ModelNabidky, LoadShowsTheOffer) {
     Prostredek p;
     writeBytes(p.soubor(kObchodnici), "id|x\r\n1|Zeman\r\n2|adam\r\n");
@@ -79,7 +87,14 @@ TEST(ModelNabidky, PartsCommandsRecompute) {
     EXPECT_EQ(s.System, QStringLiteral("MIV"));
     EXPECT_EQ(s.Rozpis, QStringLiteral("Díl\tA1\t\t2\t500,00\t1\u00A0000,00\t\r\nNový\tB2\tS\t1\t1\u00A0000,00\t1\u00A0000,00\t\r\n"));
 
-    // The last row removed: the new last row is selected.
+    // The first row removed, the selection stays on row 1; then the last row of several: the
+    // new last row is selected.
+    m.pridatPolozky();
+    m.Tabulka.setRow(1);
+    m.odebratPolozku();
+    ASSERT_EQ(m.Tabulka.Rows(), 3);
+    EXPECT_EQ(m.Tabulka.TextMatrix(1, 0), QStringLiteral("Nový"));
+    EXPECT_EQ(m.Tabulka.Row(), 1);
     m.Tabulka.setRow(2);
     m.odebratPolozku();
     EXPECT_EQ(m.Tabulka.Rows(), 2);

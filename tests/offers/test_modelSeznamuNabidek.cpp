@@ -66,6 +66,7 @@ TEST(ModelSeznamuNabidek, LoadKeysStatesAndOrder) {
     // No files: nothing listed, a total of 0.
     QDir(s.dir.filePath("Nabidky")).removeRecursively();
     m.NactiNabidky();
+    EXPECT_EQ(m.rowCount(), 0);  // no listed row is left pointing into the old collection
     m.ZobrazNabidky();
     EXPECT_EQ(m.rowCount(), 0);
     EXPECT_EQ(textSouctu(m.soucet()), QStringLiteral("Součet: 0,00 Kč"));

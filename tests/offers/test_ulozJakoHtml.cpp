@@ -78,9 +78,11 @@ TEST(UlozJakoHtml, FlagsAndValues) {
     EXPECT_TRUE(bez.contains(QStringLiteral("Cena s DPH:")));
     EXPECT_EQ(bez.count(QStringLiteral("colspan=\"4\"")), 2);
 
-    // An unknown system with the logo: no picture, the page all the same.
-    const QString cizi = sestavNabidkuHtml(nabidka("NEZNAMY"), sablona, true, true, z);
-    EXPECT_EQ(cizi.count(QStringLiteral("<img")), 1);
+    // An unknown system, or a system table without the system's record, with the logo: no
+    // picture, the page all the same.
+    EXPECT_EQ(sestavNabidkuHtml(nabidka("NEZNAMY"), sablona, true, true, z).count(QStringLiteral("<img")), 1);
+    const std::vector<SystemZaznam> kratka(2);
+    EXPECT_EQ(sestavNabidkuHtml(nabidka("ORVIK"), sablona, true, true, {c, kratka, z.ted}).count(QStringLiteral("<img")), 1);
 }
 
 // The written page in Windows-1250, read back by Python's parser: every placeholder filled and
