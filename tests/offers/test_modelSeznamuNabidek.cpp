@@ -61,6 +61,10 @@ TEST(ModelSeznamuNabidek, LoadKeysStatesAndOrder) {
     EXPECT_TRUE(m.index(3, 0).data(ModelSeznamuNabidek::CiziRole).toBool());
     EXPECT_FALSE(m.index(0, 0).data(ModelSeznamuNabidek::CiziRole).toBool());
     EXPECT_EQ(m.headerData(sCisloOZ, Qt::Horizontal).toString(), QStringLiteral("Číslo OZ"));
+    for (int c = 0; c < kSloupcuSeznamu; ++c)
+        EXPECT_EQ(m.index(0, c).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignHorizontal_Mask,
+                  c >= sID && c <= sCisloOZ ? Qt::AlignRight : Qt::AlignLeft)
+            << c;
     EXPECT_EQ(m.NaplnFiltry()[0], QStringList({QStringLiteral("\u00A0(vše)"), "Alternativa", "V řešení", "Vyhráno"}));
 
     // No files: nothing listed, a total of 0.
