@@ -236,8 +236,6 @@ void frmNabidky::NactiNabidky() {
     m_model.NactiNabidky();
     ZobrazNabidky();
     NaplnFiltry();
-    if (m_model.rowCount() > 0) Tabulka->setCurrentIndex(Tabulka->model()->index(m_model.rowCount() - 1, sStav));
-    nactiDetail();
 }
 
 void frmNabidky::ZobrazNabidky() {
@@ -247,6 +245,8 @@ void frmNabidky::ZobrazNabidky() {
     m_model.filtry().castka = chkCastka->isChecked();
     m_model.ZobrazNabidky();
     lblSoucet->setText(textSouctu(m_model.soucet()));
+    // Each row went in as the current one, so the last is current after the refill.
+    if (m_model.rowCount() > 0) Tabulka->setCurrentIndex(Tabulka->model()->index(m_model.rowCount() - 1, sStav));
     nactiDetail();
 }
 

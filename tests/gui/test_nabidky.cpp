@@ -300,6 +300,7 @@ TEST(Nabidky, ListCommandsOnTheSelectedOffer) {
     frmNabidky okno(g, s);
     okno.chkZobrazitOstatni->click();
     ASSERT_EQ(okno.model().rowCount(), 2);
+    EXPECT_EQ(okno.lblPocet->text(), QStringLiteral("Pozice/Počet: 2/2"));
     const QAbstractItemModel* m = okno.Tabulka->model();
     EXPECT_EQ(m->index(1, sNazevAkce).data(Qt::BackgroundRole).value<QColor>(), QColor(224, 224, 224));
     EXPECT_EQ(m->index(1, sNazevAkce).data(Qt::ForegroundRole).value<QColor>(), QColor(128, 128, 128));
