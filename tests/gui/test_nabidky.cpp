@@ -298,6 +298,9 @@ TEST(Nabidky, ListCommandsOnTheSelectedOffer) {
     writeBytes(inst.data + "/Nabidky/UlozeneNabidky.txt",
                cp1250::encode(QStringLiteral("ID|ExtID|IDOZ|NazevAkce|CenaPoSleveSDPH\r\n8|2|7|Škola 2/2026|100\r\n9|1|12|Cizí|5\r\n")));
     frmNabidky okno(g, s);
+    EXPECT_EQ(okno.lblPocet->text(), QStringLiteral("Pozice/Počet: 1/1"));
+    okno.show();
+    EXPECT_EQ(okno.lblPocet->text(), QStringLiteral("Pozice/Počet: 1/1"));
     okno.chkZobrazitOstatni->click();
     ASSERT_EQ(okno.model().rowCount(), 2);
     EXPECT_EQ(okno.lblPocet->text(), QStringLiteral("Pozice/Počet: 2/2"));
