@@ -23,15 +23,21 @@ void ModelSeznamuNabidek::NactiNabidky() {
         vse[i].Key = QString::number(i + 1) + (i < neodeslanych ? QLatin1Char('N') : QLatin1Char('U'));
     AktualizujStavy(vse, n.IDOZ.value());
 
+    vyprazdni();
     beginResetModel();
-    m_nabidky.clear();
-    m_radky.clear();
     m_nabidky.reserve(static_cast<size_t>(vse.size()));
     m_radky.reserve(static_cast<size_t>(vse.size()));
     for (clsNabidka& o : vse) {
         m_radky.push_back(radek(o));
         m_nabidky.push_back(std::make_shared<clsNabidka>(std::move(o)));
     }
+    endResetModel();
+}
+
+void ModelSeznamuNabidek::vyprazdni() {
+    beginResetModel();
+    m_nabidky.clear();
+    m_radky.clear();
     m_zobrazeni = {};
     endResetModel();
 }

@@ -22,6 +22,8 @@ public:
 
     // NactiNabidky: both files afresh, keys "1N".."kN" then "k+1U"..., the local states applied.
     void NactiNabidky();
+    // The list emptied while the offer files are being replaced (the synchronisation).
+    void vyprazdni();
     // ZobrazNabidky: the rows through the filters, sorted, and the total.
     void ZobrazNabidky();
     // NaplnFiltry: the filter lists of the listed rows; the filter texts are emptied.

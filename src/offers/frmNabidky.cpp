@@ -443,6 +443,9 @@ void frmNabidky::mnuSynchronizovat_Click() {
             bool& b;
             ~Konec() { b = false; }
         } konec{m_synchronizuje};
+        skryjStav();
+        m_model.vyprazdni();
+        lblPocet->setText(textPozice(0, 0));
         m_sluzby.synchronizuj();
     }
     NactiNabidky();

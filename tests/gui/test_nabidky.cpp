@@ -148,8 +148,9 @@ TEST(Nabidky, FromTheCostingThroughTheListToTheServerAndBack) {
     ASSERT_TRUE(s->mnuSynchronizovat->isVisible());
     az([] { return modalni<frmStav>(); }, [&](QWidget* w) {
         EXPECT_TRUE(static_cast<frmStav*>(w)->txt->toPlainText().contains(QStringLiteral("KONEC SYNCHRONIZACE")));
-        // The list waits for its synchronisation.
+        // The list waits for its synchronisation, emptied.
         EXPECT_FALSE(s->close());
+        EXPECT_EQ(s->model().rowCount(), 0);
         static_cast<frmStav*>(w)->cmdZavrit->click();
     });
     s->mnuSynchronizovat->trigger();
