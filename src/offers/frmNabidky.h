@@ -11,7 +11,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
