@@ -72,8 +72,11 @@ void frmNastaveniOZ::reject() {
 }
 
 void frmNastaveniOZ::Form_Load() {
+    // The program may unload every window while a request waits.
+    const QPointer<frmNastaveniOZ> ja(this);
     cekej(true);
     m_model.NactiSeznamOZ();
+    if (!ja) return;
     cekej(false);
     cmbSeznamOZ->clear();
     cmbSeznamOZ->addItems(m_model.seznam());
@@ -86,8 +89,10 @@ void frmNastaveniOZ::cmbSeznamOZ_Click() {
 }
 
 void frmNastaveniOZ::cmdTest_Click() {
+    const QPointer<frmNastaveniOZ> ja(this);
     cekej(true);
     const QString zprava = m_model.Test(txtPwd->text());
+    if (!ja) return;
     cekej(false);
     cmdUlozit->setEnabled(m_model.ulozeniPovoleno());
     MsgBox(zprava);
