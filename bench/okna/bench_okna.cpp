@@ -8,7 +8,16 @@
 #include "orders/frmAdresar.h"
 #include "parameters/frmPrislusenstvi.h"
 #include "platform/QtApplication.h"
+#include "offers/SouboryNabidek.h"
+#include "offers/clsSorvenika.h"
+#include "offers/frmNabidky.h"
+#include "platform/Cp1250.h"
 #include "pricelist/QtSeznamPolozek.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -247,6 +256,83 @@ static void BM_OtevreniAdresare(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OtevreniAdresare)->Arg(32)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+// 10,000 downloaded offers, half of them the representative's own, each with its costing.
+struct SeznamNabidek {
+    QTemporaryDir dir;
+    GlobalniData g;
+    SeznamNabidek() {
+        qputenv("SORVENIKA_DATA", dir.path().toUtf8());
+        g.nastaveni.IDOZ = Integer(7);
+        clsSorvenika s;
+        s.System = QStringLiteral("MIV");
+        s.Nazev = QStringLiteral("MIV Standard");
+        for (int i = 0; i < 20; ++i) s.Rozpis += clsSorvenika::RadekRozpisu({QStringLiteral("Komínová tvárnice"), QStringLiteral("MIV123"), {}, QStringLiteral("4"), QStringLiteral("1 250,00"), QStringLiteral("5 000,00")});
+        s.GenerXml();
+        const QStringList mista{QStringLiteral("Praha"), QStringLiteral("Brno"), QStringLiteral("Ostrava"), QStringLiteral("Plzeň")};
+        QString text = QStringLiteral("ID|") + kHlavickaNeodeslanych + QStringLiteral("\r\n");
+        for (int i = 1; i <= 10000; ++i) {
+            clsNabidka n;
+            n.ExtID = i;
+            n.CisloOZ = Integer(i % 2 ? 7 : 12 + i % 5);
+            n.DatumNabidky = QDate(2008, 1, 1).addDays(i % 900);
+            n.NazevAkce = QStringLiteral("Akce %1").arg(i);
+            n.MistoStavby = mista[i / 2 % mista.size()] + QStringLiteral(" %1").arg(i % 10);
+            n.RealizacniFirma = QStringLiteral("Firma %1").arg(i % 300);
+            n.Obchodnik = QStringLiteral("Obchodník %1").arg(i % 40);
+            n.CenaPoSleveBezDPH = 1000.0 * (i % 97);
+            n.CenaPoSleveSDPH = 1210.0 * (i % 97);
+            n.Sorvenika = s.Xml;
+            text += QString::number(i) + QLatin1Char('|') + n.ZaznamKOdeslani();
+        }
+        writeBytes(souborNabidek(kUlozeneNabidky), cp1250::encode(text));
+    }
+    ~SeznamNabidek() { qunsetenv("SORVENIKA_DATA"); }
+    static void writeBytes(const QString& cesta, const QByteArray& b) {
+        QDir().mkpath(QFileInfo(cesta).absolutePath());
+        QFile f(cesta);
+        if (!f.open(QIODevice::WriteOnly) || f.write(b) != b.size()) throw std::runtime_error("not written");
+    }
+};
+
+// The offer list opened on them: both files read, the states, the grid of the 5,000 own offers,
+// the filter lists, shown and painted.
+static void BM_OtevreniSeznamuNabidek(benchmark::State& state) {
+    SeznamNabidek data;
+    for (auto _ : state) {
+        auto* okno = new frmNabidky(data.g, {});
+        okno->show();
+        Malovani m(okno->Tabulka->viewport());
+        domaluj(m);
+        state.PauseTiming();
+        state.counters["radku"] = okno->model().rowCount();
+        delete okno;
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OtevreniSeznamuNabidek)->Unit(benchmark::kMillisecond);
+
+// A filter typed in the open list ("Pra" in Místo stavby), up to the list repainted.
+static void BM_FiltrSeznamuNabidek(benchmark::State& state) {
+    SeznamNabidek data;
+    frmNabidky okno(data.g, {});
+    okno.show();
+    Malovani m(okno.Tabulka->viewport());
+    domaluj(m);
+    QComboBox* box = okno.cmbFilter[5];
+    box->setEditText(QStringLiteral("Pra"));
+    domaluj(m);
+    for (auto _ : state) {
+        state.PauseTiming();
+        box->setEditText(QString());
+        domaluj(m);
+        state.ResumeTiming();
+        box->setEditText(QStringLiteral("Pra"));
+        domaluj(m);
+    }
+    state.counters["radku"] = okno.model().rowCount();
+}
+BENCHMARK(BM_FiltrSeznamuNabidek)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,5 +1,6 @@
 #include "app/QtProgram.h"
 
+#include "app/QtNabidky.h"
 #include "app/frmMenu.h"
 #include "app/frmStav.h"
 #include "costing/ExportDoExcelu.h"
@@ -49,6 +50,8 @@ QtProgram::QtProgram(Navaznosti n)
               s.adresar = &m_adresar;
               s.importZakazniku = &m_importZakazniku;
               s.objednavka = dynamic_cast<IObjednavka*>(m_n.objednavky);
+              s.nabidky = m_nabidky.get();
+              s.nabidka = [this](const Kalkulace& k) { m_nabidky->lblNabidka_Click(k); };
               s.vystupy.Sorvenika2Html = &Sorvenika2Html;
               s.vystupy.Tisk = [this](const Kalkulace& k) { return TiskniSDialogem(m_list->okno(), m_g, k); };
               s.vystupy.ExportDoExcelu = [](const Kalkulace& k) -> Vysledek<> {
@@ -80,6 +83,8 @@ QtProgram::QtProgram(Navaznosti n)
     if (!m_n.pruvodce) m_n.pruvodce = m_pruvodce.get();
     if (!m_n.objednavky) m_n.objednavky = &m_objednavkovyList;
     if (!m_n.nastaveniOZ) m_n.nastaveniOZ = &m_nastaveniOZ;
+    m_nabidky = std::make_unique<QtNabidky>(
+        m_g, QtNabidky::Sluzby{&m_seznamPolozek, &m_aplikace.cenik(), [this] { m_aplikace.synchronizujVeStavu(); }, [this](QWidget* w) { zaregistruj(w); }});
 
     // Hiding the menu for the costing sheet or unloading everything for a restart must not end
     // the program; only Exit and the session's end do.

@@ -22,6 +22,7 @@
 #include <optional>
 
 class QtListSorveniky;
+class QtNabidky;
 class QtPruvodceParametru;
 
 class QtProgram : public QObject, private IOknaStartu {
@@ -57,6 +58,8 @@ public:
     // The price-list browser, for the order sheet and the offer form to open.
     QtSeznamPolozek& seznamPolozek() { return m_seznamPolozek; }
     QtObjednavkovyList& objednavkovyList() { return m_objednavkovyList; }
+    // The offers: the sheet's offer, the offer form and the offer list.
+    QtNabidky& nabidky() { return *m_nabidky; }
     // Set once the program has been told to end.
     std::optional<int> kodKonce() const { return m_kodKonce; }
 
@@ -89,6 +92,7 @@ private:
     ArtiklyCeniku m_artikly;
     QtSeznamPolozek m_seznamPolozek;
     QtObjednavkovyList m_objednavkovyList;
+    std::unique_ptr<QtNabidky> m_nabidky;
 
     QPointer<frmMenu> m_menu;
     QPointer<frmStav> m_stav;

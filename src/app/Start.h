@@ -69,11 +69,13 @@ public:
     // The price-list browser's Sort and Filtr change only the table's display order.
     TabulkaArtiklu& cenik() { return m_cenik; }
     QString souborNastaveni() const;
+    // The offer synchronisation with its log in the status window (the start-up's offer and the
+    // offer list's command).
+    void synchronizujVeStavu();
 
 private:
     bool spust();
     void ulozNastaveni();
-    void synchronizujVeStavu();
     bool odmitni(const QString& text, Ikona ikona);
 
     GlobalniData& m_g;

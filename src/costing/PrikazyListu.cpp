@@ -22,8 +22,6 @@ const QString kDodaciLhuta = QStringLiteral("Dodací lhůta je 10 pracovních dn
 const QString kObchodniPartner =
     QStringLiteral("Konečnou cenu a dodací podmínky dojednejte s naším obchodním partnerem - stavebninami.");
 
-QString souborNastaveni() { return dataFile(QStringLiteral("Sorvenika.ini")); }
-
 // Every file of the folder gets one attempt: one that stays (still open in a mail program)
 // is left for the next time.
 void vyprazdniSlozku(const QString& slozka) {
@@ -100,19 +98,9 @@ PolozkaObjednavky PridaniDoObjednavky(const Kalkulace& k) {
     return o;
 }
 
-QString pocatecniSlozka(const QString& ulozena) {
-    const QFileInfo f(ulozena);
-    return !ulozena.isEmpty() && f.isAbsolute() && f.isDir() ? ulozena : QDir::homePath();
-}
-
-
 bool UlozJakoHtml(const Kalkulace& k, const VystupyListu& v) {
-    const QString uzivatel = QStringLiteral("UZIVATEL"), klic = QStringLiteral("Export HTML");
-    const QString cesta = VyberSouborKUlozeni(QStringLiteral("Uložit sorveniku do formátu HTML"),
-                                              {{QStringLiteral("HTML soubor (*.htm)"), QStringLiteral("*.htm")}},
-                                              pocatecniSlozka(CtiIni(souborNastaveni(), uzivatel, klic)), QStringLiteral("htm"));
+    const QString cesta = VyberHtmlKUlozeni();
     if (cesta.isEmpty()) return false;
-    ZapisIni(souborNastaveni(), uzivatel, klic, QFileInfo(cesta).absolutePath());
     if (ohlas(v.Sorvenika2Html(k, cesta)))
         MsgBox(kSorvenikaUlozena, Tlacitka::Ok, Ikona::Informace, QStringLiteral("Informace"));
     return true;

@@ -40,10 +40,6 @@ QString SystemovyText(const Kalkulace& k);
 // free rows with pieces and the note go into the order's note, after the T-REMOL price line.
 PolozkaObjednavky PridaniDoObjednavky(const Kalkulace& k);
 
-// A remembered start folder; one that does not exist here (a Windows path from an older data
-// folder, an unplugged drive) or none gives the home folder.
-QString pocatecniSlozka(const QString& ulozena);
-
 // "Uložit jako HTML ...": the file chosen from the folder of the last export, which is then
 // remembered, and the page written; the user is told whether it was saved. False when no file
 // was chosen.

@@ -188,9 +188,10 @@ frmSorvenika::frmSorvenika(GlobalniData& g, Sluzby sluzby, QWidget* rodic)
     pripoj(lblPoznamka, &ClickableLabel::stisknuto, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton) lblPoznamka_Click();
     });
-    // The offer from the costing comes with the offers.
     pripoj(lblNabidka, &ClickableLabel::stisknuto, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) m_sluzby.nabidky->Zobraz();
+        if (b != Qt::LeftButton) return;
+        if (m_sluzby.nabidka) m_sluzby.nabidka(m_model.kalkulace());
+        else m_bezNabidek.Zobraz();
     });
     pripoj(this, &frmSorvenika::prikaz, this, [this](Prikaz p) { proved(p); });
 

@@ -28,6 +28,7 @@ public:
         IOkno* objednavky = nullptr;       // the order sheet
         IObjednavka* objednavka = nullptr; // the order sheet taking a costing
         IOkno* nabidky = nullptr;          // the offer list
+        std::function<void(const Kalkulace&)> nabidka;  // lblNabidka: an offer from the costing
         IModalniOkno* importZakazniku = nullptr;
         IModalniOkno* adresar = nullptr;   // the customer address book
         VystupyListu vystupy;

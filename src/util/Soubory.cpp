@@ -156,3 +156,18 @@ bool PosliPostou(const QStringList& cesty, const QStringList& nazvy) {
 }
 
 bool PosliPostou(const QString& cesta, const QString& nazev) { return PosliPostou(QStringList{cesta}, QStringList{nazev}); }
+
+QString pocatecniSlozka(const QString& ulozena) {
+    const QFileInfo f(ulozena);
+    return !ulozena.isEmpty() && f.isAbsolute() && f.isDir() ? ulozena : QDir::homePath();
+}
+
+QString VyberHtmlKUlozeni() {
+    const QString ini = dataFile(QStringLiteral("Sorvenika.ini"));
+    const QString uzivatel = QStringLiteral("UZIVATEL"), klic = QStringLiteral("Export HTML");
+    const QString cesta = VyberSouborKUlozeni(QStringLiteral("Uložit sorveniku do formátu HTML"),
+                                              {{QStringLiteral("HTML soubor (*.htm)"), QStringLiteral("*.htm")}},
+                                              pocatecniSlozka(CtiIni(ini, uzivatel, klic)), QStringLiteral("htm"));
+    if (!cesta.isEmpty()) ZapisIni(ini, uzivatel, klic, QFileInfo(cesta).absolutePath());
+    return cesta;
+}

@@ -1,0 +1,456 @@
+#include "offers/frmNabidky.h"
+
+#include "offers/KodyNabidek.h"
+#include "platform/Clock.h"
+#include "platform/DataPaths.h"
+#include "platform/Desktop.h"
+#include "platform/Guard.h"
+#include "platform/Regional.h"
+#include "platform/Services.h"
+#include "platform/UserDialogs.h"
+#include "util/Soubory.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStringListModel>
+#include <QStyle>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <numeric>
+
+namespace {
+
+const QString kNeniVybrana = QStringLiteral("Není vybrána nabídka !");
+
+// Other representatives' offers in grey.
+class SedeRadky : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    QVariant data(const QModelIndex& i, int role) const override {
+        if (role == Qt::BackgroundRole || role == Qt::ForegroundRole) {
+            if (!QIdentityProxyModel::data(i, ModelSeznamuNabidek::CiziRole).toBool()) return {};
+            return role == Qt::BackgroundRole ? QColor(224, 224, 224) : QColor(128, 128, 128);
+        }
+        return QIdentityProxyModel::data(i, role);
+    }
+};
+
+struct Hodiny {
+    Hodiny() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Hodiny() { QApplication::restoreOverrideCursor(); }
+};
+
+// The detail panel's captions, in the order of its fields.
+const char* const kPopisky[] = {"Číslo OZ:",      "Jméno OZ:",         "E-mail OZ:",        "Telefon OZ:",
+                                "Datum nabídky:", "Název akce:",       "Místo stavby:",     "Druh stavby:",
+                                "*Ulice:",        "*ČP:",              "Realizační firma:", "Kontaktní osoba:",
+                                "Telefon:",       "E-mail:",           "Obchodník:",        "Město:",
+                                "Cena bez DPH:",  "Projektová sleva v %:", "Cena po slevě bez DPH:", "Cena po slevě s DPH",
+                                "Poznámka:"};
+
+}  // namespace
+
+frmNabidky::frmNabidky(GlobalniData& g, Sluzby sluzby, QWidget* rodic)
+    : QMainWindow(rodic), m_g(g), m_sluzby(std::move(sluzby)), m_model(g) {
+    setObjectName(QStringLiteral("frmNabidky"));
+    setWindowTitle(QStringLiteral("Seznam nabídek"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* ram = new QWidget(this);
+    ram->setObjectName(QStringLiteral("Ram"));
+    setCentralWidget(ram);
+
+    m_pasFiltru = new QWidget(ram);
+    for (size_t i = 0; i < kSloupceFiltru.size(); ++i) {
+        auto* c = new QComboBox(m_pasFiltru);
+        c->setObjectName(QStringLiteral("cmbFilter%1").arg(kSloupceFiltru[i]));
+        c->setEditable(true);
+        c->setInsertPolicy(QComboBox::NoInsert);
+        c->setCompleter(nullptr);
+        c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        c->setModel(new QStringListModel(c));
+        c->lineEdit()->installEventFilter(this);
+        cmbFilter[i] = c;
+        pripoj(c, &QComboBox::editTextChanged, this, [this, i](const QString& t) {
+            m_model.filtry().texty[static_cast<size_t>(kSloupceFiltru[i])] = t;
+            ZobrazNabidky();
+        });
+    }
+    m_pasFiltru->setFixedHeight(cmbFilter[0]->sizeHint().height());
+
+    Tabulka = new QTableView(ram);
+    Tabulka->setObjectName(QStringLiteral("Tabulka"));
+    auto* sede = new SedeRadky(Tabulka);
+    sede->setSourceModel(&m_model);
+    Tabulka->setModel(sede);
+    Tabulka->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Tabulka->setSelectionMode(QAbstractItemView::SingleSelection);
+    Tabulka->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Tabulka->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Tabulka->verticalHeader()->hide();
+    Tabulka->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Tabulka->verticalHeader()->setDefaultSectionSize(qRound(330 * logicalDpiY() / 1440.0));
+    Tabulka->horizontalHeader()->setHighlightSections(false);
+    QFont f = Tabulka->font();
+    f.setPointSize(8);
+    f.setBold(false);
+    Tabulka->setFont(f);
+    Tabulka->setColumnHidden(sKey, true);
+    Tabulka->setColumnHidden(sTrideni, true);
+    Tabulka->viewport()->installEventFilter(this);
+
+    cmbStav = new QComboBox(Tabulka->viewport());
+    cmbStav->setObjectName(QStringLiteral("cmbStav"));
+    cmbStav->addItems(StavyNabidky());
+    cmbStav->hide();
+
+    lblPocet = new QLabel(textPozice(0, 0), ram);
+    lblPocet->setObjectName(QStringLiteral("lblPocet"));
+    lblSoucet = new QLabel(textSouctu(0), ram);
+    lblSoucet->setObjectName(QStringLiteral("lblSoucet"));
+    chkZobrazitOstatni = new QCheckBox(QStringLiteral("Zobrazit záznamy ostatních OZ"), ram);
+    chkZobrazitOstatni->setObjectName(QStringLiteral("chkZobrazitOstatni"));
+    chkCastka = new QCheckBox(QStringLiteral("Zobrazit nabídky větší než:"), ram);
+    chkCastka->setObjectName(QStringLiteral("chkCastka"));
+    txtCastka = new QLineEdit(QStringLiteral("50000"), ram);
+    txtCastka->setObjectName(QStringLiteral("txtCastka"));
+    txtCastka->setMaximumWidth(90);
+    txtCastka->installEventFilter(this);
+    chkZobrazitSlevu = new QCheckBox(QStringLiteral("Zobrazit cenu po slevě"), ram);
+    chkZobrazitSlevu->setObjectName(QStringLiteral("chkZobrazitSlevu"));
+
+    auto* souhrn = new QHBoxLayout;
+    souhrn->addWidget(lblPocet);
+    souhrn->addStretch();
+    souhrn->addWidget(lblSoucet);
+    auto* volby = new QHBoxLayout;
+    volby->addWidget(chkZobrazitOstatni);
+    volby->addSpacing(12);
+    volby->addWidget(chkCastka);
+    volby->addWidget(txtCastka);
+    volby->addSpacing(12);
+    volby->addWidget(chkZobrazitSlevu);
+    volby->addStretch();
+    auto* v = new QVBoxLayout(ram);
+    QWidget* detail = sestavDetail();
+    volby->addWidget(cmdDetail);
+    v->setContentsMargins(6, 4, 6, 4);
+    v->setSpacing(2);
+    v->addWidget(m_pasFiltru);
+    v->addWidget(Tabulka, 1);
+    v->addLayout(souhrn);
+    v->addLayout(volby);
+    v->addWidget(detail);
+    sestavMenu();
+
+    connect(Tabulka->horizontalHeader(), &QHeaderView::sectionResized, this, &frmNabidky::RozmistiFiltry);
+    connect(Tabulka->horizontalHeader(), &QHeaderView::geometriesChanged, this, &frmNabidky::RozmistiFiltry);
+    pripoj(Tabulka, &QTableView::clicked, this, [this](const QModelIndex& i) { Tabulka_Click(i); });
+    pripoj(Tabulka, &QTableView::doubleClicked, this, [this] { cmdDetail_Click(); });
+    pripoj(Tabulka->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& novy, const QModelIndex& stary) {
+        if (novy.row() != stary.row() || novy.column() != stary.column()) skryjStav();
+        nactiDetail();
+    });
+    pripoj(cmbStav, qOverload<int>(&QComboBox::activated), this, [this](int stav) {
+        const int r = aktualniRadek();
+        skryjStav();
+        if (stav >= 0) ohlas(m_model.ZmenStav(r, stav));
+    });
+    pripoj(chkZobrazitOstatni, &QCheckBox::clicked, this, [this] { obnov(); });
+    pripoj(chkCastka, &QCheckBox::clicked, this, [this] { obnov(); });
+    pripoj(cmdDetail, &QPushButton::clicked, this, [this] { cmdDetail_Click(); });
+
+    NactiNabidky();
+    resize(790, 560);
+}
+
+QWidget* frmNabidky::sestavDetail() {
+    RamDetail = new QGroupBox(QStringLiteral("Detail nabídky"), centralWidget());
+    RamDetail->setObjectName(QStringLiteral("RamDetail"));
+    auto* m = new QGridLayout(RamDetail);
+    m->setContentsMargins(6, 2, 6, 4);
+    m->setHorizontalSpacing(6);
+    m->setVerticalSpacing(1);
+    QFont f = RamDetail->font();
+    f.setPointSize(8);
+    for (size_t i = 0; i < m_detail.size(); ++i) {
+        auto* popisek = new QLabel(QString::fromUtf8(kPopisky[i]), RamDetail);
+        auto* hodnota = new QLabel(RamDetail);
+        popisek->setFont(f);
+        f.setBold(true);
+        hodnota->setFont(f);
+        f.setBold(false);
+        hodnota->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // Long values are cut, never widen the window.
+        hodnota->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        const int r = static_cast<int>(i) / 3, c = static_cast<int>(i) % 3 * 2;
+        m->addWidget(popisek, r, c);
+        m->addWidget(hodnota, r, c + 1);
+        m_detail[i] = hodnota;
+    }
+    for (int c : {1, 3, 5}) m->setColumnStretch(c, 1);
+    cmdDetail = new QPushButton(QStringLiteral("Zobrazit detail"), centralWidget());
+    cmdDetail->setObjectName(QStringLiteral("cmdDetail"));
+    return RamDetail;
+}
+
+void frmNabidky::sestavMenu() {
+    QMenu* nabidky = menuBar()->addMenu(QStringLiteral("Nabídky"));
+    nabidky->setObjectName(QStringLiteral("mnuNabidky"));
+    const auto prikaz = [&](QAction*& a, const char* jmeno, const char* text, const char* zkratka, void (frmNabidky::*f)()) {
+        a = nabidky->addAction(QString::fromUtf8(text));
+        a->setObjectName(QLatin1String(jmeno));
+        a->setShortcut(QKeySequence(QLatin1String(zkratka)));
+        pripoj(a, &QAction::triggered, this, [this, f] { (this->*f)(); });
+    };
+    prikaz(mnuKopirovat, "mnuKopirovat", "Kopírovat", "Ctrl+C", &frmNabidky::mnuKopirovat_Click);
+    nabidky->addSeparator();
+    prikaz(mnuUlozitJakoHtml, "mnuUlozitJakoHtml", "Uložit jako HTML ...", "Ctrl+H", &frmNabidky::mnuUlozitJakoHtml_Click);
+    prikaz(mnuPoslatEmailem, "mnuPoslatEmailem", "Poslat e-mailem", "Ctrl+E", &frmNabidky::mnuPoslatEmailem_Click);
+    prikaz(mnuTisk, "mnuTisk", "Tisk ...", "Ctrl+P", &frmNabidky::mnuTisk_Click);
+    nabidky->addSeparator();
+    prikaz(mnuSynchronizovat, "mnuSynchronizovat", "Synchronizovat", "Ctrl+S", &frmNabidky::mnuSynchronizovat_Click);
+    mnuSynchronizovat->setVisible(static_cast<bool>(m_sluzby.synchronizuj));
+    nabidky->addSeparator();
+    mnuKonec = nabidky->addAction(QStringLiteral("Konec"));
+    mnuKonec->setObjectName(QStringLiteral("mnuKonec"));
+    mnuKonec->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
+    connect(mnuKonec, &QAction::triggered, this, &QWidget::close);
+    menuBar()->addMenu(QStringLiteral("Nápověda"))->setObjectName(QStringLiteral("mnuNapoveda"));
+}
+
+void frmNabidky::NactiNabidky() {
+    const Hodiny h;
+    m_model.NactiNabidky();
+    ZobrazNabidky();
+    NaplnFiltry();
+}
+
+void frmNabidky::ZobrazNabidky() {
+    skryjStav();
+    m_model.filtry().txtCastka = txtCastka->text();
+    m_model.filtry().ostatni = chkZobrazitOstatni->isChecked();
+    m_model.filtry().castka = chkCastka->isChecked();
+    m_model.ZobrazNabidky();
+    lblSoucet->setText(textSouctu(m_model.soucet()));
+    // Each row went in as the current one, so the last is current after the refill.
+    if (m_model.rowCount() > 0) Tabulka->setCurrentIndex(Tabulka->model()->index(m_model.rowCount() - 1, sStav));
+    nactiDetail();
+}
+
+void frmNabidky::NaplnFiltry() {
+    const auto seznamy = m_model.NaplnFiltry();
+    for (size_t i = 0; i < cmbFilter.size(); ++i) {
+        QComboBox* c = cmbFilter[i];
+        const QSignalBlocker b(c);
+        static_cast<QStringListModel*>(c->model())->setStringList(seznamy[i]);
+        c->setCurrentIndex(-1);
+        c->clearEditText();
+    }
+}
+
+void frmNabidky::obnov() {
+    const Hodiny h;
+    ZobrazNabidky();
+    NaplnFiltry();
+    ZobrazNabidky();
+}
+
+int frmNabidky::aktualniRadek() const {
+    const QModelIndex i = Tabulka->currentIndex();
+    return i.isValid() && i.row() < m_model.rowCount() ? i.row() : -1;
+}
+
+std::shared_ptr<clsNabidka> frmNabidky::vybrana() {
+    std::shared_ptr<clsNabidka> n = m_model.nabidka(aktualniRadek());
+    if (!n) MsgBox(kNeniVybrana);
+    return n;
+}
+
+void frmNabidky::nactiDetail() {
+    const int r = aktualniRadek();
+    lblPocet->setText(textPozice(r + 1, m_model.rowCount()));
+    const std::shared_ptr<clsNabidka> n = m_model.nabidka(r);
+    if (!n) return;
+    const Regional& reg = Regional::current();
+    const QString hodnoty[] = {QString::number(n->CisloOZ.value()),
+                               n->JmenoOZ,
+                               n->EmailOZ,
+                               n->TelefonOZ,
+                               reg.KratkeDatum(n->DatumNabidky),
+                               n->NazevAkce,
+                               n->MistoStavby,
+                               ZjistiDruhStavby(n->DruhStavby),
+                               n->Ulice,
+                               n->UliceCP,
+                               n->RealizacniFirma,
+                               n->KontaktniOsoba,
+                               n->Telefon,
+                               n->Email,
+                               n->Obchodnik,
+                               n->ObchodnikMesto,
+                               reg.Format(n->CenaBezDPH) + QStringLiteral(" Kč"),
+                               reg.Format(n->ProjektovaSleva) + QStringLiteral(" %"),
+                               reg.Format(n->CenaPoSleveBezDPH) + QStringLiteral(" Kč"),
+                               reg.Format(n->CenaPoSleveSDPH) + QStringLiteral(" Kč"),
+                               QString(n->Poznamka).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))};
+    for (size_t i = 0; i < m_detail.size(); ++i) m_detail[i]->setText(hodnoty[i]);
+}
+
+void frmNabidky::Tabulka_Click(const QModelIndex& i) {
+    RozmistiFiltry();
+    if (!i.isValid() || !m_model.vlastni(i.row())) return skryjStav();
+    const QRect bunka = Tabulka->visualRect(i);
+    cmbStav->setCurrentIndex(-1);
+    cmbStav->setGeometry(bunka.x(), bunka.y(), Tabulka->columnWidth(sStav), std::max(bunka.height(), cmbStav->sizeHint().height()));
+    cmbStav->show();
+    cmbStav->raise();
+}
+
+void frmNabidky::skryjStav() {
+    if (!cmbStav->isVisible()) return;
+    cmbStav->hide();
+    cmbStav->setCurrentIndex(-1);
+}
+
+// The columns share the grid's width by their factors; the narrow ones are widened until their
+// longest usual text fits this desktop's font, and the name columns give the difference back.
+void frmNabidky::nastavSirky() {
+    static const char* const kVzory[] = {"", "Alternativa", "000000", "00000", "00.00.00", "000"};
+    const QFontMetrics fm(Tabulka->font());
+    const int okraj = 2 * Tabulka->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, Tabulka) + 6;
+    const auto& podily = ModelSeznamuNabidek::kPodilySirky;
+    const double soucet = std::accumulate(podily.begin(), podily.end(), 0.0);
+    const int sirka = Tabulka->viewport()->width();
+    int zbyva = sirka;
+    for (int c = sStav; c <= sCisloOZ; ++c) {
+        const int text = std::max(fm.horizontalAdvance(QString::fromLatin1(kVzory[c])),
+                                  QFontMetrics(Tabulka->horizontalHeader()->font())
+                                      .horizontalAdvance(m_model.headerData(c, Qt::Horizontal).toString()));
+        const int w = std::max(qRound(sirka * podily[static_cast<size_t>(c)] / soucet), text + okraj);
+        Tabulka->setColumnWidth(c, w);
+        zbyva -= w;
+    }
+    const double jmena = podily[sJmenoOZ] + podily[sNazevAkce] + podily[sMistoStavby] + podily[sRealizacniFirma] + podily[sObchodnik];
+    for (int c = sJmenoOZ; c <= sObchodnik; ++c)
+        Tabulka->setColumnWidth(c, std::max(20, static_cast<int>(zbyva * podily[static_cast<size_t>(c)] / jmena)));
+}
+
+void frmNabidky::RozmistiFiltry() {
+    const QHeaderView* h = Tabulka->horizontalHeader();
+    const int x0 = Tabulka->viewport()->mapTo(centralWidget(), QPoint()).x() - m_pasFiltru->x();
+    for (size_t i = 0; i < kSloupceFiltru.size(); ++i) {
+        const int c = kSloupceFiltru[i];
+        cmbFilter[i]->setGeometry(x0 + h->sectionViewportPosition(c), 0, h->sectionSize(c), m_pasFiltru->height());
+    }
+}
+
+void frmNabidky::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    nastavSirky();
+    RozmistiFiltry();
+}
+
+void frmNabidky::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    nastavSirky();
+    RozmistiFiltry();
+}
+
+bool frmNabidky::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        const int k = static_cast<QKeyEvent*>(e)->key();
+        if (o == txtCastka && (k == Qt::Key_Return || k == Qt::Key_Enter)) {
+            if (chkCastka->isChecked()) runGuarded([this] { obnov(); });
+            return true;
+        }
+        if (k == Qt::Key_Delete)
+            for (QComboBox* c : cmbFilter)
+                if (c->lineEdit() == o) {
+                    c->setCurrentIndex(-1);
+                    c->clearEditText();
+                    return true;
+                }
+    }
+    return QMainWindow::eventFilter(o, e);
+}
+
+ZdrojeHtml frmNabidky::zdroje() const {
+    return {m_sluzby.cenik ? *m_sluzby.cenik : m_bezCeniku, m_g.Systemy, platform::clock().now()};
+}
+
+void frmNabidky::mnuKopirovat_Click() {
+    const int r = aktualniRadek();
+    const std::shared_ptr<clsNabidka> n = m_model.Kopiruj(r);
+    if (!n) return;
+    if (m_sluzby.formular) m_sluzby.formular(n, false);
+    RozmistiFiltry();
+    NactiNabidky();
+}
+
+void frmNabidky::cmdDetail_Click() {
+    const std::shared_ptr<clsNabidka> n = m_model.nabidka(aktualniRadek());
+    if (n && m_sluzby.formular) m_sluzby.formular(n, true);
+}
+
+void frmNabidky::mnuUlozitJakoHtml_Click() {
+    const std::shared_ptr<clsNabidka> n = vybrana();
+    if (!n) return;
+    const QString cesta = VyberHtmlKUlozeni();
+    if (cesta.isEmpty()) return;
+    if (ohlas(UlozJakoHtml(*n, cesta, false, chkZobrazitSlevu->isChecked(), zdroje())))
+        MsgBox(QStringLiteral("Nabídka byla právě uložena"), Tlacitka::Ok, Ikona::Informace, QStringLiteral("Informace"));
+}
+
+QString frmNabidky::tiskovaStranka(const clsNabidka& n, bool logo, bool ohlasit) {
+    const QString cesta = dataDir() + QStringLiteral("/Tmp2Print/nabidka.htm");
+    const Vysledek<> v = UlozJakoHtml(n, cesta, logo, chkZobrazitSlevu->isChecked(), zdroje());
+    if (!v && ohlasit) ukazChybu(v.chyba());
+    return v ? cesta : QString();
+}
+
+// Printing goes through the browser; a page that cannot be made or opened ends it silently.
+void frmNabidky::mnuTisk_Click() {
+    const std::shared_ptr<clsNabidka> n = vybrana();
+    if (!n) return;
+    if (const QString cesta = tiskovaStranka(*n, true, false); !cesta.isEmpty()) platform::desktop().otevri(cesta);
+}
+
+void frmNabidky::mnuPoslatEmailem_Click() {
+    const std::shared_ptr<clsNabidka> n = vybrana();
+    if (!n) return;
+    if (const QString cesta = tiskovaStranka(*n, false, true); !cesta.isEmpty()) PosliPostou(cesta, NazevPrilohy(n->NazevAkce));
+}
+
+void frmNabidky::mnuSynchronizovat_Click() {
+    if (!m_sluzby.synchronizuj || m_synchronizuje) return;
+    {
+        const Hodiny h;
+        m_synchronizuje = true;
+        const struct Konec {
+            bool& b;
+            ~Konec() { b = false; }
+        } konec{m_synchronizuje};
+        skryjStav();
+        m_model.vyprazdni();
+        lblPocet->setText(textPozice(0, 0));
+        m_sluzby.synchronizuj();
+    }
+    NactiNabidky();
+}
+
+void frmNabidky::closeEvent(QCloseEvent* e) {
+    if (m_synchronizuje) return e->ignore();
+    QMainWindow::closeEvent(e);
+}

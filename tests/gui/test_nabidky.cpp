@@ -1,0 +1,357 @@
+// The offers through the program's windows: a costing becomes an offer, is saved, is listed,
+// gets a state, is synchronised with the stand-in server on 127.0.0.1 and comes back from it.
+#include "app/QtNabidky.h"
+#include "app/QtProgram.h"
+#include "app/frmStav.h"
+#include "costing/QtListSorveniky.h"
+#include "engine/NactiSystem.h"
+#include "offers/SouboryNabidek.h"
+#include "offers/frmNabidka.h"
+#include "util/Soubory.h"
+#include <QFileInfo>
+#include "platform/Cp1250.h"
+#include "pricelist/frmArt.h"
+#include "parameters/NastavSorveniku.h"
+#include "platform/IniFile.h"
+#include "support/GuiSupport.h"
+#include "support/Peers.h"
+#include "support/TestSupport.h"
+#include "systems/Kalkulacky.h"
+
+#include "app/SouborNastaveni.h"
+#include "offers/NabidkaHtml.h"
+#include "offers/clsSorvenika.h"
+
+#include <QCheckBox>
+#include <QColor>
+#include <QComboBox>
+#include <QImage>
+#include <QPainter>
+#include <QTextDocument>
+#include <QtMath>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct BezAktualizace : IKontrolaAktualizace {
+    void ZkontrolujAktualizaci(GlobalniData&) override {}
+};
+
+// An MIV costing of cross-section 25 on the program's sheet.
+frmSorvenika* kalkulace(QtProgram& p) {
+    GlobalniData& g = p.data();
+    SorvenikaParametry& s = g.sorvenikaParametry;
+    s.System = QStringLiteral("MIV");
+    s.SystemKod = ZjistiKodSystemu(s.System);
+    EXPECT_TRUE(NactiSystem(g, p.aplikace().cenik()));
+    SorvenikaParametry n = s;
+    n.Prurez = QStringLiteral("25");
+    for (int c = 1; c <= g.dataSystemu.Prurezy.horni(); ++c)
+        if (g.dataSystemu.Prurezy(c) == n.Prurez) n.IdPrurez = Integer(c);
+    n.Vyska = 7;
+    n.Ukonceni = 4;
+    frmSorvenika* list = p.list()->nacti();
+    NastavSorveniku(g, vytvorKalkulacky(g), list->model(), n);
+    list->show();
+    return list;
+}
+
+}  // namespace
+
+TEST(Nabidky, FromTheCostingThroughTheListToTheServerAndBack) {
+    Instalace inst;
+    FakeServices sluzby;
+    auto server = Peer::zastupnyServer(inst.dir.filePath("server"));
+    ASSERT_TRUE(server->chyba().isEmpty()) << server->chyba().toStdString();
+    ASSERT_TRUE(ini::zapis(inst.data + "/Objednavky.ini", "NASTAVENI",
+                           {{"pripojeni", "1"}, {"server", "127.0.0.1:" + QString::number(server->port())}}));
+    ASSERT_TRUE(ini::zapis(inst.ini(), "UZIVATEL",
+                           {{"IDOZ", "7"}, {"JmenoOZ", "Jan Dvořák"}, {"Pwd", "aGVzbG8="}, {"ExtID", "5"}, {"Typ", "1"}}));
+    BezAktualizace aktualizace;
+    QtProgram::Navaznosti n;
+    n.aktualizace = &aktualizace;
+    QtProgram p(n);
+    ASSERT_TRUE(p.aplikace().Main());
+    frmSorvenika* list = kalkulace(p);
+
+    // The form on the new offer: a missing field first, then the save.
+    bool ulozeno = false;
+    az([] { return modalni<frmNabidka>(); }, [&](QWidget* w) {
+        auto* f = static_cast<frmNabidka*>(w);
+        EXPECT_EQ(f->windowTitle(), QStringLiteral("Povinné údaje k nabídce č. 5"));
+        EXPECT_TRUE(vejdeSeNaMalouObrazovku(f->size())) << f->size().width() << "x" << f->size().height() << " min " << f->minimumSizeHint().width() << "x" << f->minimumSizeHint().height();
+        EXPECT_EQ(f->txtJmenoOZ->text(), QStringLiteral("Jan Dvořák"));
+        EXPECT_GT(f->model().Tabulka.Rows(), 1);
+        EXPECT_FALSE(f->txtCenaPoSleveSDPH->text().isEmpty());
+        f->cmdUlozit->click();
+        EXPECT_EQ(sluzby.dialogs.texty().value(0), QStringLiteral("Není zadán název akce"));
+        f->cmbNazevAkce->setEditText(QStringLiteral("Škola <b>"));
+        f->txtMistoStavby->setText(QStringLiteral("Praha"));
+        f->cmbDruhStavby->setCurrentIndex(3);
+        for (QLineEdit* e : {f->txtRealizacniFirma, f->txtKontaktniOsoba, f->txtTelefon, f->txtMail, f->txtObchodnikMesto})
+            e->setText(QStringLiteral("x"));
+        f->cmbObchodnik->setEditText(QStringLiteral("Stavebniny"));
+        f->txtPoznamka->setPlainText(QStringLiteral("první\ndruhá"));
+        f->cmdUlozit->click();
+        ulozeno = !f->isVisible();
+    });
+    QTest::mouseClick(list->lblNabidka, Qt::LeftButton);
+    ASSERT_TRUE(ulozeno);
+    EXPECT_EQ(p.data().nastaveni.ExtID, 6);
+    ASSERT_EQ(NactiNeodeslaneNabidky(p.data().nastaveni).size(), 1);
+
+    // The next offer carries the project over, also after it was dropped.
+    for (int i = 0; i < 2; ++i) {
+        // What the closed form left behind goes first.
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        az([] { return modalni<frmNabidka>(); }, [](QWidget* w) {
+            auto* f = static_cast<frmNabidka*>(w);
+            EXPECT_EQ(f->cmbNazevAkce->currentText(), QStringLiteral("Škola <b>"));
+            EXPECT_EQ(f->windowTitle(), QStringLiteral("Povinné údaje k nabídce č. 6"));
+            f->cmdStorno->click();
+        });
+        // The label's press itself: clicks in quick succession would make a double click.
+        emit list->lblNabidka->stisknuto(Qt::LeftButton);
+        EXPECT_FALSE(p.nabidky().Nabidka) << i;
+    }
+
+    // The list: the unsent offer, its state picked and written at once.
+    p.nabidky().Zobraz();
+    frmNabidky* s = p.nabidky().seznam();
+    ASSERT_TRUE(s);
+    EXPECT_TRUE(vejdeSeNaMalouObrazovku(s->size())) << s->size().width() << "x" << s->size().height();
+    ASSERT_EQ(s->model().rowCount(), 1);
+    EXPECT_EQ(s->model().index(0, sKey).data().toString(), QStringLiteral("1N"));
+    const QModelIndex bunka = s->Tabulka->model()->index(0, sNazevAkce);
+    QTest::mouseClick(s->Tabulka->viewport(), Qt::LeftButton, {}, s->Tabulka->visualRect(bunka).center());
+    ASSERT_TRUE(s->cmbStav->isVisible());
+    s->cmbStav->setCurrentIndex(1);
+    emit s->cmbStav->activated(1);
+    EXPECT_FALSE(s->cmbStav->isVisible());
+    EXPECT_EQ(s->model().index(0, sStav).data().toString(), QStringLiteral("Vyhráno"));
+    EXPECT_EQ(readBytes(inst.data + "/Nabidky/StavyNabidek.txt"), "ID|ExtID|Stav\r\n0|5|1\r\n");
+
+    // Printing opens the page in the browser; the page shows the name as text.
+    s->mnuTisk->trigger();
+    ASSERT_EQ(sluzby.desktop.otevrene.size(), 1);
+    EXPECT_TRUE(readBytes(sluzby.desktop.otevrene[0]).contains("kola &lt;b&gt;"));
+
+    // Synchronised: sent, its state uploaded, and listed again as the server's offer.
+    ASSERT_TRUE(s->mnuSynchronizovat->isVisible());
+    az([] { return modalni<frmStav>(); }, [&](QWidget* w) {
+        EXPECT_TRUE(static_cast<frmStav*>(w)->txt->toPlainText().contains(QStringLiteral("KONEC SYNCHRONIZACE")));
+        // The list waits for its synchronisation, emptied.
+        EXPECT_FALSE(s->close());
+        EXPECT_EQ(s->model().rowCount(), 0);
+        static_cast<frmStav*>(w)->cmdZavrit->click();
+    });
+    s->mnuSynchronizovat->trigger();
+    EXPECT_FALSE(QFile::exists(inst.data + "/Nabidky/NeodeslaneNabidky.txt"));
+    ASSERT_EQ(s->model().rowCount(), 1);
+    EXPECT_EQ(s->model().index(0, sKey).data().toString(), QStringLiteral("1U"));
+    EXPECT_NE(s->model().index(0, sID).data().toString(), QStringLiteral("0"));
+    EXPECT_EQ(s->model().index(0, sStav).data().toString(), QStringLiteral("Vyhráno"));
+    EXPECT_EQ(s->lblPocet->text(), QStringLiteral("Pozice/Počet: 1/1"));
+
+    // The server's replies lose every "<...>" on the way (the clean-up of every reply).
+    EXPECT_EQ(s->model().index(0, sNazevAkce).data().toString(), QStringLiteral("Škola "));
+    s->close();
+}
+
+// "Přidat položku" through the price list in its offer mode, "Odebrat položku", the prices that
+// follow; the project name learnt on leaving the box and forgotten with Delete.
+TEST(Nabidky, FormPartsThroughThePriceListAndProjectNames) {
+    Instalace inst;
+    FakeServices sluzby;
+    GlobalniData g;
+    g.nastaveni.DPH = Currency::fromInt(21);
+    TabulkaArtiklu cenik = TabulkaArtiklu::nacti(testData(QStringLiteral("cenik/Art")));
+    QtSeznamPolozek seznam(cenik, {});
+    QtNabidky nabidky(g, {&seznam, &cenik, {}, {}});
+    auto n = std::make_shared<clsNabidka>();
+    n->ExtID = 3;
+    n->ProjektovaSleva = 10;
+
+    az([] { return modalni<frmNabidka>(); }, [&](QWidget* w) {
+        auto* f = static_cast<frmNabidka*>(w);
+        // Closed with the close box however the checks end.
+        const std::unique_ptr<QWidget, void (*)(QWidget*)> zavri(f, [](QWidget* o) { zaviraciPolicko(o); });
+        EXPECT_EQ(f->model().Tabulka.Rows(), 1);
+        az([] { return modalni<frmArt>(); }, [](QWidget* a) {
+            auto* okno = static_cast<frmArt*>(a);
+            QTest::keyClicks(okno->cmbFilter[2]->lineEdit(), QStringLiteral("ab"));
+            FlexGridView* v = okno->TabulkaArt;
+            QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(v->grid()->index(0, 1)).center());
+            QTest::keyClick(v, Qt::Key_4);
+            QTest::keyClick(okno->txtBox, Qt::Key_Return);
+            QTest::mouseClick(okno->cmdVlozit, Qt::LeftButton);
+        });
+        f->cmdPridatUbrat[0]->click();
+        ASSERT_EQ(f->model().Tabulka.Rows(), 2);
+        EXPECT_EQ(f->model().Tabulka.TextMatrix(1, 0), QStringLiteral("abrazivní pasta"));
+        EXPECT_EQ(f->txtCenaBezDPH->text(), QStringLiteral("140,00"));
+        EXPECT_EQ(f->txtCenaPoSleveBezDPH->text(), QStringLiteral("126,00"));
+        EXPECT_EQ(f->txtCenaPoSleveSDPH->text(), QStringLiteral("152,46"));
+        EXPECT_TRUE(f->cmdPridatUbrat[1]->isEnabled());
+        f->cmdPridatUbrat[1]->click();
+        EXPECT_EQ(f->model().Tabulka.Rows(), 1);
+        EXPECT_EQ(f->txtCenaPoSleveSDPH->text(), QStringLiteral("0,00"));
+        EXPECT_FALSE(f->cmdPridatUbrat[1]->isEnabled());
+
+        // A new project name is learnt when the box is left, and Delete forgets a listed one.
+        f->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+        f->cmbNazevAkce->setFocus();
+        QTest::keyClicks(f->cmbNazevAkce->lineEdit(), QStringLiteral("Skola 2"));
+        f->txtMistoStavby->setFocus();
+        ASSERT_TRUE(QFile::exists(inst.data + "/Nabidky/NazevAkce.txt"));
+        EXPECT_EQ(readBytes(inst.data + "/Nabidky/NazevAkce.txt"), QByteArray("Skola 2\r\n"));
+        f->cmbNazevAkce->setCurrentIndex(0);
+        f->cmbNazevAkce->setFocus();
+        QTest::keyClick(f->cmbNazevAkce->lineEdit(), Qt::Key_Delete);
+        EXPECT_FALSE(QFile::exists(inst.data + "/Nabidky/NazevAkce.txt"));
+        EXPECT_EQ(f->cmbNazevAkce->count(), 0);
+    });
+    nabidky.zobrazFormular(n, false);
+    // The close box dropped the offer; the changed parts stay on the object.
+    EXPECT_FALSE(nabidky.pamet().Nabidka);
+    EXPECT_EQ(n->CenaBezDPH, 0.0);
+}
+
+// The HTML offer of a worked offer drawn by Qt's text document: the page lays out and shows the
+// offer's text (SORVENIKA_UKAZKA_PNG names a file to keep the picture in).
+TEST(Nabidky, HtmlOfferRendersAsAPage) {
+    Instalace inst;
+    FakeServices sluzby;
+    GlobalniData g;
+    ASSERT_FALSE(NactiIni(inst.ini(), g).chyba);
+    const TabulkaArtiklu cenik = TabulkaArtiklu::nacti(inst.data + QStringLiteral("/Art"));
+    clsSorvenika s;
+    s.System = QStringLiteral("MIV");
+    s.Nazev = QStringLiteral("MIV Standard");
+    s.Prurez = QStringLiteral("25");
+    s.Vyska = 7.5f;
+    s.Ukonceni = QStringLiteral("krycí deska");
+    s.Tvarnice = QStringLiteral("vnější r. 36/36 cm");
+    s.SysPoznamka = QStringLiteral("Základní souprava MIV 25\r\n\r\nDodací lhůta je 10 pracovních dní od potvrzení objednávky.\r\n");
+    for (int i = 1; i <= 6; ++i)
+        s.Rozpis += clsSorvenika::RadekRozpisu({QStringLiteral("Komínová tvárnice %1").arg(i), QStringLiteral("MIV%1").arg(i), {},
+                                                QString::number(i), QStringLiteral("1 250,00"), QStringLiteral("2 500,00")});
+    s.GenerXml();
+    clsNabidka n(g.nastaveni);
+    n.ExtID = 42;
+    n.NazevAkce = QStringLiteral("Rodinný dům <Novák>");
+    n.MistoStavby = QStringLiteral("Praha 4");
+    n.DruhStavby = 3;
+    n.RealizacniFirma = QStringLiteral("Stavby & syn");
+    n.CenaBezDPH = 16666.7;
+    n.ProjektovaSleva = 10;
+    n.CenaPoSleveBezDPH = 15000;
+    n.CenaPoSleveSDPH = 18150;
+    n.Sorvenika = s.Xml;
+    const QString cesta = inst.data + QStringLiteral("/Tmp2Print/nabidka.htm");
+    ASSERT_TRUE(UlozJakoHtml(n, cesta, true, true, {cenik, g.Systemy, QDateTime(QDate(2026, 12, 7), QTime(6, 0))}));
+
+    QTextDocument d;
+    d.setHtml(cp1250::decode(readBytes(cesta)));
+    EXPECT_TRUE(d.toPlainText().contains(QStringLiteral("Rodinný dům <Novák>")));
+    EXPECT_TRUE(d.toPlainText().contains(QStringLiteral("Stavby & syn")));
+    EXPECT_TRUE(d.toPlainText().contains(QStringLiteral("Komínová tvárnice 6")));
+    d.setTextWidth(780);
+    QImage obraz(780, qCeil(d.size().height()), QImage::Format_RGB32);
+    obraz.fill(Qt::white);
+    QPainter p(&obraz);
+    d.drawContents(&p);
+    p.end();
+    EXPECT_GT(obraz.height(), 600);
+    if (const QString kam = qEnvironmentVariable("SORVENIKA_UKAZKA_PNG"); !kam.isEmpty()) obraz.save(kam);
+}
+
+// The list's commands on a listed offer: nothing selected, save as HTML with the overwrite
+// question and the remembered folder, mail under the project's name, view, copy.
+TEST(Nabidky, ListCommandsOnTheSelectedOffer) {
+    Instalace inst;
+    FakeServices sluzby;
+    GlobalniData g;
+    g.nastaveni.IDOZ = Integer(7);
+    g.nastaveni.ExtID = 40;
+    int prohlizeni = 0, kopie = 0;
+    frmNabidky::Sluzby s;
+    s.formular = [&](std::shared_ptr<clsNabidka> n, bool jenProhlizeni) {
+        ++(jenProhlizeni ? prohlizeni : kopie);
+        if (!jenProhlizeni) {
+            EXPECT_EQ(std::tuple(n->ID, n->ExtID), std::tuple(0, 40));
+        }
+    };
+    frmNabidky prazdny(g, s);
+    prazdny.mnuTisk->trigger();
+    EXPECT_EQ(sluzby.dialogs.texty(), QStringList{QStringLiteral("Není vybrána nabídka !")});
+    EXPECT_FALSE(prazdny.mnuSynchronizovat->isVisible());
+
+    writeBytes(inst.data + "/Nabidky/UlozeneNabidky.txt",
+               cp1250::encode(QStringLiteral("ID|ExtID|IDOZ|NazevAkce|CenaPoSleveSDPH\r\n8|2|7|Škola 2/2026|100\r\n9|1|12|Cizí|5\r\n")));
+    frmNabidky okno(g, s);
+    EXPECT_EQ(okno.lblPocet->text(), QStringLiteral("Pozice/Počet: 1/1"));
+    okno.show();
+    EXPECT_EQ(okno.lblPocet->text(), QStringLiteral("Pozice/Počet: 1/1"));
+    okno.chkZobrazitOstatni->click();
+    ASSERT_EQ(okno.model().rowCount(), 2);
+    EXPECT_EQ(okno.lblPocet->text(), QStringLiteral("Pozice/Počet: 2/2"));
+    const QAbstractItemModel* m = okno.Tabulka->model();
+    EXPECT_EQ(m->index(1, sNazevAkce).data(Qt::BackgroundRole).value<QColor>(), QColor(224, 224, 224));
+    EXPECT_EQ(m->index(1, sNazevAkce).data(Qt::ForegroundRole).value<QColor>(), QColor(128, 128, 128));
+    EXPECT_FALSE(m->index(0, sNazevAkce).data(Qt::BackgroundRole).isValid());
+    EXPECT_EQ(okno.lblSoucet->text(), QStringLiteral("Součet: 105,00 Kč"));
+    okno.Tabulka->setCurrentIndex(m->index(0, sStav));
+    ASSERT_EQ(okno.aktualniRadek(), 0);
+    const QString cil = inst.dir.filePath(QStringLiteral("vystup/nabidka.htm"));
+    writeBytes(cil, "stará");
+    sluzby.dialogs.soubory = {cil, cil};
+    sluzby.dialogs.odpovedi = {Odpoved::No, Odpoved::Yes, Odpoved::Ok};
+    okno.mnuUlozitJakoHtml_Click();
+    EXPECT_TRUE(readBytes(cil).contains(cp1250::encode(QStringLiteral("Škola 2/2026"))));
+    EXPECT_EQ(sluzby.dialogs.texty().mid(1), (QStringList{kSouborExistuje, kSouborExistuje, QStringLiteral("Nabídka byla právě uložena")}));
+    EXPECT_EQ(ini::cti(inst.ini(), "UZIVATEL", "Export HTML"), QFileInfo(cil).absolutePath());
+
+    okno.mnuPoslatEmailem_Click();
+    ASSERT_EQ(sluzby.desktop.maily.size(), 1);
+    EXPECT_EQ(QFileInfo(sluzby.desktop.maily[0].value(0)).fileName(), QStringLiteral("Škola 2-2026.htm"));
+
+    okno.cmdDetail_Click();
+    okno.mnuKopirovat_Click();
+    EXPECT_EQ(std::pair(prohlizeni, kopie), std::pair(1, 1));
+    // The copy is not saved, so the reloaded list shows the offer as it was.
+    EXPECT_EQ(okno.model().nabidka(0)->ID, 8);
+}
+
+// Viewing from the list: no saving or parts commands, the fields disabled; the close box.
+TEST(Nabidky, FormForViewingOnly) {
+    Instalace inst;
+    FakeServices sluzby;
+    GlobalniData g;
+    QtNabidky nabidky(g, {});
+    auto n = std::make_shared<clsNabidka>();
+    n->NazevAkce = QStringLiteral("Akce");
+    bool videno = false;
+    az([] { return modalni<frmNabidka>(); }, [&](QWidget* w) {
+        auto* f = static_cast<frmNabidka*>(w);
+        for (QPushButton* b : {f->cmdUlozit, f->cmdStorno, f->cmdPridatUbrat[0], f->cmdPridatUbrat[1]}) EXPECT_TRUE(b->isHidden());
+        EXPECT_FALSE(f->cmdVymazat->isHidden());
+        EXPECT_FALSE(f->cmbNazevAkce->isEnabled());
+        EXPECT_FALSE(f->txtPoznamka->isEnabled());
+        EXPECT_EQ(f->cmbNazevAkce->currentText(), QStringLiteral("Akce"));
+        videno = true;
+        zaviraciPolicko(f);
+    });
+    nabidky.zobrazFormular(n, true);
+    EXPECT_TRUE(videno);
+    EXPECT_EQ(n->NazevAkce, QStringLiteral("Akce"));
+}
