@@ -98,7 +98,9 @@ QStringList NactiObchodniky() {
     const QStringList radky = text.split(kCrLf);
     for (qsizetype i = 1; i < radky.size(); ++i) {
         if (radky[i].isEmpty()) continue;
-        obchodnici << radky[i].section(QLatin1Char('|'), 1);
+        // A line without "|" is offered whole.
+        const qsizetype svisla = radky[i].indexOf(QLatin1Char('|'));
+        obchodnici << radky[i].mid(svisla + 1);
     }
     return obchodnici;
 }

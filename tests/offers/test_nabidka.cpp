@@ -208,8 +208,8 @@ TEST(SouboryNabidek, StatesAreSavedForTheRepresentativeAndAppliedBack) {
 TEST(SouboryNabidek, DealersAndCodeTables) {
     Slozka s;
     EXPECT_TRUE(NactiObchodniky().isEmpty());
-    writeBytes(s.soubor(kObchodnici), cp1250::encode("ID|Obchodnik\r\n1|Stavebniny Kůň, Brno\r\n\r\n2|A|B\r\n3|Poslední"));
-    EXPECT_EQ(NactiObchodniky(), (QStringList{"Stavebniny Kůň, Brno", "A|B", "Poslední"}));
+    writeBytes(s.soubor(kObchodnici), cp1250::encode("ID|Obchodnik\r\n1|Stavebniny Kůň, Brno\r\n\r\n2|A|B\r\nBez oddělovače\r\n3|Poslední"));
+    EXPECT_EQ(NactiObchodniky(), (QStringList{"Stavebniny Kůň, Brno", "A|B", "Bez oddělovače", "Poslední"}));
 
     EXPECT_EQ(StavyNabidky().size(), 11);
     EXPECT_EQ(ZjistiStav(0), QStringLiteral("V řešení"));
