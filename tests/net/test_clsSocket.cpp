@@ -259,6 +259,7 @@ TEST(clsSocket, DatagramsBothWaysAndTheBroadcastPermission) {
     // The permission follows the address, set before anything is sent.
     clsSocket c;
     c.setProtocol(clsSocket::sckUDPProtocol);
+    c.Bind(0, "127.0.0.1");
     c.setRemoteHost("127.255.255.255");
     EXPECT_EQ(volba(c.SocketHandle(), SO_BROADCAST), 1);
     c.setRemoteHost("127.0.0.1");
