@@ -60,8 +60,10 @@ PORUCHY = ("ticho", "po_bajtu", "pulka", "smeti", "reset", "bez_cisla", "chyba")
 
 
 def resetuj(spojeni):
-    """Ends the connection with a reset instead of an orderly close."""
+    """Ends the connection with a reset instead of an orderly close, closed here so that no
+    orderly end goes before the reset."""
     spojeni.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
+    spojeni.close()
 
 
 def bez_odpovedi(spojeni):

@@ -27,7 +27,7 @@ Prekladac prekladacSystemu();
 
 // The numbers SendData, GetData and PeekData carry as their memory image.
 template <class T>
-concept Cislo = std::is_arithmetic_v<T> || std::is_same_v<T, Currency>;
+concept CisloSocketu = std::is_arithmetic_v<T> || std::is_same_v<T, Currency>;
 
 class clsSocket : public QObject {
     Q_OBJECT
@@ -98,13 +98,13 @@ public:
     // A number from the front of the buffer, exactly its size taken (GetData) or left (PeekData);
     // nothing while fewer bytes are waiting.
     template <class T>
-        requires Cislo<T>
+        requires CisloSocketu<T>
     std::optional<T> PeekData() const {
         if (m_prijato.size() < velikost<T>()) return std::nullopt;
         return zObrazu<T>(m_prijato);
     }
     template <class T>
-        requires Cislo<T>
+        requires CisloSocketu<T>
     std::optional<T> GetData() {
         const std::optional<T> cislo = PeekData<T>();
         if (cislo) m_prijato.remove(0, velikost<T>());

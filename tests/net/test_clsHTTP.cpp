@@ -170,6 +170,16 @@ TEST(clsHTTP, ABrokenConnectionEndsTheTestAndTheDownloadAtOnce) {
         EXPECT_EQ(text(http.StahniInfoOAktualizaci("http://" + m.adresa() + "/s/S.nfo")), kServerNedostupny);
         EXPECT_FALSE(pojistka);
     }
+    // An upload waits out its limit whatever breaks: only the safety timer ends it.
+    Misto m;
+    m.spust("reset");
+    BEZI(m.server);
+    m.spojeni("pripojeni=1");
+    clsHTTP http;
+    bool pojistka = false;
+    QTimer::singleShot(300, [&] { pojistka = true, sluzby.clock.ms += 3600000; });
+    EXPECT_EQ(text(http.OdeslatObjednavku("1", "m", "HRAB", kObjednavka)), "chyba: " + kObjednavkaNepotvrzena);
+    EXPECT_TRUE(pojistka);
 }
 
 TEST(clsHTTP, UnreachableOrNotConfigured) {

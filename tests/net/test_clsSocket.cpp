@@ -166,8 +166,8 @@ TEST(clsSocket, ListensAcceptsOnAnotherObjectAndBothExchangeNumbersAndText) {
     clsSocket naslouchac;
     EXPECT_EQ(naslouchac.SocketHandle(), -1);
     naslouchac.Bind(0, "127.0.0.1");
-    EXPECT_TRUE(naslouchac.Bound());
     naslouchac.Listen();
+    EXPECT_TRUE(naslouchac.Bound());
     EXPECT_EQ(naslouchac.State(), clsSocket::sckListening);
     ASSERT_GT(naslouchac.LocalPort(), 0);
     EXPECT_EQ(volba(naslouchac.SocketHandle(), SO_ACCEPTCONN), 1);
@@ -259,6 +259,7 @@ TEST(clsSocket, DatagramsBothWaysAndTheBroadcastPermission) {
     // The permission follows the address, set before anything is sent.
     clsSocket c;
     c.setProtocol(clsSocket::sckUDPProtocol);
+    c.Bind(0, "127.0.0.1");
     c.setRemoteHost("127.255.255.255");
     EXPECT_EQ(volba(c.SocketHandle(), SO_BROADCAST), 1);
     c.setRemoteHost("127.0.0.1");
@@ -266,4 +267,7 @@ TEST(clsSocket, DatagramsBothWaysAndTheBroadcastPermission) {
 
     clsSocket spatne;
     EXPECT_THROW(spatne.Bind(0, "nikde"), SocketError);
+    // Datagrams have no connections to listen for.
+    EXPECT_EQ(cisloChyby([&] { c.Listen(); }), 10045);
+    EXPECT_EQ(c.State(), clsSocket::sckError);
 }

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace http;
 
@@ -105,6 +106,13 @@ TEST(ProtokolHTTP, ReplyCleanUp) {
             for (int i = 0; i < delka; ++i) t += QLatin1Char("<>ab"[(kod >> (2 * i)) & 3]);
             ASSERT_EQ(odstranZnacky(t), primo(t)) << t.toStdString();
         }
+    // Longer ones, where removals join text across several earlier removals.
+    std::mt19937 nahoda(29);
+    for (int pokus = 0; pokus < 20000; ++pokus) {
+        QString t;
+        for (int i = 10 + pokus % 40; i > 0; --i) t += QLatin1Char("<>ab"[nahoda() % 4]);
+        ASSERT_EQ(odstranZnacky(t), primo(t)) << t.toStdString();
+    }
     EXPECT_EQ(*teloOdpovedi("H\r\n\r\n<sdeleni1>a</sdeleni1>"), "<sdeleni1>a</sdeleni1>");
 
     // The fuzzing corpus of the clean-up and the SOCKS5 answers.
