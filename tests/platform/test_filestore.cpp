@@ -26,6 +26,9 @@ TEST(FileStore, WholeFilesTailsAndFoldersMadeOnTheFirstWrite) {
     writeBytes(dir.filePath("f"), "");
     EXPECT_FALSE(filestore::append(dir.filePath("f/x.txt"), "x"));
     EXPECT_FALSE(filestore::replace(dir.filePath("f/x.txt"), "x"));
+    // A folder where the file should be.
+    EXPECT_FALSE(filestore::replace(dir.path(), "x"));
+    EXPECT_FALSE(filestore::append(dir.path(), "x"));
 }
 
 namespace {
