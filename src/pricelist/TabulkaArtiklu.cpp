@@ -622,17 +622,19 @@ void TabulkaArtiklu::Sort(int x) {
         m_poradi = m_poStaremKodu;
         return;
     }
-    // Equal old codes by order number: the keys go in in row order.
+    // The keys made in file order, where the codes lie, then put in row order: equal old codes
+    // stay by order number.
     std::vector<char16_t> jednotky;
     jednotky.reserve(m_bajty.size());
     std::vector<Usek> useky(m_radky.size());
+    std::vector<Klic> vSouboru(m_radky.size());
+    for (size_t p = 0; p < m_radky.size(); ++p) {
+        useky[p] = pridejVelkymi(jednotky, p, fStaryKod);
+        vSouboru[p] = klic(jednotky.data() + useky[p].od, useky[p].delka, static_cast<int>(p));
+    }
     std::vector<Klic> klice;
     klice.reserve(m_radky.size());
-    for (int i : m_podleObj) {
-        const auto p = static_cast<size_t>(i);
-        useky[p] = pridejVelkymi(jednotky, p, fStaryKod);
-        klice.push_back(klic(jednotky.data() + useky[p].od, useky[p].delka, i));
-    }
+    for (int i : m_podleObj) klice.push_back(vSouboru[static_cast<size_t>(i)]);
     m_poradi = serazeno(std::move(klice), jednotky, useky);
     for (int& p : m_poradi) p = m_radekZ[static_cast<size_t>(p)];
     m_poStaremKodu = m_poradi;
