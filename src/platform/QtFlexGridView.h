@@ -73,7 +73,7 @@ private:
     Zvyrazneni m_zvyrazneni = Zvyrazneni::Vzdy;
     int m_sirkaNavrhu = 0;
     bool m_synchronizuji = false;
-    int m_vychoziVyska = -1;  // the rows' default height last given to the header, pixels
     QPersistentModelIndex m_stisknuto;
     QList<QMetaObject::Connection> m_spojeni;
+    int m_vychoziVyska = -1;  // the rows' default height last given to the header, pixels
 };
