@@ -25,7 +25,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
-#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -48,11 +47,12 @@ void domaluj(Malovani& m) {
     if (m.pocet == pred) throw std::runtime_error("not painted");
 }
 
-// Opens a window made by `otevri` (shown, not yet painted) up to its first paint, then closes
-// it untimed.
-void otevreni(benchmark::State& state, const std::function<std::unique_ptr<QWidget>()>& otevri) {
+// A window made by `vytvor` and shown, up to its first paint; closed untimed.
+template <typename Vytvor>
+void otevreni(benchmark::State& state, Vytvor vytvor) {
     for (auto _ : state) {
-        std::unique_ptr<QWidget> w = otevri();
+        std::unique_ptr<QWidget> w = vytvor();
+        w->show();
         Malovani m(w.get());
         domaluj(m);
         state.PauseTiming();
@@ -89,49 +89,31 @@ struct BezSite : IDetekceSite {
 
 // The costing sheet of the chosen system, loaded and shown.
 static void BM_OtevreniListu(benchmark::State& state) {
-    GlobalniData& g = miv();
-    otevreni(state, [&] {
-        auto w = std::make_unique<frmSorvenika>(g, frmSorvenika::Sluzby{});
-        w->show();
-        return w;
-    });
+    otevreni(state, [] { return std::make_unique<frmSorvenika>(miv(), frmSorvenika::Sluzby{}); });
 }
 BENCHMARK(BM_OtevreniListu)->Unit(benchmark::kMillisecond);
 
 // The parameter wizard over the chosen system, on its first frame.
 static void BM_OtevreniPruvodce(benchmark::State& state) {
-    const GlobalniData& g = miv();
-    otevreni(state, [&] {
-        auto w = std::make_unique<frmParametry>(g, frmParametry::Sluzby{});
-        w->show();
-        return w;
-    });
+    otevreni(state, [] { return std::make_unique<frmParametry>(miv(), frmParametry::Sluzby{}); });
 }
 BENCHMARK(BM_OtevreniPruvodce)->Unit(benchmark::kMillisecond);
 
 // The accessory picker of the MIV system, cross-section 16, no accessory chosen yet.
 static void BM_OtevreniPrislusenstvi(benchmark::State& state) {
     ModelPrislusenstvi model({"MIV", "16", false, 0, 4}, Priznaky{});
-    otevreni(state, [&] {
-        auto w = std::make_unique<frmPrislusenstvi>(model);
-        w->show();
-        return w;
-    });
+    otevreni(state, [&] { return std::make_unique<frmPrislusenstvi>(model); });
 }
 BENCHMARK(BM_OtevreniPrislusenstvi)->Unit(benchmark::kMillisecond);
 
-// "Nastavení": the order settings read from their file, the network looked at.
+// "Nastavení" over the order settings of a fresh installation, the network looked at.
 static void BM_OtevreniNastaveni(benchmark::State& state) {
     QTemporaryDir dir;
     qputenv("SORVENIKA_DATA", dir.path().toUtf8());
     clsHTTP http;
+    NastaveniObjednavek objednavka = NactiNastaveniObjednavek(dir.filePath(QStringLiteral("Objednavky.ini")));
     BezSite sit;
-    otevreni(state, [&] {
-        NastaveniObjednavek objednavka = NactiNastaveniObjednavek(dir.filePath(QStringLiteral("Objednavky.ini")));
-        auto w = std::make_unique<frmNastaveni>(http, objednavka, sit);
-        w->show();
-        return w;
-    });
+    otevreni(state, [&] { return std::make_unique<frmNastaveni>(http, objednavka, sit); });
 }
 BENCHMARK(BM_OtevreniNastaveni)->Unit(benchmark::kMillisecond);
 

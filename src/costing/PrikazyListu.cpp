@@ -5,6 +5,7 @@
 #include "engine/Systemy.h"
 #include "platform/DataPaths.h"
 #include "platform/Desktop.h"
+#include "platform/FileStore.h"
 #include "platform/Guard.h"
 #include "platform/Services.h"
 #include "util/Soubory.h"
@@ -13,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -35,8 +35,7 @@ Vysledek<> zkopiruj(const QString& zdroj, const QString& cil) {
     if (f.open(QIODevice::ReadOnly)) obsah = f.readAll();
     if (!f.isOpen() || obsah.size() != f.size())
         return Chyba{QStringLiteral("Databázi zákazníků %1 nelze přečíst.").arg(QDir::toNativeSeparators(zdroj))};
-    QSaveFile s(cil);
-    if (!s.open(QIODevice::WriteOnly) || s.write(obsah) != obsah.size() || !s.commit())
+    if (!filestore::replace(cil, obsah))
         return Chyba{QStringLiteral("Databázi zákazníků se nepodařilo uložit do souboru %1.").arg(QDir::toNativeSeparators(cil))};
     return {};
 }

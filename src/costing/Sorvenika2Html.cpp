@@ -6,13 +6,11 @@
 #include "platform/Clock.h"
 #include "platform/Cp1250.h"
 #include "platform/DataPaths.h"
+#include "platform/FileStore.h"
 #include "platform/Regional.h"
 #include "platform/Services.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -127,9 +125,7 @@ Vysledek<> Sorvenika2Html(const Kalkulace& k, const QString& cesta) {
     if (text.trimmed().isEmpty()) return Chyba{QStringLiteral("Šablona ") + sablona + QStringLiteral(" je prázdná !")};
 
     const QByteArray strana = cp1250::encodeHtml(sestavHtml(k, cp1250::decode(text), platform::clock().today()));
-    QDir().mkpath(QFileInfo(cesta).absolutePath());
-    QSaveFile cil(cesta);
-    if (!cil.open(QIODevice::WriteOnly) || cil.write(strana) != strana.size() || !cil.commit())
+    if (!filestore::replace(cesta, strana))
         return Chyba{QStringLiteral("Chyba při zápisu do souboru ") + cesta};
     return {};
 }

@@ -27,11 +27,13 @@ std::optional<QByteArray> readTail(const QString& cesta, qint64 n) {
     return f.readAll();
 }
 
-bool replace(const QString& cesta, const QByteArray& bajty) {
+bool replace(const QString& cesta, const QByteArray& bajty, std::optional<QFileDevice::Permissions> prava) {
     if (!slozkaPro(cesta)) return false;
     QSaveFile f(cesta);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    if (f.write(bajty) != bajty.size()) {
+    // Unbuffered: a write cut short shows in write()'s count, where the buffer's flush at commit
+    // would let the short file through as complete.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+    if ((prava && !f.setPermissions(*prava)) || f.write(bajty) != bajty.size()) {
         f.cancelWriting();
         return false;
     }
@@ -41,9 +43,10 @@ bool replace(const QString& cesta, const QByteArray& bajty) {
 bool append(const QString& cesta, const QByteArray& bajty) {
     if (!slozkaPro(cesta)) return false;
     QFile f(cesta);
-    if (!f.open(QIODevice::ReadWrite | QIODevice::Append)) return false;
+    // Unbuffered as in replace(); a buffer still holding the rest would also stop the cut-back.
+    if (!f.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) return false;
     const qint64 puvodni = f.size();
-    if (f.write(bajty) == bajty.size() && f.flush()) return true;
+    if (f.write(bajty) == bajty.size()) return true;
     f.resize(puvodni);
     return false;
 }

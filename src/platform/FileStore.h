@@ -3,6 +3,7 @@
 // new, never half of either) or appended to. Missing folders are created on the first write.
 // Nothing here asks the user; the callers report a false result.
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
 #include <optional>
 
@@ -12,7 +13,12 @@ namespace filestore {
 std::optional<QByteArray> readAll(const QString& cesta);
 // The last `n` bytes (fewer in a shorter file); nullopt when the file is missing.
 std::optional<QByteArray> readTail(const QString& cesta, qint64 n);
-bool replace(const QString& cesta, const QByteArray& bajty);
+// Every whole-file rewrite of the program goes through here. A write cut short (a full disk, a
+// size limit) returns false and leaves the old file. `prava` are set on the temporary file before
+// the first byte, so the new file is never more open than that; by default an existing file's
+// permissions carry over.
+bool replace(const QString& cesta, const QByteArray& bajty,
+             std::optional<QFileDevice::Permissions> prava = std::nullopt);
 // Appends in place. A write that fails part-way is cut back, so the file keeps its old length.
 bool append(const QString& cesta, const QByteArray& bajty);
 // True also when there was nothing to remove.

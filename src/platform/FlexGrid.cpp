@@ -64,7 +64,10 @@ void FlexGrid::rozloz(Radek& r) const {
 }
 
 const QString& FlexGrid::spojeny(const Radek& r) const {
-    if (r.klic >= 0) r.spojeny = prvniPole(m_zdroj(std::exchange(r.klic, -1)), m_sloupcu);
+    if (r.klic >= 0) {
+        r.spojeny = prvniPole(m_zdroj(r.klic), m_sloupcu);
+        r.klic = -1;
+    }
     return r.spojeny;
 }
 

@@ -1,10 +1,12 @@
 #include "platform/IniFile.h"
 
 #include "platform/Cp1250.h"
+#include "platform/FileStore.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 #include <optional>
 
 namespace ini {
@@ -190,19 +192,11 @@ bool zapis(const QString& soubor, const QString& sekce, const QList<std::pair<QS
     const QFileDevice::Permissions jenVlastnik = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     const bool heslo = drziHeslo(text);
     if (existuje && text == puvodni) return !heslo || QFile::setPermissions(soubor, jenVlastnik);
-    QSaveFile f(soubor);
-    if (!f.open(QIODevice::WriteOnly)) return false;
+    // A missing folder is an error here, as it was to the original's profile functions.
+    if (!existuje && !QFileInfo(soubor).absoluteDir().exists()) return false;
     // A password is its user's alone, and so is any settings file the program creates.
-    if ((heslo || !existuje) && !f.setPermissions(jenVlastnik)) {
-        f.cancelWriting();
-        return false;
-    }
-    const QByteArray bajty = cp1250::encode(text);
-    if (f.write(bajty) != bajty.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return filestore::replace(soubor, cp1250::encode(text),
+                              heslo || !existuje ? std::optional(jenVlastnik) : std::nullopt);
 }
 
 bool zapis(const QString& soubor, const QString& sekce, const QString& klic, const QString& hodnota) {

@@ -120,7 +120,11 @@ void FlexGridView::nactiVse() {
 
 void FlexGridView::nactiVysky(int prvni, int posledni) {
     if (!m_grid) return;
-    verticalHeader()->setDefaultSectionSize(naPixely(m_grid->vychoziVyskaRadku()));
+    // Setting it goes through every row, even to the same size: only when it changes.
+    if (const int vychozi = naPixely(m_grid->vychoziVyskaRadku()); vychozi != m_vychoziVyska) {
+        verticalHeader()->setDefaultSectionSize(vychozi);
+        m_vychoziVyska = vychozi;
+    }
     // Every row at the default height: nothing to go through (a long list refilled at each key).
     if (!m_grid->maVlastniVysky()) return;
     posledni = std::min(posledni, m_grid->rowCount() - 1);

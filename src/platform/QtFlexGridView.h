@@ -77,4 +77,5 @@ private:
     bool m_zapisujiTopRow = false;
     QPersistentModelIndex m_stisknuto;
     QList<QMetaObject::Connection> m_spojeni;
+    int m_vychoziVyska = -1;  // the rows' default height last given to the header, pixels
 };

@@ -5,14 +5,13 @@
 #include "platform/Cp852.h"
 #include "platform/DataPaths.h"
 #include "platform/Errors.h"
+#include "platform/FileStore.h"
 #include "platform/Numbers.h"
 #include "platform/Regional.h"
 #include "platform/Services.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -424,10 +423,6 @@ QByteArray zapisDBF(const DataDBF& data, const QDate& dnes, const QString& soubo
 void UlozDBF(const QString& cesta, const DataDBF& data) {
     const QString soubor = resolvePath(cesta + QStringLiteral(".dbf"));
     const QByteArray obsah = zapisDBF(data, platform::clock().today(), soubor);
-    QDir().mkpath(QFileInfo(soubor).absolutePath());
-    QSaveFile f(soubor);
-    // Unbuffered: a write cut short (a full disk, a size limit) shows in write()'s count, where
-    // the buffer's flush at commit would let the short file through as complete.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || f.write(obsah) != obsah.size() || !f.commit())
+    if (!filestore::replace(soubor, obsah))
         throw RuntimeError(75, QStringLiteral("Soubor ") + soubor + QStringLiteral(" nelze zapsat."));
 }

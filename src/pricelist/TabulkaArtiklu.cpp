@@ -523,10 +523,13 @@ std::vector<int> TabulkaArtiklu::serazeno(std::vector<Klic> klice, const std::ve
         const Usek u = useky[static_cast<size_t>(k.pozice)];
         return QStringView(jednotky.data() + u.od, u.delka);
     };
+    const auto delka = [&](const Klic& k) { return useky[static_cast<size_t>(k.pozice)].delka; };
     for (size_t i = 0; i < n;) {
         size_t j = i + 1;
-        while (j < n && klice[j].vyssi == klice[i].vyssi && klice[j].nizsi == klice[i].nizsi) ++j;
-        if (j - i > 1)
+        bool stejne = delka(klice[i]) <= 8;  // the keys hold the whole of keys this short
+        for (; j < n && klice[j].vyssi == klice[i].vyssi && klice[j].nizsi == klice[i].nizsi; ++j)
+            stejne = stejne && delka(klice[j]) == delka(klice[i]);
+        if (j - i > 1 && !stejne)
             std::stable_sort(klice.begin() + static_cast<qsizetype>(i), klice.begin() + static_cast<qsizetype>(j),
                              [&](const Klic& a, const Klic& b) { return cely(a).compare(cely(b)) < 0; });
         i = j;
@@ -614,18 +617,27 @@ void TabulkaArtiklu::Sort(int x) {
         std::iota(m_poradi.begin(), m_poradi.end(), 1);
         return;
     }
-    // Equal old codes by order number: the keys go in in row order.
+    // The table does not change: the old-code order is made once.
+    if (!m_poStaremKodu.empty() || m_radky.empty()) {
+        m_poradi = m_poStaremKodu;
+        return;
+    }
+    // The keys made in file order, where the codes lie, then put in row order: equal old codes
+    // stay by order number.
     std::vector<char16_t> jednotky;
+    jednotky.reserve(m_bajty.size());
     std::vector<Usek> useky(m_radky.size());
+    std::vector<Klic> vSouboru(m_radky.size());
+    for (size_t p = 0; p < m_radky.size(); ++p) {
+        useky[p] = pridejVelkymi(jednotky, p, fStaryKod);
+        vSouboru[p] = klic(jednotky.data() + useky[p].od, useky[p].delka, static_cast<int>(p));
+    }
     std::vector<Klic> klice;
     klice.reserve(m_radky.size());
-    for (int i : m_podleObj) {
-        const auto p = static_cast<size_t>(i);
-        useky[p] = pridejVelkymi(jednotky, p, fStaryKod);
-        klice.push_back(klic(jednotky.data() + useky[p].od, useky[p].delka, i));
-    }
+    for (int i : m_podleObj) klice.push_back(vSouboru[static_cast<size_t>(i)]);
     m_poradi = serazeno(std::move(klice), jednotky, useky);
     for (int& p : m_poradi) p = m_radekZ[static_cast<size_t>(p)];
+    m_poStaremKodu = m_poradi;
 }
 
 void TabulkaArtiklu::Filtr(bool x) { m_filtr = x; }

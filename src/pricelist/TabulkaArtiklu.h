@@ -138,6 +138,7 @@ private:
     std::vector<Usek> m_klice;            // row - 1 -> its upper-case order number in m_velka
     std::vector<int> m_radekZ;            // position in m_radky -> row
     std::vector<int> m_poradi;
+    std::vector<int> m_poStaremKodu;      // Sort(1)'s order, once made
     QChar m_desetinna, m_skupina;         // the regional separators when the table was loaded
     bool m_filtr = false;
     int m_verzePoradi = 0;

@@ -25,8 +25,9 @@ public:
     explicit SeznamFiltru(QObject* rodic) : QAbstractListModel(rodic) {}
     int rowCount(const QModelIndex& rodic = {}) const override { return rodic.isValid() ? 0 : static_cast<int>(m_hodnoty.size()); }
     QVariant data(const QModelIndex& i, int role) const override {
-        if (!checkIndex(i, CheckIndexOption::IndexIsValid) || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
-        return m_hodnoty.at(i.row());
+        // The box asks for its current item's text also while it has none (-1).
+        if (i.row() < 0 || i.row() >= m_hodnoty.size() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
+        return m_hodnoty[i.row()];
     }
     void dopln(const QStringList& hodnoty) {
         if (hodnoty.size() <= m_hodnoty.size()) return;

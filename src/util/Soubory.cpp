@@ -4,13 +4,13 @@
 #include "platform/Cp1250.h"
 #include "platform/DataPaths.h"
 #include "platform/Desktop.h"
+#include "platform/FileStore.h"
 #include "platform/IniFile.h"
 #include "platform/Services.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 
 namespace {
@@ -19,25 +19,13 @@ namespace {
 constexpr int kChybaPosty = 2;
 constexpr int kPrilohaNenalezena = 11;
 
-bool zapisCely(const QString& cesta, const QByteArray& bajty) {
-    QSaveFile f(cesta);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    if (f.write(bajty) != bajty.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
-}
-
 bool zapisBajty(const QString& cesta, const QByteArray& bajty, qint64 offset) {
     const QFileInfo fi(cesta);
     if (fi.exists() && !fi.isFile()) return false;
     offset = qMax<qint64>(offset, 0);
-    if (fi.exists() && (offset >= fi.size() || bajty.isEmpty())) {
-        QFile f(cesta);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
-        return f.write(bajty) == bajty.size() && f.flush();
-    }
+    if (fi.exists() && (offset >= fi.size() || bajty.isEmpty())) return filestore::append(cesta, bajty);
+    // As the original's file writes, never into a folder that is not there.
+    if (!fi.exists() && !fi.absoluteDir().exists()) return false;
     // Overwriting part of a file (or creating one) goes through a temporary file, so a failed
     // write leaves the old file whole; the tail beyond the written range is kept.
     QByteArray obsah;
@@ -48,7 +36,7 @@ bool zapisBajty(const QString& cesta, const QByteArray& bajty, qint64 offset) {
         if (obsah.size() != fi.size()) return false;
     }
     offset = qMin<qint64>(offset, obsah.size());
-    return zapisCely(cesta, obsah.left(offset) + bajty + obsah.mid(offset + bajty.size()));
+    return filestore::replace(cesta, obsah.left(offset) + bajty + obsah.mid(offset + bajty.size()));
 }
 
 // The name an attachment is shown under: a plain file name, never a path out of its folder.
@@ -79,10 +67,7 @@ bool ZapisSoubor(const QString& cesta, const QString& text, qint64 offset) {
     return false;
 }
 
-bool NahradSoubor(const QString& cesta, const QByteArray& bajty) {
-    QDir().mkpath(QFileInfo(cesta).absolutePath());
-    return zapisCely(cesta, bajty);
-}
+bool NahradSoubor(const QString& cesta, const QByteArray& bajty) { return filestore::replace(cesta, bajty); }
 
 QString CtiIni(const QString& soubor, const QString& sekce, const QString& klic) {
     return ini::cti(resolvePath(soubor), sekce, klic, 127);

@@ -71,6 +71,7 @@ TEST(FlexGrid, RowsFromASourceAreAskedForWhenFirstReadAndActAsAddedText) {
     g.AddItems({});
     g.AddItem("x	y");
     EXPECT_EQ(std::tuple(g.Rows(), vlozeno.count()), std::tuple(5, 2));
+    EXPECT_EQ(std::tuple(vlozeno[0].at(1).toInt(), vlozeno[0].at(2).toInt()), std::tuple(0, 2));
     EXPECT_TRUE(zadane.isEmpty());
 
     // Read once, cut to the grid's columns, then like any added row.

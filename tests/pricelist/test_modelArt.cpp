@@ -106,6 +106,9 @@ TEST(ModelArt, RowsAndFilterLists) {
     EXPECT_EQ(hlavicky, QStringList({"Starý kód", "Obj.č.", "Název", "Ks", "Prodejní cena", "Váha(kg)", "MJ", "Systém"}));
     EXPECT_EQ(radek, QStringList({"Z-9", "ZZ999", "žlab", "0", QStringLiteral("15\u00A0999,00"), "1,50", "ks", "KALVIR"}));
     EXPECT_EQ(g.ColWidth(2), 4044);
+    QList<int> zarovnani;
+    for (int c = 0; c < 8; ++c) zarovnani << g.ColAlignment(c);
+    EXPECT_EQ(zarovnani, QList<int>({1, 1, 1, 7, 7, 7, 1, 1}));
 
     // Values of the articles not marked 0, distinct (case counts), in order-number order.
     EXPECT_EQ(m.seznamFiltru(0), QStringList({kVse, "TS-160", "XA-2", "XA-1", "Q-1", "Q-0", "ZZ-2", "Z-9"}));

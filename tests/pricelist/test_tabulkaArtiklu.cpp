@@ -118,6 +118,33 @@ TEST(Cenik, NajdiArtiklAndTheDisplayOrder) {
     EXPECT_EQ(t.zobrazeneRadky(), vse);
 }
 
+TEST(Cenik, BothOrdersCompareWholeUpperCaseCodesWhateverTheirLength) {
+    // Codes alike in their first eight letters, differing in case, in length or further on.
+    // Within each group of codes the file order is not the sorted one.
+    const QStringList kody{"ABCDEFGH2", "xbcdefgh", "XBCDEFGH10", "abc", "ABCDEFGH1", "abcdefgh1", "XBCDEFGH", "Ž", "xbcdefgh"};
+    const QStringList obj{"A", "B", "QRSTUVWX2", "C", "QRSTUVWX10", "qrstuvwx1", "qrstuvwx", "Č", "D"};
+    std::vector<std::vector<BunkaDBF>> radky;
+    for (int i = 0; i < kody.size(); ++i)
+        radky.push_back({kody[i], obj[i], QString(), 1.0, 1.0, QString(), 1.0, QString()});
+    TabulkaArtiklu t = TabulkaArtiklu::zDat(cenikZBunek(radky), "x.dbf");
+    const auto podleVelkych = [](const QString& a, const QString& b) { return a.toUpper() < b.toUpper(); };
+    // Rows are numbered by order number; equal old codes keep that order.
+    std::vector<int> poradi(static_cast<size_t>(kody.size()));
+    std::iota(poradi.begin(), poradi.end(), 1);
+    QStringList podleObj = obj;
+    std::stable_sort(podleObj.begin(), podleObj.end(), podleVelkych);
+    EXPECT_EQ(sloupec(t, poradi, TabulkaArtiklu::ObjCislo), podleObj);
+    std::vector<int> podleStarych = poradi;
+    std::stable_sort(podleStarych.begin(), podleStarych.end(),
+                     [&](int a, int b) { return podleVelkych(t.text(a, 0), t.text(b, 0)); });
+    for (int kolo = 0; kolo < 2; ++kolo) {  // made, then kept
+        t.Sort(1);
+        EXPECT_EQ(t.poradi(), podleStarych) << kolo;
+        t.Sort(0);
+        EXPECT_EQ(t.poradi(), poradi) << kolo;
+    }
+}
+
 TEST(Cenik, EmptyAndBrokenPriceLists) {
     QTemporaryDir dir;
     FakeServices sluzby;
