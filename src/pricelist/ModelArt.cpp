@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::array<double, ModelArt::kSloupcu> kPodilySirky{0.193, 0.103, 0.337, 0.038, 0.1, 0.08, 0.03, 0.084};
+constexpr std::array<double, ModelArt::kSloupcu> kPodilySirky{0.18, 0.103, 0.337, 0.038, 0.113, 0.08, 0.03, 0.084};
 
 // Empty or "(vše)" (led by a no-break space) lets every row through.
 bool filtruje(const QString& text) { return !text.isEmpty() && text[0] != kVse[0]; }

@@ -142,9 +142,10 @@ frmArt::frmArt(TabulkaArtiklu& cenik, QWidget* rodic) : QDialog(rodic), m_model(
     connect(TabulkaArt->horizontalHeader(), &QHeaderView::sectionResized, this, &frmArt::RozmistiFiltry);
     connect(TabulkaArt->horizontalHeader(), &QHeaderView::geometriesChanged, this, &frmArt::RozmistiFiltry);
 
-    // The list takes the screen's height.
+    // The list takes the screen's height; on a narrow screen its width leaves room for the
+    // borders the window manager adds.
     const QRect obrazovka = screen() ? screen()->availableGeometry() : QRect(0, 0, 800, 600);
-    resize(std::min(naPixely(14000), obrazovka.width()), std::max(naPixely(6000), obrazovka.height() - naPixely(1500)));
+    resize(std::min(naPixely(14000), obrazovka.width() - naPixely(120)), std::max(naPixely(6000), obrazovka.height() - naPixely(1500)));
 }
 
 int frmArt::naPixely(int twips) const { return qRound(twips * logicalDpiY() / 1440.0); }

@@ -4,19 +4,17 @@
 #include "app/QtProgram.h"
 #include "app/frmStav.h"
 #include "costing/QtListSorveniky.h"
-#include "engine/NactiSystem.h"
 #include "offers/SouboryNabidek.h"
 #include "offers/frmNabidka.h"
 #include "util/Soubory.h"
 #include <QFileInfo>
 #include "platform/Cp1250.h"
 #include "pricelist/frmArt.h"
-#include "parameters/NastavSorveniku.h"
 #include "platform/IniFile.h"
 #include "support/GuiSupport.h"
+#include "support/ListProgramu.h"
 #include "support/Peers.h"
 #include "support/TestSupport.h"
-#include "systems/Kalkulacky.h"
 
 #include "app/SouborNastaveni.h"
 #include "offers/NabidkaHtml.h"
@@ -44,25 +42,6 @@ struct BezAktualizace : IKontrolaAktualizace {
     void ZkontrolujAktualizaci(GlobalniData&) override {}
 };
 
-// An MIV costing of cross-section 25 on the program's sheet.
-frmSorvenika* kalkulace(QtProgram& p) {
-    GlobalniData& g = p.data();
-    SorvenikaParametry& s = g.sorvenikaParametry;
-    s.System = QStringLiteral("MIV");
-    s.SystemKod = ZjistiKodSystemu(s.System);
-    EXPECT_TRUE(NactiSystem(g, p.aplikace().cenik()));
-    SorvenikaParametry n = s;
-    n.Prurez = QStringLiteral("25");
-    for (int c = 1; c <= g.dataSystemu.Prurezy.horni(); ++c)
-        if (g.dataSystemu.Prurezy(c) == n.Prurez) n.IdPrurez = Integer(c);
-    n.Vyska = 7;
-    n.Ukonceni = 4;
-    frmSorvenika* list = p.list()->nacti();
-    NastavSorveniku(g, vytvorKalkulacky(g), list->model(), n);
-    list->show();
-    return list;
-}
-
 }  // namespace
 
 TEST(Nabidky, FromTheCostingThroughTheListToTheServerAndBack) {
@@ -79,7 +58,7 @@ TEST(Nabidky, FromTheCostingThroughTheListToTheServerAndBack) {
     n.aktualizace = &aktualizace;
     QtProgram p(n);
     ASSERT_TRUE(p.aplikace().Main());
-    frmSorvenika* list = kalkulace(p);
+    frmSorvenika* list = kalkulaceNaListu(p);
 
     // The form on the new offer: a missing field first, then the save.
     bool ulozeno = false;
