@@ -373,7 +373,8 @@ int frmSorvenika::naTwipy(int pixely) const { return qRound(pixely * 1440.0 / lo
 
 void frmSorvenika::nastavRozmery(const QRect& dostupna) {
     const int ram = naPixely(ModelListu::vyskaRamu(naTwipy(dostupna.height())));
-    const int sirka = std::min(naPixely(ModelListu::kSirkaRamu), dostupna.width());
+    // On a narrow screen the width leaves room for the borders the window manager adds.
+    const int sirka = std::min(naPixely(ModelListu::kSirkaRamu), dostupna.width() - naPixely(120));
     const int vyska = std::min(ram + menuBar()->sizeHint().height(), dostupna.height());
     resize(sirka, vyska);
     move(dostupna.left() + (dostupna.width() - sirka) / 2, dostupna.top());

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
 
 TEST(PriceListWindow, FilterQuantityAndInsertThroughTheKeys) {
     FakeServices sluzby;
@@ -18,6 +19,8 @@ TEST(PriceListWindow, FilterQuantityAndInsertThroughTheKeys) {
     FakeObjednavka objednavka;
     seznam.Zobraz(&objednavka);
     frmArt* okno = seznam.okno();
+    // The program's window registry owns it there; here the test does.
+    const std::unique_ptr<frmArt> vlastnik(okno);
     ASSERT_TRUE(okno && QTest::qWaitForWindowExposed(okno));
     FlexGridView* v = okno->TabulkaArt;
     const FlexGrid& g = *v->grid();
@@ -78,6 +81,8 @@ TEST(PriceListWindow, FilterListsComeWhenOpenedOrWalked) {
     QtSeznamPolozek seznam(cenik, {});
     seznam.Zobraz({});
     frmArt* okno = seznam.okno();
+    // The program's window registry owns it there; here the test does.
+    const std::unique_ptr<frmArt> vlastnik(okno);
     ASSERT_TRUE(okno && QTest::qWaitForWindowExposed(okno));
     const FlexGrid& g = okno->model().TabulkaArt();
 
