@@ -2,54 +2,28 @@
 // mode (direct, tinyproxy with Basic authorisation, microsocks): checks, message, RC4, Base64,
 // upload, the copy and the emptied sheet. Counts the orders the server stored with other bytes
 // than those built ("rozdilne") and those it did not confirm ("nepotvrzeno").
+#include "PeryBench.h"
 #include "net/clsHTTP.h"
 #include "orders/OdeslaniObjednavky.h"
 #include "platform/Clock.h"
 #include "platform/Cp1250.h"
 #include "platform/Services.h"
-#include "support/Peers.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
 
 namespace {
 
-struct Prostredi {
-    QTemporaryDir dir;
-    std::unique_ptr<Peer> server, proxy, socks;
+struct Prostredi : PeryBench {
     TabulkaArtiklu cenik = TabulkaArtiklu::nacti(QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/Art"));
-    Prostredi() {
-        server = Peer::zastupnyServer(dir.filePath("server"));
-        proxy = Peer::tinyproxy(dir.path(), "tester", "heslo");
-        socks = Peer::microsocks();
-    }
-    QString chyba() const {
-        for (const Peer* p : {server.get(), proxy.get(), socks.get()})
-            if (!p->chyba().isEmpty()) return p->chyba();
-        return {};
-    }
     void rezim(int r) {
-        qputenv("SORVENIKA_DATA", dir.filePath("Data").toUtf8());
-        QDir().mkpath(dir.filePath("Data"));
-        QFile o(dir.filePath("Data/Objednavky.ini"));
-        o.open(QIODevice::WriteOnly);
-        o.write(QStringLiteral("[NASTAVENI]\r\npripojeni=%1\r\nproxy=127.0.0.1\r\nport=%2\r\nSOCKS5server=127.0.0.1\r\n"
-                               "SOCKS5port=%3\r\nserver=127.0.0.1:%4\r\nemail=obchod@example.cz\r\nid=K-17\r\n"
-                               "cislo objednavky=1000\r\nvystup=%5\r\n")
-                    .arg(r)
-                    .arg(proxy->port())
-                    .arg(socks->port())
-                    .arg(server->port())
-                    .arg(dir.filePath("kopie"))
-                    .toUtf8());
-        QFile u(dir.filePath("Data/Sorvenika.ini"));
-        u.open(QIODevice::WriteOnly);
-        u.write("[UZIVATEL]\r\nProxyAuthorization=-1\r\nProxyUser=tester\r\nProxyPwd=aGVzbG8=\r\n");
-        QFile::copy(QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/objednavka.htm"), dir.filePath("Data/objednavka.htm"));
+        const QString data = dir.filePath(QStringLiteral("Data"));
+        qputenv("SORVENIKA_DATA", data.toUtf8());
+        nastav(data, r,
+               QStringLiteral("email=obchod@example.cz\r\nid=K-17\r\ncislo objednavky=1000\r\nvystup=%1\r\n")
+                   .arg(dir.filePath(QStringLiteral("kopie"))));
+        QFile::copy(QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/objednavka.htm"), data + QStringLiteral("/objednavka.htm"));
     }
     // 20 sub-orders of 50 articles of the price list, each with a two-line note.
     void napln(ModelObjednavky& m) const {
@@ -70,10 +44,7 @@ struct Prostredi {
 };
 
 Prostredi& prostredi() {
-    static int argc = 1;
-    static char nazev[] = "sorvenika_bench";
-    static char* argv[] = {nazev, nullptr};
-    if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
+    aplikaceBench();
     static Prostredi p;
     return p;
 }

@@ -36,6 +36,8 @@ ModelObjednavky::ModelObjednavky(const TabulkaArtiklu& cenik, Currency DPH) : m_
         Tabulka.setColWidth(c, static_cast<int>(std::lround(kSirkaMrizky * kSloupce[c].podil)));
         Tabulka.setColAlignment(c, kSloupce[c].zarovnani);
     }
+    // Two lines, so that "Objednací znak" and "Počet ks" can wrap in their narrow columns.
+    Tabulka.setRowHeight(0, 2 * Tabulka.vychoziVyskaRadku());
     lblCena = QStringLiteral("s ") + Regional::current().Str(DPH) + QStringLiteral("% DPH:");
     txtID = Objednavka.ID();
     txtMail = Objednavka.Email();

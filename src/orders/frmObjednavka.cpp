@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -75,7 +76,10 @@ frmObjednavka::frmObjednavka(Sluzby sluzby, QWidget* rodic)
     svisle->addLayout(horni, 1);
     svisle->addWidget(sestavOdeslani());
     setCentralWidget(stred);
-    resize(790, 540);
+    resize(790, 500);
+    // Centred on the screen: left to the window manager, a sheet over the main menu on a
+    // 600-pixel screen ended at its bottom edge.
+    if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
 
     m_model.zmeneno = [this] { nacti(); };
     txtID->setText(m_model.txtID);
@@ -149,6 +153,7 @@ QWidget* frmObjednavka::sestavPolozky() {
     Tabulka->setObjectName(QStringLiteral("Tabulka"));
     Tabulka->setGrid(&m_model.Tabulka);
     Tabulka->setSirkaNavrhu(ModelObjednavky::kSirkaMrizky);
+    Tabulka->setZalamovaniHlavicky(true);
     Tabulka->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtBox = new QLineEdit(Tabulka);
     txtBox->setObjectName(QStringLiteral("txtBox"));

@@ -28,7 +28,21 @@ private:
     FlexGridView* m_view;
 };
 
-FlexGridView::FlexGridView(QWidget* rodic) : QTableView(rodic) {
+// The horizontal header: the fixed row's texts, wrapped when the view asks for it.
+class FlexGridHlavicka : public QHeaderView {
+public:
+    explicit FlexGridHlavicka(QWidget* rodic) : QHeaderView(Qt::Horizontal, rodic) {}
+    bool zalamovat = false;
+
+protected:
+    void initStyleOptionForIndex(QStyleOptionHeader* o, int sloupec) const override {
+        QHeaderView::initStyleOptionForIndex(o, sloupec);
+        if (zalamovat) o->textAlignment = Qt::Alignment(o->textAlignment.toInt() | Qt::TextWordWrap);
+    }
+};
+
+FlexGridView::FlexGridView(QWidget* rodic) : QTableView(rodic), m_hlavicka(new FlexGridHlavicka(this)) {
+    setHorizontalHeader(m_hlavicka);
     setSelectionMode(NoSelection);
     setEditTriggers(NoEditTriggers);
     setTabKeyNavigation(false);
@@ -85,6 +99,13 @@ void FlexGridView::setSirkaNavrhu(int twips) {
     m_sirkaNavrhu = twips;
     nactiSirky();
 }
+
+void FlexGridView::setZalamovaniHlavicky(bool zalamovat) {
+    m_hlavicka->zalamovat = zalamovat;
+    m_hlavicka->viewport()->update();
+}
+
+bool FlexGridView::zalamovaniHlavicky() const { return m_hlavicka->zalamovat; }
 
 int FlexGridView::naPixely(int twips) const { return qRound(twips * logicalDpiY() / 1440.0); }
 

@@ -11,6 +11,8 @@
 #include <QPointer>
 #include <QTableView>
 
+class FlexGridHlavicka;
+
 class FlexGridView : public QTableView {
     Q_OBJECT
 public:
@@ -29,6 +31,11 @@ public:
     // taken as they are. Heights always convert at the screen's resolution.
     void setSirkaNavrhu(int twips);
     int sirkaNavrhu() const { return m_sirkaNavrhu; }
+
+    // Header texts wrap at their spaces within the fixed row's height instead of being cut off
+    // (a fixed row two lines high shows a two-word header whole in a narrow column); off at first.
+    void setZalamovaniHlavicky(bool zalamovat);
+    bool zalamovaniHlavicky() const;
 
     // Twips to pixels and back at the view's resolution (15 twips a pixel at 96 dpi).
     int naPixely(int twips) const;
@@ -71,6 +78,7 @@ private:
     int sirkaSloupce(int twips) const;
 
     QPointer<FlexGrid> m_grid;
+    FlexGridHlavicka* m_hlavicka;
     Zvyrazneni m_zvyrazneni = Zvyrazneni::Vzdy;
     int m_sirkaNavrhu = 0;
     bool m_synchronizuji = false;

@@ -12,9 +12,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -57,6 +59,18 @@ TEST(OrderSheetWindow, CostingAndTwoArticlesSentThroughTinyproxy) {
         ASSERT_TRUE(okno && QTest::qWaitForWindowExposed(okno));
         EXPECT_TRUE(vejdeSeNaMalouObrazovku(okno->size())) << okno->width() << "x" << okno->height();
         ModelObjednavky& m = okno->model();
+        // Every column header reads whole in its section, on one line or wrapped.
+        const QHeaderView* h = okno->Tabulka->horizontalHeader();
+        const int okraj = h->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, h);
+        for (int c = 0; c < ModelObjednavky::kSloupcu; ++c) {
+            const QString text = m.Tabulka.TextMatrix(0, c);
+            const QSize misto(h->sectionSize(c) - 2 * okraj, h->height() - 2 * okraj);
+            const bool radek = h->fontMetrics().horizontalAdvance(text) <= misto.width();
+            const QRect zalomeno = h->fontMetrics().boundingRect(QRect(QPoint(), misto), Qt::TextWordWrap, text);
+            EXPECT_TRUE(radek || (okno->Tabulka->zalamovaniHlavicky() && zalomeno.width() <= misto.width() &&
+                                  zalomeno.height() <= misto.height()))
+                << text.toStdString() << " in " << misto.width() << "x" << misto.height();
+        }
         okno->aktivovano();
         ASSERT_EQ(okno->lstObjednavky->currentRow(), 0);
         EXPECT_EQ(okno->txtPoznamka->toPlainText(), "k\npoznámce");

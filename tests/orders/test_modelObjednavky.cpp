@@ -3,6 +3,7 @@
 #include "orders/ListObjednavky.h"
 
 #include "platform/Cp1250.h"
+#include "platform/Errors.h"
 
 #include <gtest/gtest.h>
 
@@ -34,6 +35,8 @@ TEST(OrderSheet, ListsArePricedFromThePriceList) {
         {"Sklad", "XYZ 1|12345-s|", "4|2|",
          {{"****** Položka XYZ 1 nenalezena ******", "XYZ 1", "4", "0,00", "0,00"}, {"Sada komínová 160 servisní", "12345-s", "2", "", "0,00"}},
          "0,00", "0,00"},
+        // "-", which the price list holds as no article, is a code like any other here.
+        {"Sklad", "-|", "1|", {{"****** Položka - nenalezena ******", "-", "1", "0,00", "0,00"}}, "0,00", "0,00"},
         // T-REMOL costings: the "-s" article of each code, no prices; counts as whole numbers.
         {"_T-REMOL bez větr. š.", "12345|DVM|", "2.5|-1|",
          {{"Sada komínová 160 servisní", "12345", "2", "0,00", "0,00"}, {"****** Položka DVM nenalezena ******", "DVM", "1", "0,00", "0,00"}},
@@ -52,6 +55,22 @@ TEST(OrderSheet, ListsArePricedFromThePriceList) {
 
     // The whole sheet counts the sub-orders shown since they were added; VAT on halves.
     ListObjednavky l;
+    // The headers; the columns share the grid's design width, the name's the widest.
+    QStringList hlavicka;
+    int sirka = 0;
+    for (int c = 0; c < ModelObjednavky::kSloupcu; ++c) {
+        hlavicka << l.m.Tabulka.TextMatrix(0, c);
+        sirka += l.m.Tabulka.ColWidth(c);
+        if (c > 0) {
+            EXPECT_LT(l.m.Tabulka.ColWidth(c), l.m.Tabulka.ColWidth(0));
+        }
+    }
+    EXPECT_EQ(hlavicka, (QStringList{"Název dílu", "Objednací znak", "Počet ks", "Cena/ks", "Cena celkem"}));
+    EXPECT_LE(sirka, ModelObjednavky::kSirkaMrizky);
+    // The price list's first article is found like the others.
+    l.pridej("Prvni", l.cenik.text(1, TabulkaArtiklu::ObjCislo) + "|", "1|");
+    EXPECT_EQ(l.m.Tabulka.TextMatrix(1, ModelObjednavky::NazevDilu), l.cenik.text(1, TabulkaArtiklu::Nazev));
+    l.m.vyprazdni();
     l.m.PridatObjednavku({"A", "DLT|", "3|", {}, {}});
     l.pridej("B", "DVM|", "10|");
     EXPECT_EQ(l.m.lblCenaCelkem[0], QStringLiteral("1") + kNbsp + QStringLiteral("290,00"));
@@ -93,8 +112,11 @@ TEST(OrderSheet, CountEditorAndRemovals) {
     m.txtBox_Enter(QStringLiteral("5"));
     EXPECT_EQ(m.Objednavka.Item(1).Ks, "0|3|4|");
 
+    // Removing a row drops what was being typed into it.
     m.Tabulka.setRow(2);
+    ASSERT_TRUE(m.Tabulka_KeyPress(u'9'));
     m.cmdKomponentyOdebrat_Click();
+    EXPECT_EQ(m.radekEditoru(), 0);
     EXPECT_EQ(m.Objednavka.Item(1).ObjZnak, "DVM|DLT|");
     EXPECT_EQ(m.Objednavka.Item(1).Cena, Currency::fromInt(4 * 349));
     m.cmdKomponentyOdebrat_Click();
@@ -102,6 +124,7 @@ TEST(OrderSheet, CountEditorAndRemovals) {
     m.cmdKomponentyOdebrat_Click();
     EXPECT_EQ(m.Tabulka.Rows(), 1);
     EXPECT_FALSE(m.cmdKomponentyOdebrat());
+    EXPECT_FALSE(m.Tabulka_KeyPress(u'5'));  // no item row to edit, the header least of all
     EXPECT_EQ(m.Objednavka.Item(1).ObjZnak + m.Objednavka.Item(1).Ks, "");
     EXPECT_EQ(m.lblCenaVybraneObjednavky[0], "0,00");
 
@@ -128,6 +151,22 @@ TEST(OrderSheet, CountEditorAndRemovals) {
     m.objednavkaNaSklad();
     EXPECT_TRUE(m.cmdOdebratObjednavku());
     EXPECT_EQ(m.ListIndex(), -1);
+
+    // Emptied after an order went: nothing is left to edit or add to.
+    l.pridej("Třetí", "DVM|", "1|");
+    m.Tabulka.setRow(1);
+    ASSERT_TRUE(m.Tabulka_KeyPress(u'5'));
+    m.vyprazdni();
+    EXPECT_EQ(m.radekEditoru(), 0);
+    EXPECT_FALSE(m.cmdKomponentyPridat() || m.cmdKomponentyOdebrat() || m.maVybranouPodobjednavku());
+
+    // Positions outside the collection are run-time error 9.
+    m.objednavkaNaSklad();
+    for (int i : {0, 2}) {
+        EXPECT_THROW(m.Objednavka.Item(i), RuntimeError) << i;
+        EXPECT_THROW(m.Objednavka.Remove(i), RuntimeError) << i;
+    }
+    EXPECT_EQ(m.Objednavka.Count(), 1);
 }
 
 TEST(OrderSheet, SettingsKeepOtherKeysAndTheNumberPast16Bits) {

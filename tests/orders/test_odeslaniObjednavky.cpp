@@ -35,8 +35,8 @@ struct Odeslani : ListObjednavky {
     QString slozkaServeru = inst.dir.filePath(QStringLiteral("server"));
     QString kopie = inst.dir.filePath(QStringLiteral("kopie"));
 
-    void spust(const QString& porucha = {}) {
-        server = Peer::zastupnyServer(slozkaServeru, porucha);
+    void spust(const QString& porucha = {}, const QStringList& volby = {}) {
+        server = Peer::zastupnyServer(slozkaServeru, porucha, volby);
         nastav(120);
     }
     // The settings afresh, the running server kept.
@@ -141,12 +141,31 @@ TEST(OrderSend, EachCheckRefusesInOrderAndSendsNothing) {
     EXPECT_EQ(o.objednavky().size(), 1);
 }
 
+TEST(OrderSend, ChecksAcceptTheirBoundaries) {
+    ListObjednavky l;
+    l.m.PridatObjednavku({"A", "DVM|", "1|", {}, {}});
+    l.m.Objednavka.setVystup(QStringLiteral("/kopie"));
+    l.m.Objednavka.setID(QStringLiteral("K-17"));
+    l.m.Objednavka.setEmail(QStringLiteral("obchod@example.cz"));
+    l.m.cmbZavod = 0;
+    const std::tuple<const char*, const char*, const char*> data[] = {
+        {"1", "1", "2027"}, {"31", "12", "2027"}, {"6", "12", "2026"}};
+    for (auto [den, mesic, rok] : data) {
+        l.m.txtDatumExpediceDen = QString::fromLatin1(den);
+        l.m.txtDatumExpediceMesic = QString::fromLatin1(mesic);
+        l.m.txtDatumExpediceRok = QString::fromLatin1(rok);
+        const std::optional<Odmitnuti> o = kontrolaOdeslani(l.m, QStringLiteral("1"), QDate(2026, 12, 6));
+        EXPECT_FALSE(o) << den << "." << mesic << "." << rok << ": " << o.value_or(Odmitnuti{}).zprava.toStdString();
+    }
+}
+
 TEST(OrderSend, FaultsKeepTheSheetUnlessTheServerConfirmed) {
     struct Pripad {
         const char* porucha;
         QString zprava;
         bool prijato;  // the server answered "200"
         qint32 cislo;  // the stored number afterwards
+        QStringList volby = {};
     };
     const Pripad pripady[] = {
         {"ticho", kObjednavkaNepotvrzena, false, 121},
@@ -157,11 +176,13 @@ TEST(OrderSend, FaultsKeepTheSheetUnlessTheServerConfirmed) {
         {"po_bajtu", QStringLiteral("Objednávka přijata pod číslem [457] (podobjednávek: 2, závod HRAB)."), true, 458},
         // Confirmed without a number: the copy and the next number follow the number sent.
         {"bez_cisla", QStringLiteral("Objednávka přijata."), true, 122},
+        // A number that is no order number counts as none.
+        {"", QStringLiteral("Objednávka přijata pod číslem [-3] (podobjednávek: 2, závod HRAB)."), true, 122, {"--cislo", "-3"}},
     };
     for (const Pripad& p : pripady) {
         SCOPED_TRACE(p.porucha);
         Odeslani o;
-        o.spust(QString::fromLatin1(p.porucha));
+        o.spust(QString::fromLatin1(p.porucha), p.volby);
         BEZI(o.server);
         for (const char* n : {"A", "B"}) o.m.PridatObjednavku({QString::fromLatin1(n), "DVM|", "1|", {}, {}});
         const VysledekOdeslani v = o.odesli();

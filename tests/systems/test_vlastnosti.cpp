@@ -266,8 +266,11 @@ private:
         const std::vector<Polozka> bill = sloupec(g);
         const SorvenikaParametry parametry = p;
         if (s.upravy) {
-            for (auto [r, ks] : s.upravy(p))
+            for (const auto& [radek, kusy] : s.upravy(p)) {
+                // Copies, since clang 14 cannot capture structured bindings.
+                const int r = radek, ks = kusy;
                 proved(QStringLiteral("row %1 := %2").arg(r).arg(ks), r, [&] { k->Prepocitej(r, Integer(ks)); });
+            }
             obnov(bill, parametry);
         }
         for (int j = 0; j < 2; ++j) {
