@@ -2,16 +2,8 @@
 
 #include "platform/Cp1250.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-
-void aplikaceBench() {
-    static int argc = 1;
-    static char nazev[] = "sorvenika_bench";
-    static char* argv[] = {nazev, nullptr};
-    if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
-}
 
 PeryBench::PeryBench()
     : server(Peer::zastupnyServer(dir.filePath(QStringLiteral("server")))),

@@ -7,9 +7,6 @@
 #include <QTemporaryDir>
 #include <memory>
 
-// The network waits need a QCoreApplication; the first call makes one.
-void aplikaceBench();
-
 struct PeryBench {
     QTemporaryDir dir;
     std::unique_ptr<Peer> server, proxy, socks;

@@ -44,7 +44,6 @@ struct Prostredi : PeryBench {
 };
 
 Prostredi& prostredi() {
-    aplikaceBench();
     static Prostredi p;
     return p;
 }

@@ -4,18 +4,14 @@
 // those that took longer than the test's limits allow (over its limit), and the median against
 // its yardstick's measured in the same run: a plain socket asking the same request (direct),
 // the direct test (SOCKS5). Also the reply clean-up of a megabyte of tags.
+#include "PeryBench.h"
 #include "net/ProtokolHTTP.h"
 #include "net/clsHTTP.h"
-#include "support/Peers.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <arpa/inet.h>
 #include <benchmark/benchmark.h>
-#include <memory>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -25,44 +21,13 @@ namespace {
 
 const QString kTextTestu = QStringLiteral("Spojení se serverem objednávek je v pořádku.");
 
-// The peers and a data folder for the whole run; the peers also end with the process however it
-// ends.
-struct Prostredi {
-    QTemporaryDir dir;
-    std::unique_ptr<Peer> server, proxy, socks;
-    Prostredi() {
-        qputenv("SORVENIKA_DATA", dir.path().toUtf8());
-        server = Peer::zastupnyServer(dir.filePath("server"));
-        proxy = Peer::tinyproxy(dir.path(), "tester", "heslo");
-        socks = Peer::microsocks();
-    }
-    QString chyba() const {
-        for (const Peer* p : {server.get(), proxy.get(), socks.get()})
-            if (!p->chyba().isEmpty()) return p->chyba();
-        return {};
-    }
-    QString adresaServeru() const { return QStringLiteral("127.0.0.1:%1").arg(server->port()); }
-    void rezim(int r) {
-        QFile o(dir.filePath("Objednavky.ini"));
-        o.open(QIODevice::WriteOnly);
-        o.write(QStringLiteral("[NASTAVENI]\r\npripojeni=%1\r\nproxy=127.0.0.1\r\nport=%2\r\nSOCKS5server=127.0.0.1\r\n"
-                               "SOCKS5port=%3\r\nserver=%4\r\n")
-                    .arg(r)
-                    .arg(proxy->port())
-                    .arg(socks->port())
-                    .arg(adresaServeru())
-                    .toLatin1());
-        QFile u(dir.filePath("Sorvenika.ini"));
-        u.open(QIODevice::WriteOnly);
-        u.write("[UZIVATEL]\r\nProxyAuthorization=-1\r\nProxyUser=tester\r\nProxyPwd=aGVzbG8=\r\n");
-    }
+// The peers for the whole run, the data folder theirs; they end with the process however it ends.
+struct Prostredi : PeryBench {
+    Prostredi() { qputenv("SORVENIKA_DATA", dir.path().toUtf8()); }
+    void rezim(int r) const { nastav(dir.path(), r); }
 };
 
 Prostredi& prostredi() {
-    static int argc = 1;
-    static char nazev[] = "sorvenika_bench";
-    static char* argv[] = {nazev, nullptr};
-    if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
     static Prostredi p;
     return p;
 }
