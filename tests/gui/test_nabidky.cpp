@@ -139,9 +139,6 @@ TEST(Nabidky, FromTheCostingThroughTheListToTheServerAndBack) {
     EXPECT_NE(s->model().index(0, sID).data().toString(), QStringLiteral("0"));
     EXPECT_EQ(s->model().index(0, sStav).data().toString(), QStringLiteral("Vyhráno"));
     EXPECT_EQ(s->lblPocet->text(), QStringLiteral("Pozice/Počet: 1/1"));
-
-    // The server's replies lose every "<...>" on the way (the clean-up of every reply).
-    EXPECT_EQ(s->model().index(0, sNazevAkce).data().toString(), QStringLiteral("Škola "));
     s->close();
 }
 
@@ -215,35 +212,22 @@ TEST(Nabidky, HtmlOfferRendersAsAPage) {
     const TabulkaArtiklu cenik = TabulkaArtiklu::nacti(inst.data + QStringLiteral("/Art"));
     clsSorvenika s;
     s.System = QStringLiteral("MIV");
-    s.Nazev = QStringLiteral("MIV Standard");
-    s.Prurez = QStringLiteral("25");
-    s.Vyska = 7.5f;
-    s.Ukonceni = QStringLiteral("krycí deska");
-    s.Tvarnice = QStringLiteral("vnější r. 36/36 cm");
     s.SysPoznamka = QStringLiteral("Základní souprava MIV 25\r\n\r\nDodací lhůta je 10 pracovních dní od potvrzení objednávky.\r\n");
     for (int i = 1; i <= 6; ++i)
         s.Rozpis += clsSorvenika::RadekRozpisu({QStringLiteral("Komínová tvárnice %1").arg(i), QStringLiteral("MIV%1").arg(i), {},
                                                 QString::number(i), QStringLiteral("1 250,00"), QStringLiteral("2 500,00")});
     s.GenerXml();
     clsNabidka n(g.nastaveni);
-    n.ExtID = 42;
     n.NazevAkce = QStringLiteral("Rodinný dům <Novák>");
-    n.MistoStavby = QStringLiteral("Praha 4");
-    n.DruhStavby = 3;
     n.RealizacniFirma = QStringLiteral("Stavby & syn");
-    n.CenaBezDPH = 16666.7;
-    n.ProjektovaSleva = 10;
-    n.CenaPoSleveBezDPH = 15000;
-    n.CenaPoSleveSDPH = 18150;
     n.Sorvenika = s.Xml;
     const QString cesta = inst.data + QStringLiteral("/Tmp2Print/nabidka.htm");
     ASSERT_TRUE(UlozJakoHtml(n, cesta, true, true, {cenik, g.Systemy, QDateTime(QDate(2026, 12, 7), QTime(6, 0))}));
 
     QTextDocument d;
     d.setHtml(cp1250::decode(readBytes(cesta)));
-    EXPECT_TRUE(d.toPlainText().contains(QStringLiteral("Rodinný dům <Novák>")));
-    EXPECT_TRUE(d.toPlainText().contains(QStringLiteral("Stavby & syn")));
-    EXPECT_TRUE(d.toPlainText().contains(QStringLiteral("Komínová tvárnice 6")));
+    for (const char* t : {"Rodinný dům <Novák>", "Stavby & syn", "Komínová tvárnice 6"})
+        EXPECT_TRUE(d.toPlainText().contains(QString::fromUtf8(t))) << t;
     d.setTextWidth(780);
     QImage obraz(780, qCeil(d.size().height()), QImage::Format_RGB32);
     obraz.fill(Qt::white);
@@ -324,8 +308,7 @@ TEST(Nabidky, FormForViewingOnly) {
         auto* f = static_cast<frmNabidka*>(w);
         for (QPushButton* b : {f->cmdUlozit, f->cmdStorno, f->cmdPridatUbrat[0], f->cmdPridatUbrat[1]}) EXPECT_TRUE(b->isHidden());
         EXPECT_FALSE(f->cmdVymazat->isHidden());
-        EXPECT_FALSE(f->cmbNazevAkce->isEnabled());
-        EXPECT_FALSE(f->txtPoznamka->isEnabled());
+        for (QWidget* x : std::initializer_list<QWidget*>{f->cmbNazevAkce, f->txtPoznamka}) EXPECT_FALSE(x->isEnabled());
         EXPECT_EQ(f->cmbNazevAkce->currentText(), QStringLiteral("Akce"));
         videno = true;
         zaviraciPolicko(f);

@@ -8,7 +8,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -78,13 +77,9 @@ TEST(frmNastaveniOZ, SavingStoresTheRepresentativeAndStartsTheProgramAgainPrivil
     EXPECT_EQ(sluzby.dialogs.texty(), (QStringList{QStringLiteral("Přihlášení obchodního zástupce 12 je v pořádku."),
                                                    kOtazkaSynchronizace}));
     const auto uzivatel = [&](const char* klic) { return ini::cti(inst.ini(), "UZIVATEL", klic); };
-    EXPECT_EQ(uzivatel("IDOZ"), "12");
-    EXPECT_EQ(uzivatel("JmenoOZ"), QStringLiteral("Eva Černá"));
-    EXPECT_EQ(uzivatel("EmailOZ"), "cerna@example.cz");
-    EXPECT_EQ(uzivatel("TelefonOZ"), "604 333 444");
-    EXPECT_EQ(uzivatel("Pwd"), "dGFqbmU=");
-    EXPECT_EQ(uzivatel("ExtID"), "300");
-    EXPECT_EQ(uzivatel("Typ"), "1");
+    for (const auto& [klic, hodnota] : {std::pair("IDOZ", "12"), {"JmenoOZ", "Eva Černá"}, {"EmailOZ", "cerna@example.cz"},
+                                        {"TelefonOZ", "604 333 444"}, {"Pwd", "dGFqbmU="}, {"ExtID", "300"}, {"Typ", "1"}})
+        EXPECT_EQ(uzivatel(klic), QString::fromUtf8(hodnota)) << klic;
     EXPECT_TRUE(log.contains(QStringLiteral("\n4/4>Stažení seznamu obchodníků............OK\n"))) << log.toStdString();
     EXPECT_EQ(uzivatel("PosledniSynchronizace"), "1.1.2000");  // written when the settings are saved next
     EXPECT_EQ(p.data().nastaveni.PosledniSynchronizace, QDate(2026, 12, 6));

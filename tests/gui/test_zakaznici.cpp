@@ -19,8 +19,6 @@
 
 namespace {
 
-QString snimek(const QString& jmeno) { return QCoreApplication::applicationDirPath() + QLatin1Char('/') + jmeno; }
-
 QStringList seznam(const QListWidget* l) {
     QStringList s;
     for (int i = 0; i < l->count(); ++i) s << l->item(i)->text();
@@ -77,7 +75,6 @@ TEST_F(OknaZakazniku, AddressBookFromTheCostingSheet) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         }
         EXPECT_EQ(QApplication::focusWidget(), a->cmbPrikaz[4]);
-        a->grab().save(snimek(QStringLiteral("adresar_novy.png")));
         QTest::keyClick(a->cmbPrikaz[4], Qt::Key_Return);
         EXPECT_FALSE(a->txtAdresa[0]->isEnabled());
         EXPECT_EQ(a->L->currentItem()->text(), QStringLiteral("Čapek"));
@@ -89,16 +86,14 @@ TEST_F(OknaZakazniku, AddressBookFromTheCostingSheet) {
         a->cmbPrikaz[ModelAdresare::Smazat]->click();
         EXPECT_EQ(std::pair(a->L->count(), a->txtAdresa[PRIJMENI]->text()), std::pair(32, QStringLiteral("Čermák")));
         a->L->setCurrentRow(18);  // Novák
-        a->grab().save(snimek(QStringLiteral("adresar.png")));
         a->cmdVybrat[0]->click();
         probehlo = true;
     });
     list->akce(Prikaz::mnu_Zakaznik)->trigger();
     ASSERT_TRUE(probehlo);
     EXPECT_TRUE(sluzby.dialogs.zpravy.isEmpty()) << sluzby.dialogs.texty().join(" | ").toStdString();
-    EXPECT_EQ(list->txtZakaznik[0]->text(), QStringLiteral("Novák Jan"));
-    EXPECT_EQ(list->txtZakaznik[1]->text(), QStringLiteral("Krátká 8"));
-    EXPECT_EQ(list->txtZakaznik[2]->text(), QStringLiteral("252 42  Jesenice"));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(list->txtZakaznik[i]->text(), QStringList({"Novák Jan", "Krátká 8", "252 42  Jesenice"})[i]) << i;
     EXPECT_EQ(list->model().kalkulace().zakaznik[0], QStringLiteral("Novák Jan"));
 
     // Added and deleted: a change, written at close; the book reads the same customers back.
@@ -137,7 +132,6 @@ TEST_F(OknaZakazniku, ImportFromTheCostingSheet) {
             f->cmb[seznam]->setCurrentIndex(sloupec);
             emit f->cmb[seznam]->activated(sloupec);
         }
-        f->grab().save(snimek(QStringLiteral("import.png")));
 
         // Cancel in the overwrite question changes nothing; OK replaces the file and closes.
         sluzby.dialogs.odpovedi = {Odpoved::Cancel};

@@ -62,7 +62,6 @@ TEST(ModelNabidky, LoadShowsTheOffer) {
     ModelNabidky m(p.g, p.pamet);
     EXPECT_EQ(m.titulek(), QStringLiteral("Povinné údaje k nabídce č. 12"));
     EXPECT_EQ(m.udaje().DatumNabidky, QStringLiteral("6.12.2026"));
-    EXPECT_EQ(m.udaje().DruhStavby, -1);  // a type outside the table is no selection
     EXPECT_EQ(m.obchodnici(), QStringList({"adam", "Zeman"}));
     ASSERT_EQ(m.Tabulka.Rows(), 2);
     EXPECT_EQ(m.Tabulka.TextMatrix(1, 5), QStringLiteral("1\u00A0000,00"));

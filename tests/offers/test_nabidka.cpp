@@ -75,20 +75,12 @@ TEST(clsNabidka, RecordIsWrittenByteExactAndReadsBackUnderBothRegionalSettings) 
 
         clsNabidka zpet;
         zpet.NaplnObjekt(kHlavickaNeodeslanych, zaznam.chopped(2));
-        EXPECT_EQ(zpet.ExtID, 12);
-        EXPECT_EQ(zpet.CisloOZ, 7);
-        EXPECT_EQ(zpet.DatumNabidky, QDate(2026, 3, 5));
-        EXPECT_EQ(zpet.Stav, 3);
-        EXPECT_EQ(zpet.NazevAkce, QStringLiteral("Dům~Říčany"));
-        EXPECT_EQ(zpet.MistoStavby, QStringLiteral("Říčanyu Prahy"));
-        EXPECT_EQ(zpet.Ulice, QStringLiteral("Dlouháulice"));
-        EXPECT_EQ(zpet.CenaBezDPH, 12345.6);
-        EXPECT_EQ(zpet.ProjektovaSleva, 7.5);
-        EXPECT_EQ(zpet.CenaPoSleveSDPH, 13817.8128);
-        EXPECT_EQ(zpet.Poznamka, QStringLiteral("první~řádek\r\ndruhý\r\ntřetí\r\nčtvrtý"));
-        EXPECT_EQ(zpet.Sorvenika, n.Sorvenika);
-        EXPECT_EQ(zpet.ID, 0);
-        EXPECT_TRUE(zpet.JmenoOZ.isEmpty());
+        EXPECT_EQ(std::tuple(zpet.ID, zpet.ExtID, zpet.CisloOZ.value(), zpet.DatumNabidky, zpet.Stav, zpet.JmenoOZ),
+                  std::tuple(0, 12, 7, QDate(2026, 3, 5), 3, QString()));
+        EXPECT_EQ(std::tuple(zpet.NazevAkce, zpet.MistoStavby, zpet.Ulice, zpet.Poznamka, zpet.Sorvenika),
+                  std::tuple(QStringLiteral("Dům~Říčany"), QStringLiteral("Říčanyu Prahy"), QStringLiteral("Dlouháulice"),
+                             QStringLiteral("první~řádek\r\ndruhý\r\ntřetí\r\nčtvrtý"), n.Sorvenika));
+        EXPECT_EQ(std::tuple(zpet.CenaBezDPH, zpet.ProjektovaSleva, zpet.CenaPoSleveSDPH), std::tuple(12345.6, 7.5, 13817.8128));
     }
 }
 
@@ -114,14 +106,8 @@ TEST(clsNabidka, TheHeaderDrivesTheReaderAndNoValueAbortsIt) {
         nast.IDOZ = Integer(1);
         clsNabidka n(nast);
         n.NaplnObjekt(p.hlavicka, p.radek);
-        EXPECT_EQ(n.ID, p.id);
-        EXPECT_EQ(n.ExtID, p.extId);
-        EXPECT_EQ(n.CisloOZ, p.oz);
-        EXPECT_EQ(n.Stav, p.stav);
-        EXPECT_EQ(n.DatumNabidky, p.datum);
-        EXPECT_EQ(n.CenaBezDPH, p.cena);
-        EXPECT_EQ(n.NazevAkce, p.akce);
-        EXPECT_EQ(n.Sorvenika, p.sorvenika);
+        EXPECT_EQ(std::tuple(n.ID, n.ExtID, n.CisloOZ.value(), n.Stav, n.DatumNabidky, n.CenaBezDPH, n.NazevAkce, n.Sorvenika),
+                  std::tuple(p.id, p.extId, p.oz, p.stav, p.datum, p.cena, p.akce, p.sorvenika));
     }
 }
 

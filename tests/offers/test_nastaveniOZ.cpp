@@ -43,13 +43,9 @@ TEST(NastaveniOZ, TheLastTestIsWhatIsSavedAndTheUserBecomesPrivileged) {
     EXPECT_EQ(n.IDOZ, 0);  // nothing stored before the save
 
     oz.Uloz("125x");
-    EXPECT_EQ(n.IDOZ, 7);
-    EXPECT_EQ(n.JmenoOZ, QStringLiteral("Jan Dvořák"));
-    EXPECT_EQ(n.EmailOZ, "dvorak@example.cz");
-    EXPECT_EQ(n.TelefonOZ, "603 111 222");
+    EXPECT_EQ(std::tuple(n.IDOZ.value(), n.JmenoOZ, n.EmailOZ, n.TelefonOZ, n.ExtID, n.TypUzivatele),
+              std::tuple(7, QStringLiteral("Jan Dvořák"), QStringLiteral("dvorak@example.cz"), QStringLiteral("603 111 222"), 125, 1));
     EXPECT_EQ(n.Pwd, QString::fromLatin1(cp1250::encode(QStringLiteral("špatné")).toBase64()));
-    EXPECT_EQ(n.ExtID, 125);
-    EXPECT_EQ(n.TypUzivatele, 1);
     oz.Uloz("");
     EXPECT_EQ(n.ExtID, 0);
 }
@@ -71,10 +67,8 @@ TEST(NastaveniOZ, ListLinesAreShownWholeAndOnlyTheTestSplitsThem) {
     oz.vyber(3);
     oz.Test("x");
     oz.Uloz("1");
-    EXPECT_EQ(n.IDOZ, 5);
-    EXPECT_EQ(n.JmenoOZ, QStringLiteral("Velký"));
-    EXPECT_EQ(n.EmailOZ, "p@x");
-    EXPECT_EQ(n.TelefonOZ, "605");
+    EXPECT_EQ(std::tuple(n.IDOZ.value(), n.JmenoOZ, n.EmailOZ, n.TelefonOZ),
+              std::tuple(5, QStringLiteral("Velký"), QStringLiteral("p@x"), QStringLiteral("605")));
 
     // A refused list, or none at all, leaves nothing to choose.
     for (const QStringList& volby : {QStringList{"--prikaz", "get_list_oz", "--odpoved", "Nepovoleno"}, QStringList{}}) {

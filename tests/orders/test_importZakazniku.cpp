@@ -1,11 +1,12 @@
 #include "orders/ImportZakazniku.h"
-#include "support/TestSupport.h"
+#include "support/SlozkaZakazniku.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int zkusZakazniciCsv(const uint8_t* data, size_t size);
+
+class ImportZakazniku : public ZakazniciVeSlozce {};
 
 namespace {
 
@@ -36,7 +37,7 @@ QStringList radkyMrizky(const FlexGrid& g) {
 
 }  // namespace
 
-TEST(ImportZakazniku, ReadsSemicolonSeparatedText) {
+TEST_F(ImportZakazniku, ReadsSemicolonSeparatedText) {
     const struct {
         const char* nazev;
         QByteArray obsah;
@@ -59,7 +60,7 @@ TEST(ImportZakazniku, ReadsSemicolonSeparatedText) {
     }
 }
 
-TEST(ImportZakazniku, FuzzCorpusRunsThroughTheParser) {
+TEST_F(ImportZakazniku, FuzzCorpusRunsThroughTheParser) {
     const QDir korpus(testData("csv_corpus"));
     const QStringList soubory = korpus.entryList(QDir::Files);
     ASSERT_GE(soubory.size(), 5);
@@ -71,10 +72,7 @@ TEST(ImportZakazniku, FuzzCorpusRunsThroughTheParser) {
 }
 
 // The sample export: a header line, a line of seven cells and one of three, the final CR LF.
-TEST(ImportZakazniku, CsvWithHeaderIntoTheCustomerFile) {
-    FakeServices sluzby;
-    QTemporaryDir dir;
-    const QString soubor = dir.filePath(QStringLiteral("Zakaznici"));
+TEST_F(ImportZakazniku, CsvWithHeaderIntoTheCustomerFile) {
     ModelImportu m(soubor);
     EXPECT_TRUE(m.polozkySeznamu().isEmpty());
     ASSERT_TRUE(m.nacti(testovaciSoubor("zakaznici.csv")));
@@ -131,10 +129,8 @@ TEST(ImportZakazniku, CsvWithHeaderIntoTheCustomerFile) {
 }
 
 // Another program's table: six fields, a number among them, the names not shown.
-TEST(ImportZakazniku, DbaseTableReplacesTheGrid) {
-    FakeServices sluzby;
-    QTemporaryDir dir;
-    ModelImportu m(dir.filePath(QStringLiteral("Zakaznici")));
+TEST_F(ImportZakazniku, DbaseTableReplacesTheGrid) {
+    ModelImportu m(soubor);
     ASSERT_TRUE(m.nacti(testovaciSoubor("zakaznici.csv")));
     ASSERT_TRUE(m.nacti(testovaciSoubor("firmy.dbf")));
     ASSERT_EQ(std::pair(m.T.Rows(), m.T.Cols()), std::pair(6, 6));
@@ -148,9 +144,7 @@ TEST(ImportZakazniku, DbaseTableReplacesTheGrid) {
     EXPECT_EQ(z.back(), Zakaznik({"Žák", "Ladislav", "Ořechová 3", "67401", "Třebíč"}));
 }
 
-TEST(ImportZakazniku, AFileThatGivesNothingChangesNothing) {
-    FakeServices sluzby;
-    QTemporaryDir dir;
+TEST_F(ImportZakazniku, AFileThatGivesNothingChangesNothing) {
     writeBytes(dir.filePath("prazdny.csv"), "\r\n;;\r\n");
     writeBytes(dir.filePath("vadna.dbf"), "\x03 not a table");
     writeBytes(dir.filePath("data.txt"), "a;b");
@@ -163,7 +157,7 @@ TEST(ImportZakazniku, AFileThatGivesNothingChangesNothing) {
         {"vadna.dbf", "%1"},
         {"data.txt", ""},
     };
-    ModelImportu m(dir.filePath(QStringLiteral("Zakaznici")));
+    ModelImportu m(soubor);
     ASSERT_TRUE(m.nacti(testovaciSoubor("zakaznici.csv")));
     const QStringList pred = radkyMrizky(m.T);
     for (const auto& p : pripady) {
@@ -176,7 +170,7 @@ TEST(ImportZakazniku, AFileThatGivesNothingChangesNothing) {
         }
         EXPECT_EQ(radkyMrizky(m.T), pred);
     }
-    ModelImportu novy(dir.filePath(QStringLiteral("Zakaznici")));
+    ModelImportu novy(soubor);
     EXPECT_TRUE(novy.nacti(dir.filePath("data.txt")));
     EXPECT_EQ(std::pair(novy.souborVybran(), novy.nacteno()), std::pair(true, false));
     EXPECT_FALSE(novy.nacti(dir.filePath("prazdny.csv")));

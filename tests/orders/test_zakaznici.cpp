@@ -1,13 +1,12 @@
 #include "orders/Zakaznici.h"
 #include "pricelist/DBF.h"
 #include "pricelist/DbfTestUtil.h"
-#include "support/TestSupport.h"
+#include "support/SlozkaZakazniku.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -26,10 +25,7 @@ QStringList prijmeni(const Zakaznici& t) {
 }
 
 // A book in a temporary folder whose file holds the given customers.
-struct Kniha {
-    FakeServices sluzby;
-    QTemporaryDir dir;
-    QString soubor = dir.filePath(QStringLiteral("Zakaznici"));
+struct Kniha : SlozkaZakazniku {
     ModelAdresare m{soubor};
     explicit Kniha(const Zakaznici& zakaznici) {
         if (!zakaznici.empty()) {
@@ -154,10 +150,7 @@ TEST(Zakaznici, DeleteChoosesTheNeighbourAndReportsTheLastOne) {
     EXPECT_TRUE(zpet->empty());
 }
 
-TEST(Zakaznici, TheFileIsWrittenOnlyAfterAChange) {
-    FakeServices sluzby;
-    QTemporaryDir dir;
-    const QString soubor = dir.filePath(QStringLiteral("Zakaznici"));
+TEST_F(ZakazniciVeSlozce, TheFileIsWrittenOnlyAfterAChange) {
     const QString dbf = soubor + QStringLiteral(".dbf");
     // The sample file carries the generator's date; a rewrite carries today's.
     const QByteArray ukazka = readBytes(QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/Zakaznici.dbf"));
@@ -204,9 +197,7 @@ TEST(Zakaznici, TheFileIsWrittenOnlyAfterAChange) {
 }
 
 // Fields by position: a table of another program with fewer fields, and a numeric one.
-TEST(Zakaznici, ReadsFieldsByPosition) {
-    FakeServices sluzby;
-    QTemporaryDir dir;
+TEST_F(ZakazniciVeSlozce, ReadsFieldsByPosition) {
     writeBytes(dir.filePath("Jiny.dbf"), sestavDBF({{"NAZEV", 'C', 12}, {"ICO", 'N', 8}, {"OBEC", 'C', 8}},
                                                    {" Stavby s.r.o25123456Brno    "}));
     const Vysledek<Zakaznici> t = NactiZakazniky(dir.filePath("Jiny"));
@@ -227,10 +218,7 @@ TEST(Zakaznici, SampleFileIsInTheBooksOrder) {
 }
 
 // The write fails half-way (the file-size limit of the process cuts it): the old file stays.
-TEST(Zakaznici, FailedWriteLeavesTheOldFile) {
-    FakeServices sluzby;
-    QTemporaryDir dir;
-    const QString soubor = dir.filePath(QStringLiteral("Zakaznici"));
+TEST_F(ZakazniciVeSlozce, FailedWriteLeavesTheOldFile) {
     const Zakaznici stari = {z("Adam", "Petr")};
     ASSERT_TRUE(UlozZakazniky(soubor, stari));
     const QByteArray puvodni = readBytes(soubor + QStringLiteral(".dbf"));
@@ -260,14 +248,12 @@ TEST(Zakaznici, FailedWriteLeavesTheOldFile) {
 }
 
 // A second reader: python3-dbfread gets every Czech letter of the written file.
-TEST(Zakaznici, WrittenFileReadsTheSameInDbfread) {
+TEST_F(ZakazniciVeSlozce, WrittenFileReadsTheSameInDbfread) {
     if (!maDbfread()) GTEST_SKIP() << "python3-dbfread is not installed";
-    FakeServices sluzby;
-    QTemporaryDir dir;
     const QString pismena = QStringLiteral("áÁéÉěĚíÍóÓúÚůŮýÝčČďĎľĽňŇřŘšŠťŤžŽäëöüÄËÖÜß°");
     const Zakaznici t = {{pismena, QStringLiteral("Žofie"), QStringLiteral("Úzká 12"), QStringLiteral("118 00"), QStringLiteral("Praha")},
                          z("Čermák", "", "Školní 27", "500 03", "Hradec Králové")};
-    ASSERT_TRUE(UlozZakazniky(dir.filePath("Zakaznici"), t));
+    ASSERT_TRUE(UlozZakazniky(soubor, t));
     const QByteArray json = spustPython({QStringLiteral(SORVENIKA_SOURCE_DIR "/tests/pricelist/dbfread_dump.py"), dir.filePath("Zakaznici.dbf")});
     const QJsonObject o = QJsonDocument::fromJson(json).object();
     EXPECT_EQ(o["fields"].toVariant().toStringList(), QStringList({"PRIJMENI", "JMENO", "ULICE", "PSC", "MESTO"}));
