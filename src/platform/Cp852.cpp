@@ -56,11 +56,14 @@ char toByte(QChar c) {
     return cp1250::toByte(c);
 }
 
-QString decode(const char* bytes, qsizetype n) {
+void decode(const char* bytes, qsizetype n, char16_t* kam) {
     const auto& t = tabulky().znak;
+    for (qsizetype i = 0; i < n; ++i) kam[i] = t[static_cast<unsigned char>(bytes[i])];
+}
+
+QString decode(const char* bytes, qsizetype n) {
     QString s(n, Qt::Uninitialized);
-    QChar* out = s.data();
-    for (qsizetype i = 0; i < n; ++i) out[i] = QChar(t[static_cast<unsigned char>(bytes[i])]);
+    decode(bytes, n, reinterpret_cast<char16_t*>(s.data()));
     return s;
 }
 

@@ -13,6 +13,8 @@ QChar toChar(unsigned char b);
 char toByte(QChar c);
 
 QString decode(const char* bytes, qsizetype n);
+// The same into n units at `kam`.
+void decode(const char* bytes, qsizetype n, char16_t* kam);
 QString decode(const QByteArray& bytes);
 QByteArray encode(const QString& text);
 

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <cmath>
 #include <numeric>
+#include <string>
 
 namespace {
 
@@ -179,11 +180,19 @@ QString textPriznaku(const BunkaDBF& b) {
     return textBunky(b);
 }
 
-// Order numbers with "-s" show no price. In the bytes of a character field as well: ASCII bytes
-// decode to themselves and no other byte to an ASCII character.
-template <typename Znaky>
-bool bezCeny(const Znaky& kod) {
-    for (qsizetype i = 1; i < static_cast<qsizetype>(kod.size()); ++i)
+// Appends the upper-case form of ASCII text, as codes nearly always are: there toUpper changes a
+// to z and nothing else. False, appending nothing, for any other text.
+bool pridejAsciiVelkymi(std::vector<char16_t>& kam, const char16_t* z, size_t n) {
+    if (!std::all_of(z, z + n, [](char16_t c) { return c < 0x80; })) return false;
+    kam.insert(kam.end(), z, z + n);
+    for (auto j = kam.end() - static_cast<qsizetype>(n); j != kam.end(); ++j)
+        if (*j >= u'a' && *j <= u'z') *j = static_cast<char16_t>(*j - u'a' + u'A');
+    return true;
+}
+
+// Order numbers with "-s" show no price.
+bool bezCeny(QStringView kod) {
+    for (qsizetype i = 1; i < kod.size(); ++i)
         if (kod[i] == 's' && kod[i - 1] == '-') return true;
     return false;
 }
@@ -220,7 +229,7 @@ public:
     // Room for n records whose text fields are at most `sirka` bytes together.
     void rezervuj(size_t n, size_t sirka) {
         m_t.m_radky.reserve(n);
-        m_t.m_bajty.reserve(n * sirka);
+        m_znaky.reserve(static_cast<qsizetype>(n * (sirka + kTextu)));
         m_useky.reserve(n);
         m_razeni.reserve(n);
     }
@@ -249,7 +258,23 @@ public:
         pridej(r);
     }
 
-    void dokonci() { m_t.serad(std::move(m_razeni), m_useky); }
+    void dokonci() {
+        m_t.serad(std::move(m_razeni), m_useky);
+        // The texts share the block they were made in: no allocation per text. Each holds a
+        // reference to it and ends in a 0, as any QString's data does; one left alone past the
+        // table owns the block and may grow into it.
+        const size_t n = m_t.m_radky.size();
+        if (n == 0) return;  // no block to share
+        char16_t* const znaky = reinterpret_cast<char16_t*>(m_znaky.data());  // before it is shared, or it detaches
+        auto* const d = m_znaky.data_ptr().d_ptr();
+        d->ref_.fetchAndAddRelaxed(static_cast<int>(n * kTextu));
+        m_t.m_texty.resize(n);
+        for (size_t p = 0; p < n; ++p)
+            for (size_t c = 0; c < kTextu; ++c) {
+                const Usek u = m_t.m_radky[p].texty[c];
+                m_t.m_texty[p][c] = QString(QStringPrivate(d, znaky + u.od, u.delka));
+            }
+    }
 
 private:
     static RuntimeError pojmenovana(const RuntimeError& e, const QString& soubor) {
@@ -270,35 +295,39 @@ private:
         m_t.m_radky.push_back(r);
         // The sort key now, while the record is at hand.
         const size_t pozice = m_t.m_radky.size() - 1;
-        const Usek u = m_t.pridejVelkymi(m_t.m_velka, pozice, fObjCislo);
+        const Usek u = pridejVelkymi(m_t.m_velka, textPole(r, fObjCislo));
         m_useky.push_back(u);
         m_razeni.push_back(klic(m_t.m_velka.data() + u.od, u.delka, static_cast<int>(pozice)));
     }
 
     void vypln(Radek& r, const Zaznam& z) {
-        for (int c = 0; c < kTextu; ++c) r.bajty[c] = text(z, c);
+        for (int c = 0; c < kTextu; ++c) r.texty[c] = text(z, c);
         r.cena = castka(z, fCena, &r.cenaPretece, nullptr);
-        const Usek kod = r.bajty[fObjCislo];
-        r.bezCeny = kod.delka != kBezBajtu ? bezCeny(std::string_view(m_t.m_bajty).substr(kod.od, kod.delka))
-                                           : bezCeny(m_t.m_texty[fObjCislo].back());
+        r.bezCeny = bezCeny(textPole(r, fObjCislo));
         r.vaha = castka(z, fVaha, &r.vahaPretece, &r.vahaKg);
         r.mj = hodnota(z, fMJ);
         r.objSklad = hodnota(z, fObjSklad);
         r.system = hodnota(z, fSystem);
     }
 
-    // A character field keeps its bytes; anything else becomes its text now.
+    // Column 0, 1 or 2 made text straight into the block of texts, followed by a 0.
     Usek text(const Zaznam& z, int pole) {
+        const Usek u{static_cast<quint32>(m_znaky.size()), 0};
         if (z.typ(pole) == 'C' || z.typ(pole) == 'L') {
             const std::string_view t = z.text(pole);
-            const Usek u{static_cast<quint32>(m_t.m_bajty.size()), static_cast<quint32>(t.size())};
-            m_t.m_bajty.append(t);
-            return u;
+            m_znaky.resize(m_znaky.size() + static_cast<qsizetype>(t.size()));
+            dbftext::decode(t.data(), static_cast<qsizetype>(t.size()),
+                            reinterpret_cast<char16_t*>(m_znaky.data()) + u.od);
+        } else {
+            m_znaky += textBunky(z.bunka(pole));
         }
-        auto& texty = m_t.m_texty[pole];
-        texty.resize(m_t.m_radky.size() + 1);
-        texty.back() = textBunky(z.bunka(pole));
-        return Usek{0, kBezBajtu};
+        m_znaky += QChar(u'\0');
+        return Usek{u.od, static_cast<quint32>(m_znaky.size()) - u.od - 1};
+    }
+
+    QStringView textPole(const Radek& r, int sloupec) const {
+        const Usek u = r.texty[sloupec];
+        return QStringView(m_znaky).sliced(u.od, u.delka);
     }
 
     // A price (CCur of its text overflows beyond Currency) or a weight (CSng of its text).
@@ -403,6 +432,7 @@ private:
     TabulkaArtiklu& m_t;
     const Regional& m_reg;
     std::vector<Znama> m_zname[kPoliCeniku];
+    QString m_znaky;  // the texts of columns 0 to 2, one after another in file order
     std::vector<Usek> m_useky;  // the upper-case order numbers by position
     std::vector<Klic> m_razeni;
 };
@@ -456,12 +486,7 @@ void TabulkaArtiklu::serad(std::vector<Klic> klice, const std::vector<Usek>& use
     // Rows follow the order number; the rows themselves stay where they were read.
     m_podleObj = serazeno(std::move(klice), m_velka, useky);
     m_klice.resize(m_podleObj.size());
-    m_radekZ.resize(m_podleObj.size());
-    for (size_t r = 0; r < m_podleObj.size(); ++r) {
-        const auto i = static_cast<size_t>(m_podleObj[r]);
-        m_klice[r] = useky[i];
-        m_radekZ[i] = static_cast<int>(r) + 1;
-    }
+    for (size_t r = 0; r < m_podleObj.size(); ++r) m_klice[r] = useky[static_cast<size_t>(m_podleObj[r])];
     Sort(0);
 }
 
@@ -471,22 +496,10 @@ TabulkaArtiklu::Klic TabulkaArtiklu::klic(const char16_t* jednotky, size_t n, in
     return Klic{u[0] << 48 | u[1] << 32 | u[2] << 16 | u[3], u[4] << 48 | u[5] << 32 | u[6] << 16 | u[7], pozice};
 }
 
-TabulkaArtiklu::Usek TabulkaArtiklu::pridejVelkymi(std::vector<char16_t>& kam, size_t pozice, int sloupec) const {
-    const Usek b = m_radky[pozice].bajty[sloupec];
-    Usek u{static_cast<quint32>(kam.size()), 0};
-    if (b.delka != kBezBajtu) {
-        const char* z = m_bajty.data() + b.od;
-        const char* k = z + b.delka;
-        // ASCII, as order numbers nearly always are: toUpper changes a to z and nothing else.
-        if (std::all_of(z, k, [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-            kam.insert(kam.end(), z, k);
-            for (auto j = kam.end() - b.delka; j != kam.end(); ++j)
-                if (*j >= u'a' && *j <= u'z') *j = static_cast<char16_t>(*j - u'a' + u'A');
-            u.delka = b.delka;
-            return u;
-        }
-    }
-    const QString velky = textSloupce(pozice, sloupec).toUpper();
+TabulkaArtiklu::Usek TabulkaArtiklu::pridejVelkymi(std::vector<char16_t>& kam, QStringView text) {
+    Usek u{static_cast<quint32>(kam.size()), static_cast<quint32>(text.size())};
+    if (pridejAsciiVelkymi(kam, text.utf16(), static_cast<size_t>(text.size()))) return u;
+    const QString velky = text.toString().toUpper();
     const auto* j = reinterpret_cast<const char16_t*>(velky.constData());
     kam.insert(kam.end(), j, j + velky.size());
     u.delka = static_cast<quint32>(velky.size());
@@ -544,15 +557,6 @@ size_t TabulkaArtiklu::pozice(int r) const {
     return static_cast<size_t>(m_podleObj[static_cast<size_t>(r - 1)]);
 }
 
-const QString& TabulkaArtiklu::textSloupce(size_t pozice, int sloupec) const {
-    auto& texty = m_texty[sloupec];
-    if (texty.size() < m_radky.size()) texty.resize(m_radky.size());
-    QString& t = texty[pozice];
-    const Usek b = m_radky[pozice].bajty[sloupec];
-    if (t.isNull() && b.delka != kBezBajtu) t = dbftext::decode(m_bajty.data() + b.od, b.delka);
-    return t;
-}
-
 QString TabulkaArtiklu::text(const Castka& c) const {
     if (c.text >= 0) return m_textyCastek[static_cast<size_t>(c.text)];
     return formatuj(zeSetin(c.setiny), m_desetinna, m_skupina);
@@ -578,7 +582,7 @@ const QString& TabulkaArtiklu::ulozenyText(int r, int sloupec) const {
     switch (sloupec) {
     case StaryKod:
     case ObjCislo:
-    case Nazev: return textSloupce(p, sloupec);
+    case Nazev: return m_texty[p][static_cast<size_t>(sloupec)];
     case MJ: return m_hodnoty[x.mj].text;
     case ObjSklad: return m_hodnoty[x.objSklad].text;
     case System: return m_hodnoty[x.system].text;
@@ -624,19 +628,25 @@ void TabulkaArtiklu::Sort(int x) {
     }
     // The keys made in file order, where the codes lie, then put in row order: equal old codes
     // stay by order number.
+    const size_t n = m_texty.size();
     std::vector<char16_t> jednotky;
-    jednotky.reserve(m_bajty.size());
-    std::vector<Usek> useky(m_radky.size());
-    std::vector<Klic> vSouboru(m_radky.size());
-    for (size_t p = 0; p < m_radky.size(); ++p) {
-        useky[p] = pridejVelkymi(jednotky, p, fStaryKod);
-        vSouboru[p] = klic(jednotky.data() + useky[p].od, useky[p].delka, static_cast<int>(p));
+    jednotky.reserve(m_velka.size());
+    std::vector<Usek> useky(n);
+    std::vector<Klic> vSouboru(n);
+    for (size_t p = 0; p < n; ++p) {
+        useky[p] = pridejVelkymi(jednotky, m_texty[p][StaryKod]);
+        vSouboru[p] = klic(jednotky.data() + useky[p].od, useky[p].delka, 0);
     }
-    std::vector<Klic> klice;
-    klice.reserve(m_radky.size());
-    for (int i : m_podleObj) klice.push_back(vSouboru[static_cast<size_t>(i)]);
-    m_poradi = serazeno(std::move(klice), jednotky, useky);
-    for (int& p : m_poradi) p = m_radekZ[static_cast<size_t>(p)];
+    std::vector<Usek> podleRadku(n);
+    std::vector<Klic> klice(n);
+    for (size_t i = 0; i < n; ++i) {
+        const auto p = static_cast<size_t>(m_podleObj[i]);
+        podleRadku[i] = useky[p];
+        klice[i] = vSouboru[p];
+        klice[i].pozice = static_cast<int>(i);
+    }
+    m_poradi = serazeno(std::move(klice), jednotky, podleRadku);
+    for (int& r : m_poradi) ++r;
     m_poStaremKodu = m_poradi;
 }
 

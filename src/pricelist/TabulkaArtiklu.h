@@ -7,7 +7,7 @@
 #include "pricelist/DBF.h"
 
 #include <QString>
-#include <string>
+#include <array>
 #include <vector>
 
 class TabulkaArtiklu {
@@ -46,8 +46,8 @@ public:
     int pocetRadku() const { return pocetArtiklu() + 1; }
 
     // Row 0 gives the headers. Outside the table: run-time error 9.
-    // Columns 0, 1 and 2 are kept as read and made text when first asked for, the prices and
-    // weights each time they are asked for; so the table is not for use from several threads.
+    // Columns 0, 1 and 2 are made text at load, the prices and weights each time they are asked
+    // for.
     QString text(int radek, int sloupec) const;
     // The same for a column the table keeps as text (0, 1, 2, 6, 8 and 9), without a copy; valid
     // while the table lives. Any other column is run-time error 5.
@@ -83,15 +83,14 @@ private:
         qint64 setiny = 0;
         qint32 text = -1;  // >= 0: the text is m_textyCastek[text]
     };
-    // A stretch of m_bajty or m_velka.
+    // A stretch of m_velka, or of the texts while they load.
     struct Usek {
         quint32 od = 0, delka = 0;
     };
     static constexpr int kTextu = 3;  // columns 0, 1, 2
     struct Radek {
-        // The fields' bytes without blanks; a field that is not a character field has no bytes
-        // (delka kBezBajtu) and its text is in m_texty from the start.
-        Usek bajty[kTextu];
+        // Columns 0 to 2 in the block of texts the load makes.
+        Usek texty[kTextu];
         Castka cena, vaha;
         float vahaKg = 0;
         // Columns 6, 9 and 8, a few distinct values over the whole list: indexes into m_hodnoty.
@@ -100,7 +99,6 @@ private:
         bool cenaPretece = false;
         bool vahaPretece = false;
     };
-    static constexpr quint32 kBezBajtu = 0xFFFFFFFF;
     struct Hodnota {
         QString text;
         double cislo = 0;  // column 8 as a number
@@ -121,22 +119,19 @@ private:
     // equal keys keep the order they have in `klice`.
     static std::vector<int> serazeno(std::vector<Klic> klice, const std::vector<char16_t>& jednotky,
                                      const std::vector<Usek>& useky);
-    // The upper-case form of column `sloupec` (0 to 2) at a position, appended to `kam`.
-    Usek pridejVelkymi(std::vector<char16_t>& kam, size_t pozice, int sloupec) const;
-    const QString& textSloupce(size_t pozice, int sloupec) const;
+    // The upper-case form of a text, appended to `kam`.
+    static Usek pridejVelkymi(std::vector<char16_t>& kam, QStringView text);
     size_t pozice(int r) const;
     const Radek& radek(int r) const { return m_radky[pozice(r)]; }
     QString text(const Castka& c) const;
 
     std::vector<Radek> m_radky;           // file order
-    std::string m_bajty;                  // columns 0 to 2 as read, one field after another
-    mutable std::vector<QString> m_texty[kTextu];  // the same as texts, once asked for
+    std::vector<std::array<QString, kTextu>> m_texty;  // columns 0 to 2, file order
     std::vector<Hodnota> m_hodnoty;
     std::vector<QString> m_textyCastek;
     std::vector<int> m_podleObj;          // row - 1 -> position in m_radky
     std::vector<char16_t> m_velka;        // the upper-case order numbers, one after another
     std::vector<Usek> m_klice;            // row - 1 -> its upper-case order number in m_velka
-    std::vector<int> m_radekZ;            // position in m_radky -> row
     std::vector<int> m_poradi;
     std::vector<int> m_poStaremKodu;      // Sort(1)'s order, once made
     QChar m_desetinna, m_skupina;         // the regional separators when the table was loaded

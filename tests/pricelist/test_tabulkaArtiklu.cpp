@@ -145,6 +145,28 @@ TEST(Cenik, BothOrdersCompareWholeUpperCaseCodesWhateverTheirLength) {
     }
 }
 
+// Columns 0 to 2 share one block of text: each text ends in a 0, stays whole past the table and
+// grows apart from the others; a field that is no text gives its cell's text.
+TEST(Cenik, CodesAndNamesOutliveTheTableAndGrowApart) {
+    QString kod, nazev, cislo;
+    {
+        const TabulkaArtiklu t = TabulkaArtiklu::zDat(
+            cenikZBunek({{QStringLiteral("S-2"), QStringLiteral("B"), QStringLiteral("Díl"), 1.0, 1.0, QString(), 1.0, QString()},
+                         {12.5, QStringLiteral("A"), QStringLiteral("Kus"), 1.0, 1.0, QString(), 1.0, QString()}}),
+            "x.dbf");
+        kod = t.text(2, TabulkaArtiklu::StaryKod);
+        nazev = t.text(1, TabulkaArtiklu::Nazev);
+        cislo = t.text(1, TabulkaArtiklu::StaryKod);
+        for (const QString* s : {&kod, &nazev, &cislo}) EXPECT_EQ(s->utf16()[s->size()], 0) << s->toStdString();
+    }
+    EXPECT_EQ(cislo, textBunky(12.5));
+    kod += QStringLiteral("-x");
+    cislo.clear();
+    nazev += QStringLiteral(" nerez");  // now alone in the block
+    EXPECT_EQ(kod, QStringLiteral("S-2-x"));
+    EXPECT_EQ(nazev, QStringLiteral("Kus nerez"));
+}
+
 TEST(Cenik, EmptyAndBrokenPriceLists) {
     QTemporaryDir dir;
     FakeServices sluzby;
