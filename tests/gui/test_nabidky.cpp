@@ -47,10 +47,8 @@ struct BezAktualizace : IKontrolaAktualizace {
 TEST(Nabidky, FromTheCostingThroughTheListToTheServerAndBack) {
     Instalace inst;
     FakeServices sluzby;
-    auto server = Peer::zastupnyServer(inst.dir.filePath("server"));
+    auto server = Peer::zastupnyServerPrimo(inst.dir.filePath("server"), inst.data);
     ASSERT_TRUE(server->chyba().isEmpty()) << server->chyba().toStdString();
-    ASSERT_TRUE(ini::zapis(inst.data + "/Objednavky.ini", "NASTAVENI",
-                           {{"pripojeni", "1"}, {"server", "127.0.0.1:" + QString::number(server->port())}}));
     ASSERT_TRUE(ini::zapis(inst.ini(), "UZIVATEL",
                            {{"IDOZ", "7"}, {"JmenoOZ", "Jan Dvořák"}, {"Pwd", "aGVzbG8="}, {"ExtID", "5"}, {"Typ", "1"}}));
     BezAktualizace aktualizace;

@@ -17,10 +17,8 @@
 TEST(frmNastaveniOZ, SavingStoresTheRepresentativeAndStartsTheProgramAgainPrivileged) {
     Instalace inst;
     FakeServices sluzby;
-    auto server = Peer::zastupnyServer(inst.dir.filePath("server"));
+    auto server = Peer::zastupnyServerPrimo(inst.dir.filePath("server"), inst.data);
     ASSERT_TRUE(server->chyba().isEmpty()) << server->chyba().toStdString();
-    ASSERT_TRUE(ini::zapis(inst.data + "/Objednavky.ini", "NASTAVENI",
-                           {{"pripojeni", "1"}, {"server", "127.0.0.1:" + QString::number(server->port())}}));
     struct : IKontrolaAktualizace {
         void ZkontrolujAktualizaci(GlobalniData& g) override { g.ServerDostupny = true; }
     } aktualizace;

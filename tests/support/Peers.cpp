@@ -1,5 +1,7 @@
 #include "support/Peers.h"
 
+#include "platform/IniFile.h"
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QStandardPaths>
@@ -72,6 +74,16 @@ std::unique_ptr<Peer> Peer::zastupnyServer(const QString& slozka, const QString&
         return p;
     }
     p->m_port = radek.mid(5).toUShort();
+    return p;
+}
+
+std::unique_ptr<Peer> Peer::zastupnyServerPrimo(const QString& slozka, const QString& data) {
+    auto p = zastupnyServer(slozka);
+    if (p->m_chyba.isEmpty() &&
+        !ini::zapis(data + QStringLiteral("/Objednavky.ini"), QStringLiteral("NASTAVENI"),
+                    {{QStringLiteral("pripojeni"), QStringLiteral("1")},
+                     {QStringLiteral("server"), QStringLiteral("127.0.0.1:") + QString::number(p->m_port)}}))
+        p->m_chyba = QStringLiteral("Objednavky.ini in ") + data + QStringLiteral(" was not written");
     return p;
 }
 

@@ -18,6 +18,9 @@ public:
     // `volby`: further options of the stand-in (--prikaz, --odpoved, --zpozdeni ...).
     static std::unique_ptr<Peer> zastupnyServer(const QString& slozka, const QString& porucha = {},
                                                 const QStringList& volby = {});
+    // The stand-in in `slozka`, and the data folder `data` set to reach it directly; the error
+    // says also when the settings could not be written.
+    static std::unique_ptr<Peer> zastupnyServerPrimo(const QString& slozka, const QString& data);
     static std::unique_ptr<Peer> tinyproxy(const QString& slozka, const QString& uzivatel, const QString& heslo);
     static std::unique_ptr<Peer> microsocks(const QStringList& volby = {});
 
