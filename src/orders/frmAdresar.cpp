@@ -127,6 +127,8 @@ void frmAdresar::zobraz() {
     for (QPushButton* b : cmdVybrat) b->setVisible(!upravy);
     for (int i : {1, 2}) cmbPrikaz[i]->setEnabled(m_model.zmenitSmazatPovoleno());
     L->setEnabled(!upravy);
+    // A new customer may land far down a long book.
+    if (QListWidgetItem* i = L->currentItem()) L->scrollToItem(i);
     Cislo_zaznamu->setText(m_model.cisloZaznamu());
     Cislo_zaznamu->setVisible(m_model.cisloViditelne());
 }
@@ -150,6 +152,12 @@ bool frmAdresar::eventFilter(QObject* o, QEvent* e) {
         }
     }
     return QDialog::eventFilter(o, e);
+}
+
+void frmAdresar::keyPressEvent(QKeyEvent* e) {
+    // Escape drops the customer being typed, as "Storno" does; the next Escape closes the book.
+    if (e->key() == Qt::Key_Escape && m_model.upravy()) return void(runGuarded([this] { prikaz(ModelAdresare::Storno); }));
+    QDialog::keyPressEvent(e);
 }
 
 void frmAdresar::done(int r) {
