@@ -127,10 +127,15 @@ void frmAdresar::zobraz() {
     for (QPushButton* b : cmdVybrat) b->setVisible(!upravy);
     for (int i : {1, 2}) cmbPrikaz[i]->setEnabled(m_model.zmenitSmazatPovoleno());
     L->setEnabled(!upravy);
-    // A new customer may land far down a long book.
-    if (QListWidgetItem* i = L->currentItem()) L->scrollToItem(i);
     Cislo_zaznamu->setText(m_model.cisloZaznamu());
     Cislo_zaznamu->setVisible(m_model.cisloViditelne());
+    // A new customer may land far down a long book. The window and the rebuilt list are laid out
+    // first, so that the list's height and scroll range are final.
+    if (QListWidgetItem* i = L->currentItem()) {
+        layout()->activate();
+        L->doItemsLayout();
+        L->scrollToItem(i);
+    }
 }
 
 void frmAdresar::prikaz(int i) {
