@@ -148,6 +148,18 @@ TEST(clsHTTP, EveryFaultOfTheServerEndsInTheOperationsResult) {
             EXPECT_EQ(http.Odpoved().capacity(), 0);
         }
     }
+    // The limit at its exact edge: a reply of that many bytes is taken, one byte more is not.
+    Misto m;
+    m.spust();
+    BEZI(m.server);
+    m.spojeni("pripojeni=1");
+    clsHTTP http;
+    ASSERT_EQ(text(http.TestSpojeni()), kTextTestu);
+    const qsizetype delka = http.Odpoved().size();
+    http.limitOdpovedi = delka;
+    EXPECT_EQ(text(http.TestSpojeni()), kTextTestu);
+    http.limitOdpovedi = delka - 1;
+    EXPECT_EQ(text(http.TestSpojeni()), velka);
 }
 
 TEST(clsHTTP, ABrokenConnectionEndsTheTestAndTheDownloadAtOnce) {

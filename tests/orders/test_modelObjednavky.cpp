@@ -149,6 +149,8 @@ TEST(OrderSheet, CountEditorAndRemovals) {
     m.objednavkaNaSklad();
     EXPECT_TRUE(m.cmdOdebratObjednavku());
     EXPECT_EQ(m.ListIndex(), -1);
+    m.cmdOdebratObjednavku_Click();  // none selected: none removed
+    EXPECT_EQ(m.Objednavka.Count(), 1);
 
     // Emptied after an order went: nothing is left to edit or add to.
     l.pridej("Třetí", "DVM|", "1|");
@@ -165,6 +167,14 @@ TEST(OrderSheet, CountEditorAndRemovals) {
         EXPECT_THROW(m.Objednavka.Remove(i), RuntimeError) << i;
     }
     EXPECT_EQ(m.Objednavka.Count(), 1);
+
+    // The first of several rows.
+    ListObjednavky d;
+    d.pridej("Sklad", "DVM|DLT|XYZ|", "1|2|3|");
+    d.m.Tabulka.setRow(1);
+    d.m.cmdKomponentyOdebrat_Click();
+    EXPECT_EQ(d.m.Objednavka.Item(1).ObjZnak + d.m.Objednavka.Item(1).Ks, "DLT|XYZ|2|3|");
+    EXPECT_EQ(std::pair(d.m.Tabulka.Rows(), d.m.lblCenaVybraneObjednavky[0]), std::pair(3, QStringLiteral("698,00")));
 }
 
 TEST(OrderSheet, SettingsKeepOtherKeysAndTheNumberPast16Bits) {
