@@ -74,7 +74,8 @@ Vysledek<> NastaveniPripojeni::cmdOk_Click() {
     m_http.setPort(txtPort);
     m_http.setSOCKS5Server(txtSOCKS5Server);
     m_http.setSOCKS5Port(txtSOCKS5Port);
-    if (!UlozUdajeObjednavek(dataFile(kSouborObjednavek), m_objednavka) || !m_http.Uloz_ini())
-        return Chyba{kPripojeniNeulozeno.arg(dataDir())};
+    Vysledek<> v = UlozUdajeObjednavek(dataFile(kSouborObjednavek), m_objednavka);
+    if (v) v = m_http.Uloz_ini();
+    if (!v) return Chyba{kPripojeniNeulozeno + QLatin1Char('\n') + v.chyba()};
     return {};
 }

@@ -11,7 +11,7 @@ inline const QString kNelzeTestovat =
     QStringLiteral("Nemůžete otestovat spojení, protože nemáte připojení k internetu.");
 inline const QString kTitulekSlozky = QStringLiteral("Adresář pro ukládání odeslaných objednávek");
 inline const QString kPripojeniNeulozeno =
-    QStringLiteral("Nastavení připojení se nepodařilo uložit. Zkontrolujte, zda lze zapisovat do složky %1.");
+    QStringLiteral("Nastavení připojení se nepodařilo uložit.");
 
 class NastaveniPripojeni {
 public:

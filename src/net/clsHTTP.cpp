@@ -30,11 +30,11 @@ clsHTTP::~clsHTTP() {
     if (m_zmeneno) Uloz_ini();
 }
 
-bool clsHTTP::Uloz_ini() {
-    const bool ulozeno = UlozSpojeni(dataFile(kSouborObjednavek), m_spojeni) &&
-                         UlozAutorizaciProxy(dataFile(kSouborUzivatele), m_autorizace);
-    if (ulozeno) m_zmeneno = false;
-    return ulozeno;
+Vysledek<> clsHTTP::Uloz_ini() {
+    if (Vysledek<> v = UlozSpojeni(dataFile(kSouborObjednavek), m_spojeni); !v) return v;
+    if (Vysledek<> v = UlozAutorizaciProxy(dataFile(kSouborUzivatele), m_autorizace); !v) return v;
+    m_zmeneno = false;
+    return {};
 }
 
 QByteArray clsHTTP::radkyRezimu() const {

@@ -73,7 +73,7 @@ public:
     QString Server() const { return m_server; }
 
     // The five connection keys to Objednavky.ini, then the proxy authorisation to Sorvenika.ini.
-    bool Uloz_ini();
+    Vysledek<> Uloz_ini();
 
     bool zaneprazdnen() const { return m_zaneprazdnen; }
     // The bytes of the last reply as they came, headers included.

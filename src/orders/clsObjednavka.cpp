@@ -30,7 +30,7 @@ void clsObjednavka::Remove(int index) {
     m_polozky.erase(m_polozky.begin() + (index - 1));
 }
 
-bool clsObjednavka::Uloz_ini() { return UlozUdajeObjednavek(m_soubor, m_nastaveni); }
+Vysledek<> clsObjednavka::Uloz_ini() { return UlozUdajeObjednavek(m_soubor, m_nastaveni); }
 
 QStringList polozkySeznamu(const QString& seznam) {
     QStringList casti = seznam.split(QLatin1Char('|'));
