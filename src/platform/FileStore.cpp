@@ -18,17 +18,17 @@ Vysledek<> slozkaPro(const QString& cesta) {
 }
 
 // A rewrite killed before its rename leaves the temporary QSaveFile made beside the file: the
-// file's name, "." and six random letters. A suffix of one letter case is a word someone typed
-// ("x.ini.backup"), so it stays; Qt's random letters are all one case once in 32 rewrites.
+// file's name, "." and six random letters. A suffix written as a word ("backup", "ZALOHA",
+// "Zaloha") is someone's copy and stays; 3 in 64 of Qt's random suffixes look so and stay too.
 bool jeDocasna(QStringView nazev, QStringView soubor) {
     if (nazev.size() != soubor.size() + 7 || !nazev.startsWith(soubor) || nazev[soubor.size()] != u'.') return false;
-    bool velke = false, male = false;
+    int velkych = 0;
     for (const QChar c : nazev.last(6)) {
-        if (c >= u'A' && c <= u'Z') velke = true;
-        else if (c >= u'a' && c <= u'z') male = true;
-        else return false;
+        if (c >= u'A' && c <= u'Z') ++velkych;
+        else if (c < u'a' || c > u'z') return false;
     }
-    return velke && male;
+    const bool slovo = velkych == 0 || velkych == 6 || (velkych == 1 && nazev[soubor.size() + 1].isUpper());
+    return !slovo;
 }
 
 void odeberDocasne(const QString& cesta) {
