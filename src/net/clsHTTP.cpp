@@ -26,8 +26,11 @@ clsHTTP::clsHTTP() : Rnd([] { return QRandomGenerator::global()->generateDouble(
 }
 
 clsHTTP::~clsHTTP() {
-    // Only what was changed here: another client may have saved newer settings meanwhile.
-    if (m_zmeneno) Uloz_ini();
+    // The connection dialog saves and reports its changes as it closes; this is the last attempt
+    // for a dialog that the restart unloads. The client goes with its window, so no one is left
+    // to be told of a failure. Only what was changed here: another client may have saved newer
+    // settings meanwhile.
+    if (m_zmeneno) (void)Uloz_ini();
 }
 
 Vysledek<> clsHTTP::Uloz_ini() {
