@@ -40,15 +40,13 @@ void odeberDocasne(const QString& cesta) {
 }
 
 // Writes all of `bajty`; otherwise the reason. Qt reports a write cut short (a full disk, a size
-// limit) only by its count, so the system's reason is taken from errno.
+// limit) only by its count; the system call that stopped it left its reason in errno.
 std::optional<QString> zapisVse(QFileDevice& f, const QByteArray& bajty) {
-    errno = 0;
     const qint64 zapsano = f.write(bajty);
     const int chyba = errno;
     if (zapsano == bajty.size()) return std::nullopt;
     if (f.error() != QFileDevice::NoError) return f.errorString();
-    if (chyba != 0) return QString::fromStdString(std::generic_category().message(chyba));
-    return QStringLiteral("zapsáno jen %1 z %2 bajtů").arg(zapsano).arg(bajty.size());
+    return QString::fromStdString(std::generic_category().message(chyba));
 }
 
 }  // namespace
