@@ -19,6 +19,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
@@ -86,6 +87,18 @@ TEST(OrderSheetWindow, CostingAndTwoArticlesSentThroughTinyproxy) {
         QTest::mouseClick(okno->cmdKomponentyPridat, Qt::LeftButton);
         frmArt* cenik = program.seznamPolozek().okno();
         ASSERT_TRUE(cenik && cenik->isVisible());
+        // The focus comes back to the sheet, its sub-order still selected.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(okno, 30000));
+        EXPECT_EQ(QApplication::focusWidget(), okno->Tabulka);
+        // The menus have Alt letters; the captions read as before.
+        QStringList popisky;
+        for (QAction* a : okno->menuBar()->actions() + okno->menuBar()->actions()[0]->menu()->actions()) {
+            if (a->isSeparator()) continue;
+            EXPECT_EQ(a->text().count(u'&'), 1) << a->text().toStdString();
+            popisky << QString(a->text()).remove(u'&');
+        }
+        EXPECT_EQ(popisky, QStringList({"Objednávka", "Nastavení", "Nápověda", "Objednávka na sklad", "Import objednávky ...",
+                                        "Export objednávky ...", "Tisk ...", "Odeslat ...", "Konec"}));
         const FlexGrid& g = cenik->model().TabulkaArt();
         for (auto [kod, ks] : {std::pair{"DLT", Qt::Key_3}, {"DTK", Qt::Key_4}}) {
             QTest::keyClicks(cenik->cmbFilter[1]->lineEdit(), QString::fromLatin1(kod));
@@ -218,13 +231,16 @@ TEST(OrderSheetWindow, CtrlXDuringASendEndsNothing) {
             if (!okno->model().odesilani()) return;
             hlidac.stop();
             behemCekani = true;
+            zaviraciPolicko(okno);
             konec();
         });
         hlidac.start(5);
         okno->mnuOdeslat->trigger();
         EXPECT_TRUE(behemCekani);
         EXPECT_FALSE(program.kodKonce());
-        EXPECT_EQ(sluzby.dialogs.texty(), QStringList({kOdesilaniProbiha, "Objednávka přijata pod číslem [457] (podobjednávek: 1, závod VESTRON)."}));
+        EXPECT_EQ(sluzby.dialogs.texty(), QStringList({kOdesilaniProbiha, kOdesilaniProbiha,
+                                                       "Objednávka přijata pod číslem [457] (podobjednávek: 1, závod VESTRON)."}));
+        EXPECT_TRUE(okno->isVisible());
         EXPECT_EQ(okno->lstObjednavky->count(), 0);
 
         // Sub-orders waiting: the close question, "Ne" keeps the program, "Ano" ends it.
