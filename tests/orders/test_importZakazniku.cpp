@@ -143,6 +143,15 @@ TEST_F(ImportZakazniku, CsvWithHeaderIntoTheCustomerFile) {
     prazdne.setSloupec(ModelImportu::Jmeno, 0);
     EXPECT_TRUE(prazdne.kontrola());
     EXPECT_EQ(NactiZakazniky(soubor)->size(), 4u);  // the book saved above, untouched
+
+    // Letters the file cannot hold: in their plain form, and counted.
+    ModelImportu prosty(soubor);
+    writeBytes(dir.filePath("prosty.csv"), "\xD4sm\xFD;Jan\x96Petr\r\n\x8A" "a\x9D;Eva\r\n");
+    ASSERT_TRUE(prosty.nacti(dir.filePath("prosty.csv")));
+    prosty.setSloupec(ModelImportu::Prijmeni, 0);
+    prosty.setSloupec(ModelImportu::Jmeno, 1);
+    EXPECT_EQ(prosty.zakaznici()[0], Zakaznik({"Osmý", "Jan-Petr", " ", " ", " "}));
+    EXPECT_EQ(*prosty.uloz(), 2);
 }
 
 // Another program's table: six fields, a number among them, the names not shown.
