@@ -89,6 +89,10 @@ TEST(OrderSheet, CountEditorAndRemovals) {
     EXPECT_EQ(m.txtPoznamka(), "pozn");
     EXPECT_FALSE(m.Tabulka_KeyPress(u'a'));
     m.Tabulka.setRow(1);
+    {
+        const ModelObjednavky::Odesilani odesilani(m);  // nothing is edited while an order waits
+        EXPECT_FALSE(m.Tabulka_KeyPress(u'5'));
+    }
     // Each typed text, the count stored and the row current afterwards (the last row stays).
     const std::tuple<const char*, int, const char*, int> kroky[] = {
         {"7", 1, "7", 2}, {"-3", 2, "3", 3}, {"2.5", 3, "2", 3}, {"3.5", 3, "4", 3}, {"x", 1, "0", 2},
@@ -150,7 +154,8 @@ TEST(OrderSheet, CountEditorAndRemovals) {
     EXPECT_TRUE(m.cmdOdebratObjednavku());
     EXPECT_EQ(m.ListIndex(), -1);
     m.cmdOdebratObjednavku_Click();  // none selected: none removed
-    EXPECT_EQ(m.Objednavka.Count(), 1);
+    m.vyber(1);                       // past the last entry: none selected
+    EXPECT_EQ(std::pair(m.Objednavka.Count(), m.ListIndex()), std::pair(1, -1));
 
     // Emptied after an order went: nothing is left to edit or add to.
     l.pridej("Třetí", "DVM|", "1|");
