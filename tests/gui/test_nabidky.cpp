@@ -182,7 +182,7 @@ TEST(Nabidky, FormPartsThroughThePriceListAndProjectNames) {
 
         // A new project name is learnt when the box is left, and Delete forgets a listed one.
         f->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+        ASSERT_TRUE(aktivni(f));
         f->cmbNazevAkce->setFocus();
         QTest::keyClicks(f->cmbNazevAkce->lineEdit(), QStringLiteral("Skola 2"));
         f->txtMistoStavby->setFocus();

@@ -76,7 +76,7 @@ TEST(MalaObrazovka, EveryWindowFitsWithItsFrame) {
                if (w != program.menu()) w->close();
            });
         o.otevri();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return ram.isValid(); })) << o.trida;
+        ASSERT_TRUE(dockej([&] { return ram.isValid(); })) << o.trida;
         EXPECT_TRUE(vejdeSeNaMalouObrazovku(ram)) << o.trida << " " << ram.width() << "x" << ram.height();
     }
 }

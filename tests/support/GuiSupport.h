@@ -2,20 +2,24 @@
 // Helpers of the widget tests: modal windows reached from inside their loops, the close box, the
 // main loop after the session ended, the smallest screen.
 #include "platform/Cekani.h"
+#include "support/Dockej.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QTimer>
 #include <QWidget>
 #include <QtTest/qtestspontaneevent.h>
+#include <QtWidgets/qtestsupport_widgets.h>
 #include <functional>
 #include <gtest/gtest.h>
 
 // Runs `krok` once `najdi` finds its window, from inside whatever modal loop is running then.
-inline void az(std::function<QWidget*()> najdi, std::function<void(QWidget*)> krok, int pokusu = 300) {
+inline void az(std::function<QWidget*()> najdi, std::function<void(QWidget*)> krok,
+               QDeadlineTimer strop = QDeadlineTimer(kStropCekaniMs)) {
     QTimer::singleShot(10, qApp, [=] {
         if (QWidget* w = najdi()) return krok(w);
-        if (pokusu > 0) return az(najdi, krok, pokusu - 1);
+        if (!strop.hasExpired()) return az(najdi, krok, strop);
         ADD_FAILURE() << "the window did not appear";
         // Unblock the modal loop that waits for it.
         if (QWidget* w = QApplication::activeModalWidget()) {
@@ -24,6 +28,10 @@ inline void az(std::function<QWidget*()> najdi, std::function<void(QWidget*)> kr
         }
     });
 }
+
+// The window is on the screen, or active, within the tests' ceiling.
+[[nodiscard]] inline bool ukazano(QWidget* w) { return w && QTest::qWaitForWindowExposed(w, kStropCekaniMs); }
+[[nodiscard]] inline bool aktivni(QWidget* w) { return w && QTest::qWaitForWindowActive(w, kStropCekaniMs); }
 
 template <typename W>
 W* modalni() {
