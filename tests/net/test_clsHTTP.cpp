@@ -94,6 +94,9 @@ TEST(clsHTTP, DirectlyThroughTinyproxyAndThroughMicrosocks) {
     // The stand-in deciphered the order and the command with its own RC4 and Base64.
     EXPECT_EQ(readBytes(m.soubor("server/objednavky/457.txt")), "H;12345;;090415;090420;120;N;N;\r\nA;MIV123;4;\r\nT;Pozn;\r\n\r\n");
     EXPECT_EQ(readBytes(m.soubor("server/prikazy/0001.txt")), "BEGIN;\r\nIDOZ=7;\r\nPWD=aGVzbG8=;\r\nCMD=test;\r\nEND;\r\n");
+    // What it keeps (passwords, deciphered orders, raw requests) is readable by its user only.
+    for (const char* f : {"server/prikazy/0001.txt", "server/objednavky/457.txt", "server/prijato/0001.http"})
+        EXPECT_EQ(QFile::permissions(m.soubor(f)), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser) << f;
 
     // Refusals: tinyproxy without credentials, or with wrong ones to an upload, which it breaks
     // off unread, is named as the proxy's; microsocks with a login, or with the destination's
