@@ -148,6 +148,7 @@ TEST_F(OknaZakazniku, ImportFromTheCostingSheet) {
                                                    "Databáze byla úspěšně importována"}));
     EXPECT_EQ(sluzby.dialogs.zpravy[0].titulek, QStringLiteral("Upozornění"));
 
+    mezikrok();
     bool kniha = false;
     az([] { return modalni<frmAdresar>(); }, [&](QWidget* w) {
         auto* a = static_cast<frmAdresar*>(w);
@@ -158,6 +159,6 @@ TEST_F(OknaZakazniku, ImportFromTheCostingSheet) {
         zaviraciPolicko(a);
     });
     list->akce(Prikaz::mnu_Zakaznik)->trigger();
-    EXPECT_TRUE(kniha);
+    EXPECT_TRUE(kniha) << sluzby.dialogs.texty().join(QStringLiteral("|")).toStdString();
     EXPECT_TRUE(list->txtZakaznik[0]->text().isEmpty());
 }

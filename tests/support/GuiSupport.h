@@ -33,6 +33,14 @@ inline void az(std::function<QWidget*()> najdi, std::function<void(QWidget*)> kr
 [[nodiscard]] inline bool ukazano(QWidget* w) { return w && QTest::qWaitForWindowExposed(w, kStropCekaniMs); }
 [[nodiscard]] inline bool aktivni(QWidget* w) { return w && QTest::qWaitForWindowActive(w, kStropCekaniMs); }
 
+// What the main loop does before the user's next command: the events the last one left are
+// handled and the windows it closed deleted, so that the next window is not made a child of one
+// about to go.
+inline void mezikrok() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 template <typename W>
 W* modalni() {
     return qobject_cast<W*>(QApplication::activeModalWidget());
