@@ -68,13 +68,15 @@ TEST_F(OknaZakazniku, AddressBookFromTheCostingSheet) {
         EXPECT_TRUE(a->cmbPrikaz[4]->isVisible() && !a->cmbPrikaz[0]->isVisible() && !a->cmdVybrat[0]->isVisible());
         EXPECT_FALSE(a->Cislo_zaznamu->isVisible());
         EXPECT_FALSE(a->L->isEnabled());
+        // The window's own focus: on a busy machine the window system may still be handing the
+        // activation around, and a key sent to the application's focus could reach the menu.
         ASSERT_TRUE(aktivni(a));
-        EXPECT_EQ(QApplication::focusWidget(), a->txtAdresa[JMENO]);
+        EXPECT_EQ(a->focusWidget(), a->txtAdresa[JMENO]);
         for (const char* text : {"Alois", "Čapek", "Nerudova 3", "1234567", "Kutná Hora"}) {
-            napis(QApplication::focusWidget(), QString::fromUtf8(text));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            napis(a->focusWidget(), QString::fromUtf8(text));
+            QTest::keyClick(a->focusWidget(), Qt::Key_Return);
         }
-        EXPECT_EQ(QApplication::focusWidget(), a->cmbPrikaz[4]);
+        EXPECT_EQ(a->focusWidget(), a->cmbPrikaz[4]);
         QTest::keyClick(a->cmbPrikaz[4], Qt::Key_Return);
         EXPECT_FALSE(a->txtAdresa[0]->isEnabled());
         EXPECT_EQ(a->L->currentItem()->text(), QStringLiteral("Čapek"));
