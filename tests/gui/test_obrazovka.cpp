@@ -68,6 +68,7 @@ TEST(MalaObrazovka, EveryWindowFitsWithItsFrame) {
         {"frmTisk", [&] { list->akce(Prikaz::mnu_Tisk)->trigger(); }},
     };
     for (const auto& o : okna) {
+        mezikrok();
         QSize ram;
         // From inside the modal loop of a modal window, after the command of one that is not.
         az([&] { return okno(o.trida); },
