@@ -190,8 +190,7 @@ Vysledek<> UlozJakoHtml(const clsNabidka& n, const QString& soubor, bool logo, b
     const std::optional<QByteArray> sablona = filestore::readAll(cesta);
     if (!sablona) return Chyba{QStringLiteral("Soubor ") + QDir::toNativeSeparators(cesta) + QStringLiteral(" neexistuje !")};
     const QByteArray strana = cp1250::encodeHtml(sestavNabidkuHtml(n, cp1250::decode(*sablona), logo, sleva, z));
-    if (!filestore::replace(soubor, strana)) return Chyba{QStringLiteral("Chyba při zápisu do souboru ") + QDir::toNativeSeparators(soubor)};
-    return {};
+    return filestore::replace(soubor, strana);
 }
 
 QString NazevPrilohy(const QString& nazevAkce) {

@@ -24,18 +24,12 @@ QString souborNabidek(const QString& jmeno) { return dataFile(QStringLiteral("Na
 Vysledek<> PripojZaznam(const QString& soubor, const QString& hlavicka, const QString& zaznam) {
     const QByteArray bajty = cp1250::encode(zaznam);
     const QByteArray konec = filestore::readTail(soubor, 2).value_or(QByteArray());
-    bool ok;
-    if (konec == "\r\n") {
-        ok = filestore::append(soubor, bajty);
-    } else {
-        QByteArray obsah = konec.isEmpty() ? QByteArray() : filestore::readAll(soubor).value_or(QByteArray());
-        const qsizetype posledni = obsah.lastIndexOf("\r\n");
-        obsah.truncate(posledni < 0 ? 0 : posledni + 2);
-        if (obsah.isEmpty()) obsah = cp1250::encode(hlavicka + kCrLf);
-        ok = filestore::replace(soubor, obsah + bajty);
-    }
-    if (!ok) return Chyba{kChybaZapisu};
-    return {};
+    if (konec == "\r\n") return filestore::append(soubor, bajty);
+    QByteArray obsah = konec.isEmpty() ? QByteArray() : filestore::readAll(soubor).value_or(QByteArray());
+    const qsizetype posledni = obsah.lastIndexOf("\r\n");
+    obsah.truncate(posledni < 0 ? 0 : posledni + 2);
+    if (obsah.isEmpty()) obsah = cp1250::encode(hlavicka + kCrLf);
+    return filestore::replace(soubor, obsah + bajty);
 }
 
 QList<clsNabidka> CtiNabidky(const QByteArray& obsah, const Nastaveni& n, bool konecJenSCrLf) {
@@ -71,8 +65,7 @@ Vysledek<> UlozStavy(const QList<clsNabidka>& nabidky, int idoz) {
         if (n.CisloOZ == idoz)
             text += QString::number(n.ID) + QLatin1Char('|') + QString::number(n.ExtID) + QLatin1Char('|') +
                     QString::number(n.Stav) + kCrLf;
-    if (!filestore::replace(souborNabidek(kStavyNabidek), cp1250::encode(text))) return Chyba{kChybaZapisu};
-    return {};
+    return filestore::replace(souborNabidek(kStavyNabidek), cp1250::encode(text));
 }
 
 void AktualizujStavy(QList<clsNabidka>& nabidky, int idoz) {

@@ -14,7 +14,6 @@ inline const QString kUlozeneNabidky = QStringLiteral("UlozeneNabidky.txt");
 inline const QString kStavyNabidek = QStringLiteral("StavyNabidek.txt");
 inline const QString kObchodnici = QStringLiteral("Obchodnici.txt");
 inline const QString kHlavickaStavu = QStringLiteral("ID|ExtID|Stav");
-inline const QString kChybaZapisu = QStringLiteral("Chyba při zápisu do souboru ...");
 
 // A file of the folder Data/Nabidky.
 QString souborNabidek(const QString& jmeno);

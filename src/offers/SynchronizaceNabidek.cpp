@@ -30,12 +30,15 @@ QString telo(const QString& odpoved) { return odpoved.mid(4); }
 
 // After the server took the unsent offers: what was sent goes, what was saved during the wait
 // stays under the header. A file that no longer starts with what was sent is left as it is.
-void odeberOdeslane(const QString& soubor, const QByteArray& odeslano) {
-    if (odeslano.isEmpty()) return;
+// A failure is told: the offers left in the file would go to the server again.
+Vysledek<> odeberOdeslane(const QString& soubor, const QByteArray& odeslano) {
+    if (odeslano.isEmpty()) return {};
     const std::optional<QByteArray> ted = filestore::readAll(soubor);
-    if (!ted || !ted->startsWith(odeslano)) return;
-    if (ted->size() == odeslano.size()) filestore::remove(soubor);
-    else filestore::replace(soubor, cp1250::encode(kHlavickaNeodeslanych + kCrLf) + ted->mid(odeslano.size()));
+    if (!ted || !ted->startsWith(odeslano)) return {};
+    if (ted->size() > odeslano.size())
+        return filestore::replace(soubor, cp1250::encode(kHlavickaNeodeslanych + kCrLf) + ted->mid(odeslano.size()));
+    if (!filestore::remove(soubor)) return filestore::chybaZapisu(soubor, QStringLiteral("soubor nelze smazat"));
+    return {};
 }
 
 }  // namespace
@@ -87,8 +90,9 @@ QString SynchronizaceNabidek::OdesliNabidky() {
     // The exact bytes sent: the file may grow while the request waits.
     const QByteArray odeslano = filestore::readAll(soubor).value_or(QByteArray());
     const QString odpoved = pozadavek(QStringLiteral("insert"), true, odeslano);
-    if (odpoved == QLatin1String("OK")) odeberOdeslane(soubor, odeslano);
-    return odpoved;
+    if (odpoved != QLatin1String("OK")) return odpoved;
+    const Vysledek<> v = odeberOdeslane(soubor, odeslano);
+    return v ? odpoved : v.chyba();
 }
 
 QString SynchronizaceNabidek::OdesliStavy() {
@@ -100,7 +104,7 @@ Vysledek<> SynchronizaceNabidek::stahni(const QString& cmd, const QString& soubo
     const QString odpoved = pozadavek(cmd, true);
     if (!jeOK(odpoved)) return Chyba{odpoved};
     // The body's bytes as they came: the code page maps every byte to one character and back.
-    if (!filestore::replace(souborNabidek(soubor), cp1250::encode(telo(odpoved)))) return Chyba{kChybaZapisu};
+    if (Vysledek<> v = filestore::replace(souborNabidek(soubor), cp1250::encode(telo(odpoved))); !v) return v;
     return {};
 }
 

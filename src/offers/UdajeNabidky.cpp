@@ -6,7 +6,6 @@
 #include "platform/Numbers.h"
 #include "platform/Regional.h"
 
-#include <QDir>
 #include <algorithm>
 
 namespace {
@@ -30,10 +29,6 @@ constexpr Povinny kPovinne[] = {
     {PovinnePole::Obchodnik, &UdajeNabidky::Obchodnik, "Není zadán obchodník"},
     {PovinnePole::ObchodnikMesto, &UdajeNabidky::ObchodnikMesto, "Není zadáno město"},
 };
-
-Vysledek<> chybaZapisu(const QString& cesta) {
-    return Chyba{QStringLiteral("Chyba při zápisu do souboru ") + QDir::toNativeSeparators(cesta)};
-}
 
 }  // namespace
 
@@ -68,8 +63,7 @@ Vysledek<> NazvyAkci::nauc(const QString& nazev) {
     if (nazev.isEmpty() || m_seznam.contains(nazev)) return {};
     m_seznam << nazev;
     seradSeznam(m_seznam);
-    if (!filestore::append(m_soubor, cp1250::encode(nazev + kCrLf))) return chybaZapisu(m_soubor);
-    return {};
+    return filestore::append(m_soubor, cp1250::encode(nazev + kCrLf));
 }
 
 Vysledek<> NazvyAkci::zapomen(const QString& nazev) {
@@ -79,8 +73,8 @@ Vysledek<> NazvyAkci::zapomen(const QString& nazev) {
     QString obsah;
     for (const QString& n : m_seznam)
         if (!n.isEmpty()) obsah += n + kCrLf;
-    const bool zapsano = obsah.isEmpty() ? filestore::remove(m_soubor) : filestore::replace(m_soubor, cp1250::encode(obsah));
-    if (!zapsano) return chybaZapisu(m_soubor);
+    if (!obsah.isEmpty()) return filestore::replace(m_soubor, cp1250::encode(obsah));
+    if (!filestore::remove(m_soubor)) return filestore::chybaZapisu(m_soubor, QStringLiteral("soubor nelze smazat"));
     return {};
 }
 

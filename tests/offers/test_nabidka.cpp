@@ -132,11 +132,12 @@ TEST(SouboryNabidek, AppendingCreatesTheFolderAndHeaderAndCutsAnInterruptedLine)
         EXPECT_EQ(s.text(kNeodeslaneNabidky), cekane[i]) << i;
     }
 
-    // A folder that cannot be made reports the failure.
+    // A folder that cannot be made reports the failure, naming the file and the folder.
     QFile::remove(s.soubor(kNeodeslaneNabidky));
     QDir(s.dir.path()).rmdir("Nabidky");
     writeBytes(s.dir.filePath("Nabidky"), "soubor místo složky");
-    EXPECT_EQ(a.UlozNabidkuKOdeslani().chyba(), kChybaZapisu);
+    EXPECT_EQ(a.UlozNabidkuKOdeslani().chyba(), QStringLiteral("Chyba při zápisu do souboru %1: složku %2 nelze vytvořit")
+                                                    .arg(s.soubor(kNeodeslaneNabidky), s.dir.filePath("Nabidky")));
 }
 
 TEST(SouboryNabidek, ReadersSkipEmptyLinesAndKnowWhereAFileEnds) {
