@@ -5,6 +5,9 @@
 #include "platform/FileStore.h"
 #include "platform/Regional.h"
 
+#include <QDir>
+#include <QFile>
+
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
@@ -21,48 +24,95 @@ std::optional<qint32> cislo(const QString& text) {
 
 QString souborNabidek(const QString& jmeno) { return dataFile(QStringLiteral("Nabidky/") + jmeno); }
 
-Vysledek<> PripojZaznam(const QString& soubor, const QString& hlavicka, const QString& zaznam) {
-    const QByteArray bajty = cp1250::encode(zaznam);
-    const QByteArray konec = filestore::readTail(soubor, 2).value_or(QByteArray());
-    bool ok;
-    if (konec == "\r\n") {
-        ok = filestore::append(soubor, bajty);
-    } else {
-        QByteArray obsah = konec.isEmpty() ? QByteArray() : filestore::readAll(soubor).value_or(QByteArray());
-        const qsizetype posledni = obsah.lastIndexOf("\r\n");
-        obsah.truncate(posledni < 0 ? 0 : posledni + 2);
-        if (obsah.isEmpty()) obsah = cp1250::encode(hlavicka + kCrLf);
-        ok = filestore::replace(soubor, obsah + bajty);
-    }
-    if (!ok) return Chyba{kChybaZapisu};
-    return {};
+Chyba chybaZapisu(const QString& soubor, const QString& duvod) {
+    QString t = QStringLiteral("Chyba při zápisu do souboru ") + QDir::toNativeSeparators(soubor);
+    if (!duvod.isEmpty()) t += QStringLiteral(": ") + duvod;
+    return Chyba{t};
 }
 
-QList<clsNabidka> CtiNabidky(const QByteArray& obsah, const Nastaveni& n, bool konecJenSCrLf) {
-    QList<QByteArrayView> radky;
+RadkySouboru RozdelRadky(QByteArrayView obsah, bool konecCely) {
+    RadkySouboru r;
     qsizetype zacatek = 0;
-    for (qsizetype konec; (konec = obsah.indexOf("\r\n", zacatek)) >= 0; zacatek = konec + 2)
-        radky << QByteArrayView(obsah).sliced(zacatek, konec - zacatek);
-    if (!konecJenSCrLf) radky << QByteArrayView(obsah).sliced(zacatek);
+    for (qsizetype konec; (konec = obsah.indexOf('\n', zacatek)) >= 0; zacatek = konec + 1) {
+        const qsizetype delka = konec - zacatek - (konec > zacatek && obsah[konec - 1] == '\r' ? 1 : 0);
+        r.radky << obsah.sliced(zacatek, delka);
+    }
+    const QByteArrayView posledni = obsah.sliced(zacatek);
+    if (konecCely || r.radky.isEmpty() || posledni.count('|') >= r.radky.first().count('|')) {
+        if (!posledni.isEmpty()) r.radky << posledni;
+        r.celych = obsah.size();
+    } else {
+        r.celych = zacatek;
+        r.zbytek = posledni;
+    }
+    return r;
+}
+
+QByteArray RadkySCrLf(const QList<QByteArrayView>& radky) {
+    QByteArray b;
+    for (QByteArrayView r : radky) b.append(r).append("\r\n");
+    return b;
+}
+
+Vysledek<QString> PripojZaznam(const QString& soubor, const QString& hlavicka, const QString& zaznam) {
+    const QByteArray bajty = cp1250::encode(zaznam);
+    const QByteArray zahlavi = cp1250::encode(hlavicka + kCrLf);
+    QFile f(soubor);
+    if (!f.exists()) {
+        if (!filestore::replace(soubor, zahlavi + bajty)) return chybaZapisu(soubor);
+        return QString();
+    }
+    // Never taken for empty: writing the header over it would lose every offer in it.
+    const auto necitelny = [&] {
+        return Chyba{QStringLiteral("Soubor ") + QDir::toNativeSeparators(soubor) +
+                     QStringLiteral(" nelze přečíst: ") + f.errorString() +
+                     QStringLiteral(". Nabídka nebyla uložena a soubor zůstal beze změny.")};
+    };
+    if (!f.open(QIODevice::ReadOnly)) return necitelny();
+    if (f.size() >= 2 && f.seek(f.size() - 2) && f.read(2) == "\r\n") {
+        f.close();
+        if (!filestore::append(soubor, bajty)) return chybaZapisu(soubor);
+        return QString();
+    }
+    QByteArray obsah;
+    if (!f.seek(0) || (obsah = f.readAll(), f.error() != QFileDevice::NoError)) return necitelny();
+    f.close();
+    const RadkySouboru r = RozdelRadky(obsah);
+    // A file without a whole line has no offer, only its header or part of it.
+    const bool bezRadku = !obsah.contains('\n');
+    QString zprava;
+    if (!r.zbytek.isEmpty()) {
+        const QString zbytky = souborNabidek(kZbytkyNeodeslanych);
+        if (!filestore::append(zbytky, r.zbytek.toByteArray() + "\r\n")) return chybaZapisu(zbytky);
+        zprava = QStringLiteral("Poslední řádek souboru ") + QDir::toNativeSeparators(soubor) +
+                 QStringLiteral(" byl neúplný (přerušený zápis) a nebyl celou nabídkou. Byl přesunut do souboru ") +
+                 QDir::toNativeSeparators(zbytky) + QLatin1Char('.');
+    }
+    if (!filestore::replace(soubor, (bezRadku ? zahlavi : RadkySCrLf(r.radky)) + bajty)) return chybaZapisu(soubor);
+    return zprava;
+}
+
+QList<clsNabidka> CtiNabidky(QByteArrayView obsah, const Nastaveni& n, bool konecCely) {
+    const RadkySouboru r = RozdelRadky(obsah, konecCely);
     QList<clsNabidka> nabidky;
-    if (radky.size() < 2) return nabidky;
-    const SloupceNabidky sloupce(radky.first());
+    if (r.radky.size() < 2) return nabidky;
+    const SloupceNabidky sloupce(r.radky.first());
     const clsNabidka nova(n);
-    nabidky.reserve(radky.size() - 1);
-    for (qsizetype i = 1; i < radky.size(); ++i) {
-        if (radky[i].isEmpty()) continue;
+    nabidky.reserve(r.radky.size() - 1);
+    for (qsizetype i = 1; i < r.radky.size(); ++i) {
+        if (r.radky[i].isEmpty()) continue;
         nabidky << nova;
-        sloupce.napln(nabidky.last(), radky[i]);
+        sloupce.napln(nabidky.last(), r.radky[i]);
     }
     return nabidky;
 }
 
 QList<clsNabidka> NactiNeodeslaneNabidky(const Nastaveni& n) {
-    return CtiNabidky(filestore::readAll(souborNabidek(kNeodeslaneNabidky)).value_or(QByteArray()), n, true);
+    return CtiNabidky(filestore::readAll(souborNabidek(kNeodeslaneNabidky)).value_or(QByteArray()), n);
 }
 
 QList<clsNabidka> NactiUlozeneNabidky(const Nastaveni& n) {
-    return CtiNabidky(filestore::readAll(souborNabidek(kUlozeneNabidky)).value_or(QByteArray()), n, false);
+    return CtiNabidky(filestore::readAll(souborNabidek(kUlozeneNabidky)).value_or(QByteArray()), n, true);
 }
 
 Vysledek<> UlozStavy(const QList<clsNabidka>& nabidky, int idoz) {
@@ -71,7 +121,8 @@ Vysledek<> UlozStavy(const QList<clsNabidka>& nabidky, int idoz) {
         if (n.CisloOZ == idoz)
             text += QString::number(n.ID) + QLatin1Char('|') + QString::number(n.ExtID) + QLatin1Char('|') +
                     QString::number(n.Stav) + kCrLf;
-    if (!filestore::replace(souborNabidek(kStavyNabidek), cp1250::encode(text))) return Chyba{kChybaZapisu};
+    const QString soubor = souborNabidek(kStavyNabidek);
+    if (!filestore::replace(soubor, cp1250::encode(text))) return chybaZapisu(soubor);
     return {};
 }
 

@@ -11,6 +11,8 @@
 #include "platform/Regional.h"
 #include "platform/Services.h"
 
+#include <QDir>
+
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
@@ -25,14 +27,22 @@ bool jeOK(const QString& odpoved) { return odpoved.startsWith(QLatin1String("OK"
 // The body of an "OK" reply: what follows its first four characters ("OK" and CR LF).
 QString telo(const QString& odpoved) { return odpoved.mid(4); }
 
-// After the server took the unsent offers: what was sent goes, what was saved during the wait
-// stays under the header. A file that no longer starts with what was sent is left as it is.
-void odeberOdeslane(const QString& soubor, const QByteArray& odeslano) {
-    if (odeslano.isEmpty()) return;
+// After the server took the unsent offers: the lines that were sent go, what was saved during
+// the wait stays under the header. Says what went wrong, "" when nothing did.
+QString odeberOdeslane(const QString& soubor, QByteArrayView odeslano) {
+    if (odeslano.isEmpty()) return {};
+    const QString nezmeneno = QStringLiteral(". Odeslané nabídky v něm zůstaly a při příští synchronizaci se odešlou znovu.");
     const std::optional<QByteArray> ted = filestore::readAll(soubor);
-    if (!ted || !ted->startsWith(odeslano)) return;
-    if (ted->size() == odeslano.size()) filestore::remove(soubor);
-    else filestore::replace(soubor, cp1250::encode(kHlavickaNeodeslanych + kCrLf) + ted->mid(odeslano.size()));
+    if (!ted || !ted->startsWith(odeslano))
+        return QStringLiteral("Soubor ") + QDir::toNativeSeparators(soubor) +
+               QStringLiteral(" se během odesílání změnil nebo nejde přečíst") + nezmeneno;
+    QByteArrayView zbytek = QByteArrayView(*ted).sliced(odeslano.size());
+    // A last record sent without its CR LF got it from a save during the wait.
+    while (zbytek.startsWith('\r') || zbytek.startsWith('\n')) zbytek = zbytek.sliced(1);
+    const bool ok = zbytek.isEmpty()
+                        ? filestore::remove(soubor)
+                        : filestore::replace(soubor, cp1250::encode(kHlavickaNeodeslanych + kCrLf) + zbytek.toByteArray());
+    return ok ? QString() : chybaZapisu(soubor).zprava + nezmeneno;
 }
 
 }  // namespace
@@ -81,11 +91,14 @@ QString SynchronizaceNabidek::Test(int idoz, const QString& pwdBase64) {
 
 QString SynchronizaceNabidek::OdesliNabidky() {
     const QString soubor = souborNabidek(kNeodeslaneNabidky);
-    // The exact bytes sent: the file may grow while the request waits.
-    const QByteArray odeslano = filestore::readAll(soubor).value_or(QByteArray());
-    const QString odpoved = pozadavek(QStringLiteral("insert"), true, odeslano);
-    if (odpoved == QLatin1String("OK")) odeberOdeslane(soubor, odeslano);
-    return odpoved;
+    // Whole records only, with CR LF ends; the file may grow while the request waits, so its
+    // exact bytes that were sent are what goes afterwards.
+    const QByteArray obsah = filestore::readAll(soubor).value_or(QByteArray());
+    const RadkySouboru radky = RozdelRadky(obsah);
+    const QString odpoved = pozadavek(QStringLiteral("insert"), true, RadkySCrLf(radky.radky));
+    if (odpoved != QLatin1String("OK")) return odpoved;
+    const QString chyba = odeberOdeslane(soubor, QByteArrayView(obsah).first(radky.celych));
+    return chyba.isEmpty() ? odpoved : QStringLiteral("Server nabídky přijal, ale: ") + chyba;
 }
 
 QString SynchronizaceNabidek::OdesliStavy() {
@@ -97,7 +110,8 @@ QString SynchronizaceNabidek::stahni(const QString& cmd, const QString& soubor) 
     const QString odpoved = pozadavek(cmd, true);
     if (!jeOK(odpoved)) return odpoved;
     // The body's bytes as they came: the code page maps every byte to one character and back.
-    if (!filestore::replace(souborNabidek(soubor), cp1250::encode(telo(odpoved)))) return kChybaZapisu;
+    const QString cesta = souborNabidek(soubor);
+    if (!filestore::replace(cesta, cp1250::encode(telo(odpoved)))) return chybaZapisu(cesta).zprava;
     return QStringLiteral("OK");
 }
 

@@ -54,7 +54,8 @@ QDate DatumNabidky(const QString& text);
 // means the empty text (blanks pass).
 std::optional<ChybejiciUdaj> ZkontrolujUdaje(const UdajeNabidky& u);
 
-// The list order of the project names and dealers: alphabetical, letter case aside.
+// The list order of the project names, dealers and filter values: Czech alphabetical ("Č" after
+// "C", "ch" after "h"), letter case aside.
 void seradSeznam(QStringList& seznam);
 
 // The project names the form has learnt: Data/Nabidky/NazevAkce.txt, one a line, CR LF after
@@ -83,10 +84,20 @@ struct RozpisMrizky {
 };
 RozpisMrizky RozpisZMrizky(const FlexGrid& tabulka);
 
-// The prices after a parts change, for the sum, the project discount and the VAT in percent.
+// The offer's three prices that a parts change moves.
 struct CenyNabidky {
     double CenaBezDPH = 0;
     double CenaPoSleveBezDPH = 0;
     double CenaPoSleveSDPH = 0;
 };
-CenyNabidky CenyPoZmene(double soucet, double projektovaSleva, double dph);
+// The prices after the parts grid's "Cena celkem" sum went from `pred` to `po`. The grid's
+// prices are at the offer's coefficient (100 − projektovaSleva %), so the discount is in them
+// already. Without a discount: the sum, and from it the prices with two decimals. With one: the
+// prices the costing sheet would show, the price before the discount derived back from the
+// sum. T-REMOL costings carry no line prices: their prices stay and the change is added.
+CenyNabidky CenyPoZmene(const CenyNabidky& puvodni, double pred, double po, double projektovaSleva, double dph, bool tRemol);
+
+// A part from the price list (name, codes, count, unit price, total; TAB-ended cells) priced at
+// the offer's coefficient as the costing sheet prices its lines: the unit price rounded up to
+// tenths, the total from it.
+QString RadekNaKoeficient(const QString& radek, double projektovaSleva);

@@ -70,9 +70,12 @@ double cisloSTeckou(QByteArrayView b) {
     }
 }
 
-// Written in the Czech form (the server reads it); read in that form, or as yyyy-MM-dd.
+// Written in the Czech form (the server reads it); read in that form, or as yyyy-MM-dd. A time
+// of day after the date ("9.4.2009 10:00:00") is passed over.
 QDate datum(QByteArrayView b) {
     static const Regional cesky(QStringLiteral("cs_CZ"));
+    b = b.trimmed();
+    if (const qsizetype mezera = b.indexOf(' '); mezera > 0) b = b.first(mezera);
     const QList<QByteArrayView> casti = rozdel(b, '.');
     if (casti.size() == 3 && casti[2].size() == 4) {
         // A part that is no number reads 0, which no date has.
@@ -87,7 +90,8 @@ QDate datum(QByteArrayView b) {
     }
 }
 
-// Every line break, CR LF or a lone CR or LF, taken out or replaced, and "|" kept out.
+// Every line break, CR LF or a lone CR or LF, taken out or replaced; "|" kept out of the fields
+// and "<", ">" out of the reach of the server's markup clean-up.
 QString jedenRadek(QStringView text, QStringView misto) {
     QString v;
     v.reserve(text.size());
@@ -96,8 +100,14 @@ QString jedenRadek(QStringView text, QStringView misto) {
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
             if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) ++i;
             v += misto;
+        } else if (c == QLatin1Char('|')) {
+            v += QLatin1Char('~');
+        } else if (c == QLatin1Char('<')) {
+            v += QChar(0x2039);
+        } else if (c == QLatin1Char('>')) {
+            v += QChar(0x203A);
         } else {
-            v += c == QLatin1Char('|') ? QLatin1Char('~') : c;
+            v += c;
         }
     }
     return v;
@@ -176,6 +186,6 @@ QString clsNabidka::ZaznamKOdeslani() {
            d + jedenRadek(Poznamka, kEscapeCrLf) + d + SorvenikaCoded + kCrLf;
 }
 
-Vysledek<> clsNabidka::UlozNabidkuKOdeslani() {
+Vysledek<QString> clsNabidka::UlozNabidkuKOdeslani() {
     return PripojZaznam(souborNabidek(kNeodeslaneNabidky), kHlavickaNeodeslanych, ZaznamKOdeslani());
 }

@@ -51,10 +51,12 @@ struct clsNabidka {
     // not know, values beyond the header and values that do not read are passed over: a member
     // keeps what it had, a bad number reads 0, a bad date null and bad Base64 an empty costing.
     void NaplnObjekt(const QString& hlavicka, const QString& radek);
-    // The record line of the unsent-offers file, CR LF included; sets SorvenikaCoded.
+    // The record line of the unsent-offers file, CR LF included; sets SorvenikaCoded. In the
+    // texts "|" is written "~", "<" and ">" are written "‹" and "›".
     QString ZaznamKOdeslani();
-    // Appends the record to the unsent-offers file (Data/Nabidky/NeodeslaneNabidky.txt).
-    Vysledek<> UlozNabidkuKOdeslani();
+    // Appends the record to the unsent-offers file (Data/Nabidky/NeodeslaneNabidky.txt); the
+    // value is what PripojZaznam has to say beside the success.
+    Vysledek<QString> UlozNabidkuKOdeslani();
 };
 
 // A header line of an offer file, parsed once for all its records. Lines are the file's
