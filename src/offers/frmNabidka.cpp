@@ -42,6 +42,8 @@ QComboBox* seznam(QWidget* rodic, const char* jmeno, bool volnyText) {
 void pridej(QGridLayout* m, int radek, int sloupec, const QString& popisek, QWidget* w, const QString& jednotka = {}) {
     auto* l = new QLabel(popisek);
     l->setBuddy(w);
+    // Apart from the unit or box to its left.
+    if (sloupec == 1) l->setIndent(10);
     m->addWidget(l, radek, sloupec * 3);
     if (jednotka.isEmpty()) {
         m->addWidget(w, radek, sloupec * 3 + 1, 1, 2);

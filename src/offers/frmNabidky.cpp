@@ -397,7 +397,7 @@ bool frmNabidky::klavesaStavu(QObject* o, QEvent* e) {
         if (!m_model.vlastni(r)) return false;
         ukazStav(Tabulka->visualRect(Tabulka->model()->index(r, sStav)));
         cmbStav->setFocus();
-        cmbStav->showPopup();
+        otevriStavy();
         return true;
     }
     if (o != cmbStav) return false;
@@ -412,10 +412,17 @@ bool frmNabidky::klavesaStavu(QObject* o, QEvent* e) {
     case Qt::Key_PageDown:
     case Qt::Key_Home:
     case Qt::Key_End:
-        cmbStav->showPopup();
+        otevriStavy();
         return true;
     default: return false;
     }
+}
+
+// The list opens on the offer's present state, so the arrows move from where it is.
+void frmNabidky::otevriStavy() {
+    cmbStav->showPopup();
+    if (const std::shared_ptr<clsNabidka> n = m_model.nabidka(aktualniRadek()))
+        cmbStav->view()->setCurrentIndex(cmbStav->model()->index(n->Stav, 0));
 }
 
 // The list's commands act on the selected offer wherever the focus is: a filter box or the

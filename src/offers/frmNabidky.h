@@ -80,6 +80,7 @@ private:
     void Tabulka_Click(const QModelIndex& i);
     void ukazStav(const QRect& bunka);
     bool klavesaStavu(QObject* o, QEvent* e);
+    void otevriStavy();
     bool zkratkaSeznamu(QObject* o, QEvent* e) const;
     void skryjStav();
     std::shared_ptr<clsNabidka> vybrana();

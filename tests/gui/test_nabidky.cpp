@@ -362,6 +362,8 @@ TEST(Nabidky, ListByKeyboard) {
     klavesa(Qt::Key_F4);
     ASSERT_TRUE(okno.cmbStav->isVisible());
     ASSERT_TRUE(okno.cmbStav->view()->isVisible());
+    // The list opens on the present state, "Alternativa".
+    EXPECT_EQ(okno.cmbStav->view()->currentIndex().row(), 3);
     klavesa(Qt::Key_Home);
     klavesa(Qt::Key_Return);
     EXPECT_FALSE(okno.cmbStav->isVisible());

@@ -99,6 +99,9 @@ TEST(clsNabidka, TheHeaderDrivesTheReaderAndNoValueAbortsIt) {
         // Garbage in every typed column: 0, a null date, an empty costing.
         {"ExtID|IDOZ|Datum|CenaBezDPH|Sorvenika|Stav", "abc|99999|32.13.2026|x1|@@@@|", 0, 0, 0, 0, QDate(), 0, "", ""},
         {"ExtID|Datum", "1|5.3.26", 0, 1, 1, 0, QDate(2026, 3, 5), 0, "", ""},
+        // A date downloaded with its time of day.
+        {"ExtID|Datum", "1|9.4.2009 10:00:00", 0, 1, 1, 0, QDate(2009, 4, 9), 0, "", ""},
+        {"ExtID|Datum", "1|2009-04-09 10:00:00", 0, 1, 1, 0, QDate(2009, 4, 9), 0, "", ""},
         {"NazevAkce|ExtID|Datum", "|2|x.3.2026", 0, 2, 1, 0, QDate(), 0, "", ""},
     };
     for (const auto& p : pripady) {
