@@ -14,19 +14,9 @@ ModelNabidky::ModelNabidky(GlobalniData& g, PametNabidek& pamet, Sluzby sluzby)
       m_obchodnici(NactiObchodniky()) {
     seradSeznam(m_obchodnici);
     const clsNabidka& n = nabidka();
-    m_udaje = {Regional::current().KratkeDatum(n.DatumNabidky),
-               n.NazevAkce,
-               n.MistoStavby,
-               n.Ulice,
-               n.UliceCP,
-               n.DruhStavby >= 0 && n.DruhStavby < DruhyStavby().size() ? n.DruhStavby : -1,
-               n.RealizacniFirma,
-               n.KontaktniOsoba,
-               n.Telefon,
-               n.Email,
-               n.Obchodnik,
-               n.ObchodnikMesto,
-               n.Poznamka};
+    static_cast<ProjektNabidky&>(m_udaje) = n;
+    m_udaje.DatumNabidky = Regional::current().KratkeDatum(n.DatumNabidky);
+    if (n.DruhStavby < 0 || n.DruhStavby >= DruhyStavby().size()) m_udaje.DruhStavby = -1;
     clsSorvenika s;
     s.Xml = n.Sorvenika;
     s.ParseXml();
@@ -93,19 +83,9 @@ void ModelNabidky::zmenaPolozek(const std::function<void()>& zmena) {
 ModelNabidky::VysledekUlozeni ModelNabidky::Uloz(const UdajeNabidky& u) {
     if (std::optional<ChybejiciUdaj> chybi = ZkontrolujUdaje(u)) return {std::move(chybi), {}, {}};
     clsNabidka n = nabidka();
+    static_cast<ProjektNabidky&>(n) = u;
     n.Stav = 0;
     n.DatumNabidky = DatumNabidky(u.DatumNabidky);
-    n.NazevAkce = u.NazevAkce;
-    n.MistoStavby = u.MistoStavby;
-    n.Ulice = u.Ulice;
-    n.UliceCP = u.UliceCP;
-    n.DruhStavby = u.DruhStavby;
-    n.RealizacniFirma = u.RealizacniFirma;
-    n.KontaktniOsoba = u.KontaktniOsoba;
-    n.Telefon = u.Telefon;
-    n.Email = u.Email;
-    n.Obchodnik = u.Obchodnik;
-    n.ObchodnikMesto = u.ObchodnikMesto;
     n.Poznamka = sCrLf(u.Poznamka);
     const Vysledek<QString> v = n.UlozNabidkuKOdeslani();
     if (!v) return {std::nullopt, v.chyba(), {}};

@@ -2,6 +2,7 @@
 // The offer form's rules without the form and without the record: the required fields, the
 // learnt project names (NazevAkce.txt), the dealer list (Obchodnici.txt), the breakdown rebuilt
 // from the parts grid and the prices that follow it.
+#include "offers/clsNabidka.h"
 #include "platform/FlexGrid.h"
 #include "platform/Vysledek.h"
 
@@ -10,21 +11,10 @@
 #include <QStringList>
 #include <optional>
 
-// The texts of the form's entry fields.
-struct UdajeNabidky {
+// The form's entry fields: the offer's project part as the user completes it, the date as its
+// text (the record's date is read from it on saving), the building type -1 when none is chosen.
+struct UdajeNabidky : ProjektNabidky {
     QString DatumNabidky;
-    QString NazevAkce;
-    QString MistoStavby;
-    QString Ulice;
-    QString UliceCP;
-    int DruhStavby = -1;  // list position, -1 none chosen
-    QString RealizacniFirma;
-    QString KontaktniOsoba;
-    QString Telefon;
-    QString Email;
-    QString Obchodnik;
-    QString ObchodnikMesto;
-    QString Poznamka;
 };
 
 // The required fields in the order they are checked.

@@ -256,10 +256,21 @@ void frmNabidka::nactiCeny() {
 void frmNabidka::nactiNazvy(const QString& text) { nastavSeznam(cmbNazevAkce, m_model.nazvyAkci(), text); }
 
 UdajeNabidky frmNabidka::udaje() const {
-    return {txtDatumNabidky->text(),  cmbNazevAkce->currentText(),   txtMistoStavby->text(),   txtUlice->text(),
-            txtUliceCP->text(),       cmbDruhStavby->currentIndex(), txtRealizacniFirma->text(),
-            txtKontaktniOsoba->text(), txtTelefon->text(),           txtMail->text(),          cmbObchodnik->currentText(),
-            txtObchodnikMesto->text(), sCrLf(txtPoznamka->toPlainText())};
+    UdajeNabidky u;
+    u.DatumNabidky = txtDatumNabidky->text();
+    u.NazevAkce = cmbNazevAkce->currentText();
+    u.MistoStavby = txtMistoStavby->text();
+    u.Ulice = txtUlice->text();
+    u.UliceCP = txtUliceCP->text();
+    u.DruhStavby = cmbDruhStavby->currentIndex();
+    u.RealizacniFirma = txtRealizacniFirma->text();
+    u.KontaktniOsoba = txtKontaktniOsoba->text();
+    u.Telefon = txtTelefon->text();
+    u.Email = txtMail->text();
+    u.Obchodnik = cmbObchodnik->currentText();
+    u.ObchodnikMesto = txtObchodnikMesto->text();
+    u.Poznamka = sCrLf(txtPoznamka->toPlainText());
+    return u;
 }
 
 QWidget* frmNabidka::pole(PovinnePole p) const {
