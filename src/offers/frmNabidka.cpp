@@ -333,21 +333,21 @@ void frmNabidka::zapomenNazev(const QString& nazev) {
 
 bool frmNabidka::eventFilter(QObject* o, QEvent* e) {
     const bool box = o == cmbNazevAkce || o == cmbNazevAkce->lineEdit();
-    const bool delete_ = e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Delete;
+    const bool smazat = e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Delete;
     if (box && e->type() == QEvent::FocusOut && !cmbNazevAkce->view()->isVisible()) {
         const QString text = cmbNazevAkce->currentText();
         runGuarded([&] {
             ohlas(m_model.opustNazevAkce(text));
             nactiNazvy(text);
         });
-    } else if (o == cmbNazevAkce->view() && delete_) {
+    } else if (o == cmbNazevAkce->view() && smazat) {
         // Delete on an entry of the open list forgets that entry.
         const QString nazev = cmbNazevAkce->view()->currentIndex().data().toString();
         if (nazev.isEmpty()) return true;
         cmbNazevAkce->hidePopup();
         zapomenNazev(nazev);
         return true;
-    } else if (box && delete_) {
+    } else if (box && smazat) {
         // In the box only a name just picked, wholly selected, is forgotten; Delete while editing
         // the text deletes characters.
         const QLineEdit* l = cmbNazevAkce->lineEdit();
