@@ -113,8 +113,8 @@ VysledekNacteni NactiIni(const QString& soubor, GlobalniData& data) {
     return vysledek;
 }
 
-bool UlozIni(const QString& soubor, const Nastaveni& n) {
-    bool ok = ini::zapis(soubor, kNastaveni, QStringLiteral("DPH"), Regional::current().Str(n.DPH));
+Vysledek<> UlozIni(const QString& soubor, const Nastaveni& n) {
+    const Vysledek<> dph = ini::zapis(soubor, kNastaveni, QStringLiteral("DPH"), Regional::current().Str(n.DPH));
     const QList<std::pair<QString, QString>> uzivatel = {
         {"Prodejce", n.Prodejce},
         {"Tiskarna", n.Tiskarna},
@@ -128,7 +128,8 @@ bool UlozIni(const QString& soubor, const Nastaveni& n) {
         {"PosledniSynchronizace", n.PosledniSynchronizace.toString(QStringLiteral("d.M.yyyy"))},
         {"Typ", QString::number(n.TypUzivatele)},
     };
-    return ini::zapis(soubor, kUzivatel, uzivatel) && ok;
+    const Vysledek<> v = ini::zapis(soubor, kUzivatel, uzivatel);
+    return v ? dph : v;
 }
 
 void NastavPriznak(QString& verze, int pozice) {

@@ -1,6 +1,7 @@
 #pragma once
 // The settings file Data/Sorvenika.ini: read at every start, the user's part written at the end.
 #include "engine/GlobalniData.h"
+#include "platform/Vysledek.h"
 
 #include <QStringList>
 #include <optional>
@@ -15,10 +16,10 @@ struct VysledekNacteni {
 VysledekNacteni NactiIni(const QString& soubor, GlobalniData& data);
 
 // Writes VAT and the user's section back, key by key; installation keys are never written.
-// Returns false when any value could not be written.
-bool UlozIni(const QString& soubor, const Nastaveni& n);
+// Fails when any value could not be written.
+Vysledek<> UlozIni(const QString& soubor, const Nastaveni& n);
 inline const QString kNastaveniNeulozeno =
-    QStringLiteral("Nastavení se nepodařilo uložit do souboru %1. Změny provedené od spuštění programu budou ztraceny.");
+    QStringLiteral("Změny nastavení provedené od spuštění programu budou ztraceny.");
 
 // Sets feature flag `pozice` (1-based) of a Verze text, padding a short text with "0" first.
 void NastavPriznak(QString& verze, int pozice);

@@ -87,8 +87,8 @@ void Aplikace::synchronizujVeStavu() {
 
 void Aplikace::ulozNastaveni() {
     const QString soubor = souborNastaveni();
-    if (!UlozIni(soubor, m_g.nastaveni))
-        MsgBox(kNastaveniNeulozeno.arg(soubor), Tlacitka::Ok, Ikona::Vykricnik, kTitulekUpozorneni);
+    if (const Vysledek<> v = UlozIni(soubor, m_g.nastaveni); !v)
+        MsgBox(v.chyba() + QLatin1Char('\n') + kNastaveniNeulozeno, Tlacitka::Ok, Ikona::Vykricnik, kTitulekUpozorneni);
 }
 
 void Aplikace::UlozIniAKonec() {

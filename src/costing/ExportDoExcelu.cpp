@@ -3,6 +3,7 @@
 #include "costing/ObsahVystupu.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
+#include "platform/FileStore.h"
 #include "platform/Regional.h"
 #include "platform/Services.h"
 
@@ -11,6 +12,9 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstdio>
+#include <system_error>
 #include <xlsxwriter.h>
 
 namespace {
@@ -81,16 +85,14 @@ Vysledek<> zapisSesit(const Kalkulace& k, const QString& cesta) {
     worksheet_activate(list);
 
     const lxw_error e = workbook_close(sesit);
-    if (e != LXW_NO_ERROR) {
-        QFile::remove(docasna);
-        return Chyba{kChyba + QString::fromUtf8(lxw_strerror(e))};
-    }
-    QFile::remove(cesta);
-    if (!QFile::rename(docasna, cesta)) {
-        QFile::remove(docasna);
-        return Chyba{kChyba + QStringLiteral("Soubor ") + cesta + QStringLiteral(" nelze zapsat.")};
-    }
-    return {};
+    QString duvod;
+    if (e != LXW_NO_ERROR) duvod = QString::fromUtf8(lxw_strerror(e));
+    // Renamed over the old workbook in one step, so a failure leaves it.
+    else if (std::rename(QFile::encodeName(docasna).constData(), QFile::encodeName(cesta).constData()) != 0)
+        duvod = QString::fromStdString(std::generic_category().message(errno));
+    if (duvod.isEmpty()) return {};
+    QFile::remove(docasna);
+    return Chyba{kChyba + filestore::chybaZapisu(cesta, duvod).zprava};
 }
 
 Vysledek<QString> ExportDoExcelu(const Kalkulace& k) {

@@ -35,9 +35,7 @@ Vysledek<> zkopiruj(const QString& zdroj, const QString& cil) {
     if (f.open(QIODevice::ReadOnly)) obsah = f.readAll();
     if (!f.isOpen() || obsah.size() != f.size())
         return Chyba{QStringLiteral("Databázi zákazníků %1 nelze přečíst.").arg(QDir::toNativeSeparators(zdroj))};
-    if (!filestore::replace(cil, obsah))
-        return Chyba{QStringLiteral("Databázi zákazníků se nepodařilo uložit do souboru %1.").arg(QDir::toNativeSeparators(cil))};
-    return {};
+    return filestore::replace(cil, obsah);
 }
 
 }  // namespace

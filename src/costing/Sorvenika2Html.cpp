@@ -125,7 +125,5 @@ Vysledek<> Sorvenika2Html(const Kalkulace& k, const QString& cesta) {
     if (text.trimmed().isEmpty()) return Chyba{QStringLiteral("Šablona ") + sablona + QStringLiteral(" je prázdná !")};
 
     const QByteArray strana = cp1250::encodeHtml(sestavHtml(k, cp1250::decode(text), platform::clock().today()));
-    if (!filestore::replace(cesta, strana))
-        return Chyba{QStringLiteral("Chyba při zápisu do souboru ") + cesta};
-    return {};
+    return filestore::replace(cesta, strana);
 }

@@ -30,7 +30,7 @@ NastaveniObjednavek NactiNastaveniObjednavek(const QString& soubor) {
     return n;
 }
 
-bool UlozSpojeni(const QString& soubor, const NastaveniSpojeni& s) {
+Vysledek<> UlozSpojeni(const QString& soubor, const NastaveniSpojeni& s) {
     return ini::zapis(soubor, kSekce,
                       {{QStringLiteral("pripojeni"), s.Pripojeni},
                        {QStringLiteral("proxy"), s.Proxy},
@@ -39,7 +39,7 @@ bool UlozSpojeni(const QString& soubor, const NastaveniSpojeni& s) {
                        {QStringLiteral("SOCKS5port"), s.SOCKS5Port}});
 }
 
-bool UlozUdajeObjednavek(const QString& soubor, const NastaveniObjednavek& n) {
+Vysledek<> UlozUdajeObjednavek(const QString& soubor, const NastaveniObjednavek& n) {
     return ini::zapis(soubor, kSekce,
                       {{QStringLiteral("email"), n.Email},
                        {QStringLiteral("id"), n.ID},
@@ -59,7 +59,7 @@ AutorizaceProxy NactiAutorizaciProxy(const QString& soubor) {
     return a;
 }
 
-bool UlozAutorizaciProxy(const QString& soubor, const AutorizaceProxy& a) {
+Vysledek<> UlozAutorizaciProxy(const QString& soubor, const AutorizaceProxy& a) {
     return ini::zapis(soubor, kUzivatel,
                       {{QStringLiteral("ProxyAuthorization"), a.ProxyAuthorization ? QStringLiteral("-1") : QStringLiteral("0")},
                        {QStringLiteral("ProxyUser"), a.User},

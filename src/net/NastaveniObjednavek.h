@@ -3,6 +3,8 @@
 // order sheet's own keys. Two writers share the section; each writes only its own keys.
 // The HTTP proxy's authorisation lives in Data/Sorvenika.ini, section UZIVATEL, beside the
 // user's keys, and is read and written here too.
+#include "platform/Vysledek.h"
+
 #include <QString>
 
 struct NastaveniSpojeni {
@@ -35,12 +37,12 @@ inline const QString kSouborUzivatele = QStringLiteral("Sorvenika.ini");
 NastaveniObjednavek NactiNastaveniObjednavek(const QString& soubor);
 
 // The five connection keys, in the client's order.
-bool UlozSpojeni(const QString& soubor, const NastaveniSpojeni& s);
+Vysledek<> UlozSpojeni(const QString& soubor, const NastaveniSpojeni& s);
 // email, id, "cislo objednavky", vystup, in the order sheet's order.
-bool UlozUdajeObjednavek(const QString& soubor, const NastaveniObjednavek& n);
+Vysledek<> UlozUdajeObjednavek(const QString& soubor, const NastaveniObjednavek& n);
 
 // ProxyAuthorization reads as on for "True" or a non-zero number; a password that is not Base64
 // reads as empty.
 AutorizaceProxy NactiAutorizaciProxy(const QString& soubor);
 // ProxyAuthorization ("-1" or "0"), ProxyUser, ProxyPwd.
-bool UlozAutorizaciProxy(const QString& soubor, const AutorizaceProxy& a);
+Vysledek<> UlozAutorizaciProxy(const QString& soubor, const AutorizaceProxy& a);

@@ -74,7 +74,14 @@ Vysledek<> NastaveniPripojeni::cmdOk_Click() {
     m_http.setPort(txtPort);
     m_http.setSOCKS5Server(txtSOCKS5Server);
     m_http.setSOCKS5Port(txtSOCKS5Port);
-    if (!UlozUdajeObjednavek(dataFile(kSouborObjednavek), m_objednavka) || !m_http.Uloz_ini())
-        return Chyba{kPripojeniNeulozeno.arg(dataDir())};
+    return uloz(true);
+}
+
+Vysledek<> NastaveniPripojeni::cmdStorno_Click() { return uloz(false); }
+
+Vysledek<> NastaveniPripojeni::uloz(bool klient) {
+    Vysledek<> v = UlozUdajeObjednavek(dataFile(kSouborObjednavek), m_objednavka);
+    if (v && (klient || m_http.zmeneno())) v = m_http.Uloz_ini();
+    if (!v) return Chyba{kPripojeniNeulozeno + QLatin1Char('\n') + v.chyba()};
     return {};
 }

@@ -11,7 +11,7 @@ inline const QString kNelzeTestovat =
     QStringLiteral("Nemůžete otestovat spojení, protože nemáte připojení k internetu.");
 inline const QString kTitulekSlozky = QStringLiteral("Adresář pro ukládání odeslaných objednávek");
 inline const QString kPripojeniNeulozeno =
-    QStringLiteral("Nastavení připojení se nepodařilo uložit. Zkontrolujte, zda lze zapisovat do složky %1.");
+    QStringLiteral("Nastavení připojení se nepodařilo uložit.");
 
 class NastaveniPripojeni {
 public:
@@ -40,8 +40,14 @@ public:
     Vysledek<QString> cmdTestSpojeni_Click();
     // Copies the controls into both objects and saves them.
     Vysledek<> cmdOk_Click();
+    // Saves what the controls changed at once (the folder, a client's changed settings): it stays
+    // after Storno, and is written here, where a failure can be shown.
+    Vysledek<> cmdStorno_Click();
 
 private:
+    // The order settings, and the client's when `klient` or changed.
+    Vysledek<> uloz(bool klient);
+
     clsHTTP& m_http;
     NastaveniObjednavek& m_objednavka;
     IDetekceSite& m_detekce;

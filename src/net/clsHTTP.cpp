@@ -26,15 +26,18 @@ clsHTTP::clsHTTP() : Rnd([] { return QRandomGenerator::global()->generateDouble(
 }
 
 clsHTTP::~clsHTTP() {
-    // Only what was changed here: another client may have saved newer settings meanwhile.
-    if (m_zmeneno) Uloz_ini();
+    // The connection dialog saves and reports its changes as it closes; this is the last attempt
+    // for a dialog that the restart unloads. The client goes with its window, so no one is left
+    // to be told of a failure. Only what was changed here: another client may have saved newer
+    // settings meanwhile.
+    if (m_zmeneno) (void)Uloz_ini();
 }
 
-bool clsHTTP::Uloz_ini() {
-    const bool ulozeno = UlozSpojeni(dataFile(kSouborObjednavek), m_spojeni) &&
-                         UlozAutorizaciProxy(dataFile(kSouborUzivatele), m_autorizace);
-    if (ulozeno) m_zmeneno = false;
-    return ulozeno;
+Vysledek<> clsHTTP::Uloz_ini() {
+    if (Vysledek<> v = UlozSpojeni(dataFile(kSouborObjednavek), m_spojeni); !v) return v;
+    if (Vysledek<> v = UlozAutorizaciProxy(dataFile(kSouborUzivatele), m_autorizace); !v) return v;
+    m_zmeneno = false;
+    return {};
 }
 
 QByteArray clsHTTP::radkyRezimu() const {

@@ -48,7 +48,7 @@ public:
 
     // Reads the connection settings of the data folder.
     clsHTTP();
-    // Writes them back when a property was set since they were read or saved.
+    // Writes them back when a property was set since they were read or saved; see the definition.
     ~clsHTTP();
     clsHTTP(const clsHTTP&) = delete;
     clsHTTP& operator=(const clsHTTP&) = delete;
@@ -73,7 +73,9 @@ public:
     QString Server() const { return m_server; }
 
     // The five connection keys to Objednavky.ini, then the proxy authorisation to Sorvenika.ini.
-    bool Uloz_ini();
+    Vysledek<> Uloz_ini();
+    // A property was set since the settings were read or saved.
+    bool zmeneno() const { return m_zmeneno; }
 
     bool zaneprazdnen() const { return m_zaneprazdnen; }
     // The bytes of the last reply as they came, headers included.

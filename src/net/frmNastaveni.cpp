@@ -184,5 +184,7 @@ void frmNastaveni::cmdOk_Click() {
 }
 
 void frmNastaveni::reject() {
-    if (!m_http.zaneprazdnen()) QDialog::reject();
+    if (m_http.zaneprazdnen()) return;
+    ohlas(m_p.cmdStorno_Click());
+    QDialog::reject();
 }

@@ -96,8 +96,8 @@ ModelNabidky::VysledekUlozeni ModelNabidky::Uloz(const UdajeNabidky& u) {
     // the other's.
     m_g.nastaveni.ExtID = m_pamet.Nabidka->ExtID + 1;
     const QString ini = dataFile(kSouborUzivatele);
-    if (!ini::zapis(ini, QStringLiteral("UZIVATEL"), QStringLiteral("ExtID"), QString::number(m_g.nastaveni.ExtID)))
-        oznameni << chybaZapisu(ini).zprava + QStringLiteral(". Číslo další nabídky se uloží při ukončení programu.");
+    if (const Vysledek<> z = ini::zapis(ini, QStringLiteral("UZIVATEL"), QStringLiteral("ExtID"), QString::number(m_g.nastaveni.ExtID)); !z)
+        oznameni << z.chyba() + QStringLiteral(". Číslo další nabídky se uloží při ukončení programu.");
     m_pamet.PosledniNabidka = m_pamet.Nabidka;
     return {std::nullopt, {}, oznameni.join(QStringLiteral("\n\n"))};
 }

@@ -2,7 +2,6 @@
 
 #include "engine/Systemy.h"
 #include "offers/KodyNabidek.h"
-#include "offers/SouboryNabidek.h"
 #include "offers/clsSorvenika.h"
 #include "platform/Cp1250.h"
 #include "platform/DataPaths.h"
@@ -187,8 +186,7 @@ Vysledek<> UlozJakoHtml(const clsNabidka& n, const QString& soubor, bool logo, b
     const std::optional<QByteArray> sablona = filestore::readAll(cesta);
     if (!sablona) return Chyba{QStringLiteral("Soubor ") + QDir::toNativeSeparators(cesta) + QStringLiteral(" neexistuje !")};
     const QByteArray strana = cp1250::encodeHtml(sestavNabidkuHtml(n, cp1250::decode(*sablona), logo, sleva, z));
-    if (!filestore::replace(soubor, strana)) return chybaZapisu(soubor);
-    return {};
+    return filestore::replace(soubor, strana);
 }
 
 QString NazevPrilohy(const QString& nazevAkce) {

@@ -24,12 +24,6 @@ std::optional<qint32> cislo(const QString& text) {
 
 QString souborNabidek(const QString& jmeno) { return dataFile(QStringLiteral("Nabidky/") + jmeno); }
 
-Chyba chybaZapisu(const QString& soubor, const QString& duvod) {
-    QString t = QStringLiteral("Chyba při zápisu do souboru ") + QDir::toNativeSeparators(soubor);
-    if (!duvod.isEmpty()) t += QStringLiteral(": ") + duvod;
-    return Chyba{t};
-}
-
 RadkySouboru RozdelRadky(QByteArrayView obsah, bool konecCely) {
     RadkySouboru r;
     qsizetype zacatek = 0;
@@ -58,10 +52,11 @@ Vysledek<QString> PripojZaznam(const QString& soubor, const QString& hlavicka, c
     const QByteArray bajty = cp1250::encode(zaznam);
     const QByteArray zahlavi = cp1250::encode(hlavicka + kCrLf);
     QFile f(soubor);
-    if (!f.exists()) {
-        if (!filestore::replace(soubor, zahlavi + bajty)) return chybaZapisu(soubor);
-        return QString();
-    }
+    const auto zprava = [](const Vysledek<>& v, const QString& text = {}) -> Vysledek<QString> {
+        if (!v) return Chyba{v.chyba()};
+        return text;
+    };
+    if (!f.exists()) return zprava(filestore::replace(soubor, zahlavi + bajty));
     // Never taken for empty: writing the header over it would lose every offer in it.
     const auto necitelny = [&] {
         return Chyba{QStringLiteral("Soubor ") + QDir::toNativeSeparators(soubor) +
@@ -71,8 +66,7 @@ Vysledek<QString> PripojZaznam(const QString& soubor, const QString& hlavicka, c
     if (!f.open(QIODevice::ReadOnly)) return necitelny();
     if (f.size() >= 2 && f.seek(f.size() - 2) && f.read(2) == "\r\n") {
         f.close();
-        if (!filestore::append(soubor, bajty)) return chybaZapisu(soubor);
-        return QString();
+        return zprava(filestore::append(soubor, bajty));
     }
     QByteArray obsah;
     if (!f.seek(0) || (obsah = f.readAll(), f.error() != QFileDevice::NoError)) return necitelny();
@@ -80,16 +74,15 @@ Vysledek<QString> PripojZaznam(const QString& soubor, const QString& hlavicka, c
     const RadkySouboru r = RozdelRadky(obsah);
     // A file without a whole line has no offer, only its header or part of it.
     const bool bezRadku = !obsah.contains('\n');
-    QString zprava;
+    QString odlozeno;
     if (!r.zbytek.isEmpty()) {
         const QString zbytky = souborNabidek(kZbytkyNeodeslanych);
-        if (!filestore::append(zbytky, r.zbytek.toByteArray() + "\r\n")) return chybaZapisu(zbytky);
-        zprava = QStringLiteral("Poslední řádek souboru ") + QDir::toNativeSeparators(soubor) +
-                 QStringLiteral(" byl neúplný (přerušený zápis) a nebyl celou nabídkou. Byl přesunut do souboru ") +
-                 QDir::toNativeSeparators(zbytky) + QLatin1Char('.');
+        if (const Vysledek<> v = filestore::append(zbytky, r.zbytek.toByteArray() + "\r\n"); !v) return Chyba{v.chyba()};
+        odlozeno = QStringLiteral("Poslední řádek souboru ") + QDir::toNativeSeparators(soubor) +
+                   QStringLiteral(" byl neúplný (přerušený zápis) a nebyl celou nabídkou. Byl přesunut do souboru ") +
+                   QDir::toNativeSeparators(zbytky) + QLatin1Char('.');
     }
-    if (!filestore::replace(soubor, (bezRadku ? zahlavi : RadkySCrLf(r.radky)) + bajty)) return chybaZapisu(soubor);
-    return zprava;
+    return zprava(filestore::replace(soubor, (bezRadku ? zahlavi : RadkySCrLf(r.radky)) + bajty), odlozeno);
 }
 
 QList<clsNabidka> CtiNabidky(QByteArrayView obsah, const Nastaveni& n, bool konecCely) {
@@ -121,9 +114,7 @@ Vysledek<> UlozStavy(const QList<clsNabidka>& nabidky, int idoz) {
         if (n.CisloOZ == idoz)
             text += QString::number(n.ID) + QLatin1Char('|') + QString::number(n.ExtID) + QLatin1Char('|') +
                     QString::number(n.Stav) + kCrLf;
-    const QString soubor = souborNabidek(kStavyNabidek);
-    if (!filestore::replace(soubor, cp1250::encode(text))) return chybaZapisu(soubor);
-    return {};
+    return filestore::replace(souborNabidek(kStavyNabidek), cp1250::encode(text));
 }
 
 void AktualizujStavy(QList<clsNabidka>& nabidky, int idoz) {

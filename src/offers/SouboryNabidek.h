@@ -20,9 +20,6 @@ QString souborNabidek(const QString& jmeno);
 // Where the unsent-offers file's cut-off fragments are kept.
 inline const QString kZbytkyNeodeslanych = QStringLiteral("NeodeslaneNabidky-zbytky.txt");
 
-// "Chyba při zápisu do souboru <soubor>" and why, when the reason is known.
-Chyba chybaZapisu(const QString& soubor, const QString& duvod = {});
-
 // The whole lines of an offer file: a line ends with LF, a CR before it dropped. What follows
 // the last line end is a line too when it has at least the header's number of fields (a record
 // written without its CR LF), or always with `konecCely` (the server's file, which is replaced

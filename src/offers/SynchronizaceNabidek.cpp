@@ -28,21 +28,21 @@ bool jeOK(const QString& odpoved) { return odpoved.startsWith(QLatin1String("OK"
 QString telo(const QString& odpoved) { return odpoved.mid(4); }
 
 // After the server took the unsent offers: the lines that were sent go, what was saved during
-// the wait stays under the header. Says what went wrong, "" when nothing did.
-QString odeberOdeslane(const QString& soubor, QByteArrayView odeslano) {
+// the wait stays under the header. A failure is told: the offers left in the file would go to the
+// server again.
+Vysledek<> odeberOdeslane(const QString& soubor, QByteArrayView odeslano) {
     if (odeslano.isEmpty()) return {};
-    const QString nezmeneno = QStringLiteral(". Odeslané nabídky v něm zůstaly a při příští synchronizaci se odešlou znovu.");
     const std::optional<QByteArray> ted = filestore::readAll(soubor);
     if (!ted || !ted->startsWith(odeslano))
-        return QStringLiteral("Soubor ") + QDir::toNativeSeparators(soubor) +
-               QStringLiteral(" se během odesílání změnil nebo nejde přečíst") + nezmeneno;
+        return Chyba{QStringLiteral("Soubor ") + QDir::toNativeSeparators(soubor) +
+                     QStringLiteral(" se během odesílání změnil nebo nejde přečíst")};
     QByteArrayView zbytek = QByteArrayView(*ted).sliced(odeslano.size());
     // A last record sent without its CR LF got it from a save during the wait.
     while (zbytek.startsWith('\r') || zbytek.startsWith('\n')) zbytek = zbytek.sliced(1);
-    const bool ok = zbytek.isEmpty()
-                        ? filestore::remove(soubor)
-                        : filestore::replace(soubor, cp1250::encode(kHlavickaNeodeslanych + kCrLf) + zbytek.toByteArray());
-    return ok ? QString() : chybaZapisu(soubor).zprava + nezmeneno;
+    if (!zbytek.isEmpty())
+        return filestore::replace(soubor, cp1250::encode(kHlavickaNeodeslanych + kCrLf) + zbytek.toByteArray());
+    if (!filestore::remove(soubor)) return filestore::chybaZapisu(soubor, QStringLiteral("soubor nelze smazat"));
+    return {};
 }
 
 }  // namespace
@@ -97,8 +97,10 @@ QString SynchronizaceNabidek::OdesliNabidky() {
     const RadkySouboru radky = RozdelRadky(obsah);
     const QString odpoved = pozadavek(QStringLiteral("insert"), true, RadkySCrLf(radky.radky));
     if (odpoved != QLatin1String("OK")) return odpoved;
-    const QString chyba = odeberOdeslane(soubor, QByteArrayView(obsah).first(radky.celych));
-    return chyba.isEmpty() ? odpoved : QStringLiteral("Server nabídky přijal, ale: ") + chyba;
+    const Vysledek<> v = odeberOdeslane(soubor, QByteArrayView(obsah).first(radky.celych));
+    if (v) return odpoved;
+    return QStringLiteral("Server nabídky přijal, ale: ") + v.chyba() +
+           QStringLiteral(". Odeslané nabídky v souboru zůstaly a při příští synchronizaci se odešlou znovu.");
 }
 
 QString SynchronizaceNabidek::OdesliStavy() {
@@ -110,8 +112,7 @@ QString SynchronizaceNabidek::stahni(const QString& cmd, const QString& soubor) 
     const QString odpoved = pozadavek(cmd, true);
     if (!jeOK(odpoved)) return odpoved;
     // The body's bytes as they came: the code page maps every byte to one character and back.
-    const QString cesta = souborNabidek(soubor);
-    if (!filestore::replace(cesta, cp1250::encode(telo(odpoved)))) return chybaZapisu(cesta).zprava;
+    if (const Vysledek<> v = filestore::replace(souborNabidek(soubor), cp1250::encode(telo(odpoved))); !v) return v.chyba();
     return QStringLiteral("OK");
 }
 

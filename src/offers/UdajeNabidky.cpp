@@ -78,8 +78,7 @@ Vysledek<> NazvyAkci::nauc(const QString& nazev) {
     if (nazev.isEmpty() || m_seznam.contains(nazev)) return {};
     m_seznam << nazev;
     seradSeznam(m_seznam);
-    if (!filestore::append(m_soubor, cp1250::encode(nazev + kCrLf))) return chybaZapisu(m_soubor);
-    return {};
+    return filestore::append(m_soubor, cp1250::encode(nazev + kCrLf));
 }
 
 Vysledek<> NazvyAkci::zapomen(const QString& nazev) {
@@ -89,8 +88,8 @@ Vysledek<> NazvyAkci::zapomen(const QString& nazev) {
     QString obsah;
     for (const QString& n : m_seznam)
         if (!n.isEmpty()) obsah += n + kCrLf;
-    const bool zapsano = obsah.isEmpty() ? filestore::remove(m_soubor) : filestore::replace(m_soubor, cp1250::encode(obsah));
-    if (!zapsano) return chybaZapisu(m_soubor);
+    if (!obsah.isEmpty()) return filestore::replace(m_soubor, cp1250::encode(obsah));
+    if (!filestore::remove(m_soubor)) return filestore::chybaZapisu(m_soubor, QStringLiteral("soubor nelze smazat"));
     return {};
 }
 

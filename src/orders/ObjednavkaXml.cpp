@@ -23,11 +23,6 @@ QString element(const QString& tag, const QString& hodnota, const char* odsazeni
            QLatin1Char('>') + kCrLf;
 }
 
-Vysledek<> zapis(const QString& cesta, const QByteArray& bajty) {
-    if (NahradSoubor(cesta, bajty)) return {};
-    return Chyba{QStringLiteral("Chyba při zápisu do souboru ") + QDir::toNativeSeparators(cesta)};
-}
-
 // Far beyond any date typed, so that the date arithmetic stays in range.
 int omezeno(double v) { return static_cast<int>(std::clamp(Fix(v), -1.0e6, 1.0e6)); }
 
@@ -62,12 +57,12 @@ QList<PolozkaObjednavky> ctiObjednavky(const QString& xml) {
 
 Vysledek<> ExportObjednavky(ModelObjednavky& m, bool posta, QString& cesta) {
     const QByteArray xml = cp1250::encode(XmlObjednavky(m));
-    if (!posta) return zapis(cesta, xml);
+    if (!posta) return NahradSoubor(cesta, xml);
     const QDir slozka(appPath() + QStringLiteral("/Tmp"));
     // Only the files: whatever else someone keeps there is not ours to delete.
     for (const QString& f : slozka.entryList(QDir::Files | QDir::Hidden | QDir::System)) QFile::remove(slozka.filePath(f));
     cesta = slozka.filePath(platform::clock().today().toString(QStringLiteral("dd-MM-yy")) + QStringLiteral(".xml"));
-    if (const Vysledek<> v = zapis(cesta, xml); !v) return v;
+    if (const Vysledek<> v = NahradSoubor(cesta, xml); !v) return v;
     // The mail program reports its own refusal; the sheet's owner is told what it means.
     if (!PosliPostou(cesta, kNazevPosilaneObjednavky)) return Chyba{kPostaNeodeslana};
     return {};
@@ -131,7 +126,7 @@ QString sestavHtmlObjednavky(ModelObjednavky& m, QString sablona, const QString&
 
 Vysledek<> Objednavka2Html(ModelObjednavky& m, const QString& zavod, const QString& cislo, const QString& cesta) {
     const QString sablona = NactiSoubor(dataFile(QStringLiteral("objednavka.htm")));
-    return zapis(cesta, cp1250::encodeHtml(sestavHtmlObjednavky(m, sablona, zavod, cislo, platform::clock().today())));
+    return NahradSoubor(cesta, cp1250::encodeHtml(sestavHtmlObjednavky(m, sablona, zavod, cislo, platform::clock().today())));
 }
 
 Vysledek<> mnuTisk_Click(ModelObjednavky& m) {

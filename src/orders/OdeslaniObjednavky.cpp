@@ -32,8 +32,9 @@ std::optional<qint32> cisloZOdpovedi(const QString& odpoved) {
 
 // The next number is kept at once: the order it follows is already on the server.
 Vysledek<> ulozCislo(clsObjednavka& o) {
-    if (o.Uloz_ini()) return {};
-    return Chyba{QStringLiteral("Číslo další objednávky se nepodařilo uložit do souboru ") + kSouborObjednavek};
+    const Vysledek<> v = o.Uloz_ini();
+    if (v) return {};
+    return Chyba{QStringLiteral("Číslo další objednávky se nepodařilo uložit.\n") + v.chyba()};
 }
 
 QString kopie(const ModelObjednavky& m, const QString& jmeno) {

@@ -8,7 +8,10 @@
 clsObjednavka::clsObjednavka()
     : m_soubor(dataFile(kSouborObjednavek)), m_nastaveni(NactiNastaveniObjednavek(m_soubor)) {}
 
-clsObjednavka::~clsObjednavka() { Uloz_ini(); }
+// The settings are saved and reported where they change (the connection dialog, each order
+// sent); this keeps the numbers a failed send counted for its sub-orders. The sheet is being
+// unloaded then, so no window is left to be told of a failure.
+clsObjednavka::~clsObjednavka() { (void)Uloz_ini(); }
 
 clsPodobjednavka& clsObjednavka::Add(const QString& Nazev, const QString& ObjZnak, const QString& Ks,
                                      const QString& Poznamka, Currency Cena) {
@@ -30,7 +33,7 @@ void clsObjednavka::Remove(int index) {
     m_polozky.erase(m_polozky.begin() + (index - 1));
 }
 
-bool clsObjednavka::Uloz_ini() { return UlozUdajeObjednavek(m_soubor, m_nastaveni); }
+Vysledek<> clsObjednavka::Uloz_ini() { return UlozUdajeObjednavek(m_soubor, m_nastaveni); }
 
 QStringList polozkySeznamu(const QString& seznam) {
     QStringList casti = seznam.split(QLatin1Char('|'));

@@ -45,8 +45,8 @@ public:
     int Count() const { return static_cast<int>(m_polozky.size()); }
     void Remove(int index);
 
-    // email, id, "cislo objednavky" and vystup; false when the file could not be written.
-    bool Uloz_ini();
+    // email, id, "cislo objednavky" and vystup.
+    Vysledek<> Uloz_ini();
 
 private:
     void kontrola(int index) const;

@@ -4,14 +4,56 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <system_error>
 
 namespace filestore {
 
 namespace {
 
-bool slozkaPro(const QString& cesta) { return QDir().mkpath(QFileInfo(cesta).absolutePath()); }
+Vysledek<> slozkaPro(const QString& cesta) {
+    const QString slozka = QFileInfo(cesta).absolutePath();
+    if (QDir().mkpath(slozka)) return {};
+    return chybaZapisu(cesta, QStringLiteral("složku %1 nelze vytvořit").arg(QDir::toNativeSeparators(slozka)));
+}
+
+// A rewrite killed before its rename leaves the temporary QSaveFile made beside the file: the
+// file's name, "." and six random letters. A suffix written as a word ("backup", "ZALOHA",
+// "Zaloha") is someone's copy and stays; 3 in 64 of Qt's random suffixes look so and stay too.
+bool jeDocasna(QStringView nazev, QStringView soubor) {
+    if (nazev.size() != soubor.size() + 7 || !nazev.startsWith(soubor) || nazev[soubor.size()] != u'.') return false;
+    int velkych = 0;
+    for (const QChar c : nazev.last(6)) {
+        if (c >= u'A' && c <= u'Z') ++velkych;
+        else if (c < u'a' || c > u'z') return false;
+    }
+    const bool slovo = velkych == 0 || velkych == 6 || (velkych == 1 && nazev[soubor.size() + 1].isUpper());
+    return !slovo;
+}
+
+void odeberDocasne(const QString& cesta) {
+    const QFileInfo fi(cesta);
+    const QDir slozka = fi.absoluteDir();
+    const QString soubor = fi.fileName();
+    for (const QString& nazev : slozka.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (jeDocasna(nazev, soubor)) QFile::remove(slozka.filePath(nazev));
+}
+
+// Writes all of `bajty`; otherwise the reason. Qt reports a write cut short (a full disk, a size
+// limit) only by its count; the system call that stopped it left its reason in errno.
+std::optional<QString> zapisVse(QFileDevice& f, const QByteArray& bajty) {
+    const qint64 zapsano = f.write(bajty);
+    const int chyba = errno;
+    if (zapsano == bajty.size()) return std::nullopt;
+    if (f.error() != QFileDevice::NoError) return f.errorString();
+    return QString::fromStdString(std::generic_category().message(chyba));
+}
 
 }  // namespace
+
+Chyba chybaZapisu(const QString& cesta, const QString& duvod) {
+    return Chyba{QStringLiteral("Chyba při zápisu do souboru %1: %2").arg(QDir::toNativeSeparators(cesta), duvod)};
+}
 
 std::optional<QByteArray> readAll(const QString& cesta) {
     QFile f(cesta);
@@ -27,28 +69,35 @@ std::optional<QByteArray> readTail(const QString& cesta, qint64 n) {
     return f.readAll();
 }
 
-bool replace(const QString& cesta, const QByteArray& bajty, std::optional<QFileDevice::Permissions> prava) {
-    if (!slozkaPro(cesta)) return false;
+Vysledek<> replace(const QString& cesta, const QByteArray& bajty, std::optional<QFileDevice::Permissions> prava) {
+    if (Vysledek<> s = slozkaPro(cesta); !s) return s;
+    odeberDocasne(cesta);
     QSaveFile f(cesta);
     // Unbuffered: a write cut short shows in write()'s count, where the buffer's flush at commit
     // would let the short file through as complete.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    if ((prava && !f.setPermissions(*prava)) || f.write(bajty) != bajty.size()) {
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return chybaZapisu(cesta, f.errorString());
+    std::optional<QString> duvod;
+    if (prava && !f.setPermissions(*prava)) duvod = f.errorString();
+    else duvod = zapisVse(f, bajty);
+    if (duvod) {
         f.cancelWriting();
-        return false;
+        return chybaZapisu(cesta, *duvod);
     }
-    return f.commit();
+    if (!f.commit()) return chybaZapisu(cesta, f.errorString());
+    return {};
 }
 
-bool append(const QString& cesta, const QByteArray& bajty) {
-    if (!slozkaPro(cesta)) return false;
+Vysledek<> append(const QString& cesta, const QByteArray& bajty) {
+    if (Vysledek<> s = slozkaPro(cesta); !s) return s;
+    odeberDocasne(cesta);
     QFile f(cesta);
     // Unbuffered as in replace(); a buffer still holding the rest would also stop the cut-back.
-    if (!f.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) return false;
+    if (!f.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) return chybaZapisu(cesta, f.errorString());
     const qint64 puvodni = f.size();
-    if (f.write(bajty) == bajty.size()) return true;
+    const std::optional<QString> duvod = zapisVse(f, bajty);
+    if (!duvod) return {};
     f.resize(puvodni);
-    return false;
+    return chybaZapisu(cesta, *duvod);
 }
 
 bool remove(const QString& cesta) { return !QFileInfo::exists(cesta) || QFile::remove(cesta); }

@@ -1,7 +1,9 @@
 #pragma once
 // Files as whole byte strings: read, replaced through a temporary file (the old content or the
 // new, never half of either) or appended to. Missing folders are created on the first write.
-// Nothing here asks the user; the callers report a false result.
+// Nothing here asks the user; a failed write comes back as its message for the caller to show.
+#include "platform/Vysledek.h"
+
 #include <QByteArray>
 #include <QFileDevice>
 #include <QString>
@@ -14,14 +16,18 @@ std::optional<QByteArray> readAll(const QString& cesta);
 // The last `n` bytes (fewer in a shorter file); nullopt when the file is missing.
 std::optional<QByteArray> readTail(const QString& cesta, qint64 n);
 // Every whole-file rewrite of the program goes through here. A write cut short (a full disk, a
-// size limit) returns false and leaves the old file. `prava` are set on the temporary file before
-// the first byte, so the new file is never more open than that; by default an existing file's
-// permissions carry over.
-bool replace(const QString& cesta, const QByteArray& bajty,
-             std::optional<QFileDevice::Permissions> prava = std::nullopt);
+// size limit) fails with chybaZapisu() and leaves the old file. `prava` are set on the temporary
+// file before the first byte, so the new file is never more open than that; by default an
+// existing file's permissions carry over.
+Vysledek<> replace(const QString& cesta, const QByteArray& bajty,
+                   std::optional<QFileDevice::Permissions> prava = std::nullopt);
 // Appends in place. A write that fails part-way is cut back, so the file keeps its old length.
-bool append(const QString& cesta, const QByteArray& bajty);
+// Both writes first remove this file's temporaries left by a rewrite that was killed.
+Vysledek<> append(const QString& cesta, const QByteArray& bajty);
 // True also when there was nothing to remove.
 bool remove(const QString& cesta);
+
+// The one wording of a failed write, for every file the program writes.
+Chyba chybaZapisu(const QString& cesta, const QString& duvod);
 
 }  // namespace filestore

@@ -175,15 +175,16 @@ bool drziHeslo(const QString& text) {
 
 }  // namespace
 
-bool zapis(const QString& soubor, const QString& sekce, const QList<std::pair<QString, QString>>& hodnoty) {
+Vysledek<> zapis(const QString& soubor, const QString& sekce, const QList<std::pair<QString, QString>>& hodnoty) {
     for (const auto& [klic, hodnota] : hodnoty)
-        if (!platnyNazev(sekce, klic)) return false;
+        if (!platnyNazev(sekce, klic))
+            return filestore::chybaZapisu(soubor, QStringLiteral("název [%1] %2 nelze zapsat").arg(sekce, klic));
 
     const bool existuje = QFile::exists(soubor);
     QString text;
     if (existuje) {
         const auto t = nactiText(soubor);
-        if (!t) return false;
+        if (!t) return filestore::chybaZapisu(soubor, QStringLiteral("soubor nelze přečíst"));
         text = *t;
     }
     const QString puvodni = text;
@@ -191,15 +192,19 @@ bool zapis(const QString& soubor, const QString& sekce, const QList<std::pair<QS
 
     const QFileDevice::Permissions jenVlastnik = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     const bool heslo = drziHeslo(text);
-    if (existuje && text == puvodni) return !heslo || QFile::setPermissions(soubor, jenVlastnik);
+    if (existuje && text == puvodni) {
+        if (!heslo || QFile::setPermissions(soubor, jenVlastnik)) return {};
+        return filestore::chybaZapisu(soubor, QStringLiteral("práva souboru nelze omezit na vlastníka"));
+    }
     // A missing folder is an error here, as it was to the original's profile functions.
-    if (!existuje && !QFileInfo(soubor).absoluteDir().exists()) return false;
+    if (!existuje && !QFileInfo(soubor).absoluteDir().exists())
+        return filestore::chybaZapisu(soubor, QStringLiteral("složka neexistuje"));
     // A password is its user's alone, and so is any settings file the program creates.
     return filestore::replace(soubor, cp1250::encode(text),
                               heslo || !existuje ? std::optional(jenVlastnik) : std::nullopt);
 }
 
-bool zapis(const QString& soubor, const QString& sekce, const QString& klic, const QString& hodnota) {
+Vysledek<> zapis(const QString& soubor, const QString& sekce, const QString& klic, const QString& hodnota) {
     return zapis(soubor, sekce, {{klic, hodnota}});
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // Profile (INI) files as the original platform kept them, shared key by key by several writers:
 // Windows-1250, CR LF, names matched case-insensitively, the first matching section and key win.
+#include "platform/Vysledek.h"
+
 #include <QList>
 #include <QString>
 #include <utility>
@@ -27,9 +29,9 @@ QString cti(const QString& soubor, const QString& sekce, const QString& klic, in
 // Writes values of one section: a key's line is replaced in place, a new key goes after the last
 // non-blank line of its section, a new section at the end of the file; every other byte stays.
 // The file is read once and written once, to a temporary file that is renamed. A file that
-// holds a password ("Pwd", "ProxyPwd") is the owner's alone (mode 0600). Returns false when the
-// file could not be written or a name would not read back as itself.
-bool zapis(const QString& soubor, const QString& sekce, const QList<std::pair<QString, QString>>& hodnoty);
-bool zapis(const QString& soubor, const QString& sekce, const QString& klic, const QString& hodnota);
+// holds a password ("Pwd", "ProxyPwd") is the owner's alone (mode 0600). Fails when the file
+// could not be written or a name would not read back as itself.
+Vysledek<> zapis(const QString& soubor, const QString& sekce, const QList<std::pair<QString, QString>>& hodnoty);
+Vysledek<> zapis(const QString& soubor, const QString& sekce, const QString& klic, const QString& hodnota);
 
 }  // namespace ini

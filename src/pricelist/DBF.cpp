@@ -423,6 +423,5 @@ QByteArray zapisDBF(const DataDBF& data, const QDate& dnes, const QString& soubo
 void UlozDBF(const QString& cesta, const DataDBF& data) {
     const QString soubor = resolvePath(cesta + QStringLiteral(".dbf"));
     const QByteArray obsah = zapisDBF(data, platform::clock().today(), soubor);
-    if (!filestore::replace(soubor, obsah))
-        throw RuntimeError(75, QStringLiteral("Soubor ") + soubor + QStringLiteral(" nelze zapsat."));
+    if (const Vysledek<> v = filestore::replace(soubor, obsah); !v) throw RuntimeError(75, v.chyba());
 }

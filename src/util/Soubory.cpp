@@ -19,21 +19,20 @@ namespace {
 constexpr int kChybaPosty = 2;
 constexpr int kPrilohaNenalezena = 11;
 
-bool zapisBajty(const QString& cesta, const QByteArray& bajty, qint64 offset) {
+Vysledek<> zapisBajty(const QString& cesta, const QByteArray& bajty, qint64 offset) {
     const QFileInfo fi(cesta);
-    if (fi.exists() && !fi.isFile()) return false;
+    if (fi.exists() && !fi.isFile()) return filestore::chybaZapisu(cesta, QStringLiteral("není to soubor"));
     offset = qMax<qint64>(offset, 0);
     if (fi.exists() && (offset >= fi.size() || bajty.isEmpty())) return filestore::append(cesta, bajty);
     // As the original's file writes, never into a folder that is not there.
-    if (!fi.exists() && !fi.absoluteDir().exists()) return false;
+    if (!fi.exists() && !fi.absoluteDir().exists()) return filestore::chybaZapisu(cesta, QStringLiteral("složka neexistuje"));
     // Overwriting part of a file (or creating one) goes through a temporary file, so a failed
     // write leaves the old file whole; the tail beyond the written range is kept.
     QByteArray obsah;
     if (fi.exists()) {
-        QFile f(cesta);
-        if (!f.open(QIODevice::ReadOnly)) return false;
-        obsah = f.readAll();
-        if (obsah.size() != fi.size()) return false;
+        const std::optional<QByteArray> puvodni = filestore::readAll(cesta);
+        if (!puvodni || puvodni->size() != fi.size()) return filestore::chybaZapisu(cesta, QStringLiteral("soubor nelze přečíst"));
+        obsah = *puvodni;
     }
     offset = qMin<qint64>(offset, obsah.size());
     return filestore::replace(cesta, obsah.left(offset) + bajty + obsah.mid(offset + bajty.size()));
@@ -62,18 +61,18 @@ QString NactiSoubor(const QString& cesta, qint64 offset, qint64 delka) {
 }
 
 bool ZapisSoubor(const QString& cesta, const QString& text, qint64 offset) {
-    if (zapisBajty(resolvePath(cesta), cp1250::encode(text), offset)) return true;
-    MsgBox(QStringLiteral("Chyba při zápisu do souboru ..."));
-    return false;
+    const Vysledek<> v = zapisBajty(resolvePath(cesta), cp1250::encode(text), offset);
+    if (!v) MsgBox(v.chyba());
+    return static_cast<bool>(v);
 }
 
-bool NahradSoubor(const QString& cesta, const QByteArray& bajty) { return filestore::replace(cesta, bajty); }
+Vysledek<> NahradSoubor(const QString& cesta, const QByteArray& bajty) { return filestore::replace(cesta, bajty); }
 
 QString CtiIni(const QString& soubor, const QString& sekce, const QString& klic) {
     return ini::cti(resolvePath(soubor), sekce, klic, 127);
 }
 
-bool ZapisIni(const QString& soubor, const QString& sekce, const QString& klic, const QString& hodnota) {
+Vysledek<> ZapisIni(const QString& soubor, const QString& sekce, const QString& klic, const QString& hodnota) {
     return ini::zapis(resolvePath(soubor), sekce, klic, hodnota);
 }
 
@@ -153,6 +152,7 @@ QString VyberHtmlKUlozeni() {
     const QString cesta = VyberSouborKUlozeni(QStringLiteral("Uložit sorveniku do formátu HTML"),
                                               {{QStringLiteral("HTML soubor (*.htm)"), QStringLiteral("*.htm")}},
                                               pocatecniSlozka(CtiIni(ini, uzivatel, klic)), QStringLiteral("htm"));
+    // Only where the next dialog opens: the export itself does not depend on it.
     if (!cesta.isEmpty()) ZapisIni(ini, uzivatel, klic, QFileInfo(cesta).absolutePath());
     return cesta;
 }

@@ -3,6 +3,7 @@
 // profile files, under the names the rest of the program uses. Paths may be written for Windows
 // ("\" and any letter case); they are resolved against the data folders first.
 #include "platform/UserDialogs.h"
+#include "platform/Vysledek.h"
 
 #include <QList>
 #include <QString>
@@ -13,17 +14,17 @@
 QString NactiSoubor(const QString& cesta, qint64 offset = 0, qint64 delka = 0);
 
 // Writes the text at `offset` (clamped to the file's size) without shortening the file; a missing
-// file is created. A failure is reported to the user and returns false.
+// file is created. A failure is reported to the user (the file and the reason) and returns false.
 bool ZapisSoubor(const QString& cesta, const QString& text, qint64 offset);
 
 // Replaces a whole file: written to a temporary file beside it and renamed, so the old file stays
-// until the new one is complete; missing folders are created. False when it could not be written.
-bool NahradSoubor(const QString& cesta, const QByteArray& bajty);
+// until the new one is complete; missing folders are created.
+Vysledek<> NahradSoubor(const QString& cesta, const QByteArray& bajty);
 
 // One value of a profile file, at most 127 characters; "" when missing.
 QString CtiIni(const QString& soubor, const QString& sekce, const QString& klic);
-// Writes one value of a profile file; false when the file could not be written.
-bool ZapisIni(const QString& soubor, const QString& sekce, const QString& klic, const QString& hodnota);
+// Writes one value of a profile file.
+Vysledek<> ZapisIni(const QString& soubor, const QString& sekce, const QString& klic, const QString& hodnota);
 
 inline const QString kSouborExistuje = QStringLiteral("Soubor již existuje, má se přepsat ?");
 

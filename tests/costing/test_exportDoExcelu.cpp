@@ -6,6 +6,8 @@
 #include "support/UkazkaVystupu.h"
 
 #include <QFile>
+#include <cerrno>
+#include <cstring>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <gtest/gtest.h>
@@ -88,7 +90,15 @@ TEST_F(Sesit, ExportOpensTheWorkbook) {
     sluzby.desktop.otevreniUspeje = false;
     EXPECT_EQ(ExportDoExcelu(k).chyba(), QStringLiteral("Chyba při exportu.\nSešit je uložen v souboru ") +
                                              nazev.arg(QStringLiteral("-3")) + QStringLiteral(", ale nepodařilo se jej otevřít."));
-    const Vysledek<> chyba = zapisSesit(k, dir.filePath(QStringLiteral("chybi/kalkulace.xlsx")));
-    EXPECT_TRUE(!chyba && chyba.chyba().startsWith(QStringLiteral("Chyba při exportu.\n")));
+    const QString chybi = dir.filePath(QStringLiteral("chybi/kalkulace.xlsx"));
+    const Vysledek<> chyba = zapisSesit(k, chybi);
+    EXPECT_TRUE(!chyba && chyba.chyba().startsWith(QStringLiteral("Chyba při exportu.\nChyba při zápisu do souboru ") + chybi + ": "))
+        << chyba.chyba().toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("chybi"))));
+    // A folder in the workbook's place: the rename fails, and names the file and the reason.
+    const QString slozka = dir.filePath(QStringLiteral("slozka.xlsx"));
+    writeBytes(slozka + QStringLiteral("/obsah"), "x");
+    EXPECT_EQ(zapisSesit(k, slozka).chyba(), QStringLiteral("Chyba při exportu.\nChyba při zápisu do souboru ") + slozka + ": " +
+                                                 QString::fromLocal8Bit(std::strerror(EISDIR)));
+    EXPECT_FALSE(QFile::exists(slozka + QStringLiteral(".part")));
 }

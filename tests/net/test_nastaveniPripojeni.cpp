@@ -3,6 +3,8 @@
 #include "net/NastaveniPripojeni.h"
 #include "support/TestSupport.h"
 
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -76,11 +78,21 @@ TEST(NastaveniPripojeni, LiveEditsStayAfterStornoAndOkSavesTheBoxesAsTyped) {
         EXPECT_EQ(http.SOCKS5Server(), "socks.local");
         // The test takes the client as the edits left it.
         EXPECT_TRUE(d.cmdTestSpojeni_Click()->startsWith("Nelze se připojit k socks.local:\r\n"));
-        // Storno: the client keeps the edits and writes them when it goes.
+        // Storno: the client keeps the edits, and they are saved as the dialog closes.
+        ASSERT_TRUE(d.cmdStorno_Click());
+        EXPECT_TRUE(m.objednavky().contains("pripojeni=3\r\nproxy=stary\r\n"));
+        EXPECT_TRUE(m.objednavky().contains("SOCKS5server=socks.local\r\n"));
+        EXPECT_EQ(readBytes(m.dir.filePath("Sorvenika.ini")), "[UZIVATEL]\r\nProxyAuthorization=-1\r\nProxyUser= jan \r\nProxyPwd=\r\n");
+
+        // A file that cannot be written is told by its name and the reason.
+        d.txtUsr_Change("eva");
+        const QString ini = m.dir.filePath("Sorvenika.ini");
+        QFile::remove(ini);
+        QDir().mkdir(ini);
+        EXPECT_EQ(d.cmdStorno_Click().chyba(),
+                  kPripojeniNeulozeno + "\nChyba při zápisu do souboru " + ini + ": soubor nelze přečíst");
+        QDir().rmdir(ini);
     }
-    EXPECT_TRUE(m.objednavky().contains("pripojeni=3\r\nproxy=stary\r\n"));
-    EXPECT_TRUE(m.objednavky().contains("SOCKS5server=socks.local\r\n"));
-    EXPECT_EQ(readBytes(m.dir.filePath("Sorvenika.ini")), "[UZIVATEL]\r\nProxyAuthorization=-1\r\nProxyUser= jan \r\nProxyPwd=\r\n");
 
     clsHTTP http;
     NastaveniPripojeni d(http, objednavka, detekce);

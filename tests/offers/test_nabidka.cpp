@@ -125,11 +125,12 @@ TEST(SouboryNabidek, AppendingCreatesTheFolderAndHeader) {
     const QString dva = hlavicka + a.ZaznamKOdeslani() + b.ZaznamKOdeslani();
     EXPECT_EQ(readBytes(s.soubor(kNeodeslaneNabidky)), cp1250::encode(dva));
 
-    // A folder that cannot be made reports the failure and names the file.
+    // A folder that cannot be made reports the failure, naming the file and the folder.
     QFile::remove(s.soubor(kNeodeslaneNabidky));
     QDir(s.dir.path()).rmdir("Nabidky");
     writeBytes(s.dir.filePath("Nabidky"), "soubor místo složky");
-    EXPECT_EQ(a.UlozNabidkuKOdeslani().chyba(), chybaZapisu(s.soubor(kNeodeslaneNabidky)).zprava);
+    EXPECT_EQ(a.UlozNabidkuKOdeslani().chyba(), QStringLiteral("Chyba při zápisu do souboru %1: složku %2 nelze vytvořit")
+                                                    .arg(s.soubor(kNeodeslaneNabidky), s.dir.filePath("Nabidky")));
 }
 
 // The next save keeps every whole record whatever ends its lines; only a last line with fewer

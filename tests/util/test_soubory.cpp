@@ -65,7 +65,8 @@ TEST(Soubory, ZapisSouborWritesInPlaceAndNeverShortens) {
     EXPECT_FALSE(ZapisSoubor(chybi, QStringLiteral("abc"), 0));
     EXPECT_FALSE(QFileInfo::exists(chybi));
     EXPECT_FALSE(ZapisSoubor(dir.path(), QStringLiteral("abc"), 0));  // a folder
-    EXPECT_EQ(s.dialogs.texty(), QStringList(2, QStringLiteral("Chyba při zápisu do souboru ...")));
+    EXPECT_EQ(s.dialogs.texty(), QStringList({QStringLiteral("Chyba při zápisu do souboru %1: složka neexistuje").arg(chybi),
+                                              QStringLiteral("Chyba při zápisu do souboru %1: není to soubor").arg(dir.path())}));
 }
 
 TEST(Soubory, CtiIniAndZapisIniTakeWindowsPaths) {
