@@ -62,7 +62,7 @@ public:
     // "Uložit": the first missing field, or the failure; the offer is changed, ExtID advanced
     // and written to Sorvenika.ini and PosledniNabidka set only once the offer is in the file.
     struct VysledekUlozeni {
-        std::optional<ChybejiciUdaj> chybi;
+        std::optional<Odmitnuti<PovinnePole>> chybi;
         QString chyba;
         QString oznameni;  // what a successful save has to say (a fragment set aside, the number unsaved)
         bool ulozeno() const { return !chybi && chyba.isEmpty(); }

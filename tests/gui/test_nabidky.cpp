@@ -87,9 +87,7 @@ TEST(Nabidky, FromTheCostingThroughTheListToTheServerAndBack) {
 
     // The next offer carries the project over, also after it was dropped.
     for (int i = 0; i < 2; ++i) {
-        // What the closed form left behind goes first.
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        mezikrok();
         az([] { return modalni<frmNabidka>(); }, [](QWidget* w) {
             auto* f = static_cast<frmNabidka*>(w);
             EXPECT_EQ(f->cmbNazevAkce->currentText(), QStringLiteral("Škola <b>"));
@@ -186,7 +184,7 @@ TEST(Nabidky, FormPartsThroughThePriceListAndProjectNames) {
         // A new project name is learnt when the box is left. Editing a name picked from the list
         // (Home, Delete) forgets nothing; Delete on a name just picked forgets it.
         f->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+        ASSERT_TRUE(aktivni(f));
         const QString soubor = inst.data + "/Nabidky/NazevAkce.txt";
         f->cmbNazevAkce->setFocus();
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Skola 2"));
@@ -348,7 +346,7 @@ TEST(Nabidky, ListByKeyboard) {
     frmNabidky okno(g, sl);
     okno.show();
     okno.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
+    ASSERT_TRUE(aktivni(&okno));
     const auto klavesa = [](Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(QApplication::focusWidget(), k, m); };
     EXPECT_EQ(QApplication::focusWidget(), okno.Tabulka);
     ASSERT_EQ(okno.aktualniRadek(), 0);
@@ -421,7 +419,7 @@ TEST(Nabidky, FormTabFollowsTheLayout) {
                   f->txtRealizacniFirma, f->txtKontaktniOsoba, f->txtTelefon, f->txtMail, f->cmbObchodnik, f->txtObchodnikMesto,
                   f->txtPoznamka};
         f->activateWindow();
-        if (QTest::qWaitForWindowActive(f)) {
+        if (aktivni(f)) {
             f->txtDatumNabidky->setFocus();
             for (int i = 0; i < cekane.size(); ++i) {
                 poradi << QApplication::focusWidget();

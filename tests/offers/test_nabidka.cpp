@@ -103,6 +103,7 @@ TEST(clsNabidka, TheHeaderDrivesTheReaderAndNoValueAbortsIt) {
         {"ExtID|Datum", "1|9.4.2009 10:00:00", 0, 1, 1, 0, QDate(2009, 4, 9), 0, "", ""},
         {"ExtID|Datum", "1|2009-04-09 10:00:00", 0, 1, 1, 0, QDate(2009, 4, 9), 0, "", ""},
         {"NazevAkce|ExtID|Datum", "|2|x.3.2026", 0, 2, 1, 0, QDate(), 0, "", ""},
+        {"ExtID|Datum", "3|5.3.-026", 0, 3, 1, 0, QDate(), 0, "", ""},
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.radek.toStdString());

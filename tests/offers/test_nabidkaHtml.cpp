@@ -6,6 +6,7 @@
 #include "engine/Systemy.h"
 #include "offers/clsSorvenika.h"
 #include "platform/Cp1250.h"
+#include "support/Dockej.h"
 #include "support/TestSupport.h"
 
 #include <QFileInfo>
@@ -218,7 +219,7 @@ TEST(UlozJakoHtml, PageReadByPythonsParser) {
     EXPECT_TRUE(bajty.contains(cp1250::encode(QStringLiteral("Nabídka č. 42"))));
     QProcess p;
     p.start(QStringLiteral("python3"), {QStringLiteral(SORVENIKA_SOURCE_DIR "/tests/offers/html_kontrola.py"), cil});
-    ASSERT_TRUE(p.waitForFinished(20000));
+    ASSERT_TRUE(p.waitForFinished(kStropCekaniMs));
     EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardOutput().toStdString();
 
     // No template: nothing is written, and the message names it.
