@@ -74,12 +74,6 @@ double VratVahu(const TabulkaArtiklu& cenik, const QString& kod, int rezim) {
     return naDouble(cenik.text(radek, TabulkaArtiklu::Vaha)).value_or(0);
 }
 
-QString htmlText(QString text) {
-    return text.replace(QLatin1Char('&'), QStringLiteral("&amp;"))
-        .replace(QLatin1Char('<'), QStringLiteral("&lt;"))
-        .replace(QLatin1Char('>'), QStringLiteral("&gt;"));
-}
-
 QString TabulkaRozpisu(const QString& rozpis, bool tRemol) {
     static const char* const kZarovnani[] = {"left", "center", "center", "center", "right", "right"};
     const int sloupcu = tRemol ? 4 : 6;

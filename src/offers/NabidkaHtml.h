@@ -32,10 +32,6 @@ Vysledek<> UlozJakoHtml(const clsNabidka& n, const QString& soubor, bool logo, b
 // `rezim` 1 (the T-REMOL systems) tries the code with "-s" first.
 double VratVahu(const TabulkaArtiklu& cenik, const QString& kod, int rezim);
 
-// "&", "<" and ">" as entities: offers downloaded from the server carry other people's texts
-// into a page that a browser opens.
-QString htmlText(QString text);
-
 // The item table of a breakdown (TAB cells, CR LF lines): six columns, or four for the T-REMOL
 // systems; every second non-empty line shaded.
 QString TabulkaRozpisu(const QString& rozpis, bool tRemol);
