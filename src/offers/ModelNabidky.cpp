@@ -4,6 +4,7 @@
 #include "offers/SouboryNabidek.h"
 #include "offers/clsSorvenika.h"
 #include "platform/Regional.h"
+#include "platform/KonceRadku.h"
 
 ModelNabidky::ModelNabidky(GlobalniData& g, PametNabidek& pamet, Sluzby sluzby)
     : m_g(g), m_pamet(pamet), m_sluzby(std::move(sluzby)), m_nazvy(souborNabidek(QStringLiteral("NazevAkce.txt"))),
@@ -98,7 +99,7 @@ ModelNabidky::VysledekUlozeni ModelNabidky::Uloz(const UdajeNabidky& u) {
     n.Email = u.Email;
     n.Obchodnik = u.Obchodnik;
     n.ObchodnikMesto = u.ObchodnikMesto;
-    n.Poznamka = sCrLf(u.Poznamka);
+    n.Poznamka = radky::naCrLf(u.Poznamka);
     if (const Vysledek<> v = n.UlozNabidkuKOdeslani(); !v) return {std::nullopt, v.chyba()};
     *m_pamet.Nabidka = std::move(n);
     m_g.nastaveni.ExtID = m_pamet.Nabidka->ExtID + 1;
@@ -111,8 +112,3 @@ void ModelNabidky::Storno() {
     if (m_sluzby.storno) m_sluzby.storno();
 }
 
-QString sCrLf(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    text.replace(QChar(0x2029), QLatin1Char('\n'));
-    return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-}

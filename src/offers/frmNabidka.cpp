@@ -2,6 +2,7 @@
 
 #include "offers/KodyNabidek.h"
 #include "platform/Guard.h"
+#include "platform/KonceRadku.h"
 #include "platform/UserDialogs.h"
 
 #include <QComboBox>
@@ -206,7 +207,7 @@ frmNabidka::frmNabidka(GlobalniData& g, PametNabidek& pamet, ModelNabidky::Sluzb
     txtMail->setText(u.Email);
     nastavSeznam(cmbObchodnik, m_model.obchodnici(), u.Obchodnik);
     txtObchodnikMesto->setText(u.ObchodnikMesto);
-    txtPoznamka->setPlainText(QString(u.Poznamka).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    txtPoznamka->setPlainText(radky::naLf(u.Poznamka));
     nactiCeny();
 
     cmbNazevAkce->installEventFilter(this);
@@ -248,7 +249,7 @@ UdajeNabidky frmNabidka::udaje() const {
     return {txtDatumNabidky->text(),  cmbNazevAkce->currentText(),   txtMistoStavby->text(),   txtUlice->text(),
             txtUliceCP->text(),       cmbDruhStavby->currentIndex(), txtRealizacniFirma->text(),
             txtKontaktniOsoba->text(), txtTelefon->text(),           txtMail->text(),          cmbObchodnik->currentText(),
-            txtObchodnikMesto->text(), sCrLf(txtPoznamka->toPlainText())};
+            txtObchodnikMesto->text(), radky::naCrLf(txtPoznamka->toPlainText())};
 }
 
 QWidget* frmNabidka::pole(PovinnePole p) const {

@@ -7,6 +7,7 @@
 #include "offers/SouboryNabidek.h"
 #include "offers/frmNabidka.h"
 #include "util/Soubory.h"
+#include "util/VolbaSouboru.h"
 #include <QFileInfo>
 #include "platform/Cp1250.h"
 #include "pricelist/frmArt.h"
