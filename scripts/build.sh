@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # build.sh <folder> [cmake options...]: configures once and builds with all cores; BUILD_TARGET
-# names the one target to build (run.sh builds only the program).
+# names the one target to build (run.sh builds only the program). Warnings are errors unless an
+# option says otherwise: run.sh and test.sh share `build`, and one set of options keeps either
+# from rebuilding what the other built.
 set -euo pipefail
 dir=$1; shift
 root=$(cd "$(dirname "$0")/.." && pwd)
 if [ ! -f "$root/$dir/build.ninja" ]; then
-  cmake -S "$root" -B "$root/$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+  cmake -S "$root" -B "$root/$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSORVENIKA_WERROR=ON "$@"
 elif [ $# -gt 0 ]; then
   cmake "$root/$dir" "$@" > /dev/null
 fi

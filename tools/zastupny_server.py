@@ -277,6 +277,14 @@ def prikaz_get_list_oz(server, polozky):
     return "OK\r\n" + "".join("%(cislo)d|%(jmeno)s|%(email)s|%(telefon)s\r\n" % z for z in server.zastupci.values())
 
 
+def zapis_soukrome(cesta, data):
+    """What the server keeps holds passwords and deciphered orders: readable by its user only."""
+    fd = os.open(cesta, os.O_WRONLY | os.O_CREAT | os.O_TRUNC, 0o600)
+    with os.fdopen(fd, "wb") as f:
+        os.fchmod(f.fileno(), 0o600)  # a file left from before keeps its mode otherwise
+        f.write(data)
+
+
 class Server(socketserver.ThreadingTCPServer):
     daemon_threads = True
     allow_reuse_address = True
@@ -306,13 +314,11 @@ class Server(socketserver.ThreadingTCPServer):
 
     def uloz_sklad(self):
         docasny = self.cesta_skladu + ".tmp"
-        with open(docasny, "w", encoding="utf-8") as f:
-            json.dump(self.sklad, f, ensure_ascii=False, indent=1)
+        zapis_soukrome(docasny, json.dumps(self.sklad, ensure_ascii=False, indent=1).encode("utf-8"))
         os.replace(docasny, self.cesta_skladu)
 
     def uloz(self, podslozka, jmeno, data):
-        with open(os.path.join(self.slozka, podslozka, jmeno), "wb") as f:
-            f.write(data)
+        zapis_soukrome(os.path.join(self.slozka, podslozka, jmeno), data)
 
     def poradove_cislo(self, podslozka):
         with self.zamek:

@@ -84,7 +84,7 @@ void ModelNabidky::zmenaPolozek(const std::function<void()>& zmena) {
 }
 
 ModelNabidky::VysledekUlozeni ModelNabidky::Uloz(const UdajeNabidky& u) {
-    if (std::optional<ChybejiciUdaj> chybi = ZkontrolujUdaje(u)) return {std::move(chybi), {}};
+    if (std::optional<Odmitnuti<PovinnePole>> chybi = ZkontrolujUdaje(u)) return {std::move(chybi), {}};
     clsNabidka n = nabidka();
     n.Stav = 0;
     n.DatumNabidky = DatumNabidky(u.DatumNabidky);

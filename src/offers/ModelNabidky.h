@@ -60,7 +60,7 @@ public:
     // "Uložit": the first missing field, or the write error; the offer is changed, ExtID
     // advanced and PosledniNabidka set only once the offer is in the file.
     struct VysledekUlozeni {
-        std::optional<ChybejiciUdaj> chybi;
+        std::optional<Odmitnuti<PovinnePole>> chybi;
         QString chyba;
         bool ulozeno() const { return !chybi && chyba.isEmpty(); }
     };

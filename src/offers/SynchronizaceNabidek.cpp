@@ -21,6 +21,9 @@ bool g_bezi = false;
 // The step labels are 42 characters, so the replies start in one column.
 QString krok(const char* popis) { return QString::fromUtf8(popis).leftJustified(42, QLatin1Char('.')); }
 
+// A download step in the log: "OK", or what went wrong.
+QString vypis(const Vysledek<>& v) { return v ? QStringLiteral("OK") : v.chyba(); }
+
 bool jeOK(const QString& odpoved) { return odpoved.startsWith(QLatin1String("OK")); }
 // The body of an "OK" reply: what follows its first four characters ("OK" and CR LF).
 QString telo(const QString& odpoved) { return odpoved.mid(4); }
@@ -97,17 +100,17 @@ QString SynchronizaceNabidek::OdesliStavy() {
                      filestore::readAll(souborNabidek(kStavyNabidek)).value_or(QByteArray()));
 }
 
-QString SynchronizaceNabidek::stahni(const QString& cmd, const QString& soubor) {
+Vysledek<> SynchronizaceNabidek::stahni(const QString& cmd, const QString& soubor) {
     const QString odpoved = pozadavek(cmd, true);
-    if (!jeOK(odpoved)) return odpoved;
+    if (!jeOK(odpoved)) return Chyba{odpoved};
     // The body's bytes as they came: the code page maps every byte to one character and back.
-    if (const Vysledek<> v = filestore::replace(souborNabidek(soubor), cp1250::encode(telo(odpoved))); !v) return v.chyba();
-    return QStringLiteral("OK");
+    if (Vysledek<> v = filestore::replace(souborNabidek(soubor), cp1250::encode(telo(odpoved))); !v) return v;
+    return {};
 }
 
-QString SynchronizaceNabidek::StahniNabidky() { return stahni(QStringLiteral("export_bids"), kUlozeneNabidky); }
+Vysledek<> SynchronizaceNabidek::StahniNabidky() { return stahni(QStringLiteral("export_bids"), kUlozeneNabidky); }
 
-QString SynchronizaceNabidek::StahniSeznamObchodniku() {
+Vysledek<> SynchronizaceNabidek::StahniSeznamObchodniku() {
     return stahni(QStringLiteral("export_obchodnici"), kObchodnici);
 }
 
@@ -122,8 +125,8 @@ QString SynchronizaceNabidek::Synchronizuj() {
                   QStringLiteral("        (Sorvenika ") + kVerzeProgramu + QStringLiteral(")") + kCrLf + kCara + kCrLf;
     log += krok("1/4>Odeslání nabídek") + OdesliNabidky() + kCrLf;
     log += krok("2/4>Aktualizování stavů nabídek") + OdesliStavy() + kCrLf;
-    log += krok("3/4>Stažení nabídek") + StahniNabidky() + kCrLf;
-    log += krok("4/4>Stažení seznamu obchodníků") + StahniSeznamObchodniku() + kCrLf;
+    log += krok("3/4>Stažení nabídek") + vypis(StahniNabidky()) + kCrLf;
+    log += krok("4/4>Stažení seznamu obchodníků") + vypis(StahniSeznamObchodniku()) + kCrLf;
     return log + kCara + kCrLf + QStringLiteral("KONEC SYNCHRONIZACE") + kCrLf;
 }
 

@@ -4,6 +4,7 @@
 // characters, uploaded as "cmd.txt"; the server answers with plain text, "OK" for success.
 #include "engine/GlobalniData.h"
 #include "net/clsHTTP.h"
+#include "platform/Vysledek.h"
 
 #include <QByteArray>
 #include <QString>
@@ -47,10 +48,11 @@ public:
     QString OdesliNabidky();
     // "update_status" of StavyNabidek.txt; the file stays.
     QString OdesliStavy();
-    // "export_bids": on "OK" the body replaces UlozeneNabidky.txt and "OK" is returned.
-    QString StahniNabidky();
+    // "export_bids": on "OK" the body replaces UlozeneNabidky.txt; otherwise the server's reply,
+    // or the write error, is the message.
+    Vysledek<> StahniNabidky();
     // "export_obchodnici": the same for Obchodnici.txt.
-    QString StahniSeznamObchodniku();
+    Vysledek<> StahniSeznamObchodniku();
     // "get_list_oz": the body on "OK", else "".
     QString StahniSeznamOZ();
     // The four steps in order and their log, from its first line to "KONEC SYNCHRONIZACE".
@@ -58,7 +60,7 @@ public:
 
 private:
     QString pozadavek(const QString& cmd, bool sPrihlasenim, const std::optional<QByteArray>& data = std::nullopt);
-    QString stahni(const QString& cmd, const QString& soubor);
+    Vysledek<> stahni(const QString& cmd, const QString& soubor);
     Prihlaseni prihlaseni() const;
 
     const Nastaveni& m_n;

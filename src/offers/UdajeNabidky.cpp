@@ -39,11 +39,11 @@ QDate DatumNabidky(const QString& text) {
     return d > QDate(2007, 1, 1) && d < QDate(2099, 1, 1) ? d : QDate();
 }
 
-std::optional<ChybejiciUdaj> ZkontrolujUdaje(const UdajeNabidky& u) {
+std::optional<Odmitnuti<PovinnePole>> ZkontrolujUdaje(const UdajeNabidky& u) {
     if (!DatumNabidky(u.DatumNabidky).isValid())
-        return ChybejiciUdaj{PovinnePole::DatumNabidky, QStringLiteral("Není zadané korektní datum nabídky.")};
+        return Odmitnuti<PovinnePole>{QStringLiteral("Není zadané korektní datum nabídky."), PovinnePole::DatumNabidky};
     for (const Povinny& p : kPovinne)
-        if (p.text ? (u.*p.text).isEmpty() : u.DruhStavby < 0) return ChybejiciUdaj{p.pole, QString::fromUtf8(p.zprava)};
+        if (p.text ? (u.*p.text).isEmpty() : u.DruhStavby < 0) return Odmitnuti<PovinnePole>{QString::fromUtf8(p.zprava), p.pole};
     return std::nullopt;
 }
 

@@ -41,18 +41,13 @@ enum class PovinnePole {
     ObchodnikMesto,
 };
 
-struct ChybejiciUdaj {
-    PovinnePole pole;
-    QString zprava;
-};
-
 // The offer date under the regional settings, strictly between 1.1.2007 and 1.1.2099; a null
 // date when the text is no such date.
 QDate DatumNabidky(const QString& text);
 
 // ZkontrolujUdaje: the first field that fails, with its message; nothing when all pass. Empty
 // means the empty text (blanks pass).
-std::optional<ChybejiciUdaj> ZkontrolujUdaje(const UdajeNabidky& u);
+std::optional<Odmitnuti<PovinnePole>> ZkontrolujUdaje(const UdajeNabidky& u);
 
 // The list order of the project names and dealers: alphabetical, letter case aside.
 void seradSeznam(QStringList& seznam);

@@ -74,8 +74,10 @@ double cisloSTeckou(QByteArrayView b) {
 QDate datum(QByteArrayView b) {
     static const Regional cesky(QStringLiteral("cs_CZ"));
     const QList<QByteArrayView> casti = rozdel(b, '.');
-    if (casti.size() == 3 && casti[2].size() == 4) {
-        // A part that is no number reads 0, which no date has.
+    const auto rok = [](QByteArrayView r) { return r.size() == 4 && std::all_of(r.begin(), r.end(), [](char c) { return c >= '0' && c <= '9'; }); };
+    if (casti.size() == 3 && rok(casti[2])) {
+        // A day or month that is no number reads 0, which no date has. A year with a sign is
+        // left to the regional reading: as a year, it would be written back unreadable.
         const QDate rychle(casti[2].toInt(), casti[1].toInt(), casti[0].toInt());
         if (rychle.isValid()) return rychle;
     }

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
 #include <algorithm>
 
 namespace {
@@ -25,7 +26,10 @@ QStringList naSloupce(QStringList bunky, int sloupcu) {
 }  // namespace
 
 TabulkaCsv ctiZakazniciCsv(const QByteArray& obsah) {
-    const QString text = obsah.startsWith(kBom) ? QString::fromUtf8(obsah.mid(kBom.size())) : cp1250::decode(obsah);
+    // One byte-order mark says UTF-8; a U+FEFF after it is text (QString::fromUtf8 would drop it).
+    const QString text = obsah.startsWith(kBom)
+                             ? QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)(obsah.mid(kBom.size()))
+                             : cp1250::decode(obsah);
     QStringList radky = text.split(QLatin1Char('\n'));
     for (QString& r : radky)
         if (r.endsWith(QLatin1Char('\r'))) r.chop(1);

@@ -43,20 +43,20 @@ QString kopie(const ModelObjednavky& m, const QString& jmeno) {
 
 }  // namespace
 
-std::optional<Odmitnuti> kontrolaOdeslani(const ModelObjednavky& m, const QString& pripojeni, const QDate& dnes) {
-    if (m.lstObjednavky.isEmpty()) return Odmitnuti{kNeniCoOdeslat};
-    if (m.Objednavka.Vystup().isEmpty()) return Odmitnuti{kChybiVystup};
-    if (m.cmbZavod < 0) return Odmitnuti{kVyberteZavod, Fokus::cmbZavod};
+std::optional<Odmitnuti<Fokus>> kontrolaOdeslani(const ModelObjednavky& m, const QString& pripojeni, const QDate& dnes) {
+    if (m.lstObjednavky.isEmpty()) return Odmitnuti<Fokus>{kNeniCoOdeslat};
+    if (m.Objednavka.Vystup().isEmpty()) return Odmitnuti<Fokus>{kChybiVystup};
+    if (m.cmbZavod < 0) return Odmitnuti<Fokus>{kVyberteZavod, Fokus::cmbZavod};
     if (m.cmbZavod == kObchodnik) return std::nullopt;
     if (m.Objednavka.Email().isEmpty() || m.Objednavka.ID().isEmpty() || Val(pripojeni) == 0)
-        return Odmitnuti{kNenastavenoPripojeni};
+        return Odmitnuti<Fokus>{kNenastavenoPripojeni};
     const double rok = Val(m.txtDatumExpediceRok);
-    if (rok < dnes.year() || rok > dnes.year() + 1) return Odmitnuti{kChybnyRok, Fokus::Rok};
+    if (rok < dnes.year() || rok > dnes.year() + 1) return Odmitnuti<Fokus>{kChybnyRok, Fokus::Rok};
     const double mesic = Val(m.txtDatumExpediceMesic);
-    if (mesic < 1 || mesic > 12) return Odmitnuti{kChybnyMesic, Fokus::Mesic};
+    if (mesic < 1 || mesic > 12) return Odmitnuti<Fokus>{kChybnyMesic, Fokus::Mesic};
     const double den = Val(m.txtDatumExpediceDen);
-    if (den < 1 || den > 31) return Odmitnuti{kChybnyDen, Fokus::Den};
-    if (datumExpedice(m).toString(kYYMMDD) < dnes.toString(kYYMMDD)) return Odmitnuti{kExpediceVMinulosti, Fokus::Den};
+    if (den < 1 || den > 31) return Odmitnuti<Fokus>{kChybnyDen, Fokus::Den};
+    if (datumExpedice(m).toString(kYYMMDD) < dnes.toString(kYYMMDD)) return Odmitnuti<Fokus>{kExpediceVMinulosti, Fokus::Den};
     return std::nullopt;
 }
 
@@ -93,7 +93,7 @@ QString zasifrujObjednavku(const QString& zprava) {
 VysledekOdeslani mnuOdeslat_Click(ModelObjednavky& m, clsHTTP& http) {
     if (m.odesilani()) return {};
     const QDate dnes = platform::clock().today();
-    if (const std::optional<Odmitnuti> o = kontrolaOdeslani(m, http.Pripojeni(), dnes)) return {{o->zprava}, o->fokus};
+    if (const std::optional<Odmitnuti<Fokus>> o = kontrolaOdeslani(m, http.Pripojeni(), dnes)) return {{o->zprava}, o->pole};
     const ModelObjednavky::Odesilani odesilani(m);
     VysledekOdeslani v;
     const auto ohlas = [&v](const Vysledek<>& r) {

@@ -28,13 +28,8 @@ inline const QString kNulovyPocet = QStringLiteral("Nemůžete objednávat zbož
 // The control a refused check gives the focus to.
 enum class Fokus { Zadny, cmbZavod, Rok, Mesic, Den };
 
-struct Odmitnuti {
-    QString zprava;
-    Fokus fokus = Fokus::Zadny;
-};
-
 // Checks 1 to 8 in order (for the dealer only 1 to 3); the first that fails.
-std::optional<Odmitnuti> kontrolaOdeslani(const ModelObjednavky& m, const QString& pripojeni, const QDate& dnes);
+std::optional<Odmitnuti<Fokus>> kontrolaOdeslani(const ModelObjednavky& m, const QString& pripojeni, const QDate& dnes);
 
 // The order message, one block per sub-order numbered from the stored next number on (the stored
 // number raised for each further block, and left raised when a block is refused by check 9

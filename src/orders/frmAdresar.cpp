@@ -132,11 +132,11 @@ void frmAdresar::zobraz() {
 }
 
 void frmAdresar::prikaz(int i) {
-    const QString zprava = m_model.cmbPrikaz_Click(i);
+    const Vysledek<> v = m_model.cmbPrikaz_Click(i);
     zobraz();
     if (i == ModelAdresare::Novy || i == ModelAdresare::Zmenit) txtAdresa[JMENO]->setFocus();
     else if (i == ModelAdresare::Ok || i == ModelAdresare::Storno) L->setFocus();
-    if (!zprava.isEmpty()) MsgBox(zprava);
+    if (!v) MsgBox(v.chyba());
 }
 
 bool frmAdresar::eventFilter(QObject* o, QEvent* e) {

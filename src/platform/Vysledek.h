@@ -49,6 +49,14 @@ private:
     bool m_ok = true;
 };
 
+// A request refused by a check: the message, and the field or control the window gives the
+// focus to (Pole{} when the check names none).
+template <class Pole>
+struct Odmitnuti {
+    QString zprava;
+    Pole pole{};
+};
+
 // Runs a core operation; a run-time error becomes its message and nothing else leaves.
 template <class F>
 auto zachyt(F&& f) -> Vysledek<std::invoke_result_t<F>> {

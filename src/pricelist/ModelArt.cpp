@@ -109,13 +109,13 @@ QStringList ModelArt::NaplnFiltry(int i) {
         for (int r = 1; r <= m_cenik.pocetArtiklu(); ++r)
             if (m_cenik.objSklad(r) != 0) m_oznacene.push_back(r);
     QStringList seznam{kVse};
-    QSet<QString> videne;
+    QSet<QStringView> videne;
     videne.reserve(static_cast<qsizetype>(m_oznacene.size()));
     for (int r : m_oznacene) {
-        const QString& t = m_cenik.ulozenyText(r, kFiltrovane[i]);
+        const QStringView t = m_cenik.ulozenyText(r, kFiltrovane[i]);
         const qsizetype pred = videne.size();
         videne.insert(t);
-        if (videne.size() != pred) seznam << t;
+        if (videne.size() != pred) seznam << t.toString();
     }
     return seznam;
 }
@@ -151,7 +151,7 @@ void ModelArt::ZobrazPolozky() {
     for (size_t j = 0; j < kandidati.size(); ++j) {
         const int r = kandidati[j];
         const bool prosel = std::all_of(filtry.begin(), filtry.end(), [&](const Filtr& f) {
-            return f.predpona.prochazi((*f.klice)[j], [&]() -> const QString& { return m_cenik.ulozenyText(r, f.sloupec); });
+            return f.predpona.prochazi((*f.klice)[j], [&] { return m_cenik.ulozenyText(r, f.sloupec); });
         });
         if (prosel) m_radky.push_back(r);
     }

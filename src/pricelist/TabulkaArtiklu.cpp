@@ -229,7 +229,7 @@ public:
     // Room for n records whose text fields are at most `sirka` bytes together.
     void rezervuj(size_t n, size_t sirka) {
         m_t.m_radky.reserve(n);
-        m_znaky.reserve(static_cast<qsizetype>(n * (sirka + kTextu)));
+        m_t.m_znaky.reserve(static_cast<qsizetype>(n * sirka));
         m_useky.reserve(n);
         m_razeni.reserve(n);
     }
@@ -258,23 +258,7 @@ public:
         pridej(r);
     }
 
-    void dokonci() {
-        m_t.serad(std::move(m_razeni), m_useky);
-        // The texts share the block they were made in: no allocation per text. Each holds a
-        // reference to it and ends in a 0, as any QString's data does; one left alone past the
-        // table owns the block and may grow into it.
-        const size_t n = m_t.m_radky.size();
-        if (n == 0) return;  // no block to share
-        char16_t* const znaky = reinterpret_cast<char16_t*>(m_znaky.data());  // before it is shared, or it detaches
-        auto* const d = m_znaky.data_ptr().d_ptr();
-        d->ref_.fetchAndAddRelaxed(static_cast<int>(n * kTextu));
-        m_t.m_texty.resize(n);
-        for (size_t p = 0; p < n; ++p)
-            for (size_t c = 0; c < kTextu; ++c) {
-                const Usek u = m_t.m_radky[p].texty[c];
-                m_t.m_texty[p][c] = QString(QStringPrivate(d, znaky + u.od, u.delka));
-            }
-    }
+    void dokonci() { m_t.serad(std::move(m_razeni), m_useky); }
 
 private:
     static RuntimeError pojmenovana(const RuntimeError& e, const QString& soubor) {
@@ -295,7 +279,7 @@ private:
         m_t.m_radky.push_back(r);
         // The sort key now, while the record is at hand.
         const size_t pozice = m_t.m_radky.size() - 1;
-        const Usek u = pridejVelkymi(m_t.m_velka, textPole(r, fObjCislo));
+        const Usek u = pridejVelkymi(m_t.m_velka, m_t.textPole(r, fObjCislo));
         m_useky.push_back(u);
         m_razeni.push_back(klic(m_t.m_velka.data() + u.od, u.delka, static_cast<int>(pozice)));
     }
@@ -303,31 +287,25 @@ private:
     void vypln(Radek& r, const Zaznam& z) {
         for (int c = 0; c < kTextu; ++c) r.texty[c] = text(z, c);
         r.cena = castka(z, fCena, &r.cenaPretece, nullptr);
-        r.bezCeny = bezCeny(textPole(r, fObjCislo));
+        r.bezCeny = bezCeny(m_t.textPole(r, fObjCislo));
         r.vaha = castka(z, fVaha, &r.vahaPretece, &r.vahaKg);
         r.mj = hodnota(z, fMJ);
         r.objSklad = hodnota(z, fObjSklad);
         r.system = hodnota(z, fSystem);
     }
 
-    // Column 0, 1 or 2 made text straight into the block of texts, followed by a 0.
+    // Column 0, 1 or 2 made text straight into the table's block of texts.
     Usek text(const Zaznam& z, int pole) {
-        const Usek u{static_cast<quint32>(m_znaky.size()), 0};
+        QString& znaky = m_t.m_znaky;
+        const auto od = static_cast<quint32>(znaky.size());
         if (z.typ(pole) == 'C' || z.typ(pole) == 'L') {
             const std::string_view t = z.text(pole);
-            m_znaky.resize(m_znaky.size() + static_cast<qsizetype>(t.size()));
-            dbftext::decode(t.data(), static_cast<qsizetype>(t.size()),
-                            reinterpret_cast<char16_t*>(m_znaky.data()) + u.od);
+            znaky.resize(znaky.size() + static_cast<qsizetype>(t.size()));
+            dbftext::decode(t.data(), static_cast<qsizetype>(t.size()), reinterpret_cast<char16_t*>(znaky.data()) + od);
         } else {
-            m_znaky += textBunky(z.bunka(pole));
+            znaky += textBunky(z.bunka(pole));
         }
-        m_znaky += QChar(u'\0');
-        return Usek{u.od, static_cast<quint32>(m_znaky.size()) - u.od - 1};
-    }
-
-    QStringView textPole(const Radek& r, int sloupec) const {
-        const Usek u = r.texty[sloupec];
-        return QStringView(m_znaky).sliced(u.od, u.delka);
+        return Usek{od, static_cast<quint32>(znaky.size()) - od};
     }
 
     // A price (CCur of its text overflows beyond Currency) or a weight (CSng of its text).
@@ -432,7 +410,6 @@ private:
     TabulkaArtiklu& m_t;
     const Regional& m_reg;
     std::vector<Znama> m_zname[kPoliCeniku];
-    QString m_znaky;  // the texts of columns 0 to 2, one after another in file order
     std::vector<Usek> m_useky;  // the upper-case order numbers by position
     std::vector<Klic> m_razeni;
 };
@@ -572,17 +549,16 @@ QString TabulkaArtiklu::text(int r, int sloupec) const {
     case ProdejniCena: return x.bezCeny ? QString() : text(x.cena);
     case Vaha: return text(x.vaha);
     case Cena: return text(x.cena);
-    default: return ulozenyText(r, sloupec);
+    default: return ulozenyText(r, sloupec).toString();
     }
 }
 
-const QString& TabulkaArtiklu::ulozenyText(int r, int sloupec) const {
-    const size_t p = pozice(r);
-    const Radek& x = m_radky[p];
+QStringView TabulkaArtiklu::ulozenyText(int r, int sloupec) const {
+    const Radek& x = radek(r);
     switch (sloupec) {
     case StaryKod:
     case ObjCislo:
-    case Nazev: return m_texty[p][static_cast<size_t>(sloupec)];
+    case Nazev: return textPole(x, sloupec);
     case MJ: return m_hodnoty[x.mj].text;
     case ObjSklad: return m_hodnoty[x.objSklad].text;
     case System: return m_hodnoty[x.system].text;
@@ -628,13 +604,13 @@ void TabulkaArtiklu::Sort(int x) {
     }
     // The keys made in file order, where the codes lie, then put in row order: equal old codes
     // stay by order number.
-    const size_t n = m_texty.size();
+    const size_t n = m_radky.size();
     std::vector<char16_t> jednotky;
     jednotky.reserve(m_velka.size());
     std::vector<Usek> useky(n);
     std::vector<Klic> vSouboru(n);
     for (size_t p = 0; p < n; ++p) {
-        useky[p] = pridejVelkymi(jednotky, m_texty[p][StaryKod]);
+        useky[p] = pridejVelkymi(jednotky, textPole(m_radky[p], StaryKod));
         vSouboru[p] = klic(jednotky.data() + useky[p].od, useky[p].delka, 0);
     }
     std::vector<Usek> podleRadku(n);

@@ -7,7 +7,6 @@
 #include "pricelist/DBF.h"
 
 #include <QString>
-#include <array>
 #include <vector>
 
 class TabulkaArtiklu {
@@ -46,12 +45,12 @@ public:
     int pocetRadku() const { return pocetArtiklu() + 1; }
 
     // Row 0 gives the headers. Outside the table: run-time error 9.
-    // Columns 0, 1 and 2 are made text at load, the prices and weights each time they are asked
-    // for.
+    // A text of its own, valid after the table is gone; the prices and weights are made each time
+    // they are asked for.
     QString text(int radek, int sloupec) const;
-    // The same for a column the table keeps as text (0, 1, 2, 6, 8 and 9), without a copy; valid
-    // while the table lives. Any other column is run-time error 5.
-    const QString& ulozenyText(int radek, int sloupec) const;
+    // The same for a column the table keeps as text (0, 1, 2, 6, 8 and 9), read in place: valid
+    // while the table lives unchanged. Any other column is run-time error 5.
+    QStringView ulozenyText(int radek, int sloupec) const;
     // Column 7 as CCur and column 5 as CSng read them back, without the text round trip.
     // A value too large for the type is the overflow error; a text that is no number gives 0.
     Currency cena(int radek) const;
@@ -83,13 +82,13 @@ private:
         qint64 setiny = 0;
         qint32 text = -1;  // >= 0: the text is m_textyCastek[text]
     };
-    // A stretch of m_velka, or of the texts while they load.
+    // A stretch of m_znaky or m_velka.
     struct Usek {
         quint32 od = 0, delka = 0;
     };
     static constexpr int kTextu = 3;  // columns 0, 1, 2
     struct Radek {
-        // Columns 0 to 2 in the block of texts the load makes.
+        // Columns 0 to 2 in m_znaky.
         Usek texty[kTextu];
         Castka cena, vaha;
         float vahaKg = 0;
@@ -122,11 +121,14 @@ private:
     // The upper-case form of a text, appended to `kam`.
     static Usek pridejVelkymi(std::vector<char16_t>& kam, QStringView text);
     size_t pozice(int r) const;
+    QStringView textPole(const Radek& r, int sloupec) const {
+        return QStringView(m_znaky).sliced(r.texty[sloupec].od, r.texty[sloupec].delka);
+    }
     const Radek& radek(int r) const { return m_radky[pozice(r)]; }
     QString text(const Castka& c) const;
 
     std::vector<Radek> m_radky;           // file order
-    std::vector<std::array<QString, kTextu>> m_texty;  // columns 0 to 2, file order
+    QString m_znaky;                      // columns 0 to 2 of every row, one text after another
     std::vector<Hodnota> m_hodnoty;
     std::vector<QString> m_textyCastek;
     std::vector<int> m_podleObj;          // row - 1 -> position in m_radky

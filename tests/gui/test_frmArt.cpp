@@ -2,6 +2,7 @@
 // boxes over their columns, the editor's keys and the insert into the order sheet.
 #include "pricelist/QtSeznamPolozek.h"
 #include "support/FakeCileVlozeni.h"
+#include "support/GuiSupport.h"
 #include "support/TestSupport.h"
 
 #include <QComboBox>
@@ -21,7 +22,7 @@ TEST(PriceListWindow, FilterQuantityAndInsertThroughTheKeys) {
     frmArt* okno = seznam.okno();
     // The program's window registry owns it there; here the test does.
     const std::unique_ptr<frmArt> vlastnik(okno);
-    ASSERT_TRUE(okno && QTest::qWaitForWindowExposed(okno));
+    ASSERT_TRUE(ukazano(okno));
     FlexGridView* v = okno->TabulkaArt;
     const FlexGrid& g = *v->grid();
     const auto klikni = [&](int radek) {
@@ -83,7 +84,7 @@ TEST(PriceListWindow, FilterListsComeWhenOpenedOrWalked) {
     frmArt* okno = seznam.okno();
     // The program's window registry owns it there; here the test does.
     const std::unique_ptr<frmArt> vlastnik(okno);
-    ASSERT_TRUE(okno && QTest::qWaitForWindowExposed(okno));
+    ASSERT_TRUE(ukazano(okno));
     const FlexGrid& g = okno->model().TabulkaArt();
 
     QComboBox* nazev = okno->cmbFilter[2];

@@ -296,7 +296,7 @@ TEST(CostingEndToEnd, FromTheMenuThroughWizardAndPickerToThePricedSheet) {
         for (QSize obrazovka : {QSize(1024, 768), QSize(800, 600)}) ctiSeDobre(list, obrazovka, pripona);
 
         // Editing keys in a customer box stay there; elsewhere a shortcut reaches its command.
-        ASSERT_TRUE(QTest::qWaitForWindowActive(list));
+        ASSERT_TRUE(aktivni(list));
         QSignalSpy prikazy(list.data(), &frmSorvenika::prikaz);
         list->Tabulka->setFocus();
         QTest::keyClick(list->Tabulka, Qt::Key_O, Qt::ControlModifier);

@@ -87,9 +87,7 @@ TEST(Nabidky, FromTheCostingThroughTheListToTheServerAndBack) {
 
     // The next offer carries the project over, also after it was dropped.
     for (int i = 0; i < 2; ++i) {
-        // What the closed form left behind goes first.
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        mezikrok();
         az([] { return modalni<frmNabidka>(); }, [](QWidget* w) {
             auto* f = static_cast<frmNabidka*>(w);
             EXPECT_EQ(f->cmbNazevAkce->currentText(), QStringLiteral("Škola <b>"));
@@ -183,7 +181,7 @@ TEST(Nabidky, FormPartsThroughThePriceListAndProjectNames) {
 
         // A new project name is learnt when the box is left, and Delete forgets a listed one.
         f->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+        ASSERT_TRUE(aktivni(f));
         f->cmbNazevAkce->setFocus();
         QTest::keyClicks(f->cmbNazevAkce->lineEdit(), QStringLiteral("Skola 2"));
         f->txtMistoStavby->setFocus();

@@ -56,7 +56,7 @@ TEST(OrderSheetWindow, CostingAndTwoArticlesSentThroughTinyproxy) {
         list.PridatObjednavku({"MIV s větr. š., průměr: 16, výška: 8 m, ukončení: ORLEX", "DVM|", "2|", "k\r\npoznámce", {}});
         list.Zobraz();
         frmObjednavka* okno = program.objednavkovyList().okno();
-        ASSERT_TRUE(okno && QTest::qWaitForWindowExposed(okno));
+        ASSERT_TRUE(ukazano(okno));
         EXPECT_TRUE(vejdeSeNaMalouObrazovku(okno->size())) << okno->width() << "x" << okno->height();
         ModelObjednavky& m = okno->model();
         // Every column header reads whole in its section, on one line or wrapped.

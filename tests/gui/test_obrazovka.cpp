@@ -68,6 +68,7 @@ TEST(MalaObrazovka, EveryWindowFitsWithItsFrame) {
         {"frmTisk", [&] { list->akce(Prikaz::mnu_Tisk)->trigger(); }},
     };
     for (const auto& o : okna) {
+        mezikrok();
         QSize ram;
         // From inside the modal loop of a modal window, after the command of one that is not.
         az([&] { return okno(o.trida); },
@@ -76,7 +77,7 @@ TEST(MalaObrazovka, EveryWindowFitsWithItsFrame) {
                if (w != program.menu()) w->close();
            });
         o.otevri();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return ram.isValid(); })) << o.trida;
+        ASSERT_TRUE(dockej([&] { return ram.isValid(); })) << o.trida;
         EXPECT_TRUE(vejdeSeNaMalouObrazovku(ram)) << o.trida << " " << ram.width() << "x" << ram.height();
     }
 }

@@ -36,7 +36,7 @@ struct Okno {
     Okno() {
         w.show();
         w.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+        EXPECT_TRUE(aktivni(&w));
     }
     template <typename T = QWidget>
     T* c(P p) const {

@@ -1,6 +1,7 @@
 // The accessory picker's window: it shows its model, forwards clicks, previews the hovered box (a
 // missing picture shows none) and closes with OK or Storno.
 #include "parameters/frmPrislusenstvi.h"
+#include "support/GuiSupport.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -68,7 +69,7 @@ TEST(AccessoryPickerWindow, TwoFluesSideBySide) {
     ModelPrislusenstvi m({"MIV2R", "14/16", false, 0, 4}, {});
     frmPrislusenstvi okno(m);
     okno.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&okno));
+    ASSERT_TRUE(ukazano(&okno));
     EXPECT_EQ(okno.lblPrurez[1]->text(), QStringLiteral("16"));
     for (int r = 0; r < 6; ++r) {
         const QCheckBox* a = okno.chkPrislusenstvi(10 + r);
@@ -89,7 +90,7 @@ TEST(AccessoryPickerWindow, EnterIsOkAndEscapeIsStorno) {
         frmPrislusenstvi okno(m);
         okno.show();
         okno.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
+        ASSERT_TRUE(aktivni(&okno));
         QWidget* cil = naStorno ? static_cast<QWidget*>(okno.cmdStorno) : okno.chkPrislusenstvi(0);
         cil->setFocus();
         QTest::keyClick(cil, klavesa);
@@ -106,7 +107,7 @@ TEST(AccessoryPickerWindow, HoverPreviewsPictureNameAndText) {
     ModelPrislusenstvi m({"MIV", "16", false, 0, 4}, {});
     frmPrislusenstvi okno(m);
     okno.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&okno));
+    ASSERT_TRUE(ukazano(&okno));
 
     najed(okno.chkPrislusenstvi(27));
     ASSERT_TRUE(okno.imgPrislusenstvi->isVisible());

@@ -3,6 +3,7 @@
 #include "costing/TiskSorveniky.h"
 #include "costing/frmTisk.h"
 #include "platform/Regional.h"
+#include "support/Dockej.h"
 #include "support/TestSupport.h"
 #include "support/UkazkaVystupu.h"
 
@@ -28,7 +29,7 @@ struct BezTiskaren : IPrinterCatalog {
 QString text(const QString& pdf) {
     QProcess p;
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    p.waitForFinished();
+    p.waitForFinished(kStropCekaniMs);
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
@@ -36,7 +37,7 @@ QString text(const QString& pdf) {
 int stran(const QString& pdf) {
     QProcess p;
     p.start(QStringLiteral("pdfinfo"), {pdf});
-    p.waitForFinished();
+    p.waitForFinished(kStropCekaniMs);
     const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages: +(\\d+)")).match(QString::fromUtf8(p.readAllStandardOutput()));
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }

@@ -88,7 +88,7 @@ struct Ukazka {
         okno.nastavRozmery(QRect(QPoint(), obrazovka));
         okno.show();
         okno.activateWindow();
-        return QTest::qWaitForWindowActive(&okno);
+        return aktivni(&okno);
     }
 };
 

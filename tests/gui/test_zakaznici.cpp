@@ -68,13 +68,15 @@ TEST_F(OknaZakazniku, AddressBookFromTheCostingSheet) {
         EXPECT_TRUE(a->cmbPrikaz[4]->isVisible() && !a->cmbPrikaz[0]->isVisible() && !a->cmdVybrat[0]->isVisible());
         EXPECT_FALSE(a->Cislo_zaznamu->isVisible());
         EXPECT_FALSE(a->L->isEnabled());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(a));
-        EXPECT_EQ(QApplication::focusWidget(), a->txtAdresa[JMENO]);
+        // The window's own focus: on a busy machine the window system may still be handing the
+        // activation around, and a key sent to the application's focus could reach the menu.
+        ASSERT_TRUE(aktivni(a));
+        EXPECT_EQ(a->focusWidget(), a->txtAdresa[JMENO]);
         for (const char* text : {"Alois", "Čapek", "Nerudova 3", "1234567", "Kutná Hora"}) {
-            napis(QApplication::focusWidget(), QString::fromUtf8(text));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            napis(a->focusWidget(), QString::fromUtf8(text));
+            QTest::keyClick(a->focusWidget(), Qt::Key_Return);
         }
-        EXPECT_EQ(QApplication::focusWidget(), a->cmbPrikaz[4]);
+        EXPECT_EQ(a->focusWidget(), a->cmbPrikaz[4]);
         QTest::keyClick(a->cmbPrikaz[4], Qt::Key_Return);
         EXPECT_FALSE(a->txtAdresa[0]->isEnabled());
         EXPECT_EQ(a->L->currentItem()->text(), QStringLiteral("Čapek"));
@@ -148,6 +150,7 @@ TEST_F(OknaZakazniku, ImportFromTheCostingSheet) {
                                                    "Databáze byla úspěšně importována"}));
     EXPECT_EQ(sluzby.dialogs.zpravy[0].titulek, QStringLiteral("Upozornění"));
 
+    mezikrok();
     bool kniha = false;
     az([] { return modalni<frmAdresar>(); }, [&](QWidget* w) {
         auto* a = static_cast<frmAdresar*>(w);
@@ -158,6 +161,6 @@ TEST_F(OknaZakazniku, ImportFromTheCostingSheet) {
         zaviraciPolicko(a);
     });
     list->akce(Prikaz::mnu_Zakaznik)->trigger();
-    EXPECT_TRUE(kniha);
+    EXPECT_TRUE(kniha) << sluzby.dialogs.texty().join(QStringLiteral("|")).toStdString();
     EXPECT_TRUE(list->txtZakaznik[0]->text().isEmpty());
 }

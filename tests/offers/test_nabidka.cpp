@@ -99,6 +99,7 @@ TEST(clsNabidka, TheHeaderDrivesTheReaderAndNoValueAbortsIt) {
         {"ExtID|IDOZ|Datum|CenaBezDPH|Sorvenika|Stav", "abc|99999|32.13.2026|x1|@@@@|", 0, 0, 0, 0, QDate(), 0, "", ""},
         {"ExtID|Datum", "1|5.3.26", 0, 1, 1, 0, QDate(2026, 3, 5), 0, "", ""},
         {"NazevAkce|ExtID|Datum", "|2|x.3.2026", 0, 2, 1, 0, QDate(), 0, "", ""},
+        {"ExtID|Datum", "3|5.3.-026", 0, 3, 1, 0, QDate(), 0, "", ""},
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.radek.toStdString());

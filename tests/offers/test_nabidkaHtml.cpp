@@ -4,6 +4,7 @@
 
 #include "offers/clsSorvenika.h"
 #include "platform/Cp1250.h"
+#include "support/Dockej.h"
 #include "support/TestSupport.h"
 
 #include <QProcess>
@@ -172,7 +173,7 @@ TEST(UlozJakoHtml, PageReadByPythonsParser) {
     EXPECT_TRUE(bajty.contains(cp1250::encode(QStringLiteral("Nabídka č. 42"))));
     QProcess p;
     p.start(QStringLiteral("python3"), {QStringLiteral(SORVENIKA_SOURCE_DIR "/tests/offers/html_kontrola.py"), cil});
-    ASSERT_TRUE(p.waitForFinished(20000));
+    ASSERT_TRUE(p.waitForFinished(kStropCekaniMs));
     EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardOutput().toStdString();
 
     // No template: nothing is written, and the message names it.

@@ -137,7 +137,7 @@ TEST(SynchronizaceNabidek, AWholeRunAgainstTheStandIn) {
     ASSERT_TRUE(UlozStavy(ulozene, 7));
     EXPECT_EQ(m.s().OdesliStavy(), "OK");
     EXPECT_EQ(m.bajty(kStavyNabidek), "ID|ExtID|Stav\r\n1|1|0\r\n2|2|1\r\n");
-    EXPECT_EQ(m.s().StahniNabidky(), "OK");
+    EXPECT_TRUE(m.s().StahniNabidky());
     ulozene = NactiUlozeneNabidky(m.n);
     EXPECT_EQ((QList<int>{ulozene[0].Stav, ulozene[1].Stav}), (QList<int>{0, 1}));
 
@@ -148,7 +148,7 @@ TEST(SynchronizaceNabidek, AWholeRunAgainstTheStandIn) {
     EXPECT_EQ(m.s().Test(12, "dGFqbmU="), QStringLiteral("OK\r\nPřihlášení obchodního zástupce 12 je v pořádku."));
     EXPECT_EQ(m.s().Test(12, "aGVzbG8="), QStringLiteral("Neplatné číslo obchodního zástupce nebo heslo."));
     m.n.Pwd = "bad";
-    EXPECT_EQ(m.s().StahniNabidky(), QStringLiteral("Neplatné číslo obchodního zástupce nebo heslo."));
+    EXPECT_EQ(m.s().StahniNabidky().chyba(), QStringLiteral("Neplatné číslo obchodního zástupce nebo heslo."));
 }
 
 TEST(SynchronizaceNabidek, EveryReplyFormGivesItsLogLineAndFileState) {
@@ -224,7 +224,8 @@ TEST(SynchronizaceNabidek, AnOfferSavedDuringTheWaitSurvivesAndASecondRunIsRefus
     m.uloz(1, "A");
     QString druhy;
     bool bezi = false;
-    QTimer::singleShot(150, [&] {
+    // At the first turn of the upload's wait, which the server's delay keeps open.
+    QTimer::singleShot(0, [&] {
         m.uloz(2, "B");
         bezi = SynchronizaceBezi();
         druhy = SynchronizujNabidky(m.n, m.spojeni);
@@ -240,6 +241,6 @@ TEST(SynchronizaceNabidek, AnOfferSavedDuringTheWaitSurvivesAndASecondRunIsRefus
 
     EXPECT_EQ(m.s().OdesliNabidky(), "OK");
     EXPECT_EQ(m.bajty(kNeodeslaneNabidky), "chybí");
-    EXPECT_EQ(m.s().StahniNabidky(), "OK");
+    EXPECT_TRUE(m.s().StahniNabidky());
     EXPECT_EQ(NactiUlozeneNabidky(m.n).size(), 2);
 }

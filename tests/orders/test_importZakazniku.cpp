@@ -50,6 +50,7 @@ TEST_F(ImportZakazniku, ReadsSemicolonSeparatedText) {
         {"an empty first line gives one column", "\r\nx;y", "1:x"},
         {"Windows-1250", "\x8A\x9D" "astn\xE1;\x8E" "ofie", "2:Šťastná|Žofie"},
         {"UTF-8 after a byte-order mark", "\xEF\xBB\xBF\xC5\xA0\xC5\xA5" "astn\xC3\xA1;\xC5\xBD" "ofie\r\n", "2:Šťastná|Žofie"},
+        {"one byte-order mark is taken off, a second is text", "\xEF\xBB\xBF\xEF\xBB\xBF" "a;b", "2:\xEF\xBB\xBF" "a|b"},
         {"line feeds alone end lines too", "a;b\nc;d\n", "2:a|b/c|d"},
         {"a TAB separates as well", "a\tb;c", "3:a|b|c"},
         {"nothing at all", "", "1:"},

@@ -154,8 +154,8 @@ TEST(OrderSend, ChecksAcceptTheirBoundaries) {
         l.m.txtDatumExpediceDen = QString::fromLatin1(den);
         l.m.txtDatumExpediceMesic = QString::fromLatin1(mesic);
         l.m.txtDatumExpediceRok = QString::fromLatin1(rok);
-        const std::optional<Odmitnuti> o = kontrolaOdeslani(l.m, QStringLiteral("1"), QDate(2026, 12, 6));
-        EXPECT_FALSE(o) << den << "." << mesic << "." << rok << ": " << o.value_or(Odmitnuti{}).zprava.toStdString();
+        const std::optional<Odmitnuti<Fokus>> o = kontrolaOdeslani(l.m, QStringLiteral("1"), QDate(2026, 12, 6));
+        EXPECT_FALSE(o) << den << "." << mesic << "." << rok << ": " << o.value_or(Odmitnuti<Fokus>{}).zprava.toStdString();
     }
 }
 

@@ -1,6 +1,7 @@
 #include "pricelist/DbfTestUtil.h"
 
 #include "platform/Regional.h"
+#include "support/Dockej.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -68,7 +69,7 @@ bool maDbfread() {
 QByteArray spustPython(const QStringList& argumenty) {
     QProcess p;
     p.start(debianPython(), argumenty);
-    const bool hotovo = p.waitForFinished(60000);
+    const bool hotovo = p.waitForFinished(kStropCekaniMs);
     EXPECT_TRUE(hotovo && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0)
         << argumenty.join(' ').toStdString() << "\n" << p.readAllStandardError().toStdString();
     return p.readAllStandardOutput();

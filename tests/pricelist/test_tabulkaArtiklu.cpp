@@ -145,26 +145,34 @@ TEST(Cenik, BothOrdersCompareWholeUpperCaseCodesWhateverTheirLength) {
     }
 }
 
-// Columns 0 to 2 share one block of text: each text ends in a 0, stays whole past the table and
-// grows apart from the others; a field that is no text gives its cell's text.
-TEST(Cenik, CodesAndNamesOutliveTheTableAndGrowApart) {
-    QString kod, nazev, cislo;
-    {
-        const TabulkaArtiklu t = TabulkaArtiklu::zDat(
-            cenikZBunek({{QStringLiteral("S-2"), QStringLiteral("B"), QStringLiteral("Díl"), 1.0, 1.0, QString(), 1.0, QString()},
-                         {12.5, QStringLiteral("A"), QStringLiteral("Kus"), 1.0, 1.0, QString(), 1.0, QString()}}),
+// Texts taken out of the table are its callers' own: they stay whole after the table is replaced
+// in place (as the restart does) and grow apart from it; the table's own read the new block. A
+// field that is no text gives its cell's text.
+TEST(Cenik, TextsTakenOutliveTheTableReplacedInPlace) {
+    const auto tabulka = [](const QString& nazev) {
+        return TabulkaArtiklu::zDat(
+            cenikZBunek({{QStringLiteral("S-2"), QStringLiteral("B"), QStringLiteral("Díl"), 1.0, 1.0, QStringLiteral("ks"), 1.0, QString()},
+                         {12.5, QStringLiteral("A"), nazev, 1.0, 1.0, QString(), 1.0, QString()}}),
             "x.dbf");
-        kod = t.text(2, TabulkaArtiklu::StaryKod);
-        nazev = t.text(1, TabulkaArtiklu::Nazev);
-        cislo = t.text(1, TabulkaArtiklu::StaryKod);
-        for (const QString* s : {&kod, &nazev, &cislo}) EXPECT_EQ(s->utf16()[s->size()], 0) << s->toStdString();
-    }
+    };
+    TabulkaArtiklu t = tabulka(QStringLiteral("Kus"));
+    QString kod = t.text(2, TabulkaArtiklu::StaryKod);
+    QString nazev = t.text(1, TabulkaArtiklu::Nazev);
+    const QString cislo = t.text(1, TabulkaArtiklu::StaryKod);
+    const QString mj = t.text(2, TabulkaArtiklu::MJ);
+    t = tabulka(QStringLiteral("Trubka nerezová"));
+    t = tabulka(QStringLiteral("Koleno"));  // the first replacement's block freed too
     EXPECT_EQ(cislo, textBunky(12.5));
+    EXPECT_EQ(mj, QStringLiteral("ks"));
+    EXPECT_EQ(nazev, QStringLiteral("Kus"));
+    EXPECT_EQ(t.ulozenyText(1, TabulkaArtiklu::Nazev), QStringLiteral("Koleno"));
+    EXPECT_EQ(t.ulozenyText(2, TabulkaArtiklu::Nazev), QStringLiteral("Díl"));
     kod += QStringLiteral("-x");
-    cislo.clear();
-    nazev += QStringLiteral(" nerez");  // now alone in the block
+    nazev += QStringLiteral(" nerez");
     EXPECT_EQ(kod, QStringLiteral("S-2-x"));
     EXPECT_EQ(nazev, QStringLiteral("Kus nerez"));
+    EXPECT_EQ(t.text(2, TabulkaArtiklu::StaryKod), QStringLiteral("S-2"));
+    EXPECT_EQ(cisloChyby([&] { t.ulozenyText(1, TabulkaArtiklu::Cena); }), 5);
 }
 
 TEST(Cenik, EmptyAndBrokenPriceLists) {

@@ -2,20 +2,24 @@
 // Helpers of the widget tests: modal windows reached from inside their loops, the close box, the
 // main loop after the session ended, the smallest screen.
 #include "platform/Cekani.h"
+#include "support/Dockej.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QTimer>
 #include <QWidget>
 #include <QtTest/qtestspontaneevent.h>
+#include <QtWidgets/qtestsupport_widgets.h>
 #include <functional>
 #include <gtest/gtest.h>
 
 // Runs `krok` once `najdi` finds its window, from inside whatever modal loop is running then.
-inline void az(std::function<QWidget*()> najdi, std::function<void(QWidget*)> krok, int pokusu = 300) {
+inline void az(std::function<QWidget*()> najdi, std::function<void(QWidget*)> krok,
+               QDeadlineTimer strop = QDeadlineTimer(kStropCekaniMs)) {
     QTimer::singleShot(10, qApp, [=] {
         if (QWidget* w = najdi()) return krok(w);
-        if (pokusu > 0) return az(najdi, krok, pokusu - 1);
+        if (!strop.hasExpired()) return az(najdi, krok, strop);
         ADD_FAILURE() << "the window did not appear";
         // Unblock the modal loop that waits for it.
         if (QWidget* w = QApplication::activeModalWidget()) {
@@ -23,6 +27,18 @@ inline void az(std::function<QWidget*()> najdi, std::function<void(QWidget*)> kr
             QCoreApplication::sendEvent(w, &e);
         }
     });
+}
+
+// The window is on the screen, or active, within the tests' ceiling.
+[[nodiscard]] inline bool ukazano(QWidget* w) { return w && QTest::qWaitForWindowExposed(w, kStropCekaniMs); }
+[[nodiscard]] inline bool aktivni(QWidget* w) { return w && QTest::qWaitForWindowActive(w, kStropCekaniMs); }
+
+// What the main loop does before the user's next command: the events the last one left are
+// handled and the windows it closed deleted, so that the next window is not made a child of one
+// about to go.
+inline void mezikrok() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 template <typename W>

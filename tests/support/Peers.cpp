@@ -1,6 +1,7 @@
 #include "support/Peers.h"
 
 #include "platform/IniFile.h"
+#include "support/Dockej.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -41,11 +42,11 @@ void Peer::spust(const QString& program, const QStringList& argumenty) {
         if (getppid() != rodic) _exit(1);
     });
     m_proces.start(cesta, argumenty);
-    if (!m_proces.waitForStarted(5000)) m_chyba = program + " did not start: " + m_proces.errorString();
+    if (!m_proces.waitForStarted(kStropCekaniMs)) m_chyba = program + " did not start: " + m_proces.errorString();
 }
 
 bool Peer::prijimaSpojeni() {
-    const QDeadlineTimer konec(10000);
+    const QDeadlineTimer konec(kStropCekaniMs);
     while (!konec.hasExpired()) {
         QTcpSocket s;
         s.connectToHost(QHostAddress::LocalHost, m_port);
@@ -66,7 +67,7 @@ std::unique_ptr<Peer> Peer::zastupnyServer(const QString& slozka, const QString&
     p->spust(QStringLiteral("python3"), a);
     if (!p->m_chyba.isEmpty()) return p;
     // It names the port it took once it listens.
-    while (!p->m_proces.canReadLine() && p->m_proces.waitForReadyRead(10000)) {
+    while (!p->m_proces.canReadLine() && p->m_proces.waitForReadyRead(kStropCekaniMs)) {
     }
     const QByteArray radek = p->m_proces.readLine().trimmed();
     if (!radek.startsWith("PORT ")) {
