@@ -1,4 +1,5 @@
 #include "util/Soubory.h"
+#include "util/VolbaSouboru.h"
 
 #include "platform/Cp1250.h"
 #include "platform/Services.h"
@@ -82,6 +83,19 @@ TEST(Soubory, CtiIniAndZapisIniTakeWindowsPaths) {
     EXPECT_FALSE(ZapisIni(dir.filePath(QStringLiteral("chybi/x.ini")), QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("c")));
 }
 
+// A remembered folder is the dialog's start only when it is a whole path to a folder here.
+TEST(VolbaSouboru, StartFolderFallsBackToHome) {
+    QTemporaryDir dir;
+    const QString soubor = dir.filePath(QStringLiteral("f.txt"));
+    writeBytes(soubor, "x");
+    const std::pair<QString, QString> pripady[] = {
+        {dir.path(), dir.path()},        {QString(), QDir::homePath()},    {QStringLiteral("."), QDir::homePath()},
+        {soubor, QDir::homePath()},      {dir.filePath(QStringLiteral("nic")), QDir::homePath()},
+        {QStringLiteral("C:\\Nabidky"), QDir::homePath()},
+    };
+    for (const auto& [ulozena, cekam] : pripady) EXPECT_EQ(pocatecniSlozka(ulozena), cekam) << ulozena.toStdString();
+}
+
 class PosliPostouTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
@@ -110,6 +124,10 @@ TEST_F(PosliPostouTest, AttachesACopyUnderTheShownName) {
     EXPECT_EQ(druhy.fileName(), QStringLiteral("Nabídka.htm"));
     EXPECT_EQ(QFileInfo(druhy.canonicalPath()).dir().canonicalPath(),
               QFileInfo(dir.filePath(QStringLiteral("Data/Tmp2Mail"))).canonicalFilePath());
+    // A name that is no file's name: the file's own.
+    s.clock.ted = s.clock.ted.addSecs(60);
+    EXPECT_TRUE(PosliPostou(zdroj, QStringLiteral(".")));
+    EXPECT_EQ(QFileInfo(s.desktop.maily.last().value(0)).fileName(), QStringLiteral("x1.tmp"));
     EXPECT_TRUE(s.dialogs.zpravy.isEmpty());
 }
 
