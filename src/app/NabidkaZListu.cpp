@@ -23,20 +23,6 @@ NabidkaZListu SestavNabidku(const PodkladNabidky& p, const Nastaveni& n, const c
     o.ProjektovaSleva = p.ProjektovaSleva;
     o.CenaPoSleveBezDPH = p.CenaPoSleveBezDPH;
     o.CenaPoSleveSDPH = p.CenaPoSleveSDPH;
-    if (predloha) {
-        o.DatumNabidky = predloha->DatumNabidky;
-        o.NazevAkce = predloha->NazevAkce;
-        o.MistoStavby = predloha->MistoStavby;
-        o.Ulice = predloha->Ulice;
-        o.UliceCP = predloha->UliceCP;
-        o.DruhStavby = predloha->DruhStavby;
-        o.RealizacniFirma = predloha->RealizacniFirma;
-        o.KontaktniOsoba = predloha->KontaktniOsoba;
-        o.Telefon = predloha->Telefon;
-        o.Email = predloha->Email;
-        o.Obchodnik = predloha->Obchodnik;
-        o.ObchodnikMesto = predloha->ObchodnikMesto;
-        o.Poznamka = predloha->Poznamka;
-    }
+    if (predloha) static_cast<ProjektNabidky&>(o) = *predloha;
     return v;
 }

@@ -76,6 +76,7 @@ QtProgram::QtProgram(Navaznosti n)
               s.DPH = m_g.nastaveni.DPH;
               s.zobrazCenik = [this](ICilObjednavky* cil) { m_seznamPolozek.Zobraz(cil); };
               s.odpojCenik = [this](const ICilObjednavky& cil) { m_seznamPolozek.odpoj(cil); };
+              s.oknoCeniku = [this]() -> const QWidget* { return m_seznamPolozek.okno(); };
               return s;
           },
           [this](QWidget* w) { zaregistruj(w); }) {
@@ -106,10 +107,13 @@ void QtProgram::spust() {
     });
 }
 
-void QtProgram::Exit() {
+bool QtProgram::Exit() {
+    // An order waiting for the server, or sub-orders not sent yet, are the order sheet's to settle.
+    if (frmObjednavka* o = m_objednavkovyList.okno(); o && !o->smiSkoncit()) return false;
     m_aplikace.UlozIniAKonec();
     QCoreApplication::processEvents();
     ukonci(0);
+    return true;
 }
 
 void QtProgram::KonecSezeni() {
@@ -141,7 +145,7 @@ void QtProgram::vyberZakaznika(const RadkyZakaznika& radky) {
 void QtProgram::nactiMenu() {
     if (m_menu) return;
     frmMenu::Sluzby s;
-    s.Exit = [this] { Exit(); };
+    s.Exit = [this] { return Exit(); };
     s.NactiSystem = [this] { return nactiSystem(); };
     s.list = m_n.list;
     s.pruvodce = m_n.pruvodce;

@@ -45,8 +45,9 @@ public:
 
     // Runs Main from the event loop.
     void spust();
-    // frmMenu.Exit_Click: writes the settings, unloads the windows and ends the process.
-    void Exit();
+    // frmMenu.Exit_Click: writes the settings, unloads the windows and ends the process; not
+    // while the order sheet waits for the server or the user keeps its sub-orders (false).
+    bool Exit();
     // The session is ending: the settings are written once, then the process ends.
     void KonecSezeni();
 

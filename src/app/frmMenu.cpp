@@ -461,6 +461,6 @@ void frmMenu::otevriOdkaz(ClickableLabel* l, const QString& predpona) {
 }
 
 void frmMenu::closeEvent(QCloseEvent* e) {
+    if (e->spontaneous() && !m_sluzby.Exit()) return e->ignore();
     e->accept();
-    if (e->spontaneous()) m_sluzby.Exit();
 }

@@ -20,7 +20,7 @@ class frmMenu : public QWidget {
 public:
     // What the menu opens or ends; the windows behind belong to other parts.
     struct Sluzby {
-        std::function<void()> Exit;           // UlozIniAKonec, one event pump, end of the process
+        std::function<bool()> Exit;           // UlozIniAKonec, one event pump, end of the process; false: stays
         std::function<bool()> NactiSystem;    // the chosen system's item matrix; false when reported
         IListSorveniky* list = nullptr;
         IModalniOkno* pruvodce = nullptr;

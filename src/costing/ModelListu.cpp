@@ -1,6 +1,7 @@
 #include "costing/ModelListu.h"
 
 #include "platform/DataPaths.h"
+#include "platform/Mnemoniky.h"
 #include "engine/Systemy.h"
 #include "costing/Kalkulace.h"
 
@@ -34,25 +35,6 @@ PolozkaMenu skryta(PolozkaMenu p) {
 PolozkaMenu zakazana(PolozkaMenu p) {
     p.povolena = false;
     return p;
-}
-
-// The caption with its Alt letter marked: word starts first, then any letter; only the letters
-// every keyboard layout types without a dead key.
-QString sMnemonikou(const QString& popisek, QSet<QChar>& pouzite) {
-    auto volne = [&](qsizetype i) {
-        const QChar z = popisek[i].toLower();
-        return z >= u'a' && z <= u'z' && !pouzite.contains(z);
-    };
-    qsizetype kde = -1;
-    for (qsizetype i = 0; i < popisek.size() && kde < 0; ++i)
-        if ((i == 0 || popisek[i - 1] == u' ') && volne(i)) kde = i;
-    for (qsizetype i = 0; i < popisek.size() && kde < 0; ++i)
-        if (volne(i)) kde = i;
-    QString s = popisek;
-    s.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    if (kde < 0) return s;
-    pouzite.insert(popisek[kde].toLower());
-    return s.insert(kde + popisek.left(kde).count(QLatin1Char('&')), QLatin1Char('&'));
 }
 
 std::array<PolozkaMenu, kPocetPrikazu> sMnemonikami(std::array<PolozkaMenu, kPocetPrikazu> polozky) {

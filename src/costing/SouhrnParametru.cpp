@@ -55,15 +55,6 @@ QString vnejsiRozmery(const SorvenikaParametry& p) {
     return {};
 }
 
-// "bez šachty[|bez šachty od 25]||se šachtou"
-QString obrazekPrurezu(const SorvenikaParametry& p) {
-    const QStringList casti = p.SystemPiktogramPrurez().split(QStringLiteral("||"));
-    if (p.Sachta) return casti.value(1);
-    const QStringList bez = casti.value(0).split(QLatin1Char('|'));
-    const bool velkyMiv = p.System == QLatin1String("MIV") && QString::compare(p.Prurez, QStringLiteral("25")) >= 0;
-    return bez.value(velkyMiv ? 1 : 0);
-}
-
 QString ukonceni(const SorvenikaParametry& p) {
     const QString u = QStringLiteral("Ukončení : ");
     switch (p.Ukonceni) {
@@ -100,7 +91,7 @@ SouhrnParametru SouhrnSorveniky(const SorvenikaParametry& p, quint8 typUzivatele
     s.parametry[2] = p.Sachta ? QStringLiteral("Typ : S větrací šachtou") : QStringLiteral("Typ : Bez větrací šachty");
     s.parametry[3] = ukonceni(p);
     s.tvarnice = vnejsiRozmery(p);
-    s.obrazekPrurezu = obrazekPrurezu(p);
+    s.obrazekPrurezu = ObrazekPrurezu(p.SystemPiktogramPrurez(), p.System, p.Prurez, p.Sachta);
     s.ceny = !jeTRemol(p.System) || typUzivatele != 0;
     s.sadaStred = sadaStred(p);
     return s;

@@ -1,5 +1,7 @@
 #include "engine/Systemy.h"
 
+#include <QStringList>
+
 #include <array>
 
 namespace {
@@ -37,6 +39,14 @@ const PopisSystemu* najdiSystem(const QString& nazev) {
 bool jeTRemol(const QString& system) {
     const PopisSystemu* s = najdiSystem(system);
     return s && s->tRemol();
+}
+
+QString ObrazekPrurezu(const QString& piktogramPrurez, const QString& system, const QString& prurez, bool sachta) {
+    const QStringList casti = piktogramPrurez.split(QStringLiteral("||"));
+    if (sachta) return casti.value(1);
+    const QStringList bez = casti.value(0).split(QLatin1Char('|'));
+    const bool velkyMiv = system == QLatin1String("MIV") && QString::compare(prurez, QStringLiteral("25")) >= 0;
+    return bez.value(velkyMiv ? 1 : 0);
 }
 
 int ZjistiKodSystemu(const QString& nazev) {

@@ -28,6 +28,11 @@ std::span<const PopisSystemu> systemy();
 const PopisSystemu* najdiSystem(const QString& nazev);
 bool jeTRemol(const QString& system);
 
+// The cross-section picture of a system record's "Piktogram prurez" value, "bez šachty[|bez
+// šachty od 25]||se šachtou": with a shaft the second group; without, the first group's first
+// name, for MIV from cross-section "25" on (text order) its second. "" when there is none.
+QString ObrazekPrurezu(const QString& piktogramPrurez, const QString& system, const QString& prurez, bool sachta);
+
 // Code 1..13 of a system name, compared exactly; -1 for any other name.
 int ZjistiKodSystemu(const QString& nazev);
 // The name of a code, "" outside 1..13.

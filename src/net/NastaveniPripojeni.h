@@ -1,8 +1,8 @@
 #pragma once
 // The connection-settings dialog (frmNastaveni) without its widgets: what each control shows and
 // what each of its events does to the order sheet's HTTP client and order settings. Option
-// clicks, the check box, the user and password boxes and Enter in the address boxes change the
-// client at once, so they stay even when the dialog is left with Storno.
+// clicks, the check box, the user and password boxes and Enter in an address box, or leaving it,
+// change the client at once, so they stay even when the dialog is left with Storno.
 #include "net/DetekceSite.h"
 #include "net/NastaveniObjednavek.h"
 #include "net/clsHTTP.h"
@@ -32,7 +32,7 @@ public:
     void chkAutorizace_Click(bool zaskrtnuto);
     void txtUsr_Change(const QString& text);
     void txtPwd_Change(const QString& text);
-    // Enter in an address box: its trimmed text goes to the client.
+    // Enter in an address box, or the focus leaving it: its trimmed text goes to the client.
     void Enter(Adresa pole, const QString& text);
     // The folder the browser returned; "" when it was cancelled.
     void cmdProchazet(const QString& slozka);

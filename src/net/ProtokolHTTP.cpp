@@ -137,7 +137,8 @@ std::optional<QString> odmitnutiProxy(const QByteArray& odpoved, bool preruseno)
     if (mezera < 0) return std::nullopt;
     const QByteArray stav = radek.mid(mezera + 1).trimmed();
     const int kod = stav.left(3).toInt();
-    if (kod != 407 && !(preruseno && kod >= 400)) return std::nullopt;
+    // tinyproxy refuses missing credentials with 407 and wrong ones with 401.
+    if (kod != 407 && kod != 401 && !(preruseno && kod >= 400)) return std::nullopt;
     return cp1250::decode(stav);
 }
 

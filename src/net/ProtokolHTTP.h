@@ -65,8 +65,9 @@ std::optional<QByteArray> teloOdpovedi(const QByteArray& odpoved);
 // they give a Content-Length, at least that much body.
 bool odpovedUplna(const QByteArray& odpoved);
 // An HTTP proxy's own refusal of the request: its status code and reason ("407 Proxy
-// Authentication Required"), for a 407, or for any error status when the proxy then broke the
-// connection (`preruseno`), as it does when it will not read the rest of a request.
+// Authentication Required"), for a 407 or a 401 (the manufacturer's server asks no login), or
+// for any error status when the proxy then broke the connection (`preruseno`), as it does when it
+// will not read the rest of a request.
 std::optional<QString> odmitnutiProxy(const QByteArray& odpoved, bool preruseno);
 // "<br>" to CR LF, then each first "<...>" removed wherever it occurs, until none is left.
 QString odstranZnacky(QString text);

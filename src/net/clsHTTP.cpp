@@ -7,7 +7,7 @@
 #include <QRandomGenerator>
 
 struct clsHTTP::Pruchod {
-    enum Jak { Hotovo, BezPripojeni, NelzePripojit, Socks5, Vyprselo, Zaneprazdnen, ProxyOdmitl, PrilisVelka };
+    enum Jak { Hotovo, BezPripojeni, BezServeru, NelzePripojit, Socks5, Vyprselo, Zaneprazdnen, ProxyOdmitl, PrilisVelka };
     Jak jak;
     QString text;  // the processed reply, the unreachable "host:port", the refusal of a proxy
 };
@@ -57,6 +57,7 @@ clsHTTP::Pruchod clsHTTP::proved(const http::Cil& cil, const QByteArray& hlavick
         case 3: host = m_spojeni.SOCKS5Server, port = m_spojeni.SOCKS5Port; break;
         default: return {Pruchod::BezPripojeni, {}};
     }
+    if (cil.host.trimmed().isEmpty()) return {Pruchod::BezServeru, kServerNenastaven};
     const QString kam = host + QLatin1Char(':') + port;
 
     m_zaneprazdnen = true;
@@ -145,6 +146,7 @@ Vysledek<QString> clsHTTP::TestSpojeni() {
                    QStringLiteral("\r\nPravděpodobně máte špatně nastavené připojení k Internetu.");
         case Pruchod::Vyprselo: return kVyprselLimitTestu;
         case Pruchod::PrilisVelka: return Chyba{kOdpovedPrilisVelka};
+        case Pruchod::BezServeru:
         case Pruchod::Socks5:
         case Pruchod::ProxyOdmitl:
         case Pruchod::Zaneprazdnen: return Chyba{p.text};
@@ -166,6 +168,7 @@ Vysledek<QString> clsHTTP::OdeslatObjednavku(const QString& ID, const QString& m
         // The proxy did not pass the order on: it was not sent.
         case Pruchod::ProxyOdmitl: return Chyba{p.text + QStringLiteral("\r\nObjednávka nebyla odeslána.")};
         case Pruchod::PrilisVelka: return Chyba{kOdpovedPrilisVelka + QStringLiteral("\r\n") + kObjednavkaNepotvrzena};
+        case Pruchod::BezServeru:
         case Pruchod::Socks5:
         case Pruchod::Zaneprazdnen: return Chyba{p.text};
         default: return p.text;
@@ -180,6 +183,7 @@ Vysledek<QString> clsHTTP::OdeslatNabidky(const QString& Nabidky) {
         case Pruchod::NelzePripojit: return Chyba{kNelzeSePripojitKServeru};
         case Pruchod::Vyprselo: return Chyba{kTimeoutVyprsel};
         case Pruchod::PrilisVelka: return Chyba{kOdpovedPrilisVelka};
+        case Pruchod::BezServeru:
         case Pruchod::Socks5:
         case Pruchod::ProxyOdmitl:
         case Pruchod::Zaneprazdnen: return Chyba{p.text};
@@ -193,6 +197,7 @@ Vysledek<QString> clsHTTP::StahniInfoOAktualizaci(const QString& Adresa) {
                              limitAktualizace, true);
     switch (p.jak) {
         // Whatever keeps the information from coming is the server being out of reach.
+        case Pruchod::BezServeru:
         case Pruchod::NelzePripojit:
         case Pruchod::Vyprselo:
         case Pruchod::ProxyOdmitl:

@@ -24,6 +24,8 @@ inline const QString kKlientZaneprazdnen =
     QStringLiteral("Spojení se serverem právě probíhá. Počkejte prosím, až skončí.");
 inline const QString kProxyOdmitla =
     QStringLiteral("Proxy server požadavek odmítl (%1). Zkontrolujte nastavení proxy serveru a přihlášení k němu.");
+inline const QString kServerNenastaven =
+    QStringLiteral("Není nastaven server výrobce (položka server v souboru Data/Objednavky.ini).");
 inline const QString kOdpovedPrilisVelka =
     QStringLiteral("Odpověď serveru je příliš velká, a proto byla zahozena.");
 // What the update download gives when the server cannot be reached or does not answer in time.

@@ -148,11 +148,11 @@ frmNastaveni::frmNastaveni(clsHTTP& http, NastaveniObjednavek& objednavka, IDete
         {txtPort, NastaveniPripojeni::Adresa::Port},
         {txtSOCKS5Server, NastaveniPripojeni::Adresa::SOCKS5Server},
         {txtSOCKS5Port, NastaveniPripojeni::Adresa::SOCKS5Port}};
-    for (const auto& [box, adresa] : adresy)
-        pripoj(box, &QLineEdit::returnPressed, this, [this, box, adresa] {
-            m_p.Enter(adresa, box->text());
-            cmdOk->setFocus();
-        });
+    for (const auto& [box, adresa] : adresy) {
+        pripoj(box, &QLineEdit::returnPressed, this, [this] { cmdOk->setFocus(); });
+        // Leaving the box counts as Enter does, so that the test and OK never use what was there before.
+        pripoj(box, &QLineEdit::editingFinished, this, [this, box, adresa] { m_p.Enter(adresa, box->text()); });
+    }
     pripoj(cmdProchazet, &QPushButton::clicked, this, [this] {
         m_p.cmdProchazet(platform::dialogs().slozka(kTitulekSlozky));
         lblVystup->setText(m_p.lblVystup);

@@ -1,8 +1,12 @@
 #include "offers/ModelNabidky.h"
 
+#include "engine/Systemy.h"
+#include "net/NastaveniObjednavek.h"
 #include "offers/KodyNabidek.h"
 #include "offers/SouboryNabidek.h"
 #include "offers/clsSorvenika.h"
+#include "platform/DataPaths.h"
+#include "platform/IniFile.h"
 #include "platform/Regional.h"
 #include "platform/KonceRadku.h"
 
@@ -11,19 +15,9 @@ ModelNabidky::ModelNabidky(GlobalniData& g, PametNabidek& pamet, Sluzby sluzby)
       m_obchodnici(NactiObchodniky()) {
     seradSeznam(m_obchodnici);
     const clsNabidka& n = nabidka();
-    m_udaje = {Regional::current().KratkeDatum(n.DatumNabidky),
-               n.NazevAkce,
-               n.MistoStavby,
-               n.Ulice,
-               n.UliceCP,
-               n.DruhStavby >= 0 && n.DruhStavby < DruhyStavby().size() ? n.DruhStavby : -1,
-               n.RealizacniFirma,
-               n.KontaktniOsoba,
-               n.Telefon,
-               n.Email,
-               n.Obchodnik,
-               n.ObchodnikMesto,
-               n.Poznamka};
+    static_cast<ProjektNabidky&>(m_udaje) = n;
+    m_udaje.DatumNabidky = Regional::current().KratkeDatum(n.DatumNabidky);
+    if (n.DruhStavby < 0 || n.DruhStavby >= DruhyStavby().size()) m_udaje.DruhStavby = -1;
     clsSorvenika s;
     s.Xml = n.Sorvenika;
     s.ParseXml();
@@ -57,54 +51,56 @@ void ModelNabidky::odebratPolozku() {
 }
 
 void ModelNabidky::pridejPolozku(const QString& radek) {
-    Tabulka.AddItem(radek);
+    Tabulka.AddItem(RadekNaKoeficient(radek, nabidka().ProjektovaSleva));
     m_odebrat = true;
 }
 
 void ModelNabidky::zmenaPolozek(const std::function<void()>& zmena) {
     const int r = Tabulka.Row();
-    clsSorvenika s;
-    s.Xml = nabidka().Sorvenika;
-    s.ParseXml();
+    const RozpisMrizky pred = RozpisZMrizky(Tabulka);
     zmena();
-    const RozpisMrizky rozpis = RozpisZMrizky(Tabulka);
+    const RozpisMrizky po = RozpisZMrizky(Tabulka);
+    // The price list closed without a part, or nothing to remove: the offer stays as it was.
+    if (po.rozpis == pred.rozpis) return;
     if (Tabulka.Rows() > Tabulka.FixedRows()) {
         Tabulka.setRow(std::clamp(r, Tabulka.FixedRows(), Tabulka.Rows() - 1));
         Tabulka.setCol(0);
         Tabulka.setColSel(Tabulka.Cols() - 1);
     }
-    s.Rozpis = rozpis.rozpis;
-    s.GenerXml();
     clsNabidka& n = *m_pamet.Nabidka;
+    clsSorvenika s;
+    s.Xml = n.Sorvenika;
+    s.ParseXml();
+    s.Rozpis = po.rozpis;
+    s.GenerXml();
     n.Sorvenika = s.Xml;
-    const CenyNabidky c = CenyPoZmene(rozpis.soucet, n.ProjektovaSleva, m_g.nastaveni.DPH.toDouble());
+    const CenyNabidky c = CenyPoZmene({n.CenaBezDPH, n.CenaPoSleveBezDPH, n.CenaPoSleveSDPH}, pred.soucet, po.soucet,
+                                      n.ProjektovaSleva, m_g.nastaveni.DPH.toDouble(), jeTRemol(s.System));
     n.CenaBezDPH = c.CenaBezDPH;
     n.CenaPoSleveBezDPH = c.CenaPoSleveBezDPH;
     n.CenaPoSleveSDPH = c.CenaPoSleveSDPH;
 }
 
 ModelNabidky::VysledekUlozeni ModelNabidky::Uloz(const UdajeNabidky& u) {
-    if (std::optional<Odmitnuti<PovinnePole>> chybi = ZkontrolujUdaje(u)) return {std::move(chybi), {}};
+    if (std::optional<Odmitnuti<PovinnePole>> chybi = ZkontrolujUdaje(u)) return {std::move(chybi), {}, {}};
     clsNabidka n = nabidka();
+    static_cast<ProjektNabidky&>(n) = u;
     n.Stav = 0;
     n.DatumNabidky = DatumNabidky(u.DatumNabidky);
-    n.NazevAkce = u.NazevAkce;
-    n.MistoStavby = u.MistoStavby;
-    n.Ulice = u.Ulice;
-    n.UliceCP = u.UliceCP;
-    n.DruhStavby = u.DruhStavby;
-    n.RealizacniFirma = u.RealizacniFirma;
-    n.KontaktniOsoba = u.KontaktniOsoba;
-    n.Telefon = u.Telefon;
-    n.Email = u.Email;
-    n.Obchodnik = u.Obchodnik;
-    n.ObchodnikMesto = u.ObchodnikMesto;
     n.Poznamka = radky::naCrLf(u.Poznamka);
-    if (const Vysledek<> v = n.UlozNabidkuKOdeslani(); !v) return {std::nullopt, v.chyba()};
+    const Vysledek<QString> v = n.UlozNabidkuKOdeslani();
+    if (!v) return {std::nullopt, v.chyba(), {}};
+    QStringList oznameni;
+    if (!v->isEmpty()) oznameni << *v;
     *m_pamet.Nabidka = std::move(n);
+    // On disk at once: a number given twice would let the server's copy of one offer replace
+    // the other's.
     m_g.nastaveni.ExtID = m_pamet.Nabidka->ExtID + 1;
+    const QString ini = dataFile(kSouborUzivatele);
+    if (const Vysledek<> z = ini::zapis(ini, QStringLiteral("UZIVATEL"), QStringLiteral("ExtID"), QString::number(m_g.nastaveni.ExtID)); !z)
+        oznameni << z.chyba() + QStringLiteral(". Číslo další nabídky se uloží při ukončení programu.");
     m_pamet.PosledniNabidka = m_pamet.Nabidka;
-    return {};
+    return {std::nullopt, {}, oznameni.join(QStringLiteral("\n\n"))};
 }
 
 void ModelNabidky::Storno() {

@@ -51,17 +51,20 @@ public:
     // Delete in the project-name box on a listed name.
     Vysledek<> zapomenNazevAkce(const QString& nazev) { return m_nazvy.zapomen(nazev); }
 
-    // cmdPridatUbrat(0) and (1), then the breakdown, the costing XML and the prices anew.
+    // cmdPridatUbrat(0) and (1); when the parts changed, the breakdown, the costing XML and the
+    // prices anew.
     void pridatPolozky();
     void odebratPolozku();
-    // The price list's insert in offer mode: one row of six TAB-ended cells.
+    // The price list's insert in offer mode: one row of six TAB-ended cells, priced at the
+    // offer's coefficient.
     void pridejPolozku(const QString& radek) override;
 
-    // "Uložit": the first missing field, or the write error; the offer is changed, ExtID
-    // advanced and PosledniNabidka set only once the offer is in the file.
+    // "Uložit": the first missing field, or the failure; the offer is changed, ExtID advanced
+    // and written to Sorvenika.ini and PosledniNabidka set only once the offer is in the file.
     struct VysledekUlozeni {
         std::optional<Odmitnuti<PovinnePole>> chybi;
         QString chyba;
+        QString oznameni;  // what a successful save has to say (a fragment set aside, the number unsaved)
         bool ulozeno() const { return !chybi && chyba.isEmpty(); }
     };
     VysledekUlozeni Uloz(const UdajeNabidky& u);

@@ -3,6 +3,7 @@
 #include "engine/Systemy.h"
 #include "offers/KodyNabidek.h"
 #include "offers/clsSorvenika.h"
+#include "platform/Cp1250.h"
 #include "platform/DataPaths.h"
 #include "platform/Errors.h"
 #include "platform/Regional.h"
@@ -72,12 +73,6 @@ double VratVahu(const TabulkaArtiklu& cenik, const QString& kod, int rezim) {
     return naDouble(cenik.text(radek, TabulkaArtiklu::Vaha)).value_or(0);
 }
 
-QString htmlText(QString text) {
-    return text.replace(QLatin1Char('&'), QStringLiteral("&amp;"))
-        .replace(QLatin1Char('<'), QStringLiteral("&lt;"))
-        .replace(QLatin1Char('>'), QStringLiteral("&gt;"));
-}
-
 QString TabulkaRozpisu(const QString& rozpis, bool tRemol) {
     static const char* const kZarovnani[] = {"left", "center", "center", "center", "right", "right"};
     const int sloupcu = tRemol ? 4 : 6;
@@ -102,12 +97,8 @@ double VahaRozpisu(const TabulkaArtiklu& cenik, const QString& rozpis, bool tRem
     return vaha;
 }
 
-QString ObrazekPrurezu(const QString& piktogramPrurez, const QString& system, const QString& prurez, bool sachta) {
-    const QStringList jmena = piktogramPrurez.split(QStringLiteral("||"));
-    const bool druhy = sachta || (system == QLatin1String("MIV") && prurez.compare(QLatin1String("25")) >= 0);
-    const qsizetype i = druhy ? 1 : 0;
-    if (i >= jmena.size() || jmena[i].isEmpty()) return {};
-    return QString(jmena[i]).replace(QStringLiteral("_P."), QStringLiteral("_P_T."));
+QString ObrazekPrurezuTisk(const QString& piktogramPrurez, const QString& system, const QString& prurez, bool sachta) {
+    return ObrazekPrurezu(piktogramPrurez, system, prurez, sachta).replace(QStringLiteral("_P."), QStringLiteral("_P_T."));
 }
 
 QString sestavNabidkuHtml(const clsNabidka& n, QString sablona, bool logo, bool sleva, const ZdrojeHtml& z) {
@@ -130,7 +121,7 @@ QString sestavNabidkuHtml(const clsNabidka& n, QString sablona, bool logo, bool 
         // picture; the page is made all the same.
         const int kod = ZjistiKodSystemu(s.System);
         const QString jmeno = kod > 0 && static_cast<size_t>(kod) < z.Systemy.size()
-                                  ? ObrazekPrurezu(z.Systemy[static_cast<size_t>(kod)].PiktogramPrurez, s.System, s.Prurez, s.Sachta)
+                                  ? ObrazekPrurezuTisk(z.Systemy[static_cast<size_t>(kod)].PiktogramPrurez, s.System, s.Prurez, s.Sachta)
                                   : QString();
         if (!jmeno.isEmpty()) obrazekHtml = obrazek(jmeno, "<img src='");
     }
@@ -187,7 +178,14 @@ Vysledek<> UlozJakoHtml(const clsNabidka& n, const QString& soubor, bool logo, b
 }
 
 QString NazevPrilohy(const QString& nazevAkce) {
-    QString nazev = QString(nazevAkce).replace(QLatin1Char('/'), QLatin1Char('-')).remove(QChar(0));
-    if (nazev.trimmed().isEmpty()) nazev = QStringLiteral("nabidka");
+    // The name reaches the mail program's command line: letters, digits, blanks, "-", "_" and
+    // "." only, and not too long for a file name.
+    QString nazev;
+    for (const QChar c : nazevAkce)
+        if (c.isLetterOrNumber() || c == QLatin1Char(' ') || c == QLatin1Char('-') || c == QLatin1Char('_') ||
+            c == QLatin1Char('.'))
+            nazev += c;
+    nazev = nazev.left(100).trimmed();
+    if (nazev.isEmpty() || nazev.count(QLatin1Char('.')) == nazev.size()) nazev = QStringLiteral("nabidka");
     return nazev + QStringLiteral(".htm");
 }

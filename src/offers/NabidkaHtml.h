@@ -32,10 +32,6 @@ Vysledek<> UlozJakoHtml(const clsNabidka& n, const QString& soubor, bool logo, b
 // `rezim` 1 (the T-REMOL systems) tries the code with "-s" first.
 double VratVahu(const TabulkaArtiklu& cenik, const QString& kod, int rezim);
 
-// "&", "<" and ">" as entities: offers downloaded from the server carry other people's texts
-// into a page that a browser opens.
-QString htmlText(QString text);
-
 // The item table of a breakdown (TAB cells, CR LF lines): six columns, or four for the T-REMOL
 // systems; every second non-empty line shaded.
 QString TabulkaRozpisu(const QString& rozpis, bool tRemol);
@@ -44,11 +40,10 @@ QString TabulkaRozpisu(const QString& rozpis, bool tRemol);
 // counts by its leading number, 0 when it has none.
 double VahaRozpisu(const TabulkaArtiklu& cenik, const QString& rozpis, bool tRemol);
 
-// The cross-section picture's name from a system record's "Piktogram prurez" value: the second
-// name with a shaft, or for MIV from "25" on, else the first, "_P." made "_P_T."; "" when the
-// record holds no such name.
-QString ObrazekPrurezu(const QString& piktogramPrurez, const QString& system, const QString& prurez, bool sachta);
+// The cross-section picture of the page, as the printed costing chooses it (ObrazekPrurezu), in
+// its print version ("_P." made "_P_T."); "" when the record holds none.
+QString ObrazekPrurezuTisk(const QString& piktogramPrurez, const QString& system, const QString& prurez, bool sachta);
 
-// The name a mailed offer's page is attached under: the project name with "/" made "-", or
-// "nabidka" when there is none, and ".htm".
+// The name a mailed offer's page is attached under: the letters, digits, blanks, "-", "_" and
+// "." of the project name, at most 100 of them, or "nabidka" when none is left; and ".htm".
 QString NazevPrilohy(const QString& nazevAkce);

@@ -5,6 +5,9 @@
 #include "platform/FileStore.h"
 #include "platform/Regional.h"
 
+#include <QDir>
+#include <QFile>
+
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
@@ -21,42 +24,88 @@ std::optional<qint32> cislo(const QString& text) {
 
 QString souborNabidek(const QString& jmeno) { return dataFile(QStringLiteral("Nabidky/") + jmeno); }
 
-Vysledek<> PripojZaznam(const QString& soubor, const QString& hlavicka, const QString& zaznam) {
-    const QByteArray bajty = cp1250::encode(zaznam);
-    const QByteArray konec = filestore::readTail(soubor, 2).value_or(QByteArray());
-    if (konec == "\r\n") return filestore::append(soubor, bajty);
-    QByteArray obsah = konec.isEmpty() ? QByteArray() : filestore::readAll(soubor).value_or(QByteArray());
-    const qsizetype posledni = obsah.lastIndexOf("\r\n");
-    obsah.truncate(posledni < 0 ? 0 : posledni + 2);
-    if (obsah.isEmpty()) obsah = cp1250::encode(hlavicka + kCrLf);
-    return filestore::replace(soubor, obsah + bajty);
+RadkySouboru RozdelRadky(QByteArrayView obsah, bool konecCely) {
+    RadkySouboru r;
+    qsizetype zacatek = 0;
+    for (qsizetype konec; (konec = obsah.indexOf('\n', zacatek)) >= 0; zacatek = konec + 1) {
+        const qsizetype delka = konec - zacatek - (konec > zacatek && obsah[konec - 1] == '\r' ? 1 : 0);
+        r.radky << obsah.sliced(zacatek, delka);
+    }
+    const QByteArrayView posledni = obsah.sliced(zacatek);
+    if (konecCely || r.radky.isEmpty() || posledni.count('|') >= r.radky.first().count('|')) {
+        if (!posledni.isEmpty()) r.radky << posledni;
+        r.celych = obsah.size();
+    } else {
+        r.celych = zacatek;
+        r.zbytek = posledni;
+    }
+    return r;
 }
 
-QList<clsNabidka> CtiNabidky(const QByteArray& obsah, const Nastaveni& n, bool konecJenSCrLf) {
-    QList<QByteArrayView> radky;
-    qsizetype zacatek = 0;
-    for (qsizetype konec; (konec = obsah.indexOf("\r\n", zacatek)) >= 0; zacatek = konec + 2)
-        radky << QByteArrayView(obsah).sliced(zacatek, konec - zacatek);
-    if (!konecJenSCrLf) radky << QByteArrayView(obsah).sliced(zacatek);
+QByteArray RadkySCrLf(const QList<QByteArrayView>& radky) {
+    QByteArray b;
+    for (QByteArrayView r : radky) b.append(r).append("\r\n");
+    return b;
+}
+
+Vysledek<QString> PripojZaznam(const QString& soubor, const QString& hlavicka, const QString& zaznam) {
+    const QByteArray bajty = cp1250::encode(zaznam);
+    const QByteArray zahlavi = cp1250::encode(hlavicka + kCrLf);
+    QFile f(soubor);
+    const auto zprava = [](const Vysledek<>& v, const QString& text = {}) -> Vysledek<QString> {
+        if (!v) return Chyba{v.chyba()};
+        return text;
+    };
+    if (!f.exists()) return zprava(filestore::replace(soubor, zahlavi + bajty));
+    // Never taken for empty: writing the header over it would lose every offer in it.
+    const auto necitelny = [&] {
+        return Chyba{QStringLiteral("Soubor ") + QDir::toNativeSeparators(soubor) +
+                     QStringLiteral(" nelze přečíst: ") + f.errorString() +
+                     QStringLiteral(". Nabídka nebyla uložena a soubor zůstal beze změny.")};
+    };
+    if (!f.open(QIODevice::ReadOnly)) return necitelny();
+    if (f.size() >= 2 && f.seek(f.size() - 2) && f.read(2) == "\r\n") {
+        f.close();
+        return zprava(filestore::append(soubor, bajty));
+    }
+    QByteArray obsah;
+    if (!f.seek(0) || (obsah = f.readAll(), f.error() != QFileDevice::NoError)) return necitelny();
+    f.close();
+    const RadkySouboru r = RozdelRadky(obsah);
+    // A file without a whole line has no offer, only its header or part of it.
+    const bool bezRadku = !obsah.contains('\n');
+    QString odlozeno;
+    if (!r.zbytek.isEmpty()) {
+        const QString zbytky = souborNabidek(kZbytkyNeodeslanych);
+        if (const Vysledek<> v = filestore::append(zbytky, r.zbytek.toByteArray() + "\r\n"); !v) return Chyba{v.chyba()};
+        odlozeno = QStringLiteral("Poslední řádek souboru ") + QDir::toNativeSeparators(soubor) +
+                   QStringLiteral(" byl neúplný (přerušený zápis) a nebyl celou nabídkou. Byl přesunut do souboru ") +
+                   QDir::toNativeSeparators(zbytky) + QLatin1Char('.');
+    }
+    return zprava(filestore::replace(soubor, (bezRadku ? zahlavi : RadkySCrLf(r.radky)) + bajty), odlozeno);
+}
+
+QList<clsNabidka> CtiNabidky(QByteArrayView obsah, const Nastaveni& n, bool konecCely) {
+    const RadkySouboru r = RozdelRadky(obsah, konecCely);
     QList<clsNabidka> nabidky;
-    if (radky.size() < 2) return nabidky;
-    const SloupceNabidky sloupce(radky.first());
+    if (r.radky.size() < 2) return nabidky;
+    const SloupceNabidky sloupce(r.radky.first());
     const clsNabidka nova(n);
-    nabidky.reserve(radky.size() - 1);
-    for (qsizetype i = 1; i < radky.size(); ++i) {
-        if (radky[i].isEmpty()) continue;
+    nabidky.reserve(r.radky.size() - 1);
+    for (qsizetype i = 1; i < r.radky.size(); ++i) {
+        if (r.radky[i].isEmpty()) continue;
         nabidky << nova;
-        sloupce.napln(nabidky.last(), radky[i]);
+        sloupce.napln(nabidky.last(), r.radky[i]);
     }
     return nabidky;
 }
 
 QList<clsNabidka> NactiNeodeslaneNabidky(const Nastaveni& n) {
-    return CtiNabidky(filestore::readAll(souborNabidek(kNeodeslaneNabidky)).value_or(QByteArray()), n, true);
+    return CtiNabidky(filestore::readAll(souborNabidek(kNeodeslaneNabidky)).value_or(QByteArray()), n);
 }
 
 QList<clsNabidka> NactiUlozeneNabidky(const Nastaveni& n) {
-    return CtiNabidky(filestore::readAll(souborNabidek(kUlozeneNabidky)).value_or(QByteArray()), n, false);
+    return CtiNabidky(filestore::readAll(souborNabidek(kUlozeneNabidky)).value_or(QByteArray()), n, true);
 }
 
 Vysledek<> UlozStavy(const QList<clsNabidka>& nabidky, int idoz) {

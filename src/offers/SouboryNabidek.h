@@ -17,16 +17,33 @@ inline const QString kHlavickaStavu = QStringLiteral("ID|ExtID|Stav");
 
 // A file of the folder Data/Nabidky.
 QString souborNabidek(const QString& jmeno);
+// Where the unsent-offers file's cut-off fragments are kept.
+inline const QString kZbytkyNeodeslanych = QStringLiteral("NeodeslaneNabidky-zbytky.txt");
+
+// The whole lines of an offer file: a line ends with LF, a CR before it dropped. What follows
+// the last line end is a line too when it has at least the header's number of fields (a record
+// written without its CR LF), or always with `konecCely` (the server's file, which is replaced
+// whole and whose records may leave out trailing fields); else it is the fragment of a write cut
+// short. A file without any line end is its header alone.
+struct RadkySouboru {
+    QList<QByteArrayView> radky;  // the header first
+    qsizetype celych = 0;         // the bytes the whole lines take, line ends included
+    QByteArrayView zbytek;        // the fragment after them, empty when there is none
+};
+RadkySouboru RozdelRadky(QByteArrayView obsah, bool konecCely = false);
+// The whole lines each ended with CR LF, as the server and the appends expect them.
+QByteArray RadkySCrLf(const QList<QByteArrayView>& radky);
 
 // Appends one record line to a file, writing the header line first when the file is missing or
-// empty. A last line without its CR LF is what an interrupted append left: it is cut off first.
-Vysledek<> PripojZaznam(const QString& soubor, const QString& hlavicka, const QString& zaznam);
+// holds no whole line. Whole records are always kept; a file whose last line lacks its CR LF, or
+// whose lines end in LF alone, is rewritten with CR LF ends. A fragment is moved to
+// kZbytkyNeodeslanych beside the file; the value is then the message that says so, else "".
+// A file that exists but cannot be read is left alone and the save fails.
+Vysledek<QString> PripojZaznam(const QString& soubor, const QString& hlavicka, const QString& zaznam);
 
-// The offers of an offer file's bytes, each started as clsNabidka(n) and filled by the header.
-// Empty lines are skipped. With `konecJenSCrLf` the text after the last CR LF is no record (in
-// the unsent-offers file it is an interrupted append); without it a last record lacking its
-// CR LF counts too.
-QList<clsNabidka> CtiNabidky(const QByteArray& obsah, const Nastaveni& n, bool konecJenSCrLf);
+// The offers of an offer file's bytes (the whole lines of RozdelRadky), each started as
+// clsNabidka(n) and filled by the header. Empty lines are skipped.
+QList<clsNabidka> CtiNabidky(QByteArrayView obsah, const Nastaveni& n, bool konecCely = false);
 // The two files of the offer list; a missing file holds no offers.
 QList<clsNabidka> NactiNeodeslaneNabidky(const Nastaveni& n);
 QList<clsNabidka> NactiUlozeneNabidky(const Nastaveni& n);

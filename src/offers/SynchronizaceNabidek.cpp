@@ -11,6 +11,8 @@
 #include "platform/Regional.h"
 #include "platform/Services.h"
 
+#include <QDir>
+
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
@@ -28,15 +30,20 @@ bool jeOK(const QString& odpoved) { return odpoved.startsWith(QLatin1String("OK"
 // The body of an "OK" reply: what follows its first four characters ("OK" and CR LF).
 QString telo(const QString& odpoved) { return odpoved.mid(4); }
 
-// After the server took the unsent offers: what was sent goes, what was saved during the wait
-// stays under the header. A file that no longer starts with what was sent is left as it is.
-// A failure is told: the offers left in the file would go to the server again.
-Vysledek<> odeberOdeslane(const QString& soubor, const QByteArray& odeslano) {
+// After the server took the unsent offers: the lines that were sent go, what was saved during
+// the wait stays under the header. A failure is told: the offers left in the file would go to the
+// server again.
+Vysledek<> odeberOdeslane(const QString& soubor, QByteArrayView odeslano) {
     if (odeslano.isEmpty()) return {};
     const std::optional<QByteArray> ted = filestore::readAll(soubor);
-    if (!ted || !ted->startsWith(odeslano)) return {};
-    if (ted->size() > odeslano.size())
-        return filestore::replace(soubor, cp1250::encode(kHlavickaNeodeslanych + kCrLf) + ted->mid(odeslano.size()));
+    if (!ted || !ted->startsWith(odeslano))
+        return Chyba{QStringLiteral("Soubor ") + QDir::toNativeSeparators(soubor) +
+                     QStringLiteral(" se během odesílání změnil nebo nejde přečíst")};
+    QByteArrayView zbytek = QByteArrayView(*ted).sliced(odeslano.size());
+    // A last record sent without its CR LF got it from a save during the wait.
+    while (zbytek.startsWith('\r') || zbytek.startsWith('\n')) zbytek = zbytek.sliced(1);
+    if (!zbytek.isEmpty())
+        return filestore::replace(soubor, cp1250::encode(kHlavickaNeodeslanych + kCrLf) + zbytek.toByteArray());
     if (!filestore::remove(soubor)) return filestore::chybaZapisu(soubor, QStringLiteral("soubor nelze smazat"));
     return {};
 }
@@ -87,12 +94,16 @@ QString SynchronizaceNabidek::Test(int idoz, const QString& pwdBase64) {
 
 QString SynchronizaceNabidek::OdesliNabidky() {
     const QString soubor = souborNabidek(kNeodeslaneNabidky);
-    // The exact bytes sent: the file may grow while the request waits.
-    const QByteArray odeslano = filestore::readAll(soubor).value_or(QByteArray());
-    const QString odpoved = pozadavek(QStringLiteral("insert"), true, odeslano);
+    // Whole records only, with CR LF ends; the file may grow while the request waits, so its
+    // exact bytes that were sent are what goes afterwards.
+    const QByteArray obsah = filestore::readAll(soubor).value_or(QByteArray());
+    const RadkySouboru radky = RozdelRadky(obsah);
+    const QString odpoved = pozadavek(QStringLiteral("insert"), true, RadkySCrLf(radky.radky));
     if (odpoved != QLatin1String("OK")) return odpoved;
-    const Vysledek<> v = odeberOdeslane(soubor, odeslano);
-    return v ? odpoved : v.chyba();
+    const Vysledek<> v = odeberOdeslane(soubor, QByteArrayView(obsah).first(radky.celych));
+    if (v) return odpoved;
+    return QStringLiteral("Server nabídky přijal, ale: ") + v.chyba() +
+           QStringLiteral(". Odeslané nabídky v souboru zůstaly a při příští synchronizaci se odešlou znovu.");
 }
 
 QString SynchronizaceNabidek::OdesliStavy() {

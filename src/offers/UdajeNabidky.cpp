@@ -1,11 +1,14 @@
 #include "offers/UdajeNabidky.h"
 
+#include "offers/SouboryNabidek.h"
 #include "offers/clsSorvenika.h"
 #include "platform/Cp1250.h"
 #include "platform/FileStore.h"
 #include "platform/Numbers.h"
 #include "platform/Regional.h"
 
+#include <QCollator>
+#include <QLocale>
 #include <algorithm>
 
 namespace {
@@ -48,8 +51,20 @@ std::optional<Odmitnuti<PovinnePole>> ZkontrolujUdaje(const UdajeNabidky& u) {
 }
 
 void seradSeznam(QStringList& seznam) {
-    std::stable_sort(seznam.begin(), seznam.end(),
-                     [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    static const QCollator cesky = [] {
+        QCollator c{QLocale(QLocale::Czech, QLocale::CzechRepublic)};
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    // One key a text: a long list compares keys, not texts through the collator each time.
+    std::vector<std::pair<QCollatorSortKey, qsizetype>> klice;
+    klice.reserve(static_cast<size_t>(seznam.size()));
+    for (qsizetype i = 0; i < seznam.size(); ++i) klice.emplace_back(cesky.sortKey(seznam[i]), i);
+    std::stable_sort(klice.begin(), klice.end(), [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+    QStringList serazene;
+    serazene.reserve(seznam.size());
+    for (const auto& k : klice) serazene << seznam[k.second];
+    seznam = std::move(serazene);
 }
 
 NazvyAkci::NazvyAkci(QString soubor) : m_soubor(std::move(soubor)) {
@@ -89,10 +104,32 @@ RozpisMrizky RozpisZMrizky(const FlexGrid& tabulka) {
     return v;
 }
 
-CenyNabidky CenyPoZmene(double soucet, double projektovaSleva, double dph) {
+CenyNabidky CenyPoZmene(const CenyNabidky& puvodni, double pred, double po, double projektovaSleva, double dph, bool tRemol) {
+    const double koeficient = 1 - projektovaSleva / 100;
     CenyNabidky c;
-    c.CenaBezDPH = soucet;
-    c.CenaPoSleveBezDPH = Round((1 - projektovaSleva / 100) * soucet + 0.0049, 2);
-    c.CenaPoSleveSDPH = Round((1 + dph / 100) * c.CenaPoSleveBezDPH + 0.0049, 2);
+    if (tRemol) {
+        const double zmena = po - pred;
+        c.CenaBezDPH = Round(puvodni.CenaBezDPH + (koeficient > 0 ? zmena / koeficient : 0), 2);
+        c.CenaPoSleveBezDPH = Round(puvodni.CenaPoSleveBezDPH + zmena, 2);
+        c.CenaPoSleveSDPH = Round(puvodni.CenaPoSleveSDPH + (1 + dph / 100) * zmena, 2);
+    } else if (projektovaSleva == 0 || koeficient <= 0) {
+        c.CenaBezDPH = po;
+        c.CenaPoSleveBezDPH = Round((1 - projektovaSleva / 100) * po + 0.0049, 2);
+        c.CenaPoSleveSDPH = Round((1 + dph / 100) * c.CenaPoSleveBezDPH + 0.0049, 2);
+    } else {
+        c.CenaPoSleveBezDPH = Round(po, 2);
+        c.CenaBezDPH = Round(c.CenaPoSleveBezDPH / koeficient - 0.049, 1);
+        c.CenaPoSleveSDPH = Round((1 + dph / 100) * c.CenaPoSleveBezDPH + 0.049, 1);
+    }
     return c;
+}
+
+QString RadekNaKoeficient(const QString& radek, double projektovaSleva) {
+    QStringList bunky = radek.split(QLatin1Char('\t'));
+    if (projektovaSleva == 0 || bunky.size() < 6) return radek;
+    const Regional& reg = Regional::current();
+    const double cena = Round(naDouble(bunky[4]).value_or(0) * (1 - projektovaSleva / 100) + 0.049, 1);
+    bunky[4] = reg.Format(cena);
+    bunky[5] = reg.Format(cena * naDouble(bunky[3]).value_or(0));
+    return bunky.join(QLatin1Char('\t'));
 }

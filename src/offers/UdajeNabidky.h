@@ -2,6 +2,7 @@
 // The offer form's rules without the form and without the record: the required fields, the
 // learnt project names (NazevAkce.txt), the dealer list (Obchodnici.txt), the breakdown rebuilt
 // from the parts grid and the prices that follow it.
+#include "offers/clsNabidka.h"
 #include "platform/FlexGrid.h"
 #include "platform/Vysledek.h"
 
@@ -10,21 +11,10 @@
 #include <QStringList>
 #include <optional>
 
-// The texts of the form's entry fields.
-struct UdajeNabidky {
+// The form's entry fields: the offer's project part as the user completes it, the date as its
+// text (the record's date is read from it on saving), the building type -1 when none is chosen.
+struct UdajeNabidky : ProjektNabidky {
     QString DatumNabidky;
-    QString NazevAkce;
-    QString MistoStavby;
-    QString Ulice;
-    QString UliceCP;
-    int DruhStavby = -1;  // list position, -1 none chosen
-    QString RealizacniFirma;
-    QString KontaktniOsoba;
-    QString Telefon;
-    QString Email;
-    QString Obchodnik;
-    QString ObchodnikMesto;
-    QString Poznamka;
 };
 
 // The required fields in the order they are checked.
@@ -49,7 +39,8 @@ QDate DatumNabidky(const QString& text);
 // means the empty text (blanks pass).
 std::optional<Odmitnuti<PovinnePole>> ZkontrolujUdaje(const UdajeNabidky& u);
 
-// The list order of the project names and dealers: alphabetical, letter case aside.
+// The list order of the project names, dealers and filter values: Czech alphabetical ("Č" after
+// "C", "ch" after "h"), letter case aside.
 void seradSeznam(QStringList& seznam);
 
 // The project names the form has learnt: Data/Nabidky/NazevAkce.txt, one a line, CR LF after
@@ -78,10 +69,20 @@ struct RozpisMrizky {
 };
 RozpisMrizky RozpisZMrizky(const FlexGrid& tabulka);
 
-// The prices after a parts change, for the sum, the project discount and the VAT in percent.
+// The offer's three prices that a parts change moves.
 struct CenyNabidky {
     double CenaBezDPH = 0;
     double CenaPoSleveBezDPH = 0;
     double CenaPoSleveSDPH = 0;
 };
-CenyNabidky CenyPoZmene(double soucet, double projektovaSleva, double dph);
+// The prices after the parts grid's "Cena celkem" sum went from `pred` to `po`. The grid's
+// prices are at the offer's coefficient (100 − projektovaSleva %), so the discount is in them
+// already. Without a discount: the sum, and from it the prices with two decimals. With one: the
+// prices the costing sheet would show, the price before the discount derived back from the
+// sum. T-REMOL costings carry no line prices: their prices stay and the change is added.
+CenyNabidky CenyPoZmene(const CenyNabidky& puvodni, double pred, double po, double projektovaSleva, double dph, bool tRemol);
+
+// A part from the price list (name, codes, count, unit price, total; TAB-ended cells) priced at
+// the offer's coefficient as the costing sheet prices its lines: the unit price rounded up to
+// tenths, the total from it.
+QString RadekNaKoeficient(const QString& radek, double projektovaSleva);

@@ -8,26 +8,69 @@
 #include "platform/Services.h"
 
 #include <QHash>
+#include <QStringList>
 #include <algorithm>
 #include <limits>
+#include <type_traits>
+#include <variant>
 
 namespace {
 
-enum Sloupec {
-    sID, sExtID, sIDOZ, sJmenoOZ, sEmailOZ, sTelefonOZ, sDatum, sStav, sNazevAkce, sMistoStavby, sUlice, sUliceCP,
-    sRealizacniFirma, sKontaktniOsoba, sTelefon, sMail, sObchodnik, sObchodnikMesto, sDruhStavby, sCenaBezDPH,
-    sProjektovaSleva, sCenaPoSleveBezDPH, sCenaPoSleveSDPH, sPoznamka, sSorvenika
+// How a column is written and read.
+enum class Forma {
+    Cele,       // decimal integer, read by the regional integer conversion
+    Datum,      // d.M.yyyy
+    Cislo,      // general number with "." as separator
+    Text,       // one line, "|" as "~", "<" and ">" as "‹" and "›"
+    Poznamka,   // as Text, line breaks as the four characters "\r\n"
+    Sorvenika,  // the costing XML in Base64
+};
+
+using Clen = std::variant<qint32 clsNabidka::*, Integer clsNabidka::*, QDate clsNabidka::*, double clsNabidka::*,
+                          QString clsNabidka::*>;
+
+struct Sloupec {
+    const char* jmeno;  // in the header, matched exactly
+    Clen clen;
+    Forma forma;
+    bool kOdeslani;  // a column of the unsent-offers file, which has them in this order
+};
+
+// The offer's columns: the unsent-offers file's 21 in their order, then those only the server's
+// file has.
+const Sloupec kSloupce[] = {
+    {"ExtID", &clsNabidka::ExtID, Forma::Cele, true},
+    {"IDOZ", &clsNabidka::CisloOZ, Forma::Cele, true},
+    {"Datum", &clsNabidka::DatumNabidky, Forma::Datum, true},
+    {"Stav", &clsNabidka::Stav, Forma::Cele, true},
+    {"NazevAkce", &clsNabidka::NazevAkce, Forma::Text, true},
+    {"MistoStavby", &clsNabidka::MistoStavby, Forma::Text, true},
+    {"Ulice", &clsNabidka::Ulice, Forma::Text, true},
+    {"UliceCP", &clsNabidka::UliceCP, Forma::Text, true},
+    {"RealizacniFirma", &clsNabidka::RealizacniFirma, Forma::Text, true},
+    {"KontaktniOsoba", &clsNabidka::KontaktniOsoba, Forma::Text, true},
+    {"Telefon", &clsNabidka::Telefon, Forma::Text, true},
+    {"Mail", &clsNabidka::Email, Forma::Text, true},
+    {"Obchodnik", &clsNabidka::Obchodnik, Forma::Text, true},
+    {"ObchodnikMesto", &clsNabidka::ObchodnikMesto, Forma::Text, true},
+    {"DruhStavby", &clsNabidka::DruhStavby, Forma::Cele, true},
+    {"CenaBezDPH", &clsNabidka::CenaBezDPH, Forma::Cislo, true},
+    {"ProjektovaSleva", &clsNabidka::ProjektovaSleva, Forma::Cislo, true},
+    {"CenaPoSleveBezDPH", &clsNabidka::CenaPoSleveBezDPH, Forma::Cislo, true},
+    {"CenaPoSleveSDPH", &clsNabidka::CenaPoSleveSDPH, Forma::Cislo, true},
+    {"Poznamka", &clsNabidka::Poznamka, Forma::Poznamka, true},
+    {"Sorvenika", &clsNabidka::Sorvenika, Forma::Sorvenika, true},
+    {"ID", &clsNabidka::ID, Forma::Cele, false},
+    {"JmenoOZ", &clsNabidka::JmenoOZ, Forma::Text, false},
+    {"EmailOZ", &clsNabidka::EmailOZ, Forma::Text, false},
+    {"TelefonOZ", &clsNabidka::TelefonOZ, Forma::Text, false},
 };
 
 // Names match exactly, case included.
 const QHash<QString, int>& jmenaSloupcu() {
     static const QHash<QString, int> h = [] {
-        const char* jmena[] = {"ID", "ExtID", "IDOZ", "JmenoOZ", "EmailOZ", "TelefonOZ", "Datum", "Stav", "NazevAkce",
-                               "MistoStavby", "Ulice", "UliceCP", "RealizacniFirma", "KontaktniOsoba", "Telefon",
-                               "Mail", "Obchodnik", "ObchodnikMesto", "DruhStavby", "CenaBezDPH", "ProjektovaSleva",
-                               "CenaPoSleveBezDPH", "CenaPoSleveSDPH", "Poznamka", "Sorvenika"};
         QHash<QString, int> m;
-        for (int i = 0; i < int(std::size(jmena)); ++i) m.insert(QLatin1String(jmena[i]), i);
+        for (int i = 0; i < int(std::size(kSloupce)); ++i) m.insert(QLatin1String(kSloupce[i].jmeno), i);
         return m;
     }();
     return h;
@@ -70,9 +113,12 @@ double cisloSTeckou(QByteArrayView b) {
     }
 }
 
-// Written in the Czech form (the server reads it); read in that form, or as yyyy-MM-dd.
+// Written in the Czech form (the server reads it); read in that form, or as yyyy-MM-dd. A time
+// of day after the date ("9.4.2009 10:00:00") is passed over.
 QDate datum(QByteArrayView b) {
     static const Regional cesky(QStringLiteral("cs_CZ"));
+    b = b.trimmed();
+    if (const qsizetype mezera = b.indexOf(' '); mezera > 0) b = b.first(mezera);
     const QList<QByteArrayView> casti = rozdel(b, '.');
     const auto rok = [](QByteArrayView r) { return r.size() == 4 && std::all_of(r.begin(), r.end(), [](char c) { return c >= '0' && c <= '9'; }); };
     if (casti.size() == 3 && rok(casti[2])) {
@@ -89,7 +135,8 @@ QDate datum(QByteArrayView b) {
     }
 }
 
-// Every line break, CR LF or a lone CR or LF, taken out or replaced, and "|" kept out.
+// Every line break, CR LF or a lone CR or LF, taken out or replaced; "|" kept out of the fields
+// and "<", ">" out of the reach of the server's markup clean-up.
 QString jedenRadek(QStringView text, QStringView misto) {
     QString v;
     v.reserve(text.size());
@@ -98,8 +145,14 @@ QString jedenRadek(QStringView text, QStringView misto) {
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
             if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) ++i;
             v += misto;
+        } else if (c == QLatin1Char('|')) {
+            v += QLatin1Char('~');
+        } else if (c == QLatin1Char('<')) {
+            v += QChar(0x2039);
+        } else if (c == QLatin1Char('>')) {
+            v += QChar(0x203A);
         } else {
-            v += c == QLatin1Char('|') ? QLatin1Char('~') : c;
+            v += c;
         }
     }
     return v;
@@ -109,11 +162,19 @@ QString jedenRadek(QStringView text, QStringView misto) {
 
 QString cisloSTeckou(double x) { return Regional::current().Str(x).replace(QLatin1Char(','), QLatin1Char('.')); }
 
-clsNabidka::clsNabidka() : DatumNabidky(platform::clock().today()) {}
+const QString kHlavickaNeodeslanych = [] {
+    QStringList jmena;
+    for (const Sloupec& s : kSloupce)
+        if (s.kOdeslani) jmena << QLatin1String(s.jmeno);
+    return jmena.join(QLatin1Char('|'));
+}();
+
+clsNabidka::clsNabidka() { DatumNabidky = platform::clock().today(); }
 
 clsNabidka::clsNabidka(const Nastaveni& n)
-    : CisloOZ(n.IDOZ), JmenoOZ(n.JmenoOZ), EmailOZ(n.EmailOZ), TelefonOZ(n.TelefonOZ),
-      DatumNabidky(platform::clock().today()) {}
+    : CisloOZ(n.IDOZ), JmenoOZ(n.JmenoOZ), EmailOZ(n.EmailOZ), TelefonOZ(n.TelefonOZ) {
+    DatumNabidky = platform::clock().today();
+}
 
 SloupceNabidky::SloupceNabidky(QByteArrayView hlavicka) {
     const QHash<QString, int>& jmena = jmenaSloupcu();
@@ -124,38 +185,30 @@ void SloupceNabidky::napln(clsNabidka& n, QByteArrayView radek) const {
     // Values beyond the header are passed over.
     const QList<QByteArrayView> hodnoty = rozdel(radek, '|');
     for (qsizetype i = 0; i < qMin(hodnoty.size(), m_sloupce.size()); ++i) {
+        if (m_sloupce[i] < 0) continue;
+        const Sloupec& s = kSloupce[m_sloupce[i]];
         const QByteArrayView h = hodnoty[i];
-        switch (m_sloupce[i]) {
-        case sID: n.ID = celeCislo<qint32>(h, &Regional::CLng); break;
-        case sExtID: n.ExtID = celeCislo<qint32>(h, &Regional::CLng); break;
-        case sIDOZ: n.CisloOZ = Integer(celeCislo<qint16>(h, &Regional::CInt)); break;
-        case sJmenoOZ: n.JmenoOZ = text(h); break;
-        case sEmailOZ: n.EmailOZ = text(h); break;
-        case sTelefonOZ: n.TelefonOZ = text(h); break;
-        case sDatum: n.DatumNabidky = datum(h); break;
-        case sStav: n.Stav = celeCislo<qint32>(h, &Regional::CLng); break;
-        case sNazevAkce: n.NazevAkce = text(h); break;
-        case sMistoStavby: n.MistoStavby = text(h); break;
-        case sUlice: n.Ulice = text(h); break;
-        case sUliceCP: n.UliceCP = text(h); break;
-        case sRealizacniFirma: n.RealizacniFirma = text(h); break;
-        case sKontaktniOsoba: n.KontaktniOsoba = text(h); break;
-        case sTelefon: n.Telefon = text(h); break;
-        case sMail: n.Email = text(h); break;
-        case sObchodnik: n.Obchodnik = text(h); break;
-        case sObchodnikMesto: n.ObchodnikMesto = text(h); break;
-        case sDruhStavby: n.DruhStavby = celeCislo<qint32>(h, &Regional::CLng); break;
-        case sCenaBezDPH: n.CenaBezDPH = cisloSTeckou(h); break;
-        case sProjektovaSleva: n.ProjektovaSleva = cisloSTeckou(h); break;
-        case sCenaPoSleveBezDPH: n.CenaPoSleveBezDPH = cisloSTeckou(h); break;
-        case sCenaPoSleveSDPH: n.CenaPoSleveSDPH = cisloSTeckou(h); break;
-        // A "\r\n" the user typed reads back as a line break too; "~" stays "~".
-        case sPoznamka: n.Poznamka = text(h).replace(kEscapeCrLf, kCrLf); break;
-        case sSorvenika:
-            n.Sorvenika = cp1250::decode(clsBase64::DecodeChecked(h.toByteArray()).value_or(QByteArray()));
-            break;
-        default: break;
-        }
+        std::visit(
+            [&](auto clen) {
+                using T = std::remove_reference_t<decltype(n.*clen)>;
+                if constexpr (std::is_same_v<T, Integer>) {
+                    n.*clen = Integer(celeCislo<qint16>(h, &Regional::CInt));
+                } else if constexpr (std::is_same_v<T, qint32>) {
+                    n.*clen = celeCislo<qint32>(h, &Regional::CLng);
+                } else if constexpr (std::is_same_v<T, QDate>) {
+                    n.*clen = datum(h);
+                } else if constexpr (std::is_same_v<T, double>) {
+                    n.*clen = cisloSTeckou(h);
+                } else if (s.forma == Forma::Poznamka) {
+                    // A "\r\n" the user typed reads back as a line break too; "~" stays "~".
+                    n.*clen = text(h).replace(kEscapeCrLf, kCrLf);
+                } else if (s.forma == Forma::Sorvenika) {
+                    n.*clen = cp1250::decode(clsBase64::DecodeChecked(h.toByteArray()).value_or(QByteArray()));
+                } else {
+                    n.*clen = text(h);
+                }
+            },
+            s.clen);
     }
 }
 
@@ -167,17 +220,32 @@ void clsNabidka::NaplnObjekt(const QString& hlavicka, const QString& radek) { Sl
 
 QString clsNabidka::ZaznamKOdeslani() {
     SorvenikaCoded = clsBase64::ClearCRLF(clsBase64::Encode(Sorvenika));
-    const QString d = Delimiter();
-    const auto pole = [](const QString& t) { return jedenRadek(t, {}); };
-    return QString::number(ExtID) + d + QString::number(CisloOZ.value()) + d +
-           DatumNabidky.toString(QStringLiteral("d.M.yyyy")) + d + QString::number(Stav) + d + pole(NazevAkce) + d +
-           pole(MistoStavby) + d + pole(Ulice) + d + pole(UliceCP) + d + pole(RealizacniFirma) + d +
-           pole(KontaktniOsoba) + d + pole(Telefon) + d + pole(Email) + d + pole(Obchodnik) + d +
-           pole(ObchodnikMesto) + d + QString::number(DruhStavby) + d + cisloSTeckou(CenaBezDPH) + d +
-           cisloSTeckou(ProjektovaSleva) + d + cisloSTeckou(CenaPoSleveBezDPH) + d + cisloSTeckou(CenaPoSleveSDPH) +
-           d + jedenRadek(Poznamka, kEscapeCrLf) + d + SorvenikaCoded + kCrLf;
+    QString zaznam;
+    for (const Sloupec& s : kSloupce) {
+        if (!s.kOdeslani) continue;
+        if (!zaznam.isEmpty()) zaznam += Delimiter();
+        std::visit(
+            [&](auto clen) {
+                using T = std::remove_reference_t<decltype(this->*clen)>;
+                if constexpr (std::is_same_v<T, Integer>) {
+                    zaznam += QString::number((this->*clen).value());
+                } else if constexpr (std::is_same_v<T, qint32>) {
+                    zaznam += QString::number(this->*clen);
+                } else if constexpr (std::is_same_v<T, QDate>) {
+                    zaznam += (this->*clen).toString(QStringLiteral("d.M.yyyy"));
+                } else if constexpr (std::is_same_v<T, double>) {
+                    zaznam += cisloSTeckou(this->*clen);
+                } else if (s.forma == Forma::Sorvenika) {
+                    zaznam += SorvenikaCoded;
+                } else {
+                    zaznam += jedenRadek(this->*clen, s.forma == Forma::Poznamka ? QStringView(kEscapeCrLf) : QStringView());
+                }
+            },
+            s.clen);
+    }
+    return zaznam + kCrLf;
 }
 
-Vysledek<> clsNabidka::UlozNabidkuKOdeslani() {
+Vysledek<QString> clsNabidka::UlozNabidkuKOdeslani() {
     return PripojZaznam(souborNabidek(kNeodeslaneNabidky), kHlavickaNeodeslanych, ZaznamKOdeslani());
 }

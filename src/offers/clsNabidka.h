@@ -11,7 +11,25 @@
 #include <QString>
 #include <QStringView>
 
-struct clsNabidka {
+// The project and customer part of an offer: what the user completes on the offer form and what
+// the next offer from the costing sheet carries over, copied whole.
+struct ProjektNabidky {
+    QDate DatumNabidky;     // column "Datum"
+    QString NazevAkce;
+    QString MistoStavby;
+    QString Ulice;
+    QString UliceCP;
+    qint32 DruhStavby = 0;  // 0..3, see KodyNabidek.h
+    QString RealizacniFirma;
+    QString KontaktniOsoba;
+    QString Telefon;
+    QString Email;          // column "Mail"
+    QString Obchodnik;
+    QString ObchodnikMesto;
+    QString Poznamka;       // CR LF between lines
+};
+
+struct clsNabidka : ProjektNabidky {
     static QString Delimiter() { return QStringLiteral("|"); }
 
     QString Key;            // the offer list's key; never stored
@@ -22,23 +40,10 @@ struct clsNabidka {
     QString JmenoOZ;
     QString EmailOZ;
     QString TelefonOZ;
-    QDate DatumNabidky;     // column "Datum"
-    QString NazevAkce;
-    QString MistoStavby;
-    QString Ulice;
-    QString UliceCP;
-    qint32 DruhStavby = 0;  // 0..3, see KodyNabidek.h
     double CenaBezDPH = 0;
     double ProjektovaSleva = 0;  // percent
     double CenaPoSleveBezDPH = 0;
     double CenaPoSleveSDPH = 0;
-    QString RealizacniFirma;
-    QString KontaktniOsoba;
-    QString Telefon;
-    QString Email;          // column "Mail"
-    QString Obchodnik;
-    QString ObchodnikMesto;
-    QString Poznamka;       // CR LF between lines
     QString Sorvenika;      // the costing XML (clsSorvenika)
     QString SorvenikaCoded; // Sorvenika in Base64, as the unsent-offers file holds it
 
@@ -51,14 +56,17 @@ struct clsNabidka {
     // not know, values beyond the header and values that do not read are passed over: a member
     // keeps what it had, a bad number reads 0, a bad date null and bad Base64 an empty costing.
     void NaplnObjekt(const QString& hlavicka, const QString& radek);
-    // The record line of the unsent-offers file, CR LF included; sets SorvenikaCoded.
+    // The record line of the unsent-offers file, CR LF included; sets SorvenikaCoded. In the
+    // texts "|" is written "~", "<" and ">" are written "‹" and "›".
     QString ZaznamKOdeslani();
-    // Appends the record to the unsent-offers file (Data/Nabidky/NeodeslaneNabidky.txt).
-    Vysledek<> UlozNabidkuKOdeslani();
+    // Appends the record to the unsent-offers file (Data/Nabidky/NeodeslaneNabidky.txt); the
+    // value is what PripojZaznam has to say beside the success.
+    Vysledek<QString> UlozNabidkuKOdeslani();
 };
 
 // A header line of an offer file, parsed once for all its records. Lines are the file's
-// Windows-1250 bytes: every separator is ASCII, so they split as the text would.
+// Windows-1250 bytes: every separator is ASCII, so they split as the text would. The columns and
+// their forms are one table (clsNabidka.cpp) that the reader, the writer and this header share.
 class SloupceNabidky {
 public:
     explicit SloupceNabidky(QByteArrayView hlavicka);
@@ -67,14 +75,11 @@ public:
     void napln(clsNabidka& n, QStringView radek) const;
 
 private:
-    QList<int> m_sloupce;  // for each position of the header, the member it fills (-1: none)
+    QList<int> m_sloupce;  // for each position of the header, its column of the table (-1: none)
 };
 
-// The header line of the unsent-offers file, without its CR LF.
-inline const QString kHlavickaNeodeslanych = QStringLiteral(
-    "ExtID|IDOZ|Datum|Stav|NazevAkce|MistoStavby|Ulice|UliceCP|RealizacniFirma|KontaktniOsoba|Telefon|Mail|"
-    "Obchodnik|ObchodnikMesto|DruhStavby|CenaBezDPH|ProjektovaSleva|CenaPoSleveBezDPH|CenaPoSleveSDPH|Poznamka|"
-    "Sorvenika");
+// The header line of the unsent-offers file, without its CR LF: the names of its 21 columns.
+extern const QString kHlavickaNeodeslanych;
 
 // The number forms of the offer files: "." as decimal separator whatever the regional settings.
 QString cisloSTeckou(double x);

@@ -43,6 +43,8 @@ QComboBox* seznam(QWidget* rodic, const char* jmeno, bool volnyText) {
 void pridej(QGridLayout* m, int radek, int sloupec, const QString& popisek, QWidget* w, const QString& jednotka = {}) {
     auto* l = new QLabel(popisek);
     l->setBuddy(w);
+    // Apart from the unit or box to its left.
+    if (sloupec == 1) l->setIndent(10);
     m->addWidget(l, radek, sloupec * 3);
     if (jednotka.isEmpty()) {
         m->addWidget(w, radek, sloupec * 3 + 1, 1, 2);
@@ -101,17 +103,19 @@ frmNabidka::frmNabidka(GlobalniData& g, PametNabidek& pamet, ModelNabidky::Sluzb
     txtPoznamka->setObjectName(QStringLiteral("txtPoznamka"));
     txtPoznamka->setTabChangesFocus(true);
     txtPoznamka->setFixedHeight(txtMail->sizeHint().height() * 2);
+    // The project down the left column, the customer and dealer down the right: Tab (the order
+    // the boxes are made in) and the required-field check go the same way.
     pridej(m, 0, 0, QStringLiteral("Datum nabídky:"), txtDatumNabidky);
-    pridej(m, 0, 1, QStringLiteral("Druh stavby:"), cmbDruhStavby);
     pridej(m, 1, 0, QStringLiteral("Název akce:"), cmbNazevAkce);
-    pridej(m, 1, 1, QStringLiteral("Místo stavby:"), txtMistoStavby);
-    pridej(m, 2, 0, QStringLiteral("*Ulice:"), txtUlice);
-    pridej(m, 2, 1, QStringLiteral("*ČP:"), txtUliceCP);
-    pridej(m, 3, 0, QStringLiteral("Realizační firma:"), txtRealizacniFirma);
-    pridej(m, 3, 1, QStringLiteral("Kontaktní osoba:"), txtKontaktniOsoba);
-    pridej(m, 4, 0, QStringLiteral("Telefon:"), txtTelefon);
-    pridej(m, 4, 1, QStringLiteral("E-mail:"), txtMail);
-    pridej(m, 5, 0, QStringLiteral("Obchodník:"), cmbObchodnik);
+    pridej(m, 2, 0, QStringLiteral("Místo stavby:"), txtMistoStavby);
+    pridej(m, 3, 0, QStringLiteral("*Ulice:"), txtUlice);
+    pridej(m, 4, 0, QStringLiteral("*ČP:"), txtUliceCP);
+    pridej(m, 5, 0, QStringLiteral("Druh stavby:"), cmbDruhStavby);
+    pridej(m, 0, 1, QStringLiteral("Realizační firma:"), txtRealizacniFirma);
+    pridej(m, 1, 1, QStringLiteral("Kontaktní osoba:"), txtKontaktniOsoba);
+    pridej(m, 2, 1, QStringLiteral("Telefon:"), txtTelefon);
+    pridej(m, 3, 1, QStringLiteral("E-mail:"), txtMail);
+    pridej(m, 4, 1, QStringLiteral("Obchodník:"), cmbObchodnik);
     pridej(m, 5, 1, QStringLiteral("Město:"), txtObchodnikMesto);
     m->addWidget(new QLabel(QStringLiteral("Poznámka:")), 6, 0);
     m->addWidget(txtPoznamka, 6, 1, 1, 5);
@@ -212,6 +216,13 @@ frmNabidka::frmNabidka(GlobalniData& g, PametNabidek& pamet, ModelNabidky::Sluzb
 
     cmbNazevAkce->installEventFilter(this);
     cmbNazevAkce->lineEdit()->installEventFilter(this);
+    cmbNazevAkce->view()->installEventFilter(this);
+    // A name picked from the list stays chosen, all its text selected, until the user edits it.
+    connect(cmbNazevAkce, &QComboBox::activated, this, [this] {
+        m_vybranyNazev = true;
+        cmbNazevAkce->lineEdit()->selectAll();
+    });
+    connect(cmbNazevAkce->lineEdit(), &QLineEdit::textEdited, this, [this] { m_vybranyNazev = false; });
     pripoj(cmdUlozit, &QPushButton::clicked, this, [this] { cmdUlozit_Click(); });
     pripoj(cmdStorno, &QPushButton::clicked, this, [this] { reject(); });
     pripoj(cmdVymazat, &QPushButton::clicked, this, [this] { cmdVymazat_Click(); });
@@ -246,10 +257,21 @@ void frmNabidka::nactiCeny() {
 void frmNabidka::nactiNazvy(const QString& text) { nastavSeznam(cmbNazevAkce, m_model.nazvyAkci(), text); }
 
 UdajeNabidky frmNabidka::udaje() const {
-    return {txtDatumNabidky->text(),  cmbNazevAkce->currentText(),   txtMistoStavby->text(),   txtUlice->text(),
-            txtUliceCP->text(),       cmbDruhStavby->currentIndex(), txtRealizacniFirma->text(),
-            txtKontaktniOsoba->text(), txtTelefon->text(),           txtMail->text(),          cmbObchodnik->currentText(),
-            txtObchodnikMesto->text(), radky::naCrLf(txtPoznamka->toPlainText())};
+    UdajeNabidky u;
+    u.DatumNabidky = txtDatumNabidky->text();
+    u.NazevAkce = cmbNazevAkce->currentText();
+    u.MistoStavby = txtMistoStavby->text();
+    u.Ulice = txtUlice->text();
+    u.UliceCP = txtUliceCP->text();
+    u.DruhStavby = cmbDruhStavby->currentIndex();
+    u.RealizacniFirma = txtRealizacniFirma->text();
+    u.KontaktniOsoba = txtKontaktniOsoba->text();
+    u.Telefon = txtTelefon->text();
+    u.Email = txtMail->text();
+    u.Obchodnik = cmbObchodnik->currentText();
+    u.ObchodnikMesto = txtObchodnikMesto->text();
+    u.Poznamka = radky::naCrLf(txtPoznamka->toPlainText());
+    return u;
 }
 
 QWidget* frmNabidka::pole(PovinnePole p) const {
@@ -279,6 +301,7 @@ void frmNabidka::cmdUlozit_Click() {
         MsgBox(v.chyba, Tlacitka::Ok, Ikona::Kriticka);
         return;
     }
+    if (!v.oznameni.isEmpty()) MsgBox(v.oznameni, Tlacitka::Ok, Ikona::Vykricnik);
     m_ulozeno = true;
     accept();
 }
@@ -301,21 +324,37 @@ void frmNabidka::reject() {
     QDialog::reject();
 }
 
+void frmNabidka::zapomenNazev(const QString& nazev) {
+    runGuarded([&] {
+        ohlas(m_model.zapomenNazevAkce(nazev));
+        m_vybranyNazev = false;
+        nactiNazvy(QString());
+    });
+}
+
 bool frmNabidka::eventFilter(QObject* o, QEvent* e) {
     const bool box = o == cmbNazevAkce || o == cmbNazevAkce->lineEdit();
+    const bool smazat = e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Delete;
     if (box && e->type() == QEvent::FocusOut && !cmbNazevAkce->view()->isVisible()) {
         const QString text = cmbNazevAkce->currentText();
         runGuarded([&] {
             ohlas(m_model.opustNazevAkce(text));
             nactiNazvy(text);
         });
-    } else if (box && e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Delete) {
+    } else if (o == cmbNazevAkce->view() && smazat) {
+        // Delete on an entry of the open list forgets that entry.
+        const QString nazev = cmbNazevAkce->view()->currentIndex().data().toString();
+        if (nazev.isEmpty()) return true;
+        cmbNazevAkce->hidePopup();
+        zapomenNazev(nazev);
+        return true;
+    } else if (box && smazat) {
+        // In the box only a name just picked, wholly selected, is forgotten; Delete while editing
+        // the text deletes characters.
+        const QLineEdit* l = cmbNazevAkce->lineEdit();
         const int i = cmbNazevAkce->currentIndex();
-        if (i >= 0 && cmbNazevAkce->currentText() == cmbNazevAkce->itemText(i)) {
-            runGuarded([&] {
-                ohlas(m_model.zapomenNazevAkce(cmbNazevAkce->itemText(i)));
-                nactiNazvy(QString());
-            });
+        if (m_vybranyNazev && i >= 0 && l->selectedText() == l->text() && l->text() == cmbNazevAkce->itemText(i)) {
+            zapomenNazev(l->text());
             return true;
         }
     }

@@ -59,7 +59,9 @@ private:
     void cmdVymazat_Click();
     void nactiCeny();
     void nactiNazvy(const QString& text);
+    void zapomenNazev(const QString& nazev);
 
     ModelNabidky m_model;
     bool m_ulozeno = false;
+    bool m_vybranyNazev = false;  // the project name's text is an entry the user picked
 };

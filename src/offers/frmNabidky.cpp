@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStringListModel>
 #include <QStyle>
 #include <QTableView>
@@ -82,6 +83,8 @@ frmNabidky::frmNabidky(GlobalniData& g, Sluzby sluzby, QWidget* rodic)
         c->setCompleter(nullptr);
         c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         c->setModel(new QStringListModel(c));
+        // The box itself gets the keys while it has the focus; its line edit gets them too.
+        c->installEventFilter(this);
         c->lineEdit()->installEventFilter(this);
         cmbFilter[i] = c;
         pripoj(c, &QComboBox::editTextChanged, this, [this, i](const QString& t) {
@@ -110,11 +113,13 @@ frmNabidky::frmNabidky(GlobalniData& g, Sluzby sluzby, QWidget* rodic)
     Tabulka->setFont(f);
     Tabulka->setColumnHidden(sKey, true);
     Tabulka->setColumnHidden(sTrideni, true);
+    Tabulka->installEventFilter(this);
     Tabulka->viewport()->installEventFilter(this);
 
     cmbStav = new QComboBox(Tabulka->viewport());
     cmbStav->setObjectName(QStringLiteral("cmbStav"));
     cmbStav->addItems(StavyNabidky());
+    cmbStav->installEventFilter(this);
     cmbStav->hide();
 
     lblPocet = new QLabel(textPozice(0, 0), ram);
@@ -167,6 +172,7 @@ frmNabidky::frmNabidky(GlobalniData& g, Sluzby sluzby, QWidget* rodic)
     pripoj(cmbStav, qOverload<int>(&QComboBox::activated), this, [this](int stav) {
         const int r = aktualniRadek();
         skryjStav();
+        Tabulka->setFocus();
         if (stav >= 0) ohlas(m_model.ZmenStav(r, stav));
     });
     pripoj(chkZobrazitOstatni, &QCheckBox::clicked, this, [this] { obnov(); });
@@ -189,6 +195,7 @@ QWidget* frmNabidky::sestavDetail() {
     for (size_t i = 0; i < m_detail.size(); ++i) {
         auto* popisek = new QLabel(QString::fromUtf8(kPopisky[i]), RamDetail);
         auto* hodnota = new QLabel(RamDetail);
+        hodnota->setTextFormat(Qt::PlainText);
         popisek->setFont(f);
         f.setBold(true);
         hodnota->setFont(f);
@@ -259,6 +266,10 @@ void frmNabidky::NaplnFiltry() {
         static_cast<QStringListModel*>(c->model())->setStringList(seznamy[i]);
         c->setCurrentIndex(-1);
         c->clearEditText();
+        // The list opens wide enough to read its values, however narrow its column.
+        int sirka = 0;
+        for (const QString& t : seznamy[i]) sirka = std::max(sirka, c->view()->fontMetrics().horizontalAdvance(t));
+        c->view()->setMinimumWidth(sirka + c->view()->verticalScrollBar()->sizeHint().width() + 16);
     }
 }
 
@@ -313,7 +324,10 @@ void frmNabidky::nactiDetail() {
 void frmNabidky::Tabulka_Click(const QModelIndex& i) {
     RozmistiFiltry();
     if (!i.isValid() || !m_model.vlastni(i.row())) return skryjStav();
-    const QRect bunka = Tabulka->visualRect(i);
+    ukazStav(Tabulka->visualRect(i));
+}
+
+void frmNabidky::ukazStav(const QRect& bunka) {
     cmbStav->setCurrentIndex(-1);
     cmbStav->setGeometry(bunka.x(), bunka.y(), Tabulka->columnWidth(sStav), std::max(bunka.height(), cmbStav->sizeHint().height()));
     cmbStav->show();
@@ -368,9 +382,66 @@ void frmNabidky::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     nastavSirky();
     RozmistiFiltry();
+    Tabulka->setFocus();
+}
+
+// The state box from the keyboard (F4, Alt+Down or Space on one's own offer): over the current
+// row's state cell with its list open. Its list is the only way to a state: arrows and the wheel
+// on the closed box would pick one unseen.
+bool frmNabidky::klavesaStavu(QObject* o, QEvent* e) {
+    if (o == cmbStav && e->type() == QEvent::Wheel) return true;
+    if (e->type() != QEvent::KeyPress) return false;
+    const auto* k = static_cast<QKeyEvent*>(e);
+    const bool otevri = k->key() == Qt::Key_F4 || k->key() == Qt::Key_Space ||
+                        (k->key() == Qt::Key_Down && (k->modifiers() & Qt::AltModifier));
+    if (o == Tabulka && otevri) {
+        const int r = aktualniRadek();
+        if (!m_model.vlastni(r)) return false;
+        ukazStav(Tabulka->visualRect(Tabulka->model()->index(r, sStav)));
+        cmbStav->setFocus();
+        otevriStavy();
+        return true;
+    }
+    if (o != cmbStav) return false;
+    switch (k->key()) {
+    case Qt::Key_Escape:
+        skryjStav();
+        Tabulka->setFocus();
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        otevriStavy();
+        return true;
+    default: return false;
+    }
+}
+
+// The list opens on the offer's present state, so the arrows move from where it is.
+void frmNabidky::otevriStavy() {
+    cmbStav->showPopup();
+    if (const std::shared_ptr<clsNabidka> n = m_model.nabidka(aktualniRadek()))
+        cmbStav->view()->setCurrentIndex(cmbStav->model()->index(n->Stav, 0));
+}
+
+// The list's commands act on the selected offer wherever the focus is: a filter box or the
+// amount box does not keep their shortcuts for its own editing.
+bool frmNabidky::zkratkaSeznamu(QObject* o, QEvent* e) const {
+    if (e->type() != QEvent::ShortcutOverride || o == Tabulka || o == Tabulka->viewport()) return false;
+    const QKeySequence klavesa(static_cast<QKeyEvent*>(e)->keyCombination());
+    for (const QAction* a : {mnuKopirovat, mnuUlozitJakoHtml, mnuPoslatEmailem, mnuTisk})
+        if (a->shortcut() == klavesa) {
+            e->ignore();
+            return true;
+        }
+    return false;
 }
 
 bool frmNabidky::eventFilter(QObject* o, QEvent* e) {
+    if (zkratkaSeznamu(o, e) || klavesaStavu(o, e)) return true;
     if (e->type() == QEvent::KeyPress) {
         const int k = static_cast<QKeyEvent*>(e)->key();
         if (o == txtCastka && (k == Qt::Key_Return || k == Qt::Key_Enter)) {
@@ -379,7 +450,7 @@ bool frmNabidky::eventFilter(QObject* o, QEvent* e) {
         }
         if (k == Qt::Key_Delete)
             for (QComboBox* c : cmbFilter)
-                if (c->lineEdit() == o) {
+                if (c == o || c->lineEdit() == o) {
                     c->setCurrentIndex(-1);
                     c->clearEditText();
                     return true;

@@ -78,6 +78,10 @@ private:
     void nastavSirky();
     void nactiDetail();
     void Tabulka_Click(const QModelIndex& i);
+    void ukazStav(const QRect& bunka);
+    bool klavesaStavu(QObject* o, QEvent* e);
+    void otevriStavy();
+    bool zkratkaSeznamu(QObject* o, QEvent* e) const;
     void skryjStav();
     std::shared_ptr<clsNabidka> vybrana();
     ZdrojeHtml zdroje() const;

@@ -135,19 +135,38 @@ QStringList ModelImportu::polozkySeznamu() const {
     return l;
 }
 
-Zakaznici ModelImportu::zakaznici() const {
+Zakaznici ModelImportu::zakaznici(int* zjednoduseno) const {
     // The fields in file order and the list each is taken from.
     static constexpr std::array<int, kPoliZakaznika> kZdroj = {Prijmeni, Jmeno, Ulice, Psc, Mesto};
     Zakaznici z;
+    int zmeneno = 0;
     for (int r = m_prvniRadekNazvy ? 2 : 1; r < T.Rows(); ++r) {
         Zakaznik &zakaznik = z.emplace_back();
         for (size_t i = 0; i < zakaznik.size(); ++i) {
             const int c = sloupec(kZdroj[i]);
             zakaznik[i] = c < 0 ? QStringLiteral(" ") : T.TextMatrix(r, c).left(kNejdelsiText);
         }
+        zmeneno += zjednodus(zakaznik);
     }
     seradZakazniky(z);
+    if (zjednoduseno) *zjednoduseno = zmeneno;
     return z;
 }
 
-Vysledek<> ModelImportu::uloz() const { return UlozZakazniky(m_soubor, zakaznici()); }
+Vysledek<> ModelImportu::kontrola() const {
+    if (std::all_of(m_sloupce.begin(), m_sloupce.end(), [](int c) { return c < 0; })) return Chyba{kZadnySloupec};
+    const Zakaznici z = zakaznici();
+    const bool prazdne = std::all_of(z.begin(), z.end(), [](const Zakaznik& zakaznik) {
+        return std::all_of(zakaznik.begin(), zakaznik.end(), [](const QString& pole) { return pole.trimmed().isEmpty(); });
+    });
+    if (prazdne) return Chyba{kJenPrazdneZaznamy};
+    return {};
+}
+
+Vysledek<int> ModelImportu::uloz() const {
+    if (const Vysledek<> k = kontrola(); !k) return Chyba{k.chyba()};
+    int zjednoduseno = 0;
+    const Zakaznici z = zakaznici(&zjednoduseno);
+    if (const Vysledek<> v = UlozZakazniky(m_soubor, z); !v) return Chyba{v.chyba()};
+    return zjednoduseno;
+}

@@ -10,6 +10,11 @@
 #include <QStringList>
 #include <array>
 
+inline const QString kZadnySloupec = QStringLiteral(
+    "Není vybrán žádný sloupec. Vyberte, který sloupec v tabulce odpovídá které položce. Databáze zákazníků zůstává beze změny.");
+inline const QString kJenPrazdneZaznamy = QStringLiteral(
+    "Vybrané sloupce neobsahují žádná data, import by databázi zákazníků vymazal. Databáze zákazníků zůstává beze změny.");
+
 // The cells of a ";"-separated text (ZakazniciCsv): Windows-1250, or UTF-8 after a byte-order
 // mark; lines end in CR LF (a lone LF, as Linux programs write, ends one too); no quoting. The
 // first line gives the number of columns: longer lines lose their extra cells, shorter ones get
@@ -47,10 +52,14 @@ public:
     bool souborVybran() const { return m_vybran; }
     bool nacteno() const { return m_nacteno; }
 
-    // The customers as the import writes them, in surname order; an unmapped field is " ".
-    Zakaznici zakaznici() const;
-    // cmdUlozit_Click after the overwrite question: replaces the customer file.
-    Vysledek<> uloz() const;
+    // The customers as the import writes them (as the file keeps them, zjednodus), in surname
+    // order; an unmapped field is " ". `zjednoduseno` counts the values that changed.
+    Zakaznici zakaznici(int* zjednoduseno = nullptr) const;
+    // cmdUlozit_Click before the overwrite question: no column chosen, or only empty customers
+    // from the chosen ones, would erase the book and is refused.
+    Vysledek<> kontrola() const;
+    // cmdUlozit_Click after it: replaces the customer file; how many values were simplified.
+    Vysledek<int> uloz() const;
 
     FlexGrid T{1, 0};  // no columns before the first load
 

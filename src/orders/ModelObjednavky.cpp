@@ -76,66 +76,73 @@ void ModelObjednavky::aktivovano() {
     if (!lstObjednavky.isEmpty() && !m_odesilani) vyber(static_cast<int>(lstObjednavky.size()) - 1);
 }
 
+CenaPodobjednavky ocen(const clsPodobjednavka& s, const TabulkaArtiklu& cenik) {
+    const Regional& reg = Regional::current();
+    const QString nula = reg.Format(0.0);
+    const bool bezCen = s.Nazev.startsWith(QLatin1String("_T-"));
+    const QStringList kody = polozkySeznamu(s.ObjZnak);
+    const QStringList kusy = polozkySeznamu(s.Ks);
+    CenaPodobjednavky c;
+    c.radky.reserve(kody.size());
+    for (qsizetype j = 0; j < kody.size(); ++j) {
+        RadekObjednavky& r = c.radky.emplaceBack();
+        r.kod = kody[j];
+        // Fewer counts than codes: the missing ones are 0, which the send refuses.
+        r.ks = j < kusy.size() ? pocetKusu(kusy[j]) : 0;
+        r.cenaKs = nula;
+        QString hledany = bezCen ? r.kod + QStringLiteral("-s") : r.kod;
+        const int a = cenik.NajdiArtikl(hledany);
+        if (a < 1) {
+            r.nazev = NazevNenalezene(r.kod);
+            continue;
+        }
+        r.nazev = cenik.text(a, TabulkaArtiklu::Nazev);
+        if (bezCen) continue;
+        r.cenaKs = cenik.text(a, TabulkaArtiklu::ProdejniCena);
+        r.celkem = zobrazenaHodnota((reg.IsNumeric(r.cenaKs) ? reg.CDbl(r.cenaKs) : 0.0) * r.ks);
+        c.cena += r.celkem;
+    }
+    return c;
+}
+
 void ModelObjednavky::Zobraz_objednavku() {
     FlexGridDavka davka(Tabulka);
     Tabulka.setRows(1);
+    m_radky.clear();
     if (lstObjednavky.isEmpty()) return;
     clsPodobjednavka* s = vybrana();
     if (!s) return;
+    CenaPodobjednavky c = ocen(*s, m_cenik);
     const Regional& reg = Regional::current();
-    const QString nula = reg.Format(0.0);
-    // T-REMOL costings are priced by the manufacturer: their articles show no price.
-    const bool bezCen = lstObjednavky[m_index].startsWith(QLatin1String("_T-"));
-    const QStringList kody = polozkySeznamu(s->ObjZnak);
-    const QStringList kusy = polozkySeznamu(s->Ks);
-    Currency soucet;
-    for (qsizetype j = 0; j < kody.size(); ++j) {
-        const QString& kod = kody[j];
-        // Fewer counts than codes: the missing ones are 0, which the send refuses.
-        const QString ks = QString::number(j < kusy.size() ? pocetKusu(kusy[j]) : 0);
-        QString hledany = bezCen ? kod + QStringLiteral("-s") : kod;
-        const int r = m_cenik.NajdiArtikl(hledany);
-        QString cenaKs = nula, celkem = nula;
-        QString nazev = NazevNenalezene(kod);
-        if (r >= 1) {
-            nazev = m_cenik.text(r, TabulkaArtiklu::Nazev);
-            if (!bezCen) {
-                cenaKs = m_cenik.text(r, TabulkaArtiklu::ProdejniCena);
-                const double v = (reg.IsNumeric(cenaKs) ? reg.CDbl(cenaKs) : 0.0) * ks.toDouble();
-                celkem = reg.Format(v);
-                soucet += zobrazenaHodnota(v);
-            }
-        }
-        // A code the price list does not hold stays a row, so that it is neither lost nor
-        // ordered unseen.
-        Tabulka.AddItem(nazev + kTab + kod + kTab + ks + kTab + cenaKs + kTab + celkem);
-    }
-    s->Cena = soucet;
+    for (const RadekObjednavky& r : c.radky)
+        Tabulka.AddItem(r.nazev + kTab + r.kod + kTab + QString::number(r.ks) + kTab + r.cenaKs + kTab + reg.Format(r.celkem));
+    m_radky = std::move(c.radky);
     m_poznamka = s->Poznamka;
     Spocitej();
 }
 
+QString cenaSDph(Currency cena, Currency DPH) {
+    return Regional::current().Format(Round(cena.toDouble() * (1 + DPH.toDouble() / 100) + 0.049, 1));
+}
+
 void ModelObjednavky::Spocitej() {
     const Regional& reg = Regional::current();
-    const auto sDph = [&](Currency c) {
-        return reg.Format(Round(c.toDouble() * (1 + m_DPH.toDouble() / 100) + 0.049, 1));
-    };
+    Currency soucet;
+    for (int i = 1; i <= Objednavka.Count(); ++i) {
+        clsPodobjednavka& s = Objednavka.Item(i);
+        s.Cena = ocen(s, m_cenik).cena;
+        soucet += s.Cena;
+    }
     if (const clsPodobjednavka* s = vybrana()) {
         lblCenaVybraneObjednavky[0] = reg.Format(s->Cena);
-        lblCenaVybraneObjednavky[1] = sDph(s->Cena);
+        lblCenaVybraneObjednavky[1] = cenaSDph(s->Cena, m_DPH);
     } else {
         lblCenaVybraneObjednavky[0].clear();
         lblCenaVybraneObjednavky[1].clear();
     }
-    if (lstObjednavky.isEmpty()) {
-        lblCenaCelkem[0].clear();
-        lblCenaCelkem[1].clear();
-        return;
-    }
-    Currency soucet;
-    for (int i = 1; i <= Objednavka.Count(); ++i) soucet += Objednavka.Item(i).Cena;
-    lblCenaCelkem[0] = reg.Format(soucet);
-    lblCenaCelkem[1] = sDph(soucet);
+    const bool prazdny = lstObjednavky.isEmpty();
+    lblCenaCelkem[0] = prazdny ? QString() : reg.Format(soucet);
+    lblCenaCelkem[1] = prazdny ? QString() : cenaSDph(soucet, m_DPH);
 }
 
 void ModelObjednavky::txtPoznamka_Change(const QString& text) {
@@ -165,9 +172,9 @@ void ModelObjednavky::cmdOdebratObjednavku_Click() {
 void ModelObjednavky::prestavSeznamy(clsPodobjednavka& s) const {
     s.ObjZnak.clear();
     s.Ks.clear();
-    for (int r = 1; r < Tabulka.Rows(); ++r) {
-        s.ObjZnak += Tabulka.TextMatrix(r, ObjednaciZnak) + QLatin1Char('|');
-        s.Ks += Tabulka.TextMatrix(r, PocetKs) + QLatin1Char('|');
+    for (const RadekObjednavky& r : m_radky) {
+        s.ObjZnak += r.kod + QLatin1Char('|');
+        s.Ks += QString::number(r.ks) + QLatin1Char('|');
     }
 }
 
@@ -178,17 +185,12 @@ void ModelObjednavky::cmdKomponentyOdebrat_Click() {
     if (Tabulka.Rows() < 3) {
         m_komponentyOdebrat = false;
         Tabulka.setRows(1);
+        m_radky.clear();
     } else if (Tabulka.Row() >= 1) {
+        m_radky.removeAt(Tabulka.Row() - 1);
         Tabulka.RemoveItem(Tabulka.Row());
     }
     prestavSeznamy(*s);
-    const Regional& reg = Regional::current();
-    Currency soucet;
-    for (int r = 1; r < Tabulka.Rows(); ++r) {
-        const QString celkem = Tabulka.TextMatrix(r, CenaCelkem);
-        if (reg.IsNumeric(celkem)) soucet += reg.CCur(celkem);
-    }
-    s->Cena = soucet;
     Spocitej();
 }
 
@@ -211,7 +213,7 @@ void ModelObjednavky::txtBox_Enter(const QString& text) {
     clsPodobjednavka* s = vybrana();
     const int r = std::exchange(m_radekEditoru, 0);
     if (!s || r < 1 || r >= Tabulka.Rows() || m_odesilani) return;
-    Tabulka.setTextMatrix(r, PocetKs, QString::number(pocetKusu(text)));
+    m_radky[r - 1].ks = pocetKusu(text);
     prestavSeznamy(*s);
     Zobraz_objednavku();
     vyberRadek(r < Tabulka.Rows() - 1 ? r + 1 : r);

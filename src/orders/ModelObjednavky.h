@@ -13,6 +13,8 @@
 #include <functional>
 
 inline const QString kObjednavkaNaSklad = QStringLiteral("Objednávka na sklad");
+inline const QString kOdesilaniProbiha =
+    QStringLiteral("Objednávka se právě odesílá. Počkejte prosím, až server odpoví.");
 inline const QString kZavritList = QStringLiteral(
     "Uzavřením tohoto okna přijdete o všechny současné objednávky uvedené v objednávkovém listě. Přejete si pokračovat?");
 // The entries of cmbZavod; the last is the dealer.
@@ -23,6 +25,27 @@ constexpr int kObchodnik = 3;
 // A count as the editor and the lists give it: the leading number ("." decimal) without its
 // sign, rounded half to even; none is 0, and a count beyond 32 bits stops at the largest.
 qint32 pocetKusu(QStringView text);
+
+// One row of a sub-order priced from the price list: what the grid shows, the page prints and
+// the order message sends.
+struct RadekObjednavky {
+    QString nazev;    // the article's name, or "Položka … nenalezena"
+    QString kod;      // as the sub-order holds it
+    qint32 ks = 0;
+    QString cenaKs;   // the price list's shown price (empty when it shows none), or 0 formatted
+    Currency celkem;  // the row total to two decimals, as it is shown
+};
+struct CenaPodobjednavky {
+    QList<RadekObjednavky> radky;
+    Currency cena;  // the sum of the row totals
+};
+// The one pricing of a sub-order. A code the price list does not hold stays a row at price 0;
+// a T-REMOL costing (its title begins "_T-") is priced by the manufacturer: its codes are looked
+// up with "-s" and carry no price.
+CenaPodobjednavky ocen(const clsPodobjednavka& s, const TabulkaArtiklu& cenik);
+
+// A price with VAT as the captions show it: Round(cena × (1 + DPH / 100) + 0.049, 1).
+QString cenaSDph(Currency cena, Currency DPH);
 
 class ModelObjednavky : public ICilObjednavky {
 public:
@@ -66,8 +89,11 @@ public:
     void aktivovano();
     // The grid, the sub-order's price and the note from the selected sub-order, then Spocitej.
     void Zobraz_objednavku();
-    // The four price captions.
+    // The four price captions: the selected sub-order and the whole order, every sub-order
+    // priced whether it was shown or not.
     void Spocitej();
+    // Sub-order i (from 0) priced.
+    CenaPodobjednavky oceneni(int index) { return ocen(Objednavka.Item(index + 1), m_cenik); }
     // Every change of the note box goes to the selected sub-order.
     void txtPoznamka_Change(const QString& text);
     void cmdOdebratObjednavku_Click();
@@ -104,12 +130,14 @@ public:
 
 private:
     clsPodobjednavka* vybrana();
+    // The codes and counts of the selected sub-order from the rows shown.
     void prestavSeznamy(clsPodobjednavka& s) const;
     void vyberRadek(int radek);
     void oznam();
 
     const TabulkaArtiklu& m_cenik;
     Currency m_DPH;
+    QList<RadekObjednavky> m_radky;  // the rows of the grid
     int m_index = -1;
     QString m_poznamka;
     bool m_odebratObjednavku = true;

@@ -19,7 +19,8 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-QString element(const QString& tag, const QString& hodnota, const char* odsazeni) {
+QString element(const QString& tag, QString hodnota, const char* odsazeni) {
+    hodnota.replace(QLatin1Char('<'), QChar(u'‹')).replace(QLatin1Char('>'), QChar(u'›'));
     return QLatin1String(odsazeni) + QLatin1Char('<') + tag + QLatin1Char('>') + hodnota + QStringLiteral("</") + tag +
            QLatin1Char('>') + kCrLf;
 }
@@ -29,11 +30,10 @@ int omezeno(double v) { return static_cast<int>(std::clamp(Fix(v), -1.0e6, 1.0e6
 
 }  // namespace
 
-QString XmlObjednavky(ModelObjednavky& m) {
+QString XmlObjednavky(const ModelObjednavky& m) {
     QString t = QStringLiteral("<?xml version=\"1.0\" encoding=\"windows-1250\"?>") + kCrLf + kCrLf +
                 QStringLiteral("<objednavky>") + kCrLf + element(QStringLiteral("verze"), kVerzeProgramu, "  ");
-    for (int n = 1; n <= m.lstObjednavky.size(); ++n) {
-        m.vyber(n - 1);
+    for (int n = 1; n <= m.Objednavka.Count(); ++n) {
         const clsPodobjednavka& s = m.Objednavka.Item(n);
         const QString jmeno = QStringLiteral("objednavka") + QString::number(n);
         t += QStringLiteral("  <") + jmeno + QLatin1Char('>') + kCrLf + element(QStringLiteral("nazev"), s.Nazev, "    ") +
@@ -56,7 +56,7 @@ QList<PolozkaObjednavky> ctiObjednavky(const QString& xml) {
     return vysledek;
 }
 
-Vysledek<> ExportObjednavky(ModelObjednavky& m, bool posta, QString& cesta) {
+Vysledek<> ExportObjednavky(const ModelObjednavky& m, bool posta, QString& cesta) {
     const QByteArray xml = cp1250::encode(XmlObjednavky(m));
     if (!posta) return NahradSoubor(cesta, xml);
     const QDir slozka(appPath() + QStringLiteral("/Tmp"));
@@ -91,34 +91,39 @@ QString sestavHtmlObjednavky(ModelObjednavky& m, QString sablona, const QString&
     static const QString kRadek = QStringLiteral("        <tr>") + kCrLf;
     static const QString kKonecRadku = QStringLiteral("        </tr>") + kCrLf;
     static const char* const kBunky[] = {"left", "center", "center", "right", "right"};
+    const Regional& reg = Regional::current();
+    const auto bunka = [](const char* zarovnani, const QString& text) {
+        return QStringLiteral("          <td align=\"%1\" valign=\"middle\" class=\"txt2\">").arg(QLatin1String(zarovnani)) +
+               htmlText(text) + QStringLiteral("</td>") + kCrLf;
+    };
     QString polozky;
-    for (int i = 0; i < m.lstObjednavky.size(); ++i) {
-        m.vyber(i);
+    for (int i = 0; i < m.Objednavka.Count(); ++i) {
         polozky += kRadek + QStringLiteral("          <td colspan=\"5\" align=\"left\" valign=\"middle\" class=\"txt3\">") +
-                   m.lstObjednavky[i] + QStringLiteral("</td>") + kCrLf + kKonecRadku;
-        for (int r = 1; r < m.Tabulka.Rows(); ++r) {
+                   htmlText(m.Objednavka.Item(i + 1).Nazev) + QStringLiteral("</td>") + kCrLf + kKonecRadku;
+        for (const RadekObjednavky& r : m.oceneni(i).radky) {
+            const QString texty[] = {r.nazev, r.kod, QString::number(r.ks), r.cenaKs, reg.Format(r.celkem)};
             polozky += kRadek;
-            for (int c = 0; c < ModelObjednavky::kSloupcu; ++c)
-                polozky += QStringLiteral("          <td align=\"%1\" valign=\"middle\" class=\"txt2\">").arg(QLatin1String(kBunky[c])) +
-                           m.Tabulka.TextMatrix(r, c) + QStringLiteral("</td>") + kCrLf;
+            for (int c = 0; c < ModelObjednavky::kSloupcu; ++c) polozky += bunka(kBunky[c], texty[c]);
             polozky += kKonecRadku;
         }
     }
-    // After the walk the note box holds the last sub-order's note, the one the page prints.
+    const int posledni = m.Objednavka.Count();
     QString poznamka;
-    for (const QString& radek : m.txtPoznamka().split(kCrLf)) poznamka += radek + QStringLiteral("<br>");
+    for (const QString& radek : (posledni ? m.Objednavka.Item(posledni).Poznamka : QString()).split(kCrLf))
+        poznamka += htmlText(radek) + QStringLiteral("<br>");
+    m.Spocitej();
     const QString datum = QStringLiteral("d.M.yyyy");
     const std::pair<const char*, QString> nahrady[] = {
-        {"<!--cislo_objednavky-->", cislo},
+        {"<!--cislo_objednavky-->", htmlText(cislo)},
         {"<!--datum_vystaveni-->", dnes.toString(datum)},
         {"<!--datum_expedice-->", datumExpedice(m).toString(datum)},
-        {"<!--zavod-->", zavod},
-        {"<!--id-->", m.Objednavka.ID()},
-        {"<!--email-->", m.Objednavka.Email()},
+        {"<!--zavod-->", htmlText(zavod)},
+        {"<!--id-->", htmlText(m.Objednavka.ID())},
+        {"<!--email-->", htmlText(m.Objednavka.Email())},
         {"<!--polozky-->", polozky},
         {"<!--poznamka-->", poznamka},
         {"<!--cena_bez_dph-->", m.lblCenaCelkem[0]},
-        {"<!--dph-->", Regional::current().Str(m.DPH())},
+        {"<!--dph-->", reg.Str(m.DPH())},
         {"<!--cena_s_dph-->", m.lblCenaCelkem[1]},
         {"<!--vaha-->", QStringLiteral("0")},
     };

@@ -16,10 +16,10 @@ inline const QString kPostaNeodeslana =
     QStringLiteral("Objednávka nebyla předána poštovnímu programu. Objednávkový list zůstává beze změny.");
 
 
-// The order XML of the sheet, every sub-order in list order. Values go as they are held (other
-// installations read them so). Each sub-order is shown on the way, so its price is refreshed and
-// the last one is selected afterwards.
-QString XmlObjednavky(ModelObjednavky& m);
+// The order XML of the sheet, every sub-order in list order. Values go as they are held, except
+// "<" and ">", written as "‹" and "›": no installation unescapes, and a note must never change
+// the file's structure.
+QString XmlObjednavky(const ModelObjednavky& m);
 
 // The sub-orders of an order XML: <objednavka1>, <objednavka2>, ... up to the first that is
 // missing or empty; one without a title, codes or counts is skipped. Tags match in any case.
@@ -28,7 +28,7 @@ QList<PolozkaObjednavky> ctiObjednavky(const QString& xml);
 // ExportObjednavky: to `cesta`, or with `posta` to Tmp/dd-mm-yy.xml beside the data folder (its
 // files deleted first, `cesta` set to it) and mailed as "Objednavka.xml". Fails when the file
 // could not be written or the mail program did not take it.
-Vysledek<> ExportObjednavky(ModelObjednavky& m, bool posta, QString& cesta);
+Vysledek<> ExportObjednavky(const ModelObjednavky& m, bool posta, QString& cesta);
 
 // "Import objednávky ...": the sub-orders of the file's text appended, the last entry selected.
 void importujObjednavky(ModelObjednavky& m, const QString& xml);
@@ -39,7 +39,8 @@ QDate dateSerial(int rok, int mesic, int den);
 // The dispatch date of the three boxes, each box its leading number (an empty box 0).
 QDate datumExpedice(const ModelObjednavky& m);
 
-// The page: the template's twelve placeholders replaced, every occurrence of each, in order.
+// The page: the template's twelve placeholders replaced, every occurrence of each, in order;
+// every value the user or an imported file gave is escaped. The note is the last sub-order's.
 QString sestavHtmlObjednavky(ModelObjednavky& m, QString sablona, const QString& zavod, const QString& cislo,
                              const QDate& dnes);
 // Objednavka2Html: the page written to `cesta` in Windows-1250 through a temporary file. A missing

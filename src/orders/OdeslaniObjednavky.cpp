@@ -21,13 +21,14 @@ qint32 dalsiCislo(qint32 n) {
     return n + 1;
 }
 
-// The number between the first "[" and the first "]" of a reply, if it is one.
+// The number between the first "[" and the first "]" of a reply, if it is one an order can
+// have and one can follow.
 std::optional<qint32> cisloZOdpovedi(const QString& odpoved) {
     const qsizetype od = odpoved.indexOf(QLatin1Char('[')), po = odpoved.indexOf(QLatin1Char(']'));
     if (od < 0 || po <= od) return std::nullopt;
     bool ok = false;
     const qint32 n = odpoved.mid(od + 1, po - od - 1).trimmed().toInt(&ok);
-    return ok && n >= 0 ? std::optional(n) : std::nullopt;
+    return ok && n >= 1 && n < std::numeric_limits<qint32>::max() ? std::optional(n) : std::nullopt;
 }
 
 // The next number is kept at once: the order it follows is already on the server.
@@ -66,19 +67,23 @@ Vysledek<QString> ZpravaObjednavky(ModelObjednavky& m, const QDate& dnes) {
     const QString konecHlavicky = QStringLiteral(";N;") + (m.chkNabidka ? QStringLiteral("P") : QStringLiteral("N")) +
                                   QLatin1Char(';') + kCrLf;
     QString zprava;
-    for (int i = 0; i < m.lstObjednavky.size(); ++i) {
-        m.vyber(i);
+    for (int i = 0; i < m.Objednavka.Count(); ++i) {
         if (i > 0) m.Objednavka.setCisloObjednavky(dalsiCislo(m.Objednavka.CisloObjednavky()));
         zprava += hlavicka + QString::number(m.Objednavka.CisloObjednavky()) + konecHlavicky;
-        if (m.Tabulka.Rows() == 1) return Chyba{kBezZbozi};
-        for (int r = 1; r < m.Tabulka.Rows(); ++r) {
-            const QString ks = m.Tabulka.TextMatrix(r, ModelObjednavky::PocetKs);
-            if (Val(ks) == 0) return Chyba{kNulovyPocet};
-            zprava += QStringLiteral("A;") + m.Tabulka.TextMatrix(r, ModelObjednavky::ObjednaciZnak) + QLatin1Char(';') + ks +
-                      QLatin1Char(';') + kCrLf;
+        // A refused sub-order is the one shown, for the user to mend.
+        const auto odmitni = [&m, i](const QString& duvod) {
+            m.vyber(i);
+            return Chyba{duvod};
+        };
+        const CenaPodobjednavky c = m.oceneni(i);
+        if (c.radky.isEmpty()) return odmitni(kBezZbozi);
+        for (const RadekObjednavky& r : c.radky) {
+            if (r.ks == 0) return odmitni(kNulovyPocet);
+            zprava += QStringLiteral("A;") + r.kod + QLatin1Char(';') + QString::number(r.ks) + QLatin1Char(';') + kCrLf;
         }
-        if (!m.txtPoznamka().isEmpty())
-            for (const QString& radek : m.txtPoznamka().split(kCrLf)) zprava += QStringLiteral("T;") + radek + QLatin1Char(';') + kCrLf;
+        const QString& poznamka = m.Objednavka.Item(i + 1).Poznamka;
+        if (!poznamka.isEmpty())
+            for (const QString& radek : poznamka.split(kCrLf)) zprava += QStringLiteral("T;") + radek + QLatin1Char(';') + kCrLf;
         zprava += kCrLf;
     }
     return zprava;

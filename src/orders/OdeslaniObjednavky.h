@@ -33,7 +33,7 @@ std::optional<Odmitnuti<Fokus>> kontrolaOdeslani(const ModelObjednavky& m, const
 
 // The order message, one block per sub-order numbered from the stored next number on (the stored
 // number raised for each further block, and left raised when a block is refused by check 9
-// or 10). Each sub-order is shown on the way.
+// or 10). A sub-order refused by check 9 or 10 is selected.
 Vysledek<QString> ZpravaObjednavky(ModelObjednavky& m, const QDate& dnes);
 
 // RC4 under the order key, then Base64 on one line.

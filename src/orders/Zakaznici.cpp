@@ -1,5 +1,6 @@
 #include "orders/Zakaznici.h"
 
+#include "platform/Cp852.h"
 #include "platform/DataPaths.h"
 #include "pricelist/DBF.h"
 
@@ -36,8 +37,23 @@ Vysledek<> UlozZakazniky(const QString& soubor, const Zakaznici& zakaznici) {
     DataDBF d;
     d.nazvy = kNazvyPoli;
     d.radky.reserve(zakaznici.size());
-    for (const Zakaznik& z : zakaznici) d.radky.emplace_back(z.begin(), z.end());
+    for (Zakaznik z : zakaznici) {
+        zjednodus(z);
+        d.radky.emplace_back(z.begin(), z.end());
+    }
     return zachyt([&] { UlozDBF(soubor, d); });
+}
+
+int zjednodus(Zakaznik& zakaznik) {
+    int zmeneno = 0;
+    for (QString& pole : zakaznik) {
+        const QString prosty = dbftext::prostyTvar(pole);
+        if (prosty != pole) {
+            pole = prosty;
+            ++zmeneno;
+        }
+    }
+    return zmeneno;
 }
 
 void seradZakazniky(Zakaznici& zakaznici) {
@@ -135,11 +151,15 @@ Vysledek<> ModelAdresare::cmbPrikaz_Click(int prikaz) {
         if (Akce == 0) {
             Zakaznik novy;
             for (size_t i = 0; i < novy.size(); ++i) novy[i] = m_texty[i].trimmed();
+            // Stored and shown as the file will keep it.
+            zjednodus(novy);
             m_tabulka.push_back(novy);
             Refresh_dat();
             Aktualni_zaznam = static_cast<int>(std::find(m_tabulka.begin(), m_tabulka.end(), novy) - m_tabulka.begin());
         } else {
-            m_tabulka[static_cast<size_t>(Aktualni_zaznam)] = m_texty;
+            Zakaznik& zmeneny = m_tabulka[static_cast<size_t>(Aktualni_zaznam)];
+            zmeneny = m_texty;
+            zjednodus(zmeneny);
             Refresh_dat();
         }
         m_cisloViditelne = true;

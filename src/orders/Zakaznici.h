@@ -29,8 +29,12 @@ QString souborZakazniku(const Nastaveni& n);
 // The customers of the file in file order; fields are taken by position, a table of fewer than
 // five fields gives empty texts for the rest. A missing file is an empty database.
 Vysledek<Zakaznici> NactiZakazniky(const QString& soubor);
-// Writes the five fields; the old file stays as it was when the write fails.
+// Writes the five fields, each as zjednodus keeps it; the old file stays as it was when the
+// write fails.
 Vysledek<> UlozZakazniky(const QString& soubor, const Zakaznici& zakaznici);
+// A customer as the file keeps it: letters its code page cannot hold in their plain form
+// (dbftext::prostyTvar). The number of fields that changed.
+int zjednodus(Zakaznik& zakaznik);
 
 // By surname in Czech alphabetical order (ch after h, č after c), upper and lower case told
 // apart; customers of equal surnames keep their order.

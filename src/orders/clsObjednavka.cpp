@@ -28,6 +28,11 @@ clsPodobjednavka& clsObjednavka::Item(int index) {
     return m_polozky[static_cast<size_t>(index - 1)];
 }
 
+const clsPodobjednavka& clsObjednavka::Item(int index) const {
+    kontrola(index);
+    return m_polozky[static_cast<size_t>(index - 1)];
+}
+
 void clsObjednavka::Remove(int index) {
     kontrola(index);
     m_polozky.erase(m_polozky.begin() + (index - 1));

@@ -42,6 +42,7 @@ public:
     void Clear() { m_polozky.clear(); }
     // Positions count from 1; outside the collection: run-time error 9.
     clsPodobjednavka& Item(int index);
+    const clsPodobjednavka& Item(int index) const;
     int Count() const { return static_cast<int>(m_polozky.size()); }
     void Remove(int index);
 

@@ -129,6 +129,13 @@ void frmAdresar::zobraz() {
     L->setEnabled(!upravy);
     Cislo_zaznamu->setText(m_model.cisloZaznamu());
     Cislo_zaznamu->setVisible(m_model.cisloViditelne());
+    // A new customer may land far down a long book. The window and the rebuilt list are laid out
+    // first, so that the list's height and scroll range are final.
+    if (QListWidgetItem* i = L->currentItem()) {
+        layout()->activate();
+        L->doItemsLayout();
+        L->scrollToItem(i);
+    }
 }
 
 void frmAdresar::prikaz(int i) {
@@ -150,6 +157,12 @@ bool frmAdresar::eventFilter(QObject* o, QEvent* e) {
         }
     }
     return QDialog::eventFilter(o, e);
+}
+
+void frmAdresar::keyPressEvent(QKeyEvent* e) {
+    // Escape drops the customer being typed, as "Storno" does; the next Escape closes the book.
+    if (e->key() == Qt::Key_Escape && m_model.upravy()) return void(runGuarded([this] { prikaz(ModelAdresare::Storno); }));
+    QDialog::keyPressEvent(e);
 }
 
 void frmAdresar::done(int r) {

@@ -34,6 +34,7 @@ public:
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void prikaz(int i);

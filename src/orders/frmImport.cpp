@@ -127,11 +127,17 @@ void frmImport::mnu_napoveda_Click() {
 }
 
 void frmImport::cmdUlozit_Click() {
+    if (!ohlas(m_model.kontrola())) return;
     if (MsgBox(QStringLiteral("Původní databáze bude přepsána !!!"), Tlacitka::OkCancel, Ikona::Vykricnik, kTitulekUpozorneni) !=
         Odpoved::Ok)
         return;
-    if (!ohlas(m_model.uloz())) return;
-    MsgBox(QStringLiteral("Databáze byla úspěšně importována"));
+    const Vysledek<int> v = m_model.uloz();
+    if (!ohlas(v)) return;
+    QString zprava = QStringLiteral("Databáze byla úspěšně importována");
+    if (*v > 0)
+        zprava += QStringLiteral("\n\nZnaky, které databáze zákazníků neumí uložit, byly nahrazeny nejbližšími "
+                                 "(změněných hodnot: %1).").arg(*v);
+    MsgBox(zprava);
     accept();
 }
 

@@ -5,6 +5,7 @@
 #include "orders/OdeslaniObjednavky.h"
 #include "platform/Guard.h"
 #include "platform/KonceRadku.h"
+#include "platform/Mnemoniky.h"
 #include "platform/UserDialogs.h"
 #include "util/Soubory.h"
 #include "util/VolbaSouboru.h"
@@ -25,6 +26,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
 
 namespace {
 
@@ -106,6 +109,7 @@ frmObjednavka::frmObjednavka(Sluzby sluzby, QWidget* rodic)
     });
     pripoj(cmdKomponentyPridat, &QPushButton::clicked, this, [this] {
         if (m_sluzby.zobrazCenik) m_sluzby.zobrazCenik(&m_model);
+        activateWindow();
         Tabulka->setFocus();
     });
     pripoj(cmdKomponentyOdebrat, &QPushButton::clicked, this, [this] {
@@ -122,6 +126,21 @@ frmObjednavka::frmObjednavka(Sluzby sluzby, QWidget* rodic)
     pripoj(txtDatumExpediceDen, &QLineEdit::textChanged, this, [this](const QString& t) { m_model.txtDatumExpediceDen = t; });
     pripoj(txtDatumExpediceMesic, &QLineEdit::textChanged, this, [this](const QString& t) { m_model.txtDatumExpediceMesic = t; });
     pripoj(txtDatumExpediceRok, &QLineEdit::textChanged, this, [this](const QString& t) { m_model.txtDatumExpediceRok = t; });
+    // Told before the sheet's own activation arrives.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* okno) {
+        if (!okno || okno == windowHandle()) return;
+        const QWidgetList okna = QApplication::topLevelWidgets();
+        const auto w = std::find_if(okna.begin(), okna.end(), [okno](const QWidget* w) { return w->windowHandle() == okno; });
+        m_zVlastnihoOkna = w != okna.end() && vlastniOkno(*w);
+    });
+}
+
+bool frmObjednavka::vlastniOkno(const QWidget* w) const {
+    // The price list inserting into the sheet is its tool as much as its dialogs are.
+    if (m_sluzby.oknoCeniku && w == m_sluzby.oknoCeniku()) return true;
+    for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+        if (p == this) return true;
+    return false;
 }
 
 frmObjednavka::~frmObjednavka() {
@@ -240,9 +259,10 @@ void frmObjednavka::prikaz(QAction* a, const std::function<void()>& udalost) {
 }
 
 void frmObjednavka::sestavMenu() {
-    QMenu* mnuObjednavka = menuBar()->addMenu(QStringLiteral("Objednávka"));
+    QSet<QChar> lista, nabidka;
+    QMenu* mnuObjednavka = menuBar()->addMenu(sMnemonikou(QStringLiteral("Objednávka"), lista));
     const auto polozka = [&](const QString& text, const char* jmeno, const char* zkratka) {
-        QAction* a = mnuObjednavka->addAction(text);
+        QAction* a = mnuObjednavka->addAction(sMnemonikou(text, nabidka));
         a->setObjectName(QString::fromLatin1(jmeno));
         if (zkratka) a->setShortcut(QKeySequence(QString::fromLatin1(zkratka)));
         return a;
@@ -255,9 +275,9 @@ void frmObjednavka::sestavMenu() {
     mnuOdeslat = polozka(QStringLiteral("Odeslat ..."), "mnuOdeslat", "Ctrl+O");
     mnuObjednavka->addSeparator();
     mnuKonec = polozka(QStringLiteral("Konec"), "mnuKonec", "Ctrl+X");
-    mnuNastaveni = menuBar()->addAction(QStringLiteral("Nastavení"));
+    mnuNastaveni = menuBar()->addAction(sMnemonikou(QStringLiteral("Nastavení"), lista));
     mnuNastaveni->setObjectName(QStringLiteral("mnuNastaveni"));
-    mnuNapoveda = menuBar()->addAction(QStringLiteral("Nápověda"));
+    mnuNapoveda = menuBar()->addAction(sMnemonikou(QStringLiteral("Nápověda"), lista));
     mnuNapoveda->setObjectName(QStringLiteral("mnuNapoveda"));
 
     prikaz(mnuObjednavkaNaSklad, [this] { m_model.objednavkaNaSklad(); });
@@ -369,9 +389,23 @@ void frmObjednavka::mnuKonec_Click() {
     close();
 }
 
+bool frmObjednavka::smiSkoncit() {
+    if (m_model.odesilani()) {
+        MsgBox(kOdesilaniProbiha);
+        return false;
+    }
+    if (m_model.lstObjednavky.isEmpty()) return true;
+    show();
+    raise();
+    activateWindow();
+    return MsgBox(kZavritList, Tlacitka::YesNo, Ikona::Otaznik) == Odpoved::Yes;
+}
+
 bool frmObjednavka::event(QEvent* e) {
     const bool v = QMainWindow::event(e);
-    if (e->type() == QEvent::WindowActivate) runGuarded([this] { aktivovano(); });
+    // Back from the sheet's own dialog the user's sub-order stays selected.
+    if (e->type() == QEvent::WindowActivate && !std::exchange(m_zVlastnihoOkna, false))
+        runGuarded([this] { aktivovano(); });
     return v;
 }
 
@@ -398,7 +432,10 @@ bool frmObjednavka::eventFilter(QObject* o, QEvent* e) {
 
 void frmObjednavka::closeEvent(QCloseEvent* e) {
     // The client is waiting for the server: the sheet it answers to stays.
-    if (m_model.odesilani()) return e->ignore();
+    if (m_model.odesilani()) {
+        if (e->spontaneous()) MsgBox(kOdesilaniProbiha);
+        return e->ignore();
+    }
     const bool otazka = !std::exchange(m_bezOtazky, false) && e->spontaneous() && !m_model.lstObjednavky.isEmpty();
     if (otazka && MsgBox(kZavritList, Tlacitka::YesNo, Ikona::Otaznik) != Odpoved::Yes) return e->ignore();
     e->accept();

@@ -27,6 +27,7 @@ public:
         // Shows the price-list browser inserting into the sheet, and takes it away again.
         std::function<void(ICilObjednavky*)> zobrazCenik;
         std::function<void(const ICilObjednavky&)> odpojCenik;
+        std::function<const QWidget*()> oknoCeniku;  // the browser's window, when it has one
         IDetekceSite* detekce = nullptr;  // for "Nastavení"; the system's when left out
     };
 
@@ -62,6 +63,9 @@ public:
     void mnuNastaveni_Click();
     // "Konec": closes without asking.
     void mnuKonec_Click();
+    // Before the program ends from another window: not while an order waits for the server (the
+    // user is told why), and sub-orders go only after the close question.
+    bool smiSkoncit();
 
 protected:
     bool event(QEvent* e) override;
@@ -83,6 +87,11 @@ private:
     DetekceSiteQt m_detekceSystemu;
     bool m_bezOtazky = false;
     bool m_hodiny = false;
+    // Whether the window active before the sheet was one of its own (a message box, a file
+    // dialog, "Nastavení", a menu, the price list): that one gives the activation back without
+    // a new selection.
+    bool m_zVlastnihoOkna = false;
+    bool vlastniOkno(const QWidget* w) const;
 
 public:
     // Declared after the model: released before it, as the connection settings go first.

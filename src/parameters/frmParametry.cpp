@@ -4,6 +4,7 @@
 #include "parameters/TextyParametru.h"
 #include "platform/Guard.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QValidator>
 #include <QVBoxLayout>
 
@@ -73,7 +75,13 @@ W* frmParametry::zapis(Prvek p, W* w) {
 QRadioButton* frmParametry::volba(Prvek p, const QString& text, QButtonGroup* skupina) {
     auto* r = zapis(p, new QRadioButton(text));
     skupina->addButton(r);
-    pripoj(r, &QAbstractButton::clicked, this, [this, p] { udalost([this, p] { m_model.klik(p); }); });
+    pripoj(r, &QAbstractButton::clicked, this, [this, p, r] {
+        udalost([this, p] { m_model.klik(p); });
+        // An arrow key gives the focus to the button it chose after this click: a focus the
+        // click asked for elsewhere ("NE" to Ok) is given again once that is done.
+        if (QWidget* f = QApplication::focusWidget(); f && f != r)
+            QTimer::singleShot(0, f, [f] { f->setFocus(Qt::OtherFocusReason); });
+    });
     return r;
 }
 

@@ -115,3 +115,9 @@ QByteArray encodeHtml(const QString& text) {
 }
 
 }  // namespace cp1250
+
+QString htmlText(QString text) {
+    return text.replace(QLatin1Char('&'), QStringLiteral("&amp;"))
+        .replace(QLatin1Char('<'), QStringLiteral("&lt;"))
+        .replace(QLatin1Char('>'), QStringLiteral("&gt;"));
+}

@@ -19,3 +19,7 @@ QByteArray encode(const QString& text);
 QByteArray encodeHtml(const QString& text);
 
 }  // namespace cp1250
+
+// "&", "<" and ">" as entities: offers from the server and imported orders carry other people's
+// texts into a page that a browser opens.
+QString htmlText(QString text);

@@ -2,6 +2,7 @@
 
 #include "platform/Cp1250.h"
 
+#include <algorithm>
 #include <array>
 
 namespace dbftext {
@@ -42,7 +43,46 @@ char overlayByte(char16_t u) {
     return 0;
 }
 
+// Plain forms of the characters that are no letter with a diacritic.
+struct Prosty {
+    char16_t znak;
+    const char* tvar;
+};
+constexpr Prosty kProste[] = {
+    {u'\u00A0', " "}, {u'\u00AD', ""},   {u'–', "-"},  {u'—', "-"},  {u'‚', ","},    {u'‘', "'"},   {u'’', "'"},
+    {u'„', "\""},    {u'“', "\""},      {u'”', "\""}, {u'«', "\""}, {u'»', "\""},   {u'‹', "<"},   {u'›', ">"},
+    {u'…', "..."},   {u'€', "EUR"},     {u'•', "*"},  {u'·', "."},  {u'†', "+"},    {u'‡', "+"},   {u'‰', "%o"},
+    {u'™', "TM"},    {u'©', "(C)"},     {u'®', "(R)"}, {u'±', "+-"}, {u'×', "x"},    {u'÷', ":"},   {u'µ', "u"},
+    {u'¦', "|"},     {u'¬', "-"},       {u'Ł', "L"},  {u'ł', "l"},  {u'Đ', "D"},    {u'đ', "d"},
+};
+
 }  // namespace
+
+bool uchovatelny(QChar c) { return c.unicode() < 0x80 || overlayByte(c.unicode()) != 0; }
+
+QString prostyTvar(const QString& text) {
+    // Composed first, so that a letter typed as a base and an accent is one of the 42.
+    const QString t = text.normalized(QString::NormalizationForm_C);
+    QString s;
+    s.reserve(t.size());
+    for (QChar c : t) {
+        if (uchovatelny(c)) {
+            s += c;
+            continue;
+        }
+        // A character beyond the 16-bit range becomes one "?", not two.
+        if (c.isLowSurrogate()) continue;
+        const auto p = std::find_if(std::begin(kProste), std::end(kProste), [c](const Prosty& p) { return p.znak == c.unicode(); });
+        if (p != std::end(kProste)) {
+            s += QLatin1String(p->tvar);
+            continue;
+        }
+        // A letter with a diacritic the 42 do not hold: its base letter.
+        const QChar zaklad = QString(c).normalized(QString::NormalizationForm_D).front();
+        s += zaklad != c && uchovatelny(zaklad) ? zaklad : QLatin1Char('?');
+    }
+    return s;
+}
 
 QChar toChar(unsigned char b) { return QChar(tabulky().znak[b]); }
 

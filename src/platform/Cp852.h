@@ -18,4 +18,11 @@ void decode(const char* bytes, qsizetype n, char16_t* kam);
 QString decode(const QByteArray& bytes);
 QByteArray encode(const QString& text);
 
+// Whether a character reads back as itself from a dBase text field, here and in any code page
+// 852 reader: ASCII and the 42 letters.
+bool uchovatelny(QChar c);
+// The text as a customer file keeps it: every other character in its plain form (Ô O, ĺ l, – -,
+// „ ", … ..., a no-break space a space), "?" where there is none.
+QString prostyTvar(const QString& text);
+
 }  // namespace dbftext

@@ -12,15 +12,17 @@
 
 namespace {
 
-QString filtrText(const QList<FiltrSouboru>& filtr) {
+// Qt takes the patterns from the parentheses at the end of each entry, so a description that
+// shows its pattern already ("XML soubor (*.xml)") gives it only once, there.
+QStringList filtrText(const QList<FiltrSouboru>& filtr) {
     QStringList f;
     for (const FiltrSouboru& p : filtr) {
-        QString vzor = p.vzor;
-        vzor.replace(QLatin1Char(';'), QLatin1Char(' '));
-        f << (p.popis.contains(QLatin1Char('(')) ? p.popis + QStringLiteral(" [") + vzor + QLatin1Char(']')
-                                                 : p.popis + QStringLiteral(" (") + vzor + QLatin1Char(')'));
+        QString popis = p.popis.trimmed();
+        if (popis.endsWith(QLatin1Char(')')) && popis.contains(QLatin1Char('(')))
+            popis = popis.left(popis.lastIndexOf(QLatin1Char('('))).trimmed();
+        f << popis + QStringLiteral(" (") + QString(p.vzor).replace(QLatin1Char(';'), QLatin1Char(' ')) + QLatin1Char(')');
     }
-    return f.join(QStringLiteral(";;"));
+    return f;
 }
 
 // Initial folders come from Windows installations ("C:"): fall back to the data folder.
@@ -29,19 +31,27 @@ QString slozkaNeboData(const QString& s) {
     return (!r.isEmpty() && QDir(r).exists()) ? r : dataDir();
 }
 
-QString souborovyDialog(QFileDialog::AcceptMode rezim, const QString& titulek, const QList<FiltrSouboru>& filtr,
-                        const QString& vychoziSlozka, const QString& pripona) {
-    QFileDialog d(QApplication::activeWindow(), titulek, slozkaNeboData(vychoziSlozka), filtrText(filtr));
-    d.setAcceptMode(rezim);
-    d.setFileMode(rezim == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    // Callers that care ask about overwriting themselves.
-    d.setOption(QFileDialog::DontConfirmOverwrite);
-    if (!pripona.isEmpty()) d.setDefaultSuffix(pripona);
-    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
-    return QDir::toNativeSeparators(d.selectedFiles().constFirst()).trimmed();
+QString vyberSoubor(QFileDialog::AcceptMode rezim, const QString& titulek, const QList<FiltrSouboru>& filtr,
+                    const QString& vychoziSlozka, const QString& pripona) {
+    const std::unique_ptr<QFileDialog> d = souborovyDialog(rezim, titulek, filtr, vychoziSlozka, pripona);
+    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return {};
+    return QDir::toNativeSeparators(d->selectedFiles().constFirst()).trimmed();
 }
 
 }  // namespace
+
+std::unique_ptr<QFileDialog> souborovyDialog(QFileDialog::AcceptMode rezim, const QString& titulek,
+                                             const QList<FiltrSouboru>& filtr, const QString& vychoziSlozka,
+                                             const QString& pripona) {
+    auto d = std::make_unique<QFileDialog>(QApplication::activeWindow(), titulek, slozkaNeboData(vychoziSlozka));
+    d->setNameFilters(filtrText(filtr));
+    d->setAcceptMode(rezim);
+    d->setFileMode(rezim == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // Callers that care ask about overwriting themselves.
+    d->setOption(QFileDialog::DontConfirmOverwrite);
+    if (!pripona.isEmpty()) d->setDefaultSuffix(pripona);
+    return d;
+}
 
 Odpoved QtUserDialogs::zprava(const Zprava& z) {
     // When the session ends, a box answers as its escape button would, without showing.
@@ -96,12 +106,12 @@ std::optional<QString> QtUserDialogs::vstup(const QString& vyzva, const QString&
 }
 
 QString QtUserDialogs::souborOtevrit(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& vychoziSlozka) {
-    return souborovyDialog(QFileDialog::AcceptOpen, titulek, filtr, vychoziSlozka, {});
+    return vyberSoubor(QFileDialog::AcceptOpen, titulek, filtr, vychoziSlozka, {});
 }
 
 QString QtUserDialogs::souborUlozit(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& vychoziSlozka,
                                     const QString& pripona) {
-    return souborovyDialog(QFileDialog::AcceptSave, titulek, filtr, vychoziSlozka, pripona);
+    return vyberSoubor(QFileDialog::AcceptSave, titulek, filtr, vychoziSlozka, pripona);
 }
 
 QString QtUserDialogs::slozka(const QString& titulek) {

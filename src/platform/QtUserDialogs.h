@@ -1,6 +1,9 @@
 #pragma once
 #include "platform/UserDialogs.h"
 
+#include <QFileDialog>
+#include <memory>
+
 class QWidget;
 
 // The real dialogs of the desktop. Boxes are parented to the active window.
@@ -13,3 +16,8 @@ public:
                          const QString& pripona) override;
     QString slozka(const QString& titulek) override;
 };
+
+// The open or save dialog the two ask with, ready to show.
+std::unique_ptr<QFileDialog> souborovyDialog(QFileDialog::AcceptMode rezim, const QString& titulek,
+                                             const QList<FiltrSouboru>& filtr, const QString& vychoziSlozka,
+                                             const QString& pripona);

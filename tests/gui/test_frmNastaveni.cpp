@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTcpServer>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -57,6 +58,14 @@ TEST(frmNastaveni, OpensDetectedEditsLiveTestsAndSaves) {
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(okno.txtSOCKS5Server, &enter);
     EXPECT_EQ(http.SOCKS5Server(), "127.0.0.1");
+    // Typed and left with a click on the test: the test uses it.
+    okno.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
+    okno.txtProxy->setFocus();
+    okno.txtProxy->selectAll();
+    QTest::keyClicks(okno.txtProxy, " nova ");
+    QTest::mouseClick(okno.cmdTestSpojeni, Qt::LeftButton);
+    EXPECT_EQ(http.Proxy(), "nova");
 
     // While the test waits the dialog stays open and its commands are off.
     okno.optPripojeni[1]->click();

@@ -24,6 +24,7 @@
 #include <QCheckBox>
 #include <QColor>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QImage>
 #include <QPainter>
 #include <QTextDocument>
@@ -115,10 +116,10 @@ TEST(Nabidky, FromTheCostingThroughTheListToTheServerAndBack) {
     EXPECT_EQ(s->model().index(0, sStav).data().toString(), QStringLiteral("Vyhráno"));
     EXPECT_EQ(readBytes(inst.data + "/Nabidky/StavyNabidek.txt"), "ID|ExtID|Stav\r\n0|5|1\r\n");
 
-    // Printing opens the page in the browser; the page shows the name as text.
+    // Printing opens the page in the browser; the name as it is stored, "<" and ">" as "‹" and "›".
     s->mnuTisk->trigger();
     ASSERT_EQ(sluzby.desktop.otevrene.size(), 1);
-    EXPECT_TRUE(readBytes(sluzby.desktop.otevrene[0]).contains("kola &lt;b&gt;"));
+    EXPECT_TRUE(readBytes(sluzby.desktop.otevrene[0]).contains("kola \x8b" "b\x9b"));
 
     // Synchronised: sent, its state uploaded, and listed again as the server's offer.
     ASSERT_TRUE(s->mnuSynchronizovat->isVisible());
@@ -169,28 +170,41 @@ TEST(Nabidky, FormPartsThroughThePriceListAndProjectNames) {
         });
         f->cmdPridatUbrat[0]->click();
         ASSERT_EQ(f->model().Tabulka.Rows(), 2);
+        // Four at 35,00 priced at the offer's 90 %: 31,50 each, the discount taken once.
         EXPECT_EQ(f->model().Tabulka.TextMatrix(1, 0), QStringLiteral("abrazivní pasta"));
+        EXPECT_EQ(f->model().Tabulka.TextMatrix(1, 4), QStringLiteral("31,50"));
         EXPECT_EQ(f->txtCenaBezDPH->text(), QStringLiteral("140,00"));
         EXPECT_EQ(f->txtCenaPoSleveBezDPH->text(), QStringLiteral("126,00"));
-        EXPECT_EQ(f->txtCenaPoSleveSDPH->text(), QStringLiteral("152,46"));
+        EXPECT_EQ(f->txtCenaPoSleveSDPH->text(), QStringLiteral("152,50"));
         EXPECT_TRUE(f->cmdPridatUbrat[1]->isEnabled());
         f->cmdPridatUbrat[1]->click();
         EXPECT_EQ(f->model().Tabulka.Rows(), 1);
         EXPECT_EQ(f->txtCenaPoSleveSDPH->text(), QStringLiteral("0,00"));
         EXPECT_FALSE(f->cmdPridatUbrat[1]->isEnabled());
 
-        // A new project name is learnt when the box is left, and Delete forgets a listed one.
+        // A new project name is learnt when the box is left. Editing a name picked from the list
+        // (Home, Delete) forgets nothing; Delete on a name just picked forgets it.
         f->activateWindow();
         ASSERT_TRUE(aktivni(f));
+        const QString soubor = inst.data + "/Nabidky/NazevAkce.txt";
         f->cmbNazevAkce->setFocus();
-        QTest::keyClicks(f->cmbNazevAkce->lineEdit(), QStringLiteral("Skola 2"));
-        f->txtMistoStavby->setFocus();
-        ASSERT_TRUE(QFile::exists(inst.data + "/Nabidky/NazevAkce.txt"));
-        EXPECT_EQ(readBytes(inst.data + "/Nabidky/NazevAkce.txt"), QByteArray("Skola 2\r\n"));
-        f->cmbNazevAkce->setCurrentIndex(0);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Skola 2"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), f->txtMistoStavby);
+        ASSERT_TRUE(QFile::exists(soubor));
+        EXPECT_EQ(readBytes(soubor), QByteArray("Skola 2\r\n"));
         f->cmbNazevAkce->setFocus();
-        QTest::keyClick(f->cmbNazevAkce->lineEdit(), Qt::Key_Delete);
-        EXPECT_FALSE(QFile::exists(inst.data + "/Nabidky/NazevAkce.txt"));
+        f->cmbNazevAkce->setCurrentIndex(-1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        ASSERT_EQ(f->cmbNazevAkce->currentText(), QStringLiteral("Skola 2"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+        EXPECT_EQ(f->cmbNazevAkce->currentText(), QStringLiteral("kola 2"));
+        EXPECT_EQ(readBytes(soubor), QByteArray("Skola 2\r\n"));
+        f->cmbNazevAkce->setCurrentIndex(-1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+        EXPECT_FALSE(QFile::exists(soubor));
         EXPECT_EQ(f->cmbNazevAkce->count(), 0);
     });
     nabidky.zobrazFormular(n, false);
@@ -283,7 +297,7 @@ TEST(Nabidky, ListCommandsOnTheSelectedOffer) {
 
     okno.mnuPoslatEmailem_Click();
     ASSERT_EQ(sluzby.desktop.maily.size(), 1);
-    EXPECT_EQ(QFileInfo(sluzby.desktop.maily[0].value(0)).fileName(), QStringLiteral("Škola 2-2026.htm"));
+    EXPECT_EQ(QFileInfo(sluzby.desktop.maily[0].value(0)).fileName(), QStringLiteral("Škola 22026.htm"));
     // The mail program's refusal is shown by the window.
     sluzby.desktop.navratPosty = 3;
     const qsizetype zprav = sluzby.dialogs.zpravy.size();
@@ -320,4 +334,115 @@ TEST(Nabidky, FormForViewingOnly) {
     nabidky.zobrazFormular(n, true);
     EXPECT_TRUE(videno);
     EXPECT_EQ(n->NazevAkce, QStringLiteral("Akce"));
+}
+
+// The list by keyboard, keys sent to whatever has the focus as a user's keys go: the grid has it
+// at opening; F4 opens the state list of one's own offer, Home and Enter pick "V řešení" and the
+// keys go back to the grid; arrows on the closed state box open its list and pick nothing;
+// Delete empties a filter box; the commands act from a filter box too.
+TEST(Nabidky, ListByKeyboard) {
+    Instalace inst;
+    FakeServices sluzby;
+    GlobalniData g;
+    g.nastaveni.IDOZ = Integer(7);
+    int kopie = 0;
+    frmNabidky::Sluzby sl;
+    sl.formular = [&](std::shared_ptr<clsNabidka>, bool jenProhlizeni) { kopie += !jenProhlizeni; };
+    writeBytes(inst.data + "/Nabidky/UlozeneNabidky.txt",
+               cp1250::encode(QStringLiteral("ID|ExtID|IDOZ|Stav|NazevAkce|MistoStavby|Obchodnik\r\n"
+                                             "8|2|7|3|<script>x</script>|Praha|Stavebniny Kůň s.r.o., Brno a okolí\r\n")));
+    frmNabidky okno(g, sl);
+    okno.show();
+    okno.activateWindow();
+    ASSERT_TRUE(aktivni(&okno));
+    const auto klavesa = [](Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(QApplication::focusWidget(), k, m); };
+    EXPECT_EQ(QApplication::focusWidget(), okno.Tabulka);
+    ASSERT_EQ(okno.aktualniRadek(), 0);
+    // The detail panel shows a name as typed, not as markup.
+    const auto stitky = okno.RamDetail->findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(stitky.begin(), stitky.end(), [](QLabel* l) {
+        return l->text() == QStringLiteral("<script>x</script>") && l->textFormat() == Qt::PlainText;
+    }));
+
+    const QString stavy = inst.data + "/Nabidky/StavyNabidek.txt";
+    klavesa(Qt::Key_F4);
+    ASSERT_TRUE(okno.cmbStav->isVisible());
+    ASSERT_TRUE(okno.cmbStav->view()->isVisible());
+    // The list opens on the present state, "Alternativa".
+    EXPECT_EQ(okno.cmbStav->view()->currentIndex().row(), 3);
+    klavesa(Qt::Key_Home);
+    klavesa(Qt::Key_Return);
+    EXPECT_FALSE(okno.cmbStav->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), okno.Tabulka);
+    EXPECT_EQ(okno.model().index(0, sStav).data().toString(), QStringLiteral("V řešení"));
+    EXPECT_EQ(readBytes(stavy), "ID|ExtID|Stav\r\n8|2|0\r\n");
+
+    // The state box over a clicked cell, then the arrows: its list opens, no state is taken.
+    const QAbstractItemModel* m = okno.Tabulka->model();
+    QTest::mouseClick(okno.Tabulka->viewport(), Qt::LeftButton, {}, okno.Tabulka->visualRect(m->index(0, sNazevAkce)).center());
+    ASSERT_TRUE(okno.cmbStav->isVisible());
+    okno.cmbStav->setFocus();
+    klavesa(Qt::Key_Down);
+    klavesa(Qt::Key_Down);
+    EXPECT_TRUE(okno.cmbStav->view()->isVisible());
+    klavesa(Qt::Key_Escape);
+    klavesa(Qt::Key_Escape);
+    EXPECT_FALSE(okno.cmbStav->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), okno.Tabulka);
+    EXPECT_EQ(okno.model().index(0, sStav).data().toString(), QStringLiteral("V řešení"));
+    EXPECT_EQ(readBytes(stavy), "ID|ExtID|Stav\r\n8|2|0\r\n");
+
+    // A filter typed into and emptied with Delete where the box has the keys.
+    QComboBox* misto = okno.cmbFilter[5];
+    ASSERT_EQ(misto->objectName(), QStringLiteral("cmbFilter8"));
+    misto->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Brn"));
+    EXPECT_EQ(okno.model().rowCount(), 0);
+    klavesa(Qt::Key_Delete);
+    EXPECT_EQ(misto->currentText(), QString());
+    EXPECT_EQ(okno.model().rowCount(), 1);
+    // The list's commands from the filter box act on the selected offer.
+    klavesa(Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(sluzby.desktop.maily.size(), 1);
+    klavesa(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(kopie, 1);
+    // A dealer's name is read whole in its drop-down, however narrow the column.
+    QComboBox* obchodnik = okno.cmbFilter[7];
+    EXPECT_GE(obchodnik->view()->minimumWidth(),
+              obchodnik->view()->fontMetrics().horizontalAdvance(QStringLiteral("Stavebniny Kůň s.r.o., Brno a okolí")));
+    EXPECT_LT(obchodnik->width(), obchodnik->view()->minimumWidth());
+}
+
+// Tab goes down the project column, then the customer column, as the boxes stand.
+TEST(Nabidky, FormTabFollowsTheLayout) {
+    Instalace inst;
+    FakeServices sluzby;
+    GlobalniData g;
+    QtNabidky nabidky(g, {});
+    auto n = std::make_shared<clsNabidka>();
+    QList<QWidget*> poradi, cekane;
+    az([] { return modalni<frmNabidka>(); }, [&](QWidget* w) {
+        auto* f = static_cast<frmNabidka*>(w);
+        cekane = {f->txtDatumNabidky, f->cmbNazevAkce, f->txtMistoStavby, f->txtUlice, f->txtUliceCP, f->cmbDruhStavby,
+                  f->txtRealizacniFirma, f->txtKontaktniOsoba, f->txtTelefon, f->txtMail, f->cmbObchodnik, f->txtObchodnikMesto,
+                  f->txtPoznamka};
+        f->activateWindow();
+        if (aktivni(f)) {
+            f->txtDatumNabidky->setFocus();
+            for (int i = 0; i < cekane.size(); ++i) {
+                poradi << QApplication::focusWidget();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+        }
+        // The first six stand left of the next six, each column top to bottom.
+        for (int i = 0; i < 6; ++i) {
+            EXPECT_LT(cekane[i]->mapTo(f, QPoint()).x(), cekane[i + 6]->mapTo(f, QPoint()).x()) << i;
+            if (i > 0) {
+                EXPECT_GT(cekane[i]->mapTo(f, QPoint()).y(), cekane[i - 1]->mapTo(f, QPoint()).y()) << i;
+            }
+        }
+        zaviraciPolicko(f);
+    });
+    nabidky.zobrazFormular(n, false);
+    EXPECT_EQ(poradi, cekane);
 }

@@ -2,10 +2,14 @@
 // two articles from the price list typed in with real keys, the count editor, and the order sent
 // from the menu through tinyproxy to the stand-in server; the copy and the next number.
 #include "app/QtProgram.h"
+#include "orders/OdeslaniObjednavky.h"
+#include "platform/Cp1250.h"
+#include "platform/QtUserDialogs.h"
 #include <QPlainTextEdit>
 #include "platform/IniFile.h"
 #include "platform/Services.h"
 #include "support/GuiSupport.h"
+#include "support/ListProgramu.h"
 #include "support/Peers.h"
 #include "support/TestSupport.h"
 
@@ -15,8 +19,11 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -80,6 +87,18 @@ TEST(OrderSheetWindow, CostingAndTwoArticlesSentThroughTinyproxy) {
         QTest::mouseClick(okno->cmdKomponentyPridat, Qt::LeftButton);
         frmArt* cenik = program.seznamPolozek().okno();
         ASSERT_TRUE(cenik && cenik->isVisible());
+        // The focus comes back to the sheet, its sub-order still selected.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(okno, 30000));
+        EXPECT_EQ(QApplication::focusWidget(), okno->Tabulka);
+        // The menus have Alt letters; the captions read as before.
+        QStringList popisky;
+        for (QAction* a : okno->menuBar()->actions() + okno->menuBar()->actions()[0]->menu()->actions()) {
+            if (a->isSeparator()) continue;
+            EXPECT_EQ(a->text().count(u'&'), 1) << a->text().toStdString();
+            popisky << QString(a->text()).remove(u'&');
+        }
+        EXPECT_EQ(popisky, QStringList({"Objednávka", "Nastavení", "Nápověda", "Objednávka na sklad", "Import objednávky ...",
+                                        "Export objednávky ...", "Tisk ...", "Odeslat ...", "Konec"}));
         const FlexGrid& g = cenik->model().TabulkaArt();
         for (auto [kod, ks] : {std::pair{"DLT", Qt::Key_3}, {"DTK", Qt::Key_4}}) {
             QTest::keyClicks(cenik->cmbFilter[1]->lineEdit(), QString::fromLatin1(kod));
@@ -124,6 +143,117 @@ TEST(OrderSheetWindow, CostingAndTwoArticlesSentThroughTinyproxy) {
         EXPECT_TRUE(p.isNull());
     }
     EXPECT_TRUE(readBytes(inst.data + "/Objednavky.ini").contains("cislo objednavky=458\r\n"));
+    platform::setClock(&sluzby.clock);
+}
+
+// An imported order of three sub-orders with real message boxes: the total counts all three at
+// once; a refused send leaves the user's sub-order selected, or the one it refused, also after
+// the box gives the activation back to the sheet.
+TEST(OrderSheetWindow, ImportTotalAndTheSubOrderKeptAfterTheSheetsOwnBoxes) {
+    Instalace inst;
+    FakeServices sluzby;
+    QtUserDialogs skutecne;
+    writeBytes(inst.data + "/Objednavky.ini", "[NASTAVENI]\r\npripojeni=1\r\nserver=127.0.0.1:9\r\nemail=a@b.cz\r\nid=K-17\r\n"
+                                              "cislo objednavky=5\r\nvystup=/tmp\r\n");
+    const QString xml = inst.dir.filePath("tri.xml");
+    writeBytes(xml, cp1250::encode(QStringLiteral(
+                        "<objednavky><objednavka1><nazev>Sklad</nazev><obj_znaky>DVM|DLT|</obj_znaky><kusy>2|3|</kusy>"
+                        "</objednavka1><objednavka2><nazev>Nula</nazev><obj_znaky>DTK|</obj_znaky><kusy>0|</kusy></objednavka2>"
+                        "<objednavka3><nazev>Druhá</nazev><obj_znaky>DTK|</obj_znaky><kusy>4|</kusy></objednavka3></objednavky>")));
+    QtProgram program;
+    ASSERT_TRUE(program.aplikace().Main());
+    program.objednavkovyList().Zobraz();
+    frmObjednavka* okno = program.objednavkovyList().okno();
+    ASSERT_TRUE(okno && QTest::qWaitForWindowExposed(okno));
+    sluzby.dialogs.soubory.push_back(xml);
+    QTest::keyClick(okno, Qt::Key_I, Qt::ControlModifier);
+    ASSERT_EQ(okno->lstObjednavky->count(), 3);
+    EXPECT_EQ(okno->lstObjednavky->currentRow(), 2);
+    // 2 × 129 + 3 × 349 + 4 × 159, with 21 % VAT.
+    EXPECT_EQ(okno->lblCenaCelkem[0]->text(), QStringLiteral("1\u00A0941,00"));
+    EXPECT_EQ(okno->lblCenaCelkem[1]->text(), QStringLiteral("2\u00A0348,70"));
+
+    platform::setDialogs(&skutecne);
+    QStringList texty;
+    const auto odesli = [&] {
+        az(modalni<QMessageBox>, [&](QWidget* w) {
+            texty << static_cast<QMessageBox*>(w)->text();
+            QTest::keyClick(w, Qt::Key_Return);
+        });
+        QTest::keyClick(okno, Qt::Key_O, Qt::ControlModifier);
+        // What the window manager does when the box goes.
+        okno->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(okno, 30000));
+    };
+    QTest::mouseClick(okno->lstObjednavky->viewport(), Qt::LeftButton, {},
+                      okno->lstObjednavky->visualItemRect(okno->lstObjednavky->item(0)).center());
+    ASSERT_EQ(okno->lstObjednavky->currentRow(), 0);
+    okno->cmbZavod->setCurrentIndex(0);
+    odesli();  // no dispatch day
+    EXPECT_EQ(okno->lstObjednavky->currentRow(), 0);
+    QTest::keyClicks(okno->txtDatumExpediceDen, "7");
+    odesli();  // the zero count of the second
+    EXPECT_EQ(okno->lstObjednavky->currentRow(), 1);
+    EXPECT_EQ(texty, QStringList({kChybnyDen, kNulovyPocet}));
+    platform::setDialogs(&sluzby.dialogs);
+}
+
+// "Konec" (Ctrl+X) on the costing sheet while an order waits for the server says why and ends
+// nothing; the order arrives. With sub-orders on the sheet it asks the sheet's close question.
+TEST(OrderSheetWindow, CtrlXDuringASendEndsNothing) {
+    Instalace inst;
+    FakeServices sluzby;
+    Hodiny hodiny;
+    platform::setClock(&hodiny);
+    auto server = Peer::zastupnyServer(inst.dir.filePath("server"), {}, {"--zpozdeni", "3000"});
+    BEZI(server);
+    writeBytes(inst.data + "/Objednavky.ini", QStringLiteral("[NASTAVENI]\r\npripojeni=1\r\nserver=127.0.0.1:%1\r\nemail=a@b.cz\r\n"
+                                                             "id=K-17\r\ncislo objednavky=5\r\nvystup=%2\r\n")
+                                                  .arg(server->port()).arg(inst.dir.filePath("kopie")).toUtf8());
+    {
+        QtProgram program;
+        ASSERT_TRUE(program.aplikace().Main());
+        frmSorvenika* list = kalkulaceNaListu(program);
+        program.objednavkovyList().PridatObjednavku({"Sklad", "DVM|", "1|", {}, {}});
+        program.objednavkovyList().Zobraz();
+        frmObjednavka* okno = program.objednavkovyList().okno();
+        ASSERT_TRUE(okno && QTest::qWaitForWindowExposed(okno));
+        okno->cmbZavod->setCurrentIndex(1);
+        QTest::keyClicks(okno->txtDatumExpediceDen, "7");
+        const auto konec = [&] {
+            list->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(list, 30000));
+            QTest::keyClick(list, Qt::Key_X, Qt::ControlModifier);
+        };
+        bool behemCekani = false;
+        QTimer hlidac;
+        hlidac.callOnTimeout([&] {
+            if (!okno->model().odesilani()) return;
+            hlidac.stop();
+            behemCekani = true;
+            zaviraciPolicko(okno);
+            konec();
+        });
+        hlidac.start(5);
+        okno->mnuOdeslat->trigger();
+        EXPECT_TRUE(behemCekani);
+        EXPECT_FALSE(program.kodKonce());
+        EXPECT_EQ(sluzby.dialogs.texty(), QStringList({kOdesilaniProbiha, kOdesilaniProbiha,
+                                                       "Objednávka přijata pod číslem [457] (podobjednávek: 1, závod VESTRON)."}));
+        EXPECT_TRUE(okno->isVisible());
+        EXPECT_EQ(okno->lstObjednavky->count(), 0);
+
+        // Sub-orders waiting: the close question, "Ne" keeps the program, "Ano" ends it.
+        program.objednavkovyList().PridatObjednavku({"Sklad", "DVM|", "1|", {}, {}});
+        sluzby.dialogs.odpovedi = {Odpoved::No};
+        konec();
+        EXPECT_EQ(sluzby.dialogs.texty().last(), kZavritList);
+        EXPECT_FALSE(program.kodKonce());
+        sluzby.dialogs.odpovedi = {Odpoved::Yes};
+        konec();
+        EXPECT_EQ(program.kodKonce(), 0);
+    }
+    obnovSmycky();
     platform::setClock(&sluzby.clock);
 }
 

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -63,6 +64,7 @@ TEST_F(OknaZakazniku, AddressBookFromTheCostingSheet) {
         EXPECT_EQ(a->Cislo_zaznamu->text(), QStringLiteral("Záznam č. 1 z 32"));
         EXPECT_FALSE(a->txtAdresa[0]->isEnabled());
         EXPECT_FALSE(a->cmbPrikaz[4]->isVisible());
+        EXPECT_TRUE(a->cmbPrikaz[ModelAdresare::Zmenit]->isEnabled() && a->cmbPrikaz[ModelAdresare::Smazat]->isEnabled());
 
         a->cmbPrikaz[ModelAdresare::Novy]->click();
         EXPECT_TRUE(a->cmbPrikaz[4]->isVisible() && !a->cmbPrikaz[0]->isVisible() && !a->cmdVybrat[0]->isVisible());
@@ -87,6 +89,22 @@ TEST_F(OknaZakazniku, AddressBookFromTheCostingSheet) {
         // "Smazat" asks nothing; the entry that moved up is shown.
         a->cmbPrikaz[ModelAdresare::Smazat]->click();
         EXPECT_EQ(std::pair(a->L->count(), a->txtAdresa[PRIJMENI]->text()), std::pair(32, QStringLiteral("Čermák")));
+
+        // Escape drops the customer being typed and keeps the book open.
+        a->cmbPrikaz[ModelAdresare::Novy]->click();
+        napis(a->txtAdresa[JMENO], QStringLiteral("x"));
+        QTest::keyClick(a->txtAdresa[JMENO], Qt::Key_Escape);
+        EXPECT_TRUE(a->isVisible() && !a->txtAdresa[JMENO]->isEnabled());
+        EXPECT_EQ(std::pair(a->L->count(), a->txtAdresa[PRIJMENI]->text()), std::pair(32, QStringLiteral("Čermák")));
+        // A new customer at the end of the list is scrolled to and shown as the file keeps it.
+        a->cmbPrikaz[ModelAdresare::Novy]->click();
+        napis(a->txtAdresa[PRIJMENI], QStringLiteral("Žofínský – „Ôsmý“"));
+        a->cmbPrikaz[ModelAdresare::Ok]->click();
+        EXPECT_EQ(a->txtAdresa[PRIJMENI]->text(), QStringLiteral("Žofínský - \"Osmý\""));
+        ASSERT_EQ(a->L->currentRow(), 32);
+        EXPECT_TRUE(a->L->viewport()->rect().contains(a->L->visualItemRect(a->L->currentItem()))) << a->L->visualItemRect(a->L->currentItem()).y() << " " << a->L->viewport()->height() << " " << a->L->verticalScrollBar()->value() << "/" << a->L->verticalScrollBar()->maximum() << " vis " << a->isVisible();
+        a->cmbPrikaz[ModelAdresare::Smazat]->click();
+
         a->L->setCurrentRow(18);  // Novák
         a->cmdVybrat[0]->click();
         probehlo = true;

@@ -108,7 +108,7 @@ TEST(clsHTTP, DirectlyThroughTinyproxyAndThroughMicrosocks) {
     EXPECT_EQ(text(clsHTTP().TestSpojeni()), bezHesla);
     EXPECT_EQ(text(clsHTTP().OdeslatObjednavku("1", "m", "HRAB", kObjednavka)), bezHesla + QStringLiteral("\r\nObjednávka nebyla odeslána."));
     m.spojeni(naProxy, "ProxyAuthorization=-1\r\nProxyUser=tester\r\nProxyPwd=c3BhdG7p");
-    EXPECT_TRUE(text(clsHTTP().TestSpojeni()).contains("Unauthorized"));
+    EXPECT_EQ(text(clsHTTP().TestSpojeni()), "chyba: " + kProxyOdmitla.arg("401 Unauthorized"));
     EXPECT_EQ(text(clsHTTP().OdeslatNabidky(kPrikazTest)), "chyba: " + kProxyOdmitla.arg("401 Unauthorized"));
     m.spojeni(QStringLiteral("pripojeni=3\r\nSOCKS5server=127.0.0.1\r\nSOCKS5port=%1").arg(socksSHeslem->port()));
     EXPECT_EQ(clsHTTP().TestSpojeni().chyba(), QStringLiteral("SOCKS5 server nepovoluje metodu typu: 'bez přihlášení'"));
@@ -154,6 +154,18 @@ TEST(clsHTTP, EveryFaultOfTheServerEndsInTheOperationsResult) {
             EXPECT_EQ(http.Odpoved().capacity(), 0);
         }
     }
+    // The limit at its exact edge: a reply of that many bytes is taken, one byte more is not.
+    Misto m;
+    m.spust();
+    BEZI(m.server);
+    m.spojeni("pripojeni=1");
+    clsHTTP http;
+    ASSERT_EQ(text(http.TestSpojeni()), kTextTestu);
+    const qsizetype delka = http.Odpoved().size();
+    http.limitOdpovedi = delka;
+    EXPECT_EQ(text(http.TestSpojeni()), kTextTestu);
+    http.limitOdpovedi = delka - 1;
+    EXPECT_EQ(text(http.TestSpojeni()), velka);
 }
 
 TEST(clsHTTP, ABrokenConnectionEndsTheTestAndTheDownloadAtOnce) {
@@ -201,6 +213,13 @@ TEST(clsHTTP, UnreachableOrNotConfigured) {
         const QString kam = radky == "pripojeni=1" ? http.Server() : radky.contains("SOCKS") ? "127.0.0.1:70000" : http.Proxy() + ":" + http.Port();
         EXPECT_EQ(ctyriOperace(http, m), QStringList({"Nelze se připojit k " + kam + "\r\nPravděpodobně máte špatně nastavené připojení k Internetu.",
                                                       spatne, spatne, kServerNedostupny}));
+    }
+    // No server set: said so in every mode (the update address is its own).
+    const QString bezServeru = "chyba: " + kServerNenastaven;
+    for (const char* rezim : {"1", "2", "3"}) {
+        writeBytes(m.soubor("Objednavky.ini"), QByteArray("[NASTAVENI]\r\nserver= \r\npripojeni=") + rezim + "\r\n");
+        clsHTTP http;
+        EXPECT_EQ(ctyriOperace(http, m), QStringList({bezServeru, bezServeru, bezServeru, kServerNedostupny})) << rezim;
     }
     // No connection mode, or one that is not a number: nothing is tried.
     for (const char* rezim : {"0", "", "x", "4"}) {

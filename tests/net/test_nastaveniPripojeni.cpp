@@ -21,7 +21,8 @@ struct Misto {
     QTemporaryDir dir;
     Prostredi data{"SORVENIKA_DATA", dir.path().toUtf8()};
     explicit Misto(const QByteArray& spojeni) {
-        writeBytes(dir.filePath("Objednavky.ini"), "[NASTAVENI]\r\n" + spojeni + "id=K-17\r\nemail=a@b.cz\r\nvystup=/kopie\r\n");
+        writeBytes(dir.filePath("Objednavky.ini"),
+                   "[NASTAVENI]\r\n" + spojeni + "server=objednavky.example\r\nid=K-17\r\nemail=a@b.cz\r\nvystup=/kopie\r\n");
         writeBytes(dir.filePath("Sorvenika.ini"), "[UZIVATEL]\r\nProxyAuthorization=0\r\n");
     }
     QByteArray objednavky() const { return readBytes(dir.filePath("Objednavky.ini")); }

@@ -2,12 +2,20 @@
 // recomputed prices, the save and its failure, the cancel.
 #include "offers/ModelNabidky.h"
 
+#include "app/SouborNastaveni.h"
 #include "offers/SouboryNabidek.h"
 #include "offers/clsSorvenika.h"
 #include "platform/Cp1250.h"
+#include "platform/DataPaths.h"
+#include "platform/IniFile.h"
 #include "support/TestSupport.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QProcess>
+#include <QThread>
+#include <csignal>
+#include <cstdio>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -36,12 +44,20 @@ struct Prostredek {
     }
 };
 
+// Every entry field with a text of its own, so that a field saved into another shows.
 UdajeNabidky vyplnene(const ModelNabidky& m) {
     UdajeNabidky u = m.udaje();
     u.NazevAkce = QStringLiteral("Akce");
     u.MistoStavby = QStringLiteral("Praha");
+    u.Ulice = QStringLiteral("Dlouhá");
+    u.UliceCP = QStringLiteral("12a");
     u.DruhStavby = 3;
-    u.RealizacniFirma = u.KontaktniOsoba = u.Telefon = u.Email = u.Obchodnik = u.ObchodnikMesto = QStringLiteral("x");
+    u.RealizacniFirma = QStringLiteral("Stavby Novák");
+    u.KontaktniOsoba = QStringLiteral("Petr Čech");
+    u.Telefon = QStringLiteral("777 000 111");
+    u.Email = QStringLiteral("cech@example.cz");
+    u.Obchodnik = QStringLiteral("Stavebniny Kůň");
+    u.ObchodnikMesto = QStringLiteral("Brno");
     u.Poznamka = QStringLiteral("a\nb");
     return u;
 }
@@ -69,6 +85,7 @@ TEST(ModelNabidky, LoadShowsTheOffer) {
 
 TEST(ModelNabidky, PartsCommandsRecompute) {
     Prostredek p;
+    p.pamet.Nabidka->ProjektovaSleva = 0;
     QStringList vlozit{QStringLiteral("Nový\tB2\tS\t1\t1\u00A0000,00\t1\u00A0000,00\t")};
     ModelNabidky m(p.g, p.pamet, {[&](ICilNabidky& cil) {
                                       for (const QString& r : vlozit) cil.pridejPolozku(r);
@@ -77,8 +94,7 @@ TEST(ModelNabidky, PartsCommandsRecompute) {
     m.Tabulka.setRow(1);
     m.pridatPolozky();
     const clsNabidka& n = m.nabidka();
-    EXPECT_EQ(std::tuple(n.CenaBezDPH, n.CenaPoSleveBezDPH, n.CenaPoSleveSDPH), std::tuple(2000.0, 1800.0, 2142.0));
-    EXPECT_EQ(n.ProjektovaSleva, 10.0);
+    EXPECT_EQ(std::tuple(n.CenaBezDPH, n.CenaPoSleveBezDPH, n.CenaPoSleveSDPH), std::tuple(2000.0, 2000.0, 2380.0));
     EXPECT_EQ(m.Tabulka.Row(), 1);
     clsSorvenika s;
     s.Xml = n.Sorvenika;
@@ -98,16 +114,78 @@ TEST(ModelNabidky, PartsCommandsRecompute) {
     m.odebratPolozku();
     EXPECT_EQ(m.Tabulka.Rows(), 2);
     EXPECT_EQ(m.Tabulka.Row(), 1);
-    EXPECT_EQ(n.CenaPoSleveSDPH, 1071.0);
+    EXPECT_EQ(n.CenaPoSleveSDPH, 1190.0);
     EXPECT_TRUE(m.odebratPovoleno());
     // The single part removed: nothing left, all prices 0, the command off until parts come.
     m.odebratPolozku();
     EXPECT_EQ(m.Tabulka.Rows(), 1);
     EXPECT_FALSE(m.odebratPovoleno());
     EXPECT_EQ(std::tuple(n.CenaBezDPH, n.CenaPoSleveBezDPH, n.CenaPoSleveSDPH), std::tuple(0.0, 0.0, 0.0));
-    EXPECT_EQ(m.ceny(), (std::array<QString, 4>{"0,00", "10,00", "0,00", "0,00"}));
+    EXPECT_EQ(m.ceny(), (std::array<QString, 4>{"0,00", "0,00", "0,00", "0,00"}));
     m.pridatPolozky();
     EXPECT_TRUE(m.odebratPovoleno());
+}
+
+// The costing's lines are at its coefficient already: the discount is taken once, added parts are
+// priced as the sheet would price them, and a visit to the price list that adds nothing, or a T-REMOL
+// costing's 0,00 lines, change no price.
+TEST(ModelNabidky, PricesStayOnTheCostingsBase) {
+    const QString miv90 = QStringLiteral("Díl A\tA1\t\t2\t450,00\t900,00\t\r\nDíl B\tB1\t\t1\t90,00\t90,00\t\r\n");
+    const QString tremol = QStringLiteral("Díl T\tT1\t\t2\t0,00\t0,00\t\r\n");
+    const QString pridat = QStringLiteral("Nový\tN1\t\t2\t1\u00A0234,50\t2\u00A0469,00\t");
+    const struct {
+        const char* popis;
+        const char* system;
+        QString rozpis;
+        double sleva, bez, po, sDph;  // the offer as the costing sheet made it
+        bool pridej;                  // else remove row 2
+        QString vlozeno;              // what the price list adds
+        double bezPotom, poPotom, sDphPotom;
+        QString radekPotom;           // the added row as the grid shows it, or the remaining last one
+    } pripady[] = {
+        // 32 640,60 stays 32 640,60 however the sum of the lines reads.
+        {"90 %, the price list closed without a part", "MIV", miv90, 10, 36267.3, 32640.6, 39495.1, true, "",
+         36267.3, 32640.6, 39495.1, "Díl B\tB1\t\t1\t90,00\t90,00"},
+        {"90 %, a part added at the coefficient", "MIV", miv90, 10, 1100, 990, 1197.9, true, pridat, 3569.1, 3212.2,
+         3886.8, "Nový\tN1\t\t2\t1\u00A0111,10\t2\u00A0222,20"},
+        {"90 %, a part removed", "MIV", miv90, 10, 1100, 990, 1197.9, false, "", 1000, 900, 1089,
+         "Díl A\tA1\t\t2\t450,00\t900,00"},
+        {"100 %, the plain sum", "MIV", miv90, 0, 990, 990, 1197.9, true, pridat, 3459, 3459, 4185.39,
+         "Nový\tN1\t\t2\t1\u00A0234,50\t2\u00A0469,00"},
+        {"T-REMOL keeps its four prices and adds the part's", "T-REMOL", tremol, 20, 10000, 8000, 9680, true,
+         pridat, 12469, 9975.2, 12069.99, "Nový\tN1\t\t2\t987,60\t1\u00A0975,20"},
+        {"T-REMOL, the price list closed without a part", "T-REMOL", tremol, 20, 10000, 8000, 9680, true, "", 10000,
+         8000, 9680, "Díl T\tT1\t\t2\t0,00\t0,00"},
+    };
+    for (const auto& c : pripady) {
+        SCOPED_TRACE(c.popis);
+        Prostredek p;
+        p.g.nastaveni.DPH = Currency::fromInt(21);
+        clsSorvenika s;
+        s.System = QString::fromLatin1(c.system);
+        s.Rozpis = c.rozpis;
+        s.GenerXml();
+        clsNabidka& n = *p.pamet.Nabidka;
+        std::tie(n.Sorvenika, n.ProjektovaSleva, n.CenaBezDPH, n.CenaPoSleveBezDPH, n.CenaPoSleveSDPH) =
+            std::tuple(s.Xml, c.sleva, c.bez, c.po, c.sDph);
+        const QString xml = n.Sorvenika;
+        ModelNabidky m(p.g, p.pamet, {[&](ICilNabidky& cil) {
+                                          if (!c.vlozeno.isEmpty()) cil.pridejPolozku(c.vlozeno);
+                                      },
+                                      {}});
+        if (c.pridej) {
+            m.pridatPolozky();
+        } else {
+            m.Tabulka.setRow(2);
+            m.odebratPolozku();
+        }
+        EXPECT_EQ(std::tuple(n.CenaBezDPH, n.CenaPoSleveBezDPH, n.CenaPoSleveSDPH, n.ProjektovaSleva),
+                  std::tuple(c.bezPotom, c.poPotom, c.sDphPotom, c.sleva));
+        QStringList posledni;
+        for (int col = 0; col < 6; ++col) posledni << m.Tabulka.TextMatrix(m.Tabulka.Rows() - 1, col);
+        EXPECT_EQ(posledni.join('\t'), c.radekPotom);
+        EXPECT_EQ(n.Sorvenika == xml, c.vlozeno.isEmpty() && c.pridej);
+    }
 }
 
 TEST(ModelNabidky, SaveAppendsAdvancesAndRemembers) {
@@ -119,16 +197,69 @@ TEST(ModelNabidky, SaveAppendsAdvancesAndRemembers) {
     EXPECT_FALSE(QFile::exists(p.soubor(kNeodeslaneNabidky)));
 
     u.Telefon = QStringLiteral(" ");
+    u.DatumNabidky = QStringLiteral("2.1.2007");
+    // The user's own offer in state "Alternativa" is saved as a new one, "V řešení".
+    p.pamet.Nabidka->Stav = 3;
     const auto v = m.Uloz(u);
     ASSERT_TRUE(v.ulozeno()) << v.chyba.toStdString();
+    EXPECT_EQ(v.oznameni, QString());
     EXPECT_EQ(p.g.nastaveni.ExtID, 13);
     EXPECT_EQ(p.pamet.PosledniNabidka, p.pamet.Nabidka);
-    EXPECT_EQ(p.pamet.Nabidka->Poznamka, QStringLiteral("a\r\nb"));
-    EXPECT_EQ(p.pamet.Nabidka->DruhStavby, 3);
     const QList<clsNabidka> ulozene = NactiNeodeslaneNabidky(p.g.nastaveni);
     ASSERT_EQ(ulozene.size(), 1);
-    EXPECT_EQ(ulozene[0].ExtID, 12);
-    EXPECT_EQ(ulozene[0].NazevAkce, QStringLiteral("Akce"));
+    for (const clsNabidka& o : {*p.pamet.Nabidka, ulozene[0]}) {
+        EXPECT_EQ(std::tuple(o.ExtID, o.Stav, o.DatumNabidky, o.DruhStavby, o.Poznamka), std::tuple(12, 0, QDate(2007, 1, 2), 3, QStringLiteral("a\r\nb")));
+        EXPECT_EQ((QStringList{o.NazevAkce, o.MistoStavby, o.Ulice, o.UliceCP, o.RealizacniFirma, o.KontaktniOsoba, o.Telefon, o.Email,
+                               o.Obchodnik, o.ObchodnikMesto}),
+                  (QStringList{u.NazevAkce, u.MistoStavby, u.Ulice, u.UliceCP, u.RealizacniFirma, u.KontaktniOsoba, u.Telefon, u.Email,
+                               u.Obchodnik, u.ObchodnikMesto}));
+    }
+    // The next number is on disk at once.
+    EXPECT_EQ(ini::Profil(p.dir.filePath("Sorvenika.ini")).cti("UZIVATEL", "ExtID"), "13");
+}
+
+// The program's own start-up in a child: the settings read, one offer saved, then SIGKILL before
+// any exit could write the settings. The next start gives the next number.
+TEST(ModelNabidky, AnOfferNumberSurvivesAKill) {
+    if (qEnvironmentVariableIsSet("SORVENIKA_DITE_ULOZI")) {
+        GlobalniData g;
+        if (NactiIni(dataFile("Sorvenika.ini"), g).chyba) std::_Exit(2);
+        PametNabidek pamet;
+        pamet.Nabidka = std::make_shared<clsNabidka>(g.nastaveni);
+        pamet.Nabidka->ExtID = g.nastaveni.ExtID;
+        ModelNabidky m(g, pamet);
+        const auto v = m.Uloz(vyplnene(m));
+        std::printf("ULOZENO %d\n", v.ulozeno() ? pamet.Nabidka->ExtID : -1);
+        std::fflush(stdout);
+        QThread::sleep(60);
+        std::_Exit(3);
+    }
+    Instalace inst;
+    FakeServices sluzby;
+    const int prvni = ini::Profil(inst.ini()).cti("UZIVATEL", "ExtID").toInt();
+    QStringList cisla;
+    for (int i = 0; i < 2; ++i) {
+        QProcess dite;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("SORVENIKA_DITE_ULOZI", "1");
+        // The child runs this one test whatever shard the parent runs as.
+        for (const char* v : {"GTEST_SHARD_INDEX", "GTEST_TOTAL_SHARDS", "GTEST_SHARD_STATUS_FILE", "GTEST_OUTPUT"}) env.remove(v);
+        dite.setProcessEnvironment(env);
+        dite.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=ModelNabidky.AnOfferNumberSurvivesAKill"});
+        QByteArray vystup;
+        while (!vystup.contains("ULOZENO") && dite.waitForReadyRead(30000)) vystup += dite.readAllStandardOutput();
+        const qsizetype z = vystup.indexOf("ULOZENO ");
+        ASSERT_GE(z, 0) << vystup.toStdString();
+        cisla << QString::fromLatin1(vystup.mid(z + 8, vystup.indexOf('\n', z) - z - 8));
+        ::kill(static_cast<pid_t>(dite.processId()), SIGKILL);
+        ASSERT_TRUE(dite.waitForFinished(30000));
+        EXPECT_EQ(dite.exitStatus(), QProcess::CrashExit);
+    }
+    EXPECT_EQ(cisla, (QStringList{QString::number(qMax(prvni, 1)), QString::number(qMax(prvni, 1) + 1)}));
+    QStringList vSouboru;
+    for (const clsNabidka& o : NactiNeodeslaneNabidky(Nastaveni{})) vSouboru << QString::number(o.ExtID);
+    EXPECT_EQ(vSouboru, cisla);
+    EXPECT_EQ(ini::Profil(inst.ini()).cti("UZIVATEL", "ExtID"), QString::number(qMax(prvni, 1) + 2));
 }
 
 // The file cannot be written: the form keeps the offer as it was, the number and the last

@@ -88,6 +88,10 @@ TEST(ModelSeznamuNabidek, StateChangeOnlyOwnWrittenAtOnce) {
     ASSERT_TRUE(m.ZmenStav(2, 1));
     EXPECT_EQ(m.index(2, sStav).data().toString(), QStringLiteral("Vyhráno"));
     EXPECT_EQ(readBytes(s.soubor(kStavyNabidek)), "ID|ExtID|Stav\r\n0|21|0\r\n5|1|1\r\n12|2|0\r\n");
+    // State 0, "V řešení", is a state like any other.
+    ASSERT_TRUE(m.ZmenStav(2, 0));
+    EXPECT_EQ(m.index(2, sStav).data().toString(), QStringLiteral("V řešení"));
+    EXPECT_EQ(readBytes(s.soubor(kStavyNabidek)), "ID|ExtID|Stav\r\n0|21|0\r\n5|1|0\r\n12|2|0\r\n");
     EXPECT_EQ(m.soucet(), 1300.5);
 }
 

@@ -5,6 +5,7 @@
 #include "offers/clsSorvenika.h"
 #include "platform/Cp1250.h"
 #include "pricelist/DbfTestUtil.h"
+#include "support/BezPravaCist.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -98,6 +99,9 @@ TEST(clsNabidka, TheHeaderDrivesTheReaderAndNoValueAbortsIt) {
         // Garbage in every typed column: 0, a null date, an empty costing.
         {"ExtID|IDOZ|Datum|CenaBezDPH|Sorvenika|Stav", "abc|99999|32.13.2026|x1|@@@@|", 0, 0, 0, 0, QDate(), 0, "", ""},
         {"ExtID|Datum", "1|5.3.26", 0, 1, 1, 0, QDate(2026, 3, 5), 0, "", ""},
+        // A date downloaded with its time of day.
+        {"ExtID|Datum", "1|9.4.2009 10:00:00", 0, 1, 1, 0, QDate(2009, 4, 9), 0, "", ""},
+        {"ExtID|Datum", "1|2009-04-09 10:00:00", 0, 1, 1, 0, QDate(2009, 4, 9), 0, "", ""},
         {"NazevAkce|ExtID|Datum", "|2|x.3.2026", 0, 2, 1, 0, QDate(), 0, "", ""},
         {"ExtID|Datum", "3|5.3.-026", 0, 3, 1, 0, QDate(), 0, "", ""},
     };
@@ -112,7 +116,7 @@ TEST(clsNabidka, TheHeaderDrivesTheReaderAndNoValueAbortsIt) {
     }
 }
 
-TEST(SouboryNabidek, AppendingCreatesTheFolderAndHeaderAndCutsAnInterruptedLine) {
+TEST(SouboryNabidek, AppendingCreatesTheFolderAndHeader) {
     Slozka s;
     const QString hlavicka = kHlavickaNeodeslanych + "\r\n";
     clsNabidka a = vyplnena(), b = vyplnena();
@@ -120,17 +124,7 @@ TEST(SouboryNabidek, AppendingCreatesTheFolderAndHeaderAndCutsAnInterruptedLine)
     ASSERT_TRUE(a.UlozNabidkuKOdeslani());
     ASSERT_TRUE(b.UlozNabidkuKOdeslani());
     const QString dva = hlavicka + a.ZaznamKOdeslani() + b.ZaznamKOdeslani();
-    EXPECT_EQ(s.text(kNeodeslaneNabidky), dva);
     EXPECT_EQ(readBytes(s.soubor(kNeodeslaneNabidky)), cp1250::encode(dva));
-
-    // A file left empty, or ending in half a record, gets a sound record after the header.
-    const QByteArray zbytky[] = {"", "ExtID|IDOZ", cp1250::encode(dva) + "14|7|5.3.2026|0|Nedokonč"};
-    const QString cekane[] = {hlavicka + a.ZaznamKOdeslani(), hlavicka + a.ZaznamKOdeslani(), dva + a.ZaznamKOdeslani()};
-    for (int i = 0; i < 3; ++i) {
-        writeBytes(s.soubor(kNeodeslaneNabidky), zbytky[i]);
-        ASSERT_TRUE(a.UlozNabidkuKOdeslani());
-        EXPECT_EQ(s.text(kNeodeslaneNabidky), cekane[i]) << i;
-    }
 
     // A folder that cannot be made reports the failure, naming the file and the folder.
     QFile::remove(s.soubor(kNeodeslaneNabidky));
@@ -140,21 +134,94 @@ TEST(SouboryNabidek, AppendingCreatesTheFolderAndHeaderAndCutsAnInterruptedLine)
                                                     .arg(s.soubor(kNeodeslaneNabidky), s.dir.filePath("Nabidky")));
 }
 
-TEST(SouboryNabidek, ReadersSkipEmptyLinesAndKnowWhereAFileEnds) {
+// The next save keeps every whole record whatever ends its lines; only a last line with fewer
+// fields than the header (a write cut short) is set aside, into a side file the message names.
+TEST(SouboryNabidek, AnAppendKeepsEveryWholeRecordAndSetsAFragmentAside) {
     FakeServices sluzby;
-    const QByteArray obsah = "ExtID|NazevAkce\r\n1|a\r\n\r\n2|b\r\n3|c";
-    const auto akce = [](const QList<clsNabidka>& l) {
-        QStringList t;
-        for (const clsNabidka& n : l) t << QString::number(n.ExtID) + n.NazevAkce + QString::number(n.CisloOZ);
-        return t;
+    clsNabidka a = vyplnena(), b = vyplnena(), c = vyplnena();
+    b.ExtID = 13;
+    c.ExtID = 14;
+    const QByteArray H = cp1250::encode(kHlavickaNeodeslanych), A = cp1250::encode(a.ZaznamKOdeslani().chopped(2)),
+                     B = cp1250::encode(b.ZaznamKOdeslani().chopped(2)), C = cp1250::encode(c.ZaznamKOdeslani());
+    const QByteArray zlomek = "15|7|5.3.2026|0|Nedokon\xe8";
+    const struct { const char* popis; QByteArray pred, po, odlozeno; } pripady[] = {
+        {"empty file", "", H + "\r\n" + C, ""},
+        {"a cut header", "ExtID|IDOZ", H + "\r\n" + C, ""},
+        {"the header alone, no CR LF", H, H + "\r\n" + C, ""},
+        {"last record without CR LF", H + "\r\n" + A + "\r\n" + B, H + "\r\n" + A + "\r\n" + B + "\r\n" + C, ""},
+        {"LF line ends", H + "\n" + A + "\n" + B + "\n", H + "\r\n" + A + "\r\n" + B + "\r\n" + C, ""},
+        {"LF, last without it", H + "\n" + A + "\n" + B, H + "\r\n" + A + "\r\n" + B + "\r\n" + C, ""},
+        {"a true fragment", H + "\r\n" + A + "\r\n" + zlomek, H + "\r\n" + A + "\r\n" + C, zlomek + "\r\n"},
+        {"a fragment after LF lines", H + "\n" + A + "\n" + B + "\n" + zlomek, H + "\r\n" + A + "\r\n" + B + "\r\n" + C,
+         zlomek + "\r\n"},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.popis);
+        Slozka s;
+        writeBytes(s.soubor(kNeodeslaneNabidky), p.pred);
+        const Vysledek<QString> v = c.UlozNabidkuKOdeslani();
+        ASSERT_TRUE(v) << v.chyba().toStdString();
+        EXPECT_EQ(readBytes(s.soubor(kNeodeslaneNabidky)), p.po);
+        EXPECT_EQ(QFile::exists(s.soubor(kZbytkyNeodeslanych)) ? readBytes(s.soubor(kZbytkyNeodeslanych)) : "", p.odlozeno);
+        EXPECT_EQ(v->contains(QDir::toNativeSeparators(s.soubor(kZbytkyNeodeslanych))), !p.odlozeno.isEmpty())
+            << v->toStdString();
+        // The list reads what the file now holds: every whole record and the new one.
+        EXPECT_EQ(NactiNeodeslaneNabidky(Nastaveni{}).size(), p.po.count("\r\n") - 1);
+    }
+}
+
+TEST(SouboryNabidek, AnUnreadableFileIsRefusedAndLeftAlone) {
+    Slozka s;
+    clsNabidka a = vyplnena();
+    const QByteArray pet = cp1250::encode(kHlavickaNeodeslanych + "\r\n" + a.ZaznamKOdeslani().repeated(5));
+    // Without CR LF at its end too, which takes the path that reads the whole file.
+    for (const QByteArray& obsah : {pet, pet.chopped(2)}) {
+        const QString soubor = s.soubor(kNeodeslaneNabidky);
+        writeBytes(soubor, obsah);
+        QFile::setPermissions(soubor, QFileDevice::WriteOwner);
+        Vysledek<QString> v = QString();
+        {
+            const BezPravaCist bez;
+            v = a.UlozNabidkuKOdeslani();
+        }
+        QFile::setPermissions(soubor, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        EXPECT_FALSE(v);
+        EXPECT_TRUE(v.chyba().contains(QDir::toNativeSeparators(soubor)) && v.chyba().contains("Permission denied"))
+            << v.chyba().toStdString();
+        EXPECT_EQ(readBytes(soubor), obsah);
+    }
+}
+
+// Both files through the readers the offer list uses: a last record without CR LF is kept, a
+// half line of an interrupted save is not an offer, LF ends are line ends, empty lines skipped.
+// The server's file is replaced whole: its last line counts however many fields it has.
+TEST(SouboryNabidek, TheListsReadersKeepWholeRecordsOnly) {
+    const struct { QByteArray obsah; QStringList neodeslane, ulozene; } pripady[] = {
+        {"ExtID|NazevAkce\r\n1|a\r\n\r\n2|b\r\n3|c", {"1a5", "2b5", "3c5"}, {"1a5", "2b5", "3c5"}},
+        {"ExtID|NazevAkce\r\n1|a\r\n2|b\r\n3", {"1a5", "2b5"}, {"1a5", "2b5", "35"}},
+        {"ExtID|NazevAkce\n1|a\n2|b\n", {"1a5", "2b5"}, {"1a5", "2b5"}},
+        {"ExtID|NazevAkce\r\n1|a|navíc\r\n", {"1a5"}, {"1a5"}},
+        {"ExtID|NazevAkce\r\n", {}, {}},
+        {"ExtID|NazevAkce", {}, {}},
+        {"", {}, {}},
     };
     const Nastaveni n = zastupce(5);
-    EXPECT_EQ(akce(CtiNabidky(obsah, n, true)), (QStringList{"1a5", "2b5"}));
-    EXPECT_EQ(akce(CtiNabidky(obsah, n, false)), (QStringList{"1a5", "2b5", "3c5"}));
-    EXPECT_EQ(akce(CtiNabidky(obsah + "\r\n", n, false)), (QStringList{"1a5", "2b5", "3c5"}));
-    EXPECT_TRUE(CtiNabidky("ExtID|NazevAkce\r\n", n, false).isEmpty());
-    EXPECT_TRUE(CtiNabidky("", n, true).isEmpty());
-    EXPECT_EQ(CtiNabidky(obsah, n, false).first().JmenoOZ, n.JmenoOZ);
+    const auto akce = [](const QList<clsNabidka>& l) {
+        QStringList t;
+        for (const clsNabidka& o : l) t << QString::number(o.ExtID) + o.NazevAkce + QString::number(o.CisloOZ);
+        return t;
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.obsah.toStdString());
+        Slozka s;
+        for (const QString& jmeno : {kNeodeslaneNabidky, kUlozeneNabidky}) writeBytes(s.soubor(jmeno), p.obsah);
+        EXPECT_EQ(akce(NactiNeodeslaneNabidky(n)), p.neodeslane);
+        const QList<clsNabidka> ulozene = NactiUlozeneNabidky(n);
+        EXPECT_EQ(akce(ulozene), p.ulozene);
+        if (!ulozene.isEmpty()) {
+            EXPECT_EQ(ulozene.first().JmenoOZ, n.JmenoOZ);
+        }
+    }
 }
 
 TEST(SouboryNabidek, StatesAreSavedForTheRepresentativeAndAppliedBack) {
@@ -221,7 +288,7 @@ TEST(SouboryNabidek, FuzzCorpusReadsWithoutFault) {
     // The server's file, written by Python's own Base64 and code page: its last record lacks the
     // final CR LF and is read all the same.
     FakeServices sluzby;
-    const QList<clsNabidka> l = CtiNabidky(readBytes(korpus.filePath("ulozene.txt")), Nastaveni{}, false);
+    const QList<clsNabidka> l = CtiNabidky(readBytes(korpus.filePath("ulozene.txt")), Nastaveni{}, true);
     ASSERT_EQ(l.size(), 3);
     EXPECT_EQ(l[0].JmenoOZ, QStringLiteral("Jan Dvořák"));
     EXPECT_EQ(l[0].Poznamka, "a\r\nb");

@@ -2,12 +2,16 @@
 // the page from the shipped template, read back by Python's own HTML parser.
 #include "offers/NabidkaHtml.h"
 
+#include "app/SouborNastaveni.h"
+#include "engine/Systemy.h"
 #include "offers/clsSorvenika.h"
 #include "platform/Cp1250.h"
 #include "support/Dockej.h"
 #include "support/TestSupport.h"
 
+#include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -109,18 +113,60 @@ TEST(NabidkaHtml, ItemTableBytes) {
 TEST(NabidkaHtml, CrossSectionPicture) {
     const QString miv = QStringLiteral("Pict\\MIV_P.gif|Pict\\MIV25_P.gif||Pict\\MIV_S_P.gif");
     const QString karnelo = QStringLiteral("Pict\\KARNELO_P.gif||Pict\\KARNELO_S_P.gif");
-    EXPECT_EQ(ObrazekPrurezu(miv, QStringLiteral("MIV"), QStringLiteral("30"), false), QStringLiteral("Pict\\MIV_S_P_T.gif"));
-    EXPECT_EQ(ObrazekPrurezu(miv, QStringLiteral("MIV"), QStringLiteral("20"), false), QStringLiteral("Pict\\MIV_P_T.gif|Pict\\MIV25_P_T.gif"));
-    EXPECT_EQ(ObrazekPrurezu(karnelo, QStringLiteral("KARNELO"), QStringLiteral("30"), false), QStringLiteral("Pict\\KARNELO_P_T.gif"));
-    EXPECT_EQ(ObrazekPrurezu(karnelo, QStringLiteral("KARNELO"), QStringLiteral("20"), true), QStringLiteral("Pict\\KARNELO_S_P_T.gif"));
-    EXPECT_EQ(ObrazekPrurezu(QStringLiteral("Pict\\X_P.gif"), QStringLiteral("X"), QStringLiteral("20"), true), QString());
-    EXPECT_EQ(ObrazekPrurezu(QString(), QStringLiteral("X"), QStringLiteral("20"), false), QString());
+    EXPECT_EQ(ObrazekPrurezuTisk(miv, QStringLiteral("MIV"), QStringLiteral("30"), false), QStringLiteral("Pict\\MIV25_P_T.gif"));
+    EXPECT_EQ(ObrazekPrurezuTisk(miv, QStringLiteral("MIV"), QStringLiteral("20"), false), QStringLiteral("Pict\\MIV_P_T.gif"));
+    EXPECT_EQ(ObrazekPrurezuTisk(miv, QStringLiteral("MIV"), QStringLiteral("20"), true), QStringLiteral("Pict\\MIV_S_P_T.gif"));
+    EXPECT_EQ(ObrazekPrurezuTisk(karnelo, QStringLiteral("KARNELO"), QStringLiteral("30"), false), QStringLiteral("Pict\\KARNELO_P_T.gif"));
+    EXPECT_EQ(ObrazekPrurezuTisk(QStringLiteral("Pict\\X_P.gif"), QStringLiteral("X"), QStringLiteral("20"), true), QString());
+    EXPECT_EQ(ObrazekPrurezuTisk(QString(), QStringLiteral("X"), QStringLiteral("20"), false), QString());
+}
+
+// Every system of the sample settings, with and without a shaft, at small and large
+// cross-sections: the printed page names only pictures that are there.
+TEST(NabidkaHtml, NoSystemOfTheSampleSettingsGivesABrokenPicture) {
+    Instalace inst;
+    FakeServices sluzby;
+    GlobalniData g;
+    ASSERT_FALSE(NactiIni(inst.ini(), g).chyba);
+    const TabulkaArtiklu c = cenik();
+    const ZdrojeHtml z{c, g.Systemy, QDateTime(QDate(2026, 12, 7), QTime(6, 0))};
+    const QRegularExpression obrazek(QStringLiteral("<img[^>]* src='([^']*)'"));
+    int obrazku = 0;
+    for (int kod = 1; kod <= g.nastaveni.PocetSystemu; ++kod)
+        for (const bool sachta : {false, true})
+            for (const char* prurez : {"12", "20", "25", "45"}) {
+                clsNabidka n = nabidka(NazevSystemu(kod).toLatin1().constData());
+                clsSorvenika s;
+                s.Xml = n.Sorvenika;
+                s.ParseXml();
+                s.Sachta = sachta;
+                s.Prurez = QString::fromLatin1(prurez);
+                s.GenerXml();
+                n.Sorvenika = s.Xml;
+                const QString strana = sestavNabidkuHtml(n, QStringLiteral("<!--logo--><!--img_tvarnice-->"), true, true, z);
+                for (auto m = obrazek.globalMatch(strana); m.hasNext();) {
+                    const QString cesta = m.next().captured(1);
+                    EXPECT_TRUE(QFileInfo(cesta).isFile()) << NazevSystemu(kod).toStdString() << " " << prurez << " "
+                                                           << sachta << ": " << cesta.toStdString();
+                    ++obrazku;
+                }
+            }
+    // The logo and a cross-section for all but the system without pictures.
+    EXPECT_EQ(obrazku, 13 * 8 + 12 * 8);
 }
 
 TEST(NabidkaHtml, AttachmentName) {
-    EXPECT_EQ(NazevPrilohy(QStringLiteral("Škola 2/2026")), QStringLiteral("Škola 2-2026.htm"));
-    EXPECT_EQ(NazevPrilohy(QString()), QStringLiteral("nabidka.htm"));
-    EXPECT_EQ(NazevPrilohy(QStringLiteral(" ")), QStringLiteral("nabidka.htm"));
+    const std::pair<QString, QString> pripady[] = {
+        {"Škola 2/2026", "Škola 22026.htm"},
+        {"RD \"Novák\", Praha; rm -rf $HOME `x`", "RD Novák Praha rm -rf HOME x.htm"},
+        {"a_b-c.d", "a_b-c.d.htm"},
+        {QString(110, QChar(0x17E)), QString(100, QChar(0x17E)) + ".htm"},
+        {"", "nabidka.htm"},
+        {" ", "nabidka.htm"},
+        {"..", "nabidka.htm"},
+        {"\"/'", "nabidka.htm"},
+    };
+    for (const auto& [nazev, priloha] : pripady) EXPECT_EQ(NazevPrilohy(nazev), priloha) << nazev.toStdString();
 }
 
 TEST(UlozJakoHtml, FlagsAndValues) {
@@ -134,7 +180,7 @@ TEST(UlozJakoHtml, FlagsAndValues) {
 
     const QString s = sestavNabidkuHtml(nabidka("MIV"), sablona, true, true, z);
     EXPECT_TRUE(s.contains(QStringLiteral("<img align='right' src='") + inst.data + QStringLiteral("/Pict/LOGO_T.gif'>")));
-    EXPECT_TRUE(s.contains(QStringLiteral("<img src='") + inst.data + QStringLiteral("/Pict/MIV_S_P_T.gif'>")));
+    EXPECT_TRUE(s.contains(QStringLiteral("<img src='") + inst.data + QStringLiteral("/Pict/MIV25_P_T.gif'>")));
     for (const char* t : {"7.12.2026 6:05:04", "Nabídka č. 42", "6.12.2026", "Škola &lt;b&gt;", "Komín &lt;b&gt;MIV",
                           "Rodinný dům", "Cena bez DPH:", "1\u00A0234,50 Kč", "10,00 %", "Cena po slevě s DPH:",
                           "1\u00A0344,37 Kč", "7,5 m", "Bez větrací šachty", "a &amp; b<br>c", "Sada<br><br>",

@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 #include "platform/Cp1250.h"
 #include "platform/Services.h"
+#include "support/BezPravaCist.h"
 #include "support/Peers.h"
 #include "support/TestSupport.h"
 
@@ -110,8 +111,22 @@ TEST(SynchronizaceNabidek, AWholeRunAgainstTheStandIn) {
     Misto m;
     m.spust();
     BEZI(m.server);
-    const clsNabidka a = m.uloz(1, QStringLiteral("Rodinný dům Říčany")), b = m.uloz(2, QStringLiteral("Škola <nová>"));
+    const clsNabidka a = m.uloz(1, QStringLiteral("Rodinný dům Říčany"));
+    // Text the server's markup clean-up would eat: stored with "‹" and "›" it goes up and comes back.
+    clsNabidka b(m.n);
+    b.ExtID = 2;
+    b.NazevAkce = QStringLiteral("RD patra <3");
+    b.MistoStavby = QStringLiteral("výška > 8 m");
+    b.Ulice = QStringLiteral("<br>Dlouhá");
+    b.KontaktniOsoba = QStringLiteral("<Petr> Čech");
+    b.Obchodnik = QStringLiteral("Kůň<br>Brno");
+    b.Poznamka = QStringLiteral("a <b>tučně</b>\r\n<br> b > c");
+    b.CenaPoSleveSDPH = 1234.5;
+    b.Sorvenika = QStringLiteral("<sorvenika><poznamka>&lt;x&gt;</poznamka></sorvenika>");
+    ASSERT_TRUE(b.UlozNabidkuKOdeslani());
     const QByteArray neodeslane = m.bajty(kNeodeslaneNabidky);
+    EXPECT_FALSE(neodeslane.contains('<') || neodeslane.contains('>'));
+    EXPECT_EQ(neodeslane.count('\x8b'), 7);
 
     const QString vysledek = SynchronizujNabidky(m.n, m.spojeni);
     EXPECT_EQ(vysledek, log("OK", "OK", "OK", "OK") + "\r\n\r\nCelkový čas: 0 vteřin");
@@ -127,9 +142,12 @@ TEST(SynchronizaceNabidek, AWholeRunAgainstTheStandIn) {
     QList<clsNabidka> ulozene = NactiUlozeneNabidky(m.n);
     ASSERT_EQ(ulozene.size(), 2);
     EXPECT_EQ((QList<int>{ulozene[0].ID, ulozene[0].ExtID, ulozene[1].ID, ulozene[1].ExtID}), (QList<int>{1, 1, 2, 2}));
-    // The reply's clean-up takes out anything in angle brackets, user text included.
-    EXPECT_EQ(std::tuple(ulozene[0].NazevAkce, ulozene[1].NazevAkce, ulozene[1].JmenoOZ, ulozene[1].Sorvenika, ulozene[1].CenaPoSleveSDPH),
-              std::tuple(a.NazevAkce, QStringLiteral("Škola "), QStringLiteral("Jan Dvořák"), b.Sorvenika, 1234.5));
+    // Every field of the record that went up is in the copy that came back, byte for byte.
+    QList<QByteArray> odeslane = neodeslane.split('\n').mid(1, 2);
+    for (int i = 0; i < 2; ++i) EXPECT_EQ(cp1250::encode(ulozene[i].ZaznamKOdeslani()), odeslane[i] + '\n');
+    EXPECT_EQ(std::tuple(ulozene[1].NazevAkce, ulozene[1].Poznamka, ulozene[1].JmenoOZ, ulozene[1].Sorvenika),
+              std::tuple(QStringLiteral("RD patra ‹3"), QStringLiteral("a ‹b›tučně‹/b›\r\n‹br› b › c"),
+                         QStringLiteral("Jan Dvořák"), b.Sorvenika));
     EXPECT_EQ(NactiObchodniky(), (QStringList{"Stavebniny Kůň s.r.o., Brno", "Komíny Říha, Olomouc", "Stavmat Plzeň a.s., Plzeň"}));
 
     // A state changed here reaches the server and comes back in the next download.
@@ -243,4 +261,33 @@ TEST(SynchronizaceNabidek, AnOfferSavedDuringTheWaitSurvivesAndASecondRunIsRefus
     EXPECT_EQ(m.bajty(kNeodeslaneNabidky), "chybí");
     EXPECT_TRUE(m.s().StahniNabidky());
     EXPECT_EQ(NactiUlozeneNabidky(m.n).size(), 2);
+}
+
+// Only whole records go up, with CR LF ends; a fragment stays for the next save to set aside.
+// After "OK" a file that cannot be rewritten is named in the step's line, its offers kept.
+TEST(SynchronizaceNabidek, OnlyWholeRecordsGoUpAndAFailedRewriteIsLogged) {
+    Misto m;
+    m.spust();
+    BEZI(m.server);
+    m.uloz(1, "A");
+    const QByteArray zlomek = "2|7|6.12.2026|0|Nedokon";
+    const QByteArray s1 = m.bajty(kNeodeslaneNabidky);
+    writeBytes(m.soubor(kNeodeslaneNabidky), QByteArray(s1).replace("\r\n", "\n") + zlomek);
+    EXPECT_EQ(m.s().OdesliNabidky(), "OK");
+    EXPECT_EQ(m.prikaz(1), cp1250::encode(PrikazSynchronizace("insert", Prihlaseni{7, "aGVzbG8="}, s1)));
+    EXPECT_EQ(m.bajty(kNeodeslaneNabidky), cp1250::encode(kHlavickaNeodeslanych + "\r\n") + zlomek);
+
+    m.uloz(3, "C");
+    const QByteArray s3 = m.bajty(kNeodeslaneNabidky);
+    const QString slozka = m.dir.filePath("Nabidky");
+    QFile::setPermissions(slozka, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QString odpoved;
+    {
+        const BezPravaCist bez;
+        odpoved = m.s().OdesliNabidky();
+    }
+    QFile::setPermissions(slozka, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_TRUE(odpoved.startsWith("Server nabídky přijal, ale: Chyba při zápisu do souboru " + m.soubor(kNeodeslaneNabidky)))
+        << odpoved.toStdString();
+    EXPECT_EQ(m.bajty(kNeodeslaneNabidky), s3);
 }

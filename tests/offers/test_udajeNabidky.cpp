@@ -90,6 +90,12 @@ TEST(UdajeNabidky, ProjectNamesFile) {
     EXPECT_TRUE(NazvyAkci(soubor).seznam().isEmpty());
 }
 
+TEST(UdajeNabidky, ListsInCzechAlphabeticalOrder) {
+    QStringList l{"Zámek", "chata", "Hotel", "Čistírna", "cukrárna", "dům", "ábc", "Ivan", "Abc"};
+    seradSeznam(l);
+    EXPECT_EQ(l, (QStringList{"Abc", "ábc", "cukrárna", "Čistírna", "dům", "Hotel", "chata", "Ivan", "Zámek"}));
+}
+
 TEST(UdajeNabidky, ProjectNameThatCannotBeWritten) {
     QTemporaryDir dir;
     writeBytes(dir.filePath(QStringLiteral("soubor")), "x");
@@ -110,10 +116,8 @@ TEST(UdajeNabidky, BreakdownAndPricesFromTheGrid) {
     EXPECT_EQ(r.soucet, 1000.0);
     EXPECT_EQ(RozpisZMrizky(FlexGrid(1, 6)).rozpis, QString());
 
-    const CenyNabidky c = CenyPoZmene(1000, 10, 19);
-    EXPECT_EQ(std::tuple(c.CenaBezDPH, c.CenaPoSleveBezDPH, c.CenaPoSleveSDPH), std::tuple(1000.0, 900.0, 1071.0));
-    const CenyNabidky nula = CenyPoZmene(0, 10, 21);
+    const CenyNabidky nula = CenyPoZmene({5, 5, 5}, 20, 0, 10, 21, false);
     EXPECT_EQ(std::tuple(nula.CenaBezDPH, nula.CenaPoSleveBezDPH, nula.CenaPoSleveSDPH), std::tuple(0.0, 0.0, 0.0));
-    // The bias lifts 0.005 below a cent: 10.125 * 1 + 0.0049 rounds to 10.13.
-    EXPECT_DOUBLE_EQ(CenyPoZmene(10.125, 0, 0).CenaPoSleveBezDPH, 10.13);
+    // Without a discount the bias lifts 0.005 below a cent: 10.125 + 0.0049 rounds to 10.13.
+    EXPECT_DOUBLE_EQ(CenyPoZmene({}, 0, 10.125, 0, 0, false).CenaPoSleveBezDPH, 10.13);
 }

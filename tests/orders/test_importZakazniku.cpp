@@ -87,6 +87,12 @@ TEST_F(ImportZakazniku, CsvWithHeaderIntoTheCustomerFile) {
 
     // Without a mapping every field is one blank; without the header tick the header is a customer.
     EXPECT_EQ(m.zakaznici(), Zakaznici(5, Zakaznik{" ", " ", " ", " ", " "}));
+    // Saving that, or only the empty fifth column of a line that has none, would erase the book:
+    // refused, the customer file left byte for byte.
+    ASSERT_TRUE(UlozZakazniky(soubor, {Zakaznik{"Stávající", "", "", "", ""}}));
+    const QByteArray puvodni = readBytes(soubor + ".dbf");
+    EXPECT_EQ(m.uloz().chyba(), kZadnySloupec);
+    EXPECT_EQ(readBytes(soubor + ".dbf"), puvodni);
     mapujPoradi(m);
     m.setPrvniRadekNazvy(true);
     EXPECT_TRUE(m.T.CellFontBoldAt(1, 0));
@@ -115,7 +121,7 @@ TEST_F(ImportZakazniku, CsvWithHeaderIntoTheCustomerFile) {
     EXPECT_EQ(*zpet, z);
 
     // A second text file adds its rows below; a column number past the new grid is forgotten.
-    m.setSloupec(ModelImportu::Mesto, 4);
+    m.setSloupec(ModelImportu::Mesto, 2);
     writeBytes(dir.filePath("dalsi.CSV"), "Zelen\xFD;Hynek\r\n");
     ASSERT_TRUE(m.nacti(dir.filePath("dalsi.CSV")));
     EXPECT_EQ(std::tuple(m.T.Rows(), m.T.Cols(), m.T.TextMatrix(6, 0), m.sloupec(ModelImportu::Mesto)),
@@ -127,6 +133,26 @@ TEST_F(ImportZakazniku, CsvWithHeaderIntoTheCustomerFile) {
     ASSERT_TRUE(jeden.nacti(dir.filePath("dalsi.CSV")));
     EXPECT_TRUE(jeden.T.CellFontBoldAt(1, 1));
     EXPECT_TRUE(jeden.zakaznici().empty());
+    mapujPoradi(jeden);
+    EXPECT_EQ(jeden.uloz().chyba(), kJenPrazdneZaznamy);
+    // Only a column that is empty in every line chosen.
+    ModelImportu prazdne(soubor);
+    writeBytes(dir.filePath("mezery.csv"), "a; ;\r\nb;;\r\n");
+    ASSERT_TRUE(prazdne.nacti(dir.filePath("mezery.csv")));
+    prazdne.setSloupec(ModelImportu::Prijmeni, 1);
+    EXPECT_EQ(prazdne.uloz().chyba(), kJenPrazdneZaznamy);
+    prazdne.setSloupec(ModelImportu::Jmeno, 0);
+    EXPECT_TRUE(prazdne.kontrola());
+    EXPECT_EQ(NactiZakazniky(soubor)->size(), 4u);  // the book saved above, untouched
+
+    // Letters the file cannot hold: in their plain form, and counted.
+    ModelImportu prosty(soubor);
+    writeBytes(dir.filePath("prosty.csv"), "\xD4sm\xFD;Jan\x96Petr\r\n\x8A" "a\x9D;Eva\r\n");
+    ASSERT_TRUE(prosty.nacti(dir.filePath("prosty.csv")));
+    prosty.setSloupec(ModelImportu::Prijmeni, 0);
+    prosty.setSloupec(ModelImportu::Jmeno, 1);
+    EXPECT_EQ(prosty.zakaznici()[0], Zakaznik({"Osmý", "Jan-Petr", " ", " ", " "}));
+    EXPECT_EQ(*prosty.uloz(), 2);
 }
 
 // Another program's table: six fields, a number among them, the names not shown.

@@ -53,7 +53,7 @@ TEST(OrderSheet, ListsArePricedFromThePriceList) {
         EXPECT_EQ(l.m.lblCenaCelkem[1], QString::fromUtf8(p.sDph));
     }
 
-    // The whole sheet counts the sub-orders shown since they were added; VAT on halves.
+    // The whole sheet counts every sub-order, shown or not; VAT on halves.
     ListObjednavky l;
     // The headers; the columns share the grid's design width, the name's the widest.
     QStringList hlavicka;
@@ -73,15 +73,13 @@ TEST(OrderSheet, ListsArePricedFromThePriceList) {
     l.m.vyprazdni();
     l.m.PridatObjednavku({"A", "DLT|", "3|", {}, {}});
     l.pridej("B", "DVM|", "10|");
-    EXPECT_EQ(l.m.lblCenaCelkem[0], QStringLiteral("1") + kNbsp + QStringLiteral("290,00"));
+    const QString celkem = QStringLiteral("2") + kNbsp + QStringLiteral("337,00");
+    EXPECT_EQ(std::tuple(l.m.lblCenaVybraneObjednavky[0], l.m.lblCenaCelkem[0]), std::tuple(QStringLiteral("1") + kNbsp + "290,00", celkem));
     l.m.vyber(0);
-    EXPECT_EQ(l.m.lblCenaCelkem[0], QStringLiteral("2") + kNbsp + QStringLiteral("337,00"));
+    EXPECT_EQ(std::tuple(l.m.lblCenaVybraneObjednavky[0], l.m.lblCenaCelkem[0]), std::tuple(QStringLiteral("1") + kNbsp + "047,00", celkem));
     EXPECT_EQ(l.m.lblCena, QStringLiteral("s 20% DPH:"));
-    for (auto [cena, sDph] : {std::pair{10001, "120,10"}, {10000, "120,00"}}) {
-        l.m.Objednavka.Item(1).Cena = Currency::fromRaw(cena * 100);
-        l.m.Spocitej();
-        EXPECT_EQ(l.m.lblCenaVybraneObjednavky[1], QString::fromLatin1(sDph));
-    }
+    for (auto [cena, sDph] : {std::pair{10001, "120,10"}, {10000, "120,00"}, {0, "0,00"}})
+        EXPECT_EQ(cenaSDph(Currency::fromRaw(cena * 100), Currency::fromInt(20)), QString::fromLatin1(sDph));
 }
 
 TEST(OrderSheet, CountEditorAndRemovals) {
@@ -91,6 +89,10 @@ TEST(OrderSheet, CountEditorAndRemovals) {
     EXPECT_EQ(m.txtPoznamka(), "pozn");
     EXPECT_FALSE(m.Tabulka_KeyPress(u'a'));
     m.Tabulka.setRow(1);
+    {
+        const ModelObjednavky::Odesilani odesilani(m);  // nothing is edited while an order waits
+        EXPECT_FALSE(m.Tabulka_KeyPress(u'5'));
+    }
     // Each typed text, the count stored and the row current afterwards (the last row stays).
     const std::tuple<const char*, int, const char*, int> kroky[] = {
         {"7", 1, "7", 2}, {"-3", 2, "3", 3}, {"2.5", 3, "2", 3}, {"3.5", 3, "4", 3}, {"x", 1, "0", 2},
@@ -151,6 +153,9 @@ TEST(OrderSheet, CountEditorAndRemovals) {
     m.objednavkaNaSklad();
     EXPECT_TRUE(m.cmdOdebratObjednavku());
     EXPECT_EQ(m.ListIndex(), -1);
+    m.cmdOdebratObjednavku_Click();  // none selected: none removed
+    m.vyber(1);                       // past the last entry: none selected
+    EXPECT_EQ(std::pair(m.Objednavka.Count(), m.ListIndex()), std::pair(1, -1));
 
     // Emptied after an order went: nothing is left to edit or add to.
     l.pridej("Třetí", "DVM|", "1|");
@@ -167,6 +172,14 @@ TEST(OrderSheet, CountEditorAndRemovals) {
         EXPECT_THROW(m.Objednavka.Remove(i), RuntimeError) << i;
     }
     EXPECT_EQ(m.Objednavka.Count(), 1);
+
+    // The first of several rows.
+    ListObjednavky d;
+    d.pridej("Sklad", "DVM|DLT|XYZ|", "1|2|3|");
+    d.m.Tabulka.setRow(1);
+    d.m.cmdKomponentyOdebrat_Click();
+    EXPECT_EQ(d.m.Objednavka.Item(1).ObjZnak + d.m.Objednavka.Item(1).Ks, "DLT|XYZ|2|3|");
+    EXPECT_EQ(std::pair(d.m.Tabulka.Rows(), d.m.lblCenaVybraneObjednavky[0]), std::pair(3, QStringLiteral("698,00")));
 }
 
 TEST(OrderSheet, SettingsKeepOtherKeysAndTheNumberPast16Bits) {

@@ -5,27 +5,32 @@
 #include "platform/Cp1250.h"
 
 #include <QDir>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 int zkusImportObjednavek(const uint8_t* data, size_t size);
 
 TEST(OrderXml, ExportBytesImportAndTheMailedCopy) {
     ListObjednavky l;
-    l.m.PridatObjednavku({"MIV s větr. š.", "DVM|DLT|", "2|1|", "první\r\n<b>&", {}});
+    // A note that would close its element and open another sub-order, were it written as it is.
+    const QString nebezpecna = QStringLiteral("první\r\n</poznamka></objednavka1><objednavka2><nazev>X</nazev><obj_znaky>DVM|"
+                                              "</obj_znaky><kusy>9|</kusy><poznamka><b>&");
+    l.m.PridatObjednavku({"MIV s větr. š.", "DVM|DLT|", "2|1|", nebezpecna, {}});
     l.m.PridatObjednavku({"Sklad", "DLT|", "3|", {}, {}});
     l.m.vyber(0);
     const QString xml = XmlObjednavky(l.m);
     EXPECT_EQ(xml, QStringLiteral("<?xml version=\"1.0\" encoding=\"windows-1250\"?>\r\n\r\n<objednavky>\r\n"
                                   "  <verze>verze: 9.4.2009</verze>\r\n"
                                   "  <objednavka1>\r\n    <nazev>MIV s větr. š.</nazev>\r\n    <obj_znaky>DVM|DLT|</obj_znaky>\r\n"
-                                  "    <kusy>2|1|</kusy>\r\n    <poznamka>první\r\n<b>&</poznamka>\r\n  </objednavka1>\r\n"
+                                  "    <kusy>2|1|</kusy>\r\n    <poznamka>první\r\n‹/poznamka›‹/objednavka1›‹objednavka2›‹nazev›X"
+                                  "‹/nazev›‹obj_znaky›DVM|‹/obj_znaky›‹kusy›9|‹/kusy›‹poznamka›‹b›&</poznamka>\r\n  </objednavka1>\r\n"
                                   "  <objednavka2>\r\n    <nazev>Sklad</nazev>\r\n    <obj_znaky>DLT|</obj_znaky>\r\n"
                                   "    <kusy>3|</kusy>\r\n    <poznamka></poznamka>\r\n  </objednavka2>\r\n</objednavky>\r\n"));
-    // Walking the sheet priced both sub-orders and left the last one selected.
-    EXPECT_EQ(l.m.ListIndex(), 1);
+    // The export leaves the user's sub-order selected; the total counts both.
+    EXPECT_EQ(l.m.ListIndex(), 0);
     EXPECT_EQ(l.m.lblCenaCelkem[0], QStringLiteral("1\u00A0654,00"));
 
-    // To a file; read back the sheet doubles (the import appends).
+    // To a file; read back the sheet doubles (the import appends), each sub-order as it was.
     QString cesta = l.inst.dir.filePath(QStringLiteral("o.xml"));
     ASSERT_TRUE(ExportObjednavky(l.m, false, cesta));
     EXPECT_EQ(readBytes(cesta), cp1250::encode(xml));
@@ -33,7 +38,8 @@ TEST(OrderXml, ExportBytesImportAndTheMailedCopy) {
     ASSERT_EQ(l.m.Objednavka.Count(), 4);
     for (int i = 1; i <= 2; ++i) {
         const clsPodobjednavka &a = l.m.Objednavka.Item(i), &b = l.m.Objednavka.Item(i + 2);
-        EXPECT_EQ(std::tie(a.Nazev, a.ObjZnak, a.Ks, a.Poznamka), std::tie(b.Nazev, b.ObjZnak, b.Ks, b.Poznamka));
+        const QString poznamka = QString(a.Poznamka).replace(u'<', u'‹').replace(u'>', u'›');
+        EXPECT_EQ(std::tie(a.Nazev, a.ObjZnak, a.Ks, poznamka), std::tie(b.Nazev, b.ObjZnak, b.Ks, b.Poznamka));
     }
     EXPECT_EQ(l.m.ListIndex(), 3);
 
@@ -91,7 +97,8 @@ TEST(OrderXml, DispatchDateCarriesOver) {
 TEST(OrderXml, HtmlPageFillsEveryPlaceholder) {
     ListObjednavky l;
     l.m.PridatObjednavku({"První", "DVM|", "2|", "nevytiskne se", {}});
-    l.m.PridatObjednavku({"Druhá <i>", "DLT|XYZ|", "1|1|", "a\r\n\r\nb", {}});
+    l.m.PridatObjednavku({"Druhá <i>", "DLT|XYZ|", "1|1|", "a\r\n\r\n<script>b</script>", {}});
+    l.m.Objednavka.setID(QStringLiteral("K&1"));
     l.m.txtDatumExpediceDen = QStringLiteral("31");
     l.m.txtDatumExpediceMesic = QStringLiteral("4");
     l.m.txtDatumExpediceRok = QStringLiteral("2027");
@@ -109,12 +116,13 @@ TEST(OrderXml, HtmlPageFillsEveryPlaceholder) {
     };
     const QString polozky =
         titulek("První") + r + bunka("left", "Větrací mřížka DORVA 150 x 150 mm") + bunka("center", "DVM") + bunka("center", "2") +
-        bunka("right", "129,00") + bunka("right", "258,00") + k + titulek("Druhá <i>") + r +
+        bunka("right", "129,00") + bunka("right", "258,00") + k + titulek("Druhá &lt;i&gt;") + r +
         bunka("left", "Lepicí tmel DORVA, kbelík 5 kg") + bunka("center", "DLT") + bunka("center", "1") + bunka("right", "349,00") +
         bunka("right", "349,00") + k + r + bunka("left", "****** Položka XYZ nenalezena ******") + bunka("center", "XYZ") +
         bunka("center", "1") + bunka("right", "0,00") + bunka("right", "0,00") + k;
     EXPECT_EQ(sestavHtmlObjednavky(l.m, sablona + sablona, "HRAB", "457", QDate(2026, 12, 6)),
-              ("[457][6.12.2026][1.5.2027][HRAB][][][" + polozky + "][a<br><br>b<br>][607,00][20][728,40][0]").repeated(2));
+              ("[457][6.12.2026][1.5.2027][HRAB][K&amp;1][][" + polozky + "][a<br><br>&lt;script&gt;b&lt;/script&gt;<br>][607,00][20][728,40][0]")
+                  .repeated(2));
 
     // The shipped template holds all twelve, in Windows-1250.
     const QString vzor = cp1250::decode(readBytes(QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/objednavka.htm")));
@@ -128,4 +136,19 @@ TEST(OrderXml, HtmlPageFillsEveryPlaceholder) {
     EXPECT_EQ(l.sluzby.desktop.otevrene, QStringList{tisk});
     const QByteArray strana = readBytes(tisk);
     EXPECT_TRUE(strana.startsWith("<!DOCTYPE") && strana.endsWith("</html>\r\n") && !strana.contains("<!--"));
+    // A browser's parser sees the imported markup as text, never as elements.
+    QProcess p;
+    p.start(QStringLiteral("python3"), {QStringLiteral("-c"), QStringLiteral(R"(
+import sys
+from html.parser import HTMLParser
+class P(HTMLParser):
+    znacky, text = set(), ''
+    def handle_starttag(self, tag, attrs): self.znacky.add(tag)
+    def handle_data(self, data): self.text += data
+p = P(convert_charrefs=True)
+p.feed(open(sys.argv[1], 'rb').read().decode('cp1250'))
+print(sorted(p.znacky & {'script', 'i'}), '<script>b</script>' in p.text, 'Druhá <i>' in p.text, 'K&1' in p.text))"),
+                                         tisk});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.readAllStandardOutput(), "[] True True True\n");
 }

@@ -100,9 +100,10 @@ TEST(OrderSend, EachCheckRefusesInOrderAndSendsNothing) {
         QString zprava;
         Fokus fokus;
         qint32 cislo;  // the stored number afterwards
+        int vybrana = 0;  // the sub-order selected afterwards: the user's, or the one refused
     };
     const Pripad pripady[] = {
-        {"1 no sub-order", [](Odeslani& o) { o.m.vyprazdni(); }, kNeniCoOdeslat, Fokus::Zadny, 120},
+        {"1 no sub-order", [](Odeslani& o) { o.m.vyprazdni(); }, kNeniCoOdeslat, Fokus::Zadny, 120, -1},
         {"2 no folder", [](Odeslani& o) { o.m.Objednavka.setVystup({}); }, kChybiVystup, Fokus::Zadny, 120},
         {"3 no plant", [](Odeslani& o) { o.m.cmbZavod = -1; }, kVyberteZavod, Fokus::cmbZavod, 120},
         {"4 no ID", [](Odeslani& o) { o.m.Objednavka.setID({}); }, kNenastavenoPripojeni, Fokus::Zadny, 120},
@@ -113,8 +114,8 @@ TEST(OrderSend, EachCheckRefusesInOrderAndSendsNothing) {
         {"7 day 32", [](Odeslani& o) { o.m.txtDatumExpediceDen = "32"; }, kChybnyDen, Fokus::Den, 120},
         {"7 no day", [](Odeslani& o) { o.m.txtDatumExpediceDen = ""; }, kChybnyDen, Fokus::Den, 120},
         {"8 yesterday", [](Odeslani& o) { o.m.txtDatumExpediceDen = "5"; }, kExpediceVMinulosti, Fokus::Den, 120},
-        {"9 second empty", [](Odeslani& o) { o.m.Objednavka.Item(2).ObjZnak.clear(); }, kBezZbozi, Fokus::Zadny, 121},
-        {"10 zero in the third", [](Odeslani& o) { o.m.Objednavka.Item(3).Ks = "0|"; }, kNulovyPocet, Fokus::Zadny, 122},
+        {"9 second empty", [](Odeslani& o) { o.m.Objednavka.Item(2).ObjZnak.clear(); }, kBezZbozi, Fokus::Zadny, 121, 1},
+        {"10 zero in the third", [](Odeslani& o) { o.m.Objednavka.Item(3).Ks = "0|"; }, kNulovyPocet, Fokus::Zadny, 122, 2},
     };
     Odeslani o;
     o.spust();
@@ -126,11 +127,13 @@ TEST(OrderSend, EachCheckRefusesInOrderAndSendsNothing) {
         o.m.txtDatumExpediceRok = QStringLiteral("2026");
         o.m.txtDatumExpediceMesic = QStringLiteral("12");
         for (const char* n : {"A", "B", "C"}) o.m.PridatObjednavku({QString::fromLatin1(n), "DVM|", "1|", {}, {}});
+        o.m.vyber(0);
         p.uprav(o);
         const VysledekOdeslani v = o.odesli();
         EXPECT_EQ(v.zpravy, QStringList{p.zprava});
         EXPECT_EQ(v.fokus, p.fokus);
         EXPECT_EQ(o.m.Objednavka.CisloObjednavky(), p.cislo);
+        EXPECT_EQ(o.m.ListIndex(), p.vybrana);
         EXPECT_TRUE(o.prijato().isEmpty());
     }
     // Today is accepted.
@@ -176,8 +179,13 @@ TEST(OrderSend, FaultsKeepTheSheetUnlessTheServerConfirmed) {
         {"po_bajtu", QStringLiteral("Objednávka přijata pod číslem [457] (podobjednávek: 2, závod HRAB)."), true, 458},
         // Confirmed without a number: the copy and the next number follow the number sent.
         {"bez_cisla", QStringLiteral("Objednávka přijata."), true, 122},
-        // A number that is no order number counts as none.
+        // A number that is no order number, or one no number could follow, counts as none.
         {"", QStringLiteral("Objednávka přijata pod číslem [-3] (podobjednávek: 2, závod HRAB)."), true, 122, {"--cislo", "-3"}},
+        {"", QStringLiteral("Objednávka přijata pod číslem [0] (podobjednávek: 2, závod HRAB)."), true, 122, {"--cislo", "0"}},
+        {"", QStringLiteral("Objednávka přijata pod číslem [2147483647] (podobjednávek: 2, závod HRAB)."), true, 122,
+         {"--cislo", "2147483647"}},
+        {"", QStringLiteral("Objednávka přijata pod číslem [2147483646] (podobjednávek: 2, závod HRAB)."), true, 2147483647,
+         {"--cislo", "2147483646"}},
     };
     for (const Pripad& p : pripady) {
         SCOPED_TRACE(p.porucha);
@@ -193,6 +201,9 @@ TEST(OrderSend, FaultsKeepTheSheetUnlessTheServerConfirmed) {
         }
         EXPECT_EQ(o.m.lstObjednavky.isEmpty(), p.prijato);
         EXPECT_EQ(o.m.Objednavka.CisloObjednavky(), p.cislo);
+        if (p.prijato) {
+            EXPECT_TRUE(readBytes(o.inst.data + "/Objednavky.ini").contains(QByteArray("cislo objednavky=") + QByteArray::number(p.cislo) + "\r\n"));
+        }
         EXPECT_EQ(o.prijato().size(), 1);
         EXPECT_LE(o.objednavky().size(), 1);
         if (p.prijato) {

@@ -38,8 +38,12 @@ QString FakeDialogs::dalsiSoubor() {
     return s;
 }
 
-QString FakeDialogs::souborOtevrit(const QString&, const QList<FiltrSouboru>&, const QString&) { return dalsiSoubor(); }
-QString FakeDialogs::souborUlozit(const QString&, const QList<FiltrSouboru>&, const QString& slozka, const QString&) {
+QString FakeDialogs::souborOtevrit(const QString&, const QList<FiltrSouboru>& filtr, const QString&) {
+    filtry << filtr;
+    return dalsiSoubor();
+}
+QString FakeDialogs::souborUlozit(const QString&, const QList<FiltrSouboru>& filtr, const QString& slozka, const QString&) {
+    filtry << filtr;
     slozkyUlozeni << slozka;
     return dalsiSoubor();
 }

@@ -19,6 +19,7 @@ public:
     std::deque<std::optional<QString>> vstupy;
     std::deque<QString> soubory;  // answers of the file and folder dialogs
     QStringList slozkyUlozeni;    // the start folders the save dialogs were opened in
+    QList<QList<FiltrSouboru>> filtry;  // the filters of every file dialog, in order
 
     Odpoved zprava(const Zprava& z) override;
     std::optional<QString> vstup(const QString&, const QString&, const QString&) override;
