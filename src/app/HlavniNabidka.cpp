@@ -6,7 +6,6 @@
 #include "platform/Services.h"
 #include "platform/UserDialogs.h"
 #include "platform/Vysledek.h"
-#include "util/Soubory.h"
 #include "engine/Systemy.h"
 #include "platform/Cekani.h"
 

@@ -12,6 +12,7 @@
 #include "systems/Kalkulacky.h"
 #include "platform/Cekani.h"
 #include "platform/Guard.h"
+#include "platform/KonceRadku.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
@@ -166,9 +167,7 @@ void QtProgram::zobrazStav(const QString& titulek, const QString& text, bool mod
         zaregistruj(m_stav);
     }
     m_stav->setWindowTitle(titulek);
-    QString zobrazeny = text;
-    zobrazeny.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    m_stav->txt->setPlainText(zobrazeny);
+    m_stav->txt->setPlainText(radky::naLf(text));
     m_stav->cmdZavrit->setEnabled(modalne);
     if (modalne) {
         m_stav->exec();

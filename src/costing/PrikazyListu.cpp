@@ -6,6 +6,7 @@
 #include "platform/DataPaths.h"
 #include "platform/Desktop.h"
 #include "platform/FileStore.h"
+#include "platform/KonceRadku.h"
 #include "platform/Guard.h"
 #include "platform/Services.h"
 #include "util/Soubory.h"
@@ -47,12 +48,9 @@ QString orizniMezery(const QString& text) {
     return text.mid(a, b - a);
 }
 
-QString doEditoru(QString text) { return text.replace(kCrLf, QStringLiteral("\n")); }
+QString doEditoru(QString text) { return radky::naLf(std::move(text)); }
 
-QString PoznamkaZEditoru(QString text) {
-    text.replace(kCrLf, QStringLiteral("\n"));
-    return orizniMezery(text.replace(QLatin1Char('\n'), kCrLf));
-}
+QString PoznamkaZEditoru(QString text) { return orizniMezery(radky::naCrLf(std::move(text))); }
 
 QString SystemovyText(const Kalkulace& k) {
     const SorvenikaParametry& p = k.parametry;
@@ -109,7 +107,7 @@ void PosliEmailem(const Kalkulace& k, const VystupyListu& v) {
     vyprazdniSlozku(slozka);
     const QString nazev = k.parametry.System + QStringLiteral(".htm");
     const QString cesta = slozka + QLatin1Char('/') + nazev;
-    if (ohlas(v.Sorvenika2Html(k, cesta))) PosliPostou(cesta, nazev);
+    if (ohlas(v.Sorvenika2Html(k, cesta))) ohlas(PosliPostou(cesta, nazev));
 }
 
 void ExportDatabazeZakazniku(const Nastaveni& n) {

@@ -6,6 +6,7 @@
 #include "platform/UserDialogs.h"
 #include "platform/Vysledek.h"
 #include "util/Soubory.h"
+#include "util/VolbaSouboru.h"
 
 #include <QString>
 #include <functional>

@@ -4,13 +4,9 @@
 #include "engine/Sorvenika.h"
 #include "engine/Systemy.h"
 #include "platform/Clock.h"
-#include "platform/Cp1250.h"
-#include "platform/DataPaths.h"
-#include "platform/FileStore.h"
 #include "platform/Regional.h"
 #include "platform/Services.h"
-
-#include <QFile>
+#include "platform/StrankaZeSablony.h"
 
 namespace {
 
@@ -112,18 +108,10 @@ QString sestavHtml(const Kalkulace& k, QString sablona, const QDate& dnes) {
         {"<!-- komponenty -->", komponenty(k)},
         {"<!-- poznamka -->", QString(p.Poznamka).replace(kKonec, kBr) + kBr + kBr + k.poznamkaDodani},
     };
-    // One after the other, so a value holding a later placeholder is replaced again.
-    for (const auto& [znacka, hodnota] : nahrady) sablona.replace(QLatin1String(znacka), hodnota);
-    return sablona;
+    return vyplnZnacky(std::move(sablona), nahrady);
 }
 
 Vysledek<> Sorvenika2Html(const Kalkulace& k, const QString& cesta) {
-    const QString sablona = dataFile(QStringLiteral("vystup.htm"));
-    QFile f(sablona);
-    if (!f.open(QIODevice::ReadOnly)) return Chyba{QStringLiteral("Soubor ") + sablona + QStringLiteral(" neexistuje !")};
-    const QByteArray text = f.readAll();
-    if (text.trimmed().isEmpty()) return Chyba{QStringLiteral("Šablona ") + sablona + QStringLiteral(" je prázdná !")};
-
-    const QByteArray strana = cp1250::encodeHtml(sestavHtml(k, cp1250::decode(text), platform::clock().today()));
-    return filestore::replace(cesta, strana);
+    const QDate dnes = platform::clock().today();
+    return zapisStranku(QStringLiteral("vystup.htm"), cesta, [&](QString sablona) { return sestavHtml(k, std::move(sablona), dnes); });
 }

@@ -8,6 +8,7 @@
 #include "platform/DataPaths.h"
 #include "platform/IniFile.h"
 #include "platform/Regional.h"
+#include "platform/KonceRadku.h"
 
 ModelNabidky::ModelNabidky(GlobalniData& g, PametNabidek& pamet, Sluzby sluzby)
     : m_g(g), m_pamet(pamet), m_sluzby(std::move(sluzby)), m_nazvy(souborNabidek(QStringLiteral("NazevAkce.txt"))),
@@ -86,7 +87,7 @@ ModelNabidky::VysledekUlozeni ModelNabidky::Uloz(const UdajeNabidky& u) {
     static_cast<ProjektNabidky&>(n) = u;
     n.Stav = 0;
     n.DatumNabidky = DatumNabidky(u.DatumNabidky);
-    n.Poznamka = sCrLf(u.Poznamka);
+    n.Poznamka = radky::naCrLf(u.Poznamka);
     const Vysledek<QString> v = n.UlozNabidkuKOdeslani();
     if (!v) return {std::nullopt, v.chyba(), {}};
     QStringList oznameni;
@@ -107,8 +108,3 @@ void ModelNabidky::Storno() {
     if (m_sluzby.storno) m_sluzby.storno();
 }
 
-QString sCrLf(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    text.replace(QChar(0x2029), QLatin1Char('\n'));
-    return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-}

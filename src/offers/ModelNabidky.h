@@ -82,6 +82,3 @@ private:
     UdajeNabidky m_udaje;
     bool m_odebrat = true;
 };
-
-// Multi-line text from an editor with CR LF between its lines, whatever breaks it had.
-QString sCrLf(QString text);

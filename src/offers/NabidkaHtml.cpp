@@ -6,10 +6,9 @@
 #include "platform/Cp1250.h"
 #include "platform/DataPaths.h"
 #include "platform/Errors.h"
-#include "platform/FileStore.h"
 #include "platform/Regional.h"
+#include "platform/StrankaZeSablony.h"
 
-#include <QDir>
 #include <QStringList>
 
 namespace {
@@ -170,17 +169,12 @@ QString sestavNabidkuHtml(const clsNabidka& n, QString sablona, bool logo, bool 
         {"syspoznamka", radky(s.SysPoznamka)},
         {"poznamka", radky(s.Poznamka)},
     };
-    for (const auto& [jmeno, hodnota] : nahrady)
-        sablona.replace(QStringLiteral("<!--") + QLatin1String(jmeno) + QStringLiteral("-->"), hodnota);
-    return sablona;
+    return vyplnZnacky(std::move(sablona), nahrady, QLatin1StringView("<!--"), QLatin1StringView("-->"));
 }
 
 Vysledek<> UlozJakoHtml(const clsNabidka& n, const QString& soubor, bool logo, bool sleva, const ZdrojeHtml& z) {
-    const QString cesta = dataFile(QStringLiteral("nabidka.htm"));
-    const std::optional<QByteArray> sablona = filestore::readAll(cesta);
-    if (!sablona) return Chyba{QStringLiteral("Soubor ") + QDir::toNativeSeparators(cesta) + QStringLiteral(" neexistuje !")};
-    const QByteArray strana = cp1250::encodeHtml(sestavNabidkuHtml(n, cp1250::decode(*sablona), logo, sleva, z));
-    return filestore::replace(soubor, strana);
+    return zapisStranku(QStringLiteral("nabidka.htm"), soubor,
+                        [&](QString sablona) { return sestavNabidkuHtml(n, std::move(sablona), logo, sleva, z); });
 }
 
 QString NazevPrilohy(const QString& nazevAkce) {

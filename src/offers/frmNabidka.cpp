@@ -2,6 +2,7 @@
 
 #include "offers/KodyNabidek.h"
 #include "platform/Guard.h"
+#include "platform/KonceRadku.h"
 #include "platform/UserDialogs.h"
 
 #include <QComboBox>
@@ -210,7 +211,7 @@ frmNabidka::frmNabidka(GlobalniData& g, PametNabidek& pamet, ModelNabidky::Sluzb
     txtMail->setText(u.Email);
     nastavSeznam(cmbObchodnik, m_model.obchodnici(), u.Obchodnik);
     txtObchodnikMesto->setText(u.ObchodnikMesto);
-    txtPoznamka->setPlainText(QString(u.Poznamka).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    txtPoznamka->setPlainText(radky::naLf(u.Poznamka));
     nactiCeny();
 
     cmbNazevAkce->installEventFilter(this);
@@ -269,7 +270,7 @@ UdajeNabidky frmNabidka::udaje() const {
     u.Email = txtMail->text();
     u.Obchodnik = cmbObchodnik->currentText();
     u.ObchodnikMesto = txtObchodnikMesto->text();
-    u.Poznamka = sCrLf(txtPoznamka->toPlainText());
+    u.Poznamka = radky::naCrLf(txtPoznamka->toPlainText());
     return u;
 }
 

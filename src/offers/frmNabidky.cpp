@@ -4,11 +4,13 @@
 #include "platform/Clock.h"
 #include "platform/DataPaths.h"
 #include "platform/Desktop.h"
+#include "platform/KonceRadku.h"
 #include "platform/Guard.h"
 #include "platform/Regional.h"
 #include "platform/Services.h"
 #include "platform/UserDialogs.h"
 #include "util/Soubory.h"
+#include "util/VolbaSouboru.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -315,7 +317,7 @@ void frmNabidky::nactiDetail() {
                                reg.Format(n->ProjektovaSleva) + QStringLiteral(" %"),
                                reg.Format(n->CenaPoSleveBezDPH) + QStringLiteral(" Kč"),
                                reg.Format(n->CenaPoSleveSDPH) + QStringLiteral(" Kč"),
-                               QString(n->Poznamka).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))};
+                               radky::naLf(n->Poznamka)};
     for (size_t i = 0; i < m_detail.size(); ++i) m_detail[i]->setText(hodnoty[i]);
 }
 
@@ -501,7 +503,7 @@ void frmNabidky::mnuTisk_Click() {
 void frmNabidky::mnuPoslatEmailem_Click() {
     const std::shared_ptr<clsNabidka> n = vybrana();
     if (!n) return;
-    if (const QString cesta = tiskovaStranka(*n, false, true); !cesta.isEmpty()) PosliPostou(cesta, NazevPrilohy(n->NazevAkce));
+    if (const QString cesta = tiskovaStranka(*n, false, true); !cesta.isEmpty()) ohlas(PosliPostou(cesta, NazevPrilohy(n->NazevAkce)));
 }
 
 void frmNabidky::mnuSynchronizovat_Click() {

@@ -7,6 +7,7 @@
 #include "platform/Desktop.h"
 #include "platform/Regional.h"
 #include "platform/Services.h"
+#include "platform/StrankaZeSablony.h"
 #include "util/Soubory.h"
 #include "util/XmlElement.h"
 
@@ -63,8 +64,9 @@ Vysledek<> ExportObjednavky(const ModelObjednavky& m, bool posta, QString& cesta
     for (const QString& f : slozka.entryList(QDir::Files | QDir::Hidden | QDir::System)) QFile::remove(slozka.filePath(f));
     cesta = slozka.filePath(platform::clock().today().toString(QStringLiteral("dd-MM-yy")) + QStringLiteral(".xml"));
     if (const Vysledek<> v = NahradSoubor(cesta, xml); !v) return v;
-    // The mail program reports its own refusal; the sheet's owner is told what it means.
-    if (!PosliPostou(cesta, kNazevPosilaneObjednavky)) return Chyba{kPostaNeodeslana};
+    // The mail program's refusal, and what it means for the sheet.
+    if (const Vysledek<> v = PosliPostou(cesta, kNazevPosilaneObjednavky); !v)
+        return Chyba{v.chyba() + QLatin1Char('\n') + kPostaNeodeslana};
     return {};
 }
 
@@ -125,13 +127,13 @@ QString sestavHtmlObjednavky(ModelObjednavky& m, QString sablona, const QString&
         {"<!--cena_s_dph-->", m.lblCenaCelkem[1]},
         {"<!--vaha-->", QStringLiteral("0")},
     };
-    for (const auto& [znacka, hodnota] : nahrady) sablona.replace(QLatin1String(znacka), hodnota);
-    return sablona;
+    return vyplnZnacky(std::move(sablona), nahrady);
 }
 
 Vysledek<> Objednavka2Html(ModelObjednavky& m, const QString& zavod, const QString& cislo, const QString& cesta) {
-    const QString sablona = NactiSoubor(dataFile(QStringLiteral("objednavka.htm")));
-    return NahradSoubor(cesta, cp1250::encodeHtml(sestavHtmlObjednavky(m, sablona, zavod, cislo, platform::clock().today())));
+    const QDate dnes = platform::clock().today();
+    return zapisStranku(QStringLiteral("objednavka.htm"), cesta,
+                        [&](QString sablona) { return sestavHtmlObjednavky(m, std::move(sablona), zavod, cislo, dnes); });
 }
 
 Vysledek<> mnuTisk_Click(ModelObjednavky& m) {

@@ -44,7 +44,7 @@ QDate datumExpedice(const ModelObjednavky& m);
 QString sestavHtmlObjednavky(ModelObjednavky& m, QString sablona, const QString& zavod, const QString& cislo,
                              const QDate& dnes);
 // Objednavka2Html: the page written to `cesta` in Windows-1250 through a temporary file. A missing
-// template is reported and an empty page written.
+// template fails with its name and writes nothing.
 Vysledek<> Objednavka2Html(ModelObjednavky& m, const QString& zavod, const QString& cislo, const QString& cesta);
 
 // "Tisk ...": the page with no plant or number into Data/Tmp2Print/objednavka.htm, opened with

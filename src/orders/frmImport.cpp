@@ -6,7 +6,7 @@
 #include "platform/QtFlexGridView.h"
 #include "platform/Services.h"
 #include "platform/UserDialogs.h"
-#include "util/Soubory.h"
+#include "util/VolbaSouboru.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -4,9 +4,11 @@
 #include "orders/ObjednavkaXml.h"
 #include "orders/OdeslaniObjednavky.h"
 #include "platform/Guard.h"
+#include "platform/KonceRadku.h"
 #include "platform/Mnemoniky.h"
 #include "platform/UserDialogs.h"
 #include "util/Soubory.h"
+#include "util/VolbaSouboru.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,7 +31,6 @@
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 const QList<FiltrSouboru> kFiltrObjednavek = {{QStringLiteral("XML soubor s objednávkou (*.xml)"), QStringLiteral("*.xml")}};
 
 QLineEdit* box(const char* jmeno, int delka) {
@@ -99,7 +100,7 @@ frmObjednavka::frmObjednavka(Sluzby sluzby, QWidget* rodic)
         nacti();
     });
     pripoj(txtPoznamka, &QPlainTextEdit::textChanged, this, [this] {
-        m_model.txtPoznamka_Change(txtPoznamka->toPlainText().replace(QLatin1Char('\n'), kCrLf));
+        m_model.txtPoznamka_Change(radky::naCrLf(txtPoznamka->toPlainText()));
     });
     pripoj(cmdPridatKombinovanou, &QPushButton::clicked, this, [this] { mnuObjednavkaNaSklad->trigger(); });
     pripoj(cmdOdebratObjednavku, &QPushButton::clicked, this, [this] {
@@ -302,8 +303,7 @@ void frmObjednavka::nacti() {
         lstObjednavky->setCurrentRow(m.ListIndex());
     }
     {
-        QString poznamka = m.txtPoznamka();
-        poznamka.replace(kCrLf, QStringLiteral("\n"));
+        const QString poznamka = radky::naLf(m.txtPoznamka());
         const QSignalBlocker b(txtPoznamka);
         if (txtPoznamka->toPlainText() != poznamka) txtPoznamka->setPlainText(poznamka);
     }
@@ -358,7 +358,8 @@ void frmObjednavka::mnuExportObjednavky_Click() {
 
 void frmObjednavka::mnuImportObjednavky_Click() {
     const QString cesta = VyberSouborOtevrit(kTitulekImportu, kFiltrObjednavek, QDir::homePath());
-    if (!cesta.isEmpty()) importujObjednavky(m_model, NactiSoubor(cesta));
+    if (cesta.isEmpty()) return;
+    if (const Vysledek<QString> xml = NactiSoubor(cesta); ohlas(xml)) importujObjednavky(m_model, *xml);
 }
 
 void frmObjednavka::mnuOdeslat_Click() {

@@ -48,22 +48,17 @@ QString nazevPrilohy(QString nazev, const QString& zdroj) {
 
 }  // namespace
 
-QString NactiSoubor(const QString& cesta, qint64 offset, qint64 delka) {
+Vysledek<QString> NactiSoubor(const QString& cesta, qint64 offset, qint64 delka) {
     QFile f(resolvePath(cesta));
-    if (!f.open(QIODevice::ReadOnly)) {
-        MsgBox(QStringLiteral("Soubor ") + cesta + QStringLiteral(" neexistuje !"));
-        return {};
-    }
+    if (!f.open(QIODevice::ReadOnly)) return Chyba{QStringLiteral("Soubor ") + cesta + QStringLiteral(" neexistuje !")};
     const qint64 velikost = f.size();
     if (delka == 0) delka = velikost;
-    if (offset < 0 || delka < 0 || offset >= velikost || !f.seek(offset)) return {};
+    if (offset < 0 || delka < 0 || offset >= velikost || !f.seek(offset)) return QString();
     return cp1250::decode(f.read(qMin(delka, velikost - offset)));
 }
 
-bool ZapisSoubor(const QString& cesta, const QString& text, qint64 offset) {
-    const Vysledek<> v = zapisBajty(resolvePath(cesta), cp1250::encode(text), offset);
-    if (!v) MsgBox(v.chyba());
-    return static_cast<bool>(v);
+Vysledek<> ZapisSoubor(const QString& cesta, const QString& text, qint64 offset) {
+    return zapisBajty(resolvePath(cesta), cp1250::encode(text), offset);
 }
 
 Vysledek<> NahradSoubor(const QString& cesta, const QByteArray& bajty) { return filestore::replace(cesta, bajty); }
@@ -76,31 +71,7 @@ Vysledek<> ZapisIni(const QString& soubor, const QString& sekce, const QString& 
     return ini::zapis(resolvePath(soubor), sekce, klic, hodnota);
 }
 
-QString VyberSouborOtevrit(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& vychoziSlozka) {
-    return platform::dialogs().souborOtevrit(titulek, filtr, vychoziSlozka);
-}
-
-QString VyberSouborUlozit(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& vychoziSlozka,
-                          const QString& pripona) {
-    return platform::dialogs().souborUlozit(titulek, filtr, vychoziSlozka, pripona);
-}
-
-QString VyberAdresar(const QString& titulek) { return platform::dialogs().slozka(titulek); }
-
-QString VyberSouborKUlozeni(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& slozka,
-                            const QString& pripona) {
-    for (;;) {
-        const QString cesta = VyberSouborUlozit(titulek, filtr, slozka, pripona);
-        if (cesta.isEmpty() || !QFileInfo::exists(cesta)) return cesta;
-        switch (MsgBox(kSouborExistuje, Tlacitka::YesNoCancel, Ikona::Vykricnik, kTitulekUpozorneni)) {
-        case Odpoved::Yes: return cesta;
-        case Odpoved::No: continue;
-        default: return {};
-        }
-    }
-}
-
-bool PosliPostou(const QStringList& cesty, const QStringList& nazvy) {
+Vysledek<> PosliPostou(const QStringList& cesty, const QStringList& nazvy) {
     // The mail program may still be reading the previous call's copies, so they go only now.
     const QDir koren(dataDir() + QStringLiteral("/Tmp2Mail"));
     for (const QString& d : koren.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot))
@@ -135,24 +106,8 @@ bool PosliPostou(const QStringList& cesty, const QStringList& nazvy) {
             for (const QString& c : cesty) text += QLatin1Char('\n') + QDir::toNativeSeparators(QFileInfo(resolvePath(c)).absoluteFilePath());
         }
     }
-    if (chyba != 0) MsgBox(QStringLiteral("Chyba č. ") + QString::number(chyba) + text);
-    return chyba == 0;
+    if (chyba != 0) return Chyba{QStringLiteral("Chyba č. ") + QString::number(chyba) + text};
+    return {};
 }
 
-bool PosliPostou(const QString& cesta, const QString& nazev) { return PosliPostou(QStringList{cesta}, QStringList{nazev}); }
-
-QString pocatecniSlozka(const QString& ulozena) {
-    const QFileInfo f(ulozena);
-    return !ulozena.isEmpty() && f.isAbsolute() && f.isDir() ? ulozena : QDir::homePath();
-}
-
-QString VyberHtmlKUlozeni() {
-    const QString ini = dataFile(QStringLiteral("Sorvenika.ini"));
-    const QString uzivatel = QStringLiteral("UZIVATEL"), klic = QStringLiteral("Export HTML");
-    const QString cesta = VyberSouborKUlozeni(QStringLiteral("Uložit sorveniku do formátu HTML"),
-                                              {{QStringLiteral("HTML soubor (*.htm)"), QStringLiteral("*.htm")}},
-                                              pocatecniSlozka(CtiIni(ini, uzivatel, klic)), QStringLiteral("htm"));
-    // Only where the next dialog opens: the export itself does not depend on it.
-    if (!cesta.isEmpty()) ZapisIni(ini, uzivatel, klic, QFileInfo(cesta).absolutePath());
-    return cesta;
-}
+Vysledek<> PosliPostou(const QString& cesta, const QString& nazev) { return PosliPostou(QStringList{cesta}, QStringList{nazev}); }

@@ -151,9 +151,16 @@ TEST(PrikazyListu, MailedCostingIsHandedOverUnderTheSystemsName) {
     const QFileInfo priloha(sluzby.desktop.maily[0].value(0));
     EXPECT_EQ(std::pair(priloha.fileName(), readBytes(priloha.filePath())), std::pair(QStringLiteral("KARNELO.htm"), QByteArray("KARNELO")));
 
-    html.chyba = QStringLiteral("Šablona nenalezena");
+    // The mail program's refusal is shown by the command.
+    sluzby.desktop.navratPosty = 3;
     PosliEmailem(k, html.vystupy());
-    EXPECT_EQ(sluzby.desktop.maily.size(), 1);
+    ASSERT_EQ(sluzby.dialogs.texty().size(), 1);
+    EXPECT_TRUE(sluzby.dialogs.texty()[0].startsWith(QStringLiteral("Chyba č. 3\n")));
+
+    html.chyba = QStringLiteral("Šablona nenalezena");
+    sluzby.dialogs.zpravy.clear();
+    PosliEmailem(k, html.vystupy());
+    EXPECT_EQ(sluzby.desktop.maily.size(), 2);
     EXPECT_EQ(sluzby.dialogs.texty(), QStringList{html.chyba});
 }
 

@@ -7,6 +7,7 @@
 #include "offers/SouboryNabidek.h"
 #include "offers/frmNabidka.h"
 #include "util/Soubory.h"
+#include "util/VolbaSouboru.h"
 #include <QFileInfo>
 #include "platform/Cp1250.h"
 #include "pricelist/frmArt.h"
@@ -297,6 +298,13 @@ TEST(Nabidky, ListCommandsOnTheSelectedOffer) {
     okno.mnuPoslatEmailem_Click();
     ASSERT_EQ(sluzby.desktop.maily.size(), 1);
     EXPECT_EQ(QFileInfo(sluzby.desktop.maily[0].value(0)).fileName(), QStringLiteral("Škola 22026.htm"));
+    // The mail program's refusal is shown by the window.
+    sluzby.desktop.navratPosty = 3;
+    const qsizetype zprav = sluzby.dialogs.zpravy.size();
+    okno.mnuPoslatEmailem_Click();
+    ASSERT_EQ(sluzby.dialogs.zpravy.size(), zprav + 1);
+    EXPECT_TRUE(sluzby.dialogs.zpravy.last().text.startsWith(QStringLiteral("Chyba č. 3\n")));
+    sluzby.desktop.navratPosty = 0;
 
     okno.cmdDetail_Click();
     okno.mnuKopirovat_Click();

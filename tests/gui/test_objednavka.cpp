@@ -260,3 +260,25 @@ TEST(OrderSheetWindow, CtrlXDuringASendEndsNothing) {
     obnovSmycky();
     platform::setClock(&sluzby.clock);
 }
+
+// "Import objednávky ...": a file that cannot be read is the window's message and changes nothing;
+// a readable one appends its sub-orders.
+TEST(OrderSheetWindow, ImportOfAMissingFileSaysSoAndAddsNothing) {
+    Instalace inst;
+    FakeServices sluzby;
+    QtProgram program;
+    ASSERT_TRUE(program.aplikace().Main());
+    program.objednavkovyList().Zobraz();
+    frmObjednavka* okno = program.objednavkovyList().okno();
+    ASSERT_TRUE(okno && QTest::qWaitForWindowExposed(okno));
+    const QString chybi = inst.dir.filePath("nic.xml"), soubor = inst.dir.filePath("o.xml");
+    writeBytes(soubor, "<objednavka1><nazev>A</nazev><obj_znaky>DVM|</obj_znaky><kusy>1|</kusy></objednavka1>");
+    sluzby.dialogs.soubory = {chybi, soubor};
+    sluzby.dialogs.zpravy.clear();
+    okno->mnuImportObjednavky->trigger();
+    EXPECT_EQ(sluzby.dialogs.texty(), QStringList{"Soubor " + chybi + " neexistuje !"});
+    EXPECT_EQ(okno->lstObjednavky->count(), 0);
+    okno->mnuImportObjednavky->trigger();
+    EXPECT_EQ(okno->lstObjednavky->count(), 1);
+    EXPECT_EQ(sluzby.dialogs.texty().size(), 1);
+}

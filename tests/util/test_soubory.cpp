@@ -1,4 +1,5 @@
 #include "util/Soubory.h"
+#include "util/VolbaSouboru.h"
 
 #include "platform/Cp1250.h"
 #include "platform/Services.h"
@@ -29,16 +30,18 @@ TEST(Soubory, NactiSouborReadsRangesAsWindows1250) {
         {9, 0, QStringLiteral("9")},          {1000, 5, QString()},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(NactiSoubor(soubor, c.offset, c.delka), c.cekam) << c.offset << "," << c.delka;
+        EXPECT_EQ(*NactiSoubor(soubor, c.offset, c.delka), c.cekam) << c.offset << "," << c.delka;
     // A path written for Windows, in another letter case.
-    EXPECT_EQ(NactiSoubor(windowsky(dir.filePath(QStringLiteral("data/deset.txt")))), QStringLiteral("0123456789"));
+    EXPECT_EQ(*NactiSoubor(windowsky(dir.filePath(QStringLiteral("data/deset.txt")))), QStringLiteral("0123456789"));
     writeBytes(dir.filePath(QStringLiteral("cz.txt")), "\x8A\x81");
-    EXPECT_EQ(NactiSoubor(dir.filePath(QStringLiteral("cz.txt"))), QStringLiteral("Š") + QChar(0x81));
-    EXPECT_TRUE(s.dialogs.zpravy.isEmpty());
+    EXPECT_EQ(*NactiSoubor(dir.filePath(QStringLiteral("cz.txt"))), QStringLiteral("Š") + QChar(0x81));
 
+    // A missing file fails with its name; no one is asked.
     const QString chybi = windowsky(dir.filePath(QStringLiteral("nic.txt")));
-    EXPECT_EQ(NactiSoubor(chybi), QString());
-    EXPECT_EQ(s.dialogs.texty(), QStringList{QStringLiteral("Soubor ") + chybi + QStringLiteral(" neexistuje !")});
+    const Vysledek<QString> v = NactiSoubor(chybi);
+    EXPECT_FALSE(v);
+    EXPECT_EQ(v.chyba(), QStringLiteral("Soubor ") + chybi + QStringLiteral(" neexistuje !"));
+    EXPECT_TRUE(s.dialogs.zpravy.isEmpty());
 }
 
 TEST(Soubory, ZapisSouborWritesInPlaceAndNeverShortens) {
@@ -62,11 +65,11 @@ TEST(Soubory, ZapisSouborWritesInPlaceAndNeverShortens) {
     EXPECT_TRUE(s.dialogs.zpravy.isEmpty());
 
     const QString chybi = dir.filePath(QStringLiteral("chybi/f.txt"));
-    EXPECT_FALSE(ZapisSoubor(chybi, QStringLiteral("abc"), 0));
+    EXPECT_EQ(ZapisSoubor(chybi, QStringLiteral("abc"), 0).chyba(), QStringLiteral("Chyba při zápisu do souboru %1: složka neexistuje").arg(chybi));
     EXPECT_FALSE(QFileInfo::exists(chybi));
-    EXPECT_FALSE(ZapisSoubor(dir.path(), QStringLiteral("abc"), 0));  // a folder
-    EXPECT_EQ(s.dialogs.texty(), QStringList({QStringLiteral("Chyba při zápisu do souboru %1: složka neexistuje").arg(chybi),
-                                              QStringLiteral("Chyba při zápisu do souboru %1: není to soubor").arg(dir.path())}));
+    EXPECT_EQ(ZapisSoubor(dir.path(), QStringLiteral("abc"), 0).chyba(),  // a folder
+              QStringLiteral("Chyba při zápisu do souboru %1: není to soubor").arg(dir.path()));
+    EXPECT_TRUE(s.dialogs.zpravy.isEmpty());
 }
 
 TEST(Soubory, CtiIniAndZapisIniTakeWindowsPaths) {
@@ -80,6 +83,19 @@ TEST(Soubory, CtiIniAndZapisIniTakeWindowsPaths) {
     EXPECT_FALSE(ZapisIni(dir.filePath(QStringLiteral("chybi/x.ini")), QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("c")));
 }
 
+// A remembered folder is the dialog's start only when it is a whole path to a folder here.
+TEST(VolbaSouboru, StartFolderFallsBackToHome) {
+    QTemporaryDir dir;
+    const QString soubor = dir.filePath(QStringLiteral("f.txt"));
+    writeBytes(soubor, "x");
+    const std::pair<QString, QString> pripady[] = {
+        {dir.path(), dir.path()},        {QString(), QDir::homePath()},    {QStringLiteral("."), QDir::homePath()},
+        {soubor, QDir::homePath()},      {dir.filePath(QStringLiteral("nic")), QDir::homePath()},
+        {QStringLiteral("C:\\Nabidky"), QDir::homePath()},
+    };
+    for (const auto& [ulozena, cekam] : pripady) EXPECT_EQ(pocatecniSlozka(ulozena), cekam) << ulozena.toStdString();
+}
+
 class PosliPostouTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
@@ -91,7 +107,7 @@ protected:
 };
 
 TEST_F(PosliPostouTest, AttachesACopyUnderTheShownName) {
-    PosliPostou(windowsky(zdroj), QStringLiteral("Objednavka.xml"));
+    EXPECT_TRUE(PosliPostou(windowsky(zdroj), QStringLiteral("Objednavka.xml")));
     ASSERT_EQ(s.desktop.maily.size(), 1);
     ASSERT_EQ(s.desktop.maily[0].size(), 1);
     const QString prvni = s.desktop.maily[0][0];
@@ -108,18 +124,23 @@ TEST_F(PosliPostouTest, AttachesACopyUnderTheShownName) {
     EXPECT_EQ(druhy.fileName(), QStringLiteral("Nabídka.htm"));
     EXPECT_EQ(QFileInfo(druhy.canonicalPath()).dir().canonicalPath(),
               QFileInfo(dir.filePath(QStringLiteral("Data/Tmp2Mail"))).canonicalFilePath());
+    // A name that is no file's name: the file's own.
+    s.clock.ted = s.clock.ted.addSecs(60);
+    EXPECT_TRUE(PosliPostou(zdroj, QStringLiteral(".")));
+    EXPECT_EQ(QFileInfo(s.desktop.maily.last().value(0)).fileName(), QStringLiteral("x1.tmp"));
     EXPECT_TRUE(s.dialogs.zpravy.isEmpty());
 }
 
 TEST_F(PosliPostouTest, FailuresShowTheirNumber) {
     s.desktop.navratPosty = 3;
-    PosliPostou(zdroj, QStringLiteral("a.xml"));
-    PosliPostou(dir.filePath(QStringLiteral("nic.xml")), QStringLiteral("b.xml"));
+    const QStringList chyby{PosliPostou(zdroj, QStringLiteral("a.xml")).chyba(),
+                            PosliPostou(dir.filePath(QStringLiteral("nic.xml")), QStringLiteral("b.xml")).chyba()};
     EXPECT_EQ(s.desktop.maily.size(), 1);  // a missing file never reaches the mail program
     // The mail program's refusal says where the file is, to attach it by hand.
-    EXPECT_EQ(s.dialogs.texty(), (QStringList{QStringLiteral("Chyba č. 3\nPoštovní program se nepodařilo otevřít. Přiložte ke zprávě ručně:\n") +
-                                                  QFileInfo(zdroj).absoluteFilePath(),
-                                              QStringLiteral("Chyba č. 11")}));
+    EXPECT_EQ(chyby, (QStringList{QStringLiteral("Chyba č. 3\nPoštovní program se nepodařilo otevřít. Přiložte ke zprávě ručně:\n") +
+                                      QFileInfo(zdroj).absoluteFilePath(),
+                                  QStringLiteral("Chyba č. 11")}));
+    EXPECT_TRUE(s.dialogs.zpravy.isEmpty());
 }
 
 // The real desktop service with a stand-in xdg-email that records its arguments.
@@ -136,13 +157,13 @@ TEST_F(PosliPostouTest, ReachesXdgEmail) {
         s.dialogs.zpravy.clear();
         QFile::remove(zaznam);
 
-        PosliPostou(zdroj, QStringLiteral("Objednavka.xml"));
+        const Vysledek<> v = PosliPostou(zdroj, QStringLiteral("Objednavka.xml"));
         const QList<QByteArray> argumenty = readBytes(zaznam).split('\n');
         ASSERT_GE(argumenty.size(), 2) << kod;
         EXPECT_EQ(argumenty[0], "--attach");
         EXPECT_TRUE(argumenty[1].endsWith("/Objednavka.xml")) << argumenty[1].constData();
         EXPECT_EQ(readBytes(QString::fromLocal8Bit(argumenty[1])), "<xml/>");
-        EXPECT_EQ(s.dialogs.texty().join(QString()).section(u'\n', 0, 0), kod ? QStringLiteral("Chyba č. 3") : QString()) << kod;
+        EXPECT_EQ(v.chyba().section(u'\n', 0, 0), kod ? QStringLiteral("Chyba č. 3") : QString()) << kod;
     }
 }
 

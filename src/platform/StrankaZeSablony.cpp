@@ -1,0 +1,23 @@
+#include "platform/StrankaZeSablony.h"
+
+#include "platform/Cp1250.h"
+#include "platform/DataPaths.h"
+#include "platform/FileStore.h"
+
+#include <QDir>
+
+QString vyplnZnacky(QString sablona, std::span<const std::pair<const char*, QString>> nahrady, QLatin1StringView pred,
+                    QLatin1StringView za) {
+    for (const auto& [jmeno, hodnota] : nahrady) sablona.replace(QString(pred) + QLatin1StringView(jmeno) + za, hodnota);
+    return sablona;
+}
+
+Vysledek<> zapisStranku(const QString& sablona, const QString& cil, const std::function<QString(QString)>& vypln) {
+    const QString cesta = dataFile(sablona);
+    const std::optional<QByteArray> text = filestore::readAll(cesta);
+    const QString jmeno = QDir::toNativeSeparators(cesta);
+    if (!text) return Chyba{QStringLiteral("Soubor ") + jmeno + QStringLiteral(" neexistuje !")};
+    // An empty page would be shown, printed or mailed as if it were the costing.
+    if (text->trimmed().isEmpty()) return Chyba{QStringLiteral("Šablona ") + jmeno + QStringLiteral(" je prázdná !")};
+    return filestore::replace(cil, cp1250::encodeHtml(vypln(cp1250::decode(*text))));
+}

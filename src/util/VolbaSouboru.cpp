@@ -1,0 +1,48 @@
+#include "util/VolbaSouboru.h"
+
+#include "platform/DataPaths.h"
+#include "platform/Services.h"
+#include "util/Soubory.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QString VyberSouborOtevrit(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& vychoziSlozka) {
+    return platform::dialogs().souborOtevrit(titulek, filtr, vychoziSlozka);
+}
+
+QString VyberSouborUlozit(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& vychoziSlozka,
+                          const QString& pripona) {
+    return platform::dialogs().souborUlozit(titulek, filtr, vychoziSlozka, pripona);
+}
+
+QString VyberAdresar(const QString& titulek) { return platform::dialogs().slozka(titulek); }
+
+QString VyberSouborKUlozeni(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& slozka,
+                            const QString& pripona) {
+    for (;;) {
+        const QString cesta = VyberSouborUlozit(titulek, filtr, slozka, pripona);
+        if (cesta.isEmpty() || !QFileInfo::exists(cesta)) return cesta;
+        switch (MsgBox(kSouborExistuje, Tlacitka::YesNoCancel, Ikona::Vykricnik, kTitulekUpozorneni)) {
+        case Odpoved::Yes: return cesta;
+        case Odpoved::No: continue;
+        default: return {};
+        }
+    }
+}
+
+QString pocatecniSlozka(const QString& ulozena) {
+    const QFileInfo f(ulozena);
+    return !ulozena.isEmpty() && f.isAbsolute() && f.isDir() ? ulozena : QDir::homePath();
+}
+
+QString VyberHtmlKUlozeni() {
+    const QString ini = dataFile(QStringLiteral("Sorvenika.ini"));
+    const QString uzivatel = QStringLiteral("UZIVATEL"), klic = QStringLiteral("Export HTML");
+    const QString cesta = VyberSouborKUlozeni(QStringLiteral("Uložit sorveniku do formátu HTML"),
+                                              {{QStringLiteral("HTML soubor (*.htm)"), QStringLiteral("*.htm")}},
+                                              pocatecniSlozka(CtiIni(ini, uzivatel, klic)), QStringLiteral("htm"));
+    // Only where the next dialog opens: the export itself does not depend on it.
+    if (!cesta.isEmpty()) ZapisIni(ini, uzivatel, klic, QFileInfo(cesta).absolutePath());
+    return cesta;
+}
