@@ -111,7 +111,11 @@ public:
     // The price-list browser.
     bool maVybranouPodobjednavku() const override;
     void pridejPolozku(const QString& radek, const QString& objZnak, const QString& ks) override;
-    void zobrazObjednavku() override { Zobraz_objednavku(); }
+    // The window shows the new totals too, not only the grid.
+    void zobrazObjednavku() override {
+        Zobraz_objednavku();
+        oznam();
+    }
 
     // The sheet emptied after an order went: no sub-orders, no note.
     void vyprazdni();

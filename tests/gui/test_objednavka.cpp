@@ -112,6 +112,10 @@ TEST(OrderSheetWindow, CostingAndTwoArticlesSentThroughTinyproxy) {
         EXPECT_FALSE(cenik->isVisible());
         EXPECT_EQ(m.Objednavka.Item(1).ObjZnak, "DVM|DLT|DTK|");
         EXPECT_EQ(m.Objednavka.Item(1).Ks, "2|3|4|");
+        // The window's totals follow the added articles at once.
+        EXPECT_NE(m.lblCenaCelkem[0], "258,00");
+        EXPECT_EQ(okno->lblCenaVybraneObjednavky[0]->text(), m.lblCenaVybraneObjednavky[0]);
+        EXPECT_EQ(okno->lblCenaCelkem[0]->text(), m.lblCenaCelkem[0]);
 
         // The count editor: a digit on the first row, Enter.
         m.Tabulka.setRow(1);
