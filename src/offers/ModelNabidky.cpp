@@ -9,6 +9,9 @@
 #include "platform/IniFile.h"
 #include "platform/Regional.h"
 #include "platform/KonceRadku.h"
+#include "platform/Numbers.h"
+
+#include <numeric>
 
 ModelNabidky::ModelNabidky(GlobalniData& g, PametNabidek& pamet, Sluzby sluzby)
     : m_g(g), m_pamet(pamet), m_sluzby(std::move(sluzby)), m_nazvy(souborNabidek(QStringLiteral("NazevAkce.txt"))),
@@ -23,6 +26,11 @@ ModelNabidky::ModelNabidky(GlobalniData& g, PametNabidek& pamet, Sluzby sluzby)
     s.ParseXml();
     FlexGridDavka davka(Tabulka);
     for (const QStringList& bunky : clsSorvenika::BunkyRozpisu(s.Rozpis)) Tabulka.AddItem(bunky.join(QLatin1Char('\t')));
+    // A part added at an earlier opening: its list price as far as its total at the coefficient
+    // tells it. The costing's own T-REMOL lines are 0.
+    const double koeficient = 1 - n.ProjektovaSleva / 100;
+    for (int r = Tabulka.FixedRows(); r < Tabulka.Rows(); ++r)
+        m_cenikove << (koeficient > 0 ? Round(naDouble(Tabulka.TextMatrix(r, 5)).value_or(0) / koeficient, 2) : 0);
 }
 
 QString ModelNabidky::titulek() const { return QStringLiteral("Povinné údaje k nabídce č. ") + QString::number(nabidka().ExtID); }
@@ -43,8 +51,10 @@ void ModelNabidky::odebratPolozku() {
     zmenaPolozek([this] {
         if (Tabulka.Rows() < 3) {
             Tabulka.setRows(1);
+            m_cenikove.clear();
             m_odebrat = false;
         } else if (Tabulka.Row() >= Tabulka.FixedRows()) {
+            m_cenikove.removeAt(Tabulka.Row() - Tabulka.FixedRows());
             Tabulka.RemoveItem(Tabulka.Row());
         }
     });
@@ -52,12 +62,14 @@ void ModelNabidky::odebratPolozku() {
 
 void ModelNabidky::pridejPolozku(const QString& radek) {
     Tabulka.AddItem(RadekNaKoeficient(radek, nabidka().ProjektovaSleva));
+    m_cenikove << CenikovaCena(radek);
     m_odebrat = true;
 }
 
 void ModelNabidky::zmenaPolozek(const std::function<void()>& zmena) {
     const int r = Tabulka.Row();
     const RozpisMrizky pred = RozpisZMrizky(Tabulka);
+    const double cenikPred = std::accumulate(m_cenikove.begin(), m_cenikove.end(), 0.0);
     zmena();
     const RozpisMrizky po = RozpisZMrizky(Tabulka);
     // The price list closed without a part, or nothing to remove: the offer stays as it was.
@@ -74,11 +86,15 @@ void ModelNabidky::zmenaPolozek(const std::function<void()>& zmena) {
     s.Rozpis = po.rozpis;
     s.GenerXml();
     n.Sorvenika = s.Xml;
-    const CenyNabidky c = CenyPoZmene({n.CenaBezDPH, n.CenaPoSleveBezDPH, n.CenaPoSleveSDPH}, pred.soucet, po.soucet,
-                                      n.ProjektovaSleva, m_g.nastaveni.DPH.toDouble(), jeTRemol(s.System));
+    const std::optional<double> tRemolCenik =
+        jeTRemol(s.System) ? std::optional(std::accumulate(m_cenikove.begin(), m_cenikove.end(), 0.0) - cenikPred)
+                           : std::nullopt;
+    const CenyNabidky c = CenyPoZmene({n.CenaBezDPH, n.CenaPoSleveBezDPH, n.CenaPoSleveSDPH, n.ProjektovaSleva},
+                                      pred.soucet, po.soucet, m_g.nastaveni.DPH.toDouble(), tRemolCenik);
     n.CenaBezDPH = c.CenaBezDPH;
     n.CenaPoSleveBezDPH = c.CenaPoSleveBezDPH;
     n.CenaPoSleveSDPH = c.CenaPoSleveSDPH;
+    n.ProjektovaSleva = c.ProjektovaSleva;
 }
 
 ModelNabidky::VysledekUlozeni ModelNabidky::Uloz(const UdajeNabidky& u) {
@@ -88,17 +104,19 @@ ModelNabidky::VysledekUlozeni ModelNabidky::Uloz(const UdajeNabidky& u) {
     n.Stav = 0;
     n.DatumNabidky = DatumNabidky(u.DatumNabidky);
     n.Poznamka = radky::naCrLf(u.Poznamka);
-    const Vysledek<QString> v = n.UlozNabidkuKOdeslani();
+    // The next number reaches the disk before the offer: a save cut between the two writes skips
+    // a number, never gives one twice (the server's copy of one offer would replace the other's).
+    const qint32 dalsi = n.ExtID + 1;
+    Vysledek<> cislo;
+    const Vysledek<QString> v = n.UlozNabidkuKOdeslani([&] {
+        cislo = ini::zapis(dataFile(kSouborUzivatele), QStringLiteral("UZIVATEL"), QStringLiteral("ExtID"), QString::number(dalsi));
+    });
     if (!v) return {std::nullopt, v.chyba(), {}};
     QStringList oznameni;
     if (!v->isEmpty()) oznameni << *v;
+    if (!cislo) oznameni << cislo.chyba() + QStringLiteral(". Číslo další nabídky se uloží při ukončení programu.");
     *m_pamet.Nabidka = std::move(n);
-    // On disk at once: a number given twice would let the server's copy of one offer replace
-    // the other's.
-    m_g.nastaveni.ExtID = m_pamet.Nabidka->ExtID + 1;
-    const QString ini = dataFile(kSouborUzivatele);
-    if (const Vysledek<> z = ini::zapis(ini, QStringLiteral("UZIVATEL"), QStringLiteral("ExtID"), QString::number(m_g.nastaveni.ExtID)); !z)
-        oznameni << z.chyba() + QStringLiteral(". Číslo další nabídky se uloží při ukončení programu.");
+    m_g.nastaveni.ExtID = dalsi;
     m_pamet.PosledniNabidka = m_pamet.Nabidka;
     return {std::nullopt, {}, oznameni.join(QStringLiteral("\n\n"))};
 }

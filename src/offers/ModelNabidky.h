@@ -80,5 +80,6 @@ private:
     NazvyAkci m_nazvy;
     QStringList m_obchodnici;
     UdajeNabidky m_udaje;
+    QList<double> m_cenikove;  // each part row's list price, which a T-REMOL offer's prices follow
     bool m_odebrat = true;
 };

@@ -10,6 +10,7 @@
 #include "platform/StrankaZeSablony.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -179,13 +180,16 @@ Vysledek<> UlozJakoHtml(const clsNabidka& n, const QString& soubor, bool logo, b
 
 QString NazevPrilohy(const QString& nazevAkce) {
     // The name reaches the mail program's command line: letters, digits, blanks, "-", "_" and
-    // "." only, and not too long for a file name.
+    // "." only, any run of other characters one "-", and not too long for a file name.
     QString nazev;
-    for (const QChar c : nazevAkce)
+    for (const QChar c : nazevAkce) {
         if (c.isLetterOrNumber() || c == QLatin1Char(' ') || c == QLatin1Char('-') || c == QLatin1Char('_') ||
             c == QLatin1Char('.'))
             nazev += c;
+        else if (!nazev.endsWith(QLatin1Char('-')))
+            nazev += QLatin1Char('-');
+    }
     nazev = nazev.left(100).trimmed();
-    if (nazev.isEmpty() || nazev.count(QLatin1Char('.')) == nazev.size()) nazev = QStringLiteral("nabidka");
+    if (std::none_of(nazev.begin(), nazev.end(), [](QChar c) { return c.isLetterOrNumber(); })) nazev = QStringLiteral("nabidka");
     return nazev + QStringLiteral(".htm");
 }

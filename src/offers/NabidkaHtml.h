@@ -44,6 +44,7 @@ double VahaRozpisu(const TabulkaArtiklu& cenik, const QString& rozpis, bool tRem
 // its print version ("_P." made "_P_T."); "" when the record holds none.
 QString ObrazekPrurezuTisk(const QString& piktogramPrurez, const QString& system, const QString& prurez, bool sachta);
 
-// The name a mailed offer's page is attached under: the letters, digits, blanks, "-", "_" and
-// "." of the project name, at most 100 of them, or "nabidka" when none is left; and ".htm".
+// The name a mailed offer's page is attached under: the project name with each run of characters
+// other than letters, digits, blanks, "-", "_" and "." made one "-", at most 100 characters, or
+// "nabidka" when no letter or digit is left; and ".htm".
 QString NazevPrilohy(const QString& nazevAkce);

@@ -1,5 +1,6 @@
 #include "offers/SouboryNabidek.h"
 
+#include "net/clsBase64.h"
 #include "platform/Cp1250.h"
 #include "platform/DataPaths.h"
 #include "platform/FileStore.h"
@@ -20,19 +21,63 @@ std::optional<qint32> cislo(const QString& text) {
     }
 }
 
+// Field `k` of a line split at "|"; nullopt when it has fewer.
+std::optional<QByteArrayView> pole(QByteArrayView radek, qsizetype k) {
+    qsizetype zacatek = 0;
+    for (; k > 0; --k) {
+        const qsizetype svisla = radek.indexOf('|', zacatek);
+        if (svisla < 0) return std::nullopt;
+        zacatek = svisla + 1;
+    }
+    const qsizetype konec = radek.indexOf('|', zacatek);
+    return radek.sliced(zacatek, (konec < 0 ? radek.size() : konec) - zacatek);
+}
+
+// The costing is the last field and most of a record's bytes, so a cut write mostly ends inside
+// it: a record is whole only when its costing is empty or decodes to a document with its end.
+bool kalkulaceCela(QByteArrayView hlavicka, QByteArrayView radek) {
+    std::optional<QByteArrayView> jmeno;
+    qsizetype k = 0;
+    while ((jmeno = pole(hlavicka, k)) && *jmeno != "Sorvenika") ++k;
+    if (!jmeno) return true;
+    const std::optional<QByteArrayView> b64 = pole(radek, k);
+    if (!b64 || b64->isEmpty()) return true;
+    // The decoder passes over a short last group, which the server's might refuse.
+    if (b64->size() % 4 != 0) return false;
+    const std::optional<QByteArray> xml = clsBase64::DecodeChecked(b64->toByteArray());
+    return xml && xml->trimmed().endsWith("</sorvenika>");
+}
+
 }  // namespace
 
 QString souborNabidek(const QString& jmeno) { return dataFile(QStringLiteral("Nabidky/") + jmeno); }
 
-RadkySouboru RozdelRadky(QByteArrayView obsah, bool konecCely) {
+RadkySouboru RozdelRadky(QByteArrayView obsah, bool zeServeru) {
     RadkySouboru r;
     qsizetype zacatek = 0;
-    for (qsizetype konec; (konec = obsah.indexOf('\n', zacatek)) >= 0; zacatek = konec + 1) {
-        const qsizetype delka = konec - zacatek - (konec > zacatek && obsah[konec - 1] == '\r' ? 1 : 0);
-        r.radky << obsah.sliced(zacatek, delka);
+    if (zeServeru) {
+        // A lone LF may stand inside a field there.
+        for (qsizetype konec; (konec = obsah.indexOf("\r\n", zacatek)) >= 0; zacatek = konec + 2)
+            r.radky << obsah.sliced(zacatek, konec - zacatek);
+        if (zacatek < obsah.size()) r.radky << obsah.sliced(zacatek);
+        r.celych = obsah.size();
+        return r;
+    }
+    // CR LF, LF or a lone CR; the next of each found once.
+    qsizetype cr = obsah.indexOf('\r'), lf = obsah.indexOf('\n');
+    while (cr >= 0 || lf >= 0) {
+        const qsizetype konec = cr < 0 || (lf >= 0 && lf < cr) ? lf : cr;
+        r.radky << obsah.sliced(zacatek, konec - zacatek);
+        zacatek = konec + (konec == cr && lf == cr + 1 ? 2 : 1);
+        if (cr >= 0 && cr < zacatek) cr = obsah.indexOf('\r', zacatek);
+        if (lf >= 0 && lf < zacatek) lf = obsah.indexOf('\n', zacatek);
     }
     const QByteArrayView posledni = obsah.sliced(zacatek);
-    if (konecCely || r.radky.isEmpty() || posledni.count('|') >= r.radky.first().count('|')) {
+    static const QByteArray hlavicka = kHlavickaNeodeslanych.toLatin1();
+    const bool cely = r.radky.isEmpty() ? hlavicka.startsWith(posledni)
+                                        : posledni.count('|') >= r.radky.first().count('|') &&
+                                              kalkulaceCela(r.radky.first(), posledni);
+    if (cely) {
         if (!posledni.isEmpty()) r.radky << posledni;
         r.celych = obsah.size();
     } else {
@@ -48,15 +93,17 @@ QByteArray RadkySCrLf(const QList<QByteArrayView>& radky) {
     return b;
 }
 
-Vysledek<QString> PripojZaznam(const QString& soubor, const QString& hlavicka, const QString& zaznam) {
+Vysledek<QString> PripojZaznam(const QString& soubor, const QString& hlavicka, const QString& zaznam,
+                               const std::function<void()>& predZapisem) {
     const QByteArray bajty = cp1250::encode(zaznam);
     const QByteArray zahlavi = cp1250::encode(hlavicka + kCrLf);
     QFile f(soubor);
-    const auto zprava = [](const Vysledek<>& v, const QString& text = {}) -> Vysledek<QString> {
-        if (!v) return Chyba{v.chyba()};
+    const auto zapis = [&](const std::function<Vysledek<>()>& z, const QString& text = {}) -> Vysledek<QString> {
+        if (predZapisem) predZapisem();
+        if (const Vysledek<> v = z(); !v) return Chyba{v.chyba()};
         return text;
     };
-    if (!f.exists()) return zprava(filestore::replace(soubor, zahlavi + bajty));
+    if (!f.exists()) return zapis([&] { return filestore::replace(soubor, zahlavi + bajty); });
     // Never taken for empty: writing the header over it would lose every offer in it.
     const auto necitelny = [&] {
         return Chyba{QStringLiteral("Soubor ") + QDir::toNativeSeparators(soubor) +
@@ -66,27 +113,33 @@ Vysledek<QString> PripojZaznam(const QString& soubor, const QString& hlavicka, c
     if (!f.open(QIODevice::ReadOnly)) return necitelny();
     if (f.size() >= 2 && f.seek(f.size() - 2) && f.read(2) == "\r\n") {
         f.close();
-        return zprava(filestore::append(soubor, bajty));
+        return zapis([&] { return filestore::append(soubor, bajty); });
     }
     QByteArray obsah;
     if (!f.seek(0) || (obsah = f.readAll(), f.error() != QFileDevice::NoError)) return necitelny();
     f.close();
     const RadkySouboru r = RozdelRadky(obsah);
-    // A file without a whole line has no offer, only its header or part of it.
-    const bool bezRadku = !obsah.contains('\n');
-    QString odlozeno;
-    if (!r.zbytek.isEmpty()) {
-        const QString zbytky = souborNabidek(kZbytkyNeodeslanych);
-        if (const Vysledek<> v = filestore::append(zbytky, r.zbytek.toByteArray() + "\r\n"); !v) return Chyba{v.chyba()};
-        odlozeno = QStringLiteral("Poslední řádek souboru ") + QDir::toNativeSeparators(soubor) +
-                   QStringLiteral(" byl neúplný (přerušený zápis) a nebyl celou nabídkou. Byl přesunut do souboru ") +
-                   QDir::toNativeSeparators(zbytky) + QLatin1Char('.');
-    }
-    return zprava(filestore::replace(soubor, (bezRadku ? zahlavi : RadkySCrLf(r.radky)) + bajty), odlozeno);
+    // Without a line end the file holds its header or part of it, or nothing readable: the
+    // header is written anew, anything else was set aside as a fragment.
+    const bool bezKonce = !obsah.contains('\n') && !obsah.contains('\r');
+    const QByteArray novy = (bezKonce ? zahlavi : RadkySCrLf(r.radky)) + bajty;
+    if (r.zbytek.isEmpty()) return zapis([&] { return filestore::replace(soubor, novy); });
+    const QString zbytky = souborNabidek(kZbytkyNeodeslanych);
+    const QByteArray radek = r.zbytek.toByteArray() + "\r\n";
+    return zapis(
+        [&]() -> Vysledek<> {
+            // A save tried again after a failed rewrite finds the fragment set aside already.
+            if (filestore::readTail(zbytky, radek.size()) != radek)
+                if (Vysledek<> v = filestore::append(zbytky, radek); !v) return v;
+            return filestore::replace(soubor, novy);
+        },
+        QStringLiteral("Poslední řádek souboru ") + QDir::toNativeSeparators(soubor) +
+            QStringLiteral(" byl neúplný (přerušený zápis) a nebyl celou nabídkou. Byl přesunut do souboru ") +
+            QDir::toNativeSeparators(zbytky) + QLatin1Char('.'));
 }
 
-QList<clsNabidka> CtiNabidky(QByteArrayView obsah, const Nastaveni& n, bool konecCely) {
-    const RadkySouboru r = RozdelRadky(obsah, konecCely);
+QList<clsNabidka> CtiNabidky(QByteArrayView obsah, const Nastaveni& n, bool zeServeru) {
+    const RadkySouboru r = RozdelRadky(obsah, zeServeru);
     QList<clsNabidka> nabidky;
     if (r.radky.size() < 2) return nabidky;
     const SloupceNabidky sloupce(r.radky.first());

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 inline const QString kNeodeslaneNabidky = QStringLiteral("NeodeslaneNabidky.txt");
 inline const QString kUlozeneNabidky = QStringLiteral("UlozeneNabidky.txt");
@@ -20,30 +21,34 @@ QString souborNabidek(const QString& jmeno);
 // Where the unsent-offers file's cut-off fragments are kept.
 inline const QString kZbytkyNeodeslanych = QStringLiteral("NeodeslaneNabidky-zbytky.txt");
 
-// The whole lines of an offer file: a line ends with LF, a CR before it dropped. What follows
-// the last line end is a line too when it has at least the header's number of fields (a record
-// written without its CR LF), or always with `konecCely` (the server's file, which is replaced
-// whole and whose records may leave out trailing fields); else it is the fragment of a write cut
-// short. A file without any line end is its header alone.
+// The whole lines of an offer file. The unsent-offers file's lines end with CR LF, LF or a lone
+// CR (files from other tools); what follows the last line end is a line too when it has at least
+// the header's number of fields and its costing is empty or complete (a record written without
+// its CR LF), else it is the fragment of a write cut short. Without any line end, that file is
+// its header when it is the header or its beginning, else a fragment. The server's file
+// (`zeServeru`) is replaced whole: its lines end with CR LF alone, as it sends them, and its last
+// line counts whatever it holds.
 struct RadkySouboru {
     QList<QByteArrayView> radky;  // the header first
     qsizetype celych = 0;         // the bytes the whole lines take, line ends included
     QByteArrayView zbytek;        // the fragment after them, empty when there is none
 };
-RadkySouboru RozdelRadky(QByteArrayView obsah, bool konecCely = false);
+RadkySouboru RozdelRadky(QByteArrayView obsah, bool zeServeru = false);
 // The whole lines each ended with CR LF, as the server and the appends expect them.
 QByteArray RadkySCrLf(const QList<QByteArrayView>& radky);
 
 // Appends one record line to a file, writing the header line first when the file is missing or
 // holds no whole line. Whole records are always kept; a file whose last line lacks its CR LF, or
-// whose lines end in LF alone, is rewritten with CR LF ends. A fragment is moved to
-// kZbytkyNeodeslanych beside the file; the value is then the message that says so, else "".
-// A file that exists but cannot be read is left alone and the save fails.
-Vysledek<QString> PripojZaznam(const QString& soubor, const QString& hlavicka, const QString& zaznam);
+// whose lines end otherwise, is rewritten with CR LF ends. A fragment is moved to
+// kZbytkyNeodeslanych beside the file (once, however often the save is tried); the value is then
+// the message that says so, else "". A file that exists but cannot be read is left alone and the
+// save fails. `predZapisem` runs once the file has been read, before the first write.
+Vysledek<QString> PripojZaznam(const QString& soubor, const QString& hlavicka, const QString& zaznam,
+                               const std::function<void()>& predZapisem = {});
 
 // The offers of an offer file's bytes (the whole lines of RozdelRadky), each started as
 // clsNabidka(n) and filled by the header. Empty lines are skipped.
-QList<clsNabidka> CtiNabidky(QByteArrayView obsah, const Nastaveni& n, bool konecCely = false);
+QList<clsNabidka> CtiNabidky(QByteArrayView obsah, const Nastaveni& n, bool zeServeru = false);
 // The two files of the offer list; a missing file holds no offers.
 QList<clsNabidka> NactiNeodeslaneNabidky(const Nastaveni& n);
 QList<clsNabidka> NactiUlozeneNabidky(const Nastaveni& n);

@@ -38,7 +38,7 @@ Vysledek<> odeberOdeslane(const QString& soubor, QByteArrayView odeslano) {
     const std::optional<QByteArray> ted = filestore::readAll(soubor);
     if (!ted || !ted->startsWith(odeslano))
         return Chyba{QStringLiteral("Soubor ") + QDir::toNativeSeparators(soubor) +
-                     QStringLiteral(" se během odesílání změnil nebo nejde přečíst")};
+                     QStringLiteral(" se během odesílání změnil nebo nelze přečíst")};
     QByteArrayView zbytek = QByteArrayView(*ted).sliced(odeslano.size());
     // A last record sent without its CR LF got it from a save during the wait.
     while (zbytek.startsWith('\r') || zbytek.startsWith('\n')) zbytek = zbytek.sliced(1);
@@ -98,7 +98,11 @@ QString SynchronizaceNabidek::OdesliNabidky() {
     // exact bytes that were sent are what goes afterwards.
     const QByteArray obsah = filestore::readAll(soubor).value_or(QByteArray());
     const RadkySouboru radky = RozdelRadky(obsah);
-    const QString odpoved = pozadavek(QStringLiteral("insert"), true, RadkySCrLf(radky.radky));
+    // Records saved before "<" and ">" were stored as "‹" and "›" would come back cut by the
+    // server's markup clean-up; only their texts can hold them (the costing is Base64).
+    QByteArray data = RadkySCrLf(radky.radky);
+    data.replace('<', cp1250::encode(QStringLiteral("\u2039"))).replace('>', cp1250::encode(QStringLiteral("\u203A")));
+    const QString odpoved = pozadavek(QStringLiteral("insert"), true, data);
     if (odpoved != QLatin1String("OK")) return odpoved;
     const Vysledek<> v = odeberOdeslane(soubor, QByteArrayView(obsah).first(radky.celych));
     if (v) return odpoved;

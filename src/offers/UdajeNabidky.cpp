@@ -104,14 +104,18 @@ RozpisMrizky RozpisZMrizky(const FlexGrid& tabulka) {
     return v;
 }
 
-CenyNabidky CenyPoZmene(const CenyNabidky& puvodni, double pred, double po, double projektovaSleva, double dph, bool tRemol) {
+CenyNabidky CenyPoZmene(const CenyNabidky& puvodni, double pred, double po, double dph,
+                        std::optional<double> tRemolCenik) {
+    const double projektovaSleva = puvodni.ProjektovaSleva;
     const double koeficient = 1 - projektovaSleva / 100;
     CenyNabidky c;
-    if (tRemol) {
+    c.ProjektovaSleva = projektovaSleva;
+    if (tRemolCenik) {
         const double zmena = po - pred;
-        c.CenaBezDPH = Round(puvodni.CenaBezDPH + (koeficient > 0 ? zmena / koeficient : 0), 2);
+        c.CenaBezDPH = Round(puvodni.CenaBezDPH + *tRemolCenik, 2);
         c.CenaPoSleveBezDPH = Round(puvodni.CenaPoSleveBezDPH + zmena, 2);
-        c.CenaPoSleveSDPH = Round(puvodni.CenaPoSleveSDPH + (1 + dph / 100) * zmena, 2);
+        c.CenaPoSleveSDPH = Round(puvodni.CenaPoSleveSDPH + Round((1 + dph / 100) * zmena, 2), 2);
+        if (c.CenaBezDPH != 0) c.ProjektovaSleva = (1 - c.CenaPoSleveBezDPH / c.CenaBezDPH) * 100;
     } else if (projektovaSleva == 0 || koeficient <= 0) {
         c.CenaBezDPH = po;
         c.CenaPoSleveBezDPH = Round((1 - projektovaSleva / 100) * po + 0.0049, 2);
@@ -132,4 +136,10 @@ QString RadekNaKoeficient(const QString& radek, double projektovaSleva) {
     bunky[4] = reg.Format(cena);
     bunky[5] = reg.Format(cena * naDouble(bunky[3]).value_or(0));
     return bunky.join(QLatin1Char('\t'));
+}
+
+double CenikovaCena(const QString& radek) {
+    const QStringList bunky = radek.split(QLatin1Char('\t'));
+    if (bunky.size() < 5) return 0;
+    return naDouble(bunky[3]).value_or(0) * naDouble(bunky[4]).value_or(0);
 }

@@ -69,20 +69,27 @@ struct RozpisMrizky {
 };
 RozpisMrizky RozpisZMrizky(const FlexGrid& tabulka);
 
-// The offer's three prices that a parts change moves.
+// The offer's prices that a parts change moves.
 struct CenyNabidky {
     double CenaBezDPH = 0;
     double CenaPoSleveBezDPH = 0;
     double CenaPoSleveSDPH = 0;
+    double ProjektovaSleva = 0;
 };
 // The prices after the parts grid's "Cena celkem" sum went from `pred` to `po`. The grid's
 // prices are at the offer's coefficient (100 − projektovaSleva %), so the discount is in them
 // already. Without a discount: the sum, and from it the prices with two decimals. With one: the
 // prices the costing sheet would show, the price before the discount derived back from the
-// sum. T-REMOL costings carry no line prices: their prices stay and the change is added.
-CenyNabidky CenyPoZmene(const CenyNabidky& puvodni, double pred, double po, double projektovaSleva, double dph, bool tRemol);
+// sum; the discount stays. T-REMOL costings carry no line prices, so their prices move by the
+// change (`tRemolCenik`: that of the list prices, count × unit price): the list price by it,
+// the price after discount by the sum's, the price with VAT by the VAT-inclusive sum's change
+// rounded to cents; the discount is then that of the new prices.
+CenyNabidky CenyPoZmene(const CenyNabidky& puvodni, double pred, double po, double dph,
+                        std::optional<double> tRemolCenik);
 
 // A part from the price list (name, codes, count, unit price, total; TAB-ended cells) priced at
 // the offer's coefficient as the costing sheet prices its lines: the unit price rounded up to
 // tenths, the total from it.
 QString RadekNaKoeficient(const QString& radek, double projektovaSleva);
+// The list price of a part from the price list or of a grid row: count × unit price.
+double CenikovaCena(const QString& radek);

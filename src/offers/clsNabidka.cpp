@@ -246,6 +246,6 @@ QString clsNabidka::ZaznamKOdeslani() {
     return zaznam + kCrLf;
 }
 
-Vysledek<QString> clsNabidka::UlozNabidkuKOdeslani() {
-    return PripojZaznam(souborNabidek(kNeodeslaneNabidky), kHlavickaNeodeslanych, ZaznamKOdeslani());
+Vysledek<QString> clsNabidka::UlozNabidkuKOdeslani(const std::function<void()>& predZapisem) {
+    return PripojZaznam(souborNabidek(kNeodeslaneNabidky), kHlavickaNeodeslanych, ZaznamKOdeslani(), predZapisem);
 }

@@ -10,6 +10,7 @@
 #include <QList>
 #include <QString>
 #include <QStringView>
+#include <functional>
 
 // The project and customer part of an offer: what the user completes on the offer form and what
 // the next offer from the costing sheet carries over, copied whole.
@@ -60,8 +61,9 @@ struct clsNabidka : ProjektNabidky {
     // texts "|" is written "~", "<" and ">" are written "‹" and "›".
     QString ZaznamKOdeslani();
     // Appends the record to the unsent-offers file (Data/Nabidky/NeodeslaneNabidky.txt); the
-    // value is what PripojZaznam has to say beside the success.
-    Vysledek<QString> UlozNabidkuKOdeslani();
+    // value is what PripojZaznam has to say beside the success. `predZapisem` runs once the file
+    // has been read and the record built, before the first write.
+    Vysledek<QString> UlozNabidkuKOdeslani(const std::function<void()>& predZapisem = {});
 };
 
 // A header line of an offer file, parsed once for all its records. Lines are the file's

@@ -120,6 +120,7 @@ frmNabidky::frmNabidky(GlobalniData& g, Sluzby sluzby, QWidget* rodic)
     cmbStav->setObjectName(QStringLiteral("cmbStav"));
     cmbStav->addItems(StavyNabidky());
     cmbStav->installEventFilter(this);
+    cmbStav->view()->installEventFilter(this);
     cmbStav->hide();
 
     lblPocet = new QLabel(textPozice(0, 0), ram);
@@ -402,6 +403,13 @@ bool frmNabidky::klavesaStavu(QObject* o, QEvent* e) {
         otevriStavy();
         return true;
     }
+    // Escape in its open list closes the box too: no empty box stays over the cell.
+    if (o == cmbStav->view() && k->key() == Qt::Key_Escape) {
+        cmbStav->hidePopup();
+        skryjStav();
+        Tabulka->setFocus();
+        return true;
+    }
     if (o != cmbStav) return false;
     switch (k->key()) {
     case Qt::Key_Escape:
@@ -467,6 +475,7 @@ void frmNabidky::mnuKopirovat_Click() {
     const int r = aktualniRadek();
     const std::shared_ptr<clsNabidka> n = m_model.Kopiruj(r);
     if (!n) return;
+    skryjStav();
     if (m_sluzby.formular) m_sluzby.formular(n, false);
     RozmistiFiltry();
     NactiNabidky();
@@ -474,6 +483,7 @@ void frmNabidky::mnuKopirovat_Click() {
 
 void frmNabidky::cmdDetail_Click() {
     const std::shared_ptr<clsNabidka> n = m_model.nabidka(aktualniRadek());
+    skryjStav();
     if (n && m_sluzby.formular) m_sluzby.formular(n, true);
 }
 

@@ -91,12 +91,18 @@ Vysledek<> append(const QString& cesta, const QByteArray& bajty) {
     if (Vysledek<> s = slozkaPro(cesta); !s) return s;
     odeberDocasne(cesta);
     QFile f(cesta);
+    const bool byl = f.exists();
     // Unbuffered as in replace(); a buffer still holding the rest would also stop the cut-back.
     if (!f.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) return chybaZapisu(cesta, f.errorString());
     const qint64 puvodni = f.size();
     const std::optional<QString> duvod = zapisVse(f, bajty);
     if (!duvod) return {};
-    f.resize(puvodni);
+    if (byl) {
+        f.resize(puvodni);
+    } else {
+        f.close();
+        f.remove();
+    }
     return chybaZapisu(cesta, *duvod);
 }
 

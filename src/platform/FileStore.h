@@ -21,7 +21,8 @@ std::optional<QByteArray> readTail(const QString& cesta, qint64 n);
 // existing file's permissions carry over.
 Vysledek<> replace(const QString& cesta, const QByteArray& bajty,
                    std::optional<QFileDevice::Permissions> prava = std::nullopt);
-// Appends in place. A write that fails part-way is cut back, so the file keeps its old length.
+// Appends in place. A write that fails part-way is cut back, so the file keeps its old length;
+// a file it created is removed.
 // Both writes first remove this file's temporaries left by a rewrite that was killed.
 Vysledek<> append(const QString& cesta, const QByteArray& bajty);
 // True also when there was nothing to remove.

@@ -297,7 +297,7 @@ TEST(Nabidky, ListCommandsOnTheSelectedOffer) {
 
     okno.mnuPoslatEmailem_Click();
     ASSERT_EQ(sluzby.desktop.maily.size(), 1);
-    EXPECT_EQ(QFileInfo(sluzby.desktop.maily[0].value(0)).fileName(), QStringLiteral("Škola 22026.htm"));
+    EXPECT_EQ(QFileInfo(sluzby.desktop.maily[0].value(0)).fileName(), QStringLiteral("Škola 2-2026.htm"));
     // The mail program's refusal is shown by the window.
     sluzby.desktop.navratPosty = 3;
     const qsizetype zprav = sluzby.dialogs.zpravy.size();
@@ -347,11 +347,17 @@ TEST(Nabidky, ListByKeyboard) {
     g.nastaveni.IDOZ = Integer(7);
     int kopie = 0;
     frmNabidky::Sluzby sl;
-    sl.formular = [&](std::shared_ptr<clsNabidka>, bool jenProhlizeni) { kopie += !jenProhlizeni; };
+    std::optional<bool> stavPriProhlizeni;
+    frmNabidky* seznam = nullptr;
+    sl.formular = [&](std::shared_ptr<clsNabidka>, bool jenProhlizeni) {
+        kopie += !jenProhlizeni;
+        if (jenProhlizeni) stavPriProhlizeni = seznam->cmbStav->isVisible();
+    };
     writeBytes(inst.data + "/Nabidky/UlozeneNabidky.txt",
                cp1250::encode(QStringLiteral("ID|ExtID|IDOZ|Stav|NazevAkce|MistoStavby|Obchodnik\r\n"
                                              "8|2|7|3|<script>x</script>|Praha|Stavebniny Kůň s.r.o., Brno a okolí\r\n")));
     frmNabidky okno(g, sl);
+    seznam = &okno;
     okno.show();
     okno.activateWindow();
     ASSERT_TRUE(aktivni(&okno));
@@ -390,9 +396,19 @@ TEST(Nabidky, ListByKeyboard) {
     klavesa(Qt::Key_Down);
     klavesa(Qt::Key_Down);
     EXPECT_TRUE(okno.cmbStav->view()->isVisible());
-    klavesa(Qt::Key_Escape);
+    // One Escape closes the list and leaves no empty box over the cell.
     klavesa(Qt::Key_Escape);
     zavrenoVResen("arrows, Escape");
+    klavesa(Qt::Key_F4);
+    ASSERT_TRUE(okno.cmbStav->view()->isVisible());
+    klavesa(Qt::Key_Escape);
+    zavrenoVResen("F4, Escape");
+    // Nor does a view of the offer leave one.
+    QTest::mouseClick(okno.Tabulka->viewport(), Qt::LeftButton, {}, okno.Tabulka->visualRect(m->index(0, sNazevAkce)).center());
+    ASSERT_TRUE(okno.cmbStav->isVisible());
+    QTest::mouseClick(okno.cmdDetail, Qt::LeftButton);
+    EXPECT_EQ(stavPriProhlizeni, std::optional(false));
+    EXPECT_FALSE(okno.cmbStav->isVisible());
 
     // A filter typed into and emptied with Delete where the box has the keys.
     QComboBox* misto = okno.cmbFilter[5];

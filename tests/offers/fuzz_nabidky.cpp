@@ -23,8 +23,8 @@ int zkusNabidky(const uint8_t* data, size_t size) {
     const QByteArray b = QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const Nastaveni n;
     const QList<clsNabidka> cele = CtiNabidky(b, n);
-    // One offer at most per line after the header.
-    over(cele.size() <= b.count('\n'));
+    // One offer at most per line after the header; CR, LF and CR LF end a line.
+    over(cele.size() <= b.count('\n') + b.count('\r'));
     for (clsNabidka o : cele) {
         // What was read is written and read back the same.
         const QList<clsNabidka> zpet =

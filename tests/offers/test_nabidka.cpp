@@ -1,5 +1,6 @@
 // The offer record and its files, byte for byte: what travels to the server must not change by
 // one byte, and nothing a reader meets may abort it.
+#include "net/clsBase64.h"
 #include "offers/KodyNabidek.h"
 #include "offers/SouboryNabidek.h"
 #include "offers/clsSorvenika.h"
@@ -144,6 +145,9 @@ TEST(SouboryNabidek, AnAppendKeepsEveryWholeRecordAndSetsAFragmentAside) {
     const QByteArray H = cp1250::encode(kHlavickaNeodeslanych), A = cp1250::encode(a.ZaznamKOdeslani().chopped(2)),
                      B = cp1250::encode(b.ZaznamKOdeslani().chopped(2)), C = cp1250::encode(c.ZaznamKOdeslani());
     const QByteArray zlomek = "15|7|5.3.2026|0|Nedokon\xe8";
+    // B cut inside its costing, which every field before it precedes.
+    const qsizetype kalkulace = B.lastIndexOf('|') + 1;
+    const auto Bdo = [&](qsizetype znaku) { return B.first(kalkulace + znaku); };
     const struct { const char* popis; QByteArray pred, po, odlozeno; } pripady[] = {
         {"empty file", "", H + "\r\n" + C, ""},
         {"a cut header", "ExtID|IDOZ", H + "\r\n" + C, ""},
@@ -154,6 +158,15 @@ TEST(SouboryNabidek, AnAppendKeepsEveryWholeRecordAndSetsAFragmentAside) {
         {"a true fragment", H + "\r\n" + A + "\r\n" + zlomek, H + "\r\n" + A + "\r\n" + C, zlomek + "\r\n"},
         {"a fragment after LF lines", H + "\n" + A + "\n" + B + "\n" + zlomek, H + "\r\n" + A + "\r\n" + B + "\r\n" + C,
          zlomek + "\r\n"},
+        {"cut one character into the costing", H + "\r\n" + A + "\r\n" + Bdo(1), H + "\r\n" + A + "\r\n" + C, Bdo(1) + "\r\n"},
+        {"cut half-way through the costing", H + "\r\n" + A + "\r\n" + Bdo((B.size() - kalkulace) / 2),
+         H + "\r\n" + A + "\r\n" + C, Bdo((B.size() - kalkulace) / 2) + "\r\n"},
+        {"cut one character short", H + "\r\n" + A + "\r\n" + B.chopped(1), H + "\r\n" + A + "\r\n" + C, B.chopped(1) + "\r\n"},
+        {"an empty costing is whole", H + "\r\n" + A + "\r\n" + Bdo(0), H + "\r\n" + A + "\r\n" + Bdo(0) + "\r\n" + C, ""},
+        {"CR line ends", H + "\r" + A + "\r" + B + "\r", H + "\r\n" + A + "\r\n" + B + "\r\n" + C, ""},
+        {"CR, LF and CR LF", H + "\r" + A + "\n" + B, H + "\r\n" + A + "\r\n" + B + "\r\n" + C, ""},
+        {"CR lines and a cut costing", H + "\r" + A + "\r" + Bdo(7), H + "\r\n" + A + "\r\n" + C, Bdo(7) + "\r\n"},
+        {"no line end and no header", "Ciz\xed text", H + "\r\n" + C, "Ciz\xed text\r\n"},
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.popis);
@@ -168,6 +181,29 @@ TEST(SouboryNabidek, AnAppendKeepsEveryWholeRecordAndSetsAFragmentAside) {
         // The list reads what the file now holds: every whole record and the new one.
         EXPECT_EQ(NactiNeodeslaneNabidky(Nastaveni{}).size(), p.po.count("\r\n") - 1);
     }
+}
+
+// A rewrite that fails after the fragment was set aside (a full disk, a folder that takes no new
+// file): the save fails and the file stays; the next try sets the fragment aside once.
+TEST(SouboryNabidek, ARetriedSaveSetsAFragmentAsideOnce) {
+    Slozka s;
+    clsNabidka a = vyplnena();
+    const QByteArray pred = cp1250::encode(kHlavickaNeodeslanych + "\r\n" + a.ZaznamKOdeslani()) + "13|7|5.3.2026|0|Nedokon";
+    writeBytes(s.soubor(kNeodeslaneNabidky), pred);
+    writeBytes(s.soubor(kZbytkyNeodeslanych), "");
+    const QString slozka = s.dir.filePath("Nabidky");
+    QFile::setPermissions(slozka, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    Vysledek<QString> v = QString();
+    {
+        const BezPravaCist bez;
+        v = a.UlozNabidkuKOdeslani();
+    }
+    QFile::setPermissions(slozka, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_FALSE(v);
+    EXPECT_EQ(readBytes(s.soubor(kNeodeslaneNabidky)), pred);
+    ASSERT_TRUE(a.UlozNabidkuKOdeslani());
+    EXPECT_EQ(readBytes(s.soubor(kZbytkyNeodeslanych)), "13|7|5.3.2026|0|Nedokon\r\n");
+    EXPECT_EQ(NactiNeodeslaneNabidky(Nastaveni{}).size(), 2);
 }
 
 TEST(SouboryNabidek, AnUnreadableFileIsRefusedAndLeftAlone) {
@@ -196,10 +232,19 @@ TEST(SouboryNabidek, AnUnreadableFileIsRefusedAndLeftAlone) {
 // half line of an interrupted save is not an offer, LF ends are line ends, empty lines skipped.
 // The server's file is replaced whole: its last line counts however many fields it has.
 TEST(SouboryNabidek, TheListsReadersKeepWholeRecordsOnly) {
+    const QByteArray cela = clsBase64::Encode(QByteArray("<sorvenika><system>MIV</system></sorvenika>\r\n"));
     const struct { QByteArray obsah; QStringList neodeslane, ulozene; } pripady[] = {
         {"ExtID|NazevAkce\r\n1|a\r\n\r\n2|b\r\n3|c", {"1a5", "2b5", "3c5"}, {"1a5", "2b5", "3c5"}},
         {"ExtID|NazevAkce\r\n1|a\r\n2|b\r\n3", {"1a5", "2b5"}, {"1a5", "2b5", "35"}},
-        {"ExtID|NazevAkce\n1|a\n2|b\n", {"1a5", "2b5"}, {"1a5", "2b5"}},
+        // The server's file is split at CR LF alone: a lone LF or CR stays in its field.
+        {"ExtID|NazevAkce\n1|a\n2|b\n", {"1a5", "2b5"}, {}},
+        {"ExtID|NazevAkce\r1|a\r2|b\r", {"1a5", "2b5"}, {}},
+        {"ExtID|NazevAkce\r\n1|a\nb\r\n2|c\rd\r\n", {"1a5", "05", "2c5", "05"}, {"1a\nb5", "2c\rd5"}},
+        // A last line of the unsent file is an offer when its costing is empty or complete.
+        {"ExtID|NazevAkce|Sorvenika\r\n1|a|" + cela + "\r\n2|b|" + cela, {"1a5", "2b5"}, {"1a5", "2b5"}},
+        {"ExtID|NazevAkce|Sorvenika\r\n1|a|" + cela + "\r\n2|b|", {"1a5", "2b5"}, {"1a5", "2b5"}},
+        {"ExtID|NazevAkce|Sorvenika\r\n1|a|" + cela + "\r\n2|b|" + cela.chopped(4), {"1a5"}, {"1a5", "2b5"}},
+        {"ExtID|NazevAkce|Sorvenika\r\n1|a|" + cela + "\r\n2|b|" + cela.first(5), {"1a5"}, {"1a5", "2b5"}},
         {"ExtID|NazevAkce\r\n1|a|navíc\r\n", {"1a5"}, {"1a5"}},
         {"ExtID|NazevAkce\r\n", {}, {}},
         {"ExtID|NazevAkce", {}, {}},

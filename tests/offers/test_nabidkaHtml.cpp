@@ -157,8 +157,9 @@ TEST(NabidkaHtml, NoSystemOfTheSampleSettingsGivesABrokenPicture) {
 
 TEST(NabidkaHtml, AttachmentName) {
     const std::pair<QString, QString> pripady[] = {
-        {"Škola 2/2026", "Škola 22026.htm"},
-        {"RD \"Novák\", Praha; rm -rf $HOME `x`", "RD Novák Praha rm -rf HOME x.htm"},
+        {"Škola 2/2026", "Škola 2-2026.htm"},
+        {"RD \"Novák\", Praha; rm -rf $HOME `x`", "RD -Novák- Praha- rm -rf -HOME -x-.htm"},
+        {"a//b-/c", "a-b-c.htm"},
         {"a_b-c.d", "a_b-c.d.htm"},
         {QString(110, QChar(0x17E)), QString(100, QChar(0x17E)) + ".htm"},
         {"", "nabidka.htm"},

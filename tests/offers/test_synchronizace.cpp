@@ -263,6 +263,37 @@ TEST(SynchronizaceNabidek, AnOfferSavedDuringTheWaitSurvivesAndASecondRunIsRefus
     EXPECT_EQ(NactiUlozeneNabidky(m.n).size(), 2);
 }
 
+// What goes up of a file the program did not write itself, and what stays: CR line ends are
+// read; a record cut inside its costing or a text that is no header stays behind; a record from
+// before "‹" and "›" goes up with them and comes back as it went.
+TEST(SynchronizaceNabidek, WhatGoesUpOfOtherFilesAndWhatStays) {
+    Misto m;
+    m.spust();
+    BEZI(m.server);
+    m.uloz(1, "Stará <b>akce</b>");
+    const QByteArray H = cp1250::encode(kHlavickaNeodeslanych);
+    const QByteArray A = m.bajty(kNeodeslaneNabidky).sliced(H.size() + 2).chopped(2).replace("\x8b", "<").replace("\x9b", ">");
+    const QByteArray Aup = QByteArray(A).replace('<', '\x8b').replace('>', '\x9b');
+    const QByteArray Acut = A.chopped(3);
+    const struct { const char* popis; QByteArray soubor, odeslano, zustalo; } pripady[] = {
+        {"CR line ends", H + "\r" + A + "\r", H + "\r\n" + Aup + "\r\n", "chybí"},
+        {"a cut costing last", H + "\r\n" + A + "\r\n" + Acut, H + "\r\n" + Aup + "\r\n", H + "\r\n" + Acut},
+        {"no header and no line end", "Ciz\xed text", "", "Ciz\xed text"},
+    };
+    int prikaz = 0;
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.popis);
+        writeBytes(m.soubor(kNeodeslaneNabidky), p.soubor);
+        EXPECT_EQ(m.s().OdesliNabidky(), "OK");
+        EXPECT_EQ(m.prikaz(++prikaz), cp1250::encode(PrikazSynchronizace("insert", Prihlaseni{7, "aGVzbG8="}, p.odeslano)));
+        EXPECT_EQ(m.bajty(kNeodeslaneNabidky), p.zustalo);
+    }
+    ASSERT_TRUE(m.s().StahniNabidky());
+    const QList<clsNabidka> ulozene = NactiUlozeneNabidky(m.n);
+    ASSERT_EQ(ulozene.size(), 1);
+    EXPECT_EQ(ulozene[0].NazevAkce, QStringLiteral("Stará ‹b›akce‹/b›"));
+}
+
 // Only whole records go up, with CR LF ends; a fragment stays for the next save to set aside.
 // After "OK" a file that cannot be rewritten is named in the step's line, its offers kept.
 TEST(SynchronizaceNabidek, OnlyWholeRecordsGoUpAndAFailedRewriteIsLogged) {
