@@ -56,9 +56,12 @@ RadkySouboru RozdelRadky(QByteArrayView obsah, bool zeServeru) {
     RadkySouboru r;
     qsizetype zacatek = 0;
     if (zeServeru) {
-        // A lone LF may stand inside a field there.
-        for (qsizetype konec; (konec = obsah.indexOf("\r\n", zacatek)) >= 0; zacatek = konec + 2)
-            r.radky << obsah.sliced(zacatek, konec - zacatek);
+        // A lone LF may stand inside a field there. Found as an LF (a byte search) with its CR.
+        for (qsizetype lf = obsah.indexOf('\n'); lf >= 0; lf = obsah.indexOf('\n', lf + 1)) {
+            if (lf == zacatek || obsah[lf - 1] != '\r') continue;
+            r.radky << obsah.sliced(zacatek, lf - 1 - zacatek);
+            zacatek = lf + 1;
+        }
         if (zacatek < obsah.size()) r.radky << obsah.sliced(zacatek);
         r.celych = obsah.size();
         return r;
