@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 
 namespace {
 
@@ -122,10 +123,12 @@ Vysledek<QString> PripojZaznam(const QString& soubor, const QString& hlavicka, c
     if (!f.seek(0) || (obsah = f.readAll(), f.error() != QFileDevice::NoError)) return necitelny();
     f.close();
     const RadkySouboru r = RozdelRadky(obsah);
-    // Without a line end the file holds its header or part of it, or nothing readable: the
-    // header is written anew, anything else was set aside as a fragment.
-    const bool bezKonce = !obsah.contains('\n') && !obsah.contains('\r');
-    const QByteArray novy = (bezKonce ? zahlavi : RadkySCrLf(r.radky)) + bajty;
+    // Without a line end the file holds its header or part of it, or nothing readable; with
+    // empty lines alone, nothing. The header is written anew, anything else was set aside as a
+    // fragment.
+    const bool bezHlavicky = (!obsah.contains('\n') && !obsah.contains('\r')) ||
+                             std::all_of(r.radky.begin(), r.radky.end(), [](QByteArrayView l) { return l.isEmpty(); });
+    const QByteArray novy = (bezHlavicky ? zahlavi : RadkySCrLf(r.radky)) + bajty;
     if (r.zbytek.isEmpty()) return zapis([&] { return filestore::replace(soubor, novy); });
     const QString zbytky = souborNabidek(kZbytkyNeodeslanych);
     const QByteArray radek = r.zbytek.toByteArray() + "\r\n";

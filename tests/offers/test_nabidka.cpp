@@ -167,6 +167,7 @@ TEST(SouboryNabidek, AnAppendKeepsEveryWholeRecordAndSetsAFragmentAside) {
         {"CR, LF and CR LF", H + "\r" + A + "\n" + B, H + "\r\n" + A + "\r\n" + B + "\r\n" + C, ""},
         {"CR lines and a cut costing", H + "\r" + A + "\r" + Bdo(7), H + "\r\n" + A + "\r\n" + C, Bdo(7) + "\r\n"},
         {"no line end and no header", "Ciz\xed text", H + "\r\n" + C, "Ciz\xed text\r\n"},
+        {"a line end alone", "\n", H + "\r\n" + C, ""},
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.popis);
@@ -245,6 +246,7 @@ TEST(SouboryNabidek, TheListsReadersKeepWholeRecordsOnly) {
         {"ExtID|NazevAkce|Sorvenika\r\n1|a|" + cela + "\r\n2|b|", {"1a5", "2b5"}, {"1a5", "2b5"}},
         {"ExtID|NazevAkce|Sorvenika\r\n1|a|" + cela + "\r\n2|b|" + cela.chopped(4), {"1a5"}, {"1a5", "2b5"}},
         {"ExtID|NazevAkce|Sorvenika\r\n1|a|" + cela + "\r\n2|b|" + cela.first(5), {"1a5"}, {"1a5", "2b5"}},
+        {"Sorvenika|ExtID\r\n" + cela + "|1\r\n" + cela.first(8) + "|2", {"15"}, {"15", "25"}},
         {"ExtID|NazevAkce\r\n1|a|navíc\r\n", {"1a5"}, {"1a5"}},
         {"ExtID|NazevAkce\r\n", {}, {}},
         {"ExtID|NazevAkce", {}, {}},
