@@ -203,12 +203,14 @@ TEST(ModelNabidky, TRemolListPriceIsTheSumOfListPrices) {
     const struct {
         const char* system;
         double po, sDph;                       // at the list price 29 538,00, as the sheet made them
-        double poPotom, sDphPotom;             // with a part of 1 480,00 added
+        const char* dil;                       // from the price list
+        double bezPotom, poPotom, sDphPotom;   // with it added
         const char* radekPotom;
     } pripady[] = {
-        {"T-REMOL", 25000.96, 30251.16, 26253.66, 31766.93, "Nový\tN1\t\t1\t1\u00A0252,70\t1\u00A0252,70"},
-        {"T-REMOL2S", 0, 0, 0, 0, "Nový\tN1\t\t1\t0,00\t0,00"},
-        {"T-REMOL2R", 25000.96, 30251.16, 26253.66, 31766.93, "Nový\tN1\t\t1\t1\u00A0252,70\t1\u00A0252,70"},
+        {"T-REMOL", 25000.96, 30251.16, "1\t1\u00A0480,00\t1\u00A0480,00", 31018, 26253.66, 31766.93,
+         "1\t1\u00A0252,70\t1\u00A0252,70"},
+        {"T-REMOL2S", 0, 0, "1\t1\u00A0480,00\t1\u00A0480,00", 31018, 0, 0, "1\t0,00\t0,00"},
+        {"T-REMOL2R", 25000.96, 30251.16, "2\t740,27\t1\u00A0480,54", 31018.54, 26254.16, 31767.53, "2\t626,60\t1\u00A0253,20"},
     };
     for (const auto& c : pripady) {
         SCOPED_TRACE(c.system);
@@ -219,13 +221,13 @@ TEST(ModelNabidky, TRemolListPriceIsTheSumOfListPrices) {
         std::tie(n.CenaBezDPH, n.CenaPoSleveBezDPH, n.CenaPoSleveSDPH) = std::tuple(29538.0, c.po, c.sDph);
         n.ProjektovaSleva = sleva(29538, c.po);
         const clsNabidka puvodni = n;
-        ModelNabidky m(p.g, p.pamet, {[](ICilNabidky& cil) { cil.pridejPolozku(QStringLiteral("Nový\tN1\t\t1\t1\u00A0480,00\t1\u00A0480,00\t")); }, {}});
+        ModelNabidky m(p.g, p.pamet, {[&](ICilNabidky& cil) { cil.pridejPolozku("Nový\tN1\t\t" + QString::fromUtf8(c.dil) + "\t"); }, {}});
         m.pridatPolozky();
-        EXPECT_EQ(std::tuple(n.CenaBezDPH, n.CenaPoSleveBezDPH, n.CenaPoSleveSDPH), std::tuple(31018.0, c.poPotom, c.sDphPotom));
-        EXPECT_DOUBLE_EQ(n.ProjektovaSleva, sleva(31018, c.poPotom));
+        EXPECT_EQ(std::tuple(n.CenaBezDPH, n.CenaPoSleveBezDPH, n.CenaPoSleveSDPH), std::tuple(c.bezPotom, c.poPotom, c.sDphPotom));
+        EXPECT_DOUBLE_EQ(n.ProjektovaSleva, sleva(c.bezPotom, c.poPotom));
         QStringList pridany;
         for (int col = 0; col < 6; ++col) pridany << m.Tabulka.TextMatrix(2, col);
-        EXPECT_EQ(pridany.join('\t'), QString::fromUtf8(c.radekPotom));
+        EXPECT_EQ(pridany.join('\t'), "Nový\tN1\t\t" + QString::fromUtf8(c.radekPotom));
         m.Tabulka.setRow(2);
         m.odebratPolozku();
         EXPECT_EQ(std::tuple(n.CenaBezDPH, n.CenaPoSleveBezDPH, n.CenaPoSleveSDPH, n.ProjektovaSleva),
