@@ -29,7 +29,7 @@ inline const QString kNulovyPocet = QStringLiteral("Nemůžete objednávat zbož
 enum class Fokus { Zadny, cmbZavod, Rok, Mesic, Den };
 
 // Checks 1 to 8 in order (for the dealer only 1 to 3); the first that fails.
-std::optional<Odmitnuti<Fokus>> kontrolaOdeslani(const ModelObjednavky& m, const QString& pripojeni, const QDate& dnes);
+[[nodiscard]] std::optional<Odmitnuti<Fokus>> kontrolaOdeslani(const ModelObjednavky& m, const QString& pripojeni, const QDate& dnes);
 
 // The order message, one block per sub-order numbered from the stored next number on (the stored
 // number raised for each further block, and left raised when a block is refused by check 9

@@ -15,7 +15,7 @@ struct Chyba {
 };
 
 template <class T = void>
-class Vysledek {
+class [[nodiscard]] Vysledek {
 public:
     Vysledek(T hodnota) : m_hodnota(std::move(hodnota)) {}
     Vysledek(Chyba c) : m_chyba(std::move(c.zprava)), m_zdroj(std::move(c.zdroj)) {}
@@ -34,7 +34,7 @@ private:
 };
 
 template <>
-class Vysledek<void> {
+class [[nodiscard]] Vysledek<void> {
 public:
     Vysledek() = default;
     Vysledek(Chyba c) : m_chyba(std::move(c.zprava)), m_zdroj(std::move(c.zdroj)), m_ok(false) {}
@@ -52,7 +52,7 @@ private:
 // A request refused by a check: the message, and the field or control the window gives the
 // focus to (Pole{} when the check names none).
 template <class Pole>
-struct Odmitnuti {
+struct [[nodiscard]] Odmitnuti {
     QString zprava;
     Pole pole{};
 };
