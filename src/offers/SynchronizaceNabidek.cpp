@@ -44,8 +44,7 @@ Vysledek<> odeberOdeslane(const QString& soubor, QByteArrayView odeslano) {
     while (zbytek.startsWith('\r') || zbytek.startsWith('\n')) zbytek = zbytek.sliced(1);
     if (!zbytek.isEmpty())
         return filestore::replace(soubor, cp1250::encode(kHlavickaNeodeslanych + kCrLf) + zbytek.toByteArray());
-    if (!filestore::remove(soubor)) return filestore::chybaZapisu(soubor, QStringLiteral("soubor nelze smazat"));
-    return {};
+    return filestore::remove(soubor);
 }
 
 }  // namespace

@@ -24,10 +24,13 @@ Vysledek<> replace(const QString& cesta, const QByteArray& bajty,
 // Appends in place. A write that fails part-way is cut back, so the file keeps its old length.
 // Both writes first remove this file's temporaries left by a rewrite that was killed.
 Vysledek<> append(const QString& cesta, const QByteArray& bajty);
-// True also when there was nothing to remove.
-bool remove(const QString& cesta);
+// Succeeds also when there was nothing to remove; a failure names the file and its reason.
+Vysledek<> remove(const QString& cesta);
 
 // The one wording of a failed write, for every file the program writes.
 Chyba chybaZapisu(const QString& cesta, const QString& duvod);
+// The one wording of a failed read: a file that is not there "neexistuje !", any other
+// "nelze přečíst", with the reason when there is one.
+Chyba chybaCteni(const QString& cesta, const QString& duvod = {});
 
 }  // namespace filestore
