@@ -81,15 +81,15 @@ void ModelNabidky::zmenaPolozek(const std::function<void()>& zmena) {
     n.CenaPoSleveSDPH = c.CenaPoSleveSDPH;
 }
 
-ModelNabidky::VysledekUlozeni ModelNabidky::Uloz(const UdajeNabidky& u) {
-    if (std::optional<Odmitnuti<PovinnePole>> chybi = ZkontrolujUdaje(u)) return {std::move(chybi), {}, {}};
+Hlaseni<PovinnePole> ModelNabidky::Uloz(const UdajeNabidky& u) {
+    if (std::optional<Odmitnuti<PovinnePole>> chybi = ZkontrolujUdaje(u)) return std::move(*chybi);
     clsNabidka n = nabidka();
     static_cast<ProjektNabidky&>(n) = u;
     n.Stav = 0;
     n.DatumNabidky = DatumNabidky(u.DatumNabidky);
     n.Poznamka = radky::naCrLf(u.Poznamka);
     const Vysledek<QString> v = n.UlozNabidkuKOdeslani();
-    if (!v) return {std::nullopt, v.chyba(), {}};
+    if (!v) return Chyba{v.chyba()};
     QStringList oznameni;
     if (!v->isEmpty()) oznameni << *v;
     *m_pamet.Nabidka = std::move(n);
@@ -100,7 +100,9 @@ ModelNabidky::VysledekUlozeni ModelNabidky::Uloz(const UdajeNabidky& u) {
     if (const Vysledek<> z = ini::zapis(ini, QStringLiteral("UZIVATEL"), QStringLiteral("ExtID"), QString::number(m_g.nastaveni.ExtID)); !z)
         oznameni << z.chyba() + QStringLiteral(". Číslo další nabídky se uloží při ukončení programu.");
     m_pamet.PosledniNabidka = m_pamet.Nabidka;
-    return {std::nullopt, {}, oznameni.join(QStringLiteral("\n\n"))};
+    Hlaseni<PovinnePole> h;
+    if (!oznameni.isEmpty()) h.oznameni << oznameni.join(QStringLiteral("\n\n"));
+    return h;
 }
 
 void ModelNabidky::Storno() {

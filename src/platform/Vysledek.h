@@ -4,6 +4,7 @@
 #include "platform/Errors.h"
 
 #include <QString>
+#include <QStringList>
 #include <new>
 #include <optional>
 #include <type_traits>
@@ -55,6 +56,21 @@ template <class Pole>
 struct [[nodiscard]] Odmitnuti {
     QString zprava;
     Pole pole{};
+};
+
+// What a request has to tell the user: the check that refused it, or the failure that stopped it;
+// otherwise, in order, what one that went through has to say (a side step that failed, an answer
+// worth showing).
+template <class Pole = int>
+struct [[nodiscard]] Hlaseni {
+    std::optional<Odmitnuti<Pole>> odmitnuti;
+    std::optional<Chyba> chyba;
+    QStringList oznameni;
+
+    Hlaseni() = default;
+    Hlaseni(Odmitnuti<Pole> o) : odmitnuti(std::move(o)) {}
+    Hlaseni(Chyba c) : chyba(std::move(c)) {}
+    bool probehlo() const { return !odmitnuti && !chyba; }
 };
 
 // Runs a core operation; a run-time error becomes its message and nothing else leaves.

@@ -193,7 +193,7 @@ TEST(ModelNabidky, SaveAppendsAdvancesAndRemembers) {
     ModelNabidky m(p.g, p.pamet);
     UdajeNabidky u = vyplnene(m);
     u.Telefon.clear();
-    EXPECT_EQ(m.Uloz(u).chybi->pole, PovinnePole::Telefon);
+    EXPECT_EQ(m.Uloz(u).odmitnuti->pole, PovinnePole::Telefon);
     EXPECT_FALSE(QFile::exists(p.soubor(kNeodeslaneNabidky)));
 
     u.Telefon = QStringLiteral(" ");
@@ -201,8 +201,8 @@ TEST(ModelNabidky, SaveAppendsAdvancesAndRemembers) {
     // The user's own offer in state "Alternativa" is saved as a new one, "V řešení".
     p.pamet.Nabidka->Stav = 3;
     const auto v = m.Uloz(u);
-    ASSERT_TRUE(v.ulozeno()) << v.chyba.toStdString();
-    EXPECT_EQ(v.oznameni, QString());
+    ASSERT_TRUE(v.probehlo()) << v.chyba.value_or(Chyba{}).zprava.toStdString();
+    EXPECT_EQ(v.oznameni, QStringList());
     EXPECT_EQ(p.g.nastaveni.ExtID, 13);
     EXPECT_EQ(p.pamet.PosledniNabidka, p.pamet.Nabidka);
     const QList<clsNabidka> ulozene = NactiNeodeslaneNabidky(p.g.nastaveni);
@@ -229,7 +229,7 @@ TEST(ModelNabidky, AnOfferNumberSurvivesAKill) {
         pamet.Nabidka->ExtID = g.nastaveni.ExtID;
         ModelNabidky m(g, pamet);
         const auto v = m.Uloz(vyplnene(m));
-        std::printf("ULOZENO %d\n", v.ulozeno() ? pamet.Nabidka->ExtID : -1);
+        std::printf("ULOZENO %d\n", v.probehlo() ? pamet.Nabidka->ExtID : -1);
         std::fflush(stdout);
         QThread::sleep(60);
         std::_Exit(3);
@@ -269,8 +269,8 @@ TEST(ModelNabidky, FailedSaveKeepsEverything) {
     writeBytes(p.dir.filePath("Nabidky"), "soubor místo složky");
     ModelNabidky m(p.g, p.pamet);
     const auto v = m.Uloz(vyplnene(m));
-    EXPECT_FALSE(v.ulozeno());
-    EXPECT_FALSE(v.chyba.isEmpty());
+    ASSERT_TRUE(v.chyba);
+    EXPECT_FALSE(v.chyba->zprava.isEmpty());
     EXPECT_EQ(p.g.nastaveni.ExtID, 12);
     EXPECT_FALSE(p.pamet.PosledniNabidka);
     EXPECT_TRUE(p.pamet.Nabidka->NazevAkce.isEmpty());
