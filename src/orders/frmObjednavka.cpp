@@ -375,7 +375,7 @@ void frmObjednavka::mnuOdeslat_Click() {
         }
     };
     // The sheet's messages carry no icon, whatever they say.
-    (void)ukaz(v, fokus, Ikona::Zadna, Ikona::Zadna);
+    ukaz(v, fokus, Ikona::Zadna, Ikona::Zadna);
 }
 
 void frmObjednavka::mnuNastaveni_Click() {

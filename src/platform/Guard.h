@@ -20,13 +20,13 @@ bool ohlas(const Vysledek<T>& v) {
 }
 void ukazChybu(const QString& text);
 
-// Shows what a request has to tell: a refusal plainly, then `fokus(pole)` gives its field the
+// Shows what a request has to tell: a refusal plainly, then `naPole(pole)` gives its field the
 // focus; a failure; or the notices in order. True when the request went through.
-template <class Pole, class Fokus>
-bool ukaz(const Hlaseni<Pole>& h, Fokus&& fokus, Ikona chyby = Ikona::Kriticka, Ikona oznameni = Ikona::Vykricnik) {
+template <class Pole, class NaPole>
+bool ukaz(const Hlaseni<Pole>& h, NaPole&& naPole, Ikona chyby = Ikona::Kriticka, Ikona oznameni = Ikona::Vykricnik) {
     if (h.odmitnuti) {
         MsgBox(h.odmitnuti->zprava);
-        fokus(h.odmitnuti->pole);
+        naPole(h.odmitnuti->pole);
         return false;
     }
     if (h.chyba) {
