@@ -41,6 +41,7 @@ TEST(SouborNastaveni, ReadsARealisticFile) {
     EXPECT_EQ(n.DPH.raw(), 205000);
     EXPECT_EQ(n.PocetSystemu, 13);
     EXPECT_EQ(n.Prodejce, QStringLiteral("Komíny Žďár s.r.o."));
+    EXPECT_EQ(n.Tiskarna, QStringLiteral("HP LaserJet 2"));
     EXPECT_EQ(n.JmenoOZ, QStringLiteral("Jan Novák"));
     EXPECT_EQ(n.IDOZ, 12);
     EXPECT_EQ(n.ExtID, 57);
