@@ -207,6 +207,12 @@ TEST_F(ZakazniciVeSlozce, ReadsFieldsByPosition) {
     ASSERT_TRUE(t);
     ASSERT_EQ(t->size(), 1u);
     EXPECT_EQ(t->front(), z("Stavby s.r.o", "25123456", "Brno", "", ""));
+    // One with more fields: those past the fifth are not the book's.
+    writeBytes(dir.filePath("Siroky.dbf"), sestavDBF({{"A", 'C', 1}, {"B", 'C', 1}, {"C", 'C', 1}, {"D", 'C', 1}, {"E", 'C', 1}, {"F", 'C', 1}},
+                                                     {" abcdef"}));
+    const Vysledek<Zakaznici> siroky = NactiZakazniky(dir.filePath("Siroky"));
+    ASSERT_TRUE(siroky);
+    EXPECT_EQ(*siroky, Zakaznici{z("a", "b", "c", "d", "e")});
 }
 
 // The sample customer file, written by the generator: the book reads it in its own order.
