@@ -64,7 +64,7 @@ struct Slozka {
 static void BM_CteniDesetiTisicUlozenychNabidek(benchmark::State& state) {
     Slozka s;
     const QByteArray obsah = ulozeneNabidky();
-    filestore::replace(souborNabidek(kUlozeneNabidky), obsah);
+    if (!filestore::replace(souborNabidek(kUlozeneNabidky), obsah)) state.SkipWithError("zápis selhal");
     Nastaveni n;
     for (auto _ : state) {
         const QList<clsNabidka> l = NactiUlozeneNabidky(n);
@@ -85,7 +85,7 @@ static void BM_UlozeniNabidkyKDesetiTisicumNeodeslanych(benchmark::State& state)
     QByteArray obsah = cp1250::encode(kHlavickaNeodeslanych + QStringLiteral("\r\n"));
     for (int i = 0; i < kNabidek; ++i) obsah += cp1250::encode(vzor.ZaznamKOdeslani());
     const QString soubor = souborNabidek(kNeodeslaneNabidky);
-    filestore::replace(soubor, obsah);
+    if (!filestore::replace(soubor, obsah)) state.SkipWithError("zápis selhal");
     for (auto _ : state) {
         if (!vzor.UlozNabidkuKOdeslani()) state.SkipWithError("zápis selhal");
     }

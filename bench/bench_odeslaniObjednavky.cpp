@@ -62,9 +62,9 @@ void BM_OdeslaniObjednavky20x50(benchmark::State& state) {
         const QByteArray zprava = cp1250::encode(*ZpravaObjednavky(*m, platform::clock().today()));
         m->Objednavka.setCisloObjednavky(cislo);
         state.ResumeTiming();
-        const VysledekOdeslani v = mnuOdeslat_Click(*m, http);
+        const Hlaseni<Fokus> v = mnuOdeslat_Click(*m, http);
         state.PauseTiming();
-        if (!m->lstObjednavky.isEmpty() || v.zpravy.isEmpty() || !v.zpravy[0].contains(u'[')) {
+        if (!m->lstObjednavky.isEmpty() || v.oznameni.isEmpty() || !v.oznameni[0].contains(u'[')) {
             ++nepotvrzeno;
         } else {
             const qint32 n = m->Objednavka.CisloObjednavky() - 1;

@@ -46,12 +46,12 @@ T neboNula(F&& prevod) {
 
 }  // namespace
 
-VysledekNacteni NactiIni(const QString& soubor, GlobalniData& data) {
-    VysledekNacteni vysledek;
+Hlaseni<> NactiIni(const QString& soubor, GlobalniData& data) {
+    Hlaseni<> vysledek;
     // Without the file every key would be reported missing; the file or its folder is what is.
     if (const QFileInfo f(soubor); !f.isFile()) {
-        vysledek.chyba = f.dir().exists() ? QStringLiteral("Soubor nastavení %1 neexistuje. Program nelze spustit.").arg(soubor)
-                                          : QStringLiteral("Složka dat %1 neexistuje. Program nelze spustit.").arg(f.absolutePath());
+        vysledek.chyba = Chyba{f.dir().exists() ? QStringLiteral("Soubor nastavení %1 neexistuje. Program nelze spustit.").arg(soubor)
+                                                : QStringLiteral("Složka dat %1 neexistuje. Program nelze spustit.").arg(f.absolutePath())};
         return vysledek;
     }
     Nastaveni& n = data.nastaveni;
@@ -67,16 +67,16 @@ VysledekNacteni NactiIni(const QString& soubor, GlobalniData& data) {
     const QString dph = nastaveni("DPH");
     n.DPH = neboNula<Currency>([&] { return reg.CCur(dph); });
     if (!reg.IsNumeric(dph))
-        vysledek.varovani << QStringLiteral("V souboru %1 chybí platná sazba DPH (sekce NASTAVENI, klíč „DPH“). "
+        vysledek.oznameni << QStringLiteral("V souboru %1 chybí platná sazba DPH (sekce NASTAVENI, klíč „DPH“). "
                                             "Použije se 0 %; opravte ji v hlavní nabídce.")
                                  .arg(soubor);
 
     const QString pocet = nastaveni("Pocet systemu");
     n.PocetSystemu = Integer(neboNula<qint16>([&] { return reg.CInt(pocet); }));
     if (n.PocetSystemu < 13) {
-        vysledek.chyba = QStringLiteral("V souboru %1 chybí platný počet systémů (sekce NASTAVENI, klíč „Pocet systemu“, "
-                                        "nejméně 13). Program nelze spustit.")
-                             .arg(soubor);
+        vysledek.chyba = Chyba{QStringLiteral("V souboru %1 chybí platný počet systémů (sekce NASTAVENI, klíč „Pocet systemu“, "
+                                              "nejméně 13). Program nelze spustit.")
+                                   .arg(soubor)};
         n.PocetSystemu = Integer(0);
     }
 

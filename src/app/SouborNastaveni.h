@@ -6,14 +6,10 @@
 #include <QStringList>
 #include <optional>
 
-struct VysledekNacteni {
-    QStringList varovani;            // shown, then the start goes on
-    std::optional<QString> chyba;    // the start cannot go on
-};
-
 // Reads the file into the settings and the system table of `data`. A missing file, or a missing
-// data folder, is the error that stops the start.
-VysledekNacteni NactiIni(const QString& soubor, GlobalniData& data);
+// data folder, is the failure that stops the start; a value the start can do without is a notice,
+// shown before the start goes on.
+Hlaseni<> NactiIni(const QString& soubor, GlobalniData& data);
 
 // Writes VAT and the user's section back, key by key; installation keys are never written.
 // Fails when any value could not be written.

@@ -47,9 +47,9 @@ bool Aplikace::spust() {
     if (!screenWideEnough(m_okna.sirkaObrazovky())) return odmitni(kMaloRozliseni, Ikona::Zadna);
 
     m_g.Koeficient = 1.0f;
-    const VysledekNacteni nacteni = NactiIni(souborNastaveni(), m_g);
-    if (nacteni.chyba) return odmitni(*nacteni.chyba, Ikona::Kriticka);
-    for (const QString& varovani : nacteni.varovani) MsgBox(varovani, Tlacitka::Ok, Ikona::Vykricnik);
+    const Hlaseni<> nacteni = NactiIni(souborNastaveni(), m_g);
+    if (nacteni.chyba) return odmitni(nacteni.chyba->zprava, Ikona::Kriticka);
+    for (const QString& varovani : nacteni.oznameni) MsgBox(varovani, Tlacitka::Ok, Ikona::Vykricnik);
 
     m_cenik = m_nactiCenik();
     if (!m_cenik.varovani().isEmpty()) MsgBox(m_cenik.varovani(), Tlacitka::Ok, Ikona::Vykricnik);

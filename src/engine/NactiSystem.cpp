@@ -3,6 +3,7 @@
 #include "engine/ArtiklyCeniku.h"
 #include "platform/DataPaths.h"
 #include "platform/Cp1250.h"
+#include "platform/FileStore.h"
 #include "engine/Systemy.h"
 
 #include <QFile>
@@ -81,7 +82,7 @@ Vysledek<> NactiSystem(GlobalniData& g, const IArtikly& artikly) {
     }
     const QString cesta = dataFile(zaznam.Data);
     QFile soubor(resolvePath(cesta));
-    if (!soubor.open(QIODevice::ReadOnly)) return Chyba{QStringLiteral("Soubor ") + cesta + QStringLiteral(" neexistuje !")};
+    if (!soubor.open(QIODevice::ReadOnly)) return filestore::chybaCteni(cesta, soubor.errorString());
     const QString text = cp1250::decode(soubor.readAll());
 
     const quint8 volnych = (jeTRemol(p.System) && g.nastaveni.TypUzivatele == 0) ? 0 : 10;

@@ -137,21 +137,35 @@ QString clsHTTP::SOCKS5_login(const http::Cil& cil, qint64 limit) {
     return *http::socks5::vysledekConnect(m_odpoved);
 }
 
+// What an operation says when its pass brought no reply; "%1" in `nelzePripojit` stands for the
+// "host:port" that could not be reached.
+struct clsHTTP::Nezdar {
+    QString nelzePripojit;
+    QString vyprselo;
+    QString prilisVelka;
+    QString poOdmitnutiProxy;  // added after the proxy's own refusal
+};
+
+Vysledek<QString> clsHTTP::vysledek(const Pruchod& p, const Nezdar& n) {
+    switch (p.jak) {
+        case Pruchod::Hotovo:
+        case Pruchod::BezPripojeni: return p.text;
+        case Pruchod::NelzePripojit: return Chyba{QString(n.nelzePripojit).replace(QLatin1String("%1"), p.text)};
+        case Pruchod::Vyprselo: return Chyba{n.vyprselo};
+        case Pruchod::PrilisVelka: return Chyba{n.prilisVelka};
+        case Pruchod::ProxyOdmitl: return Chyba{p.text + n.poOdmitnutiProxy};
+        case Pruchod::BezServeru:
+        case Pruchod::Socks5:
+        case Pruchod::Zaneprazdnen: break;
+    }
+    return Chyba{p.text};
+}
+
 Vysledek<QString> clsHTTP::TestSpojeni() {
     const Pruchod p = proved(http::rozdelHostitele(m_server), http::hlavickaTestu(m_server, radkyRezimu()), {},
                              limitTestu, true);
-    switch (p.jak) {
-        case Pruchod::NelzePripojit:
-            return QStringLiteral("Nelze se připojit k ") + p.text +
-                   QStringLiteral("\r\nPravděpodobně máte špatně nastavené připojení k Internetu.");
-        case Pruchod::Vyprselo: return kVyprselLimitTestu;
-        case Pruchod::PrilisVelka: return Chyba{kOdpovedPrilisVelka};
-        case Pruchod::BezServeru:
-        case Pruchod::Socks5:
-        case Pruchod::ProxyOdmitl:
-        case Pruchod::Zaneprazdnen: return Chyba{p.text};
-        default: return p.text;
-    }
+    return vysledek(p, {QStringLiteral("Nelze se připojit k %1\r\nPravděpodobně máte špatně nastavené připojení k Internetu."),
+                        kVyprselLimitTestu, kOdpovedPrilisVelka, {}});
 }
 
 Vysledek<QString> clsHTTP::OdeslatObjednavku(const QString& ID, const QString& mail, const QString& Zavod,
@@ -160,50 +174,26 @@ Vysledek<QString> clsHTTP::OdeslatObjednavku(const QString& ID, const QString& m
                           QStringLiteral("id=%1; mail=%2; zavod=%3").arg(ID, mail, Zavod), Objednavka};
     const http::Pozadavek r = http::pozadavekNahrani(m_server, n, http::konecHranice(Rnd), radkyRezimu());
     const Pruchod p = proved(http::rozdelHostitele(m_server), r.hlavicka, r.telo, limitObjednavky, false);
-    switch (p.jak) {
-        case Pruchod::NelzePripojit: return Chyba{kNelzeSePripojitKServeru};
-        // A reply that ends before its text may still follow an order the server took.
-        case Pruchod::Vyprselo: return Chyba{kObjednavkaNepotvrzena};
-        case Pruchod::Hotovo: return p.text.isEmpty() ? Vysledek<QString>(Chyba{kObjednavkaNepotvrzena}) : p.text;
-        // The proxy did not pass the order on: it was not sent.
-        case Pruchod::ProxyOdmitl: return Chyba{p.text + QStringLiteral("\r\nObjednávka nebyla odeslána.")};
-        case Pruchod::PrilisVelka: return Chyba{kOdpovedPrilisVelka + QStringLiteral("\r\n") + kObjednavkaNepotvrzena};
-        case Pruchod::BezServeru:
-        case Pruchod::Socks5:
-        case Pruchod::Zaneprazdnen: return Chyba{p.text};
-        default: return p.text;
-    }
+    // A reply that ends before its text may still follow an order the server took.
+    if (p.jak == Pruchod::Hotovo && p.text.isEmpty()) return Chyba{kObjednavkaNepotvrzena};
+    // The proxy that refused did not pass the order on: it was not sent.
+    return vysledek(p, {kNelzeSePripojitKServeru, kObjednavkaNepotvrzena,
+                        kOdpovedPrilisVelka + QStringLiteral("\r\n") + kObjednavkaNepotvrzena,
+                        QStringLiteral("\r\nObjednávka nebyla odeslána.")});
 }
 
 Vysledek<QString> clsHTTP::OdeslatNabidky(const QString& Nabidky) {
     const http::Nahrani n{http::kCestaNabidek, QStringLiteral("cmd.txt"), {}, Nabidky};
     const http::Pozadavek r = http::pozadavekNahrani(m_server, n, http::konecHranice(Rnd), radkyRezimu());
     const Pruchod p = proved(http::rozdelHostitele(m_server), r.hlavicka, r.telo, limitNabidek, false);
-    switch (p.jak) {
-        case Pruchod::NelzePripojit: return Chyba{kNelzeSePripojitKServeru};
-        case Pruchod::Vyprselo: return Chyba{kTimeoutVyprsel};
-        case Pruchod::PrilisVelka: return Chyba{kOdpovedPrilisVelka};
-        case Pruchod::BezServeru:
-        case Pruchod::Socks5:
-        case Pruchod::ProxyOdmitl:
-        case Pruchod::Zaneprazdnen: return Chyba{p.text};
-        default: return p.text;
-    }
+    return vysledek(p, {kNelzeSePripojitKServeru, kTimeoutVyprsel, kOdpovedPrilisVelka, {}});
 }
 
 Vysledek<QString> clsHTTP::StahniInfoOAktualizaci(const QString& Adresa) {
     const http::Adresa a = http::rozdelAdresu(Adresa);
     const Pruchod p = proved(http::rozdelHostitele(a.host), http::hlavickaStazeni(a, radkyRezimu()), {},
                              limitAktualizace, true);
-    switch (p.jak) {
-        // Whatever keeps the information from coming is the server being out of reach.
-        case Pruchod::BezServeru:
-        case Pruchod::NelzePripojit:
-        case Pruchod::Vyprselo:
-        case Pruchod::ProxyOdmitl:
-        case Pruchod::PrilisVelka: return kServerNedostupny;
-        case Pruchod::Socks5:
-        case Pruchod::Zaneprazdnen: return Chyba{p.text};
-        default: return p.text;
-    }
+    // Whatever else keeps the information from coming is the server being out of reach.
+    if (p.jak == Pruchod::Socks5 || p.jak == Pruchod::Zaneprazdnen) return Chyba{p.text};
+    return p.jak == Pruchod::Hotovo || p.jak == Pruchod::BezPripojeni ? p.text : kServerNedostupny;
 }

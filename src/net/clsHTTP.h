@@ -83,8 +83,8 @@ public:
     // The bytes of the last reply as they came, headers included.
     const QByteArray& Odpoved() const { return m_odpoved; }
 
-    // The text to show: the server's processed reply, or why there is none. Empty without a
-    // connection mode. Fails only for a refused SOCKS5 handshake or a busy client.
+    // The server's processed reply; a failure carries why there is none. Empty without a
+    // connection mode.
     Vysledek<QString> TestSpojeni();
     // The processed reply; a failure carries the message to show. Empty without a connection mode.
     Vysledek<QString> OdeslatObjednavku(const QString& ID, const QString& mail, const QString& Zavod,
@@ -95,6 +95,7 @@ public:
 
 private:
     struct Pruchod;
+    struct Nezdar;
     struct PozdeSmazat {
         void operator()(clsSocket* s) const;
     };
@@ -106,6 +107,8 @@ private:
     }
     Pruchod proved(const http::Cil& cil, const QByteArray& hlavicka, const QByteArray& telo, Limity limity,
                    bool chybaKonciOdpoved);
+    // The pass as the operation's result: its reply, or its failure in the operation's words.
+    static Vysledek<QString> vysledek(const Pruchod& p, const Nezdar& n);
     QString SOCKS5_login(const http::Cil& cil, qint64 limit);
     QByteArray radkyRezimu() const;
 

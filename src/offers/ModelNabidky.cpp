@@ -97,8 +97,8 @@ void ModelNabidky::zmenaPolozek(const std::function<void()>& zmena) {
     n.ProjektovaSleva = c.ProjektovaSleva;
 }
 
-ModelNabidky::VysledekUlozeni ModelNabidky::Uloz(const UdajeNabidky& u) {
-    if (std::optional<Odmitnuti<PovinnePole>> chybi = ZkontrolujUdaje(u)) return {std::move(chybi), {}, {}};
+Hlaseni<PovinnePole> ModelNabidky::Uloz(const UdajeNabidky& u) {
+    if (std::optional<Odmitnuti<PovinnePole>> chybi = ZkontrolujUdaje(u)) return std::move(*chybi);
     clsNabidka n = nabidka();
     static_cast<ProjektNabidky&>(n) = u;
     n.Stav = 0;
@@ -111,14 +111,16 @@ ModelNabidky::VysledekUlozeni ModelNabidky::Uloz(const UdajeNabidky& u) {
     const Vysledek<QString> v = n.UlozNabidkuKOdeslani([&] {
         cislo = ini::zapis(dataFile(kSouborUzivatele), QStringLiteral("UZIVATEL"), QStringLiteral("ExtID"), QString::number(dalsi));
     });
-    if (!v) return {std::nullopt, v.chyba(), {}};
+    if (!v) return Chyba{v.chyba()};
     QStringList oznameni;
     if (!v->isEmpty()) oznameni << *v;
     if (!cislo) oznameni << cislo.chyba() + QStringLiteral(". Číslo další nabídky se uloží při ukončení programu.");
     *m_pamet.Nabidka = std::move(n);
     m_g.nastaveni.ExtID = dalsi;
     m_pamet.PosledniNabidka = m_pamet.Nabidka;
-    return {std::nullopt, {}, oznameni.join(QStringLiteral("\n\n"))};
+    Hlaseni<PovinnePole> h;
+    if (!oznameni.isEmpty()) h.oznameni << oznameni.join(QStringLiteral("\n\n"));
+    return h;
 }
 
 void ModelNabidky::Storno() {

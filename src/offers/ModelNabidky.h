@@ -61,13 +61,8 @@ public:
 
     // "Uložit": the first missing field, or the failure; the offer is changed, ExtID advanced
     // and written to Sorvenika.ini and PosledniNabidka set only once the offer is in the file.
-    struct VysledekUlozeni {
-        std::optional<Odmitnuti<PovinnePole>> chybi;
-        QString chyba;
-        QString oznameni;  // what a successful save has to say (a fragment set aside, the number unsaved)
-        bool ulozeno() const { return !chybi && chyba.isEmpty(); }
-    };
-    VysledekUlozeni Uloz(const UdajeNabidky& u);
+    // A save that went through has at most one notice (a fragment set aside, the number unsaved).
+    Hlaseni<PovinnePole> Uloz(const UdajeNabidky& u);
     // "Storno" or the close box: the offer dropped by the form and by its opener.
     void Storno();
 

@@ -110,9 +110,8 @@ Vysledek<QString> PripojZaznam(const QString& soubor, const QString& hlavicka, c
     if (!f.exists()) return zapis([&] { return filestore::replace(soubor, zahlavi + bajty); });
     // Never taken for empty: writing the header over it would lose every offer in it.
     const auto necitelny = [&] {
-        return Chyba{QStringLiteral("Soubor ") + QDir::toNativeSeparators(soubor) +
-                     QStringLiteral(" nelze přečíst: ") + f.errorString() +
-                     QStringLiteral(". Nabídka nebyla uložena a soubor zůstal beze změny.")};
+        return Chyba{filestore::chybaCteni(soubor, f.errorString()).zprava +
+                     QStringLiteral(" Nabídka nebyla uložena a soubor zůstal beze změny.")};
     };
     if (!f.open(QIODevice::ReadOnly)) return necitelny();
     if (f.size() >= 2 && f.seek(f.size() - 2) && f.read(2) == "\r\n") {

@@ -44,8 +44,7 @@ Vysledek<> odeberOdeslane(const QString& soubor, QByteArrayView odeslano) {
     while (zbytek.startsWith('\r') || zbytek.startsWith('\n')) zbytek = zbytek.sliced(1);
     if (!zbytek.isEmpty())
         return filestore::replace(soubor, cp1250::encode(kHlavickaNeodeslanych + kCrLf) + zbytek.toByteArray());
-    if (!filestore::remove(soubor)) return filestore::chybaZapisu(soubor, QStringLiteral("soubor nelze smazat"));
-    return {};
+    return filestore::remove(soubor);
 }
 
 }  // namespace
@@ -69,13 +68,10 @@ QString ObalPrikazu(const QString& prikaz) {
     return QString::fromLatin1(clsBase64::MakeLine(clsBase64::Encode(rc4.EnDeCrypt(cp1250::encode(prikaz)))));
 }
 
-QString SpojeniNabidek::odesli(const QString& obalka) const {
+Vysledek<QString> SpojeniNabidek::odesli(const QString& obalka) const {
     clsHTTP http;
     http.limitNabidek = limity;
-    const Vysledek<QString> odpoved = http.OdeslatNabidky(obalka);
-    if (odpoved) return *odpoved;
-    if (oznamChybu) oznamChybu(odpoved.chyba());
-    return {};
+    return http.OdeslatNabidky(obalka);
 }
 
 SynchronizaceNabidek::SynchronizaceNabidek(const Nastaveni& n, SpojeniNabidek spojeni)
@@ -83,13 +79,19 @@ SynchronizaceNabidek::SynchronizaceNabidek(const Nastaveni& n, SpojeniNabidek sp
 
 Prihlaseni SynchronizaceNabidek::prihlaseni() const { return {m_n.IDOZ.value(), m_n.Pwd}; }
 
+QString SynchronizaceNabidek::odpoved(const QString& prikaz) const {
+    const Vysledek<QString> v = m_spojeni.odesli(ObalPrikazu(prikaz));
+    if (v) return *v;
+    if (m_spojeni.oznamChybu) m_spojeni.oznamChybu(v.chyba());
+    return {};
+}
+
 QString SynchronizaceNabidek::pozadavek(const QString& cmd, bool sPrihlasenim, const std::optional<QByteArray>& data) {
-    return m_spojeni.odesli(
-        ObalPrikazu(PrikazSynchronizace(cmd, sPrihlasenim ? std::optional(prihlaseni()) : std::nullopt, data)));
+    return odpoved(PrikazSynchronizace(cmd, sPrihlasenim ? std::optional(prihlaseni()) : std::nullopt, data));
 }
 
 QString SynchronizaceNabidek::Test(int idoz, const QString& pwdBase64) {
-    return m_spojeni.odesli(ObalPrikazu(PrikazSynchronizace(QStringLiteral("test"), Prihlaseni{idoz, pwdBase64})));
+    return odpoved(PrikazSynchronizace(QStringLiteral("test"), Prihlaseni{idoz, pwdBase64}));
 }
 
 QString SynchronizaceNabidek::OdesliNabidky() {

@@ -27,13 +27,13 @@ QString PrikazSynchronizace(const QString& cmd, const std::optional<Prihlaseni>&
 // RC4 under the offers' key, Base64, lines of 76 characters.
 QString ObalPrikazu(const QString& prikaz);
 
-// How a request reaches the server: a new HTTP client for each. A failure of the connection is
-// handed to `oznamChybu` (the window shows it) and the step's reply is empty.
+// How a request reaches the server: a new HTTP client for each. `oznamChybu` shows a failure of
+// the connection as it happens (the window's box); the step goes on with the empty reply.
 struct SpojeniNabidek {
     clsHTTP::Limity limity{10000, 600000};
     std::function<void(const QString&)> oznamChybu;
-    // The processed reply to an enveloped command.
-    QString odesli(const QString& obalka) const;
+    // The processed reply to an enveloped command, or the failure of the connection.
+    Vysledek<QString> odesli(const QString& obalka) const;
 };
 
 // The requests of one representative (the shared IDOZ and Pwd, read when each request is built).
@@ -60,6 +60,8 @@ public:
 
 private:
     QString pozadavek(const QString& cmd, bool sPrihlasenim, const std::optional<QByteArray>& data = std::nullopt);
+    // The reply to a command; a failed connection is shown and is the empty reply.
+    QString odpoved(const QString& prikaz) const;
     Vysledek<> stahni(const QString& cmd, const QString& soubor);
     Prihlaseni prihlaseni() const;
 

@@ -89,8 +89,7 @@ Vysledek<> NazvyAkci::zapomen(const QString& nazev) {
     for (const QString& n : m_seznam)
         if (!n.isEmpty()) obsah += n + kCrLf;
     if (!obsah.isEmpty()) return filestore::replace(m_soubor, cp1250::encode(obsah));
-    if (!filestore::remove(m_soubor)) return filestore::chybaZapisu(m_soubor, QStringLiteral("soubor nelze smazat"));
-    return {};
+    return filestore::remove(m_soubor);
 }
 
 RozpisMrizky RozpisZMrizky(const FlexGrid& tabulka) {

@@ -37,7 +37,7 @@ QDate DatumNabidky(const QString& text);
 
 // ZkontrolujUdaje: the first field that fails, with its message; nothing when all pass. Empty
 // means the empty text (blanks pass).
-std::optional<Odmitnuti<PovinnePole>> ZkontrolujUdaje(const UdajeNabidky& u);
+[[nodiscard]] std::optional<Odmitnuti<PovinnePole>> ZkontrolujUdaje(const UdajeNabidky& u);
 
 // The list order of the project names, dealers and filter values: Czech alphabetical ("Č" after
 // "C", "ch" after "h"), letter case aside.

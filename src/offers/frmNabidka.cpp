@@ -291,17 +291,7 @@ QWidget* frmNabidka::pole(PovinnePole p) const {
 }
 
 void frmNabidka::cmdUlozit_Click() {
-    const ModelNabidky::VysledekUlozeni v = m_model.Uloz(udaje());
-    if (v.chybi) {
-        MsgBox(v.chybi->zprava);
-        pole(v.chybi->pole)->setFocus();
-        return;
-    }
-    if (!v.chyba.isEmpty()) {
-        MsgBox(v.chyba, Tlacitka::Ok, Ikona::Kriticka);
-        return;
-    }
-    if (!v.oznameni.isEmpty()) MsgBox(v.oznameni, Tlacitka::Ok, Ikona::Vykricnik);
+    if (!ukaz(m_model.Uloz(udaje()), [this](PovinnePole p) { pole(p)->setFocus(); })) return;
     m_ulozeno = true;
     accept();
 }

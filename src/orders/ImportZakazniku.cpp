@@ -1,6 +1,7 @@
 #include "orders/ImportZakazniku.h"
 
 #include "platform/Cp1250.h"
+#include "platform/FileStore.h"
 #include "pricelist/DBF.h"
 
 #include <QDir>
@@ -81,11 +82,9 @@ Vysledek<> ModelImportu::nacti(const QString& cesta) {
     if (druh != QLatin1String("dbf") && druh != QLatin1String("csv")) return {};
 
     const QString nazev = QDir::toNativeSeparators(cesta);
-    QFile f(cesta);
-    if (!f.exists()) return Chyba{QStringLiteral("Soubor ") + nazev + QStringLiteral(" neexistuje !")};
-    QByteArray obsah;
-    if (f.open(QIODevice::ReadOnly)) obsah = f.readAll();
-    if (!f.isOpen() || obsah.size() != f.size()) return Chyba{QStringLiteral("Soubor %1 nelze přečíst.").arg(nazev)};
+    const std::optional<QByteArray> precteno = filestore::readAll(cesta);
+    if (!precteno) return filestore::chybaCteni(cesta);
+    const QByteArray& obsah = *precteno;
     const Chyba bezDat{QStringLiteral("Soubor %1 neobsahuje žádná data.").arg(nazev)};
 
     if (druh == QLatin1String("csv")) {

@@ -95,18 +95,18 @@ QString zasifrujObjednavku(const QString& zprava) {
     return QString::fromLatin1(clsBase64::Encode(RC4.EnDeCrypt(cp1250::encode(zprava))));
 }
 
-VysledekOdeslani mnuOdeslat_Click(ModelObjednavky& m, clsHTTP& http) {
+Hlaseni<Fokus> mnuOdeslat_Click(ModelObjednavky& m, clsHTTP& http) {
     if (m.odesilani()) return {};
     const QDate dnes = platform::clock().today();
-    if (const std::optional<Odmitnuti<Fokus>> o = kontrolaOdeslani(m, http.Pripojeni(), dnes)) return {{o->zprava}, o->pole};
+    if (std::optional<Odmitnuti<Fokus>> o = kontrolaOdeslani(m, http.Pripojeni(), dnes)) return std::move(*o);
     const ModelObjednavky::Odesilani odesilani(m);
-    VysledekOdeslani v;
+    Hlaseni<Fokus> v;
     const auto ohlas = [&v](const Vysledek<>& r) {
-        if (!r) v.zpravy << r.chyba();
+        if (!r) v.oznameni << r.chyba();
     };
     if (m.cmbZavod == kObchodnik) {
         QString cesta;
-        if (const Vysledek<> e = ExportObjednavky(m, true, cesta); !e) return {{e.chyba()}};
+        if (const Vysledek<> e = ExportObjednavky(m, true, cesta); !e) return Chyba{e.chyba()};
         const qint32 n = m.Objednavka.CisloObjednavky();
         ohlas(Objednavka2Html(m, kZavody[kObchodnik], {}, kopie(m, QStringLiteral("obch_") + QString::number(n))));
         m.vyprazdni();
@@ -115,18 +115,18 @@ VysledekOdeslani mnuOdeslat_Click(ModelObjednavky& m, clsHTTP& http) {
         return v;
     }
     const Vysledek<QString> zprava = ZpravaObjednavky(m, dnes);
-    if (!zprava) return {{zprava.chyba()}};
+    if (!zprava) return Chyba{zprava.chyba()};
     const QString zavod = kTextyZavodu[m.cmbZavod];
     const Vysledek<QString> odpoved =
         http.OdeslatObjednavku(m.Objednavka.ID(), m.Objednavka.Email(), zavod, zasifrujObjednavku(*zprava));
-    if (!odpoved) return {{odpoved.chyba()}};
+    if (!odpoved) return Chyba{odpoved.chyba()};
     if (odpoved->isEmpty()) return v;
-    if (!odpoved->startsWith(QLatin1String("200"))) return {{odpoved->mid(4)}};
+    if (!odpoved->startsWith(QLatin1String("200"))) return Chyba{odpoved->mid(4)};
     // Without a number in the reply the copy keeps the number the order was sent under.
     const qint32 n = cisloZOdpovedi(*odpoved).value_or(m.Objednavka.CisloObjednavky());
     m.Objednavka.setCisloObjednavky(n);
     ohlas(Objednavka2Html(m, zavod, QString::number(n), kopie(m, QString::number(n))));
-    v.zpravy.prepend(odpoved->mid(4));
+    v.oznameni.prepend(odpoved->mid(4));
     m.vyprazdni();
     m.Objednavka.setCisloObjednavky(dalsiCislo(n));
     ohlas(ulozCislo(m.Objednavka));

@@ -29,7 +29,7 @@ inline const QString kNulovyPocet = QStringLiteral("Nemůžete objednávat zbož
 enum class Fokus { Zadny, cmbZavod, Rok, Mesic, Den };
 
 // Checks 1 to 8 in order (for the dealer only 1 to 3); the first that fails.
-std::optional<Odmitnuti<Fokus>> kontrolaOdeslani(const ModelObjednavky& m, const QString& pripojeni, const QDate& dnes);
+[[nodiscard]] std::optional<Odmitnuti<Fokus>> kontrolaOdeslani(const ModelObjednavky& m, const QString& pripojeni, const QDate& dnes);
 
 // The order message, one block per sub-order numbered from the stored next number on (the stored
 // number raised for each further block, and left raised when a block is refused by check 9
@@ -39,12 +39,7 @@ Vysledek<QString> ZpravaObjednavky(ModelObjednavky& m, const QDate& dnes);
 // RC4 under the order key, then Base64 on one line.
 QString zasifrujObjednavku(const QString& zprava);
 
-// What the send has to tell the user, in order, and the control to focus afterwards.
-struct VysledekOdeslani {
-    QStringList zpravy;
-    Fokus fokus = Fokus::Zadny;
-};
-
 // The handler; nothing is sent after a refused check, and the sheet is emptied only when the
-// server confirmed the order or the mail program took it.
-VysledekOdeslani mnuOdeslat_Click(ModelObjednavky& m, clsHTTP& http);
+// server confirmed the order or the mail program took it. A send that went through tells the
+// server's answer, then what failed after it (the copy, the next number).
+Hlaseni<Fokus> mnuOdeslat_Click(ModelObjednavky& m, clsHTTP& http);

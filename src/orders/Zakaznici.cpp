@@ -113,7 +113,7 @@ void ModelAdresare::Refresh_dat() {
     m_vybrany = -1;
 }
 
-Vysledek<> ModelAdresare::cmbPrikaz_Click(int prikaz) {
+QString ModelAdresare::cmbPrikaz_Click(int prikaz) {
     switch (prikaz) {
     case Novy:
         if (m_upravy) break;
@@ -141,7 +141,7 @@ Vysledek<> ModelAdresare::cmbPrikaz_Click(int prikaz) {
             m_texty = {};
             m_cislo.clear();
             m_zmenitSmazat = false;
-            return Chyba{QStringLiteral("Toto byl poslední záznam v databázi")};
+            return QStringLiteral("Toto byl poslední záznam v databázi");
         }
         vyber(std::min(Aktualni_zaznam, static_cast<int>(m_tabulka.size()) - 1));
         break;

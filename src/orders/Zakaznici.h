@@ -58,8 +58,9 @@ public:
     // An entry of the list chosen (a click or a key in the list).
     void L_Click(int pozice);
     void setText(int pole, const QString& text);
-    // A command; what to tell the user afterwards (the last customer deleted) is its message.
-    Vysledek<> cmbPrikaz_Click(int prikaz);
+    // A command; what to tell the user afterwards (the last customer deleted), empty for nothing.
+    // No command can fail.
+    QString cmbPrikaz_Click(int prikaz);
     // cmdVybrat(0): the shown customer as the costing sheet's lines.
     RadkyZakaznika cmdVybrat() const { return radkyZakaznika(m_texty); }
     // Form_Unload: writes the store when it changed since the load.

@@ -139,11 +139,11 @@ void frmAdresar::zobraz() {
 }
 
 void frmAdresar::prikaz(int i) {
-    const Vysledek<> v = m_model.cmbPrikaz_Click(i);
+    const QString oznameni = m_model.cmbPrikaz_Click(i);
     zobraz();
     if (i == ModelAdresare::Novy || i == ModelAdresare::Zmenit) txtAdresa[JMENO]->setFocus();
     else if (i == ModelAdresare::Ok || i == ModelAdresare::Storno) L->setFocus();
-    if (!v) MsgBox(v.chyba());
+    if (!oznameni.isEmpty()) MsgBox(oznameni);
 }
 
 bool frmAdresar::eventFilter(QObject* o, QEvent* e) {

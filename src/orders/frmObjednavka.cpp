@@ -363,16 +363,19 @@ void frmObjednavka::mnuImportObjednavky_Click() {
 }
 
 void frmObjednavka::mnuOdeslat_Click() {
-    const VysledekOdeslani v = ::mnuOdeslat_Click(m_model, HTTP);
+    const Hlaseni<Fokus> v = ::mnuOdeslat_Click(m_model, HTTP);
     nacti();
-    for (const QString& zprava : v.zpravy) MsgBox(zprava);
-    switch (v.fokus) {
-    case Fokus::cmbZavod: cmbZavod->setFocus(); break;
-    case Fokus::Rok: txtDatumExpediceRok->setFocus(); break;
-    case Fokus::Mesic: txtDatumExpediceMesic->setFocus(); break;
-    case Fokus::Den: txtDatumExpediceDen->setFocus(); break;
-    case Fokus::Zadny: break;
-    }
+    const auto fokus = [this](Fokus f) {
+        switch (f) {
+        case Fokus::cmbZavod: cmbZavod->setFocus(); break;
+        case Fokus::Rok: txtDatumExpediceRok->setFocus(); break;
+        case Fokus::Mesic: txtDatumExpediceMesic->setFocus(); break;
+        case Fokus::Den: txtDatumExpediceDen->setFocus(); break;
+        case Fokus::Zadny: break;
+        }
+    };
+    // The sheet's messages carry no icon, whatever they say.
+    ukaz(v, fokus, Ikona::Zadna, Ikona::Zadna);
 }
 
 void frmObjednavka::mnuNastaveni_Click() {

@@ -1,5 +1,7 @@
 #include "platform/FileStore.h"
 
+#include "platform/DataPaths.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -55,6 +57,13 @@ Chyba chybaZapisu(const QString& cesta, const QString& duvod) {
     return Chyba{QStringLiteral("Chyba při zápisu do souboru %1: %2").arg(QDir::toNativeSeparators(cesta), duvod)};
 }
 
+Chyba chybaCteni(const QString& cesta, const QString& duvod) {
+    const QString jmeno = QDir::toNativeSeparators(cesta);
+    if (!QFileInfo::exists(resolvePath(cesta))) return Chyba{QStringLiteral("Soubor %1 neexistuje !").arg(jmeno)};
+    if (duvod.isEmpty()) return Chyba{QStringLiteral("Soubor %1 nelze přečíst.").arg(jmeno)};
+    return Chyba{QStringLiteral("Soubor %1 nelze přečíst: %2.").arg(jmeno, duvod)};
+}
+
 std::optional<QByteArray> readAll(const QString& cesta) {
     QFile f(cesta);
     if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
@@ -106,6 +115,10 @@ Vysledek<> append(const QString& cesta, const QByteArray& bajty) {
     return chybaZapisu(cesta, *duvod);
 }
 
-bool remove(const QString& cesta) { return !QFileInfo::exists(cesta) || QFile::remove(cesta); }
+Vysledek<> remove(const QString& cesta) {
+    QFile f(cesta);
+    if (!f.exists() || f.remove()) return {};
+    return chybaZapisu(cesta, QStringLiteral("soubor nelze smazat: ") + f.errorString());
+}
 
 }  // namespace filestore

@@ -25,10 +25,13 @@ Vysledek<> replace(const QString& cesta, const QByteArray& bajty,
 // a file it created is removed.
 // Both writes first remove this file's temporaries left by a rewrite that was killed.
 Vysledek<> append(const QString& cesta, const QByteArray& bajty);
-// True also when there was nothing to remove.
-bool remove(const QString& cesta);
+// Succeeds also when there was nothing to remove; a failure names the file and its reason.
+Vysledek<> remove(const QString& cesta);
 
 // The one wording of a failed write, for every file the program writes.
 Chyba chybaZapisu(const QString& cesta, const QString& duvod);
+// The one wording of a failed read: a file that is not there "neexistuje !", any other
+// "nelze přečíst", with the reason when there is one.
+Chyba chybaCteni(const QString& cesta, const QString& duvod = {});
 
 }  // namespace filestore

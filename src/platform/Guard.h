@@ -1,5 +1,6 @@
 #pragma once
 // The boundary between Qt's event dispatch and the core: no exception crosses it.
+#include "platform/UserDialogs.h"
 #include "platform/Vysledek.h"
 
 #include <QObject>
@@ -18,6 +19,23 @@ bool ohlas(const Vysledek<T>& v) {
     return static_cast<bool>(v);
 }
 void ukazChybu(const QString& text);
+
+// Shows what a request has to tell: a refusal plainly, then `naPole(pole)` gives its field the
+// focus; a failure; or the notices in order. True when the request went through.
+template <class Pole, class NaPole>
+bool ukaz(const Hlaseni<Pole>& h, NaPole&& naPole, Ikona chyby = Ikona::Kriticka, Ikona oznameni = Ikona::Vykricnik) {
+    if (h.odmitnuti) {
+        MsgBox(h.odmitnuti->zprava);
+        naPole(h.odmitnuti->pole);
+        return false;
+    }
+    if (h.chyba) {
+        MsgBox(h.chyba->zprava, Tlacitka::Ok, chyby);
+        return false;
+    }
+    for (const QString& text : h.oznameni) MsgBox(text, Tlacitka::Ok, oznameni);
+    return true;
+}
 
 // connect() for the handlers of user events: each runs guarded. The handler takes the signal's
 // arguments or none.

@@ -15,9 +15,9 @@ QString vyplnZnacky(QString sablona, std::span<const std::pair<const char*, QStr
 Vysledek<> zapisStranku(const QString& sablona, const QString& cil, const std::function<QString(QString)>& vypln) {
     const QString cesta = dataFile(sablona);
     const std::optional<QByteArray> text = filestore::readAll(cesta);
-    const QString jmeno = QDir::toNativeSeparators(cesta);
-    if (!text) return Chyba{QStringLiteral("Soubor ") + jmeno + QStringLiteral(" neexistuje !")};
+    if (!text) return filestore::chybaCteni(cesta);
     // An empty page would be shown, printed or mailed as if it were the costing.
-    if (text->trimmed().isEmpty()) return Chyba{QStringLiteral("Šablona ") + jmeno + QStringLiteral(" je prázdná !")};
+    if (text->trimmed().isEmpty())
+        return Chyba{QStringLiteral("Šablona ") + QDir::toNativeSeparators(cesta) + QStringLiteral(" je prázdná !")};
     return filestore::replace(cil, cp1250::encodeHtml(vypln(cp1250::decode(*text))));
 }

@@ -4,6 +4,7 @@
 #include "platform/Errors.h"
 
 #include <QString>
+#include <QStringList>
 #include <new>
 #include <optional>
 #include <type_traits>
@@ -15,7 +16,7 @@ struct Chyba {
 };
 
 template <class T = void>
-class Vysledek {
+class [[nodiscard]] Vysledek {
 public:
     Vysledek(T hodnota) : m_hodnota(std::move(hodnota)) {}
     Vysledek(Chyba c) : m_chyba(std::move(c.zprava)), m_zdroj(std::move(c.zdroj)) {}
@@ -34,7 +35,7 @@ private:
 };
 
 template <>
-class Vysledek<void> {
+class [[nodiscard]] Vysledek<void> {
 public:
     Vysledek() = default;
     Vysledek(Chyba c) : m_chyba(std::move(c.zprava)), m_zdroj(std::move(c.zdroj)), m_ok(false) {}
@@ -52,9 +53,24 @@ private:
 // A request refused by a check: the message, and the field or control the window gives the
 // focus to (Pole{} when the check names none).
 template <class Pole>
-struct Odmitnuti {
+struct [[nodiscard]] Odmitnuti {
     QString zprava;
     Pole pole{};
+};
+
+// What a request has to tell the user: the check that refused it, or the failure that stopped it;
+// otherwise, in order, what one that went through has to say (a side step that failed, an answer
+// worth showing).
+template <class Pole = int>
+struct [[nodiscard]] Hlaseni {
+    std::optional<Odmitnuti<Pole>> odmitnuti;
+    std::optional<Chyba> chyba;
+    QStringList oznameni;
+
+    Hlaseni() = default;
+    Hlaseni(Odmitnuti<Pole> o) : odmitnuti(std::move(o)) {}
+    Hlaseni(Chyba c) : chyba(std::move(c)) {}
+    bool probehlo() const { return !odmitnuti && !chyba; }
 };
 
 // Runs a core operation; a run-time error becomes its message and nothing else leaves.

@@ -127,8 +127,8 @@ namespace {
 // Records are read this many bytes at a time (at least one record).
 constexpr qint64 kBlok = 64 * 1024;
 
-RuntimeError nelzePrecist(const QString& soubor) {
-    return RuntimeError(75, QStringLiteral("Soubor ") + soubor + QStringLiteral(" nelze přečíst."));
+RuntimeError nelzePrecist(const QString& soubor, const QString& duvod = {}) {
+    return RuntimeError(75, filestore::chybaCteni(soubor, duvod).zprava);
 }
 
 // The first n bytes from the current position, fewer only at the end of the file.
@@ -136,7 +136,7 @@ qint64 precti(QFile& f, char* kam, qint64 n, const QString& soubor) {
     qint64 celkem = 0;
     while (celkem < n) {
         const qint64 r = f.read(kam + celkem, n - celkem);
-        if (r < 0) throw nelzePrecist(soubor);
+        if (r < 0) throw nelzePrecist(soubor, f.errorString());
         if (r == 0) break;
         celkem += r;
     }
@@ -149,7 +149,7 @@ CtecDBF::CtecDBF(const QString& cesta) : m_soubor(resolvePath(cesta + QStringLit
     if (!QFileInfo(m_soubor).isFile()) throw ChybaSouboru(m_soubor);
     m_zdroj = std::make_unique<QFile>(m_soubor);
     if (!m_zdroj->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        throw RuntimeError(75, QStringLiteral("Soubor ") + m_soubor + QStringLiteral(" nelze otevřít."));
+        throw nelzePrecist(m_soubor, m_zdroj->errorString());
     qint64 velikost = m_zdroj->size();
     // Only as much of the header as the field descriptors can take; ctiHlavicku checks the rest
     // against the size of the file.

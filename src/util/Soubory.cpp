@@ -50,7 +50,7 @@ QString nazevPrilohy(QString nazev, const QString& zdroj) {
 
 Vysledek<QString> NactiSoubor(const QString& cesta, qint64 offset, qint64 delka) {
     QFile f(resolvePath(cesta));
-    if (!f.open(QIODevice::ReadOnly)) return Chyba{QStringLiteral("Soubor ") + cesta + QStringLiteral(" neexistuje !")};
+    if (!f.open(QIODevice::ReadOnly)) return filestore::chybaCteni(cesta, f.errorString());
     const qint64 velikost = f.size();
     if (delka == 0) delka = velikost;
     if (offset < 0 || delka < 0 || offset >= velikost || !f.seek(offset)) return QString();

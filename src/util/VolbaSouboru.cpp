@@ -42,7 +42,8 @@ QString VyberHtmlKUlozeni() {
     const QString cesta = VyberSouborKUlozeni(QStringLiteral("Uložit sorveniku do formátu HTML"),
                                               {{QStringLiteral("HTML soubor (*.htm)"), QStringLiteral("*.htm")}},
                                               pocatecniSlozka(CtiIni(ini, uzivatel, klic)), QStringLiteral("htm"));
-    // Only where the next dialog opens: the export itself does not depend on it.
-    if (!cesta.isEmpty()) ZapisIni(ini, uzivatel, klic, QFileInfo(cesta).absolutePath());
+    // Only where the next dialog opens: the export itself does not depend on it, so a failed
+    // write is not worth a message.
+    if (!cesta.isEmpty()) (void)ZapisIni(ini, uzivatel, klic, QFileInfo(cesta).absolutePath());
     return cesta;
 }

@@ -35,12 +35,13 @@ TEST(SouborNastaveni, ReadsARealisticFile) {
     QTemporaryDir dir;
     GlobalniData g;
     const auto v = NactiIni(kopieVzoru(dir), g);
-    EXPECT_TRUE(v.varovani.isEmpty());
+    EXPECT_TRUE(v.oznameni.isEmpty());
     EXPECT_FALSE(v.chyba);
     const Nastaveni& n = g.nastaveni;
     EXPECT_EQ(n.DPH.raw(), 205000);
     EXPECT_EQ(n.PocetSystemu, 13);
     EXPECT_EQ(n.Prodejce, QStringLiteral("Komíny Žďár s.r.o."));
+    EXPECT_EQ(n.Tiskarna, QStringLiteral("HP LaserJet 2"));
     EXPECT_EQ(n.JmenoOZ, QStringLiteral("Jan Novák"));
     EXPECT_EQ(n.IDOZ, 12);
     EXPECT_EQ(n.ExtID, 57);
@@ -59,7 +60,7 @@ TEST(SouborNastaveni, WritingBackChangesOnlyTheUsersNormalisedValues) {
     const QString cesta = kopieVzoru(dir);
     const QByteArray puvodni = readBytes(cesta);
     GlobalniData g;
-    NactiIni(cesta, g);
+    ASSERT_FALSE(NactiIni(cesta, g).chyba);
     ASSERT_TRUE(UlozIni(cesta, g.nastaveni));
 
     QByteArray ocekavano = puvodni;
@@ -71,7 +72,7 @@ TEST(SouborNastaveni, WritingBackChangesOnlyTheUsersNormalisedValues) {
 
     // A second round changes nothing at all.
     GlobalniData g2;
-    NactiIni(cesta, g2);
+    ASSERT_FALSE(NactiIni(cesta, g2).chyba);
     ASSERT_TRUE(UlozIni(cesta, g2.nastaveni));
     EXPECT_EQ(readBytes(cesta), ocekavano);
 }
@@ -81,7 +82,7 @@ TEST(SouborNastaveni, FlagsNumbersAndDatesOfTheUserSection) {
     for (const QStringList& c : pripady("pripady/uzivatel.txt")) {
         SCOPED_TRACE(c[0].toStdString());
         GlobalniData g;
-        NactiIni(soubor(dir, zakladni({c[0]})), g);
+        ASSERT_FALSE(NactiIni(soubor(dir, zakladni({c[0]})), g).chyba);
         const Nastaveni& n = g.nastaveni;
         EXPECT_EQ(QStringList({n.Verze, QString::number(n.IDOZ), QString::number(n.ExtID),
                                n.PosledniSynchronizace.toString(Qt::ISODate), QString::number(n.TypUzivatele)}),
@@ -104,8 +105,8 @@ TEST(SouborNastaveni, AMissingFileOrFolderIsNamedAndStopsTheStart) {
     for (const auto& p : pripady) {
         GlobalniData g;
         const auto v = NactiIni(p.soubor, g);
-        EXPECT_EQ(v.chyba.value_or(QString()), p.zprava);
-        EXPECT_TRUE(v.varovani.isEmpty());
+        EXPECT_EQ(v.chyba.value_or(Chyba{}).zprava, p.zprava);
+        EXPECT_TRUE(v.oznameni.isEmpty());
     }
 }
 
@@ -121,7 +122,7 @@ TEST(SouborNastaveni, BadNumbersOfTheInstallation) {
     for (const auto& c : cases) {
         GlobalniData g;
         const auto v = NactiIni(soubor(dir, zakladni({}, c.dph, c.pocet)), g);
-        EXPECT_EQ(!v.varovani.isEmpty(), c.varovani) << c.dph.toStdString();
+        EXPECT_EQ(!v.oznameni.isEmpty(), c.varovani) << c.dph.toStdString();
         EXPECT_EQ(v.chyba.has_value(), c.chyba) << c.pocet.toStdString();
     }
 }
@@ -133,7 +134,7 @@ TEST(SouborNastaveni, LongValuesAreCutAsTheyWereStored) {
     radky << QStringLiteral("[SYSTEMY]") << QStringLiteral("1System=MIV") << QStringLiteral("[MIV]")
           << QStringLiteral("Nazev=") + QString(70, QLatin1Char('n'));
     GlobalniData g;
-    NactiIni(soubor(dir, radky), g);
+    ASSERT_FALSE(NactiIni(soubor(dir, radky), g).chyba);
     EXPECT_EQ(g.nastaveni.Prodejce, dlouhy.left(127));
     EXPECT_EQ(g.system(1).Nazev, QString(63, QLatin1Char('n')));
 }

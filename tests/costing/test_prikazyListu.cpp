@@ -131,7 +131,7 @@ TEST(PrikazyListu, HtmlSaveLoopAsksBeforeOverwritingAndRemembersTheFolder) {
     }
     EXPECT_EQ(readBytes(stary), "old");
     // A remembered folder that is not here (a Windows one) starts at home.
-    ZapisIni(inst.ini(), QStringLiteral("UZIVATEL"), QStringLiteral("Export HTML"), QStringLiteral("C:\\Export"));
+    ASSERT_TRUE(ZapisIni(inst.ini(), QStringLiteral("UZIVATEL"), QStringLiteral("Export HTML"), QStringLiteral("C:\\Export")));
     UlozJakoHtml(k, html.vystupy());
     const QString domov = QDir::homePath();
     EXPECT_EQ(d.slozkyUlozeni, QStringList({domov, domov, domov, domov, slozka, slozka, domov}));

@@ -120,7 +120,7 @@ TEST(clsHTTP, DirectlyThroughTinyproxyAndThroughMicrosocks) {
 TEST(clsHTTP, EveryFaultOfTheServerEndsInTheOperationsResult) {
     const QString nepotvrzena = "chyba: " + kObjednavkaNepotvrzena;
     // No whole reply: the connection test and the offers say so, the order may have been taken.
-    const QStringList nic = {kVyprselLimitTestu, nepotvrzena, "chyba: " + kTimeoutVyprsel, kServerNedostupny};
+    const QStringList nic = {"chyba: " + kVyprselLimitTestu, nepotvrzena, "chyba: " + kTimeoutVyprsel, kServerNedostupny};
     const QString velka = "chyba: " + kOdpovedPrilisVelka;
     const QStringList u = uspech();
     struct { const char* porucha; QStringList vysledky; } pripady[] = {
@@ -184,7 +184,7 @@ TEST(clsHTTP, ABrokenConnectionEndsTheTestAndTheDownloadAtOnce) {
         casovac.setSingleShot(true);
         QObject::connect(&casovac, &QTimer::timeout, [&] { pojistka = true, sluzby.clock.ms += 3600000; });
         casovac.start(5000);
-        EXPECT_EQ(text(http.TestSpojeni()), kVyprselLimitTestu);
+        EXPECT_EQ(text(http.TestSpojeni()), "chyba: " + kVyprselLimitTestu);
         EXPECT_EQ(text(http.StahniInfoOAktualizaci("http://" + m.adresa() + "/s/S.nfo")), kServerNedostupny);
         EXPECT_FALSE(pojistka);
     }
@@ -211,7 +211,7 @@ TEST(clsHTTP, UnreachableOrNotConfigured) {
         m.spojeni(radky);
         clsHTTP http;
         const QString kam = radky == "pripojeni=1" ? http.Server() : radky.contains("SOCKS") ? "127.0.0.1:70000" : http.Proxy() + ":" + http.Port();
-        EXPECT_EQ(ctyriOperace(http, m), QStringList({"Nelze se připojit k " + kam + "\r\nPravděpodobně máte špatně nastavené připojení k Internetu.",
+        EXPECT_EQ(ctyriOperace(http, m), QStringList({"chyba: Nelze se připojit k " + kam + "\r\nPravděpodobně máte špatně nastavené připojení k Internetu.",
                                                       spatne, spatne, kServerNedostupny}));
     }
     // No server set: said so in every mode (the update address is its own).
@@ -239,7 +239,7 @@ TEST(clsHTTP, TheWaitKeepsTheProgramRunningAndABusyClientRefuses) {
     QString druhy = "nic";
     // At the first turn of the test's wait, whenever a busy machine gets to it.
     QTimer::singleShot(0, [&] { druhy = text(http.OdeslatObjednavku("1", "m", "HRAB", kObjednavka)); });
-    EXPECT_EQ(text(http.TestSpojeni()), kVyprselLimitTestu);
+    EXPECT_EQ(text(http.TestSpojeni()), "chyba: " + kVyprselLimitTestu);
     EXPECT_EQ(druhy, "chyba: " + kKlientZaneprazdnen);
     EXPECT_FALSE(http.zaneprazdnen());
     EXPECT_FALSE(QFile::exists(m.soubor("server/prijato/0002.http")));  // only the test reached the server

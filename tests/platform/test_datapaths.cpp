@@ -39,3 +39,30 @@ TEST(Guard, ErrorsAreShownOnceAndReportedAsFailure) {
     EXPECT_EQ(sluzby.dialogs.zpravy[0].text, QStringLiteral("Chyba č. 13: Neshoda typů (Type mismatch)"));
     EXPECT_EQ(sluzby.dialogs.zpravy[0].titulek, QStringLiteral("Sorvenika"));
 }
+
+// A refusal is shown plainly and gives its field the focus; a failure takes the failure's icon;
+// the notices of a request that went through come one box each, in order.
+TEST(Guard, WhatARequestHasToTellIsShownByItsKind) {
+    Hlaseni<int> notices;
+    notices.oznameni = {"a", "b"};
+    const struct {
+        Hlaseni<int> h;
+        bool probehlo;
+        int pole;  // the field given the focus, -1 for none
+        QList<std::pair<QString, Ikona>> boxy;
+    } pripady[] = {
+        {Odmitnuti<int>{"Vyplňte", 3}, false, 3, {{"Vyplňte", Ikona::Zadna}}},
+        {Chyba{"Nelze"}, false, -1, {{"Nelze", Ikona::Informace}}},
+        {notices, true, -1, {{"a", Ikona::Otaznik}, {"b", Ikona::Otaznik}}},
+        {{}, true, -1, {}},
+    };
+    for (const auto& p : pripady) {
+        FakeServices sluzby;
+        int pole = -1;
+        EXPECT_EQ(ukaz(p.h, [&](int f) { pole = f; }, Ikona::Informace, Ikona::Otaznik), p.probehlo);
+        EXPECT_EQ(pole, p.pole);
+        QList<std::pair<QString, Ikona>> boxy;
+        for (const Zprava& z : sluzby.dialogs.zpravy) boxy.append({z.text, z.ikona});
+        EXPECT_EQ(boxy, p.boxy);
+    }
+}

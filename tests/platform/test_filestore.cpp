@@ -43,6 +43,29 @@ TEST(FileStore, WholeFilesTailsAndFoldersMadeOnTheFirstWrite) {
     EXPECT_FALSE(filestore::append(dir.path(), "x"));
 }
 
+// One wording for every reader: a missing file (found whatever the case of its name), one that
+// is there but cannot be read, with and without the reason; a failed remove says why.
+TEST(FileStore, AFailedReadAndAFailedRemoveNameTheFileAndTheReason) {
+    QTemporaryDir dir;
+    writeBytes(dir.filePath("Velky.txt"), "x");
+    const QString slozka = dir.filePath("slozka");
+    ASSERT_TRUE(QDir().mkpath(slozka + "/uvnitr"));
+    const struct {
+        QString cesta, duvod, zprava;
+    } pripady[] = {
+        {dir.filePath("nic.txt"), "", "Soubor " + dir.filePath("nic.txt") + " neexistuje !"},
+        {dir.filePath("nic.txt"), "Permission denied", "Soubor " + dir.filePath("nic.txt") + " neexistuje !"},
+        {dir.filePath("VELKY.TXT"), "", "Soubor " + dir.filePath("VELKY.TXT") + " nelze přečíst."},
+        {slozka, "Is a directory", "Soubor " + slozka + " nelze přečíst: Is a directory."},
+    };
+    for (const auto& p : pripady) EXPECT_EQ(filestore::chybaCteni(p.cesta, p.duvod).zprava, p.zprava) << p.cesta.toStdString();
+
+    const Vysledek<> v = filestore::remove(slozka);
+    ASSERT_FALSE(v);
+    EXPECT_TRUE(v.chyba().startsWith("Chyba při zápisu do souboru " + slozka + ": soubor nelze smazat: ")) << v.chyba().toStdString();
+    EXPECT_GT(v.chyba().size(), ("Chyba při zápisu do souboru " + slozka + ": soubor nelze smazat: ").size());
+}
+
 namespace {
 
 // Runs `f` with the process's file-size limit at `limit` bytes; a write beyond it fails

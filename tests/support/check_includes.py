@@ -16,6 +16,7 @@ WINDOW = re.compile(r'#include *<(Qt(Gui|Widgets|PrintSupport)/|Q(Widget|Dialog|
 ASKS_BY_DESIGN = {
     'platform/UserDialogs.h': 'the dialog interface that the windows and the fake answer',
     'platform/Services.cpp': 'the dialog interface that the windows and the fake answer',
+    'platform/Guard.h': 'the windows show what a request has to tell through one helper',
     'platform/Guard.cpp': 'the event boundary shows what a handler failed with',
     'platform/Okna.cpp': 'the stand-in of a window the program does not have yet',
     'platform/XdgDesktop.cpp': 'opening a file or link is fire-and-forget; its late failure has no caller',

@@ -117,7 +117,7 @@ TEST_F(PosliPostouTest, AttachesACopyUnderTheShownName) {
 
     // The next call clears the previous copies; a shown name cannot lead out of the folder.
     s.clock.ted = s.clock.ted.addSecs(60);
-    PosliPostou(zdroj, QStringLiteral("..\\..\\Nabídka.htm"));
+    ASSERT_TRUE(PosliPostou(zdroj, QStringLiteral("..\\..\\Nabídka.htm")));
     ASSERT_EQ(s.desktop.maily.size(), 2);
     const QFileInfo druhy(s.desktop.maily[1][0]);
     EXPECT_FALSE(QFileInfo::exists(prvni));
