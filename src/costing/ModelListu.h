@@ -197,8 +197,8 @@ public:
     void Nastav_kurzor_v_tabulce(int radek);
     void Zapis_polohu_kurzoru();
 
-    // The wizard was closed without a costing: the sheet's frame goes and with it every
-    // command that needs a costing.
+    // The wizard was closed with its close box: without a costing on the sheet the sheet's frame
+    // goes and with it every command that needs a costing; with one the sheet stays as it was.
     void ZakazPrikazySorveniky();
 
     // Column widths of the items grid for a grid width, in twips, rounded half to even.
@@ -243,6 +243,7 @@ private:
     Souhrn m_souhrn;
     QString m_titulek;
     bool m_ram = true;
+    bool m_sKalkulaci = false;  // a costing has been put on the sheet
     bool m_ramZakaznik = true;
     std::array<QString, 3> m_zakaznik;
     int m_rezim = 0;

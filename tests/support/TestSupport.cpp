@@ -38,8 +38,9 @@ QString FakeDialogs::dalsiSoubor() {
     return s;
 }
 
-QString FakeDialogs::souborOtevrit(const QString&, const QList<FiltrSouboru>& filtr, const QString&) {
+QString FakeDialogs::souborOtevrit(const QString&, const QList<FiltrSouboru>& filtr, const QString& slozka) {
     filtry << filtr;
+    slozkyOtevreni << slozka;
     return dalsiSoubor();
 }
 QString FakeDialogs::souborUlozit(const QString&, const QList<FiltrSouboru>& filtr, const QString& slozka, const QString&) {

@@ -19,6 +19,7 @@ public:
     std::deque<std::optional<QString>> vstupy;
     std::deque<QString> soubory;  // answers of the file and folder dialogs
     QStringList slozkyUlozeni;    // the start folders the save dialogs were opened in
+    QStringList slozkyOtevreni;   // and those of the open dialogs
     QList<QList<FiltrSouboru>> filtry;  // the filters of every file dialog, in order
 
     Odpoved zprava(const Zprava& z) override;
