@@ -238,23 +238,10 @@ TEST(FileStore, TheSystemsReasonsAreWordedInCzech) {
         QTemporaryDir dir;
         const QString soubor = dir.filePath("x.txt");
         writeBytes(soubor, "old");
-        int roura[2];
-        ASSERT_EQ(pipe(roura), 0);
-        const pid_t potomek = fork();
-        ASSERT_GE(potomek, 0);
-        if (potomek == 0) {
-            close(roura[0]);
-            QByteArray zprava = "seccomp";
-            if (selhejZapis(kVelikost, chyba)) zprava = filestore::replace(soubor, QByteArray(kVelikost, 'n')).chyba().toUtf8();
-            (void)!write(roura[1], zprava.constData(), static_cast<size_t>(zprava.size()));
-            _exit(0);
-        }
-        close(roura[1]);
-        QByteArray zprava;
-        char buf[512];
-        for (ssize_t n; (n = read(roura[0], buf, sizeof buf)) > 0;) zprava.append(buf, n);
-        close(roura[0]);
-        ASSERT_EQ(waitpid(potomek, nullptr, 0), potomek);
+        const QByteArray zprava = vPotomkovi([&]() -> QByteArray {
+            if (!selhejZapis(kVelikost, chyba)) return "seccomp";
+            return filestore::replace(soubor, QByteArray(kVelikost, 'n')).chyba().toUtf8();
+        });
         EXPECT_EQ(QString::fromUtf8(zprava), QStringLiteral("Chyba při zápisu do souboru %1: %2").arg(soubor, QString::fromUtf8(duvod)));
         EXPECT_EQ(readBytes(soubor), "old") << duvod;
     }

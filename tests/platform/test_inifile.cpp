@@ -9,7 +9,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <optional>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -153,23 +152,9 @@ TEST(IniFile, AnotherUsersSettingsSayTheSystemsReason) {
                                           QFileDevice::ReadOther | QFileDevice::ExeOther);
     const QString soubor = dir.filePath(QStringLiteral("Sorvenika.ini"));
     writeBytes(soubor, "[UZIVATEL]\r\nProxyPwd=tajne\r\n");
-    int roura[2];
-    ASSERT_EQ(pipe(roura), 0);
-    const pid_t dite = fork();
-    ASSERT_GE(dite, 0);
-    if (dite == 0) {
-        close(roura[0]);
-        QByteArray zprava = "setuid";
-        if (setgid(65534) == 0 && setuid(65534) == 0)
-            zprava = ini::zapis(soubor, QStringLiteral("UZIVATEL"), QStringLiteral("ProxyPwd"), QStringLiteral("tajne")).chyba().toUtf8();
-        (void)!write(roura[1], zprava.constData(), static_cast<size_t>(zprava.size()));
-        _exit(0);
-    }
-    close(roura[1]);
-    QByteArray zprava;
-    char buf[512];
-    for (ssize_t n; (n = read(roura[0], buf, sizeof buf)) > 0;) zprava.append(buf, n);
-    close(roura[0]);
-    waitpid(dite, nullptr, 0);
+    const QByteArray zprava = vPotomkovi([&]() -> QByteArray {
+        if (setgid(65534) != 0 || setuid(65534) != 0) return "setuid";
+        return ini::zapis(soubor, QStringLiteral("UZIVATEL"), QStringLiteral("ProxyPwd"), QStringLiteral("tajne")).chyba().toUtf8();
+    });
     EXPECT_EQ(QString::fromUtf8(zprava), QStringLiteral("Chyba při zápisu do souboru %1: Přístup odepřen").arg(soubor));
 }
