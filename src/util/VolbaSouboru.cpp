@@ -48,7 +48,8 @@ QString zapamatovanaSlozka(const QString& klic) {
 
 void zapamatujSlozku(const QString& klic, const QString& cesta) {
     // Only where the next dialog opens: what the file was chosen for does not depend on it.
-    if (!cesta.isEmpty()) (void)ZapisIni(dataFile(QStringLiteral("Sorvenika.ini")), kUzivatel, klic, QFileInfo(cesta).absolutePath());
+    if (cesta.isEmpty()) return;
+    (void)ZapisIni(dataFile(QStringLiteral("Sorvenika.ini")), kUzivatel, klic, QFileInfo(cesta).absolutePath());
 }
 
 QString VyberHtmlKUlozeni() {
