@@ -14,7 +14,9 @@ or origin form (behind an HTTP proxy). It serves
   GET  any other path                         a file of <folder>/www, e.g. the update information
 
 and keeps what it receives in the folder: prijato/NNNN.http (each request's bytes),
-objednavky/<number>.txt (decoded orders), prikazy/NNNN.txt (decoded offer commands).
+objednavky/<number>.txt (decoded orders), prikazy/NNNN.txt (decoded offer commands). Orders are
+numbered from --cislo, or, when the folder already holds orders, on from the highest of them, so a
+restarted server never gives a number twice.
 
 The offer commands work on a store in the folder, nabidky/sklad.json: "insert" takes the offers
 of an uploaded NeodeslaneNabidky.txt (a new one gets the next server ID, one already there under
@@ -303,9 +305,11 @@ class Server(socketserver.ThreadingTCPServer):
         self.obchodnici = nacti_tabulku(obchodnici or os.path.join(tady, "obchodnici.txt"))
         self.zamek = threading.Lock()
         self.pocty = {}
-        self.dalsi_cislo = cislo
         for podslozka in ("prijato", "objednavky", "prikazy", "www", "nabidky"):
             os.makedirs(os.path.join(slozka, podslozka), exist_ok=True)
+        ulozene = [int(j[:-4]) for j in os.listdir(os.path.join(slozka, "objednavky"))
+                   if j.endswith(".txt") and j[:-4].isdigit()]
+        self.dalsi_cislo = max([cislo] + [n + 1 for n in ulozene])
         self.cesta_skladu = os.path.join(slozka, "nabidky", "sklad.json")
         self.sklad = {"dalsi_id": 1, "nabidky": []}
         if os.path.exists(self.cesta_skladu):

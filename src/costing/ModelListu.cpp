@@ -145,6 +145,7 @@ void ModelListu::nastavKalkulaci(Kalkulace k) {
     setPovoleny(Prikaz::mnuSadaStred, s.sadaStred && JePovoleno(n, kPriznakSadaStred));
     setZaskrtnuty(Prikaz::mnuSadaStred, false);
     m_kalkulace = std::move(k);
+    ++m_kalkulaci;
     Nastav_kurzor_v_tabulce(1);
 }
 
@@ -288,6 +289,8 @@ void ModelListu::Zapis_polohu_kurzoru() {
 }
 
 void ModelListu::ZakazPrikazySorveniky() {
+    // A finished costing, with the user's edits, stays reachable: its wizard was only looked at.
+    if (m_kalkulaci > 0) return;
     m_ram = false;
     emit ramyZmeneny();
     for (Prikaz p : {Prikaz::mnu_Nova_sorvenika, Prikaz::mnu_Email, Prikaz::mnu_Ulozit_jako_HTML, Prikaz::mnu_Tisk,

@@ -185,7 +185,8 @@ public:
     void prepniVolbu(Prikaz p);
     // "Sada střed": the MIV middle set in or out of the bill, the cursor below its row.
     void mnuSadaStred_Click();
-    // "Nová sorvenika": customer and note emptied, the wizard, then the list prices again.
+    // "Nová sorvenika": customer and note emptied, the wizard, then the list prices again; a
+    // wizard closed without a new costing gives the customer and note back.
     void mnu_Nova_sorvenika_Click(IModalniOkno& pruvodce);
 
     // The mode from the cursor row: 3 on a free row (highlight off), otherwise 1 with the row
@@ -197,8 +198,8 @@ public:
     void Nastav_kurzor_v_tabulce(int radek);
     void Zapis_polohu_kurzoru();
 
-    // The wizard was closed without a costing: the sheet's frame goes and with it every
-    // command that needs a costing.
+    // The wizard was closed with its close box: without a costing on the sheet the sheet's frame
+    // goes and with it every command that needs a costing; with one the sheet stays as it was.
     void ZakazPrikazySorveniky();
 
     // Column widths of the items grid for a grid width, in twips, rounded half to even.
@@ -243,6 +244,7 @@ private:
     Souhrn m_souhrn;
     QString m_titulek;
     bool m_ram = true;
+    int m_kalkulaci = 0;  // the costings put on the sheet so far
     bool m_ramZakaznik = true;
     std::array<QString, 3> m_zakaznik;
     int m_rezim = 0;

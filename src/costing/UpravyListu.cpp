@@ -315,8 +315,17 @@ void ModelListu::mnuSadaStred_Click() {
 }
 
 void ModelListu::mnu_Nova_sorvenika_Click(IModalniOkno& pruvodce) {
+    const std::array<QString, 3> zakaznik = m_zakaznik;
+    const QString poznamka = m_kalkulace.parametry.Poznamka;
+    const int kalkulaci = m_kalkulaci;
     for (int i = 0; i < 3; ++i) setZakaznik(i, {});
     setPoznamka({});
     pruvodce.ZobrazModalne();
+    if (m_kalkulaci == kalkulaci) {
+        // Closed with its close box: the costing on the sheet stays as it was.
+        for (int i = 0; i < 3; ++i) setZakaznik(i, zakaznik[static_cast<size_t>(i)]);
+        setPoznamka(poznamka);
+        return;
+    }
     m_g.Koeficient = 1.0f;
 }

@@ -4,7 +4,7 @@
 #include "engine/Kalkulacka.h"
 
 // The sheet's side of an abandoned wizard: hide the sheet and disable the commands that need a
-// costing. The wizard calls it when closed with its close box.
+// costing, unless a costing is on the sheet. The wizard calls it when closed with its close box.
 class IPrikazySorveniky {
 public:
     virtual ~IPrikazySorveniky() = default;

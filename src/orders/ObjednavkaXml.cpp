@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -27,6 +28,12 @@ QString element(const QString& tag, QString hodnota, const char* odsazeni) {
 
 // Far beyond any date typed, so that the date arithmetic stays in range.
 int omezeno(double v) { return static_cast<int>(std::clamp(Fix(v), -1.0e6, 1.0e6)); }
+
+// A count as the sheet's editor takes it: a whole number from 0 to 9999 (blanks around it aside).
+bool celyPocetKusu(const QString& text) {
+    static const QRegularExpression kPocet(QStringLiteral("^[0-9]{1,4}$"));
+    return kPocet.match(text.trimmed()).hasMatch();
+}
 
 }  // namespace
 
@@ -70,9 +77,17 @@ Vysledek<> ExportObjednavky(const ModelObjednavky& m, bool posta, QString& cesta
     return {};
 }
 
-void importujObjednavky(ModelObjednavky& m, const QString& xml) {
-    for (const PolozkaObjednavky& p : ctiObjednavky(xml)) m.PridatObjednavku(p);
+Vysledek<> importujObjednavky(ModelObjednavky& m, const QString& xml, const QString& soubor) {
+    const QString jmeno = QDir::toNativeSeparators(soubor);
+    const QList<PolozkaObjednavky> objednavky = ctiObjednavky(xml);
+    if (objednavky.isEmpty()) return Chyba{kBezObjednavky.arg(jmeno)};
+    // All or nothing: a count the sheet's editor would not take could not be mended there.
+    for (const PolozkaObjednavky& p : objednavky)
+        for (const QString& ks : polozkySeznamu(p.Kusy))
+            if (!celyPocetKusu(ks)) return Chyba{kChybnyPocetKusu.arg(jmeno, p.Nazev, ks)};
+    for (const PolozkaObjednavky& p : objednavky) m.PridatObjednavku(p);
     m.aktivovano();
+    return {};
 }
 
 QDate dateSerial(int rok, int mesic, int den) {

@@ -12,6 +12,12 @@ inline const QString kNeniCoExportovat = QStringLiteral("Není co exportovat do 
 inline const QString kTitulekExportu = QStringLiteral("Export objednávky");
 inline const QString kTitulekImportu = QStringLiteral("Import objednávky");
 inline const QString kNazevPosilaneObjednavky = QStringLiteral("Objednavka.xml");
+// %1 the file.
+inline const QString kBezObjednavky = QStringLiteral("Soubor %1 neobsahuje žádnou objednávku.");
+// %1 the file, %2 the sub-order's title, %3 the count as the file holds it.
+inline const QString kChybnyPocetKusu =
+    QStringLiteral("Soubor %1 nelze importovat: objednávka „%2“ obsahuje počet kusů „%3“, "
+                   "počet musí být celé číslo od 0 do 9999. Nic nebylo importováno.");
 inline const QString kPostaNeodeslana =
     QStringLiteral("Objednávka nebyla předána poštovnímu programu. Objednávkový list zůstává beze změny.");
 
@@ -30,8 +36,10 @@ QList<PolozkaObjednavky> ctiObjednavky(const QString& xml);
 // could not be written or the mail program did not take it.
 Vysledek<> ExportObjednavky(const ModelObjednavky& m, bool posta, QString& cesta);
 
-// "Import objednávky ...": the sub-orders of the file's text appended, the last entry selected.
-void importujObjednavky(ModelObjednavky& m, const QString& xml);
+// "Import objednávky ...": the sub-orders of the text of `soubor` appended, the last entry
+// selected. A file without a sub-order, or with a count that is not a whole number from 0 to 9999, is refused
+// whole with a message naming the file (and the sub-order and the count); nothing is added.
+Vysledek<> importujObjednavky(ModelObjednavky& m, const QString& xml, const QString& soubor);
 
 // DateSerial: a month or day beyond its range carries into the next month or year, day 0 is the
 // last day of the month before, month 13 January of the next year.

@@ -8,6 +8,7 @@
 #include "platform/DataPaths.h"
 #include "platform/Services.h"
 
+#include <QFileInfo>
 #include <limits>
 
 namespace {
@@ -15,20 +16,17 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kYYMMDD = QStringLiteral("yyMMdd");
 
-// The number after `n`; the overflow error rather than a wrapped number.
-qint32 dalsiCislo(qint32 n) {
-    if (n == std::numeric_limits<qint32>::max()) throw ChybaPreteceni();
-    return n + 1;
-}
+// The number after `n`; after the largest one numbering starts again at 1 (no copy is lost to a
+// repeated number, each gets a free name).
+qint32 dalsiCislo(qint32 n) { return n == std::numeric_limits<qint32>::max() ? 1 : n + 1; }
 
-// The number between the first "[" and the first "]" of a reply, if it is one an order can
-// have and one can follow.
+// The number between the first "[" and the first "]" of a reply, if it is one an order can have.
 std::optional<qint32> cisloZOdpovedi(const QString& odpoved) {
     const qsizetype od = odpoved.indexOf(QLatin1Char('[')), po = odpoved.indexOf(QLatin1Char(']'));
     if (od < 0 || po <= od) return std::nullopt;
     bool ok = false;
     const qint32 n = odpoved.mid(od + 1, po - od - 1).trimmed().toInt(&ok);
-    return ok && n >= 1 && n < std::numeric_limits<qint32>::max() ? std::optional(n) : std::nullopt;
+    return ok && n >= 1 ? std::optional(n) : std::nullopt;
 }
 
 // The next number is kept at once: the order it follows is already on the server.
@@ -38,8 +36,19 @@ Vysledek<> ulozCislo(clsObjednavka& o) {
     return Chyba{QStringLiteral("Číslo další objednávky se nepodařilo uložit.\n") + v.chyba()};
 }
 
-QString kopie(const ModelObjednavky& m, const QString& jmeno) {
-    return resolvePath(m.Objednavka.Vystup() + QLatin1Char('/') + jmeno + QStringLiteral(".htm"));
+// The copy of an order in the folder for copies: `jmeno`.htm, or the first free of `jmeno`-2.htm,
+// -3, ... when a copy of that name is kept already (a server that repeats its numbers). A note
+// for the user when the copy went under another name.
+Vysledek<> zapisKopii(ModelObjednavky& m, const QString& zavod, const QString& cislo, const QString& jmeno,
+                      QString& poznamka) {
+    const QString zaklad = m.Objednavka.Vystup() + QLatin1Char('/') + jmeno;
+    QString cesta = resolvePath(zaklad + QStringLiteral(".htm"));
+    for (int i = 2; QFileInfo::exists(cesta); ++i)
+        cesta = resolvePath(zaklad + QLatin1Char('-') + QString::number(i) + QStringLiteral(".htm"));
+    const Vysledek<> v = Objednavka2Html(m, zavod, cislo, cesta);
+    const QString nazev = QFileInfo(cesta).fileName();
+    if (v && nazev != jmeno + QStringLiteral(".htm")) poznamka = kKopiePodJinymJmenem.arg(jmeno + QStringLiteral(".htm"), nazev);
+    return v;
 }
 
 }  // namespace
@@ -108,7 +117,9 @@ Hlaseni<Fokus> mnuOdeslat_Click(ModelObjednavky& m, clsHTTP& http) {
         QString cesta;
         if (const Vysledek<> e = ExportObjednavky(m, true, cesta); !e) return Chyba{e.chyba()};
         const qint32 n = m.Objednavka.CisloObjednavky();
-        ohlas(Objednavka2Html(m, kZavody[kObchodnik], {}, kopie(m, QStringLiteral("obch_") + QString::number(n))));
+        QString poznamka;
+        ohlas(zapisKopii(m, kZavody[kObchodnik], {}, QStringLiteral("obch_") + QString::number(n), poznamka));
+        if (!poznamka.isEmpty()) v.oznameni << poznamka;
         m.vyprazdni();
         m.Objednavka.setCisloObjednavky(dalsiCislo(n));
         ohlas(ulozCislo(m.Objednavka));
@@ -125,8 +136,9 @@ Hlaseni<Fokus> mnuOdeslat_Click(ModelObjednavky& m, clsHTTP& http) {
     // Without a number in the reply the copy keeps the number the order was sent under.
     const qint32 n = cisloZOdpovedi(*odpoved).value_or(m.Objednavka.CisloObjednavky());
     m.Objednavka.setCisloObjednavky(n);
-    ohlas(Objednavka2Html(m, zavod, QString::number(n), kopie(m, QString::number(n))));
-    v.oznameni.prepend(odpoved->mid(4));
+    QString poznamka;
+    ohlas(zapisKopii(m, zavod, QString::number(n), QString::number(n), poznamka));
+    v.oznameni.prepend(poznamka.isEmpty() ? odpoved->mid(4) : odpoved->mid(4) + QLatin1Char('\n') + poznamka);
     m.vyprazdni();
     m.Objednavka.setCisloObjednavky(dalsiCislo(n));
     ohlas(ulozCislo(m.Objednavka));

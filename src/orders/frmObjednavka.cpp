@@ -14,7 +14,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -32,6 +31,8 @@
 namespace {
 
 const QList<FiltrSouboru> kFiltrObjednavek = {{QStringLiteral("XML soubor s objednávkou (*.xml)"), QStringLiteral("*.xml")}};
+// The folder of the last order XML imported or exported, where both dialogs open next.
+const QString kSlozkaObjednavek = QStringLiteral("Objednavka XML");
 
 QLineEdit* box(const char* jmeno, int delka) {
     auto* e = new QLineEdit;
@@ -315,7 +316,8 @@ void frmObjednavka::nacti() {
     cmdKomponentyPridat->setEnabled(m.cmdKomponentyPridat());
     cmdKomponentyOdebrat->setEnabled(m.cmdKomponentyOdebrat());
     const bool volno = !m.odesilani();
-    for (QAction* a : {mnuObjednavkaNaSklad, mnuImportObjednavky, mnuExportObjednavky, mnuTisk, mnuOdeslat, mnuKonec, mnuNastaveni})
+    // "Konec" stays enabled: like the close box it says why the sheet stays.
+    for (QAction* a : {mnuObjednavkaNaSklad, mnuImportObjednavky, mnuExportObjednavky, mnuTisk, mnuOdeslat, mnuNastaveni})
         a->setEnabled(volno);
     for (QWidget* w : std::initializer_list<QWidget*>{cmdPridatKombinovanou, txtPoznamka, lstObjednavky, chkNabidka, cmbZavod,
                                                      txtDatumExpediceDen, txtDatumExpediceMesic, txtDatumExpediceRok})
@@ -352,14 +354,18 @@ void frmObjednavka::mnuExportObjednavky_Click() {
         MsgBox(kNeniCoExportovat);
         return;
     }
-    QString cesta = VyberSouborKUlozeni(kTitulekExportu, kFiltrObjednavek, QDir::homePath(), QStringLiteral("xml"));
-    if (!cesta.isEmpty()) ohlas(ExportObjednavky(m_model, false, cesta));
+    QString cesta =
+        VyberSouborKUlozeni(kTitulekExportu, kFiltrObjednavek, zapamatovanaSlozka(kSlozkaObjednavek), QStringLiteral("xml"));
+    if (cesta.isEmpty()) return;
+    zapamatujSlozku(kSlozkaObjednavek, cesta);
+    ohlas(ExportObjednavky(m_model, false, cesta));
 }
 
 void frmObjednavka::mnuImportObjednavky_Click() {
-    const QString cesta = VyberSouborOtevrit(kTitulekImportu, kFiltrObjednavek, QDir::homePath());
+    const QString cesta = VyberSouborOtevrit(kTitulekImportu, kFiltrObjednavek, zapamatovanaSlozka(kSlozkaObjednavek));
     if (cesta.isEmpty()) return;
-    if (const Vysledek<QString> xml = NactiSoubor(cesta); ohlas(xml)) importujObjednavky(m_model, *xml);
+    zapamatujSlozku(kSlozkaObjednavek, cesta);
+    if (const Vysledek<QString> xml = NactiSoubor(cesta); ohlas(xml)) ohlas(importujObjednavky(m_model, *xml, cesta));
 }
 
 void frmObjednavka::mnuOdeslat_Click() {
@@ -388,6 +394,10 @@ void frmObjednavka::mnuNastaveni_Click() {
 }
 
 void frmObjednavka::mnuKonec_Click() {
+    if (m_model.odesilani()) {
+        MsgBox(kOdesilaniProbiha);
+        return;
+    }
     m_bezOtazky = true;
     close();
 }

@@ -43,22 +43,20 @@ char overlayByte(char16_t u) {
     return 0;
 }
 
-// Plain forms of the characters that are no letter with a diacritic.
+// Plain forms of the characters whose Windows-1250 byte is one of the 42 codes and that are no
+// letter with a diacritic.
 struct Prosty {
     char16_t znak;
     const char* tvar;
 };
 constexpr Prosty kProste[] = {
-    {u'\u00A0', " "}, {u'\u00AD', ""},   {u'–', "-"},  {u'—', "-"},  {u'‚', ","},    {u'‘', "'"},   {u'’', "'"},
-    {u'„', "\""},    {u'“', "\""},      {u'”', "\""}, {u'«', "\""}, {u'»', "\""},   {u'‹', "<"},   {u'›', ">"},
-    {u'…', "..."},   {u'€', "EUR"},     {u'•', "*"},  {u'·', "."},  {u'†', "+"},    {u'‡', "+"},   {u'‰', "%o"},
-    {u'™', "TM"},    {u'©', "(C)"},     {u'®', "(R)"}, {u'±', "+-"}, {u'×', "x"},    {u'÷', ":"},   {u'µ', "u"},
-    {u'¦', "|"},     {u'¬', "-"},       {u'Ł', "L"},  {u'ł', "l"},  {u'Đ', "D"},    {u'đ', "d"},
+    {u'\u00A0', " "}, {u'–', "-"}, {u'‚', ","}, {u'„', "\""}, {u'”', "\""}, {u'›', ">"},  {u'…', "..."}, {u'•', "*"},
+    {u'‰', "%o"},     {u'™', "TM"}, {u'·', "."}, {u'µ', "u"},   {u'¦', "|"},   {u'¬', "-"},  {u'Ł', "L"},
 };
 
 }  // namespace
 
-bool uchovatelny(QChar c) { return c.unicode() < 0x80 || overlayByte(c.unicode()) != 0; }
+bool uchovatelny(QChar c) { return toChar(static_cast<unsigned char>(toByte(c))) == c; }
 
 QString prostyTvar(const QString& text) {
     // Composed first, so that a letter typed as a base and an accent is one of the 42.
@@ -77,7 +75,7 @@ QString prostyTvar(const QString& text) {
             s += QLatin1String(p->tvar);
             continue;
         }
-        // A letter with a diacritic the 42 do not hold: its base letter.
+        // A letter whose byte would read back as another: its base letter.
         const QChar zaklad = QString(c).normalized(QString::NormalizationForm_D).front();
         s += zaklad != c && uchovatelny(zaklad) ? zaklad : QLatin1Char('?');
     }

@@ -18,11 +18,13 @@ void decode(const char* bytes, qsizetype n, char16_t* kam);
 QString decode(const QByteArray& bytes);
 QByteArray encode(const QString& text);
 
-// Whether a character reads back as itself from a dBase text field, here and in any code page
-// 852 reader: ASCII and the 42 letters.
+// Whether a character reads back as itself from a dBase text field: ASCII, the 42 letters and
+// every Windows-1250 character whose byte is none of their 852 codes (ł, ô, ő, €, as other
+// installations keep them).
 bool uchovatelny(QChar c);
-// The text as a customer file keeps it: every other character in its plain form (Ô O, ĺ l, – -,
-// „ ", … ..., a no-break space a space), "?" where there is none.
+// The text as a customer file keeps it: every other character (one whose Windows-1250 byte would
+// read back as one of the 42, or one beyond the code page) in its plain form (Ô O, ĺ l, – -, „ ",
+// … ..., a no-break space a space), "?" where there is none.
 QString prostyTvar(const QString& text);
 
 }  // namespace dbftext

@@ -42,16 +42,31 @@ void odeberDocasne(const QString& cesta) {
 }
 
 // Writes all of `bajty`; otherwise the reason. Qt reports a write cut short (a full disk, a size
-// limit) only by its count; the system call that stopped it left its reason in errno.
+// limit) only by its count, or in words it has no Czech for; the system call that stopped it
+// left its reason in errno.
 std::optional<QString> zapisVse(QFileDevice& f, const QByteArray& bajty) {
+    errno = 0;
     const qint64 zapsano = f.write(bajty);
     const int chyba = errno;
     if (zapsano == bajty.size()) return std::nullopt;
-    if (f.error() != QFileDevice::NoError) return f.errorString();
-    return QString::fromStdString(std::generic_category().message(chyba));
+    return chyba ? duvodSystemu(chyba) : f.errorString();
 }
 
 }  // namespace
+
+QString duvodSystemu(int chyba) {
+    switch (chyba) {
+    // Qt's own Czech words for the first two.
+    case EACCES:
+    case EPERM: return QStringLiteral("Přístup odepřen");
+    case ENOSPC: return QStringLiteral("Na zařízení není žádný volný úložný prostor");
+    case EDQUOT: return QStringLiteral("Překročena disková kvóta");
+    case EFBIG: return QStringLiteral("Soubor je příliš velký");
+    case EROFS: return QStringLiteral("Systém souborů je pouze pro čtení");
+    case EIO: return QStringLiteral("Chyba vstupu/výstupu");
+    default: return QString::fromStdString(std::generic_category().message(chyba));
+    }
+}
 
 Chyba chybaZapisu(const QString& cesta, const QString& duvod) {
     return Chyba{QStringLiteral("Chyba při zápisu do souboru %1: %2").arg(QDir::toNativeSeparators(cesta), duvod)};

@@ -28,6 +28,10 @@ Vysledek<> append(const QString& cesta, const QByteArray& bajty);
 // Succeeds also when there was nothing to remove; a failure names the file and its reason.
 Vysledek<> remove(const QString& cesta);
 
+// The reason of a system call that failed with errno `chyba`, in Czech as Qt words its own: a
+// refused access, a full disk, a quota, a size limit, a read-only file system, an I/O error;
+// any other in the system's words.
+QString duvodSystemu(int chyba);
 // The one wording of a failed write, for every file the program writes.
 Chyba chybaZapisu(const QString& cesta, const QString& duvod);
 // The one wording of a failed read: a file that is not there "neexistuje !", any other

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
+#include <cerrno>
 #include <optional>
 
 namespace ini {
@@ -194,7 +195,8 @@ Vysledek<> zapis(const QString& soubor, const QString& sekce, const QList<std::p
     const bool heslo = drziHeslo(text);
     if (existuje && text == puvodni) {
         if (!heslo || QFile::setPermissions(soubor, jenVlastnik)) return {};
-        return filestore::chybaZapisu(soubor, QStringLiteral("práva souboru nelze omezit na vlastníka"));
+        // Another user's file, a read-only file system: what the system refused.
+        return filestore::chybaZapisu(soubor, filestore::duvodSystemu(errno));
     }
     // A missing folder is an error here, as it was to the original's profile functions.
     if (!existuje && !QFileInfo(soubor).absoluteDir().exists())

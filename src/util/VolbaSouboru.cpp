@@ -36,14 +36,27 @@ QString pocatecniSlozka(const QString& ulozena) {
     return !ulozena.isEmpty() && f.isAbsolute() && f.isDir() ? ulozena : QDir::homePath();
 }
 
+namespace {
+
+const QString kUzivatel = QStringLiteral("UZIVATEL");
+
+}  // namespace
+
+QString zapamatovanaSlozka(const QString& klic) {
+    return pocatecniSlozka(CtiIni(dataFile(QStringLiteral("Sorvenika.ini")), kUzivatel, klic));
+}
+
+void zapamatujSlozku(const QString& klic, const QString& cesta) {
+    // Only where the next dialog opens: what the file was chosen for does not depend on it.
+    if (cesta.isEmpty()) return;
+    (void)ZapisIni(dataFile(QStringLiteral("Sorvenika.ini")), kUzivatel, klic, QFileInfo(cesta).absolutePath());
+}
+
 QString VyberHtmlKUlozeni() {
-    const QString ini = dataFile(QStringLiteral("Sorvenika.ini"));
-    const QString uzivatel = QStringLiteral("UZIVATEL"), klic = QStringLiteral("Export HTML");
+    const QString klic = QStringLiteral("Export HTML");
     const QString cesta = VyberSouborKUlozeni(QStringLiteral("Uložit sorveniku do formátu HTML"),
                                               {{QStringLiteral("HTML soubor (*.htm)"), QStringLiteral("*.htm")}},
-                                              pocatecniSlozka(CtiIni(ini, uzivatel, klic)), QStringLiteral("htm"));
-    // Only where the next dialog opens: the export itself does not depend on it, so a failed
-    // write is not worth a message.
-    if (!cesta.isEmpty()) (void)ZapisIni(ini, uzivatel, klic, QFileInfo(cesta).absolutePath());
+                                              zapamatovanaSlozka(klic), QStringLiteral("htm"));
+    zapamatujSlozku(klic, cesta);
     return cesta;
 }

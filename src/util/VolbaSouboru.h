@@ -21,6 +21,10 @@ QString VyberSouborKUlozeni(const QString& titulek, const QList<FiltrSouboru>& f
 // A remembered start folder; one that does not exist here (a Windows path from an older data
 // folder, an unplugged drive) or none gives the home folder.
 QString pocatecniSlozka(const QString& ulozena);
+// The start folder remembered under `klic` (Sorvenika.ini, section UZIVATEL), as pocatecniSlozka
+// gives it; and the folder of a chosen `cesta` remembered there ("" for a cancelled dialog: none).
+QString zapamatovanaSlozka(const QString& klic);
+void zapamatujSlozku(const QString& klic, const QString& cesta);
 // "Uložit sorveniku do formátu HTML" (the costing's page and an offer's): opened in the folder of
 // the last HTML export, which the chosen file's folder then becomes; "" when the user cancels.
 QString VyberHtmlKUlozeni();

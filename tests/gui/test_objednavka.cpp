@@ -202,8 +202,9 @@ TEST(OrderSheetWindow, ImportTotalAndTheSubOrderKeptAfterTheSheetsOwnBoxes) {
     platform::setDialogs(&sluzby.dialogs);
 }
 
-// "Konec" (Ctrl+X) on the costing sheet while an order waits for the server says why and ends
-// nothing; the order arrives. With sub-orders on the sheet it asks the sheet's close question.
+// "Konec" (Ctrl+X) on the order sheet and on the costing sheet, and the main menu's close box,
+// while an order waits for the server say why and end nothing; the order arrives. With
+// sub-orders on the sheet they ask the sheet's close question.
 TEST(OrderSheetWindow, CtrlXDuringASendEndsNothing) {
     Instalace inst;
     FakeServices sluzby;
@@ -236,13 +237,17 @@ TEST(OrderSheetWindow, CtrlXDuringASendEndsNothing) {
             hlidac.stop();
             behemCekani = true;
             zaviraciPolicko(okno);
+            okno->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(okno, 30000));
+            QTest::keyClick(okno, Qt::Key_X, Qt::ControlModifier);
             konec();
+            zaviraciPolicko(program.menu());
         });
         hlidac.start(5);
         okno->mnuOdeslat->trigger();
         EXPECT_TRUE(behemCekani);
         EXPECT_FALSE(program.kodKonce());
-        EXPECT_EQ(sluzby.dialogs.texty(), QStringList({kOdesilaniProbiha, kOdesilaniProbiha,
+        EXPECT_EQ(sluzby.dialogs.texty(), QStringList({kOdesilaniProbiha, kOdesilaniProbiha, kOdesilaniProbiha, kOdesilaniProbiha,
                                                        "Objednávka přijata pod číslem [457] (podobjednávek: 1, závod VESTRON)."}));
         EXPECT_TRUE(okno->isVisible());
         EXPECT_EQ(okno->lstObjednavky->count(), 0);
@@ -253,6 +258,15 @@ TEST(OrderSheetWindow, CtrlXDuringASendEndsNothing) {
         konec();
         EXPECT_EQ(sluzby.dialogs.texty().last(), kZavritList);
         EXPECT_FALSE(program.kodKonce());
+        for (QWidget* w : {static_cast<QWidget*>(program.menu()), static_cast<QWidget*>(okno)}) {
+            sluzby.dialogs.odpovedi = {Odpoved::No};
+            zaviraciPolicko(w);
+            EXPECT_EQ(sluzby.dialogs.texty().last(), kZavritList);
+        }
+        EXPECT_EQ(sluzby.dialogs.texty().count(kZavritList), 3);
+        EXPECT_FALSE(program.kodKonce());
+        EXPECT_TRUE(okno->isVisible());
+        EXPECT_EQ(okno->lstObjednavky->count(), 1);
         sluzby.dialogs.odpovedi = {Odpoved::Yes};
         konec();
         EXPECT_EQ(program.kodKonce(), 0);
@@ -281,4 +295,14 @@ TEST(OrderSheetWindow, ImportOfAMissingFileSaysSoAndAddsNothing) {
     okno->mnuImportObjednavky->trigger();
     EXPECT_EQ(okno->lstObjednavky->count(), 1);
     EXPECT_EQ(sluzby.dialogs.texty().size(), 1);
+
+    // Both dialogs open in the folder of the last import or export.
+    const QString jinde = inst.dir.filePath("jinde");
+    ASSERT_TRUE(QDir().mkpath(jinde));
+    sluzby.dialogs.soubory = {jinde + "/e.xml", QString()};
+    okno->mnuExportObjednavky->trigger();
+    ASSERT_TRUE(QFile::exists(jinde + "/e.xml"));
+    okno->mnuImportObjednavky->trigger();
+    EXPECT_EQ(sluzby.dialogs.slozkyOtevreni, QStringList({QDir::homePath(), inst.dir.path(), jinde}));
+    EXPECT_EQ(sluzby.dialogs.slozkyUlozeni, QStringList{inst.dir.path()});
 }

@@ -205,7 +205,8 @@ TEST(WizardWindow, EveryFrameReadsWell) {
 
 // The wizard opens modal over the sheet. Accessories picked through its link belong to the draft:
 // they are offered again at OK and committed with it. Escape keeps it open; its close box leaves
-// the sheet without a costing and the costing's flags alone.
+// the costing's flags alone, and a finished costing on the sheet as it was; only over a sheet
+// without a costing it hides the sheet's frame and its costing commands.
 TEST(WizardWindow, OverTheSheetTheLinksChoicesWaitForOkAndTheCloseBoxAbandons) {
     FakeServices sluzby;
     GlobalniData g = miv();
@@ -254,6 +255,17 @@ TEST(WizardWindow, OverTheSheetTheLinksChoicesWaitForOkAndTheCloseBoxAbandons) {
     EXPECT_EQ(priznakyZ(g.sorvenikaParametry.Prislusenstvi), priznaky({0, 26}));
     EXPECT_TRUE(list.okno()->isVisible());
 
+    // The user's edits on the finished costing.
+    frmSorvenika* sheet = list.okno();
+    sheet->model().setZakaznik(0, QStringLiteral("Novák"));
+    const Kalkulace kalkulace = sheet->model().kalkulace();
+    const auto obsah = [](const Kalkulace& k) { return std::tuple(k.radky.size(), k.soucty, k.zakaznik, k.souhrn.parametry); };
+    const auto povolene = [&] {
+        QList<bool> p;
+        for (const PolozkaMenu& m : polozkyMenu()) p << sheet->akce(m.prikaz)->isEnabled();
+        return p;
+    };
+    const QList<bool> predtim = povolene();
     QPointer<frmParametry> videno;
     QTimer::singleShot(0, [&] {
         videno = pruvodce.okno();
@@ -268,6 +280,17 @@ TEST(WizardWindow, OverTheSheetTheLinksChoicesWaitForOkAndTheCloseBoxAbandons) {
     EXPECT_EQ(priznakyZ(g.sorvenikaParametry.Prislusenstvi), priznaky({0, 26}));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(videno.isNull());
+    EXPECT_EQ(list.okno(), sheet);
+    EXPECT_TRUE(sheet->isVisible() && sheet->Ram->isVisible());
+    EXPECT_EQ(povolene(), predtim);
+    EXPECT_TRUE(sheet->akce(Prikaz::mnu_Tisk)->isEnabled());
+    EXPECT_EQ(obsah(sheet->model().kalkulace()), obsah(kalkulace));
+    EXPECT_EQ(sheet->model().zakaznik(0), QStringLiteral("Novák"));
+    delete sheet;
+
+    // Over a sheet that holds no costing yet, the close box takes the sheet's frame away.
+    QTimer::singleShot(0, [&] { zaviraciPolicko(pruvodce.okno()); });
+    pruvodce.ZobrazModalne();
     EXPECT_TRUE(list.okno()->Ram->isHidden());
     EXPECT_FALSE(list.okno()->akce(Prikaz::mnu_Tisk)->isEnabled());
     delete list.okno();

@@ -104,7 +104,11 @@ void pis(QWidget* w, const QString& text) {
 struct Okna : IModalniOkno, IObjednavka {
     int zobrazeno = 0;
     QList<PolozkaObjednavky> pridane;
-    void ZobrazModalne() override { ++zobrazeno; }
+    std::function<void()> potvrzeni;  // what the wizard's OK does; none: its close box
+    void ZobrazModalne() override {
+        ++zobrazeno;
+        if (potvrzeni) potvrzeni();
+    }
     void Zobraz() override { ++zobrazeno; }
     void PridatObjednavku(const PolozkaObjednavky& p) override { pridane << p; }
 };
@@ -227,9 +231,14 @@ TEST(CostingSheet, CommandsReachTheirWindowsOrSayTheyComeLater) {
     m.setZakaznik(0, QStringLiteral("Novák"));
     m.setPoznamka(QStringLiteral("pozn."));
     g.Koeficient = 0.8f;
+    // The new costing's wizard closed with its close box: the costing stays whole.
+    prikaz(Prikaz::mnu_Nova_sorvenika);
+    EXPECT_EQ(std::tuple(pruvodce.zobrazeno, m.zakaznik(0), g.sorvenikaParametry.Poznamka, m.kalkulace().parametry.Poznamka, g.Koeficient),
+              std::tuple(2, QStringLiteral("Novák"), QStringLiteral("pozn."), QStringLiteral("pozn."), 0.8f));
+    pruvodce.potvrzeni = [&] { spocitejUkazku(g, m); };
     prikaz(Prikaz::mnu_Nova_sorvenika);
     EXPECT_EQ(std::tuple(pruvodce.zobrazeno, m.zakaznik(0), g.sorvenikaParametry.Poznamka, g.Koeficient),
-              std::tuple(2, QString(), QString(), 1.0f));
+              std::tuple(3, QString(), QString(), 1.0f));
 
     for (Prikaz p : {Prikaz::mnu_Tisk, Prikaz::mnu_Ulozit_jako_HTML, Prikaz::mnu_Email, Prikaz::mnu_Export_do_Excelu,
                      Prikaz::mnuNabidky, Prikaz::mnu_Import, Prikaz::mnu_Zakaznik, Prikaz::mnuObjednavky})

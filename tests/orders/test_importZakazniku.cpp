@@ -145,13 +145,14 @@ TEST_F(ImportZakazniku, CsvWithHeaderIntoTheCustomerFile) {
     EXPECT_TRUE(prazdne.kontrola());
     EXPECT_EQ(NactiZakazniky(soubor)->size(), 4u);  // the book saved above, untouched
 
-    // Letters the file cannot hold: in their plain form, and counted.
+    // Letters that would read back as others: in their plain form, and counted; the rest kept.
     ModelImportu prosty(soubor);
-    writeBytes(dir.filePath("prosty.csv"), "\xD4sm\xFD;Jan\x96Petr\r\n\x8A" "a\x9D;Eva\r\n");
+    writeBytes(dir.filePath("prosty.csv"), "\xD4sm\xFD;Jan\x96Petr\r\n\x8A" "a\x9D;Eva\r\nWroc\xB3" "aw;H\xF4rka\r\n");
     ASSERT_TRUE(prosty.nacti(dir.filePath("prosty.csv")));
     prosty.setSloupec(ModelImportu::Prijmeni, 0);
     prosty.setSloupec(ModelImportu::Jmeno, 1);
     EXPECT_EQ(prosty.zakaznici()[0], Zakaznik({"Osmý", "Jan-Petr", " ", " ", " "}));
+    EXPECT_EQ(prosty.zakaznici()[2], Zakaznik({"Wrocław", "Hôrka", " ", " ", " "}));
     EXPECT_EQ(*prosty.uloz(), 2);
 }
 

@@ -34,7 +34,7 @@ TEST(OrderXml, ExportBytesImportAndTheMailedCopy) {
     QString cesta = l.inst.dir.filePath(QStringLiteral("o.xml"));
     ASSERT_TRUE(ExportObjednavky(l.m, false, cesta));
     EXPECT_EQ(readBytes(cesta), cp1250::encode(xml));
-    importujObjednavky(l.m, cp1250::decode(readBytes(cesta)));
+    ASSERT_TRUE(importujObjednavky(l.m, cp1250::decode(readBytes(cesta)), cesta));
     ASSERT_EQ(l.m.Objednavka.Count(), 4);
     for (int i = 1; i <= 2; ++i) {
         const clsPodobjednavka &a = l.m.Objednavka.Item(i), &b = l.m.Objednavka.Item(i + 2);
@@ -83,6 +83,44 @@ TEST(OrderXml, ImportTakesNumberedSubOrdersUpToTheFirstMissing) {
         EXPECT_EQ(zkusImportObjednavek(reinterpret_cast<const uint8_t*>(b.constData()), static_cast<size_t>(b.size())), 0);
     }
     EXPECT_EQ(ctiObjednavky(cp1250::decode(readBytes(testData("objednavky_corpus/export.xml")))).size(), 2);
+}
+
+// A count the sheet's own editor would not take refuses the file whole; so does a file without
+// a sub-order, which says so.
+TEST(OrderXml, ImportRefusesAFileTheSheetCouldNotTake) {
+    const auto objednavka = [](int n, const char* nazev, const char* kusy) {
+        return QStringLiteral("<objednavka%1><nazev>%2</nazev><obj_znaky>DVM|DLT|X|</obj_znaky><kusy>%3</kusy></objednavka%1>")
+            .arg(n)
+            .arg(QString::fromUtf8(nazev), QString::fromLatin1(kusy));
+    };
+    const QString soubor = QStringLiteral("/data/obj.xml");
+    const auto chyba = [&](const char* nazev, const char* ks) {
+        return kChybnyPocetKusu.arg(soubor, QString::fromUtf8(nazev), QString::fromLatin1(ks));
+    };
+    const std::pair<QString, QString> pripady[] = {
+        {objednavka(1, "Komín", "-3|70000|abc|"), chyba("Komín", "-3")},
+        {objednavka(1, "A", "3|10000|1|"), chyba("A", "10000")},
+        {objednavka(1, "A", "3|abc|1|"), chyba("A", "abc")},
+        {objednavka(1, "A", "1.5|2|1|"), chyba("A", "1.5")},
+        {objednavka(1, "A", "+1|2|1|"), chyba("A", "+1")},
+        {objednavka(1, "A", "1||1|"), chyba("A", "")},
+        // The second sub-order's count refuses the first as well.
+        {objednavka(1, "A", "1|2|3|") + objednavka(2, "B", "1|2|99999|"), chyba("B", "99999")},
+        {QStringLiteral("<objednavky><verze>1</verze></objednavky>"), kBezObjednavky.arg(soubor)},
+    };
+    ListObjednavky l;
+    l.pridej(QStringLiteral("Moje"), QStringLiteral("DVM|"), QStringLiteral("1|"));
+    for (const auto& [xml, zprava] : pripady) {
+        SCOPED_TRACE(xml.toStdString());
+        EXPECT_EQ(importujObjednavky(l.m, xml, soubor).chyba(), zprava);
+        EXPECT_EQ(l.m.Objednavka.Count(), 1);
+        EXPECT_EQ(l.m.lstObjednavky, QStringList{"Moje"});
+    }
+    // The edges the editor takes, blanks around a count aside; the counts stay as the file has them.
+    ASSERT_TRUE(importujObjednavky(l.m, objednavka(1, "A", "0| 9999 |0007|"), soubor));
+    ASSERT_EQ(l.m.Objednavka.Count(), 2);
+    EXPECT_EQ(l.m.Objednavka.Item(2).Ks, QStringLiteral("0| 9999 |0007|"));
+    EXPECT_EQ(l.m.ListIndex(), 1);
 }
 
 TEST(OrderXml, DispatchDateCarriesOver) {

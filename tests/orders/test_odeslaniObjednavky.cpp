@@ -182,6 +182,7 @@ TEST(OrderSend, FaultsKeepTheSheetUnlessTheServerConfirmed) {
         bool prijato;  // the server answered "200"
         qint32 cislo;  // the stored number afterwards
         QStringList volby = {};
+        qint32 kopie = 0;  // the copy's number, when not the one before the stored number
     };
     const Pripad pripady[] = {
         {"ticho", kObjednavkaNepotvrzena, false, 121},
@@ -192,11 +193,11 @@ TEST(OrderSend, FaultsKeepTheSheetUnlessTheServerConfirmed) {
         {"po_bajtu", QStringLiteral("Objednávka přijata pod číslem [457] (podobjednávek: 2, závod HRAB)."), true, 458},
         // Confirmed without a number: the copy and the next number follow the number sent.
         {"bez_cisla", QStringLiteral("Objednávka přijata."), true, 122},
-        // A number that is no order number, or one no number could follow, counts as none.
+        // A number that is no order number counts as none; after the largest numbering starts at 1.
         {"", QStringLiteral("Objednávka přijata pod číslem [-3] (podobjednávek: 2, závod HRAB)."), true, 122, {"--cislo", "-3"}},
         {"", QStringLiteral("Objednávka přijata pod číslem [0] (podobjednávek: 2, závod HRAB)."), true, 122, {"--cislo", "0"}},
-        {"", QStringLiteral("Objednávka přijata pod číslem [2147483647] (podobjednávek: 2, závod HRAB)."), true, 122,
-         {"--cislo", "2147483647"}},
+        {"", QStringLiteral("Objednávka přijata pod číslem [2147483647] (podobjednávek: 2, závod HRAB)."), true, 1,
+         {"--cislo", "2147483647"}, 2147483647},
         {"", QStringLiteral("Objednávka přijata pod číslem [2147483646] (podobjednávek: 2, závod HRAB)."), true, 2147483647,
          {"--cislo", "2147483646"}},
     };
@@ -220,9 +221,52 @@ TEST(OrderSend, FaultsKeepTheSheetUnlessTheServerConfirmed) {
         EXPECT_EQ(o.prijato().size(), 1);
         EXPECT_LE(o.objednavky().size(), 1);
         if (p.prijato) {
-            EXPECT_TRUE(QFile::exists(o.kopie + QStringLiteral("/%1.htm").arg(p.cislo - 1)));
+            EXPECT_TRUE(QFile::exists(o.kopie + QStringLiteral("/%1.htm").arg(p.kopie ? p.kopie : p.cislo - 1)));
         }
     }
+}
+
+// A server that repeats numbers (a fresh one, as after a restart of an older one) and one that
+// reaches the largest number: every copy stays, the numbers go on from 1.
+TEST(OrderSend, NoCopyIsOverwrittenAndTheNumberAfterTheLargestIsOne) {
+    struct Krok {
+        const char* porucha;
+        QStringList volby;
+        bool novaSlozka;  // the server started over an empty folder
+        QString kopie;  // where the copy goes
+        QString poznamka;  // what the confirmation adds
+        qint32 dalsi;
+    };
+    const Krok kroky[] = {
+        {"", {}, false, "457-2.htm", kKopiePodJinymJmenem.arg("457.htm", "457-2.htm"), 458},
+        {"", {}, false, "457-3.htm", kKopiePodJinymJmenem.arg("457.htm", "457-3.htm"), 458},
+        // Restarted over its folder, the stand-in numbers on.
+        {"", {}, false, "458.htm", {}, 459},
+        {"", {"--cislo", "2147483646"}, true, "2147483646.htm", {}, 2147483647},
+        {"bez_cisla", {}, false, "2147483647.htm", {}, 1},
+    };
+    Odeslani o;
+    writeBytes(o.kopie + QStringLiteral("/457.htm"), "drivejsi");
+    for (const Krok& k : kroky) {
+        SCOPED_TRACE(k.kopie.toStdString());
+        const qint32 cislo = o.m.Objednavka.CisloObjednavky();
+        if (k.novaSlozka) o.slozkaServeru += QLatin1Char('x');
+        // The first two repeat 457: each over an empty folder of its own.
+        if (&k - kroky < 2) QDir(o.slozkaServeru).removeRecursively();
+        o.server.reset();
+        o.server = Peer::zastupnyServer(o.slozkaServeru, QString::fromLatin1(k.porucha), k.volby);
+        BEZI(o.server);
+        o.nastav(cislo);
+        o.m.PridatObjednavku({"A", "DVM|", "1|", {}, {}});
+        const Ohlas v = o.odesli();
+        ASSERT_EQ(v.zpravy.size(), 1);
+        EXPECT_EQ(v.zpravy[0].section(QLatin1Char('\n'), 1), k.poznamka);
+        EXPECT_TRUE(readBytes(o.kopie + QLatin1Char('/') + k.kopie).contains("HRAB"));
+        EXPECT_EQ(o.m.Objednavka.CisloObjednavky(), k.dalsi);
+        EXPECT_EQ(NactiNastaveniObjednavek(o.inst.data + QStringLiteral("/Objednavky.ini")).CisloObjednavky, k.dalsi);
+    }
+    EXPECT_EQ(readBytes(o.kopie + QStringLiteral("/457.htm")), "drivejsi");
+    EXPECT_EQ(QDir(o.kopie).entryList(QDir::Files).size(), 6);
 }
 
 TEST(OrderSend, DealerPathMailsAndKeepsTheSheetWhenTheMailFails) {
@@ -243,10 +287,12 @@ TEST(OrderSend, DealerPathMailsAndKeepsTheSheetWhenTheMailFails) {
     EXPECT_EQ(o.m.Objednavka.CisloObjednavky(), 120);
 
     o.sluzby.desktop.navratPosty = 0;
+    writeBytes(o.kopie + QStringLiteral("/obch_120.htm"), "drivejsi");
     v = o.odesli();
-    EXPECT_TRUE(v.zpravy.isEmpty());
+    EXPECT_EQ(v.zpravy, QStringList{kKopiePodJinymJmenem.arg("obch_120.htm", "obch_120-2.htm")});
     EXPECT_EQ(o.sluzby.desktop.maily.size(), 2);
-    EXPECT_TRUE(QFile::exists(o.kopie + QStringLiteral("/obch_120.htm")));
+    EXPECT_EQ(readBytes(o.kopie + QStringLiteral("/obch_120.htm")), "drivejsi");
+    EXPECT_TRUE(QFile::exists(o.kopie + QStringLiteral("/obch_120-2.htm")));
     EXPECT_TRUE(o.m.lstObjednavky.isEmpty());
     EXPECT_EQ(o.m.Objednavka.CisloObjednavky(), 121);
 }

@@ -111,7 +111,7 @@ TEST(FileStore, AWriteCutShortLeavesTheOldFile) {
         const auto zapis = [&] { return c.pripojit ? filestore::append(soubor, novy) : filestore::replace(soubor, novy, c.prava); };
         // The message names the file and the system's reason, whichever way Qt reports the short write.
         EXPECT_EQ(sLimitemVelikosti(c.velikost / 2, zapis).chyba(),
-                  QStringLiteral("Chyba při zápisu do souboru %1: %2").arg(soubor, QString::fromLocal8Bit(std::strerror(EFBIG))))
+                  QStringLiteral("Chyba při zápisu do souboru %1: Soubor je příliš velký").arg(soubor))
             << c.nazev;
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), c.byl ? QStringList{"x.txt"} : QStringList()) << c.nazev;
         if (c.byl) {
@@ -231,6 +231,49 @@ TEST(FileStore, AKilledRewriteLeavesTheOldFileAndTheNextWriteItsTemporary) {
         ASSERT_TRUE(filestore::replace(soubor, "new"));
         EXPECT_EQ(soubory(dir.path()), slovo ? pred : QStringList{"Sorvenika.ini"});
         EXPECT_EQ(readBytes(soubor), "new");
+    }
+}
+
+namespace {
+
+// In a forked child: a write of exactly `n` bytes fails with `chyba`, as the system would
+// fail it on a full disk, an exceeded quota, a read-only file system or a failing device.
+bool selhejZapis(unsigned n, int chyba) {
+    sock_filter program[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, AUDIT_ARCH_X86_64, 0, 4),
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_write, 0, 2),
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, n, 1, 0),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | (static_cast<unsigned>(chyba) & SECCOMP_RET_DATA)),
+    };
+    const sock_fprog fprog{static_cast<unsigned short>(std::size(program)), program};
+    return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &fprog) == 0;
+}
+
+}  // namespace
+
+// A write the system refuses is reported with its reason in Czech, as Qt words its own, and
+// leaves the old file.
+TEST(FileStore, TheSystemsReasonsAreWordedInCzech) {
+    const std::pair<int, const char*> duvody[] = {
+        {ENOSPC, "Na zařízení není žádný volný úložný prostor"}, {EDQUOT, "Překročena disková kvóta"},
+        {EFBIG, "Soubor je příliš velký"}, {EROFS, "Systém souborů je pouze pro čtení"},
+        {EIO, "Chyba vstupu/výstupu"}, {EACCES, "Přístup odepřen"},
+    };
+    constexpr unsigned kVelikost = 77777;
+    for (const auto& [chyba, duvod] : duvody) {
+        QTemporaryDir dir;
+        const QString soubor = dir.filePath("x.txt");
+        writeBytes(soubor, "old");
+        const QByteArray zprava = vPotomkovi([&]() -> QByteArray {
+            if (!selhejZapis(kVelikost, chyba)) return "seccomp";
+            return filestore::replace(soubor, QByteArray(kVelikost, 'n')).chyba().toUtf8();
+        });
+        EXPECT_EQ(QString::fromUtf8(zprava), QStringLiteral("Chyba při zápisu do souboru %1: %2").arg(soubor, QString::fromUtf8(duvod)));
+        EXPECT_EQ(readBytes(soubor), "old") << duvod;
     }
 }
 #endif

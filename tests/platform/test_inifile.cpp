@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <optional>
+#include <unistd.h>
 
 namespace {
 
@@ -140,4 +141,20 @@ TEST(IniFile, APasswordIsTheOwnersAloneAndReadsBackWhole) {
     const QString novy = dir.filePath(QStringLiteral("novy.ini"));
     ASSERT_TRUE(ini::zapis(novy, QStringLiteral("UZIVATEL"), QStringLiteral("Pwd"), QStringLiteral("x")));
     EXPECT_EQ(QFile::permissions(novy) & cizi, QFileDevice::Permissions());
+}
+
+// Settings that are another user's, in a folder this user cannot write: the message says what
+// the system refused. Run as a user without rights (a child process), since root is refused nothing.
+TEST(IniFile, AnotherUsersSettingsSayTheSystemsReason) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+    QTemporaryDir dir;
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                          QFileDevice::ReadOther | QFileDevice::ExeOther);
+    const QString soubor = dir.filePath(QStringLiteral("Sorvenika.ini"));
+    writeBytes(soubor, "[UZIVATEL]\r\nProxyPwd=tajne\r\n");
+    const QByteArray zprava = vPotomkovi([&]() -> QByteArray {
+        if (setgid(65534) != 0 || setuid(65534) != 0) return "setuid";
+        return ini::zapis(soubor, QStringLiteral("UZIVATEL"), QStringLiteral("ProxyPwd"), QStringLiteral("tajne")).chyba().toUtf8();
+    });
+    EXPECT_EQ(QString::fromUtf8(zprava), QStringLiteral("Chyba při zápisu do souboru %1: Přístup odepřen").arg(soubor));
 }

@@ -7,6 +7,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <stdexcept>
+#include <sys/wait.h>
+#include <unistd.h>
 
 Odpoved FakeDialogs::zprava(const Zprava& z) {
     zpravy << z;
@@ -38,8 +40,9 @@ QString FakeDialogs::dalsiSoubor() {
     return s;
 }
 
-QString FakeDialogs::souborOtevrit(const QString&, const QList<FiltrSouboru>& filtr, const QString&) {
+QString FakeDialogs::souborOtevrit(const QString&, const QList<FiltrSouboru>& filtr, const QString& slozka) {
     filtry << filtr;
+    slozkyOtevreni << slozka;
     return dalsiSoubor();
 }
 QString FakeDialogs::souborUlozit(const QString&, const QList<FiltrSouboru>& filtr, const QString& slozka, const QString&) {
@@ -118,5 +121,25 @@ QList<QStringList> pripady(const QString& name) {
         if (!r.isEmpty() && !r.startsWith(u'#')) v << r.split(u'|');
     }
     if (v.isEmpty()) throw std::runtime_error("no cases in " + name.toStdString());
+    return v;
+}
+
+QByteArray vPotomkovi(const std::function<QByteArray()>& f) {
+    int roura[2];
+    if (pipe(roura) != 0) return "pipe";
+    const pid_t potomek = fork();
+    if (potomek < 0) return "fork";
+    if (potomek == 0) {
+        close(roura[0]);
+        const QByteArray v = f();
+        (void)!write(roura[1], v.constData(), static_cast<size_t>(v.size()));
+        _exit(0);
+    }
+    close(roura[1]);
+    QByteArray v;
+    char buf[512];
+    for (ssize_t n; (n = read(roura[0], buf, sizeof buf)) > 0;) v.append(buf, n);
+    close(roura[0]);
+    waitpid(potomek, nullptr, 0);
     return v;
 }

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 
 // Records every box and answers from a queue the test fills (Ok/Cancel by default).
 class FakeDialogs : public IUserDialogs {
@@ -19,6 +20,7 @@ public:
     std::deque<std::optional<QString>> vstupy;
     std::deque<QString> soubory;  // answers of the file and folder dialogs
     QStringList slozkyUlozeni;    // the start folders the save dialogs were opened in
+    QStringList slozkyOtevreni;   // and those of the open dialogs
     QList<QList<FiltrSouboru>> filtry;  // the filters of every file dialog, in order
 
     Odpoved zprava(const Zprava& z) override;
@@ -109,3 +111,6 @@ QString testData(const QString& name);
 // The cases of a UTF-8 case file under tests/data: one a line, its fields split at '|' (blanks
 // kept); empty lines and lines starting with '#' are skipped.
 QList<QStringList> pripady(const QString& name);
+// What `f` returns when run in a forked child, whose end it waits for: for what must not touch
+// this process (another user's rights, a seccomp filter).
+QByteArray vPotomkovi(const std::function<QByteArray()>& f);
