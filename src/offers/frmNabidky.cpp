@@ -6,11 +6,11 @@
 #include "platform/Desktop.h"
 #include "platform/Guard.h"
 #include "platform/Services.h"
+#include "platform/QtWidgety.h"
 #include "platform/UserDialogs.h"
 #include "util/Soubory.h"
 #include "util/VolbaSouboru.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -46,11 +46,6 @@ public:
         }
         return QIdentityProxyModel::data(i, role);
     }
-};
-
-struct Hodiny {
-    Hodiny() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hodiny() { QApplication::restoreOverrideCursor(); }
 };
 
 // The detail panel's captions, in the order of its fields.
@@ -238,7 +233,7 @@ void frmNabidky::sestavMenu() {
 }
 
 void frmNabidky::NactiNabidky() {
-    const Hodiny h;
+    const KurzorCekani h;
     m_model.NactiNabidky();
     ZobrazNabidky();
     NaplnFiltry();
@@ -272,7 +267,7 @@ void frmNabidky::NaplnFiltry() {
 }
 
 void frmNabidky::obnov() {
-    const Hodiny h;
+    const KurzorCekani h;
     ZobrazNabidky();
     NaplnFiltry();
     ZobrazNabidky();
@@ -485,7 +480,7 @@ void frmNabidky::mnuPoslatEmailem_Click() {
 void frmNabidky::mnuSynchronizovat_Click() {
     if (!m_sluzby.synchronizuj || m_synchronizuje) return;
     {
-        const Hodiny h;
+        const KurzorCekani h;
         m_synchronizuje = true;
         const struct Konec {
             bool& b;
