@@ -1,8 +1,8 @@
 #include "net/frmNastaveni.h"
 
 #include "platform/Guard.h"
-#include "platform/Services.h"
 #include "platform/QtWidgety.h"
+#include "platform/Services.h"
 #include "platform/UserDialogs.h"
 
 #include <QCheckBox>

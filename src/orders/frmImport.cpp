@@ -4,8 +4,8 @@
 #include "platform/Desktop.h"
 #include "platform/Guard.h"
 #include "platform/QtFlexGridView.h"
-#include "platform/Services.h"
 #include "platform/QtWidgety.h"
+#include "platform/Services.h"
 #include "platform/UserDialogs.h"
 #include "util/VolbaSouboru.h"
 
