@@ -23,6 +23,9 @@ NabidkaZListu SestavNabidku(const PodkladNabidky& p, const Nastaveni& n, const c
     o.ProjektovaSleva = p.ProjektovaSleva;
     o.CenaPoSleveBezDPH = p.CenaPoSleveBezDPH;
     o.CenaPoSleveSDPH = p.CenaPoSleveSDPH;
-    if (predloha) static_cast<ProjektNabidky&>(o) = *predloha;
+    if (predloha) {
+        static_cast<ProjektNabidky&>(o) = *predloha;
+        o.DatumNabidky = predloha->DatumNabidky;
+    }
     return v;
 }

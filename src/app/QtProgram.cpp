@@ -13,6 +13,7 @@
 #include "platform/Cekani.h"
 #include "platform/Guard.h"
 #include "platform/KonceRadku.h"
+#include "platform/QtWidgety.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
@@ -56,9 +57,10 @@ QtProgram::QtProgram(Navaznosti n)
               s.vystupy.Sorvenika2Html = &Sorvenika2Html;
               s.vystupy.Tisk = [this](const Kalkulace& k) { return TiskniSDialogem(m_list->okno(), m_g, k); };
               s.vystupy.ExportDoExcelu = [](const Kalkulace& k) -> Vysledek<> {
-                  QApplication::setOverrideCursor(Qt::WaitCursor);
-                  const Vysledek<QString> v = ExportDoExcelu(k);
-                  QApplication::restoreOverrideCursor();
+                  const Vysledek<QString> v = [&] {
+                      const KurzorCekani h;
+                      return ExportDoExcelu(k);
+                  }();
                   if (!v) return Chyba{v.chyba()};
                   return {};
               };

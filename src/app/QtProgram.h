@@ -28,7 +28,8 @@ class QtPruvodceParametru;
 class QtProgram : public QObject, private IOknaStartu {
     Q_OBJECT
 public:
-    // Parts that tests or later parts put in place; what is left empty gets its stand-in.
+    // What a test puts in place of the program's own windows and services; what is left empty is
+    // the program's own.
     struct Navaznosti {
         IKontrolaAktualizace* aktualizace = nullptr;
         ISynchronizaceNabidek* synchronizace = nullptr;

@@ -430,21 +430,13 @@ std::optional<int> frmMenu::vyberZNabidky(const TlacitkoSystemu& t) {
 void frmMenu::SystemCombut_Click(int index) {
     if (!VolbaSystemu(index, m_g, [this](const TlacitkoSystemu& t) { return vyberZNabidky(t); })) return;
 
-    bool nacteno = false;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
-        nacteno = m_sluzby.NactiSystem();
-        if (nacteno) {
-            m_sluzby.list->NastavSystem(m_g.sorvenikaParametry.SystemNazev());
-            m_sluzby.list->Zobraz();
-            hide();
-        }
-    } catch (...) {
-        QApplication::restoreOverrideCursor();
-        throw;
+    {
+        const KurzorCekani h;
+        if (!m_sluzby.NactiSystem()) return;
+        m_sluzby.list->NastavSystem(m_g.sorvenikaParametry.SystemNazev());
+        m_sluzby.list->Zobraz();
+        hide();
     }
-    QApplication::restoreOverrideCursor();
-    if (!nacteno) return;
     QApplication::processEvents();
     m_sluzby.pruvodce->ZobrazModalne();
 }

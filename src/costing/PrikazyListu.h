@@ -11,8 +11,7 @@
 #include <QString>
 #include <functional>
 
-// The outputs of a costing that other parts write. A command whose output is missing tells the
-// user that it comes in a later version.
+// The outputs of a costing that other parts write.
 struct VystupyListu {
     // The costing as an HTML page at the path: the saved file and the mailed page.
     std::function<Vysledek<>(const Kalkulace&, const QString& cesta)> Sorvenika2Html;

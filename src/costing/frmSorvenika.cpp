@@ -5,7 +5,6 @@
 #include "engine/Sorvenika.h"
 #include "platform/Guard.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -85,10 +84,6 @@ frmSorvenika::frmSorvenika(GlobalniData& g, Sluzby sluzby, QWidget* rodic)
     : QMainWindow(rodic), m_g(g), m_model(g), m_sluzby(std::move(sluzby)) {
     setObjectName(QStringLiteral("frmSorvenika"));
     m_model.setKalkulacky(std::move(m_sluzby.kalkulacky));
-    if (!m_sluzby.objednavky) m_sluzby.objednavky = &m_bezObjednavek;
-    if (!m_sluzby.nabidky) m_sluzby.nabidky = &m_bezNabidek;
-    if (!m_sluzby.importZakazniku) m_sluzby.importZakazniku = &m_bezImportu;
-    if (!m_sluzby.adresar) m_sluzby.adresar = &m_bezAdresare;
 
     Ram = new QFrame(this);
     Ram->setObjectName(QStringLiteral("Ram"));
@@ -191,7 +186,6 @@ frmSorvenika::frmSorvenika(GlobalniData& g, Sluzby sluzby, QWidget* rodic)
     pripoj(lblNabidka, &ClickableLabel::stisknuto, this, [this](Qt::MouseButton b) {
         if (b != Qt::LeftButton) return;
         if (m_sluzby.nabidka) m_sluzby.nabidka(m_model.kalkulace());
-        else m_bezNabidek.Zobraz();
     });
     pripoj(this, &frmSorvenika::prikaz, this, [this](Prikaz p) { proved(p); });
 
@@ -419,41 +413,48 @@ bool frmSorvenika::eventFilter(QObject* o, QEvent* e) {
 
 void frmSorvenika::proved(Prikaz p) {
     const VystupyListu& v = m_sluzby.vystupy;
-    auto vPristiVerzi = [](const char* text) { OknoVPristiVerzi(QString::fromUtf8(text)).Zobraz(); };
     switch (p) {
     case Prikaz::mnu_Nova_sorvenika:
         if (m_sluzby.pruvodce) m_model.mnu_Nova_sorvenika_Click(*m_sluzby.pruvodce);
         break;
     case Prikaz::mnu_Zpet_do_menu: mnu_Zpet_do_menu_Click(); break;
     case Prikaz::mnu_Export_do_Excelu:
-        if (!v.ExportDoExcelu) return vPristiVerzi("Export do Excelu bude doplněn v další verzi programu.");
-        ohlas(v.ExportDoExcelu(m_model.kalkulace()));
+        if (v.ExportDoExcelu) ohlas(v.ExportDoExcelu(m_model.kalkulace()));
         break;
     case Prikaz::mnu_Ulozit_jako_HTML:
     case Prikaz::mnu_Email:
-        if (!v.Sorvenika2Html) return vPristiVerzi("Uložení do HTML bude doplněno v další verzi programu.");
+        if (!v.Sorvenika2Html) return;
         if (p == Prikaz::mnu_Email) PosliEmailem(m_model.kalkulace(), v);
         else if (!UlozJakoHtml(m_model.kalkulace(), v)) return;
         m_model.Nastav_kurzor_v_tabulce(1);
         break;
     case Prikaz::mnuPridat: mnuPridat_Click(); break;
     case Prikaz::mnu_Tisk:
-        if (!v.Tisk) return vPristiVerzi("Tisk bude doplněn v další verzi programu.");
+        if (!v.Tisk) return;
         if (const Vysledek<> t = v.Tisk(m_model.kalkulace()); !t) MsgBox(t.chyba(), Tlacitka::Ok, Ikona::Zadna, t.zdroj());
         break;
     case Prikaz::mnu_Konec:
         if (m_sluzby.konec) m_sluzby.konec();
         break;
     case Prikaz::mnuSadaStred: m_model.mnuSadaStred_Click(); break;
-    case Prikaz::mnuObjednavky: m_sluzby.objednavky->Zobraz(); break;
-    case Prikaz::mnuNabidky: m_sluzby.nabidky->Zobraz(); break;
-    case Prikaz::mnu_Import: m_sluzby.importZakazniku->ZobrazModalne(); break;
+    case Prikaz::mnuObjednavky:
+        if (m_sluzby.objednavky) m_sluzby.objednavky->Zobraz();
+        break;
+    case Prikaz::mnuNabidky:
+        if (m_sluzby.nabidky) m_sluzby.nabidky->Zobraz();
+        break;
+    case Prikaz::mnu_Import:
+        if (m_sluzby.importZakazniku) m_sluzby.importZakazniku->ZobrazModalne();
+        break;
     case Prikaz::mnu_Export: ExportDatabazeZakazniku(m_g.nastaveni); break;
-    case Prikaz::mnu_Zakaznik: m_sluzby.adresar->ZobrazModalne(); break;
+    case Prikaz::mnu_Zakaznik:
+        if (m_sluzby.adresar) m_sluzby.adresar->ZobrazModalne();
+        break;
     case Prikaz::mnu_Aktualizace: {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const Vysledek<> v = SpustAktualizaci();
-        QApplication::restoreOverrideCursor();
+        const Vysledek<> v = [] {
+            const KurzorCekani h;
+            return SpustAktualizaci();
+        }();
         if (!v) MsgBox(v.chyba(), Tlacitka::Ok, Ikona::Vykricnik, kTitulekUpozorneni);
         else if (m_sluzby.konec) m_sluzby.konec();
         break;

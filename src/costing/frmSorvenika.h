@@ -18,8 +18,8 @@ class QLineEdit;
 class frmSorvenika : public QMainWindow {
     Q_OBJECT
 public:
-    // What the commands open or end; the windows behind belong to other parts. A window or an
-    // output left out tells the user that it comes in a later version.
+    // What the commands open or end; the windows behind belong to other parts. A command whose
+    // window or output is left out (a test's sheet) does nothing.
     struct Sluzby {
         std::function<void()> zpetDoMenu;  // shows the main menu once the sheet has gone
         std::function<void()> konec;       // writes the settings and ends the program
@@ -98,10 +98,6 @@ private:
     GlobalniData& m_g;
     ModelListu m_model;
     Sluzby m_sluzby;
-    OknoVPristiVerzi m_bezObjednavek{QStringLiteral("Objednávky budou doplněny v další verzi programu.")};
-    OknoVPristiVerzi m_bezNabidek{QStringLiteral("Nabídky budou doplněny v další verzi programu.")};
-    OknoVPristiVerzi m_bezImportu{QStringLiteral("Import databáze zákazníků bude doplněn v další verzi programu.")};
-    OknoVPristiVerzi m_bezAdresare{QStringLiteral("Adresář zákazníků bude doplněn v další verzi programu.")};
     std::array<QAction*, kPocetPrikazu> m_akce{};
     bool m_odchazi = false;
 };

@@ -1,10 +1,10 @@
 #include "net/frmNastaveni.h"
 
 #include "platform/Guard.h"
+#include "platform/QtWidgety.h"
 #include "platform/Services.h"
 #include "platform/UserDialogs.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -166,9 +166,10 @@ frmNastaveni::frmNastaveni(clsHTTP& http, NastaveniObjednavek& objednavka, IDete
 
 void frmNastaveni::cmdTestSpojeni_Click() {
     for (QPushButton* b : {cmdTestSpojeni, cmdOk, cmdStorno}) b->setEnabled(false);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const Vysledek<QString> v = m_p.cmdTestSpojeni_Click();
-    QApplication::restoreOverrideCursor();
+    const Vysledek<QString> v = [this] {
+        const KurzorCekani h;
+        return m_p.cmdTestSpojeni_Click();
+    }();
     for (QPushButton* b : {cmdTestSpojeni, cmdOk, cmdStorno}) b->setEnabled(true);
     MsgBox(v ? *v : v.chyba());
 }

@@ -2,6 +2,8 @@
 
 #include "offers/KodyNabidek.h"
 #include "offers/SouboryNabidek.h"
+#include "platform/KonceRadku.h"
+#include "platform/Regional.h"
 
 const std::array<double, kSloupcuSeznamu> ModelSeznamuNabidek::kPodilySirky{0,     0.0652, 0.048, 0.048, 0.05,  0.03,
                                                                              0.145, 0.145,  0.145, 0.145, 0.145, 0};
@@ -12,6 +14,34 @@ RadekSeznamu ModelSeznamuNabidek::radek(const clsNabidka& n) const {
     return radekSeznamu({n.Key, ZjistiStav(n.Stav), n.ID, n.ExtID, n.DatumNabidky, n.CisloOZ.value(), n.JmenoOZ,
                          n.NazevAkce, n.MistoStavby, n.RealizacniFirma, n.Obchodnik, n.CenaPoSleveBezDPH, n.CenaPoSleveSDPH},
                         m_g.nastaveni.IDOZ.value());
+}
+
+std::optional<std::array<QString, ModelSeznamuNabidek::kPolozekDetailu>> ModelSeznamuNabidek::detail(int radek) const {
+    const std::shared_ptr<clsNabidka> n = nabidka(radek);
+    if (!n) return std::nullopt;
+    const Regional& reg = Regional::current();
+    const QString kc = QStringLiteral(" Kč");
+    return std::array<QString, kPolozekDetailu>{QString::number(n->CisloOZ.value()),
+                                                n->JmenoOZ,
+                                                n->EmailOZ,
+                                                n->TelefonOZ,
+                                                reg.KratkeDatum(n->DatumNabidky),
+                                                n->NazevAkce,
+                                                n->MistoStavby,
+                                                ZjistiDruhStavby(n->DruhStavby),
+                                                n->Ulice,
+                                                n->UliceCP,
+                                                n->RealizacniFirma,
+                                                n->KontaktniOsoba,
+                                                n->Telefon,
+                                                n->Email,
+                                                n->Obchodnik,
+                                                n->ObchodnikMesto,
+                                                reg.Format(n->CenaBezDPH) + kc,
+                                                reg.Format(n->ProjektovaSleva) + QStringLiteral(" %"),
+                                                reg.Format(n->CenaPoSleveBezDPH) + kc,
+                                                reg.Format(n->CenaPoSleveSDPH) + kc,
+                                                radky::naLf(n->Poznamka)};
 }
 
 void ModelSeznamuNabidek::NactiNabidky() {

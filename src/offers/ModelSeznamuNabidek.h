@@ -9,6 +9,7 @@
 
 #include <QAbstractTableModel>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class ModelSeznamuNabidek : public QAbstractTableModel {
@@ -35,6 +36,10 @@ public:
     // The offer of a listed row (0-based), the object itself; nullptr outside the list.
     std::shared_ptr<clsNabidka> nabidka(int radek) const;
     bool vlastni(int radek) const;
+    // The detail panel of a listed row: representative, project, customer, dealer, the prices with
+    // their units and the note with LF line ends; nothing outside the list.
+    static constexpr int kPolozekDetailu = 21;
+    std::optional<std::array<QString, kPolozekDetailu>> detail(int radek) const;
 
     // A state picked for a listed row: only the representative's own offers; the row's state
     // text follows and StavyNabidek.txt is written at once. The order, the total and the

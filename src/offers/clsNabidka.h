@@ -13,9 +13,9 @@
 #include <functional>
 
 // The project and customer part of an offer: what the user completes on the offer form and what
-// the next offer from the costing sheet carries over, copied whole.
+// the next offer from the costing sheet carries over, copied whole, and with it the record's
+// DatumNabidky.
 struct ProjektNabidky {
-    QDate DatumNabidky;     // column "Datum"
     QString NazevAkce;
     QString MistoStavby;
     QString Ulice;
@@ -37,6 +37,7 @@ struct clsNabidka : ProjektNabidky {
     qint32 ID = 0;          // the server's number, 0 until sent
     qint32 ExtID = 0;       // the representative's own number, printed as the offer number
     qint32 Stav = 0;        // 0..10, see KodyNabidek.h
+    QDate DatumNabidky;     // column "Datum"
     Integer CisloOZ;        // column "IDOZ"
     QString JmenoOZ;
     QString EmailOZ;

@@ -28,17 +28,6 @@ QLineEdit* radek(QWidget* rodic, const char* jmeno, bool zobrazeni = false) {
     return e;
 }
 
-QComboBox* seznam(QWidget* rodic, const char* jmeno, bool volnyText) {
-    auto* c = new QComboBox(rodic);
-    c->setObjectName(QLatin1String(jmeno));
-    c->setEditable(volnyText);
-    if (volnyText) {
-        c->setInsertPolicy(QComboBox::NoInsert);
-        c->setCompleter(nullptr);
-    }
-    return c;
-}
-
 // A label and its box, `sloupec` 0 or 1 of the form's two columns of pairs.
 void pridej(QGridLayout* m, int radek, int sloupec, const QString& popisek, QWidget* w, const QString& jednotka = {}) {
     auto* l = new QLabel(popisek);
@@ -62,6 +51,45 @@ void nastavSeznam(QComboBox* c, const QStringList& polozky, const QString& text)
     c->setEditText(text);
 }
 
+// The offer's project fields as the form shows them: a line edit, or a combo box (`seznam`,
+// its list filled apart). The project down the left column, the customer and dealer down the
+// right: Tab (the order the boxes are made in) and the required-field check go the same way.
+struct PoleFormulare {
+    QLineEdit* frmNabidka::*radek;
+    QComboBox* frmNabidka::*seznam;
+    const char* jmeno;
+    const char* popisek;
+    int radekMrizky, sloupec;
+    QString UdajeNabidky::*text;         // nullptr: the building type, a list index
+    std::optional<PovinnePole> povinne;  // its place in the required-field check
+    bool vymazat;                        // emptied by "Vymazat"
+};
+
+const PoleFormulare kPole[] = {
+    {&frmNabidka::txtDatumNabidky, nullptr, "txtDatumNabidky", "Datum nabídky:", 0, 0, &UdajeNabidky::DatumNabidky,
+     PovinnePole::DatumNabidky, false},
+    {nullptr, &frmNabidka::cmbNazevAkce, "cmbNazevAkce", "Název akce:", 1, 0, &UdajeNabidky::NazevAkce, PovinnePole::NazevAkce, true},
+    {&frmNabidka::txtMistoStavby, nullptr, "txtMistoStavby", "Místo stavby:", 2, 0, &UdajeNabidky::MistoStavby,
+     PovinnePole::MistoStavby, true},
+    {&frmNabidka::txtUlice, nullptr, "txtUlice", "*Ulice:", 3, 0, &UdajeNabidky::Ulice, std::nullopt, true},
+    {&frmNabidka::txtUliceCP, nullptr, "txtUliceCP", "*ČP:", 4, 0, &UdajeNabidky::UliceCP, std::nullopt, true},
+    {nullptr, &frmNabidka::cmbDruhStavby, "cmbDruhStavby", "Druh stavby:", 5, 0, nullptr, PovinnePole::DruhStavby, true},
+    {&frmNabidka::txtRealizacniFirma, nullptr, "txtRealizacniFirma", "Realizační firma:", 0, 1, &UdajeNabidky::RealizacniFirma,
+     PovinnePole::RealizacniFirma, true},
+    {&frmNabidka::txtKontaktniOsoba, nullptr, "txtKontaktniOsoba", "Kontaktní osoba:", 1, 1, &UdajeNabidky::KontaktniOsoba,
+     PovinnePole::KontaktniOsoba, true},
+    {&frmNabidka::txtTelefon, nullptr, "txtTelefon", "Telefon:", 2, 1, &UdajeNabidky::Telefon, PovinnePole::Telefon, true},
+    {&frmNabidka::txtMail, nullptr, "txtMail", "E-mail:", 3, 1, &UdajeNabidky::Email, PovinnePole::Email, true},
+    {nullptr, &frmNabidka::cmbObchodnik, "cmbObchodnik", "Obchodník:", 4, 1, &UdajeNabidky::Obchodnik, PovinnePole::Obchodnik, true},
+    {&frmNabidka::txtObchodnikMesto, nullptr, "txtObchodnikMesto", "Město:", 5, 1, &UdajeNabidky::ObchodnikMesto,
+     PovinnePole::ObchodnikMesto, true},
+};
+
+QWidget* okno(const frmNabidka& f, const PoleFormulare& p) {
+    if (p.radek) return f.*p.radek;
+    return f.*p.seznam;
+}
+
 }  // namespace
 
 frmNabidka::frmNabidka(GlobalniData& g, PametNabidek& pamet, ModelNabidky::Sluzby sluzby, QWidget* rodic)
@@ -69,149 +97,15 @@ frmNabidka::frmNabidka(GlobalniData& g, PametNabidek& pamet, ModelNabidky::Sluzb
     setObjectName(QStringLiteral("frmNabidka"));
     setWindowTitle(m_model.titulek());
 
-    auto* oz = new QGroupBox(QStringLiteral("Obchodní zástupce"), this);
-    auto* mOz = new QGridLayout(oz);
-    mOz->setContentsMargins(6, 2, 6, 4);
-    mOz->setVerticalSpacing(2);
-    txtCisloOZ = radek(oz, "txtCisloOZ", true);
-    txtJmenoOZ = radek(oz, "txtJmenoOZ", true);
-    txtEmailOZ = radek(oz, "txtEmailOZ", true);
-    txtTelefonOZ = radek(oz, "txtTelefonOZ", true);
-    pridej(mOz, 0, 0, QStringLiteral("Číslo OZ:"), txtCisloOZ);
-    pridej(mOz, 0, 1, QStringLiteral("Jméno OZ:"), txtJmenoOZ);
-    pridej(mOz, 1, 0, QStringLiteral("Email OZ:"), txtEmailOZ);
-    pridej(mOz, 1, 1, QStringLiteral("Telefon OZ:"), txtTelefonOZ);
-
-    auto* povinne = new QGroupBox(QStringLiteral("Povinné údaje"), this);
-    auto* m = new QGridLayout(povinne);
-    m->setContentsMargins(6, 2, 6, 4);
-    m->setVerticalSpacing(2);
-    txtDatumNabidky = radek(povinne, "txtDatumNabidky");
-    cmbNazevAkce = seznam(povinne, "cmbNazevAkce", true);
-    txtMistoStavby = radek(povinne, "txtMistoStavby");
-    txtUlice = radek(povinne, "txtUlice");
-    txtUliceCP = radek(povinne, "txtUliceCP");
-    cmbDruhStavby = seznam(povinne, "cmbDruhStavby", false);
-    cmbDruhStavby->addItems(DruhyStavby());
-    txtRealizacniFirma = radek(povinne, "txtRealizacniFirma");
-    txtKontaktniOsoba = radek(povinne, "txtKontaktniOsoba");
-    txtTelefon = radek(povinne, "txtTelefon");
-    txtMail = radek(povinne, "txtMail");
-    cmbObchodnik = seznam(povinne, "cmbObchodnik", true);
-    txtObchodnikMesto = radek(povinne, "txtObchodnikMesto");
-    txtPoznamka = new QPlainTextEdit(povinne);
-    txtPoznamka->setObjectName(QStringLiteral("txtPoznamka"));
-    txtPoznamka->setTabChangesFocus(true);
-    txtPoznamka->setFixedHeight(txtMail->sizeHint().height() * 2);
-    // The project down the left column, the customer and dealer down the right: Tab (the order
-    // the boxes are made in) and the required-field check go the same way.
-    pridej(m, 0, 0, QStringLiteral("Datum nabídky:"), txtDatumNabidky);
-    pridej(m, 1, 0, QStringLiteral("Název akce:"), cmbNazevAkce);
-    pridej(m, 2, 0, QStringLiteral("Místo stavby:"), txtMistoStavby);
-    pridej(m, 3, 0, QStringLiteral("*Ulice:"), txtUlice);
-    pridej(m, 4, 0, QStringLiteral("*ČP:"), txtUliceCP);
-    pridej(m, 5, 0, QStringLiteral("Druh stavby:"), cmbDruhStavby);
-    pridej(m, 0, 1, QStringLiteral("Realizační firma:"), txtRealizacniFirma);
-    pridej(m, 1, 1, QStringLiteral("Kontaktní osoba:"), txtKontaktniOsoba);
-    pridej(m, 2, 1, QStringLiteral("Telefon:"), txtTelefon);
-    pridej(m, 3, 1, QStringLiteral("E-mail:"), txtMail);
-    pridej(m, 4, 1, QStringLiteral("Obchodník:"), cmbObchodnik);
-    pridej(m, 5, 1, QStringLiteral("Město:"), txtObchodnikMesto);
-    m->addWidget(new QLabel(QStringLiteral("Poznámka:")), 6, 0);
-    m->addWidget(txtPoznamka, 6, 1, 1, 5);
-    auto* pozn = new QLabel(QStringLiteral("* Údaje pokud jsou známy je nutné je vyplnit. V opačném případě zůstanou nevyplněné"));
-    pozn->setWordWrap(true);
-    m->addWidget(pozn, 7, 0, 1, 6);
-    m->setColumnStretch(1, 1);
-    m->setColumnStretch(4, 1);
-
-    auto* ceny = new QGridLayout;
-    txtCenaBezDPH = radek(this, "txtCenaBezDPH", true);
-    txtProjektovaSleva = radek(this, "txtProjektovaSleva", true);
-    txtCenaPoSleveBezDPH = radek(this, "txtCenaPoSleveBezDPH", true);
-    txtCenaPoSleveSDPH = radek(this, "txtCenaPoSleveSDPH", true);
-    for (QLineEdit* e : {txtCenaBezDPH, txtProjektovaSleva, txtCenaPoSleveBezDPH, txtCenaPoSleveSDPH})
-        e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    pridej(ceny, 0, 0, QStringLiteral("Cena bez DPH:"), txtCenaBezDPH, QStringLiteral("Kč"));
-    pridej(ceny, 0, 1, QStringLiteral("Projektová sleva v %:"), txtProjektovaSleva, QStringLiteral("%"));
-    pridej(ceny, 1, 0, QStringLiteral("Cena po slevě bez DPH:"), txtCenaPoSleveBezDPH, QStringLiteral("Kč"));
-    pridej(ceny, 1, 1, QStringLiteral("Cena po slevě s DPH"), txtCenaPoSleveSDPH, QStringLiteral("Kč"));
-
-    Tabulka = new FlexGridView(this);
-    Tabulka->setObjectName(QStringLiteral("Tabulka"));
-    Tabulka->setGrid(&m_model.Tabulka);
-    Tabulka->setMinimumHeight(90);
-    FlexGrid& t = m_model.Tabulka;
-    {
-        FlexGridDavka davka(t);
-        const QStringList nadpisy{QStringLiteral("Název dílu"), QStringLiteral("Obj.č."), QStringLiteral("Obj.č. původní"),
-                                  QStringLiteral("Ks"), QStringLiteral("Cena/Ks"), QStringLiteral("Cena celkem")};
-        constexpr double kPodily[] = {0.352, 0.11, 0.15, 0.06, 0.15, 0.15};
-        constexpr FlexGrid::Zarovnani kZarovnani[] = {FlexGrid::VlevoStred, FlexGrid::StredStred,  FlexGrid::StredStred,
-                                                      FlexGrid::StredStred, FlexGrid::VpravoStred, FlexGrid::VpravoStred};
-        constexpr int kSirka = 10000;
-        for (int c = 0; c < 6; ++c) {
-            t.setTextMatrix(0, c, nadpisy[c]);
-            t.setColWidth(c, qRound(kSirka * kPodily[c]));
-            t.setColAlignment(c, kZarovnani[c]);
-        }
-        t.setFontSize(8);
-        t.setFontBold(false);
-        Tabulka->setSirkaNavrhu(kSirka);
-    }
-    Tabulka->setZvyrazneni(Zvyrazneni::Vzdy);
-
-    cmdPridatUbrat[0] = new QPushButton(QStringLiteral("Přidat položku"), this);
-    cmdPridatUbrat[1] = new QPushButton(QStringLiteral("Odebrat položku"), this);
-    cmdUlozit = new QPushButton(QStringLiteral("Uložit"), this);
-    cmdUlozit->setToolTip(QStringLiteral("Uloží nabídku"));
-    cmdStorno = new QPushButton(QStringLiteral("Storno"), this);
-    cmdStorno->setToolTip(QStringLiteral("Zruší nabídku"));
-    cmdVymazat = new QPushButton(QStringLiteral("Vymazat"), this);
-    cmdVymazat->setToolTip(QStringLiteral("Vymaže povinné údaje"));
-    cmdPridatUbrat[0]->setObjectName(QStringLiteral("cmdPridatUbrat0"));
-    cmdPridatUbrat[1]->setObjectName(QStringLiteral("cmdPridatUbrat1"));
-    cmdUlozit->setObjectName(QStringLiteral("cmdUlozit"));
-    cmdStorno->setObjectName(QStringLiteral("cmdStorno"));
-    cmdVymazat->setObjectName(QStringLiteral("cmdVymazat"));
-    for (QPushButton* b : {cmdPridatUbrat[0], cmdPridatUbrat[1], cmdUlozit, cmdStorno, cmdVymazat}) b->setAutoDefault(false);
-
-    auto* tlacitka = new QHBoxLayout;
-    tlacitka->addWidget(cmdPridatUbrat[0]);
-    tlacitka->addWidget(cmdPridatUbrat[1]);
-    tlacitka->addStretch();
-    tlacitka->addWidget(cmdVymazat);
-    tlacitka->addWidget(cmdUlozit);
-    tlacitka->addWidget(cmdStorno);
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(6, 4, 6, 6);
     v->setSpacing(3);
-    v->addWidget(oz);
-    v->addWidget(povinne);
-    v->addWidget(Tabulka, 1);
-    v->addLayout(ceny);
-    v->addLayout(tlacitka);
-
-    // The offer's fields.
-    const clsNabidka& n = m_model.nabidka();
-    const UdajeNabidky& u = m_model.udaje();
-    txtCisloOZ->setText(QString::number(n.CisloOZ.value()));
-    txtJmenoOZ->setText(n.JmenoOZ);
-    txtEmailOZ->setText(n.EmailOZ);
-    txtTelefonOZ->setText(n.TelefonOZ);
-    txtDatumNabidky->setText(u.DatumNabidky);
-    nactiNazvy(u.NazevAkce);
-    txtMistoStavby->setText(u.MistoStavby);
-    txtUlice->setText(u.Ulice);
-    txtUliceCP->setText(u.UliceCP);
-    cmbDruhStavby->setCurrentIndex(u.DruhStavby);
-    txtRealizacniFirma->setText(u.RealizacniFirma);
-    txtKontaktniOsoba->setText(u.KontaktniOsoba);
-    txtTelefon->setText(u.Telefon);
-    txtMail->setText(u.Email);
-    nastavSeznam(cmbObchodnik, m_model.obchodnici(), u.Obchodnik);
-    txtObchodnikMesto->setText(u.ObchodnikMesto);
-    txtPoznamka->setPlainText(radky::naLf(u.Poznamka));
+    v->addWidget(sestavZastupce());
+    v->addWidget(sestavPovinne());
+    v->addWidget(sestavTabulku(), 1);
+    v->addLayout(sestavCeny());
+    v->addLayout(sestavTlacitka());
+    nactiUdaje(m_model.udaje());
     nactiCeny();
 
     cmbNazevAkce->installEventFilter(this);
@@ -237,12 +131,140 @@ frmNabidka::frmNabidka(GlobalniData& g, PametNabidek& pamet, ModelNabidky::Sluzb
     resize(std::max(sizeHint().width(), 760), std::max(minimumSizeHint().height(), 540));
 }
 
+QHBoxLayout* frmNabidka::sestavTlacitka() {
+    const auto tlacitko = [this](const char* jmeno, const char* text, const char* tip = nullptr) {
+        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        b->setObjectName(QLatin1String(jmeno));
+        if (tip) b->setToolTip(QString::fromUtf8(tip));
+        b->setAutoDefault(false);
+        return b;
+    };
+    cmdPridatUbrat[0] = tlacitko("cmdPridatUbrat0", "Přidat položku");
+    cmdPridatUbrat[1] = tlacitko("cmdPridatUbrat1", "Odebrat položku");
+    cmdUlozit = tlacitko("cmdUlozit", "Uložit", "Uloží nabídku");
+    cmdStorno = tlacitko("cmdStorno", "Storno", "Zruší nabídku");
+    cmdVymazat = tlacitko("cmdVymazat", "Vymazat", "Vymaže povinné údaje");
+    auto* rada = new QHBoxLayout;
+    rada->addWidget(cmdPridatUbrat[0]);
+    rada->addWidget(cmdPridatUbrat[1]);
+    rada->addStretch();
+    for (QPushButton* b : {cmdVymazat, cmdUlozit, cmdStorno}) rada->addWidget(b);
+    return rada;
+}
+
+QWidget* frmNabidka::sestavZastupce() {
+    auto* oz = new QGroupBox(QStringLiteral("Obchodní zástupce"), this);
+    auto* m = new QGridLayout(oz);
+    m->setContentsMargins(6, 2, 6, 4);
+    m->setVerticalSpacing(2);
+    txtCisloOZ = radek(oz, "txtCisloOZ", true);
+    txtJmenoOZ = radek(oz, "txtJmenoOZ", true);
+    txtEmailOZ = radek(oz, "txtEmailOZ", true);
+    txtTelefonOZ = radek(oz, "txtTelefonOZ", true);
+    pridej(m, 0, 0, QStringLiteral("Číslo OZ:"), txtCisloOZ);
+    pridej(m, 0, 1, QStringLiteral("Jméno OZ:"), txtJmenoOZ);
+    pridej(m, 1, 0, QStringLiteral("Email OZ:"), txtEmailOZ);
+    pridej(m, 1, 1, QStringLiteral("Telefon OZ:"), txtTelefonOZ);
+    const clsNabidka& n = m_model.nabidka();
+    txtCisloOZ->setText(QString::number(n.CisloOZ.value()));
+    txtJmenoOZ->setText(n.JmenoOZ);
+    txtEmailOZ->setText(n.EmailOZ);
+    txtTelefonOZ->setText(n.TelefonOZ);
+    return oz;
+}
+
+QWidget* frmNabidka::sestavPovinne() {
+    auto* povinne = new QGroupBox(QStringLiteral("Povinné údaje"), this);
+    auto* m = new QGridLayout(povinne);
+    m->setContentsMargins(6, 2, 6, 4);
+    m->setVerticalSpacing(2);
+    for (const PoleFormulare& p : kPole) {
+        QWidget* w = nullptr;
+        if (p.radek) {
+            w = this->*p.radek = radek(povinne, p.jmeno);
+        } else {
+            // The building type is picked from its list; a project name or a dealer may be typed.
+            auto* c = new QComboBox(povinne);
+            c->setObjectName(QLatin1String(p.jmeno));
+            if (p.text) {
+                c->setEditable(true);
+                c->setInsertPolicy(QComboBox::NoInsert);
+                c->setCompleter(nullptr);
+            }
+            w = this->*p.seznam = c;
+        }
+        pridej(m, p.radekMrizky, p.sloupec, QString::fromUtf8(p.popisek), w);
+    }
+    cmbDruhStavby->addItems(DruhyStavby());
+    txtPoznamka = new QPlainTextEdit(povinne);
+    txtPoznamka->setObjectName(QStringLiteral("txtPoznamka"));
+    txtPoznamka->setTabChangesFocus(true);
+    txtPoznamka->setFixedHeight(txtMail->sizeHint().height() * 2);
+    m->addWidget(new QLabel(QStringLiteral("Poznámka:")), 6, 0);
+    m->addWidget(txtPoznamka, 6, 1, 1, 5);
+    auto* pozn = new QLabel(QStringLiteral("* Údaje pokud jsou známy je nutné je vyplnit. V opačném případě zůstanou nevyplněné"));
+    pozn->setWordWrap(true);
+    m->addWidget(pozn, 7, 0, 1, 6);
+    m->setColumnStretch(1, 1);
+    m->setColumnStretch(4, 1);
+    return povinne;
+}
+
+QWidget* frmNabidka::sestavTabulku() {
+    Tabulka = new FlexGridView(this);
+    Tabulka->setObjectName(QStringLiteral("Tabulka"));
+    Tabulka->setGrid(&m_model.Tabulka);
+    Tabulka->setMinimumHeight(90);
+    FlexGrid& t = m_model.Tabulka;
+    {
+        FlexGridDavka davka(t);
+        const QStringList nadpisy{QStringLiteral("Název dílu"), QStringLiteral("Obj.č."), QStringLiteral("Obj.č. původní"),
+                                  QStringLiteral("Ks"), QStringLiteral("Cena/Ks"), QStringLiteral("Cena celkem")};
+        constexpr double kPodily[] = {0.352, 0.11, 0.15, 0.06, 0.15, 0.15};
+        constexpr FlexGrid::Zarovnani kZarovnani[] = {FlexGrid::VlevoStred, FlexGrid::StredStred,  FlexGrid::StredStred,
+                                                      FlexGrid::StredStred, FlexGrid::VpravoStred, FlexGrid::VpravoStred};
+        constexpr int kSirka = 10000;
+        for (int c = 0; c < 6; ++c) {
+            t.setTextMatrix(0, c, nadpisy[c]);
+            t.setColWidth(c, qRound(kSirka * kPodily[c]));
+            t.setColAlignment(c, kZarovnani[c]);
+        }
+        t.setFontSize(8);
+        t.setFontBold(false);
+        Tabulka->setSirkaNavrhu(kSirka);
+    }
+    Tabulka->setZvyrazneni(Zvyrazneni::Vzdy);
+    return Tabulka;
+}
+
+QGridLayout* frmNabidka::sestavCeny() {
+    auto* ceny = new QGridLayout;
+    txtCenaBezDPH = radek(this, "txtCenaBezDPH", true);
+    txtProjektovaSleva = radek(this, "txtProjektovaSleva", true);
+    txtCenaPoSleveBezDPH = radek(this, "txtCenaPoSleveBezDPH", true);
+    txtCenaPoSleveSDPH = radek(this, "txtCenaPoSleveSDPH", true);
+    for (QLineEdit* e : {txtCenaBezDPH, txtProjektovaSleva, txtCenaPoSleveBezDPH, txtCenaPoSleveSDPH})
+        e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pridej(ceny, 0, 0, QStringLiteral("Cena bez DPH:"), txtCenaBezDPH, QStringLiteral("Kč"));
+    pridej(ceny, 0, 1, QStringLiteral("Projektová sleva v %:"), txtProjektovaSleva, QStringLiteral("%"));
+    pridej(ceny, 1, 0, QStringLiteral("Cena po slevě bez DPH:"), txtCenaPoSleveBezDPH, QStringLiteral("Kč"));
+    pridej(ceny, 1, 1, QStringLiteral("Cena po slevě s DPH"), txtCenaPoSleveSDPH, QStringLiteral("Kč"));
+    return ceny;
+}
+
+void frmNabidka::nactiUdaje(const UdajeNabidky& u) {
+    for (const PoleFormulare& p : kPole)
+        if (p.radek) (this->*p.radek)->setText(u.*p.text);
+    nactiNazvy(u.NazevAkce);
+    cmbDruhStavby->setCurrentIndex(u.DruhStavby);
+    nastavSeznam(cmbObchodnik, m_model.obchodnici(), u.Obchodnik);
+    txtPoznamka->setPlainText(radky::naLf(u.Poznamka));
+}
+
 void frmNabidka::jenProhlizeni() {
     for (QPushButton* b : {cmdUlozit, cmdStorno, cmdPridatUbrat[0], cmdPridatUbrat[1]}) b->hide();
-    for (QWidget* w : std::initializer_list<QWidget*>{txtDatumNabidky, cmbNazevAkce, txtMistoStavby, txtUlice, txtUliceCP,
-                                                      cmbDruhStavby, txtRealizacniFirma, txtKontaktniOsoba, txtTelefon,
-                                                      txtMail, cmbObchodnik, txtObchodnikMesto, txtPoznamka})
-        w->setEnabled(false);
+    for (const PoleFormulare& p : kPole) okno(*this, p)->setEnabled(false);
+    txtPoznamka->setEnabled(false);
 }
 
 void frmNabidka::nactiCeny() {
@@ -258,35 +280,16 @@ void frmNabidka::nactiNazvy(const QString& text) { nastavSeznam(cmbNazevAkce, m_
 
 UdajeNabidky frmNabidka::udaje() const {
     UdajeNabidky u;
-    u.DatumNabidky = txtDatumNabidky->text();
-    u.NazevAkce = cmbNazevAkce->currentText();
-    u.MistoStavby = txtMistoStavby->text();
-    u.Ulice = txtUlice->text();
-    u.UliceCP = txtUliceCP->text();
+    for (const PoleFormulare& p : kPole)
+        if (p.text) u.*p.text = p.radek ? (this->*p.radek)->text() : (this->*p.seznam)->currentText();
     u.DruhStavby = cmbDruhStavby->currentIndex();
-    u.RealizacniFirma = txtRealizacniFirma->text();
-    u.KontaktniOsoba = txtKontaktniOsoba->text();
-    u.Telefon = txtTelefon->text();
-    u.Email = txtMail->text();
-    u.Obchodnik = cmbObchodnik->currentText();
-    u.ObchodnikMesto = txtObchodnikMesto->text();
     u.Poznamka = radky::naCrLf(txtPoznamka->toPlainText());
     return u;
 }
 
-QWidget* frmNabidka::pole(PovinnePole p) const {
-    switch (p) {
-    case PovinnePole::DatumNabidky: return txtDatumNabidky;
-    case PovinnePole::NazevAkce: return cmbNazevAkce;
-    case PovinnePole::MistoStavby: return txtMistoStavby;
-    case PovinnePole::DruhStavby: return cmbDruhStavby;
-    case PovinnePole::RealizacniFirma: return txtRealizacniFirma;
-    case PovinnePole::KontaktniOsoba: return txtKontaktniOsoba;
-    case PovinnePole::Telefon: return txtTelefon;
-    case PovinnePole::Email: return txtMail;
-    case PovinnePole::Obchodnik: return cmbObchodnik;
-    case PovinnePole::ObchodnikMesto: return txtObchodnikMesto;
-    }
+QWidget* frmNabidka::pole(PovinnePole chybi) const {
+    for (const PoleFormulare& p : kPole)
+        if (p.povinne == chybi) return okno(*this, p);
     return nullptr;
 }
 
@@ -297,15 +300,18 @@ void frmNabidka::cmdUlozit_Click() {
 }
 
 void frmNabidka::cmdVymazat_Click() {
-    for (QLineEdit* e : {txtMistoStavby, txtUlice, txtUliceCP, txtRealizacniFirma, txtKontaktniOsoba, txtTelefon, txtMail,
-                         txtObchodnikMesto})
-        e->clear();
-    for (QComboBox* c : {cmbNazevAkce, cmbObchodnik}) {
-        c->setCurrentIndex(-1);
-        c->clearEditText();
+    for (const PoleFormulare& p : kPole) {
+        if (!p.vymazat) continue;
+        if (p.radek) {
+            (this->*p.radek)->clear();
+        } else {
+            QComboBox* c = this->*p.seznam;
+            // The building type goes back to its first entry; a typed name is emptied.
+            c->setCurrentIndex(c->isEditable() ? -1 : 0);
+            if (c->isEditable()) c->clearEditText();
+        }
     }
     txtPoznamka->clear();
-    cmbDruhStavby->setCurrentIndex(0);
 }
 
 // Storno, Escape and the close box (which comes here) drop the offer; a saved form only closes.

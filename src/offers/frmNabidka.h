@@ -8,6 +8,8 @@
 #include <array>
 
 class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -53,6 +55,12 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    QWidget* sestavZastupce();
+    QWidget* sestavPovinne();
+    QWidget* sestavTabulku();
+    QGridLayout* sestavCeny();
+    QHBoxLayout* sestavTlacitka();
+    void nactiUdaje(const UdajeNabidky& u);
     UdajeNabidky udaje() const;
     QWidget* pole(PovinnePole p) const;
     void cmdUlozit_Click();

@@ -4,15 +4,13 @@
 #include "platform/Clock.h"
 #include "platform/DataPaths.h"
 #include "platform/Desktop.h"
-#include "platform/KonceRadku.h"
 #include "platform/Guard.h"
-#include "platform/Regional.h"
+#include "platform/QtWidgety.h"
 #include "platform/Services.h"
 #include "platform/UserDialogs.h"
 #include "util/Soubory.h"
 #include "util/VolbaSouboru.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -48,11 +46,6 @@ public:
         }
         return QIdentityProxyModel::data(i, role);
     }
-};
-
-struct Hodiny {
-    Hodiny() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hodiny() { QApplication::restoreOverrideCursor(); }
 };
 
 // The detail panel's captions, in the order of its fields.
@@ -241,7 +234,7 @@ void frmNabidky::sestavMenu() {
 }
 
 void frmNabidky::NactiNabidky() {
-    const Hodiny h;
+    const KurzorCekani h;
     m_model.NactiNabidky();
     ZobrazNabidky();
     NaplnFiltry();
@@ -275,7 +268,7 @@ void frmNabidky::NaplnFiltry() {
 }
 
 void frmNabidky::obnov() {
-    const Hodiny h;
+    const KurzorCekani h;
     ZobrazNabidky();
     NaplnFiltry();
     ZobrazNabidky();
@@ -295,31 +288,9 @@ std::shared_ptr<clsNabidka> frmNabidky::vybrana() {
 void frmNabidky::nactiDetail() {
     const int r = aktualniRadek();
     lblPocet->setText(textPozice(r + 1, m_model.rowCount()));
-    const std::shared_ptr<clsNabidka> n = m_model.nabidka(r);
-    if (!n) return;
-    const Regional& reg = Regional::current();
-    const QString hodnoty[] = {QString::number(n->CisloOZ.value()),
-                               n->JmenoOZ,
-                               n->EmailOZ,
-                               n->TelefonOZ,
-                               reg.KratkeDatum(n->DatumNabidky),
-                               n->NazevAkce,
-                               n->MistoStavby,
-                               ZjistiDruhStavby(n->DruhStavby),
-                               n->Ulice,
-                               n->UliceCP,
-                               n->RealizacniFirma,
-                               n->KontaktniOsoba,
-                               n->Telefon,
-                               n->Email,
-                               n->Obchodnik,
-                               n->ObchodnikMesto,
-                               reg.Format(n->CenaBezDPH) + QStringLiteral(" Kč"),
-                               reg.Format(n->ProjektovaSleva) + QStringLiteral(" %"),
-                               reg.Format(n->CenaPoSleveBezDPH) + QStringLiteral(" Kč"),
-                               reg.Format(n->CenaPoSleveSDPH) + QStringLiteral(" Kč"),
-                               radky::naLf(n->Poznamka)};
-    for (size_t i = 0; i < m_detail.size(); ++i) m_detail[i]->setText(hodnoty[i]);
+    const auto hodnoty = m_model.detail(r);
+    if (!hodnoty) return;
+    for (size_t i = 0; i < m_detail.size(); ++i) m_detail[i]->setText((*hodnoty)[i]);
 }
 
 void frmNabidky::Tabulka_Click(const QModelIndex& i) {
@@ -519,7 +490,7 @@ void frmNabidky::mnuPoslatEmailem_Click() {
 void frmNabidky::mnuSynchronizovat_Click() {
     if (!m_sluzby.synchronizuj || m_synchronizuje) return;
     {
-        const Hodiny h;
+        const KurzorCekani h;
         m_synchronizuje = true;
         const struct Konec {
             bool& b;

@@ -93,6 +93,6 @@ private:
     ModelSeznamuNabidek m_model;
     TabulkaArtiklu m_bezCeniku;
     QWidget* m_pasFiltru = nullptr;
-    std::array<QLabel*, 21> m_detail{};
+    std::array<QLabel*, ModelSeznamuNabidek::kPolozekDetailu> m_detail{};
     bool m_synchronizuje = false;
 };

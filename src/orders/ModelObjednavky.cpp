@@ -99,7 +99,7 @@ CenaPodobjednavky ocen(const clsPodobjednavka& s, const TabulkaArtiklu& cenik) {
         r.nazev = cenik.text(a, TabulkaArtiklu::Nazev);
         if (bezCen) continue;
         r.cenaKs = cenik.text(a, TabulkaArtiklu::ProdejniCena);
-        r.celkem = zobrazenaHodnota((reg.IsNumeric(r.cenaKs) ? reg.CDbl(r.cenaKs) : 0.0) * r.ks);
+        r.celkem = zobrazenaHodnota(cenik.prodejniCena(a) * r.ks);
         c.cena += r.celkem;
     }
     return c;

@@ -112,10 +112,13 @@ QString sestavHtmlObjednavky(ModelObjednavky& m, QString sablona, const QString&
                htmlText(text) + QStringLiteral("</td>") + kCrLf;
     };
     QString polozky;
+    Currency celkem;
     for (int i = 0; i < m.Objednavka.Count(); ++i) {
         polozky += kRadek + QStringLiteral("          <td colspan=\"5\" align=\"left\" valign=\"middle\" class=\"txt3\">") +
                    htmlText(m.Objednavka.Item(i + 1).Nazev) + QStringLiteral("</td>") + kCrLf + kKonecRadku;
-        for (const RadekObjednavky& r : m.oceneni(i).radky) {
+        const CenaPodobjednavky c = m.oceneni(i);
+        celkem += c.cena;
+        for (const RadekObjednavky& r : c.radky) {
             const QString texty[] = {r.nazev, r.kod, QString::number(r.ks), r.cenaKs, reg.Format(r.celkem)};
             polozky += kRadek;
             for (int c = 0; c < ModelObjednavky::kSloupcu; ++c) polozky += bunka(kBunky[c], texty[c]);
@@ -126,7 +129,6 @@ QString sestavHtmlObjednavky(ModelObjednavky& m, QString sablona, const QString&
     QString poznamka;
     for (const QString& radek : (posledni ? m.Objednavka.Item(posledni).Poznamka : QString()).split(kCrLf))
         poznamka += htmlText(radek) + QStringLiteral("<br>");
-    m.Spocitej();
     const QString datum = QStringLiteral("d.M.yyyy");
     const std::pair<const char*, QString> nahrady[] = {
         {"<!--cislo_objednavky-->", htmlText(cislo)},
@@ -137,9 +139,9 @@ QString sestavHtmlObjednavky(ModelObjednavky& m, QString sablona, const QString&
         {"<!--email-->", htmlText(m.Objednavka.Email())},
         {"<!--polozky-->", polozky},
         {"<!--poznamka-->", poznamka},
-        {"<!--cena_bez_dph-->", m.lblCenaCelkem[0]},
+        {"<!--cena_bez_dph-->", posledni ? reg.Format(celkem) : QString()},
         {"<!--dph-->", reg.Str(m.DPH())},
-        {"<!--cena_s_dph-->", m.lblCenaCelkem[1]},
+        {"<!--cena_s_dph-->", posledni ? cenaSDph(celkem, m.DPH()) : QString()},
         {"<!--vaha-->", QStringLiteral("0")},
     };
     return vyplnZnacky(std::move(sablona), nahrady);

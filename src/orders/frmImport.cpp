@@ -4,6 +4,7 @@
 #include "platform/Desktop.h"
 #include "platform/Guard.h"
 #include "platform/QtFlexGridView.h"
+#include "platform/QtWidgety.h"
 #include "platform/Services.h"
 #include "platform/UserDialogs.h"
 #include "util/VolbaSouboru.h"
@@ -110,9 +111,10 @@ void frmImport::mnu_Import_Click() {
                                               {QStringLiteral("text oddělený středníkem (*.csv)"), QStringLiteral("*.csv")}},
                                              QDir::homePath());
     if (cesta.isEmpty()) return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const Vysledek<> v = m_model.nacti(cesta);
-    QApplication::restoreOverrideCursor();
+    const Vysledek<> v = [&] {
+        const KurzorCekani h;
+        return m_model.nacti(cesta);
+    }();
     zobraz();
     ohlas(v);
 }

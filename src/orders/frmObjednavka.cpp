@@ -147,7 +147,6 @@ bool frmObjednavka::vlastniOkno(const QWidget* w) const {
 frmObjednavka::~frmObjednavka() {
     m_model.zmeneno = nullptr;
     if (m_sluzby.odpojCenik) m_sluzby.odpojCenik(m_model);
-    if (m_hodiny) QApplication::restoreOverrideCursor();
 }
 
 QWidget* frmObjednavka::sestavSeznam() {
@@ -322,11 +321,8 @@ void frmObjednavka::nacti() {
     for (QWidget* w : std::initializer_list<QWidget*>{cmdPridatKombinovanou, txtPoznamka, lstObjednavky, chkNabidka, cmbZavod,
                                                      txtDatumExpediceDen, txtDatumExpediceMesic, txtDatumExpediceRok})
         w->setEnabled(volno);
-    if (m.odesilani() != m_hodiny) {
-        m_hodiny = m.odesilani();
-        if (m_hodiny) QApplication::setOverrideCursor(Qt::WaitCursor);
-        else QApplication::restoreOverrideCursor();
-    }
+    if (!m.odesilani()) m_hodiny.reset();
+    else if (!m_hodiny) m_hodiny.emplace();
 }
 
 void frmObjednavka::aktivovano() {

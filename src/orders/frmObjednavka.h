@@ -6,9 +6,11 @@
 #include "net/clsHTTP.h"
 #include "orders/ModelObjednavky.h"
 #include "platform/QtFlexGridView.h"
+#include "platform/QtWidgety.h"
 
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -86,7 +88,7 @@ private:
     ModelObjednavky m_model;
     DetekceSiteQt m_detekceSystemu;
     bool m_bezOtazky = false;
-    bool m_hodiny = false;
+    std::optional<KurzorCekani> m_hodiny;  // while an order is sent
     // Whether the window active before the sheet was one of its own (a message box, a file
     // dialog, "Nastavení", a menu, the price list): that one gives the activation back without
     // a new selection.

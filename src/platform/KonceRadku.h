@@ -1,5 +1,6 @@
 #pragma once
-// Line ends: stored text has CR LF, as the Windows original wrote it; Qt's text boxes use LF.
+// Line ends: stored text has CR LF, as existing data folders and the server hold it; Qt's text
+// boxes use LF.
 #include <QString>
 
 namespace radky {

@@ -1,6 +1,6 @@
 #pragma once
 // What one window asks of another it opens: the program wires the real windows, tests put
-// recording stand-ins in their place, and a part that is not built yet says so to the user.
+// recording stand-ins in their place.
 #include "platform/Numbers.h"
 
 #include <QString>
@@ -42,16 +42,4 @@ struct PolozkaObjednavky {
 class IObjednavka : public IOkno {
 public:
     virtual void PridatObjednavku(const PolozkaObjednavky& p) = 0;
-};
-
-// A window of a part that is not built yet: tells the user so and does nothing else.
-class OknoVPristiVerzi : public IModalniOkno, public IOkno {
-public:
-    explicit OknoVPristiVerzi(QString text) : m_text(std::move(text)) {}
-    void ZobrazModalne() override { oznam(); }
-    void Zobraz() override { oznam(); }
-
-private:
-    void oznam();
-    QString m_text;
 };

@@ -1,8 +1,13 @@
 #include "platform/QtWidgety.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
+
+KurzorCekani::KurzorCekani() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+KurzorCekani::~KurzorCekani() { QApplication::restoreOverrideCursor(); }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* e) {
     emit stisknuto(e->button());

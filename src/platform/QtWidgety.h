@@ -4,6 +4,15 @@
 #include <QLabel>
 #include <QLineEdit>
 
+// The wait cursor for as long as it lives, taken down however the scope is left.
+class KurzorCekani {
+public:
+    KurzorCekani();
+    ~KurzorCekani();
+    KurzorCekani(const KurzorCekani&) = delete;
+    KurzorCekani& operator=(const KurzorCekani&) = delete;
+};
+
 // A plain label that reports the mouse: links, switches and the sheet's clickable captions.
 // One given a focus policy is also pressed with Enter or Space, as a left click.
 class ClickableLabel : public QLabel {

@@ -572,6 +572,16 @@ Currency TabulkaArtiklu::cena(int r) const {
     return Currency::fromRaw(x.cena.text >= 0 ? 0 : x.cena.setiny * 100);
 }
 
+double TabulkaArtiklu::prodejniCena(int r) const {
+    const Radek& x = radek(r);
+    if (x.bezCeny) return 0;
+    if (x.cena.text < 0) return static_cast<double>(x.cena.setiny) / 100.0;
+    // Text, or a number past 16 whole digits kept as its text.
+    const QString& t = m_textyCastek[static_cast<size_t>(x.cena.text)];
+    const Regional& reg = Regional::current();
+    return reg.IsNumeric(t) ? reg.CDbl(t) : 0.0;
+}
+
 float TabulkaArtiklu::vaha(int r) const {
     const Radek& x = radek(r);
     if (x.vahaPretece) throw ChybaPreteceni();

@@ -55,6 +55,9 @@ public:
     // A value too large for the type is the overflow error; a text that is no number gives 0.
     Currency cena(int radek) const;
     float vaha(int radek) const;
+    // Column 4 as the number its text shows: 0 for an article without a shown price or a price
+    // field holding text.
+    double prodejniCena(int radek) const;
     // Column 8 as a number; a text that is no number counts as 0 (not orderable).
     double objSklad(int radek) const;
 

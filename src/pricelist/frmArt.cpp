@@ -5,7 +5,6 @@
 #include "platform/UserDialogs.h"
 
 #include <QAbstractListModel>
-#include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -244,12 +243,8 @@ void frmArt::potvrdZadani() {
 }
 
 void frmArt::cmdVlozit_Click() {
-    struct Hodiny {
-        Hodiny() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-        ~Hodiny() { QApplication::restoreOverrideCursor(); }
-    };
     Vysledek<bool> v = [this] {
-        const Hodiny h;
+        const KurzorCekani h;
         return m_model.Vlozit();
     }();
     nactiFiltry();

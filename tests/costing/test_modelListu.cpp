@@ -2,7 +2,9 @@
 #include "costing/ModelListu.h"
 
 #include "engine/EngineFixture.h"
+#include "platform/Mnemoniky.h"
 
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 #include <set>
@@ -175,5 +177,29 @@ TEST(CostingSheetModel, EveryMenuCaptionHasAnAltLetterOfItsOwn) {
         QStringList jedinecne = seznam;
         jedinecne.removeDuplicates();
         EXPECT_EQ(jedinecne, seznam) << kde.toStdString();
+    }
+}
+
+// The letter taken: the first free word start, else the first free plain letter, else none.
+TEST(CostingSheetModel, WhichAltLetterACaptionGets) {
+    const struct { const char* popisek; const char* pouzite; const char* vysledek; } pripady[] = {
+        {"Konec", "", "&Konec"},
+        {"Nová sorvenika", "n", "Nová &sorvenika"},
+        {"Tisk", "t", "T&isk"},
+        {"Účet", "", "Úč&et"},
+        {"A & B", "a", "A && &B"},
+        {"Ok", "ko", "Ok"},
+    };
+    for (const auto& p : pripady) {
+        QSet<QChar> pouzite;
+        for (QChar z : QString::fromUtf8(p.pouzite)) pouzite.insert(z);
+        const qsizetype pred = pouzite.size();
+        const QString v = sMnemonikou(QString::fromUtf8(p.popisek), pouzite);
+        EXPECT_EQ(v, QString::fromUtf8(p.vysledek));
+        const qsizetype i = v.lastIndexOf(QRegularExpression(QStringLiteral("&[^&]")));
+        EXPECT_EQ(pouzite.size(), pred + (i >= 0 ? 1 : 0)) << p.popisek;
+        if (i >= 0) {
+            EXPECT_TRUE(pouzite.contains(v[i + 1].toLower())) << p.popisek;
+        }
     }
 }

@@ -321,13 +321,28 @@ TEST(Nabidky, FormForViewingOnly) {
     QtNabidky nabidky(g, {});
     auto n = std::make_shared<clsNabidka>();
     n->NazevAkce = QStringLiteral("Akce");
+    n->Ulice = QStringLiteral("Dlouhá");
+    n->DruhStavby = 2;
+    n->Obchodnik = QStringLiteral("Stavebniny");
+    n->Poznamka = QStringLiteral("pozn.");
     bool videno = false;
     az([] { return modalni<frmNabidka>(); }, [&](QWidget* w) {
         auto* f = static_cast<frmNabidka*>(w);
         for (QPushButton* b : {f->cmdUlozit, f->cmdStorno, f->cmdPridatUbrat[0], f->cmdPridatUbrat[1]}) EXPECT_TRUE(b->isHidden());
         EXPECT_FALSE(f->cmdVymazat->isHidden());
-        for (QWidget* x : std::initializer_list<QWidget*>{f->cmbNazevAkce, f->txtPoznamka}) EXPECT_FALSE(x->isEnabled());
+        for (QWidget* x : std::initializer_list<QWidget*>{f->txtDatumNabidky, f->cmbNazevAkce, f->txtUlice, f->cmbDruhStavby,
+                                                          f->cmbObchodnik, f->txtObchodnikMesto, f->txtPoznamka})
+            EXPECT_FALSE(x->isEnabled()) << x->objectName().toStdString();
+        // The representative's and the prices' boxes only show, in any form.
+        for (QLineEdit* e : {f->txtCisloOZ, f->txtTelefonOZ, f->txtCenaBezDPH, f->txtCenaPoSleveSDPH}) EXPECT_TRUE(e->isReadOnly());
         EXPECT_EQ(f->cmbNazevAkce->currentText(), QStringLiteral("Akce"));
+        // "Vymazat" empties the project and customer fields, not the date.
+        const QString datum = f->txtDatumNabidky->text();
+        f->cmdVymazat->click();
+        EXPECT_EQ((QStringList{f->txtDatumNabidky->text(), f->cmbNazevAkce->currentText(), f->txtUlice->text(),
+                               QString::number(f->cmbDruhStavby->currentIndex()), f->cmbObchodnik->currentText(), f->txtPoznamka->toPlainText()}),
+                  (QStringList{datum, "", "", "0", "", ""}));
+        EXPECT_FALSE(datum.isEmpty());
         videno = true;
         zaviraciPolicko(f);
     });

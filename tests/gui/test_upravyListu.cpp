@@ -6,6 +6,7 @@
 #include "costing/QtListSorveniky.h"
 #include "costing/frmPomocnik.h"
 #include "costing/frmPoznamka.h"
+#include "platform/FileStore.h"
 #include "platform/Services.h"
 #include "support/GuiSupport.h"
 #include "support/TestSupport.h"
@@ -207,18 +208,36 @@ TEST(CostingSheet, NoteEditorStoresOnOkOnly) {
     }
 }
 
-TEST(CostingSheet, CommandsReachTheirWindowsOrSayTheyComeLater) {
+TEST(CostingSheet, CommandsReachTheirWindows) {
     Instalace inst;
     FakeServices sluzby;
     GlobalniData g;
     ASSERT_FALSE(NactiIni(inst.ini(), g).chyba);
-    Okna pruvodce, objednavka;
+    Okna pruvodce, objednavka, objednavky, nabidky, import, adresar;
     int menu = 0, konec = 0;
+    QStringList vystupy;
     frmSorvenika::Sluzby s;
     s.zpetDoMenu = [&] { ++menu; };
     s.konec = [&] { ++konec; };
     s.pruvodce = &pruvodce;
     s.objednavka = &objednavka;
+    s.objednavky = &objednavky;
+    s.nabidky = &nabidky;
+    s.nabidka = [&](const Kalkulace&) { vystupy << QStringLiteral("nabidka"); };
+    s.importZakazniku = &import;
+    s.adresar = &adresar;
+    s.vystupy.Tisk = [&](const Kalkulace&) -> Vysledek<> {
+        vystupy << QStringLiteral("tisk");
+        return {};
+    };
+    s.vystupy.ExportDoExcelu = [&](const Kalkulace&) -> Vysledek<> {
+        vystupy << QStringLiteral("excel");
+        return {};
+    };
+    s.vystupy.Sorvenika2Html = [&](const Kalkulace&, const QString& cesta) -> Vysledek<> {
+        vystupy << QFileInfo(cesta).fileName();
+        return filestore::replace(cesta, "<html>");
+    };
     const QPointer<frmSorvenika> okno = new frmSorvenika(g, std::move(s));
     ModelListu& m = okno->model();
     spocitejUkazku(g, m);
@@ -244,8 +263,11 @@ TEST(CostingSheet, CommandsReachTheirWindowsOrSayTheyComeLater) {
                      Prikaz::mnuNabidky, Prikaz::mnu_Import, Prikaz::mnu_Zakaznik, Prikaz::mnuObjednavky})
         prikaz(p);
     QTest::mouseClick(okno->lblNabidka, Qt::LeftButton);
-    ASSERT_EQ(sluzby.dialogs.zpravy.size(), 9);
-    for (const QString& t : sluzby.dialogs.texty()) EXPECT_TRUE(t.endsWith(QStringLiteral("v další verzi programu."))) << t.toStdString();
+    // No file chosen for the HTML page: nothing written.
+    EXPECT_EQ(vystupy, (QStringList{QStringLiteral("tisk"), QStringLiteral("MIV.htm"), QStringLiteral("excel"), QStringLiteral("nabidka")}));
+    EXPECT_EQ(sluzby.desktop.maily.size(), 1);
+    EXPECT_EQ(std::tuple(objednavky.zobrazeno, nabidky.zobrazeno, import.zobrazeno, adresar.zobrazeno), std::tuple(1, 1, 1, 1));
+    EXPECT_EQ(sluzby.dialogs.texty(), QStringList());
 
     az([] { return modalni<frmPomocnik>(); }, [](QWidget* w) {
         EXPECT_EQ(static_cast<frmPomocnik*>(w)->Image1->pixmap().size(), QSize(489, 455));

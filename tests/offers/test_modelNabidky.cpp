@@ -263,6 +263,12 @@ TEST(ModelNabidky, SaveAppendsAdvancesAndRemembers) {
     }
     // The next number is on disk at once.
     EXPECT_EQ(ini::Profil(p.dir.filePath("Sorvenika.ini")).cti("UZIVATEL", "ExtID"), "13");
+
+    // A broken last line is set aside, and the notice names where to.
+    writeBytes(p.soubor(kNeodeslaneNabidky), readBytes(p.soubor(kNeodeslaneNabidky)) + "15|7|zlomek");
+    const auto w = m.Uloz(u);
+    ASSERT_TRUE(w.ulozeno());
+    EXPECT_TRUE(w.oznameni.contains(QDir::toNativeSeparators(p.soubor(kZbytkyNeodeslanych)))) << w.oznameni.toStdString();
 }
 
 namespace {

@@ -308,6 +308,12 @@ TEST(SynchronizaceNabidek, OnlyWholeRecordsGoUpAndAFailedRewriteIsLogged) {
     EXPECT_EQ(m.prikaz(1), cp1250::encode(PrikazSynchronizace("insert", Prihlaseni{7, "aGVzbG8="}, s1)));
     EXPECT_EQ(m.bajty(kNeodeslaneNabidky), cp1250::encode(kHlavickaNeodeslanych + "\r\n") + zlomek);
 
+    // A whole last record without its CR LF goes up and leaves the file, not to go up again.
+    writeBytes(m.soubor(kNeodeslaneNabidky), s1.chopped(2));
+    EXPECT_EQ(m.s().OdesliNabidky(), "OK");
+    EXPECT_EQ(m.prikaz(2), cp1250::encode(PrikazSynchronizace("insert", Prihlaseni{7, "aGVzbG8="}, s1)));
+    EXPECT_EQ(m.bajty(kNeodeslaneNabidky), "chybí");
+
     m.uloz(3, "C");
     const QByteArray s3 = m.bajty(kNeodeslaneNabidky);
     const QString slozka = m.dir.filePath("Nabidky");

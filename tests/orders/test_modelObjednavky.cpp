@@ -138,6 +138,12 @@ TEST(OrderSheet, CountEditorAndRemovals) {
 
     l.pridej("Druhá", "DVM|", "1|");
     m.txtPoznamka_Change(QStringLiteral("druhá"));
+    // A digit opens the editor on one sub-order; another picked, Enter changes nothing there.
+    m.Tabulka.setRow(1);
+    ASSERT_TRUE(m.Tabulka_KeyPress(u'5'));
+    m.vyber(0);
+    m.txtBox_Enter(QStringLiteral("5"));
+    EXPECT_EQ(m.Objednavka.Item(1).Ks + m.Objednavka.Item(2).Ks, "2|1|");
     m.vyber(0);
     EXPECT_EQ(m.txtPoznamka(), "pozn");
     m.cmdOdebratObjednavku_Click();

@@ -171,3 +171,27 @@ TEST(NacitaniCeniku, PricesStraightFromTheDigits) {
         }
     }
 }
+
+// A price field holding text shows that text and prices an order at nothing; an order number
+// with "-s" shows no price of its own.
+TEST(NacitaniCeniku, APriceFieldHoldingTextShowsIt) {
+    std::vector<PoleT> textem = kPole;
+    textem[3].typ = 'C';
+    const struct { const char* kod; QByteArray cena; const char* cenaKs; const char* prodejni; double cislo; } pripady[] = {
+        {"A", "dohodou", "dohodou", "dohodou", 0},
+        {"B", "1,5", "1,50", "1,50", 1.5},
+        {"C-s", "1,5", "1,50", "", 0},
+    };
+    std::vector<QByteArray> zaznamy;
+    for (const auto& p : pripady) zaznamy.push_back(zaznam(textem, {"", p.kod, "", p.cena, "1", "", "1", ""}));
+    Region r(QStringLiteral("cs_CZ"));
+    CtecDBF c(sestavDBF(textem, zaznamy), QStringLiteral("x.dbf"));
+    const TabulkaArtiklu t = TabulkaArtiklu::zCtecky(c);
+    ASSERT_EQ(t.pocetArtiklu(), static_cast<int>(std::size(pripady)));
+    for (int i = 1; i <= t.pocetArtiklu(); ++i) {
+        const auto& p = pripady[i - 1];
+        EXPECT_EQ(std::tuple(t.text(i, TabulkaArtiklu::Cena), t.text(i, TabulkaArtiklu::ProdejniCena), t.prodejniCena(i)),
+                  std::tuple(QString::fromUtf8(p.cenaKs), QString::fromUtf8(p.prodejni), p.cislo))
+            << p.kod;
+    }
+}

@@ -18,7 +18,6 @@ ASKS_BY_DESIGN = {
     'platform/Services.cpp': 'the dialog interface that the windows and the fake answer',
     'platform/Guard.h': 'the windows show what a request has to tell through one helper',
     'platform/Guard.cpp': 'the event boundary shows what a handler failed with',
-    'platform/Okna.cpp': 'the stand-in of a window the program does not have yet',
     'platform/XdgDesktop.cpp': 'opening a file or link is fire-and-forget; its late failure has no caller',
     'util/VolbaSouboru.h': 'the file dialogs under the names the program uses',
     'util/VolbaSouboru.cpp': 'the file dialogs under the names the program uses',

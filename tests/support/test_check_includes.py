@@ -60,10 +60,10 @@ class SeededCheck(unittest.TestCase):
         self.assertEqual(run_check(self.tree)[0], 0)
 
     def test_a_file_that_stopped_asking_leaves_the_list(self):
-        self.seed('platform/Okna.cpp', '// nothing\n')
+        self.seed('platform/XdgDesktop.cpp', '// nothing\n')
         code, out = run_check(self.tree)
         self.assertEqual(code, 1)
-        self.assertIn('platform/Okna.cpp: asks no one', out)
+        self.assertIn('platform/XdgDesktop.cpp: asks no one', out)
 
 
 if __name__ == '__main__':
