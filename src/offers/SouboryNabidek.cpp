@@ -67,14 +67,12 @@ RadkySouboru RozdelRadky(QByteArrayView obsah, bool zeServeru) {
         r.celych = obsah.size();
         return r;
     }
-    // CR LF, LF or a lone CR; the next of each found once.
-    qsizetype cr = obsah.indexOf('\r'), lf = obsah.indexOf('\n');
-    while (cr >= 0 || lf >= 0) {
-        const qsizetype konec = cr < 0 || (lf >= 0 && lf < cr) ? lf : cr;
-        r.radky << obsah.sliced(zacatek, konec - zacatek);
-        zacatek = konec + (konec == cr && lf == cr + 1 ? 2 : 1);
-        if (cr >= 0 && cr < zacatek) cr = obsah.indexOf('\r', zacatek);
-        if (lf >= 0 && lf < zacatek) lf = obsah.indexOf('\n', zacatek);
+    // A lone CR ends a line only in a file without LF (an old editor's): elsewhere it stands
+    // inside a field, where older versions could leave one.
+    const char konecRadku = obsah.contains('\n') ? '\n' : '\r';
+    for (qsizetype konec; (konec = obsah.indexOf(konecRadku, zacatek)) >= 0; zacatek = konec + 1) {
+        const bool crPred = konecRadku == '\n' && konec > zacatek && obsah[konec - 1] == '\r';
+        r.radky << obsah.sliced(zacatek, konec - zacatek - (crPred ? 1 : 0));
     }
     const QByteArrayView posledni = obsah.sliced(zacatek);
     static const QByteArray hlavicka = kHlavickaNeodeslanych.toLatin1();

@@ -21,8 +21,8 @@ QString souborNabidek(const QString& jmeno);
 // Where the unsent-offers file's cut-off fragments are kept.
 inline const QString kZbytkyNeodeslanych = QStringLiteral("NeodeslaneNabidky-zbytky.txt");
 
-// The whole lines of an offer file. The unsent-offers file's lines end with CR LF, LF or a lone
-// CR (files from other tools); what follows the last line end is a line too when it has at least
+// The whole lines of an offer file. The unsent-offers file's lines end with CR LF or LF, or with
+// a lone CR in a file without any LF (files from other tools); what follows the last line end is a line too when it has at least
 // the header's number of fields and its costing is empty or complete (a record written without
 // its CR LF), else it is the fragment of a write cut short. Without any line end, that file is
 // its header when it is the header or its beginning, else a fragment. The server's file

@@ -164,7 +164,8 @@ TEST(SouboryNabidek, AnAppendKeepsEveryWholeRecordAndSetsAFragmentAside) {
         {"cut one character short", H + "\r\n" + A + "\r\n" + B.chopped(1), H + "\r\n" + A + "\r\n" + C, B.chopped(1) + "\r\n"},
         {"an empty costing is whole", H + "\r\n" + A + "\r\n" + Bdo(0), H + "\r\n" + A + "\r\n" + Bdo(0) + "\r\n" + C, ""},
         {"CR line ends", H + "\r" + A + "\r" + B + "\r", H + "\r\n" + A + "\r\n" + B + "\r\n" + C, ""},
-        {"CR, LF and CR LF", H + "\r" + A + "\n" + B, H + "\r\n" + A + "\r\n" + B + "\r\n" + C, ""},
+        {"a lone CR in a field of an LF file", H + "\n" + A.first(9) + "\r" + A.sliced(9) + "\n" + B,
+         H + "\r\n" + A.first(9) + "\r" + A.sliced(9) + "\r\n" + B + "\r\n" + C, ""},
         {"CR lines and a cut costing", H + "\r" + A + "\r" + Bdo(7), H + "\r\n" + A + "\r\n" + C, Bdo(7) + "\r\n"},
         {"no line end and no header", "Ciz\xed text", H + "\r\n" + C, "Ciz\xed text\r\n"},
         {"a line end alone", "\n", H + "\r\n" + C, ""},
@@ -240,7 +241,7 @@ TEST(SouboryNabidek, TheListsReadersKeepWholeRecordsOnly) {
         // The server's file is split at CR LF alone: a lone LF or CR stays in its field.
         {"ExtID|NazevAkce\n1|a\n2|b\n", {"1a5", "2b5"}, {}},
         {"ExtID|NazevAkce\r1|a\r2|b\r", {"1a5", "2b5"}, {}},
-        {"ExtID|NazevAkce\r\n1|a\nb\r\n2|c\rd\r\n", {"1a5", "05", "2c5", "05"}, {"1a\nb5", "2c\rd5"}},
+        {"ExtID|NazevAkce\r\n1|a\nb\r\n2|c\rd\r\n", {"1a5", "05", "2c\rd5"}, {"1a\nb5", "2c\rd5"}},
         // A last line of the unsent file is an offer when its costing is empty or complete.
         {"ExtID|NazevAkce|Sorvenika\r\n1|a|" + cela + "\r\n2|b|" + cela, {"1a5", "2b5"}, {"1a5", "2b5"}},
         {"ExtID|NazevAkce|Sorvenika\r\n1|a|" + cela + "\r\n2|b|", {"1a5", "2b5"}, {"1a5", "2b5"}},
