@@ -166,6 +166,9 @@ TEST(clsHTTP, EveryFaultOfTheServerEndsInTheOperationsResult) {
     EXPECT_EQ(text(http.TestSpojeni()), kTextTestu);
     http.limitOdpovedi = delka - 1;
     EXPECT_EQ(text(http.TestSpojeni()), velka);
+    // The client takes the next reply whole again.
+    http.limitOdpovedi = delka;
+    EXPECT_EQ(text(http.TestSpojeni()), kTextTestu);
 }
 
 TEST(clsHTTP, ABrokenConnectionEndsTheTestAndTheDownloadAtOnce) {

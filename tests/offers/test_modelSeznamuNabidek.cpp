@@ -1,5 +1,6 @@
 // The offer list's model over real offer files: keys, local states, grey rows, the state
 // change written at once, the copy.
+#include "offers/KodyNabidek.h"
 #include "offers/ModelSeznamuNabidek.h"
 
 #include "offers/SouboryNabidek.h"
@@ -90,6 +91,10 @@ TEST(ModelSeznamuNabidek, StateChangeOnlyOwnWrittenAtOnce) {
     EXPECT_EQ(readBytes(s.soubor(kStavyNabidek)), "ID|ExtID|Stav\r\n0|21|0\r\n5|1|1\r\n12|2|0\r\n");
     // State 0, "V řešení", is a state like any other.
     ASSERT_TRUE(m.ZmenStav(2, 0));
+    EXPECT_EQ(m.index(2, sStav).data().toString(), QStringLiteral("V řešení"));
+    EXPECT_EQ(readBytes(s.soubor(kStavyNabidek)), "ID|ExtID|Stav\r\n0|21|0\r\n5|1|0\r\n12|2|0\r\n");
+    // One past the last state is no state: nothing changes.
+    ASSERT_TRUE(m.ZmenStav(2, static_cast<int>(StavyNabidky().size())));
     EXPECT_EQ(m.index(2, sStav).data().toString(), QStringLiteral("V řešení"));
     EXPECT_EQ(readBytes(s.soubor(kStavyNabidek)), "ID|ExtID|Stav\r\n0|21|0\r\n5|1|0\r\n12|2|0\r\n");
     EXPECT_EQ(m.soucet(), 1300.5);
