@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# build.sh <folder> [cmake options...]: configures once and builds with all cores; BUILD_TARGET
+# build.sh <folder> [cmake options...]: configures once and builds with all cores (SORVENIKA_JOBS
+# caps the parallel jobs); BUILD_TARGET
 # names the one target to build (run.sh builds only the program). Warnings are errors unless an
 # option says otherwise: run.sh and test.sh share `build`, and one set of options keeps either
 # from rebuilding what the other built.
@@ -19,4 +20,4 @@ if [ "$(cat "$stamp" 2>/dev/null)" != "$now" ]; then
   find "$root/$dir" -maxdepth 3 -type d -name '*_autogen' -prune -exec rm -rf {} +
   echo "$now" > "$stamp"
 fi
-cmake --build "$root/$dir" --parallel "$(nproc)" ${BUILD_TARGET:+--target "$BUILD_TARGET"}
+cmake --build "$root/$dir" --parallel "${SORVENIKA_JOBS:-$(nproc)}" ${BUILD_TARGET:+--target "$BUILD_TARGET"}
