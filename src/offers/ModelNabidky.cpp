@@ -11,7 +11,6 @@
 #include "platform/KonceRadku.h"
 #include "platform/Numbers.h"
 
-
 namespace {
 
 ZmenaTRemol soucetDilu(const QList<ZmenaTRemol>& dily) {
@@ -103,8 +102,8 @@ void ModelNabidky::zmenaPolozek(const std::function<void()>& zmena) {
         const ZmenaTRemol dily = soucetDilu(m_dily);
         tRemol = ZmenaTRemol{dily.cenik - m_dilyNaZacatku.cenik, dily.poSleve - m_dilyNaZacatku.poSleve};
     }
-    const CenyNabidky c = CenyPoZmene(tRemol ? m_cenyNaZacatku : CenyNabidky{n.CenaBezDPH, n.CenaPoSleveBezDPH, n.CenaPoSleveSDPH, n.ProjektovaSleva},
-                                      po.soucet, m_g.nastaveni.DPH.toDouble(), tRemol);
+    const CenyNabidky ted{n.CenaBezDPH, n.CenaPoSleveBezDPH, n.CenaPoSleveSDPH, n.ProjektovaSleva};
+    const CenyNabidky c = CenyPoZmene(tRemol ? m_cenyNaZacatku : ted, po.soucet, m_g.nastaveni.DPH.toDouble(), tRemol);
     n.CenaBezDPH = c.CenaBezDPH;
     n.CenaPoSleveBezDPH = c.CenaPoSleveBezDPH;
     n.CenaPoSleveSDPH = c.CenaPoSleveSDPH;
