@@ -103,7 +103,14 @@ void ModelNabidky::zmenaPolozek(const std::function<void()>& zmena) {
         tRemol = ZmenaTRemol{dily.cenik - m_dilyNaZacatku.cenik, dily.poSleve - m_dilyNaZacatku.poSleve};
     }
     const CenyNabidky ted{n.CenaBezDPH, n.CenaPoSleveBezDPH, n.CenaPoSleveSDPH, n.ProjektovaSleva};
-    const CenyNabidky c = CenyPoZmene(tRemol ? m_cenyNaZacatku : ted, po.soucet, m_g.nastaveni.DPH.toDouble(), tRemol);
+    CenyNabidky c = CenyPoZmene(tRemol ? m_cenyNaZacatku : ted, po.soucet, m_g.nastaveni.DPH.toDouble(), tRemol);
+    if (tRemol && Tabulka.Rows() == Tabulka.FixedRows()) {
+        // No part left is nothing to pay, whatever the parts' roundings or a changed price list
+        // leave over; parts added next count from there.
+        c = {0, 0, 0, ted.ProjektovaSleva};
+        m_cenyNaZacatku = c;
+        m_dilyNaZacatku = {};
+    }
     n.CenaBezDPH = c.CenaBezDPH;
     n.CenaPoSleveBezDPH = c.CenaPoSleveBezDPH;
     n.CenaPoSleveSDPH = c.CenaPoSleveSDPH;
