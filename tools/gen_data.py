@@ -131,6 +131,24 @@ def price_list_records():
     return records
 
 
+# The order sheet looks each code of a T-REMOL sub-order up with "-s" after it: the manufacturer
+# keeps the articles of these systems under such order numbers as well. Each code of their item
+# tables gets that article, a copy of its own that the browser does not list (orderable 0).
+TREMOL_TABLES = ["T-REMOL", "T-REMOL2S", "T-REMOL2R"]
+
+
+def tremol_set_records(records):
+    by_code = {r[1].upper(): r for r in records}
+    codes = sorted({c.upper() for name in TREMOL_TABLES
+                    for row in read_item_table(TOOLS / "systemy" / (name + ".tsv"))[2:] for c in row if c != "-"})
+    added = []
+    for code in codes:
+        r = by_code.get(code)
+        if r and code + "-S" not in by_code:
+            added.append(r[:1] + [r[1] + "-s"] + r[2:6] + ["0"] + r[7:])
+    return added
+
+
 def write_price_list(out_dir, records):
     target = out_dir / "Art.dbf"
     target.write_bytes(dbf_bytes(ART_FIELDS, records, ART_DATE))
@@ -275,6 +293,7 @@ def main(argv):
     print(write_price_list(args.test_out, test_records()))
     args.out.mkdir(parents=True, exist_ok=True)
     records = price_list_records()
+    records += tremol_set_records(records)
     print(write_price_list(args.out, records))
     for target in write_item_tables(args.out, records):
         print(target)

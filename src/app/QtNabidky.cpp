@@ -38,6 +38,7 @@ void QtNabidky::zobrazFormular(std::shared_ptr<clsNabidka> n, bool jenProhlizeni
     m_pamet.Nabidka = std::move(n);
     ModelNabidky::Sluzby s;
     s.storno = std::move(storno);
+    s.cenik = m_sluzby.cenik;
     if (m_sluzby.seznamPolozek)
         s.pridatPolozky = [this](ICilNabidky& cil) { m_sluzby.seznamPolozek->Zobraz(CilVlozeni(&cil)); };
     const QPointer<frmNabidka> okno = new frmNabidka(m_g, m_pamet, std::move(s), QApplication::activeWindow());

@@ -17,7 +17,7 @@ class QtNabidky : public IOkno {
 public:
     struct Sluzby {
         QtSeznamPolozek* seznamPolozek = nullptr;  // the price list in its offer mode
-        const TabulkaArtiklu* cenik = nullptr;     // the weights of the HTML offer
+        const TabulkaArtiklu* cenik = nullptr;     // the weights of the HTML offer, the list prices of the form
         // The synchronisation shown in the status window (caption, text, modal or not), run, and
         // its log shown; empty: the list offers no synchronisation.
         std::function<void()> synchronizuj;

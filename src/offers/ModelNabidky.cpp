@@ -11,7 +11,18 @@
 #include "platform/KonceRadku.h"
 #include "platform/Numbers.h"
 
-#include <numeric>
+namespace {
+
+ZmenaTRemol soucetDilu(const QList<ZmenaTRemol>& dily) {
+    ZmenaTRemol z;
+    for (const ZmenaTRemol& d : dily) {
+        z.cenik += d.cenik;
+        z.poSleve += d.poSleve;
+    }
+    return z;
+}
+
+}  // namespace
 
 ModelNabidky::ModelNabidky(GlobalniData& g, PametNabidek& pamet, Sluzby sluzby)
     : m_g(g), m_pamet(pamet), m_sluzby(std::move(sluzby)), m_nazvy(souborNabidek(QStringLiteral("NazevAkce.txt"))),
@@ -25,12 +36,12 @@ ModelNabidky::ModelNabidky(GlobalniData& g, PametNabidek& pamet, Sluzby sluzby)
     s.Xml = n.Sorvenika;
     s.ParseXml();
     FlexGridDavka davka(Tabulka);
-    for (const QStringList& bunky : clsSorvenika::BunkyRozpisu(s.Rozpis)) Tabulka.AddItem(bunky.join(QLatin1Char('\t')));
-    // A part added at an earlier opening: its list price as far as its total at the coefficient
-    // tells it. The costing's own T-REMOL lines are 0.
-    const double koeficient = 1 - n.ProjektovaSleva / 100;
-    for (int r = Tabulka.FixedRows(); r < Tabulka.Rows(); ++r)
-        m_cenikove << (koeficient > 0 ? Round(naDouble(Tabulka.TextMatrix(r, 5)).value_or(0) / koeficient, 2) : 0);
+    for (const QStringList& bunky : clsSorvenika::BunkyRozpisu(s.Rozpis)) {
+        Tabulka.AddItem(bunky.join(QLatin1Char('\t')));
+        m_dily << CenyDilu(m_sluzby.cenik, bunky, n.ProjektovaSleva);
+    }
+    m_dilyNaZacatku = soucetDilu(m_dily);
+    m_cenyNaZacatku = {n.CenaBezDPH, n.CenaPoSleveBezDPH, n.CenaPoSleveSDPH, n.ProjektovaSleva};
 }
 
 QString ModelNabidky::titulek() const { return QStringLiteral("Povinné údaje k nabídce č. ") + QString::number(nabidka().ExtID); }
@@ -51,25 +62,25 @@ void ModelNabidky::odebratPolozku() {
     zmenaPolozek([this] {
         if (Tabulka.Rows() < 3) {
             Tabulka.setRows(1);
-            m_cenikove.clear();
+            m_dily.clear();
             m_odebrat = false;
         } else if (Tabulka.Row() >= Tabulka.FixedRows()) {
-            m_cenikove.removeAt(Tabulka.Row() - Tabulka.FixedRows());
+            m_dily.removeAt(Tabulka.Row() - Tabulka.FixedRows());
             Tabulka.RemoveItem(Tabulka.Row());
         }
     });
 }
 
 void ModelNabidky::pridejPolozku(const QString& radek) {
-    Tabulka.AddItem(RadekNaKoeficient(radek, nabidka().ProjektovaSleva));
-    m_cenikove << CenikovaCena(radek);
+    const QString r = RadekNaKoeficient(radek, nabidka().ProjektovaSleva);
+    Tabulka.AddItem(r);
+    m_dily << CenyDilu(m_sluzby.cenik, r.split(QLatin1Char('\t')), nabidka().ProjektovaSleva);
     m_odebrat = true;
 }
 
 void ModelNabidky::zmenaPolozek(const std::function<void()>& zmena) {
     const int r = Tabulka.Row();
     const RozpisMrizky pred = RozpisZMrizky(Tabulka);
-    const double cenikPred = std::accumulate(m_cenikove.begin(), m_cenikove.end(), 0.0);
     zmena();
     const RozpisMrizky po = RozpisZMrizky(Tabulka);
     // The price list closed without a part, or nothing to remove: the offer stays as it was.
@@ -86,11 +97,20 @@ void ModelNabidky::zmenaPolozek(const std::function<void()>& zmena) {
     s.Rozpis = po.rozpis;
     s.GenerXml();
     n.Sorvenika = s.Xml;
-    const std::optional<double> tRemolCenik =
-        jeTRemol(s.System) ? std::optional(std::accumulate(m_cenikove.begin(), m_cenikove.end(), 0.0) - cenikPred)
-                           : std::nullopt;
-    const CenyNabidky c = CenyPoZmene({n.CenaBezDPH, n.CenaPoSleveBezDPH, n.CenaPoSleveSDPH, n.ProjektovaSleva},
-                                      pred.soucet, po.soucet, m_g.nastaveni.DPH.toDouble(), tRemolCenik);
+    std::optional<ZmenaTRemol> tRemol;
+    if (jeTRemol(s.System)) {
+        const ZmenaTRemol dily = soucetDilu(m_dily);
+        tRemol = ZmenaTRemol{dily.cenik - m_dilyNaZacatku.cenik, dily.poSleve - m_dilyNaZacatku.poSleve};
+    }
+    const CenyNabidky ted{n.CenaBezDPH, n.CenaPoSleveBezDPH, n.CenaPoSleveSDPH, n.ProjektovaSleva};
+    CenyNabidky c = CenyPoZmene(tRemol ? m_cenyNaZacatku : ted, po.soucet, m_g.nastaveni.DPH.toDouble(), tRemol);
+    if (tRemol && Tabulka.Rows() == Tabulka.FixedRows()) {
+        // No part left is nothing to pay, whatever the parts' roundings or a changed price list
+        // leave over; parts added next count from there.
+        c = {0, 0, 0, ted.ProjektovaSleva};
+        m_cenyNaZacatku = c;
+        m_dilyNaZacatku = {};
+    }
     n.CenaBezDPH = c.CenaBezDPH;
     n.CenaPoSleveBezDPH = c.CenaPoSleveBezDPH;
     n.CenaPoSleveSDPH = c.CenaPoSleveSDPH;

@@ -21,14 +21,18 @@ struct PametNabidek {
     const clsNabidka* predloha() const { return PosledniNabidka.get(); }
 };
 
+// `pridatPolozky` shows the price list modally in its offer mode over this target; `storno`
+// clears the opener's own reference to the offer; `cenik` is the price list whose unit prices a
+// T-REMOL offer's list price follows.
+struct SluzbyModeluNabidky {
+    std::function<void(ICilNabidky&)> pridatPolozky;
+    std::function<void()> storno;
+    const TabulkaArtiklu* cenik = nullptr;
+};
+
 class ModelNabidky : public ICilNabidky {
 public:
-    // `pridatPolozky` shows the price list modally in its offer mode over this target;
-    // `storno` clears the opener's own reference to the offer.
-    struct Sluzby {
-        std::function<void(ICilNabidky&)> pridatPolozky;
-        std::function<void()> storno;
-    };
+    using Sluzby = SluzbyModeluNabidky;
 
     // Load: the lists, the fields and the parts of the offer in pamet.Nabidka.
     ModelNabidky(GlobalniData& g, PametNabidek& pamet, Sluzby sluzby = {});
@@ -75,6 +79,10 @@ private:
     NazvyAkci m_nazvy;
     QStringList m_obchodnici;
     UdajeNabidky m_udaje;
-    QList<double> m_cenikove;  // each part row's list price, which a T-REMOL offer's prices follow
+    // A T-REMOL offer's prices follow its parts: each grid row's share, their sum and the prices
+    // at the opening.
+    QList<ZmenaTRemol> m_dily;
+    ZmenaTRemol m_dilyNaZacatku;
+    CenyNabidky m_cenyNaZacatku;
     bool m_odebrat = true;
 };

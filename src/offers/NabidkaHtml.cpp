@@ -2,6 +2,7 @@
 
 #include "engine/Systemy.h"
 #include "offers/KodyNabidek.h"
+#include "offers/UdajeNabidky.h"
 #include "offers/clsSorvenika.h"
 #include "platform/Cp1250.h"
 #include "platform/DataPaths.h"
@@ -61,15 +62,7 @@ int kusy(const QString& text) {
 }  // namespace
 
 double VratVahu(const TabulkaArtiklu& cenik, const QString& kod, int rezim) {
-    int radek = -1;
-    if (rezim == 1) {
-        QString s = kod + QStringLiteral("-s");
-        radek = cenik.NajdiArtikl(s);
-    }
-    if (radek < 0) {
-        QString k = kod;
-        radek = cenik.NajdiArtikl(k);
-    }
+    const int radek = RadekDilu(cenik, kod, rezim == 1);
     if (radek <= 0) return 0;
     return naDouble(cenik.text(radek, TabulkaArtiklu::Vaha)).value_or(0);
 }

@@ -103,17 +103,16 @@ RozpisMrizky RozpisZMrizky(const FlexGrid& tabulka) {
     return v;
 }
 
-CenyNabidky CenyPoZmene(const CenyNabidky& puvodni, double pred, double po, double dph,
-                        std::optional<double> tRemolCenik) {
+CenyNabidky CenyPoZmene(const CenyNabidky& puvodni, double po, double dph, std::optional<ZmenaTRemol> tRemol) {
     const double projektovaSleva = puvodni.ProjektovaSleva;
     const double koeficient = 1 - projektovaSleva / 100;
     CenyNabidky c;
     c.ProjektovaSleva = projektovaSleva;
-    if (tRemolCenik) {
-        const double zmena = po - pred;
-        c.CenaBezDPH = Round(puvodni.CenaBezDPH + *tRemolCenik, 2);
-        c.CenaPoSleveBezDPH = Round(puvodni.CenaPoSleveBezDPH + zmena, 2);
-        c.CenaPoSleveSDPH = Round(puvodni.CenaPoSleveSDPH + Round((1 + dph / 100) * zmena, 2), 2);
+    if (tRemol) {
+        const double poSleve = static_cast<double>(tRemol->poSleve) / 100;
+        c.CenaBezDPH = Round(puvodni.CenaBezDPH + static_cast<double>(tRemol->cenik) / 100, 2);
+        c.CenaPoSleveBezDPH = Round(puvodni.CenaPoSleveBezDPH + poSleve, 2);
+        c.CenaPoSleveSDPH = Round(puvodni.CenaPoSleveSDPH + Round((1 + dph / 100) * poSleve, 2), 2);
         if (c.CenaBezDPH != 0) c.ProjektovaSleva = (1 - c.CenaPoSleveBezDPH / c.CenaBezDPH) * 100;
     } else if (projektovaSleva == 0 || koeficient <= 0) {
         c.CenaBezDPH = po;
@@ -127,18 +126,39 @@ CenyNabidky CenyPoZmene(const CenyNabidky& puvodni, double pred, double po, doub
     return c;
 }
 
+double CenaNaKoeficient(double cena, double projektovaSleva) {
+    return projektovaSleva == 0 ? cena : Round(cena * (1 - projektovaSleva / 100) + 0.049, 1);
+}
+
 QString RadekNaKoeficient(const QString& radek, double projektovaSleva) {
     QStringList bunky = radek.split(QLatin1Char('\t'));
     if (projektovaSleva == 0 || bunky.size() < 6) return radek;
     const Regional& reg = Regional::current();
-    const double cena = Round(naDouble(bunky[4]).value_or(0) * (1 - projektovaSleva / 100) + 0.049, 1);
+    const double cena = CenaNaKoeficient(naDouble(bunky[4]).value_or(0), projektovaSleva);
     bunky[4] = reg.Format(cena);
     bunky[5] = reg.Format(cena * naDouble(bunky[3]).value_or(0));
     return bunky.join(QLatin1Char('\t'));
 }
 
-double CenikovaCena(const QString& radek) {
-    const QStringList bunky = radek.split(QLatin1Char('\t'));
-    if (bunky.size() < 5) return 0;
-    return naDouble(bunky[3]).value_or(0) * naDouble(bunky[4]).value_or(0);
+int RadekDilu(const TabulkaArtiklu& cenik, const QString& kod, bool sPriponou) {
+    int radek = -1;
+    if (sPriponou) {
+        QString s = kod + QStringLiteral("-s");
+        radek = cenik.NajdiArtikl(s);
+    }
+    if (radek < 0) {
+        QString k = kod;
+        radek = cenik.NajdiArtikl(k);
+    }
+    return radek;
+}
+
+ZmenaTRemol CenyDilu(const TabulkaArtiklu* cenik, const QStringList& bunky, double projektovaSleva) {
+    if (bunky.size() < 6) return {};
+    const auto centy = [](double kc) { return static_cast<qint64>(Round(kc * 100)); };
+    const double ks = naDouble(bunky[3]).value_or(0);
+    const int radek = cenik ? RadekDilu(*cenik, bunky[1], true) : -1;
+    const double cena = radek > 0 ? cenik->cena(radek).toDouble() : 0;
+    const qint64 celkem = centy(naDouble(bunky[5]).value_or(0));
+    return {centy(Round(cena * ks, 2)), celkem != 0 ? celkem : centy(CenaNaKoeficient(cena, projektovaSleva) * ks)};
 }

@@ -5,6 +5,7 @@
 #include "offers/clsNabidka.h"
 #include "platform/FlexGrid.h"
 #include "platform/Vysledek.h"
+#include "pricelist/TabulkaArtiklu.h"
 
 #include <QDate>
 #include <QString>
@@ -76,20 +77,38 @@ struct CenyNabidky {
     double CenaPoSleveSDPH = 0;
     double ProjektovaSleva = 0;
 };
-// The prices after the parts grid's "Cena celkem" sum went from `pred` to `po`. The grid's
-// prices are at the offer's coefficient (100 − projektovaSleva %), so the discount is in them
-// already. Without a discount: the sum, and from it the prices with two decimals. With one: the
-// prices the costing sheet would show, the price before the discount derived back from the
-// sum; the discount stays. T-REMOL costings carry no line prices, so their prices move by the
-// change (`tRemolCenik`: that of the list prices, count × unit price): the list price by it,
-// the price after discount by the sum's, the price with VAT by the VAT-inclusive sum's change
-// rounded to cents; the discount is then that of the new prices.
-CenyNabidky CenyPoZmene(const CenyNabidky& puvodni, double pred, double po, double dph,
-                        std::optional<double> tRemolCenik);
+// A T-REMOL offer's parts since the form opened: the change of their list prices and of their
+// prices after the discount, in cents.
+struct ZmenaTRemol {
+    qint64 cenik = 0;
+    qint64 poSleve = 0;
+};
+// The prices after a parts change, the grid's "Cena celkem" sum now `po`. The grid's prices are
+// at the offer's coefficient (100 − projektovaSleva %), so the discount is in them already.
+// Without a discount: the sum, and from it the prices with two decimals. With one: the prices
+// the costing sheet would show, the price before the discount derived back from the sum; the
+// discount stays. T-REMOL costings carry no line prices, so their prices follow the parts
+// (`tRemol`; `puvodni` are then the prices at the opening, and po does not count):
+// the list price by the change of the list prices, the price after discount by that of the
+// parts' prices after discount, the price with VAT by the latter's VAT-inclusive amount, rounded
+// to cents half to even; a change undone gives the prices back. The discount is then that of the
+// new prices.
+CenyNabidky CenyPoZmene(const CenyNabidky& puvodni, double po, double dph, std::optional<ZmenaTRemol> tRemol);
 
+// A unit price at the offer's coefficient as the costing sheet prices its lines: rounded up to
+// tenths; unchanged without a discount.
+double CenaNaKoeficient(double cena, double projektovaSleva);
 // A part from the price list (name, codes, count, unit price, total; TAB-ended cells) priced at
-// the offer's coefficient as the costing sheet prices its lines: the unit price rounded up to
-// tenths, the total from it.
+// the offer's coefficient.
 QString RadekNaKoeficient(const QString& radek, double projektovaSleva);
-// The list price of a part from the price list or of a grid row: count × unit price.
-double CenikovaCena(const QString& radek);
+
+// The price-list row of an offer part's code: with `sPriponou` (the T-REMOL systems, whose
+// costing lines carry their "-s" articles without it) first the code with "-s", then the code
+// itself. -1 when neither is there, 0 for "-".
+int RadekDilu(const TabulkaArtiklu& cenik, const QString& kod, bool sPriponou);
+
+// What one part row (its cells) adds to a T-REMOL offer's prices, in cents: its list price, the
+// price list's unit price of its code (held for "-s" articles too) × its count, 0 for a code the
+// price list does not hold; and its price after the discount, the row's total, or for a row that
+// carries none (the costing's own, at 0,00) its list unit price at the coefficient × the count.
+ZmenaTRemol CenyDilu(const TabulkaArtiklu* cenik, const QStringList& bunky, double projektovaSleva);

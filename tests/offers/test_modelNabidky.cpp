@@ -73,6 +73,17 @@ UdajeNabidky vyplnene(const ModelNabidky& m) {
     return u;
 }
 
+// The T-REMOL articles of the tests: the cover plate only as the "-s" article of its code, the
+// block as both, two parts added from the price list.
+TabulkaArtiklu cenikTRemol() {
+    DataDBF d;
+    d.nazvy = {"STARY_KOD", "OBJ_CISLO", "NAZEV", "CENA", "VAHA", "MJ", "OBJ_SKLAD", "SYSTEM"};
+    for (auto [kod, cena] : {std::pair("TRM KDS 3636-s", 2489.0), std::pair("TRM T 14", 319.0), std::pair("TRM T 14-s", 319.0),
+                             std::pair("N1", 1234.5), std::pair("N2", 740.27), std::pair("N3", 1480.0), std::pair("N 12", 12.5)})
+        d.radky.push_back({QString(), QString::fromLatin1(kod), QStringLiteral("D"), cena, 1.0, QString(), QStringLiteral("1"), QString()});
+    return TabulkaArtiklu::zDat(d, QStringLiteral("Art.dbf"));
+}
+
 }  // namespace
 
 TEST(ModelNabidky, BuildingTypeOutsideTheTableIsNoSelection) {
@@ -168,6 +179,7 @@ TEST(ModelNabidky, PricesStayOnTheCostingsBase) {
         {"T-REMOL, the price list closed without a part", "T-REMOL", tremol, 20, 10000, 8000, 9680, true, "", 10000,
          8000, 9680, "Díl T\tT1\t\t2\t0,00\t0,00"},
     };
+    const TabulkaArtiklu cenik = cenikTRemol();
     for (const auto& c : pripady) {
         SCOPED_TRACE(c.popis);
         Prostredek p;
@@ -178,7 +190,7 @@ TEST(ModelNabidky, PricesStayOnTheCostingsBase) {
         ModelNabidky m(p.g, p.pamet, {[&](ICilNabidky& cil) {
                                           if (!c.vlozeno.isEmpty()) cil.pridejPolozku(c.vlozeno);
                                       },
-                                      {}});
+                                      {}, &cenik});
         if (c.pridej) {
             m.pridatPolozky();
         } else {
@@ -207,11 +219,13 @@ TEST(ModelNabidky, TRemolListPriceIsTheSumOfListPrices) {
         double bezPotom, poPotom, sDphPotom;   // with it added
         const char* radekPotom;
     } pripady[] = {
-        {"T-REMOL", 25000.96, 30251.16, "1\t1\u00A0480,00\t1\u00A0480,00", 31018, 26253.66, 31766.93,
-         "1\t1\u00A0252,70\t1\u00A0252,70"},
-        {"T-REMOL2S", 0, 0, "1\t1\u00A0480,00\t1\u00A0480,00", 31018, 0, 0, "1\t0,00\t0,00"},
-        {"T-REMOL2R", 25000.96, 30251.16, "2\t740,27\t1\u00A0480,54", 31018.54, 26254.16, 31767.53, "2\t626,60\t1\u00A0253,20"},
+        {"T-REMOL", 25000.96, 30251.16, "N3\t\t1\t1\u00A0480,00\t1\u00A0480,00", 31018, 26253.66, 31766.93,
+         "N3\t\t1\t1\u00A0252,70\t1\u00A0252,70"},
+        {"T-REMOL2S", 0, 0, "N3\t\t1\t1\u00A0480,00\t1\u00A0480,00", 31018, 0, 0, "N3\t\t1\t0,00\t0,00"},
+        {"T-REMOL2R", 25000.96, 30251.16, "N2\t\t2\t740,27\t1\u00A0480,54", 31018.54, 26254.16, 31767.53,
+         "N2\t\t2\t626,60\t1\u00A0253,20"},
     };
+    const TabulkaArtiklu cenik = cenikTRemol();
     for (const auto& c : pripady) {
         SCOPED_TRACE(c.system);
         Prostredek p;
@@ -221,17 +235,81 @@ TEST(ModelNabidky, TRemolListPriceIsTheSumOfListPrices) {
         std::tie(n.CenaBezDPH, n.CenaPoSleveBezDPH, n.CenaPoSleveSDPH) = std::tuple(29538.0, c.po, c.sDph);
         n.ProjektovaSleva = sleva(29538, c.po);
         const clsNabidka puvodni = n;
-        ModelNabidky m(p.g, p.pamet, {[&](ICilNabidky& cil) { cil.pridejPolozku("Nový\tN1\t\t" + QString::fromUtf8(c.dil) + "\t"); }, {}});
+        ModelNabidky m(p.g, p.pamet, {[&](ICilNabidky& cil) { cil.pridejPolozku("Nový\t" + QString::fromUtf8(c.dil) + "\t"); }, {}, &cenik});
         m.pridatPolozky();
         EXPECT_EQ(std::tuple(n.CenaBezDPH, n.CenaPoSleveBezDPH, n.CenaPoSleveSDPH), std::tuple(c.bezPotom, c.poPotom, c.sDphPotom));
         EXPECT_DOUBLE_EQ(n.ProjektovaSleva, sleva(c.bezPotom, c.poPotom));
         QStringList pridany;
         for (int col = 0; col < 6; ++col) pridany << m.Tabulka.TextMatrix(2, col);
-        EXPECT_EQ(pridany.join('\t'), "Nový\tN1\t\t" + QString::fromUtf8(c.radekPotom));
+        EXPECT_EQ(pridany.join('\t'), "Nový\t" + QString::fromUtf8(c.radekPotom));
         m.Tabulka.setRow(2);
         m.odebratPolozku();
         EXPECT_EQ(std::tuple(n.CenaBezDPH, n.CenaPoSleveBezDPH, n.CenaPoSleveSDPH, n.ProjektovaSleva),
                   std::tuple(puvodni.CenaBezDPH, puvodni.CenaPoSleveBezDPH, puvodni.CenaPoSleveSDPH, puvodni.ProjektovaSleva));
+    }
+}
+
+// Every row of a T-REMOL offer counts by its list price, whenever it came: the costing's own rows
+// (at 0,00; the cover plate held only as its "-s" article) move the price after discount by their
+// list unit price at the coefficient, rounded up to tenths as an added part's; a part added at an
+// earlier opening by its total. A change undone gives the prices back to the cent.
+TEST(ModelNabidky, TRemolPricesFollowEveryRow) {
+    const QString vlastni = QStringLiteral("Krycí deska\tTRM KDS 3636\t690518\t1\t0,00\t0,00\t\r\n"
+                                           "Tvárnice\tTRM T 14\t690007\t3\t0,00\t0,00\t\r\n");
+    const QString tvarnice = QStringLiteral("Tvárnice\tTRM T 14\t690007\t1\t319,00\t319,00\t");
+    const QString dil = QStringLiteral("Nový\tN 12\t\t1\t12,50\t12,50\t");
+    struct Krok {
+        char co;          // 'p' add `dil`, 'o' remove row `radek`, 'z' close and open the form again
+        int radek;
+        QString dil;
+        double bez, po, sDph;  // the offer's prices after it
+    };
+    const struct {
+        const char* popis;
+        double bez, po, sDph;  // as the costing sheet made them
+        std::vector<Krok> kroky;
+    } pripady[] = {
+        {"the cover plate removed at 15,36 %", 29538, 25000.96, 30251.16, {{'o', 1, {}, 27049, 22894.26, 27702.05}}},
+        {"the cover plate removed at 100 %", 29538, 0, 0, {{'o', 1, {}, 27049, 0, 0}}},
+        // The list price of 29 538,00 holds more than these two rows: with none left, nothing to
+        // pay; a part added then counts alone.
+        {"every row removed, then a block added", 29538, 25000.96, 30251.16,
+         {{'o', 1, {}, 27049, 22894.26, 27702.05}, {'o', 1, {}, 0, 0, 0}, {'p', 0, tvarnice, 319, 270.1, 326.82}}},
+        {"three blocks removed without a discount", 29538, 29538, 35740.98, {{'o', 2, {}, 28581, 28581, 34583.01}}},
+        {"a block added, removed at the next opening, at 15,36 %", 29538, 25000.96, 30251.16,
+         {{'p', 0, tvarnice, 29857, 25271.06, 30577.98}, {'z', 0, {}, 29857, 25271.06, 30577.98},
+          {'o', 3, {}, 29538, 25000.96, 30251.16}}},
+        {"the same at 100 %", 29538, 0, 0,
+         {{'p', 0, tvarnice, 29857, 0, 0}, {'z', 0, {}, 29857, 0, 0}, {'o', 3, {}, 29538, 0, 0}}},
+        {"+12,50 over 30 251,17 and back", 25000.97, 25000.97, 30251.17,
+         {{'p', 0, dil, 25013.47, 25013.47, 30266.29}, {'o', 3, {}, 25000.97, 25000.97, 30251.17}}},
+    };
+    const TabulkaArtiklu cenik = cenikTRemol();
+    for (const auto& c : pripady) {
+        SCOPED_TRACE(c.popis);
+        Prostredek p;
+        p.zKalkulace("T-REMOL", vlastni);
+        clsNabidka& n = *p.pamet.Nabidka;
+        std::tie(n.CenaBezDPH, n.CenaPoSleveBezDPH, n.CenaPoSleveSDPH) = std::tuple(c.bez, c.po, c.sDph);
+        n.ProjektovaSleva = (1 - c.po / c.bez) * 100;
+        QString vlozit;
+        const ModelNabidky::Sluzby sluzby{[&](ICilNabidky& cil) { cil.pridejPolozku(vlozit); }, {}, &cenik};
+        auto m = std::make_unique<ModelNabidky>(p.g, p.pamet, sluzby);
+        for (const Krok& k : c.kroky) {
+            if (k.co == 'p') {
+                vlozit = k.dil;
+                m->pridatPolozky();
+            } else if (k.co == 'o') {
+                m->Tabulka.setRow(k.radek);
+                m->odebratPolozku();
+            } else {
+                m = std::make_unique<ModelNabidky>(p.g, p.pamet, sluzby);
+            }
+            EXPECT_EQ(std::tuple(n.CenaBezDPH, n.CenaPoSleveBezDPH, n.CenaPoSleveSDPH), std::tuple(k.bez, k.po, k.sDph)) << k.co;
+            if (k.bez != 0) {
+                EXPECT_DOUBLE_EQ(n.ProjektovaSleva, (1 - k.po / k.bez) * 100) << k.co;
+            }
+        }
     }
 }
 

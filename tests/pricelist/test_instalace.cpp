@@ -1,5 +1,9 @@
 #include "app/SouborNastaveni.h"
+#include "costing/Kalkulace.h"
+#include "costing/PrikazyListu.h"
 #include "engine/NactiSystem.h"
+#include "engine/Systemy.h"
+#include "orders/ModelObjednavky.h"
 #include "pricelist/TabulkaArtiklu.h"
 #include "support/TestSupport.h"
 
@@ -41,6 +45,19 @@ TEST(SampleInstallation, EveryItemTableLoadsWithPricedArticles) {
                 EXPECT_GT(p.Cena.raw(), 0) << r << "/" << s;
             }
         EXPECT_GT(kodu, 0);
+        if (!jeTRemol(sekce)) continue;
+        // Every item of every cross-section in one costing, added to the order sheet: its
+        // sub-order looks each code up with "-s" after it and finds them all.
+        for (int s = 1; s <= m.sloupcu(); ++s) {
+            g.sorvenikaParametry.IdPrurez = Integer(s);
+            for (int r = 1; r <= g.sorvenikaParametry.PocetRadku; ++r)
+                if (m(s, r).ObjZnak != QLatin1String("-")) g.dataSystemu.Polozky(s, r).Ks = 1;
+            const PolozkaObjednavky o = PridaniDoObjednavky(sestavKalkulaci(g, true));
+            const CenaPodobjednavky c = ocen({{}, {}, o.ObjZnaky, o.Kusy, o.Nazev}, cenik);
+            ASSERT_TRUE(o.Nazev.startsWith(QLatin1String("_T-")));
+            EXPECT_EQ(c.radky.size(), o.ObjZnaky.count(QLatin1Char('|'))) << s;
+            for (const RadekObjednavky& r : c.radky) EXPECT_FALSE(r.nazev.contains(QStringLiteral("nenalezena"))) << r.kod.toStdString();
+        }
     }
     EXPECT_EQ(systemu, 12);
     EXPECT_TRUE(sluzby.dialogs.zpravy.isEmpty());
