@@ -42,6 +42,8 @@ public:
     const UdajeNabidky& udaje() const { return m_udaje; }
     const QStringList& nazvyAkci() const { return m_nazvy.seznam(); }
     const QStringList& obchodnici() const { return m_obchodnici; }
+    // The lists' files that are there but could not be read, each with its reason.
+    const QStringList& chybyCteni() const { return m_chybyCteni; }
     // The four prices formatted "##,##0.00": before discount, discount, after, with VAT.
     std::array<QString, 4> ceny() const;
     bool odebratPovoleno() const { return m_odebrat; }
@@ -61,7 +63,8 @@ public:
 
     // "Uložit": the first missing field, or the failure; the offer is changed, ExtID advanced
     // and written to Sorvenika.ini and PosledniNabidka set only once the offer is in the file.
-    // A save that went through has at most one notice (a fragment set aside, the number unsaved).
+    // A number that cannot be stored refuses the save, and nothing is written; a save that went
+    // through has at most one notice (what was no offer set aside).
     Hlaseni<PovinnePole> Uloz(const UdajeNabidky& u);
     // "Storno" or the close box: the offer dropped by the form and by its opener.
     void Storno();
@@ -74,6 +77,7 @@ private:
     Sluzby m_sluzby;
     NazvyAkci m_nazvy;
     QStringList m_obchodnici;
+    QStringList m_chybyCteni;
     UdajeNabidky m_udaje;
     QList<double> m_cenikove;  // each part row's list price, which a T-REMOL offer's prices follow
     bool m_odebrat = true;
