@@ -218,6 +218,25 @@ TEST(SouboryNabidek, ARetriedSaveSetsAFragmentAsideOnce) {
     EXPECT_EQ(NactiNeodeslaneNabidky(Nastaveni{})->size(), 2);
 }
 
+// A save reads the file again whenever it changed since the program last wrote it, by however
+// little: a line another tool added is set aside, not appended under.
+TEST(SouboryNabidek, AFileChangedSinceTheLastSaveIsReadAgain) {
+    Slozka s;
+    clsNabidka a = vyplnena();
+    ASSERT_TRUE(a.UlozNabidkuKOdeslani());
+    const QString soubor = s.soubor(kNeodeslaneNabidky);
+    const QByteArray prvni = readBytes(soubor);
+    QFile f(soubor);
+    ASSERT_TRUE(f.open(QIODevice::Append));
+    f.write("1|2\r\n");
+    f.close();
+    const Vysledek<QString> v = a.UlozNabidkuKOdeslani();
+    ASSERT_TRUE(v);
+    EXPECT_TRUE(v->contains(QDir::toNativeSeparators(s.soubor(kZbytkyNeodeslanych))));
+    EXPECT_EQ(readBytes(soubor), prvni + cp1250::encode(a.ZaznamKOdeslani()));
+    EXPECT_EQ(readBytes(s.soubor(kZbytkyNeodeslanych)), "1|2\r\n");
+}
+
 TEST(SouboryNabidek, AnUnreadableFileIsRefusedAndLeftAlone) {
     Slozka s;
     clsNabidka a = vyplnena();
