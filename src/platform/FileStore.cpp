@@ -78,7 +78,8 @@ int otevriCteni(const QString& cesta) {
     return fd;
 }
 
-// The file was there: a folder on its path that hides it from exists() says so by its reason.
+// A read the system refused: the file is named with the reason, even where a folder on its path
+// hides the file from exists().
 Chyba nelzePrecist(const QString& cesta, int chyba) {
     return Chyba{QStringLiteral("Soubor %1 nelze přečíst: %2.").arg(QDir::toNativeSeparators(cesta), duvodSystemu(chyba))};
 }
