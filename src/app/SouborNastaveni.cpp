@@ -57,6 +57,11 @@ Hlaseni<> NactiIni(const QString& soubor, GlobalniData& data) {
     Nastaveni& n = data.nastaveni;
     const Regional& reg = Regional::current();
     const ini::Profil profil(soubor);
+    // Read as empty, every key would be reported missing.
+    if (!profil.chyba().isEmpty()) {
+        vysledek.chyba = Chyba{profil.chyba() + QStringLiteral(" Program nelze spustit.")};
+        return vysledek;
+    }
     auto nastaveni = [&](const char* klic) { return profil.cti(kNastaveni, QString::fromUtf8(klic), 127); };
     auto uzivatel = [&](const char* klic) { return profil.cti(kUzivatel, QString::fromUtf8(klic), 127); };
 

@@ -25,8 +25,10 @@ ZmenaTRemol soucetDilu(const QList<ZmenaTRemol>& dily) {
 }  // namespace
 
 ModelNabidky::ModelNabidky(GlobalniData& g, PametNabidek& pamet, Sluzby sluzby)
-    : m_g(g), m_pamet(pamet), m_sluzby(std::move(sluzby)), m_nazvy(souborNabidek(QStringLiteral("NazevAkce.txt"))),
-      m_obchodnici(NactiObchodniky()) {
+    : m_g(g), m_pamet(pamet), m_sluzby(std::move(sluzby)), m_nazvy(souborNabidek(QStringLiteral("NazevAkce.txt"))) {
+    if (!m_nazvy.chyba().isEmpty()) m_chybyCteni << m_nazvy.chyba();
+    if (Vysledek<QStringList> o = NactiObchodniky()) m_obchodnici = std::move(*o);
+    else m_chybyCteni << o.chyba();
     seradSeznam(m_obchodnici);
     const clsNabidka& n = nabidka();
     static_cast<ProjektNabidky&>(m_udaje) = n;
@@ -126,20 +128,20 @@ Hlaseni<PovinnePole> ModelNabidky::Uloz(const UdajeNabidky& u) {
     n.Poznamka = radky::naCrLf(u.Poznamka);
     // The next number reaches the disk before the offer: a save cut between the two writes skips
     // a number, never gives one twice (the server's copy of one offer would replace the other's).
+    // A number that cannot be stored refuses the save, as the same number would come again.
     const qint32 dalsi = n.ExtID + 1;
-    Vysledek<> cislo;
-    const Vysledek<QString> v = n.UlozNabidkuKOdeslani([&] {
-        cislo = ini::zapis(dataFile(kSouborUzivatele), QStringLiteral("UZIVATEL"), QStringLiteral("ExtID"), QString::number(dalsi));
+    const Vysledek<QString> v = n.UlozNabidkuKOdeslani([&]() -> Vysledek<> {
+        const Vysledek<> cislo =
+            ini::zapis(dataFile(kSouborUzivatele), QStringLiteral("UZIVATEL"), QStringLiteral("ExtID"), QString::number(dalsi));
+        if (cislo) return {};
+        return Chyba{cislo.chyba() + QStringLiteral("\nČíslo další nabídky nelze uložit, a proto nabídka nebyla uložena.")};
     });
     if (!v) return Chyba{v.chyba()};
-    QStringList oznameni;
-    if (!v->isEmpty()) oznameni << *v;
-    if (!cislo) oznameni << cislo.chyba() + QStringLiteral(". Číslo další nabídky se uloží při ukončení programu.");
     *m_pamet.Nabidka = std::move(n);
     m_g.nastaveni.ExtID = dalsi;
     m_pamet.PosledniNabidka = m_pamet.Nabidka;
     Hlaseni<PovinnePole> h;
-    if (!oznameni.isEmpty()) h.oznameni << oznameni.join(QStringLiteral("\n\n"));
+    if (!v->isEmpty()) h.oznameni << *v;
     return h;
 }
 

@@ -46,6 +46,8 @@ public:
     const UdajeNabidky& udaje() const { return m_udaje; }
     const QStringList& nazvyAkci() const { return m_nazvy.seznam(); }
     const QStringList& obchodnici() const { return m_obchodnici; }
+    // The lists' files that are there but could not be read, each with its reason.
+    const QStringList& chybyCteni() const { return m_chybyCteni; }
     // The four prices formatted "##,##0.00": before discount, discount, after, with VAT.
     std::array<QString, 4> ceny() const;
     bool odebratPovoleno() const { return m_odebrat; }
@@ -65,7 +67,8 @@ public:
 
     // "Uložit": the first missing field, or the failure; the offer is changed, ExtID advanced
     // and written to Sorvenika.ini and PosledniNabidka set only once the offer is in the file.
-    // A save that went through has at most one notice (a fragment set aside, the number unsaved).
+    // A number that cannot be stored refuses the save, and nothing is written; a save that went
+    // through has at most one notice (what was no offer set aside).
     Hlaseni<PovinnePole> Uloz(const UdajeNabidky& u);
     // "Storno" or the close box: the offer dropped by the form and by its opener.
     void Storno();
@@ -78,6 +81,7 @@ private:
     Sluzby m_sluzby;
     NazvyAkci m_nazvy;
     QStringList m_obchodnici;
+    QStringList m_chybyCteni;
     UdajeNabidky m_udaje;
     // A T-REMOL offer's prices follow its parts: each grid row's share, their sum and the prices
     // at the opening.

@@ -44,14 +44,19 @@ std::optional<std::array<QString, ModelSeznamuNabidek::kPolozekDetailu>> ModelSe
                                                 radky::naLf(n->Poznamka)};
 }
 
-void ModelSeznamuNabidek::NactiNabidky() {
+Vysledek<> ModelSeznamuNabidek::NactiNabidky() {
     const Nastaveni& n = m_g.nastaveni;
-    QList<clsNabidka> vse = NactiNeodeslaneNabidky(n);
+    QStringList chyby;
+    const auto nacti = [&](const Vysledek<QList<clsNabidka>>& v) {
+        if (!v) chyby << v.chyba();
+        return v ? *v : QList<clsNabidka>();
+    };
+    QList<clsNabidka> vse = nacti(NactiNeodeslaneNabidky(n));
     const qsizetype neodeslanych = vse.size();
-    vse += NactiUlozeneNabidky(n);
+    vse += nacti(NactiUlozeneNabidky(n));
     for (qsizetype i = 0; i < vse.size(); ++i)
         vse[i].Key = QString::number(i + 1) + (i < neodeslanych ? QLatin1Char('N') : QLatin1Char('U'));
-    AktualizujStavy(vse, n.IDOZ.value());
+    if (const Vysledek<> v = AktualizujStavy(vse, n.IDOZ.value()); !v) chyby << v.chyba();
 
     vyprazdni();
     beginResetModel();
@@ -62,6 +67,8 @@ void ModelSeznamuNabidek::NactiNabidky() {
         m_nabidky.push_back(std::make_shared<clsNabidka>(std::move(o)));
     }
     endResetModel();
+    if (!chyby.isEmpty()) return Chyba{chyby.join(QLatin1Char('\n'))};
+    return {};
 }
 
 void ModelSeznamuNabidek::vyprazdni() {

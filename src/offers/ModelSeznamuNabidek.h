@@ -22,7 +22,8 @@ public:
     explicit ModelSeznamuNabidek(GlobalniData& g, QObject* rodic = nullptr);
 
     // NactiNabidky: both files afresh, keys "1N".."kN" then "k+1U"..., the local states applied.
-    void NactiNabidky();
+    // A file that cannot be read lists nothing of its own and is named in the failure.
+    Vysledek<> NactiNabidky();
     // The list emptied while the offer files are being replaced (the synchronisation).
     void vyprazdni();
     // ZobrazNabidky: the rows through the filters, sorted, and the total.

@@ -1,6 +1,5 @@
 #include "offers/SouboryNabidek.h"
 
-#include "net/clsBase64.h"
 #include "platform/Cp1250.h"
 #include "platform/DataPaths.h"
 #include "platform/FileStore.h"
@@ -8,7 +7,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <algorithm>
+#include <optional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -22,149 +22,156 @@ std::optional<qint32> cislo(const QString& text) {
     }
 }
 
-// Field `k` of a line split at "|"; nullopt when it has fewer.
-std::optional<QByteArrayView> pole(QByteArrayView radek, qsizetype k) {
+// The server's file is replaced whole: its lines end with CR LF alone, as it sends them (a lone
+// LF may stand inside a field there), and its last line counts whatever it holds.
+QList<QByteArrayView> radkyServeru(QByteArrayView obsah) {
+    QList<QByteArrayView> radky;
     qsizetype zacatek = 0;
-    for (; k > 0; --k) {
-        const qsizetype svisla = radek.indexOf('|', zacatek);
-        if (svisla < 0) return std::nullopt;
-        zacatek = svisla + 1;
+    // Found as an LF (a byte search) with its CR.
+    for (qsizetype lf = obsah.indexOf('\n'); lf >= 0; lf = obsah.indexOf('\n', lf + 1)) {
+        if (lf == zacatek || obsah[lf - 1] != '\r') continue;
+        radky << obsah.sliced(zacatek, lf - 1 - zacatek);
+        zacatek = lf + 1;
     }
-    const qsizetype konec = radek.indexOf('|', zacatek);
-    return radek.sliced(zacatek, (konec < 0 ? radek.size() : konec) - zacatek);
+    if (zacatek < obsah.size()) radky << obsah.sliced(zacatek);
+    return radky;
 }
 
-// The costing is the last field and most of a record's bytes, so a cut write mostly ends inside
-// it: a record is whole only when its costing is empty or decodes to a document with its end.
-bool kalkulaceCela(QByteArrayView hlavicka, QByteArrayView radek) {
-    std::optional<QByteArrayView> jmeno;
-    qsizetype k = 0;
-    while ((jmeno = pole(hlavicka, k)) && *jmeno != "Sorvenika") ++k;
-    if (!jmeno) return true;
-    const std::optional<QByteArrayView> b64 = pole(radek, k);
-    if (!b64 || b64->isEmpty()) return true;
-    // The decoder passes over a short last group, which the server's might refuse.
-    if (b64->size() % 4 != 0) return false;
-    const std::optional<QByteArray> xml = clsBase64::DecodeChecked(b64->toByteArray());
-    return xml && xml->trimmed().endsWith("</sorvenika>");
+// The unsent-offers file as this program last left it: an append to a file unchanged since then
+// need not read it again (a busy representative's file holds tens of megabytes).
+struct Otisk {
+    QString soubor;
+    dev_t zarizeni = 0;
+    ino_t uzel = 0;
+    off_t velikost = 0;
+    timespec zmena{}, stav{};
+    bool operator==(const Otisk& o) const {
+        return soubor == o.soubor && zarizeni == o.zarizeni && uzel == o.uzel && velikost == o.velikost &&
+               zmena.tv_sec == o.zmena.tv_sec && zmena.tv_nsec == o.zmena.tv_nsec && stav.tv_sec == o.stav.tv_sec &&
+               stav.tv_nsec == o.stav.tv_nsec;
+    }
+};
+
+std::optional<Otisk> otisk(const QString& soubor) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(soubor).constData(), &st) != 0) return std::nullopt;
+    return Otisk{soubor, st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
 }
+
+std::optional<Otisk> g_overeny;
 
 }  // namespace
 
 QString souborNabidek(const QString& jmeno) { return dataFile(QStringLiteral("Nabidky/") + jmeno); }
 
-RadkySouboru RozdelRadky(QByteArrayView obsah, bool zeServeru) {
-    RadkySouboru r;
-    qsizetype zacatek = 0;
-    if (zeServeru) {
-        // A lone LF may stand inside a field there. Found as an LF (a byte search) with its CR.
-        for (qsizetype lf = obsah.indexOf('\n'); lf >= 0; lf = obsah.indexOf('\n', lf + 1)) {
-            if (lf == zacatek || obsah[lf - 1] != '\r') continue;
-            r.radky << obsah.sliced(zacatek, lf - 1 - zacatek);
-            zacatek = lf + 1;
-        }
-        if (zacatek < obsah.size()) r.radky << obsah.sliced(zacatek);
-        r.celych = obsah.size();
-        return r;
-    }
+ObsahNeodeslanych CtiNeodeslane(QByteArrayView obsah, const QString& hlavicka) {
+    const QByteArray h = cp1250::encode(hlavicka);
+    const qsizetype svislych = h.count('|');
+    ObsahNeodeslanych o;
     // A lone CR ends a line only in a file without LF (an old editor's): elsewhere it stands
     // inside a field, where older versions could leave one.
     const char konecRadku = obsah.contains('\n') ? '\n' : '\r';
-    for (qsizetype konec; (konec = obsah.indexOf(konecRadku, zacatek)) >= 0; zacatek = konec + 1) {
+    qsizetype zacatek = 0;
+    bool prvni = true;
+    for (qsizetype konec; (konec = obsah.indexOf(konecRadku, zacatek)) >= 0; zacatek = konec + 1, prvni = false) {
         const bool crPred = konecRadku == '\n' && konec > zacatek && obsah[konec - 1] == '\r';
-        r.radky << obsah.sliced(zacatek, konec - zacatek - (crPred ? 1 : 0));
+        const QByteArrayView text = obsah.sliced(zacatek, konec - zacatek - (crPred ? 1 : 0));
+        o.crLf = o.crLf && crPred;
+        if (prvni) o.hlavicka = text == h;
+        if (text.isEmpty() || (prvni && o.hlavicka)) continue;
+        if (o.hlavicka && text.count('|') == svislych) o.zaznamy.append({text, zacatek, konec + 1});
+        else o.mimo << text;
     }
-    const QByteArrayView posledni = obsah.sliced(zacatek);
-    static const QByteArray hlavicka = kHlavickaNeodeslanych.toLatin1();
-    const bool cely = r.radky.isEmpty() ? hlavicka.startsWith(posledni)
-                                        : posledni.count('|') >= r.radky.first().count('|') &&
-                                              kalkulaceCela(r.radky.first(), posledni);
-    if (cely) {
-        if (!posledni.isEmpty()) r.radky << posledni;
-        r.celych = obsah.size();
-    } else {
-        r.celych = zacatek;
-        r.zbytek = posledni;
-    }
-    return r;
+    QByteArrayView posledni = obsah.sliced(zacatek);
+    // A record cut between its CR and its LF is set aside as the line it is.
+    if (konecRadku == '\n' && posledni.endsWith('\r')) posledni.chop(1);
+    if (!posledni.isEmpty() && !(prvni && h.startsWith(posledni))) o.mimo << posledni;
+    return o;
 }
 
-QByteArray RadkySCrLf(const QList<QByteArrayView>& radky) {
-    QByteArray b;
-    for (QByteArrayView r : radky) b.append(r).append("\r\n");
+QByteArray ZaznamySCrLf(const ObsahNeodeslanych& o, const QString& hlavicka) {
+    QByteArray b = cp1250::encode(hlavicka + kCrLf);
+    for (const ObsahNeodeslanych::Radek& r : o.zaznamy) b.append(r.text).append("\r\n");
     return b;
 }
 
 Vysledek<QString> PripojZaznam(const QString& soubor, const QString& hlavicka, const QString& zaznam,
-                               const std::function<void()>& predZapisem) {
+                               const std::function<Vysledek<>()>& predZapisem) {
     const QByteArray bajty = cp1250::encode(zaznam);
-    const QByteArray zahlavi = cp1250::encode(hlavicka + kCrLf);
-    QFile f(soubor);
     const auto zapis = [&](const std::function<Vysledek<>()>& z, const QString& text = {}) -> Vysledek<QString> {
-        if (predZapisem) predZapisem();
+        g_overeny.reset();
+        if (predZapisem)
+            if (const Vysledek<> v = predZapisem(); !v) return Chyba{v.chyba()};
         if (const Vysledek<> v = z(); !v) return Chyba{v.chyba()};
+        g_overeny = otisk(soubor);
         return text;
     };
-    if (!f.exists()) return zapis([&] { return filestore::replace(soubor, zahlavi + bajty); });
+    const auto pripoj = [&] { return filestore::append(soubor, bajty); };
+    if (g_overeny && g_overeny == otisk(soubor)) return zapis(pripoj);
+    const Vysledek<std::optional<QByteArray>> precteno = filestore::readAll(soubor);
     // Never taken for empty: writing the header over it would lose every offer in it.
-    const auto necitelny = [&] {
-        return Chyba{filestore::chybaCteni(soubor, f.errorString()).zprava +
-                     QStringLiteral(" Nabídka nebyla uložena a soubor zůstal beze změny.")};
-    };
-    if (!f.open(QIODevice::ReadOnly)) return necitelny();
-    if (f.size() >= 2 && f.seek(f.size() - 2) && f.read(2) == "\r\n") {
-        f.close();
-        return zapis([&] { return filestore::append(soubor, bajty); });
-    }
-    QByteArray obsah;
-    if (!f.seek(0) || (obsah = f.readAll(), f.error() != QFileDevice::NoError)) return necitelny();
-    f.close();
-    const RadkySouboru r = RozdelRadky(obsah);
-    // Without a line end the file holds its header or part of it, or nothing readable; with
-    // empty lines alone, nothing. The header is written anew, anything else was set aside as a
-    // fragment.
-    const bool bezHlavicky = (!obsah.contains('\n') && !obsah.contains('\r')) ||
-                             std::all_of(r.radky.begin(), r.radky.end(), [](QByteArrayView l) { return l.isEmpty(); });
-    const QByteArray novy = (bezHlavicky ? zahlavi : RadkySCrLf(r.radky)) + bajty;
-    if (r.zbytek.isEmpty()) return zapis([&] { return filestore::replace(soubor, novy); });
+    if (!precteno) return Chyba{precteno.chyba() + QStringLiteral(" Nabídka nebyla uložena a soubor zůstal beze změny.")};
+    const ObsahNeodeslanych o = CtiNeodeslane(precteno->value_or(QByteArray()), hlavicka);
+    if (o.hlavicka && o.crLf && o.mimo.isEmpty()) return zapis(pripoj);
+    const QByteArray novy = ZaznamySCrLf(o, hlavicka) + bajty;
+    if (o.mimo.isEmpty()) return zapis([&] { return filestore::replace(soubor, novy); });
     const QString zbytky = souborNabidek(kZbytkyNeodeslanych);
-    const QByteArray radek = r.zbytek.toByteArray() + "\r\n";
+    QByteArray stranou;
+    for (QByteArrayView r : o.mimo) stranou.append(r).append("\r\n");
     return zapis(
         [&]() -> Vysledek<> {
-            // A save tried again after a failed rewrite finds the fragment set aside already.
-            if (filestore::readTail(zbytky, radek.size()) != radek)
-                if (Vysledek<> v = filestore::append(zbytky, radek); !v) return v;
+            // A save tried again after a failed rewrite finds them set aside already.
+            if (filestore::readTail(zbytky, stranou.size()) != stranou)
+                if (Vysledek<> v = filestore::append(zbytky, stranou); !v) return v;
             return filestore::replace(soubor, novy);
         },
-        QStringLiteral("Poslední řádek souboru ") + QDir::toNativeSeparators(soubor) +
-            QStringLiteral(" byl neúplný (přerušený zápis) a nebyl celou nabídkou. Byl přesunut do souboru ") +
+        QStringLiteral("Obsah souboru ") + QDir::toNativeSeparators(soubor) +
+            QStringLiteral(", který nebyl celými nabídkami (přerušený zápis nebo cizí úprava), byl přesunut do souboru ") +
             QDir::toNativeSeparators(zbytky) + QLatin1Char('.'));
 }
 
 QList<clsNabidka> CtiNabidky(QByteArrayView obsah, const Nastaveni& n, bool zeServeru) {
-    const RadkySouboru r = RozdelRadky(obsah, zeServeru);
+    QList<QByteArrayView> radky;
+    const QByteArray hlavicka = cp1250::encode(kHlavickaNeodeslanych);
+    if (zeServeru) {
+        radky = radkyServeru(obsah);
+    } else {
+        const ObsahNeodeslanych o = CtiNeodeslane(obsah);
+        if (!o.hlavicka) return {};
+        radky.reserve(o.zaznamy.size() + 1);
+        radky << hlavicka;
+        for (const ObsahNeodeslanych::Radek& r : o.zaznamy) radky << r.text;
+    }
     QList<clsNabidka> nabidky;
-    if (r.radky.size() < 2) return nabidky;
-    const SloupceNabidky sloupce(r.radky.first());
+    if (radky.size() < 2) return nabidky;
+    const SloupceNabidky sloupce(radky.first());
     const clsNabidka nova(n);
-    nabidky.reserve(r.radky.size() - 1);
-    for (qsizetype i = 1; i < r.radky.size(); ++i) {
-        if (r.radky[i].isEmpty()) continue;
+    nabidky.reserve(radky.size() - 1);
+    for (qsizetype i = 1; i < radky.size(); ++i) {
+        if (radky[i].isEmpty()) continue;
         nabidky << nova;
-        sloupce.napln(nabidky.last(), r.radky[i]);
+        sloupce.napln(nabidky.last(), radky[i]);
     }
     return nabidky;
 }
 
-QList<clsNabidka> NactiNeodeslaneNabidky(const Nastaveni& n) {
-    return CtiNabidky(filestore::readAll(souborNabidek(kNeodeslaneNabidky)).value_or(QByteArray()), n);
+namespace {
+
+Vysledek<QList<clsNabidka>> nactiNabidky(const QString& jmeno, const Nastaveni& n, bool zeServeru) {
+    const Vysledek<QByteArray> obsah = filestore::readAllOrEmpty(souborNabidek(jmeno));
+    if (!obsah) return Chyba{obsah.chyba()};
+    return CtiNabidky(*obsah, n, zeServeru);
 }
 
-QList<clsNabidka> NactiUlozeneNabidky(const Nastaveni& n) {
-    return CtiNabidky(filestore::readAll(souborNabidek(kUlozeneNabidky)).value_or(QByteArray()), n, true);
-}
+}  // namespace
+
+Vysledek<QList<clsNabidka>> NactiNeodeslaneNabidky(const Nastaveni& n) { return nactiNabidky(kNeodeslaneNabidky, n, false); }
+
+Vysledek<QList<clsNabidka>> NactiUlozeneNabidky(const Nastaveni& n) { return nactiNabidky(kUlozeneNabidky, n, true); }
 
 Vysledek<> UlozStavy(const QList<clsNabidka>& nabidky, int idoz) {
+    if (const Vysledek<std::optional<QByteArray>> stare = filestore::readAll(souborNabidek(kStavyNabidek)); !stare)
+        return Chyba{stare.chyba()};
     QString text = kHlavickaStavu + kCrLf;
     for (const clsNabidka& n : nabidky)
         if (n.CisloOZ == idoz)
@@ -173,12 +180,12 @@ Vysledek<> UlozStavy(const QList<clsNabidka>& nabidky, int idoz) {
     return filestore::replace(souborNabidek(kStavyNabidek), cp1250::encode(text));
 }
 
-void AktualizujStavy(QList<clsNabidka>& nabidky, int idoz) {
-    const std::optional<QByteArray> obsah = filestore::readAll(souborNabidek(kStavyNabidek));
-    if (!obsah || obsah->isEmpty()) return;
+Vysledek<> AktualizujStavy(QList<clsNabidka>& nabidky, int idoz) {
+    const Vysledek<QByteArray> obsah = filestore::readAllOrEmpty(souborNabidek(kStavyNabidek));
+    if (!obsah) return Chyba{obsah.chyba()};
     const QStringList radky = cp1250::decode(*obsah).split(kCrLf);
     // A header and one line without its CR LF change nothing.
-    if (radky.size() < 3) return;
+    if (radky.size() < 3) return {};
     for (qsizetype i = 1; i < radky.size(); ++i) {
         if (radky[i].isEmpty()) continue;
         const QStringList pole = radky[i].split(QLatin1Char('|'));
@@ -188,10 +195,13 @@ void AktualizujStavy(QList<clsNabidka>& nabidky, int idoz) {
         for (clsNabidka& n : nabidky)
             if (n.CisloOZ == idoz && n.ID == *id && n.ExtID == *extId) n.Stav = *stav;
     }
+    return {};
 }
 
-QStringList NactiObchodniky() {
-    const QString text = cp1250::decode(filestore::readAll(souborNabidek(kObchodnici)).value_or(QByteArray()));
+Vysledek<QStringList> NactiObchodniky() {
+    const Vysledek<QByteArray> obsah = filestore::readAllOrEmpty(souborNabidek(kObchodnici));
+    if (!obsah) return Chyba{obsah.chyba()};
+    const QString text = cp1250::decode(*obsah);
     QStringList obchodnici;
     const QStringList radky = text.split(kCrLf);
     for (qsizetype i = 1; i < radky.size(); ++i) {

@@ -21,44 +21,51 @@ QString souborNabidek(const QString& jmeno);
 // Where the unsent-offers file's cut-off fragments are kept.
 inline const QString kZbytkyNeodeslanych = QStringLiteral("NeodeslaneNabidky-zbytky.txt");
 
-// The whole lines of an offer file. The unsent-offers file's lines end with CR LF or LF, or with
-// a lone CR in a file without any LF (files from other tools); what follows the last line end is a line too when it has at least
-// the header's number of fields and its costing is empty or complete (a record written without
-// its CR LF), else it is the fragment of a write cut short. Without any line end, that file is
-// its header when it is the header or its beginning, else a fragment. The server's file
-// (`zeServeru`) is replaced whole: its lines end with CR LF alone, as it sends them, and its last
-// line counts whatever it holds.
-struct RadkySouboru {
-    QList<QByteArrayView> radky;  // the header first
-    qsizetype celych = 0;         // the bytes the whole lines take, line ends included
-    QByteArrayView zbytek;        // the fragment after them, empty when there is none
+// The unsent-offers file as the program writes it: the header line, then one record a line with
+// the header's number of fields, every line ended by CR LF (by LF too, or by a lone CR in a file
+// without LF, as other tools leave them). Everything else holds no offer to list or send: a first
+// line that is not the header and every line below it, a line with another number of fields (two
+// records glued together), a last line without its line end (a write cut short). A file without
+// any line end that is the header or its beginning holds nothing at all.
+struct ObsahNeodeslanych {
+    struct Radek {
+        QByteArrayView text;
+        qsizetype zacatek = 0, dalsi = 0;  // its bytes in the file, [zacatek, dalsi) with its line end
+    };
+    bool hlavicka = false;          // the first line is the header
+    bool crLf = true;               // every line ends with CR LF
+    QList<Radek> zaznamy;           // the records, in file order
+    QList<QByteArrayView> mimo;     // the other non-empty lines, in file order
 };
-RadkySouboru RozdelRadky(QByteArrayView obsah, bool zeServeru = false);
-// The whole lines each ended with CR LF, as the server and the appends expect them.
-QByteArray RadkySCrLf(const QList<QByteArrayView>& radky);
+ObsahNeodeslanych CtiNeodeslane(QByteArrayView obsah, const QString& hlavicka = kHlavickaNeodeslanych);
+// The header and the records, each line ended with CR LF, as the server and the appends expect them.
+QByteArray ZaznamySCrLf(const ObsahNeodeslanych& o, const QString& hlavicka = kHlavickaNeodeslanych);
 
-// Appends one record line to a file, writing the header line first when the file is missing or
-// holds no whole line. Whole records are always kept; a file whose last line lacks its CR LF, or
-// whose lines end otherwise, is rewritten with CR LF ends. A fragment is moved to
-// kZbytkyNeodeslanych beside the file (once, however often the save is tried); the value is then
-// the message that says so, else "". A file that exists but cannot be read is left alone and the
-// save fails. `predZapisem` runs once the file has been read, before the first write.
+// Appends one record line to the unsent-offers file, writing the header line first when the file
+// is missing or holds nothing. Whole records are always kept; a file that holds anything else, or
+// whose lines end otherwise than with CR LF, is rewritten as its header, its records and the new
+// one, and what was no offer goes to kZbytkyNeodeslanych beside it first (once, however often the
+// save is tried); the value is then the message that names it, else "". A file that exists but
+// cannot be read is left alone and the save fails. `predZapisem` runs once the file has been
+// read, before the first write; its failure fails the save, and nothing is written.
 Vysledek<QString> PripojZaznam(const QString& soubor, const QString& hlavicka, const QString& zaznam,
-                               const std::function<void()>& predZapisem = {});
+                               const std::function<Vysledek<>()>& predZapisem = {});
 
-// The offers of an offer file's bytes (the whole lines of RozdelRadky), each started as
-// clsNabidka(n) and filled by the header. Empty lines are skipped.
+// The offers of an offer file's bytes, each started as clsNabidka(n) and filled by the header:
+// the records of CtiNeodeslane, or (`zeServeru`) every non-empty line of the server's file after
+// its header, split at CR LF alone as the server sends them, the last one whatever it holds.
 QList<clsNabidka> CtiNabidky(QByteArrayView obsah, const Nastaveni& n, bool zeServeru = false);
-// The two files of the offer list; a missing file holds no offers.
-QList<clsNabidka> NactiNeodeslaneNabidky(const Nastaveni& n);
-QList<clsNabidka> NactiUlozeneNabidky(const Nastaveni& n);
+// The two files of the offer list; a missing file holds no offers, one that cannot be read fails.
+Vysledek<QList<clsNabidka>> NactiNeodeslaneNabidky(const Nastaveni& n);
+Vysledek<QList<clsNabidka>> NactiUlozeneNabidky(const Nastaveni& n);
 
-// Rewrites StavyNabidek.txt with the ID, ExtID and state of every offer of representative `idoz`.
+// Rewrites StavyNabidek.txt with the ID, ExtID and state of every offer of representative `idoz`;
+// never over a file that cannot be read, whose states were not applied.
 Vysledek<> UlozStavy(const QList<clsNabidka>& nabidky, int idoz);
 // Sets the states of representative `idoz`'s offers from StavyNabidek.txt, matched by ID and
-// ExtID; a later line wins.
-void AktualizujStavy(QList<clsNabidka>& nabidky, int idoz);
+// ExtID; a later line wins. A file that cannot be read changes nothing and fails.
+Vysledek<> AktualizujStavy(QList<clsNabidka>& nabidky, int idoz);
 
 // The entry texts of Obchodnici.txt in file order: of each line after the header, what follows
-// its first "|".
-QStringList NactiObchodniky();
+// its first "|". A missing file gives none, one that cannot be read fails.
+Vysledek<QStringList> NactiObchodniky();

@@ -30,21 +30,27 @@ bool jeOK(const QString& odpoved) { return odpoved.startsWith(QLatin1String("OK"
 // The body of an "OK" reply: what follows its first four characters ("OK" and CR LF).
 QString telo(const QString& odpoved) { return odpoved.mid(4); }
 
-// After the server took the unsent offers: the lines that were sent go, what was saved during
-// the wait stays under the header. A failure is told: the offers left in the file would go to the
-// server again.
-Vysledek<> odeberOdeslane(const QString& soubor, QByteArrayView odeslano) {
-    if (odeslano.isEmpty()) return {};
-    const std::optional<QByteArray> ted = filestore::readAll(soubor);
-    if (!ted || !ted->startsWith(odeslano))
-        return Chyba{QStringLiteral("Soubor ") + QDir::toNativeSeparators(soubor) +
-                     QStringLiteral(" se během odesílání změnil nebo nelze přečíst")};
-    QByteArrayView zbytek = QByteArrayView(*ted).sliced(odeslano.size());
-    // A last record sent without its CR LF got it from a save during the wait.
-    while (zbytek.startsWith('\r') || zbytek.startsWith('\n')) zbytek = zbytek.sliced(1);
-    if (!zbytek.isEmpty())
-        return filestore::replace(soubor, cp1250::encode(kHlavickaNeodeslanych + kCrLf) + zbytek.toByteArray());
-    return filestore::remove(soubor);
+// After the server took the unsent offers: the records that were sent go; what was saved during
+// the wait, and what was no offer, stays. A failure is told: the offers left in the file would
+// go to the server again.
+Vysledek<> odeberOdeslane(const QString& soubor, QByteArrayView odeslano, const ObsahNeodeslanych& o) {
+    if (!o.hlavicka) return {};
+    const Vysledek<std::optional<QByteArray>> precteno = filestore::readAll(soubor);
+    if (!precteno) return Chyba{precteno.chyba()};
+    if (!*precteno || !(*precteno)->startsWith(odeslano))
+        return Chyba{QStringLiteral("Soubor ") + QDir::toNativeSeparators(soubor) + QStringLiteral(" se během odesílání změnil")};
+    const QByteArrayView ted = **precteno;
+    QByteArray zbyva;
+    qsizetype od = 0;
+    for (const ObsahNeodeslanych::Radek& r : o.zaznamy) {
+        zbyva += ted.sliced(od, r.zacatek - od);
+        od = r.dalsi;
+    }
+    zbyva += ted.sliced(od);
+    const ObsahNeodeslanych po = CtiNeodeslane(zbyva);
+    if (po.zaznamy.isEmpty() && po.mimo.isEmpty()) return filestore::remove(soubor);
+    if (o.zaznamy.isEmpty()) return {};
+    return filestore::replace(soubor, zbyva);
 }
 
 }  // namespace
@@ -96,25 +102,32 @@ QString SynchronizaceNabidek::Test(int idoz, const QString& pwdBase64) {
 
 QString SynchronizaceNabidek::OdesliNabidky() {
     const QString soubor = souborNabidek(kNeodeslaneNabidky);
-    // Whole records only, with CR LF ends; the file may grow while the request waits, so its
-    // exact bytes that were sent are what goes afterwards.
-    const QByteArray obsah = filestore::readAll(soubor).value_or(QByteArray());
-    const RadkySouboru radky = RozdelRadky(obsah);
+    const Vysledek<std::optional<QByteArray>> precteno = filestore::readAll(soubor);
+    if (!precteno) return precteno.chyba() + QStringLiteral(" Nabídky nebyly odeslány.");
+    // The records read whole under the header, with CR LF ends; the file may grow while the
+    // request waits, so its exact bytes that were read are what the removal checks afterwards.
+    const QByteArray obsah = precteno->value_or(QByteArray());
+    const ObsahNeodeslanych o = CtiNeodeslane(obsah);
+    QByteArray data = o.hlavicka ? ZaznamySCrLf(o) : QByteArray();
     // Records saved before "<" and ">" were stored as "‹" and "›" would come back cut by the
     // server's markup clean-up; only their texts can hold them (the costing is Base64).
-    QByteArray data = RadkySCrLf(radky.radky);
     data.replace('<', cp1250::encode(QStringLiteral("\u2039"))).replace('>', cp1250::encode(QStringLiteral("\u203A")));
     const QString odpoved = pozadavek(QStringLiteral("insert"), true, data);
     if (odpoved != QLatin1String("OK")) return odpoved;
-    const Vysledek<> v = odeberOdeslane(soubor, QByteArrayView(obsah).first(radky.celych));
-    if (v) return odpoved;
+    const QString nazev = QDir::toNativeSeparators(soubor);
+    const QString mimo = o.mimo.isEmpty() ? QString()
+                                          : QStringLiteral(". Obsah souboru ") + nazev +
+                                                QStringLiteral(", který nebyl celými nabídkami, se neodeslal a v souboru zůstal");
+    const Vysledek<> v = odeberOdeslane(soubor, obsah, o);
+    if (v) return odpoved + mimo;
     return QStringLiteral("Server nabídky přijal, ale: ") + v.chyba() +
            QStringLiteral(". Odeslané nabídky v souboru zůstaly a při příští synchronizaci se odešlou znovu.");
 }
 
 QString SynchronizaceNabidek::OdesliStavy() {
-    return pozadavek(QStringLiteral("update_status"), true,
-                     filestore::readAll(souborNabidek(kStavyNabidek)).value_or(QByteArray()));
+    const Vysledek<std::optional<QByteArray>> stavy = filestore::readAll(souborNabidek(kStavyNabidek));
+    if (!stavy) return stavy.chyba() + QStringLiteral(" Stavy nabídek nebyly odeslány.");
+    return pozadavek(QStringLiteral("update_status"), true, stavy->value_or(QByteArray()));
 }
 
 Vysledek<> SynchronizaceNabidek::stahni(const QString& cmd, const QString& soubor) {

@@ -68,7 +68,9 @@ void seradSeznam(QStringList& seznam) {
 }
 
 NazvyAkci::NazvyAkci(QString soubor) : m_soubor(std::move(soubor)) {
-    if (const std::optional<QByteArray> b = filestore::readAll(m_soubor))
+    const Vysledek<QByteArray> b = filestore::readAllOrEmpty(m_soubor);
+    if (!b) m_chyba = b.chyba();
+    else
         for (const QString& r : cp1250::decode(*b).split(kCrLf))
             if (!r.isEmpty()) m_seznam << r;
     seradSeznam(m_seznam);
@@ -78,12 +80,15 @@ Vysledek<> NazvyAkci::nauc(const QString& nazev) {
     if (nazev.isEmpty() || m_seznam.contains(nazev)) return {};
     m_seznam << nazev;
     seradSeznam(m_seznam);
+    if (!m_chyba.isEmpty()) return Chyba{m_chyba};
     return filestore::append(m_soubor, cp1250::encode(nazev + kCrLf));
 }
 
 Vysledek<> NazvyAkci::zapomen(const QString& nazev) {
     const qsizetype i = m_seznam.indexOf(nazev);
     if (i < 0) return {};
+    // The names it holds were never read: rewritten from the list, they would be lost.
+    if (!m_chyba.isEmpty()) return Chyba{m_chyba};
     m_seznam.removeAt(i);
     QString obsah;
     for (const QString& n : m_seznam)

@@ -45,11 +45,13 @@ QDate DatumNabidky(const QString& text);
 void seradSeznam(QStringList& seznam);
 
 // The project names the form has learnt: Data/Nabidky/NazevAkce.txt, one a line, CR LF after
-// each, empty lines ignored.
+// each, empty lines ignored. A file that cannot be read lists nothing and is never written.
 class NazvyAkci {
 public:
     explicit NazvyAkci(QString soubor);
     const QStringList& seznam() const { return m_seznam; }
+    // Why the file could not be read; "" when it was, or is missing.
+    const QString& chyba() const { return m_chyba; }
     // A name typed and left: learnt when it is not empty and not listed yet (exactly), and
     // appended to the file. False when the file could not be written (the name stays listed).
     Vysledek<> nauc(const QString& nazev);
@@ -60,6 +62,7 @@ public:
 private:
     QString m_soubor;
     QStringList m_seznam;
+    QString m_chyba;
 };
 
 // The breakdown rebuilt from the parts grid (every cell followed by a TAB, every line by CR LF)

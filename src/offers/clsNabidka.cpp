@@ -246,6 +246,6 @@ QString clsNabidka::ZaznamKOdeslani() {
     return zaznam + kCrLf;
 }
 
-Vysledek<QString> clsNabidka::UlozNabidkuKOdeslani(const std::function<void()>& predZapisem) {
+Vysledek<QString> clsNabidka::UlozNabidkuKOdeslani(const std::function<Vysledek<>()>& predZapisem) {
     return PripojZaznam(souborNabidek(kNeodeslaneNabidky), kHlavickaNeodeslanych, ZaznamKOdeslani(), predZapisem);
 }

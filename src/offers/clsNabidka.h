@@ -63,8 +63,8 @@ struct clsNabidka : ProjektNabidky {
     QString ZaznamKOdeslani();
     // Appends the record to the unsent-offers file (Data/Nabidky/NeodeslaneNabidky.txt); the
     // value is what PripojZaznam has to say beside the success. `predZapisem` runs once the file
-    // has been read and the record built, before the first write.
-    Vysledek<QString> UlozNabidkuKOdeslani(const std::function<void()>& predZapisem = {});
+    // has been read and the record built, before the first write; its failure fails the save.
+    Vysledek<QString> UlozNabidkuKOdeslani(const std::function<Vysledek<>()>& predZapisem = {});
 };
 
 // A header line of an offer file, parsed once for all its records. Lines are the file's

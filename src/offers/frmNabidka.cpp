@@ -107,6 +107,7 @@ frmNabidka::frmNabidka(GlobalniData& g, PametNabidek& pamet, ModelNabidky::Sluzb
     v->addLayout(sestavTlacitka());
     nactiUdaje(m_model.udaje());
     nactiCeny();
+    for (const QString& chyba : m_model.chybyCteni()) ukazChybu(chyba);
 
     cmbNazevAkce->installEventFilter(this);
     cmbNazevAkce->lineEdit()->installEventFilter(this);

@@ -235,9 +235,10 @@ void frmNabidky::sestavMenu() {
 
 void frmNabidky::NactiNabidky() {
     const KurzorCekani h;
-    m_model.NactiNabidky();
+    const Vysledek<> v = m_model.NactiNabidky();
     ZobrazNabidky();
     NaplnFiltry();
+    ohlas(v);
 }
 
 void frmNabidky::ZobrazNabidky() {

@@ -7,7 +7,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace filestore {
 
@@ -52,6 +55,39 @@ std::optional<QString> zapisVse(QFileDevice& f, const QByteArray& bajty) {
     return chyba ? duvodSystemu(chyba) : f.errorString();
 }
 
+// Why a rewrite could not start: QSaveFile words it in English only, so the system is asked
+// again, as the same user, about the file and its folder.
+QString duvodNeotevreni(const QString& cesta, const QFileDevice& f) {
+    const QByteArray jmeno = QFile::encodeName(cesta);
+    const QByteArray slozka = QFile::encodeName(QFileInfo(cesta).absolutePath());
+    if (QFileInfo(cesta).isDir()) return duvodSystemu(EISDIR);
+    if (QFileInfo::exists(cesta) && faccessat(AT_FDCWD, jmeno.constData(), W_OK, AT_EACCESS) != 0) return duvodSystemu(errno);
+    if (faccessat(AT_FDCWD, slozka.constData(), W_OK | X_OK, AT_EACCESS) != 0) return duvodSystemu(errno);
+    return f.errorString();
+}
+
+// The file opened for reading, or minus the system's errno.
+int otevriCteni(const QString& cesta) {
+    const int fd = ::open(QFile::encodeName(cesta).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return -errno;
+    struct stat st {};
+    if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return -EISDIR;
+    }
+    return fd;
+}
+
+// A read the system refused: the file is named with the reason, even where a folder on its path
+// hides the file from exists().
+Chyba nelzePrecist(const QString& cesta, int chyba) {
+    return Chyba{QStringLiteral("Soubor %1 nelze přečíst: %2.").arg(QDir::toNativeSeparators(cesta), duvodSystemu(chyba))};
+}
+
+Chyba chybaOtevreni(const QString& cesta, int chyba) {
+    return chyba == ENOENT || chyba == ENOTDIR ? chybaCteni(cesta) : nelzePrecist(cesta, chyba);
+}
+
 }  // namespace
 
 QString duvodSystemu(int chyba) {
@@ -64,6 +100,15 @@ QString duvodSystemu(int chyba) {
     case EFBIG: return QStringLiteral("Soubor je příliš velký");
     case EROFS: return QStringLiteral("Systém souborů je pouze pro čtení");
     case EIO: return QStringLiteral("Chyba vstupu/výstupu");
+    case ENOENT: return QStringLiteral("Soubor nebo adresář neexistuje");
+    case ENOTDIR: return QStringLiteral("Není adresářem");
+    case EISDIR: return QStringLiteral("Je adresářem");
+    case ENAMETOOLONG: return QStringLiteral("Příliš dlouhý název souboru");
+    case ELOOP: return QStringLiteral("Příliš mnoho úrovní symbolických odkazů");
+    case EMFILE:
+    case ENFILE: return QStringLiteral("Příliš mnoho otevřených souborů");
+    case EBUSY:
+    case ETXTBSY: return QStringLiteral("Soubor je používán");
     default: return QString::fromStdString(std::generic_category().message(chyba));
     }
 }
@@ -79,12 +124,46 @@ Chyba chybaCteni(const QString& cesta, const QString& duvod) {
     return Chyba{QStringLiteral("Soubor %1 nelze přečíst: %2.").arg(jmeno, duvod)};
 }
 
-std::optional<QByteArray> readAll(const QString& cesta) {
-    QFile f(cesta);
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    QByteArray obsah = f.readAll();
-    if (f.error() != QFileDevice::NoError) return std::nullopt;
-    return obsah;
+Vysledek<> openRead(QFile& f, QIODevice::OpenMode dalsi, const QString& nazev) {
+    const QString jmeno = nazev.isEmpty() ? f.fileName() : nazev;
+    const int fd = otevriCteni(f.fileName());
+    if (fd < 0) return chybaOtevreni(jmeno, -fd);
+    if (f.open(fd, QIODevice::ReadOnly | dalsi, QFileDevice::AutoCloseHandle)) return {};
+    ::close(fd);
+    return chybaCteni(jmeno, f.errorString());
+}
+
+Vysledek<std::optional<QByteArray>> readAll(const QString& cesta) {
+    const int fd = otevriCteni(cesta);
+    // A folder on its path that is a file holds no file either.
+    if (fd == -ENOENT || fd == -ENOTDIR) return std::optional<QByteArray>();
+    if (fd < 0) return chybaOtevreni(cesta, -fd);
+    struct stat st {};
+    // Read straight into the buffer, one byte more than the size so that the end shows.
+    QByteArray obsah(fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<qsizetype>(st.st_size) + 1 : 4096, Qt::Uninitialized);
+    qsizetype precteno = 0;
+    for (;;) {
+        if (precteno == obsah.size()) obsah.resize(obsah.size() * 2);
+        const ssize_t n = ::read(fd, obsah.data() + precteno, static_cast<size_t>(obsah.size() - precteno));
+        if (n > 0) {
+            precteno += n;
+        } else if (n == 0) {
+            break;
+        } else if (errno != EINTR) {
+            const int chyba = errno;
+            ::close(fd);
+            return nelzePrecist(cesta, chyba);
+        }
+    }
+    ::close(fd);
+    obsah.truncate(precteno);
+    return std::optional(std::move(obsah));
+}
+
+Vysledek<QByteArray> readAllOrEmpty(const QString& cesta) {
+    Vysledek<std::optional<QByteArray>> r = readAll(cesta);
+    if (!r) return Chyba{r.chyba()};
+    return r->value_or(QByteArray());
 }
 
 std::optional<QByteArray> readTail(const QString& cesta, qint64 n) {
@@ -99,10 +178,12 @@ Vysledek<> replace(const QString& cesta, const QByteArray& bajty, std::optional<
     QSaveFile f(cesta);
     // Unbuffered: a write cut short shows in write()'s count, where the buffer's flush at commit
     // would let the short file through as complete.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return chybaZapisu(cesta, f.errorString());
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return chybaZapisu(cesta, duvodNeotevreni(cesta, f));
     std::optional<QString> duvod;
     if (prava && !f.setPermissions(*prava)) duvod = f.errorString();
     else duvod = zapisVse(f, bajty);
+    // QSaveFile's own flush before the rename does not look at its result.
+    if (!duvod && fdatasync(f.handle()) != 0) duvod = duvodSystemu(errno);
     if (duvod) {
         f.cancelWriting();
         return chybaZapisu(cesta, *duvod);
@@ -116,8 +197,13 @@ Vysledek<> append(const QString& cesta, const QByteArray& bajty) {
     odeberDocasne(cesta);
     QFile f(cesta);
     const bool byl = f.exists();
+    const int fd = ::open(QFile::encodeName(cesta).constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) return chybaZapisu(cesta, duvodSystemu(errno));
     // Unbuffered as in replace(); a buffer still holding the rest would also stop the cut-back.
-    if (!f.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) return chybaZapisu(cesta, f.errorString());
+    if (!f.open(fd, QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return chybaZapisu(cesta, f.errorString());
+    }
     const qint64 puvodni = f.size();
     const std::optional<QString> duvod = zapisVse(f, bajty);
     if (!duvod) return {};
@@ -125,15 +211,14 @@ Vysledek<> append(const QString& cesta, const QByteArray& bajty) {
         f.resize(puvodni);
     } else {
         f.close();
-        f.remove();
+        QFile::remove(cesta);
     }
     return chybaZapisu(cesta, *duvod);
 }
 
 Vysledek<> remove(const QString& cesta) {
-    QFile f(cesta);
-    if (!f.exists() || f.remove()) return {};
-    return chybaZapisu(cesta, QStringLiteral("soubor nelze smazat: ") + f.errorString());
+    if (::unlink(QFile::encodeName(cesta).constData()) == 0 || errno == ENOENT) return {};
+    return chybaZapisu(cesta, QStringLiteral("soubor nelze smazat: ") + duvodSystemu(errno));
 }
 
 }  // namespace filestore

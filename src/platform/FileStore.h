@@ -5,20 +5,28 @@
 #include "platform/Vysledek.h"
 
 #include <QByteArray>
-#include <QFileDevice>
+#include <QFile>
 #include <QString>
 #include <optional>
 
 namespace filestore {
 
-// nullopt when the file is missing or cannot be read whole.
-std::optional<QByteArray> readAll(const QString& cesta);
+// Opens `f` (named) for reading; a file that is not there is chybaCteni's "neexistuje !", any
+// other failure names the system's reason in Czech. `nazev`: the file as the message names it
+// (by default f's name).
+Vysledek<> openRead(QFile& f, QIODevice::OpenMode dalsi = {}, const QString& nazev = {});
+// The whole file; nullopt when it is missing. A file that is there but cannot be read whole is a
+// failure naming it and the reason, never an empty or a missing file.
+Vysledek<std::optional<QByteArray>> readAll(const QString& cesta);
+// The same with a missing file read as empty.
+Vysledek<QByteArray> readAllOrEmpty(const QString& cesta);
 // The last `n` bytes (fewer in a shorter file); nullopt when the file is missing.
 std::optional<QByteArray> readTail(const QString& cesta, qint64 n);
 // Every whole-file rewrite of the program goes through here. A write cut short (a full disk, a
 // size limit) fails with chybaZapisu() and leaves the old file. `prava` are set on the temporary
 // file before the first byte, so the new file is never more open than that; by default an
-// existing file's permissions carry over.
+// existing file's permissions carry over. The new file is flushed to disk before it replaces the
+// old one; a failed flush fails the write.
 Vysledek<> replace(const QString& cesta, const QByteArray& bajty,
                    std::optional<QFileDevice::Permissions> prava = std::nullopt);
 // Appends in place. A write that fails part-way is cut back, so the file keeps its old length;

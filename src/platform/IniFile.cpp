@@ -99,10 +99,12 @@ Poloha najdi(const QString& text, const QList<Radek>& rr, const QString& sekce, 
     return p;
 }
 
-std::optional<QString> nactiText(const QString& soubor) {
-    QFile f(soubor);
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    return cp1250::decode(f.readAll());
+// nullopt when the file is missing.
+Vysledek<std::optional<QString>> nactiText(const QString& soubor) {
+    const Vysledek<std::optional<QByteArray>> b = filestore::readAll(soubor);
+    if (!b) return Chyba{b.chyba()};
+    if (!*b) return std::optional<QString>();
+    return std::optional(cp1250::decode(**b));
 }
 
 }  // namespace
@@ -120,7 +122,11 @@ QString Profil::cti(const QString& sekce, const QString& klic, int delka) const 
     return orizni(h).toString();
 }
 
-Profil::Profil(const QString& soubor) : m_text(nactiText(soubor).value_or(QString())) {}
+Profil::Profil(const QString& soubor) {
+    const Vysledek<std::optional<QString>> t = nactiText(soubor);
+    if (t) m_text = t->value_or(QString());
+    else m_chyba = t.chyba();
+}
 
 QString cti(const QString& soubor, const QString& sekce, const QString& klic, int delka) {
     return Profil(soubor).cti(sekce, klic, delka);
@@ -185,8 +191,8 @@ Vysledek<> zapis(const QString& soubor, const QString& sekce, const QList<std::p
     QString text;
     if (existuje) {
         const auto t = nactiText(soubor);
-        if (!t) return filestore::chybaZapisu(soubor, QStringLiteral("soubor nelze přečíst"));
-        text = *t;
+        if (!t) return Chyba{t.chyba()};
+        text = t->value_or(QString());
     }
     const QString puvodni = text;
     for (const auto& [klic, hodnota] : hodnoty) zapisDoTextu(text, sekce, klic, hodnota);

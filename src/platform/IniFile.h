@@ -12,8 +12,10 @@ namespace ini {
 // A profile file read once, for a load of many values.
 class Profil {
 public:
-    // A missing or unreadable file reads as empty.
+    // A missing file reads as empty, and so does one that cannot be read, whose failure chyba() then
+    // names.
     explicit Profil(const QString& soubor);
+    const QString& chyba() const { return m_chyba; }
     // The value of a key, trimmed, one pair of enclosing quotes removed, cut to `delka` characters
     // when given (127 for the settings, 63 for the system sections); by default whole, so that a
     // value the program wrote reads back as written. Missing section or key: "".
@@ -21,6 +23,7 @@ public:
 
 private:
     QString m_text;
+    QString m_chyba;
 };
 
 // One value of a file, as Profil reads it.

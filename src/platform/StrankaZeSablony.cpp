@@ -14,10 +14,12 @@ QString vyplnZnacky(QString sablona, std::span<const std::pair<const char*, QStr
 
 Vysledek<> zapisStranku(const QString& sablona, const QString& cil, const std::function<QString(QString)>& vypln) {
     const QString cesta = dataFile(sablona);
-    const std::optional<QByteArray> text = filestore::readAll(cesta);
-    if (!text) return filestore::chybaCteni(cesta);
+    const Vysledek<std::optional<QByteArray>> precteno = filestore::readAll(cesta);
+    if (!precteno) return Chyba{precteno.chyba()};
+    if (!*precteno) return filestore::chybaCteni(cesta);
+    const QByteArray& text = **precteno;
     // An empty page would be shown, printed or mailed as if it were the costing.
-    if (text->trimmed().isEmpty())
+    if (text.trimmed().isEmpty())
         return Chyba{QStringLiteral("Šablona ") + QDir::toNativeSeparators(cesta) + QStringLiteral(" je prázdná !")};
-    return filestore::replace(cil, cp1250::encodeHtml(vypln(cp1250::decode(*text))));
+    return filestore::replace(cil, cp1250::encodeHtml(vypln(cp1250::decode(text))));
 }

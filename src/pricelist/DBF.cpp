@@ -148,8 +148,7 @@ qint64 precti(QFile& f, char* kam, qint64 n, const QString& soubor) {
 CtecDBF::CtecDBF(const QString& cesta) : m_soubor(resolvePath(cesta + QStringLiteral(".dbf"))) {
     if (!QFileInfo(m_soubor).isFile()) throw ChybaSouboru(m_soubor);
     m_zdroj = std::make_unique<QFile>(m_soubor);
-    if (!m_zdroj->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        throw nelzePrecist(m_soubor, m_zdroj->errorString());
+    if (const Vysledek<> v = filestore::openRead(*m_zdroj, QIODevice::Unbuffered); !v) throw RuntimeError(75, v.chyba());
     qint64 velikost = m_zdroj->size();
     // Only as much of the header as the field descriptors can take; ctiHlavicku checks the rest
     // against the size of the file.

@@ -30,9 +30,10 @@ Vysledek<> zapisBajty(const QString& cesta, const QByteArray& bajty, qint64 offs
     // write leaves the old file whole; the tail beyond the written range is kept.
     QByteArray obsah;
     if (fi.exists()) {
-        const std::optional<QByteArray> puvodni = filestore::readAll(cesta);
-        if (!puvodni || puvodni->size() != fi.size()) return filestore::chybaZapisu(cesta, QStringLiteral("soubor nelze přečíst"));
-        obsah = *puvodni;
+        const Vysledek<std::optional<QByteArray>> puvodni = filestore::readAll(cesta);
+        if (!puvodni) return Chyba{puvodni.chyba()};
+        if (!*puvodni || (*puvodni)->size() != fi.size()) return filestore::chybaZapisu(cesta, QStringLiteral("soubor nelze přečíst"));
+        obsah = **puvodni;
     }
     offset = qMin<qint64>(offset, obsah.size());
     return filestore::replace(cesta, obsah.left(offset) + bajty + obsah.mid(offset + bajty.size()));
@@ -50,7 +51,7 @@ QString nazevPrilohy(QString nazev, const QString& zdroj) {
 
 Vysledek<QString> NactiSoubor(const QString& cesta, qint64 offset, qint64 delka) {
     QFile f(resolvePath(cesta));
-    if (!f.open(QIODevice::ReadOnly)) return filestore::chybaCteni(cesta, f.errorString());
+    if (const Vysledek<> v = filestore::openRead(f, {}, cesta); !v) return Chyba{v.chyba()};
     const qint64 velikost = f.size();
     if (delka == 0) delka = velikost;
     if (offset < 0 || delka < 0 || offset >= velikost || !f.seek(offset)) return QString();

@@ -2,6 +2,7 @@
 #include "platform/Cp1250.h"
 #include "platform/Errors.h"
 #include "platform/IniFile.h"
+#include "support/BezPravaCist.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>
@@ -108,6 +109,22 @@ TEST(SouborNastaveni, AMissingFileOrFolderIsNamedAndStopsTheStart) {
         EXPECT_EQ(v.chyba.value_or(Chyba{}).zprava, p.zprava);
         EXPECT_TRUE(v.oznameni.isEmpty());
     }
+}
+
+// Settings that cannot be read are not settings without keys: the start stops naming the file
+// and the reason.
+TEST(SouborNastaveni, AnUnreadableFileIsNamedWithItsReason) {
+    QTemporaryDir dir;
+    const QString cil = kopieVzoru(dir);
+    QFile::setPermissions(cil, QFileDevice::WriteOwner);
+    GlobalniData g;
+    Hlaseni<> v;
+    {
+        const BezPravaCist bez;
+        v = NactiIni(cil, g);
+    }
+    EXPECT_EQ(v.chyba.value_or(Chyba{}).zprava,
+              QStringLiteral("Soubor %1 nelze přečíst: Přístup odepřen. Program nelze spustit.").arg(cil));
 }
 
 TEST(SouborNastaveni, BadNumbersOfTheInstallation) {

@@ -84,7 +84,7 @@ TEST(Nabidky, FromTheCostingThroughTheListToTheServerAndBack) {
     QTest::mouseClick(list->lblNabidka, Qt::LeftButton);
     ASSERT_TRUE(ulozeno);
     EXPECT_EQ(p.data().nastaveni.ExtID, 6);
-    ASSERT_EQ(NactiNeodeslaneNabidky(p.data().nastaveni).size(), 1);
+    ASSERT_EQ(NactiNeodeslaneNabidky(p.data().nastaveni)->size(), 1);
 
     // The next offer carries the project over, also after it was dropped.
     for (int i = 0; i < 2; ++i) {

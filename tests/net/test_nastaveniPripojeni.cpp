@@ -91,7 +91,7 @@ TEST(NastaveniPripojeni, LiveEditsStayAfterStornoAndOkSavesTheBoxesAsTyped) {
         QFile::remove(ini);
         QDir().mkdir(ini);
         EXPECT_EQ(d.cmdStorno_Click().chyba(),
-                  kPripojeniNeulozeno + "\nChyba při zápisu do souboru " + ini + ": soubor nelze přečíst");
+                  kPripojeniNeulozeno + "\nSoubor " + ini + " nelze přečíst: Je adresářem.");
         QDir().rmdir(ini);
     }
 

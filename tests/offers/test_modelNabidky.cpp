@@ -8,6 +8,7 @@
 #include "platform/Cp1250.h"
 #include "platform/DataPaths.h"
 #include "platform/IniFile.h"
+#include "support/SelhaniVolani.h"
 #include "support/TestSupport.h"
 
 #include <QCoreApplication>
@@ -18,6 +19,7 @@
 #include <csignal>
 #include <cstdio>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -330,7 +332,7 @@ TEST(ModelNabidky, SaveAppendsAdvancesAndRemembers) {
     EXPECT_EQ(v.oznameni, QStringList());
     EXPECT_EQ(p.g.nastaveni.ExtID, 13);
     EXPECT_EQ(p.pamet.PosledniNabidka, p.pamet.Nabidka);
-    const QList<clsNabidka> ulozene = NactiNeodeslaneNabidky(p.g.nastaveni);
+    const QList<clsNabidka> ulozene = *NactiNeodeslaneNabidky(p.g.nastaveni);
     ASSERT_EQ(ulozene.size(), 1);
     for (const clsNabidka& o : {*p.pamet.Nabidka, ulozene[0]}) {
         EXPECT_EQ(std::tuple(o.ExtID, o.Stav, o.DatumNabidky, o.DruhStavby, o.Poznamka), std::tuple(12, 0, QDate(2007, 1, 2), 3, QStringLiteral("a\r\nb")));
@@ -410,7 +412,8 @@ TEST(ModelNabidky, AnOfferNumberSurvivesAKill) {
     }
     EXPECT_EQ(cisla, (QStringList{QString::number(qMax(prvni, 1)), QString::number(qMax(prvni, 1) + 1)}));
     QStringList vSouboru;
-    for (const clsNabidka& o : NactiNeodeslaneNabidky(Nastaveni{})) vSouboru << QString::number(o.ExtID);
+    const QList<clsNabidka> vse = *NactiNeodeslaneNabidky(Nastaveni{});
+    for (const clsNabidka& o : vse) vSouboru << QString::number(o.ExtID);
     EXPECT_EQ(vSouboru, cisla);
     EXPECT_EQ(ini::Profil(inst.ini()).cti("UZIVATEL", "ExtID"), QString::number(qMax(prvni, 1) + 2));
 }
@@ -448,7 +451,8 @@ TEST(ModelNabidky, ASaveKilledBetweenItsWritesGivesNoNumberTwice) {
     const auto v = m.Uloz(vyplnene(m));
     ASSERT_TRUE(v.probehlo()) << v.chyba.value_or(Chyba{}).zprava.toStdString();
     QStringList vSouboru;
-    for (const clsNabidka& o : NactiNeodeslaneNabidky(Nastaveni{})) vSouboru << QString::number(o.ExtID);
+    const QList<clsNabidka> vse = *NactiNeodeslaneNabidky(Nastaveni{});
+    for (const clsNabidka& o : vse) vSouboru << QString::number(o.ExtID);
     EXPECT_EQ(vSouboru, QStringList{QString::number(prvni.toInt() + 1)});
     EXPECT_EQ(readBytes(zbytky), zlomek + "\r\n");
 }
@@ -465,6 +469,45 @@ TEST(ModelNabidky, FailedSaveKeepsEverything) {
     EXPECT_EQ(p.g.nastaveni.ExtID, 12);
     EXPECT_FALSE(p.pamet.PosledniNabidka);
     EXPECT_TRUE(p.pamet.Nabidka->NazevAkce.isEmpty());
+}
+
+// The next number cannot be stored (its rename or its flush fails, the settings are read-only):
+// the save is refused naming the settings file and the reason, no offer is written and the
+// number stays, so that no two offers ever go to the server under one number.
+TEST(ModelNabidky, ANumberThatCannotBeStoredRefusesTheSave) {
+    const struct { const char* popis; std::initializer_list<unsigned> volani; int chyba; const char* duvod; } pripady[] = {
+        {"rename", {__NR_rename, __NR_renameat, __NR_renameat2}, EROFS, nullptr},
+        {"flush", {__NR_fdatasync, __NR_fsync}, EIO, "Chyba vstupu/výstupu"},
+        {"read-only file", {}, 0, "Přístup odepřen"},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.popis);
+        if (p.volani.size() == 0 && geteuid() != 0) continue;
+        Prostredek s;
+        const QString ini = s.dir.filePath("Sorvenika.ini");
+        writeBytes(ini, "[UZIVATEL]\r\nExtID=12\r\n");
+        ModelNabidky m(s.g, s.pamet);
+        const auto uloz = [&]() -> QByteArray {
+            const auto v = m.Uloz(vyplnene(m));
+            return (v.chyba ? v.chyba->zprava : QStringLiteral("uloženo")).toUtf8() + '|' + QByteArray::number(s.g.nastaveni.ExtID) +
+                   (s.pamet.PosledniNabidka ? "|posledni" : "|");
+        };
+        // Another user's settings in a folder open to all.
+        if (p.volani.size() == 0) QFile::setPermissions(s.dir.path(), QFileDevice::Permissions(0x7777));
+        const QByteArray vysledek = vPotomkovi([&]() -> QByteArray {
+            if (p.volani.size() > 0) return selhejVolani(p.volani, p.chyba) ? uloz() : "seccomp";
+            return setgid(65534) == 0 && setuid(65534) == 0 ? uloz() : "setuid";
+        });
+        const QString zprava = QString::fromUtf8(vysledek);
+        const QString zacatek = "Chyba při zápisu do souboru " + ini + ": ";
+        const QString konec = "\nČíslo další nabídky nelze uložit, a proto nabídka nebyla uložena.|12|";
+        EXPECT_TRUE(zprava.startsWith(zacatek) && zprava.endsWith(konec)) << zprava.toStdString();
+        if (p.duvod) {
+            EXPECT_EQ(zprava, zacatek + QString::fromUtf8(p.duvod) + konec);
+        }
+        EXPECT_FALSE(QFile::exists(s.soubor(kNeodeslaneNabidky)));
+        EXPECT_EQ(readBytes(ini), "[UZIVATEL]\r\nExtID=12\r\n");
+    }
 }
 
 TEST(ModelNabidky, CancelDropsTheOfferButKeepsTheLastSaved) {

@@ -50,7 +50,7 @@ QStringList sloupec(const ModelSeznamuNabidek& m, int c) {
 TEST(ModelSeznamuNabidek, LoadKeysStatesAndOrder) {
     Seznam s;
     ModelSeznamuNabidek m(s.g);
-    m.NactiNabidky();
+    ASSERT_TRUE(m.NactiNabidky());
     EXPECT_EQ(m.pocetNabidek(), 4);
     m.ZobrazNabidky();
     EXPECT_EQ(sloupec(m, sKey), QStringList({"1N", "4U", "2U"}));  // "00", "012", "05"
@@ -70,7 +70,7 @@ TEST(ModelSeznamuNabidek, LoadKeysStatesAndOrder) {
 
     // No files: nothing listed, a total of 0.
     QDir(s.dir.filePath("Nabidky")).removeRecursively();
-    m.NactiNabidky();
+    ASSERT_TRUE(m.NactiNabidky());
     EXPECT_EQ(m.rowCount(), 0);  // no listed row is left pointing into the old collection
     m.ZobrazNabidky();
     EXPECT_EQ(m.rowCount(), 0);
@@ -80,7 +80,7 @@ TEST(ModelSeznamuNabidek, LoadKeysStatesAndOrder) {
 TEST(ModelSeznamuNabidek, StateChangeOnlyOwnWrittenAtOnce) {
     Seznam s;
     ModelSeznamuNabidek m(s.g);
-    m.NactiNabidky();
+    ASSERT_TRUE(m.NactiNabidky());
     m.filtry().ostatni = true;
     m.ZobrazNabidky();
     ASSERT_TRUE(m.ZmenStav(3, 2));  // another representative's: nothing
@@ -103,7 +103,7 @@ TEST(ModelSeznamuNabidek, StateChangeOnlyOwnWrittenAtOnce) {
 TEST(ModelSeznamuNabidek, CopyIsTheListedObjectMadeNew) {
     Seznam s;
     ModelSeznamuNabidek m(s.g);
-    m.NactiNabidky();
+    ASSERT_TRUE(m.NactiNabidky());
     m.filtry().ostatni = true;
     m.ZobrazNabidky();
     const std::shared_ptr<clsNabidka> n = m.Kopiruj(3);
@@ -114,7 +114,7 @@ TEST(ModelSeznamuNabidek, CopyIsTheListedObjectMadeNew) {
     EXPECT_EQ(n->EmailOZ + n->TelefonOZ, QStringLiteral("ja@example.cz777"));
     EXPECT_FALSE(m.Kopiruj(4));
     // A reload forgets what the copy changed.
-    m.NactiNabidky();
+    ASSERT_TRUE(m.NactiNabidky());
     m.ZobrazNabidky();
     EXPECT_EQ(m.nabidka(3)->ID, 9);
 }

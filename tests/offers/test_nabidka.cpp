@@ -3,6 +3,7 @@
 #include "net/clsBase64.h"
 #include "offers/KodyNabidek.h"
 #include "offers/SouboryNabidek.h"
+#include "offers/UdajeNabidky.h"
 #include "offers/clsSorvenika.h"
 #include "platform/Cp1250.h"
 #include "pricelist/DbfTestUtil.h"
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -135,8 +137,9 @@ TEST(SouboryNabidek, AppendingCreatesTheFolderAndHeader) {
                                                     .arg(s.soubor(kNeodeslaneNabidky), s.dir.filePath("Nabidky")));
 }
 
-// The next save keeps every whole record whatever ends its lines; only a last line with fewer
-// fields than the header (a write cut short) is set aside, into a side file the message names.
+// The next save keeps every whole record under the header whatever ends its lines; everything
+// else (a last line without its line end, a foreign or blank first line and all below it, a line
+// with another number of fields) is set aside, into a side file the message names.
 TEST(SouboryNabidek, AnAppendKeepsEveryWholeRecordAndSetsAFragmentAside) {
     FakeServices sluzby;
     clsNabidka a = vyplnena(), b = vyplnena(), c = vyplnena();
@@ -152,9 +155,10 @@ TEST(SouboryNabidek, AnAppendKeepsEveryWholeRecordAndSetsAFragmentAside) {
         {"empty file", "", H + "\r\n" + C, ""},
         {"a cut header", "ExtID|IDOZ", H + "\r\n" + C, ""},
         {"the header alone, no CR LF", H, H + "\r\n" + C, ""},
-        {"last record without CR LF", H + "\r\n" + A + "\r\n" + B, H + "\r\n" + A + "\r\n" + B + "\r\n" + C, ""},
+        {"last record without CR LF", H + "\r\n" + A + "\r\n" + B, H + "\r\n" + A + "\r\n" + C, B + "\r\n"},
+        {"a record cut between its CR and its LF", H + "\r\n" + A + "\r\n" + B + "\r", H + "\r\n" + A + "\r\n" + C, B + "\r\n"},
         {"LF line ends", H + "\n" + A + "\n" + B + "\n", H + "\r\n" + A + "\r\n" + B + "\r\n" + C, ""},
-        {"LF, last without it", H + "\n" + A + "\n" + B, H + "\r\n" + A + "\r\n" + B + "\r\n" + C, ""},
+        {"LF, last without it", H + "\n" + A + "\n" + B, H + "\r\n" + A + "\r\n" + C, B + "\r\n"},
         {"a true fragment", H + "\r\n" + A + "\r\n" + zlomek, H + "\r\n" + A + "\r\n" + C, zlomek + "\r\n"},
         {"a fragment after LF lines", H + "\n" + A + "\n" + B + "\n" + zlomek, H + "\r\n" + A + "\r\n" + B + "\r\n" + C,
          zlomek + "\r\n"},
@@ -162,10 +166,16 @@ TEST(SouboryNabidek, AnAppendKeepsEveryWholeRecordAndSetsAFragmentAside) {
         {"cut half-way through the costing", H + "\r\n" + A + "\r\n" + Bdo((B.size() - kalkulace) / 2),
          H + "\r\n" + A + "\r\n" + C, Bdo((B.size() - kalkulace) / 2) + "\r\n"},
         {"cut one character short", H + "\r\n" + A + "\r\n" + B.chopped(1), H + "\r\n" + A + "\r\n" + C, B.chopped(1) + "\r\n"},
-        {"an empty costing is whole", H + "\r\n" + A + "\r\n" + Bdo(0), H + "\r\n" + A + "\r\n" + Bdo(0) + "\r\n" + C, ""},
+        {"cut right after the last field's bar", H + "\r\n" + A + "\r\n" + Bdo(0), H + "\r\n" + A + "\r\n" + C, Bdo(0) + "\r\n"},
         {"CR line ends", H + "\r" + A + "\r" + B + "\r", H + "\r\n" + A + "\r\n" + B + "\r\n" + C, ""},
-        {"a lone CR in a field of an LF file", H + "\n" + A.first(9) + "\r" + A.sliced(9) + "\n" + B,
+        {"a lone CR in a field of an LF file", H + "\n" + A.first(9) + "\r" + A.sliced(9) + "\n" + B + "\n",
          H + "\r\n" + A.first(9) + "\r" + A.sliced(9) + "\r\n" + B + "\r\n" + C, ""},
+        {"two records glued by a lone CR", H + "\r\n" + A + "\r" + B + "\r\n", H + "\r\n" + C, A + "\r" + B + "\r\n"},
+        {"a short line between records", H + "\r\n" + A + "\r\n" + zlomek + "\r\n" + B + "\r\n",
+         H + "\r\n" + A + "\r\n" + B + "\r\n" + C, zlomek + "\r\n"},
+        {"a foreign first line", "Ciz\xed text\r\ndruh\xfd \xf8\xe1" "dek\r\n", H + "\r\n" + C, "Ciz\xed text\r\ndruh\xfd \xf8\xe1" "dek\r\n"},
+        {"a blank first line", "\r\n" + H + "\r\n" + A + "\r\n", H + "\r\n" + C, H + "\r\n" + A + "\r\n"},
+        {"a CR-only file that got one CR LF at its end", H + "\r" + A + "\r\n", H + "\r\n" + C, H + "\r" + A + "\r\n"},
         {"CR lines and a cut costing", H + "\r" + A + "\r" + Bdo(7), H + "\r\n" + A + "\r\n" + C, Bdo(7) + "\r\n"},
         {"no line end and no header", "Ciz\xed text", H + "\r\n" + C, "Ciz\xed text\r\n"},
         {"a line end alone", "\n", H + "\r\n" + C, ""},
@@ -181,7 +191,7 @@ TEST(SouboryNabidek, AnAppendKeepsEveryWholeRecordAndSetsAFragmentAside) {
         EXPECT_EQ(v->contains(QDir::toNativeSeparators(s.soubor(kZbytkyNeodeslanych))), !p.odlozeno.isEmpty())
             << v->toStdString();
         // The list reads what the file now holds: every whole record and the new one.
-        EXPECT_EQ(NactiNeodeslaneNabidky(Nastaveni{}).size(), p.po.count("\r\n") - 1);
+        EXPECT_EQ(NactiNeodeslaneNabidky(Nastaveni{})->size(), p.po.count("\r\n") - 1);
     }
 }
 
@@ -205,7 +215,26 @@ TEST(SouboryNabidek, ARetriedSaveSetsAFragmentAsideOnce) {
     EXPECT_EQ(readBytes(s.soubor(kNeodeslaneNabidky)), pred);
     ASSERT_TRUE(a.UlozNabidkuKOdeslani());
     EXPECT_EQ(readBytes(s.soubor(kZbytkyNeodeslanych)), "13|7|5.3.2026|0|Nedokon\r\n");
-    EXPECT_EQ(NactiNeodeslaneNabidky(Nastaveni{}).size(), 2);
+    EXPECT_EQ(NactiNeodeslaneNabidky(Nastaveni{})->size(), 2);
+}
+
+// A save reads the file again whenever it changed since the program last wrote it, by however
+// little: a line another tool added is set aside, not appended under.
+TEST(SouboryNabidek, AFileChangedSinceTheLastSaveIsReadAgain) {
+    Slozka s;
+    clsNabidka a = vyplnena();
+    ASSERT_TRUE(a.UlozNabidkuKOdeslani());
+    const QString soubor = s.soubor(kNeodeslaneNabidky);
+    const QByteArray prvni = readBytes(soubor);
+    QFile f(soubor);
+    ASSERT_TRUE(f.open(QIODevice::Append));
+    f.write("1|2\r\n");
+    f.close();
+    const Vysledek<QString> v = a.UlozNabidkuKOdeslani();
+    ASSERT_TRUE(v);
+    EXPECT_TRUE(v->contains(QDir::toNativeSeparators(s.soubor(kZbytkyNeodeslanych))));
+    EXPECT_EQ(readBytes(soubor), prvni + cp1250::encode(a.ZaznamKOdeslani()));
+    EXPECT_EQ(readBytes(s.soubor(kZbytkyNeodeslanych)), "1|2\r\n");
 }
 
 TEST(SouboryNabidek, AnUnreadableFileIsRefusedAndLeftAlone) {
@@ -224,51 +253,104 @@ TEST(SouboryNabidek, AnUnreadableFileIsRefusedAndLeftAlone) {
         }
         QFile::setPermissions(soubor, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         EXPECT_FALSE(v);
-        EXPECT_TRUE(v.chyba().contains(QDir::toNativeSeparators(soubor)) && v.chyba().contains("Permission denied"))
-            << v.chyba().toStdString();
+        EXPECT_EQ(v.chyba(), "Soubor " + QDir::toNativeSeparators(soubor) +
+                                 " nelze přečíst: Přístup odepřen. Nabídka nebyla uložena a soubor zůstal beze změny.");
         EXPECT_EQ(readBytes(soubor), obsah);
     }
 }
 
-// Both files through the readers the offer list uses: a last record without CR LF is kept, a
-// half line of an interrupted save is not an offer, LF ends are line ends, empty lines skipped.
-// The server's file is replaced whole: its last line counts however many fields it has.
-TEST(SouboryNabidek, TheListsReadersKeepWholeRecordsOnly) {
+// As another user (a child process running as nobody) this user's offer files cannot be read:
+// every reader fails naming the file and the reason, and nothing rewrites or removes them,
+// though the folder would let it.
+TEST(SouboryNabidek, FilesAnotherUserCannotReadAreNeverTakenForEmpty) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+    Slozka s;
+    const QString nazvy = s.soubor(QStringLiteral("NazevAkce.txt"));
+    const QList<std::pair<QString, QByteArray>> soubory{
+        {s.soubor(kNeodeslaneNabidky), cp1250::encode(kHlavickaNeodeslanych + "\r\n" + vyplnena().ZaznamKOdeslani())},
+        {s.soubor(kUlozeneNabidky), "ExtID\r\n1\r\n"},
+        {s.soubor(kStavyNabidek), "ID|ExtID|Stav\r\n40|3|5\r\n"},
+        {s.soubor(kObchodnici), "ID|Obchodnik\r\n1|Stavebniny\r\n"},
+        {nazvy, "Akce 1\r\nAkce 2\r\n"},
+    };
+    for (const auto& [soubor, obsah] : soubory) {
+        writeBytes(soubor, obsah);
+        QFile::setPermissions(soubor, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+    const auto vsem = QFileDevice::Permissions(0x7777);
+    QFile::setPermissions(s.dir.path(), vsem);
+    QFile::setPermissions(s.dir.filePath("Nabidky"), vsem);
+    const QByteArray zpravy = vPotomkovi([&]() -> QByteArray {
+        if (setgid(65534) != 0 || setuid(65534) != 0) return "setuid";
+        QList<clsNabidka> l{vyplnena()};
+        NazvyAkci n(nazvy);
+        const QStringList z{NactiNeodeslaneNabidky(Nastaveni{}).chyba(), NactiUlozeneNabidky(Nastaveni{}).chyba(),
+                            AktualizujStavy(l, 7).chyba(), UlozStavy(l, 7).chyba(), NactiObchodniky().chyba(),
+                            n.chyba(), n.nauc(QStringLiteral("Akce 3")).chyba(), n.zapomen(QStringLiteral("Akce 3")).chyba()};
+        return z.join('\n').toUtf8();
+    });
+    const auto zprava = [](const QString& soubor) { return "Soubor " + soubor + " nelze přečíst: Přístup odepřen."; };
+    EXPECT_EQ(QString::fromUtf8(zpravy).split('\n'),
+              (QStringList{zprava(soubory[0].first), zprava(soubory[1].first), zprava(soubory[2].first), zprava(soubory[2].first),
+                           zprava(soubory[3].first), zprava(nazvy), zprava(nazvy), zprava(nazvy)}));
+    for (const auto& [soubor, obsah] : soubory) EXPECT_EQ(readBytes(soubor), obsah) << soubor.toStdString();
+}
+
+// The server's file through the reader the offer list uses: replaced whole, its last line counts
+// however many fields it has; split at CR LF alone; empty lines skipped.
+TEST(SouboryNabidek, TheServersFileIsReadWhole) {
     const QByteArray cela = clsBase64::Encode(QByteArray("<sorvenika><system>MIV</system></sorvenika>\r\n"));
-    const struct { QByteArray obsah; QStringList neodeslane, ulozene; } pripady[] = {
-        {"ExtID|NazevAkce\r\n1|a\r\n\r\n2|b\r\n3|c", {"1a5", "2b5", "3c5"}, {"1a5", "2b5", "3c5"}},
-        {"ExtID|NazevAkce\r\n1|a\r\n2|b\r\n3", {"1a5", "2b5"}, {"1a5", "2b5", "35"}},
-        // The server's file is split at CR LF alone: a lone LF or CR stays in its field.
-        {"ExtID|NazevAkce\n1|a\n2|b\n", {"1a5", "2b5"}, {}},
-        {"ExtID|NazevAkce\r1|a\r2|b\r", {"1a5", "2b5"}, {}},
-        {"ExtID|NazevAkce\r\n1|a\nb\r\n2|c\rd\r\n", {"1a5", "05", "2c\rd5"}, {"1a\nb5", "2c\rd5"}},
-        // A last line of the unsent file is an offer when its costing is empty or complete.
-        {"ExtID|NazevAkce|Sorvenika\r\n1|a|" + cela + "\r\n2|b|" + cela, {"1a5", "2b5"}, {"1a5", "2b5"}},
-        {"ExtID|NazevAkce|Sorvenika\r\n1|a|" + cela + "\r\n2|b|", {"1a5", "2b5"}, {"1a5", "2b5"}},
-        {"ExtID|NazevAkce|Sorvenika\r\n1|a|" + cela + "\r\n2|b|" + cela.chopped(4), {"1a5"}, {"1a5", "2b5"}},
-        {"ExtID|NazevAkce|Sorvenika\r\n1|a|" + cela + "\r\n2|b|" + cela.first(5), {"1a5"}, {"1a5", "2b5"}},
-        {"Sorvenika|ExtID\r\n" + cela + "|1\r\n" + cela.first(8) + "|2", {"15"}, {"15", "25"}},
-        {"ExtID|NazevAkce\r\n1|a|navíc\r\n", {"1a5"}, {"1a5"}},
-        {"ExtID|NazevAkce\r\n", {}, {}},
-        {"ExtID|NazevAkce", {}, {}},
-        {"", {}, {}},
+    const struct { QByteArray obsah; QStringList ulozene; } pripady[] = {
+        {"ExtID|NazevAkce\r\n1|a\r\n\r\n2|b\r\n3|c", {"1a5", "2b5", "3c5"}},
+        {"ExtID|NazevAkce\r\n1|a\r\n2|b\r\n3", {"1a5", "2b5", "35"}},
+        // A lone LF or CR stays in its field.
+        {"ExtID|NazevAkce\n1|a\n2|b\n", {}},
+        {"ExtID|NazevAkce\r1|a\r2|b\r", {}},
+        {"ExtID|NazevAkce\r\n1|a\nb\r\n2|c\rd\r\n", {"1a\nb5", "2c\rd5"}},
+        {"ExtID|NazevAkce|Sorvenika\r\n1|a|" + cela + "\r\n2|b|" + cela.chopped(4), {"1a5", "2b5"}},
+        {"Sorvenika|ExtID\r\n" + cela + "|1\r\n" + cela.first(8) + "|2", {"15", "25"}},
+        {"ExtID|NazevAkce\r\n1|a|navíc\r\n", {"1a5"}},
+        {"ExtID|NazevAkce\r\n", {}},
+        {"ExtID|NazevAkce", {}},
+        {"", {}},
     };
     const Nastaveni n = zastupce(5);
-    const auto akce = [](const QList<clsNabidka>& l) {
-        QStringList t;
-        for (const clsNabidka& o : l) t << QString::number(o.ExtID) + o.NazevAkce + QString::number(o.CisloOZ);
-        return t;
-    };
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.obsah.toStdString());
         Slozka s;
-        for (const QString& jmeno : {kNeodeslaneNabidky, kUlozeneNabidky}) writeBytes(s.soubor(jmeno), p.obsah);
-        EXPECT_EQ(akce(NactiNeodeslaneNabidky(n)), p.neodeslane);
-        const QList<clsNabidka> ulozene = NactiUlozeneNabidky(n);
-        EXPECT_EQ(akce(ulozene), p.ulozene);
+        writeBytes(s.soubor(kUlozeneNabidky), p.obsah);
+        const QList<clsNabidka> ulozene = *NactiUlozeneNabidky(n);
+        QStringList akce;
+        for (const clsNabidka& o : ulozene) akce << QString::number(o.ExtID) + o.NazevAkce + QString::number(o.CisloOZ);
+        EXPECT_EQ(akce, p.ulozene);
         if (!ulozene.isEmpty()) {
             EXPECT_EQ(ulozene.first().JmenoOZ, n.JmenoOZ);
         }
+    }
+}
+
+// A save cut at any byte of its record: only the whole record with its CR LF is an offer, the
+// list shows nothing else, and the next save sets the cut line aside.
+TEST(SouboryNabidek, ARecordCutAtAnyByteIsNoOffer) {
+    FakeServices sluzby;
+    clsNabidka a = vyplnena(), b = vyplnena(), c = vyplnena();
+    b.ExtID = 13;
+    c.ExtID = 14;
+    const QByteArray zacatek = cp1250::encode(kHlavickaNeodeslanych + "\r\n" + a.ZaznamKOdeslani());
+    const QByteArray B = cp1250::encode(b.ZaznamKOdeslani()), C = cp1250::encode(c.ZaznamKOdeslani());
+    for (qsizetype k = 0; k <= B.size(); ++k) {
+        SCOPED_TRACE(k);
+        Slozka s;
+        writeBytes(s.soubor(kNeodeslaneNabidky), zacatek + B.first(k));
+        const QList<clsNabidka> nabidky = *NactiNeodeslaneNabidky(Nastaveni{});
+        QList<int> cisla;
+        for (const clsNabidka& o : nabidky) cisla << o.ExtID;
+        EXPECT_EQ(cisla, (k == B.size() ? QList<int>{12, 13} : QList<int>{12}));
+        const Vysledek<QString> v = c.UlozNabidkuKOdeslani();
+        ASSERT_TRUE(v) << v.chyba().toStdString();
+        const QByteArray odlozeno = k == 0 || k == B.size() ? QByteArray() : B.first(qMin(k, B.size() - 2)) + "\r\n";
+        EXPECT_EQ(readBytes(s.soubor(kNeodeslaneNabidky)), zacatek + (k == B.size() ? B : QByteArray()) + C);
+        EXPECT_EQ(QFile::exists(s.soubor(kZbytkyNeodeslanych)) ? readBytes(s.soubor(kZbytkyNeodeslanych)) : "", odlozeno);
     }
 }
 
@@ -299,20 +381,20 @@ TEST(SouboryNabidek, StatesAreSavedForTheRepresentativeAndAppliedBack) {
         SCOPED_TRACE(p.soubor.toStdString());
         writeBytes(s.soubor(kStavyNabidek), p.soubor);
         QList<clsNabidka> l = nabidky;
-        AktualizujStavy(l, 7);
+        ASSERT_TRUE(AktualizujStavy(l, 7));
         EXPECT_EQ((QList<int>{l[0].Stav, l[1].Stav, l[2].Stav}), p.stavy);
     }
     QFile::remove(s.soubor(kStavyNabidek));
     QList<clsNabidka> l = nabidky;
-    AktualizujStavy(l, 7);
+    ASSERT_TRUE(AktualizujStavy(l, 7));
     EXPECT_EQ(l[0].Stav, 1);
 }
 
 TEST(SouboryNabidek, DealersAndCodeTables) {
     Slozka s;
-    EXPECT_TRUE(NactiObchodniky().isEmpty());
+    EXPECT_TRUE(NactiObchodniky()->isEmpty());
     writeBytes(s.soubor(kObchodnici), cp1250::encode("ID|Obchodnik\r\n1|Stavebniny Kůň, Brno\r\n\r\n2|A|B\r\nBez oddělovače\r\n3|Poslední"));
-    EXPECT_EQ(NactiObchodniky(), (QStringList{"Stavebniny Kůň, Brno", "A|B", "Bez oddělovače", "Poslední"}));
+    EXPECT_EQ(*NactiObchodniky(), (QStringList{"Stavebniny Kůň, Brno", "A|B", "Bez oddělovače", "Poslední"}));
 
     EXPECT_EQ(StavyNabidky().size(), 11);
     EXPECT_EQ(ZjistiStav(0), QStringLiteral("V řešení"));

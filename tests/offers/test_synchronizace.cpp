@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <deque>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -139,7 +140,7 @@ TEST(SynchronizaceNabidek, AWholeRunAgainstTheStandIn) {
     EXPECT_EQ(m.prikaz(4), "BEGIN;\r\nIDOZ=7;\r\nPWD=aGVzbG8=;\r\nCMD=export_obchodnici;\r\nEND;\r\n");
     EXPECT_EQ(m.bajty(kNeodeslaneNabidky), "chybí");
 
-    QList<clsNabidka> ulozene = NactiUlozeneNabidky(m.n);
+    QList<clsNabidka> ulozene = *NactiUlozeneNabidky(m.n);
     ASSERT_EQ(ulozene.size(), 2);
     EXPECT_EQ((QList<int>{ulozene[0].ID, ulozene[0].ExtID, ulozene[1].ID, ulozene[1].ExtID}), (QList<int>{1, 1, 2, 2}));
     // Every field of the record that went up is in the copy that came back, byte for byte.
@@ -148,7 +149,7 @@ TEST(SynchronizaceNabidek, AWholeRunAgainstTheStandIn) {
     EXPECT_EQ(std::tuple(ulozene[1].NazevAkce, ulozene[1].Poznamka, ulozene[1].JmenoOZ, ulozene[1].Sorvenika),
               std::tuple(QStringLiteral("RD patra ‹3"), QStringLiteral("a ‹b›tučně‹/b›\r\n‹br› b › c"),
                          QStringLiteral("Jan Dvořák"), b.Sorvenika));
-    EXPECT_EQ(NactiObchodniky(), (QStringList{"Stavebniny Kůň s.r.o., Brno", "Komíny Říha, Olomouc", "Stavmat Plzeň a.s., Plzeň"}));
+    EXPECT_EQ(*NactiObchodniky(), (QStringList{"Stavebniny Kůň s.r.o., Brno", "Komíny Říha, Olomouc", "Stavmat Plzeň a.s., Plzeň"}));
 
     // A state changed here reaches the server and comes back in the next download.
     ulozene[1].Stav = 1;
@@ -156,7 +157,7 @@ TEST(SynchronizaceNabidek, AWholeRunAgainstTheStandIn) {
     EXPECT_EQ(m.s().OdesliStavy(), "OK");
     EXPECT_EQ(m.bajty(kStavyNabidek), "ID|ExtID|Stav\r\n1|1|0\r\n2|2|1\r\n");
     EXPECT_TRUE(m.s().StahniNabidky());
-    ulozene = NactiUlozeneNabidky(m.n);
+    ulozene = *NactiUlozeneNabidky(m.n);
     EXPECT_EQ((QList<int>{ulozene[0].Stav, ulozene[1].Stav}), (QList<int>{0, 1}));
 
     EXPECT_EQ(m.s().StahniSeznamOZ(), QStringLiteral("7|Jan Dvořák|dvorak@example.cz|603 111 222\r\n"
@@ -252,7 +253,7 @@ TEST(SynchronizaceNabidek, AnOfferSavedDuringTheWaitSurvivesAndASecondRunIsRefus
     EXPECT_TRUE(bezi);
     EXPECT_EQ(druhy, kSynchronizaceBezi);
     EXPECT_FALSE(SynchronizaceBezi());
-    const QList<clsNabidka> zbyla = NactiNeodeslaneNabidky(m.n);
+    const QList<clsNabidka> zbyla = *NactiNeodeslaneNabidky(m.n);
     ASSERT_EQ(zbyla.size(), 1);
     EXPECT_EQ(zbyla[0].ExtID, 2);
     EXPECT_TRUE(m.bajty(kNeodeslaneNabidky).startsWith(cp1250::encode(kHlavickaNeodeslanych + "\r\n")));
@@ -260,12 +261,13 @@ TEST(SynchronizaceNabidek, AnOfferSavedDuringTheWaitSurvivesAndASecondRunIsRefus
     EXPECT_EQ(m.s().OdesliNabidky(), "OK");
     EXPECT_EQ(m.bajty(kNeodeslaneNabidky), "chybí");
     EXPECT_TRUE(m.s().StahniNabidky());
-    EXPECT_EQ(NactiUlozeneNabidky(m.n).size(), 2);
+    EXPECT_EQ(NactiUlozeneNabidky(m.n)->size(), 2);
 }
 
 // What goes up of a file the program did not write itself, and what stays: CR line ends are
-// read; a record cut inside its costing or a text that is no header stays behind; a record from
-// before "‹" and "›" goes up with them and comes back as it went.
+// read; only records read whole under the header go up, and after "OK" only they leave the file,
+// whose other content the step names; a record from before "‹" and "›" goes up with them and
+// comes back as it went. The next save sets what stayed aside, and the next run sends its record.
 TEST(SynchronizaceNabidek, WhatGoesUpOfOtherFilesAndWhatStays) {
     Misto m;
     m.spust();
@@ -275,27 +277,73 @@ TEST(SynchronizaceNabidek, WhatGoesUpOfOtherFilesAndWhatStays) {
     const QByteArray A = m.bajty(kNeodeslaneNabidky).sliced(H.size() + 2).chopped(2).replace("\x8b", "<").replace("\x9b", ">");
     const QByteArray Aup = QByteArray(A).replace('<', '\x8b').replace('>', '\x9b');
     const QByteArray Acut = A.chopped(3);
-    const struct { const char* popis; QByteArray soubor, odeslano, zustalo; } pripady[] = {
-        {"CR line ends", H + "\r" + A + "\r", H + "\r\n" + Aup + "\r\n", "chybí"},
-        {"a cut costing last", H + "\r\n" + A + "\r\n" + Acut, H + "\r\n" + Aup + "\r\n", H + "\r\n" + Acut},
-        {"no header and no line end", "Ciz\xed text", "", "Ciz\xed text"},
+    const QByteArray cizi = "Ciz\xed text\r\ndruh\xfd \xf8\xe1" "dek\r\n";
+    const struct { const char* popis; QByteArray soubor, odeslano, zustalo, stranou; } pripady[] = {
+        {"CR line ends", H + "\r" + A + "\r", H + "\r\n" + Aup + "\r\n", "chybí", ""},
+        {"a cut costing last", H + "\r\n" + A + "\r\n" + Acut, H + "\r\n" + Aup + "\r\n", H + "\r\n" + Acut, Acut + "\r\n"},
+        {"no header and no line end", "Ciz\xed text", "", "Ciz\xed text", "Ciz\xed text\r\n"},
+        {"a foreign first line", cizi, "", cizi, cizi},
+        {"a blank first line", "\r\n" + H + "\r\n" + A + "\r\n", "", "\r\n" + H + "\r\n" + A + "\r\n", H + "\r\n" + A + "\r\n"},
+        {"a CR-only file that got one CR LF at its end", H + "\r" + A + "\r\n", "", H + "\r" + A + "\r\n", H + "\r" + A + "\r\n"},
+        {"two records glued by a lone CR", H + "\r\n" + A + "\r\n" + A + "\r" + A + "\r\n", H + "\r\n" + Aup + "\r\n",
+         H + "\r\n" + A + "\r" + A + "\r\n", A + "\r" + A + "\r\n"},
     };
     int prikaz = 0;
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.popis);
+        QFile::remove(m.soubor(kZbytkyNeodeslanych));
         writeBytes(m.soubor(kNeodeslaneNabidky), p.soubor);
-        EXPECT_EQ(m.s().OdesliNabidky(), "OK");
+        const QString zustal = p.stranou.isEmpty() ? QString()
+                                                   : ". Obsah souboru " + m.soubor(kNeodeslaneNabidky) +
+                                                         ", který nebyl celými nabídkami, se neodeslal a v souboru zůstal";
+        EXPECT_EQ(m.s().OdesliNabidky(), "OK" + zustal);
         EXPECT_EQ(m.prikaz(++prikaz), cp1250::encode(PrikazSynchronizace("insert", Prihlaseni{7, "aGVzbG8="}, p.odeslano)));
         EXPECT_EQ(m.bajty(kNeodeslaneNabidky), p.zustalo);
+
+        clsNabidka nova = m.uloz(9, "Nová");
+        EXPECT_EQ(m.bajty(kZbytkyNeodeslanych), p.stranou.isEmpty() ? "chybí" : p.stranou);
+        const QByteArray jen = H + "\r\n" + cp1250::encode(nova.ZaznamKOdeslani());
+        EXPECT_EQ(m.bajty(kNeodeslaneNabidky), jen);
+        EXPECT_EQ(m.s().OdesliNabidky(), "OK");
+        EXPECT_EQ(m.prikaz(++prikaz), cp1250::encode(PrikazSynchronizace("insert", Prihlaseni{7, "aGVzbG8="}, jen)));
+        EXPECT_EQ(m.bajty(kNeodeslaneNabidky), "chybí");
     }
     ASSERT_TRUE(m.s().StahniNabidky());
-    const QList<clsNabidka> ulozene = NactiUlozeneNabidky(m.n);
-    ASSERT_EQ(ulozene.size(), 1);
+    const QList<clsNabidka> ulozene = *NactiUlozeneNabidky(m.n);
+    ASSERT_EQ(ulozene.size(), 2);
     EXPECT_EQ(ulozene[0].NazevAkce, QStringLiteral("Stará ‹b›akce‹/b›"));
 }
 
-// Only whole records go up, with CR LF ends; a fragment stays for the next save to set aside.
-// After "OK" a file that cannot be rewritten is named in the step's line, its offers kept.
+// The unsent offers and the states of this user, which another user (a child process running
+// as nobody) cannot read, are not sent, not reported as sent and stay as they are.
+TEST(SynchronizaceNabidek, FilesThatCannotBeReadAreNotSent) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+    Misto m;
+    m.spust();
+    BEZI(m.server);
+    m.uloz(1, "A");
+    ASSERT_TRUE(UlozStavy({}, 7));
+    const QByteArray neodeslane = m.bajty(kNeodeslaneNabidky), stavy = m.bajty(kStavyNabidek);
+    for (const QString& jmeno : {kNeodeslaneNabidky, kStavyNabidek})
+        QFile::setPermissions(m.soubor(jmeno), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const auto vsem = QFileDevice::Permissions(0x7777);
+    QFile::setPermissions(m.dir.path(), vsem);
+    QFile::setPermissions(m.dir.filePath("Nabidky"), vsem);
+    const QByteArray odpovedi = vPotomkovi([&]() -> QByteArray {
+        if (setgid(65534) != 0 || setuid(65534) != 0) return "setuid";
+        return (m.s().OdesliNabidky() + '\n' + m.s().OdesliStavy()).toUtf8();
+    });
+    EXPECT_EQ(QString::fromUtf8(odpovedi),
+              "Soubor " + m.soubor(kNeodeslaneNabidky) + " nelze přečíst: Přístup odepřen. Nabídky nebyly odeslány.\n" +
+                  "Soubor " + m.soubor(kStavyNabidek) + " nelze přečíst: Přístup odepřen. Stavy nabídek nebyly odeslány.");
+    EXPECT_FALSE(QFile::exists(m.dir.filePath("server/prikazy/0001.txt")));
+    EXPECT_EQ(m.bajty(kNeodeslaneNabidky), neodeslane);
+    EXPECT_EQ(m.bajty(kStavyNabidek), stavy);
+}
+
+// Only whole records go up, with CR LF ends; a fragment stays for the next save to set aside,
+// and so does a last record without its CR LF. After "OK" a file that cannot be rewritten is
+// named in the step's line, its offers kept.
 TEST(SynchronizaceNabidek, OnlyWholeRecordsGoUpAndAFailedRewriteIsLogged) {
     Misto m;
     m.spust();
@@ -304,15 +352,18 @@ TEST(SynchronizaceNabidek, OnlyWholeRecordsGoUpAndAFailedRewriteIsLogged) {
     const QByteArray zlomek = "2|7|6.12.2026|0|Nedokon";
     const QByteArray s1 = m.bajty(kNeodeslaneNabidky);
     writeBytes(m.soubor(kNeodeslaneNabidky), QByteArray(s1).replace("\r\n", "\n") + zlomek);
-    EXPECT_EQ(m.s().OdesliNabidky(), "OK");
+    const QString zustal =
+        ". Obsah souboru " + m.soubor(kNeodeslaneNabidky) + ", který nebyl celými nabídkami, se neodeslal a v souboru zůstal";
+    EXPECT_EQ(m.s().OdesliNabidky(), "OK" + zustal);
     EXPECT_EQ(m.prikaz(1), cp1250::encode(PrikazSynchronizace("insert", Prihlaseni{7, "aGVzbG8="}, s1)));
-    EXPECT_EQ(m.bajty(kNeodeslaneNabidky), cp1250::encode(kHlavickaNeodeslanych + "\r\n") + zlomek);
+    EXPECT_EQ(m.bajty(kNeodeslaneNabidky), cp1250::encode(kHlavickaNeodeslanych + "\n") + zlomek);
 
-    // A whole last record without its CR LF goes up and leaves the file, not to go up again.
+    // A last record without its CR LF stays.
     writeBytes(m.soubor(kNeodeslaneNabidky), s1.chopped(2));
-    EXPECT_EQ(m.s().OdesliNabidky(), "OK");
-    EXPECT_EQ(m.prikaz(2), cp1250::encode(PrikazSynchronizace("insert", Prihlaseni{7, "aGVzbG8="}, s1)));
-    EXPECT_EQ(m.bajty(kNeodeslaneNabidky), "chybí");
+    EXPECT_EQ(m.s().OdesliNabidky(), "OK" + zustal);
+    EXPECT_EQ(m.prikaz(2), cp1250::encode(PrikazSynchronizace("insert", Prihlaseni{7, "aGVzbG8="}, cp1250::encode(kHlavickaNeodeslanych + "\r\n"))));
+    EXPECT_EQ(m.bajty(kNeodeslaneNabidky), s1.chopped(2));
+    QFile::remove(m.soubor(kNeodeslaneNabidky));
 
     m.uloz(3, "C");
     const QByteArray s3 = m.bajty(kNeodeslaneNabidky);

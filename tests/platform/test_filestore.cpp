@@ -1,4 +1,5 @@
 #include "platform/FileStore.h"
+#include "support/SelhaniVolani.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -23,7 +24,7 @@
 TEST(FileStore, WholeFilesTailsAndFoldersMadeOnTheFirstWrite) {
     QTemporaryDir dir;
     const QString soubor = dir.filePath("a/b/c.txt");
-    EXPECT_FALSE(filestore::readAll(soubor));
+    EXPECT_EQ(*filestore::readAll(soubor), std::nullopt);
     EXPECT_FALSE(filestore::readTail(soubor, 2));
     EXPECT_TRUE(filestore::remove(soubor));
     ASSERT_TRUE(filestore::append(soubor, "x"));
@@ -33,7 +34,7 @@ TEST(FileStore, WholeFilesTailsAndFoldersMadeOnTheFirstWrite) {
     ASSERT_TRUE(filestore::replace(soubor, "new"));
     EXPECT_EQ(*filestore::readAll(soubor), "new");
     ASSERT_TRUE(filestore::remove(soubor));
-    EXPECT_FALSE(filestore::readAll(soubor));
+    EXPECT_EQ(*filestore::readAll(soubor), std::nullopt);
     // A file where a folder should be.
     writeBytes(dir.filePath("f"), "");
     EXPECT_FALSE(filestore::append(dir.filePath("f/x.txt"), "x"));
@@ -277,3 +278,41 @@ TEST(FileStore, TheSystemsReasonsAreWordedInCzech) {
     }
 }
 #endif
+
+// A rewrite whose flush to disk fails is no write: the old file stays and the reason is named.
+TEST(FileStore, AFailedFlushFailsTheRewrite) {
+    QTemporaryDir dir;
+    const QString soubor = dir.filePath("x.txt");
+    writeBytes(soubor, "old");
+    const QByteArray zprava = vPotomkovi([&]() -> QByteArray {
+        if (!selhejVolani({__NR_fdatasync, __NR_fsync}, EIO)) return "seccomp";
+        return filestore::replace(soubor, "new").chyba().toUtf8();
+    });
+    EXPECT_EQ(QString::fromUtf8(zprava), QStringLiteral("Chyba při zápisu do souboru %1: Chyba vstupu/výstupu").arg(soubor));
+    EXPECT_EQ(readBytes(soubor), "old");
+}
+
+// What another user (a child process running as nobody) meets: a file it may not read is not a
+// missing one, and every refusal, to read or to write, gives the system's reason in Czech
+// whatever the machine's language.
+TEST(FileStore, AFailedOpenSaysWhyInCzech) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+    QTemporaryDir dir;
+    QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7755));
+    const QString soubor = dir.filePath("x.txt"), chybi = dir.filePath("nic.txt");
+    writeBytes(soubor, "old");
+    QFile::setPermissions(soubor, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const QByteArray zpravy = vPotomkovi([&]() -> QByteArray {
+        if (setgid(65534) != 0 || setuid(65534) != 0) return "setuid";
+        QFile f(soubor);
+        const QStringList z{filestore::readAll(soubor).chyba(), filestore::openRead(f).chyba(),
+                            filestore::readAll(chybi) && !*filestore::readAll(chybi) ? "chybí" : "?",
+                            filestore::append(soubor, "x").chyba(), filestore::replace(soubor, "x").chyba(),
+                            filestore::replace(chybi, "x").chyba(), filestore::remove(soubor).chyba()};
+        return z.join('\n').toUtf8();
+    });
+    const QString cteni = "Soubor " + soubor + " nelze přečíst: Přístup odepřen.", zapis = "Chyba při zápisu do souboru %1: %2Přístup odepřen";
+    EXPECT_EQ(QString::fromUtf8(zpravy).split('\n'), (QStringList{cteni, cteni, "chybí", zapis.arg(soubor, ""), zapis.arg(soubor, ""),
+                                                                 zapis.arg(chybi, ""), zapis.arg(soubor, "soubor nelze smazat: ")}));
+    EXPECT_EQ(readBytes(soubor), "old");
+}
