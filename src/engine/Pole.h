@@ -1,5 +1,5 @@
 #pragma once
-// Arrays with the original's bounds, so that row and column numbers are written in the code
+// Arrays with explicit bounds, so that row and column numbers are written in the code
 // exactly as the item tables and calculators number them. An index outside the bounds is
 // run-time error 9, never undefined behaviour.
 #include "platform/Errors.h"

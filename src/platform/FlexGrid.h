@@ -1,7 +1,7 @@
 #pragma once
-// The grids of the windows, kept the way the original grid control kept them: a text matrix
-// whose row 0 is the fixed header row (when FixedRows is 1), so that every row number the
-// program uses carries over unchanged; columns count from 0. Sizes are in twips.
+// The grids of the windows: a text matrix whose row 0 is the fixed header row (when FixedRows
+// is 1), so that every row number the program uses carries over unchanged; columns count
+// from 0. Sizes are in twips.
 //
 // It is also a table model for a view in the gui library: model rows are grid rows
 // FixedRows..Rows-1, and the fixed row is the horizontal header. Colours are 0xBBGGRR numbers
