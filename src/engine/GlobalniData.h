@@ -7,9 +7,6 @@
 #include <QString>
 #include <vector>
 
-// The settings file under the data folder.
-inline const QString kSouborNastaveni = QStringLiteral("Sorvenika.ini");
-
 // One chimney system of the settings file, members in the file's order.
 struct SystemZaznam {
     QString Data;             // item-table file under Data

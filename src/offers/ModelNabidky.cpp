@@ -109,7 +109,7 @@ Hlaseni<PovinnePole> ModelNabidky::Uloz(const UdajeNabidky& u) {
     const qint32 dalsi = n.ExtID + 1;
     Vysledek<> cislo;
     const Vysledek<QString> v = n.UlozNabidkuKOdeslani([&] {
-        cislo = ini::zapis(dataFile(kSouborUzivatele), QStringLiteral("UZIVATEL"), QStringLiteral("ExtID"), QString::number(dalsi));
+        cislo = ini::zapis(dataFile(kSouborNastaveni), QStringLiteral("UZIVATEL"), QStringLiteral("ExtID"), QString::number(dalsi));
     });
     if (!v) return Chyba{v.chyba()};
     QStringList oznameni;

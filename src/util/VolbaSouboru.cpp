@@ -43,13 +43,13 @@ const QString kUzivatel = QStringLiteral("UZIVATEL");
 }  // namespace
 
 QString zapamatovanaSlozka(const QString& klic) {
-    return pocatecniSlozka(CtiIni(dataFile(QStringLiteral("Sorvenika.ini")), kUzivatel, klic));
+    return pocatecniSlozka(CtiIni(dataFile(kSouborNastaveni), kUzivatel, klic));
 }
 
 void zapamatujSlozku(const QString& klic, const QString& cesta) {
     // Only where the next dialog opens: what the file was chosen for does not depend on it.
     if (cesta.isEmpty()) return;
-    (void)ZapisIni(dataFile(QStringLiteral("Sorvenika.ini")), kUzivatel, klic, QFileInfo(cesta).absolutePath());
+    (void)ZapisIni(dataFile(kSouborNastaveni), kUzivatel, klic, QFileInfo(cesta).absolutePath());
 }
 
 QString VyberHtmlKUlozeni() {
