@@ -9,6 +9,7 @@
 #include <QList>
 #include <cerrno>
 #include <optional>
+#include <sys/stat.h>
 
 namespace ini {
 namespace {
@@ -194,9 +195,11 @@ Vysledek<> zapis(const QString& soubor, const QString& sekce, const QList<std::p
     const QFileDevice::Permissions jenVlastnik = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     const bool heslo = drziHeslo(text);
     if (existuje && text == puvodni) {
-        if (!heslo || QFile::setPermissions(soubor, jenVlastnik)) return {};
-        // Another user's file, a read-only file system: what the system refused.
-        return filestore::chybaZapisu(soubor, filestore::duvodSystemu(errno));
+        // Another user's file, a read-only file system: what the system refused, read straight
+        // from the call that refused it.
+        if (!heslo || ::chmod(QFile::encodeName(soubor).constData(), S_IRUSR | S_IWUSR) == 0) return {};
+        const int chyba = errno;
+        return filestore::chybaZapisu(soubor, filestore::duvodSystemu(chyba));
     }
     // A missing folder is an error here: settings go only into an installation's own folders.
     if (!existuje && !QFileInfo(soubor).absoluteDir().exists())
