@@ -20,7 +20,6 @@ public:
     }
     // ReDim Preserve: one more element at the end.
     void pridej(T prvek) { m_prvky.append(std::move(prvek)); }
-    void vymaz() { m_prvky.clear(); }  // Erase
 
     bool prazdne() const { return m_prvky.isEmpty(); }
     int pocet() const { return static_cast<int>(m_prvky.size()); }

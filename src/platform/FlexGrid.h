@@ -84,14 +84,11 @@ public:
     // False while no row was ever given a height of its own: every row has the default one.
     bool maVlastniVysky() const { return m_vlastniVysky; }
     void setVychoziVyskaRadku(int twips);
-    int vychoziSirkaSloupce() const { return m_vychoziSirka; }
     void setVychoziSirkaSloupce(int twips);
 
-    int CellForeColor() const { return CellForeColorAt(m_row, m_col); }
     void setCellForeColor(int bgr) { setCellForeColorAt(m_row, m_col, bgr); }
     int CellForeColorAt(int r, int c) const;
     void setCellForeColorAt(int r, int c, int bgr);
-    bool CellFontBold() const { return CellFontBoldAt(m_row, m_col); }
     void setCellFontBold(bool b) { setCellFontBoldAt(m_row, m_col, b); }
     bool CellFontBoldAt(int r, int c) const;
     void setCellFontBoldAt(int r, int c, bool b);

@@ -66,9 +66,7 @@ public:
     double toDouble() const { return static_cast<double>(m_raw) / 10000.0; }
 
     Currency& operator+=(Currency o);
-    Currency& operator-=(Currency o);
     friend Currency operator+(Currency a, Currency b) { return a += b; }
-    friend Currency operator-(Currency a, Currency b) { return a -= b; }
     Currency operator-() const { return fromRaw(-m_raw); }
     friend constexpr auto operator<=>(Currency, Currency) = default;
     friend constexpr bool operator==(Currency, Currency) = default;

@@ -30,7 +30,6 @@ public:
     // the view's inside, keeping their ratios when the window is resized; with 0 the widths are
     // taken as they are. Heights always convert at the screen's resolution.
     void setSirkaNavrhu(int twips);
-    int sirkaNavrhu() const { return m_sirkaNavrhu; }
 
     // Header texts wrap at their spaces within the fixed row's height instead of being cut off
     // (a fixed row two lines high shows a two-word header whole in a narrow column); off at first.

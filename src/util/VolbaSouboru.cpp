@@ -16,8 +16,6 @@ QString VyberSouborUlozit(const QString& titulek, const QList<FiltrSouboru>& fil
     return platform::dialogs().souborUlozit(titulek, filtr, vychoziSlozka, pripona);
 }
 
-QString VyberAdresar(const QString& titulek) { return platform::dialogs().slozka(titulek); }
-
 QString VyberSouborKUlozeni(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& slozka,
                             const QString& pripona) {
     for (;;) {
