@@ -36,10 +36,6 @@ public:
     void setZalamovaniHlavicky(bool zalamovat);
     bool zalamovaniHlavicky() const;
 
-    // Twips to pixels and back at the view's resolution (15 twips a pixel at 96 dpi).
-    int naPixely(int twips) const;
-    int naTwipy(int pixely) const;
-
     // The rectangle of a grid cell in this widget's coordinates (CellLeft, CellTop, CellWidth,
     // CellHeight), for an editor placed over it; empty for the fixed row and for a hidden cell.
     QRect obdelnikBunky(int radek, int sloupec) const;
