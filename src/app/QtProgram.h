@@ -1,6 +1,6 @@
 #pragma once
 // The program as one object: the shared state, the start-up, the windows (each created on first
-// use and destroyed when unloaded) and the stand-ins of the parts still to come.
+// use and destroyed when unloaded) and the services, any of which a test may replace.
 #include "engine/ArtiklyCeniku.h"
 #include "engine/GlobalniData.h"
 #include "app/KontrolaAktualizace.h"

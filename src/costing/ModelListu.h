@@ -152,7 +152,6 @@ public:
 
     // RezimEditace: 0 not editing, 1 an item row (quantity only), 3 a free row.
     int RezimEditace() const { return m_rezim; }
-    void setRezimEditace(int rezim) { m_rezim = rezim; }
     Integer RadekSumy;  // the totals row chosen for editing, 0 or 3
 
     Zvyrazneni zvyrazneniTabulky() const { return m_zvyrazneni; }

@@ -1,6 +1,7 @@
 #include "costing/frmPoznamka.h"
 
 #include "costing/PrikazyListu.h"
+#include "platform/QtWidgety.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -41,7 +42,7 @@ frmPoznamka::frmPoznamka(QWidget* rodic) : QDialog(rodic) {
     connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdStorno, &QPushButton::clicked, this, &QDialog::reject);
     // The design's client area, 6615 by 4695 twips.
-    resize(qRound(6615 * logicalDpiX() / 1440.0), qRound(4695 * logicalDpiY() / 1440.0));
+    resize(naPixely(*this, 6615), naPixely(*this, 4695));
     txtPoznamka->setFocus();
 }
 

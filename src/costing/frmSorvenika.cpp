@@ -211,7 +211,7 @@ QWidget* frmSorvenika::sestavZahlavi() {
     QFont velke = font();
     velke.setPointSizeF(font().pointSizeF() * 1.6);
     velke.setBold(true);
-    const int posun = naPixely(30);
+    const int posun = naPixely(*this, 30);
     for (int i = 0; i < 2; ++i) {
         lblSystem[i] = new QLabel(QStringLiteral("Název systému"), nadpis);
         lblSystem[i]->setObjectName(QStringLiteral("lblSystem%1").arg(i));
@@ -239,8 +239,8 @@ QWidget* frmSorvenika::sestavParametry() {
     RamParametry = new QFrame(Ram);
     RamParametry->setObjectName(QStringLiteral("RamParametry"));
     RamParametry->setFrameShape(QFrame::StyledPanel);
-    RamParametry->setMinimumHeight(naPixely(1650));
-    RamParametry->setMaximumWidth(naPixely(4455));
+    RamParametry->setMinimumHeight(naPixely(*this, 1650));
+    RamParametry->setMaximumWidth(naPixely(*this, 4455));
     auto* m = new QGridLayout(RamParametry);
     m->setContentsMargins(8, 6, 8, 6);
     m->setVerticalSpacing(2);
@@ -270,8 +270,8 @@ QWidget* frmSorvenika::sestavParametry() {
 QWidget* frmSorvenika::sestavZakaznika() {
     RamZakaznik = new QGroupBox(QStringLiteral("Zákazník"), Ram);
     RamZakaznik->setObjectName(QStringLiteral("RamZakaznik"));
-    RamZakaznik->setMinimumWidth(naPixely(2250));
-    RamZakaznik->setMaximumWidth(naPixely(3165));
+    RamZakaznik->setMinimumWidth(naPixely(*this, 2250));
+    RamZakaznik->setMaximumWidth(naPixely(*this, 3165));
     auto* svisle = new QVBoxLayout(RamZakaznik);
     svisle->setContentsMargins(6, 4, 6, 6);
     svisle->setSpacing(3);
@@ -352,23 +352,20 @@ void frmSorvenika::nastavTabSumu() {
     const int sloupce = m_model.sirkaTabSumy() - 60;
     double k = 1;
     for (int c = 0; c < s.Cols(); ++c) {
-        const int sirka = naPixely(s.ColWidth(c));
+        const int sirka = naPixely(*this, s.ColWidth(c));
         if (sirka <= 0) continue;
         for (int r = 0; r < s.Rows(); ++r)
             k = std::max(k, static_cast<double>(fm.horizontalAdvance(s.TextMatrix(r, c)) + okraj) / sirka);
     }
     TabSuma->setSirkaNavrhu(sloupce);
-    TabSuma->setFixedSize(qCeil(naPixely(sloupce) * k) + naPixely(60), naPixely(m_model.vyskaTabSumy()));
+    TabSuma->setFixedSize(qCeil(naPixely(*this, sloupce) * k) + naPixely(*this, 60),
+                          naPixely(*this, m_model.vyskaTabSumy()));
 }
 
-int frmSorvenika::naPixely(int twips) const { return qRound(twips * logicalDpiY() / 1440.0); }
-
-int frmSorvenika::naTwipy(int pixely) const { return qRound(pixely * 1440.0 / logicalDpiY()); }
-
 void frmSorvenika::nastavRozmery(const QRect& dostupna) {
-    const int ram = naPixely(ModelListu::vyskaRamu(naTwipy(dostupna.height())));
+    const int ram = naPixely(*this, ModelListu::vyskaRamu(naTwipy(*this, dostupna.height())));
     // On a narrow screen the width leaves room for the borders the window manager adds.
-    const int sirka = std::min(naPixely(ModelListu::kSirkaRamu), dostupna.width() - naPixely(120));
+    const int sirka = std::min(naPixely(*this, ModelListu::kSirkaRamu), dostupna.width() - naPixely(*this, 120));
     const int vyska = std::min(ram + menuBar()->sizeHint().height(), dostupna.height());
     resize(sirka, vyska);
     move(dostupna.left() + (dostupna.width() - sirka) / 2, dostupna.top());

@@ -92,8 +92,6 @@ private:
     void nactiRamy();
     void nactiSouhrn();
     void nastavTabSumu();
-    int naPixely(int twips) const;
-    int naTwipy(int pixely) const;
 
     GlobalniData& m_g;
     ModelListu m_model;

@@ -7,9 +7,6 @@
 #include <QString>
 #include <vector>
 
-// The settings file under the data folder.
-inline const QString kSouborNastaveni = QStringLiteral("Sorvenika.ini");
-
 // One chimney system of the settings file, members in the file's order.
 struct SystemZaznam {
     QString Data;             // item-table file under Data
@@ -121,7 +118,7 @@ struct GlobalniData {
     Integer AktRadek;              // the sheet's cell that an edit or command returns to
     Integer AktSloupec;
 
-    // Kept beside the record in the original; they survive the costing reset.
+    // Kept beside the record, not in it: they survive the costing reset.
     quint8 PocetVolnychRadku = 0;  // free user rows after the item rows of Polozky
     QString PopisSadyOrlex;        // contents of the chosen Orlex top set
 

@@ -1,5 +1,5 @@
 #pragma once
-// Arrays with the original's bounds, so that row and column numbers are written in the code
+// Arrays with explicit bounds, so that row and column numbers are written in the code
 // exactly as the item tables and calculators number them. An index outside the bounds is
 // run-time error 9, never undefined behaviour.
 #include "platform/Errors.h"
@@ -20,7 +20,6 @@ public:
     }
     // ReDim Preserve: one more element at the end.
     void pridej(T prvek) { m_prvky.append(std::move(prvek)); }
-    void vymaz() { m_prvky.clear(); }  // Erase
 
     bool prazdne() const { return m_prvky.isEmpty(); }
     int pocet() const { return static_cast<int>(m_prvky.size()); }

@@ -13,11 +13,6 @@ void MaticePolozek::vytvor(int sloupcu, int radku) {
     m_bunky.resize(static_cast<size_t>(sloupcu) * static_cast<size_t>(radku));
 }
 
-void MaticePolozek::vymaz() {
-    m_bunky.clear();
-    m_sloupcu = m_radku = 0;
-}
-
 size_t MaticePolozek::index(int sloupec, int radek) const {
     if (sloupec < 1 || sloupec > m_sloupcu || radek < 1 || radek > m_radku) throw ChybaRozsahu();
     return static_cast<size_t>(sloupec - 1) * static_cast<size_t>(m_radku) + static_cast<size_t>(radek - 1);

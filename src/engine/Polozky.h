@@ -25,7 +25,6 @@ struct Polozka {
 class MaticePolozek {
 public:
     void vytvor(int sloupcu, int radku);  // every cell empty
-    void vymaz();
 
     bool prazdna() const { return m_bunky.empty(); }
     int sloupcu() const { return m_sloupcu; }

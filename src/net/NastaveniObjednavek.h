@@ -31,7 +31,6 @@ struct AutorizaceProxy {
 };
 
 inline const QString kSouborObjednavek = QStringLiteral("Objednavky.ini");
-inline const QString kSouborUzivatele = QStringLiteral("Sorvenika.ini");
 
 // Missing keys, or a missing file, read as "" (the number as 0).
 NastaveniObjednavek NactiNastaveniObjednavek(const QString& soubor);

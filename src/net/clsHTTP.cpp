@@ -22,7 +22,7 @@ clsHTTP::clsHTTP() : Rnd([] { return QRandomGenerator::global()->generateDouble(
     const NastaveniObjednavek n = NactiNastaveniObjednavek(dataFile(kSouborObjednavek));
     m_spojeni = n.spojeni;
     m_server = n.server;
-    m_autorizace = NactiAutorizaciProxy(dataFile(kSouborUzivatele));
+    m_autorizace = NactiAutorizaciProxy(dataFile(kSouborNastaveni));
 }
 
 clsHTTP::~clsHTTP() {
@@ -35,7 +35,7 @@ clsHTTP::~clsHTTP() {
 
 Vysledek<> clsHTTP::Uloz_ini() {
     if (Vysledek<> v = UlozSpojeni(dataFile(kSouborObjednavek), m_spojeni); !v) return v;
-    if (Vysledek<> v = UlozAutorizaciProxy(dataFile(kSouborUzivatele), m_autorizace); !v) return v;
+    if (Vysledek<> v = UlozAutorizaciProxy(dataFile(kSouborNastaveni), m_autorizace); !v) return v;
     m_zmeneno = false;
     return {};
 }

@@ -133,7 +133,6 @@ void clsSocket::propoj() {
     connect(m_qt, &QAbstractSocket::connected, this, [this] {
         m_localPort = m_qt->localPort();
         m_localIP = m_qt->localAddress().toString();
-        m_localHostName = QHostInfo::localHostName();
         m_stav = sckConnected;
         hlidejReset();
         emit OnConnect();
@@ -275,7 +274,6 @@ void clsSocket::Accept(qintptr handle) {
     propoj();
     m_localPort = m_qt->localPort();
     m_localIP = m_qt->localAddress().toString();
-    m_localHostName = m_localIP;
     m_remotePort = m_qt->peerPort();
     m_remoteHostIP = m_qt->peerAddress().toString();
     m_remoteHost = m_remoteHostIP;

@@ -53,7 +53,6 @@ public:
     int Protocol() const { return m_protokol; }
     // Has an effect only while there is no socket.
     void setProtocol(int protokol);
-    QString RemoteHost() const { return m_remoteHost; }
     // A dotted address also becomes RemoteHostIP; a name waits for its resolution. For UDP the
     // broadcast permission follows whether the address ends in ".255". Throws SocketError.
     void setRemoteHost(const QString& host);
@@ -61,9 +60,6 @@ public:
     void setRemotePort(int port) { m_remotePort = port; }
     QString RemoteHostIP() const { return m_remoteHostIP; }
     int LocalPort() const { return m_localPort; }
-    void setLocalPort(int port) { m_localPort = port; }
-    QString LocalIP() const { return m_localIP; }
-    QString LocalHostName() const { return m_localHostName; }
     // Bytes received and not yet taken.
     qint64 BytesReceived() const { return m_prijato.size(); }
     bool Bound() const { return m_vazan; }
@@ -72,7 +68,7 @@ public:
     // Throws SocketError: 10049 without a host or with a port outside 1..65535, 10056 while a
     // connection exists.
     void Connect(const QString& host = {}, int port = -1);
-    // Binds the local end: `adresa` (dotted, or LocalIP; any when empty) and `port` (or LocalPort).
+    // Binds the local end: `adresa` (dotted, or the address last bound; any when empty) and `port` (or LocalPort).
     // Throws SocketError.
     void Bind(int port = 0, const QString& adresa = {});
     // Listens for connections (backlog 5), bound first when not yet; state 2, or 9 and SocketError.
@@ -173,7 +169,6 @@ private:
     int m_remotePort = 0;
     int m_localPort = 0;
     QString m_localIP;
-    QString m_localHostName;
     QByteArray m_prijato;
     QByteArray m_datagram;  // waiting for the resolution of RemoteHost
     bool m_cekaDokonceni = false;

@@ -132,7 +132,7 @@ Hlaseni<PovinnePole> ModelNabidky::Uloz(const UdajeNabidky& u) {
     const qint32 dalsi = n.ExtID + 1;
     const Vysledek<QString> v = n.UlozNabidkuKOdeslani([&]() -> Vysledek<> {
         const Vysledek<> cislo =
-            ini::zapis(dataFile(kSouborUzivatele), QStringLiteral("UZIVATEL"), QStringLiteral("ExtID"), QString::number(dalsi));
+            ini::zapis(dataFile(kSouborNastaveni), QStringLiteral("UZIVATEL"), QStringLiteral("ExtID"), QString::number(dalsi));
         if (cislo) return {};
         return Chyba{cislo.chyba() + QStringLiteral("\nČíslo další nabídky nelze uložit, a proto nabídka nebyla uložena.")};
     });

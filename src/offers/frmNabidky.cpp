@@ -98,7 +98,7 @@ frmNabidky::frmNabidky(GlobalniData& g, Sluzby sluzby, QWidget* rodic)
     Tabulka->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Tabulka->verticalHeader()->hide();
     Tabulka->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    Tabulka->verticalHeader()->setDefaultSectionSize(qRound(330 * logicalDpiY() / 1440.0));
+    Tabulka->verticalHeader()->setDefaultSectionSize(naPixely(*this, 330));
     Tabulka->horizontalHeader()->setHighlightSections(false);
     QFont f = Tabulka->font();
     f.setPointSize(8);

@@ -110,7 +110,7 @@ Hlaseni<Fokus> mnuOdeslat_Click(ModelObjednavky& m, clsHTTP& http) {
     if (std::optional<Odmitnuti<Fokus>> o = kontrolaOdeslani(m, http.Pripojeni(), dnes)) return std::move(*o);
     const ModelObjednavky::Odesilani odesilani(m);
     Hlaseni<Fokus> v;
-    const auto ohlas = [&v](const Vysledek<>& r) {
+    const auto zaznamenej = [&v](const Vysledek<>& r) {
         if (!r) v.oznameni << r.chyba();
     };
     if (m.cmbZavod == kObchodnik) {
@@ -118,11 +118,11 @@ Hlaseni<Fokus> mnuOdeslat_Click(ModelObjednavky& m, clsHTTP& http) {
         if (const Vysledek<> e = ExportObjednavky(m, true, cesta); !e) return Chyba{e.chyba()};
         const qint32 n = m.Objednavka.CisloObjednavky();
         QString poznamka;
-        ohlas(zapisKopii(m, kZavody[kObchodnik], {}, QStringLiteral("obch_") + QString::number(n), poznamka));
+        zaznamenej(zapisKopii(m, kZavody[kObchodnik], {}, QStringLiteral("obch_") + QString::number(n), poznamka));
         if (!poznamka.isEmpty()) v.oznameni << poznamka;
         m.vyprazdni();
         m.Objednavka.setCisloObjednavky(dalsiCislo(n));
-        ohlas(ulozCislo(m.Objednavka));
+        zaznamenej(ulozCislo(m.Objednavka));
         return v;
     }
     const Vysledek<QString> zprava = ZpravaObjednavky(m, dnes);
@@ -137,10 +137,10 @@ Hlaseni<Fokus> mnuOdeslat_Click(ModelObjednavky& m, clsHTTP& http) {
     const qint32 n = cisloZOdpovedi(*odpoved).value_or(m.Objednavka.CisloObjednavky());
     m.Objednavka.setCisloObjednavky(n);
     QString poznamka;
-    ohlas(zapisKopii(m, zavod, QString::number(n), QString::number(n), poznamka));
+    zaznamenej(zapisKopii(m, zavod, QString::number(n), QString::number(n), poznamka));
     v.oznameni.prepend(poznamka.isEmpty() ? odpoved->mid(4) : odpoved->mid(4) + QLatin1Char('\n') + poznamka);
     m.vyprazdni();
     m.Objednavka.setCisloObjednavky(dalsiCislo(n));
-    ohlas(ulozCislo(m.Objednavka));
+    zaznamenej(ulozCislo(m.Objednavka));
     return v;
 }

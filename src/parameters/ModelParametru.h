@@ -47,8 +47,6 @@ public:
 
     // The draft as the handlers have written it.
     const SorvenikaParametry& koncept() const { return m_p; }
-    // ZSLKT bags that go with the recommended static kit (0 to 2), kept apart from the draft.
-    int pytleStatickeSoupravy() const { return m_pytleSoupravy; }
     // The draft as a commit takes it: the cross-section's column; the Orlex counts only for the
     // Orlex top; the kit's mortar only with "ANO" and a kit ticked.
     SorvenikaParametry konceptKPotvrzeni() const;
@@ -152,6 +150,6 @@ private:
     int m_krokZpet = 0;
     Prvek m_fokus = Prvek::cmbPrurez;
     std::optional<Prvek> m_pozadavekFokusu;
-    int m_pytleSoupravy = 0;
+    int m_pytleSoupravy = 0;  // ZSLKT bags of the recommended static kit (0 to 2), apart from the draft
     ZkouskaKalkulace m_zkouska;
 };

@@ -92,8 +92,8 @@ inline const QString kZpet = QStringLiteral("<< Zpět");
 inline const QString kDalsi = QStringLiteral("Další >>");
 inline const QString kOk = QStringLiteral("Ok");
 
-// Warnings (exclamation icon, title kUpozorneni). The open parenthesis of the first is the
-// original's.
+// Warnings (exclamation icon, title kUpozorneni). The first's unclosed parenthesis is meant:
+// the text stands as users know it.
 inline const QString kSpatnaHodnotaVysky = QStringLiteral(
     "Zadali jste špatně hodnotu !!! (jako desetinný oddělovač použijte ten co máte uvedený v Místním nastavení.");
 inline const QString kSpatnaHodnota = QStringLiteral("Zadali jste špatně hodnotu !!!");

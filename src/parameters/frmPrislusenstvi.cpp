@@ -1,5 +1,6 @@
 #include "parameters/frmPrislusenstvi.h"
 #include "platform/Guard.h"
+#include "platform/QtWidgety.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -39,8 +40,8 @@ frmPrislusenstvi::frmPrislusenstvi(ModelPrislusenstvi& model, QWidget* rodic) : 
     auto* ram = new QGroupBox(QStringLiteral("Příslušenství"), this);
     ram->setObjectName(QStringLiteral("ramPrislusenstvi"));
     auto* mriz = new QGridLayout(ram);
-    mriz->setHorizontalSpacing(naPixely(120));
-    mriz->setVerticalSpacing(naPixely(90));
+    mriz->setHorizontalSpacing(naPixely(*this, 120));
+    mriz->setVerticalSpacing(naPixely(*this, 90));
     const auto sloupec = [&](QLabel* hlavicka, std::initializer_list<int> boxy) {
         auto* w = new QWidget(ram);
         auto* v = new QVBoxLayout(w);
@@ -83,7 +84,7 @@ frmPrislusenstvi::frmPrislusenstvi(ModelPrislusenstvi& model, QWidget* rodic) : 
     frmNahled->setObjectName(QStringLiteral("frmNahled"));
     // Smaller than the installation's 6015 x 7095 twips, so that the picker fits an 800x600
     // screen with its frame; the 300-pixel pictures and the name under them still fit.
-    frmNahled->setFixedSize(naPixely(5100), naPixely(5580));
+    frmNahled->setFixedSize(naPixely(*this, 5100), naPixely(*this, 5580));
     frmNahled->setAutoFillBackground(true);
     QPalette bila = frmNahled->palette();
     bila.setColor(QPalette::Window, Qt::white);
@@ -94,11 +95,11 @@ frmPrislusenstvi::frmPrislusenstvi(ModelPrislusenstvi& model, QWidget* rodic) : 
     lblNazev = nadpis({}, frmNahled);
     lblNazev->setObjectName(QStringLiteral("lblNazev"));
     lblNazev->setAlignment(Qt::AlignCenter);
-    lblNazev->setGeometry(0, naPixely(5100), frmNahled->width(), naPixely(420));
+    lblNazev->setGeometry(0, naPixely(*this, 5100), frmNahled->width(), naPixely(*this, 420));
     txtPopis = new QPlainTextEdit(this);
     txtPopis->setObjectName(QStringLiteral("txtPopis"));
     txtPopis->setReadOnly(true);
-    txtPopis->setFixedSize(frmNahled->width(), naPixely(735));
+    txtPopis->setFixedSize(frmNahled->width(), naPixely(*this, 735));
     nahled->addWidget(popisekNahledu, 0, Qt::AlignHCenter);
     nahled->addWidget(frmNahled);
     nahled->addWidget(txtPopis);
@@ -180,8 +181,6 @@ void frmPrislusenstvi::ukazNahled(int i) {
     lblNazev->raise();
     txtPopis->setPlainText(n->popis);
 }
-
-int frmPrislusenstvi::naPixely(int twips) const { return qRound(twips * logicalDpiX() / 1440.0); }
 
 bool QtVyberPrislusenstvi::vyber(ModelPrislusenstvi& model) {
     frmPrislusenstvi okno(model, m_rodic);

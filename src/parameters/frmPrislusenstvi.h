@@ -35,7 +35,6 @@ protected:
 private:
     QCheckBox* vytvorBox(int i, QWidget* rodic);
     void nactiBoxy();
-    int naPixely(int twips) const;
 
     ModelPrislusenstvi& m_model;
     std::array<QCheckBox*, kPocetPrislusenstvi> m_boxy{};

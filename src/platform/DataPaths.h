@@ -10,3 +10,6 @@ QString appPath();
 QString resolvePath(const QString& cesta);
 // A file under the data folder ("Art.dbf", "Nabidky\\UlozeneNabidky.txt"), resolved as above.
 QString dataFile(const QString& relativni);
+
+// The settings file under the data folder.
+inline const QString kSouborNastaveni = QStringLiteral("Sorvenika.ini");

@@ -1,6 +1,7 @@
 #pragma once
-// Run-time errors of the original program, thrown by the core and caught at the boundary of
-// each user event (see runGuarded), so the program keeps running with its data intact.
+// Run-time errors (overflow, subscript, type mismatch, files), thrown by the core and caught at
+// the boundary of each user event (see runGuarded), so the program keeps running with its data
+// intact.
 #include <QString>
 #include <stdexcept>
 
@@ -25,7 +26,7 @@ private:
 // "Chyba č. 6: Přetečení (Overflow)": how a run-time error reads in a message.
 inline QString textChyby(const RuntimeError& e) { return QStringLiteral("Chyba č. %1: %2").arg(e.cislo()).arg(e.popis()); }
 
-// The numbers are those the original reported, so messages read the same.
+// Fixed numbers, so a message reads the same on every installation.
 inline RuntimeError ChybaPreteceni() { return RuntimeError(6, QStringLiteral("Přetečení (Overflow)")); }
 inline RuntimeError ChybaTypu(const QString& co = {}) {
     return RuntimeError(13, co.isEmpty() ? QStringLiteral("Neshoda typů (Type mismatch)")

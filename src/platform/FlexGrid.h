@@ -1,7 +1,7 @@
 #pragma once
-// The grids of the windows, kept the way the original grid control kept them: a text matrix
-// whose row 0 is the fixed header row (when FixedRows is 1), so that every row number the
-// program uses carries over unchanged; columns count from 0. Sizes are in twips.
+// The grids of the windows: a text matrix whose row 0 is the fixed header row (when FixedRows
+// is 1), so that every row number the program uses carries over unchanged; columns count
+// from 0. Sizes are in twips.
 //
 // It is also a table model for a view in the gui library: model rows are grid rows
 // FixedRows..Rows-1, and the fixed row is the horizontal header. Colours are 0xBBGGRR numbers
@@ -84,14 +84,11 @@ public:
     // False while no row was ever given a height of its own: every row has the default one.
     bool maVlastniVysky() const { return m_vlastniVysky; }
     void setVychoziVyskaRadku(int twips);
-    int vychoziSirkaSloupce() const { return m_vychoziSirka; }
     void setVychoziSirkaSloupce(int twips);
 
-    int CellForeColor() const { return CellForeColorAt(m_row, m_col); }
     void setCellForeColor(int bgr) { setCellForeColorAt(m_row, m_col, bgr); }
     int CellForeColorAt(int r, int c) const;
     void setCellForeColorAt(int r, int c, int bgr);
-    bool CellFontBold() const { return CellFontBoldAt(m_row, m_col); }
     void setCellFontBold(bool b) { setCellFontBoldAt(m_row, m_col, b); }
     bool CellFontBoldAt(int r, int c) const;
     void setCellFontBoldAt(int r, int c, bool b);

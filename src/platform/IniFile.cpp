@@ -9,6 +9,7 @@
 #include <QList>
 #include <cerrno>
 #include <optional>
+#include <sys/stat.h>
 
 namespace ini {
 namespace {
@@ -117,7 +118,7 @@ QString Profil::cti(const QString& sekce, const QString& klic, int delka) const 
     QStringView h = par(QStringView(m_text).sliced(r.zacatek, r.konec - r.zacatek))->hodnota;
     if (h.size() >= 2 && (h.front() == QLatin1Char('"') || h.front() == QLatin1Char('\'')) && h.back() == h.front())
         h = h.sliced(1, h.size() - 2);
-    // The original fetched into a fixed buffer and trimmed what arrived: cut first, then trim.
+    // A length limit cuts the raw value first, then it is trimmed (quoted " ab" at 2 gives "a").
     if (delka >= 0) h = h.first(qMin(h.size(), qsizetype(delka)));
     return orizni(h).toString();
 }
@@ -200,11 +201,13 @@ Vysledek<> zapis(const QString& soubor, const QString& sekce, const QList<std::p
     const QFileDevice::Permissions jenVlastnik = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     const bool heslo = drziHeslo(text);
     if (existuje && text == puvodni) {
-        if (!heslo || QFile::setPermissions(soubor, jenVlastnik)) return {};
-        // Another user's file, a read-only file system: what the system refused.
-        return filestore::chybaZapisu(soubor, filestore::duvodSystemu(errno));
+        // Another user's file, a read-only file system: what the system refused, read straight
+        // from the call that refused it.
+        if (!heslo || ::chmod(QFile::encodeName(soubor).constData(), S_IRUSR | S_IWUSR) == 0) return {};
+        const int chyba = errno;
+        return filestore::chybaZapisu(soubor, filestore::duvodSystemu(chyba));
     }
-    // A missing folder is an error here, as it was to the original's profile functions.
+    // A missing folder is an error here: settings go only into an installation's own folders.
     if (!existuje && !QFileInfo(soubor).absoluteDir().exists())
         return filestore::chybaZapisu(soubor, QStringLiteral("složka neexistuje"));
     // A password is its user's alone, and so is any settings file the program creates.

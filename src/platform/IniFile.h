@@ -1,5 +1,5 @@
 #pragma once
-// Profile (INI) files as the original platform kept them, shared key by key by several writers:
+// Profile (INI) files as existing installations keep them, shared key by key by several writers:
 // Windows-1250, CR LF, names matched case-insensitively, the first matching section and key win.
 #include "platform/Vysledek.h"
 

@@ -108,11 +108,6 @@ Currency& Currency::operator+=(Currency o) {
     return *this;
 }
 
-Currency& Currency::operator-=(Currency o) {
-    if (__builtin_sub_overflow(m_raw, o.m_raw, &m_raw)) throw ChybaPreteceni();
-    return *this;
-}
-
 DecimalDigits roundDecimal(double v, int decimals) {
     if (!std::isfinite(v)) throw ChybaPreteceni();
     // The value's 15-significant-digit decimal form, then half away from zero on that text.

@@ -1,5 +1,5 @@
 #pragma once
-// The rounding words and number types of the original, implemented once.
+// The rounding words and number types the computations are written in, implemented once.
 //   CInt / CLng   round half to even, then range-check (overflow is run-time error 6)
 //   Round(x, n)   half to even on the scaled double
 //   Int           floor;  Fix  toward zero
@@ -15,8 +15,8 @@ double Round(double x, int n = 0);
 double Int(double x);
 double Fix(double x);
 double Val(QStringView text);
-// A Single as the original widens or prints it: its shortest decimal form of seven significant
-// digits (0.1f gives 0.1, not 0.100000001490116).
+// A Single widened or printed by its shortest decimal form of seven significant digits
+// (0.1f gives 0.1, not 0.100000001490116), so a stored value reads back as written.
 double hodnotaSingle(float x);
 
 // A 16-bit Integer: arithmetic that leaves -32768..32767 raises the overflow error, never wraps.
@@ -66,9 +66,7 @@ public:
     double toDouble() const { return static_cast<double>(m_raw) / 10000.0; }
 
     Currency& operator+=(Currency o);
-    Currency& operator-=(Currency o);
     friend Currency operator+(Currency a, Currency b) { return a += b; }
-    friend Currency operator-(Currency a, Currency b) { return a -= b; }
     Currency operator-() const { return fromRaw(-m_raw); }
     friend constexpr auto operator<=>(Currency, Currency) = default;
     friend constexpr bool operator==(Currency, Currency) = default;
@@ -78,7 +76,7 @@ private:
 };
 
 // The digits of Format(v, pattern) for a fixed number of decimals: half away from zero on the
-// value's 15-significant-digit decimal form, as the original's formatting does (2.675 -> 2.68).
+// value's 15-significant-digit decimal form, as existing installations print prices (2.675 -> 2.68).
 // Returns the unsigned integer part and the decimals as digit strings, and whether the rounded
 // value is negative.
 struct DecimalDigits {

@@ -1,5 +1,7 @@
 #include "platform/QtFlexGridView.h"
 
+#include "platform/QtWidgety.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -107,10 +109,6 @@ void FlexGridView::setZalamovaniHlavicky(bool zalamovat) {
 
 bool FlexGridView::zalamovaniHlavicky() const { return m_hlavicka->zalamovat; }
 
-int FlexGridView::naPixely(int twips) const { return qRound(twips * logicalDpiY() / 1440.0); }
-
-int FlexGridView::naTwipy(int pixely) const { return qRound(pixely * 1440.0 / logicalDpiY()); }
-
 QRect FlexGridView::obdelnikBunky(int radek, int sloupec) const {
     if (!m_grid || radek < m_grid->FixedRows() || radek >= m_grid->Rows() || sloupec < 0 || sloupec >= m_grid->Cols())
         return {};
@@ -142,7 +140,7 @@ void FlexGridView::nactiVse() {
 void FlexGridView::nactiVysky(int prvni, int posledni) {
     if (!m_grid) return;
     // Setting it goes through every row, even to the same size: only when it changes.
-    if (const int vychozi = naPixely(m_grid->vychoziVyskaRadku()); vychozi != m_vychoziVyska) {
+    if (const int vychozi = naPixely(*this, m_grid->vychoziVyskaRadku()); vychozi != m_vychoziVyska) {
         verticalHeader()->setDefaultSectionSize(vychozi);
         m_vychoziVyska = vychozi;
     }
@@ -156,7 +154,7 @@ void FlexGridView::nactiVysky(int prvni, int posledni) {
             continue;
         }
         if (isRowHidden(i)) setRowHidden(i, false);
-        const int px = naPixely(vyska);
+        const int px = naPixely(*this, vyska);
         if (rowHeight(i) != px) setRowHeight(i, px);
     }
 }
@@ -165,11 +163,11 @@ void FlexGridView::nactiHlavicku() {
     if (!m_grid) return;
     const int vyska = m_grid->FixedRows() > 0 ? m_grid->RowHeight(0) : 0;
     horizontalHeader()->setVisible(vyska > 0);
-    if (vyska > 0) horizontalHeader()->setFixedHeight(naPixely(vyska));
+    if (vyska > 0) horizontalHeader()->setFixedHeight(naPixely(*this, vyska));
 }
 
 int FlexGridView::sirkaSloupce(int twips) const {
-    if (m_sirkaNavrhu <= 0) return naPixely(twips);
+    if (m_sirkaNavrhu <= 0) return naPixely(*this, twips);
     const int uvnitr = width() - 2 * frameWidth();
     return std::max(1, qRound(static_cast<double>(twips) * uvnitr / m_sirkaNavrhu));
 }

@@ -30,16 +30,11 @@ public:
     // the view's inside, keeping their ratios when the window is resized; with 0 the widths are
     // taken as they are. Heights always convert at the screen's resolution.
     void setSirkaNavrhu(int twips);
-    int sirkaNavrhu() const { return m_sirkaNavrhu; }
 
     // Header texts wrap at their spaces within the fixed row's height instead of being cut off
     // (a fixed row two lines high shows a two-word header whole in a narrow column); off at first.
     void setZalamovaniHlavicky(bool zalamovat);
     bool zalamovaniHlavicky() const;
-
-    // Twips to pixels and back at the view's resolution (15 twips a pixel at 96 dpi).
-    int naPixely(int twips) const;
-    int naTwipy(int pixely) const;
 
     // The rectangle of a grid cell in this widget's coordinates (CellLeft, CellTop, CellWidth,
     // CellHeight), for an editor placed over it; empty for the fixed row and for a hidden cell.

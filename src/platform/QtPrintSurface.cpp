@@ -14,8 +14,8 @@
 
 namespace {
 
-// Natural picture size: 15 twips a pixel, the 96 dpi of the original's screens, whatever the
-// file says, so a page looks the same everywhere.
+// Natural picture size: 15 twips a pixel (96 dpi, what the pictures of the data folder are drawn
+// for), whatever the file says, so a page looks the same everywhere.
 constexpr int kTwipuNaPixel = 15;
 
 RuntimeError chybaTiskarny(const QString& co) { return RuntimeError(482, QStringLiteral("Chyba tiskárny: ") + co, QStringLiteral("Tiskárna")); }

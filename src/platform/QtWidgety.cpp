@@ -3,7 +3,12 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintDevice>
 #include <QPalette>
+
+int naPixely(const QPaintDevice& zarizeni, int twipy) { return qRound(twipy * zarizeni.logicalDpiY() / 1440.0); }
+
+int naTwipy(const QPaintDevice& zarizeni, int pixely) { return qRound(pixely * 1440.0 / zarizeni.logicalDpiY()); }
 
 KurzorCekani::KurzorCekani() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 

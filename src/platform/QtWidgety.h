@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+class QPaintDevice;
+
 // The wait cursor for as long as it lives, taken down however the scope is left.
 class KurzorCekani {
 public:
@@ -31,6 +33,11 @@ protected:
 };
 
 inline const QColor kBarvaOdkazu(0, 0, 192);
+
+// Twips (1440 an inch, the unit of every size in the grids and layouts) to pixels of a screen or
+// widget at its vertical resolution, rounded (15 twips a pixel at 96 dpi); and back.
+int naPixely(const QPaintDevice& zarizeni, int twipy);
+int naTwipy(const QPaintDevice& zarizeni, int pixely);
 
 // The text colour of a label or any widget that draws with WindowText.
 void nastavBarvu(QWidget* w, const QColor& barva);

@@ -1,5 +1,5 @@
 #pragma once
-// The regional settings of the original platform: Czech by default whatever the machine's
+// The regional settings: Czech by default whatever the machine's
 // locale, because data and server messages from Czech installations must read back.
 // SORVENIKA_LOCALE (a locale name such as "C" or "en_US") overrides it.
 #include "platform/Numbers.h"
@@ -33,8 +33,8 @@ public:
     qint16 CInt(const QString& text) const;
     qint32 CLng(const QString& text) const;
 
-    // Number to text as the original's implicit conversion does: up to 15 significant digits,
-    // no grouping, regional decimal separator ("20,5", "21", "0,125").
+    // Number to plain text as cells, templates and messages show it: up to 15 significant
+    // digits, no grouping, regional decimal separator ("20,5", "21", "0,125").
     QString Str(double v) const;
     QString Str(Currency c) const;
 

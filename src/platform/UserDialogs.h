@@ -18,7 +18,7 @@ struct Zprava {
     Tlacitka tlacitka = Tlacitka::Ok;
     Ikona ikona = Ikona::Zadna;
     QString titulek = kTitulekAplikace;
-    int vychozi = 1;  // 1-based default button, as the original numbered them
+    int vychozi = 1;  // 1-based default button (1 is the first)
 };
 
 // One filter of a file dialog: a description and its pattern ("HTML soubor (*.htm)", "*.htm").

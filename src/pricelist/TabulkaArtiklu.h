@@ -42,7 +42,6 @@ public:
     const QString& varovani() const { return m_varovani; }
 
     int pocetArtiklu() const { return static_cast<int>(m_radky.size()); }
-    int pocetRadku() const { return pocetArtiklu() + 1; }
 
     // Row 0 gives the headers. Outside the table: run-time error 9.
     // A text of its own, valid after the table is gone; the prices and weights are made each time

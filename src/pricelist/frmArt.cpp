@@ -127,7 +127,7 @@ frmArt::frmArt(TabulkaArtiklu& cenik, QWidget* rodic) : QDialog(rodic), m_model(
     v->setSpacing(0);
     v->addWidget(m_pasFiltru);
     v->addWidget(TabulkaArt, 1);
-    v->addSpacing(naPixely(90));
+    v->addSpacing(naPixely(*this, 90));
     v->addLayout(tlacitka);
 
     pripoj(TabulkaArt, &FlexGridView::znak, this, [this](QChar z) {
@@ -144,10 +144,9 @@ frmArt::frmArt(TabulkaArtiklu& cenik, QWidget* rodic) : QDialog(rodic), m_model(
     // The list takes the screen's height; on a narrow screen its width leaves room for the
     // borders the window manager adds.
     const QRect obrazovka = screen() ? screen()->availableGeometry() : QRect(0, 0, 800, 600);
-    resize(std::min(naPixely(14000), obrazovka.width() - naPixely(120)), std::max(naPixely(6000), obrazovka.height() - naPixely(1500)));
+    resize(std::min(naPixely(*this, 14000), obrazovka.width() - naPixely(*this, 120)), std::max(naPixely(*this, 6000), obrazovka.height() - naPixely(*this, 1500)));
 }
 
-int frmArt::naPixely(int twips) const { return qRound(twips * logicalDpiY() / 1440.0); }
 
 void frmArt::otevri(CilVlozeni cil) {
     m_model.otevri(cil);

@@ -41,7 +41,6 @@ private:
     void otevriEditor(QChar znak);
     void potvrdZadani();
     void cmdVlozit_Click();
-    int naPixely(int twips) const;
 
     ModelArt m_model;
     QWidget* m_pasFiltru = nullptr;

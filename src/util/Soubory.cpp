@@ -15,7 +15,7 @@
 
 namespace {
 
-// Numbered as the original's mail interface numbered these failures.
+// The numbers "Chyba č. N" gives a mail failure: 2 a failed copy, 11 a missing attachment.
 constexpr int kChybaPosty = 2;
 constexpr int kPrilohaNenalezena = 11;
 
@@ -24,7 +24,7 @@ Vysledek<> zapisBajty(const QString& cesta, const QByteArray& bajty, qint64 offs
     if (fi.exists() && !fi.isFile()) return filestore::chybaZapisu(cesta, QStringLiteral("není to soubor"));
     offset = qMax<qint64>(offset, 0);
     if (fi.exists() && (offset >= fi.size() || bajty.isEmpty())) return filestore::append(cesta, bajty);
-    // As the original's file writes, never into a folder that is not there.
+    // Never into a folder that is not there: a missing folder means a wrong path.
     if (!fi.exists() && !fi.absoluteDir().exists()) return filestore::chybaZapisu(cesta, QStringLiteral("složka neexistuje"));
     // Overwriting part of a file (or creating one) goes through a temporary file, so a failed
     // write leaves the old file whole; the tail beyond the written range is kept.

@@ -16,8 +16,6 @@ QString VyberSouborUlozit(const QString& titulek, const QList<FiltrSouboru>& fil
     return platform::dialogs().souborUlozit(titulek, filtr, vychoziSlozka, pripona);
 }
 
-QString VyberAdresar(const QString& titulek) { return platform::dialogs().slozka(titulek); }
-
 QString VyberSouborKUlozeni(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& slozka,
                             const QString& pripona) {
     for (;;) {
@@ -43,13 +41,13 @@ const QString kUzivatel = QStringLiteral("UZIVATEL");
 }  // namespace
 
 QString zapamatovanaSlozka(const QString& klic) {
-    return pocatecniSlozka(CtiIni(dataFile(QStringLiteral("Sorvenika.ini")), kUzivatel, klic));
+    return pocatecniSlozka(CtiIni(dataFile(kSouborNastaveni), kUzivatel, klic));
 }
 
 void zapamatujSlozku(const QString& klic, const QString& cesta) {
     // Only where the next dialog opens: what the file was chosen for does not depend on it.
     if (cesta.isEmpty()) return;
-    (void)ZapisIni(dataFile(QStringLiteral("Sorvenika.ini")), kUzivatel, klic, QFileInfo(cesta).absolutePath());
+    (void)ZapisIni(dataFile(kSouborNastaveni), kUzivatel, klic, QFileInfo(cesta).absolutePath());
 }
 
 QString VyberHtmlKUlozeni() {

@@ -12,7 +12,6 @@ inline const QString kSouborExistuje = QStringLiteral("Soubor již existuje, má
 QString VyberSouborOtevrit(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& vychoziSlozka);
 QString VyberSouborUlozit(const QString& titulek, const QList<FiltrSouboru>& filtr, const QString& vychoziSlozka,
                           const QString& pripona);
-QString VyberAdresar(const QString& titulek);
 
 // The save dialog until the user picks a file that is new or that he lets overwrite; "" when he
 // cancels. The overwriting is the writer's, which replaces a file only once it is written whole.

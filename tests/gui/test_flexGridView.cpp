@@ -1,8 +1,10 @@
 // The grid view against its model: sizes and hiding, drawing, and the current cell in both
 // directions.
 #include "platform/QtFlexGridView.h"
+#include "platform/QtWidgety.h"
 
 #include <QHeaderView>
+#include <QImage>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -50,21 +52,21 @@ TEST(GridView, HeightsWidthsAndHidingFollowTheGrid) {
     g.setRowHeight(3, 540);
     g.setColWidth(1, 0);
     EXPECT_TRUE(v.isRowHidden(t.m(2)));
-    EXPECT_EQ(v.rowHeight(t.m(3)), v.naPixely(540));
-    EXPECT_EQ(v.rowHeight(t.m(4)), v.naPixely(270));
+    EXPECT_EQ(v.rowHeight(t.m(3)), naPixely(v, 540));
+    EXPECT_EQ(v.rowHeight(t.m(4)), naPixely(v, 270));
     EXPECT_TRUE(v.isColumnHidden(1));
-    EXPECT_EQ(v.columnWidth(0), v.naPixely(1500));
-    EXPECT_EQ(v.columnWidth(2), v.naPixely(750));
-    EXPECT_EQ(v.naPixely(1440), v.logicalDpiY());
+    EXPECT_EQ(v.columnWidth(0), naPixely(v, 1500));
+    EXPECT_EQ(v.columnWidth(2), naPixely(v, 750));
+    EXPECT_EQ(naPixely(v, 1440), v.logicalDpiY());
     ASSERT_TRUE(v.horizontalHeader()->isVisible());
-    EXPECT_EQ(v.horizontalHeader()->height(), v.naPixely(270));
+    EXPECT_EQ(v.horizontalHeader()->height(), naPixely(v, 270));
 
     g.setRowHeight(2, -1);
     g.setColWidth(1, 300);
     EXPECT_FALSE(v.isRowHidden(t.m(2)));
-    EXPECT_EQ(v.rowHeight(t.m(2)), v.naPixely(270));
+    EXPECT_EQ(v.rowHeight(t.m(2)), naPixely(v, 270));
     EXPECT_FALSE(v.isColumnHidden(1));
-    EXPECT_EQ(v.columnWidth(1), v.naPixely(300));
+    EXPECT_EQ(v.columnWidth(1), naPixely(v, 300));
 
     // A bulk refill re-reads everything once it is done.
     {
@@ -83,6 +85,24 @@ TEST(GridView, HeightsWidthsAndHidingFollowTheGrid) {
     g.setFixedRows(0);
     EXPECT_FALSE(v.horizontalHeader()->isVisible());
     EXPECT_EQ(v.model()->rowCount(), 5);
+}
+
+// Twips to pixels by the vertical resolution (the horizontal one differs here), halves rounded
+// up, and those pixels back to twips.
+TEST(GridView, TwipsToPixelsAtTheVerticalResolution) {
+    struct Radek {
+        int dpi, twipy, pixely, zpet;
+    };
+    for (const Radek& r : {Radek{96, 1440, 96, 1440}, Radek{96, 7, 0, 0}, Radek{96, 8, 1, 15}, Radek{48, 15, 1, 30},
+                           Radek{48, 14, 0, 0}, Radek{120, 270, 23, 276}, Radek{144, 270, 27, 270},
+                           Radek{100, 58, 4, 58}}) {
+        QImage obraz(1, 1, QImage::Format_RGB32);
+        obraz.setDotsPerMeterY(qRound(r.dpi / 0.0254));
+        obraz.setDotsPerMeterX(qRound(72 / 0.0254));
+        ASSERT_EQ(obraz.logicalDpiY(), r.dpi);
+        EXPECT_EQ(naPixely(obraz, r.twipy), r.pixely) << r.dpi << " dpi, " << r.twipy << " twips";
+        EXPECT_EQ(naTwipy(obraz, r.pixely), r.zpet) << r.dpi << " dpi, " << r.pixely << " pixels";
+    }
 }
 
 TEST(GridView, DesignWidthScalesColumnsWithTheView) {
@@ -182,14 +202,14 @@ TEST(GridView, CellRectangleForAnEditor) {
     Mrizka t;
     FlexGrid& g = t.g;
     FlexGridView& v = t.v;
-    v.resize(400, v.naPixely(270 * 4));
+    v.resize(400, naPixely(v, 270 * 4));
     QCoreApplication::processEvents();
     const int podHlavickou = v.frameWidth() + v.horizontalHeader()->height();
     EXPECT_EQ(v.obdelnikBunky(1, 0).top(), podHlavickou);
-    EXPECT_EQ(v.obdelnikBunky(2, 1).top(), podHlavickou + v.naPixely(270));
+    EXPECT_EQ(v.obdelnikBunky(2, 1).top(), podHlavickou + naPixely(v, 270));
     EXPECT_EQ(v.obdelnikBunky(2, 1).left(), v.frameWidth() + v.columnWidth(0));
     const int cara = v.showGrid() ? 1 : 0;  // the grid line belongs to the cell before it
-    EXPECT_EQ(v.obdelnikBunky(2, 1).size(), QSize(v.columnWidth(1) - cara, v.naPixely(270) - cara));
+    EXPECT_EQ(v.obdelnikBunky(2, 1).size(), QSize(v.columnWidth(1) - cara, naPixely(v, 270) - cara));
     // TopRow scrolls the row to the top.
     g.setTopRow(4);
     QCoreApplication::processEvents();
