@@ -499,6 +499,8 @@ void frmNabidky::mnuSynchronizovat_Click() {
         skryjStav();
         m_model.vyprazdni();
         lblPocet->setText(textPozice(0, 0));
+        lblSoucet->setText(textSouctu(0));
+        for (QLabel* l : m_detail) l->clear();
         m_sluzby.synchronizuj();
     }
     NactiNabidky();

@@ -123,11 +123,19 @@ TEST(Nabidky, FromTheCostingThroughTheListToTheServerAndBack) {
 
     // Synchronised: sent, its state uploaded, and listed again as the server's offer.
     ASSERT_TRUE(s->mnuSynchronizovat->isVisible());
+    const auto detail = [&] {
+        QStringList t;
+        for (const QLabel* l : s->RamDetail->findChildren<QLabel*>()) t << l->text();
+        return t.join(u'|');
+    };
+    ASSERT_TRUE(detail().contains(QStringLiteral("|Praha|")) && s->lblSoucet->text() != textSouctu(0));
     az([] { return modalni<frmStav>(); }, [&](QWidget* w) {
         EXPECT_TRUE(static_cast<frmStav*>(w)->txt->toPlainText().contains(QStringLiteral("KONEC SYNCHRONIZACE")));
-        // The list waits for its synchronisation, emptied.
+        // The list waits for its synchronisation, emptied with its detail and total.
         EXPECT_FALSE(s->close());
         EXPECT_EQ(s->model().rowCount(), 0);
+        EXPECT_FALSE(detail().contains(QStringLiteral("Praha"))) << detail().toStdString();
+        EXPECT_EQ(s->lblSoucet->text(), textSouctu(0));
         static_cast<frmStav*>(w)->cmdZavrit->click();
     });
     s->mnuSynchronizovat->trigger();
