@@ -38,7 +38,9 @@ QString soukromySoubor(const QString& cesta) {
     const int fd = ::open(QFile::encodeName(cesta).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
     int chyba = fd < 0 ? errno : 0;
     if (fd >= 0) {
-        if (::fchmod(fd, 0600) != 0) chyba = errno;
+        // Only a file left by an earlier run can be open to others; a new one is 0600 already.
+        struct stat s {};
+        if (::fstat(fd, &s) != 0 || ((s.st_mode & 077) != 0 && ::fchmod(fd, 0600) != 0)) chyba = errno;
         ::close(fd);
     }
     return chyba ? filestore::duvodSystemu(chyba) : QString();
