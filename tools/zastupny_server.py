@@ -33,7 +33,7 @@ reset (closes with a reset), bez_cisla (an order confirmed without a number), ch
 Faults of the connection itself, whatever was asked: nic (closes without a byte of reply),
 reset_v_pulce (the headers and part of the body, then a reset), obri (a reply that never ends,
 sent until the client closes).
---prikaz CMD (repeatable) narrows the fault, --odpoved TEXT (a canned body; \r and \n as escapes)
+--prikaz CMD (repeatable) narrows the fault, --odpoved TEXT (a canned body; \\r and \\n as escapes)
 and --zpozdeni MS (a wait before answering) to those offer commands; every other request is
 answered normally.
 

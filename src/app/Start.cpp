@@ -87,8 +87,12 @@ void Aplikace::synchronizujVeStavu() {
 
 void Aplikace::ulozNastaveni() {
     const QString soubor = souborNastaveni();
-    if (const Vysledek<> v = UlozIni(soubor, m_g.nastaveni); !v)
-        MsgBox(v.chyba() + QLatin1Char('\n') + kNastaveniNeulozeno, Tlacitka::Ok, Ikona::Vykricnik, kTitulekUpozorneni);
+    if (const Vysledek<> v = UlozIni(soubor, m_g.nastaveni); !v) {
+        // The reason ends its own sentence before the loss is told.
+        QString zprava = v.chyba();
+        if (!zprava.endsWith(QLatin1Char('.')) && !zprava.endsWith(QLatin1Char('!'))) zprava += QLatin1Char('.');
+        MsgBox(zprava + QLatin1Char('\n') + kNastaveniNeulozeno, Tlacitka::Ok, Ikona::Vykricnik, kTitulekUpozorneni);
+    }
 }
 
 void Aplikace::UlozIniAKonec() {

@@ -14,7 +14,10 @@
 #include <array>
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 #include <xlsxwriter.h>
 
 namespace {
@@ -28,12 +31,31 @@ constexpr std::array<Druh, kSloupcu> kDruhy = {Druh::Zaznam, Druh::Text, Druh::T
 // The text's width in characters, as the spreadsheet's own fit would make it.
 double sirka(qsizetype znaku) { return static_cast<double>(znaku) * 1.1 + 2; }
 
+// The workbook lies in the shared temporary folder: it is made the user's alone (0600) before
+// the library writes into it, which keeps the mode of the file it truncates. Never through a
+// link. Returns the system's reason when it cannot.
+QString soukromySoubor(const QString& cesta) {
+    const int fd = ::open(QFile::encodeName(cesta).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
+    int chyba = fd < 0 ? errno : 0;
+    if (fd >= 0) {
+        // Only a file left by an earlier run can be open to others; a new one is 0600 already.
+        struct stat s {};
+        if (::fstat(fd, &s) != 0 || ((s.st_mode & 077) != 0 && ::fchmod(fd, 0600) != 0)) chyba = errno;
+        ::close(fd);
+    }
+    return chyba ? filestore::duvodSystemu(chyba) : QString();
+}
+
 }  // namespace
 
 Vysledek<> zapisSesit(const Kalkulace& k, const QString& cesta) {
     const QString docasna = cesta + QStringLiteral(".part");
+    if (const QString duvod = soukromySoubor(docasna); !duvod.isEmpty()) return Chyba{kChyba + filestore::chybaZapisu(cesta, duvod).zprava};
     lxw_workbook* sesit = workbook_new(QFile::encodeName(docasna).constData());
-    if (!sesit) return Chyba{kChyba + QStringLiteral("Soubor ") + cesta + QStringLiteral(" nelze vytvořit.")};
+    if (!sesit) {
+        QFile::remove(docasna);
+        return Chyba{kChyba + QStringLiteral("Soubor ") + cesta + QStringLiteral(" nelze vytvořit.")};
+    }
     lxw_worksheet* list = workbook_add_worksheet(sesit, k.parametry.System.toUtf8().constData());
     if (!list) {
         workbook_close(sesit);

@@ -8,6 +8,8 @@
 #include "platform/Regional.h"
 #include "platform/Services.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kOkraj = 750;
@@ -108,8 +110,12 @@ void tiskniPolozky(PrintSurface& p, const Kalkulace& k) {
     }
 }
 
-// The totals rows; returns the page and position below them.
-std::pair<int, int> tiskniSoucty(PrintSurface& p, const Kalkulace& k) {
+// Where the totals end: the page and position below them, and the left edge of their labels.
+struct KonecSouctu {
+    int strana, y, odPopisku;
+};
+
+KonecSouctu tiskniSoucty(PrintSurface& p, const Kalkulace& k) {
     std::vector<RadekSouctu> radky{kKusy};
     if (k.TisknoutCeny)
         radky.insert(radky.end(), {kCenikovaCena, kCenaSDph});
@@ -117,24 +123,36 @@ std::pair<int, int> tiskniSoucty(PrintSurface& p, const Kalkulace& k) {
         radky.insert(radky.end(), {kCenaBezDph, kCenaSDph});
     radky.push_back(kVaha);
 
+    // The labels stand at 6900 unless a value of up to eight digits of crowns would reach them:
+    // then they move left, so that no amount ever runs into its label.
+    const int doHodnot = p.width() - kOkraj;
+    int sirkaPopisku = 0;
+    int sirkaHodnot = p.textWidth(Regional::current().Format(99999999.99) + QLatin1Char(' ') + kMenaKc);
+    QList<std::pair<QString, QString>> texty;
+    for (RadekSouctu r : radky) {
+        texty.append({Kalkulace::popisekSouctu(r, k.DPH), k.soucty[static_cast<size_t>(r)] + QLatin1Char(' ') + Kalkulace::jednotkaSouctu(r)});
+        sirkaPopisku = std::max(sirkaPopisku, p.textWidth(texty.back().first));
+        sirkaHodnot = std::max(sirkaHodnot, p.textWidth(texty.back().second));
+    }
+    const int odPopisku = std::min(6900, doHodnot - sirkaHodnot - kMezera - sirkaPopisku);
+
     p.zajistiMisto(static_cast<int>(radky.size()) * p.lineHeight());
     const int y0 = p.y;
-    for (RadekSouctu r : radky) {
-        const QString hodnota = k.soucty[static_cast<size_t>(r)] + QLatin1Char(' ') + Kalkulace::jednotkaSouctu(r);
-        p.printCells({{6900, Kalkulace::popisekSouctu(r, k.DPH)}, {vpravo(p, p.width() - kOkraj, hodnota), hodnota}});
-    }
-    const std::pair<int, int> konec{p.page(), p.y};
+    for (const auto& [popisek, hodnota] : texty) p.printCells({{odPopisku, popisek}, {vpravo(p, doHodnot, hodnota), hodnota}});
+    const KonecSouctu konec{p.page(), p.y, odPopisku};
     p.y = y0;
     p.printLine({});
     return konec;
 }
 
-void tiskniSoupravy(PrintSurface& p, const Kalkulace& k) {
+// Left of the totals, never reaching their labels.
+void tiskniSoupravy(PrintSurface& p, const Kalkulace& k, int odPopisku) {
+    const int sirka = std::min(6000, odPopisku - kMezera - kOkraj);
     for (const PopisSoupravy& s : popisySouprav(k)) {
-        TiskniOdstavec(p, s.text, kOkraj, 6000);
+        TiskniOdstavec(p, s.text, kOkraj, sirka);
         p.printLine({});
     }
-    if (sDodaciLhutou(k)) TiskniOdstavec(p, kDodaciLhuta, kOkraj, 6000);
+    if (sDodaciLhutou(k)) TiskniOdstavec(p, kDodaciLhuta, kOkraj, sirka);
 }
 
 }  // namespace
@@ -195,10 +213,10 @@ void TiskniKopii(PrintSurface& p, const Kalkulace& k, const QDate& dnes) {
     p.printLine({});
 
     NastavPismoTiskarny(p, 10, true, false, false);
-    const auto [strana, podSoucty] = tiskniSoucty(p, k);
+    const KonecSouctu soucty = tiskniSoucty(p, k);
     NastavPismoTiskarny(p, 8, false, false, false);
-    tiskniSoupravy(p, k);
-    if (p.page() == strana) p.y = std::max(p.y, podSoucty);
+    tiskniSoupravy(p, k, soucty.odPopisku);
+    if (p.page() == soucty.strana) p.y = std::max(p.y, soucty.y);
     p.rule(0, w);
     p.printLine({});
 

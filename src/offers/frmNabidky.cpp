@@ -11,6 +11,7 @@
 #include "util/Soubory.h"
 #include "util/VolbaSouboru.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -114,6 +115,7 @@ frmNabidky::frmNabidky(GlobalniData& g, Sluzby sluzby, QWidget* rodic)
     cmbStav->addItems(StavyNabidky());
     cmbStav->installEventFilter(this);
     cmbStav->view()->installEventFilter(this);
+    cmbStav->view()->parentWidget()->installEventFilter(this);  // the list's popup
     cmbStav->hide();
 
     lblPocet = new QLabel(textPozice(0, 0), ram);
@@ -175,6 +177,7 @@ frmNabidky::frmNabidky(GlobalniData& g, Sluzby sluzby, QWidget* rodic)
 
     NactiNabidky();
     resize(790, 560);
+    installEventFilter(this);
 }
 
 QWidget* frmNabidky::sestavDetail() {
@@ -421,6 +424,18 @@ bool frmNabidky::zkratkaSeznamu(QObject* o, QEvent* e) const {
 }
 
 bool frmNabidky::eventFilter(QObject* o, QEvent* e) {
+    // The state list closed without a pick, by a click elsewhere as well, closes its box too, as
+    // Escape does (a pick comes after this, with the index the list passes on); so does a message
+    // or another window taking the keys, though not the box's own list opening.
+    // (The list's popup is the one watched child of the box.)
+    if ((e->type() == QEvent::Hide && cmbStav && o->parent() == cmbStav) ||
+        (e->type() == QEvent::WindowDeactivate && o == this && !QApplication::activePopupWidget() &&
+         QApplication::activeWindow() != cmbStav->view()->parentWidget())) {
+        const bool melKlavesy = focusWidget() == cmbStav;
+        skryjStav();
+        if (melKlavesy) Tabulka->setFocus();
+        return false;
+    }
     if (zkratkaSeznamu(o, e) || klavesaStavu(o, e)) return true;
     if (e->type() == QEvent::KeyPress) {
         const int k = static_cast<QKeyEvent*>(e)->key();
@@ -500,6 +515,8 @@ void frmNabidky::mnuSynchronizovat_Click() {
         skryjStav();
         m_model.vyprazdni();
         lblPocet->setText(textPozice(0, 0));
+        lblSoucet->setText(textSouctu(0));
+        for (QLabel* l : m_detail) l->clear();
         m_sluzby.synchronizuj();
     }
     NactiNabidky();

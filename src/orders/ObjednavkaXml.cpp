@@ -5,6 +5,7 @@
 #include "platform/Cp1250.h"
 #include "platform/DataPaths.h"
 #include "platform/Desktop.h"
+#include "platform/FileStore.h"
 #include "platform/Regional.h"
 #include "platform/Services.h"
 #include "platform/StrankaZeSablony.h"
@@ -70,7 +71,11 @@ Vysledek<> ExportObjednavky(const ModelObjednavky& m, bool posta, QString& cesta
     // Only the files: whatever else someone keeps there is not ours to delete.
     for (const QString& f : slozka.entryList(QDir::Files | QDir::Hidden | QDir::System)) QFile::remove(slozka.filePath(f));
     cesta = slozka.filePath(platform::clock().today().toString(QStringLiteral("dd-MM-yy")) + QStringLiteral(".xml"));
-    if (const Vysledek<> v = NahradSoubor(cesta, xml); !v) return v;
+    // The order stays there for the user when the mail fails: theirs alone, as the data folder is.
+    // The folder is closed as well where it can be; the file's own mode is what counts.
+    const QFileDevice::Permissions jenVlastnik = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    if (QDir().mkpath(slozka.path())) QFile::setPermissions(slozka.path(), jenVlastnik | QFileDevice::ExeOwner);
+    if (const Vysledek<> v = filestore::replace(cesta, xml, jenVlastnik); !v) return v;
     // The mail program's refusal, and what it means for the sheet.
     if (const Vysledek<> v = PosliPostou(cesta, kNazevPosilaneObjednavky); !v)
         return Chyba{v.chyba() + QLatin1Char('\n') + kPostaNeodeslana};

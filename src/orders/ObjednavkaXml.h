@@ -31,7 +31,7 @@ QString XmlObjednavky(const ModelObjednavky& m);
 // missing or empty; one without a title, codes or counts is skipped. Tags match in any case.
 QList<PolozkaObjednavky> ctiObjednavky(const QString& xml);
 
-// ExportObjednavky: to `cesta`, or with `posta` to Tmp/dd-mm-yy.xml beside the data folder (its
+// ExportObjednavky: to `cesta`, or with `posta` to Tmp/dd-mm-yy.xml beside the data folder (0600, its
 // files deleted first, `cesta` set to it) and mailed as "Objednavka.xml". Fails when the file
 // could not be written or the mail program did not take it.
 Vysledek<> ExportObjednavky(const ModelObjednavky& m, bool posta, QString& cesta);

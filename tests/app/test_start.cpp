@@ -1,5 +1,6 @@
 // The start-up's rules with the windows recorded: what it reads, what refuses a start, the offer synchronisation.
 #include "app/Start.h"
+#include "app/SouborNastaveni.h"
 #include "platform/Errors.h"
 #include "platform/IniFile.h"
 #include "support/TestSupport.h"
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QLockFile>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -191,4 +193,26 @@ TEST(Start, SynchronisationRunsInTheStatusWindowAndAlwaysDatesItToday) {
         EXPECT_EQ(s.okna.udalosti, cekane);
         EXPECT_EQ(s.g.nastaveni.PosledniSynchronizace, p.synchronizovano ? kDnes : QDate(2026, 12, 5));
     }
+}
+
+// Settings another user owns, as that user would meet them at the end of the session (a child
+// process without root's rights): one message that names the file once, its reason ended as a
+// sentence, then the loss.
+TEST(Start, AnotherUsersSettingsAreNamedOnceInTheEndMessage) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+    Instalace inst;
+    FakeServices sluzby;
+    Start s;
+    ASSERT_TRUE(s.aplikace.Main());
+    QFile::setPermissions(inst.dir.path(), QFileDevice::Permissions(0x7755));
+    s.g.nastaveni.ExtID = 18;
+    const QByteArray predtim = readBytes(inst.ini());
+    const QByteArray zpravy = vPotomkovi([&]() -> QByteArray {
+        if (setgid(65534) != 0 || setuid(65534) != 0) return "setuid";
+        s.aplikace.KonecSezeni();
+        return sluzby.dialogs.texty().join(QLatin1Char('|')).toUtf8();
+    });
+    EXPECT_EQ(QString::fromUtf8(zpravy),
+              QStringLiteral("Chyba při zápisu do souboru %1: Přístup odepřen.\n%2").arg(inst.ini(), kNastaveniNeulozeno));
+    EXPECT_EQ(readBytes(inst.ini()), predtim);
 }

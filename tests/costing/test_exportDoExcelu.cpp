@@ -11,8 +11,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
+
+mode_t rezim(const QString& cesta) {
+    struct stat s {};
+    return ::stat(QFile::encodeName(cesta).constData(), &s) == 0 ? s.st_mode & 07777 : 0;
+}
 
 class Sesit : public ::testing::Test {
 protected:
@@ -86,6 +92,17 @@ TEST_F(Sesit, ExportOpensTheWorkbook) {
     EXPECT_EQ(*ExportDoExcelu(k), nazev.arg(QStringLiteral("-2")));
     EXPECT_EQ(sluzby.desktop.otevrene, QStringList({nazev.arg(QString()), nazev.arg(QStringLiteral("-2"))}));
     EXPECT_EQ(precti(nazev.arg(QString()))[QStringLiteral("aktivni")].toString(), QStringLiteral("MIV"));
+    // The user's alone, also over a temporary left readable by an earlier run; never through a link.
+    const QString staraCast = dir.filePath(QStringLiteral("stara.xlsx.part"));
+    writeBytes(staraCast, "zbytek");
+    QFile::setPermissions(staraCast, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
+    ASSERT_TRUE(zapisSesit(k, dir.filePath(QStringLiteral("stara.xlsx"))));
+    for (const QString& f : {nazev.arg(QString()), nazev.arg(QStringLiteral("-2")), dir.filePath(QStringLiteral("stara.xlsx"))})
+        EXPECT_EQ(rezim(f), 0600) << f.toStdString();
+    const QString cizi = dir.filePath(QStringLiteral("cizi"));
+    ASSERT_TRUE(QFile::link(cizi, dir.filePath(QStringLiteral("odkaz.xlsx.part"))));
+    EXPECT_FALSE(zapisSesit(k, dir.filePath(QStringLiteral("odkaz.xlsx"))));
+    EXPECT_FALSE(QFile::exists(cizi));
 
     sluzby.desktop.otevreniUspeje = false;
     EXPECT_EQ(ExportDoExcelu(k).chyba(), QStringLiteral("Chyba při exportu.\nSešit je uložen v souboru ") +

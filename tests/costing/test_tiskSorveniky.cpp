@@ -71,18 +71,26 @@ TEST_F(Tisk, VariantsByPricesSystemAndCrossSection) {
         k.souhrn = SouhrnSorveniky(k.parametry, 0);
         SCOPED_TRACE(std::string(c.system) + " " + c.prurez);
         const QStringList kroky = vytiskni(k);
+        // The labels' column: where "Celkem" stands.
+        const QString x = kroky.filter(QRegularExpression(QStringLiteral("^text \\d+ \\d+ Celkem$"))).value(0).section(u' ', 1, 1);
+        ASSERT_FALSE(x.isEmpty());
         QStringList soucty;
-        for (const QString& s : kroky.filter(QRegularExpression(QStringLiteral("^text 6900 ")))) soucty << s.section(u' ', 3);
+        for (const QString& s : kroky.filter(QRegularExpression(QStringLiteral("^text %1 ").arg(x)))) soucty << s.section(u' ', 3);
         EXPECT_EQ(soucty.join(u'|'), QString::fromUtf8(c.soucty));
         const auto y = [&](qsizetype i) { return kroky[i].section(u' ', 2, 2).toInt(); };
         const qsizetype cara = kroky.lastIndexOf(QRegularExpression(QStringLiteral("cara 0 .*")));
-        EXPECT_GE(y(cara), y(kroky.lastIndexOf(QRegularExpression(QStringLiteral("text 6900 .*")))) + 200);
+        EXPECT_GE(y(cara), y(kroky.lastIndexOf(QRegularExpression(QStringLiteral("text %1 .*").arg(x)))) + 200);
         EXPECT_GE(y(cara), y(kroky.lastIndexOf(QRegularExpression(QStringLiteral("text 750 .*")), cara)) + 160);
+        // The kit descriptions beside the totals end short of their labels.
+        for (qsizetype i = kroky.lastIndexOf(QRegularExpression(QStringLiteral("cara 0 .*")), cara - 1); i < cara; ++i)
+            if (kroky[i].startsWith(QLatin1String("text 750 "))) {
+                EXPECT_LT(750 + 100 * kroky[i].section(u' ', 3).size(), x.toInt()) << kroky[i].toStdString();
+            }
         EXPECT_TRUE(kroky.filter(QStringLiteral("obrazek 750 ")).last().endsWith(QLatin1String(c.obrazek)));
         const QString texty = z.texty().join(u'|');
         EXPECT_EQ(texty.contains(QStringLiteral("platnost ceníku od 1.1.2026|až do vydání dalšího ceníku")), c.ceny);
         EXPECT_EQ(texty.contains(QStringLiteral("Cena/Ks")) || texty.contains(QStringLiteral("4\u00A0548,00")), c.ceny);
-        EXPECT_EQ(texty.contains(QStringLiteral("Dodací lhůta je 10 pracovních dní od potvrzení objednávky.")), c.lhuta);
+        EXPECT_EQ(z.texty().join(u' ').contains(QStringLiteral("Dodací lhůta je 10 pracovních dní od potvrzení objednávky.")), c.lhuta);
     }
 }
 
@@ -130,7 +138,7 @@ TEST_F(Tisk, LongNamesAndCodesStayInTheirColumns) {
         k.TisknoutCeny = ceny;
         const QStringList kroky = vytiskni(k);
         const qsizetype od = kroky.indexOf(QRegularExpression(QStringLiteral("^text 750 \\d+ Název dílu$")));
-        const qsizetype po = kroky.indexOf(QRegularExpression(QStringLiteral("^text 6900 .*")));
+        const qsizetype po = kroky.indexOf(QRegularExpression(QStringLiteral("^text \\d+ \\d+ Celkem$")));
         ASSERT_TRUE(od > 0 && po > od);
         // The texts of each printed line by their x, and the name's lines joined again.
         QMap<int, QMap<int, QString>> radky;

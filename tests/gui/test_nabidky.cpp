@@ -22,6 +22,8 @@
 #include "offers/clsSorvenika.h"
 
 #include <QCheckBox>
+#include <QDialog>
+#include <QTimer>
 #include <QColor>
 #include <QComboBox>
 #include <QGroupBox>
@@ -123,11 +125,19 @@ TEST(Nabidky, FromTheCostingThroughTheListToTheServerAndBack) {
 
     // Synchronised: sent, its state uploaded, and listed again as the server's offer.
     ASSERT_TRUE(s->mnuSynchronizovat->isVisible());
+    const auto detail = [&] {
+        QStringList t;
+        for (const QLabel* l : s->RamDetail->findChildren<QLabel*>()) t << l->text();
+        return t.join(u'|');
+    };
+    ASSERT_TRUE(detail().contains(QStringLiteral("|Praha|")) && s->lblSoucet->text() != textSouctu(0));
     az([] { return modalni<frmStav>(); }, [&](QWidget* w) {
         EXPECT_TRUE(static_cast<frmStav*>(w)->txt->toPlainText().contains(QStringLiteral("KONEC SYNCHRONIZACE")));
-        // The list waits for its synchronisation, emptied.
+        // The list waits for its synchronisation, emptied with its detail and total.
         EXPECT_FALSE(s->close());
         EXPECT_EQ(s->model().rowCount(), 0);
+        EXPECT_FALSE(detail().contains(QStringLiteral("Praha"))) << detail().toStdString();
+        EXPECT_EQ(s->lblSoucet->text(), textSouctu(0));
         static_cast<frmStav*>(w)->cmdZavrit->click();
     });
     s->mnuSynchronizovat->trigger();
@@ -424,6 +434,42 @@ TEST(Nabidky, ListByKeyboard) {
     QTest::mouseClick(okno.cmdDetail, Qt::LeftButton);
     EXPECT_EQ(stavPriProhlizeni, std::optional(false));
     EXPECT_FALSE(okno.cmbStav->isVisible());
+    // Nor a list closed by a click elsewhere, nor a message over the box, its list open or not.
+    const auto zprava = [&] {
+        QDialog d(&okno);
+        QTimer::singleShot(0, &d, [&] { EXPECT_TRUE(aktivni(&d)); d.accept(); });
+        d.exec();
+        okno.activateWindow();
+        ASSERT_TRUE(aktivni(&okno));
+    };
+    const struct {
+        const char* krok;
+        bool seznam;
+        std::function<void()> zavri;
+    } zavreni[] = {
+        // Through the window, as the system delivers it: the open list takes the click and closes.
+        {"F4, a click elsewhere", true,
+         [&] { QTest::mouseClick(okno.windowHandle(), Qt::LeftButton, {}, okno.RamDetail->mapTo(&okno, QPoint(5, 5))); }},
+        {"F4, a message", true, zprava},
+        {"a click on the cell, a message", false, zprava},
+    };
+    for (const auto& z : zavreni) {
+        SCOPED_TRACE(z.krok);
+        okno.activateWindow();
+        ASSERT_TRUE(aktivni(&okno));
+        okno.Tabulka->setFocus();
+        if (z.seznam) QTest::keyClick(okno.Tabulka, Qt::Key_F4);
+        else QTest::mouseClick(okno.Tabulka->viewport(), Qt::LeftButton, {}, okno.Tabulka->visualRect(m->index(0, sNazevAkce)).center());
+        ASSERT_TRUE(okno.cmbStav->isVisible());
+        ASSERT_EQ(okno.cmbStav->view()->isVisible(), z.seznam);
+        z.zavri();
+        EXPECT_FALSE(okno.cmbStav->isVisible());
+        // The keys go back to the grid once the window has them again.
+        EXPECT_EQ(okno.focusWidget(), okno.Tabulka);
+        EXPECT_EQ(okno.model().index(0, sStav).data().toString(), QStringLiteral("V řešení"));
+    }
+    okno.activateWindow();
+    ASSERT_TRUE(aktivni(&okno));
 
     // A filter typed into and emptied with Delete where the box has the keys.
     QComboBox* misto = okno.cmbFilter[5];

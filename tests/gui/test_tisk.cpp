@@ -2,6 +2,7 @@
 // sheet's command opens it.
 #include "costing/TiskSorveniky.h"
 #include "costing/frmTisk.h"
+#include "engine/Systemy.h"
 #include "platform/Regional.h"
 #include "support/Dockej.h"
 #include "support/TestSupport.h"
@@ -17,6 +18,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QXmlStreamReader>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -42,7 +45,103 @@ int stran(const QString& pdf) {
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
+// A word of the PDF and its box in points, as `pdftotext -bbox` reads them back.
+struct Slovo {
+    double x0, y0, x1, y1;
+    QString text;
+};
+
+QList<Slovo> slova(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    p.waitForFinished(kStropCekaniMs);
+    QList<Slovo> vysledek;
+    QXmlStreamReader xml(p.readAllStandardOutput());
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != QStringLiteral("word")) continue;
+        const auto a = xml.attributes();
+        Slovo s{a.value("xMin").toDouble(), a.value("yMin").toDouble(), a.value("xMax").toDouble(), a.value("yMax").toDouble(), {}};
+        s.text = xml.readElementText().replace(QChar(0xA0), QLatin1Char(' '));
+        vysledek << s;
+    }
+    return vysledek;
+}
+
+// The totals row that begins with `popisek`: the right edge of its label, and its value (the
+// words after the label on that line) with the value's left and right edges.
+struct RadekNaPapire {
+    double konecPopisku = -1, odHodnoty = -1, doHodnoty = -1;
+    QString hodnota;
+};
+
+RadekNaPapire radekSouctu(const QList<Slovo>& s, const QString& popisek) {
+    const QStringList casti = popisek.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i + casti.size() <= s.size(); ++i) {
+        bool shoda = true;
+        for (qsizetype j = 0; j < casti.size() && shoda; ++j) shoda = s[i + j].text == casti[j] && s[i + j].y0 == s[i].y0;
+        if (!shoda) continue;
+        RadekNaPapire r;
+        r.konecPopisku = s[i + casti.size() - 1].x1;
+        QStringList hodnota;
+        for (const Slovo& w : s)
+            if (w.x0 > r.konecPopisku && std::abs((w.y0 + w.y1) / 2 - (s[i].y0 + s[i].y1) / 2) < 2) {
+                hodnota << w.text;
+                r.odHodnoty = r.odHodnoty < 0 ? w.x0 : std::min(r.odHodnoty, w.x0);
+                r.doHodnoty = std::max(r.doHodnoty, w.x1);
+            }
+        r.hodnota = hodnota.join(QLatin1Char(' '));
+        return r;
+    }
+    return {};
+}
+
 }  // namespace
+
+// The totals of every printed form, read back from the PDF: each value whole on its label's line,
+// clear of the label by a gap, and every value ending at the same right edge, up to the largest
+// amount of eight digits.
+TEST(TiskPdf, TotalsNeverRunIntoTheirLabels) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+    FakeServices sluzby;
+    Prostredi data{"SORVENIKA_DATA", QByteArrayLiteral(SORVENIKA_SOURCE_DIR "/Data")};
+    Regional::setCurrent(QStringLiteral("cs_CZ"));
+    QTemporaryDir dir;
+    const struct {
+        const char* system;
+        bool ceny;
+    } formy[] = {{"MIV", true}, {"MIV", false}, {"T-REMOL", false}};
+    constexpr double kMezeraBodu = 3;  // points between a label and its value at the least
+    for (const auto& f : formy)
+        for (double c : {100946.30, 1234567.89, 29625231.60, 99999999.99}) {
+            const QString castka = Regional::current().Format(c);
+            const QString pripad = QStringLiteral("%1 %2 %3").arg(QLatin1String(f.system)).arg(f.ceny).arg(castka);
+            Kalkulace k = ukazkovaKalkulace();
+            k.parametry.System = QString::fromLatin1(f.system);
+            k.TisknoutCeny = f.ceny;
+            k.soucty = {QStringLiteral("100"), QStringLiteral("30 000"), castka, castka, castka, QStringLiteral("99 999,50")};
+            const QString pdf = dir.filePath(QStringLiteral("k.pdf"));
+            TiskNastaveni t{true, Integer(1), {}, {}, pdf};
+            QtPrintSurface plocha(t.tiskarna, t.souborPdf);
+            ASSERT_TRUE(TiskniSorveniku(k, t, plocha, BezTiskaren())) << pripad.toStdString();
+            const QList<Slovo> s = slova(pdf);
+
+            std::vector<RadekSouctu> radky{kKusy};
+            if (f.ceny) radky.insert(radky.end(), {kCenikovaCena, kCenaSDph});
+            else if (jeTRemol(k.parametry.System)) radky.insert(radky.end(), {kCenaBezDph, kCenaSDph});
+            radky.push_back(kVaha);
+            double pravyOkraj = -1;
+            for (RadekSouctu r : radky) {
+                const RadekNaPapire p = radekSouctu(s, Kalkulace::popisekSouctu(r, k.DPH));
+                const QString hodnota = QString(k.soucty[static_cast<size_t>(r)]).replace(QChar(0xA0), QLatin1Char(' ')) +
+                                        QLatin1Char(' ') + Kalkulace::jednotkaSouctu(r);
+                ASSERT_EQ(p.hodnota, hodnota) << pripad.toStdString() << " row " << r;
+                EXPECT_GE(p.odHodnoty - p.konecPopisku, kMezeraBodu) << pripad.toStdString() << " row " << r;
+                if (pravyOkraj < 0) pravyOkraj = p.doHodnoty;
+                EXPECT_NEAR(p.doHodnoty, pravyOkraj, 0.5) << pripad.toStdString() << " row " << r;
+            }
+        }
+    Regional::setCurrent(QString());
+}
 
 // "Tisk ..." with no printer installed: the remembered PDF entry, two copies in one file, a
 // bill of 200 rows over pages with its heading, items and totals in order and no line lost.

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QProcess>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 int zkusImportObjednavek(const uint8_t* data, size_t size);
 
@@ -57,6 +58,14 @@ TEST(OrderXml, ExportBytesImportAndTheMailedCopy) {
     ASSERT_EQ(l.sluzby.desktop.maily[0].size(), 1);
     EXPECT_TRUE(l.sluzby.desktop.maily[0][0].endsWith(QStringLiteral("/Objednavka.xml")));
     EXPECT_EQ(readBytes(l.sluzby.desktop.maily[0][0]).size(), readBytes(posta).size());
+    // The order is the user's alone, in the folder made theirs, and so is the copy for the mail.
+    const auto rezim = [](const QString& cesta) {
+        struct stat s {};
+        return ::stat(QFile::encodeName(cesta).constData(), &s) == 0 ? s.st_mode & 07777 : 0;
+    };
+    EXPECT_EQ(rezim(tmp.path()), 0700u);
+    EXPECT_EQ(rezim(posta), 0600u);
+    EXPECT_EQ(rezim(l.sluzby.desktop.maily[0][0]), 0600u);
     l.sluzby.desktop.navratPosty = 2;
     EXPECT_EQ(ExportObjednavky(l.m, true, posta).chyba().section(u'\n', -1), kPostaNeodeslana);
     EXPECT_TRUE(l.sluzby.dialogs.zpravy.isEmpty());
