@@ -6,8 +6,8 @@
 #include <QProcess>
 #include <QUrl>
 
-// xdg-email runs a mail program that was not running in the foreground, for as long as the user
-// keeps it open: nothing waits for it here, and the process is not parented, so leaving the
+// xdg-email may run a mail program that was not running yet in the foreground, for as long as the
+// user keeps it open: nothing waits for it here, and the process is not parented, so leaving the
 // program never ends the mail program.
 void XdgDesktop::posliPostou(const QStringList& soubory, std::function<void(int)> hotovo) {
     QStringList args;
