@@ -54,8 +54,10 @@ QString XmlObjednavky(const ModelObjednavky& m) {
 
 QList<PolozkaObjednavky> ctiObjednavky(const QString& xml) {
     QList<PolozkaObjednavky> vysledek;
+    // Each sub-order looked for in the whole text again made a file of thousands take minutes.
+    const ZnackyXml znacky(xml);
     for (int n = 1;; ++n) {
-        const QString o = xml_get_element(xml, QStringLiteral("objednavka") + QString::number(n));
+        const QStringView o = znacky.element(QStringLiteral("objednavka") + QString::number(n));
         if (o.isEmpty()) break;
         PolozkaObjednavky p{xml_get_element(o, QStringLiteral("nazev")), xml_get_element(o, QStringLiteral("obj_znaky")),
                             xml_get_element(o, QStringLiteral("kusy")), xml_get_element(o, QStringLiteral("poznamka")), {}};
@@ -76,8 +78,8 @@ Vysledek<> ExportObjednavky(const ModelObjednavky& m, bool posta, QString& cesta
     const QFileDevice::Permissions jenVlastnik = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     if (QDir().mkpath(slozka.path())) QFile::setPermissions(slozka.path(), jenVlastnik | QFileDevice::ExeOwner);
     if (const Vysledek<> v = filestore::replace(cesta, xml, jenVlastnik); !v) return v;
-    // The mail program's refusal, and what it means for the sheet.
-    if (const Vysledek<> v = PosliPostou(cesta, kNazevPosilaneObjednavky); !v)
+    // The mail program's refusal, and what it means for the sheet (emptied only when it took it).
+    if (const Vysledek<> v = PosliPostou(cesta, kNazevPosilaneObjednavky, true); !v)
         return Chyba{v.chyba() + QLatin1Char('\n') + kPostaNeodeslana};
     return {};
 }
@@ -87,9 +89,14 @@ Vysledek<> importujObjednavky(ModelObjednavky& m, const QString& xml, const QStr
     const QList<PolozkaObjednavky> objednavky = ctiObjednavky(xml);
     if (objednavky.isEmpty()) return Chyba{kBezObjednavky.arg(jmeno)};
     // All or nothing: a count the sheet's editor would not take could not be mended there.
-    for (const PolozkaObjednavky& p : objednavky)
-        for (const QString& ks : polozkySeznamu(p.Kusy))
-            if (!celyPocetKusu(ks)) return Chyba{kChybnyPocetKusu.arg(jmeno, p.Nazev, ks)};
+    // A code without its count would go as 0 pieces.
+    for (const PolozkaObjednavky& p : objednavky) {
+        const QStringList kody = polozkySeznamu(p.ObjZnaky), kusy = polozkySeznamu(p.Kusy);
+        for (qsizetype j = 0; j < qMax(kody.size(), kusy.size()); ++j) {
+            if (j >= kusy.size()) return Chyba{kChybiPocetKusu.arg(jmeno, p.Nazev, kody[j])};
+            if (!celyPocetKusu(kusy[j])) return Chyba{kChybnyPocetKusu.arg(jmeno, p.Nazev, kusy[j])};
+        }
+    }
     for (const PolozkaObjednavky& p : objednavky) m.PridatObjednavku(p);
     m.aktivovano();
     return {};

@@ -18,6 +18,9 @@ inline const QString kBezObjednavky = QStringLiteral("Soubor %1 neobsahuje žád
 inline const QString kChybnyPocetKusu =
     QStringLiteral("Soubor %1 nelze importovat: objednávka „%2“ obsahuje počet kusů „%3“, "
                    "počet musí být celé číslo od 0 do 9999. Nic nebylo importováno.");
+// %1 the file, %2 the sub-order's title, %3 the code.
+inline const QString kChybiPocetKusu =
+    QStringLiteral("Soubor %1 nelze importovat: objednávka „%2“ neuvádí počet kusů položky „%3“. Nic nebylo importováno.");
 inline const QString kPostaNeodeslana =
     QStringLiteral("Objednávka nebyla předána poštovnímu programu. Objednávkový list zůstává beze změny.");
 
@@ -37,8 +40,9 @@ QList<PolozkaObjednavky> ctiObjednavky(const QString& xml);
 Vysledek<> ExportObjednavky(const ModelObjednavky& m, bool posta, QString& cesta);
 
 // "Import objednávky ...": the sub-orders of the text of `soubor` appended, the last entry
-// selected. A file without a sub-order, or with a count that is not a whole number from 0 to 9999, is refused
-// whole with a message naming the file (and the sub-order and the count); nothing is added.
+// selected. A file without a sub-order, with a code without its count, or with a count that is
+// not a whole number from 0 to 9999, is refused whole with a message naming the file (and the
+// sub-order and the code or count); nothing is added.
 Vysledek<> importujObjednavky(ModelObjednavky& m, const QString& xml, const QString& soubor);
 
 // DateSerial: a month or day beyond its range carries into the next month or year, day 0 is the

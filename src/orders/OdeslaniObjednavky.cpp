@@ -6,10 +6,16 @@
 #include "platform/Clock.h"
 #include "platform/Cp1250.h"
 #include "platform/DataPaths.h"
+#include "platform/FileStore.h"
 #include "platform/Services.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <fcntl.h>
 #include <limits>
+#include <unistd.h>
 
 namespace {
 
@@ -36,18 +42,38 @@ Vysledek<> ulozCislo(clsObjednavka& o) {
     return Chyba{QStringLiteral("Číslo další objednávky se nepodařilo uložit.\n") + v.chyba()};
 }
 
-// The copy of an order in the folder for copies: `jmeno`.htm, or the first free of `jmeno`-2.htm,
-// -3, ... when a copy of that name is kept already (a server that repeats its numbers). A note
-// for the user when the copy went under another name.
+// The first free name of `zaklad`.htm, `zaklad`-2.htm, -3, ... (a server that repeats its
+// numbers), taken by creating the file here and only here: no copy goes over another, nor
+// through a link left under a copy's name.
+Vysledek<QString> volneJmenoKopie(const QString& zaklad) {
+    const QString prvni = resolvePath(zaklad + QStringLiteral(".htm"));
+    if (!QDir().mkpath(QFileInfo(prvni).absolutePath()))
+        return filestore::chybaZapisu(prvni, QStringLiteral("složku nelze vytvořit"));
+    for (int i = 1;; ++i) {
+        const QString cesta = i == 1 ? prvni : resolvePath(zaklad + QLatin1Char('-') + QString::number(i) + QStringLiteral(".htm"));
+        const int f = ::open(QFile::encodeName(cesta).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (f >= 0) {
+            ::close(f);
+            return cesta;
+        }
+        if (errno != EEXIST) return filestore::chybaZapisu(cesta, filestore::duvodSystemu(errno));
+    }
+}
+
+// The copy of an order in the folder for copies under its first free name, and a note for the
+// user when that is not `jmeno`.htm.
 Vysledek<> zapisKopii(ModelObjednavky& m, const QString& zavod, const QString& cislo, const QString& jmeno,
                       QString& poznamka) {
-    const QString zaklad = m.Objednavka.Vystup() + QLatin1Char('/') + jmeno;
-    QString cesta = resolvePath(zaklad + QStringLiteral(".htm"));
-    for (int i = 2; QFileInfo::exists(cesta); ++i)
-        cesta = resolvePath(zaklad + QLatin1Char('-') + QString::number(i) + QStringLiteral(".htm"));
-    const Vysledek<> v = Objednavka2Html(m, zavod, cislo, cesta);
-    const QString nazev = QFileInfo(cesta).fileName();
-    if (v && nazev != jmeno + QStringLiteral(".htm")) poznamka = kKopiePodJinymJmenem.arg(jmeno + QStringLiteral(".htm"), nazev);
+    const Vysledek<QString> cesta = volneJmenoKopie(m.Objednavka.Vystup() + QLatin1Char('/') + jmeno);
+    if (!cesta) return Chyba{cesta.chyba()};
+    const Vysledek<> v = Objednavka2Html(m, zavod, cislo, *cesta);
+    // The empty file that took the name would pass for a copy.
+    if (!v) {
+        QFile::remove(*cesta);
+        return v;
+    }
+    const QString nazev = QFileInfo(*cesta).fileName();
+    if (nazev != jmeno + QStringLiteral(".htm")) poznamka = kKopiePodJinymJmenem.arg(jmeno + QStringLiteral(".htm"), nazev);
     return v;
 }
 

@@ -26,7 +26,7 @@ inline const QString kBezZbozi = QStringLiteral("V objednávce musí být zbož�
 inline const QString kNulovyPocet = QStringLiteral("Nemůžete objednávat zboží s nulovým počtem kusů !!!");
 // %1 the name taken already, %2 the one the new copy got.
 inline const QString kKopiePodJinymJmenem =
-    QStringLiteral("Kopie objednávky %1 už ve složce pro kopie je, nová kopie je uložena jako %2.");
+    QStringLiteral("Kopie objednávky %1 už je ve složce pro kopie, nová kopie je uložena jako %2.");
 
 // The control a refused check gives the focus to.
 enum class Fokus { Zadny, cmbZavod, Rok, Mesic, Den };

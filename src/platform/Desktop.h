@@ -2,13 +2,15 @@
 // The desktop's mail client, viewers and other programs.
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class IDesktop {
 public:
     virtual ~IDesktop() = default;
     // Opens a new message of the user's mail program with the files attached (the recipient
-    // sees each file's own name); 0 on success, otherwise the mail program's error number.
-    virtual int posliPostou(const QStringList& soubory) = 0;
+    // sees each file's own name). `hotovo` gets 0 once the mail program took the message,
+    // otherwise its error number: before this returns, or later while the events flow.
+    virtual void posliPostou(const QStringList& soubory, std::function<void(int)> hotovo) = 0;
     // A file, folder or link in the program the desktop associates with it; false when it cannot
     // be handed over. When the desktop fails later (no program for the file), the user is told
     // where the file is.

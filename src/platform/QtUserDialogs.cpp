@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -38,6 +39,17 @@ QString vyberSoubor(QFileDialog::AcceptMode rezim, const QString& titulek, const
     return QDir::toNativeSeparators(d->selectedFiles().constFirst()).trimmed();
 }
 
+// A text from a server can run to megabytes, and a box lays all of it out and grows past the
+// screen's edge. A longer text keeps its beginning and its end (where a note of the program's own
+// follows a server's text).
+QString naObrazovku(const QString& text) {
+    constexpr qsizetype kZnaku = 1500, kRadku = 25, kZacatek = 1000, kKonec = 300;
+    if (text.size() <= kZnaku && text.count(QLatin1Char('\n')) < kRadku) return text;
+    return text.left(kZacatek).section(QLatin1Char('\n'), 0, kRadku - 8) + QStringLiteral("\n…\n") +
+           text.right(kKonec).section(QLatin1Char('\n'), -4) +
+           QStringLiteral("\n\n(Zpráva je příliš dlouhá, zobrazen je jen její začátek a konec.)");
+}
+
 }  // namespace
 
 std::unique_ptr<QFileDialog> souborovyDialog(QFileDialog::AcceptMode rezim, const QString& titulek,
@@ -60,9 +72,13 @@ Odpoved QtUserDialogs::zprava(const Zprava& z) {
         return z.tlacitka == Tlacitka::YesNo ? Odpoved::No : Odpoved::Ok;
     };
     if (cekani::sezeniKonci()) return unik();
-    QMessageBox box(QApplication::activeWindow());
+    // The box takes the focus; when it goes, the window manager need not give it back.
+    const QPointer<QWidget> predtim = QApplication::activeWindow();
+    QMessageBox box(predtim);
     box.setWindowTitle(z.titulek);
-    box.setText(z.text);
+    // Texts from files and servers are never markup, nor links to open.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(naObrazovku(z.text));
     switch (z.ikona) {
     case Ikona::Zadna: box.setIcon(QMessageBox::NoIcon); break;
     case Ikona::Informace: box.setIcon(QMessageBox::Information); break;
@@ -87,6 +103,8 @@ Odpoved QtUserDialogs::zprava(const Zprava& z) {
     box.setDefaultButton(poradi[i]);
     box.setEscapeButton(poradi.contains(QMessageBox::Cancel) ? QMessageBox::Cancel : poradi.last());
     const int odpoved = box.exec();
+    box.hide();
+    if (predtim && predtim->isVisible()) predtim->activateWindow();
     if (cekani::sezeniKonci()) return unik();
     switch (odpoved) {
     case QMessageBox::Cancel: return Odpoved::Cancel;

@@ -6,16 +6,23 @@
 #include <QProcess>
 #include <QUrl>
 
-int XdgDesktop::posliPostou(const QStringList& soubory) {
+// xdg-email may run a mail program that was not running yet in the foreground, for as long as the
+// user keeps it open: nothing waits for it here, and the process is not parented, so leaving the
+// program never ends the mail program.
+void XdgDesktop::posliPostou(const QStringList& soubory, std::function<void(int)> hotovo) {
     QStringList args;
     for (const QString& s : soubory) args << QStringLiteral("--attach") << s;
-    QProcess p;
-    p.start(QStringLiteral("xdg-email"), args);
-    if (!p.waitForStarted()) return -1;
-    // xdg-email hands the message to the mail client and returns; a client that never returns
-    // must not freeze the program.
-    if (!p.waitForFinished(30000)) return -1;
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    auto* p = new QProcess;
+    QObject::connect(p, &QProcess::finished, p, [p, hotovo](int kod, QProcess::ExitStatus stav) {
+        p->deleteLater();
+        hotovo(stav == QProcess::NormalExit ? kod : -1);
+    });
+    QObject::connect(p, &QProcess::errorOccurred, p, [p, hotovo](QProcess::ProcessError chyba) {
+        if (chyba != QProcess::FailedToStart) return;
+        p->deleteLater();
+        hotovo(-1);
+    });
+    p->start(QStringLiteral("xdg-email"), args);
 }
 
 // xdg-open may run the opened program in the foreground until it ends, so its end is not

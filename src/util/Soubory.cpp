@@ -1,10 +1,12 @@
 #include "util/Soubory.h"
 
+#include "platform/Cekani.h"
 #include "platform/Clock.h"
 #include "platform/Cp1250.h"
 #include "platform/DataPaths.h"
 #include "platform/Desktop.h"
 #include "platform/FileStore.h"
+#include "platform/Guard.h"
 #include "platform/IniFile.h"
 #include "platform/Services.h"
 
@@ -12,6 +14,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -72,11 +76,13 @@ Vysledek<> ZapisIni(const QString& soubor, const QString& sekce, const QString& 
     return ini::zapis(resolvePath(soubor), sekce, klic, hodnota);
 }
 
-Vysledek<> PosliPostou(const QStringList& cesty, const QStringList& nazvy) {
-    // The mail program may still be reading the previous call's copies, so they go only now.
+Vysledek<> PosliPostou(const QStringList& cesty, const QStringList& nazvy, bool pockat) {
+    // The mail program may still be reading the previous call's copies, so they go only now, and
+    // never those of a hand-over still running.
+    static QSet<QString> predavane;
     const QDir koren(dataDir() + QStringLiteral("/Tmp2Mail"));
     for (const QString& d : koren.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot))
-        QDir(koren.filePath(d)).removeRecursively();
+        if (!predavane.contains(koren.filePath(d))) QDir(koren.filePath(d)).removeRecursively();
     const QString slozka =
         koren.filePath(platform::clock().now().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")));
 
@@ -98,17 +104,36 @@ Vysledek<> PosliPostou(const QStringList& cesty, const QStringList& nazvy) {
         if (!QDir().mkpath(QFileInfo(cil).absolutePath()) || !QFile::copy(zdroj, cil)) chyba = kChybaPosty;
         kopie << cil;
     }
-    QString text;
-    if (chyba == 0) {
-        chyba = platform::desktop().posliPostou(kopie);
-        // The files are there: the user can attach them by hand.
-        if (chyba != 0) {
-            text = QStringLiteral("\nPoštovní program se nepodařilo otevřít. Přiložte ke zprávě ručně:");
-            for (const QString& c : cesty) text += QLatin1Char('\n') + QDir::toNativeSeparators(QFileInfo(resolvePath(c)).absoluteFilePath());
-        }
+    if (chyba != 0) return Chyba{QStringLiteral("Chyba č. ") + QString::number(chyba)};
+
+    // The files are there: after a refusal the user can attach them by hand.
+    const auto odmitnuti = [cesty](int kod) {
+        QString text = QStringLiteral("Chyba č. ") + QString::number(kod) +
+                       QStringLiteral("\nPoštovní program se nepodařilo otevřít. Přiložte ke zprávě ručně:");
+        for (const QString& c : cesty) text += QLatin1Char('\n') + QDir::toNativeSeparators(QFileInfo(resolvePath(c)).absoluteFilePath());
+        return text;
+    };
+    struct Predani {
+        std::optional<int> kod;
+        bool pozde = false;  // no caller waits for the answer any more
+    };
+    const auto predani = std::make_shared<Predani>();
+    predavane.insert(slozka);
+    platform::desktop().posliPostou(kopie, [predani, slozka, odmitnuti](int kod) {
+        predavane.remove(slozka);
+        predani->kod = kod;
+        if (predani->pozde && kod != 0) ukazChybu(odmitnuti(kod));
+    });
+    // A mail program that keeps its answer longer than this is taken as not answering.
+    if (pockat) cekani::cekej([&predani] { return predani->kod.has_value(); }, 30000);
+    if (!predani->kod) {
+        predani->pozde = !pockat;
+        return pockat ? Vysledek<>(Chyba{odmitnuti(-1)}) : Vysledek<>();
     }
-    if (chyba != 0) return Chyba{QStringLiteral("Chyba č. ") + QString::number(chyba) + text};
+    if (*predani->kod != 0) return Chyba{odmitnuti(*predani->kod)};
     return {};
 }
 
-Vysledek<> PosliPostou(const QString& cesta, const QString& nazev) { return PosliPostou(QStringList{cesta}, QStringList{nazev}); }
+Vysledek<> PosliPostou(const QString& cesta, const QString& nazev, bool pockat) {
+    return PosliPostou(QStringList{cesta}, QStringList{nazev}, pockat);
+}

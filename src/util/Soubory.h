@@ -26,6 +26,9 @@ QString CtiIni(const QString& soubor, const QString& sekce, const QString& klic)
 Vysledek<> ZapisIni(const QString& soubor, const QString& sekce, const QString& klic, const QString& hodnota);
 
 // Opens a new message of the user's mail program with the files attached, each under the name
-// given for it in `nazvy`. A refusal of the mail program fails with its number.
-Vysledek<> PosliPostou(const QStringList& cesty, const QStringList& nazvy);
-Vysledek<> PosliPostou(const QString& cesta, const QString& nazev);
+// given for it in `nazvy`. A refusal of the mail program fails with its number; one that comes
+// only after this returned is shown when it comes. With `pockat` the events flow until the mail
+// program answers, and one that has not answered in 30 s counts as a refusal: for callers that
+// must know whether it took the message.
+Vysledek<> PosliPostou(const QStringList& cesty, const QStringList& nazvy, bool pockat = false);
+Vysledek<> PosliPostou(const QString& cesta, const QString& nazev, bool pockat = false);

@@ -1,14 +1,19 @@
 // The program's file dialogs: the filter of every caller, as the real dialog parses it, lists
-// the files it names and no other.
+// the files it names and no other. The message boxes: text shown as text, a screen at most, and
+// the focus back where it was.
 #include "costing/ModelTisku.h"
 #include "costing/PrikazyListu.h"
 #include "orders/frmImport.h"
 #include "orders/frmObjednavka.h"
 #include "platform/QtUserDialogs.h"
+#include "support/GuiSupport.h"
 #include "support/TestSupport.h"
 #include "util/Soubory.h"
 
 #include <QFileSystemModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -66,5 +71,54 @@ TEST(FileDialogs, EveryCallersFilterListsItsFiles) {
             // The model reads the folder in a thread and applies a filter when its delayed sort runs.
             EXPECT_TRUE(QTest::qWaitFor([&] { return videt() == QStringList{soubory[i]}; }, 30000)) << videt().join(u' ').toStdString();
         }
+    }
+}
+
+// Text from files and servers in a real box: markup and entities stay as they were written, with
+// no link to open; a text longer than a screen keeps its beginning and its end (1 M characters
+// took seconds to lay out); and the window that had the focus has it again after every box.
+TEST(MessageBoxes, TextShownAsTextCutToAScreenAndTheFocusBack) {
+    FakeServices sluzby;
+    QtUserDialogs dialogy;
+    QWidget okno;
+    auto* pole = new QLineEdit(&okno);
+    okno.show();
+    okno.activateWindow();
+    ASSERT_TRUE(aktivni(&okno));
+    pole->setFocus();
+
+    const QString znacky = QStringLiteral("Objednávka „<a href=\"https://example.cz\">x</a>“: &lt;b&gt; <b>tučně</b>");
+    const QString poznamka = QStringLiteral("Kopie objednávky 457.htm už je ve složce pro kopie, nová kopie je uložena jako 457-2.htm.");
+    QString radky;
+    for (int i = 1; i <= 60; ++i) radky += QStringLiteral("řádek %1\r\n").arg(i);
+    const struct {
+        QString text;
+        QString zacatek, konec;  // what the box shows first and last
+        bool zkraceno;
+    } pripady[] = {
+        {znacky, znacky, znacky, false},
+        {QString(1000000, u'x') + u'\n' + poznamka, QString(1000, u'x') + QStringLiteral("\n…\n"), poznamka, true},
+        {radky, QStringLiteral("řádek 1\r\nřádek 2\r\n"), QStringLiteral("řádek 60\r\n"), true},
+    };
+    const QString kZkraceno = QStringLiteral("\n\n(Zpráva je příliš dlouhá, zobrazen je jen její začátek a konec.)");
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.text.left(40).toStdString());
+        QString ukazano;
+        Qt::TextFormat format = Qt::AutoText;
+        az(modalni<QMessageBox>, [&](QWidget* w) {
+            const auto* stitek = w->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            ukazano = stitek->text();
+            format = stitek->textFormat();
+            QTest::keyClick(w, Qt::Key_Return);
+        });
+        EXPECT_EQ(dialogy.zprava(Zprava{p.text}), Odpoved::Ok);
+        EXPECT_EQ(format, Qt::PlainText);
+        EXPECT_TRUE(ukazano.startsWith(p.zacatek)) << ukazano.left(80).toStdString();
+        EXPECT_TRUE(ukazano.endsWith(p.zkraceno ? p.konec + kZkraceno : p.konec)) << ukazano.right(200).toStdString();
+        EXPECT_LE(ukazano.size(), 1500 + kZkraceno.size());
+        EXPECT_LE(ukazano.count(u'\n'), 28);
+        EXPECT_EQ(ukazano.contains(QStringLiteral("řádek 30\r")), false);
+        EXPECT_TRUE(aktivni(&okno));
+        EXPECT_EQ(QApplication::focusWidget(), pole);
     }
 }

@@ -113,6 +113,10 @@ TEST(OrderXml, ImportRefusesAFileTheSheetCouldNotTake) {
         {objednavka(1, "A", "1.5|2|1|"), chyba("A", "1.5")},
         {objednavka(1, "A", "+1|2|1|"), chyba("A", "+1")},
         {objednavka(1, "A", "1||1|"), chyba("A", "")},
+        // A code without its count, after counts that are all good.
+        {objednavka(1, "Komín", "5|"), kChybiPocetKusu.arg(soubor, QStringLiteral("Komín"), QStringLiteral("DLT"))},
+        {objednavka(1, "A", "1|2|") + objednavka(2, "B", "1|2|3|"), kChybiPocetKusu.arg(soubor, "A", "X")},
+        {objednavka(1, "A", "1|2|3|") + objednavka(2, "B", "1|"), kChybiPocetKusu.arg(soubor, "B", "DLT")},
         // The second sub-order's count refuses the first as well.
         {objednavka(1, "A", "1|2|3|") + objednavka(2, "B", "1|2|99999|"), chyba("B", "99999")},
         {QStringLiteral("<objednavky><verze>1</verze></objednavky>"), kBezObjednavky.arg(soubor)},

@@ -44,7 +44,10 @@ public:
     bool spustitelne = true;  // whether a program can be started
     bool otevreniUspeje = true;
 
-    int posliPostou(const QStringList& s) override { maily << s; return navratPosty; }
+    void posliPostou(const QStringList& s, std::function<void(int)> hotovo) override {
+        maily << s;
+        hotovo(navratPosty);
+    }
     bool otevri(const QString& c) override { otevrene << c; return otevreniUspeje; }
     bool spust(const QString& p, const QStringList& a) override {
         spustene << (QStringList{p} + a);

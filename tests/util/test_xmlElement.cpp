@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+// Every case read both ways: searched in the text, and from the marks of the text read once.
 TEST(xml_get_element, FirstOpeningAndFirstClosingTagWithoutRegardToCase) {
+    const QString dlouhy(70, u'x');
     const struct { QString text, tag, obsah; } pripady[] = {
         {"<Nazev>A</NAZEV>", "nazev", "A"},
         {"<nazev>A</nazev>", "NAZEV", "A"},
@@ -15,6 +17,17 @@ TEST(xml_get_element, FirstOpeningAndFirstClosingTagWithoutRegardToCase) {
         {"<objednavka10>x</objednavka10>", "objednavka1", ""},
         {"<a x=\"1\">v</a>", "a", ""},
         {"<a>&lt;</a>", "a", "&lt;"},
+        {"<<a>x</a>", "a", "x"},
+        {"<a<a>x</a>>", "a", "x"},
+        {"<a>x</a ></a>", "a", "x</a >"},
+        {QStringLiteral("<objednav\u212Aa1>K</objednavka1>"), "objednavka1", "K"},  // the Kelvin sign folds to k
+        {"<" + dlouhy + "<a>y</a>", "a", "y"},
+        {"<" + dlouhy + ">z</" + dlouhy + ">", dlouhy, "z"},
+        {"<" + dlouhy + ">z</" + dlouhy + ">", "a", ""},
     };
-    for (const auto& p : pripady) EXPECT_EQ(xml_get_element(p.text, p.tag), p.obsah) << p.text.toStdString();
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.text.toStdString());
+        EXPECT_EQ(xml_get_element(p.text, p.tag), p.obsah);
+        EXPECT_EQ(ZnackyXml(p.text).element(p.tag).toString(), p.obsah);
+    }
 }
