@@ -193,6 +193,17 @@ TEST(Nabidky, FormFieldsOneByOne) {
             EXPECT_EQ(e && e->isReadOnly(), !p.nove);
             EXPECT_TRUE(b->isEnabled());
         }
+        // The note on the starred boxes below them all, from the captions' left edge.
+        QList<QLabel*> stitky;
+        for (const char* text : {"Datum nabídky:", "* Údaje pokud jsou známy je nutné je vyplnit. V opačném případě zůstanou nevyplněné"})
+            for (QLabel* l : f->findChildren<QLabel*>())
+                if (l->text() == QString::fromUtf8(text)) stitky << l;
+        if (stitky.size() == 2) {
+            EXPECT_EQ(obdelnik(f, stitky[1]).left(), obdelnik(f, stitky[0]).left());
+            EXPECT_GT(obdelnik(f, stitky[1]).top(), obdelnik(f, f->txtPoznamka).bottom());
+        } else {
+            ADD_FAILURE() << "captions missing";
+        }
         // Enter in an entry box presses no button: the form has no default one.
         int stisknuto = 0;
         for (QPushButton* t : f->findChildren<QPushButton*>()) QObject::connect(t, &QPushButton::clicked, f, [&] { ++stisknuto; });
