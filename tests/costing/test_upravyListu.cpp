@@ -110,11 +110,15 @@ TEST(UpravaListu, ItemRowQuantityWithoutRecalculation) {
         EXPECT_EQ(std::pair(l.m.txtBox().viditelny, l.m.Tabulka.Row()), std::pair(false, 3));
         EXPECT_TRUE(l.kalkulacka->volani.empty());
     }
-    // On the last row the cursor stays.
+    // On the last row the cursor stays; the first row takes a quantity as any other.
     List l("DORVA", 0, 0);
     l.m.prepniVolbu(Prikaz::mnuVolbyPrepocitavat);
     l.napis(4, 3, "5");
     EXPECT_EQ(std::pair(l.m.Tabulka.Row(), l.polozka(4).Ks), std::pair(4, 5.0f));
+    l.m.Tabulka.setRow(1);
+    l.m.Tabulka_KeyDown(Qt::Key_8);
+    l.m.Tabulka_KeyPress(u'8');
+    EXPECT_EQ(std::tuple(l.m.txtBox().viditelny, l.m.txtBox().radek, l.m.txtBox().text), std::tuple(true, 1, QStringLiteral("8")));
 }
 
 TEST(UpravaListu, RecalculationThroughTheCalculatorOrNothingOnAFailure) {
