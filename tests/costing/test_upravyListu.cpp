@@ -28,6 +28,7 @@ struct Zaznamova : Kalkulacka {
         ZapisMnozstvi2(*q);
         if (!pretec) return;
         g.PopisSadyOrlex = QStringLiteral("jiná sada");
+        g.AktRadek = Integer(1);
         throw ChybaPreteceni();
     }
     void PrenesPrislusenstvi(VektorMnozstvi&) override {}
@@ -141,7 +142,7 @@ TEST(UpravaListu, RecalculationThroughTheCalculatorOrNothingOnAFailure) {
     l.kalkulacka->pretec = true;
     EXPECT_EQ(cisloChyby([&] { l.napis(4, 3, "6"); }), 6);
     EXPECT_EQ(l.g.dataSystemu.Polozky, po);
-    EXPECT_EQ(l.g.PopisSadyOrlex, QStringLiteral("Orlex"));
+    EXPECT_EQ(std::pair(l.g.PopisSadyOrlex, l.g.AktRadek.value()), std::pair(QStringLiteral("Orlex"), 4));
     EXPECT_EQ(std::tuple(l.bunka(1, 3), l.soucet(kKusy), l.m.kalkulace().radky[0].Ks), std::tuple(QStringLiteral("7"), QStringLiteral("18"), 7.0f));
 }
 
@@ -158,6 +159,7 @@ TEST(UpravaListu, FreeRowCellsAndTheirDelete) {
         {3, "12.7", [](Polozka& p) { p.Ks = p.KsZaklad = 12; }, "12"},
         {3, "-2.5 ks", [](Polozka& p) { p.Ks = p.KsZaklad = -3; }, "-3"},
         {3, "40000", nullptr, nullptr},
+        {3, "-32768", [](Polozka& p) { p.Ks = p.KsZaklad = -32768; }, "-32768"},
         // The price as typed, to cents; shown times the coefficient, rounded up to tenths.
         {4, "12,345", [](Polozka& p) { p.Cena = Currency::fromDouble(12.35); }, "12,40"},
         {4, "1e20", nullptr, nullptr},

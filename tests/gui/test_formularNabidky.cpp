@@ -120,16 +120,17 @@ void napis(QWidget* w, const QString& t) {
 
 QRect obdelnik(QWidget* f, QWidget* w) { return {w->mapTo(f, QPoint()), w->size()}; }
 
-// The label nearest left of the box, level with it.
-QString popisek(QWidget* f, QWidget* w) {
+// The label nearest left (or right) of the box, level with it.
+QString popisek(QWidget* f, QWidget* w, bool vpravo = false) {
     const QRect b = obdelnik(f, w);
     QString nejblizsi;
     int mezera = INT_MAX;
     for (QLabel* l : f->findChildren<QLabel*>()) {
         const QRect r = obdelnik(f, l);
-        if (!l->isVisible() || r.right() >= b.left() || r.center().y() < b.top() || r.center().y() > b.bottom()) continue;
-        if (b.left() - r.right() < mezera) {
-            mezera = b.left() - r.right();
+        const int m = vpravo ? r.left() - b.right() : b.left() - r.right();
+        if (!l->isVisible() || m <= 0 || r.center().y() < b.top() || r.center().y() > b.bottom()) continue;
+        if (m < mezera) {
+            mezera = m;
             nejblizsi = l->text();
         }
     }
@@ -193,6 +194,10 @@ TEST(Nabidky, FormFieldsOneByOne) {
             EXPECT_EQ(e && e->isReadOnly(), !p.nove);
             EXPECT_TRUE(b->isEnabled());
         }
+        for (QLineEdit* e : {f->txtCenaBezDPH, f->txtCenaPoSleveBezDPH, f->txtCenaPoSleveSDPH})
+            EXPECT_EQ(popisek(f, e, true), QStringLiteral("Kč")) << e->objectName().toStdString();
+        // The note box takes two lines at least.
+        EXPECT_GE(f->txtPoznamka->height(), 2 * f->txtMail->height());
         // The note on the starred boxes below them all, from the captions' left edge.
         QList<QLabel*> stitky;
         for (const char* text : {"Datum nabídky:", "* Údaje pokud jsou známy je nutné je vyplnit. V opačném případě zůstanou nevyplněné"})
