@@ -230,6 +230,7 @@ TEST(Nabidky, FormFieldsOneByOne) {
             f->cmdUlozit->click();
             EXPECT_EQ(sluzby.dialogs.texty().mid(pred), QStringList{QString::fromUtf8(p.zprava)});
             EXPECT_EQ(f->focusWidget(), b);
+            EXPECT_TRUE(f->isVisible());
             napis(b, nacteno(p));
         }
         for (const RadekFormulare& p : kPoleFormulare)
