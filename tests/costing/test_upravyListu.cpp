@@ -26,7 +26,10 @@ struct Zaznamova : Kalkulacka {
         if (!q) return;
         (*q)(1) = ks;
         ZapisMnozstvi2(*q);
-        if (pretec) throw ChybaPreteceni();
+        if (!pretec) return;
+        g.PopisSadyOrlex = QStringLiteral("jiná sada");
+        g.AktRadek = Integer(1);
+        throw ChybaPreteceni();
     }
     void PrenesPrislusenstvi(VektorMnozstvi&) override {}
 };
@@ -108,11 +111,15 @@ TEST(UpravaListu, ItemRowQuantityWithoutRecalculation) {
         EXPECT_EQ(std::pair(l.m.txtBox().viditelny, l.m.Tabulka.Row()), std::pair(false, 3));
         EXPECT_TRUE(l.kalkulacka->volani.empty());
     }
-    // On the last row the cursor stays.
+    // On the last row the cursor stays; the first row takes a quantity as any other.
     List l("DORVA", 0, 0);
     l.m.prepniVolbu(Prikaz::mnuVolbyPrepocitavat);
     l.napis(4, 3, "5");
     EXPECT_EQ(std::pair(l.m.Tabulka.Row(), l.polozka(4).Ks), std::pair(4, 5.0f));
+    l.m.Tabulka.setRow(1);
+    l.m.Tabulka_KeyDown(Qt::Key_8);
+    l.m.Tabulka_KeyPress(u'8');
+    EXPECT_EQ(std::tuple(l.m.txtBox().viditelny, l.m.txtBox().radek, l.m.txtBox().text), std::tuple(true, 1, QStringLiteral("8")));
 }
 
 TEST(UpravaListu, RecalculationThroughTheCalculatorOrNothingOnAFailure) {
@@ -131,9 +138,11 @@ TEST(UpravaListu, RecalculationThroughTheCalculatorOrNothingOnAFailure) {
 
     // An overflow half way: the state, the grids and the costing stay as they were.
     const MaticePolozek po = l.g.dataSystemu.Polozky;
+    l.g.PopisSadyOrlex = QStringLiteral("Orlex");
     l.kalkulacka->pretec = true;
     EXPECT_EQ(cisloChyby([&] { l.napis(4, 3, "6"); }), 6);
     EXPECT_EQ(l.g.dataSystemu.Polozky, po);
+    EXPECT_EQ(std::pair(l.g.PopisSadyOrlex, l.g.AktRadek.value()), std::pair(QStringLiteral("Orlex"), 4));
     EXPECT_EQ(std::tuple(l.bunka(1, 3), l.soucet(kKusy), l.m.kalkulace().radky[0].Ks), std::tuple(QStringLiteral("7"), QStringLiteral("18"), 7.0f));
 }
 
@@ -150,6 +159,7 @@ TEST(UpravaListu, FreeRowCellsAndTheirDelete) {
         {3, "12.7", [](Polozka& p) { p.Ks = p.KsZaklad = 12; }, "12"},
         {3, "-2.5 ks", [](Polozka& p) { p.Ks = p.KsZaklad = -3; }, "-3"},
         {3, "40000", nullptr, nullptr},
+        {3, "-32768", [](Polozka& p) { p.Ks = p.KsZaklad = -32768; }, "-32768"},
         // The price as typed, to cents; shown times the coefficient, rounded up to tenths.
         {4, "12,345", [](Polozka& p) { p.Cena = Currency::fromDouble(12.35); }, "12,40"},
         {4, "1e20", nullptr, nullptr},
@@ -171,8 +181,18 @@ TEST(UpravaListu, FreeRowCellsAndTheirDelete) {
         EXPECT_EQ(std::tuple(l.m.txtBox().viditelny, l.m.Tabulka.Row(), l.m.Tabulka.Col()), std::tuple(false, 5, c.sloupec));
     }
 
-    // Delete clears a free-row cell, and nothing on an item row.
+    // Delete clears a free-row cell, and nothing on an item row; a click on the grid closes an
+    // open editor and never shows the window one.
     List l;
+    l.m.Tabulka.setRow(5);
+    l.m.Tabulka_KeyDown(Qt::Key_7);
+    l.m.Tabulka_KeyPress(u'7');
+    ASSERT_TRUE(l.m.txtBox().viditelny);
+    QList<bool> ukazano;
+    QObject::connect(&l.m, &ModelListu::txtBoxZmenen, [&] { ukazano << l.m.txtBox().viditelny; });
+    l.m.Tabulka_Click();
+    EXPECT_FALSE(l.m.txtBox().viditelny);
+    EXPECT_FALSE(ukazano.contains(true));
     Polozka& p = l.polozka(6);
     p = {QStringLiteral("K"), QStringLiteral("K1"), QStringLiteral("S1"), Currency::fromInt(8), 0, 4, 4, 4};
     l.m.prepocitejCeny();
@@ -224,6 +244,9 @@ TEST(UpravaListu, TotalsEditorsByUserAndSystem) {
     const Kalkulace k = l.m.kalkulace();
     EXPECT_EQ(std::tuple(k.soucty, k.cenaBezDph, k.cenaSDph), std::tuple(soucty, Currency::fromDouble(12.35), Currency::fromInt(15)));
     EXPECT_EQ(std::pair(l.g.dataSystemu.Polozky, l.g.Koeficient), std::pair(pred, 1.0f));
+    // 10 × 1.21 + 0.049 → 12.1: the price with VAT keeps its tenths.
+    l.napisSoucet(kCenaBezDph, "10");
+    EXPECT_EQ(l.soucet(kCenaSDph), QStringLiteral("12,10"));
 
     l.napisSoucet(kKoeficient, "9x");
     l.odmitnuto(kSpatnaHodnotaSouctu, l.m.txtKoef());
@@ -257,7 +280,7 @@ TEST(UpravaSkutecnychSystemu, FreeRowQuantitySurvivesRecalculation) {
         const char* prurez;
         bool sachta;
         int kurzorPoSade;  // 0: no middle set
-    } pripady[] = {{"MIV", "20", true, 7}, {"KARNELO", "20", false, 0}};
+    } pripady[] = {{"MIV", "20", true, 7}, {"MIV", "20", false, 6}, {"KARNELO", "20", false, 0}};
     for (const auto& c : pripady) {
         SCOPED_TRACE(c.system);
         GlobalniData g;

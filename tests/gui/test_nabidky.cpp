@@ -211,6 +211,18 @@ TEST(Nabidky, FormPartsThroughThePriceListAndProjectNames) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
         EXPECT_EQ(f->cmbNazevAkce->currentText(), QStringLiteral("kola 2"));
         EXPECT_EQ(readBytes(soubor), QByteArray("Skola 2\r\n"));
+        // Nor does a picked name edited and typed back: Delete on it all selected empties the box.
+        f->cmbNazevAkce->setCurrentIndex(-1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        ASSERT_EQ(f->cmbNazevAkce->lineEdit()->selectedText(), QStringLiteral("Skola 2"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+        EXPECT_EQ(f->cmbNazevAkce->currentText(), QString());
+        ASSERT_TRUE(QFile::exists(soubor));
+        EXPECT_EQ(readBytes(soubor), QByteArray("Skola 2\r\n"));
         f->cmbNazevAkce->setCurrentIndex(-1);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);

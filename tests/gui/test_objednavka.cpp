@@ -2,6 +2,8 @@
 // two articles from the price list typed in with real keys, the count editor, and the order sent
 // from the menu through tinyproxy to the stand-in server; the copy and the next number.
 #include "app/QtProgram.h"
+#include "net/clsHTTP.h"
+#include "orders/ObjednavkaXml.h"
 #include "orders/OdeslaniObjednavky.h"
 #include "platform/Cp1250.h"
 #include "platform/QtUserDialogs.h"
@@ -179,9 +181,11 @@ TEST(OrderSheetWindow, ImportTotalAndTheSubOrderKeptAfterTheSheetsOwnBoxes) {
 
     platform::setDialogs(&skutecne);
     QStringList texty;
+    QList<QMessageBox::Icon> ikony;
     const auto odesli = [&] {
         az(modalni<QMessageBox>, [&](QWidget* w) {
             texty << static_cast<QMessageBox*>(w)->text();
+            ikony << static_cast<QMessageBox*>(w)->icon();
             QTest::keyClick(w, Qt::Key_Return);
         });
         QTest::keyClick(okno, Qt::Key_O, Qt::ControlModifier);
@@ -199,6 +203,11 @@ TEST(OrderSheetWindow, ImportTotalAndTheSubOrderKeptAfterTheSheetsOwnBoxes) {
     odesli();  // the zero count of the second
     EXPECT_EQ(okno->lstObjednavky->currentRow(), 1);
     EXPECT_EQ(texty, QStringList({kChybnyDen, kNulovyPocet}));
+    // The sheet's refusals and its send's failure come without an icon.
+    okno->cmdOdebratObjednavku->click();
+    odesli();
+    EXPECT_EQ(texty.value(2), kNelzeSePripojitKServeru);
+    EXPECT_EQ(ikony, QList<QMessageBox::Icon>(3, QMessageBox::NoIcon));
     platform::setDialogs(&sluzby.dialogs);
 }
 
@@ -236,19 +245,23 @@ TEST(OrderSheetWindow, CtrlXDuringASendEndsNothing) {
             if (!okno->model().odesilani()) return;
             hlidac.stop();
             behemCekani = true;
-            zaviraciPolicko(okno);
+            EXPECT_TRUE(QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+            EXPECT_FALSE(zaviraciPolicko(okno));
             okno->activateWindow();
             ASSERT_TRUE(QTest::qWaitForWindowActive(okno, 30000));
             QTest::keyClick(okno, Qt::Key_X, Qt::ControlModifier);
             konec();
-            zaviraciPolicko(program.menu());
+            EXPECT_FALSE(zaviraciPolicko(program.menu()));
         });
         hlidac.start(5);
         okno->mnuOdeslat->trigger();
         EXPECT_TRUE(behemCekani);
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
         EXPECT_FALSE(program.kodKonce());
         EXPECT_EQ(sluzby.dialogs.texty(), QStringList({kOdesilaniProbiha, kOdesilaniProbiha, kOdesilaniProbiha, kOdesilaniProbiha,
                                                        "Objednávka přijata pod číslem [457] (podobjednávek: 1, závod VESTRON)."}));
+        for (const Zprava& z : sluzby.dialogs.zpravy)
+            EXPECT_EQ(std::tuple(z.tlacitka, z.ikona, z.titulek), std::tuple(Tlacitka::Ok, Ikona::Zadna, kTitulekAplikace)) << z.text.toStdString();
         EXPECT_TRUE(okno->isVisible());
         EXPECT_EQ(okno->lstObjednavky->count(), 0);
 
@@ -260,10 +273,11 @@ TEST(OrderSheetWindow, CtrlXDuringASendEndsNothing) {
         EXPECT_FALSE(program.kodKonce());
         for (QWidget* w : {static_cast<QWidget*>(program.menu()), static_cast<QWidget*>(okno)}) {
             sluzby.dialogs.odpovedi = {Odpoved::No};
-            zaviraciPolicko(w);
+            EXPECT_FALSE(zaviraciPolicko(w)) << w->objectName().toStdString();
             EXPECT_EQ(sluzby.dialogs.texty().last(), kZavritList);
         }
         EXPECT_EQ(sluzby.dialogs.texty().count(kZavritList), 3);
+        EXPECT_EQ(std::pair(sluzby.dialogs.zpravy.last().tlacitka, sluzby.dialogs.zpravy.last().ikona), std::pair(Tlacitka::YesNo, Ikona::Otaznik));
         EXPECT_FALSE(program.kodKonce());
         EXPECT_TRUE(okno->isVisible());
         EXPECT_EQ(okno->lstObjednavky->count(), 1);
@@ -285,16 +299,21 @@ TEST(OrderSheetWindow, ImportOfAMissingFileSaysSoAndAddsNothing) {
     program.objednavkovyList().Zobraz();
     frmObjednavka* okno = program.objednavkovyList().okno();
     ASSERT_TRUE(okno && QTest::qWaitForWindowExposed(okno));
-    const QString chybi = inst.dir.filePath("nic.xml"), soubor = inst.dir.filePath("o.xml");
+    const QString chybi = inst.dir.filePath("nic.xml"), spatny = inst.dir.filePath("p.xml"), soubor = inst.dir.filePath("o.xml");
     writeBytes(soubor, "<objednavka1><nazev>A</nazev><obj_znaky>DVM|</obj_znaky><kusy>1|</kusy></objednavka1>");
-    sluzby.dialogs.soubory = {chybi, soubor};
+    writeBytes(spatny, "<objednavka1><nazev>A</nazev><obj_znaky>DVM|</obj_znaky><kusy>1,5|</kusy></objednavka1>");
+    sluzby.dialogs.soubory = {chybi, spatny, soubor};
     sluzby.dialogs.zpravy.clear();
-    okno->mnuImportObjednavky->trigger();
-    EXPECT_EQ(sluzby.dialogs.texty(), QStringList{"Soubor " + chybi + " neexistuje !"});
-    EXPECT_EQ(okno->lstObjednavky->count(), 0);
+    // Both refusals as failures: the critical icon.
+    for (const QString& text : {"Soubor " + chybi + " neexistuje !", kChybnyPocetKusu.arg(spatny, "A", "1,5")}) {
+        okno->mnuImportObjednavky->trigger();
+        ASSERT_FALSE(sluzby.dialogs.zpravy.isEmpty());
+        EXPECT_EQ(std::pair(sluzby.dialogs.zpravy.last().text, sluzby.dialogs.zpravy.last().ikona), std::pair(text, Ikona::Kriticka));
+        EXPECT_EQ(okno->lstObjednavky->count(), 0);
+    }
     okno->mnuImportObjednavky->trigger();
     EXPECT_EQ(okno->lstObjednavky->count(), 1);
-    EXPECT_EQ(sluzby.dialogs.texty().size(), 1);
+    EXPECT_EQ(sluzby.dialogs.texty().size(), 2);
 
     // Both dialogs open in the folder of the last import or export.
     const QString jinde = inst.dir.filePath("jinde");
@@ -303,6 +322,6 @@ TEST(OrderSheetWindow, ImportOfAMissingFileSaysSoAndAddsNothing) {
     okno->mnuExportObjednavky->trigger();
     ASSERT_TRUE(QFile::exists(jinde + "/e.xml"));
     okno->mnuImportObjednavky->trigger();
-    EXPECT_EQ(sluzby.dialogs.slozkyOtevreni, QStringList({QDir::homePath(), inst.dir.path(), jinde}));
+    EXPECT_EQ(sluzby.dialogs.slozkyOtevreni, QStringList({QDir::homePath(), inst.dir.path(), inst.dir.path(), jinde}));
     EXPECT_EQ(sluzby.dialogs.slozkyUlozeni, QStringList{inst.dir.path()});
 }

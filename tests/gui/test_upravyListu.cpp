@@ -248,16 +248,18 @@ TEST(CostingSheet, CommandsReachTheirWindows) {
     EXPECT_EQ(objednavka.zobrazeno, 1);
     QTest::mouseClick(okno->lblParametry[2], Qt::LeftButton);
     m.setZakaznik(0, QStringLiteral("Novák"));
+    m.setZakaznik(2, QStringLiteral("Brno"));
     m.setPoznamka(QStringLiteral("pozn."));
     g.Koeficient = 0.8f;
     // The new costing's wizard closed with its close box: the costing stays whole.
     prikaz(Prikaz::mnu_Nova_sorvenika);
-    EXPECT_EQ(std::tuple(pruvodce.zobrazeno, m.zakaznik(0), g.sorvenikaParametry.Poznamka, m.kalkulace().parametry.Poznamka, g.Koeficient),
-              std::tuple(2, QStringLiteral("Novák"), QStringLiteral("pozn."), QStringLiteral("pozn."), 0.8f));
+    EXPECT_EQ(std::tuple(pruvodce.zobrazeno, m.zakaznik(0), m.zakaznik(2), g.sorvenikaParametry.Poznamka, m.kalkulace().parametry.Poznamka,
+                         g.Koeficient),
+              std::tuple(2, QStringLiteral("Novák"), QStringLiteral("Brno"), QStringLiteral("pozn."), QStringLiteral("pozn."), 0.8f));
     pruvodce.potvrzeni = [&] { spocitejUkazku(g, m); };
     prikaz(Prikaz::mnu_Nova_sorvenika);
-    EXPECT_EQ(std::tuple(pruvodce.zobrazeno, m.zakaznik(0), g.sorvenikaParametry.Poznamka, g.Koeficient),
-              std::tuple(3, QString(), QString(), 1.0f));
+    EXPECT_EQ(std::tuple(pruvodce.zobrazeno, m.zakaznik(0), m.zakaznik(2), g.sorvenikaParametry.Poznamka, g.Koeficient),
+              std::tuple(3, QString(), QString(), QString(), 1.0f));
 
     for (Prikaz p : {Prikaz::mnu_Tisk, Prikaz::mnu_Ulozit_jako_HTML, Prikaz::mnu_Email, Prikaz::mnu_Export_do_Excelu,
                      Prikaz::mnuNabidky, Prikaz::mnu_Import, Prikaz::mnu_Zakaznik, Prikaz::mnuObjednavky})

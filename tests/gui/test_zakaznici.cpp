@@ -125,6 +125,31 @@ TEST_F(OknaZakazniku, AddressBookFromTheCostingSheet) {
               readBytes(QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/Zakaznici.dbf")));
 }
 
+// Deleting customer after customer asks nothing; the last one the window names, and the book
+// is written empty at close.
+TEST_F(OknaZakazniku, TheLastCustomerDeletedIsNamed) {
+    ASSERT_TRUE(list);
+    bool probehlo = false;
+    az([] { return modalni<frmAdresar>(); }, [&](QWidget* w) {
+        auto* a = static_cast<frmAdresar*>(w);
+        probehlo = true;
+        for (int i = a->L->count(); i > 1; --i) a->cmbPrikaz[ModelAdresare::Smazat]->click();
+        EXPECT_EQ(std::pair(a->L->count(), sluzby.dialogs.zpravy.size()), std::pair(1, qsizetype(0)));
+        a->cmbPrikaz[ModelAdresare::Smazat]->click();
+        EXPECT_FALSE(a->cmbPrikaz[ModelAdresare::Zmenit]->isEnabled() || a->cmbPrikaz[ModelAdresare::Smazat]->isEnabled());
+        EXPECT_TRUE(zaviraciPolicko(a));
+    });
+    list->akce(Prikaz::mnu_Zakaznik)->trigger();
+    ASSERT_TRUE(probehlo);
+    ASSERT_EQ(sluzby.dialogs.zpravy.size(), 1);
+    const Zprava& zprava = sluzby.dialogs.zpravy[0];
+    EXPECT_EQ(std::tuple(zprava.text, zprava.tlacitka, zprava.ikona, zprava.titulek),
+              std::tuple(QStringLiteral("Toto byl poslední záznam v databázi"), Tlacitka::Ok, Ikona::Zadna, kTitulekAplikace));
+    const Vysledek<Zakaznici> z = NactiZakazniky(inst.data + QStringLiteral("/Zakaznici"));
+    ASSERT_TRUE(z);
+    EXPECT_EQ(z->size(), 0u);
+}
+
 // The sheet's "Import databáze zákazníků": the sample export loaded, the header ticked, the
 // columns chosen, the overwrite question answered and the book opened on the result.
 TEST_F(OknaZakazniku, ImportFromTheCostingSheet) {

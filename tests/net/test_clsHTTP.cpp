@@ -112,6 +112,9 @@ TEST(clsHTTP, DirectlyThroughTinyproxyAndThroughMicrosocks) {
     EXPECT_EQ(text(clsHTTP().OdeslatNabidky(kPrikazTest)), "chyba: " + kProxyOdmitla.arg("401 Unauthorized"));
     m.spojeni(QStringLiteral("pripojeni=3\r\nSOCKS5server=127.0.0.1\r\nSOCKS5port=%1").arg(socksSHeslem->port()));
     EXPECT_EQ(clsHTTP().TestSpojeni().chyba(), QStringLiteral("SOCKS5 server nepovoluje metodu typu: 'bez přihlášení'"));
+    // Named also where an unreachable server is silent.
+    EXPECT_EQ(text(clsHTTP().StahniInfoOAktualizaci("http://" + m.adresa() + "/s/S.nfo")),
+              QStringLiteral("chyba: SOCKS5 server nepovoluje metodu typu: 'bez přihlášení'"));
     m.server.reset();
     m.spojeni(QStringLiteral("pripojeni=3\r\nSOCKS5server=127.0.0.1\r\nSOCKS5port=%1").arg(socks->port()));
     EXPECT_EQ(clsHTTP().OdeslatObjednavku("1", "m", "HRAB", kObjednavka).chyba(), "Connection refused by destination host");

@@ -196,6 +196,7 @@ TEST(OrderSend, FaultsKeepTheSheetUnlessTheServerConfirmed) {
         // A number that is no order number counts as none; after the largest numbering starts at 1.
         {"", QStringLiteral("Objednávka přijata pod číslem [-3] (podobjednávek: 2, závod HRAB)."), true, 122, {"--cislo", "-3"}},
         {"", QStringLiteral("Objednávka přijata pod číslem [0] (podobjednávek: 2, závod HRAB)."), true, 122, {"--cislo", "0"}},
+        {"", QStringLiteral("Objednávka přijata pod číslem [1] (podobjednávek: 2, závod HRAB)."), true, 2, {"--cislo", "1"}},
         {"", QStringLiteral("Objednávka přijata pod číslem [2147483647] (podobjednávek: 2, závod HRAB)."), true, 1,
          {"--cislo", "2147483647"}, 2147483647},
         {"", QStringLiteral("Objednávka přijata pod číslem [2147483646] (podobjednávek: 2, závod HRAB)."), true, 2147483647,

@@ -217,6 +217,34 @@ TEST(DBF, DamagedFilesGiveAnErrorOrTheWholeRecordsOnDiskAsInMemory) {
     for (size_t i = 0; i < mezery.size(); ++i) EXPECT_EQ(std::get<QString>(d.radky[i][0]), orezane[static_cast<qsizetype>(i)]);
 }
 
+// A file cut short while it is read, at a block's end or inside the next block: the records
+// read stay, those still in the file follow, and the warning counts them all.
+TEST(DBF, AFileThatShrinksWhileReadKeepsTheRecordsRead) {
+    std::vector<QByteArray> zaznamy;
+    for (int i = 0; i < 3000; ++i) zaznamy.push_back(" " + QByteArray::number(i).leftJustified(30, ' '));
+    const QByteArray obsah = s16(sestavDBF({{"N", 'N', 30}}, zaznamy), 4, 3000);
+    constexpr qint64 kHlavicka = 65, kZaznam = 31;
+    QTemporaryDir dir;
+    const QString cesta = dir.filePath(QStringLiteral("t"));
+    for (const qint64 zbyva : {2114, 2500})
+        for (const qint64 kus : {0, 15}) {
+            SCOPED_TRACE(zbyva * 100 + kus);
+            writeBytes(cesta + ".dbf", obsah);
+            CtecDBF ctec(cesta);
+            std::vector<BunkaDBF> radek;
+            ASSERT_TRUE(ctec.dalsi(radek));
+            ASSERT_TRUE(QFile::resize(cesta + ".dbf", kHlavicka + zbyva * kZaznam + kus));
+            qint64 precteno = 1;
+            double posledni = 0;
+            while (ctec.dalsi(radek)) {
+                ++precteno;
+                posledni = std::get<double>(radek[0]);
+            }
+            EXPECT_EQ(std::pair(precteno, posledni), std::pair(zbyva, static_cast<double>(zbyva - 1)));
+            EXPECT_TRUE(ctec.varovani().contains(QStringLiteral("hlavičky: 3000, v souboru: %1)").arg(zbyva))) << ctec.varovani().toStdString();
+        }
+}
+
 TEST(DBF, FuzzCorpusRunsThroughTheReader) {
     const QDir korpus(testData("dbf_corpus"));
     const QStringList soubory = korpus.entryList(QDir::Files);

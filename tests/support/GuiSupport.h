@@ -46,11 +46,13 @@ W* modalni() {
     return qobject_cast<W*>(QApplication::activeModalWidget());
 }
 
-// What the window system delivers when the user clicks the close box.
-inline void zaviraciPolicko(QWidget* w) {
+// What the window system delivers when the user clicks the close box; true when the window took
+// the close. The event itself hides nothing, so a refused close shows only here.
+inline bool zaviraciPolicko(QWidget* w) {
     QCloseEvent e;
     QSpontaneKeyEvent::setSpontaneous(&e);
     qApp->notify(w, &e);  // sendEvent would clear the flag
+    return e.isAccepted();
 }
 
 // After the session ended (QCoreApplication::exit) every wait and modal loop returns at once
