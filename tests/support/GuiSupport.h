@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <QtTest/qtestspontaneevent.h>
 #include <QtWidgets/qtestsupport_widgets.h>
+#include <exception>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -18,9 +19,20 @@
 inline void az(std::function<QWidget*()> najdi, std::function<void(QWidget*)> krok,
                QDeadlineTimer strop = QDeadlineTimer(kStropCekaniMs)) {
     QTimer::singleShot(10, qApp, [=] {
-        if (QWidget* w = najdi()) return krok(w);
-        if (!strop.hasExpired()) return az(najdi, krok, strop);
-        ADD_FAILURE() << "the window did not appear";
+        if (QWidget* w = najdi()) {
+            // The program's guard would take a step's exception for its own and the test go on.
+            try {
+                return krok(w);
+            } catch (const std::exception& e) {
+                ADD_FAILURE() << "the step threw: " << e.what();
+            } catch (...) {
+                ADD_FAILURE() << "the step threw";
+            }
+        } else if (!strop.hasExpired()) {
+            return az(najdi, krok, strop);
+        } else {
+            ADD_FAILURE() << "the window did not appear";
+        }
         // Unblock the modal loop that waits for it.
         if (QWidget* w = QApplication::activeModalWidget()) {
             QCloseEvent e;
