@@ -97,15 +97,23 @@ RadekNaPapire radekSouctu(const QList<Slovo>& s, const QString& popisek) {
 
 }  // namespace
 
+// Printing over the sample data with the services faked, in Czech regional settings, which go back
+// even when a test stops at a failed assertion.
+class TiskPdf : public ::testing::Test {
+protected:
+    void SetUp() override { Regional::setCurrent(QStringLiteral("cs_CZ")); }
+    void TearDown() override { Regional::setCurrent(QString()); }
+    static bool bezPdftotext() { return QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(); }
+    FakeServices sluzby;
+    Prostredi data{"SORVENIKA_DATA", QByteArrayLiteral(SORVENIKA_SOURCE_DIR "/Data")};
+    QTemporaryDir dir;
+};
+
 // The totals of every printed form, read back from the PDF: each value whole on its label's line,
 // clear of the label by a gap, and every value ending at the same right edge, up to the largest
 // amount of eight digits.
-TEST(TiskPdf, TotalsNeverRunIntoTheirLabels) {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
-    FakeServices sluzby;
-    Prostredi data{"SORVENIKA_DATA", QByteArrayLiteral(SORVENIKA_SOURCE_DIR "/Data")};
-    Regional::setCurrent(QStringLiteral("cs_CZ"));
-    QTemporaryDir dir;
+TEST_F(TiskPdf, TotalsNeverRunIntoTheirLabels) {
+    if (bezPdftotext()) GTEST_SKIP() << "pdftotext is not installed";
     const struct {
         const char* system;
         bool ceny;
@@ -140,17 +148,12 @@ TEST(TiskPdf, TotalsNeverRunIntoTheirLabels) {
                 EXPECT_NEAR(p.doHodnoty, pravyOkraj, 0.5) << pripad.toStdString() << " row " << r;
             }
         }
-    Regional::setCurrent(QString());
 }
 
 // "Tisk ..." with no printer installed: the remembered PDF entry, two copies in one file, a
 // bill of 200 rows over pages with its heading, items and totals in order and no line lost.
-TEST(TiskPdf, DialogPrintsEveryLineInOrderOverPages) {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
-    FakeServices sluzby;
-    Prostredi data{"SORVENIKA_DATA", QByteArrayLiteral(SORVENIKA_SOURCE_DIR "/Data")};
-    Regional::setCurrent(QStringLiteral("cs_CZ"));
-    QTemporaryDir dir;
+TEST_F(TiskPdf, DialogPrintsEveryLineInOrderOverPages) {
+    if (bezPdftotext()) GTEST_SKIP() << "pdftotext is not installed";
     GlobalniData g;
     g.nastaveni.Tiskarna = kPdfSoubor;
     sluzby.dialogs.soubory.push_back(dir.filePath(QStringLiteral("kalkulace.pdf")));
@@ -184,15 +187,11 @@ TEST(TiskPdf, DialogPrintsEveryLineInOrderOverPages) {
     EXPECT_EQ(stran(dir.filePath(QStringLiteral("kalkulace.pdf"))), 2 * s.left(strana + 1).count(u'\f'));
     EXPECT_GE(s.left(strana).count(u'\f'), 3);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("kalkulace.pdf")});
-    Regional::setCurrent(QString());
 }
 
 // A PDF that cannot be written is a printer error; an error inside a copy, the first or a later
 // one, leaves no half file and an existing file as it was.
-TEST(TiskPdf, FailuresLeaveNoFile) {
-    FakeServices sluzby;
-    Prostredi data{"SORVENIKA_DATA", QByteArrayLiteral(SORVENIKA_SOURCE_DIR "/Data")};
-    QTemporaryDir dir;
+TEST_F(TiskPdf, FailuresLeaveNoFile) {
     Kalkulace chybna = ukazkovaKalkulace();
     chybna.parametry.Zaznam.PiktogramTisk = QStringLiteral("Pict\\CHYBI.gif");
     const struct {
