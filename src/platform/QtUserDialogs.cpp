@@ -39,17 +39,6 @@ QString vyberSoubor(QFileDialog::AcceptMode rezim, const QString& titulek, const
     return QDir::toNativeSeparators(d->selectedFiles().constFirst()).trimmed();
 }
 
-// A text from a server can run to megabytes, and a box lays all of it out and grows past the
-// screen's edge. A longer text keeps its beginning and its end (where a note of the program's own
-// follows a server's text).
-QString naObrazovku(const QString& text) {
-    constexpr qsizetype kZnaku = 1500, kRadku = 25, kZacatek = 1000, kKonec = 300;
-    if (text.size() <= kZnaku && text.count(QLatin1Char('\n')) < kRadku) return text;
-    return text.left(kZacatek).section(QLatin1Char('\n'), 0, kRadku - 8) + QStringLiteral("\n…\n") +
-           text.right(kKonec).section(QLatin1Char('\n'), -4) +
-           QStringLiteral("\n\n(Zpráva je příliš dlouhá, zobrazen je jen její začátek a konec.)");
-}
-
 }  // namespace
 
 std::unique_ptr<QFileDialog> souborovyDialog(QFileDialog::AcceptMode rezim, const QString& titulek,
@@ -78,7 +67,7 @@ Odpoved QtUserDialogs::zprava(const Zprava& z) {
     box.setWindowTitle(z.titulek);
     // Texts from files and servers are never markup, nor links to open.
     box.setTextFormat(Qt::PlainText);
-    box.setText(naObrazovku(z.text));
+    box.setText(zpravaNaObrazovku(z.text));
     switch (z.ikona) {
     case Ikona::Zadna: box.setIcon(QMessageBox::NoIcon); break;
     case Ikona::Informace: box.setIcon(QMessageBox::Information); break;

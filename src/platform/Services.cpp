@@ -50,3 +50,11 @@ void setClock(const IClock* c) { g_clock = c; }
 Odpoved MsgBox(const QString& text, Tlacitka t, Ikona i, const QString& titulek, int vychozi) {
     return platform::dialogs().zprava(Zprava{text, t, i, titulek, vychozi});
 }
+
+QString zpravaNaObrazovku(const QString& text) {
+    constexpr qsizetype kZnaku = 1500, kRadku = 25, kZacatek = 1000, kKonec = 300;
+    if (text.size() <= kZnaku && text.count(QLatin1Char('\n')) < kRadku) return text;
+    return text.left(kZacatek).section(QLatin1Char('\n'), 0, kRadku - 8) + QStringLiteral("\n…\n") +
+           text.right(kKonec).section(QLatin1Char('\n'), -4) +
+           QStringLiteral("\n\n(Zpráva je příliš dlouhá, zobrazen je jen její začátek a konec.)");
+}

@@ -45,3 +45,8 @@ public:
 // Short forms for the common boxes.
 Odpoved MsgBox(const QString& text, Tlacitka t = Tlacitka::Ok, Ikona i = Ikona::Zadna,
                const QString& titulek = kTitulekAplikace, int vychozi = 1);
+
+// A text from a server can run to megabytes, and a box lays all of it out and grows past the
+// screen's edge: a longer text keeps its beginning and its end (where a note of the program's own
+// follows a server's text), with a line saying so.
+QString zpravaNaObrazovku(const QString& text);
