@@ -97,6 +97,16 @@ TEST(VolbaSouboru, StartFolderFallsBackToHome) {
     for (const auto& [ulozena, cekam] : pripady) EXPECT_EQ(pocatecniSlozka(ulozena), cekam) << ulozena.toStdString();
 }
 
+// The folder browser: the folder chosen under the title given, "" when cancelled.
+TEST(VolbaSouboru, VyberAdresarGivesTheChosenFolder) {
+    FakeServices s;
+    const QString titulek = QStringLiteral("Adresář");
+    s.dialogs.soubory = {QStringLiteral("/srv/kopie")};
+    const QStringList vybrano{VyberAdresar(titulek), VyberAdresar(titulek)};
+    EXPECT_EQ(vybrano, QStringList({QStringLiteral("/srv/kopie"), QString()}));
+    EXPECT_EQ(s.dialogs.titulkySlozek, QStringList({titulek, titulek}));
+}
+
 class PosliPostouTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
