@@ -1,3 +1,5 @@
+#include "platform/Cp1250.h"
+#include "platform/Cp852.h"
 #include "platform/Errors.h"
 #include "platform/Numbers.h"
 #include "platform/Regional.h"
@@ -313,4 +315,32 @@ TEST(DBF, WrittenTablesReadTheSameInDbfread) {
     DataDBF ocekavano = t;
     for (auto& r : ocekavano.radky) r[2] = textBunky(r[2]);
     ocekavejTabulku(NactiDBF(dir.filePath("tabulka")), ocekavano);
+}
+
+// The header's two-byte numbers, and the code tables of field texts: 0 to 1 and back agree with
+// the reader's and writer's own byte mapping for every byte.
+TEST(DBF, IntNa2BajtyAndPrevedZnaky) {
+    const std::pair<int, QByteArray> cisla[] = {{0, QByteArray(2, '\0')}, {258, "\x02\x01"}, {65535, "\xFF\xFF"}};
+    for (const auto& [n, bajty] : cisla) EXPECT_EQ(IntNa2Bajty(n), bajty) << n;
+    for (int n : {-1, 65536}) EXPECT_EQ(cisloChyby([&] { IntNa2Bajty(n); }), 6) << n;
+
+    struct Radek {
+        const char* text;
+        int zdroj, cil;
+        QString cekam;
+    };
+    const Radek radky[] = {
+        {"Číslo žluťoučký", 1, 2, cp1250::decode("\x80\xA1slo \x91lu\x9Fou\x87k\x98")},
+        {"Ë°", 1, 2, QStringLiteral("Ó°")},  // Ë keeps its 852 code (Ó here); the degree sign has no place
+        {"ž", 2, 1, QStringLiteral("Ř")},     // Kamenický 0x9E reads ž in Windows-1250
+        {"Číslo žluťoučký ß°", 1, 3, QStringLiteral("Cislo zlutoucky ß°")},
+        {"Číslo", 1, 4, QStringLiteral("Číslo")},
+        {"Číslo", -1, 1, QStringLiteral("Číslo")},
+    };
+    for (const Radek& r : radky) EXPECT_EQ(PrevedZnaky(QString::fromUtf8(r.text), r.zdroj, r.cil), r.cekam) << r.text << r.cil;
+    for (int b = 0; b < 256; ++b) {
+        const QChar pismeno = dbftext::toChar(static_cast<unsigned char>(b));
+        EXPECT_EQ(PrevedZnaky(QString(cp1250::toChar(static_cast<unsigned char>(b))), 0, 1), QString(pismeno)) << b;
+        EXPECT_EQ(cp1250::encode(PrevedZnaky(QString(pismeno), 1, 0)), QByteArray(1, dbftext::toByte(pismeno))) << b;
+    }
 }
