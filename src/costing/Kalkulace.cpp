@@ -106,6 +106,11 @@ Kalkulace sestavKalkulaci(const GlobalniData& g, bool cenikove) {
     return k;
 }
 
+void ObarviTabulku(const Kalkulace& k, FlexGrid& tabulka) {
+    for (int i = 1; i <= static_cast<int>(k.radky.size()); ++i)
+        for (int c = 0; c < tabulka.Cols(); ++c) tabulka.setCellForeColorAt(i, c, k.radky[static_cast<size_t>(i - 1)].barva);
+}
+
 void zobrazKalkulaci(const Kalkulace& k, MrizkySorveniky m, bool nova) {
     const int n = static_cast<int>(k.radky.size());
     {
@@ -121,11 +126,10 @@ void zobrazKalkulaci(const Kalkulace& k, MrizkySorveniky m, bool nova) {
                 for (int c = 0; c < t.size(); ++c) m.Tabulka.setTextMatrix(i, c, t[c]);
             }
         }
-        for (int i = 1; i <= n; ++i) {
-            const RadekKalkulace& r = k.radky[static_cast<size_t>(i - 1)];
-            for (int c = 0; c < m.Tabulka.Cols(); ++c) m.Tabulka.setCellForeColorAt(i, c, r.barva);
-            if (nova && r.skryty) m.Tabulka.setRowHeight(i, 0);
-        }
+        ObarviTabulku(k, m.Tabulka);
+        if (nova)
+            for (int i = 1; i <= n; ++i)
+                if (k.radky[static_cast<size_t>(i - 1)].skryty) m.Tabulka.setRowHeight(i, 0);
     }
     FlexGridDavka davka(m.TabSuma);
     for (int r = nova ? kKoeficient : kKusy; r <= kVaha; ++r) m.TabSuma.setTextMatrix(r, 1, k.soucty[static_cast<size_t>(r)]);

@@ -79,6 +79,10 @@ struct MrizkySorveniky {
     FlexGrid& TabSuma;
 };
 
+// The text colour of every cell of the costing's rows on the items grid, from the row's
+// quantities: grey with none, red where the user changed the computed count, black otherwise.
+void ObarviTabulku(const Kalkulace& k, FlexGrid& tabulka);
+
 // Draws a costing into the grids. A new costing replaces the rows and hides the internal ones;
 // a refill rewrites the cells of rows the grid already holds and keeps what the user set on
 // the grid (hidden rows, cursor).

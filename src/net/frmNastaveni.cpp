@@ -2,7 +2,6 @@
 
 #include "platform/Guard.h"
 #include "platform/QtWidgety.h"
-#include "platform/Services.h"
 #include "platform/UserDialogs.h"
 
 #include <QCheckBox>
@@ -154,7 +153,7 @@ frmNastaveni::frmNastaveni(clsHTTP& http, NastaveniObjednavek& objednavka, IDete
         pripoj(box, &QLineEdit::editingFinished, this, [this, box, adresa] { m_p.Enter(adresa, box->text()); });
     }
     pripoj(cmdProchazet, &QPushButton::clicked, this, [this] {
-        m_p.cmdProchazet(platform::dialogs().slozka(kTitulekSlozky));
+        m_p.cmdProchazet(VyberAdresar(kTitulekSlozky));
         lblVystup->setText(m_p.lblVystup);
     });
     pripoj(cmdTestSpojeni, &QPushButton::clicked, this, [this] { cmdTestSpojeni_Click(); });

@@ -47,6 +47,8 @@ void setClock(const IClock* c) { g_clock = c; }
 
 }  // namespace platform
 
+QString VyberAdresar(const QString& titulek) { return platform::dialogs().slozka(titulek); }
+
 Odpoved MsgBox(const QString& text, Tlacitka t, Ikona i, const QString& titulek, int vychozi) {
     return platform::dialogs().zprava(Zprava{text, t, i, titulek, vychozi});
 }

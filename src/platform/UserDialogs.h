@@ -45,6 +45,9 @@ public:
 // Short forms for the common boxes.
 Odpoved MsgBox(const QString& text, Tlacitka t = Tlacitka::Ok, Ikona i = Ikona::Zadna,
                const QString& titulek = kTitulekAplikace, int vychozi = 1);
+// The folder browser: the chosen folder, "" when the user cancels. Here rather than beside the
+// file choosers in util/ because the connection settings, a layer beside util/, browse with it.
+QString VyberAdresar(const QString& titulek);
 
 // A text from a server can run to megabytes, and a box lays all of it out and grows past the
 // screen's edge: a longer text keeps its beginning and its end (where a note of the program's own

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -354,12 +355,13 @@ PoleZapis popisPole(const DataDBF& data, int i, const QString& soubor) {
     return f;
 }
 
-void pridej16(QByteArray& b, int n) {
-    b += static_cast<char>(n & 0xFF);
-    b += static_cast<char>((n >> 8) & 0xFF);
-}
-
 }  // namespace
+
+QByteArray IntNa2Bajty(int n) {
+    if (n < 0 || n > 0xFFFF) throw ChybaPreteceni();
+    const char bajty[] = {static_cast<char>(n & 0xFF), static_cast<char>(n >> 8)};
+    return QByteArray(bajty, 2);
+}
 
 QByteArray zapisDBF(const DataDBF& data, const QDate& dnes, const QString& soubor) {
     const int poli = data.pocetPoli();
@@ -383,10 +385,10 @@ QByteArray zapisDBF(const DataDBF& data, const QDate& dnes, const QString& soubo
     b += static_cast<char>(dnes.year() - 1900);
     b += static_cast<char>(dnes.month());
     b += static_cast<char>(dnes.day());
-    pridej16(b, static_cast<int>(n));
+    b += IntNa2Bajty(static_cast<int>(n));
     b += QByteArray(2, '\0');
-    pridej16(b, static_cast<int>(delkaHlavicky));
-    pridej16(b, static_cast<int>(delkaZaznamu));
+    b += IntNa2Bajty(static_cast<int>(delkaHlavicky));
+    b += IntNa2Bajty(static_cast<int>(delkaZaznamu));
     b += QByteArray(20, '\0');
     for (int i = 0; i < poli; ++i) {
         // Names go out upper-cased in Windows-1250, without the 852 letters.
@@ -423,4 +425,35 @@ void UlozDBF(const QString& cesta, const DataDBF& data) {
     const QString soubor = resolvePath(cesta + QStringLiteral(".dbf"));
     const QByteArray obsah = zapisDBF(data, platform::clock().today(), soubor);
     if (const Vysledek<> v = filestore::replace(soubor, obsah); !v) throw RuntimeError(75, v.chyba());
+}
+
+namespace {
+
+// The character tables of PrevedZnaky, aligned position by position. The bytes of tables 0 and 2
+// read as Windows-1250, as the text of a file read in that code page holds them.
+std::array<QString, 4> tabulkyZnaku() {
+    const QString pismena = QStringLiteral("aáÁeéÉěĚiíÍoóÓuúÚůŮyýÝ|cčČdďĎlľĽnňŇrřŘsšŠtťŤzžŽ|äëöüÄËÖÜß°");
+    const QByteArray cp852("a\xA0\xB5" "e\x82\x90\xD8\xB7" "i\xA1\xD6" "o\xA2\xE0" "u\xA3\xE9\x85\xDE" "y\xEC\xED" "|"
+                           "c\x9F\xAC" "d\xD4\xD2" "l\x96\x95" "n\xE5\xD5" "r\xFD\xFC" "s\xE7\xE6" "t\x9C\x9B"
+                           "z\xA7\xA6" "|" "\x84\x89\x94\x81\x8E\xD3\x99\x9A\xE1\xF8");
+    // Kamenický as far as the "|"; the German letters keep their 852 codes, the degree sign has none.
+    const QByteArray kamenicky = QByteArray("a\xA0\x8F" "e\x82\x90\x88\x89" "i\xA1\x8B" "o\xA2\x95" "u\xA3\x97\x96\xA6"
+                                            "y\x98\x9D" "|" "c\x87\x80" "d\x83\x85" "l\x8C\x9C" "n\xA4\xA5" "r\xA9\x9E"
+                                            "s\xA8\x9B" "t\x9F\x86" "z\x91\x92" "|") +
+                                 cp852.mid(48, 9);
+    // Without the diacritics; ß has none to lose and stays itself rather than becoming "á".
+    const QString bezHacku = QStringLiteral("aaAeeEeEiiIooOuuUuUyyY|ccCddDllLnnNrrRssSttTzzZ|aeouAEOUß");
+    return {cp1250::decode(cp852), pismena, cp1250::decode(kamenicky), bezHacku};
+}
+
+}  // namespace
+
+QString PrevedZnaky(const QString& text, int zdroj, int cil) {
+    static const std::array<QString, 4> tabulky = tabulkyZnaku();
+    const auto tabulka = [](int i) { return i >= 0 && i < 4 ? tabulky[static_cast<size_t>(i)] : QString(); };
+    const QString z = tabulka(zdroj), c = tabulka(cil);
+    QString vysledek = text;
+    for (QChar& znak : vysledek)
+        if (const qsizetype i = z.indexOf(znak); i >= 0 && i < c.size()) znak = c[i];
+    return vysledek;
 }

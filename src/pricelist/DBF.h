@@ -127,6 +127,17 @@ inline std::string_view CtecDBF::bajty(const char* zaznam, size_t pole) const {
     return {z, static_cast<size_t>(k - z)};
 }
 
+// The two bytes of n, low byte first, as the header holds its counts and lengths; n outside
+// 0..65535 is an overflow error.
+QByteArray IntNa2Bajty(int n);
+
+// `text` with each character found in character table `zdroj` replaced by the one at the same
+// place in table `cil`: 0 the letters' code-page-852 bytes as Windows-1250 reads them, 1 the
+// letters, 2 their Kamenický bytes, 3 the letters without diacritics. Other characters stay, and
+// a table number outside 0..3 converts nothing. The reader and writer map the bytes themselves
+// (Cp852.h), the same way as tables 0 and 1.
+QString PrevedZnaky(const QString& text, int zdroj, int cil);
+
 // A cell as text, as a value turns into text anywhere in the program (numbers "12,5", dates
 // in the short form, empty "").
 QString textBunky(const BunkaDBF& bunka);

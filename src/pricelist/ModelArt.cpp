@@ -189,9 +189,14 @@ Vysledek<> ModelArt::potvrdZadani(const QString& text) {
     const int r = std::exchange(m_radekZadani, 0);
     m_grid.setTextMatrix(r, kSloupecKs, QString::number(*ks));
     const QString kod = m_grid.TextMatrix(r, 1);
-    std::erase_if(m_vybrane, [&](const Vyber& v) { return v.kod == kod; });
+    // One quantity per article: a later one replaces it and goes to the end.
+    if (InCol(m_vybrane, kod)) std::erase_if(m_vybrane, [&](const Vyber& v) { return v.kod == kod; });
     m_vybrane.push_back({kod, *ks});
     return {};
+}
+
+bool ModelArt::InCol(const std::vector<Vyber>& kolekce, const QString& klic) {
+    return std::ranges::any_of(kolekce, [&](const Vyber& v) { return v.kod == klic; });
 }
 
 Vysledek<bool> ModelArt::Vlozit() {

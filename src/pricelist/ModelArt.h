@@ -73,6 +73,8 @@ public:
 
     // The quantities chosen, in the order they were last confirmed.
     const std::vector<Vyber>& VybranePolozky() const { return m_vybrane; }
+    // Whether the chosen quantities hold one under the order number `klic`.
+    static bool InCol(const std::vector<Vyber>& kolekce, const QString& klic);
 
     // "Vložit": clears the filters and inserts every chosen article listed under its code. True
     // when the window is to hide. Into the order sheet with no sub-order selected nothing changes

@@ -1,7 +1,7 @@
 #pragma once
 // Choosing files and folders, under the names the rest of the program uses. These are dialogs by
 // nature: the windows and the sheet's menu commands call them, never a computation.
-#include "platform/UserDialogs.h"
+#include "platform/UserDialogs.h"  // also VyberAdresar, the folder browser
 
 #include <QList>
 #include <QString>

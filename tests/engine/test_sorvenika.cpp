@@ -4,6 +4,7 @@
 #include "engine/NactiSystem.h"
 #include "costing/Kalkulace.h"
 
+#include <array>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -105,6 +106,17 @@ TEST_F(Sorvenika, FullCostingFillsBothGrids) {
         EXPECT_GT(m.tabulka.RowHeight(r), 0) << r;
     }
     EXPECT_FALSE(m.tabulka.FontBold());
+}
+
+// The colours alone follow the quantities again; the texts stay as they are.
+TEST_F(Sorvenika, ObarviTabulkuColoursRowsFromTheirQuantities) {
+    SpocitejSorveniku(g, kalkulacky, m.mrizky());
+    m.tabulka.setTextMatrix(1, 0, QStringLiteral("x"));
+    g.dataSystemu.Polozky(1, 1).Ks = 2;  // 3 computed
+    g.dataSystemu.Polozky(1, 2).Ks = 0;
+    ObarviTabulku(sestavKalkulaci(g, true), m.tabulka);
+    EXPECT_EQ((std::array{barva(1), m.tabulka.CellForeColorAt(1, 5), barva(2), barva(3)}), (std::array{kCervena, kCervena, kSeda, 0}));
+    EXPECT_EQ(m.tabulka.TextMatrix(1, 0), QStringLiteral("x"));
 }
 
 TEST_F(Sorvenika, DispatchByExactName) {

@@ -80,9 +80,16 @@ TEST(frmNastaveni, OpensDetectedEditsLiveTestsAndSaves) {
     EXPECT_EQ(d.fake.texty().last(), kVyprselLimitTestu);
     EXPECT_TRUE(okno.cmdOk->isEnabled());
 
+    // "Procházet": the folder chosen in the browser is where the copies go.
+    d.fake.soubory.push_back(dir.filePath("kopie/"));
+    okno.cmdProchazet->click();
+    EXPECT_EQ(okno.lblVystup->text(), dir.filePath("kopie"));
+    EXPECT_EQ(d.fake.titulkySlozek, QStringList{kTitulekSlozky});
+
     okno.txtID->setText("K-18");
     okno.cmdOk->click();
     EXPECT_EQ(okno.result(), QDialog::Accepted);
     EXPECT_EQ(NactiNastaveniObjednavek(dir.filePath("Objednavky.ini")).ID, "K-18");
     EXPECT_EQ(NactiNastaveniObjednavek(dir.filePath("Objednavky.ini")).spojeni.Pripojeni, "1");
+    EXPECT_EQ(NactiNastaveniObjednavek(dir.filePath("Objednavky.ini")).Vystup, dir.filePath("kopie"));
 }

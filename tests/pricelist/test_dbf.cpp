@@ -1,3 +1,5 @@
+#include "platform/Cp1250.h"
+#include "platform/Cp852.h"
 #include "platform/Errors.h"
 #include "platform/Numbers.h"
 #include "platform/Regional.h"
@@ -11,6 +13,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <functional>
+#include <tuple>
 #include <gtest/gtest.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
@@ -313,4 +316,22 @@ TEST(DBF, WrittenTablesReadTheSameInDbfread) {
     DataDBF ocekavano = t;
     for (auto& r : ocekavano.radky) r[2] = textBunky(r[2]);
     ocekavejTabulku(NactiDBF(dir.filePath("tabulka")), ocekavano);
+}
+
+// The header's two-byte numbers, and the code tables of field texts: 0 to 1 and back agree with
+// the reader's and writer's own byte mapping for every byte.
+TEST(DBF, IntNa2BajtyAndPrevedZnaky) {
+    EXPECT_EQ(IntNa2Bajty(258), QByteArray("\x02\x01"));
+    for (int n : {-1, 65536}) EXPECT_EQ(cisloChyby([&] { IntNa2Bajty(n); }), 6) << n;
+    // Ë keeps its 852 code (Ó in Windows-1250) in Kamenický; the degree sign has no place there.
+    const std::tuple<QString, int, QString> radky[] = {
+        {QStringLiteral("Číslo žluťoučký Ë°"), 2, cp1250::decode("\x80\xA1slo \x91lu\x9Fou\x87k\x98 \xD3\xB0")},
+        {QStringLiteral("Číslo žluťoučký ß°"), 3, QStringLiteral("Cislo zlutoucky ß°")},
+        {QStringLiteral("Číslo"), 4, QStringLiteral("Číslo")}};
+    for (const auto& [text, cil, cekam] : radky) EXPECT_EQ(PrevedZnaky(text, 1, cil), cekam) << cil;
+    for (int b = 0; b < 256; ++b) {
+        const QChar pismeno = dbftext::toChar(static_cast<unsigned char>(b));
+        EXPECT_EQ(PrevedZnaky(QString(cp1250::toChar(static_cast<unsigned char>(b))), 0, 1), QString(pismeno)) << b;
+        EXPECT_EQ(cp1250::encode(PrevedZnaky(QString(pismeno), 1, 0)), QByteArray(1, dbftext::toByte(pismeno))) << b;
+    }
 }

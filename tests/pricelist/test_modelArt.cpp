@@ -136,6 +136,8 @@ TEST(ModelArt, SelectionsInTheOrderLastConfirmed) {
     // ab12 is another article, though the codes differ only in case.
     const std::vector<ModelArt::Vyber> ocekavane{{"ab12", 5}, {"KD330", 7}, {"AB12", 4}};
     EXPECT_EQ(m.VybranePolozky(), ocekavane);
+    for (const auto& [klic, je] : {std::pair{"ab12", true}, {"KD330", true}, {"Ab12", false}, {"", false}})
+        EXPECT_EQ(ModelArt::InCol(m.VybranePolozky(), QString::fromLatin1(klic)), je) << klic;
     EXPECT_EQ(sloupec(m, 3), QStringList({"0", "0", "4", "5", "7", "0", "0"}));
 
     ASSERT_TRUE(m.zacniZadani(QLatin1Char('9')));

@@ -50,7 +50,10 @@ QString FakeDialogs::souborUlozit(const QString&, const QList<FiltrSouboru>& fil
     slozkyUlozeni << slozka;
     return dalsiSoubor();
 }
-QString FakeDialogs::slozka(const QString&) { return dalsiSoubor(); }
+QString FakeDialogs::slozka(const QString& titulek) {
+    titulkySlozek << titulek;
+    return dalsiSoubor();
+}
 
 QStringList FakeDialogs::texty() const {
     QStringList t;

@@ -21,6 +21,7 @@ public:
     std::deque<QString> soubory;  // answers of the file and folder dialogs
     QStringList slozkyUlozeni;    // the start folders the save dialogs were opened in
     QStringList slozkyOtevreni;   // and those of the open dialogs
+    QStringList titulkySlozek;    // the titles of the folder dialogs
     QList<QList<FiltrSouboru>> filtry;  // the filters of every file dialog, in order
 
     Odpoved zprava(const Zprava& z) override;

@@ -97,6 +97,14 @@ TEST(VolbaSouboru, StartFolderFallsBackToHome) {
     for (const auto& [ulozena, cekam] : pripady) EXPECT_EQ(pocatecniSlozka(ulozena), cekam) << ulozena.toStdString();
 }
 
+// The folder browser: the folder chosen under the title given, "" when cancelled.
+TEST(VolbaSouboru, VyberAdresarGivesTheChosenFolder) {
+    FakeServices s;
+    s.dialogs.soubory = {QStringLiteral("/srv/kopie")};
+    EXPECT_EQ((QStringList{VyberAdresar(QStringLiteral("A")), VyberAdresar(QStringLiteral("B"))}), (QStringList{"/srv/kopie", ""}));
+    EXPECT_EQ(s.dialogs.titulkySlozek, (QStringList{"A", "B"}));
+}
+
 class PosliPostouTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
