@@ -274,16 +274,17 @@ TEST(SynchronizaceNabidek, ASaveDuringTheWaitOverAnUnevenFileLeavesOnlyTheNewOff
     m.uloz(1, "A");
     const QByteArray s1 = m.bajty(kNeodeslaneNabidky);
     const QByteArray jenHlavicka = cp1250::encode(kHlavickaNeodeslanych + "\r\n");
-    const struct { const char* popis; QByteArray soubor; } pripady[] = {
-        {"a cut last line", s1 + "2|7|6.12.2026|0|Nedokon"},
-        {"LF line ends", QByteArray(s1).replace("\r\n", "\n")},
+    const struct { const char* popis; QByteArray soubor; int extId; } pripady[] = {
+        {"a cut last line", s1 + "2|7|6.12.2026|0|Nedokon", 9},
+        {"LF line ends", QByteArray(s1).replace("\r\n", "\n"), 9},
+        {"the sent offer saved once more", s1, 1},
     };
     int prikaz = 0;
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.popis);
         writeBytes(m.soubor(kNeodeslaneNabidky), p.soubor);
         clsNabidka nova(m.n);
-        QTimer::singleShot(0, [&] { nova = m.uloz(9, "Nová"); });
+        QTimer::singleShot(0, [&] { nova = m.uloz(p.extId, p.extId == 1 ? "A" : "Nová"); });
         EXPECT_EQ(m.s().OdesliNabidky(), "OK");
         EXPECT_EQ(m.prikaz(++prikaz), cp1250::encode(PrikazSynchronizace("insert", Prihlaseni{7, "aGVzbG8="}, s1)));
         const QByteArray jen = jenHlavicka + cp1250::encode(nova.ZaznamKOdeslani());
@@ -292,11 +293,17 @@ TEST(SynchronizaceNabidek, ASaveDuringTheWaitOverAnUnevenFileLeavesOnlyTheNewOff
         EXPECT_EQ(m.prikaz(++prikaz), cp1250::encode(PrikazSynchronizace("insert", Prihlaseni{7, "aGVzbG8="}, jen)));
         EXPECT_EQ(m.bajty(kNeodeslaneNabidky), "chybí");
     }
-    writeBytes(m.soubor(kNeodeslaneNabidky), s1);
-    QTimer::singleShot(0, [&] { writeBytes(m.soubor(kNeodeslaneNabidky), jenHlavicka); });
-    EXPECT_EQ(m.s().OdesliNabidky(), "Server nabídky přijal, ale: Soubor " + m.soubor(kNeodeslaneNabidky) +
-                                         " se během odesílání změnil a chybí v něm odeslané nabídky (počet: 1)");
-    EXPECT_EQ(m.bajty(kNeodeslaneNabidky), "chybí");
+    // Emptied or removed by another program during the wait.
+    for (const bool smazat : {false, true}) {
+        writeBytes(m.soubor(kNeodeslaneNabidky), s1);
+        QTimer::singleShot(0, [&] {
+            if (smazat) QFile::remove(m.soubor(kNeodeslaneNabidky));
+            else writeBytes(m.soubor(kNeodeslaneNabidky), jenHlavicka);
+        });
+        EXPECT_EQ(m.s().OdesliNabidky(), "Server nabídky přijal, ale: Soubor " + m.soubor(kNeodeslaneNabidky) +
+                                             " se během odesílání změnil a chybí v něm odeslané nabídky (počet: 1)");
+        EXPECT_EQ(m.bajty(kNeodeslaneNabidky), "chybí");
+    }
 }
 
 // What goes up of a file the program did not write itself, and what stays: CR line ends are
