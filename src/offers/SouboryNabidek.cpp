@@ -6,9 +6,7 @@
 #include "platform/Regional.h"
 
 #include <QDir>
-#include <QFile>
 #include <optional>
-#include <sys/stat.h>
 
 namespace {
 
@@ -37,28 +35,13 @@ QList<QByteArrayView> radkyServeru(QByteArrayView obsah) {
     return radky;
 }
 
-// The unsent-offers file as this program last left it: an append to a file unchanged since then
-// need not read it again (a busy representative's file holds tens of megabytes).
-struct Otisk {
+// The unsent-offers file as this program's last append left it: an append to a file unchanged
+// since then need not read it again (a busy representative's file holds tens of megabytes).
+struct Overeny {
     QString soubor;
-    dev_t zarizeni = 0;
-    ino_t uzel = 0;
-    off_t velikost = 0;
-    timespec zmena{}, stav{};
-    bool operator==(const Otisk& o) const {
-        return soubor == o.soubor && zarizeni == o.zarizeni && uzel == o.uzel && velikost == o.velikost &&
-               zmena.tv_sec == o.zmena.tv_sec && zmena.tv_nsec == o.zmena.tv_nsec && stav.tv_sec == o.stav.tv_sec &&
-               stav.tv_nsec == o.stav.tv_nsec;
-    }
+    filestore::StavSouboru stav;
 };
-
-std::optional<Otisk> otisk(const QString& soubor) {
-    struct stat st {};
-    if (::stat(QFile::encodeName(soubor).constData(), &st) != 0) return std::nullopt;
-    return Otisk{soubor, st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
-}
-
-std::optional<Otisk> g_overeny;
+std::optional<Overeny> g_overeny;
 
 }  // namespace
 
@@ -98,20 +81,24 @@ QByteArray ZaznamySCrLf(const ObsahNeodeslanych& o, const QString& hlavicka) {
 Vysledek<QString> PripojZaznam(const QString& soubor, const QString& hlavicka, const QString& zaznam,
                                const std::function<Vysledek<>()>& predZapisem) {
     const QByteArray bajty = cp1250::encode(zaznam);
+    // Only an append leaves a state to trust; the next save after a rewrite reads the file once.
+    std::optional<filestore::StavSouboru> po;
     const auto zapis = [&](const std::function<Vysledek<>()>& z, const QString& text = {}) -> Vysledek<QString> {
         g_overeny.reset();
         if (predZapisem)
             if (const Vysledek<> v = predZapisem(); !v) return Chyba{v.chyba()};
         if (const Vysledek<> v = z(); !v) return Chyba{v.chyba()};
-        g_overeny = otisk(soubor);
+        if (po) g_overeny = Overeny{soubor, *po};
         return text;
     };
-    const auto pripoj = [&] { return filestore::append(soubor, bajty); };
-    if (g_overeny && g_overeny == otisk(soubor)) return zapis(pripoj);
+    const auto pripoj = [&] { return filestore::append(soubor, bajty, &po); };
+    if (g_overeny && g_overeny->soubor == soubor && filestore::stav(soubor) == g_overeny->stav) return zapis(pripoj);
     const Vysledek<std::optional<QByteArray>> precteno = filestore::readAll(soubor);
     // Never taken for empty: writing the header over it would lose every offer in it.
     if (!precteno) return Chyba{precteno.chyba() + QStringLiteral(" Nabídka nebyla uložena a soubor zůstal beze změny.")};
-    const ObsahNeodeslanych o = CtiNeodeslane(precteno->value_or(QByteArray()), hlavicka);
+    // The records are views into it.
+    const QByteArray obsah = precteno->value_or(QByteArray());
+    const ObsahNeodeslanych o = CtiNeodeslane(obsah, hlavicka);
     if (o.hlavicka && o.crLf && o.mimo.isEmpty()) return zapis(pripoj);
     const QByteArray novy = ZaznamySCrLf(o, hlavicka) + bajty;
     if (o.mimo.isEmpty()) return zapis([&] { return filestore::replace(soubor, novy); });

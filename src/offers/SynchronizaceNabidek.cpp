@@ -12,6 +12,7 @@
 #include "platform/Services.h"
 
 #include <QDir>
+#include <QHash>
 
 namespace {
 
@@ -30,27 +31,41 @@ bool jeOK(const QString& odpoved) { return odpoved.startsWith(QLatin1String("OK"
 // The body of an "OK" reply: what follows its first four characters ("OK" and CR LF).
 QString telo(const QString& odpoved) { return odpoved.mid(4); }
 
-// After the server took the unsent offers: the records that were sent go; what was saved during
-// the wait, and what was no offer, stays. A failure is told: the offers left in the file would
-// go to the server again.
-Vysledek<> odeberOdeslane(const QString& soubor, QByteArrayView odeslano, const ObsahNeodeslanych& o) {
-    if (!o.hlavicka) return {};
+// After the server took the unsent offers each record that was sent leaves the file wherever its
+// whole line still stands: a save during the wait may have rewritten the file around it (line
+// ends made CR LF, a fragment set aside). What was saved meanwhile, and what is no offer, stays.
+struct PoOdeslani {
+    qsizetype chybi = 0;  // sent records no longer in the file
+    bool mimo = false;    // the file holds content that is no offer
+};
+
+Vysledek<PoOdeslani> odeberOdeslane(const QString& soubor, const ObsahNeodeslanych& odeslane) {
     const Vysledek<std::optional<QByteArray>> precteno = filestore::readAll(soubor);
     if (!precteno) return Chyba{precteno.chyba()};
-    if (!*precteno || !(*precteno)->startsWith(odeslano))
-        return Chyba{QStringLiteral("Soubor ") + QDir::toNativeSeparators(soubor) + QStringLiteral(" se během odesílání změnil")};
+    if (!*precteno) return PoOdeslani{odeslane.zaznamy.size()};
     const QByteArrayView ted = **precteno;
+    QHash<QByteArrayView, qsizetype> zbyvaOdebrat;
+    for (const ObsahNeodeslanych::Radek& r : odeslane.zaznamy) ++zbyvaOdebrat[r.text];
     QByteArray zbyva;
-    qsizetype od = 0;
-    for (const ObsahNeodeslanych::Radek& r : o.zaznamy) {
+    qsizetype od = 0, odebrano = 0;
+    const ObsahNeodeslanych nyni = CtiNeodeslane(ted);
+    for (const ObsahNeodeslanych::Radek& r : nyni.zaznamy) {
+        const auto i = zbyvaOdebrat.find(r.text);
+        if (i == zbyvaOdebrat.end() || *i == 0) continue;
+        --*i;
+        ++odebrano;
         zbyva += ted.sliced(od, r.zacatek - od);
         od = r.dalsi;
     }
     zbyva += ted.sliced(od);
     const ObsahNeodeslanych po = CtiNeodeslane(zbyva);
-    if (po.zaznamy.isEmpty() && po.mimo.isEmpty()) return filestore::remove(soubor);
-    if (o.zaznamy.isEmpty()) return {};
-    return filestore::replace(soubor, zbyva);
+    const PoOdeslani vysledek{odeslane.zaznamy.size() - odebrano, !po.mimo.isEmpty()};
+    if (po.zaznamy.isEmpty() && po.mimo.isEmpty()) {
+        if (Vysledek<> v = filestore::remove(soubor); !v) return Chyba{v.chyba()};
+    } else if (odebrano > 0) {
+        if (Vysledek<> v = filestore::replace(soubor, zbyva); !v) return Chyba{v.chyba()};
+    }
+    return vysledek;
 }
 
 }  // namespace
@@ -104,8 +119,8 @@ QString SynchronizaceNabidek::OdesliNabidky() {
     const QString soubor = souborNabidek(kNeodeslaneNabidky);
     const Vysledek<std::optional<QByteArray>> precteno = filestore::readAll(soubor);
     if (!precteno) return precteno.chyba() + QStringLiteral(" Nabídky nebyly odeslány.");
-    // The records read whole under the header, with CR LF ends; the file may grow while the
-    // request waits, so its exact bytes that were read are what the removal checks afterwards.
+    // The records read whole under the header go up with CR LF ends; the removal afterwards
+    // looks for their lines, which views into these bytes hold.
     const QByteArray obsah = precteno->value_or(QByteArray());
     const ObsahNeodeslanych o = CtiNeodeslane(obsah);
     QByteArray data = o.hlavicka ? ZaznamySCrLf(o) : QByteArray();
@@ -115,13 +130,19 @@ QString SynchronizaceNabidek::OdesliNabidky() {
     const QString odpoved = pozadavek(QStringLiteral("insert"), true, data);
     if (odpoved != QLatin1String("OK")) return odpoved;
     const QString nazev = QDir::toNativeSeparators(soubor);
-    const QString mimo = o.mimo.isEmpty() ? QString()
-                                          : QStringLiteral(". Obsah souboru ") + nazev +
-                                                QStringLiteral(", který nebyl celými nabídkami, se neodeslal a v souboru zůstal");
-    const Vysledek<> v = odeberOdeslane(soubor, obsah, o);
-    if (v) return odpoved + mimo;
-    return QStringLiteral("Server nabídky přijal, ale: ") + v.chyba() +
-           QStringLiteral(". Odeslané nabídky v souboru zůstaly a při příští synchronizaci se odešlou znovu.");
+    const Vysledek<PoOdeslani> v = odeberOdeslane(soubor, o);
+    if (!v)
+        return QStringLiteral("Server nabídky přijal, ale: ") + v.chyba() +
+               QStringLiteral(". Odeslané nabídky v souboru zůstaly a při příští synchronizaci se odešlou znovu.");
+    // A sent record that is gone cannot go up twice; the user is told the file was changed.
+    QString text = v->chybi == 0 ? odpoved
+                                 : QStringLiteral("Server nabídky přijal, ale: Soubor ") + nazev +
+                                       QStringLiteral(" se během odesílání změnil a chybí v něm odeslané nabídky (počet: ") +
+                                       QString::number(v->chybi) + QLatin1Char(')');
+    if (v->mimo)
+        text += QStringLiteral(". Obsah souboru ") + nazev +
+                QStringLiteral(", který nebyl celými nabídkami, se neodeslal a v souboru zůstal");
+    return text;
 }
 
 QString SynchronizaceNabidek::OdesliStavy() {

@@ -44,7 +44,8 @@ public:
     // "test" with the given number and password; the reply.
     QString Test(int idoz, const QString& pwdBase64);
     // "insert" of NeodeslaneNabidky.txt. On the exact reply "OK" the offers that were sent are
-    // taken out of the file; offers saved during the wait stay for the next run.
+    // taken out of the file wherever they now stand; offers saved during the wait stay for the
+    // next run. The reply names sent offers that were no longer in the file.
     QString OdesliNabidky();
     // "update_status" of StavyNabidek.txt; the file stays.
     QString OdesliStavy();

@@ -88,6 +88,31 @@ Chyba chybaOtevreni(const QString& cesta, int chyba) {
     return chyba == ENOENT || chyba == ENOTDIR ? chybaCteni(cesta) : nelzePrecist(cesta, chyba);
 }
 
+qint64 ns(const timespec& t) { return static_cast<qint64>(t.tv_sec) * 1'000'000'000 + t.tv_nsec; }
+
+StavSouboru stavZ(const struct stat& st) {
+    return {static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino), static_cast<qint64>(st.st_size),
+            ns(st.st_mtim), ns(st.st_ctim)};
+}
+
+// A write by another program in the same clock tick as ours would get the same two times where
+// the kernel stamps files coarsely (every few milliseconds), and a rewrite in place keeps the
+// size. So the modification time is set one nanosecond back: no later write stamps a time that
+// lies before ours. A file system that does not keep it to the nanosecond promises nothing.
+std::optional<StavSouboru> stavPoZapisu(int fd) {
+    struct stat st {};
+    if (fstat(fd, &st) != 0) return std::nullopt;
+    timespec casy[2] = {{0, UTIME_OMIT}, st.st_mtim};
+    if (casy[1].tv_nsec > 0) {
+        --casy[1].tv_nsec;
+    } else {
+        --casy[1].tv_sec;
+        casy[1].tv_nsec = 999'999'999;
+    }
+    if (futimens(fd, casy) != 0 || fstat(fd, &st) != 0 || ns(st.st_mtim) != ns(casy[1])) return std::nullopt;
+    return stavZ(st);
+}
+
 }  // namespace
 
 QString duvodSystemu(int chyba) {
@@ -192,7 +217,14 @@ Vysledek<> replace(const QString& cesta, const QByteArray& bajty, std::optional<
     return {};
 }
 
-Vysledek<> append(const QString& cesta, const QByteArray& bajty) {
+std::optional<StavSouboru> stav(const QString& cesta) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(cesta).constData(), &st) != 0) return std::nullopt;
+    return stavZ(st);
+}
+
+Vysledek<> append(const QString& cesta, const QByteArray& bajty, std::optional<StavSouboru>* po) {
+    if (po) po->reset();
     if (Vysledek<> s = slozkaPro(cesta); !s) return s;
     odeberDocasne(cesta);
     QFile f(cesta);
@@ -206,7 +238,10 @@ Vysledek<> append(const QString& cesta, const QByteArray& bajty) {
     }
     const qint64 puvodni = f.size();
     const std::optional<QString> duvod = zapisVse(f, bajty);
-    if (!duvod) return {};
+    if (!duvod) {
+        if (po) *po = stavPoZapisu(fd);
+        return {};
+    }
     if (byl) {
         f.resize(puvodni);
     } else {

@@ -29,10 +29,21 @@ std::optional<QByteArray> readTail(const QString& cesta, qint64 n);
 // old one; a failed flush fails the write.
 Vysledek<> replace(const QString& cesta, const QByteArray& bajty,
                    std::optional<QFileDevice::Permissions> prava = std::nullopt);
+// What shows that a file changed: its place, its size and its two times to the nanosecond.
+struct StavSouboru {
+    quint64 zarizeni = 0, uzel = 0;
+    qint64 velikost = 0, zmenaNs = 0, stavNs = 0;  // st_mtim, st_ctim
+    bool operator==(const StavSouboru&) const = default;
+};
+// The file's state now; nullopt when it cannot be looked up.
+std::optional<StavSouboru> stav(const QString& cesta);
 // Appends in place. A write that fails part-way is cut back, so the file keeps its old length;
 // a file it created is removed.
 // Both writes first remove this file's temporaries left by a rewrite that was killed.
-Vysledek<> append(const QString& cesta, const QByteArray& bajty);
+// `po`, when given, gets the state the append left the file in, taken from the descriptor it
+// wrote through, such that any later change to the file shows in stav(); nullopt when the file
+// system cannot promise that.
+Vysledek<> append(const QString& cesta, const QByteArray& bajty, std::optional<StavSouboru>* po = nullptr);
 // Succeeds also when there was nothing to remove; a failure names the file and its reason.
 Vysledek<> remove(const QString& cesta);
 

@@ -5,8 +5,10 @@
 
 #include "offers/SouboryNabidek.h"
 #include "platform/Cp1250.h"
+#include "support/BezPravaCist.h"
 #include "support/TestSupport.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -75,6 +77,30 @@ TEST(ModelSeznamuNabidek, LoadKeysStatesAndOrder) {
     m.ZobrazNabidky();
     EXPECT_EQ(m.rowCount(), 0);
     EXPECT_EQ(textSouctu(m.soucet()), QStringLiteral("Součet: 0,00 Kč"));
+}
+
+// A file this user cannot read lists nothing of its own and is named; the other files are listed.
+TEST(ModelSeznamuNabidek, AnUnreadableFileIsNamedAndTheOthersListed) {
+    const struct { QString jmeno; QStringList klice, stavy; } pripady[] = {
+        {kNeodeslaneNabidky, {"3U", "1U"}, {"V řešení", "Alternativa"}},
+        {kUlozeneNabidky, {"1N"}, {"V řešení"}},
+        {kStavyNabidek, {"1N", "4U", "2U"}, {"V řešení", "V řešení", "V řešení"}},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.jmeno.toStdString());
+        Seznam s;
+        QFile::setPermissions(s.soubor(p.jmeno), QFileDevice::WriteOwner);
+        ModelSeznamuNabidek m(s.g);
+        Vysledek<> v;
+        {
+            const BezPravaCist bez;
+            v = m.NactiNabidky();
+        }
+        EXPECT_EQ(v.chyba(), "Soubor " + QDir::toNativeSeparators(s.soubor(p.jmeno)) + " nelze přečíst: Přístup odepřen.");
+        m.ZobrazNabidky();
+        EXPECT_EQ(sloupec(m, sKey), p.klice);
+        EXPECT_EQ(sloupec(m, sStav), p.stavy);
+    }
 }
 
 TEST(ModelSeznamuNabidek, StateChangeOnlyOwnWrittenAtOnce) {

@@ -219,22 +219,31 @@ TEST(SouboryNabidek, ARetriedSaveSetsAFragmentAsideOnce) {
 }
 
 // A save reads the file again whenever it changed since the program last wrote it, by however
-// little: a line another tool added is set aside, not appended under.
+// little and however soon: a line another tool added is set aside, not appended under, and so is
+// the whole file when a byte of its header is rewritten in place right after the save.
 TEST(SouboryNabidek, AFileChangedSinceTheLastSaveIsReadAgain) {
-    Slozka s;
     clsNabidka a = vyplnena();
-    ASSERT_TRUE(a.UlozNabidkuKOdeslani());
-    const QString soubor = s.soubor(kNeodeslaneNabidky);
-    const QByteArray prvni = readBytes(soubor);
-    QFile f(soubor);
-    ASSERT_TRUE(f.open(QIODevice::Append));
-    f.write("1|2\r\n");
-    f.close();
-    const Vysledek<QString> v = a.UlozNabidkuKOdeslani();
-    ASSERT_TRUE(v);
-    EXPECT_TRUE(v->contains(QDir::toNativeSeparators(s.soubor(kZbytkyNeodeslanych))));
-    EXPECT_EQ(readBytes(soubor), prvni + cp1250::encode(a.ZaznamKOdeslani()));
-    EXPECT_EQ(readBytes(s.soubor(kZbytkyNeodeslanych)), "1|2\r\n");
+    const QByteArray H = cp1250::encode(kHlavickaNeodeslanych + "\r\n"), A = cp1250::encode(a.ZaznamKOdeslani());
+    const struct { const char* popis; qint64 kde; QByteArray zmena, po, stranou; } pripady[] = {
+        {"a line appended", H.size() + 2 * A.size(), "1|2\r\n", H + A + A + A, "1|2\r\n"},
+        {"a byte rewritten in place", 0, "e", H + A, "e" + H.sliced(1) + A + A},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.popis);
+        Slozka s;
+        // The second save is an append, whose state the next one trusts.
+        ASSERT_TRUE(a.UlozNabidkuKOdeslani());
+        ASSERT_TRUE(a.UlozNabidkuKOdeslani());
+        const QString soubor = s.soubor(kNeodeslaneNabidky);
+        QFile f(soubor);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite) && f.seek(p.kde) && f.write(p.zmena) == p.zmena.size());
+        f.close();
+        const Vysledek<QString> v = a.UlozNabidkuKOdeslani();
+        ASSERT_TRUE(v);
+        EXPECT_TRUE(v->contains(QDir::toNativeSeparators(s.soubor(kZbytkyNeodeslanych))));
+        EXPECT_EQ(readBytes(soubor), p.po);
+        EXPECT_EQ(readBytes(s.soubor(kZbytkyNeodeslanych)), p.stranou);
+    }
 }
 
 TEST(SouboryNabidek, AnUnreadableFileIsRefusedAndLeftAlone) {

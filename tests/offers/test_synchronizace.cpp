@@ -264,6 +264,48 @@ TEST(SynchronizaceNabidek, AnOfferSavedDuringTheWaitSurvivesAndASecondRunIsRefus
     EXPECT_EQ(NactiUlozeneNabidky(m.n)->size(), 2);
 }
 
+// A save during the wait over a file that is no plain CR LF records rewrites it (the fragment set
+// aside, the line ends made CR LF): the sent record leaves it all the same and the next upload
+// carries only the new offer. A sent record that is gone from the file is named.
+TEST(SynchronizaceNabidek, ASaveDuringTheWaitOverAnUnevenFileLeavesOnlyTheNewOffer) {
+    Misto m;
+    m.spust({}, {"--prikaz", "insert", "--zpozdeni", "200"});
+    BEZI(m.server);
+    m.uloz(1, "A");
+    const QByteArray s1 = m.bajty(kNeodeslaneNabidky);
+    const QByteArray jenHlavicka = cp1250::encode(kHlavickaNeodeslanych + "\r\n");
+    const struct { const char* popis; QByteArray soubor; int extId; } pripady[] = {
+        {"a cut last line", s1 + "2|7|6.12.2026|0|Nedokon", 9},
+        {"LF line ends", QByteArray(s1).replace("\r\n", "\n"), 9},
+        {"the sent offer saved once more", s1, 1},
+    };
+    int prikaz = 0;
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.popis);
+        writeBytes(m.soubor(kNeodeslaneNabidky), p.soubor);
+        clsNabidka nova(m.n);
+        QTimer::singleShot(0, [&] { nova = m.uloz(p.extId, p.extId == 1 ? "A" : "Nová"); });
+        EXPECT_EQ(m.s().OdesliNabidky(), "OK");
+        EXPECT_EQ(m.prikaz(++prikaz), cp1250::encode(PrikazSynchronizace("insert", Prihlaseni{7, "aGVzbG8="}, s1)));
+        const QByteArray jen = jenHlavicka + cp1250::encode(nova.ZaznamKOdeslani());
+        EXPECT_EQ(m.bajty(kNeodeslaneNabidky), jen);
+        EXPECT_EQ(m.s().OdesliNabidky(), "OK");
+        EXPECT_EQ(m.prikaz(++prikaz), cp1250::encode(PrikazSynchronizace("insert", Prihlaseni{7, "aGVzbG8="}, jen)));
+        EXPECT_EQ(m.bajty(kNeodeslaneNabidky), "chybí");
+    }
+    // Emptied or removed by another program during the wait.
+    for (const bool smazat : {false, true}) {
+        writeBytes(m.soubor(kNeodeslaneNabidky), s1);
+        QTimer::singleShot(0, [&] {
+            if (smazat) QFile::remove(m.soubor(kNeodeslaneNabidky));
+            else writeBytes(m.soubor(kNeodeslaneNabidky), jenHlavicka);
+        });
+        EXPECT_EQ(m.s().OdesliNabidky(), "Server nabídky přijal, ale: Soubor " + m.soubor(kNeodeslaneNabidky) +
+                                             " se během odesílání změnil a chybí v něm odeslané nabídky (počet: 1)");
+        EXPECT_EQ(m.bajty(kNeodeslaneNabidky), "chybí");
+    }
+}
+
 // What goes up of a file the program did not write itself, and what stays: CR line ends are
 // read; only records read whole under the header go up, and after "OK" only they leave the file,
 // whose other content the step names; a record from before "‹" and "›" goes up with them and
