@@ -178,6 +178,13 @@ TEST(OrderSheet, CountEditorAndRemovals) {
         EXPECT_THROW(m.Objednavka.Remove(i), RuntimeError) << i;
     }
     EXPECT_EQ(m.Objednavka.Count(), 1);
+    // A key finds its sub-order whatever the case, wherever it moved; a key is given once.
+    clsObjednavka& o = m.Objednavka;
+    o.Add("Klíčová", "", "", "", {}, "k1");
+    EXPECT_EQ(cisloChyby([&] { o.Add("Druhá", "", "", "", {}, "K1"); }), 457);
+    o.Remove(1);
+    EXPECT_EQ(&o.Item("K1"), &o.Item(1));
+    for (const char* k : {"k2", ""}) EXPECT_EQ(cisloChyby([&] { o.Item(k); }), 5) << k;
 
     // The first of several rows.
     ListObjednavky d;
