@@ -10,7 +10,6 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <netdb.h>
 #include <netinet/in.h>
@@ -59,15 +58,12 @@ int volba(qintptr handle, int jaka) {
     return hodnota;
 }
 
-// The name the system's own lookup gives a loopback address, the address when it has none.
-QString jmenoAdresy(const char* adresa) {
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    ::inet_pton(AF_INET, adresa, &a.sin_addr);
+// The system's own name for 127.0.0.1, the address when it has none.
+QString jmenoLoopbacku() {
+    const sockaddr_in a{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
     char jmeno[NI_MAXHOST];
-    if (::getnameinfo(reinterpret_cast<sockaddr*>(&a), sizeof a, jmeno, sizeof jmeno, nullptr, 0, NI_NAMEREQD) != 0)
-        return QString::fromLatin1(adresa);
-    return QString::fromLatin1(jmeno);
+    const bool ma = ::getnameinfo(reinterpret_cast<const sockaddr*>(&a), sizeof a, jmeno, sizeof jmeno, nullptr, 0, NI_NAMEREQD) == 0;
+    return ma ? QString::fromLatin1(jmeno) : QStringLiteral("127.0.0.1");
 }
 
 }  // namespace
@@ -236,7 +232,7 @@ TEST(clsSocket, ListensAcceptsOnAnotherObjectAndBothExchangeNumbersAndText) {
     const struct { const char* co; QString je, ma; } konce[] = {
         {"bound LocalIP", naslouchac.LocalIP(), "127.0.0.1"},
         {"connected LocalIP", klient.LocalIP(), "127.0.0.1"},
-        {"connected LocalHostName", klient.LocalHostName(), jmenoAdresy("127.0.0.1")},
+        {"connected LocalHostName", klient.LocalHostName(), jmenoLoopbacku()},
         {"accepted LocalIP", server->LocalIP(), "127.0.0.1"},
         {"accepted LocalHostName", server->LocalHostName(), "127.0.0.1"},
         {"accepted RemoteHost", server->RemoteHost(), "127.0.0.1"},
