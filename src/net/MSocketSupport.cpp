@@ -58,6 +58,17 @@ QString textChybySocketu(int cislo) {
                : GetErrorDescription(cislo);
 }
 
+Integer UnsignedToInteger(qint32 slovo) {
+    if (slovo < 0 || slovo > 65535) throw ChybaPreteceni();
+    return Integer(slovo > 32767 ? slovo - 65536 : slovo);
+}
+
+qint32 IntegerToUnsigned(Integer cislo) { return cislo.value() < 0 ? cislo.value() + 65536 : cislo.value(); }
+
+qint32 LoWord(qint32 hodnota) { return hodnota & 0xFFFF; }
+
+qint32 HiWord(qint32 hodnota) { return static_cast<qint32>(static_cast<quint32>(hodnota) >> 16); }
+
 int cisloChybySocketu(QAbstractSocket::SocketError chyba) {
     switch (chyba) {
         case QAbstractSocket::ConnectionRefusedError: return 10061;

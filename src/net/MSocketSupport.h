@@ -2,6 +2,7 @@
 // What is left of the socket support once Qt's event loop delivers the socket events: the
 // Windows Sockets error numbers with their fixed English texts, and the error they travel in.
 #include "platform/Errors.h"
+#include "platform/Numbers.h"
 
 #include <QAbstractSocket>
 #include <QString>
@@ -13,6 +14,14 @@ QString GetErrorDescription(int cislo);
 
 // The same, and the socket class's own 40006.
 QString textChybySocketu(int cislo);
+
+// A port or other 16-bit word 0..65535 as the signed Integer that carries it (32768..65535 below
+// zero); any other value is the overflow error. IntegerToUnsigned is the way back.
+Integer UnsignedToInteger(qint32 slovo);
+qint32 IntegerToUnsigned(Integer cislo);
+// The low and the high 16 bits, each 0..65535.
+qint32 LoWord(qint32 hodnota);
+qint32 HiWord(qint32 hodnota);
 
 // The Windows Sockets number of one of Qt's socket errors.
 int cisloChybySocketu(QAbstractSocket::SocketError chyba);

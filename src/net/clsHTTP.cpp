@@ -65,14 +65,7 @@ clsHTTP::Pruchod clsHTTP::proved(const http::Cil& cil, const QByteArray& hlavick
     SOCK.reset(new clsSocket(prekladac));
     clsSocket* s = SOCK.get();
     m_prilisVelka = false;
-    QObject::connect(s, &clsSocket::OnDataArrival, s, [this, s] {
-        // A reply past the limit is not read any further; what came of it goes at once.
-        if (m_prilisVelka) return void(s->GetData());
-        if (m_odpoved.size() + s->BytesReceived() <= limitOdpovedi) return void(m_odpoved += s->GetData());
-        m_prilisVelka = true;
-        s->GetData();
-        m_odpoved = QByteArray();
-    });
+    QObject::connect(s, &clsSocket::OnDataArrival, s, [this](qint64 celkem) { SOCK_OnDataArrival(celkem); });
     try {
         // A host or port the socket cannot use is a connection that failed, as is a refused one.
         s->Connect(host, http::cisloPortu(port));
@@ -104,13 +97,23 @@ clsHTTP::Pruchod clsHTTP::proved(const http::Cil& cil, const QByteArray& hlavick
     const std::optional<QString> proxy = odmitnuti();
     const bool uplna = dockano && s->State() == clsSocket::sckClosed && http::odpovedUplna(m_odpoved);
     SOCK.reset();
-    if (uplna && !proxy) return {Pruchod::Hotovo, http::ZpracujOdpoved(m_odpoved)};
+    if (uplna && !proxy) return {Pruchod::Hotovo, ZpracujOdpoved()};
     // What came of a reply that failed is of no use to anyone.
     m_odpoved = QByteArray();
     if (m_prilisVelka) return {Pruchod::PrilisVelka, {}};
     if (proxy) return {Pruchod::ProxyOdmitl, kProxyOdmitla.arg(*proxy)};
     // A reset, or a close before the whole reply, is the reply that did not come.
     return {Pruchod::Vyprselo, {}};
+}
+
+void clsHTTP::SOCK_OnDataArrival(qint64) {
+    if (!SOCK) return;
+    // A reply past the limit is not read any further; what came of it goes at once.
+    if (m_prilisVelka) return void(SOCK->GetData());
+    if (m_odpoved.size() + SOCK->BytesReceived() <= limitOdpovedi) return void(m_odpoved += SOCK->GetData());
+    m_prilisVelka = true;
+    SOCK->GetData();
+    m_odpoved = QByteArray();
 }
 
 QString clsHTTP::SOCKS5_login(const http::Cil& cil, qint64 limit) {

@@ -90,6 +90,10 @@ public:
     Vysledek<QString> OdeslatObjednavku(const QString& ID, const QString& mail, const QString& Zavod,
                                         const QString& Objednavka);
     Vysledek<QString> OdeslatNabidky(const QString& Nabidky);
+    // Takes what the socket brought into Odpoved; a reply past limitOdpovedi is dropped whole.
+    void SOCK_OnDataArrival(qint64 bytesTotal);
+    // The reply processing applied to Odpoved: the body as plain text.
+    QString ZpracujOdpoved() const { return http::ZpracujOdpoved(m_odpoved); }
     // The processed reply, or "500" when the server cannot be reached or does not answer in time.
     Vysledek<QString> StahniInfoOAktualizaci(const QString& Adresa);
 

@@ -104,10 +104,37 @@ void clsSocket::nastavVysilani() {
     m_vysilani = vysilani;
 }
 
+qintptr clsSocket::vbSocket() {
+    if (m_server) return m_server->socketDescriptor();
+    return EnsureSocket() ? m_qt->socketDescriptor() : -1;
+}
+
+QString clsSocket::LocalHostName() const {
+    if (m_dohledatJmeno) {
+        // Without a name the lookup gives the address back.
+        m_localHostName = QHostInfo::fromName(m_localIP).hostName();
+        if (m_localHostName.isEmpty()) m_localHostName = m_localIP;
+        m_dohledatJmeno = false;
+    }
+    return m_localHostName;
+}
+
 bool clsSocket::EnsureSocket() {
     if (m_qt) return true;
     if (m_protokol == sckTCPProtocol) {
-        m_qt = new QTcpSocket(this);
+        // The handle exists from the start, as in SocketHandle and vbSocket; Qt would make it
+        // only at the connect or the bind.
+        const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0) return false;
+        auto* t = new QTcpSocket(this);
+        if (!t->setSocketDescriptor(fd, QAbstractSocket::UnconnectedState)) {
+            ::close(fd);
+            delete t;
+            return false;
+        }
+        // An unconnected stream reads as hung up: nothing to read until the connect.
+        for (QSocketNotifier* n : t->findChildren<QSocketNotifier*>()) n->setEnabled(false);
+        m_qt = t;
     } else {
         // A datagram socket is bound at once, as the first send would bind it.
         auto* u = new QUdpSocket(this);
@@ -118,7 +145,6 @@ bool clsSocket::EnsureSocket() {
         }
         m_qt = u;
         m_localPort = u->localPort();
-        m_localIP = u->localAddress().toString();
         // Qt turns broadcasting on for every datagram socket; here it follows the address.
         const int vypnuto = 0;
         ::setsockopt(static_cast<int>(u->socketDescriptor()), SOL_SOCKET, SO_BROADCAST, &vypnuto, sizeof vypnuto);
@@ -133,6 +159,7 @@ void clsSocket::propoj() {
     connect(m_qt, &QAbstractSocket::connected, this, [this] {
         m_localPort = m_qt->localPort();
         m_localIP = m_qt->localAddress().toString();
+        m_dohledatJmeno = true;
         m_stav = sckConnected;
         hlidejReset();
         emit OnConnect();
@@ -167,7 +194,7 @@ void clsSocket::Connect(const QString& host, int port) {
     if (m_remoteHost.isEmpty() || m_remotePort < 1 || m_remotePort > 65535) throw SocketError(10049, zdroj);
     if (m_qt && m_qt->state() != QAbstractSocket::UnconnectedState && m_qt->state() != QAbstractSocket::BoundState)
         throw SocketError(10056, zdroj);
-    EnsureSocket();
+    if (!EnsureSocket()) throw SocketError(10024, zdroj);
     m_chybaSpojeni = 0;
     if (jeTeckovaAdresa(m_remoteHost)) return pripojK(m_remoteHost);
     m_stav = sckResolvingHost;
@@ -205,7 +232,7 @@ void clsSocket::Bind(int port, const QString& adresa) {
         znicSocket();
         if (!EnsureSocket()) throw SocketError(10048, zdroj);
     } else {
-        EnsureSocket();
+        if (!EnsureSocket()) throw SocketError(10024, zdroj);
         if (m_qt->state() != QAbstractSocket::UnconnectedState) throw SocketError(10022, zdroj);
         // A failed bind is this call's error, not an event of the connection.
         const QSignalBlocker ticho(m_qt);
@@ -247,7 +274,6 @@ void clsSocket::Listen() {
     }
     m_server = server;
     m_localPort = server->serverPort();
-    m_localIP = server->serverAddress().toString();
     m_vazan = true;
     m_stav = sckListening;
 }
@@ -274,6 +300,8 @@ void clsSocket::Accept(qintptr handle) {
     propoj();
     m_localPort = m_qt->localPort();
     m_localIP = m_qt->localAddress().toString();
+    m_localHostName = m_localIP;
+    m_dohledatJmeno = false;
     m_remotePort = m_qt->peerPort();
     m_remoteHostIP = m_qt->peerAddress().toString();
     m_remoteHost = m_remoteHostIP;

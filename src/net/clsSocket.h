@@ -47,34 +47,6 @@ public:
     explicit clsSocket(Prekladac prekladac = prekladacSystemu(), QObject* rodic = nullptr);
     ~clsSocket() override;
 
-    int State() const { return m_stav; }
-    // -1 while there is no socket.
-    qintptr SocketHandle() const;
-    int Protocol() const { return m_protokol; }
-    // Has an effect only while there is no socket.
-    void setProtocol(int protokol);
-    // A dotted address also becomes RemoteHostIP; a name waits for its resolution. For UDP the
-    // broadcast permission follows whether the address ends in ".255". Throws SocketError.
-    void setRemoteHost(const QString& host);
-    int RemotePort() const { return m_remotePort; }
-    void setRemotePort(int port) { m_remotePort = port; }
-    QString RemoteHostIP() const { return m_remoteHostIP; }
-    int LocalPort() const { return m_localPort; }
-    // Bytes received and not yet taken.
-    qint64 BytesReceived() const { return m_prijato.size(); }
-    bool Bound() const { return m_vazan; }
-
-    // Starts connecting: a dotted address at once (state 6), a name after its resolution (4, 5, 6).
-    // Throws SocketError: 10049 without a host or with a port outside 1..65535, 10056 while a
-    // connection exists.
-    void Connect(const QString& host = {}, int port = -1);
-    // Binds the local end: `adresa` (dotted, or the address last bound; any when empty) and `port` (or LocalPort).
-    // Throws SocketError.
-    void Bind(int port = 0, const QString& adresa = {});
-    // Listens for connections (backlog 5), bound first when not yet; state 2, or 9 and SocketError.
-    void Listen();
-    // Adopts a connection that a listening socket reported with OnConnectionRequest: state 7.
-    void Accept(qintptr handle);
     // TCP: queues the bytes behind any still unsent; throws SocketError 40006 without a socket,
     // 10057 before it is connected. UDP: one datagram to RemoteHostIP:RemotePort (resolving
     // RemoteHost first when there is no address yet). An empty text sends nothing.
@@ -89,7 +61,6 @@ public:
     void SendData(Currency c) { SendData(c.raw()); }
     // The first `delka` bytes, or the whole buffer for 0 or more than it holds. GetData takes
     // them out of the buffer, PeekData leaves them.
-    QByteArray GetData(qsizetype delka = 0);
     QByteArray PeekData(qsizetype delka = 0) const;
     // A number from the front of the buffer, exactly its size taken (GetData) or left (PeekData);
     // nothing while fewer bytes are waiting.
@@ -99,6 +70,9 @@ public:
         if (m_prijato.size() < velikost<T>()) return std::nullopt;
         return zObrazu<T>(m_prijato);
     }
+    // Listens for connections (backlog 5), bound first when not yet; state 2, or 9 and SocketError.
+    void Listen();
+    QByteArray GetData(qsizetype delka = 0);
     template <class T>
         requires CisloSocketu<T>
     std::optional<T> GetData() {
@@ -106,8 +80,44 @@ public:
         if (cislo) m_prijato.remove(0, velikost<T>());
         return cislo;
     }
+    // Starts connecting: a dotted address at once (state 6), a name after its resolution (4, 5, 6).
+    // Throws SocketError: 10049 without a host or with a port outside 1..65535, 10056 while a
+    // connection exists.
+    void Connect(const QString& host = {}, int port = -1);
     // Connected: stops sending (state 8) and waits for the peer's close. Otherwise: closes now.
     void CloseSocket();
+    // Binds the local end: `adresa` (dotted, or LocalIP; any when empty) and `port` (or LocalPort).
+    // Throws SocketError.
+    void Bind(int port = 0, const QString& adresa = {});
+    // Adopts a connection that a listening socket reported with OnConnectionRequest: state 7.
+    void Accept(qintptr handle);
+
+    int State() const { return m_stav; }
+    // -1 while there is no socket.
+    qintptr SocketHandle() const;
+    int RemotePort() const { return m_remotePort; }
+    void setRemotePort(int port) { m_remotePort = port; }
+    QString RemoteHostIP() const { return m_remoteHostIP; }
+    // As set, or the resolver's name for it once resolved.
+    QString RemoteHost() const { return m_remoteHost; }
+    // A dotted address also becomes RemoteHostIP; a name waits for its resolution. For UDP the
+    // broadcast permission follows whether the address ends in ".255". Throws SocketError.
+    void setRemoteHost(const QString& host);
+    int Protocol() const { return m_protokol; }
+    // Has an effect only while there is no socket.
+    void setProtocol(int protokol);
+    int LocalPort() const { return m_localPort; }
+    // Taken by the next Bind or Listen.
+    void setLocalPort(int port) { m_localPort = port; }
+    // The local end's dotted address: as bound, or as the connection or Accept found it.
+    QString LocalIP() const { return m_localIP; }
+    // After a connect the name of LocalIP (LocalIP itself when it has none); after Accept LocalIP.
+    QString LocalHostName() const;
+    // Bytes received and not yet taken.
+    qint64 BytesReceived() const { return m_prijato.size(); }
+    // The object's socket, made now when it has none; -1 when it cannot be made.
+    qintptr vbSocket();
+    bool Bound() const { return m_vazan; }
 
 signals:
     void OnClose();
@@ -169,6 +179,9 @@ private:
     int m_remotePort = 0;
     int m_localPort = 0;
     QString m_localIP;
+    // A connection's local name is looked up when first read, so that no connection waits for it.
+    mutable QString m_localHostName;
+    mutable bool m_dohledatJmeno = false;
     QByteArray m_prijato;
     QByteArray m_datagram;  // waiting for the resolution of RemoteHost
     bool m_cekaDokonceni = false;

@@ -106,6 +106,10 @@ Vysledek<> ModelSeznamuNabidek::ZmenStav(int radek, int stav) {
     m_nabidky[i]->Stav = stav;
     m_radky[i].bunky[sStav] = ZjistiStav(stav);
     emit dataChanged(index(radek, sStav), index(radek, sStav));
+    return UlozStavyNabidek();
+}
+
+Vysledek<> ModelSeznamuNabidek::UlozStavyNabidek() const {
     QList<clsNabidka> vse;
     vse.reserve(static_cast<qsizetype>(m_nabidky.size()));
     for (const auto& n : m_nabidky) vse << *n;

@@ -46,6 +46,8 @@ public:
     // text follows and StavyNabidek.txt is written at once. The order, the total and the
     // filter lists stay.
     Vysledek<> ZmenStav(int radek, int stav);
+    // StavyNabidek.txt from the states of the representative's offers in the list.
+    Vysledek<> UlozStavyNabidek() const;
     // mnuKopirovat: the listed offer itself made a new local offer of the representative, with
     // the next offer number and no server number.
     std::shared_ptr<clsNabidka> Kopiruj(int radek);

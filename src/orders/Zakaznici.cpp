@@ -75,7 +75,7 @@ Vysledek<> ModelAdresare::nacti() {
     m_tabulka = std::move(*z);
     seradZakazniky(m_tabulka);
     m_zmenitSmazat = !m_tabulka.empty();
-    m_upravy = false;
+    Schovej_tlacitka();
     if (!m_tabulka.empty()) vyber(0);
     Zmena = false;
     return {};
@@ -118,7 +118,7 @@ QString ModelAdresare::cmbPrikaz_Click(int prikaz) {
     case Novy:
         if (m_upravy) break;
         Akce = 0;
-        m_upravy = true;
+        Zobraz_tlacitka();
         Aktualni_zaznam = m_vybrany;
         m_texty = {};
         m_zmenitSmazat = true;
@@ -128,7 +128,7 @@ QString ModelAdresare::cmbPrikaz_Click(int prikaz) {
         // Without a chosen customer there is nothing to change.
         if (m_upravy || m_vybrany < 0) break;
         Akce = 1;
-        m_upravy = true;
+        Zobraz_tlacitka();
         Aktualni_zaznam = m_vybrany;
         break;
     case Smazat: {
@@ -163,14 +163,14 @@ QString ModelAdresare::cmbPrikaz_Click(int prikaz) {
             Refresh_dat();
         }
         m_cisloViditelne = true;
-        m_upravy = false;
+        Schovej_tlacitka();
         vyber(Aktualni_zaznam);
         Zmena = true;
         break;
     case Storno:
         if (!m_upravy) break;
         m_cisloViditelne = true;
-        m_upravy = false;
+        Schovej_tlacitka();
         // "Nový" on an empty book: nothing to show again, and nothing to change or delete.
         if (m_tabulka.empty()) {
             m_texty = {};

@@ -86,6 +86,9 @@ public:
 private:
     void vyber(int pozice);
     void Refresh_dat();
+    // Edit mode, and back to browse mode.
+    void Zobraz_tlacitka() { m_upravy = true; }
+    void Schovej_tlacitka() { m_upravy = false; }
 
     QString m_soubor;
     Zakaznici m_tabulka;

@@ -14,9 +14,24 @@ clsObjednavka::clsObjednavka()
 clsObjednavka::~clsObjednavka() { (void)Uloz_ini(); }
 
 clsPodobjednavka& clsObjednavka::Add(const QString& Nazev, const QString& ObjZnak, const QString& Ks,
-                                     const QString& Poznamka, Currency Cena) {
+                                     const QString& Poznamka, Currency Cena, const QString& Key) {
+    if (poziceKlice(Key) >= 0)
+        throw RuntimeError(457, QStringLiteral("Tento klíč je již přiřazen jinému prvku kolekce"));
     m_polozky.push_back({Cena, Poznamka, ObjZnak, Ks, Nazev});
+    m_klice.push_back(Key);
     return m_polozky.back();
+}
+
+int clsObjednavka::poziceKlice(const QString& Key) const {
+    for (size_t i = 0; i < m_klice.size(); ++i)
+        if (!Key.isEmpty() && m_klice[i].compare(Key, Qt::CaseInsensitive) == 0) return static_cast<int>(i);
+    return -1;
+}
+
+clsPodobjednavka& clsObjednavka::Item(const QString& Key) {
+    const int i = poziceKlice(Key);
+    if (i < 0) throw ChybaVolani(Key);
+    return m_polozky[static_cast<size_t>(i)];
 }
 
 void clsObjednavka::kontrola(int index) const {
@@ -36,6 +51,7 @@ const clsPodobjednavka& clsObjednavka::Item(int index) const {
 void clsObjednavka::Remove(int index) {
     kontrola(index);
     m_polozky.erase(m_polozky.begin() + (index - 1));
+    m_klice.erase(m_klice.begin() + (index - 1));
 }
 
 Vysledek<> clsObjednavka::Uloz_ini() { return UlozUdajeObjednavek(m_soubor, m_nastaveni); }

@@ -37,12 +37,18 @@ public:
     // What the connection settings dialog edits.
     NastaveniObjednavek& nastaveni() { return m_nastaveni; }
 
+    // A non-empty key, which no other sub-order may have (run-time error 457), finds it by Item.
     clsPodobjednavka& Add(const QString& Nazev, const QString& ObjZnak, const QString& Ks, const QString& Poznamka,
-                          Currency Cena);
-    void Clear() { m_polozky.clear(); }
+                          Currency Cena, const QString& Key = {});
+    void Clear() {
+        m_polozky.clear();
+        m_klice.clear();
+    }
     // Positions count from 1; outside the collection: run-time error 9.
     clsPodobjednavka& Item(int index);
     const clsPodobjednavka& Item(int index) const;
+    // By key, whatever its case; a key no sub-order has: run-time error 5.
+    clsPodobjednavka& Item(const QString& Key);
     int Count() const { return static_cast<int>(m_polozky.size()); }
     void Remove(int index);
 
@@ -51,10 +57,12 @@ public:
 
 private:
     void kontrola(int index) const;
+    int poziceKlice(const QString& Key) const;  // -1 for none
 
     QString m_soubor;
     NastaveniObjednavek m_nastaveni;
     std::vector<clsPodobjednavka> m_polozky;
+    std::vector<QString> m_klice;  // beside each sub-order, "" for none
 };
 
 // The entries of a "|"-terminated list.

@@ -164,6 +164,7 @@ TEST(clsHTTP, EveryFaultOfTheServerEndsInTheOperationsResult) {
     m.spojeni("pripojeni=1");
     clsHTTP http;
     ASSERT_EQ(text(http.TestSpojeni()), kTextTestu);
+    EXPECT_EQ(http.ZpracujOdpoved(), kTextTestu);  // the reply kept, processed again
     const qsizetype delka = http.Odpoved().size();
     http.limitOdpovedi = delka;
     EXPECT_EQ(text(http.TestSpojeni()), kTextTestu);

@@ -11,6 +11,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <netdb.h>
+#include <netinet/in.h>
 #include <sys/socket.h>
 
 namespace {
@@ -43,24 +45,53 @@ struct Peer {
     }
 };
 
+quint16 volnyPort() {
+    QTcpServer z;
+    z.listen(QHostAddress::LocalHost);
+    return z.serverPort();
+}
+
+int volba(qintptr handle, int jaka) {
+    int hodnota = -1;
+    socklen_t delka = sizeof hodnota;
+    ::getsockopt(static_cast<int>(handle), SOL_SOCKET, jaka, &hodnota, &delka);
+    return hodnota;
+}
+
+// The system's own name for 127.0.0.1, the address when it has none.
+QString jmenoLoopbacku() {
+    const sockaddr_in a{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
+    char jmeno[NI_MAXHOST];
+    const bool ma = ::getnameinfo(reinterpret_cast<const sockaddr*>(&a), sizeof a, jmeno, sizeof jmeno, nullptr, 0, NI_NAMEREQD) == 0;
+    return ma ? QString::fromLatin1(jmeno) : QStringLiteral("127.0.0.1");
+}
+
 }  // namespace
 
 TEST(clsSocket, ConnectsByAddressOrNameAndFailsWithItsError) {
     Peer peer;
-    Prekladani jmeno{{"server.test", "127.0.0.1", 0}};
+    Prekladani jmeno{{"oficialni.test", "127.0.0.1", 0}};
     clsSocket s(jmeno());
     jmeno.socket = &s;
     s.Connect("server.test", peer.server.serverPort());
     EXPECT_EQ(s.State(), clsSocket::sckResolvingHost);
+    EXPECT_EQ(s.RemoteHost(), "server.test");
     ASSERT_TRUE(dockej([&] { return s.State() == clsSocket::sckConnected; }));
     EXPECT_EQ(jmeno.stavPoOdpovedi, clsSocket::sckConnecting);  // resolved (5), then connecting at once
     EXPECT_EQ(s.RemoteHostIP(), "127.0.0.1");
+    EXPECT_EQ(s.RemoteHost(), "oficialni.test");  // the resolver's own name for it
 
+    // vbSocket makes the object's socket before the connect, which then goes through it.
     clsSocket primo;
+    const qintptr handle = primo.vbSocket();
+    EXPECT_EQ(volba(handle, SO_TYPE), SOCK_STREAM);
+    EXPECT_EQ(primo.vbSocket(), handle);
     primo.Connect("127.0.0.1", peer.server.serverPort());
     EXPECT_EQ(primo.State(), clsSocket::sckConnecting);  // a dotted address is not resolved
+    ASSERT_TRUE(dockej([&] { return primo.State() == clsSocket::sckConnected; }));
+    EXPECT_EQ(primo.SocketHandle(), handle);
 
-    const quint16 zavreny = [] { QTcpServer z; z.listen(QHostAddress::LocalHost); return z.serverPort(); }();
+    const quint16 zavreny = volnyPort();
     Prekladani nikde{{{}, {}, 11001}};
     struct { Prekladac p; QString host; int cislo; QString popis; } chyby[] = {
         {nikde(), "nikde.invalid", 11001, "Host not found."},
@@ -91,6 +122,19 @@ TEST(clsSocket, ConnectsByAddressOrNameAndFailsWithItsError) {
     EXPECT_EQ(chyba([&] { bez.SendData("x"); }),
               "40006 clsSocket.SendData Wrong protocol or connection state for the requested transaction or request.");
     EXPECT_EQ(GetErrorDescription(12345), "Unknown error.");
+}
+
+TEST(clsSocket, SixteenBitWords) {
+    const struct { qint32 slovo; int cislo; } slova[] = {{0, 0}, {32767, 32767}, {32768, -32768}, {65535, -1}};
+    for (const auto& [slovo, cislo] : slova) {
+        EXPECT_EQ(UnsignedToInteger(slovo).value(), cislo) << slovo;
+        EXPECT_EQ(IntegerToUnsigned(Integer(cislo)), slovo) << slovo;
+    }
+    for (const qint32 mimo : {-1, 65536}) EXPECT_EQ(cisloChyby([&] { UnsignedToInteger(mimo); }), 6) << mimo;
+    EXPECT_EQ(LoWord(0x12345678), 0x5678);
+    EXPECT_EQ(HiWord(0x12345678), 0x1234);
+    EXPECT_EQ(LoWord(-1), 65535);
+    EXPECT_EQ(HiWord(static_cast<qint32>(0x80000001u)), 32768);  // the top bit set: still no sign
 }
 
 TEST(clsSocket, SendsInOrderReceivesAndClosesAfterTheData) {
@@ -151,17 +195,6 @@ TEST(clsSocket, BuffersCloseAndAResolutionOutlivedByItsSocket) {
     EXPECT_EQ(pozde.stavPoOdpovedi, -1);
 }
 
-namespace {
-
-int volba(qintptr handle, int jaka) {
-    int hodnota = -1;
-    socklen_t delka = sizeof hodnota;
-    ::getsockopt(static_cast<int>(handle), SOL_SOCKET, jaka, &hodnota, &delka);
-    return hodnota;
-}
-
-}  // namespace
-
 TEST(clsSocket, ListensAcceptsOnAnotherObjectAndBothExchangeNumbersAndText) {
     clsSocket naslouchac;
     EXPECT_EQ(naslouchac.SocketHandle(), -1);
@@ -189,6 +222,23 @@ TEST(clsSocket, ListensAcceptsOnAnotherObjectAndBothExchangeNumbersAndText) {
     EXPECT_EQ(server->RemotePort(), klient.LocalPort());
     EXPECT_EQ(server->LocalPort(), naslouchac.LocalPort());
     EXPECT_EQ(server->Protocol(), clsSocket::sckTCPProtocol);
+
+    // Each local end as it came about: bound as set, connected by the name of its address,
+    // accepted as the address; a port written beforehand is the one bound.
+    clsSocket naPortu;
+    const quint16 volny = volnyPort();
+    naPortu.setLocalPort(volny);
+    naPortu.Bind(0, "127.0.0.1");
+    const struct { const char* co; QString je, ma; } konce[] = {
+        {"bound LocalIP", naslouchac.LocalIP(), "127.0.0.1"},
+        {"connected LocalIP", klient.LocalIP(), "127.0.0.1"},
+        {"connected LocalHostName", klient.LocalHostName(), jmenoLoopbacku()},
+        {"accepted LocalIP", server->LocalIP(), "127.0.0.1"},
+        {"accepted LocalHostName", server->LocalHostName(), "127.0.0.1"},
+        {"accepted RemoteHost", server->RemoteHost(), "127.0.0.1"},
+        {"LocalPort written", QString::number(naPortu.LocalPort()), QString::number(volny)},
+    };
+    for (const auto& k : konce) EXPECT_EQ(k.je, k.ma) << k.co;
 
     klient.SendData("dotaz");
     ASSERT_TRUE(dockej([&] { return server->BytesReceived() == 5; }));
@@ -260,6 +310,7 @@ TEST(clsSocket, DatagramsBothWaysAndTheBroadcastPermission) {
     clsSocket c;
     c.setProtocol(clsSocket::sckUDPProtocol);
     c.Bind(0, "127.0.0.1");
+    EXPECT_EQ(volba(c.vbSocket(), SO_TYPE), SOCK_DGRAM);
     c.setRemoteHost("127.255.255.255");
     EXPECT_EQ(volba(c.SocketHandle(), SO_BROADCAST), 1);
     c.setRemoteHost("127.0.0.1");

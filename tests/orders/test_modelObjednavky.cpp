@@ -178,6 +178,14 @@ TEST(OrderSheet, CountEditorAndRemovals) {
         EXPECT_THROW(m.Objednavka.Remove(i), RuntimeError) << i;
     }
     EXPECT_EQ(m.Objednavka.Count(), 1);
+    // A key finds its sub-order whatever the case, wherever it moved; a key is given once.
+    clsObjednavka& o = m.Objednavka;
+    o.Add("Klíčová", "", "", "", {}, "k1");
+    EXPECT_EQ(cisloChyby([&] { o.Add("Druhá", "", "", "", {}, "K1"); }), 457);
+    o.Add("Třetí", "", "", "", {}, "k3");
+    o.Remove(2);
+    EXPECT_EQ(&o.Item("K3"), &o.Item(2));
+    for (const char* k : {"k1", ""}) EXPECT_EQ(cisloChyby([&] { o.Item(k); }), 5) << k;
 
     // The first of several rows.
     ListObjednavky d;
