@@ -6,6 +6,7 @@
 #include "support/Dockej.h"
 #include "support/TestSupport.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -160,26 +161,30 @@ TEST_F(PosliPostouTest, TheMailProgramsLateAnswer) {
         EXPECT_EQ(pozdeji, kod ? QStringList{odmitnuti.arg(kod)} : QStringList()) << kod;
     }
 
-    // Silent: the clock steps to 1 ms short of the limit, then to it; past 50 steps the mail
-    // program answers, so that a wait that never ends fails too. Another hand-over meanwhile
-    // (from a window, while the events flow) leaves the waiting one's copy alone.
+    // Silent: another hand-over meanwhile (from a window, while the events flow) leaves the
+    // waiting one's copy alone. After it, each time the wait is about to sleep the clock steps,
+    // first to 1 ms short of the limit, then to it; past 50 steps the mail program answers, so
+    // that a wait that never ends fails too.
     s.clock.ted = s.clock.ted.addSecs(60);
     const qint64 start = s.clock.ms;
     const auto kopie = [&](qsizetype i) { return s.desktop.maily.value(i).value(0); };
     int kroku = 0;
+    const QMetaObject::Connection krok = QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, [&] {
+        if (s.desktop.maily.size() < 4) return;
+        s.clock.ms = start + (++kroku == 1 ? kCekaniNaPostuMs - 1 : kCekaniNaPostuMs);
+        if (kroku == 50) s.desktop.odpovediPosty.first()(99);
+    });
     QTimer hodiny;
     QObject::connect(&hodiny, &QTimer::timeout, [&] {
-        s.clock.ms = start + (++kroku == 1 ? kCekaniNaPostuMs - 1 : kCekaniNaPostuMs);
-        if (kroku == 1) {
-            s.clock.ted = s.clock.ted.addSecs(60);
-            EXPECT_TRUE(PosliPostou(zdroj, QStringLiteral("b.xml"), [](const QString&) {}));
-            EXPECT_EQ(readBytes(kopie(2)), "<xml/>");
-        }
-        if (kroku == 50) s.desktop.odpovediPosty.first()(99);
+        if (s.desktop.maily.size() != 3) return;
+        s.clock.ted = s.clock.ted.addSecs(60);
+        EXPECT_TRUE(PosliPostou(zdroj, QStringLiteral("b.xml"), [](const QString&) {}));
+        EXPECT_TRUE(QFileInfo::exists(kopie(2)));
     });
     hodiny.start(1);
     EXPECT_EQ(PosliPostou(zdroj, QStringLiteral("a.xml")).chyba(), odmitnuti.arg(-1));
     hodiny.stop();
+    QObject::disconnect(krok);
     EXPECT_EQ(kCekaniNaPostuMs, 30000);
     EXPECT_GE(kroku, 2);
     EXPECT_TRUE(s.dialogs.zpravy.isEmpty());
@@ -188,7 +193,7 @@ TEST_F(PosliPostouTest, TheMailProgramsLateAnswer) {
     // the first after its answer.
     s.clock.ted = s.clock.ted.addSecs(60);
     EXPECT_TRUE(PosliPostou(zdroj, QStringLiteral("c.xml"), [](const QString&) {}));
-    EXPECT_EQ(readBytes(kopie(2)), "<xml/>");
+    EXPECT_TRUE(QFileInfo::exists(kopie(2)));
     EXPECT_FALSE(QFileInfo::exists(kopie(1)));
     s.desktop.odpovediPosty.takeFirst()(0);
     s.clock.ted = s.clock.ted.addSecs(60);
