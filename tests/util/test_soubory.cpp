@@ -169,7 +169,8 @@ TEST_F(PosliPostouTest, TheMailProgramsLateAnswer) {
     const qint64 start = s.clock.ms;
     const auto kopie = [&](qsizetype i) { return s.desktop.maily.value(i).value(0); };
     int kroku = 0;
-    const QMetaObject::Connection krok = QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, [&] {
+    const auto* dispecer = QAbstractEventDispatcher::instance();
+    const QMetaObject::Connection krok = QObject::connect(dispecer, &QAbstractEventDispatcher::aboutToBlock, [&] {
         if (s.desktop.maily.size() < 4) return;
         s.clock.ms = start + (++kroku == 1 ? kCekaniNaPostuMs - 1 : kCekaniNaPostuMs);
         if (kroku == 50) s.desktop.odpovediPosty.first()(99);
