@@ -34,6 +34,6 @@ Vysledek<> ZapisIni(const QString& soubor, const QString& sekce, const QString& 
 // mail program answers, and one silent for kCekaniNaPostuMs of the program's clock counts as a
 // refusal: for callers that must know whether it took the message.
 using PozdniOdmitnuti = std::function<void(const QString& zprava)>;
+inline constexpr qint64 kCekaniNaPostuMs = 30000;
 Vysledek<> PosliPostou(const QStringList& cesty, const QStringList& nazvy, const PozdniOdmitnuti& pozde = {});
 Vysledek<> PosliPostou(const QString& cesta, const QString& nazev, const PozdniOdmitnuti& pozde = {});
-inline constexpr qint64 kCekaniNaPostuMs = 30000;
