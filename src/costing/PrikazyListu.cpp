@@ -107,7 +107,7 @@ void PosliEmailem(const Kalkulace& k, const VystupyListu& v) {
     vyprazdniSlozku(slozka);
     const QString nazev = k.parametry.System + QStringLiteral(".htm");
     const QString cesta = slozka + QLatin1Char('/') + nazev;
-    if (ohlas(v.Sorvenika2Html(k, cesta))) ohlas(PosliPostou(cesta, nazev));
+    if (ohlas(v.Sorvenika2Html(k, cesta))) ohlas(PosliPostou(cesta, nazev, ukazChybu));
 }
 
 void ExportDatabazeZakazniku(const Nastaveni& n) {

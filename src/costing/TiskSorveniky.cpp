@@ -27,6 +27,11 @@ int vpravo(const PrintSurface& p, int r, const QString& t) { return r - p.textWi
 // The items table: the code centred here, a gap between neighbouring texts.
 constexpr int kStredKodu = 5520;
 constexpr int kMezera = 100;
+// The totals' labels stand here unless a wide value moves them left.
+constexpr int kSloupecSouctu = 6900;
+// The kit descriptions left of the totals end 150 short of the labels where these stand, and
+// narrow as the labels move left.
+constexpr int kSirkaSouprav = kSloupecSouctu - 150 - kOkraj;
 
 // The lines of a text word-wrapped at `sirka`: lines split at CR LF (empty ones give none), words
 // at single blanks; a line wraps when it would reach the width, and a word too wide on its own
@@ -123,8 +128,8 @@ KonecSouctu tiskniSoucty(PrintSurface& p, const Kalkulace& k) {
         radky.insert(radky.end(), {kCenaBezDph, kCenaSDph});
     radky.push_back(kVaha);
 
-    // The labels stand at 6900 unless a value of up to eight digits of crowns would reach them:
-    // then they move left, so that no amount ever runs into its label.
+    // The labels move left as far as a value of up to eight digits of crowns needs, so that no
+    // amount ever runs into its label.
     const int doHodnot = p.width() - kOkraj;
     int sirkaPopisku = 0;
     int sirkaHodnot = p.textWidth(Regional::current().Format(99999999.99) + QLatin1Char(' ') + kMenaKc);
@@ -134,7 +139,7 @@ KonecSouctu tiskniSoucty(PrintSurface& p, const Kalkulace& k) {
         sirkaPopisku = std::max(sirkaPopisku, p.textWidth(texty.back().first));
         sirkaHodnot = std::max(sirkaHodnot, p.textWidth(texty.back().second));
     }
-    const int odPopisku = std::min(6900, doHodnot - sirkaHodnot - kMezera - sirkaPopisku);
+    const int odPopisku = std::min(kSloupecSouctu, doHodnot - sirkaHodnot - kMezera - sirkaPopisku);
 
     p.zajistiMisto(static_cast<int>(radky.size()) * p.lineHeight());
     const int y0 = p.y;
@@ -147,7 +152,7 @@ KonecSouctu tiskniSoucty(PrintSurface& p, const Kalkulace& k) {
 
 // Left of the totals, never reaching their labels.
 void tiskniSoupravy(PrintSurface& p, const Kalkulace& k, int odPopisku) {
-    const int sirka = std::min(6000, odPopisku - kMezera - kOkraj);
+    const int sirka = std::min(kSirkaSouprav, odPopisku - kMezera - kOkraj);
     for (const PopisSoupravy& s : popisySouprav(k)) {
         TiskniOdstavec(p, s.text, kOkraj, sirka);
         p.printLine({});

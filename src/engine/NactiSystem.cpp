@@ -4,6 +4,7 @@
 #include "platform/DataPaths.h"
 #include "platform/Cp1250.h"
 #include "platform/FileStore.h"
+#include "pricelist/TabulkaArtiklu.h"
 #include "engine/Systemy.h"
 
 #include <QFile>
@@ -18,7 +19,7 @@ const QString kPomlcka = QStringLiteral("-");
 void vyplnBunku(Polozka& p, QString kod, const IArtikly& artikly) {
     const int n = artikly.NajdiArtikl(kod);
     if (n >= 1) {
-        p.ObjZnak = artikly.ObjZnak(n).remove(QStringLiteral("-s"), Qt::CaseSensitive);
+        p.ObjZnak = artikly.ObjZnak(n).remove(kPriponaBezCeny, Qt::CaseSensitive);
         p.ObjZnakPuvodni = artikly.ObjZnakPuvodni(n);
         p.Nazev = artikly.Nazev(n);
         p.Cena = artikly.Cena(n);

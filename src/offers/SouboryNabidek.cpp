@@ -108,7 +108,9 @@ Vysledek<QString> PripojZaznam(const QString& soubor, const QString& hlavicka, c
     return zapis(
         [&]() -> Vysledek<> {
             // A save tried again after a failed rewrite finds them set aside already.
-            if (filestore::readTail(zbytky, stranou.size()) != stranou)
+            const Vysledek<std::optional<QByteArray>> odlozene = filestore::readTail(zbytky, stranou.size());
+            if (!odlozene) return Chyba{odlozene.chyba()};
+            if (*odlozene != stranou)
                 if (Vysledek<> v = filestore::append(zbytky, stranou); !v) return v;
             return filestore::replace(soubor, novy);
         },

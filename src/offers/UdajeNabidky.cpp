@@ -148,7 +148,7 @@ QString RadekNaKoeficient(const QString& radek, double projektovaSleva) {
 int RadekDilu(const TabulkaArtiklu& cenik, const QString& kod, bool sPriponou) {
     int radek = -1;
     if (sPriponou) {
-        QString s = kod + QStringLiteral("-s");
+        QString s = kod + kPriponaBezCeny;
         radek = cenik.NajdiArtikl(s);
     }
     if (radek < 0) {

@@ -500,7 +500,8 @@ void frmNabidky::mnuTisk_Click() {
 void frmNabidky::mnuPoslatEmailem_Click() {
     const std::shared_ptr<clsNabidka> n = vybrana();
     if (!n) return;
-    if (const QString cesta = tiskovaStranka(*n, false, true); !cesta.isEmpty()) ohlas(PosliPostou(cesta, NazevPrilohy(n->NazevAkce)));
+    if (const QString cesta = tiskovaStranka(*n, false, true); !cesta.isEmpty())
+        ohlas(PosliPostou(cesta, NazevPrilohy(n->NazevAkce), ukazChybu));
 }
 
 void frmNabidky::mnuSynchronizovat_Click() {

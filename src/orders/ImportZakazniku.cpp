@@ -82,10 +82,9 @@ Vysledek<> ModelImportu::nacti(const QString& cesta) {
     if (druh != QLatin1String("dbf") && druh != QLatin1String("csv")) return {};
 
     const QString nazev = QDir::toNativeSeparators(cesta);
-    const Vysledek<std::optional<QByteArray>> precteno = filestore::readAll(cesta);
+    const Vysledek<QByteArray> precteno = filestore::readExisting(cesta);
     if (!precteno) return Chyba{precteno.chyba()};
-    if (!*precteno) return filestore::chybaCteni(cesta);
-    const QByteArray& obsah = **precteno;
+    const QByteArray& obsah = *precteno;
     const Chyba bezDat{QStringLiteral("Soubor %1 neobsahuje žádná data.").arg(nazev)};
 
     if (druh == QLatin1String("csv")) {

@@ -90,7 +90,11 @@ CenaPodobjednavky ocen(const clsPodobjednavka& s, const TabulkaArtiklu& cenik) {
         // Fewer counts than codes: the missing ones are 0, which the send refuses.
         r.ks = j < kusy.size() ? pocetKusu(kusy[j]) : 0;
         r.cenaKs = nula;
-        QString hledany = bezCen ? r.kod + QStringLiteral("-s") : r.kod;
+        // No fall-back to the plain code, unlike the offer, which only needs a list price that
+        // the plain article has too: a T-REMOL sub-order is ordered as the manufacturer's "-s"
+        // articles, and a code without one shows as not found, for the user to see before the
+        // send, rather than under a plain article's name as if it were one of them.
+        QString hledany = bezCen ? r.kod + kPriponaBezCeny : r.kod;
         const int a = cenik.NajdiArtikl(hledany);
         if (a < 1) {
             r.nazev = NazevNenalezene(r.kod);

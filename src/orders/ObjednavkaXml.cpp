@@ -78,8 +78,8 @@ Vysledek<> ExportObjednavky(const ModelObjednavky& m, bool posta, QString& cesta
     const QFileDevice::Permissions jenVlastnik = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     if (QDir().mkpath(slozka.path())) QFile::setPermissions(slozka.path(), jenVlastnik | QFileDevice::ExeOwner);
     if (const Vysledek<> v = filestore::replace(cesta, xml, jenVlastnik); !v) return v;
-    // The mail program's refusal, and what it means for the sheet (emptied only when it took it).
-    if (const Vysledek<> v = PosliPostou(cesta, kNazevPosilaneObjednavky, true); !v)
+    // Waits for the mail program's answer: the sheet is emptied only when it took the order.
+    if (const Vysledek<> v = PosliPostou(cesta, kNazevPosilaneObjednavky); !v)
         return Chyba{v.chyba() + QLatin1Char('\n') + kPostaNeodeslana};
     return {};
 }

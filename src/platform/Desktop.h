@@ -4,6 +4,10 @@
 #include <QStringList>
 #include <functional>
 
+// A refusal of the mail program names the files after this, one a line, for the user to attach
+// them by hand; a message cut to fit the screen keeps that list whole.
+inline const QString kPrilozteRucne = QStringLiteral("Přiložte ke zprávě ručně:");
+
 class IDesktop {
 public:
     virtual ~IDesktop() = default;

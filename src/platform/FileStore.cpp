@@ -78,14 +78,39 @@ int otevriCteni(const QString& cesta) {
     return fd;
 }
 
-// A read the system refused: the file is named with the reason, even where a folder on its path
-// hides the file from exists().
-Chyba nelzePrecist(const QString& cesta, int chyba) {
-    return Chyba{QStringLiteral("Soubor %1 nelze přečíst: %2.").arg(QDir::toNativeSeparators(cesta), duvodSystemu(chyba))};
+// The one wording of a file that is there but cannot be read. A read the system refused names
+// its reason even where a folder on the path hides the file from exists().
+Chyba nelzePrecist(const QString& cesta, const QString& duvod) {
+    const QString jmeno = QDir::toNativeSeparators(cesta);
+    if (duvod.isEmpty()) return Chyba{QStringLiteral("Soubor %1 nelze přečíst.").arg(jmeno)};
+    return Chyba{QStringLiteral("Soubor %1 nelze přečíst: %2.").arg(jmeno, duvod)};
 }
 
 Chyba chybaOtevreni(const QString& cesta, int chyba) {
-    return chyba == ENOENT || chyba == ENOTDIR ? chybaCteni(cesta) : nelzePrecist(cesta, chyba);
+    return chyba == ENOENT || chyba == ENOTDIR ? chybaCteni(cesta) : nelzePrecist(cesta, duvodSystemu(chyba));
+}
+
+// Reads `fd` from where it stands to its end and closes it; `kapacita` is a first guess of the
+// size. A read that fails part-way fails the whole, never gives part of the file.
+Vysledek<std::optional<QByteArray>> doctiAZavri(int fd, const QString& cesta, qsizetype kapacita) {
+    QByteArray obsah(qMax<qsizetype>(kapacita, 1), Qt::Uninitialized);
+    qsizetype precteno = 0;
+    for (;;) {
+        if (precteno == obsah.size()) obsah.resize(obsah.size() * 2);
+        const ssize_t n = ::read(fd, obsah.data() + precteno, static_cast<size_t>(obsah.size() - precteno));
+        if (n > 0) {
+            precteno += n;
+        } else if (n == 0) {
+            break;
+        } else if (errno != EINTR) {
+            const int chyba = errno;
+            ::close(fd);
+            return nelzePrecist(cesta, duvodSystemu(chyba));
+        }
+    }
+    ::close(fd);
+    obsah.truncate(precteno);
+    return std::optional(std::move(obsah));
 }
 
 qint64 ns(const timespec& t) { return static_cast<qint64>(t.tv_sec) * 1'000'000'000 + t.tv_nsec; }
@@ -143,10 +168,8 @@ Chyba chybaZapisu(const QString& cesta, const QString& duvod) {
 }
 
 Chyba chybaCteni(const QString& cesta, const QString& duvod) {
-    const QString jmeno = QDir::toNativeSeparators(cesta);
-    if (!QFileInfo::exists(resolvePath(cesta))) return Chyba{QStringLiteral("Soubor %1 neexistuje !").arg(jmeno)};
-    if (duvod.isEmpty()) return Chyba{QStringLiteral("Soubor %1 nelze přečíst.").arg(jmeno)};
-    return Chyba{QStringLiteral("Soubor %1 nelze přečíst: %2.").arg(jmeno, duvod)};
+    if (!QFileInfo::exists(resolvePath(cesta))) return Chyba{QStringLiteral("Soubor %1 neexistuje !").arg(QDir::toNativeSeparators(cesta))};
+    return nelzePrecist(cesta, duvod);
 }
 
 Vysledek<> openRead(QFile& f, QIODevice::OpenMode dalsi, const QString& nazev) {
@@ -164,25 +187,8 @@ Vysledek<std::optional<QByteArray>> readAll(const QString& cesta) {
     if (fd == -ENOENT || fd == -ENOTDIR) return std::optional<QByteArray>();
     if (fd < 0) return chybaOtevreni(cesta, -fd);
     struct stat st {};
-    // Read straight into the buffer, one byte more than the size so that the end shows.
-    QByteArray obsah(fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<qsizetype>(st.st_size) + 1 : 4096, Qt::Uninitialized);
-    qsizetype precteno = 0;
-    for (;;) {
-        if (precteno == obsah.size()) obsah.resize(obsah.size() * 2);
-        const ssize_t n = ::read(fd, obsah.data() + precteno, static_cast<size_t>(obsah.size() - precteno));
-        if (n > 0) {
-            precteno += n;
-        } else if (n == 0) {
-            break;
-        } else if (errno != EINTR) {
-            const int chyba = errno;
-            ::close(fd);
-            return nelzePrecist(cesta, chyba);
-        }
-    }
-    ::close(fd);
-    obsah.truncate(precteno);
-    return std::optional(std::move(obsah));
+    // One byte more than the size, so that the end shows without a second buffer.
+    return doctiAZavri(fd, cesta, fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<qsizetype>(st.st_size) + 1 : 4096);
 }
 
 Vysledek<QByteArray> readAllOrEmpty(const QString& cesta) {
@@ -191,10 +197,28 @@ Vysledek<QByteArray> readAllOrEmpty(const QString& cesta) {
     return r->value_or(QByteArray());
 }
 
-std::optional<QByteArray> readTail(const QString& cesta, qint64 n) {
-    QFile f(cesta);
-    if (!f.open(QIODevice::ReadOnly) || !f.seek(qMax<qint64>(0, f.size() - n))) return std::nullopt;
-    return f.readAll();
+Vysledek<QByteArray> readExisting(const QString& cesta) {
+    Vysledek<std::optional<QByteArray>> r = readAll(cesta);
+    if (!r) return Chyba{r.chyba()};
+    if (!*r) return chybaCteni(cesta);
+    return std::move(**r);
+}
+
+Vysledek<std::optional<QByteArray>> readTail(const QString& cesta, qint64 n) {
+    const int fd = otevriCteni(cesta);
+    if (fd == -ENOENT || fd == -ENOTDIR) return std::optional<QByteArray>();
+    if (fd < 0) return chybaOtevreni(cesta, -fd);
+    struct stat st {};
+    const qint64 od = fstat(fd, &st) == 0 ? qMax<qint64>(0, st.st_size - n) : 0;
+    if (::lseek(fd, od, SEEK_SET) < 0) {
+        const int chyba = errno;
+        ::close(fd);
+        return nelzePrecist(cesta, duvodSystemu(chyba));
+    }
+    Vysledek<std::optional<QByteArray>> r = doctiAZavri(fd, cesta, static_cast<qsizetype>(n) + 1);
+    // A file that grew meanwhile still gives only its last n bytes.
+    if (r && (*r)->size() > n) (*r)->remove(0, (*r)->size() - n);
+    return r;
 }
 
 Vysledek<> replace(const QString& cesta, const QByteArray& bajty, std::optional<QFileDevice::Permissions> prava) {

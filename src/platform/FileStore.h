@@ -20,8 +20,11 @@ Vysledek<> openRead(QFile& f, QIODevice::OpenMode dalsi = {}, const QString& naz
 Vysledek<std::optional<QByteArray>> readAll(const QString& cesta);
 // The same with a missing file read as empty.
 Vysledek<QByteArray> readAllOrEmpty(const QString& cesta);
-// The last `n` bytes (fewer in a shorter file); nullopt when the file is missing.
-std::optional<QByteArray> readTail(const QString& cesta, qint64 n);
+// The whole of a file that must be there: a missing one fails as chybaCteni() words it.
+Vysledek<QByteArray> readExisting(const QString& cesta);
+// The last `n` bytes (fewer in a shorter file); nullopt when the file is missing, a failure as
+// readAll's when it is there but cannot be read.
+Vysledek<std::optional<QByteArray>> readTail(const QString& cesta, qint64 n);
 // Every whole-file rewrite of the program goes through here. A write cut short (a full disk, a
 // size limit) fails with chybaZapisu() and leaves the old file. `prava` are set on the temporary
 // file before the first byte, so the new file is never more open than that; by default an

@@ -1,6 +1,7 @@
 #include "platform/Services.h"
 
 #include "platform/Clock.h"
+#include "platform/Desktop.h"
 #include "platform/Errors.h"
 #include "platform/UserDialogs.h"
 #include "platform/XdgDesktop.h"
@@ -53,10 +54,56 @@ Odpoved MsgBox(const QString& text, Tlacitka t, Ikona i, const QString& titulek,
     return platform::dialogs().zprava(Zprava{text, t, i, titulek, vychozi});
 }
 
+namespace {
+
+// Whether a cut at `i` would split a surrogate pair or a CR LF.
+bool deliZnak(const QString& t, qsizetype i) {
+    return i > 0 && i < t.size() && ((t[i - 1].isHighSurrogate() && t[i].isLowSurrogate()) || (t[i - 1] == u'\r' && t[i] == u'\n'));
+}
+
+// The lines of the files to attach by hand, from the start of the line that announces them to
+// the end of the last path; {-1, -1} when there are none.
+std::pair<qsizetype, qsizetype> seznamPriloh(const QString& t) {
+    const qsizetype znacka = t.indexOf(kPrilozteRucne);
+    if (znacka < 0) return {-1, -1};
+    const qsizetype od = t.lastIndexOf(u'\n', znacka) + 1;
+    qsizetype konec = znacka + kPrilozteRucne.size();
+    for (;;) {
+        const QStringView zbytek = QStringView(t).sliced(konec);
+        const qsizetype radek = konec + (zbytek.startsWith(u"\r\n") ? 2 : zbytek.startsWith(u'\n') ? 1 : 0);
+        if (radek == konec || !QStringView(t).sliced(radek).startsWith(u'/')) return {od, konec};
+        konec = t.indexOf(u'\n', radek);
+        if (konec < 0) konec = t.size();
+        else if (t[konec - 1] == u'\r') --konec;
+    }
+}
+
+}  // namespace
+
 QString zpravaNaObrazovku(const QString& text) {
     constexpr qsizetype kZnaku = 1500, kRadku = 25, kZacatek = 1000, kKonec = 300;
     if (text.size() <= kZnaku && text.count(QLatin1Char('\n')) < kRadku) return text;
-    return text.left(kZacatek).section(QLatin1Char('\n'), 0, kRadku - 8) + QStringLiteral("\n…\n") +
-           text.right(kKonec).section(QLatin1Char('\n'), -4) +
+    // The beginning: at most kZacatek characters and kRadku - 7 lines.
+    qsizetype zacatek = qMin(kZacatek, text.size());
+    for (qsizetype i = 0, radku = 0; i < zacatek; ++i)
+        if (text[i] == u'\n' && ++radku == kRadku - 7) zacatek = i;
+    if (deliZnak(text, zacatek)) --zacatek;
+    // The end: at most kKonec characters and 4 lines.
+    qsizetype konec = qMax<qsizetype>(0, text.size() - kKonec);
+    for (qsizetype i = text.size() - 1, radku = 0; i >= konec; --i)
+        if (text[i] == u'\n' && ++radku == 4) konec = i + 1;
+    if (deliZnak(text, konec)) ++konec;
+
+    QString vynechano = QStringLiteral("\n…\n");
+    if (const auto [od, po] = seznamPriloh(text); od >= 0) {
+        if (od < zacatek)
+            zacatek = qMax(zacatek, po);
+        else if (po > konec)
+            konec = qMin(konec, od);
+        else
+            vynechano += text.mid(od, po - od) + vynechano;
+    }
+    if (zacatek >= konec) return text;
+    return text.left(zacatek) + vynechano + text.mid(konec) +
            QStringLiteral("\n\n(Zpráva je příliš dlouhá, zobrazen je jen její začátek a konec.)");
 }

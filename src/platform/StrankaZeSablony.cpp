@@ -14,10 +14,9 @@ QString vyplnZnacky(QString sablona, std::span<const std::pair<const char*, QStr
 
 Vysledek<> zapisStranku(const QString& sablona, const QString& cil, const std::function<QString(QString)>& vypln) {
     const QString cesta = dataFile(sablona);
-    const Vysledek<std::optional<QByteArray>> precteno = filestore::readAll(cesta);
+    const Vysledek<QByteArray> precteno = filestore::readExisting(cesta);
     if (!precteno) return Chyba{precteno.chyba()};
-    if (!*precteno) return filestore::chybaCteni(cesta);
-    const QByteArray& text = **precteno;
+    const QByteArray& text = *precteno;
     // An empty page would be shown, printed or mailed as if it were the costing.
     if (text.trimmed().isEmpty())
         return Chyba{QStringLiteral("Šablona ") + QDir::toNativeSeparators(cesta) + QStringLiteral(" je prázdná !")};

@@ -190,12 +190,7 @@ bool pridejAsciiVelkymi(std::vector<char16_t>& kam, const char16_t* z, size_t n)
     return true;
 }
 
-// Order numbers with "-s" show no price.
-bool bezCeny(QStringView kod) {
-    for (qsizetype i = 1; i < kod.size(); ++i)
-        if (kod[i] == 's' && kod[i - 1] == '-') return true;
-    return false;
-}
+bool bezCeny(QStringView kod) { return kod.contains(kPriponaBezCeny); }
 
 }  // namespace
 

@@ -9,6 +9,10 @@
 #include <QString>
 #include <vector>
 
+// An order number containing this is priced by the manufacturer (the T-REMOL systems' parts):
+// the price list shows no price for it, and a costing line carries the code without it.
+inline const QString kPriponaBezCeny = QStringLiteral("-s");
+
 class TabulkaArtiklu {
 public:
     enum Sloupec {

@@ -6,7 +6,6 @@
 #include "platform/DataPaths.h"
 #include "platform/Desktop.h"
 #include "platform/FileStore.h"
-#include "platform/Guard.h"
 #include "platform/IniFile.h"
 #include "platform/Services.h"
 
@@ -34,10 +33,9 @@ Vysledek<> zapisBajty(const QString& cesta, const QByteArray& bajty, qint64 offs
     // write leaves the old file whole; the tail beyond the written range is kept.
     QByteArray obsah;
     if (fi.exists()) {
-        const Vysledek<std::optional<QByteArray>> puvodni = filestore::readAll(cesta);
+        const Vysledek<QByteArray> puvodni = filestore::readExisting(cesta);
         if (!puvodni) return Chyba{puvodni.chyba()};
-        if (!*puvodni || (*puvodni)->size() != fi.size()) return filestore::chybaZapisu(cesta, QStringLiteral("soubor nelze přečíst"));
-        obsah = **puvodni;
+        obsah = *puvodni;
     }
     offset = qMin<qint64>(offset, obsah.size());
     return filestore::replace(cesta, obsah.left(offset) + bajty + obsah.mid(offset + bajty.size()));
@@ -76,7 +74,7 @@ Vysledek<> ZapisIni(const QString& soubor, const QString& sekce, const QString& 
     return ini::zapis(resolvePath(soubor), sekce, klic, hodnota);
 }
 
-Vysledek<> PosliPostou(const QStringList& cesty, const QStringList& nazvy, bool pockat) {
+Vysledek<> PosliPostou(const QStringList& cesty, const QStringList& nazvy, const PozdniOdmitnuti& pozde) {
     // The mail program may still be reading the previous call's copies, so they go only now, and
     // never those of a hand-over still running.
     static QSet<QString> predavane;
@@ -119,13 +117,13 @@ Vysledek<> PosliPostou(const QStringList& cesty, const QStringList& nazvy, bool 
     };
     const auto predani = std::make_shared<Predani>();
     predavane.insert(slozka);
-    platform::desktop().posliPostou(kopie, [predani, slozka, odmitnuti](int kod) {
+    platform::desktop().posliPostou(kopie, [predani, slozka, odmitnuti, pozde](int kod) {
         predavane.remove(slozka);
         predani->kod = kod;
-        if (predani->pozde && kod != 0) ukazChybu(odmitnuti(kod));
+        if (predani->pozde && kod != 0) pozde(odmitnuti(kod));
     });
-    // A mail program that keeps its answer longer than this is taken as not answering.
-    if (pockat) cekani::cekej([&predani] { return predani->kod.has_value(); }, 30000);
+    const bool pockat = !pozde;
+    if (pockat) cekani::cekej([&predani] { return predani->kod.has_value(); }, kCekaniNaPostuMs);
     if (!predani->kod) {
         predani->pozde = !pockat;
         return pockat ? Vysledek<>(Chyba{odmitnuti(-1)}) : Vysledek<>();
@@ -134,6 +132,6 @@ Vysledek<> PosliPostou(const QStringList& cesty, const QStringList& nazvy, bool 
     return {};
 }
 
-Vysledek<> PosliPostou(const QString& cesta, const QString& nazev, bool pockat) {
-    return PosliPostou(QStringList{cesta}, QStringList{nazev}, pockat);
+Vysledek<> PosliPostou(const QString& cesta, const QString& nazev, const PozdniOdmitnuti& pozde) {
+    return PosliPostou(QStringList{cesta}, QStringList{nazev}, pozde);
 }

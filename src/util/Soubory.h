@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // The file's bytes from `offset` as Windows-1250 text; a length of 0 reads to the end, a range
 // beyond the end reads as "". A missing or unreadable file fails with its name.
@@ -26,9 +27,13 @@ QString CtiIni(const QString& soubor, const QString& sekce, const QString& klic)
 Vysledek<> ZapisIni(const QString& soubor, const QString& sekce, const QString& klic, const QString& hodnota);
 
 // Opens a new message of the user's mail program with the files attached, each under the name
-// given for it in `nazvy`. A refusal of the mail program fails with its number; one that comes
-// only after this returned is shown when it comes. With `pockat` the events flow until the mail
-// program answers, and one that has not answered in 30 s counts as a refusal: for callers that
-// must know whether it took the message.
-Vysledek<> PosliPostou(const QStringList& cesty, const QStringList& nazvy, bool pockat = false);
-Vysledek<> PosliPostou(const QString& cesta, const QString& nazev, bool pockat = false);
+// given for it in `nazvy`. A refusal of the mail program fails with its number and where the
+// files are, for the user to attach them by hand.
+// With `pozde` this returns as soon as the mail program is asked, and a refusal that comes only
+// after that is handed to `pozde`, for the window to show. Without it the events flow until the
+// mail program answers, and one silent for kCekaniNaPostuMs of the program's clock counts as a
+// refusal: for callers that must know whether it took the message.
+using PozdniOdmitnuti = std::function<void(const QString& zprava)>;
+inline constexpr qint64 kCekaniNaPostuMs = 30000;
+Vysledek<> PosliPostou(const QStringList& cesty, const QStringList& nazvy, const PozdniOdmitnuti& pozde = {});
+Vysledek<> PosliPostou(const QString& cesta, const QString& nazev, const PozdniOdmitnuti& pozde = {});

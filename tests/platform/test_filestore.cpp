@@ -25,12 +25,14 @@ TEST(FileStore, WholeFilesTailsAndFoldersMadeOnTheFirstWrite) {
     QTemporaryDir dir;
     const QString soubor = dir.filePath("a/b/c.txt");
     EXPECT_EQ(*filestore::readAll(soubor), std::nullopt);
-    EXPECT_FALSE(filestore::readTail(soubor, 2));
+    EXPECT_EQ(*filestore::readTail(soubor, 2), std::nullopt);
+    EXPECT_EQ(filestore::readExisting(soubor).chyba(), "Soubor " + soubor + " neexistuje !");
     EXPECT_TRUE(filestore::remove(soubor));
     ASSERT_TRUE(filestore::append(soubor, "x"));
     ASSERT_TRUE(filestore::append(soubor, "yz"));
     EXPECT_EQ(*filestore::readTail(soubor, 2), "yz");
     EXPECT_EQ(*filestore::readTail(soubor, 9), "xyz");
+    EXPECT_EQ(*filestore::readExisting(soubor), "xyz");
     ASSERT_TRUE(filestore::replace(soubor, "new"));
     EXPECT_EQ(*filestore::readAll(soubor), "new");
     ASSERT_TRUE(filestore::remove(soubor));
@@ -39,7 +41,10 @@ TEST(FileStore, WholeFilesTailsAndFoldersMadeOnTheFirstWrite) {
     writeBytes(dir.filePath("f"), "");
     EXPECT_FALSE(filestore::append(dir.filePath("f/x.txt"), "x"));
     EXPECT_FALSE(filestore::replace(dir.filePath("f/x.txt"), "x"));
-    // A folder where the file should be.
+    // A folder where the file should be: there, but not to be read.
+    const QString jeAdresarem = "Soubor " + dir.path() + " nelze přečíst: Je adresářem.";
+    EXPECT_EQ(filestore::readTail(dir.path(), 2).chyba(), jeAdresarem);
+    EXPECT_EQ(filestore::readExisting(dir.path()).chyba(), jeAdresarem);
     EXPECT_FALSE(filestore::replace(dir.path(), "x"));
     EXPECT_FALSE(filestore::append(dir.path(), "x"));
 }
@@ -306,13 +311,14 @@ TEST(FileStore, AFailedOpenSaysWhyInCzech) {
         if (setgid(65534) != 0 || setuid(65534) != 0) return "setuid";
         QFile f(soubor);
         const QStringList z{filestore::readAll(soubor).chyba(), filestore::openRead(f).chyba(),
+                            filestore::readTail(soubor, 1).chyba(), filestore::readExisting(soubor).chyba(),
                             filestore::readAll(chybi) && !*filestore::readAll(chybi) ? "chybí" : "?",
                             filestore::append(soubor, "x").chyba(), filestore::replace(soubor, "x").chyba(),
                             filestore::replace(chybi, "x").chyba(), filestore::remove(soubor).chyba()};
         return z.join('\n').toUtf8();
     });
     const QString cteni = "Soubor " + soubor + " nelze přečíst: Přístup odepřen.", zapis = "Chyba při zápisu do souboru %1: %2Přístup odepřen";
-    EXPECT_EQ(QString::fromUtf8(zpravy).split('\n'), (QStringList{cteni, cteni, "chybí", zapis.arg(soubor, ""), zapis.arg(soubor, ""),
+    EXPECT_EQ(QString::fromUtf8(zpravy).split('\n'), (QStringList{cteni, cteni, cteni, cteni, "chybí", zapis.arg(soubor, ""), zapis.arg(soubor, ""),
                                                                  zapis.arg(chybi, ""), zapis.arg(soubor, "soubor nelze smazat: ")}));
     EXPECT_EQ(readBytes(soubor), "old");
 }

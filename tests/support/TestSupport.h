@@ -42,12 +42,15 @@ public:
     QStringList otevrene;
     QList<QStringList> spustene;
     int navratPosty = 0;
+    bool postaOdpovidaHned = true;              // otherwise the answers wait in `odpovediPosty`
+    QList<std::function<void(int)>> odpovediPosty;
     bool spustitelne = true;  // whether a program can be started
     bool otevreniUspeje = true;
 
     void posliPostou(const QStringList& s, std::function<void(int)> hotovo) override {
         maily << s;
-        hotovo(navratPosty);
+        if (postaOdpovidaHned) hotovo(navratPosty);
+        else odpovediPosty << std::move(hotovo);
     }
     bool otevri(const QString& c) override { otevrene << c; return otevreniUspeje; }
     bool spust(const QString& p, const QStringList& a) override {

@@ -19,7 +19,6 @@ ASKS_BY_DESIGN = {
     'platform/Guard.h': 'the windows show what a request has to tell through one helper',
     'platform/Guard.cpp': 'the event boundary shows what a handler failed with',
     'platform/XdgDesktop.cpp': 'opening a file or link is fire-and-forget; its late failure has no caller',
-    'util/Soubory.cpp': "a mail program's refusal that comes after the caller went on has no caller",
     'util/VolbaSouboru.h': 'the file dialogs under the names the program uses',
     'util/VolbaSouboru.cpp': 'the file dialogs under the names the program uses',
     'costing/PrikazyListu.h': "the costing sheet's menu commands, run by its window",

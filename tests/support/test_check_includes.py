@@ -42,7 +42,7 @@ class SeededCheck(unittest.TestCase):
             ('costing/Novy.cpp', '#include "util/VolbaSouboru.h"\n'),
             ('orders/Novy.h', '#include <QFileDialog>\n'),
             ('app/Novy.cpp', '#include "platform/Guard.h"\n'),
-            ('util/XmlElement.cpp', '\nvoid f() { MsgBox(QString()); }\n'),  # a clean file turned
+            ('util/Soubory.cpp', '\nvoid f() { MsgBox(QString()); }\n'),  # a clean file turned
         ]
         for path, text in seeds:
             with self.subTest(path=path):
