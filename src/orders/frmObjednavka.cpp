@@ -404,9 +404,7 @@ bool frmObjednavka::smiSkoncit() {
         return false;
     }
     if (m_model.lstObjednavky.isEmpty()) return true;
-    show();
-    raise();
-    activateWindow();
+    ukazOkno(this);
     return MsgBox(kZavritList, Tlacitka::YesNo, Ikona::Otaznik) == Odpoved::Yes;
 }
 

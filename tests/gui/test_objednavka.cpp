@@ -325,3 +325,35 @@ TEST(OrderSheetWindow, ImportOfAMissingFileSaysSoAndAddsNothing) {
     EXPECT_EQ(sluzby.dialogs.slozkyOtevreni, QStringList({QDir::homePath(), inst.dir.path(), inst.dir.path(), jinde}));
     EXPECT_EQ(sluzby.dialogs.slozkyUlozeni, QStringList{inst.dir.path()});
 }
+
+// A minimised order sheet comes back with the costing sheet's "Objednávky": restored, active, and
+// the next key is its own, not the costing grid's.
+TEST(OrderSheetWindow, TheCostingSheetsCommandBringsAMinimisedSheetBack) {
+    Instalace inst;
+    FakeServices sluzby;
+    QtProgram program;
+    ASSERT_TRUE(program.aplikace().Main());
+    frmSorvenika* list = kalkulaceNaListu(program);
+    program.objednavkovyList().Zobraz();
+    frmObjednavka* okno = program.objednavkovyList().okno();
+    ASSERT_TRUE(ukazano(okno));
+    okno->showMinimized();
+    list->activateWindow();
+    ASSERT_TRUE(aktivni(list));
+
+    list->akce(Prikaz::mnuObjednavky)->trigger();
+    EXPECT_FALSE(okno->windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(aktivni(okno));
+    EXPECT_EQ(QApplication::activeWindow(), okno);
+    struct Prijemce : QObject {
+        QWidget* okno = nullptr;
+        bool eventFilter(QObject* o, QEvent* e) override {
+            if (e->type() == QEvent::KeyPress && !okno && o->isWidgetType()) okno = static_cast<QWidget*>(o)->window();
+            return false;
+        }
+    } prijemce;
+    qApp->installEventFilter(&prijemce);
+    QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Down);
+    qApp->removeEventFilter(&prijemce);
+    EXPECT_EQ(prijemce.okno, okno);
+}
