@@ -12,7 +12,6 @@
 #include <QProcess>
 #include <csignal>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -229,28 +228,6 @@ TEST(Start, AnotherUsersSettingsAreNamedOnceInTheEndMessage) {
     EXPECT_EQ(readBytes(inst.ini()), predtim);
 }
 
-namespace {
-
-// A process that holds the data folder's lock until it is killed; -1 when it could not take it.
-pid_t drzitelZamku(const QString& slozka) {
-    int roura[2];
-    if (pipe(roura) != 0) return -1;
-    const pid_t drzitel = fork();
-    if (drzitel == 0) {
-        JedinaInstance zamek;
-        const char drzi = zamek.zamkni(slozka) ? '1' : '0';
-        (void)!write(roura[1], &drzi, 1);
-        for (;;) pause();
-    }
-    close(roura[1]);
-    char drzi = '0';
-    (void)!read(roura[0], &drzi, 1);
-    close(roura[0]);
-    return drzitel > 0 && drzi == '1' ? drzitel : -1;
-}
-
-}  // namespace
-
 // The data folder's lock: the restart in place keeps it; a killed program leaves none behind, nor
 // do the programs it started; another user is refused, whether or not the lock file lets them
 // read it; a folder where no lock file can be made keeps the session's lock, and one that holds a
@@ -277,11 +254,13 @@ TEST(Start, TheDataFoldersLock) {
             JedinaInstance program;
             spusteno = program.zamkni(inst.data) && program.zamkni(inst.data);
         } else if (p.pripad == Zabity) {
-            const pid_t drzitel = drzitelZamku(inst.data);
-            ASSERT_GT(drzitel, 0);
-            EXPECT_FALSE(JedinaInstance().zamkni(inst.data));
-            kill(drzitel, SIGKILL);
-            waitpid(drzitel, nullptr, 0);
+            EXPECT_EQ(vPotomkovi([&]() -> QByteArray {
+                          JedinaInstance program;
+                          if (!program.zamkni(inst.data)) return "not locked";
+                          raise(SIGKILL);
+                          return {};
+                      }),
+                      QByteArray());
             spusteno = JedinaInstance().zamkni(inst.data);
         } else if (p.pripad == SpustenyProgram) {
             QProcess program;
