@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
-QString JedinaInstance::souborZamku(const QString& slozka) {
+QString JedinaInstance::zamekRelace(const QString& slozka) {
     // Without a session's runtime folder Qt would warn and fall back on its own; the temp folder does.
     QString adresar = qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")
                           ? QString()
@@ -17,12 +17,18 @@ QString JedinaInstance::souborZamku(const QString& slozka) {
 }
 
 bool JedinaInstance::zamkni(const QString& slozka) {
-    if (m_zamek) return true;
-    auto zamek = std::make_unique<QLockFile>(souborZamku(slozka));
+    if (m_zamek || m_zamekRelace) return true;
+    auto zamek = std::make_unique<ZamekSouboru>(slozka + QLatin1Char('/') + kSouborZamku);
+    switch (zamek->stav()) {
+    case ZamekSouboru::Stav::Drzen: m_zamek = std::move(zamek); return true;
+    case ZamekSouboru::Stav::Obsazen: return false;
+    case ZamekSouboru::Stav::Nelze: break;
+    }
+    auto relace = std::make_unique<QLockFile>(zamekRelace(slozka));
     // The default stale time would let a second start take the lock of a program that has been
     // running for more than half a minute; only a dead owner makes the lock stale.
-    zamek->setStaleLockTime(0);
-    if (!zamek->tryLock(0)) return false;
-    m_zamek = std::move(zamek);
+    relace->setStaleLockTime(0);
+    if (!relace->tryLock(0)) return false;
+    m_zamekRelace = std::move(relace);
     return true;
 }

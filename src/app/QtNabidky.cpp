@@ -2,6 +2,7 @@
 
 #include "costing/Kalkulace.h"
 #include "offers/frmNabidka.h"
+#include "platform/QtWidgety.h"
 #include "platform/UserDialogs.h"
 
 #include <QApplication>
@@ -17,9 +18,7 @@ void QtNabidky::Zobraz() {
         m_seznam = new frmNabidky(m_g, std::move(s));
         if (m_sluzby.registrace) m_sluzby.registrace(m_seznam);
     }
-    m_seznam->show();
-    m_seznam->raise();
-    m_seznam->activateWindow();
+    ukazOkno(m_seznam);
 }
 
 void QtNabidky::lblNabidka_Click(const Kalkulace& k) {

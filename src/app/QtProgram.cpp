@@ -159,8 +159,7 @@ void QtProgram::nactiMenu() {
 
 void QtProgram::zobrazMenu() {
     nactiMenu();
-    m_menu->show();
-    m_menu->activateWindow();
+    ukazOkno(m_menu);
 }
 
 void QtProgram::zobrazStav(const QString& titulek, const QString& text, bool modalne) {

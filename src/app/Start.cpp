@@ -43,7 +43,7 @@ bool Aplikace::Main() {
 }
 
 bool Aplikace::spust() {
-    if (!m_instance.zamkni(appPath())) return odmitni(kJizSpusten, Ikona::Zadna);
+    if (!m_instance.zamkni(dataDir())) return odmitni(kJizSpusten, Ikona::Zadna);
     if (!screenWideEnough(m_okna.sirkaObrazovky())) return odmitni(kMaloRozliseni, Ikona::Zadna);
 
     m_g.Koeficient = 1.0f;

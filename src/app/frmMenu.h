@@ -18,7 +18,7 @@ class QToolButton;
 class frmMenu : public QWidget {
     Q_OBJECT
 public:
-    // What the menu opens or ends; the windows behind belong to other parts.
+    // What the menu opens or ends: other windows, which the menu only asks for.
     struct Sluzby {
         std::function<bool()> Exit;           // UlozIniAKonec, one event pump, end of the process; false: stays
         std::function<bool()> NactiSystem;    // the chosen system's item matrix; false when reported

@@ -11,7 +11,8 @@
 #include <QString>
 #include <functional>
 
-// The outputs of a costing that other parts write.
+// The outputs of a costing that the sheet leaves to other windows and writers (the print dialog,
+// the HTML page, the spreadsheet).
 struct VystupyListu {
     // The costing as an HTML page at the path: the saved file and the mailed page.
     std::function<Vysledek<>(const Kalkulace&, const QString& cesta)> Sorvenika2Html;

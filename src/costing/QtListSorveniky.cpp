@@ -1,5 +1,7 @@
 #include "costing/QtListSorveniky.h"
 
+#include "platform/QtWidgety.h"
+
 QtListSorveniky::QtListSorveniky(GlobalniData& g, std::function<void(QWidget*)> registrace,
                                  std::function<frmSorvenika::Sluzby()> sluzby)
     : m_g(g), m_registrace(std::move(registrace)), m_sluzby(std::move(sluzby)) {}
@@ -20,8 +22,7 @@ void QtListSorveniky::NastavSystem(const QString& nazev) {
 
 void QtListSorveniky::Zobraz() {
     frmSorvenika* o = nacti();
-    o->show();
-    o->activateWindow();
+    ukazOkno(o);
 }
 
 void QtListSorveniky::ZakazPrikazySorveniky() { nacti()->model().ZakazPrikazySorveniky(); }

@@ -18,7 +18,7 @@ class QLineEdit;
 class frmSorvenika : public QMainWindow {
     Q_OBJECT
 public:
-    // What the commands open or end; the windows behind belong to other parts. A command whose
+    // What the commands open or end: other windows, which the sheet only asks for. A command whose
     // window or output is left out (a test's sheet) does nothing.
     struct Sluzby {
         std::function<void()> zpetDoMenu;  // shows the main menu once the sheet has gone

@@ -26,7 +26,7 @@ ZmenaTRemol soucetDilu(const QList<ZmenaTRemol>& dily) {
 
 ModelNabidky::ModelNabidky(GlobalniData& g, PametNabidek& pamet, Sluzby sluzby)
     : m_g(g), m_pamet(pamet), m_sluzby(std::move(sluzby)), m_nazvy(souborNabidek(QStringLiteral("NazevAkce.txt"))) {
-    if (!m_nazvy.chyba().isEmpty()) m_chybyCteni << m_nazvy.chyba();
+    if (const QString chyba = m_nazvy.neohlasenaChyba(); !chyba.isEmpty()) m_chybyCteni << chyba;
     if (Vysledek<QStringList> o = NactiObchodniky()) m_obchodnici = std::move(*o);
     else m_chybyCteni << o.chyba();
     seradSeznam(m_obchodnici);

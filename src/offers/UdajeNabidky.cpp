@@ -10,6 +10,7 @@
 #include <QCollator>
 #include <QLocale>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -76,20 +77,28 @@ NazvyAkci::NazvyAkci(QString soubor) : m_soubor(std::move(soubor)) {
     seradSeznam(m_seznam);
 }
 
+QString NazvyAkci::neohlasenaChyba() { return std::exchange(m_ohlaseno, true) ? QString() : m_chyba; }
+
+Vysledek<> NazvyAkci::neprecteny() {
+    const QString chyba = neohlasenaChyba();
+    if (chyba.isEmpty()) return {};
+    return Chyba{chyba};
+}
+
 Vysledek<> NazvyAkci::nauc(const QString& nazev) {
     if (nazev.isEmpty() || m_seznam.contains(nazev)) return {};
     m_seznam << nazev;
     seradSeznam(m_seznam);
-    if (!m_chyba.isEmpty()) return Chyba{m_chyba};
+    if (!m_chyba.isEmpty()) return neprecteny();
     return filestore::append(m_soubor, cp1250::encode(nazev + kCrLf));
 }
 
 Vysledek<> NazvyAkci::zapomen(const QString& nazev) {
     const qsizetype i = m_seznam.indexOf(nazev);
     if (i < 0) return {};
-    // The names it holds were never read: rewritten from the list, they would be lost.
-    if (!m_chyba.isEmpty()) return Chyba{m_chyba};
     m_seznam.removeAt(i);
+    // The names the file holds were never read: rewritten from the list, they would be lost.
+    if (!m_chyba.isEmpty()) return neprecteny();
     QString obsah;
     for (const QString& n : m_seznam)
         if (!n.isEmpty()) obsah += n + kCrLf;

@@ -45,13 +45,17 @@ QDate DatumNabidky(const QString& text);
 void seradSeznam(QStringList& seznam);
 
 // The project names the form has learnt: Data/Nabidky/NazevAkce.txt, one a line, CR LF after
-// each, empty lines ignored. A file that cannot be read lists nothing and is never written.
+// each, empty lines ignored. A file that cannot be read lists nothing and is never written: the
+// names are learnt and forgotten in the list alone, and the user is told why once, by the first
+// who asks (the form, when it opens).
 class NazvyAkci {
 public:
     explicit NazvyAkci(QString soubor);
     const QStringList& seznam() const { return m_seznam; }
     // Why the file could not be read; "" when it was, or is missing.
     const QString& chyba() const { return m_chyba; }
+    // The same, "" once it has been told.
+    QString neohlasenaChyba();
     // A name typed and left: learnt when it is not empty and not listed yet (exactly), and
     // appended to the file. False when the file could not be written (the name stays listed).
     Vysledek<> nauc(const QString& nazev);
@@ -60,9 +64,12 @@ public:
     Vysledek<> zapomen(const QString& nazev);
 
 private:
+    Vysledek<> neprecteny();
+
     QString m_soubor;
     QStringList m_seznam;
     QString m_chyba;
+    bool m_ohlaseno = false;
 };
 
 // The breakdown rebuilt from the parts grid (every cell followed by a TAB, every line by CR LF)

@@ -248,6 +248,7 @@ void ModelObjednavky::vyprazdni() {
 
 ModelObjednavky::Odesilani::Odesilani(ModelObjednavky& m) : m_m(m) {
     m_m.m_odesilani = true;
+    m_m.m_posta = m_m.cmbZavod == kObchodnik;
     m_m.m_radekEditoru = 0;
     m_m.oznam();
 }

@@ -15,6 +15,8 @@
 inline const QString kObjednavkaNaSklad = QStringLiteral("Objednávka na sklad");
 inline const QString kOdesilaniProbiha =
     QStringLiteral("Objednávka se právě odesílá. Počkejte prosím, až server odpoví.");
+inline const QString kPredavaniProbiha =
+    QStringLiteral("Objednávka se právě předává poštovnímu programu. Počkejte prosím, až odpoví.");
 inline const QString kZavritList = QStringLiteral(
     "Uzavřením tohoto okna přijdete o všechny současné objednávky uvedené v objednávkovém listě. Přejete si pokračovat?");
 // The entries of cmbZavod; the last is the dealer.
@@ -75,6 +77,9 @@ public:
     bool cmdKomponentyOdebrat() const { return m_komponentyOdebrat && !m_odesilani; }
     // While an order is sent, nothing changes the sheet and it is not sent again.
     bool odesilani() const { return m_odesilani; }
+    // What a close during the send is told: the dealer's order waits for the mail program, any
+    // other for the server.
+    const QString& zpravaOdesilani() const { return m_posta ? kPredavaniProbiha : kOdesilaniProbiha; }
 
     // Called after the core changed what the window shows on its own (the send's steps).
     std::function<void()> zmeneno;
@@ -148,5 +153,6 @@ private:
     bool m_komponenty = false;
     bool m_komponentyOdebrat = false;
     bool m_odesilani = false;
+    bool m_posta = false;  // the send is the hand-over to the mail program
     int m_radekEditoru = 0;
 };

@@ -1,5 +1,7 @@
 #include "orders/QtObjednavkovyList.h"
 
+#include "platform/QtWidgety.h"
+
 QtObjednavkovyList::QtObjednavkovyList(std::function<frmObjednavka::Sluzby()> sluzby,
                                        std::function<void(QWidget*)> registrace)
     : m_sluzby(std::move(sluzby)), m_registrace(std::move(registrace)) {}
@@ -15,9 +17,7 @@ frmObjednavka* QtObjednavkovyList::nacti() {
 void QtObjednavkovyList::Zobraz() {
     frmObjednavka* o = nacti();
     const bool aktivni = o->isVisible() && o->isActiveWindow();
-    o->show();
-    o->raise();
-    o->activateWindow();
+    ukazOkno(o);
     // No activation comes to a sheet that already was the active window.
     if (aktivni) o->aktivovano();
 }

@@ -391,7 +391,7 @@ void frmObjednavka::mnuNastaveni_Click() {
 
 void frmObjednavka::mnuKonec_Click() {
     if (m_model.odesilani()) {
-        MsgBox(kOdesilaniProbiha);
+        MsgBox(m_model.zpravaOdesilani());
         return;
     }
     m_bezOtazky = true;
@@ -400,13 +400,11 @@ void frmObjednavka::mnuKonec_Click() {
 
 bool frmObjednavka::smiSkoncit() {
     if (m_model.odesilani()) {
-        MsgBox(kOdesilaniProbiha);
+        MsgBox(m_model.zpravaOdesilani());
         return false;
     }
     if (m_model.lstObjednavky.isEmpty()) return true;
-    show();
-    raise();
-    activateWindow();
+    ukazOkno(this);
     return MsgBox(kZavritList, Tlacitka::YesNo, Ikona::Otaznik) == Odpoved::Yes;
 }
 
@@ -442,7 +440,7 @@ bool frmObjednavka::eventFilter(QObject* o, QEvent* e) {
 void frmObjednavka::closeEvent(QCloseEvent* e) {
     // The client is waiting for the server: the sheet it answers to stays.
     if (m_model.odesilani()) {
-        if (e->spontaneous()) MsgBox(kOdesilaniProbiha);
+        if (e->spontaneous()) MsgBox(m_model.zpravaOdesilani());
         return e->ignore();
     }
     const bool otazka = !std::exchange(m_bezOtazky, false) && e->spontaneous() && !m_model.lstObjednavky.isEmpty();

@@ -32,6 +32,15 @@ void ClickableLabel::keyPressEvent(QKeyEvent* e) {
     QLabel::keyPressEvent(e);
 }
 
+void obnovOkno(QWidget* okno) { okno->setWindowState(okno->windowState() & ~Qt::WindowMinimized); }
+
+void ukazOkno(QWidget* okno) {
+    obnovOkno(okno);
+    okno->show();
+    okno->raise();
+    okno->activateWindow();
+}
+
 void nastavBarvu(QWidget* w, const QColor& barva) {
     QPalette p = w->palette();
     p.setColor(QPalette::WindowText, barva);

@@ -39,6 +39,12 @@ inline const QColor kBarvaOdkazu(0, 0, 192);
 int naPixely(const QPaintDevice& zarizeni, int twipy);
 int naTwipy(const QPaintDevice& zarizeni, int pixely);
 
+// A window a command brings to the user: out of the minimised state (shown again, it would stay
+// an icon and the keys typed for it go to the window under it), on top and with the focus.
+void ukazOkno(QWidget* okno);
+// Only out of the minimised state: a dialog about to be shown modal by its exec().
+void obnovOkno(QWidget* okno);
+
 // The text colour of a label or any widget that draws with WindowText.
 void nastavBarvu(QWidget* w, const QColor& barva);
 

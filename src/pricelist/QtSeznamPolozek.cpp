@@ -1,5 +1,7 @@
 #include "pricelist/QtSeznamPolozek.h"
 
+#include "platform/QtWidgety.h"
+
 QtSeznamPolozek::QtSeznamPolozek(TabulkaArtiklu& cenik, std::function<void(QWidget*)> registrace)
     : m_cenik(cenik), m_registrace(std::move(registrace)) {}
 
@@ -12,12 +14,11 @@ void QtSeznamPolozek::Zobraz(CilVlozeni cil) {
     if (std::holds_alternative<ICilNabidky*>(cil)) {
         // Shown for the order sheet meanwhile: now modal over the offer instead.
         m_okno->hide();
+        obnovOkno(m_okno);
         m_okno->exec();
         return;
     }
-    m_okno->show();
-    m_okno->raise();
-    m_okno->activateWindow();
+    ukazOkno(m_okno);
 }
 
 void QtSeznamPolozek::odpoj(const ICilObjednavky& cil) {

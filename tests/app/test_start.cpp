@@ -3,10 +3,14 @@
 #include "app/SouborNastaveni.h"
 #include "platform/Errors.h"
 #include "platform/IniFile.h"
+#include "support/BezPravaCist.h"
 #include "support/TestSupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLockFile>
+#include <QProcess>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -115,9 +119,10 @@ TEST(Start, APriceListCutShortIsReportedWithBothCountsAndTheStartGoesOn) {
 }
 
 TEST(Start, RefusalsShowTheirMessageAndWriteNothing) {
-    enum Pripad { DruhaInstance, UzkaObrazovka, BezCeniku, BezPoctuSystemu, BezNastaveni, ChybaAktualizace };
+    enum Pripad { JinaRelace, BezRelace, UzkaObrazovka, BezCeniku, BezPoctuSystemu, BezNastaveni, ChybaAktualizace };
     const struct { Pripad pripad; QString zacatekZpravy, soubor; } pripady[] = {
-        {DruhaInstance, kJizSpusten, {}},
+        {JinaRelace, kJizSpusten, {}},
+        {BezRelace, kJizSpusten, {}},
         {UzkaObrazovka, kMaloRozliseni, {}},
         {BezCeniku, {}, QStringLiteral("Art")},
         {BezPoctuSystemu, QStringLiteral("V souboru"), QStringLiteral("Sorvenika.ini")},
@@ -128,8 +133,14 @@ TEST(Start, RefusalsShowTheirMessageAndWriteNothing) {
         SCOPED_TRACE(static_cast<int>(p.pripad));
         Instalace inst;
         FakeServices sluzby;
-        QLockFile cizi(JedinaInstance::souborZamku(inst.dir.path()));
-        if (p.pripad == DruhaInstance) { ASSERT_TRUE(cizi.tryLock(0)); }
+        // The first program runs in another session, the second with another runtime folder or none.
+        QTemporaryDir relace[2];
+        JedinaInstance prvni;
+        if (p.pripad == JinaRelace || p.pripad == BezRelace) {
+            const Prostredi xdg("XDG_RUNTIME_DIR", relace[0].path().toUtf8());
+            ASSERT_TRUE(prvni.zamkni(inst.data));
+        }
+        const Prostredi xdg("XDG_RUNTIME_DIR", p.pripad == BezRelace ? QByteArray() : relace[1].path().toUtf8());
         if (p.pripad == BezCeniku) { ASSERT_TRUE(QFile::remove(inst.data + QStringLiteral("/Art.dbf"))); }
         if (p.pripad == BezPoctuSystemu) { ASSERT_TRUE(ini::zapis(inst.ini(), QStringLiteral("NASTAVENI"), QStringLiteral("Pocet systemu"), {})); }
         if (p.pripad == BezNastaveni) { ASSERT_TRUE(QFile::remove(inst.ini())); }
@@ -215,4 +226,83 @@ TEST(Start, AnotherUsersSettingsAreNamedOnceInTheEndMessage) {
     EXPECT_EQ(QString::fromUtf8(zpravy),
               QStringLiteral("Chyba při zápisu do souboru %1: Přístup odepřen.\n%2").arg(inst.ini(), kNastaveniNeulozeno));
     EXPECT_EQ(readBytes(inst.ini()), predtim);
+}
+
+// The data folder's lock: the restart in place keeps it; a killed program leaves none behind, nor
+// do the programs it started; another user is refused, whether or not the lock file lets them
+// read it; a folder where no lock file can be made keeps the session's lock, and one that holds a
+// lock file from an earlier run is locked in it.
+TEST(Start, TheDataFoldersLock) {
+    enum Pripad {
+        Znovu, Zabity, SpustenyProgram, JinyUzivatel, JinyUzivatelBezCteni, CtenaSlozka, CtenaSlozkaObsazena, CtenaSlozkaSeZamkem
+    };
+    const struct { Pripad pripad; bool spusteno; } pripady[] = {
+        {Znovu, true},        {Zabity, true},       {SpustenyProgram, true},      {JinyUzivatel, false},
+        {JinyUzivatelBezCteni, false}, {CtenaSlozka, true}, {CtenaSlozkaObsazena, false}, {CtenaSlozkaSeZamkem, true},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(static_cast<int>(p.pripad));
+        const bool jinyUzivatel = p.pripad == JinyUzivatel || p.pripad == JinyUzivatelBezCteni;
+        if (jinyUzivatel && geteuid() != 0) continue;  // needs root to act as another user
+        struct {
+            QTemporaryDir dir;
+            QString data = dir.filePath(QStringLiteral("Data"));
+        } inst;
+        ASSERT_TRUE(QDir().mkdir(inst.data));
+        bool spusteno = false;
+        if (p.pripad == Znovu) {
+            JedinaInstance program;
+            spusteno = program.zamkni(inst.data) && program.zamkni(inst.data);
+        } else if (p.pripad == Zabity) {
+            EXPECT_EQ(vPotomkovi([&]() -> QByteArray {
+                          JedinaInstance program;
+                          if (!program.zamkni(inst.data)) return "not locked";
+                          raise(SIGKILL);
+                          return {};
+                      }),
+                      QByteArray());
+            spusteno = JedinaInstance().zamkni(inst.data);
+        } else if (p.pripad == SpustenyProgram) {
+            QProcess program;
+            {
+                JedinaInstance prvni;
+                ASSERT_TRUE(prvni.zamkni(inst.data));
+                program.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+                ASSERT_TRUE(program.waitForStarted());
+            }
+            spusteno = JedinaInstance().zamkni(inst.data);
+            program.kill();
+            program.waitForFinished();
+        } else if (jinyUzivatel) {
+            // Each in a session of their own: the first with a runtime folder, the second without.
+            QTemporaryDir relace;
+            const Prostredi xdg("XDG_RUNTIME_DIR", relace.path().toUtf8());
+            JedinaInstance prvni;
+            ASSERT_TRUE(prvni.zamkni(inst.data));
+            for (const QString& slozka : {inst.dir.path(), inst.data}) QFile::setPermissions(slozka, QFileDevice::Permissions(0x7755));
+            QFile::setPermissions(inst.data + '/' + kSouborZamku,
+                                  QFileDevice::Permissions(p.pripad == JinyUzivatel ? 0x6644 : 0x6600));
+            spusteno = vPotomkovi([&]() -> QByteArray {
+                           if (setgid(65534) != 0 || setuid(65534) != 0) return "setuid";
+                           qunsetenv("XDG_RUNTIME_DIR");
+                           return JedinaInstance().zamkni(inst.data) ? "1" : "0";
+                       }) == "1";
+        } else {
+            QTemporaryDir relace;
+            const Prostredi xdg("XDG_RUNTIME_DIR", relace.path().toUtf8());
+            QLockFile jiny(JedinaInstance::zamekRelace(inst.data));
+            if (p.pripad != CtenaSlozka) { ASSERT_TRUE(jiny.tryLock(0)); }
+            if (p.pripad == CtenaSlozkaSeZamkem) { ASSERT_TRUE(JedinaInstance().zamkni(inst.data)); }
+            QFile::setPermissions(inst.data, QFileDevice::Permissions(0x5555));
+            {
+                const BezPravaCist bez;
+                JedinaInstance prvni;
+                spusteno = prvni.zamkni(inst.data);
+                if (p.pripad == CtenaSlozkaSeZamkem) { EXPECT_FALSE(JedinaInstance().zamkni(inst.data)); }
+            }
+            QFile::setPermissions(inst.data, QFileDevice::Permissions(0x7755));
+            EXPECT_EQ(QFile::exists(inst.data + '/' + kSouborZamku), p.pripad == CtenaSlozkaSeZamkem);
+        }
+        EXPECT_EQ(spusteno, p.spusteno);
+    }
 }

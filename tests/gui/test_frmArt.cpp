@@ -83,7 +83,7 @@ TEST(PriceListWindow, FilterListsComeWhenOpenedOrWalked) {
     seznam.Zobraz({});
     frmArt* okno = seznam.okno();
     // The program's window registry owns it there; here the test does.
-    const std::unique_ptr<frmArt> vlastnik(okno);
+    std::unique_ptr<frmArt> vlastnik(okno);
     ASSERT_TRUE(ukazano(okno));
     const FlexGrid& g = okno->model().TabulkaArt();
 
@@ -105,4 +105,16 @@ TEST(PriceListWindow, FilterListsComeWhenOpenedOrWalked) {
     EXPECT_EQ(kod->currentText(), hodnoty[1]);
     ASSERT_GT(g.Rows(), 1);
     for (int r = 1; r < g.Rows(); ++r) EXPECT_TRUE(g.TextMatrix(r, 0).startsWith(hodnoty[1], Qt::CaseInsensitive)) << r;
+
+    // Minimised meanwhile, it comes back modal for the offer: an icon would block every window.
+    okno->showMinimized();
+    Qt::WindowStates stav;
+    az([] { return modalni<frmArt>(); }, [&](QWidget* w) {
+        stav = w->windowState();
+        w->hide();
+    });
+    FakeNabidka nabidka;
+    (void)vlastnik.release();  // the end of a modal run deletes the window that closes itself
+    seznam.Zobraz(&nabidka);
+    EXPECT_FALSE(stav & Qt::WindowMinimized);
 }

@@ -325,3 +325,27 @@ TEST(OrderSheetWindow, ImportOfAMissingFileSaysSoAndAddsNothing) {
     EXPECT_EQ(sluzby.dialogs.slozkyOtevreni, QStringList({QDir::homePath(), inst.dir.path(), inst.dir.path(), jinde}));
     EXPECT_EQ(sluzby.dialogs.slozkyUlozeni, QStringList{inst.dir.path()});
 }
+
+// A minimised order sheet comes back with the costing sheet's "Objednávky": restored, active, and
+// the next key is its own, not the costing grid's.
+TEST(OrderSheetWindow, TheCostingSheetsCommandBringsAMinimisedSheetBack) {
+    Instalace inst;
+    FakeServices sluzby;
+    QtProgram program;
+    ASSERT_TRUE(program.aplikace().Main());
+    frmSorvenika* list = kalkulaceNaListu(program);
+    program.objednavkovyList().Zobraz();
+    frmObjednavka* okno = program.objednavkovyList().okno();
+    ASSERT_TRUE(ukazano(okno));
+    okno->showMinimized();
+    list->activateWindow();
+    ASSERT_TRUE(aktivni(list));
+
+    list->akce(Prikaz::mnuObjednavky)->trigger();
+    EXPECT_FALSE(okno->windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(aktivni(okno));
+    EXPECT_EQ(QApplication::activeWindow(), okno);
+    // Where the next key goes.
+    ASSERT_TRUE(QApplication::focusWidget());
+    EXPECT_EQ(QApplication::focusWidget()->window(), okno);
+}

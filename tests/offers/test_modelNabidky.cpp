@@ -8,6 +8,7 @@
 #include "platform/Cp1250.h"
 #include "platform/DataPaths.h"
 #include "platform/IniFile.h"
+#include "support/BezPravaCist.h"
 #include "support/SelhaniVolani.h"
 #include "support/TestSupport.h"
 
@@ -105,6 +106,23 @@ TEST(ModelNabidky, LoadShowsTheOffer) {
     EXPECT_EQ(m.obchodnici(), QStringList({"adam", "Zeman"}));
     ASSERT_EQ(m.Tabulka.Rows(), 2);
     EXPECT_EQ(m.Tabulka.TextMatrix(1, 5), QStringLiteral("1\u00A0000,00"));
+}
+
+// An unreadable project names file is told once, when the form opens: the names typed or
+// forgotten afterwards change the list alone, and no message takes the keys typed meanwhile.
+TEST(ModelNabidky, AnUnreadableNamesFileIsToldOnce) {
+    Prostredek p;
+    const QString soubor = p.soubor(QStringLiteral("NazevAkce.txt"));
+    writeBytes(soubor, "Akce 1\r\n");
+    QFile::setPermissions(soubor, QFileDevice::WriteOwner);
+    const BezPravaCist bez;
+    ModelNabidky m(p.g, p.pamet);
+    EXPECT_EQ(m.chybyCteni(), QStringList{"Soubor " + QDir::toNativeSeparators(soubor) + " nelze přečíst: Přístup odepřen."});
+    for (const char* nazev : {"Škola", "Byty"}) EXPECT_TRUE(m.opustNazevAkce(QString::fromUtf8(nazev)));
+    EXPECT_TRUE(m.zapomenNazevAkce(QStringLiteral("Byty")));
+    EXPECT_EQ(m.nazvyAkci(), QStringList{QStringLiteral("Škola")});
+    QFile::setPermissions(soubor, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(readBytes(soubor), "Akce 1\r\n");
 }
 
 TEST(ModelNabidky, PartsCommandsRecompute) {

@@ -287,15 +287,20 @@ TEST(OrderSend, DealerPathMailsAndKeepsTheSheetWhenTheMailFails) {
     writeBytes(bin + QStringLiteral("/xdg-email"), "#!/bin/sh\nsleep 0.3\nexit 2\n");
     QFile::setPermissions(bin + QStringLiteral("/xdg-email"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     bool zamceno = false;
+    QString zavreni;
     Ohlas v;
     {
         Prostredi cesta("PATH", bin.toLocal8Bit() + ':' + qgetenv("PATH"));
         platform::setDesktop(nullptr);
-        QTimer::singleShot(100, [&] { zamceno = o.m.odesilani(); });
+        QTimer::singleShot(100, [&] {
+            zamceno = o.m.odesilani();
+            zavreni = o.m.zpravaOdesilani();
+        });
         v = o.odesli();
         platform::setDesktop(&o.sluzby.desktop);
     }
     EXPECT_TRUE(zamceno);
+    EXPECT_EQ(zavreni, QStringLiteral("Objednávka se právě předává poštovnímu programu. Počkejte prosím, až odpoví."));
     // One message: the mail program's refusal and what it means for the sheet.
     ASSERT_EQ(v.zpravy.size(), 1);
     EXPECT_FALSE(v.probehlo);
@@ -324,6 +329,7 @@ TEST(OrderSend, TheSheetIsLockedWhileItWaits) {
     QTimer::singleShot(300, [&] {
         zkouseno = true;
         EXPECT_TRUE(o.m.odesilani());
+        EXPECT_EQ(o.m.zpravaOdesilani(), kOdesilaniProbiha);
         EXPECT_FALSE(o.m.maVybranouPodobjednavku() || o.m.cmdOdebratObjednavku() || o.m.cmdKomponentyPridat());
         clsHTTP druhy;
         EXPECT_TRUE(ohlas(mnuOdeslat_Click(o.m, druhy)).zpravy.isEmpty());
