@@ -61,7 +61,7 @@ QtProgram::QtProgram(Navaznosti n)
                       const KurzorCekani h;
                       return ExportDoExcelu(k);
                   }();
-                  if (!v) return Chyba{v.chyba()};
+                  if (!v) return v.selhani();
                   return {};
               };
               return s;

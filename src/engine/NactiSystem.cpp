@@ -83,7 +83,7 @@ Vysledek<> NactiSystem(GlobalniData& g, const IArtikly& artikly) {
     }
     const QString cesta = dataFile(zaznam.Data);
     QFile soubor(resolvePath(cesta));
-    if (const Vysledek<> v = filestore::openRead(soubor, {}, cesta); !v) return Chyba{v.chyba()};
+    if (const Vysledek<> v = filestore::openRead(soubor, {}, cesta); !v) return v.selhani();
     const QString text = cp1250::decode(soubor.readAll());
 
     const quint8 volnych = (jeTRemol(p.System) && g.nastaveni.TypUzivatele == 0) ? 0 : 10;

@@ -134,9 +134,9 @@ Hlaseni<PovinnePole> ModelNabidky::Uloz(const UdajeNabidky& u) {
         const Vysledek<> cislo =
             ini::zapis(dataFile(kSouborNastaveni), QStringLiteral("UZIVATEL"), QStringLiteral("ExtID"), QString::number(dalsi));
         if (cislo) return {};
-        return Chyba{cislo.chyba() + QStringLiteral("\nČíslo další nabídky nelze uložit, a proto nabídka nebyla uložena.")};
+        return cislo.selhani(QStringLiteral("\nČíslo další nabídky nelze uložit, a proto nabídka nebyla uložena."));
     });
-    if (!v) return Chyba{v.chyba()};
+    if (!v) return v.selhani();
     *m_pamet.Nabidka = std::move(n);
     m_g.nastaveni.ExtID = dalsi;
     m_pamet.PosledniNabidka = m_pamet.Nabidka;

@@ -86,8 +86,8 @@ Vysledek<QString> PripojZaznam(const QString& soubor, const QString& hlavicka, c
     const auto zapis = [&](const std::function<Vysledek<>()>& z, const QString& text = {}) -> Vysledek<QString> {
         g_overeny.reset();
         if (predZapisem)
-            if (const Vysledek<> v = predZapisem(); !v) return Chyba{v.chyba()};
-        if (const Vysledek<> v = z(); !v) return Chyba{v.chyba()};
+            if (const Vysledek<> v = predZapisem(); !v) return v.selhani();
+        if (const Vysledek<> v = z(); !v) return v.selhani();
         if (po) g_overeny = Overeny{soubor, *po};
         return text;
     };
@@ -95,7 +95,7 @@ Vysledek<QString> PripojZaznam(const QString& soubor, const QString& hlavicka, c
     if (g_overeny && g_overeny->soubor == soubor && filestore::stav(soubor) == g_overeny->stav) return zapis(pripoj);
     const Vysledek<std::optional<QByteArray>> precteno = filestore::readAll(soubor);
     // Never taken for empty: writing the header over it would lose every offer in it.
-    if (!precteno) return Chyba{precteno.chyba() + QStringLiteral(" Nabídka nebyla uložena a soubor zůstal beze změny.")};
+    if (!precteno) return precteno.selhani(QStringLiteral(" Nabídka nebyla uložena a soubor zůstal beze změny."));
     // The records are views into it.
     const QByteArray obsah = precteno->value_or(QByteArray());
     const ObsahNeodeslanych o = CtiNeodeslane(obsah, hlavicka);
@@ -109,7 +109,7 @@ Vysledek<QString> PripojZaznam(const QString& soubor, const QString& hlavicka, c
         [&]() -> Vysledek<> {
             // A save tried again after a failed rewrite finds them set aside already.
             const Vysledek<std::optional<QByteArray>> odlozene = filestore::readTail(zbytky, stranou.size());
-            if (!odlozene) return Chyba{odlozene.chyba()};
+            if (!odlozene) return odlozene.selhani();
             if (*odlozene != stranou)
                 if (Vysledek<> v = filestore::append(zbytky, stranou); !v) return v;
             return filestore::replace(soubor, novy);
@@ -148,7 +148,7 @@ namespace {
 
 Vysledek<QList<clsNabidka>> nactiNabidky(const QString& jmeno, const Nastaveni& n, bool zeServeru) {
     const Vysledek<QByteArray> obsah = filestore::readAllOrEmpty(souborNabidek(jmeno));
-    if (!obsah) return Chyba{obsah.chyba()};
+    if (!obsah) return obsah.selhani();
     return CtiNabidky(*obsah, n, zeServeru);
 }
 
@@ -160,7 +160,7 @@ Vysledek<QList<clsNabidka>> NactiUlozeneNabidky(const Nastaveni& n) { return nac
 
 Vysledek<> UlozStavy(const QList<clsNabidka>& nabidky, int idoz) {
     if (const Vysledek<std::optional<QByteArray>> stare = filestore::readAll(souborNabidek(kStavyNabidek)); !stare)
-        return Chyba{stare.chyba()};
+        return stare.selhani();
     QString text = kHlavickaStavu + kCrLf;
     for (const clsNabidka& n : nabidky)
         if (n.CisloOZ == idoz)
@@ -171,7 +171,7 @@ Vysledek<> UlozStavy(const QList<clsNabidka>& nabidky, int idoz) {
 
 Vysledek<> AktualizujStavy(QList<clsNabidka>& nabidky, int idoz) {
     const Vysledek<QByteArray> obsah = filestore::readAllOrEmpty(souborNabidek(kStavyNabidek));
-    if (!obsah) return Chyba{obsah.chyba()};
+    if (!obsah) return obsah.selhani();
     const QStringList radky = cp1250::decode(*obsah).split(kCrLf);
     // A header and one line without its CR LF change nothing.
     if (radky.size() < 3) return {};
@@ -189,7 +189,7 @@ Vysledek<> AktualizujStavy(QList<clsNabidka>& nabidky, int idoz) {
 
 Vysledek<QStringList> NactiObchodniky() {
     const Vysledek<QByteArray> obsah = filestore::readAllOrEmpty(souborNabidek(kObchodnici));
-    if (!obsah) return Chyba{obsah.chyba()};
+    if (!obsah) return obsah.selhani();
     const QString text = cp1250::decode(*obsah);
     QStringList obchodnici;
     const QStringList radky = text.split(kCrLf);

@@ -41,7 +41,7 @@ struct PoOdeslani {
 
 Vysledek<PoOdeslani> odeberOdeslane(const QString& soubor, const ObsahNeodeslanych& odeslane) {
     const Vysledek<std::optional<QByteArray>> precteno = filestore::readAll(soubor);
-    if (!precteno) return Chyba{precteno.chyba()};
+    if (!precteno) return precteno.selhani();
     if (!*precteno) return PoOdeslani{odeslane.zaznamy.size()};
     const QByteArrayView ted = **precteno;
     QHash<QByteArrayView, qsizetype> zbyvaOdebrat;
@@ -61,9 +61,9 @@ Vysledek<PoOdeslani> odeberOdeslane(const QString& soubor, const ObsahNeodeslany
     const ObsahNeodeslanych po = CtiNeodeslane(zbyva);
     const PoOdeslani vysledek{odeslane.zaznamy.size() - odebrano, !po.mimo.isEmpty()};
     if (po.zaznamy.isEmpty() && po.mimo.isEmpty()) {
-        if (Vysledek<> v = filestore::remove(soubor); !v) return Chyba{v.chyba()};
+        if (Vysledek<> v = filestore::remove(soubor); !v) return v.selhani();
     } else if (odebrano > 0) {
-        if (Vysledek<> v = filestore::replace(soubor, zbyva); !v) return Chyba{v.chyba()};
+        if (Vysledek<> v = filestore::replace(soubor, zbyva); !v) return v.selhani();
     }
     return vysledek;
 }

@@ -83,7 +83,7 @@ Vysledek<> ModelImportu::nacti(const QString& cesta) {
 
     const QString nazev = QDir::toNativeSeparators(cesta);
     const Vysledek<QByteArray> precteno = filestore::readExisting(cesta);
-    if (!precteno) return Chyba{precteno.chyba()};
+    if (!precteno) return precteno.selhani();
     const QByteArray& obsah = *precteno;
     const Chyba bezDat{QStringLiteral("Soubor %1 neobsahuje žádná data.").arg(nazev)};
 
@@ -95,7 +95,7 @@ Vysledek<> ModelImportu::nacti(const QString& cesta) {
         for (const QStringList& r : t.radky) pridejRadek(r);
     } else {
         Vysledek<DataDBF> d = zachyt([&] { return ctiDBF(obsah, nazev); });
-        if (!d) return Chyba{d.chyba()};
+        if (!d) return d.selhani();
         QList<QStringList> radky;
         for (const auto& zaznam : d->radky) {
             QStringList bunky;
@@ -163,9 +163,9 @@ Vysledek<> ModelImportu::kontrola() const {
 }
 
 Vysledek<int> ModelImportu::uloz() const {
-    if (const Vysledek<> k = kontrola(); !k) return Chyba{k.chyba()};
+    if (const Vysledek<> k = kontrola(); !k) return k.selhani();
     int zjednoduseno = 0;
     const Zakaznici z = zakaznici(&zjednoduseno);
-    if (const Vysledek<> v = UlozZakazniky(m_soubor, z); !v) return Chyba{v.chyba()};
+    if (const Vysledek<> v = UlozZakazniky(m_soubor, z); !v) return v.selhani();
     return zjednoduseno;
 }

@@ -80,7 +80,7 @@ Vysledek<> ExportObjednavky(const ModelObjednavky& m, bool posta, QString& cesta
     if (const Vysledek<> v = filestore::replace(cesta, xml, jenVlastnik); !v) return v;
     // Waits for the mail program's answer: the sheet is emptied only when it took the order.
     if (const Vysledek<> v = PosliPostou(cesta, kNazevPosilaneObjednavky); !v)
-        return Chyba{v.chyba() + QLatin1Char('\n') + kPostaNeodeslana};
+        return v.selhani(QLatin1Char('\n') + kPostaNeodeslana);
     return {};
 }
 

@@ -71,7 +71,7 @@ ModelAdresare::ModelAdresare(QString soubor) : m_soubor(std::move(soubor)) {}
 
 Vysledek<> ModelAdresare::nacti() {
     Vysledek<Zakaznici> z = NactiZakazniky(m_soubor);
-    if (!z) return Chyba{z.chyba()};
+    if (!z) return z.selhani();
     m_tabulka = std::move(*z);
     seradZakazniky(m_tabulka);
     m_zmenitSmazat = !m_tabulka.empty();

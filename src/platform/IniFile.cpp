@@ -103,7 +103,7 @@ Poloha najdi(const QString& text, const QList<Radek>& rr, const QString& sekce, 
 // nullopt when the file is missing.
 Vysledek<std::optional<QString>> nactiText(const QString& soubor) {
     const Vysledek<std::optional<QByteArray>> b = filestore::readAll(soubor);
-    if (!b) return Chyba{b.chyba()};
+    if (!b) return b.selhani();
     if (!*b) return std::optional<QString>();
     return std::optional(cp1250::decode(**b));
 }
@@ -192,7 +192,7 @@ Vysledek<> zapis(const QString& soubor, const QString& sekce, const QList<std::p
     QString text;
     if (existuje) {
         const auto t = nactiText(soubor);
-        if (!t) return Chyba{t.chyba()};
+        if (!t) return t.selhani();
         text = t->value_or(QString());
     }
     const QString puvodni = text;

@@ -15,7 +15,7 @@ QString vyplnZnacky(QString sablona, std::span<const std::pair<const char*, QStr
 Vysledek<> zapisStranku(const QString& sablona, const QString& cil, const std::function<QString(QString)>& vypln) {
     const QString cesta = dataFile(sablona);
     const Vysledek<QByteArray> precteno = filestore::readExisting(cesta);
-    if (!precteno) return Chyba{precteno.chyba()};
+    if (!precteno) return precteno.selhani();
     const QByteArray& text = *precteno;
     // An empty page would be shown, printed or mailed as if it were the costing.
     if (text.trimmed().isEmpty())

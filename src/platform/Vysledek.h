@@ -27,6 +27,8 @@ public:
     const T* operator->() const { return &*m_hodnota; }
     const QString& chyba() const { return m_chyba; }
     const QString& zdroj() const { return m_zdroj; }
+    // The failure handed on to the caller as it stands, its title kept; `dodatek` ends its text.
+    Chyba selhani(const QString& dodatek = {}) const { return {m_chyba + dodatek, m_zdroj}; }
 
 private:
     std::optional<T> m_hodnota;
@@ -43,6 +45,7 @@ public:
     explicit operator bool() const { return m_ok; }
     const QString& chyba() const { return m_chyba; }
     const QString& zdroj() const { return m_zdroj; }
+    Chyba selhani(const QString& dodatek = {}) const { return {m_chyba + dodatek, m_zdroj}; }
 
 private:
     QString m_chyba;

@@ -185,7 +185,7 @@ bool ModelArt::zacniZadani(QChar znak) {
 Vysledek<> ModelArt::potvrdZadani(const QString& text) {
     if (m_radekZadani < 1) return {};
     const Vysledek<int> ks = mnozstviZTextu(text);
-    if (!ks) return Chyba{ks.chyba()};
+    if (!ks) return ks.selhani();
     const int r = std::exchange(m_radekZadani, 0);
     m_grid.setTextMatrix(r, kSloupecKs, QString::number(*ks));
     const QString kod = m_grid.TextMatrix(r, 1);

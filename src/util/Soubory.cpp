@@ -34,7 +34,7 @@ Vysledek<> zapisBajty(const QString& cesta, const QByteArray& bajty, qint64 offs
     QByteArray obsah;
     if (fi.exists()) {
         const Vysledek<QByteArray> puvodni = filestore::readExisting(cesta);
-        if (!puvodni) return Chyba{puvodni.chyba()};
+        if (!puvodni) return puvodni.selhani();
         obsah = *puvodni;
     }
     offset = qMin<qint64>(offset, obsah.size());
@@ -53,7 +53,7 @@ QString nazevPrilohy(QString nazev, const QString& zdroj) {
 
 Vysledek<QString> NactiSoubor(const QString& cesta, qint64 offset, qint64 delka) {
     QFile f(resolvePath(cesta));
-    if (const Vysledek<> v = filestore::openRead(f, {}, cesta); !v) return Chyba{v.chyba()};
+    if (const Vysledek<> v = filestore::openRead(f, {}, cesta); !v) return v.selhani();
     const qint64 velikost = f.size();
     if (delka == 0) delka = velikost;
     if (offset < 0 || delka < 0 || offset >= velikost || !f.seek(offset)) return QString();
