@@ -63,17 +63,19 @@ Odpoved QtUserDialogs::zprava(const Zprava& z) {
     if (cekani::sezeniKonci()) return unik();
     // The box takes the focus; when it goes, the window manager need not give it back.
     const QPointer<QWidget> predtim = QApplication::activeWindow();
-    QMessageBox box(predtim);
-    box.setWindowTitle(z.titulek);
+    // On the heap: a window that goes while the box is up takes the box, its child, with it.
+    auto* box = new QMessageBox(predtim);
+    const QPointer<QMessageBox> zije = box;
+    box->setWindowTitle(z.titulek);
     // Texts from files and servers are never markup, nor links to open.
-    box.setTextFormat(Qt::PlainText);
-    box.setText(zpravaNaObrazovku(z.text));
+    box->setTextFormat(Qt::PlainText);
+    box->setText(zpravaNaObrazovku(z.text));
     switch (z.ikona) {
-    case Ikona::Zadna: box.setIcon(QMessageBox::NoIcon); break;
-    case Ikona::Informace: box.setIcon(QMessageBox::Information); break;
-    case Ikona::Vykricnik: box.setIcon(QMessageBox::Warning); break;
-    case Ikona::Otaznik: box.setIcon(QMessageBox::Question); break;
-    case Ikona::Kriticka: box.setIcon(QMessageBox::Critical); break;
+    case Ikona::Zadna: box->setIcon(QMessageBox::NoIcon); break;
+    case Ikona::Informace: box->setIcon(QMessageBox::Information); break;
+    case Ikona::Vykricnik: box->setIcon(QMessageBox::Warning); break;
+    case Ikona::Otaznik: box->setIcon(QMessageBox::Question); break;
+    case Ikona::Kriticka: box->setIcon(QMessageBox::Critical); break;
     }
     QList<QMessageBox::StandardButton> poradi;
     switch (z.tlacitka) {
@@ -83,16 +85,17 @@ Odpoved QtUserDialogs::zprava(const Zprava& z) {
     case Tlacitka::YesNoCancel: poradi = {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}; break;
     }
     for (auto b : poradi) {
-        QAbstractButton* t = box.addButton(b);
+        QAbstractButton* t = box->addButton(b);
         if (b == QMessageBox::Yes) t->setText(QStringLiteral("Ano"));
         if (b == QMessageBox::No) t->setText(QStringLiteral("Ne"));
         if (b == QMessageBox::Cancel) t->setText(QStringLiteral("Storno"));
     }
     const int i = qBound(1, z.vychozi, static_cast<int>(poradi.size())) - 1;
-    box.setDefaultButton(poradi[i]);
-    box.setEscapeButton(poradi.contains(QMessageBox::Cancel) ? QMessageBox::Cancel : poradi.last());
-    const int odpoved = box.exec();
-    box.hide();
+    box->setDefaultButton(poradi[i]);
+    box->setEscapeButton(poradi.contains(QMessageBox::Cancel) ? QMessageBox::Cancel : poradi.last());
+    const int odpoved = box->exec();
+    if (!zije) return unik();
+    delete box;
     if (predtim && predtim->isVisible()) predtim->activateWindow();
     if (cekani::sezeniKonci()) return unik();
     switch (odpoved) {

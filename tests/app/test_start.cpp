@@ -207,25 +207,32 @@ TEST(Start, SynchronisationRunsInTheStatusWindowAndAlwaysDatesItToday) {
 }
 
 // Settings another user owns, as that user would meet them at the end of the session (a child
-// process without root's rights): one message that names the file once, its reason ended as a
-// sentence, then the loss.
+// process without root's rights), whether they may read them or not: one message that names the
+// file once, its reason ended as a sentence with one full stop, then the loss.
 TEST(Start, AnotherUsersSettingsAreNamedOnceInTheEndMessage) {
     if (geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
-    Instalace inst;
-    FakeServices sluzby;
-    Start s;
-    ASSERT_TRUE(s.aplikace.Main());
-    QFile::setPermissions(inst.dir.path(), QFileDevice::Permissions(0x7755));
-    s.g.nastaveni.ExtID = 18;
-    const QByteArray predtim = readBytes(inst.ini());
-    const QByteArray zpravy = vPotomkovi([&]() -> QByteArray {
-        if (setgid(65534) != 0 || setuid(65534) != 0) return "setuid";
-        s.aplikace.KonecSezeni();
-        return sluzby.dialogs.texty().join(QLatin1Char('|')).toUtf8();
-    });
-    EXPECT_EQ(QString::fromUtf8(zpravy),
-              QStringLiteral("Chyba při zápisu do souboru %1: Přístup odepřen.\n%2").arg(inst.ini(), kNastaveniNeulozeno));
-    EXPECT_EQ(readBytes(inst.ini()), predtim);
+    const struct { QFileDevice::Permissions prava; const char* zprava; } pripady[] = {
+        {QFileDevice::Permissions(0x6644), "Chyba při zápisu do souboru %1: Přístup odepřen."},
+        {QFileDevice::ReadOwner | QFileDevice::WriteOwner, "Soubor %1 nelze přečíst: Přístup odepřen."},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.zprava);
+        Instalace inst;
+        FakeServices sluzby;
+        Start s;
+        ASSERT_TRUE(s.aplikace.Main());
+        QFile::setPermissions(inst.dir.path(), QFileDevice::Permissions(0x7755));
+        QFile::setPermissions(inst.ini(), p.prava);
+        s.g.nastaveni.ExtID = 18;
+        const QByteArray predtim = readBytes(inst.ini());
+        const QByteArray zpravy = vPotomkovi([&]() -> QByteArray {
+            if (setgid(65534) != 0 || setuid(65534) != 0) return "setuid";
+            s.aplikace.KonecSezeni();
+            return sluzby.dialogs.texty().join(QLatin1Char('|')).toUtf8();
+        });
+        EXPECT_EQ(QString::fromUtf8(zpravy), QString::fromUtf8(p.zprava).arg(inst.ini()) + u'\n' + kNastaveniNeulozeno);
+        EXPECT_EQ(readBytes(inst.ini()), predtim);
+    }
 }
 
 // The data folder's lock: the restart in place keeps it; a killed program leaves none behind, nor

@@ -122,3 +122,40 @@ TEST(MessageBoxes, TextShownAsTextCutToAScreenAndTheFocusBack) {
         EXPECT_EQ(QApplication::focusWidget(), pole);
     }
 }
+
+// A box with no window active (the start's messages come before the main menu), and one whose
+// window closed, or went, while it was up: the answer comes back, no window is activated or
+// shown again by it, and the program goes on.
+TEST(MessageBoxes, WithoutAWindowAndOverAWindowThatClosedMeanwhile) {
+    FakeServices sluzby;
+    QtUserDialogs dialogy;
+    enum Okno { Zadne, Zavrene, Smazane };
+    for (const Okno o : {Zadne, Zavrene, Smazane}) {
+        SCOPED_TRACE(o);
+        QPointer<QWidget> okno;
+        if (o != Zadne) {
+            okno = new QWidget;
+            okno->setAttribute(Qt::WA_DeleteOnClose, o == Smazane);
+            okno->show();
+            okno->activateWindow();
+            ASSERT_TRUE(aktivni(okno));
+        }
+        ASSERT_EQ(QApplication::activeWindow(), okno.data());
+        bool ukazana = false;
+        // Closed from an event the box's own loop handles, as a window goes on a timer or a reply.
+        az(modalni<QMessageBox>, [&](QWidget*) {
+            ukazana = true;
+            if (okno) okno->close();
+            QTimer::singleShot(0, qApp, [] {
+                if (QWidget* box = modalni<QMessageBox>()) QTest::keyClick(box, Qt::Key_Escape);
+            });
+        });
+        EXPECT_EQ(dialogy.zprava(Zprava{QStringLiteral("Zpráva"), Tlacitka::YesNo}), Odpoved::No);
+        EXPECT_TRUE(ukazana);
+        mezikrok();
+        EXPECT_EQ(okno.isNull(), o != Zavrene);
+        EXPECT_FALSE(okno && okno->isVisible());
+        EXPECT_EQ(QApplication::activeWindow(), nullptr);
+        delete okno;
+    }
+}

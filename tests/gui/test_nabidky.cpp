@@ -12,6 +12,7 @@
 #include "platform/Cp1250.h"
 #include "pricelist/frmArt.h"
 #include "platform/IniFile.h"
+#include "platform/Regional.h"
 #include "support/GuiSupport.h"
 #include "support/ListProgramu.h"
 #include "support/Peers.h"
@@ -148,6 +149,33 @@ TEST(Nabidky, FromTheCostingThroughTheListToTheServerAndBack) {
     EXPECT_EQ(s->model().index(0, sStav).data().toString(), QStringLiteral("Vyhráno"));
     EXPECT_EQ(s->lblPocet->text(), QStringLiteral("Pozice/Počet: 1/1"));
     s->close();
+}
+
+// The form the program opens on a T-REMOL offer counts its rows at the program's price list: the
+// cover plate removed, the list price falls by the plate's 2 489,00.
+TEST(Nabidky, TRemolFormFromTheProgramCountsItsRowsAtThePriceList) {
+    Instalace inst;
+    FakeServices sluzby;
+    BezAktualizace aktualizace;
+    QtProgram::Navaznosti n;
+    n.aktualizace = &aktualizace;
+    QtProgram p(n);
+    ASSERT_TRUE(p.aplikace().Main());
+    frmSorvenika* list = kalkulaceNaListu(p, QStringLiteral("T-REMOL"), QStringLiteral("20"), 5);
+    QStringList ceny;
+    az([] { return modalni<frmNabidka>(); }, [&](QWidget* w) {
+        auto* f = static_cast<frmNabidka*>(w);
+        FlexGrid& t = f->model().Tabulka;
+        for (int r = 1; r < t.Rows(); ++r)
+            if (t.TextMatrix(r, 1) == QStringLiteral("TRM KDS 3636")) t.setRow(r);
+        ceny << f->txtCenaBezDPH->text();
+        f->cmdPridatUbrat[1]->click();
+        ceny << f->txtCenaBezDPH->text();
+        f->cmdStorno->click();
+    });
+    emit list->lblNabidka->stisknuto(Qt::LeftButton);
+    ASSERT_EQ(ceny.size(), 2);
+    EXPECT_EQ(*naDouble(ceny[0]) - *naDouble(ceny[1]), 2489.0) << ceny.join(u'|').toStdString();
 }
 
 // "Přidat položku" through the price list in its offer mode, "Odebrat položku", the prices that

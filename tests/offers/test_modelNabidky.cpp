@@ -526,6 +526,8 @@ TEST(ModelNabidky, ANumberThatCannotBeStoredRefusesTheSave) {
         EXPECT_FALSE(QFile::exists(s.soubor(kNeodeslaneNabidky)));
         EXPECT_EQ(readBytes(ini), "[UZIVATEL]\r\nExtID=12\r\n");
     }
+    // Shown as not run, not as passed, where a row could not run.
+    if (geteuid() != 0) GTEST_SKIP() << "the read-only row needs root to act as another user";
 }
 
 TEST(ModelNabidky, CancelDropsTheOfferButKeepsTheLastSaved) {

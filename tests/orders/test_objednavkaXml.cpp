@@ -83,6 +83,13 @@ TEST(OrderXml, ImportTakesNumberedSubOrdersUpToTheFirstMissing) {
     EXPECT_EQ(p[1], (PolozkaObjednavky{"C", "DLT|", "2|", "p", {}}));
     EXPECT_TRUE(ctiObjednavky(QStringLiteral("<objednavka1></objednavka1><objednavka2><nazev>B</nazev></objednavka2>")).isEmpty());
     EXPECT_TRUE(ctiObjednavky(QStringLiteral("</objednavka1>x<objednavka1>")).isEmpty());
+    // Past 999 the closing mark is 17 characters long.
+    QString mnoho;
+    for (int n = 1; n <= 1001; ++n)
+        mnoho += QStringLiteral("<objednavka%1><nazev>%1</nazev><obj_znaky>DVM|</obj_znaky><kusy>1|</kusy></objednavka%1>").arg(n);
+    const QList<PolozkaObjednavky> vsechny = ctiObjednavky(mnoho);
+    ASSERT_EQ(vsechny.size(), 1001);
+    EXPECT_EQ(vsechny.back().Nazev, QStringLiteral("1001"));
 
     // The fuzzing corpus of the import.
     const QDir korpus(testData("objednavky_corpus"));

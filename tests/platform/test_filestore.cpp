@@ -285,16 +285,26 @@ TEST(FileStore, TheSystemsReasonsAreWordedInCzech) {
 #endif
 
 // A rewrite whose flush to disk fails is no write: the old file stays and the reason is named.
-TEST(FileStore, AFailedFlushFailsTheRewrite) {
+// A read that fails once the file is open fails the read, never gives part of the file.
+TEST(FileStore, AFailedFlushFailsTheRewriteAndAFailedReadTheRead) {
     QTemporaryDir dir;
     const QString soubor = dir.filePath("x.txt");
-    writeBytes(soubor, "old");
-    const QByteArray zprava = vPotomkovi([&]() -> QByteArray {
-        if (!selhejVolani({__NR_fdatasync, __NR_fsync}, EIO)) return "seccomp";
-        return filestore::replace(soubor, "new").chyba().toUtf8();
-    });
-    EXPECT_EQ(QString::fromUtf8(zprava), QStringLiteral("Chyba při zápisu do souboru %1: Chyba vstupu/výstupu").arg(soubor));
-    EXPECT_EQ(readBytes(soubor), "old");
+    const struct { std::initializer_list<unsigned> volani; std::function<QString()> akce; QString zprava; } pripady[] = {
+        {{__NR_fdatasync, __NR_fsync}, [&] { return filestore::replace(soubor, "new").chyba(); },
+         "Chyba při zápisu do souboru " + soubor + ": Chyba vstupu/výstupu"},
+        {{__NR_read, __NR_readv, __NR_pread64}, [&] { return filestore::readAll(soubor).chyba(); },
+         "Soubor " + soubor + " nelze přečíst: Chyba vstupu/výstupu."},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.zprava.toStdString());
+        writeBytes(soubor, "old");
+        const QByteArray zprava = vPotomkovi([&]() -> QByteArray {
+            if (!selhejVolani(p.volani, EIO)) return "seccomp";
+            return p.akce().toUtf8();
+        });
+        EXPECT_EQ(QString::fromUtf8(zprava), p.zprava);
+        EXPECT_EQ(readBytes(soubor), "old");
+    }
 }
 
 // What another user (a child process running as nobody) meets: a file it may not read is not a

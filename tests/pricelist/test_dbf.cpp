@@ -5,6 +5,7 @@
 #include "platform/Regional.h"
 #include "pricelist/DBF.h"
 #include "pricelist/DbfTestUtil.h"
+#include "support/BezPravaCist.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -268,22 +269,31 @@ TEST(DBF, FilesOnDisk) {
     EXPECT_EQ(readBytes(cesta + ".dbf"), zakaznici);
     ocekavejTabulku(NactiDBF(cesta), ::zakaznici());
 
-    // A table too large for the header leaves the existing file as it was; failures name the file.
+    // A table too large for the header leaves the existing file as it was; failures name the
+    // file, one that is there but cannot be read with the reason.
     DataDBF velka;
     velka.nazvy = {"A"};
     velka.radky.resize(65536, {QStringLiteral("x")});
     writeBytes(dir.filePath("soubor"), "x");
-    const std::pair<std::function<void()>, QString> chyby[] = {
-        {[&] { UlozDBF(cesta, velka); }, cesta + ".dbf"},
-        {[&] { NactiDBF(dir.filePath("chybi")); }, dir.filePath("chybi.dbf")},
-        {[&] { UlozDBF(dir.filePath("soubor/pod"), ::zakaznici()); }, dir.filePath("soubor/pod.dbf")},
+    writeBytes(dir.filePath("zamceny.dbf"), zakaznici);
+    QFile::setPermissions(dir.filePath("zamceny.dbf"), QFileDevice::WriteOwner);
+    const struct { std::function<void()> akce; QString soubor; int cislo; QString zprava; } chyby[] = {
+        {[&] { UlozDBF(cesta, velka); }, cesta + ".dbf", 6, {}},
+        {[&] { NactiDBF(dir.filePath("chybi")); }, dir.filePath("chybi.dbf"), 53, {}},
+        {[&] { UlozDBF(dir.filePath("soubor/pod"), ::zakaznici()); }, dir.filePath("soubor/pod.dbf"), 75, {}},
+        {[&] {
+             const BezPravaCist bez;
+             NactiDBF(dir.filePath("zamceny"));
+         },
+         dir.filePath("zamceny.dbf"), 75, "Soubor " + dir.filePath("zamceny.dbf") + " nelze přečíst: Přístup odepřen."},
     };
-    for (const auto& [akce, soubor] : chyby) {
+    for (const auto& c : chyby) {
         try {
-            akce();
-            ADD_FAILURE() << "no error for " << soubor.toStdString();
+            c.akce();
+            ADD_FAILURE() << "no error for " << c.soubor.toStdString();
         } catch (const RuntimeError& e) {
-            EXPECT_TRUE(e.popis().contains(soubor)) << e.what();
+            EXPECT_TRUE(c.zprava.isEmpty() ? e.popis().contains(c.soubor) : e.popis() == c.zprava) << e.what();
+            EXPECT_EQ(e.cislo(), c.cislo) << e.what();
         }
     }
     EXPECT_EQ(readBytes(cesta + ".dbf"), zakaznici);

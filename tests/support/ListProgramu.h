@@ -8,19 +8,21 @@
 
 #include <gtest/gtest.h>
 
-// An MIV costing of cross-section 25, 7 m, on the program's sheet, shown.
-inline frmSorvenika* kalkulaceNaListu(QtProgram& p) {
+// A costing of 7 m on the program's sheet, shown; by default MIV of cross-section 25 ending in
+// a cover plate cast on site (`ukonceni` as the wizard's terminations count them).
+inline frmSorvenika* kalkulaceNaListu(QtProgram& p, const QString& system = QStringLiteral("MIV"),
+                                      const QString& prurez = QStringLiteral("25"), int ukonceni = 4) {
     GlobalniData& g = p.data();
     SorvenikaParametry& s = g.sorvenikaParametry;
-    s.System = QStringLiteral("MIV");
+    s.System = system;
     s.SystemKod = ZjistiKodSystemu(s.System);
     EXPECT_TRUE(NactiSystem(g, p.aplikace().cenik()));
     SorvenikaParametry n = s;
-    n.Prurez = QStringLiteral("25");
+    n.Prurez = prurez;
     for (int c = 1; c <= g.dataSystemu.Prurezy.horni(); ++c)
         if (g.dataSystemu.Prurezy(c) == n.Prurez) n.IdPrurez = Integer(c);
     n.Vyska = 7;
-    n.Ukonceni = 4;
+    n.Ukonceni = ukonceni;
     frmSorvenika* list = p.list()->nacti();
     NastavSorveniku(g, vytvorKalkulacky(g), list->model(), n);
     list->show();

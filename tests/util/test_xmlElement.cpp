@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-// Every case read both ways: searched in the text, and from the marks of the text read once.
+// Every case read both ways: searched in the text, and from the marks of the text read once, also
+// where the text is a view that ends inside a mark the longer string goes on to close.
 TEST(xml_get_element, FirstOpeningAndFirstClosingTagWithoutRegardToCase) {
     const QString dlouhy(70, u'x');
     const struct { QString text, tag, obsah; } pripady[] = {
@@ -24,10 +25,18 @@ TEST(xml_get_element, FirstOpeningAndFirstClosingTagWithoutRegardToCase) {
         {"<" + dlouhy + "<a>y</a>", "a", "y"},
         {"<" + dlouhy + ">z</" + dlouhy + ">", dlouhy, "z"},
         {"<" + dlouhy + ">z</" + dlouhy + ">", "a", ""},
+        // Marks of 64 characters are kept, longer ones looked for in the text.
+        {"<" + dlouhy.left(61) + ">z</" + dlouhy.left(61) + ">", dlouhy.left(61), "z"},
+        {"<" + dlouhy.left(62) + ">z</" + dlouhy.left(62) + ">", dlouhy.left(62), "z"},
+        // Cut inside a mark.
+        {"<objednavka1>A</objednavka1><objedn", "objednavka1", "A"},
+        {"<objednavka1>A</objednavka1><objednavka2>B</objednavka2", "objednavka2", ""},
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.text.toStdString());
         EXPECT_EQ(xml_get_element(p.text, p.tag), p.obsah);
         EXPECT_EQ(ZnackyXml(p.text).element(p.tag).toString(), p.obsah);
+        const QString dal = p.text + QStringLiteral(">x</") + p.tag + QLatin1Char('>');
+        EXPECT_EQ(ZnackyXml(QStringView(dal).first(p.text.size())).element(p.tag).toString(), p.obsah);
     }
 }
