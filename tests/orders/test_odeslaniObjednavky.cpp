@@ -273,6 +273,8 @@ TEST(OrderSend, NoCopyIsOverwrittenAndTheNumberAfterTheLargestIsOne) {
         EXPECT_EQ(NactiNastaveniObjednavek(o.inst.data + QStringLiteral("/Objednavky.ini")).CisloObjednavky, k.dalsi);
     }
     EXPECT_EQ(readBytes(o.kopie + QStringLiteral("/457.htm")), "drivejsi");
+    // Open to others as any new file of the user's is, unlike a private one.
+    EXPECT_EQ(QFile::permissions(o.kopie + QStringLiteral("/458.htm")), QFile::permissions(o.kopie + QStringLiteral("/457.htm")));
     EXPECT_FALSE(QFile::exists(mimo));
     EXPECT_EQ(QDir(o.kopie).entryList(QDir::Files).size(), 6);
 }
