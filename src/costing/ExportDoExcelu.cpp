@@ -9,15 +9,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <system_error>
-#include <unistd.h>
 #include <xlsxwriter.h>
 
 namespace {
@@ -31,35 +24,15 @@ constexpr std::array<Druh, kSloupcu> kDruhy = {Druh::Zaznam, Druh::Text, Druh::T
 // The text's width in characters, as the spreadsheet's own fit would make it.
 double sirka(qsizetype znaku) { return static_cast<double>(znaku) * 1.1 + 2; }
 
-// The workbook lies in the shared temporary folder: it is made the user's alone (0600) before
-// the library writes into it, which keeps the mode of the file it truncates. Never through a
-// link. Returns the system's reason when it cannot.
-QString soukromySoubor(const QString& cesta) {
-    const int fd = ::open(QFile::encodeName(cesta).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
-    int chyba = fd < 0 ? errno : 0;
-    if (fd >= 0) {
-        // Only a file left by an earlier run can be open to others; a new one is 0600 already.
-        struct stat s {};
-        if (::fstat(fd, &s) != 0 || ((s.st_mode & 077) != 0 && ::fchmod(fd, 0600) != 0)) chyba = errno;
-        ::close(fd);
-    }
-    return chyba ? filestore::duvodSystemu(chyba) : QString();
-}
-
 }  // namespace
 
-Vysledek<> zapisSesit(const Kalkulace& k, const QString& cesta) {
-    const QString docasna = cesta + QStringLiteral(".part");
-    if (const QString duvod = soukromySoubor(docasna); !duvod.isEmpty()) return Chyba{kChyba + filestore::chybaZapisu(cesta, duvod).zprava};
-    lxw_workbook* sesit = workbook_new(QFile::encodeName(docasna).constData());
-    if (!sesit) {
-        QFile::remove(docasna);
-        return Chyba{kChyba + QStringLiteral("Soubor ") + cesta + QStringLiteral(" nelze vytvořit.")};
-    }
+Vysledek<> zapisSesit(const Kalkulace& k, const QString& cesta, const QString& nazev) {
+    const QString jmeno = nazev.isEmpty() ? cesta : nazev;
+    lxw_workbook* sesit = workbook_new(QFile::encodeName(cesta).constData());
+    if (!sesit) return Chyba{kChyba + QStringLiteral("Soubor ") + jmeno + QStringLiteral(" nelze vytvořit.")};
     lxw_worksheet* list = workbook_add_worksheet(sesit, k.parametry.System.toUtf8().constData());
     if (!list) {
         workbook_close(sesit);
-        QFile::remove(docasna);
         return Chyba{kChyba + QStringLiteral("Neplatný název listu: ") + k.parametry.System};
     }
 
@@ -107,24 +80,25 @@ Vysledek<> zapisSesit(const Kalkulace& k, const QString& cesta) {
     worksheet_activate(list);
 
     const lxw_error e = workbook_close(sesit);
-    QString duvod;
-    if (e != LXW_NO_ERROR) duvod = QString::fromUtf8(lxw_strerror(e));
-    // Renamed over the old workbook in one step, so a failure leaves it.
-    else if (std::rename(QFile::encodeName(docasna).constData(), QFile::encodeName(cesta).constData()) != 0)
-        duvod = QString::fromStdString(std::generic_category().message(errno));
-    if (duvod.isEmpty()) return {};
-    QFile::remove(docasna);
-    return Chyba{kChyba + filestore::chybaZapisu(cesta, duvod).zprava};
+    if (e == LXW_NO_ERROR) return {};
+    return Chyba{kChyba + filestore::chybaZapisu(jmeno, QString::fromUtf8(lxw_strerror(e))).zprava};
 }
 
 Vysledek<QString> ExportDoExcelu(const Kalkulace& k) {
-    // Never in Data/SorvTemp, which the mail command empties.
+    // Never in Data/SorvTemp, which the mail command empties. The shared temporary folder is
+    // safe for it: the workbook is the user's alone from its first byte and takes a name
+    // nothing holds, so no file or link planted there by another user can own or receive it.
     const QString zaklad = QDir::temp().filePath(QStringLiteral("Sorvenika-") + k.parametry.System + QLatin1Char('-') +
                                                  platform::clock().now().toString(QStringLiteral("yyyyMMdd-HHmmss")));
-    QString cesta = zaklad + QStringLiteral(".xlsx");
-    for (int n = 2; QFileInfo::exists(cesta); ++n) cesta = zaklad + QLatin1Char('-') + QString::number(n) + QStringLiteral(".xlsx");
-    if (const Vysledek<> v = zapisSesit(k, cesta); !v) return Chyba{v.chyba()};
-    if (!platform::desktop().otevri(cesta))
-        return Chyba{kChyba + QStringLiteral("Sešit je uložen v souboru ") + cesta + QStringLiteral(", ale nepodařilo se jej otevřít.")};
-    return cesta;
+    const QString prvni = zaklad + QStringLiteral(".xlsx");
+    Vysledek<filestore::TempFile> docasny = filestore::createTemp(prvni, true);
+    if (!docasny) return Chyba{kChyba + docasny.chyba()};
+    filestore::TempFile& sesit = *docasny;
+    if (const Vysledek<> v = zapisSesit(k, sesit.cesta(), prvni); !v) return Chyba{v.chyba()};
+    const Vysledek<QString> cesta = sesit.linkAs(
+        [&](int n) { return n == 1 ? prvni : zaklad + QLatin1Char('-') + QString::number(n) + QStringLiteral(".xlsx"); });
+    if (!cesta) return Chyba{kChyba + cesta.chyba()};
+    if (!platform::desktop().otevri(*cesta))
+        return Chyba{kChyba + QStringLiteral("Sešit je uložen v souboru ") + *cesta + QStringLiteral(", ale nepodařilo se jej otevřít.")};
+    return *cesta;
 }

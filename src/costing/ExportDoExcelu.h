@@ -4,14 +4,15 @@
 #include "costing/Kalkulace.h"
 #include "platform/Vysledek.h"
 
-// The workbook at `cesta` (written under a temporary name, then renamed), its one sheet named
+// The workbook written at `cesta` (messages name it `nazev`, by default `cesta`), its one sheet named
 // by the system: the headings in bold, then every row with pieces, without gaps. Names are
 // entries (a plain number becomes a number, anything else stays text, so "=1+1" is never a
 // formula); codes are always text ("0123" keeps its zero); quantities and prices are numbers,
 // prices in "# ### ##0.00". Columns A to C are left-aligned, the rest right; widths follow the
 // longest text.
-Vysledek<> zapisSesit(const Kalkulace& k, const QString& cesta);
+Vysledek<> zapisSesit(const Kalkulace& k, const QString& cesta, const QString& nazev = {});
 
-// The workbook in the user's temporary folder, opened afterwards; gives its path. Failures read
+// The workbook in the user's temporary folder under a name of its own (the user's alone, named
+// only when whole, never over another file), opened afterwards; gives its path. Failures read
 // "Chyba při exportu." and the cause; a workbook that does not open names its file.
 Vysledek<QString> ExportDoExcelu(const Kalkulace& k);

@@ -159,10 +159,16 @@ QString sestavHtmlObjednavky(ModelObjednavky& m, QString sablona, const QString&
     return vyplnZnacky(std::move(sablona), nahrady);
 }
 
-Vysledek<> Objednavka2Html(ModelObjednavky& m, const QString& zavod, const QString& cislo, const QString& cesta) {
+Vysledek<QByteArray> htmlObjednavky(ModelObjednavky& m, const QString& zavod, const QString& cislo) {
     const QDate dnes = platform::clock().today();
-    return zapisStranku(QStringLiteral("objednavka.htm"), cesta,
-                        [&](QString sablona) { return sestavHtmlObjednavky(m, std::move(sablona), zavod, cislo, dnes); });
+    return stranka(QStringLiteral("objednavka.htm"),
+                   [&](QString sablona) { return sestavHtmlObjednavky(m, std::move(sablona), zavod, cislo, dnes); });
+}
+
+Vysledek<> Objednavka2Html(ModelObjednavky& m, const QString& zavod, const QString& cislo, const QString& cesta) {
+    const Vysledek<QByteArray> html = htmlObjednavky(m, zavod, cislo);
+    if (!html) return Chyba{html.chyba()};
+    return filestore::replace(cesta, *html);
 }
 
 Vysledek<> mnuTisk_Click(ModelObjednavky& m) {

@@ -55,8 +55,10 @@ QDate datumExpedice(const ModelObjednavky& m);
 // every value the user or an imported file gave is escaped. The note is the last sub-order's.
 QString sestavHtmlObjednavky(ModelObjednavky& m, QString sablona, const QString& zavod, const QString& cislo,
                              const QDate& dnes);
-// Objednavka2Html: the page written to `cesta` in Windows-1250 through a temporary file. A missing
-// template fails with its name and writes nothing.
+// The page's bytes, Windows-1250. A missing template fails with its name.
+Vysledek<QByteArray> htmlObjednavky(ModelObjednavky& m, const QString& zavod, const QString& cislo);
+// Objednavka2Html: the page written to `cesta` through a temporary file; nothing is written when
+// it fails.
 Vysledek<> Objednavka2Html(ModelObjednavky& m, const QString& zavod, const QString& cislo, const QString& cesta);
 
 // "Tisk ...": the page with no plant or number into Data/Tmp2Print/objednavka.htm, opened with

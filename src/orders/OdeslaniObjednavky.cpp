@@ -9,13 +9,8 @@
 #include "platform/FileStore.h"
 #include "platform/Services.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <cerrno>
-#include <fcntl.h>
 #include <limits>
-#include <unistd.h>
 
 namespace {
 
@@ -42,39 +37,28 @@ Vysledek<> ulozCislo(clsObjednavka& o) {
     return Chyba{QStringLiteral("Číslo další objednávky se nepodařilo uložit.\n") + v.chyba()};
 }
 
-// The first free name of `zaklad`.htm, `zaklad`-2.htm, -3, ... (a server that repeats its
-// numbers), taken by creating the file here and only here: no copy goes over another, nor
+// The copy of an order in the folder for copies under the first free name of `jmeno`.htm,
+// `jmeno`-2.htm, -3, ... (a server that repeats its numbers), and a note for the user when that
+// is not `jmeno`.htm. The copy gets its name only when it is whole on disk: a kill or a power
+// cut leaves no name holding an empty or a partial copy, and no copy goes over another, nor
 // through a link left under a copy's name.
-Vysledek<QString> volneJmenoKopie(const QString& zaklad) {
-    const QString prvni = resolvePath(zaklad + QStringLiteral(".htm"));
-    if (!QDir().mkpath(QFileInfo(prvni).absolutePath()))
-        return filestore::chybaZapisu(prvni, QStringLiteral("složku nelze vytvořit"));
-    for (int i = 1;; ++i) {
-        const QString cesta = i == 1 ? prvni : resolvePath(zaklad + QLatin1Char('-') + QString::number(i) + QStringLiteral(".htm"));
-        const int f = ::open(QFile::encodeName(cesta).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (f >= 0) {
-            ::close(f);
-            return cesta;
-        }
-        if (errno != EEXIST) return filestore::chybaZapisu(cesta, filestore::duvodSystemu(errno));
-    }
-}
-
-// The copy of an order in the folder for copies under its first free name, and a note for the
-// user when that is not `jmeno`.htm.
 Vysledek<> zapisKopii(ModelObjednavky& m, const QString& zavod, const QString& cislo, const QString& jmeno,
                       QString& poznamka) {
-    const Vysledek<QString> cesta = volneJmenoKopie(m.Objednavka.Vystup() + QLatin1Char('/') + jmeno);
+    const QString zaklad = m.Objednavka.Vystup() + QLatin1Char('/') + jmeno;
+    const auto nazev = [&](int i) {
+        return resolvePath(i == 1 ? zaklad + QStringLiteral(".htm") : zaklad + QLatin1Char('-') + QString::number(i) + QStringLiteral(".htm"));
+    };
+    const Vysledek<QByteArray> html = htmlObjednavky(m, zavod, cislo);
+    if (!html) return Chyba{html.chyba()};
+    Vysledek<filestore::TempFile> docasna = filestore::createTemp(nazev(1), false);
+    if (!docasna) return Chyba{docasna.chyba()};
+    filestore::TempFile& kopie = *docasna;
+    if (Vysledek<> v = kopie.write(*html); !v) return v;
+    const Vysledek<QString> cesta = kopie.linkAs(nazev);
     if (!cesta) return Chyba{cesta.chyba()};
-    const Vysledek<> v = Objednavka2Html(m, zavod, cislo, *cesta);
-    // The empty file that took the name would pass for a copy.
-    if (!v) {
-        QFile::remove(*cesta);
-        return v;
-    }
-    const QString nazev = QFileInfo(*cesta).fileName();
-    if (nazev != jmeno + QStringLiteral(".htm")) poznamka = kKopiePodJinymJmenem.arg(jmeno + QStringLiteral(".htm"), nazev);
-    return v;
+    const QString jmenoKopie = QFileInfo(*cesta).fileName();
+    if (jmenoKopie != jmeno + QStringLiteral(".htm")) poznamka = kKopiePodJinymJmenem.arg(jmeno + QStringLiteral(".htm"), jmenoKopie);
+    return {};
 }
 
 }  // namespace

@@ -5,12 +5,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
+#include <utility>
 
 namespace filestore {
 
@@ -56,14 +60,15 @@ std::optional<QString> zapisVse(QFileDevice& f, const QByteArray& bajty) {
 }
 
 // Why a rewrite could not start: QSaveFile words it in English only, so the system is asked
-// again, as the same user, about the file and its folder.
-QString duvodNeotevreni(const QString& cesta, const QFileDevice& f) {
+// again, as the same user, about the file and its folder; what that cannot see (a failing device,
+// a quota) is the open's own `chyba`.
+QString duvodNeotevreni(const QString& cesta, const QFileDevice& f, int chyba) {
     const QByteArray jmeno = QFile::encodeName(cesta);
     const QByteArray slozka = QFile::encodeName(QFileInfo(cesta).absolutePath());
     if (QFileInfo(cesta).isDir()) return duvodSystemu(EISDIR);
     if (QFileInfo::exists(cesta) && faccessat(AT_FDCWD, jmeno.constData(), W_OK, AT_EACCESS) != 0) return duvodSystemu(errno);
     if (faccessat(AT_FDCWD, slozka.constData(), W_OK | X_OK, AT_EACCESS) != 0) return duvodSystemu(errno);
-    return f.errorString();
+    return chyba ? duvodSystemu(chyba) : f.errorString();
 }
 
 // The file opened for reading, or minus the system's errno.
@@ -138,7 +143,83 @@ std::optional<StavSouboru> stavPoZapisu(int fd) {
     return stavZ(st);
 }
 
+const QString kPredponaNove = QStringLiteral(".sorvenika-");
+const QString kPriponaNove = QStringLiteral(".tmp");
+constexpr int kNahodnych = 12;
+
+// A TempFile's temporary whose writer is gone: its lock went with the writer's process. Another
+// program's file that only looks so is never opened through a link nor waited for.
+void odeberOpustene(const QDir& slozka) {
+    const qsizetype delka = kPredponaNove.size() + kNahodnych + kPriponaNove.size();
+    for (const QString& nazev : slozka.entryList({kPredponaNove + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System)) {
+        if (nazev.size() != delka || !nazev.endsWith(kPriponaNove)) continue;
+        const QByteArray cesta = QFile::encodeName(slozka.filePath(nazev));
+        const int fd = ::open(cesta.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) continue;
+        struct stat st {};
+        if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(cesta.constData());
+        ::close(fd);
+    }
+}
+
 }  // namespace
+
+TempFile::TempFile(TempFile&& jiny) noexcept
+    : m_cesta(std::exchange(jiny.m_cesta, {})), m_nazev(std::move(jiny.m_nazev)), m_fd(std::exchange(jiny.m_fd, -1)) {}
+
+TempFile::~TempFile() {
+    if (!m_cesta.isEmpty()) ::unlink(QFile::encodeName(m_cesta).constData());
+    if (m_fd >= 0) ::close(m_fd);
+}
+
+Vysledek<> TempFile::write(const QByteArray& bajty) {
+    for (qsizetype zapsano = 0; zapsano < bajty.size();) {
+        const ssize_t n = ::write(m_fd, bajty.constData() + zapsano, static_cast<size_t>(bajty.size() - zapsano));
+        if (n > 0) zapsano += n;
+        else if (n == 0 || errno != EINTR) return chybaZapisu(m_nazev, duvodSystemu(n == 0 ? ENOSPC : errno));
+    }
+    return {};
+}
+
+Vysledek<QString> TempFile::linkAs(const std::function<QString(int)>& jmeno) {
+    if (fdatasync(m_fd) != 0) return chybaZapisu(m_nazev, duvodSystemu(errno));
+    const QByteArray z = QFile::encodeName(m_cesta);
+    // A file system that cannot rename without replacing (EINVAL) gets a hard link instead.
+    bool prejmenovat = true;
+    for (int i = 1;;) {
+        const QString cil = jmeno(i);
+        const QByteArray na = QFile::encodeName(cil);
+        const int r = prejmenovat ? renameat2(AT_FDCWD, z.constData(), AT_FDCWD, na.constData(), RENAME_NOREPLACE)
+                                  : linkat(AT_FDCWD, z.constData(), AT_FDCWD, na.constData(), 0);
+        if (r == 0) {
+            if (prejmenovat) m_cesta.clear();
+            return cil;
+        }
+        if (prejmenovat && (errno == EINVAL || errno == ENOSYS)) prejmenovat = false;
+        else if (errno == EEXIST) ++i;
+        else return chybaZapisu(cil, duvodSystemu(errno));
+    }
+}
+
+Vysledek<TempFile> createTemp(const QString& nazev, bool soukromy) {
+    if (Vysledek<> s = slozkaPro(nazev); !s) return Chyba{s.chyba()};
+    const QDir slozka = QFileInfo(nazev).absoluteDir();
+    odeberOpustene(slozka);
+    static constexpr char kZnaky[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    for (;;) {
+        QString jmeno = kPredponaNove;
+        for (int i = 0; i < kNahodnych; ++i) jmeno += QLatin1Char(kZnaky[QRandomGenerator::system()->bounded(62)]);
+        const QString cesta = slozka.filePath(jmeno + kPriponaNove);
+        const int fd = ::open(QFile::encodeName(cesta).constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                              soukromy ? 0600 : 0666);
+        if (fd >= 0) {
+            // Held while the writer lives, so that only a dead writer's temporary is taken for one.
+            flock(fd, LOCK_EX | LOCK_NB);
+            return TempFile(cesta, nazev, fd);
+        }
+        if (errno != EEXIST) return chybaZapisu(nazev, duvodSystemu(errno));
+    }
+}
 
 QString duvodSystemu(int chyba) {
     switch (chyba) {
@@ -227,7 +308,8 @@ Vysledek<> replace(const QString& cesta, const QByteArray& bajty, std::optional<
     QSaveFile f(cesta);
     // Unbuffered: a write cut short shows in write()'s count, where the buffer's flush at commit
     // would let the short file through as complete.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return chybaZapisu(cesta, duvodNeotevreni(cesta, f));
+    errno = 0;
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return chybaZapisu(cesta, duvodNeotevreni(cesta, f, errno));
     std::optional<QString> duvod;
     if (prava && !f.setPermissions(*prava)) duvod = f.errorString();
     else duvod = zapisVse(f, bajty);
@@ -237,7 +319,9 @@ Vysledek<> replace(const QString& cesta, const QByteArray& bajty, std::optional<
         f.cancelWriting();
         return chybaZapisu(cesta, *duvod);
     }
-    if (!f.commit()) return chybaZapisu(cesta, f.errorString());
+    // The rename (or link) that failed left its reason, which Qt words in English only.
+    errno = 0;
+    if (!f.commit()) return chybaZapisu(cesta, errno ? duvodSystemu(errno) : f.errorString());
     return {};
 }
 

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace filestore {
@@ -49,6 +50,33 @@ std::optional<StavSouboru> stav(const QString& cesta);
 Vysledek<> append(const QString& cesta, const QByteArray& bajty, std::optional<StavSouboru>* po = nullptr);
 // Succeeds also when there was nothing to remove; a failure names the file and its reason.
 Vysledek<> remove(const QString& cesta);
+
+// A file made new for one writer, in the folder of its future name `nazev` (the name messages give
+// it): under a temporary name no other user can foresee, made only where nothing stood (never
+// through a link), its user's alone from its first byte when private. It gets its name only when
+// whole; the temporary name goes when the object ends.
+class TempFile {
+public:
+    TempFile(TempFile&& jiny) noexcept;
+    TempFile& operator=(TempFile&&) = delete;
+    ~TempFile();
+    // Where a writer that needs a path writes it.
+    const QString& cesta() const { return m_cesta; }
+    Vysledek<> write(const QByteArray& bajty);
+    // Flushed to disk, then given the first free name of jmeno(1), jmeno(2), ... in one step, so
+    // that no name ever holds a part of it. A name anything holds (a folder, a link, one that
+    // leads nowhere too) is passed over, never written through. Gives the name.
+    Vysledek<QString> linkAs(const std::function<QString(int)>& jmeno);
+
+private:
+    friend Vysledek<TempFile> createTemp(const QString& nazev, bool soukromy);
+    TempFile(QString cesta, QString nazev, int fd) : m_cesta(std::move(cesta)), m_nazev(std::move(nazev)), m_fd(fd) {}
+    QString m_cesta, m_nazev;
+    int m_fd = -1;
+};
+// Mode 0600 when `soukromy`, else as the user's new files are. The temporaries in that folder
+// whose writer is gone (a kill, a crash) are removed first.
+Vysledek<TempFile> createTemp(const QString& nazev, bool soukromy);
 
 // The reason of a system call that failed with errno `chyba`, in Czech as Qt words its own: a
 // refused access, a full disk, a quota, a size limit, a read-only file system, an I/O error;

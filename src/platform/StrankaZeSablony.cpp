@@ -12,7 +12,7 @@ QString vyplnZnacky(QString sablona, std::span<const std::pair<const char*, QStr
     return sablona;
 }
 
-Vysledek<> zapisStranku(const QString& sablona, const QString& cil, const std::function<QString(QString)>& vypln) {
+Vysledek<QByteArray> stranka(const QString& sablona, const std::function<QString(QString)>& vypln) {
     const QString cesta = dataFile(sablona);
     const Vysledek<QByteArray> precteno = filestore::readExisting(cesta);
     if (!precteno) return precteno.selhani();
@@ -20,5 +20,11 @@ Vysledek<> zapisStranku(const QString& sablona, const QString& cil, const std::f
     // An empty page would be shown, printed or mailed as if it were the costing.
     if (text.trimmed().isEmpty())
         return Chyba{QStringLiteral("Šablona ") + QDir::toNativeSeparators(cesta) + QStringLiteral(" je prázdná !")};
-    return filestore::replace(cil, cp1250::encodeHtml(vypln(cp1250::decode(text))));
+    return cp1250::encodeHtml(vypln(cp1250::decode(text)));
+}
+
+Vysledek<> zapisStranku(const QString& sablona, const QString& cil, const std::function<QString(QString)>& vypln) {
+    const Vysledek<QByteArray> s = stranka(sablona, vypln);
+    if (!s) return Chyba{s.chyba()};
+    return filestore::replace(cil, *s);
 }

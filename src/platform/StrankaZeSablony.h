@@ -3,6 +3,7 @@
 // with placeholders; one writer reads, fills and writes them so that all three fail alike.
 #include "platform/Vysledek.h"
 
+#include <QByteArray>
 #include <QString>
 #include <functional>
 #include <span>
@@ -13,7 +14,8 @@
 QString vyplnZnacky(QString sablona, std::span<const std::pair<const char*, QString>> nahrady,
                     QLatin1StringView pred = {}, QLatin1StringView za = {});
 
-// The template Data/`sablona` (Windows-1250) filled by `vypln` and written to `cil` in
-// Windows-1250, other characters as numeric references, through a temporary file. A missing,
-// unreadable or empty template is one message naming it, and nothing is written.
+// The template Data/`sablona` (Windows-1250) filled by `vypln`, in Windows-1250, other characters
+// as numeric references. A missing, unreadable or empty template is one message naming it.
+Vysledek<QByteArray> stranka(const QString& sablona, const std::function<QString(QString)>& vypln);
+// The page written to `cil` through a temporary file; nothing is written when it fails.
 Vysledek<> zapisStranku(const QString& sablona, const QString& cil, const std::function<QString(QString)>& vypln);

@@ -9,11 +9,14 @@
 #include "platform/Cp1250.h"
 #include "platform/Services.h"
 #include "support/Peers.h"
+#include "support/SelhaniVolani.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTimer>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -270,9 +273,53 @@ TEST(OrderSend, NoCopyIsOverwrittenAndTheNumberAfterTheLargestIsOne) {
         EXPECT_EQ(NactiNastaveniObjednavek(o.inst.data + QStringLiteral("/Objednavky.ini")).CisloObjednavky, k.dalsi);
     }
     EXPECT_EQ(readBytes(o.kopie + QStringLiteral("/457.htm")), "drivejsi");
+    // Open to others as any new file of the user's is, unlike a private one.
+    EXPECT_EQ(QFile::permissions(o.kopie + QStringLiteral("/458.htm")), QFile::permissions(o.kopie + QStringLiteral("/457.htm")));
     EXPECT_FALSE(QFile::exists(mimo));
     EXPECT_EQ(QDir(o.kopie).entryList(QDir::Files).size(), 6);
 }
+
+#if defined(__x86_64__)
+// A send killed (the order already on the server) while its copy is written, flushed or given its
+// name leaves no name holding an empty or a partial copy, only its temporary; the next send
+// removes that and leaves its own copy whole.
+TEST(OrderSend, AKilledCopyLeavesNoPartOfItUnderAnyName) {
+    const struct {
+        const char* krok;
+        bool (*zabij)();
+        bool cela;  // the temporary holds the whole copy
+    } kroky[] = {
+        // The file-size limit's signal kills the writer half-way through the copy.
+        {"write",
+         [] {
+             const rlimit velikost{1000, 1000}, jadro{0, 0};
+             std::signal(SIGXFSZ, SIG_DFL);
+             return setrlimit(RLIMIT_CORE, &jadro) == 0 && setrlimit(RLIMIT_FSIZE, &velikost) == 0;
+         },
+         false},
+        {"flush", [] { return zabijPriVolani({__NR_fdatasync, __NR_fsync}); }, true},
+        {"link", [] { return zabijPriVolani({__NR_renameat2, __NR_renameat, __NR_rename, __NR_linkat, __NR_link}); }, true},
+    };
+    for (const auto& k : kroky) {
+        SCOPED_TRACE(k.krok);
+        Odeslani o;
+        o.spust();
+        BEZI(o.server);
+        o.m.PridatObjednavku({"A", "DVM|", "1|", {}, {}});
+        EXPECT_EQ(vPotomkovi([&]() -> QByteArray { return k.zabij() ? (o.odesli(), "dokončeno") : "filtr"; }), "");
+        EXPECT_EQ(o.objednavky(), QStringList{"457.txt"});
+        const QStringList zbytek = QDir(o.kopie).entryList(QDir::Files | QDir::Hidden);
+        ASSERT_EQ(zbytek.size(), 1);
+        EXPECT_TRUE(zbytek[0].startsWith(QLatin1Char('.'))) << zbytek[0].toStdString();
+        const QByteArray obsah = readBytes(o.kopie + QLatin1Char('/') + zbytek[0]);
+        EXPECT_EQ(obsah.endsWith("</html>\r\n"), k.cela) << obsah.size();
+
+        EXPECT_EQ(o.odesli().zpravy.size(), 1);
+        EXPECT_EQ(QDir(o.kopie).entryList(QDir::Files | QDir::Hidden), QStringList{"458.htm"});
+        EXPECT_TRUE(readBytes(o.kopie + QStringLiteral("/458.htm")).endsWith("</html>\r\n"));
+    }
+}
+#endif
 
 TEST(OrderSend, DealerPathMailsAndKeepsTheSheetWhenTheMailFails) {
     Odeslani o;

@@ -17,6 +17,7 @@
 #include <linux/seccomp.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -306,6 +307,93 @@ TEST(FileStore, AFailedFlushFailsTheRewriteAndAFailedReadTheRead) {
         EXPECT_EQ(readBytes(soubor), "old");
     }
 }
+
+// A new file gets the first free name only whole: a file, a folder and a link that leads nowhere
+// are passed over; it is its user's alone when private, else as new files are. Where the file
+// system cannot rename without replacing, it is linked instead. Temporaries whose writer is gone
+// are removed by the next create, one still being written and a look-alike stay.
+TEST(FileStore, ANewFileTakesTheFirstFreeNameWhole) {
+    QTemporaryDir dir;
+    const QString cizi = dir.filePath("cizi");
+    writeBytes(dir.filePath("a.htm"), "old");
+    QDir().mkdir(dir.filePath("a-2.htm"));
+    ASSERT_TRUE(QFile::link(cizi, dir.filePath("a-3.htm")));
+    const auto jmeno = [&](int i) { return dir.filePath(i == 1 ? "a.htm" : QStringLiteral("a-%1.htm").arg(i)); };
+    const mode_t maska = umask(022);
+    const struct {
+        bool soukromy;
+        std::initializer_list<unsigned> odmitnuta;  // a file system without the rename that never replaces
+        QFileDevice::Permissions prava;
+    } pripady[] = {
+        {false, {}, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther},
+        {true, {}, QFileDevice::ReadOwner | QFileDevice::WriteOwner},
+        {true, {__NR_renameat2}, QFileDevice::ReadOwner | QFileDevice::WriteOwner},
+    };
+    int cislo = 4;
+    for (const auto& p : pripady) {
+        const QString nazev = QString::fromUtf8(vPotomkovi([&]() -> QByteArray {
+            if (p.odmitnuta.size() && !selhejVolani(p.odmitnuta, EINVAL)) return "seccomp";
+            Vysledek<filestore::TempFile> t = filestore::createTemp(jmeno(1), p.soukromy);
+            if (!t || !(*t).write("new")) return "create";
+            const Vysledek<QString> v = (*t).linkAs(jmeno);
+            return v ? v->toUtf8() : v.chyba().toUtf8();
+        }));
+        EXPECT_EQ(nazev, jmeno(cislo));
+        EXPECT_EQ(readBytes(jmeno(cislo)), "new");
+        EXPECT_EQ(QFile::permissions(jmeno(cislo)) & 0x7077, p.prava) << cislo;
+        ++cislo;
+    }
+    umask(maska);
+    EXPECT_FALSE(QFile::exists(cizi));
+    EXPECT_EQ(readBytes(dir.filePath("a.htm")), "old");
+
+    writeBytes(dir.filePath(".sorvenika-AbCdEf012345.tmp"), "a dead writer's");
+    writeBytes(dir.filePath(".sorvenika-AbCdEf01234.tmp"), "a look-alike");
+    {
+        const Vysledek<filestore::TempFile> zivy = filestore::createTemp(jmeno(1), false);
+        ASSERT_TRUE(zivy);
+        ASSERT_TRUE(filestore::createTemp(jmeno(1), false));
+        EXPECT_TRUE(QFile::exists(zivy->cesta()));
+    }
+    EXPECT_EQ(soubory(dir.path()), (QStringList{".sorvenika-AbCdEf01234.tmp", "a-4.htm", "a-5.htm", "a-6.htm", "a.htm"}));
+}
+
+#if defined(__x86_64__)
+// An open, a rename or a link the system refuses for a reason no access check can see (a failing
+// device, a quota) is named in Czech too, and leaves the old file or no new one.
+TEST(FileStore, AFailedOpenRenameOrLinkSaysWhyInCzech) {
+    const std::initializer_list<unsigned> prejmenovani = {__NR_rename, __NR_renameat, __NR_renameat2, __NR_link, __NR_linkat};
+    const struct {
+        const char* co;
+        std::initializer_list<unsigned> volani;
+        int chyba;
+        bool novy;  // a new file's create, else a rewrite
+    } pripady[] = {
+        {"rewrite open", {__NR_open, __NR_openat}, EIO, false},
+        {"rewrite open", {__NR_open, __NR_openat}, EDQUOT, false},
+        {"rewrite rename", prejmenovani, EIO, false},
+        {"new open", {__NR_open, __NR_openat}, EDQUOT, true},
+        {"new link", prejmenovani, EIO, true},
+    };
+    for (const auto& p : pripady) {
+        QTemporaryDir dir;
+        const QString soubor = dir.filePath("x.txt");
+        writeBytes(soubor, "old");
+        const QString novy = dir.filePath("n.txt");
+        const QByteArray zprava = vPotomkovi([&]() -> QByteArray {
+            if (!selhejVolani(p.volani, p.chyba)) return "seccomp";
+            if (!p.novy) return filestore::replace(soubor, "new").chyba().toUtf8();
+            Vysledek<filestore::TempFile> t = filestore::createTemp(novy, false);
+            if (!t) return t.chyba().toUtf8();
+            return (*t).linkAs([&](int) { return novy; }).chyba().toUtf8();
+        });
+        EXPECT_EQ(QString::fromUtf8(zprava), filestore::chybaZapisu(p.novy ? novy : soubor, filestore::duvodSystemu(p.chyba)).zprava)
+            << p.co;
+        EXPECT_EQ(soubory(dir.path()), QStringList{"x.txt"}) << p.co;
+        EXPECT_EQ(readBytes(soubor), "old");
+    }
+}
+#endif
 
 // What another user (a child process running as nobody) meets: a file it may not read is not a
 // missing one, and every refusal, to read or to write, gives the system's reason in Czech

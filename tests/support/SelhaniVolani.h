@@ -1,7 +1,6 @@
 #pragma once
 // For a forked child only (the filter stays for the rest of the process): the given system calls
-// fail with `chyba`, as the system would fail them on a full disk, a read-only file system or a
-// failing device. False when the filter could not be set.
+// end as `akce` says. False when the filter could not be set.
 #include <cerrno>
 #include <cstddef>
 #include <initializer_list>
@@ -12,7 +11,7 @@
 #include <sys/syscall.h>
 #include <vector>
 
-inline bool selhejVolani(std::initializer_list<unsigned> volani, int chyba) {
+inline bool filtrujVolani(std::initializer_list<unsigned> volani, unsigned akce) {
 #if defined(__x86_64__)
     std::vector<sock_filter> program{
         BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
@@ -23,12 +22,22 @@ inline bool selhejVolani(std::initializer_list<unsigned> volani, int chyba) {
     unsigned zbyva = static_cast<unsigned>(volani.size());
     for (const unsigned v : volani) program.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, v, static_cast<unsigned char>(zbyva--), 0));
     program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
-    program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | (static_cast<unsigned>(chyba) & SECCOMP_RET_DATA)));
+    program.push_back(BPF_STMT(BPF_RET | BPF_K, akce));
     const sock_fprog fprog{static_cast<unsigned short>(program.size()), program.data()};
     return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &fprog) == 0;
 #else
     (void)volani;
-    (void)chyba;
+    (void)akce;
     return false;
 #endif
 }
+
+// They fail with `chyba`, as the system would fail them on a full disk, a read-only file system or
+// a failing device.
+inline bool selhejVolani(std::initializer_list<unsigned> volani, int chyba) {
+    return filtrujVolani(volani, SECCOMP_RET_ERRNO | (static_cast<unsigned>(chyba) & SECCOMP_RET_DATA));
+}
+
+// The process is killed at the first of them, before it runs, as a kill or a power cut would
+// stop it there.
+inline bool zabijPriVolani(std::initializer_list<unsigned> volani) { return filtrujVolani(volani, SECCOMP_RET_KILL_PROCESS); }
