@@ -94,7 +94,7 @@ Vysledek<QString> ExportDoExcelu(const Kalkulace& k) {
     Vysledek<filestore::TempFile> docasny = filestore::createTemp(prvni, true);
     if (!docasny) return Chyba{kChyba + docasny.chyba()};
     filestore::TempFile& sesit = *docasny;
-    if (const Vysledek<> v = zapisSesit(k, sesit.cesta(), prvni); !v) return Chyba{v.chyba()};
+    if (const Vysledek<> v = zapisSesit(k, sesit.cesta(), prvni); !v) return v.selhani();
     const Vysledek<QString> cesta = sesit.linkAs(
         [&](int n) { return n == 1 ? prvni : zaklad + QLatin1Char('-') + QString::number(n) + QStringLiteral(".xlsx"); });
     if (!cesta) return Chyba{kChyba + cesta.chyba()};

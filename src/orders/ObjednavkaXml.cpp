@@ -167,7 +167,7 @@ Vysledek<QByteArray> htmlObjednavky(ModelObjednavky& m, const QString& zavod, co
 
 Vysledek<> Objednavka2Html(ModelObjednavky& m, const QString& zavod, const QString& cislo, const QString& cesta) {
     const Vysledek<QByteArray> html = htmlObjednavky(m, zavod, cislo);
-    if (!html) return Chyba{html.chyba()};
+    if (!html) return html.selhani();
     return filestore::replace(cesta, *html);
 }
 

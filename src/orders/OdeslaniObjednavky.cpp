@@ -49,13 +49,13 @@ Vysledek<> zapisKopii(ModelObjednavky& m, const QString& zavod, const QString& c
         return resolvePath(i == 1 ? zaklad + QStringLiteral(".htm") : zaklad + QLatin1Char('-') + QString::number(i) + QStringLiteral(".htm"));
     };
     const Vysledek<QByteArray> html = htmlObjednavky(m, zavod, cislo);
-    if (!html) return Chyba{html.chyba()};
+    if (!html) return html.selhani();
     Vysledek<filestore::TempFile> docasna = filestore::createTemp(nazev(1), false);
-    if (!docasna) return Chyba{docasna.chyba()};
+    if (!docasna) return docasna.selhani();
     filestore::TempFile& kopie = *docasna;
     if (Vysledek<> v = kopie.write(*html); !v) return v;
     const Vysledek<QString> cesta = kopie.linkAs(nazev);
-    if (!cesta) return Chyba{cesta.chyba()};
+    if (!cesta) return cesta.selhani();
     const QString jmenoKopie = QFileInfo(*cesta).fileName();
     if (jmenoKopie != jmeno + QStringLiteral(".htm")) poznamka = kKopiePodJinymJmenem.arg(jmeno + QStringLiteral(".htm"), jmenoKopie);
     return {};
@@ -125,7 +125,7 @@ Hlaseni<Fokus> mnuOdeslat_Click(ModelObjednavky& m, clsHTTP& http) {
     };
     if (m.cmbZavod == kObchodnik) {
         QString cesta;
-        if (const Vysledek<> e = ExportObjednavky(m, true, cesta); !e) return Chyba{e.chyba()};
+        if (const Vysledek<> e = ExportObjednavky(m, true, cesta); !e) return e.selhani();
         const qint32 n = m.Objednavka.CisloObjednavky();
         QString poznamka;
         zaznamenej(zapisKopii(m, kZavody[kObchodnik], {}, QStringLiteral("obch_") + QString::number(n), poznamka));
@@ -136,11 +136,11 @@ Hlaseni<Fokus> mnuOdeslat_Click(ModelObjednavky& m, clsHTTP& http) {
         return v;
     }
     const Vysledek<QString> zprava = ZpravaObjednavky(m, dnes);
-    if (!zprava) return Chyba{zprava.chyba()};
+    if (!zprava) return zprava.selhani();
     const QString zavod = kTextyZavodu[m.cmbZavod];
     const Vysledek<QString> odpoved =
         http.OdeslatObjednavku(m.Objednavka.ID(), m.Objednavka.Email(), zavod, zasifrujObjednavku(*zprava));
-    if (!odpoved) return Chyba{odpoved.chyba()};
+    if (!odpoved) return odpoved.selhani();
     if (odpoved->isEmpty()) return v;
     if (!odpoved->startsWith(QLatin1String("200"))) return Chyba{odpoved->mid(4)};
     // Without a number in the reply the copy keeps the number the order was sent under.

@@ -202,7 +202,7 @@ Vysledek<QString> TempFile::linkAs(const std::function<QString(int)>& jmeno) {
 }
 
 Vysledek<TempFile> createTemp(const QString& nazev, bool soukromy) {
-    if (Vysledek<> s = slozkaPro(nazev); !s) return Chyba{s.chyba()};
+    if (Vysledek<> s = slozkaPro(nazev); !s) return s.selhani();
     const QDir slozka = QFileInfo(nazev).absoluteDir();
     odeberOpustene(slozka);
     static constexpr char kZnaky[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
@@ -274,13 +274,13 @@ Vysledek<std::optional<QByteArray>> readAll(const QString& cesta) {
 
 Vysledek<QByteArray> readAllOrEmpty(const QString& cesta) {
     Vysledek<std::optional<QByteArray>> r = readAll(cesta);
-    if (!r) return Chyba{r.chyba()};
+    if (!r) return r.selhani();
     return r->value_or(QByteArray());
 }
 
 Vysledek<QByteArray> readExisting(const QString& cesta) {
     Vysledek<std::optional<QByteArray>> r = readAll(cesta);
-    if (!r) return Chyba{r.chyba()};
+    if (!r) return r.selhani();
     if (!*r) return chybaCteni(cesta);
     return std::move(**r);
 }

@@ -25,6 +25,6 @@ Vysledek<QByteArray> stranka(const QString& sablona, const std::function<QString
 
 Vysledek<> zapisStranku(const QString& sablona, const QString& cil, const std::function<QString(QString)>& vypln) {
     const Vysledek<QByteArray> s = stranka(sablona, vypln);
-    if (!s) return Chyba{s.chyba()};
+    if (!s) return s.selhani();
     return filestore::replace(cil, *s);
 }
