@@ -3,6 +3,8 @@
 // the selected one priced from the price list, the count editor, the removals, the note, the
 // price captions, the recipient, the dispatch date and the customer's ID and e-mail. frmObjednavka
 // draws it and forwards the user's clicks and keys; the price-list browser inserts into it.
+#include "net/clsBase64.h"
+#include "net/clsRC4.h"
 #include "orders/clsObjednavka.h"
 #include "platform/FlexGrid.h"
 #include "platform/Okna.h"
@@ -60,6 +62,9 @@ public:
     ModelObjednavky(const TabulkaArtiklu& cenik, Currency DPH);
 
     clsObjednavka Objednavka;
+    // The send's envelope; the cipher is keyed afresh for every order.
+    clsRC4 RC4;
+    clsBase64 B64;
     FlexGrid Tabulka{1, kSloupcu};
     QStringList lstObjednavky;  // the titles, entry i for item i + 1
     QString lblCena;            // both VAT captions: "s 21% DPH:"

@@ -108,10 +108,9 @@ Vysledek<QString> ZpravaObjednavky(ModelObjednavky& m, const QDate& dnes) {
     return zprava;
 }
 
-QString zasifrujObjednavku(const QString& zprava) {
-    clsRC4 RC4;
-    RC4.RC4ini(kKlicObjednavky);
-    return QString::fromLatin1(clsBase64::Encode(RC4.EnDeCrypt(cp1250::encode(zprava))));
+QString zasifrujObjednavku(ModelObjednavky& m, const QString& zprava) {
+    m.RC4.RC4ini(kKlicObjednavky);
+    return QString::fromLatin1(m.B64.Encode(m.RC4.EnDeCrypt(cp1250::encode(zprava))));
 }
 
 Hlaseni<Fokus> mnuOdeslat_Click(ModelObjednavky& m, clsHTTP& http) {
@@ -139,7 +138,7 @@ Hlaseni<Fokus> mnuOdeslat_Click(ModelObjednavky& m, clsHTTP& http) {
     if (!zprava) return zprava.selhani();
     const QString zavod = kTextyZavodu[m.cmbZavod];
     const Vysledek<QString> odpoved =
-        http.OdeslatObjednavku(m.Objednavka.ID(), m.Objednavka.Email(), zavod, zasifrujObjednavku(*zprava));
+        http.OdeslatObjednavku(m.Objednavka.ID(), m.Objednavka.Email(), zavod, zasifrujObjednavku(m, *zprava));
     if (!odpoved) return odpoved.selhani();
     if (odpoved->isEmpty()) return v;
     if (!odpoved->startsWith(QLatin1String("200"))) return Chyba{odpoved->mid(4)};

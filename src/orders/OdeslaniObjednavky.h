@@ -39,8 +39,8 @@ enum class Fokus { Zadny, cmbZavod, Rok, Mesic, Den };
 // or 10). A sub-order refused by check 9 or 10 is selected.
 Vysledek<QString> ZpravaObjednavky(ModelObjednavky& m, const QDate& dnes);
 
-// RC4 under the order key, then Base64 on one line.
-QString zasifrujObjednavku(const QString& zprava);
+// RC4 under the order key, then Base64 on one line, by the sheet's own cipher and codec.
+QString zasifrujObjednavku(ModelObjednavky& m, const QString& zprava);
 
 // The handler; nothing is sent after a refused check, and the sheet is emptied only when the
 // server confirmed the order or the mail program took it. A send that went through tells the
