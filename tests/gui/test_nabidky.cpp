@@ -123,6 +123,10 @@ TEST(Nabidky, FromTheCostingThroughTheListToTheServerAndBack) {
     s->mnuTisk->trigger();
     ASSERT_EQ(sluzby.desktop.otevrene.size(), 1);
     EXPECT_TRUE(readBytes(sluzby.desktop.otevrene[0]).contains("kola \x8b" "b\x9b"));
+    // Its weight comes from the program's price list.
+    const QString stranka = cp1250::decode(readBytes(sluzby.desktop.otevrene[0]));
+    const QString vaha = stranka.section(QStringLiteral("váha: <b>"), 1).section(QStringLiteral(" Kg"), 0, 0);
+    EXPECT_GT(naDouble(vaha).value_or(0), 0.0) << vaha.toStdString();
 
     // Synchronised: sent, its state uploaded, and listed again as the server's offer.
     ASSERT_TRUE(s->mnuSynchronizovat->isVisible());
