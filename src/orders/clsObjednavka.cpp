@@ -23,8 +23,10 @@ clsPodobjednavka& clsObjednavka::Add(const QString& Nazev, const QString& ObjZna
 }
 
 int clsObjednavka::poziceKlice(const QString& Key) const {
+    // Sub-orders are added without a key: an import of thousands must not search them all each time.
+    if (Key.isEmpty()) return -1;
     for (size_t i = 0; i < m_klice.size(); ++i)
-        if (!Key.isEmpty() && m_klice[i].compare(Key, Qt::CaseInsensitive) == 0) return static_cast<int>(i);
+        if (m_klice[i].compare(Key, Qt::CaseInsensitive) == 0) return static_cast<int>(i);
     return -1;
 }
 
