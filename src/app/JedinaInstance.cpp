@@ -1,7 +1,11 @@
 #include "app/JedinaInstance.h"
 
+#include "platform/DataPaths.h"
+#include "platform/FileStore.h"
+
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 QString JedinaInstance::zamekRelace(const QString& slozka) {
@@ -16,19 +20,23 @@ QString JedinaInstance::zamekRelace(const QString& slozka) {
            QStringLiteral(".lock");
 }
 
-bool JedinaInstance::zamkni(const QString& slozka) {
-    if (m_zamek || m_zamekRelace) return true;
-    auto zamek = std::make_unique<ZamekSouboru>(slozka + QLatin1Char('/') + kSouborZamku);
+Vysledek<> JedinaInstance::zamkni(const QString& slozka) {
+    if (m_zamek || m_zamekRelace) return {};
+    const QString soubor = resolvePath(slozka + QLatin1Char('/') + kSouborZamku);
+    auto zamek = std::make_unique<ZamekSouboru>(soubor);
     switch (zamek->stav()) {
-    case ZamekSouboru::Stav::Drzen: m_zamek = std::move(zamek); return true;
-    case ZamekSouboru::Stav::Obsazen: return false;
+    case ZamekSouboru::Stav::Drzen: m_zamek = std::move(zamek); return {};
+    case ZamekSouboru::Stav::Obsazen: return Chyba{kJizSpusten};
+    case ZamekSouboru::Stav::Neotevren:
+        return Chyba{QStringLiteral("Soubor %1 nelze otevřít: %2. Program nelze spustit.")
+                         .arg(QDir::toNativeSeparators(soubor), filestore::duvodSystemu(zamek->chyba()))};
     case ZamekSouboru::Stav::Nelze: break;
     }
-    auto relace = std::make_unique<QLockFile>(zamekRelace(slozka));
+    auto relace = std::make_unique<QLockFile>(zamekRelace(QFileInfo(soubor).absolutePath()));
     // The default stale time would let a second start take the lock of a program that has been
     // running for more than half a minute; only a dead owner makes the lock stale.
     relace->setStaleLockTime(0);
-    if (!relace->tryLock(0)) return false;
+    if (!relace->tryLock(0)) return Chyba{kJizSpusten};
     m_zamekRelace = std::move(relace);
-    return true;
+    return {};
 }
