@@ -283,14 +283,14 @@ TEST(Start, AnotherUsersSettingsAreNamedOnceInTheEndMessage) {
 TEST(Start, TheDataFoldersLock) {
     enum Pripad {
         Znovu, Zabity, SpustenyProgram, JinyUzivatel, JinyUzivatelBezCteni, JinyUzivatelBezPristupu,
-        CtenaSlozka, CtenaSlozkaObsazena, CtenaSlozkaSeZamkem
+        CtenaSlozka, CtenaSlozkaObsazena, CtenaSlozkaSeZamkem, CtenaSlozkaBezRelace
     };
     // What the (second) start meets, "%1" standing for the lock file; empty when it starts.
     const QString bezPristupu = QStringLiteral("Soubor %1 nelze otevřít: Přístup odepřen. Program nelze spustit.");
     const struct { Pripad pripad; QString zprava; } pripady[] = {
         {Znovu, {}}, {Zabity, {}}, {SpustenyProgram, {}},
         {JinyUzivatel, kJizSpusten}, {JinyUzivatelBezCteni, bezPristupu}, {JinyUzivatelBezPristupu, bezPristupu},
-        {CtenaSlozka, {}}, {CtenaSlozkaObsazena, kJizSpusten}, {CtenaSlozkaSeZamkem, {}},
+        {CtenaSlozka, {}}, {CtenaSlozkaObsazena, kJizSpusten}, {CtenaSlozkaSeZamkem, {}}, {CtenaSlozkaBezRelace, bezPristupu},
     };
     const auto zprava = [](const Vysledek<>& v) { return v ? QString() : v.chyba(); };
     for (const auto& p : pripady) {
@@ -303,7 +303,7 @@ TEST(Start, TheDataFoldersLock) {
         } inst;
         ASSERT_TRUE(QDir().mkdir(inst.data));
         const QString zamek = inst.data + '/' + kSouborZamku;
-        QString vysledek;
+        QString vysledek, jmenovany = zamek;
         if (p.pripad == Znovu) {
             JedinaInstance program;
             ASSERT_TRUE(program.zamkni(inst.data));
@@ -352,10 +352,18 @@ TEST(Start, TheDataFoldersLock) {
                 return zprava(JedinaInstance().zamkni(inst.data)).toUtf8();
             }));
         } else {
+            // The last row's session has no runtime folder, and its temp folder is read-only too.
             QTemporaryDir relace;
-            const Prostredi xdg("XDG_RUNTIME_DIR", relace.path().toUtf8());
+            const bool bezRelace = p.pripad == CtenaSlozkaBezRelace;
+            const Prostredi xdg("XDG_RUNTIME_DIR", bezRelace ? QByteArray() : relace.path().toUtf8());
+            std::optional<Prostredi> tmp;
+            if (bezRelace) {
+                tmp.emplace("TMPDIR", relace.path().toUtf8());
+                QFile::setPermissions(relace.path(), QFileDevice::Permissions(0x5555));
+                jmenovany = JedinaInstance::zamekRelace(inst.data);
+            }
             QLockFile jiny(JedinaInstance::zamekRelace(inst.data));
-            if (p.pripad != CtenaSlozka) { ASSERT_TRUE(jiny.tryLock(0)); }
+            if (p.pripad == CtenaSlozkaObsazena || p.pripad == CtenaSlozkaSeZamkem) { ASSERT_TRUE(jiny.tryLock(0)); }
             if (p.pripad == CtenaSlozkaSeZamkem) { ASSERT_TRUE(JedinaInstance().zamkni(inst.data)); }
             QFile::setPermissions(inst.data, QFileDevice::Permissions(0x5555));
             {
@@ -363,14 +371,14 @@ TEST(Start, TheDataFoldersLock) {
                 JedinaInstance prvni;
                 vysledek = zprava(prvni.zamkni(inst.data));
                 // A second start of the same session, by another spelling of the folder.
-                if (p.pripad != CtenaSlozkaObsazena) {
+                if (p.pripad == CtenaSlozka || p.pripad == CtenaSlozkaSeZamkem) {
                     EXPECT_EQ(zprava(JedinaInstance().zamkni(inst.dir.filePath(QStringLiteral("DATA")))), kJizSpusten);
                 }
             }
             QFile::setPermissions(inst.data, QFileDevice::Permissions(0x7755));
             EXPECT_EQ(QFile::exists(zamek), p.pripad == CtenaSlozkaSeZamkem);
         }
-        EXPECT_EQ(vysledek, p.zprava.contains(QLatin1String("%1")) ? p.zprava.arg(zamek) : p.zprava);
+        EXPECT_EQ(vysledek, p.zprava.contains(QLatin1String("%1")) ? p.zprava.arg(jmenovany) : p.zprava);
     }
     // Shown as not run, not as passed, where a row could not run.
     if (geteuid() != 0) GTEST_SKIP() << "the rows of another user need root";
