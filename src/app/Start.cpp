@@ -43,7 +43,8 @@ bool Aplikace::Main() {
 }
 
 bool Aplikace::spust() {
-    if (!m_instance.zamkni(dataDir())) return odmitni(kJizSpusten, Ikona::Zadna);
+    if (const Vysledek<> zamek = m_instance.zamkni(dataDir()); !zamek)
+        return odmitni(zamek.chyba(), zamek.chyba() == kJizSpusten ? Ikona::Zadna : Ikona::Kriticka);
     if (!screenWideEnough(m_okna.sirkaObrazovky())) return odmitni(kMaloRozliseni, Ikona::Zadna);
 
     m_g.Koeficient = 1.0f;

@@ -12,7 +12,6 @@
 #include <QString>
 #include <functional>
 
-inline const QString kJizSpusten = QStringLiteral("Program je již spuštěn.");
 inline const QString kMaloRozliseni = QStringLiteral("Program vyžaduje rozlišení minimálně 800x600");
 inline const QString kOtazkaSynchronizace = QStringLiteral("Chcete nyní provést synchronizaci?");
 inline const QString kTitulekSynchronizace = QStringLiteral("Synchronizace");

@@ -1,6 +1,7 @@
 // The start-up's rules with the windows recorded: what it reads, what refuses a start, the offer synchronisation.
 #include "app/Start.h"
 #include "app/SouborNastaveni.h"
+#include "platform/DataPaths.h"
 #include "platform/Errors.h"
 #include "platform/IniFile.h"
 #include "support/BezPravaCist.h"
@@ -8,9 +9,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
 #include <csignal>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -118,11 +121,22 @@ TEST(Start, APriceListCutShortIsReportedWithBothCountsAndTheStartGoesOn) {
     EXPECT_TRUE(s.okna.udalosti.contains(QStringLiteral("zobraz menu")));
 }
 
+// A lock file that cannot be opened is named with its reason, never taken for a running program;
+// the first program of another spelling of the data folder holds the lock of a second.
 TEST(Start, RefusalsShowTheirMessageAndWriteNothing) {
-    enum Pripad { JinaRelace, BezRelace, UzkaObrazovka, BezCeniku, BezPoctuSystemu, BezNastaveni, ChybaAktualizace };
+    enum Pripad {
+        JinaRelace, BezRelace, JinyNazev, SlozkaBezPristupu, CiziZamek, OdkazMistoZamku, ZamekBezPrav,
+        UzkaObrazovka, BezCeniku, BezPoctuSystemu, BezNastaveni, ChybaAktualizace
+    };
+    const QString neotevren = QStringLiteral(".Sorvenika.lock nelze otevřít: %1. Program nelze spustit.");
     const struct { Pripad pripad; QString zacatekZpravy, soubor; } pripady[] = {
         {JinaRelace, kJizSpusten, {}},
         {BezRelace, kJizSpusten, {}},
+        {JinyNazev, kJizSpusten, {}},
+        {SlozkaBezPristupu, QStringLiteral("Soubor /"), neotevren.arg(QStringLiteral("Přístup odepřen"))},
+        {CiziZamek, QStringLiteral("Soubor /"), neotevren.arg(QStringLiteral("Přístup odepřen"))},
+        {OdkazMistoZamku, QStringLiteral("Soubor /"), neotevren.arg(QStringLiteral("Příliš mnoho úrovní symbolických odkazů"))},
+        {ZamekBezPrav, QStringLiteral("Soubor /"), neotevren.arg(QStringLiteral("Přístup odepřen"))},
         {UzkaObrazovka, kMaloRozliseni, {}},
         {BezCeniku, {}, QStringLiteral("Art")},
         {BezPoctuSystemu, QStringLiteral("V souboru"), QStringLiteral("Sorvenika.ini")},
@@ -131,26 +145,50 @@ TEST(Start, RefusalsShowTheirMessageAndWriteNothing) {
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(static_cast<int>(p.pripad));
+        if (p.pripad == CiziZamek && geteuid() != 0) continue;  // needs root to give the file away
         Instalace inst;
         FakeServices sluzby;
+        const QString zamek = inst.data + QLatin1Char('/') + kSouborZamku;
+        // The folder is "data"; the program is told "Data", the first program "DATA".
+        QString slozkaPrvniho = inst.data;
+        if (p.pripad == JinyNazev) {
+            const QString data = inst.dir.filePath(QStringLiteral("data"));
+            ASSERT_TRUE(QDir().rename(inst.data, data));
+            slozkaPrvniho = inst.dir.filePath(QStringLiteral("DATA"));
+        }
+        const QString ini = dataFile(kSouborNastaveni);
         // The first program runs in another session, the second with another runtime folder or none.
         QTemporaryDir relace[2];
         JedinaInstance prvni;
-        if (p.pripad == JinaRelace || p.pripad == BezRelace) {
+        if (p.pripad == JinaRelace || p.pripad == BezRelace || p.pripad == JinyNazev) {
             const Prostredi xdg("XDG_RUNTIME_DIR", relace[0].path().toUtf8());
-            ASSERT_TRUE(prvni.zamkni(inst.data));
+            ASSERT_TRUE(prvni.zamkni(slozkaPrvniho));
         }
         const Prostredi xdg("XDG_RUNTIME_DIR", p.pripad == BezRelace ? QByteArray() : relace[1].path().toUtf8());
+        if (p.pripad == CiziZamek || p.pripad == ZamekBezPrav) {
+            writeBytes(zamek, {});
+            QFile::setPermissions(zamek, p.pripad == CiziZamek ? QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                                : QFileDevice::Permissions());
+            if (p.pripad == CiziZamek) { ASSERT_EQ(chown(QFile::encodeName(zamek).constData(), 65534, 65534), 0); }
+        }
+        // A link that leads nowhere, so that a lock made through it would show.
+        const QString cilOdkazu = inst.dir.filePath(QStringLiteral("cil"));
+        if (p.pripad == OdkazMistoZamku) { ASSERT_TRUE(QFile::link(cilOdkazu, zamek)); }
         if (p.pripad == BezCeniku) { ASSERT_TRUE(QFile::remove(inst.data + QStringLiteral("/Art.dbf"))); }
-        if (p.pripad == BezPoctuSystemu) { ASSERT_TRUE(ini::zapis(inst.ini(), QStringLiteral("NASTAVENI"), QStringLiteral("Pocet systemu"), {})); }
-        if (p.pripad == BezNastaveni) { ASSERT_TRUE(QFile::remove(inst.ini())); }
-        const QByteArray predtim = p.pripad == BezNastaveni ? QByteArray() : readBytes(inst.ini());
+        if (p.pripad == BezPoctuSystemu) { ASSERT_TRUE(ini::zapis(ini, QStringLiteral("NASTAVENI"), QStringLiteral("Pocet systemu"), {})); }
+        if (p.pripad == BezNastaveni) { ASSERT_TRUE(QFile::remove(ini)); }
+        const QByteArray predtim = p.pripad == BezNastaveni ? QByteArray() : readBytes(ini);
+        if (p.pripad == SlozkaBezPristupu) QFile::setPermissions(inst.data, QFileDevice::Permissions());
 
         Start s;
         if (p.pripad == UzkaObrazovka) s.okna.sirka = 799;
         s.aktualizace.selze = p.pripad == ChybaAktualizace;
         s.g.nastaveni.ExtID = 99;
-        EXPECT_FALSE(s.aplikace.Main());
+        {
+            const BezPravaCist bez;
+            EXPECT_FALSE(s.aplikace.Main());
+        }
+        QFile::setPermissions(inst.data, QFileDevice::Permissions(0x7755));
         ASSERT_EQ(sluzby.dialogs.zpravy.size(), 1) << sluzby.dialogs.texty().join(QLatin1Char('|')).toStdString();
         const QString text = sluzby.dialogs.zpravy[0].text;
         EXPECT_TRUE(text.startsWith(p.zacatekZpravy)) << text.toStdString();
@@ -165,9 +203,12 @@ TEST(Start, RefusalsShowTheirMessageAndWriteNothing) {
         // Neither the end of the session nor the writer touch the file afterwards.
         s.aplikace.KonecSezeni();
         s.aplikace.UlozIniAKonec();
-        if (p.pripad == BezNastaveni) EXPECT_FALSE(QFile::exists(inst.ini()));
-        else EXPECT_EQ(readBytes(inst.ini()), predtim);
+        if (p.pripad == BezNastaveni) EXPECT_FALSE(QFile::exists(ini));
+        else EXPECT_EQ(readBytes(ini), predtim);
+        EXPECT_FALSE(QFileInfo::exists(cilOdkazu));
     }
+    // Shown as not run, not as passed, where a row could not run.
+    if (geteuid() != 0) GTEST_SKIP() << "the row of another user's lock file needs root";
 }
 
 TEST(Start, SynchronisationRunsInTheStatusWindowAndAlwaysDatesItToday) {
@@ -236,30 +277,37 @@ TEST(Start, AnotherUsersSettingsAreNamedOnceInTheEndMessage) {
 }
 
 // The data folder's lock: the restart in place keeps it; a killed program leaves none behind, nor
-// do the programs it started; another user is refused, whether or not the lock file lets them
-// read it; a folder where no lock file can be made keeps the session's lock, and one that holds a
-// lock file from an earlier run is locked in it.
+// do the programs it started; another user is refused while it is held, and told which file stops
+// them when they cannot open it; a folder where no lock file can be made keeps the session's lock
+// under any spelling of the folder, and one that holds a lock file from an earlier run is locked in it.
 TEST(Start, TheDataFoldersLock) {
     enum Pripad {
-        Znovu, Zabity, SpustenyProgram, JinyUzivatel, JinyUzivatelBezCteni, CtenaSlozka, CtenaSlozkaObsazena, CtenaSlozkaSeZamkem
+        Znovu, Zabity, SpustenyProgram, JinyUzivatel, JinyUzivatelBezCteni, JinyUzivatelBezPristupu,
+        CtenaSlozka, CtenaSlozkaObsazena, CtenaSlozkaSeZamkem, CtenaSlozkaBezRelace
     };
-    const struct { Pripad pripad; bool spusteno; } pripady[] = {
-        {Znovu, true},        {Zabity, true},       {SpustenyProgram, true},      {JinyUzivatel, false},
-        {JinyUzivatelBezCteni, false}, {CtenaSlozka, true}, {CtenaSlozkaObsazena, false}, {CtenaSlozkaSeZamkem, true},
+    // What the (second) start meets, "%1" standing for the lock file; empty when it starts.
+    const QString bezPristupu = QStringLiteral("Soubor %1 nelze otevřít: Přístup odepřen. Program nelze spustit.");
+    const struct { Pripad pripad; QString zprava; } pripady[] = {
+        {Znovu, {}}, {Zabity, {}}, {SpustenyProgram, {}},
+        {JinyUzivatel, kJizSpusten}, {JinyUzivatelBezCteni, bezPristupu}, {JinyUzivatelBezPristupu, bezPristupu},
+        {CtenaSlozka, {}}, {CtenaSlozkaObsazena, kJizSpusten}, {CtenaSlozkaSeZamkem, {}}, {CtenaSlozkaBezRelace, bezPristupu},
     };
+    const auto zprava = [](const Vysledek<>& v) { return v ? QString() : v.chyba(); };
     for (const auto& p : pripady) {
         SCOPED_TRACE(static_cast<int>(p.pripad));
-        const bool jinyUzivatel = p.pripad == JinyUzivatel || p.pripad == JinyUzivatelBezCteni;
+        const bool jinyUzivatel = p.pripad == JinyUzivatel || p.pripad == JinyUzivatelBezCteni || p.pripad == JinyUzivatelBezPristupu;
         if (jinyUzivatel && geteuid() != 0) continue;  // needs root to act as another user
         struct {
             QTemporaryDir dir;
             QString data = dir.filePath(QStringLiteral("Data"));
         } inst;
         ASSERT_TRUE(QDir().mkdir(inst.data));
-        bool spusteno = false;
+        const QString zamek = inst.data + '/' + kSouborZamku;
+        QString vysledek, jmenovany = zamek;
         if (p.pripad == Znovu) {
             JedinaInstance program;
-            spusteno = program.zamkni(inst.data) && program.zamkni(inst.data);
+            ASSERT_TRUE(program.zamkni(inst.data));
+            vysledek = zprava(program.zamkni(inst.data));
         } else if (p.pripad == Zabity) {
             EXPECT_EQ(vPotomkovi([&]() -> QByteArray {
                           JedinaInstance program;
@@ -268,7 +316,7 @@ TEST(Start, TheDataFoldersLock) {
                           return {};
                       }),
                       QByteArray());
-            spusteno = JedinaInstance().zamkni(inst.data);
+            vysledek = zprava(JedinaInstance().zamkni(inst.data));
         } else if (p.pripad == SpustenyProgram) {
             QProcess program;
             {
@@ -277,39 +325,61 @@ TEST(Start, TheDataFoldersLock) {
                 program.start(QStringLiteral("sleep"), {QStringLiteral("30")});
                 ASSERT_TRUE(program.waitForStarted());
             }
-            spusteno = JedinaInstance().zamkni(inst.data);
+            vysledek = zprava(JedinaInstance().zamkni(inst.data));
             program.kill();
             program.waitForFinished();
         } else if (jinyUzivatel) {
             // Each in a session of their own: the first with a runtime folder, the second without.
+            // The first makes its lock file under a umask that would keep it from everyone else; it
+            // runs on in the first row and has ended in the others.
             QTemporaryDir relace;
             const Prostredi xdg("XDG_RUNTIME_DIR", relace.path().toUtf8());
-            JedinaInstance prvni;
-            ASSERT_TRUE(prvni.zamkni(inst.data));
-            for (const QString& slozka : {inst.dir.path(), inst.data}) QFile::setPermissions(slozka, QFileDevice::Permissions(0x7755));
-            QFile::setPermissions(inst.data + '/' + kSouborZamku,
-                                  QFileDevice::Permissions(p.pripad == JinyUzivatel ? 0x6644 : 0x6600));
-            spusteno = vPotomkovi([&]() -> QByteArray {
-                           if (setgid(65534) != 0 || setuid(65534) != 0) return "setuid";
-                           qunsetenv("XDG_RUNTIME_DIR");
-                           return JedinaInstance().zamkni(inst.data) ? "1" : "0";
-                       }) == "1";
+            std::optional<JedinaInstance> prvni(std::in_place);
+            const mode_t maska = umask(077);
+            const Vysledek<> zamceno = prvni->zamkni(inst.data);
+            umask(maska);
+            ASSERT_TRUE(zamceno);
+            struct stat st {};
+            ASSERT_EQ(stat(QFile::encodeName(zamek).constData(), &st), 0);
+            EXPECT_EQ(st.st_mode & 0777, 0644u);
+            if (p.pripad != JinyUzivatel) prvni.reset();
+            QFile::setPermissions(inst.dir.path(), QFileDevice::Permissions(0x7755));
+            QFile::setPermissions(inst.data, QFileDevice::Permissions(p.pripad == JinyUzivatelBezPristupu ? 0x7700 : 0x7755));
+            if (p.pripad == JinyUzivatelBezCteni) QFile::setPermissions(zamek, QFileDevice::Permissions(0x6600));
+            vysledek = QString::fromUtf8(vPotomkovi([&]() -> QByteArray {
+                if (setgid(65534) != 0 || setuid(65534) != 0) return "setuid";
+                qunsetenv("XDG_RUNTIME_DIR");
+                return zprava(JedinaInstance().zamkni(inst.data)).toUtf8();
+            }));
         } else {
+            // The last row's session has no runtime folder, and its temp folder is read-only too.
             QTemporaryDir relace;
-            const Prostredi xdg("XDG_RUNTIME_DIR", relace.path().toUtf8());
+            const bool bezRelace = p.pripad == CtenaSlozkaBezRelace;
+            const Prostredi xdg("XDG_RUNTIME_DIR", bezRelace ? QByteArray() : relace.path().toUtf8());
+            std::optional<Prostredi> tmp;
+            if (bezRelace) {
+                tmp.emplace("TMPDIR", relace.path().toUtf8());
+                QFile::setPermissions(relace.path(), QFileDevice::Permissions(0x5555));
+                jmenovany = JedinaInstance::zamekRelace(inst.data);
+            }
             QLockFile jiny(JedinaInstance::zamekRelace(inst.data));
-            if (p.pripad != CtenaSlozka) { ASSERT_TRUE(jiny.tryLock(0)); }
+            if (p.pripad == CtenaSlozkaObsazena || p.pripad == CtenaSlozkaSeZamkem) { ASSERT_TRUE(jiny.tryLock(0)); }
             if (p.pripad == CtenaSlozkaSeZamkem) { ASSERT_TRUE(JedinaInstance().zamkni(inst.data)); }
             QFile::setPermissions(inst.data, QFileDevice::Permissions(0x5555));
             {
                 const BezPravaCist bez;
                 JedinaInstance prvni;
-                spusteno = prvni.zamkni(inst.data);
-                if (p.pripad == CtenaSlozkaSeZamkem) { EXPECT_FALSE(JedinaInstance().zamkni(inst.data)); }
+                vysledek = zprava(prvni.zamkni(inst.data));
+                // A second start of the same session, by another spelling of the folder.
+                if (p.pripad == CtenaSlozka || p.pripad == CtenaSlozkaSeZamkem) {
+                    EXPECT_EQ(zprava(JedinaInstance().zamkni(inst.dir.filePath(QStringLiteral("DATA")))), kJizSpusten);
+                }
             }
             QFile::setPermissions(inst.data, QFileDevice::Permissions(0x7755));
-            EXPECT_EQ(QFile::exists(inst.data + '/' + kSouborZamku), p.pripad == CtenaSlozkaSeZamkem);
+            EXPECT_EQ(QFile::exists(zamek), p.pripad == CtenaSlozkaSeZamkem);
         }
-        EXPECT_EQ(spusteno, p.spusteno);
+        EXPECT_EQ(vysledek, p.zprava.contains(QLatin1String("%1")) ? p.zprava.arg(jmenovany) : p.zprava);
     }
+    // Shown as not run, not as passed, where a row could not run.
+    if (geteuid() != 0) GTEST_SKIP() << "the rows of another user need root";
 }
