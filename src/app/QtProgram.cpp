@@ -109,9 +109,14 @@ void QtProgram::spust() {
     });
 }
 
-bool QtProgram::Exit() {
+bool QtProgram::smiSkoncit() {
     // An order waiting for the server, or sub-orders not sent yet, are the order sheet's to settle.
-    if (frmObjednavka* o = m_objednavkovyList.okno(); o && !o->smiSkoncit()) return false;
+    frmObjednavka* o = m_objednavkovyList.okno();
+    return !o || o->smiSkoncit();
+}
+
+bool QtProgram::Exit() {
+    if (!smiSkoncit()) return false;
     m_aplikace.UlozIniAKonec();
     QCoreApplication::processEvents();
     ukonci(0);

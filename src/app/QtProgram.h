@@ -77,13 +77,17 @@ private:
     void uvolniVse() override;
     void ukonci(int kod) override;
 
+    // Before the windows are unloaded, to end or to restart: not while the order sheet waits for
+    // the server, and its sub-orders go only when the user agrees.
+    bool smiSkoncit();
     bool nactiSystem();
     void vyberZakaznika(const RadkyZakaznika& radky);
 
     GlobalniData m_g;
     KontrolaAktualizace m_kontrolaAktualizace;
     SynchronizaceServeru m_synchronizaceServeru;
-    QtNastaveniOZ m_nastaveniOZ{m_g.nastaveni, [this](QWidget* w) { zaregistruj(w); }, [this] { m_aplikace.ZnovuSpust(); }};
+    QtNastaveniOZ m_nastaveniOZ{m_g.nastaveni, [this](QWidget* w) { zaregistruj(w); }, [this] { return smiSkoncit(); },
+                                [this] { m_aplikace.ZnovuSpust(); }};
     // The customer database of the settings; a chosen customer goes to the loaded costing sheet.
     OknoAdresare m_adresar{[this] { return souborZakazniku(m_g.nastaveni); }, [this](const RadkyZakaznika& r) { vyberZakaznika(r); }};
     OknoImportu m_importZakazniku{[this] { return souborZakazniku(m_g.nastaveni); }};

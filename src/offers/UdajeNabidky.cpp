@@ -120,18 +120,20 @@ RozpisMrizky RozpisZMrizky(const FlexGrid& tabulka) {
 CenyNabidky CenyPoZmene(const CenyNabidky& puvodni, double po, double dph, std::optional<ZmenaTRemol> tRemol) {
     const double projektovaSleva = puvodni.ProjektovaSleva;
     const double koeficient = 1 - projektovaSleva / 100;
+    const auto sDPH = [dph](double bezDPH) { return Round((1 + dph / 100) * bezDPH + 0.0049, 2); };
     CenyNabidky c;
     c.ProjektovaSleva = projektovaSleva;
     if (tRemol) {
         const double poSleve = static_cast<double>(tRemol->poSleve) / 100;
         c.CenaBezDPH = Round(puvodni.CenaBezDPH + static_cast<double>(tRemol->cenik) / 100, 2);
         c.CenaPoSleveBezDPH = Round(puvodni.CenaPoSleveBezDPH + poSleve, 2);
-        c.CenaPoSleveSDPH = Round(puvodni.CenaPoSleveSDPH + Round((1 + dph / 100) * poSleve, 2), 2);
+        // The price with VAT is that of the new price; an unchanged one keeps the sheet's.
+        c.CenaPoSleveSDPH = tRemol->poSleve == 0 ? puvodni.CenaPoSleveSDPH : sDPH(c.CenaPoSleveBezDPH);
         if (c.CenaBezDPH != 0) c.ProjektovaSleva = (1 - c.CenaPoSleveBezDPH / c.CenaBezDPH) * 100;
     } else if (projektovaSleva == 0 || koeficient <= 0) {
         c.CenaBezDPH = po;
         c.CenaPoSleveBezDPH = Round((1 - projektovaSleva / 100) * po + 0.0049, 2);
-        c.CenaPoSleveSDPH = Round((1 + dph / 100) * c.CenaPoSleveBezDPH + 0.0049, 2);
+        c.CenaPoSleveSDPH = sDPH(c.CenaPoSleveBezDPH);
     } else {
         c.CenaPoSleveBezDPH = Round(po, 2);
         c.CenaBezDPH = Round(c.CenaPoSleveBezDPH / koeficient - 0.049, 1);

@@ -100,9 +100,9 @@ struct ZmenaTRemol {
 // discount stays. T-REMOL costings carry no line prices, so their prices follow the parts
 // (`tRemol`; `puvodni` are then the prices at the opening, and po does not count):
 // the list price by the change of the list prices, the price after discount by that of the
-// parts' prices after discount, the price with VAT by the latter's VAT-inclusive amount, rounded
-// to cents half to even; a change undone gives the prices back. The discount is then that of the
-// new prices.
+// parts' prices after discount, the price with VAT is the VAT-inclusive amount of the latter
+// (in cents, 0,0049 added); a change undone gives the prices back. The discount is then that of
+// the new prices.
 CenyNabidky CenyPoZmene(const CenyNabidky& puvodni, double po, double dph, std::optional<ZmenaTRemol> tRemol);
 
 // A unit price at the offer's coefficient as the costing sheet prices its lines: rounded up to

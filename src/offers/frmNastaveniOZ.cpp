@@ -14,7 +14,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-frmNastaveniOZ::frmNastaveniOZ(NastaveniOZ& model, QWidget* rodic) : QDialog(rodic), m_model(model) {
+frmNastaveniOZ::frmNastaveniOZ(NastaveniOZ& model, std::function<bool()> smiZnovuSpustit, QWidget* rodic)
+    : QDialog(rodic), m_model(model), m_smiZnovuSpustit(std::move(smiZnovuSpustit)) {
     setObjectName(QStringLiteral("frmNastaveniOZ"));
     setWindowTitle(QStringLiteral("Nastavení účtu"));
     Frame1 = new QGroupBox(this);
@@ -99,19 +100,26 @@ void frmNastaveniOZ::cmdTest_Click() {
 }
 
 void frmNastaveniOZ::cmdUlozit_Click() {
+    // "Ne" keeps this window and the shared settings as they are.
+    const QPointer<frmNastaveniOZ> ja(this);
+    if (!m_smiZnovuSpustit() || !ja) return;
     m_model.Uloz(txtExtID->text());
     m_ulozeno = true;
     accept();
 }
 
-QtNastaveniOZ::QtNastaveniOZ(Nastaveni& n, std::function<void(QWidget*)> zaregistruj, std::function<void()> znovuSpust)
-    : m_n(n), m_zaregistruj(std::move(zaregistruj)), m_znovuSpust(std::move(znovuSpust)) {}
+QtNastaveniOZ::QtNastaveniOZ(Nastaveni& n, std::function<void(QWidget*)> zaregistruj, std::function<bool()> smiZnovuSpustit,
+                             std::function<void()> znovuSpust)
+    : m_n(n),
+      m_zaregistruj(std::move(zaregistruj)),
+      m_smiZnovuSpustit(std::move(smiZnovuSpustit)),
+      m_znovuSpust(std::move(znovuSpust)) {}
 
 void QtNastaveniOZ::ZobrazModalne() {
     SpojeniNabidek spojeni;
     spojeni.oznamChybu = [](const QString& text) { MsgBox(text); };
     NastaveniOZ model(m_n, spojeni);
-    QPointer<frmNastaveniOZ> okno = new frmNastaveniOZ(model);
+    QPointer<frmNastaveniOZ> okno = new frmNastaveniOZ(model, m_smiZnovuSpustit);
     m_zaregistruj(okno);
     // The list is asked for once the window is up.
     QTimer::singleShot(0, okno, [okno] { runGuarded([&] { okno->Form_Load(); }); });

@@ -17,7 +17,9 @@ class QPushButton;
 class frmNastaveniOZ : public QDialog {
     Q_OBJECT
 public:
-    explicit frmNastaveniOZ(NastaveniOZ& model, QWidget* rodic = nullptr);
+    // `smiZnovuSpustit` asks, before anything is stored, whether the restart may unload the
+    // program's windows (the order sheet's sub-orders go with them).
+    frmNastaveniOZ(NastaveniOZ& model, std::function<bool()> smiZnovuSpustit, QWidget* rodic = nullptr);
 
     // Fills the list from the server; the window stays disabled while it waits.
     void Form_Load();
@@ -42,6 +44,7 @@ private:
     void cekej(bool ano);
 
     NastaveniOZ& m_model;
+    std::function<bool()> m_smiZnovuSpustit;
     bool m_ceka = false;
     bool m_ulozeno = false;
 };
@@ -49,11 +52,13 @@ private:
 // Opens the window for the main menu's hidden switch and, after a save, restarts the program.
 class QtNastaveniOZ : public IModalniOkno {
 public:
-    QtNastaveniOZ(Nastaveni& n, std::function<void(QWidget*)> zaregistruj, std::function<void()> znovuSpust);
+    QtNastaveniOZ(Nastaveni& n, std::function<void(QWidget*)> zaregistruj, std::function<bool()> smiZnovuSpustit,
+                  std::function<void()> znovuSpust);
     void ZobrazModalne() override;
 
 private:
     Nastaveni& m_n;
     std::function<void(QWidget*)> m_zaregistruj;
+    std::function<bool()> m_smiZnovuSpustit;
     std::function<void()> m_znovuSpust;
 };

@@ -82,6 +82,8 @@ std::pair<qsizetype, qsizetype> seznamPriloh(const QString& t) {
 
 QString zpravaNaObrazovku(const QString& text) {
     constexpr qsizetype kZnaku = 1500, kRadku = 25, kZacatek = 1000, kKonec = 300;
+    // A list of files to attach stays whole in a box up to this tall, which a screen still holds.
+    constexpr qsizetype kZnakuSeznamu = 3000, kRadkuSeznamu = 40;
     if (text.size() <= kZnaku && text.count(QLatin1Char('\n')) < kRadku) return text;
     // The beginning: at most kZacatek characters and kRadku - 7 lines.
     qsizetype zacatek = qMin(kZacatek, text.size());
@@ -94,16 +96,21 @@ QString zpravaNaObrazovku(const QString& text) {
         if (text[i] == u'\n' && ++radku == 4) konec = i + 1;
     if (deliZnak(text, konec)) ++konec;
 
-    QString vynechano = QStringLiteral("\n…\n");
+    const QString vynechano = QStringLiteral("\n…\n");
+    const auto zkracena = [&](qsizetype zacatekDo, qsizetype konecOd, const QString& mezi) {
+        if (zacatekDo >= konecOd) return text;
+        return text.left(zacatekDo) + mezi + text.mid(konecOd) +
+               QStringLiteral("\n\n(Zpráva je příliš dlouhá, zobrazen je jen její začátek a konec.)");
+    };
     if (const auto [od, po] = seznamPriloh(text); od >= 0) {
+        QString sSeznamem;
         if (od < zacatek)
-            zacatek = qMax(zacatek, po);
+            sSeznamem = zkracena(qMax(zacatek, po), konec, vynechano);
         else if (po > konec)
-            konec = qMin(konec, od);
+            sSeznamem = zkracena(zacatek, qMin(konec, od), vynechano);
         else
-            vynechano += text.mid(od, po - od) + vynechano;
+            sSeznamem = zkracena(zacatek, konec, vynechano + text.mid(od, po - od) + vynechano);
+        if (sSeznamem.size() <= kZnakuSeznamu && sSeznamem.count(QLatin1Char('\n')) < kRadkuSeznamu) return sSeznamem;
     }
-    if (zacatek >= konec) return text;
-    return text.left(zacatek) + vynechano + text.mid(konec) +
-           QStringLiteral("\n\n(Zpráva je příliš dlouhá, zobrazen je jen její začátek a konec.)");
+    return zkracena(zacatek, konec, vynechano);
 }

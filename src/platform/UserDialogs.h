@@ -52,5 +52,5 @@ QString VyberAdresar(const QString& titulek);
 // A text from a server can run to megabytes, and a box lays all of it out and grows past the
 // screen's edge: a longer text keeps its beginning and its end (where a note of the program's own
 // follows a server's text), with a line saying so. The cut never splits a character or a CR LF,
-// and a list of files after kPrilozteRucne stays whole.
+// and a list of files after kPrilozteRucne stays whole while the box still fits the screen.
 QString zpravaNaObrazovku(const QString& text);

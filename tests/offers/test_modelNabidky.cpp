@@ -195,7 +195,7 @@ TEST(ModelNabidky, PricesStayOnTheCostingsBase) {
         {"100 %, the plain sum", "MIV", miv90, 0, 990, 990, 1197.9, true, pridat, 3459, 3459, 4185.39,
          "Nový\tN1\t\t2\t1\u00A0234,50\t2\u00A0469,00"},
         {"T-REMOL keeps its four prices and adds the part's", "T-REMOL", tremol, 20, 10000, 8000, 9680, true,
-         pridat, 12469, 9975.2, 12069.99, "Nový\tN1\t\t2\t987,60\t1\u00A0975,20"},
+         pridat, 12469, 9975.2, 12070, "Nový\tN1\t\t2\t987,60\t1\u00A0975,20"},
         {"T-REMOL, the price list closed without a part", "T-REMOL", tremol, 20, 10000, 8000, 9680, true, "", 10000,
          8000, 9680, "Díl T\tT1\t\t2\t0,00\t0,00"},
     };
@@ -228,8 +228,8 @@ TEST(ModelNabidky, PricesStayOnTheCostingsBase) {
 }
 
 // A T-REMOL offer's list price is the sum of list prices: a part added moves it by count × unit
-// price, the price after discount by the part's total at the coefficient, the price with VAT by
-// that total's VAT-inclusive amount in cents; the discount follows. The part removed again, the
+// price, the price after discount by the part's total at the coefficient; the price with VAT is
+// that of the new price after discount, and the discount follows. The part removed again, the
 // costing's four prices are back.
 TEST(ModelNabidky, TRemolListPriceIsTheSumOfListPrices) {
     const struct {
@@ -242,7 +242,7 @@ TEST(ModelNabidky, TRemolListPriceIsTheSumOfListPrices) {
         {"T-REMOL", 25000.96, 30251.16, "N3\t\t1\t1\u00A0480,00\t1\u00A0480,00", 31018, 26253.66, 31766.93,
          "N3\t\t1\t1\u00A0252,70\t1\u00A0252,70"},
         {"T-REMOL2S", 0, 0, "N3\t\t1\t1\u00A0480,00\t1\u00A0480,00", 31018, 0, 0, "N3\t\t1\t0,00\t0,00"},
-        {"T-REMOL2R", 25000.96, 30251.16, "N2\t\t2\t740,27\t1\u00A0480,54", 31018.54, 26254.16, 31767.53,
+        {"T-REMOL2R", 25000.96, 30251.16, "N2\t\t2\t740,27\t1\u00A0480,54", 31018.54, 26254.16, 31767.54,
          "N2\t\t2\t626,60\t1\u00A0253,20"},
     };
     const TabulkaArtiklu cenik = cenikTRemol();
@@ -272,7 +272,8 @@ TEST(ModelNabidky, TRemolListPriceIsTheSumOfListPrices) {
 // Every row of a T-REMOL offer counts by its list price, whenever it came: the costing's own rows
 // (at 0,00; the cover plate held only as its "-s" article) move the price after discount by their
 // list unit price at the coefficient, rounded up to tenths as an added part's; a part added at an
-// earlier opening by its total. A change undone gives the prices back to the cent.
+// earlier opening by its total. The price with VAT is that of the price after discount; a change
+// undone in one opening gives the sheet's prices back to the cent.
 TEST(ModelNabidky, TRemolPricesFollowEveryRow) {
     const QString vlastni = QStringLiteral("Krycí deska\tTRM KDS 3636\t690518\t1\t0,00\t0,00\t\r\n"
                                            "Tvárnice\tTRM T 14\t690007\t3\t0,00\t0,00\t\r\n");
@@ -289,20 +290,22 @@ TEST(ModelNabidky, TRemolPricesFollowEveryRow) {
         double bez, po, sDph;  // as the costing sheet made them
         std::vector<Krok> kroky;
     } pripady[] = {
-        {"the cover plate removed at 15,36 %", 29538, 25000.96, 30251.16, {{'o', 1, {}, 27049, 22894.26, 27702.05}}},
+        {"the cover plate removed at 15,36 %", 29538, 25000.96, 30251.16, {{'o', 1, {}, 27049, 22894.26, 27702.06}}},
+        // 24 244,20 × 1,21 = 29 335,482, not the sheet's 31 880,81 less the plate's VAT.
+        {"the cover plate removed at 15,49 %", 31177, 26347.7, 31880.81, {{'o', 1, {}, 28688, 24244.2, 29335.49}}},
         {"the cover plate removed at 100 %", 29538, 0, 0, {{'o', 1, {}, 27049, 0, 0}}},
         // The list price of 29 538,00 holds more than these two rows: with none left, nothing to
         // pay; a part added then counts alone.
         {"every row removed, then a block added", 29538, 25000.96, 30251.16,
-         {{'o', 1, {}, 27049, 22894.26, 27702.05}, {'o', 1, {}, 0, 0, 0}, {'p', 0, tvarnice, 319, 270.1, 326.82}}},
+         {{'o', 1, {}, 27049, 22894.26, 27702.06}, {'o', 1, {}, 0, 0, 0}, {'p', 0, tvarnice, 319, 270.1, 326.83}}},
         {"three blocks removed without a discount", 29538, 29538, 35740.98, {{'o', 2, {}, 28581, 28581, 34583.01}}},
         {"a block added, removed at the next opening, at 15,36 %", 29538, 25000.96, 30251.16,
-         {{'p', 0, tvarnice, 29857, 25271.06, 30577.98}, {'z', 0, {}, 29857, 25271.06, 30577.98},
-          {'o', 3, {}, 29538, 25000.96, 30251.16}}},
+         {{'p', 0, tvarnice, 29857, 25271.06, 30577.99}, {'z', 0, {}, 29857, 25271.06, 30577.99},
+          {'o', 3, {}, 29538, 25000.96, 30251.17}}},
         {"the same at 100 %", 29538, 0, 0,
          {{'p', 0, tvarnice, 29857, 0, 0}, {'z', 0, {}, 29857, 0, 0}, {'o', 3, {}, 29538, 0, 0}}},
         {"+12,50 over 30 251,17 and back", 25000.97, 25000.97, 30251.17,
-         {{'p', 0, dil, 25013.47, 25013.47, 30266.29}, {'o', 3, {}, 25000.97, 25000.97, 30251.17}}},
+         {{'p', 0, dil, 25013.47, 25013.47, 30266.3}, {'o', 3, {}, 25000.97, 25000.97, 30251.17}}},
     };
     const TabulkaArtiklu cenik = cenikTRemol();
     for (const auto& c : pripady) {

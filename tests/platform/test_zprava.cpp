@@ -10,11 +10,19 @@ QString radky(int n, const QString& konec = QStringLiteral("\n")) {
     return t;
 }
 
+// Paths to attach, each after a line end.
+QString cesty(int od, int po) {
+    QString t;
+    for (int i = od; i <= po; ++i) t += QStringLiteral("\n/d/%1.htm").arg(i, 5, 10, QLatin1Char('0'));
+    return t;
+}
+
 }  // namespace
 
 // A message stays whole up to 1 500 characters and 24 line ends; past either it keeps its first
 // 1 000 characters and at most 18 lines, its last 4 lines, and says it was cut. The cut never
-// splits a character (a surrogate pair) or a CR LF, nor the list of files to attach by hand.
+// splits a character (a surrogate pair) or a CR LF, nor the list of files to attach by hand while
+// the box still fits the screen.
 TEST(ZpravaNaObrazovku, KeepsTheBeginningAndTheEndOfALongText) {
     const QString kKonec = QStringLiteral("\n\n(Zpráva je příliš dlouhá, zobrazen je jen její začátek a konec.)");
     const QString pozn = QStringLiteral("Kopie objednávky 457.htm už je ve složce pro kopie.");
@@ -44,6 +52,7 @@ TEST(ZpravaNaObrazovku, KeepsTheBeginningAndTheEndOfALongText) {
         {x + u'\n' + odmitnuti + QStringLiteral("\r\n/a/b.htm\r\n") + y,
          x.left(1000) + QStringLiteral("\n…\n") + odmitnuti + QStringLiteral("\r\n/a/b.htm\n…\n") + y.left(300) + kKonec},
         {x + QStringLiteral("\nChyba č. 3\n") + odmitnuti + dlouhy, x.left(1000) + QStringLiteral("\n…\n") + odmitnuti + dlouhy + kKonec},
+        {odmitnuti + cesty(1, 40000), odmitnuti + cesty(1, 17) + QStringLiteral("\n…\n") + cesty(39997, 40000).mid(1) + kKonec},
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.text.left(30).toStdString() + " … " + std::to_string(p.text.size()));
