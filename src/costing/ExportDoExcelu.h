@@ -9,7 +9,8 @@
 // entries (a plain number becomes a number, anything else stays text, so "=1+1" is never a
 // formula); codes are always text ("0123" keeps its zero); quantities and prices are numbers,
 // prices in "# ### ##0.00". Columns A to C are left-aligned, the rest right; widths follow the
-// longest text.
+// longest text. Succeeds only once the file, read back, holds every part whole; the library's
+// part files go to the folder of `nazev`.
 Vysledek<> zapisSesit(const Kalkulace& k, const QString& cesta, const QString& nazev = {});
 
 // The workbook in the user's temporary folder under a name of its own (the user's alone, named

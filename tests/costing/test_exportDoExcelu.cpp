@@ -2,6 +2,8 @@
 // kinds of cells, the number format, column widths, and the file opened afterwards.
 #include "costing/ExportDoExcelu.h"
 #include "pricelist/DbfTestUtil.h"
+#include "platform/FileStore.h"
+#include "support/SelhaniVolani.h"
 #include "support/TestSupport.h"
 #include "support/UkazkaVystupu.h"
 
@@ -10,7 +12,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <gtest/gtest.h>
+#include <sys/mman.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -76,6 +81,14 @@ TEST_F(Sesit, CellsReadBackAsWritten) {
     for (const auto& [sloupec, znaku] : {std::pair{"A", 17}, {"B", 20}, {"C", 14}, {"D", 2}})
         EXPECT_NEAR(sirky[QLatin1String(sloupec)].toDouble(), znaku * 1.1 + 2, 1.0) << sloupec;
 
+    // A text longer than a cell holds is never cut off or left out: the workbook is refused.
+    Kalkulace dlouhy = k;
+    dlouhy.radky[0].Nazev = QString(32768, u'x');
+    const QString jiny = dir.filePath(QStringLiteral("dlouhy.xlsx"));
+    EXPECT_EQ(zapisSesit(dlouhy, jiny).chyba(),
+              QStringLiteral("Chyba při exportu.\nChyba při zápisu do souboru %1: text buňky je delší než 32 767 znaků").arg(jiny));
+    EXPECT_FALSE(QFile::exists(jiny));
+
     for (RadekKalkulace& r : k.radky) r.Ks = 0;
     ASSERT_TRUE(zapisSesit(k, cesta));
     EXPECT_EQ(precti(cesta)[QStringLiteral("bunky")].toObject().keys(), QStringList({"A1", "B1", "C1", "D1", "E1", "F1"}));
@@ -112,4 +125,65 @@ TEST_F(Sesit, ExportOpensTheWorkbook) {
     EXPECT_TRUE(!chyba && chyba.chyba().startsWith(QStringLiteral("Chyba při exportu.\nChyba při zápisu do souboru ") + chybi + ": "))
         << chyba.chyba().toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("chybi"))));
+}
+
+// A write that fails anywhere in the export (the library's part files, the zip it writes, the
+// flush before the name) and a file that cannot be opened (no descriptor left, a folder the user
+// may not write) refuse the export with the reason in Czech: never a workbook missing its rows
+// under the name, never a temporary left behind, never a word on stderr.
+TEST_F(Sesit, AnExportIsWholeOrRefused) {
+    Prostredi tmp("TMPDIR", dir.path().toUtf8());
+    const Kalkulace k = ukazkovaKalkulace();
+    const QString nazev = dir.filePath(QStringLiteral("Sorvenika-MIV-20261206-100000.xlsx"));
+    const auto zprava = [&](const QString& duvod) {
+        return QStringLiteral("Chyba při exportu.\n") + filestore::chybaZapisu(nazev, duvod).zprava;
+    };
+    const auto bezPopisovacu = [](int od) {
+        const rlimit r{static_cast<rlim_t>(od), static_cast<rlim_t>(od)};
+        return setrlimit(RLIMIT_NOFILE, &r) == 0;
+    };
+    // fd: the descriptors the export opens, in order: its temporary, the library's zip written
+    // into it, the library's part files (one at a time).
+    const struct {
+        const char* co;
+        std::function<bool(const int* fd)> selhani;
+        QString zprava;
+        bool jinyUzivatel = false;
+    } pripady[] = {
+        {"a part file, EIO", [](const int* fd) { return selhejVolaniNa(SYS_write, fd[2], EIO); },
+         zprava(QStringLiteral("část [Content_Types].xml sešitu se nezapsala celá"))},
+        {"a part file, ENOSPC", [](const int* fd) { return selhejVolaniNa(SYS_write, fd[2], ENOSPC); },
+         zprava(QStringLiteral("část [Content_Types].xml sešitu se nezapsala celá"))},
+        {"the zip, EIO", [](const int* fd) { return selhejVolaniNa(SYS_write, fd[1], EIO); }, zprava(filestore::duvodSystemu(EIO))},
+        {"the zip, ENOSPC", [](const int* fd) { return selhejVolaniNa(SYS_write, fd[1], ENOSPC); },
+         zprava(filestore::duvodSystemu(ENOSPC))},
+        {"the flush before the name", [](const int*) { return selhejVolani({SYS_fdatasync}, EIO); }, zprava(filestore::duvodSystemu(EIO))},
+        {"no descriptor for the temporary", [&](const int* fd) { return bezPopisovacu(fd[0]); }, zprava(filestore::duvodSystemu(EMFILE))},
+        {"no descriptor for the zip", [&](const int* fd) { return bezPopisovacu(fd[1]); }, zprava(filestore::duvodSystemu(EMFILE))},
+        {"no descriptor for a part file", [&](const int* fd) { return bezPopisovacu(fd[2]); },
+         zprava(QStringLiteral("dočasný soubor pro část sešitu nelze vytvořit: ") + filestore::duvodSystemu(EMFILE))},
+        {"a temporary folder the user may not write", [](const int*) { return setgid(65534) == 0 && setuid(65534) == 0; },
+         zprava(filestore::duvodSystemu(EACCES)), true},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.co);
+        if (p.jinyUzivatel && geteuid() != 0) continue;  // needs root to act as another user
+        const QByteArray vysledek = vPotomkovi([&]() -> QByteArray {
+            const int chyby = memfd_create("stderr", 0);
+            if (chyby < 0 || dup2(chyby, STDERR_FILENO) < 0) return "stderr";
+            close(chyby);
+            int fd[3];
+            for (int& f : fd) f = dup(STDERR_FILENO);
+            for (const int f : fd) close(f);
+            if (!p.selhani(fd)) return "setup";
+            const Vysledek<QString> v = ExportDoExcelu(k);
+            QByteArray vypis(4096, 0);
+            const ssize_t n = pread(STDERR_FILENO, vypis.data(), static_cast<size_t>(vypis.size()), 0);
+            return (v ? QStringLiteral("OK ") + *v : v.chyba()).toUtf8() + (n > 0 ? "\nstderr: " + vypis.left(n) : QByteArray());
+        });
+        EXPECT_EQ(QString::fromUtf8(vysledek), p.zprava);
+        const QStringList zbylo = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        EXPECT_EQ(zbylo, QStringList());
+        for (const QString& z : zbylo) QFile::remove(dir.filePath(z));  // so that the next row starts clean
+    }
 }
