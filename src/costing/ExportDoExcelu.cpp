@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QXmlStreamReader>
 #include <QtEndian>
 #include <algorithm>
 #include <array>
@@ -121,9 +120,21 @@ std::optional<QList<std::pair<QString, QByteArray>>> rozbalZip(const QByteArray&
     return casti;
 }
 
+// A part cut anywhere loses its root's end tag, which the library writes last.
+bool celyDokument(const QByteArray& xml) {
+    qsizetype i = 0;
+    // The root is the first tag that is no declaration, comment or processing instruction.
+    while ((i = xml.indexOf('<', i)) >= 0 && i + 1 < xml.size() && (xml[i + 1] == '?' || xml[i + 1] == '!')) ++i;
+    if (i < 0) return false;
+    qsizetype konecJmena = i + 1;
+    while (konecJmena < xml.size() && !QByteArrayView(" \t\r\n/>").contains(xml[konecJmena])) ++konecJmena;
+    const QByteArray koren = xml.mid(i + 1, konecJmena - i - 1);
+    return !koren.isEmpty() && xml.trimmed().endsWith("</" + koren + '>');
+}
+
 // The workbook read back: the library does not see a write of its own part files fail, and puts
 // an empty or cut part into the archive that it then reports as written. So the parts a workbook
-// needs must be there, and every part must be a whole XML document.
+// needs must be there, and every part must end with its root's end tag.
 std::optional<QString> chybaSesitu(const QByteArray& zip) {
     const std::optional<QList<std::pair<QString, QByteArray>>> casti = rozbalZip(zip);
     if (!casti) return QStringLiteral("archiv sešitu není celý");
@@ -131,13 +142,8 @@ std::optional<QString> chybaSesitu(const QByteArray& zip) {
                               "xl/styles.xml", "xl/worksheets/sheet1.xml"})
         if (std::none_of(casti->begin(), casti->end(), [&](const auto& c) { return c.first == QLatin1String(nutna); }))
             return QStringLiteral("v sešitu chybí část %1").arg(QLatin1String(nutna));
-    for (const auto& [nazev, obsah] : *casti) {
-        QXmlStreamReader r(obsah);
-        bool koren = false;
-        while (!r.atEnd())
-            if (r.readNext() == QXmlStreamReader::StartElement) koren = true;
-        if (!koren || r.hasError()) return QStringLiteral("část %1 sešitu se nezapsala celá").arg(nazev);
-    }
+    for (const auto& [nazev, obsah] : *casti)
+        if (!celyDokument(obsah)) return QStringLiteral("část %1 sešitu se nezapsala celá").arg(nazev);
     return std::nullopt;
 }
 
