@@ -17,6 +17,7 @@ NastaveniObjednavek NactiNastaveniObjednavek(const QString& soubor) {
     const ini::Profil p(soubor);
     const auto cti = [&](const char* klic) { return p.cti(kSekce, QString::fromLatin1(klic)); };
     NastaveniObjednavek n;
+    n.chybaCteni = p.chyba();
     n.spojeni = {cti("pripojeni"), cti("proxy"), cti("port"), cti("SOCKS5server"), cti("SOCKS5port")};
     n.server = cti("server");
     n.Email = cti("email");
@@ -40,6 +41,7 @@ Vysledek<> UlozSpojeni(const QString& soubor, const NastaveniSpojeni& s) {
 }
 
 Vysledek<> UlozUdajeObjednavek(const QString& soubor, const NastaveniObjednavek& n) {
+    if (!n.chybaCteni.isEmpty()) return Chyba{n.chybaCteni};
     return ini::zapis(soubor, kSekce,
                       {{QStringLiteral("email"), n.Email},
                        {QStringLiteral("id"), n.ID},
@@ -52,6 +54,7 @@ AutorizaceProxy NactiAutorizaciProxy(const QString& soubor) {
     const QString zapnuto = p.cti(kUzivatel, QStringLiteral("ProxyAuthorization"));
     const Regional& reg = Regional::current();
     AutorizaceProxy a;
+    a.chybaCteni = p.chyba();
     a.ProxyAuthorization = zapnuto.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0 ||
                            (reg.IsNumeric(zapnuto) && reg.CDbl(zapnuto) != 0);
     a.User = p.cti(kUzivatel, QStringLiteral("ProxyUser"));

@@ -22,26 +22,31 @@ struct NastaveniObjednavek {
     QString ID;
     qint32 CisloObjednavky = 0;   // the next order's number; the server's numbers outgrow 16 bits
     QString Vystup;               // folder for copies of sent orders
+    // Why the file could not be read; the values are then empty, and are never written over it.
+    QString chybaCteni;
 };
 
 struct AutorizaceProxy {
     bool ProxyAuthorization = false;
     QString User;
     QString Password;   // stored as Base64 of its Windows-1250 bytes
+    QString chybaCteni;  // as NastaveniObjednavek's
 };
 
 inline const QString kSouborObjednavek = QStringLiteral("Objednavky.ini");
 
-// Missing keys, or a missing file, read as "" (the number as 0).
+// Missing keys, or a missing file, read as "" (the number as 0); so does a file that cannot be
+// read, whose failure chybaCteni then names.
 NastaveniObjednavek NactiNastaveniObjednavek(const QString& soubor);
 
 // The five connection keys, in the client's order.
 Vysledek<> UlozSpojeni(const QString& soubor, const NastaveniSpojeni& s);
-// email, id, "cislo objednavky", vystup, in the order sheet's order.
+// email, id, "cislo objednavky", vystup, in the order sheet's order; settings that were not read
+// are refused with their failure.
 Vysledek<> UlozUdajeObjednavek(const QString& soubor, const NastaveniObjednavek& n);
 
 // ProxyAuthorization reads as on for "True" or a non-zero number; a password that is not Base64
-// reads as empty.
+// reads as empty. A file that cannot be read: as NactiNastaveniObjednavek.
 AutorizaceProxy NactiAutorizaciProxy(const QString& soubor);
 // ProxyAuthorization ("-1" or "0"), ProxyUser, ProxyPwd.
 Vysledek<> UlozAutorizaciProxy(const QString& soubor, const AutorizaceProxy& a);

@@ -23,6 +23,7 @@ clsHTTP::clsHTTP() : Rnd([] { return QRandomGenerator::global()->generateDouble(
     m_spojeni = n.spojeni;
     m_server = n.server;
     m_autorizace = NactiAutorizaciProxy(dataFile(kSouborNastaveni));
+    m_chybaCteni = n.chybaCteni.isEmpty() ? m_autorizace.chybaCteni : n.chybaCteni;
 }
 
 clsHTTP::~clsHTTP() {
@@ -34,6 +35,8 @@ clsHTTP::~clsHTTP() {
 }
 
 Vysledek<> clsHTTP::Uloz_ini() {
+    // Empty values read in place of the stored ones would replace them.
+    if (!m_chybaCteni.isEmpty()) return Chyba{m_chybaCteni};
     if (Vysledek<> v = UlozSpojeni(dataFile(kSouborObjednavek), m_spojeni); !v) return v;
     if (Vysledek<> v = UlozAutorizaciProxy(dataFile(kSouborNastaveni), m_autorizace); !v) return v;
     m_zmeneno = false;

@@ -48,7 +48,8 @@ public:
     std::function<double()> Rnd;
     Prekladac prekladac = prekladacSystemu();
 
-    // Reads the connection settings of the data folder.
+    // Reads the connection settings of the data folder; a file that cannot be read gives empty
+    // settings, which are never saved.
     clsHTTP();
     // Writes them back when a property was set since they were read or saved; see the definition.
     ~clsHTTP();
@@ -74,7 +75,8 @@ public:
     // The manufacturer's server, "host" or "host:port".
     QString Server() const { return m_server; }
 
-    // The five connection keys to Objednavky.ini, then the proxy authorisation to Sorvenika.ini.
+    // The five connection keys to Objednavky.ini, then the proxy authorisation to Sorvenika.ini;
+    // nothing, and the failure, when either could not be read.
     Vysledek<> Uloz_ini();
     // A property was set since the settings were read or saved.
     bool zmeneno() const { return m_zmeneno; }
@@ -119,6 +121,7 @@ private:
     NastaveniSpojeni m_spojeni;
     AutorizaceProxy m_autorizace;
     QString m_server;
+    QString m_chybaCteni;  // why the settings could not be read
     bool m_zmeneno = false;
     bool m_zaneprazdnen = false;
     std::unique_ptr<clsSocket, PozdeSmazat> SOCK;

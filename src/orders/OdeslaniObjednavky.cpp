@@ -65,6 +65,8 @@ Vysledek<> zapisKopii(ModelObjednavky& m, const QString& zavod, const QString& c
 
 std::optional<Odmitnuti<Fokus>> kontrolaOdeslani(const ModelObjednavky& m, const QString& pripojeni, const QDate& dnes) {
     if (m.lstObjednavky.isEmpty()) return Odmitnuti<Fokus>{kNeniCoOdeslat};
+    // Settings that could not be read are not the user's to fill in: the file is named.
+    if (!m.Objednavka.chybaCteni().isEmpty()) return Odmitnuti<Fokus>{m.Objednavka.chybaCteni()};
     if (m.Objednavka.Vystup().isEmpty()) return Odmitnuti<Fokus>{kChybiVystup};
     if (m.cmbZavod < 0) return Odmitnuti<Fokus>{kVyberteZavod, Fokus::cmbZavod};
     if (m.cmbZavod == kObchodnik) return std::nullopt;

@@ -21,7 +21,7 @@ class clsObjednavka {
 public:
     // Reads the order settings of the data folder.
     clsObjednavka();
-    // Writes them back.
+    // Writes them back, when they were read.
     ~clsObjednavka();
     clsObjednavka(const clsObjednavka&) = delete;
     clsObjednavka& operator=(const clsObjednavka&) = delete;
@@ -36,6 +36,8 @@ public:
     void setCisloObjednavky(qint32 v) { m_nastaveni.CisloObjednavky = v; }
     // What the connection settings dialog edits.
     NastaveniObjednavek& nastaveni() { return m_nastaveni; }
+    // Why the settings could not be read; "" when they were (or the file is missing).
+    const QString& chybaCteni() const { return m_nastaveni.chybaCteni; }
 
     // A non-empty key, which no other sub-order may have (run-time error 457), finds it by Item.
     clsPodobjednavka& Add(const QString& Nazev, const QString& ObjZnak, const QString& Ks, const QString& Poznamka,
@@ -52,7 +54,7 @@ public:
     int Count() const { return static_cast<int>(m_polozky.size()); }
     void Remove(int index);
 
-    // email, id, "cislo objednavky" and vystup.
+    // email, id, "cislo objednavky" and vystup; refused when they could not be read.
     Vysledek<> Uloz_ini();
 
 private:

@@ -2,6 +2,7 @@
 // change the client at once, the test, OK, and no closing while the test waits.
 #include "net/frmNastaveni.h"
 #include "platform/Services.h"
+#include "support/SelhaniVolani.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -92,4 +93,29 @@ TEST(frmNastaveni, OpensDetectedEditsLiveTestsAndSaves) {
     EXPECT_EQ(NactiNastaveniObjednavek(dir.filePath("Objednavky.ini")).ID, "K-18");
     EXPECT_EQ(NactiNastaveniObjednavek(dir.filePath("Objednavky.ini")).spojeni.Pripojeni, "1");
     EXPECT_EQ(NactiNastaveniObjednavek(dir.filePath("Objednavky.ini")).Vystup, dir.filePath("kopie"));
+}
+
+// Settings read when no descriptor was left are not written on OK: the dialog names the file and
+// its reason and stays open, and both files stay as they were.
+TEST(frmNastaveni, OkWritesNothingOverSettingsThatCouldNotBeRead) {
+    Dialogy d;
+    QTemporaryDir dir;
+    Prostredi data("SORVENIKA_DATA", dir.path().toUtf8());
+    const QByteArray objednavky = "[NASTAVENI]\r\npripojeni=1\r\nid=K-17\r\n", uzivatel = "[UZIVATEL]\r\nProxyUser=jan\r\n";
+    writeBytes(dir.filePath("Objednavky.ini"), objednavky);
+    writeBytes(dir.filePath("Sorvenika.ini"), uzivatel);
+    SelhaniCteni s(EMFILE);
+    ASSERT_TRUE(s.nastaveno());
+    clsHTTP http;
+    NastaveniObjednavek objednavka = NactiNastaveniObjednavek(dir.filePath("Objednavky.ini"));
+    ASSERT_TRUE(s.konec());
+    ProxyVPromenne detekce;
+    frmNastaveni okno(http, objednavka, detekce);
+    okno.txtID->setText("K-18");
+    okno.cmdOk->click();
+    EXPECT_EQ(d.fake.texty(), QStringList{kPripojeniNeulozeno + "\nSoubor " + dir.filePath("Objednavky.ini") +
+                                          " nelze přečíst: Příliš mnoho otevřených souborů."});
+    EXPECT_NE(okno.result(), QDialog::Accepted);
+    EXPECT_EQ(readBytes(dir.filePath("Objednavky.ini")), objednavky);
+    EXPECT_EQ(readBytes(dir.filePath("Sorvenika.ini")), uzivatel);
 }

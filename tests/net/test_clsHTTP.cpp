@@ -7,6 +7,7 @@
 #include "platform/Cp1250.h"
 #include "support/Dockej.h"
 #include "support/Peers.h"
+#include "support/SelhaniVolani.h"
 #include "support/TestSupport.h"
 
 #include <QPointer>
@@ -287,6 +288,35 @@ TEST(clsHTTP, SettingsAreReadAndWrittenOnlyWhenChanged) {
     }
     writeBytes(m.soubor("Sorvenika.ini"), "[UZIVATEL]\r\nProxyAuthorization=2\r\n");
     EXPECT_TRUE(clsHTTP().ProxyAuthorization());
+}
+
+// Settings that cannot be read (a failing disk or share, a process out of descriptors) are
+// empty and never saved: Uloz_ini names the file, and the client's end leaves the file as it was.
+TEST(clsHTTP, UnreadableSettingsAreNeverWritten) {
+    // The other file is missing, so that the failed read is this one's (out of descriptors, a
+    // missing file fails too: the proxy settings' row needs EIO).
+    const struct { const char* jmeno; int chyba; const char* duvod; } pripady[] = {
+        {"Objednavky.ini", EIO, "Chyba vstupu/výstupu"},
+        {"Objednavky.ini", EMFILE, "Příliš mnoho otevřených souborů"},
+        {"Sorvenika.ini", EIO, "Chyba vstupu/výstupu"},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(std::string(p.jmeno) + " " + p.duvod);
+        Misto m;
+        const QString soubor = m.soubor(p.jmeno);
+        const QByteArray obsah = "[NASTAVENI]\r\npripojeni=2\r\nproxy=p\r\n[UZIVATEL]\r\nProxyUser=jan\r\nProxyPwd=imxv\r\n";
+        writeBytes(soubor, obsah);
+        const QByteArray zprava = vPotomkovi([&]() -> QByteArray {
+            SelhaniCteni s(p.chyba);
+            if (!s.nastaveno()) return "seccomp";
+            clsHTTP http;
+            if (!s.konec()) return "konec";
+            http.setPripojeni("1");
+            return http.Uloz_ini().chyba().toUtf8();
+        });
+        EXPECT_EQ(QString::fromUtf8(zprava), "Soubor " + soubor + " nelze přečíst: " + p.duvod + ".");
+        EXPECT_EQ(readBytes(soubor), obsah);
+    }
 }
 
 TEST(clsHTTP, Socks5AnswersByScript) {

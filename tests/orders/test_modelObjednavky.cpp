@@ -1,11 +1,15 @@
 // The order sheet without its window: the lists shown and priced, the count editor, the
 // removals and the order settings.
 #include "orders/ListObjednavky.h"
+#include "orders/OdeslaniObjednavky.h"
 
 #include "platform/Cp1250.h"
 #include "platform/Errors.h"
+#include "support/SelhaniVolani.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -214,4 +218,36 @@ TEST(OrderSheet, SettingsKeepOtherKeysAndTheNumberPast16Bits) {
     }
     EXPECT_EQ(readBytes(soubor), "[NASTAVENI]\r\npripojeni=2\r\nid=" + QByteArray(200, 'K') +
                                      "\r\ncislo objednavky=32768\r\nemail=a@b.cz\r\nvystup=/kopie\r\n[JINE]\r\nid=9\r\n");
+}
+
+// Settings that cannot be read (a failing disk or share, a process out of descriptors) leave the
+// sheet empty: the send names the file instead of asking for the folder, and the end writes
+// nothing over it. A missing file reads as empty and is written at the end.
+TEST(OrderSheet, UnreadableSettingsAreNamedAndNotWrittenAtTheEnd) {
+    const QByteArray obsah = "[NASTAVENI]\r\nemail=a@b.cz\r\nid=K-17\r\ncislo objednavky=120\r\nvystup=/kopie\r\n";
+    const struct { int chyba; const char* duvod; QByteArray potom; } pripady[] = {
+        {EIO, "Chyba vstupu/výstupu", obsah},
+        {EMFILE, "Příliš mnoho otevřených souborů", obsah},
+        {ENOENT, nullptr, "[NASTAVENI]\r\nemail=\r\nid=\r\ncislo objednavky=121\r\nvystup=\r\n"},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.chyba);
+        Instalace inst;
+        FakeServices sluzby;
+        const QString soubor = inst.data + QStringLiteral("/Objednavky.ini");
+        if (p.duvod) writeBytes(soubor, obsah);
+        else QFile::remove(soubor);
+        const QByteArray zprava = vPotomkovi([&]() -> QByteArray {
+            std::optional<SelhaniCteni> s;
+            if (p.duvod && !s.emplace(p.chyba).nastaveno()) return "seccomp";
+            const TabulkaArtiklu cenik;
+            ModelObjednavky m(cenik, {});
+            if (s && !s->konec()) return "konec";
+            m.PridatObjednavku({"A", "DVM|", "1|", {}, {}});
+            m.Objednavka.setCisloObjednavky(121);
+            return kontrolaOdeslani(m, QStringLiteral("1"), QDate(2026, 12, 6)).value_or(Odmitnuti<Fokus>{}).zprava.toUtf8();
+        });
+        EXPECT_EQ(QString::fromUtf8(zprava), p.duvod ? "Soubor " + soubor + " nelze přečíst: " + p.duvod + "." : kChybiVystup);
+        EXPECT_EQ(readBytes(soubor), p.potom);
+    }
 }

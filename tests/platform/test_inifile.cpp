@@ -132,7 +132,7 @@ TEST(IniFile, APasswordIsTheOwnersAloneAndReadsBackWhole) {
     EXPECT_EQ(ini::cti(soubor, QStringLiteral("UZIVATEL"), QStringLiteral("Pwd"), 127), QString());
 
     // The connection settings' proxy password, stored encoded, comes back whole.
-    const AutorizaceProxy a{true, QStringLiteral("uzivatel"), QString::fromUtf8("heslo-ěščř-") + QString(189, QLatin1Char('p'))};
+    const AutorizaceProxy a{true, QStringLiteral("uzivatel"), QString::fromUtf8("heslo-ěščř-") + QString(189, QLatin1Char('p')), {}};
     ASSERT_TRUE(UlozAutorizaciProxy(soubor, a));
     EXPECT_EQ(NactiAutorizaciProxy(soubor).Password, a.Password);
     EXPECT_EQ(prava(), jenVlastnik);

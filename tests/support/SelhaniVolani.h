@@ -3,20 +3,19 @@
 // end as `akce` says. False when the filter could not be set.
 #include <cerrno>
 #include <cstddef>
+#include <fcntl.h>
 #include <initializer_list>
 #include <linux/audit.h>
 #include <linux/filter.h>
 #include <linux/seccomp.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/syscall.h>
+#include <unistd.h>
 #include <vector>
 
-inline bool nastavFiltr(std::vector<sock_filter>& program) {
-    const sock_fprog fprog{static_cast<unsigned short>(program.size()), program.data()};
-    return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &fprog) == 0;
-}
-
-inline bool filtrujVolani(std::initializer_list<unsigned> volani, unsigned akce) {
+// With `deskriptor`, only the calls on that descriptor (their first argument).
+inline bool filtrujVolani(std::initializer_list<unsigned> volani, unsigned akce, int deskriptor = -1) {
 #if defined(__x86_64__)
     std::vector<sock_filter> program{
         BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
@@ -27,11 +26,18 @@ inline bool filtrujVolani(std::initializer_list<unsigned> volani, unsigned akce)
     unsigned zbyva = static_cast<unsigned>(volani.size());
     for (const unsigned v : volani) program.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, v, static_cast<unsigned char>(zbyva--), 0));
     program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+    if (deskriptor >= 0) {
+        program.push_back(BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[0])));
+        program.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<unsigned>(deskriptor), 1, 0));
+        program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+    }
     program.push_back(BPF_STMT(BPF_RET | BPF_K, akce));
-    return nastavFiltr(program);
+    const sock_fprog fprog{static_cast<unsigned short>(program.size()), program.data()};
+    return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &fprog) == 0;
 #else
     (void)volani;
     (void)akce;
+    (void)deskriptor;
     return false;
 #endif
 }
@@ -48,22 +54,38 @@ inline bool zabijPriVolani(std::initializer_list<unsigned> volani) { return filt
 
 // Only the call on descriptor `fd` fails with `chyba`: one file of several that a writer has open.
 inline bool selhejVolaniNa(unsigned volani, int fd, int chyba) {
-#if defined(__x86_64__)
-    std::vector<sock_filter> program{
-        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, AUDIT_ARCH_X86_64, 0, 4),
-        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, volani, 0, 2),
-        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[0])),  // its low half
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<unsigned>(fd), 1, 0),
-        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
-        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | (static_cast<unsigned>(chyba) & SECCOMP_RET_DATA)),
-    };
-    return nastavFiltr(program);
-#else
-    (void)volani;
-    (void)fd;
-    (void)chyba;
-    return false;
-#endif
+    return filtrujVolani({volani}, SECCOMP_RET_ERRNO | (static_cast<unsigned>(chyba) & SECCOMP_RET_DATA), fd);
 }
+
+// Files opened from now until konec() cannot be read: as on a failing device or share (EIO: the
+// reads of the descriptor the next open gets fail) or in a process out of descriptors (EMFILE:
+// they do not open). After konec() files open and read again (false when that cannot be
+// promised). The EIO filter stays, on a descriptor konec() keeps taken: for a forked child only.
+class SelhaniCteni {
+public:
+    explicit SelhaniCteni(int chyba) : m_chyba(chyba) {
+        // The lowest free descriptor is the one the next open gets.
+        m_deskriptor = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        ::close(m_deskriptor);
+        if (chyba == EMFILE) {
+            if (getrlimit(RLIMIT_NOFILE, &m_limit) != 0) return;
+            rlimit nizky = m_limit;
+            nizky.rlim_cur = static_cast<rlim_t>(m_deskriptor);
+            m_nastaveno = setrlimit(RLIMIT_NOFILE, &nizky) == 0;
+        } else {
+            m_nastaveno = filtrujVolani({__NR_read, __NR_readv, __NR_pread64, __NR_preadv, __NR_preadv2},
+                                        SECCOMP_RET_ERRNO | (static_cast<unsigned>(chyba) & SECCOMP_RET_DATA), m_deskriptor);
+        }
+    }
+    bool nastaveno() const { return m_nastaveno; }
+    bool konec() {
+        if (m_chyba == EMFILE) return m_nastaveno && setrlimit(RLIMIT_NOFILE, &m_limit) == 0;
+        return ::open("/dev/null", O_RDONLY | O_CLOEXEC) == m_deskriptor;
+    }
+
+private:
+    int m_chyba;
+    int m_deskriptor;
+    rlimit m_limit{};
+    bool m_nastaveno = false;
+};
