@@ -13,7 +13,10 @@
 #include <QTcpSocket>
 #include <QTimer>
 #include <QUdpSocket>
+#include <arpa/inet.h>
 #include <cerrno>
+#include <netdb.h>
+#include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -111,9 +114,14 @@ qintptr clsSocket::vbSocket() {
 
 QString clsSocket::LocalHostName() const {
     if (m_dohledatJmeno) {
-        // Without a name the lookup gives the address back.
-        m_localHostName = QHostInfo::fromName(m_localIP).hostName();
-        if (m_localHostName.isEmpty()) m_localHostName = m_localIP;
+        // An address the system has no name for stands for its name.
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        char jmeno[NI_MAXHOST];
+        const bool ma = ::inet_pton(AF_INET, m_localIP.toLatin1().constData(), &a.sin_addr) == 1 &&
+                        ::getnameinfo(reinterpret_cast<const sockaddr*>(&a), sizeof a, jmeno, sizeof jmeno, nullptr, 0,
+                                      NI_NAMEREQD) == 0;
+        m_localHostName = ma ? QString::fromLatin1(jmeno) : m_localIP;
         m_dohledatJmeno = false;
     }
     return m_localHostName;

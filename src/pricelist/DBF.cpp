@@ -14,9 +14,11 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -132,12 +134,14 @@ RuntimeError nelzePrecist(const QString& soubor, const QString& duvod = {}) {
     return RuntimeError(75, filestore::chybaCteni(soubor, duvod).zprava);
 }
 
-// The first n bytes from the current position, fewer only at the end of the file.
+// The first n bytes from the current position, fewer only at the end of the file. Read from the
+// handle itself, so that a failure gives the system's own reason.
 qint64 precti(QFile& f, char* kam, qint64 n, const QString& soubor) {
     qint64 celkem = 0;
     while (celkem < n) {
-        const qint64 r = f.read(kam + celkem, n - celkem);
-        if (r < 0) throw nelzePrecist(soubor, f.errorString());
+        const ssize_t r = ::read(f.handle(), kam + celkem, static_cast<size_t>(n - celkem));
+        if (r < 0 && errno == EINTR) continue;
+        if (r < 0) throw nelzePrecist(soubor, filestore::duvodSystemu(errno));
         if (r == 0) break;
         celkem += r;
     }

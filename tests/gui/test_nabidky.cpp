@@ -32,6 +32,7 @@
 #include <QPainter>
 #include <QTextDocument>
 #include <QtMath>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -349,9 +350,15 @@ TEST(Nabidky, ListCommandsOnTheSelectedOffer) {
     EXPECT_EQ(sluzby.dialogs.texty().mid(1), (QStringList{kSouborExistuje, kSouborExistuje, QStringLiteral("Nabídka byla právě uložena")}));
     EXPECT_EQ(ini::cti(inst.ini(), "UZIVATEL", "Export HTML"), QFileInfo(cil).absolutePath());
 
+    // The mailed page goes without the logo and the picture, which are files of this computer;
+    // it is made without them.
+    QDir(inst.data + QStringLiteral("/Pict")).removeRecursively();
     okno.mnuPoslatEmailem_Click();
     ASSERT_EQ(sluzby.desktop.maily.size(), 1);
     EXPECT_EQ(QFileInfo(sluzby.desktop.maily[0].value(0)).fileName(), QStringLiteral("Škola 2-2026.htm"));
+    const QByteArray mailovana = readBytes(sluzby.desktop.maily[0].value(0));
+    EXPECT_TRUE(mailovana.contains(cp1250::encode(QStringLiteral("Škola 2/2026"))));
+    EXPECT_FALSE(mailovana.contains("<img"));
     // The mail program's refusal is shown by the window.
     sluzby.desktop.navratPosty = 3;
     const qsizetype zprav = sluzby.dialogs.zpravy.size();
@@ -360,7 +367,7 @@ TEST(Nabidky, ListCommandsOnTheSelectedOffer) {
     EXPECT_TRUE(sluzby.dialogs.zpravy.last().text.startsWith(QStringLiteral("Chyba č. 3\n")));
     // One that comes after the command returned (it does not wait) is shown when it comes.
     sluzby.desktop.postaOdpovidaHned = false;
-    QTimer::singleShot(0, [&] { sluzby.desktop.odpovediPosty.takeFirst()(3); });
+    QTimer::singleShot(0, &okno, [&] { sluzby.desktop.odpovediPosty.takeFirst()(3); });
     okno.mnuPoslatEmailem_Click();
     EXPECT_EQ(sluzby.dialogs.zpravy.size(), zprav + 1);
     QCoreApplication::processEvents();
@@ -368,6 +375,12 @@ TEST(Nabidky, ListCommandsOnTheSelectedOffer) {
     EXPECT_TRUE(sluzby.dialogs.zpravy.last().text.startsWith(QStringLiteral("Chyba č. 3\n")));
     sluzby.desktop.postaOdpovidaHned = true;
     sluzby.desktop.navratPosty = 0;
+    // Without its template no page is mailed, and the message names the template.
+    QFile::remove(inst.data + QStringLiteral("/nabidka.htm"));
+    okno.mnuPoslatEmailem_Click();
+    EXPECT_EQ(sluzby.desktop.maily.size(), 3);
+    ASSERT_EQ(sluzby.dialogs.zpravy.size(), zprav + 3);
+    EXPECT_EQ(sluzby.dialogs.zpravy.last().text, QStringLiteral("Soubor ") + inst.data + QStringLiteral("/nabidka.htm neexistuje !"));
 
     okno.cmdDetail_Click();
     okno.mnuKopirovat_Click();

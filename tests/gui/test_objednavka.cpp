@@ -1,6 +1,7 @@
 // The order sheet's window in the program: a costing added from the costing sheet's command,
 // two articles from the price list typed in with real keys, the count editor, and the order sent
 // from the menu through tinyproxy to the stand-in server; the copy and the next number.
+#include "app/QtNabidky.h"
 #include "app/QtProgram.h"
 #include "net/clsHTTP.h"
 #include "orders/ObjednavkaXml.h"
@@ -326,26 +327,72 @@ TEST(OrderSheetWindow, ImportOfAMissingFileSaysSoAndAddsNothing) {
     EXPECT_EQ(sluzby.dialogs.slozkyUlozeni, QStringList{inst.dir.path()});
 }
 
-// A minimised order sheet comes back with the costing sheet's "Objednávky": restored, active, and
-// the next key is its own, not the costing grid's.
-TEST(OrderSheetWindow, TheCostingSheetsCommandBringsAMinimisedSheetBack) {
-    Instalace inst;
-    FakeServices sluzby;
-    QtProgram program;
-    ASSERT_TRUE(program.aplikace().Main());
-    frmSorvenika* list = kalkulaceNaListu(program);
-    program.objednavkovyList().Zobraz();
-    frmObjednavka* okno = program.objednavkovyList().okno();
-    ASSERT_TRUE(ukazano(okno));
-    okno->showMinimized();
-    list->activateWindow();
-    ASSERT_TRUE(aktivni(list));
+// A minimised window comes back with the command that shows it: restored, shown and active (the
+// price list beside the order sheet, which stays active), and the next key goes to the active one.
+TEST(ProgramWindows, TheCommandThatShowsAWindowBringsItBackFromMinimised) {
+    using Okno = std::function<QWidget*(QtProgram&, frmSorvenika*)>;
+    const Okno list = [](QtProgram& p, frmSorvenika*) -> QWidget* { return p.list()->okno(); };
+    const Okno menu = [](QtProgram& p, frmSorvenika*) -> QWidget* { return p.menu(); };
+    const Okno objednavky = [](QtProgram& p, frmSorvenika*) -> QWidget* { return p.objednavkovyList().okno(); };
+    const Okno nabidky = [](QtProgram& p, frmSorvenika*) -> QWidget* { return p.nabidky().seznam(); };
+    // A command of the costing sheet, then the window it leaves active.
+    const auto naListu = [](Prikaz prikaz, Okno aktivni) -> Okno {
+        return [=](QtProgram& p, frmSorvenika* l) {
+            l->akce(prikaz)->trigger();
+            return aktivni(p, l);
+        };
+    };
+    // The order sheet's "Přidat položku"; the sheet keeps the keys, as its grid takes the articles.
+    const Okno cenik = [=](QtProgram& p, frmSorvenika* l) -> QWidget* {
+        p.objednavkovyList().okno()->cmdKomponentyPridat->click();
+        return objednavky(p, l);
+    };
+    const struct {
+        const char* okno;
+        Okno ukaz;    // shows it the first time
+        Okno odkud;   // the window the command is given in, active then
+        Okno prikaz;  // gives the command; the window active after it
+    } pripady[] = {
+        {"order sheet", naListu(Prikaz::mnuObjednavky, objednavky), list, naListu(Prikaz::mnuObjednavky, objednavky)},
+        {"offer list", naListu(Prikaz::mnuNabidky, nabidky), list, naListu(Prikaz::mnuNabidky, nabidky)},
+        {"price list",
+         [=](QtProgram& p, frmSorvenika* l) -> QWidget* {
+             // Articles go into the selected sub-order: the button waits for one.
+             p.objednavkovyList().PridatObjednavku({"MIV, výška: 7 m", "DVM|", "1|", {}, {}});
+             p.objednavkovyList().Zobraz();
+             p.objednavkovyList().okno()->lstObjednavky->setCurrentRow(0);
+             cenik(p, l);
+             return p.seznamPolozek().okno();
+         },
+         objednavky, cenik},
+        {"costing sheet", list, menu,
+         [=](QtProgram& p, frmSorvenika* l) {
+             p.list()->Zobraz();
+             return list(p, l);
+         }},
+        {"main menu", menu, list, naListu(Prikaz::mnu_Zpet_do_menu, menu)},
+    };
+    for (const auto& c : pripady) {
+        SCOPED_TRACE(c.okno);
+        Instalace inst;
+        FakeServices sluzby;
+        QtProgram program;
+        ASSERT_TRUE(program.aplikace().Main());
+        frmSorvenika* l = kalkulaceNaListu(program);
+        QWidget* okno = c.ukaz(program, l);
+        ASSERT_TRUE(ukazano(okno));
+        okno->showMinimized();
+        QWidget* odkud = c.odkud(program, l);
+        odkud->activateWindow();
+        ASSERT_TRUE(aktivni(odkud));
 
-    list->akce(Prikaz::mnuObjednavky)->trigger();
-    EXPECT_FALSE(okno->windowState() & Qt::WindowMinimized);
-    EXPECT_TRUE(aktivni(okno));
-    EXPECT_EQ(QApplication::activeWindow(), okno);
-    // Where the next key goes.
-    ASSERT_TRUE(QApplication::focusWidget());
-    EXPECT_EQ(QApplication::focusWidget()->window(), okno);
+        QWidget* aktivniPo = c.prikaz(program, l);
+        EXPECT_FALSE(okno->windowState() & Qt::WindowMinimized);
+        EXPECT_TRUE(okno->isVisible());
+        EXPECT_TRUE(aktivni(aktivniPo));
+        EXPECT_EQ(QApplication::activeWindow(), aktivniPo);
+        // Where the next key goes.
+        ASSERT_TRUE(QApplication::focusWidget());
+        EXPECT_EQ(QApplication::focusWidget()->window(), aktivniPo);
+    }
 }

@@ -4,6 +4,7 @@
 #include "net/MSocketSupport.h"
 #include "net/clsSocket.h"
 #include "platform/Cekani.h"
+#include "support/SelhaniVolani.h"
 #include "support/TestSupport.h"
 
 #include <QPointer>
@@ -11,6 +12,7 @@
 #include <QTcpSocket>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <arpa/inet.h>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -58,12 +60,14 @@ int volba(qintptr handle, int jaka) {
     return hodnota;
 }
 
-// The system's own name for 127.0.0.1, the address when it has none.
-QString jmenoLoopbacku() {
-    const sockaddr_in a{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
+// The system's own name for a loopback address, the address when it has none.
+QString jmenoAdresy(const char* adresa) {
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    ::inet_pton(AF_INET, adresa, &a.sin_addr);
     char jmeno[NI_MAXHOST];
     const bool ma = ::getnameinfo(reinterpret_cast<const sockaddr*>(&a), sizeof a, jmeno, sizeof jmeno, nullptr, 0, NI_NAMEREQD) == 0;
-    return ma ? QString::fromLatin1(jmeno) : QStringLiteral("127.0.0.1");
+    return QString::fromLatin1(ma ? jmeno : adresa);
 }
 
 }  // namespace
@@ -121,6 +125,13 @@ TEST(clsSocket, ConnectsByAddressOrNameAndFailsWithItsError) {
     EXPECT_EQ(chyba([&] { bez.Connect(); }), "10049 clsSocket.clsSocket.Connect Cannot assign requested address.");
     EXPECT_EQ(chyba([&] { bez.SendData("x"); }),
               "40006 clsSocket.SendData Wrong protocol or connection state for the requested transaction or request.");
+    // A socket the system will not make: the process has used up its handles.
+    EXPECT_EQ(vPotomkovi([&]() -> QByteArray {
+                  if (!selhejVolani({__NR_socket}, EMFILE)) return "seccomp";
+                  clsSocket s;
+                  return chyba([&] { s.Connect("127.0.0.1", zavreny); }).toUtf8();
+              }),
+              "10024 clsSocket.clsSocket.Connect Too many open files.");
     EXPECT_EQ(GetErrorDescription(12345), "Unknown error.");
 }
 
@@ -223,8 +234,14 @@ TEST(clsSocket, ListensAcceptsOnAnotherObjectAndBothExchangeNumbersAndText) {
     EXPECT_EQ(server->LocalPort(), naslouchac.LocalPort());
     EXPECT_EQ(server->Protocol(), clsSocket::sckTCPProtocol);
 
-    // Each local end as it came about: bound as set, connected by the name of its address,
-    // accepted as the address; a port written beforehand is the one bound.
+    // Each local end as it came about: bound as set, connected by the name of its address (the
+    // address itself where it has none), accepted as the address; a port written beforehand is
+    // the one bound.
+    Peer peer;
+    clsSocket bezJmena;
+    bezJmena.Bind(0, "127.1.2.3");
+    bezJmena.Connect("127.0.0.1", peer.server.serverPort());
+    ASSERT_TRUE(dockej([&] { return bezJmena.State() == clsSocket::sckConnected; }));
     clsSocket naPortu;
     const quint16 volny = volnyPort();
     naPortu.setLocalPort(volny);
@@ -232,7 +249,8 @@ TEST(clsSocket, ListensAcceptsOnAnotherObjectAndBothExchangeNumbersAndText) {
     const struct { const char* co; QString je, ma; } konce[] = {
         {"bound LocalIP", naslouchac.LocalIP(), "127.0.0.1"},
         {"connected LocalIP", klient.LocalIP(), "127.0.0.1"},
-        {"connected LocalHostName", klient.LocalHostName(), jmenoLoopbacku()},
+        {"connected LocalHostName", klient.LocalHostName(), jmenoAdresy("127.0.0.1")},
+        {"connected LocalHostName, no name", bezJmena.LocalHostName(), jmenoAdresy("127.1.2.3")},
         {"accepted LocalIP", server->LocalIP(), "127.0.0.1"},
         {"accepted LocalHostName", server->LocalHostName(), "127.0.0.1"},
         {"accepted RemoteHost", server->RemoteHost(), "127.0.0.1"},

@@ -407,17 +407,24 @@ TEST(SynchronizaceNabidek, OnlyWholeRecordsGoUpAndAFailedRewriteIsLogged) {
     EXPECT_EQ(m.bajty(kNeodeslaneNabidky), s1.chopped(2));
     QFile::remove(m.soubor(kNeodeslaneNabidky));
 
+    // The file left empty is removed, the one with a fragment left rewritten: either failing, the
+    // whole file stays.
     m.uloz(3, "C");
     const QByteArray s3 = m.bajty(kNeodeslaneNabidky);
     const QString slozka = m.dir.filePath("Nabidky");
-    QFile::setPermissions(slozka, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    QString odpoved;
-    {
-        const BezPravaCist bez;
-        odpoved = m.s().OdesliNabidky();
+    for (const QByteArray& soubor : {s3, s3 + zlomek}) {
+        writeBytes(m.soubor(kNeodeslaneNabidky), soubor);
+        QFile::setPermissions(slozka, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QString odpoved;
+        {
+            const BezPravaCist bez;
+            odpoved = m.s().OdesliNabidky();
+        }
+        QFile::setPermissions(slozka, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        EXPECT_TRUE(odpoved.startsWith("Server nabídky přijal, ale: Chyba při zápisu do souboru " + m.soubor(kNeodeslaneNabidky) + ": "))
+            << odpoved.toStdString();
+        EXPECT_TRUE(odpoved.endsWith(". Odeslané nabídky v souboru zůstaly a při příští synchronizaci se odešlou znovu."))
+            << odpoved.toStdString();
+        EXPECT_EQ(m.bajty(kNeodeslaneNabidky), soubor);
     }
-    QFile::setPermissions(slozka, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_TRUE(odpoved.startsWith("Server nabídky přijal, ale: Chyba při zápisu do souboru " + m.soubor(kNeodeslaneNabidky)))
-        << odpoved.toStdString();
-    EXPECT_EQ(m.bajty(kNeodeslaneNabidky), s3);
 }

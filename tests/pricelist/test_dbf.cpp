@@ -6,6 +6,7 @@
 #include "pricelist/DBF.h"
 #include "pricelist/DbfTestUtil.h"
 #include "support/BezPravaCist.h"
+#include "support/SelhaniVolani.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -297,6 +298,33 @@ TEST(DBF, FilesOnDisk) {
         }
     }
     EXPECT_EQ(readBytes(cesta + ".dbf"), zakaznici);
+}
+
+// A read that fails once the file is open, in its header or among its records, fails as a
+// refused open does: error 75 naming the file and the reason, never a table cut short.
+TEST(DBF, AReadFailingAfterTheOpenGivesError75WithItsReason) {
+    QTemporaryDir dir;
+    const QString cesta = dir.filePath(QStringLiteral("Art"));
+    UlozDBF(cesta, ::zakaznici());
+    const struct { const char* kde; std::function<void()> cteni; } pripady[] = {
+        {"header", [&] { selhejVolani({__NR_read, __NR_readv, __NR_pread64}, EIO); NactiDBF(cesta); }},
+        {"records", [&] {
+             CtecDBF ctec(cesta);
+             selhejVolani({__NR_read, __NR_readv, __NR_pread64}, EIO);
+             for (std::vector<BunkaDBF> radek; ctec.dalsi(radek);) {}
+         }},
+    };
+    for (const auto& p : pripady) {
+        const QByteArray vysledek = vPotomkovi([&]() -> QByteArray {
+            try {
+                p.cteni();
+            } catch (const RuntimeError& e) {
+                return QString::number(e.cislo()).toUtf8() + ' ' + e.popis().toUtf8();
+            }
+            return "read";
+        });
+        EXPECT_EQ(QString::fromUtf8(vysledek), "75 Soubor " + cesta + ".dbf nelze přečíst: Chyba vstupu/výstupu.") << p.kde;
+    }
 }
 
 // A second reader: what we write, python3-dbfread reads the same.
