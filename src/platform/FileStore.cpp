@@ -146,18 +146,33 @@ std::optional<StavSouboru> stavPoZapisu(int fd) {
 const QString kPredponaNove = QStringLiteral(".sorvenika-");
 const QString kPriponaNove = QStringLiteral(".tmp");
 constexpr int kNahodnych = 12;
+// A named temporary lies open and unlocked between its create and its lock; one written within
+// the last minute is never taken for a dead writer's.
+constexpr qint64 kStariOpusteneNs = 60'000'000'000;
 
-// A TempFile's temporary whose writer is gone: its lock went with the writer's process. Another
-// program's file that only looks so is never opened through a link nor waited for.
+bool stejny(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// Whether `cesta` still names the file open as `fd`.
+bool vedeK(const QByteArray& cesta, int fd) {
+    struct stat jmeno {}, otevreny {};
+    return ::lstat(cesta.constData(), &jmeno) == 0 && fstat(fd, &otevreny) == 0 && stejny(jmeno, otevreny);
+}
+
+// A TempFile's named temporary whose writer is gone: its lock went with the writer's process.
+// Anything else under such a name (a pipe, a device, a link, a folder) is never opened nor waited for.
 void odeberOpustene(const QDir& slozka) {
     const qsizetype delka = kPredponaNove.size() + kNahodnych + kPriponaNove.size();
+    timespec ted {};
+    clock_gettime(CLOCK_REALTIME, &ted);
     for (const QString& nazev : slozka.entryList({kPredponaNove + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System)) {
         if (nazev.size() != delka || !nazev.endsWith(kPriponaNove)) continue;
         const QByteArray cesta = QFile::encodeName(slozka.filePath(nazev));
+        struct stat st {};
+        if (::lstat(cesta.constData(), &st) != 0 || !S_ISREG(st.st_mode) || ns(ted) - ns(st.st_mtim) < kStariOpusteneNs) continue;
         const int fd = ::open(cesta.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) continue;
-        struct stat st {};
-        if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(cesta.constData());
+        // Unlinked while locked, and only if the name still leads to the file that is locked.
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0 && vedeK(cesta, fd)) ::unlink(cesta.constData());
         ::close(fd);
     }
 }
@@ -165,10 +180,12 @@ void odeberOpustene(const QDir& slozka) {
 }  // namespace
 
 TempFile::TempFile(TempFile&& jiny) noexcept
-    : m_cesta(std::exchange(jiny.m_cesta, {})), m_nazev(std::move(jiny.m_nazev)), m_fd(std::exchange(jiny.m_fd, -1)) {}
+    : m_cesta(std::move(jiny.m_cesta)), m_docasna(std::exchange(jiny.m_docasna, {})), m_nazev(std::move(jiny.m_nazev)),
+      m_fd(std::exchange(jiny.m_fd, -1)) {}
 
 TempFile::~TempFile() {
-    if (!m_cesta.isEmpty()) ::unlink(QFile::encodeName(m_cesta).constData());
+    // A name that no longer leads to this file is another's now.
+    if (const QByteArray c = QFile::encodeName(m_docasna); !c.isEmpty() && vedeK(c, m_fd)) ::unlink(c.constData());
     if (m_fd >= 0) ::close(m_fd);
 }
 
@@ -183,16 +200,20 @@ Vysledek<> TempFile::write(const QByteArray& bajty) {
 
 Vysledek<QString> TempFile::linkAs(const std::function<QString(int)>& jmeno) {
     if (fdatasync(m_fd) != 0) return chybaZapisu(m_nazev, duvodSystemu(errno));
-    const QByteArray z = QFile::encodeName(m_cesta);
-    // A file system that cannot rename without replacing (EINVAL) gets a hard link instead.
-    bool prejmenovat = true;
+    const QByteArray z = QFile::encodeName(m_docasna.isEmpty() ? m_cesta : m_docasna);
+    // A named temporary that no longer leads to what was written (another program's file made
+    // under its name, which a writer by name would then have filled) is given no name.
+    if (!m_docasna.isEmpty() && !vedeK(z, m_fd)) return chybaZapisu(m_nazev, duvodSystemu(ENOENT));
+    // An unnamed one is linked through the system's link to it. A named one is renamed, or
+    // linked too where the file system cannot rename without replacing (EINVAL).
+    bool prejmenovat = !m_docasna.isEmpty();
     for (int i = 1;;) {
         const QString cil = jmeno(i);
         const QByteArray na = QFile::encodeName(cil);
         const int r = prejmenovat ? renameat2(AT_FDCWD, z.constData(), AT_FDCWD, na.constData(), RENAME_NOREPLACE)
-                                  : linkat(AT_FDCWD, z.constData(), AT_FDCWD, na.constData(), 0);
+                                  : linkat(AT_FDCWD, z.constData(), AT_FDCWD, na.constData(), AT_SYMLINK_FOLLOW);
         if (r == 0) {
-            if (prejmenovat) m_cesta.clear();
+            if (prejmenovat) m_docasna.clear();
             return cil;
         }
         if (prejmenovat && (errno == EINVAL || errno == ENOSYS)) prejmenovat = false;
@@ -205,20 +226,39 @@ Vysledek<TempFile> createTemp(const QString& nazev, bool soukromy) {
     if (Vysledek<> s = slozkaPro(nazev); !s) return s.selhani();
     const QDir slozka = QFileInfo(nazev).absoluteDir();
     odeberOpustene(slozka);
+    const mode_t rezim = soukromy ? 0600 : 0666;
+    // Unnamed where the file system has such files: then no other program can ever see it, and a
+    // killed writer leaves nothing. The system's link to the open file is its path.
+    if (const int fd = ::open(QFile::encodeName(slozka.absolutePath()).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, rezim); fd >= 0) {
+        const QString cesta = QStringLiteral("/proc/self/fd/%1").arg(fd);
+        if (::access(QFile::encodeName(cesta).constData(), F_OK) == 0) return TempFile(cesta, {}, nazev, fd);
+        ::close(fd);
+    } else if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+        return chybaZapisu(nazev, duvodSystemu(errno));
+    }
     static constexpr char kZnaky[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    for (;;) {
+    // A clean-up that locked the new file first is removing it: another name is taken. A program
+    // that keeps taking them fails the write rather than hold it forever.
+    for (int pokus = 0; pokus < 100; ++pokus) {
         QString jmeno = kPredponaNove;
         for (int i = 0; i < kNahodnych; ++i) jmeno += QLatin1Char(kZnaky[QRandomGenerator::system()->bounded(62)]);
         const QString cesta = slozka.filePath(jmeno + kPriponaNove);
-        const int fd = ::open(QFile::encodeName(cesta).constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                              soukromy ? 0600 : 0666);
-        if (fd >= 0) {
-            // Held while the writer lives, so that only a dead writer's temporary is taken for one.
-            flock(fd, LOCK_EX | LOCK_NB);
-            return TempFile(cesta, nazev, fd);
+        const QByteArray c = QFile::encodeName(cesta);
+        const int fd = ::open(c.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, rezim);
+        if (fd < 0) {
+            if (errno == EEXIST) continue;
+            return chybaZapisu(nazev, duvodSystemu(errno));
         }
-        if (errno != EEXIST) return chybaZapisu(nazev, duvodSystemu(errno));
+        // Held while the writer lives, so that only a dead writer's temporary is taken for one;
+        // the name is looked at once it is held, for a clean-up may have removed it before.
+        const bool zamceno = flock(fd, LOCK_EX | LOCK_NB) == 0;
+        const int chyba = errno;
+        if (zamceno && vedeK(c, fd)) return TempFile(cesta, cesta, nazev, fd);
+        if (!zamceno && vedeK(c, fd)) ::unlink(c.constData());
+        ::close(fd);
+        if (!zamceno && chyba != EWOULDBLOCK) return chybaZapisu(nazev, duvodSystemu(chyba));
     }
+    return chybaZapisu(nazev, duvodSystemu(EBUSY));
 }
 
 QString duvodSystemu(int chyba) {
@@ -240,6 +280,7 @@ QString duvodSystemu(int chyba) {
     case ENFILE: return QStringLiteral("Příliš mnoho otevřených souborů");
     case EBUSY:
     case ETXTBSY: return QStringLiteral("Soubor je používán");
+    case ENOLCK: return QStringLiteral("Nejsou k dispozici žádné zámky");
     default: return QString::fromStdString(std::generic_category().message(chyba));
     }
 }

@@ -52,15 +52,16 @@ Vysledek<> append(const QString& cesta, const QByteArray& bajty, std::optional<S
 Vysledek<> remove(const QString& cesta);
 
 // A file made new for one writer, in the folder of its future name `nazev` (the name messages give
-// it): under a temporary name no other user can foresee, made only where nothing stood (never
-// through a link), its user's alone from its first byte when private. It gets its name only when
-// whole; the temporary name goes when the object ends.
+// it): without a name where the file system allows, else under a temporary name no other user can
+// foresee, made only where nothing stood (never through a link) and locked; either way no other
+// writer's clean-up can take it, and it is its user's alone from its first byte when private. It
+// gets its name only when whole; the temporary goes when the object ends.
 class TempFile {
 public:
     TempFile(TempFile&& jiny) noexcept;
     TempFile& operator=(TempFile&&) = delete;
     ~TempFile();
-    // Where a writer that needs a path writes it.
+    // Where a writer that needs a path writes it (opened there, the same file).
     const QString& cesta() const { return m_cesta; }
     Vysledek<> write(const QByteArray& bajty);
     // Flushed to disk, then given the first free name of jmeno(1), jmeno(2), ... in one step, so
@@ -70,12 +71,15 @@ public:
 
 private:
     friend Vysledek<TempFile> createTemp(const QString& nazev, bool soukromy);
-    TempFile(QString cesta, QString nazev, int fd) : m_cesta(std::move(cesta)), m_nazev(std::move(nazev)), m_fd(fd) {}
-    QString m_cesta, m_nazev;
+    TempFile(QString cesta, QString docasna, QString nazev, int fd)
+        : m_cesta(std::move(cesta)), m_docasna(std::move(docasna)), m_nazev(std::move(nazev)), m_fd(fd) {}
+    // m_docasna: the temporary name, empty for an unnamed temporary or once renamed.
+    QString m_cesta, m_docasna, m_nazev;
     int m_fd = -1;
 };
-// Mode 0600 when `soukromy`, else as the user's new files are. The temporaries in that folder
-// whose writer is gone (a kill, a crash) are removed first.
+// Mode 0600 when `soukromy`, else as the user's new files are. The named temporaries in that
+// folder whose writer is gone (a kill, a crash) are removed first, none written within a minute;
+// a lock the system refuses fails the write with its reason.
 Vysledek<TempFile> createTemp(const QString& nazev, bool soukromy);
 
 // The reason of a system call that failed with errno `chyba`, in Czech as Qt words its own: a

@@ -4,23 +4,25 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <csignal>
 #include <cstddef>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <linux/audit.h>
-#include <linux/filter.h>
 #include <linux/seccomp.h>
-#include <sys/prctl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
+#include <ucontext.h>
 #include <unistd.h>
+#include <utility>
 
 TEST(FileStore, WholeFilesTailsAndFoldersMadeOnTheFirstWrite) {
     QTemporaryDir dir;
@@ -168,30 +170,15 @@ void zastavPredPrejmenovanim(int) {
     _exit(4);
 }
 
-// In a forked child: every rename traps, and with `bezNepojmenovanych` an unnamed temporary
-// file is refused as on a file system without O_TMPFILE, so that QSaveFile names its own.
+// In a forked child: every rename traps, and with `bezNepojmenovanych` QSaveFile names its own
+// temporary.
 bool omezPotomka(bool bezNepojmenovanych) {
-    const unsigned maska = bezNepojmenovanych ? __O_TMPFILE : 0;
-    sock_filter program[] = {
-        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, AUDIT_ARCH_X86_64, 0, 8),
-        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_rename, 7, 0),
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_renameat, 6, 0),
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_renameat2, 5, 0),
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_openat, 0, 3),
-        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])),
-        BPF_STMT(BPF_ALU | BPF_AND | BPF_K, maska),
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __O_TMPFILE, 2, 0),
-        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
-        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_TRAP),
-        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EOPNOTSUPP),
-    };
-    const sock_fprog fprog{static_cast<unsigned short>(std::size(program)), program};
+    std::vector<PravidloVolani> pravidla;
+    for (const unsigned v : {__NR_rename, __NR_renameat, __NR_renameat2}) pravidla.push_back({.volani = v, .akce = SECCOMP_RET_TRAP});
+    if (bezNepojmenovanych) pravidla.push_back(kBezNepojmenovanych);
     struct sigaction sa {};
     sa.sa_handler = zastavPredPrejmenovanim;
-    return sigaction(SIGSYS, &sa, nullptr) == 0 && prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
-           prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &fprog) == 0;
+    return sigaction(SIGSYS, &sa, nullptr) == 0 && filtrujVolani(pravidla);
 }
 
 }  // namespace
@@ -241,27 +228,6 @@ TEST(FileStore, AKilledRewriteLeavesTheOldFileAndTheNextWriteItsTemporary) {
     }
 }
 
-namespace {
-
-// In a forked child: a write of exactly `n` bytes fails with `chyba`, as the system would
-// fail it on a full disk, an exceeded quota, a read-only file system or a failing device.
-bool selhejZapis(unsigned n, int chyba) {
-    sock_filter program[] = {
-        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, AUDIT_ARCH_X86_64, 0, 4),
-        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_write, 0, 2),
-        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])),
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, n, 1, 0),
-        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
-        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | (static_cast<unsigned>(chyba) & SECCOMP_RET_DATA)),
-    };
-    const sock_fprog fprog{static_cast<unsigned short>(std::size(program)), program};
-    return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &fprog) == 0;
-}
-
-}  // namespace
-
 // A write the system refuses is reported with its reason in Czech, as Qt words its own, and
 // leaves the old file.
 TEST(FileStore, TheSystemsReasonsAreWordedInCzech) {
@@ -295,6 +261,8 @@ TEST(FileStore, AFailedFlushFailsTheRewriteAndAFailedReadTheRead) {
          "Chyba při zápisu do souboru " + soubor + ": Chyba vstupu/výstupu"},
         {{__NR_read, __NR_readv, __NR_pread64}, [&] { return filestore::readAll(soubor).chyba(); },
          "Soubor " + soubor + " nelze přečíst: Chyba vstupu/výstupu."},
+        {{__NR_read, __NR_readv, __NR_pread64}, [&] { return filestore::readTail(soubor, 2).chyba(); },
+         "Soubor " + soubor + " nelze přečíst: Chyba vstupu/výstupu."},
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.zprava.toStdString());
@@ -308,10 +276,32 @@ TEST(FileStore, AFailedFlushFailsTheRewriteAndAFailedReadTheRead) {
     }
 }
 
+// A file that grows while it is read (a pipe fed by another process, whose size shows as 0) is
+// read to its end, never cut at the size it had when it was opened.
+TEST(FileStore, AFileThatGrowsWhileItIsReadIsReadWhole) {
+    QTemporaryDir dir;
+    const QString roura = dir.filePath("roura");
+    ASSERT_EQ(mkfifo(QFile::encodeName(roura).constData(), 0600), 0);
+    QByteArray obsah;
+    for (int i = 0; obsah.size() < 300000; ++i) obsah += QByteArray::number(i) + ' ';
+    const pid_t pisatel = fork();
+    ASSERT_GE(pisatel, 0);
+    if (pisatel == 0) {
+        QFile f(roura);
+        _exit(f.open(QIODevice::WriteOnly) && f.write(obsah) == obsah.size() ? 0 : 1);
+    }
+    const Vysledek<std::optional<QByteArray>> precteno = filestore::readAll(roura);
+    int stav = 0;
+    ASSERT_EQ(waitpid(pisatel, &stav, 0), pisatel);
+    EXPECT_EQ(stav, 0);
+    ASSERT_TRUE(precteno && *precteno) << precteno.chyba().toStdString();
+    EXPECT_TRUE(**precteno == obsah) << (*precteno)->size();
+}
+
 // A new file gets the first free name only whole: a file, a folder and a link that leads nowhere
-// are passed over; it is its user's alone when private, else as new files are. Where the file
-// system cannot rename without replacing, it is linked instead. Temporaries whose writer is gone
-// are removed by the next create, one still being written and a look-alike stay.
+// are passed over; it is its user's alone when private, else as new files are, whether the file
+// system has unnamed files or not. Where it cannot rename without replacing, it is linked
+// instead. No temporary stays.
 TEST(FileStore, ANewFileTakesTheFirstFreeNameWhole) {
     QTemporaryDir dir;
     const QString cizi = dir.filePath("cizi");
@@ -320,19 +310,23 @@ TEST(FileStore, ANewFileTakesTheFirstFreeNameWhole) {
     ASSERT_TRUE(QFile::link(cizi, dir.filePath("a-3.htm")));
     const auto jmeno = [&](int i) { return dir.filePath(i == 1 ? "a.htm" : QStringLiteral("a-%1.htm").arg(i)); };
     const mode_t maska = umask(022);
+    const QFileDevice::Permissions jenVlastnik = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    const QFileDevice::Permissions kazdy = jenVlastnik | QFileDevice::ReadGroup | QFileDevice::ReadOther;
     const struct {
         bool soukromy;
-        std::initializer_list<unsigned> odmitnuta;  // a file system without the rename that never replaces
+        std::vector<PravidloVolani> omezeni;
         QFileDevice::Permissions prava;
     } pripady[] = {
-        {false, {}, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther},
-        {true, {}, QFileDevice::ReadOwner | QFileDevice::WriteOwner},
-        {true, {__NR_renameat2}, QFileDevice::ReadOwner | QFileDevice::WriteOwner},
+        {false, {}, kazdy},
+        {true, {}, jenVlastnik},
+        {false, {kBezNepojmenovanych}, kazdy},
+        // Without the rename that never replaces.
+        {true, {kBezNepojmenovanych, {.volani = __NR_renameat2, .akce = chybou(EINVAL)}}, jenVlastnik},
     };
     int cislo = 4;
     for (const auto& p : pripady) {
         const QString nazev = QString::fromUtf8(vPotomkovi([&]() -> QByteArray {
-            if (p.odmitnuta.size() && !selhejVolani(p.odmitnuta, EINVAL)) return "seccomp";
+            if (p.omezeni.size() && !filtrujVolani(p.omezeni)) return "seccomp";
             Vysledek<filestore::TempFile> t = filestore::createTemp(jmeno(1), p.soukromy);
             if (!t || !(*t).write("new")) return "create";
             const Vysledek<QString> v = (*t).linkAs(jmeno);
@@ -346,16 +340,58 @@ TEST(FileStore, ANewFileTakesTheFirstFreeNameWhole) {
     umask(maska);
     EXPECT_FALSE(QFile::exists(cizi));
     EXPECT_EQ(readBytes(dir.filePath("a.htm")), "old");
+    EXPECT_EQ(soubory(dir.path()), (QStringList{"a-4.htm", "a-5.htm", "a-6.htm", "a-7.htm", "a.htm"}));
+}
 
-    writeBytes(dir.filePath(".sorvenika-AbCdEf012345.tmp"), "a dead writer's");
-    writeBytes(dir.filePath(".sorvenika-AbCdEf01234.tmp"), "a look-alike");
-    {
-        const Vysledek<filestore::TempFile> zivy = filestore::createTemp(jmeno(1), false);
-        ASSERT_TRUE(zivy);
-        ASSERT_TRUE(filestore::createTemp(jmeno(1), false));
-        EXPECT_TRUE(QFile::exists(zivy->cesta()));
+// A create first removes the named temporaries of writers that are gone: only one not written
+// for a minute whose lock went with its writer. One still being written, one younger (its writer
+// may not have locked it yet), a look-alike and anything else under such a name (a pipe, a link
+// to an old file, a folder) stay, and none is waited for.
+TEST(FileStore, ACreateRemovesOnlyADeadWritersOldTemporary) {
+    const QString kNazev = ".sorvenika-AbCdEf012345.tmp";
+    QTemporaryDir dir;
+    const QString stary = dir.filePath("stary");
+    writeBytes(stary, "x");
+    zestarni(stary, 120);
+    int zamek = -1;
+    const struct {
+        const char* co;
+        std::function<void(const QString&)> udelej;
+        int stari;
+        bool odebran;
+        QString nazev = {};
+    } pripady[] = {
+        {"a dead writer's", [](const QString& c) { writeBytes(c, "x"); }, 61, true},
+        {"a dead writer's, young", [](const QString& c) { writeBytes(c, "x"); }, 50, false},
+        {"a live writer's",
+         [&](const QString& c) {
+             writeBytes(c, "x");
+             zamek = ::open(QFile::encodeName(c).constData(), O_RDONLY | O_CLOEXEC);
+             EXPECT_EQ(flock(zamek, LOCK_EX | LOCK_NB), 0);
+         },
+         120, false},
+        {"a look-alike", [](const QString& c) { writeBytes(c, "x"); }, 120, false, ".sorvenika-AbCdEf01234.tmp"},
+        {"a pipe", [](const QString& c) { EXPECT_EQ(mkfifo(QFile::encodeName(c).constData(), 0600), 0); }, 120, false},
+        {"a link", [&](const QString& c) { EXPECT_TRUE(QFile::link(stary, c)); }, 120, false},
+        {"a folder", [](const QString& c) { EXPECT_TRUE(QDir().mkdir(c)); }, 120, false},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.co);
+        const QString cesta = dir.filePath(p.nazev.isEmpty() ? kNazev : p.nazev);
+        p.udelej(cesta);
+        zestarni(cesta, p.stari);
+        const QByteArray v = vPotomkovi([&]() -> QByteArray {
+            alarm(10);
+            return filestore::createTemp(dir.filePath("a.htm"), false) ? "ok" : "create";
+        });
+        EXPECT_EQ(v, "ok");
+        struct stat st {};
+        EXPECT_EQ(::lstat(QFile::encodeName(cesta).constData(), &st) != 0, p.odebran);
+        if (zamek >= 0) ::close(std::exchange(zamek, -1));
+        QFile::remove(cesta);
+        QDir().rmdir(cesta);
     }
-    EXPECT_EQ(soubory(dir.path()), (QStringList{".sorvenika-AbCdEf01234.tmp", "a-4.htm", "a-5.htm", "a-6.htm", "a.htm"}));
+    EXPECT_EQ(readBytes(stary), "x");
 }
 
 #if defined(__x86_64__)
@@ -368,12 +404,15 @@ TEST(FileStore, AFailedOpenRenameOrLinkSaysWhyInCzech) {
         std::initializer_list<unsigned> volani;
         int chyba;
         bool novy;  // a new file's create, else a rewrite
+        bool pojmenovany = false;  // a new file's temporary named
     } pripady[] = {
         {"rewrite open", {__NR_open, __NR_openat}, EIO, false},
         {"rewrite open", {__NR_open, __NR_openat}, EDQUOT, false},
         {"rewrite rename", prejmenovani, EIO, false},
         {"new open", {__NR_open, __NR_openat}, EDQUOT, true},
         {"new link", prejmenovani, EIO, true},
+        {"new named link", prejmenovani, EIO, true, true},
+        {"new named lock", {__NR_flock}, ENOLCK, true, true},
     };
     for (const auto& p : pripady) {
         QTemporaryDir dir;
@@ -381,7 +420,10 @@ TEST(FileStore, AFailedOpenRenameOrLinkSaysWhyInCzech) {
         writeBytes(soubor, "old");
         const QString novy = dir.filePath("n.txt");
         const QByteArray zprava = vPotomkovi([&]() -> QByteArray {
-            if (!selhejVolani(p.volani, p.chyba)) return "seccomp";
+            std::vector<PravidloVolani> pravidla;
+            for (const unsigned v : p.volani) pravidla.push_back({.volani = v, .akce = chybou(p.chyba)});
+            if (p.pojmenovany) pravidla.push_back(kBezNepojmenovanych);
+            if (!filtrujVolani(pravidla)) return "seccomp";
             if (!p.novy) return filestore::replace(soubor, "new").chyba().toUtf8();
             Vysledek<filestore::TempFile> t = filestore::createTemp(novy, false);
             if (!t) return t.chyba().toUtf8();
@@ -391,6 +433,99 @@ TEST(FileStore, AFailedOpenRenameOrLinkSaysWhyInCzech) {
             << p.co;
         EXPECT_EQ(soubory(dir.path()), QStringList{"x.txt"}) << p.co;
         EXPECT_EQ(readBytes(soubor), "old");
+    }
+}
+
+namespace {
+
+int g_zpravy = -1, g_pokyn = -1;
+bool g_zastaven = false;
+
+// The first lock of a new temporary stops its writer until it is told to go on; every lock is
+// then taken as asked, by a call the filter lets through.
+void zastavPredZamkem(int, siginfo_t*, void* kontext) {
+    char c = 'z';
+    if (!std::exchange(g_zastaven, true) && write(g_zpravy, &c, 1) == 1) (void)!read(g_pokyn, &c, 1);
+    greg_t* r = static_cast<ucontext_t*>(kontext)->uc_mcontext.gregs;
+    r[REG_RAX] = flock(static_cast<int>(r[REG_RDI]), LOCK_EX) == 0 ? 0 : -errno;
+}
+
+}  // namespace
+
+// A named temporary whose name another program took (it removed the file and made its own there,
+// which a writer by name would fill) gets no name, and that program's file stays.
+TEST(FileStore, ANamedTemporaryThatLostItsNameGetsNoName) {
+    QTemporaryDir dir;
+    const QString cil = dir.filePath("a.xlsx");
+    const QByteArray v = vPotomkovi([&]() -> QByteArray {
+        if (!filtrujVolani({kBezNepojmenovanych})) return "seccomp";
+        Vysledek<filestore::TempFile> t = filestore::createTemp(cil, true);
+        if (!t) return t.chyba().toUtf8();
+        QFile::remove(t->cesta());
+        writeBytes(t->cesta(), "cizi");
+        return (*t).linkAs([&](int) { return cil; }).chyba().toUtf8();
+    });
+    EXPECT_EQ(QString::fromUtf8(v), filestore::chybaZapisu(cil, filestore::duvodSystemu(ENOENT)).zprava);
+    const QStringList zbyva = soubory(dir.path());
+    ASSERT_EQ(zbyva.size(), 1);
+    EXPECT_EQ(readBytes(dir.filePath(zbyva[0])), "cizi");
+}
+
+// Two writers in one folder where temporaries are named: the second one's clean-up runs while the
+// first has made its temporary and not yet locked it. The first one's stays its own and gets its
+// name whole; so too when it had stood there over a minute and the clean-up took it.
+TEST(FileStore, AnotherWritersCleanUpNeverTakesALiveTemporary) {
+    for (const bool stary : {false, true}) {
+        SCOPED_TRACE(stary);
+        QTemporaryDir dir;
+        const QString cil = dir.filePath("a.htm");
+        const QByteArray obsah(100000, 'k');
+        int zpravy[2], pokyn[2];
+        ASSERT_EQ(pipe(zpravy), 0);
+        ASSERT_EQ(pipe(pokyn), 0);
+        const pid_t prvni = fork();
+        ASSERT_GE(prvni, 0);
+        if (prvni == 0) {
+            close(zpravy[0]);
+            close(pokyn[1]);
+            g_zpravy = zpravy[1];
+            g_pokyn = pokyn[0];
+            struct sigaction sa {};
+            sa.sa_sigaction = zastavPredZamkem;
+            sa.sa_flags = SA_SIGINFO;
+            QByteArray v = "seccomp";
+            if (sigaction(SIGSYS, &sa, nullptr) == 0 &&
+                filtrujVolani({kBezNepojmenovanych, {__NR_flock, 1, ~0u, LOCK_EX | LOCK_NB, SECCOMP_RET_TRAP}})) {
+                Vysledek<filestore::TempFile> t = filestore::createTemp(cil, false);
+                const Vysledek<QString> nazev = !t ? t.selhani() : !(*t).write(obsah) ? Chyba{"write"} : (*t).linkAs([&](int) { return cil; });
+                v = nazev ? nazev->toUtf8() : nazev.chyba().toUtf8();
+            }
+            (void)!write(zpravy[1], v.constData(), static_cast<size_t>(v.size()));
+            _exit(0);
+        }
+        close(zpravy[1]);
+        close(pokyn[0]);
+        char c = 0;
+        const bool zastaven = read(zpravy[0], &c, 1) == 1 && c == 'z';
+        EXPECT_TRUE(zastaven);
+        const QStringList docasne = QDir(dir.path()).entryList({".sorvenika-*"}, QDir::Files | QDir::Hidden);
+        EXPECT_EQ(docasne.size(), 1);
+        if (stary && zastaven) zestarni(dir.filePath(docasne.value(0)), 61);
+        {
+            const Vysledek<filestore::TempFile> druhy = filestore::createTemp(cil, false);
+            EXPECT_TRUE(druhy);
+            EXPECT_EQ(QFileInfo::exists(dir.filePath(docasne.value(0))), !stary);
+        }
+        EXPECT_EQ(write(pokyn[1], &c, 1), 1);
+        close(pokyn[1]);
+        QByteArray v;
+        char buf[512];
+        for (ssize_t n; (n = read(zpravy[0], buf, sizeof buf)) > 0;) v.append(buf, n);
+        close(zpravy[0]);
+        waitpid(prvni, nullptr, 0);
+        EXPECT_EQ(QString::fromUtf8(v), cil);
+        EXPECT_TRUE(readBytes(cil) == obsah);
+        EXPECT_EQ(soubory(dir.path()), QStringList{"a.htm"});
     }
 }
 #endif

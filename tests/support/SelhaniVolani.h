@@ -1,6 +1,6 @@
 #pragma once
 // For a forked child only (the filter stays for the rest of the process): the given system calls
-// end as `akce` says. False when the filter could not be set.
+// end as their rules say. False when the filter could not be set.
 #include <cerrno>
 #include <cstddef>
 #include <fcntl.h>
@@ -14,47 +14,71 @@
 #include <unistd.h>
 #include <vector>
 
-// With `deskriptor`, only the calls on that descriptor (their first argument).
-inline bool filtrujVolani(std::initializer_list<unsigned> volani, unsigned akce, int deskriptor = -1) {
+// A rule: the call `volani` whose argument number `argument` has, in the bits of `maska`, the
+// value `hodnota` (a mask of 0 matches every call) ends as `akce` says.
+struct PravidloVolani {
+    unsigned volani, argument = 0, maska = 0, hodnota = 0, akce = SECCOMP_RET_KILL_PROCESS;
+};
+
+// The action of a call failed with `chyba`.
+inline unsigned chybou(int chyba) { return SECCOMP_RET_ERRNO | (static_cast<unsigned>(chyba) & SECCOMP_RET_DATA); }
+
+// The first rule that matches a call decides it; a call no rule matches runs.
+inline bool filtrujVolani(const std::vector<PravidloVolani>& pravidla) {
 #if defined(__x86_64__)
     std::vector<sock_filter> program{
         BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, AUDIT_ARCH_X86_64, 0, static_cast<unsigned char>(volani.size() + 1)),
-        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, AUDIT_ARCH_X86_64, 0, static_cast<unsigned char>(6 * pravidla.size())),
     };
-    // Each match jumps over the ones left and the allow to the failure.
-    unsigned zbyva = static_cast<unsigned>(volani.size());
-    for (const unsigned v : volani) program.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, v, static_cast<unsigned char>(zbyva--), 0));
-    program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
-    if (deskriptor >= 0) {
-        program.push_back(BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[0])));
-        program.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<unsigned>(deskriptor), 1, 0));
-        program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+    for (const PravidloVolani& p : pravidla) {
+        // The argument's lower half, which holds every flag and size the rules look at.
+        const std::vector<sock_filter> pravidlo{
+            BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+            BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, p.volani, 0, 4),
+            BPF_STMT(BPF_LD | BPF_W | BPF_ABS, static_cast<unsigned>(offsetof(seccomp_data, args) + 8 * p.argument)),
+            BPF_STMT(BPF_ALU | BPF_AND | BPF_K, p.maska),
+            BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, p.hodnota, 0, 1),
+            BPF_STMT(BPF_RET | BPF_K, p.akce),
+        };
+        program.insert(program.end(), pravidlo.begin(), pravidlo.end());
     }
-    program.push_back(BPF_STMT(BPF_RET | BPF_K, akce));
+    program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
     const sock_fprog fprog{static_cast<unsigned short>(program.size()), program.data()};
     return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &fprog) == 0;
 #else
-    (void)volani;
-    (void)akce;
-    (void)deskriptor;
+    (void)pravidla;
     return false;
 #endif
+}
+
+// With `deskriptor`, only the calls on that descriptor (their first argument).
+inline bool filtrujVolani(std::initializer_list<unsigned> volani, unsigned akce, int deskriptor = -1) {
+    std::vector<PravidloVolani> pravidla;
+    const unsigned maska = deskriptor >= 0 ? ~0u : 0u, hodnota = deskriptor >= 0 ? static_cast<unsigned>(deskriptor) : 0u;
+    for (const unsigned v : volani) pravidla.push_back({.volani = v, .argument = 0, .maska = maska, .hodnota = hodnota, .akce = akce});
+    return filtrujVolani(pravidla);
 }
 
 // They fail with `chyba`, as the system would fail them on a full disk, a read-only file system or
 // a failing device.
 inline bool selhejVolani(std::initializer_list<unsigned> volani, int chyba) {
-    return filtrujVolani(volani, SECCOMP_RET_ERRNO | (static_cast<unsigned>(chyba) & SECCOMP_RET_DATA));
+    return filtrujVolani(volani, chybou(chyba));
 }
 
 // The process is killed at the first of them, before it runs, as a kill or a power cut would
 // stop it there.
 inline bool zabijPriVolani(std::initializer_list<unsigned> volani) { return filtrujVolani(volani, SECCOMP_RET_KILL_PROCESS); }
 
+// A write of exactly `n` bytes fails with `chyba`, as the system would fail it on a full disk, an
+// exceeded quota, a read-only file system or a failing device.
+inline bool selhejZapis(unsigned n, int chyba) { return filtrujVolani({{__NR_write, 2, ~0u, n, chybou(chyba)}}); }
+
+// An unnamed temporary file is refused, as on a file system without O_TMPFILE.
+inline const PravidloVolani kBezNepojmenovanych{__NR_openat, 2, __O_TMPFILE, __O_TMPFILE, chybou(EOPNOTSUPP)};
+
 // Only the call on descriptor `fd` fails with `chyba`: one file of several that a writer has open.
 inline bool selhejVolaniNa(unsigned volani, int fd, int chyba) {
-    return filtrujVolani({volani}, SECCOMP_RET_ERRNO | (static_cast<unsigned>(chyba) & SECCOMP_RET_DATA), fd);
+    return filtrujVolani({volani}, chybou(chyba), fd);
 }
 
 // Files opened from now until konec() cannot be read: as on a failing device or share (EIO: the
@@ -73,8 +97,8 @@ public:
             nizky.rlim_cur = static_cast<rlim_t>(m_deskriptor);
             m_nastaveno = setrlimit(RLIMIT_NOFILE, &nizky) == 0;
         } else {
-            m_nastaveno = filtrujVolani({__NR_read, __NR_readv, __NR_pread64, __NR_preadv, __NR_preadv2},
-                                        SECCOMP_RET_ERRNO | (static_cast<unsigned>(chyba) & SECCOMP_RET_DATA), m_deskriptor);
+            m_nastaveno = filtrujVolani({__NR_read, __NR_readv, __NR_pread64, __NR_preadv, __NR_preadv2}, chybou(chyba),
+                                        m_deskriptor);
         }
     }
     bool nastaveno() const { return m_nastaveno; }

@@ -6,7 +6,11 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <ctime>
+#include <fcntl.h>
+#include <gtest/gtest.h>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -145,4 +149,12 @@ QByteArray vPotomkovi(const std::function<QByteArray()>& f) {
     close(roura[0]);
     waitpid(potomek, nullptr, 0);
     return v;
+}
+
+void zestarni(const QString& cesta, int s) {
+    timespec casy[2]{};
+    clock_gettime(CLOCK_REALTIME, &casy[0]);
+    casy[0].tv_sec -= s;
+    casy[1] = casy[0];
+    EXPECT_EQ(utimensat(AT_FDCWD, QFile::encodeName(cesta).constData(), casy, AT_SYMLINK_NOFOLLOW), 0) << cesta.toStdString();
 }

@@ -121,3 +121,5 @@ QList<QStringList> pripady(const QString& name);
 // What `f` returns when run in a forked child, whose end it waits for: for what must not touch
 // this process (another user's rights, a seccomp filter).
 QByteArray vPotomkovi(const std::function<QByteArray()>& f);
+// The file's two times set `s` seconds back: the file itself, never what a link leads to.
+void zestarni(const QString& cesta, int s);
