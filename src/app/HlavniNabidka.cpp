@@ -101,4 +101,8 @@ bool PripojeniNastaveno(const QString& pripojeni) {
     return reg.IsNumeric(pripojeni) && reg.CDbl(pripojeni) != 0;
 }
 
-QString PripojeniZNastaveni() { return NactiNastaveniObjednavek(dataFile(kSouborObjednavek)).spojeni.Pripojeni; }
+Vysledek<QString> PripojeniZNastaveni() {
+    const NastaveniObjednavek n = NactiNastaveniObjednavek(dataFile(kSouborObjednavek));
+    if (!n.chybaCteni.isEmpty()) return Chyba{n.chybaCteni};
+    return n.spojeni.Pripojeni;
+}

@@ -4,6 +4,7 @@
 #include "engine/GlobalniData.h"
 #include "engine/Systemy.h"
 #include "net/VerzeProgramu.h"
+#include "platform/Vysledek.h"
 
 #include <QList>
 #include <QString>
@@ -77,5 +78,6 @@ private:
 // The connection type of the order settings, taken as a number, is not 0. Empty or not a number
 // counts as 0 (no connection).
 bool PripojeniNastaveno(const QString& pripojeni);
-// The connection type of the order settings file.
-QString PripojeniZNastaveni();
+// The connection type of the order settings file; a file that cannot be read is named, as it is
+// not the connection the user has to set up.
+Vysledek<QString> PripojeniZNastaveni();

@@ -442,7 +442,9 @@ void frmMenu::SystemCombut_Click(int index) {
 }
 
 void frmMenu::Label2_DblClick() {
-    if (PripojeniNastaveno(PripojeniZNastaveni())) m_sluzby.nastaveniOZ->ZobrazModalne();
+    const Vysledek<QString> pripojeni = PripojeniZNastaveni();
+    if (!pripojeni) MsgBox(pripojeni.chyba(), Tlacitka::Ok, Ikona::Kriticka);
+    else if (PripojeniNastaveno(*pripojeni)) m_sluzby.nastaveniOZ->ZobrazModalne();
     else MsgBox(kBezPripojeni);
 }
 

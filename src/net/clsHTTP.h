@@ -63,6 +63,8 @@ public:
     QString User() const { return m_autorizace.User; }
     void setUser(const QString& v) { zmen(m_autorizace.User, v); }
     QString Pripojeni() const { return m_spojeni.Pripojeni; }
+    // Why the settings could not be read when the client was made; empty when they were.
+    const QString& chybaCteni() const { return m_chybaCteni; }
     void setPripojeni(const QString& v) { zmen(m_spojeni.Pripojeni, v); }
     QString Port() const { return m_spojeni.Port; }
     void setPort(const QString& v) { zmen(m_spojeni.Port, v); }

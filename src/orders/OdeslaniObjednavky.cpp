@@ -63,10 +63,12 @@ Vysledek<> zapisKopii(ModelObjednavky& m, const QString& zavod, const QString& c
 
 }  // namespace
 
-std::optional<Odmitnuti<Fokus>> kontrolaOdeslani(const ModelObjednavky& m, const QString& pripojeni, const QDate& dnes) {
+std::optional<Odmitnuti<Fokus>> kontrolaOdeslani(const ModelObjednavky& m, const QString& pripojeni, const QDate& dnes,
+                                                 const QString& chybaKlienta) {
     if (m.lstObjednavky.isEmpty()) return Odmitnuti<Fokus>{kNeniCoOdeslat};
     // Settings that could not be read are not the user's to fill in: the file is named.
     if (!m.Objednavka.chybaCteni().isEmpty()) return Odmitnuti<Fokus>{m.Objednavka.chybaCteni()};
+    if (!chybaKlienta.isEmpty()) return Odmitnuti<Fokus>{chybaKlienta};
     if (m.Objednavka.Vystup().isEmpty()) return Odmitnuti<Fokus>{kChybiVystup};
     if (m.cmbZavod < 0) return Odmitnuti<Fokus>{kVyberteZavod, Fokus::cmbZavod};
     if (m.cmbZavod == kObchodnik) return std::nullopt;
@@ -118,7 +120,7 @@ QString zasifrujObjednavku(ModelObjednavky& m, const QString& zprava) {
 Hlaseni<Fokus> mnuOdeslat_Click(ModelObjednavky& m, clsHTTP& http) {
     if (m.odesilani()) return {};
     const QDate dnes = platform::clock().today();
-    if (std::optional<Odmitnuti<Fokus>> o = kontrolaOdeslani(m, http.Pripojeni(), dnes)) return std::move(*o);
+    if (std::optional<Odmitnuti<Fokus>> o = kontrolaOdeslani(m, http.Pripojeni(), dnes, http.chybaCteni())) return std::move(*o);
     const ModelObjednavky::Odesilani odesilani(m);
     Hlaseni<Fokus> v;
     const auto zaznamenej = [&v](const Vysledek<>& r) {

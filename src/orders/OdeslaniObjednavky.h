@@ -31,8 +31,10 @@ inline const QString kKopiePodJinymJmenem =
 // The control a refused check gives the focus to.
 enum class Fokus { Zadny, cmbZavod, Rok, Mesic, Den };
 
-// Checks 1 to 8 in order (for the dealer only 1 to 3); the first that fails.
-[[nodiscard]] std::optional<Odmitnuti<Fokus>> kontrolaOdeslani(const ModelObjednavky& m, const QString& pripojeni, const QDate& dnes);
+// Checks 1 to 8 in order (for the dealer only 1 to 3); the first that fails. `chybaKlienta`: why
+// the HTTP client could not read its settings.
+[[nodiscard]] std::optional<Odmitnuti<Fokus>> kontrolaOdeslani(const ModelObjednavky& m, const QString& pripojeni, const QDate& dnes,
+                                                               const QString& chybaKlienta = {});
 
 // The order message, one block per sub-order numbered from the stored next number on (the stored
 // number raised for each further block, and left raised when a block is refused by check 9

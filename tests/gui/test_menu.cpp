@@ -5,6 +5,7 @@
 #include "costing/QtListSorveniky.h"
 #include "platform/Cp1250.h"
 #include "platform/IniFile.h"
+#include "support/BezPravaCist.h"
 #include "support/GuiSupport.h"
 #include "support/TestSupport.h"
 
@@ -177,6 +178,16 @@ TEST(MainMenu, LinksAndTheSalesRepresentativeSwitch) {
     EXPECT_TRUE(otevreno);
     ASSERT_GE(sluzby.dialogs.zpravy.size(), 1);
     EXPECT_EQ(sluzby.dialogs.zpravy[0].text, kBezPripojeni);
+    // An order settings file that cannot be read is named, not taken for a connection not set up.
+    const QString objednavky = inst.data + QStringLiteral("/Objednavky.ini");
+    ASSERT_TRUE(QFile::setPermissions(objednavky, {}));
+    const qsizetype predtim = sluzby.dialogs.zpravy.size();
+    {
+        const BezPravaCist bezPrava;
+        dvojklik(najdi(m, "Label2_1"));
+    }
+    ASSERT_EQ(sluzby.dialogs.zpravy.size(), predtim + 1);
+    EXPECT_EQ(sluzby.dialogs.zpravy.back().text, QStringLiteral("Soubor %1 nelze přečíst: Přístup odepřen.").arg(objednavky));
 }
 
 TEST(MainMenu, TheEndOfTheSessionSavesOnceAndOnlyWhileRunning) {
