@@ -24,8 +24,9 @@ QString JedinaInstance::zamekRelace(const QString& slozka) {
 namespace {
 
 Chyba neotevren(const QString& soubor, int chyba) {
-    return Chyba{QStringLiteral("Soubor %1 nelze otevřít: %2. Program nelze spustit.")
-                     .arg(QDir::toNativeSeparators(soubor), filestore::duvodSystemu(chyba))};
+    // A link is never followed to a lock elsewhere; the system's own words for that mislead.
+    const QString duvod = chyba == ELOOP ? QStringLiteral("Je to symbolický odkaz") : filestore::duvodSystemu(chyba);
+    return Chyba{QStringLiteral("Soubor %1 nelze otevřít: %2. Program nelze spustit.").arg(QDir::toNativeSeparators(soubor), duvod)};
 }
 
 }  // namespace

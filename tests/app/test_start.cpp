@@ -135,7 +135,7 @@ TEST(Start, RefusalsShowTheirMessageAndWriteNothing) {
         {JinyNazev, kJizSpusten, {}},
         {SlozkaBezPristupu, QStringLiteral("Soubor /"), neotevren.arg(QStringLiteral("Přístup odepřen"))},
         {CiziZamek, QStringLiteral("Soubor /"), neotevren.arg(QStringLiteral("Přístup odepřen"))},
-        {OdkazMistoZamku, QStringLiteral("Soubor /"), neotevren.arg(QStringLiteral("Příliš mnoho úrovní symbolických odkazů"))},
+        {OdkazMistoZamku, QStringLiteral("Soubor /"), neotevren.arg(QStringLiteral("Je to symbolický odkaz"))},
         {ZamekBezPrav, QStringLiteral("Soubor /"), neotevren.arg(QStringLiteral("Přístup odepřen"))},
         {UzkaObrazovka, kMaloRozliseni, {}},
         {BezCeniku, {}, QStringLiteral("Art")},
