@@ -518,10 +518,7 @@ TEST(FileStore, AnotherWritersCleanUpNeverTakesALiveTemporary) {
         }
         EXPECT_EQ(write(pokyn[1], &c, 1), 1);
         close(pokyn[1]);
-        QByteArray v;
-        char buf[512];
-        for (ssize_t n; (n = read(zpravy[0], buf, sizeof buf)) > 0;) v.append(buf, n);
-        close(zpravy[0]);
+        const QByteArray v = dojdiDoKonce(zpravy[0]);
         waitpid(prvni, nullptr, 0);
         EXPECT_EQ(QString::fromUtf8(v), cil);
         EXPECT_TRUE(readBytes(cil) == obsah);

@@ -143,11 +143,16 @@ QByteArray vPotomkovi(const std::function<QByteArray()>& f) {
         _exit(0);
     }
     close(roura[1]);
+    const QByteArray v = dojdiDoKonce(roura[0]);
+    waitpid(potomek, nullptr, 0);
+    return v;
+}
+
+QByteArray dojdiDoKonce(int fd) {
     QByteArray v;
     char buf[512];
-    for (ssize_t n; (n = read(roura[0], buf, sizeof buf)) > 0;) v.append(buf, n);
-    close(roura[0]);
-    waitpid(potomek, nullptr, 0);
+    for (ssize_t n; (n = read(fd, buf, sizeof buf)) > 0;) v.append(buf, n);
+    close(fd);
     return v;
 }
 

@@ -121,5 +121,7 @@ QList<QStringList> pripady(const QString& name);
 // What `f` returns when run in a forked child, whose end it waits for: for what must not touch
 // this process (another user's rights, a seccomp filter).
 QByteArray vPotomkovi(const std::function<QByteArray()>& f);
+// All that the pipe end `fd` gives until its writers close it; fd is closed after.
+QByteArray dojdiDoKonce(int fd);
 // The file's two times set `s` seconds back: the file itself, never what a link leads to.
 void zestarni(const QString& cesta, int s);
