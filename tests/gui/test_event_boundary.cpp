@@ -36,7 +36,8 @@ TEST(EventBoundary, ARunTimeErrorInAHandlerIsShownAndTheProgramGoesOn) {
     EXPECT_EQ(sluzby.dialogs.zpravy[0].ikona, Ikona::Kriticka);
 
     bool dalsi = false;
-    QTimer::singleShot(0, [&] { dalsi = true; });
+    const QObject kontext;
+    QTimer::singleShot(0, &kontext, [&] { dalsi = true; });
     QCoreApplication::processEvents();
     EXPECT_TRUE(dalsi);
 }

@@ -72,7 +72,7 @@ TEST(frmNastaveni, OpensDetectedEditsLiveTestsAndSaves) {
     okno.optPripojeni[1]->click();
     okno.show();
     bool behem = false;
-    QTimer::singleShot(100, [&] {
+    QTimer::singleShot(100, &okno, [&] {
         okno.reject();
         behem = okno.isVisible() && !okno.cmdOk->isEnabled();
     });

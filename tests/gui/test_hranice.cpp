@@ -39,7 +39,7 @@ TEST(Hranice, TheSessionsEndEndsANestedWaitAndSavesTheSettings) {
     p.data().nastaveni.ExtID = 78;
 
     // A wait that nothing but the end of the session can end, as a network wait would be.
-    QTimer::singleShot(0, [] { std::raise(SIGTERM); });
+    QTimer::singleShot(0, &hlidac, [] { std::raise(SIGTERM); });
     const KonecCekani konec = cekani::cekej([] { return false; });
     EXPECT_EQ(konec, KonecCekani::KonecSezeni);
     EXPECT_EQ(p.kodKonce(), 0);

@@ -228,7 +228,8 @@ TEST(WizardWindow, OverTheSheetTheLinksChoicesWaitForOkAndTheCloseBoxAbandons) {
         return f;
     };
 
-    QTimer::singleShot(0, [&] {
+    const QObject kontext;
+    QTimer::singleShot(0, &kontext, [&] {
         frmParametry* w = pruvodce.okno();
         ASSERT_TRUE(w);
         EXPECT_EQ(QApplication::activeModalWidget(), w);
@@ -267,7 +268,7 @@ TEST(WizardWindow, OverTheSheetTheLinksChoicesWaitForOkAndTheCloseBoxAbandons) {
     };
     const QList<bool> predtim = povolene();
     QPointer<frmParametry> videno;
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, &kontext, [&] {
         videno = pruvodce.okno();
         vyber.zaskrtni = {1};
         QTest::mouseClick(videno->prvek(P::lblPrislusenstvi), Qt::LeftButton);
@@ -289,7 +290,7 @@ TEST(WizardWindow, OverTheSheetTheLinksChoicesWaitForOkAndTheCloseBoxAbandons) {
     delete sheet;
 
     // Over a sheet that holds no costing yet, the close box takes the sheet's frame away.
-    QTimer::singleShot(0, [&] { zaviraciPolicko(pruvodce.okno()); });
+    QTimer::singleShot(0, &kontext, [&] { zaviraciPolicko(pruvodce.okno()); });
     pruvodce.ZobrazModalne();
     EXPECT_TRUE(list.okno()->Ram->isHidden());
     EXPECT_FALSE(list.okno()->akce(Prikaz::mnu_Tisk)->isEnabled());

@@ -34,7 +34,8 @@ TEST(AccessoryPickerWindow, ShowsTheModelForwardsClicksAndStoresOnOkOnly) {
     ModelPrislusenstvi m({"MIV", "16", false, 0, 4}, f);
     QtVyberPrislusenstvi vyber;
     for (bool ok : {false, true}) {
-        QTimer::singleShot(0, [&] {
+        const QObject kontext;
+        QTimer::singleShot(0, &kontext, [&] {
             auto* okno = qobject_cast<frmPrislusenstvi*>(QApplication::activeModalWidget());
             ASSERT_TRUE(okno);
             EXPECT_EQ(okno->windowTitle(), QStringLiteral("Příslušenství"));

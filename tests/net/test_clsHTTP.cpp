@@ -203,7 +203,8 @@ TEST(clsHTTP, ABrokenConnectionEndsTheTestAndTheDownloadAtOnce) {
     m.spojeni("pripojeni=1");
     clsHTTP http;
     bool pojistka = false;
-    QTimer::singleShot(300, [&] { pojistka = true, sluzby.clock.ms += 3600000; });
+    const QObject kontext;
+    QTimer::singleShot(300, &kontext, [&] { pojistka = true, sluzby.clock.ms += 3600000; });
     EXPECT_EQ(text(http.OdeslatObjednavku("1", "m", "HRAB", kObjednavka)), "chyba: " + kObjednavkaNepotvrzena);
     EXPECT_TRUE(pojistka);
 }
@@ -245,8 +246,9 @@ TEST(clsHTTP, TheWaitKeepsTheProgramRunningAndABusyClientRefuses) {
     clsHTTP http;
     http.limitTestu = {2000, 600};
     QString druhy = "nic";
+    const QObject kontext;
     // At the first turn of the test's wait, whenever a busy machine gets to it.
-    QTimer::singleShot(0, [&] { druhy = text(http.OdeslatObjednavku("1", "m", "HRAB", kObjednavka)); });
+    QTimer::singleShot(0, &kontext, [&] { druhy = text(http.OdeslatObjednavku("1", "m", "HRAB", kObjednavka)); });
     EXPECT_EQ(text(http.TestSpojeni()), "chyba: " + kVyprselLimitTestu);
     EXPECT_EQ(druhy, "chyba: " + kKlientZaneprazdnen);
     EXPECT_FALSE(http.zaneprazdnen());

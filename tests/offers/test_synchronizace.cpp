@@ -243,8 +243,9 @@ TEST(SynchronizaceNabidek, AnOfferSavedDuringTheWaitSurvivesAndASecondRunIsRefus
     m.uloz(1, "A");
     QString druhy;
     bool bezi = false;
+    const QObject kontext;
     // At the first turn of the upload's wait, which the server's delay keeps open.
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, &kontext, [&] {
         m.uloz(2, "B");
         bezi = SynchronizaceBezi();
         druhy = SynchronizujNabidky(m.n, m.spojeni);
@@ -284,7 +285,8 @@ TEST(SynchronizaceNabidek, ASaveDuringTheWaitOverAnUnevenFileLeavesOnlyTheNewOff
         SCOPED_TRACE(p.popis);
         writeBytes(m.soubor(kNeodeslaneNabidky), p.soubor);
         clsNabidka nova(m.n);
-        QTimer::singleShot(0, [&] { nova = m.uloz(p.extId, p.extId == 1 ? "A" : "Nová"); });
+        const QObject kontext;
+        QTimer::singleShot(0, &kontext, [&] { nova = m.uloz(p.extId, p.extId == 1 ? "A" : "Nová"); });
         EXPECT_EQ(m.s().OdesliNabidky(), "OK");
         EXPECT_EQ(m.prikaz(++prikaz), cp1250::encode(PrikazSynchronizace("insert", Prihlaseni{7, "aGVzbG8="}, s1)));
         const QByteArray jen = jenHlavicka + cp1250::encode(nova.ZaznamKOdeslani());
@@ -296,7 +298,8 @@ TEST(SynchronizaceNabidek, ASaveDuringTheWaitOverAnUnevenFileLeavesOnlyTheNewOff
     // Emptied or removed by another program during the wait.
     for (const bool smazat : {false, true}) {
         writeBytes(m.soubor(kNeodeslaneNabidky), s1);
-        QTimer::singleShot(0, [&] {
+        const QObject kontext;
+        QTimer::singleShot(0, &kontext, [&] {
             if (smazat) QFile::remove(m.soubor(kNeodeslaneNabidky));
             else writeBytes(m.soubor(kNeodeslaneNabidky), jenHlavicka);
         });
