@@ -228,12 +228,14 @@ TEST(OrderSheet, UnreadableSettingsAreNamedAndNotWrittenAtTheEnd) {
     // klient: only the send's HTTP client fails to read them, after the sheet read them whole.
     const struct { int chyba; const char* duvod; QByteArray potom; bool klient = false; } pripady[] = {
         {EIO, "Chyba vstupu/výstupu", obsah},
-        {EMFILE, "Příliš mnoho otevřených souborů", obsah},
         {ENOENT, nullptr, "[NASTAVENI]\r\nemail=\r\nid=\r\ncislo objednavky=121\r\nvystup=\r\n"},
         {EIO, "Chyba vstupu/výstupu", "[NASTAVENI]\r\nemail=a@b.cz\r\nid=K-17\r\ncislo objednavky=121\r\nvystup=/kopie\r\n", true},
+        {EMFILE, "Příliš mnoho otevřených souborů", obsah},
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.chyba);
+        // The undefined-behaviour checker opens a pipe to test each object's memory.
+        if (p.chyba == EMFILE && kSeSanitizery) GTEST_SKIP() << "the sanitizers need descriptors of their own";
         Instalace inst;
         FakeServices sluzby;
         const QString soubor = inst.data + QStringLiteral("/Objednavky.ini");

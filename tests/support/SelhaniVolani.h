@@ -81,6 +81,13 @@ inline bool selhejVolaniNa(unsigned volani, int fd, int chyba) {
     return filtrujVolani({volani}, chybou(chyba), fd);
 }
 
+// The sanitizers' own checks need system calls and descriptors that a test may take away.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kSeSanitizery = true;
+#else
+inline constexpr bool kSeSanitizery = false;
+#endif
+
 // Files opened from now until konec() cannot be read: as on a failing device or share (EIO: the
 // reads of the descriptor the next open gets fail) or in a process out of descriptors (EMFILE:
 // they do not open). After konec() files open and read again (false when that cannot be
