@@ -209,14 +209,15 @@ Vysledek<> zapisSesit(const Kalkulace& k, const QString& cesta, const QString& n
         worksheet_set_column(list, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), sirka(nejdelsi[c]), nullptr);
     worksheet_activate(list);
 
-    if (bunka != LXW_NO_ERROR) return Chyba{kChyba + filestore::chybaZapisu(jmeno, duvodKnihovny(bunka, 0)).zprava};
+    const auto nezapsan = [&](const QString& duvod) { return Chyba{kChyba + filestore::chybaZapisu(jmeno, duvod).zprava}; };
+    if (bunka != LXW_NO_ERROR) return nezapsan(duvodKnihovny(bunka, 0));
     errno = 0;
     const lxw_error e = workbook_close(sesit.release());
     const int chyba = errno;
-    if (e != LXW_NO_ERROR) return Chyba{kChyba + filestore::chybaZapisu(jmeno, duvodKnihovny(e, chyba)).zprava};
+    if (e != LXW_NO_ERROR) return nezapsan(duvodKnihovny(e, chyba));
     const Vysledek<QByteArray> zpet = filestore::readExisting(cesta);
     if (!zpet) return Chyba{kChyba + zpet.chyba()};
-    if (const std::optional<QString> cast = chybaSesitu(*zpet)) return Chyba{kChyba + filestore::chybaZapisu(jmeno, *cast).zprava};
+    if (const std::optional<QString> cast = chybaSesitu(*zpet)) return nezapsan(*cast);
     return {};
 }
 
