@@ -303,6 +303,54 @@ Vysledek<> openRead(QFile& f, QIODevice::OpenMode dalsi, const QString& nazev) {
     return chybaCteni(jmeno, f.errorString());
 }
 
+namespace {
+
+class SouborKCteni : public FileReader {
+public:
+    SouborKCteni(const QString& cesta, int fd, qint64 velikost) : FileReader(cesta), m_fd(fd), m_velikost(velikost) {}
+    ~SouborKCteni() override { ::close(m_fd); }
+    SouborKCteni(const SouborKCteni&) = delete;
+    SouborKCteni& operator=(const SouborKCteni&) = delete;
+    qint64 size() const override { return m_velikost; }
+    Vysledek<> seek(qint64 pozice) override {
+        if (::lseek(m_fd, pozice, SEEK_SET) >= 0) return {};
+        return nelzePrecist(name(), duvodSystemu(errno));
+    }
+
+protected:
+    qint64 readSome(char* kam, qint64 n) override { return ::read(m_fd, kam, static_cast<size_t>(n)); }
+
+private:
+    int m_fd;
+    qint64 m_velikost;
+};
+
+}  // namespace
+
+Vysledek<qint64> FileReader::read(char* kam, qint64 n) {
+    qint64 celkem = 0;
+    while (celkem < n) {
+        const qint64 r = readSome(kam + celkem, n - celkem);
+        if (r < 0 && errno == EINTR) continue;
+        if (r < 0) return nelzePrecist(m_nazev, duvodSystemu(errno));
+        if (r == 0) break;
+        celkem += r;
+    }
+    return celkem;
+}
+
+Vysledek<std::unique_ptr<FileReader>> openReader(const QString& cesta) {
+    const int fd = otevriCteni(cesta);
+    if (fd < 0) return chybaOtevreni(cesta, -fd);
+    struct stat st {};
+    if (fstat(fd, &st) != 0) {
+        const int chyba = errno;
+        ::close(fd);
+        return nelzePrecist(cesta, duvodSystemu(chyba));
+    }
+    return std::unique_ptr<FileReader>(std::make_unique<SouborKCteni>(cesta, fd, static_cast<qint64>(st.st_size)));
+}
+
 Vysledek<std::optional<QByteArray>> readAll(const QString& cesta) {
     const int fd = otevriCteni(cesta);
     // A folder on its path that is a file holds no file either.

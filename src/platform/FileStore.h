@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace filestore {
@@ -26,6 +27,29 @@ Vysledek<QByteArray> readExisting(const QString& cesta);
 // The last `n` bytes (fewer in a shorter file); nullopt when the file is missing, a failure as
 // readAll's when it is there but cannot be read.
 Vysledek<std::optional<QByteArray>> readTail(const QString& cesta, qint64 n);
+// A file read a piece at a time from where it stands, for one too large to hold whole (the price
+// list). One read may give fewer bytes than asked before the end, as a file on a network share
+// does: read() goes on until it has them all or the file ends. Failures name the file and the
+// system's reason.
+class FileReader {
+public:
+    explicit FileReader(QString nazev) : m_nazev(std::move(nazev)) {}
+    virtual ~FileReader() = default;
+    const QString& name() const { return m_nazev; }
+    virtual qint64 size() const = 0;
+    virtual Vysledek<> seek(qint64 pozice) = 0;
+    // n bytes from the current position, fewer only where the file ends.
+    Vysledek<qint64> read(char* kam, qint64 n);
+
+protected:
+    // One read of at most n bytes: how many came (0 at the end), or -1 with errno set.
+    virtual qint64 readSome(char* kam, qint64 n) = 0;
+
+private:
+    QString m_nazev;
+};
+// The file opened for reading, with openRead's failures.
+Vysledek<std::unique_ptr<FileReader>> openReader(const QString& cesta);
 // Every whole-file rewrite of the program goes through here. A write cut short (a full disk, a
 // size limit) fails with chybaZapisu() and leaves the old file. `prava` are set on the temporary
 // file before the first byte, so the new file is never more open than that; by default an

@@ -10,15 +10,12 @@
 #include "platform/Regional.h"
 #include "platform/Services.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <unistd.h>
 
 namespace {
 
@@ -130,44 +127,41 @@ namespace {
 // Records are read this many bytes at a time (at least one record).
 constexpr qint64 kBlok = 64 * 1024;
 
-RuntimeError nelzePrecist(const QString& soubor, const QString& duvod = {}) {
-    return RuntimeError(75, filestore::chybaCteni(soubor, duvod).zprava);
+// The first n bytes from the reader's position, fewer only at the end of the file.
+qint64 precti(filestore::FileReader& f, char* kam, qint64 n) {
+    const Vysledek<qint64> r = f.read(kam, n);
+    if (!r) throw RuntimeError(75, r.chyba());
+    return *r;
 }
 
-// The first n bytes from the current position, fewer only at the end of the file. Read from the
-// handle itself, so that a failure gives the system's own reason.
-qint64 precti(QFile& f, char* kam, qint64 n, const QString& soubor) {
-    qint64 celkem = 0;
-    while (celkem < n) {
-        const ssize_t r = ::read(f.handle(), kam + celkem, static_cast<size_t>(n - celkem));
-        if (r < 0 && errno == EINTR) continue;
-        if (r < 0) throw nelzePrecist(soubor, filestore::duvodSystemu(errno));
-        if (r == 0) break;
-        celkem += r;
-    }
-    return celkem;
+std::unique_ptr<filestore::FileReader> otevri(const QString& cesta) {
+    const QString soubor = resolvePath(cesta + QStringLiteral(".dbf"));
+    if (!QFileInfo(soubor).isFile()) throw ChybaSouboru(soubor);
+    Vysledek<std::unique_ptr<filestore::FileReader>> f = filestore::openReader(soubor);
+    if (!f) throw RuntimeError(75, f.chyba());
+    return std::move(*f);
 }
 
 }  // namespace
 
-CtecDBF::CtecDBF(const QString& cesta) : m_soubor(resolvePath(cesta + QStringLiteral(".dbf"))) {
-    if (!QFileInfo(m_soubor).isFile()) throw ChybaSouboru(m_soubor);
-    m_zdroj = std::make_unique<QFile>(m_soubor);
-    if (const Vysledek<> v = filestore::openRead(*m_zdroj, QIODevice::Unbuffered); !v) throw RuntimeError(75, v.chyba());
+CtecDBF::CtecDBF(const QString& cesta) : CtecDBF(otevri(cesta)) {}
+
+CtecDBF::CtecDBF(std::unique_ptr<filestore::FileReader> zdroj) : m_zdroj(std::move(zdroj)), m_soubor(m_zdroj->name()) {
     qint64 velikost = m_zdroj->size();
     // Only as much of the header as the field descriptors can take; ctiHlavicku checks the rest
     // against the size of the file.
     QByteArray hlavicka(static_cast<qsizetype>(std::min<qint64>(velikost, kHlavicka)), Qt::Uninitialized);
-    qint64 precteno = precti(*m_zdroj, hlavicka.data(), hlavicka.size(), m_soubor);
+    qint64 precteno = precti(*m_zdroj, hlavicka.data(), hlavicka.size());
     if (precteno == kHlavicka) {
         const auto* u = reinterpret_cast<const unsigned char*>(hlavicka.constData());
         const qint64 popisy = kHlavicka + static_cast<qint64>(kPopis) * std::max(0, pocetPoli(u[8] | (u[9] << 8)));
         hlavicka.resize(static_cast<qsizetype>(std::min(velikost, popisy)));
-        precteno += precti(*m_zdroj, hlavicka.data() + kHlavicka, hlavicka.size() - kHlavicka, m_soubor);
+        precteno += precti(*m_zdroj, hlavicka.data() + kHlavicka, hlavicka.size() - kHlavicka);
     }
     if (precteno < hlavicka.size()) velikost = precteno;  // the file has shrunk since it was opened
     ctiHlavicku(hlavicka.constData(), velikost);
-    if (m_zaznamu > 0 && !m_zdroj->seek(m_delkaHlavicky)) throw nelzePrecist(m_soubor);
+    if (m_zaznamu > 0)
+        if (const Vysledek<> v = m_zdroj->seek(m_delkaHlavicky); !v) throw RuntimeError(75, v.chyba());
 }
 
 CtecDBF::~CtecDBF() = default;
@@ -217,7 +211,7 @@ const char* CtecDBF::zaznam(qsizetype i) {
         const qsizetype n = std::min<qsizetype>(std::max<qsizetype>(1, kBlok / rl), m_zaznamu - i);
         m_obsah.resize(n * rl);
         m_blokOd = i;
-        m_blokZaznamu = precti(*m_zdroj, m_obsah.data(), n * rl, m_soubor) / rl;
+        m_blokZaznamu = precti(*m_zdroj, m_obsah.data(), n * rl) / rl;
         if (m_blokZaznamu < n) m_zaznamu = i + m_blokZaznamu;  // the file has shrunk since it was opened
         if (m_blokZaznamu == 0) return nullptr;
     }

@@ -3,7 +3,6 @@
 // address book come from here; character fields carry the code-page-852 letters (Cp852.h).
 #include <QByteArray>
 #include <QDate>
-#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <bit>
@@ -16,6 +15,10 @@
 // One cell: empty, text, number or date. After a read a character field gives text, a numeric
 // field a number and a date field the text of the date in the regional short form; a date cell
 // only ever comes from a caller that wants a date field written.
+namespace filestore {
+class FileReader;
+}
+
 using BunkaDBF = std::variant<std::monostate, QString, double, QDate>;
 
 // A table: the field names (row 0 where a grid shows it) and the records in file order, each
@@ -46,6 +49,8 @@ public:
     CtecDBF(const QByteArray& obsah, const QString& soubor);
     // Reads cesta + ".dbf" a block of records at a time, with the errors of NactiDBF.
     explicit CtecDBF(const QString& cesta);
+    // The same from a reader already open, named as the reader names its file.
+    explicit CtecDBF(std::unique_ptr<filestore::FileReader> zdroj);
     ~CtecDBF();
 
     const QString& soubor() const { return m_soubor; }
@@ -80,7 +85,7 @@ private:
     const char* zaznam(qsizetype i);
 
     QByteArray m_obsah;              // the whole file, or the block of records being read
-    std::unique_ptr<QFile> m_zdroj;  // when reading from a file
+    std::unique_ptr<filestore::FileReader> m_zdroj;  // when reading from a file
     qsizetype m_blokOd = 0;          // the first record in m_obsah when reading from a file
     qsizetype m_blokZaznamu = 0;
     QString m_soubor;
