@@ -342,6 +342,7 @@ TEST(DBF, AReadFailingAfterTheOpenGivesError75WithItsReason) {
     UlozDBF(cesta, ::zakaznici());
     const struct { const char* kde; std::function<void()> cteni; } pripady[] = {
         {"header", [&] { selhejVolani({__NR_read, __NR_readv, __NR_pread64}, EIO); NactiDBF(cesta); }},
+        {"seek to the records", [&] { selhejVolani({__NR_lseek}, EIO); NactiDBF(cesta); }},
         {"records", [&] {
              CtecDBF ctec(cesta);
              selhejVolani({__NR_read, __NR_readv, __NR_pread64}, EIO);
