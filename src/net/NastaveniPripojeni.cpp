@@ -4,7 +4,7 @@
 #include "platform/DataPaths.h"
 
 void NastaveniPripojeni::Form_Load() {
-    if (http::rezimPripojeni(m_http.Pripojeni()) == 0) {
+    if (chybaCteni().isEmpty() && http::rezimPripojeni(m_http.Pripojeni()) == 0) {
         m_http.setPripojeni(m_detekce.pripojeno() ? QStringLiteral("1") : QStringLiteral("0"));
         QString proxy = m_detekce.proxyServer(m_http.Server());
         proxy.remove(QStringLiteral("http://")).remove(QStringLiteral("https://"));
@@ -77,10 +77,14 @@ Vysledek<> NastaveniPripojeni::cmdOk_Click() {
     return uloz(true);
 }
 
-Vysledek<> NastaveniPripojeni::cmdStorno_Click() { return uloz(false); }
+Vysledek<> NastaveniPripojeni::cmdStorno_Click() {
+    if (!chybaCteni().isEmpty()) return {};
+    return uloz(false);
+}
 
 Vysledek<> NastaveniPripojeni::uloz(bool klient) {
-    Vysledek<> v = UlozUdajeObjednavek(dataFile(kSouborObjednavek), m_objednavka);
+    const QString chyba = chybaCteni();
+    Vysledek<> v = chyba.isEmpty() ? UlozUdajeObjednavek(dataFile(kSouborObjednavek), m_objednavka) : Chyba{chyba};
     if (v && (klient || m_http.zmeneno())) v = m_http.Uloz_ini();
     if (!v) return Chyba{kPripojeniNeulozeno + QLatin1Char('\n') + v.chyba()};
     return {};

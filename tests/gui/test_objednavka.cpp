@@ -327,6 +327,30 @@ TEST(OrderSheetWindow, ImportOfAMissingFileSaysSoAndAddsNothing) {
     EXPECT_EQ(sluzby.dialogs.slozkyUlozeni, QStringList{inst.dir.path()});
 }
 
+// Order settings that cannot be read: the sheet names the file and its reason once as it opens,
+// and the send names them again rather than ask for what the file would hold.
+TEST(OrderSheetWindow, UnreadableSettingsAreNamedOnceAsItOpens) {
+    Instalace inst;
+    FakeServices sluzby;
+    QtProgram program;
+    ASSERT_TRUE(program.aplikace().Main());
+    const QString soubor = inst.data + "/Objednavky.ini";
+    QFile::remove(soubor);
+    ASSERT_TRUE(QDir().mkdir(soubor));
+    sluzby.dialogs.zpravy.clear();
+    program.objednavkovyList().PridatObjednavku({"Sklad", "DVM|", "1|", {}, {}});
+    program.objednavkovyList().Zobraz();
+    frmObjednavka* okno = program.objednavkovyList().okno();
+    ASSERT_TRUE(okno && QTest::qWaitForWindowExposed(okno));
+    QCoreApplication::processEvents();
+    const QString chyba = "Soubor " + soubor + " nelze přečíst: Je adresářem.";
+    ASSERT_EQ(sluzby.dialogs.texty(), QStringList{chyba});
+    EXPECT_EQ(sluzby.dialogs.zpravy[0].ikona, Ikona::Kriticka);
+    okno->cmbZavod->setCurrentIndex(0);
+    okno->mnuOdeslat->trigger();
+    EXPECT_EQ(sluzby.dialogs.texty(), QStringList({chyba, chyba}));
+}
+
 // A minimised window comes back with the command that shows it: restored, shown and active (the
 // price list beside the order sheet, which stays active), and the next key goes to the active one.
 TEST(ProgramWindows, TheCommandThatShowsAWindowBringsItBackFromMinimised) {
