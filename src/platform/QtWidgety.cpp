@@ -37,13 +37,15 @@ void ClickableLabel::keyPressEvent(QKeyEvent* e) {
 
 namespace {
 
-// Waits for the first showing of its window, then goes.
+// Waits for its window to become active the first time, then goes: a box shown only when the
+// window has been shown would belong to the window active before it, which gets the activation
+// back when the box goes, over the window that was opened.
 class PoOtevreni : public QObject {
 public:
     PoOtevreni(QWidget* okno, QString chyba) : QObject(okno), m_chyba(std::move(chyba)) { okno->installEventFilter(this); }
 
     bool eventFilter(QObject* o, QEvent* e) override {
-        if (o != parent() || e->type() != QEvent::Show) return false;
+        if (o != parent() || e->type() != QEvent::WindowActivate) return false;
         o->removeEventFilter(this);
         QTimer::singleShot(0, o, [chyba = m_chyba] { ukazChybu(chyba); });
         deleteLater();

@@ -116,7 +116,7 @@ TEST(frmNastaveni, UnreadableSettingsAreNamedOnceAndNeverWritten) {
     const QString chyba = "Soubor " + dir.filePath("Objednavky.ini") + " nelze přečíst: Příliš mnoho otevřených souborů.";
     EXPECT_TRUE(d.fake.texty().isEmpty());
     okno.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&okno));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
     QCoreApplication::processEvents();
     EXPECT_EQ(d.fake.texty(), QStringList{chyba});
     ASSERT_FALSE(d.fake.zpravy.isEmpty());

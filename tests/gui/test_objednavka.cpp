@@ -328,7 +328,8 @@ TEST(OrderSheetWindow, ImportOfAMissingFileSaysSoAndAddsNothing) {
 }
 
 // Order settings that cannot be read: the sheet names the file and its reason once as it opens,
-// and the send names them again rather than ask for what the file would hold.
+// in a box over the sheet, which has the keys back after it; the send names them again rather
+// than ask for what the file would hold.
 TEST(OrderSheetWindow, UnreadableSettingsAreNamedOnceAsItOpens) {
     Instalace inst;
     FakeServices sluzby;
@@ -337,18 +338,30 @@ TEST(OrderSheetWindow, UnreadableSettingsAreNamedOnceAsItOpens) {
     const QString soubor = inst.data + "/Objednavky.ini";
     QFile::remove(soubor);
     ASSERT_TRUE(QDir().mkdir(soubor));
-    sluzby.dialogs.zpravy.clear();
+    QtUserDialogs skutecne;
+    platform::setDialogs(&skutecne);
+    QStringList texty;
+    const QWidget* nad = nullptr;
+    az(modalni<QMessageBox>, [&](QWidget* w) {
+        texty << static_cast<QMessageBox*>(w)->text();
+        nad = w->parentWidget();
+        EXPECT_EQ(static_cast<QMessageBox*>(w)->icon(), QMessageBox::Critical);
+        QTest::keyClick(w, Qt::Key_Return);
+    });
     program.objednavkovyList().PridatObjednavku({"Sklad", "DVM|", "1|", {}, {}});
     program.objednavkovyList().Zobraz();
     frmObjednavka* okno = program.objednavkovyList().okno();
-    ASSERT_TRUE(okno && QTest::qWaitForWindowExposed(okno));
-    QCoreApplication::processEvents();
+    ASSERT_TRUE(okno && QTest::qWaitFor([&] { return !texty.isEmpty() && !modalni<QMessageBox>(); }, kStropCekaniMs));
+    platform::setDialogs(&sluzby.dialogs);
     const QString chyba = "Soubor " + soubor + " nelze přečíst: Je adresářem.";
-    ASSERT_EQ(sluzby.dialogs.texty(), QStringList{chyba});
-    EXPECT_EQ(sluzby.dialogs.zpravy[0].ikona, Ikona::Kriticka);
+    EXPECT_EQ(texty, QStringList{chyba});
+    EXPECT_EQ(nad, okno);
+    EXPECT_TRUE(aktivni(okno));
+    mezikrok();
+    sluzby.dialogs.zpravy.clear();
     okno->cmbZavod->setCurrentIndex(0);
     okno->mnuOdeslat->trigger();
-    EXPECT_EQ(sluzby.dialogs.texty(), QStringList({chyba, chyba}));
+    EXPECT_EQ(sluzby.dialogs.texty(), QStringList{chyba});
 }
 
 // A minimised window comes back with the command that shows it: restored, shown and active (the
