@@ -67,6 +67,9 @@ Vysledek<QString> NastaveniPripojeni::cmdTestSpojeni_Click() {
 }
 
 Vysledek<> NastaveniPripojeni::cmdOk_Click() {
+    // Nothing goes into the objects, whose settings would be saved by halves or shown on the
+    // order sheet as if they had been.
+    if (const QString chyba = chybaCteni(); !chyba.isEmpty()) return Chyba{kPripojeniNeulozeno + QLatin1Char('\n') + chyba};
     m_objednavka.ID = txtID;
     m_objednavka.Email = txtMail;
     if (optPripojeni >= 0) m_http.setPripojeni(QString::number(optPripojeni));
@@ -83,8 +86,7 @@ Vysledek<> NastaveniPripojeni::cmdStorno_Click() {
 }
 
 Vysledek<> NastaveniPripojeni::uloz(bool klient) {
-    const QString chyba = chybaCteni();
-    Vysledek<> v = chyba.isEmpty() ? UlozUdajeObjednavek(dataFile(kSouborObjednavek), m_objednavka) : Chyba{chyba};
+    Vysledek<> v = UlozUdajeObjednavek(dataFile(kSouborObjednavek), m_objednavka);
     if (v && (klient || m_http.zmeneno())) v = m_http.Uloz_ini();
     if (!v) return Chyba{kPripojeniNeulozeno + QLatin1Char('\n') + v.chyba()};
     return {};

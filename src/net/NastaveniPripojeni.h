@@ -42,7 +42,8 @@ public:
     void cmdProchazet(const QString& slozka);
     // The text to show, or why the test cannot run.
     Vysledek<QString> cmdTestSpojeni_Click();
-    // Copies the controls into both objects and saves them.
+    // Copies the controls into both objects and saves them; neither over settings that could not
+    // be read.
     Vysledek<> cmdOk_Click();
     // Saves what the controls changed at once (the folder, a client's changed settings): it stays
     // after Storno, and is written here, where a failure can be shown. Over settings that could
@@ -50,8 +51,7 @@ public:
     Vysledek<> cmdStorno_Click();
 
 private:
-    // The order settings, and the client's when `klient` or changed; neither when either could
-    // not be read.
+    // The order settings, and the client's when `klient` or changed.
     Vysledek<> uloz(bool klient);
 
     clsHTTP& m_http;

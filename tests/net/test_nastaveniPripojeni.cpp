@@ -139,6 +139,7 @@ TEST(NastaveniPripojeni, UnreadableProxySettingsAreNamedAndNothingIsWritten) {
     d.cmdProchazet("/jinam");
     d.txtID = "K-18";
     EXPECT_EQ(d.cmdOk_Click().chyba(), kPripojeniNeulozeno + "\n" + chyba);
+    EXPECT_EQ(objednavka.ID, "K-17");  // what the order sheet shows after the dialog
     EXPECT_TRUE(d.cmdStorno_Click());
     EXPECT_EQ(m.objednavky(), pred);
 }
