@@ -114,25 +114,21 @@ TEST(frmNastaveni, UnreadableSettingsAreNamedOnceAndNeverWritten) {
     ProxyVPromenne detekce;
     frmNastaveni okno(http, objednavka, detekce);
     const QString chyba = "Soubor " + dir.filePath("Objednavky.ini") + " nelze přečíst: Příliš mnoho otevřených souborů.";
-    EXPECT_TRUE(d.fake.texty().isEmpty());
     okno.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
     QCoreApplication::processEvents();
     EXPECT_EQ(d.fake.texty(), QStringList{chyba});
-    ASSERT_FALSE(d.fake.zpravy.isEmpty());
-    EXPECT_EQ(d.fake.zpravy[0].ikona, Ikona::Kriticka);
+    EXPECT_EQ(d.fake.zpravy.value(0).ikona, Ikona::Kriticka);
     for (QRadioButton* o : okno.optPripojeni) EXPECT_FALSE(o->isChecked()) << o->objectName().toStdString();
-    EXPECT_EQ(okno.txtProxy->text(), "");
 
     okno.optPripojeni[1]->click();
     okno.cmdTestSpojeni->click();
     okno.txtID->setText("K-18");
     okno.cmdOk->click();
-    EXPECT_EQ(d.fake.texty(), QStringList({chyba, chyba, kPripojeniNeulozeno + "\n" + chyba}));
     EXPECT_TRUE(okno.isVisible());
     okno.cmdStorno->click();
     EXPECT_FALSE(okno.isVisible());
-    EXPECT_EQ(d.fake.texty().size(), 3);
+    EXPECT_EQ(d.fake.texty(), QStringList({chyba, chyba, kPripojeniNeulozeno + "\n" + chyba}));
     EXPECT_EQ(readBytes(dir.filePath("Objednavky.ini")), objednavky);
     EXPECT_EQ(readBytes(dir.filePath("Sorvenika.ini")), uzivatel);
 }
