@@ -49,6 +49,11 @@ Vysledek<> UlozUdajeObjednavek(const QString& soubor, const NastaveniObjednavek&
                        {QStringLiteral("vystup"), n.Vystup}});
 }
 
+QString chybyCteni(const QString& prvni, const QString& druha) {
+    if (prvni.isEmpty() || prvni == druha) return druha;
+    return druha.isEmpty() ? prvni : prvni + QLatin1Char('\n') + druha;
+}
+
 AutorizaceProxy NactiAutorizaciProxy(const QString& soubor) {
     const ini::Profil p(soubor);
     const QString zapnuto = p.cti(kUzivatel, QStringLiteral("ProxyAuthorization"));

@@ -45,6 +45,10 @@ Vysledek<> UlozSpojeni(const QString& soubor, const NastaveniSpojeni& s);
 // are refused with their failure.
 Vysledek<> UlozUdajeObjednavek(const QString& soubor, const NastaveniObjednavek& n);
 
+// What two objects that read settings could not read, each failure once, one a line; "" when both
+// were read (a missing file is read, as empty).
+QString chybyCteni(const QString& prvni, const QString& druha);
+
 // ProxyAuthorization reads as on for "True" or a non-zero number; a password that is not Base64
 // reads as empty. A file that cannot be read: as NactiNastaveniObjednavek.
 AutorizaceProxy NactiAutorizaciProxy(const QString& soubor);

@@ -4,7 +4,7 @@
 #include "platform/DataPaths.h"
 
 void NastaveniPripojeni::Form_Load() {
-    if (http::rezimPripojeni(m_http.Pripojeni()) == 0) {
+    if (chybaCteni().isEmpty() && http::rezimPripojeni(m_http.Pripojeni()) == 0) {
         m_http.setPripojeni(m_detekce.pripojeno() ? QStringLiteral("1") : QStringLiteral("0"));
         QString proxy = m_detekce.proxyServer(m_http.Server());
         proxy.remove(QStringLiteral("http://")).remove(QStringLiteral("https://"));
@@ -67,6 +67,9 @@ Vysledek<QString> NastaveniPripojeni::cmdTestSpojeni_Click() {
 }
 
 Vysledek<> NastaveniPripojeni::cmdOk_Click() {
+    // Nothing goes into the objects, whose settings would be saved by halves or shown on the
+    // order sheet as if they had been.
+    if (const QString chyba = chybaCteni(); !chyba.isEmpty()) return Chyba{kPripojeniNeulozeno + QLatin1Char('\n') + chyba};
     m_objednavka.ID = txtID;
     m_objednavka.Email = txtMail;
     if (optPripojeni >= 0) m_http.setPripojeni(QString::number(optPripojeni));
@@ -77,7 +80,10 @@ Vysledek<> NastaveniPripojeni::cmdOk_Click() {
     return uloz(true);
 }
 
-Vysledek<> NastaveniPripojeni::cmdStorno_Click() { return uloz(false); }
+Vysledek<> NastaveniPripojeni::cmdStorno_Click() {
+    if (!chybaCteni().isEmpty()) return {};
+    return uloz(false);
+}
 
 Vysledek<> NastaveniPripojeni::uloz(bool klient) {
     Vysledek<> v = UlozUdajeObjednavek(dataFile(kSouborObjednavek), m_objednavka);

@@ -19,7 +19,11 @@ public:
         : m_http(http), m_objednavka(objednavka), m_detekce(detekce) {}
 
     // Without a connection mode, finds out how the computer is connected; then fills the controls.
+    // Settings that could not be read are unknown rather than a first set-up: no mode is proposed.
     void Form_Load();
+    // Why the settings it edits could not be read, for the window to name as it opens; "" when
+    // they were read.
+    QString chybaCteni() const { return chybyCteni(m_objednavka.chybaCteni, m_http.chybaCteni()); }
 
     // What the controls show after the load; the window copies the boxes' texts back before OK.
     QString txtID, txtMail, lblVystup;
@@ -38,10 +42,12 @@ public:
     void cmdProchazet(const QString& slozka);
     // The text to show, or why the test cannot run.
     Vysledek<QString> cmdTestSpojeni_Click();
-    // Copies the controls into both objects and saves them.
+    // Copies the controls into both objects and saves them; neither over settings that could not
+    // be read.
     Vysledek<> cmdOk_Click();
     // Saves what the controls changed at once (the folder, a client's changed settings): it stays
-    // after Storno, and is written here, where a failure can be shown.
+    // after Storno, and is written here, where a failure can be shown. Over settings that could
+    // not be read, which the window named as it opened, it writes and says nothing.
     Vysledek<> cmdStorno_Click();
 
 private:

@@ -168,6 +168,8 @@ Vysledek<QString> clsHTTP::vysledek(const Pruchod& p, const Nezdar& n) {
 }
 
 Vysledek<QString> clsHTTP::TestSpojeni() {
+    // Settings that could not be read hold no server and no mode: the failure is what is wrong.
+    if (!m_chybaCteni.isEmpty()) return Chyba{m_chybaCteni};
     const Pruchod p = proved(http::rozdelHostitele(m_server), http::hlavickaTestu(m_server, radkyRezimu()), {},
                              limitTestu, true);
     return vysledek(p, {QStringLiteral("Nelze se připojit k %1\r\nPravděpodobně máte špatně nastavené připojení k Internetu."),
@@ -176,6 +178,7 @@ Vysledek<QString> clsHTTP::TestSpojeni() {
 
 Vysledek<QString> clsHTTP::OdeslatObjednavku(const QString& ID, const QString& mail, const QString& Zavod,
                                              const QString& Objednavka) {
+    if (!m_chybaCteni.isEmpty()) return Chyba{m_chybaCteni};
     const http::Nahrani n{http::kCestaObjednavek, ID + QStringLiteral(".csv"),
                           QStringLiteral("id=%1; mail=%2; zavod=%3").arg(ID, mail, Zavod), Objednavka};
     const http::Pozadavek r = http::pozadavekNahrani(m_server, n, http::konecHranice(Rnd), radkyRezimu());

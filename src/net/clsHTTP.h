@@ -87,10 +87,11 @@ public:
     // The bytes of the last reply as they came, headers included.
     const QByteArray& Odpoved() const { return m_odpoved; }
 
-    // The server's processed reply; a failure carries why there is none. Empty without a
-    // connection mode.
+    // The server's processed reply; a failure carries why there is none, first of all settings
+    // that could not be read. Empty without a connection mode.
     Vysledek<QString> TestSpojeni();
-    // The processed reply; a failure carries the message to show. Empty without a connection mode.
+    // The processed reply; a failure carries the message to show (as the test's, settings that
+    // could not be read first). Empty without a connection mode.
     Vysledek<QString> OdeslatObjednavku(const QString& ID, const QString& mail, const QString& Zavod,
                                         const QString& Objednavka);
     Vysledek<QString> OdeslatNabidky(const QString& Nabidky);

@@ -129,6 +129,7 @@ frmNastaveni::frmNastaveni(clsHTTP& http, NastaveniObjednavek& objednavka, IDete
     chkAutorizace->setChecked(m_p.chkAutorizace);
     txtUsr->setEnabled(m_p.chkAutorizace);
     txtPwd->setEnabled(m_p.chkAutorizace);
+    ohlasPoOtevreni(this, m_p.chybaCteni());
 
     // Connected after the load, so that filling the boxes changes nothing in the client.
     for (int i = 0; i < 4; ++i)

@@ -1,6 +1,7 @@
 #include "orders/ModelObjednavky.h"
 
 #include "engine/Artikly.h"
+#include "net/clsHTTP.h"
 #include "platform/Clock.h"
 #include "platform/Regional.h"
 #include "platform/Services.h"
@@ -44,6 +45,10 @@ ModelObjednavky::ModelObjednavky(const TabulkaArtiklu& cenik, Currency DPH) : m_
     const QDate dnes = platform::clock().today();
     txtDatumExpediceRok = QString::number(dnes.year());
     txtDatumExpediceMesic = QString::number(dnes.month());
+}
+
+QString ModelObjednavky::chybaCteni(const clsHTTP& HTTP) const {
+    return chybyCteni(Objednavka.chybaCteni(), HTTP.chybaCteni());
 }
 
 clsPodobjednavka* ModelObjednavky::vybrana() {

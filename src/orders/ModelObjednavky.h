@@ -14,6 +14,8 @@
 #include <QStringList>
 #include <functional>
 
+class clsHTTP;
+
 inline const QString kObjednavkaNaSklad = QStringLiteral("Objednávka na sklad");
 inline const QString kOdesilaniProbiha =
     QStringLiteral("Objednávka se právě odesílá. Počkejte prosím, až server odpoví.");
@@ -74,6 +76,9 @@ public:
     QString txtDatumExpediceDen, txtDatumExpediceMesic, txtDatumExpediceRok;
     QString txtID, txtMail;
 
+    // Why the sheet's order settings or the settings of its client `HTTP` could not be read, for
+    // the sheet to name once as it opens (the send names it again); "" when they were read.
+    QString chybaCteni(const clsHTTP& HTTP) const;
     Currency DPH() const { return m_DPH; }
     int ListIndex() const { return m_index; }
     const QString& txtPoznamka() const { return m_poznamka; }

@@ -94,6 +94,7 @@ frmObjednavka::frmObjednavka(Sluzby sluzby, QWidget* rodic)
     cmbZavod->setCurrentIndex(-1);
     for (QLabel* l : lblCena) l->setText(m_model.lblCena);
     nacti();
+    ohlasPoOtevreni(this, m_model.chybaCteni(HTTP));
 
     // Connected after the load, so that filling the boxes changes nothing.
     pripoj(lstObjednavky, &QListWidget::currentRowChanged, this, [this](int r) {

@@ -1,10 +1,13 @@
 #include "platform/QtWidgety.h"
 
+#include "platform/Guard.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintDevice>
 #include <QPalette>
+#include <QTimer>
 
 int naPixely(const QPaintDevice& zarizeni, int twipy) { return qRound(twipy * zarizeni.logicalDpiY() / 1440.0); }
 
@@ -30,6 +33,33 @@ void ClickableLabel::keyPressEvent(QKeyEvent* e) {
         return;
     }
     QLabel::keyPressEvent(e);
+}
+
+namespace {
+
+// Waits for its window to become active the first time, then goes: a box shown only when the
+// window has been shown would belong to the window active before it, which gets the activation
+// back when the box goes, over the window that was opened.
+class PoOtevreni : public QObject {
+public:
+    PoOtevreni(QWidget* okno, QString chyba) : QObject(okno), m_chyba(std::move(chyba)) { okno->installEventFilter(this); }
+
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (o != parent() || e->type() != QEvent::WindowActivate) return false;
+        o->removeEventFilter(this);
+        QTimer::singleShot(0, o, [chyba = m_chyba] { ukazChybu(chyba); });
+        deleteLater();
+        return false;
+    }
+
+private:
+    QString m_chyba;
+};
+
+}  // namespace
+
+void ohlasPoOtevreni(QWidget* okno, const QString& chyba) {
+    if (!chyba.isEmpty()) new PoOtevreni(okno, chyba);
 }
 
 void obnovOkno(QWidget* okno) { okno->setWindowState(okno->windowState() & ~Qt::WindowMinimized); }

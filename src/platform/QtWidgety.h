@@ -45,6 +45,11 @@ void ukazOkno(QWidget* okno);
 // Only out of the minimised state: a dialog about to be shown modal by its exec().
 void obnovOkno(QWidget* okno);
 
+// `chyba`, when there is one, in a box once the window first appears and is active: what keeps
+// it from its usual work, named over it rather than from within its show, which would hold up
+// the command that shows it.
+void ohlasPoOtevreni(QWidget* okno, const QString& chyba);
+
 // The text colour of a label or any widget that draws with WindowText.
 void nastavBarvu(QWidget* w, const QColor& barva);
 

@@ -95,13 +95,15 @@ TEST(frmNastaveni, OpensDetectedEditsLiveTestsAndSaves) {
     EXPECT_EQ(NactiNastaveniObjednavek(dir.filePath("Objednavky.ini")).Vystup, dir.filePath("kopie"));
 }
 
-// Settings read when no descriptor was left are not written on OK: the dialog names the file and
-// its reason and stays open, and both files stay as they were.
-TEST(frmNastaveni, OkWritesNothingOverSettingsThatCouldNotBeRead) {
+// Settings read when no descriptor was left: the dialog names the file and its reason once as it
+// opens and proposes no connection over them; the test names that failure, OK refuses it and the
+// dialog stays, Storno closes without a word, and both files stay as they were.
+TEST(frmNastaveni, UnreadableSettingsAreNamedOnceAndNeverWritten) {
     Dialogy d;
     QTemporaryDir dir;
     Prostredi data("SORVENIKA_DATA", dir.path().toUtf8());
-    const QByteArray objednavky = "[NASTAVENI]\r\npripojeni=1\r\nid=K-17\r\n", uzivatel = "[UZIVATEL]\r\nProxyUser=jan\r\n";
+    const QByteArray objednavky = "[NASTAVENI]\r\npripojeni=1\r\nid=K-17\r\nserver=127.0.0.1:9\r\n",
+                     uzivatel = "[UZIVATEL]\r\nProxyUser=jan\r\n";
     writeBytes(dir.filePath("Objednavky.ini"), objednavky);
     writeBytes(dir.filePath("Sorvenika.ini"), uzivatel);
     SelhaniCteni s(EMFILE);
@@ -111,11 +113,22 @@ TEST(frmNastaveni, OkWritesNothingOverSettingsThatCouldNotBeRead) {
     ASSERT_TRUE(s.konec());
     ProxyVPromenne detekce;
     frmNastaveni okno(http, objednavka, detekce);
+    const QString chyba = "Soubor " + dir.filePath("Objednavky.ini") + " nelze přečíst: Příliš mnoho otevřených souborů.";
+    okno.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(d.fake.texty(), QStringList{chyba});
+    EXPECT_EQ(d.fake.zpravy.value(0).ikona, Ikona::Kriticka);
+    for (QRadioButton* o : okno.optPripojeni) EXPECT_FALSE(o->isChecked()) << o->objectName().toStdString();
+
+    okno.optPripojeni[1]->click();
+    okno.cmdTestSpojeni->click();
     okno.txtID->setText("K-18");
     okno.cmdOk->click();
-    EXPECT_EQ(d.fake.texty(), QStringList{kPripojeniNeulozeno + "\nSoubor " + dir.filePath("Objednavky.ini") +
-                                          " nelze přečíst: Příliš mnoho otevřených souborů."});
-    EXPECT_NE(okno.result(), QDialog::Accepted);
+    EXPECT_TRUE(okno.isVisible());
+    okno.cmdStorno->click();
+    EXPECT_FALSE(okno.isVisible());
+    EXPECT_EQ(d.fake.texty(), QStringList({chyba, chyba, kPripojeniNeulozeno + "\n" + chyba}));
     EXPECT_EQ(readBytes(dir.filePath("Objednavky.ini")), objednavky);
     EXPECT_EQ(readBytes(dir.filePath("Sorvenika.ini")), uzivatel);
 }

@@ -327,6 +327,36 @@ TEST(OrderSheetWindow, ImportOfAMissingFileSaysSoAndAddsNothing) {
     EXPECT_EQ(sluzby.dialogs.slozkyUlozeni, QStringList{inst.dir.path()});
 }
 
+// Order settings that cannot be read: the sheet names the file and its reason once as it opens,
+// in a box over the sheet, which has the keys back after it.
+TEST(OrderSheetWindow, UnreadableSettingsAreNamedOnceAsItOpens) {
+    Instalace inst;
+    FakeServices sluzby;
+    QtProgram program;
+    ASSERT_TRUE(program.aplikace().Main());
+    const QString soubor = inst.data + "/Objednavky.ini";
+    QFile::remove(soubor);
+    ASSERT_TRUE(QDir().mkdir(soubor));
+    QtUserDialogs skutecne;
+    platform::setDialogs(&skutecne);
+    QStringList texty;
+    const QWidget* nad = nullptr;
+    az(modalni<QMessageBox>, [&](QWidget* w) {
+        texty << static_cast<QMessageBox*>(w)->text();
+        nad = w->parentWidget();
+        EXPECT_EQ(static_cast<QMessageBox*>(w)->icon(), QMessageBox::Critical);
+        QTest::keyClick(w, Qt::Key_Return);
+    });
+    program.objednavkovyList().Zobraz();
+    frmObjednavka* okno = program.objednavkovyList().okno();
+    ASSERT_TRUE(okno && QTest::qWaitFor([&] { return !texty.isEmpty() && !modalni<QMessageBox>(); }, kStropCekaniMs));
+    platform::setDialogs(&sluzby.dialogs);
+    const QString chyba = "Soubor " + soubor + " nelze přečíst: Je adresářem.";
+    EXPECT_EQ(texty, QStringList{chyba});
+    EXPECT_EQ(nad, okno);
+    EXPECT_TRUE(aktivni(okno));
+}
+
 // A minimised window comes back with the command that shows it: restored, shown and active (the
 // price list beside the order sheet, which stays active), and the next key goes to the active one.
 TEST(ProgramWindows, TheCommandThatShowsAWindowBringsItBackFromMinimised) {

@@ -294,6 +294,7 @@ TEST(clsHTTP, SettingsAreReadAndWrittenOnlyWhenChanged) {
 
 // Settings that cannot be read (a failing disk or share, a process out of descriptors) are
 // empty and never saved: Uloz_ini names the file, and the client's end leaves the file as it was.
+// The test and the order upload name the same failure, not the server their empty settings lack.
 TEST(clsHTTP, UnreadableSettingsAreNeverWritten) {
     // The other file is missing, so that the failed read is this one's (out of descriptors, a
     // missing file fails too: the proxy settings' row needs EIO).
@@ -314,9 +315,10 @@ TEST(clsHTTP, UnreadableSettingsAreNeverWritten) {
             clsHTTP http;
             if (!s.konec()) return "konec";
             http.setPripojeni("1");
-            return http.Uloz_ini().chyba().toUtf8();
+            return QStringList({http.TestSpojeni().chyba(), http.OdeslatObjednavku("1", "m", "HRAB", kObjednavka).chyba(),
+                                http.Uloz_ini().chyba()}).join(" | ").toUtf8();
         });
-        EXPECT_EQ(QString::fromUtf8(zprava), "Soubor " + soubor + " nelze přečíst: " + p.duvod + ".");
+        EXPECT_EQ(QString::fromUtf8(zprava), QStringList(3, "Soubor " + soubor + " nelze přečíst: " + p.duvod + ".").join(" | "));
         EXPECT_EQ(readBytes(soubor), obsah);
     }
 }

@@ -31,9 +31,10 @@ struct Misto {
 }  // namespace
 
 TEST(NastaveniPripojeni, DetectsTheConnectionOnlyWithoutAMode) {
-    struct { QByteArray rezim; bool sit; QString proxy; int opt; QString Proxy, Port; } pripady[] = {
+    struct { QByteArray rezim; bool sit; QString proxy; int opt; QString Proxy, Port; bool bezSouboru = false; } pripady[] = {
         {"0", false, {}, 0, {}, {}},
         {"", true, {}, 1, {}, {}},
+        {"", true, {}, 1, {}, {}, true},                                    // no settings file yet: a first set-up
         {"0", true, "http://proxy:3128", 2, "proxy", "3128"},
         {"0", false, "proxy", 2, {}, {}},                                   // no ":": mode 2, fields empty
         {"0", true, "http=proxy:3128;https=proxy:3129", 2, "http=proxy", "3128;https=proxy"},
@@ -41,8 +42,9 @@ TEST(NastaveniPripojeni, DetectsTheConnectionOnlyWithoutAMode) {
         {"7", true, {}, -1, {}, {}},
     };
     for (const auto& p : pripady) {
-        SCOPED_TRACE(p.rezim.toStdString() + " " + p.proxy.toStdString());
+        SCOPED_TRACE(p.rezim.toStdString() + " " + p.proxy.toStdString() + (p.bezSouboru ? " no file" : ""));
         Misto m("pripojeni=" + p.rezim + "\r\n");
+        if (p.bezSouboru) QFile::remove(m.dir.filePath("Objednavky.ini"));
         clsHTTP http;
         NastaveniObjednavek objednavka = NactiNastaveniObjednavek(m.dir.filePath("Objednavky.ini"));
         FakeDetekce detekce;
@@ -54,8 +56,8 @@ TEST(NastaveniPripojeni, DetectsTheConnectionOnlyWithoutAMode) {
         EXPECT_EQ(d.txtProxy, p.Proxy);
         EXPECT_EQ(d.txtPort, p.Port);
         EXPECT_EQ(detekce.dotazu, http::rezimPripojeni(p.rezim) == 0 ? 1 : 0);
-        EXPECT_EQ(d.txtID, "K-17");
-        EXPECT_EQ(d.lblVystup, "/kopie");
+        EXPECT_EQ(d.chybaCteni(), "");
+        EXPECT_EQ(d.txtID + d.lblVystup, p.bezSouboru ? "" : "K-17/kopie");
         if (p.opt >= 0) {
             EXPECT_EQ(http.Pripojeni(), QString::number(p.opt));
         }
@@ -116,6 +118,30 @@ TEST(NastaveniPripojeni, LiveEditsStayAfterStornoAndOkSavesTheBoxesAsTyped) {
     EXPECT_EQ(ulozene.spojeni.Pripojeni, "0");
     EXPECT_TRUE(m.objednavky().contains("proxy= p \r\n"));
     EXPECT_TRUE(m.objednavky().contains("SOCKS5port=1080 \r\n"));
+}
+
+// The proxy's keys that could not be read keep OK from writing the order settings too, which
+// could be read: nothing of the dialog is saved by halves. Storno says and writes nothing.
+TEST(NastaveniPripojeni, UnreadableProxySettingsAreNamedAndNothingIsWritten) {
+    Misto m("pripojeni=0\r\n");
+    const QString ini = m.dir.filePath("Sorvenika.ini");
+    QFile::remove(ini);
+    QDir().mkdir(ini);
+    const QByteArray pred = m.objednavky();
+    clsHTTP http;
+    NastaveniObjednavek objednavka = NactiNastaveniObjednavek(m.dir.filePath("Objednavky.ini"));
+    FakeDetekce detekce;
+    NastaveniPripojeni d(http, objednavka, detekce);
+    d.Form_Load();
+    const QString chyba = "Soubor " + ini + " nelze přečíst: Je adresářem.";
+    EXPECT_EQ(d.chybaCteni(), chyba);
+    EXPECT_EQ(std::pair(d.optPripojeni, detekce.dotazu), std::pair(0, 0));  // as stored, nothing proposed
+    d.cmdProchazet("/jinam");
+    d.txtID = "K-18";
+    EXPECT_EQ(d.cmdOk_Click().chyba(), kPripojeniNeulozeno + "\n" + chyba);
+    EXPECT_EQ(objednavka.ID, "K-17");  // what the order sheet shows after the dialog
+    EXPECT_TRUE(d.cmdStorno_Click());
+    EXPECT_EQ(m.objednavky(), pred);
 }
 
 TEST(DetekceSite, ProxyOfTheSystemOrOfTheEnvironment) {

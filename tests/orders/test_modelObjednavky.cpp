@@ -221,8 +221,9 @@ TEST(OrderSheet, SettingsKeepOtherKeysAndTheNumberPast16Bits) {
 }
 
 // Settings that cannot be read (a failing disk or share, a process out of descriptors) leave the
-// sheet empty: the send names the file instead of asking for the folder, and the end writes
-// nothing over it. A missing file reads as empty and is written at the end.
+// sheet empty: the sheet names the file as it opens, the send names it instead of asking for the
+// folder, and the end writes nothing over it. A missing file reads as empty, is named nowhere
+// and is written at the end.
 TEST(OrderSheet, UnreadableSettingsAreNamedAndNotWrittenAtTheEnd) {
     const QByteArray obsah = "[NASTAVENI]\r\nemail=a@b.cz\r\nid=K-17\r\ncislo objednavky=120\r\nvystup=/kopie\r\n";
     // klient: only the send's HTTP client fails to read them, after the sheet read them whole.
@@ -254,9 +255,10 @@ TEST(OrderSheet, UnreadableSettingsAreNamedAndNotWrittenAtTheEnd) {
             m.Objednavka.setCisloObjednavky(121);
             m.cmbZavod = 0;
             const Hlaseni<Fokus> h = mnuOdeslat_Click(m, http);
-            return (h.odmitnuti ? h.odmitnuti->zprava : QStringLiteral("odesláno")).toUtf8();
+            return (m.chybaCteni(http) + " | " + (h.odmitnuti ? h.odmitnuti->zprava : QStringLiteral("odesláno"))).toUtf8();
         });
-        EXPECT_EQ(QString::fromUtf8(zprava), p.duvod ? "Soubor " + soubor + " nelze přečíst: " + p.duvod + "." : kChybiVystup);
+        const QString chyba = p.duvod ? "Soubor " + soubor + " nelze přečíst: " + p.duvod + "." : QString();
+        EXPECT_EQ(QString::fromUtf8(zprava), chyba + " | " + (p.duvod ? chyba : kChybiVystup));
         EXPECT_EQ(readBytes(soubor), p.potom);
     }
 }
