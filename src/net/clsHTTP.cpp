@@ -192,6 +192,7 @@ Vysledek<QString> clsHTTP::OdeslatObjednavku(const QString& ID, const QString& m
 }
 
 Vysledek<QString> clsHTTP::OdeslatNabidky(const QString& Nabidky) {
+    if (!m_chybaCteni.isEmpty()) return Chyba{m_chybaCteni};
     const http::Nahrani n{http::kCestaNabidek, QStringLiteral("cmd.txt"), {}, Nabidky};
     const http::Pozadavek r = http::pozadavekNahrani(m_server, n, http::konecHranice(Rnd), radkyRezimu());
     const Pruchod p = proved(http::rozdelHostitele(m_server), r.hlavicka, r.telo, limitNabidek, false);

@@ -94,6 +94,7 @@ public:
     // could not be read first). Empty without a connection mode.
     Vysledek<QString> OdeslatObjednavku(const QString& ID, const QString& mail, const QString& Zavod,
                                         const QString& Objednavka);
+    // As OdeslatObjednavku, for a command of the offer synchronisation.
     Vysledek<QString> OdeslatNabidky(const QString& Nabidky);
     // Takes what the socket brought into Odpoved; a reply past limitOdpovedi is dropped whole.
     void SOCK_OnDataArrival(qint64 bytesTotal);

@@ -316,9 +316,9 @@ TEST(clsHTTP, UnreadableSettingsAreNeverWritten) {
             if (!s.konec()) return "konec";
             http.setPripojeni("1");
             return QStringList({http.TestSpojeni().chyba(), http.OdeslatObjednavku("1", "m", "HRAB", kObjednavka).chyba(),
-                                http.Uloz_ini().chyba()}).join(" | ").toUtf8();
+                                http.OdeslatNabidky("x").chyba(), http.Uloz_ini().chyba()}).join(" | ").toUtf8();
         });
-        EXPECT_EQ(QString::fromUtf8(zprava), QStringList(3, "Soubor " + soubor + " nelze přečíst: " + p.duvod + ".").join(" | "));
+        EXPECT_EQ(QString::fromUtf8(zprava), QStringList(4, "Soubor " + soubor + " nelze přečíst: " + p.duvod + ".").join(" | "));
         EXPECT_EQ(readBytes(soubor), obsah);
     }
 }
