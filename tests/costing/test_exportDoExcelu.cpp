@@ -194,11 +194,12 @@ TEST_F(Sesit, AnExportIsWholeOrRefused) {
 
 // Every write the export of a 110-row costing makes, failed one at a time with EIO and then with
 // ENOSPC: the export is refused with its reason and leaves nothing, or the workbook is whole, each
-// part as a clean export writes it (a lost write can take a block out of a part's middle and leave
-// it well-formed). Prints how the failures ended.
+// part as a clean export writes it. A lost write takes a block out of a part's middle, which may
+// leave it well-formed: where that happens hangs on where the blocks fall, so with short names
+// it falls in the sheet, with names as long as the manufacturer's in the shared strings too.
+// Prints how the failures ended.
 TEST_F(Sesit, NoFailedWriteLeavesAHole) {
     Prostredi tmp("TMPDIR", dir.path().toUtf8());
-    const Kalkulace k = dlouhaKalkulace(110);
     const QString nazev = dir.filePath(QStringLiteral("Sorvenika-MIV-20261206-100000.xlsx"));
     // The parts as an independent reader unzips them, without the times the workbook was made.
     const auto casti = [&] {
@@ -210,7 +211,7 @@ except Exception as e: print('unreadable:', e))"),
                             nazev});
     };
     // The writes the export made and its outcome.
-    const auto exportuj = [&](unsigned n, int chyba) -> std::pair<unsigned, QString> {
+    const auto exportuj = [&](const Kalkulace& k, unsigned n, int chyba) -> std::pair<unsigned, QString> {
         const QByteArray v = vPotomkovi([&]() -> QByteArray {
             const std::atomic<unsigned>* zapisu = selhejNtyZapis(n, chyba);
             if (!zapisu) return "0 setup";
@@ -219,32 +220,38 @@ except Exception as e: print('unreadable:', e))"),
         });
         return {v.left(v.indexOf(' ')).toUInt(), QString::fromUtf8(v.mid(v.indexOf(' ') + 1))};
     };
-    const auto [zapisu, cisty] = exportuj(0, 0);
-    ASSERT_EQ(cisty, QStringLiteral("OK"));
-    const QByteArray vzor = casti();
-    ASSERT_TRUE(vzor.contains("xl/worksheets/sheet1.xml") && !vzor.contains("unreadable")) << vzor.toStdString();
-    QFile::remove(nazev);
+    for (const char* predpona : {"", "Komínová tvárnice s tepelnou izolací, výška 33 cm – "}) {
+        SCOPED_TRACE(predpona);
+        Kalkulace k = dlouhaKalkulace(110);
+        for (RadekKalkulace& r : k.radky) r.Nazev.prepend(QString::fromUtf8(predpona));
+        const auto [zapisu, cisty] = exportuj(k, 0, 0);
+        ASSERT_EQ(cisty, QStringLiteral("OK"));
+        const QByteArray vzor = casti();
+        ASSERT_TRUE(vzor.contains("xl/worksheets/sheet1.xml") && !vzor.contains("unreadable")) << vzor.toStdString();
+        QFile::remove(nazev);
 
-    int odmitnuto = 0, cely = 0, roztrzeny = 0;
-    for (unsigned n = 1; n <= zapisu; ++n) {
-        for (const int chyba : {EIO, ENOSPC}) {
-            SCOPED_TRACE(testing::Message() << "write " << n << ", " << strerror(chyba));
-            const QString vysledek = exportuj(n, chyba).second;
-            const QStringList zbylo = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-            if (vysledek != QStringLiteral("OK")) {
-                ++odmitnuto;
-                EXPECT_TRUE(vysledek.startsWith(QStringLiteral("Chyba při exportu.\nChyba při zápisu do souboru ") + nazev + ": "))
-                    << vysledek.toStdString();
-                EXPECT_EQ(zbylo, QStringList());
-            } else if (zbylo == QStringList{QFileInfo(nazev).fileName()} && casti() == vzor) {
-                ++cely;
-            } else {
-                ++roztrzeny;
+        int odmitnuto = 0, cely = 0, roztrzeny = 0;
+        for (unsigned n = 1; n <= zapisu; ++n) {
+            for (const int chyba : {EIO, ENOSPC}) {
+                SCOPED_TRACE(testing::Message() << "write " << n << ", " << strerror(chyba));
+                const QString vysledek = exportuj(k, n, chyba).second;
+                const QStringList zbylo = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+                if (vysledek != QStringLiteral("OK")) {
+                    ++odmitnuto;
+                    EXPECT_TRUE(vysledek.startsWith(QStringLiteral("Chyba při exportu.\nChyba při zápisu do souboru ") + nazev + ": "))
+                        << vysledek.toStdString();
+                    EXPECT_EQ(zbylo, QStringList());
+                } else if (zbylo == QStringList{QFileInfo(nazev).fileName()} && casti() == vzor) {
+                    ++cely;
+                } else {
+                    ++roztrzeny;
+                    ADD_FAILURE() << "exported with a hole";
+                }
+                for (const QString& z : zbylo) QFile::remove(dir.filePath(z));
             }
-            for (const QString& z : zbylo) QFile::remove(dir.filePath(z));
         }
+        std::cout << (*predpona ? "long" : "short") << " names, " << zapisu << " writes, each failed with EIO and with ENOSPC: "
+                  << odmitnuto << " refused, " << cely << " exported whole, " << roztrzeny << " torn" << std::endl;
+        EXPECT_EQ(roztrzeny, 0);
     }
-    std::cout << zapisu << " writes, each failed with EIO and with ENOSPC: " << odmitnuto << " refused, " << cely
-              << " exported whole, " << roztrzeny << " torn" << std::endl;
-    EXPECT_EQ(roztrzeny, 0);
 }
