@@ -55,6 +55,8 @@ QString duvodKnihovny(lxw_error e, int chyba) {
 // every row and cell written and the shared strings as many as their count says.
 class CastSesitu {
 public:
+    // One reader for every part, cleared between them: cheaper than one made for each.
+    explicit CastSesitu(QXmlStreamReader& xml) : m_xml(xml) { m_xml.clear(); }
     // False once the part is not well-formed.
     bool pridej(const char* kus, int n) {
         m_xml.addData(QByteArray(kus, n));
@@ -79,7 +81,7 @@ public:
     }
 
 private:
-    QXmlStreamReader m_xml;
+    QXmlStreamReader& m_xml;
     int m_hloubka = 0;
     bool m_koren = false;
     qsizetype m_radku = 0, m_bunek = 0, m_retezcu = 0;
@@ -99,6 +101,7 @@ std::optional<QString> chybaSesitu(const QString& cesta, qsizetype radku, qsizet
     if (!zip) return chyba(UNZ_ERRNO, errno);
     QStringList casti;
     std::array<char, 16384> kus;
+    QXmlStreamReader xml;
     for (int r = unzGoToFirstFile(zip.get()); r != UNZ_END_OF_LIST_OF_FILE; r = unzGoToNextFile(zip.get())) {
         unz_file_info64 info{};
         std::array<char, 256> jmeno{};
@@ -106,7 +109,7 @@ std::optional<QString> chybaSesitu(const QString& cesta, qsizetype radku, qsizet
         if (r == UNZ_OK) r = unzOpenCurrentFile(zip.get());
         if (r != UNZ_OK) return chyba(r, errno);
         const QString nazev = QString::fromUtf8(jmeno.data());
-        CastSesitu cast;
+        CastSesitu cast(xml);
         quint64 precteno = 0;
         while ((r = unzReadCurrentFile(zip.get(), kus.data(), kus.size())) > 0 && cast.pridej(kus.data(), r)) precteno += r;
         const int e = errno;
