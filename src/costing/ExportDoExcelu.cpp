@@ -10,44 +10,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QtEndian>
+#include <QXmlStreamReader>
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstdarg>
-#include <cstdio>
 #include <memory>
+#include <minizip/unzip.h>
 #include <optional>
 #include <xlsxwriter.h>
-#include <zlib.h>
-
-extern "C" int __vfprintf_chk(FILE* f, int flag, const char* format, va_list a);
-
-namespace {
-
-thread_local bool t_tichaKnihovna = false;
-
-// Keeps the library's own messages off stderr while this thread writes a workbook.
-struct TichaKnihovna {
-    TichaKnihovna() { t_tichaKnihovna = true; }
-    ~TichaKnihovna() { t_tichaKnihovna = false; }
-    TichaKnihovna(const TichaKnihovna&) = delete;
-    TichaKnihovna& operator=(const TichaKnihovna&) = delete;
-};
-
-}  // namespace
-
-// libxlsxwriter prints each failure to stderr itself, with no switch to turn that off (it is
-// compiled in); the export tells the user the reason in Czech instead. Only the thread writing a
-// workbook is kept quiet: whatever another thread prints meanwhile goes out as always.
-extern "C" int __fprintf_chk(FILE* f, int flag, const char* format, ...) {
-    if (t_tichaKnihovna && f == stderr) return 0;
-    va_list a;
-    va_start(a, format);
-    const int n = __vfprintf_chk(f, flag, format, a);
-    va_end(a);
-    return n;
-}
 
 namespace {
 
@@ -80,70 +50,79 @@ QString duvodKnihovny(lxw_error e, int chyba) {
     }
 }
 
-// The members of a zip archive without ZIP64, as the library writes it, in the archive's order,
-// each inflated and checked against the size and CRC of its central record; nullopt when any of
-// them is not whole.
-std::optional<QList<std::pair<QString, QByteArray>>> rozbalZip(const QByteArray& zip) {
-    const auto* d = reinterpret_cast<const uchar*>(zip.constData());
-    const auto u16 = [&](qsizetype i) { return quint32{qFromLittleEndian<quint16>(d + i)}; };
-    const auto u32 = [&](qsizetype i) { return qFromLittleEndian<quint32>(d + i); };
-    const qsizetype konec = zip.size() - 22;  // the end record, without a comment
-    if (konec < 0 || u32(konec) != 0x06054b50) return std::nullopt;
-    const qsizetype adresar = u32(konec + 16), pocet = u16(konec + 10);
-    if (adresar + u32(konec + 12) != konec) return std::nullopt;
-    QList<std::pair<QString, QByteArray>> casti;
-    for (qsizetype i = adresar; casti.size() < pocet;) {
-        if (i + 46 > konec || u32(i) != 0x02014b50) return std::nullopt;
-        const quint32 metoda = u16(i + 10), crc = u32(i + 16), zabaleno = u32(i + 20), velikost = u32(i + 24);
-        const qsizetype jmeno = u16(i + 28), lokalni = u32(i + 42);
-        QString nazev = QString::fromUtf8(zip.mid(i + 46, jmeno));
-        i += 46 + jmeno + u16(i + 30) + u16(i + 32);
-        if (i > konec || lokalni + 30 > adresar || u32(lokalni) != 0x04034b50) return std::nullopt;
-        const qsizetype data = lokalni + 30 + u16(lokalni + 26) + u16(lokalni + 28);
-        if (data + zabaleno > adresar || (metoda != Z_DEFLATED && (metoda != 0 || zabaleno != velikost))) return std::nullopt;
-        QByteArray obsah = metoda == 0 ? zip.mid(data, zabaleno) : QByteArray(velikost, Qt::Uninitialized);
-        if (metoda == Z_DEFLATED) {
-            z_stream z{};
-            if (inflateInit2(&z, -MAX_WBITS) != Z_OK) return std::nullopt;
-            z.next_in = const_cast<Bytef*>(d + data);
-            z.avail_in = zabaleno;
-            z.next_out = reinterpret_cast<Bytef*>(obsah.data());
-            z.avail_out = velikost;
-            const int r = inflate(&z, Z_FINISH);
-            const bool cely = r == Z_STREAM_END && z.avail_in == 0 && z.avail_out == 0;
-            inflateEnd(&z);
-            if (!cely) return std::nullopt;
+// One part of the workbook parsed as its pieces come out of the archive. A write the library
+// lost takes a block out of a part's middle and may leave it well-formed, so the sheet must hold
+// every row and cell written and the shared strings as many as their count says.
+class CastSesitu {
+public:
+    // One reader for every part, cleared between them: cheaper than one made for each.
+    explicit CastSesitu(QXmlStreamReader& xml) : m_xml(xml) { m_xml.clear(); }
+    // False once the part is not well-formed.
+    bool pridej(const char* kus, int n) {
+        m_xml.addData(QByteArray(kus, n));
+        while (m_xml.readNext() != QXmlStreamReader::Invalid && m_xml.tokenType() != QXmlStreamReader::EndDocument) {
+            if (m_xml.isEndElement()) --m_hloubka;
+            if (!m_xml.isStartElement()) continue;
+            m_koren = true;
+            ++m_hloubka;
+            const QStringView jmeno = m_xml.name();
+            if (jmeno == u"row") ++m_radku;
+            else if (jmeno == u"c") ++m_bunek;
+            else if (jmeno == u"si") ++m_retezcu;
+            else if (jmeno == u"sst") m_pocetRetezcu = m_xml.attributes().value(QLatin1String("uniqueCount")).toLongLong();
         }
-        if (crc32(0, reinterpret_cast<const Bytef*>(obsah.constData()), static_cast<uInt>(obsah.size())) != crc) return std::nullopt;
-        casti.append({std::move(nazev), std::move(obsah)});
+        return m_xml.error() == QXmlStreamReader::NoError || m_xml.error() == QXmlStreamReader::PrematureEndOfDocumentError;
     }
-    return casti;
-}
+    // Parsed to its root's end; the sheet with `radku` rows of `bunek` cells in all.
+    bool cela(const QString& nazev, qsizetype radku, qsizetype bunek) const {
+        if (!m_koren || m_hloubka != 0) return false;
+        if (nazev == u"xl/worksheets/sheet1.xml") return m_radku == radku && m_bunek == bunek;
+        return nazev != u"xl/sharedStrings.xml" || m_retezcu == m_pocetRetezcu;
+    }
 
-// A part cut anywhere loses its root's end tag, which the library writes last.
-bool celyDokument(const QByteArray& xml) {
-    qsizetype i = 0;
-    // The root is the first tag that is no declaration, comment or processing instruction.
-    while ((i = xml.indexOf('<', i)) >= 0 && i + 1 < xml.size() && (xml[i + 1] == '?' || xml[i + 1] == '!')) ++i;
-    if (i < 0) return false;
-    qsizetype konecJmena = i + 1;
-    while (konecJmena < xml.size() && !QByteArrayView(" \t\r\n/>").contains(xml[konecJmena])) ++konecJmena;
-    const QByteArray koren = xml.mid(i + 1, konecJmena - i - 1);
-    return !koren.isEmpty() && xml.trimmed().endsWith("</" + koren + '>');
-}
+private:
+    QXmlStreamReader& m_xml;
+    int m_hloubka = 0;
+    bool m_koren = false;
+    qsizetype m_radku = 0, m_bunek = 0, m_retezcu = 0;
+    qint64 m_pocetRetezcu = -1;
+};
 
 // The workbook read back: the library does not see a write of its own part files fail, and puts
-// an empty or cut part into the archive that it then reports as written. So the parts a workbook
-// needs must be there, and every part must end with its root's end tag.
-std::optional<QString> chybaSesitu(const QByteArray& zip) {
-    const std::optional<QList<std::pair<QString, QByteArray>>> casti = rozbalZip(zip);
-    if (!casti) return QStringLiteral("archiv sešitu není celý");
+// an empty, cut or holed part into the archive that it then reports as written. So the parts a
+// workbook needs must be there, and every part whole as CastSesitu judges it.
+std::optional<QString> chybaSesitu(const QString& cesta, qsizetype radku, qsizetype bunek) {
+    // A read the system failed has its reason; the archive's own faults have none.
+    const auto chyba = [](int r, int e) {
+        return r == UNZ_ERRNO && e ? filestore::duvodSystemu(e) : QStringLiteral("archiv sešitu není celý");
+    };
+    errno = 0;
+    const std::unique_ptr<void, int (*)(unzFile)> zip(unzOpen64(QFile::encodeName(cesta).constData()), unzClose);
+    if (!zip) return chyba(UNZ_ERRNO, errno);
+    QStringList casti;
+    std::array<char, 16384> kus;
+    QXmlStreamReader xml;
+    for (int r = unzGoToFirstFile(zip.get()); r != UNZ_END_OF_LIST_OF_FILE; r = unzGoToNextFile(zip.get())) {
+        unz_file_info64 info{};
+        std::array<char, 256> jmeno{};
+        if (r == UNZ_OK) r = unzGetCurrentFileInfo64(zip.get(), &info, jmeno.data(), jmeno.size() - 1, nullptr, 0, nullptr, 0);
+        if (r == UNZ_OK) r = unzOpenCurrentFile(zip.get());
+        if (r != UNZ_OK) return chyba(r, errno);
+        const QString nazev = QString::fromUtf8(jmeno.data());
+        CastSesitu cast(xml);
+        quint64 precteno = 0;
+        while ((r = unzReadCurrentFile(zip.get(), kus.data(), kus.size())) > 0 && cast.pridej(kus.data(), r)) precteno += r;
+        const int e = errno;
+        // Only a part read to its stated size has its CRC checked here.
+        const int crc = unzCloseCurrentFile(zip.get());
+        if (r < 0 || crc != UNZ_OK) return chyba(r < 0 ? r : crc, e);
+        if (precteno != info.uncompressed_size || !cast.cela(nazev, radku, bunek))
+            return QStringLiteral("část %1 sešitu se nezapsala celá").arg(nazev);
+        casti.append(nazev);
+    }
     for (const char* nutna : {"[Content_Types].xml", "_rels/.rels", "xl/workbook.xml", "xl/_rels/workbook.xml.rels",
                               "xl/styles.xml", "xl/worksheets/sheet1.xml"})
-        if (std::none_of(casti->begin(), casti->end(), [&](const auto& c) { return c.first == QLatin1String(nutna); }))
-            return QStringLiteral("v sešitu chybí část %1").arg(QLatin1String(nutna));
-    for (const auto& [nazev, obsah] : *casti)
-        if (!celyDokument(obsah)) return QStringLiteral("část %1 sešitu se nezapsala celá").arg(nazev);
+        if (!casti.contains(QLatin1String(nutna))) return QStringLiteral("v sešitu chybí část %1").arg(QLatin1String(nutna));
     return std::nullopt;
 }
 
@@ -151,7 +130,6 @@ std::optional<QString> chybaSesitu(const QByteArray& zip) {
 
 Vysledek<> zapisSesit(const Kalkulace& k, const QString& cesta, const QString& nazev) {
     const QString jmeno = nazev.isEmpty() ? cesta : nazev;
-    const TichaKnihovna ticho;
     // The parts go beside the workbook, not wherever the library would look.
     QByteArray slozka = QFile::encodeName(QFileInfo(jmeno).absolutePath());
     lxw_workbook_options volby{};
@@ -177,8 +155,10 @@ Vysledek<> zapisSesit(const Kalkulace& k, const QString& cesta, const QString& n
     const Regional& reg = Regional::current();
     std::array<qsizetype, kSloupcu> nejdelsi{};
     lxw_error bunka = LXW_NO_ERROR;  // the first cell the sheet did not take
+    qsizetype bunek = 0;
     const auto zapis = [&](lxw_row_t r, int c, const QString& text, double cislo, bool jeCislo, lxw_format* f) {
         nejdelsi[c] = std::max(nejdelsi[c], text.size());
+        ++bunek;
         const lxw_col_t s = static_cast<lxw_col_t>(c);
         const lxw_error e = jeCislo ? worksheet_write_number(list, r, s, cislo, f)
                                     : worksheet_write_string(list, r, s, text.toUtf8().constData(), f);
@@ -215,9 +195,7 @@ Vysledek<> zapisSesit(const Kalkulace& k, const QString& cesta, const QString& n
     const lxw_error e = workbook_close(sesit.release());
     const int chyba = errno;
     if (e != LXW_NO_ERROR) return nezapsan(duvodKnihovny(e, chyba));
-    const Vysledek<QByteArray> zpet = filestore::readExisting(cesta);
-    if (!zpet) return Chyba{kChyba + zpet.chyba()};
-    if (const std::optional<QString> cast = chybaSesitu(*zpet)) return nezapsan(*cast);
+    if (const std::optional<QString> cast = chybaSesitu(cesta, radek, bunek)) return nezapsan(*cast);
     return {};
 }
 

@@ -13,6 +13,7 @@
 #include <QJsonObject>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -131,7 +132,8 @@ TEST_F(Sesit, ExportOpensTheWorkbook) {
 // A write that fails anywhere in the export (the library's part files, the zip it writes, the
 // flush before the name) and a file that cannot be opened (no descriptor left, a folder the user
 // may not write) refuse the export with the reason in Czech: never a workbook missing its rows
-// under the name, never a temporary left behind, never a word on stderr.
+// under the name, never a temporary left behind. The library's own English lines may reach
+// stderr; the user reads the Czech reason.
 TEST_F(Sesit, AnExportIsWholeOrRefused) {
     Prostredi tmp("TMPDIR", dir.path().toUtf8());
     const Kalkulace k = ukazkovaKalkulace();
@@ -176,21 +178,80 @@ TEST_F(Sesit, AnExportIsWholeOrRefused) {
         SCOPED_TRACE(p.co);
         if (p.jinyUzivatel && geteuid() != 0) GTEST_SKIP() << "only root can act as another user";
         const QByteArray vysledek = vPotomkovi([&]() -> QByteArray {
-            const int chyby = memfd_create("stderr", 0);
-            if (chyby < 0 || dup2(chyby, STDERR_FILENO) < 0) return "stderr";
-            close(chyby);
             int fd[3];
             for (int& f : fd) f = dup(STDERR_FILENO);
             for (const int f : fd) close(f);
             if (!p.selhani(fd)) return "setup";
             const Vysledek<QString> v = ExportDoExcelu(k);
-            QByteArray vypis(4096, 0);
-            const ssize_t n = pread(STDERR_FILENO, vypis.data(), static_cast<size_t>(vypis.size()), 0);
-            return (v ? QStringLiteral("OK ") + *v : v.chyba()).toUtf8() + (n > 0 ? "\nstderr: " + vypis.left(n) : QByteArray());
+            return (v ? QStringLiteral("OK ") + *v : v.chyba()).toUtf8();
         });
         EXPECT_EQ(QString::fromUtf8(vysledek), p.zprava);
         const QStringList zbylo = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         EXPECT_EQ(zbylo, QStringList());
         for (const QString& z : zbylo) QFile::remove(dir.filePath(z));  // so that the next row starts clean
+    }
+}
+
+// Every write the export of a 110-row costing makes, failed one at a time with EIO and then with
+// ENOSPC: the export is refused with its reason and leaves nothing, or the workbook is whole, each
+// part as a clean export writes it. A lost write takes a block out of a part's middle, which may
+// leave it well-formed: where that happens hangs on where the blocks fall, so with short names
+// it falls in the sheet, with names as long as the manufacturer's in the shared strings too.
+// Prints how the failures ended.
+TEST_F(Sesit, NoFailedWriteLeavesAHole) {
+    Prostredi tmp("TMPDIR", dir.path().toUtf8());
+    const QString nazev = dir.filePath(QStringLiteral("Sorvenika-MIV-20261206-100000.xlsx"));
+    // The parts as an independent reader unzips them, without the times the workbook was made.
+    const auto casti = [&] {
+        return spustPython({QStringLiteral("-c"), QStringLiteral(R"(import hashlib, re, sys, zipfile
+try:
+    z = zipfile.ZipFile(sys.argv[1])
+    for n in z.namelist(): print(n, hashlib.sha256(re.sub(rb'<dcterms:(created|modified)[^<]*', b'', z.read(n))).hexdigest())
+except Exception as e: print('unreadable:', e))"),
+                            nazev});
+    };
+    // The writes the export made and its outcome.
+    const auto exportuj = [&](const Kalkulace& k, unsigned n, int chyba) -> std::pair<unsigned, QString> {
+        const QByteArray v = vPotomkovi([&]() -> QByteArray {
+            const std::atomic<unsigned>* zapisu = selhejNtyZapis(n, chyba);
+            if (!zapisu) return "0 setup";
+            const Vysledek<QString> e = ExportDoExcelu(k);
+            return QByteArray::number(zapisu->load()) + ' ' + (e ? QByteArray("OK") : e.chyba().toUtf8());
+        });
+        return {v.left(v.indexOf(' ')).toUInt(), QString::fromUtf8(v.mid(v.indexOf(' ') + 1))};
+    };
+    for (const char* predpona : {"", "Komínová tvárnice s tepelnou izolací, výška 33 cm – "}) {
+        SCOPED_TRACE(predpona);
+        Kalkulace k = dlouhaKalkulace(110);
+        for (RadekKalkulace& r : k.radky) r.Nazev.prepend(QString::fromUtf8(predpona));
+        const auto [zapisu, cisty] = exportuj(k, 0, 0);
+        ASSERT_EQ(cisty, QStringLiteral("OK"));
+        const QByteArray vzor = casti();
+        ASSERT_TRUE(vzor.contains("xl/worksheets/sheet1.xml") && !vzor.contains("unreadable")) << vzor.toStdString();
+        QFile::remove(nazev);
+
+        int odmitnuto = 0, cely = 0, roztrzeny = 0;
+        for (unsigned n = 1; n <= zapisu; ++n) {
+            for (const int chyba : {EIO, ENOSPC}) {
+                SCOPED_TRACE(testing::Message() << "write " << n << ", " << strerror(chyba));
+                const QString vysledek = exportuj(k, n, chyba).second;
+                const QStringList zbylo = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+                if (vysledek != QStringLiteral("OK")) {
+                    ++odmitnuto;
+                    EXPECT_TRUE(vysledek.startsWith(QStringLiteral("Chyba při exportu.\nChyba při zápisu do souboru ") + nazev + ": "))
+                        << vysledek.toStdString();
+                    EXPECT_EQ(zbylo, QStringList());
+                } else if (zbylo == QStringList{QFileInfo(nazev).fileName()} && casti() == vzor) {
+                    ++cely;
+                } else {
+                    ++roztrzeny;
+                    ADD_FAILURE() << "exported with a hole";
+                }
+                for (const QString& z : zbylo) QFile::remove(dir.filePath(z));
+            }
+        }
+        std::cout << (*predpona ? "long" : "short") << " names, " << zapisu << " writes, each failed with EIO and with ENOSPC: "
+                  << odmitnuto << " refused, " << cely << " exported whole, " << roztrzeny << " torn" << std::endl;
+        EXPECT_EQ(roztrzeny, 0);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // For a forked child only (the filter stays for the rest of the process): the given system calls
 // end as their rules say. False when the filter could not be set.
+#include <atomic>
 #include <cerrno>
 #include <cstddef>
 #include <fcntl.h>
@@ -8,9 +9,11 @@
 #include <linux/audit.h>
 #include <linux/filter.h>
 #include <linux/seccomp.h>
+#include <sys/ioctl.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -72,6 +75,43 @@ inline bool zabijPriVolani(std::initializer_list<unsigned> volani) { return filt
 // A write of exactly `n` bytes fails with `chyba`, as the system would fail it on a full disk, an
 // exceeded quota, a read-only file system or a failing device.
 inline bool selhejZapis(unsigned n, int chyba) { return filtrujVolani({{__NR_write, 2, ~0u, n, chybou(chyba)}}); }
+
+// The writes (write(2)) of this thread and of the threads it starts are counted from now on by a
+// thread of their own, and only the `n`th (from 1; none for 0) fails with `chyba`: one write the
+// system failed among many that it made. Gives the count so far; nullptr when it cannot be set.
+inline const std::atomic<unsigned>* selhejNtyZapis(unsigned n, int chyba) {
+#if defined(__x86_64__)
+    static std::atomic<unsigned> zapisu{0};
+    sock_filter program[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, AUDIT_ARCH_X86_64, 0, 3),
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_write, 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_USER_NOTIF),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    const sock_fprog fprog{static_cast<unsigned short>(std::size(program)), program};
+    if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0) return nullptr;
+    const int fd = static_cast<int>(syscall(__NR_seccomp, SECCOMP_SET_MODE_FILTER, SECCOMP_FILTER_FLAG_NEW_LISTENER, &fprog));
+    if (fd < 0) return nullptr;
+    std::thread([fd, n, chyba] {
+        for (;;) {
+            seccomp_notif zapis{};
+            if (ioctl(fd, SECCOMP_IOCTL_NOTIF_RECV, &zapis) != 0) {
+                if (errno == EINTR) continue;
+                return;
+            }
+            seccomp_notif_resp odpoved{.id = zapis.id, .val = 0, .error = 0, .flags = SECCOMP_USER_NOTIF_FLAG_CONTINUE};
+            if (++zapisu == n) odpoved = {.id = zapis.id, .val = 0, .error = -chyba, .flags = 0};
+            ioctl(fd, SECCOMP_IOCTL_NOTIF_SEND, &odpoved);
+        }
+    }).detach();
+    return &zapisu;
+#else
+    (void)n, (void)chyba;
+    return nullptr;
+#endif
+}
 
 // An unnamed temporary file is refused, as on a file system without O_TMPFILE.
 inline const PravidloVolani kBezNepojmenovanych{__NR_openat, 2, __O_TMPFILE, __O_TMPFILE, chybou(EOPNOTSUPP)};
