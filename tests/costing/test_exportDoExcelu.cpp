@@ -14,7 +14,6 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <iostream>
-#include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>

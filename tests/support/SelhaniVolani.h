@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstddef>
 #include <fcntl.h>
+#include <future>
 #include <initializer_list>
 #include <linux/audit.h>
 #include <linux/filter.h>
@@ -82,20 +83,11 @@ inline bool selhejZapis(unsigned n, int chyba) { return filtrujVolani({{__NR_wri
 inline const std::atomic<unsigned>* selhejNtyZapis(unsigned n, int chyba) {
 #if defined(__x86_64__)
     static std::atomic<unsigned> zapisu{0};
-    sock_filter program[] = {
-        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, AUDIT_ARCH_X86_64, 0, 3),
-        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_write, 0, 1),
-        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_USER_NOTIF),
-        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
-    };
-    const sock_fprog fprog{static_cast<unsigned short>(std::size(program)), program};
-    if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0) return nullptr;
-    const int fd = static_cast<int>(syscall(__NR_seccomp, SECCOMP_SET_MODE_FILTER, SECCOMP_FILTER_FLAG_NEW_LISTENER, &fprog));
-    if (fd < 0) return nullptr;
-    std::thread([fd, n, chyba] {
-        for (;;) {
+    // The counting thread starts before the filter: starting a thread may write (the sanitizers'
+    // checks do), and under the filter that write would wait for a counter not yet there.
+    std::promise<int> posluchac;
+    std::thread([f = posluchac.get_future(), n, chyba]() mutable {
+        for (const int fd = f.get(); fd >= 0;) {
             seccomp_notif zapis{};
             if (ioctl(fd, SECCOMP_IOCTL_NOTIF_RECV, &zapis) != 0) {
                 if (errno == EINTR) continue;
@@ -106,7 +98,20 @@ inline const std::atomic<unsigned>* selhejNtyZapis(unsigned n, int chyba) {
             ioctl(fd, SECCOMP_IOCTL_NOTIF_SEND, &odpoved);
         }
     }).detach();
-    return &zapisu;
+    sock_filter program[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, AUDIT_ARCH_X86_64, 0, 3),
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_write, 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_USER_NOTIF),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    const sock_fprog fprog{static_cast<unsigned short>(std::size(program)), program};
+    const int fd = prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0
+                       ? -1
+                       : static_cast<int>(syscall(__NR_seccomp, SECCOMP_SET_MODE_FILTER, SECCOMP_FILTER_FLAG_NEW_LISTENER, &fprog));
+    posluchac.set_value(fd);
+    return fd >= 0 ? &zapisu : nullptr;
 #else
     (void)n, (void)chyba;
     return nullptr;
