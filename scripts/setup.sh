@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need; only what is missing.
 set -euo pipefail
-pkgs=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libxlsxwriter-dev libminizip-dev libgtest-dev libgmock-dev
+pkgs=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libxlsxwriter-dev libminizip-dev libexpat1-dev libgtest-dev libgmock-dev
       libbenchmark-dev xdg-utils python3 python3-dbfread tinyproxy microsocks poppler-utils
       pkgconf python3-openpyxl fonts-liberation2 qt6-translations-l10n)
 missing=()
