@@ -61,6 +61,12 @@ TEST(NastaveniPripojeni, DetectsTheConnectionOnlyWithoutAMode) {
         if (p.opt >= 0) {
             EXPECT_EQ(http.Pripojeni(), QString::number(p.opt));
         }
+        // Storno over a stored mode that nothing changed leaves the proxy's keys as they are.
+        const QByteArray ini = readBytes(m.dir.filePath("Sorvenika.ini"));
+        ASSERT_TRUE(d.cmdStorno_Click());
+        if (detekce.dotazu == 0) {
+            EXPECT_EQ(readBytes(m.dir.filePath("Sorvenika.ini")), ini);
+        }
     }
 }
 
