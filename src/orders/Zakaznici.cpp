@@ -18,17 +18,19 @@ const QStringList kNazvyPoli = {QStringLiteral("PRIJMENI"), QStringLiteral("JMEN
 
 QString souborZakazniku(const Nastaveni& n) { return dataDir() + QLatin1Char('/') + n.Zakaznici; }
 
-Vysledek<Zakaznici> NactiZakazniky(const QString& soubor) {
+Vysledek<Zakaznici> NactiZakazniky(const QString& soubor, QString* varovani) {
+    if (varovani) varovani->clear();
     // The first change creates the file at close.
     if (!QFileInfo::exists(resolvePath(soubor + QStringLiteral(".dbf")))) return Zakaznici{};
     return zachyt([&] {
-        const DataDBF d = NactiDBF(soubor);
+        CtecDBF ctec(soubor);
         Zakaznici z;
-        z.reserve(d.radky.size());
-        for (const auto& radek : d.radky) {
+        z.reserve(static_cast<size_t>(ctec.nejvyseZaznamu()));
+        for (std::vector<BunkaDBF> radek; ctec.dalsi(radek);) {
             Zakaznik &zakaznik = z.emplace_back();
             for (size_t i = 0; i < zakaznik.size() && i < radek.size(); ++i) zakaznik[i] = textBunky(radek[i]);
         }
+        if (varovani) *varovani = ctec.varovani();
         return z;
     });
 }
@@ -70,7 +72,7 @@ RadkyZakaznika radkyZakaznika(const Zakaznik& z) {
 ModelAdresare::ModelAdresare(QString soubor) : m_soubor(std::move(soubor)) {}
 
 Vysledek<> ModelAdresare::nacti() {
-    Vysledek<Zakaznici> z = NactiZakazniky(m_soubor);
+    Vysledek<Zakaznici> z = NactiZakazniky(m_soubor, &m_varovani);
     if (!z) return z.selhani();
     m_tabulka = std::move(*z);
     seradZakazniky(m_tabulka);
@@ -121,6 +123,7 @@ QString ModelAdresare::cmbPrikaz_Click(int prikaz) {
         Zobraz_tlacitka();
         Aktualni_zaznam = m_vybrany;
         m_texty = {};
+        m_puvodni = {};
         m_zmenitSmazat = true;
         m_cisloViditelne = false;
         break;
@@ -130,6 +133,7 @@ QString ModelAdresare::cmbPrikaz_Click(int prikaz) {
         Akce = 1;
         Zobraz_tlacitka();
         Aktualni_zaznam = m_vybrany;
+        m_puvodni = m_texty;
         break;
     case Smazat: {
         if (m_upravy || m_vybrany < 0) break;

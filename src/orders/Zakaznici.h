@@ -27,8 +27,9 @@ inline constexpr int kNejdelsiPsc = 6;
 QString souborZakazniku(const Nastaveni& n);
 
 // The customers of the file in file order; fields are taken by position, a table of fewer than
-// five fields gives empty texts for the rest. A missing file is an empty database.
-Vysledek<Zakaznici> NactiZakazniky(const QString& soubor);
+// five fields gives empty texts for the rest. A missing file is an empty database. `varovani`,
+// when given, gets the reader's warning for a file cut short (empty for a whole one).
+Vysledek<Zakaznici> NactiZakazniky(const QString& soubor, QString* varovani = nullptr);
 // Writes the five fields, each as zjednodus keeps it; the old file stays as it was when the
 // write fails.
 Vysledek<> UlozZakazniky(const QString& soubor, const Zakaznici& zakaznici);
@@ -43,6 +44,10 @@ void seradZakazniky(Zakaznici& zakaznici);
 // "Příjmení Jméno", the street, "PSČ  Město" (two blanks).
 RadkyZakaznika radkyZakaznika(const Zakaznik& z);
 
+// Asked when the window is closed while a customer is typed: "Ano" stores it as "Ok" would.
+inline const QString kUlozitRozpracovany =
+    QStringLiteral("Rozpracovaný záznam není uložen. Uložit jej před zavřením okna?");
+
 // The window "Databáze zákazníků" without its widgets: the store sorted by surname, the name
 // list that mirrors it, the five text boxes, browse and edit modes and the commands.
 class ModelAdresare {
@@ -55,6 +60,9 @@ public:
     // Form_Load. A file that cannot be read gives its message and the book is not to be shown
     // (its close would overwrite the file with the empty store).
     Vysledek<> nacti();
+    // After the load: a file cut short is named, for the user to know before a change rewrites
+    // it with only the customers read; empty for a whole file.
+    const QString& varovani() const { return m_varovani; }
     // An entry of the list chosen (a click or a key in the list).
     void L_Click(int pozice);
     void setText(int pole, const QString& text);
@@ -74,6 +82,8 @@ public:
     const Zakaznik& texty() const { return m_texty; }
     // Edit mode: text boxes and the edit-mode Ok/Storno usable; otherwise browse mode.
     bool upravy() const { return m_upravy; }
+    // Edit mode with something typed that "Ok" would store.
+    bool rozpracovano() const { return m_upravy && m_texty != m_puvodni; }
     bool zmenitSmazatPovoleno() const { return m_zmenitSmazat; }
     bool cisloViditelne() const { return m_cisloViditelne; }
     // Cislo_zaznamu: "Záznam č. 2 z 3".
@@ -93,6 +103,8 @@ private:
     QString m_soubor;
     Zakaznici m_tabulka;
     Zakaznik m_texty;
+    Zakaznik m_puvodni;  // the text boxes as the edit began
+    QString m_varovani;
     int m_vybrany = -1;
     bool m_upravy = false;
     bool m_zmenitSmazat = false;

@@ -4,6 +4,7 @@
 #include "platform/UserDialogs.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -102,6 +103,7 @@ frmAdresar::frmAdresar(const QString& soubor, std::function<void(const RadkyZaka
 bool frmAdresar::nacti() {
     const bool ok = ohlas(m_model.nacti());
     zobraz();
+    if (ok && !m_model.varovani().isEmpty()) MsgBox(m_model.varovani(), Tlacitka::Ok, Ikona::Vykricnik);
     return ok;
 }
 
@@ -163,6 +165,29 @@ void frmAdresar::keyPressEvent(QKeyEvent* e) {
     // Escape drops the customer being typed, as "Storno" does; the next Escape closes the book.
     if (e->key() == Qt::Key_Escape && m_model.upravy()) return void(runGuarded([this] { prikaz(ModelAdresare::Storno); }));
     QDialog::keyPressEvent(e);
+}
+
+void frmAdresar::closeEvent(QCloseEvent* e) {
+    if (e->spontaneous() && m_model.rozpracovano()) {
+        bool zavrit = false;
+        runGuarded([&] {
+            switch (MsgBox(kUlozitRozpracovany, Tlacitka::YesNoCancel, Ikona::Otaznik)) {
+            case Odpoved::Yes:
+                prikaz(ModelAdresare::Ok);
+                // What "Ok" refuses keeps the window, with the text as typed.
+                zavrit = !m_model.upravy();
+                break;
+            case Odpoved::No:
+                prikaz(ModelAdresare::Storno);
+                zavrit = true;
+                break;
+            default:
+                break;
+            }
+        });
+        if (!zavrit) return e->ignore();
+    }
+    QDialog::closeEvent(e);
 }
 
 void frmAdresar::done(int r) {

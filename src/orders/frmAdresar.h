@@ -33,6 +33,8 @@ public:
     QPushButton* cmdVybrat[2] = {};
 
 protected:
+    // The close box while a customer is typed asks whether to store it.
+    void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 

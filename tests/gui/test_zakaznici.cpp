@@ -4,6 +4,7 @@
 #include "orders/frmImport.h"
 #include "platform/QtFlexGridView.h"
 #include "support/GuiSupport.h"
+#include "support/SlozkaZakazniku.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
@@ -17,6 +18,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -148,6 +150,86 @@ TEST_F(OknaZakazniku, TheLastCustomerDeletedIsNamed) {
     const Vysledek<Zakaznici> z = NactiZakazniky(inst.data + QStringLiteral("/Zakaznici"));
     ASSERT_TRUE(z);
     EXPECT_EQ(z->size(), 0u);
+}
+
+// A file cut short is named once as the book opens, with the price list's words, and the book's
+// close without a change leaves it byte for byte.
+TEST_F(OknaZakazniku, ACutFileIsNamedOnceAsTheBookOpens) {
+    ASSERT_TRUE(list);
+    const QString dbf = inst.data + QStringLiteral("/Zakaznici.dbf");
+    QByteArray obsah = readBytes(dbf);
+    const auto* u = reinterpret_cast<const uchar*>(obsah.constData());
+    obsah.truncate((u[8] | u[9] << 8) + 20 * (u[10] | u[11] << 8));
+    writeBytes(dbf, obsah);
+    int zakazniku = 0;
+    az([] { return modalni<frmAdresar>(); }, [&](QWidget* w) {
+        zakazniku = static_cast<frmAdresar*>(w)->L->count();
+        EXPECT_TRUE(zaviraciPolicko(w));
+    });
+    list->akce(Prikaz::mnu_Zakaznik)->trigger();
+    EXPECT_EQ(zakazniku, 20);
+    ASSERT_EQ(sluzby.dialogs.zpravy.size(), 1);
+    const Zprava& zprava = sluzby.dialogs.zpravy[0];
+    EXPECT_EQ(std::tuple(zprava.text, zprava.tlacitka, zprava.ikona),
+              std::tuple(QStringLiteral("Soubor %1 je neúplný (počet záznamů podle hlavičky: 32, v souboru: 20). "
+                                        "Program pokračuje jen s načtenými záznamy.").arg(dbf),
+                         Tlacitka::Ok, Ikona::Vykricnik));
+    EXPECT_EQ(readBytes(dbf), obsah);
+}
+
+// The close box while a customer is typed: "Ano" stores it as "Ok" does, "Ne" drops it, "Storno"
+// keeps the window and the text. Nothing typed, nothing asked.
+TEST(OknoAdresare, TheCloseBoxAsksAboutTheCustomerBeingTyped) {
+    const struct {
+        int prikaz;
+        const char* napsano;
+        std::optional<Odpoved> odpoved;
+        bool zavreno;
+        const char* ulozeno;  // the surnames in the file; empty: the file untouched
+    } radky[] = {
+        {ModelAdresare::Novy, "Novák", Odpoved::Yes, true, "Adam Novák Zelený"},
+        {ModelAdresare::Novy, "Novák", Odpoved::No, true, ""},
+        {ModelAdresare::Novy, "Novák", Odpoved::Cancel, false, ""},
+        {ModelAdresare::Novy, "", std::nullopt, true, ""},
+        {ModelAdresare::Zmenit, "Zoul", Odpoved::Yes, true, "Zelený Zoul"},
+        {ModelAdresare::Zmenit, "Zoul", Odpoved::No, true, ""},
+        {ModelAdresare::Zmenit, "Zoul", Odpoved::Cancel, false, ""},
+        {ModelAdresare::Zmenit, "", std::nullopt, true, ""},
+    };
+    for (const auto& r : radky) {
+        SCOPED_TRACE(r.prikaz * 10 + (r.odpoved ? static_cast<int>(*r.odpoved) : 9));
+        SlozkaZakazniku k;
+        ASSERT_TRUE(UlozZakazniky(k.soubor, {Zakaznik{QStringLiteral("Adam")}, Zakaznik{QStringLiteral("Zelený")}}));
+        const QByteArray puvodni = readBytes(k.soubor + QStringLiteral(".dbf"));
+        frmAdresar a(k.soubor, {});
+        ASSERT_TRUE(a.nacti());
+        a.show();
+        a.cmbPrikaz[r.prikaz]->click();
+        const QString napsano = QString::fromUtf8(r.napsano);
+        if (!napsano.isEmpty()) {
+            QTest::keyClick(a.txtAdresa[PRIJMENI], Qt::Key_A, Qt::ControlModifier);
+            napis(a.txtAdresa[PRIJMENI], napsano);
+        }
+        if (r.odpoved) k.sluzby.dialogs.odpovedi = {*r.odpoved};
+        EXPECT_EQ(zaviraciPolicko(&a), r.zavreno);
+        EXPECT_EQ(a.isVisible(), !r.zavreno);
+        EXPECT_EQ(k.sluzby.dialogs.texty(), r.odpoved ? QStringList{kUlozitRozpracovany} : QStringList{});
+        if (r.odpoved) {
+            EXPECT_EQ(std::pair(k.sluzby.dialogs.zpravy[0].tlacitka, k.sluzby.dialogs.zpravy[0].ikona),
+                      std::pair(Tlacitka::YesNoCancel, Ikona::Otaznik));
+        }
+        if (*r.ulozeno) {
+            QStringList ulozeno;
+            const Vysledek<Zakaznici> zpet = NactiZakazniky(k.soubor);
+            for (const Zakaznik& z : *zpet) ulozeno << z[PRIJMENI];
+            EXPECT_EQ(ulozeno.join(u' '), QString::fromUtf8(r.ulozeno));
+        } else {
+            EXPECT_EQ(readBytes(k.soubor + QStringLiteral(".dbf")), puvodni);
+        }
+        if (!r.zavreno) {
+            EXPECT_EQ(std::pair(a.model().upravy(), a.txtAdresa[PRIJMENI]->text()), std::pair(true, napsano));
+        }
+    }
 }
 
 // The sheet's "Import databáze zákazníků": the sample export loaded, the header ticked, the

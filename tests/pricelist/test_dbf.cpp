@@ -6,6 +6,7 @@
 #include "platform/Regional.h"
 #include "pricelist/DBF.h"
 #include "pricelist/DbfTestUtil.h"
+#include "pricelist/TabulkaArtiklu.h"
 #include "support/BezPravaCist.h"
 #include "support/SelhaniVolani.h"
 #include "support/TestSupport.h"
@@ -15,6 +16,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <functional>
 #include <tuple>
 #include <gtest/gtest.h>
@@ -37,6 +39,13 @@ DataDBF zakaznici() {
         for (const char* c : r) radek.emplace_back(QString::fromUtf8(c));
     }
     return t;
+}
+
+// The descriptors this process has open.
+int otevrenych() {
+    int n = 0;
+    for (int fd = 0; fd < 4096; ++fd) n += fcntl(fd, F_GETFD) != -1;
+    return n;
 }
 
 void ocekavejTabulku(const DataDBF& skutecna, const DataDBF& ocekavana) {
@@ -334,8 +343,34 @@ TEST(DBF, FilesOnDisk) {
     EXPECT_EQ(readBytes(cesta + ".dbf"), zakaznici);
 }
 
+// The reader closes its file however the read ends: whole, left part-way, refused for its
+// header, or refused by the price list for its fields.
+TEST(DBF, TheReaderClosesItsFile) {
+    QTemporaryDir dir;
+    const QString cesta = dir.filePath(QStringLiteral("t"));
+    UlozDBF(cesta, ::zakaznici());
+    writeBytes(dir.filePath("vadny.dbf"), s16(QByteArray(32, '\0'), 8, 16));
+    const struct { const char* jak; bool chyba; std::function<void()> cteni; } pripady[] = {
+        {"whole", false, [&] { NactiDBF(cesta); }},
+        {"the price list", false, [&] { TabulkaArtiklu::nacti(QStringLiteral(SORVENIKA_SOURCE_DIR "/Data/Art")); }},
+        {"left part-way", false, [&] {
+             CtecDBF ctec(cesta);
+             std::vector<BunkaDBF> radek;
+             ctec.dalsi(radek);
+         }},
+        {"header refused", true, [&] { NactiDBF(dir.filePath("vadny")); }},
+        {"too few fields for a price list", true, [&] { TabulkaArtiklu::nacti(cesta); }},
+    };
+    for (const auto& p : pripady) {
+        const int otevreno = otevrenych();
+        EXPECT_EQ(cisloChyby(p.cteni) != 0, p.chyba) << p.jak;
+        EXPECT_EQ(otevrenych(), otevreno) << p.jak;
+    }
+}
+
 // A read that fails once the file is open, in its header or among its records, fails as a
-// refused open does: error 75 naming the file and the reason, never a table cut short.
+// refused open does: error 75 naming the file and the reason, never a table cut short, and
+// the file is closed.
 TEST(DBF, AReadFailingAfterTheOpenGivesError75WithItsReason) {
     QTemporaryDir dir;
     const QString cesta = dir.filePath(QStringLiteral("Art"));
@@ -343,6 +378,7 @@ TEST(DBF, AReadFailingAfterTheOpenGivesError75WithItsReason) {
     const struct { const char* kde; std::function<void()> cteni; } pripady[] = {
         {"header", [&] { selhejVolani({__NR_read, __NR_readv, __NR_pread64}, EIO); NactiDBF(cesta); }},
         {"seek to the records", [&] { selhejVolani({__NR_lseek}, EIO); NactiDBF(cesta); }},
+        {"size of the open file", [&] { selhejVolani({__NR_fstat, __NR_newfstatat}, EIO); NactiDBF(cesta); }},
         {"records", [&] {
              CtecDBF ctec(cesta);
              selhejVolani({__NR_read, __NR_readv, __NR_pread64}, EIO);
@@ -351,12 +387,14 @@ TEST(DBF, AReadFailingAfterTheOpenGivesError75WithItsReason) {
     };
     for (const auto& p : pripady) {
         const QByteArray vysledek = vPotomkovi([&]() -> QByteArray {
+            const int otevreno = otevrenych();
+            QByteArray v = "read";
             try {
                 p.cteni();
             } catch (const RuntimeError& e) {
-                return QString::number(e.cislo()).toUtf8() + ' ' + e.popis().toUtf8();
+                v = QString::number(e.cislo()).toUtf8() + ' ' + e.popis().toUtf8();
             }
-            return "read";
+            return otevrenych() == otevreno ? v : v + " (the file left open)";
         });
         EXPECT_EQ(QString::fromUtf8(vysledek), "75 Soubor " + cesta + ".dbf nelze přečíst: Chyba vstupu/výstupu.") << p.kde;
     }
