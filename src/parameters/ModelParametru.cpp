@@ -676,7 +676,7 @@ void ModelParametru::zrusNenabizene() {
 }
 
 void ModelParametru::cmdDalsi_Click() {
-    if (!pripraven(P::cmdDalsi) || !kontrolaRamu()) return;
+    if (!pripraven(P::cmdDalsi)) return;
     zrusNenabizene();
     s(P::cmdZpet).povoleny = true;
     ++m_krokDalsi;

@@ -123,8 +123,8 @@ private:
     // The leave check of a box: a height that differs from the one in use is refused, the
     // connecting pieces are taken as their Enter takes them.
     bool kontrolaOdchodu(Prvek box);
-    // The leave check of every such box on the frame shown, whichever holds the focus: what Next
-    // and Ok go on with is what the boxes show.
+    // The leave check of every such box on the frame shown, whichever holds the focus: a height
+    // typed under "NE" is left unchecked, and "ANO" chosen after it puts it in use.
     bool kontrolaRamu();
     // The connecting pieces' text parsed into the draft; false (warned) when it is no count.
     bool prevezmiPocetDilu();

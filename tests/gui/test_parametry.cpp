@@ -333,7 +333,7 @@ TEST(WizardWindow, ABoxLeftWithoutEnterIsTakenOrWarned) {
         {"MIV", P::txtVyskaNadstresniCasti, "1,8", "1,8", Tab, QStringLiteral("47\u00a0306,00"), 1},
     };
     for (const auto& r : radky) {
-        SCOPED_TRACE(::testing::Message() << r.system << " " << static_cast<int>(r.box) << " " << r.text << " " << r.jak);
+        SCOPED_TRACE(::testing::Message() << "row " << (&r - radky) << ": " << r.system << " " << r.text);
         FakeServices sluzby;
         GlobalniData g;
         ASSERT_EQ(nactiDodanySystem(g, QString::fromLatin1(r.system)), QString());
