@@ -225,13 +225,6 @@ bool ModelParametru::kontrolaOdchodu(Prvek box) {
     }
 }
 
-bool ModelParametru::kontrolaRamu() {
-    for (P box : {P::txtVyska, P::txtPocetNapojovacichDilu, P::txtVyskaOrlex, P::txtVyskaObezdivky,
-                  P::txtVyskaNadstresniCasti})
-        if (dostupny(box) && !kontrolaOdchodu(box)) return false;
-    return true;
-}
-
 bool ModelParametru::opust() {
     // A box on a frame that is no longer shown has lost the focus already.
     if (stav(ramPrvku(m_fokus)).viditelny && stav(m_fokus).viditelny) return kontrolaOdchodu(m_fokus);
@@ -707,7 +700,11 @@ void ModelParametru::cmdZpet_Click() {
 }
 
 bool ModelParametru::cmdOk_Click() {
-    if (!pripraven(P::cmdOk) || !kontrolaRamu()) return false;
+    if (!pripraven(P::cmdOk)) return false;
+    // A height typed under "NE", which needs none, is left unchecked; "ANO" chosen after it puts
+    // it in use, so Ok checks the box wherever the focus is.
+    const P vyska = P::txtVyskaNadstresniCasti;
+    if (dostupny(vyska) && !kontrolaOdchodu(vyska)) return false;
     zrusNenabizene();
     return true;
 }

@@ -123,9 +123,6 @@ private:
     // The leave check of a box: a height that differs from the one in use is refused, the
     // connecting pieces are taken as their Enter takes them.
     bool kontrolaOdchodu(Prvek box);
-    // The leave check of every such box on the frame shown, whichever holds the focus: a height
-    // typed under "NE" is left unchecked, and "ANO" chosen after it puts it in use.
-    bool kontrolaRamu();
     // The connecting pieces' text parsed into the draft; false (warned) when it is no count.
     bool prevezmiPocetDilu();
     void vyberVolbu(Prvek p);
@@ -159,8 +156,8 @@ private:
     int m_krokZpet = 0;
     Prvek m_fokus = Prvek::cmbPrurez;
     std::optional<Prvek> m_pozadavekFokusu;
-    QString m_textPoctuDilu;       // the connecting pieces' text the draft holds
-    QString m_textNadstresni;      // the above-roof height the kits were recommended for
+    QString m_textPoctuDilu;   // the connecting pieces' text the draft holds
+    QString m_textNadstresni;  // the above-roof height the kits were recommended for
     int m_pytleSoupravy = 0;  // ZSLKT bags of the recommended static kit (0 to 2), apart from the draft
     ZkouskaKalkulace m_zkouska;
 };
