@@ -135,6 +135,10 @@ bool ModelParametru::delkaPovolena(Prvek p, int puvodni, int nova) {
     return max == 0 || nova <= max || nova <= puvodni;
 }
 
+bool ModelParametru::jenProCteni(Prvek p) {
+    return p == P::txtDil_Orlex || p == P::txtTyc_Orlex || p == P::txtZSLKT;
+}
+
 bool ModelParametru::povolenyVstup(Prvek p, const QString& text) {
     if (p != P::txtTermoTvarnice && p != P::txtPocetCihel && p != P::txtPocetPytluObezdivka) return true;
     if (text.size() > 5) return false;
@@ -190,24 +194,28 @@ bool ModelParametru::kontrolaOdchodu(Prvek box) {
                 return false;
             }
             return true;
+        case P::txtPocetNapojovacichDilu:
+            return text(box) == m_textPoctuDilu || prevezmiPocetDilu();
         case P::txtVyskaOrlex:
             if (text(P::txtVyskaOrlex).isEmpty()) {
                 varuj(texty::kZadejteVysku, P::txtVyskaOrlex);
                 return false;
             }
-            if (text(P::txtDil_Orlex).isEmpty()) {
+            // Retyped after an Enter too: the counts are those of the height in use.
+            if (text(P::txtDil_Orlex).isEmpty() || text(box) != textCisla(m_p.VyskaUkonceni)) {
                 varuj(texty::kStisknoteEnter, P::txtVyskaOrlex);
                 return false;
             }
             return true;
         case P::txtVyskaObezdivky:
-            if (text(P::txtPocetCihel).isEmpty()) {
+            if (text(P::txtPocetCihel).isEmpty() || text(box) != textCisla(m_p.VyskaUkonceni)) {
                 varuj(texty::kStisknoteEnter, P::txtVyskaObezdivky);
                 return false;
             }
             return true;
         case P::txtVyskaNadstresniCasti:
-            if (!stav(P::cmdOk).viditelny) {
+            // With "NE" no kit goes on, so the height is not in use.
+            if (!stav(P::cmdOk).viditelny || (zaskrtnuto(P::optVolbaStatZajisteni0) && text(box) != m_textNadstresni)) {
                 varuj(texty::kStisknoteEnter, P::txtVyskaNadstresniCasti);
                 return false;
             }
@@ -234,7 +242,9 @@ bool ModelParametru::pripraven(Prvek p, bool beresFokus) {
     return true;
 }
 
-void ModelParametru::zmenText(Prvek p, const QString& t) { s(p).text = t; }
+void ModelParametru::zmenText(Prvek p, const QString& t) {
+    if (!jenProCteni(p)) s(p).text = t;
+}
 
 void ModelParametru::vyberVolbu(Prvek p) {
     const int i = static_cast<int>(p);
@@ -379,17 +389,25 @@ void ModelParametru::ram1_Click() {
     kontrolaOdchodu(P::txtVyska);
 }
 
-void ModelParametru::txtPocetNapojovacichDilu_KeyPress() {
-    if (!pripraven(P::txtPocetNapojovacichDilu)) return;
-    const std::optional<double> v = naDouble(text(P::txtPocetNapojovacichDilu));
+bool ModelParametru::prevezmiPocetDilu() {
+    const QString t = text(P::txtPocetNapojovacichDilu);
+    const std::optional<double> v = naDouble(t);
     std::optional<qint16> n;
     try {
         if (v) n = CInt(*v);
     } catch (const RuntimeError&) {
     }
-    if (!n) return varuj(texty::kSpatnaHodnota, P::txtPocetNapojovacichDilu);
+    if (!n) {
+        varuj(texty::kSpatnaHodnota, P::txtPocetNapojovacichDilu);
+        return false;
+    }
     m_p.PocetNapojovacichDilu = Integer(*n);
-    pozadejFokus(P::optUkonceni1);
+    m_textPoctuDilu = t;
+    return true;
+}
+
+void ModelParametru::txtPocetNapojovacichDilu_KeyPress() {
+    if (pripraven(P::txtPocetNapojovacichDilu) && prevezmiPocetDilu()) pozadejFokus(P::optUkonceni1);
 }
 
 void ModelParametru::zaskrtni(Prvek box, bool z) {
@@ -575,6 +593,7 @@ void ModelParametru::txtVyskaNadstresniCasti_KeyPress() {
     if (!h && bezZajisteni && vyska.trimmed().isEmpty()) {
         for (int i = 0; i < 3; ++i) s(chkStatickaSouprava(i)).zaskrtnuty = false;
         m_pytleSoupravy = 0;
+        m_textNadstresni = vyska;
         return pozadejFokus(P::cmdOk);
     }
     if (!h) {
@@ -597,6 +616,7 @@ void ModelParametru::txtVyskaNadstresniCasti_KeyPress() {
     s(P::cmdOk).viditelny = true;
     s(P::cmdDalsi).viditelny = false;
     pozadejFokus(P::cmdOk);
+    m_textNadstresni = vyska;
     if (!d) return;
     if (d->souprava) s(chkStatickaSouprava(*d->souprava)).zaskrtnuty = true;
     m_pytleSoupravy = d->pytle;
@@ -681,6 +701,10 @@ void ModelParametru::cmdZpet_Click() {
 
 bool ModelParametru::cmdOk_Click() {
     if (!pripraven(P::cmdOk)) return false;
+    // A height typed under "NE", which needs none, is left unchecked; "ANO" chosen after it puts
+    // it in use, so Ok checks the box wherever the focus is.
+    const P vyska = P::txtVyskaNadstresniCasti;
+    if (dostupny(vyska) && !kontrolaOdchodu(vyska)) return false;
     zrusNenabizene();
     return true;
 }

@@ -4,8 +4,9 @@
 // set changes only when the draft is committed. frmParametry draws it and forwards the user's
 // actions to the handlers below, which are named after the controls.
 //
-// Focus: a height box that was left without its Enter answers with a warning and takes the focus
-// back, swallowing the action that would have moved it. The window reports where the focus went
+// Focus: a height box left while its text differs from the height in use answers with a warning
+// and takes the focus back, swallowing the action that would have moved it; the connecting pieces
+// left without Enter are taken as Enter takes them. The window reports where the focus went
 // (fokusNa) and asks before the user leaves a box (opust); every handler also checks first, so
 // the rules hold without a window.
 #include "engine/GlobalniData.h"
@@ -59,6 +60,8 @@ public:
     // What the block, brick and bag counts hold: digits only, within 16 bits, so that the commit
     // can always read them. Other boxes take any text.
     static bool povolenyVstup(Prvek p, const QString& text);
+    // The Orlex counts: computed from the height, and nothing reads a count typed over them.
+    static bool jenProCteni(Prvek p);
 
     // The window's events.
     void fokusNa(Prvek p);
@@ -117,8 +120,11 @@ private:
     bool dostupny(Prvek p) const;
     // The action on p may run: p can be used and the box that holds the focus lets it go.
     bool pripraven(Prvek p, bool beresFokus = true);
-    // The leave check of a height box.
+    // The leave check of a box: a height that differs from the one in use is refused, the
+    // connecting pieces are taken as their Enter takes them.
     bool kontrolaOdchodu(Prvek box);
+    // The connecting pieces' text parsed into the draft; false (warned) when it is no count.
+    bool prevezmiPocetDilu();
     void vyberVolbu(Prvek p);
     void pozadejFokus(Prvek p);
     void varuj(const QString& text, Prvek fokus);
@@ -150,6 +156,8 @@ private:
     int m_krokZpet = 0;
     Prvek m_fokus = Prvek::cmbPrurez;
     std::optional<Prvek> m_pozadavekFokusu;
+    QString m_textPoctuDilu;   // the connecting pieces' text the draft holds
+    QString m_textNadstresni;  // the above-roof height the kits were recommended for
     int m_pytleSoupravy = 0;  // ZSLKT bags of the recommended static kit (0 to 2), apart from the draft
     ZkouskaKalkulace m_zkouska;
 };

@@ -96,6 +96,7 @@ QLineEdit* frmParametry::pole(Prvek p) {
     // The typed length is held by the key filter; setMaxLength would cut computed text.
     if (ModelParametru::maxDelka(p) > 0) e->setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 8 + 12);
     if (!ModelParametru::povolenyVstup(p, QStringLiteral("x"))) e->setValidator(new OmezeniVstupu(p, e));
+    e->setReadOnly(ModelParametru::jenProCteni(p));
     pripoj(e, &QLineEdit::textEdited, this, [this, p](const QString& t) { m_model.zmenText(p, t); });
     pripoj(e, &QLineEdit::returnPressed, this, [this, p] { udalost([this, p] { m_model.enter(p); }); });
     return e;
