@@ -12,6 +12,7 @@
 #include <functional>
 
 class QLineEdit;
+class QtPotvrzovanePole;
 class QPushButton;
 class QToolButton;
 
@@ -46,8 +47,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void txtProdejce_KeyPress();
-    void txtDPH_KeyPress();
+    bool potvrdPole();
     void SystemCombut_Click(int index);
     void Label2_DblClick();
     void otevriOdkaz(ClickableLabel* popisek, const QString& predpona);
@@ -61,4 +61,6 @@ private:
     Sluzby m_sluzby;
     ViditelnostTlacitek m_viditelnost;
     QToolButton* m_systemy[8] = {};
+    QtPotvrzovanePole* m_prodejce = nullptr;
+    QtPotvrzovanePole* m_dph = nullptr;
 };

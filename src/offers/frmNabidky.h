@@ -16,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+class QtPotvrzovanePole;
 
 class frmNabidky : public QMainWindow {
     Q_OBJECT
@@ -93,6 +94,7 @@ private:
     ModelSeznamuNabidek m_model;
     TabulkaArtiklu m_bezCeniku;
     QWidget* m_pasFiltru = nullptr;
+    QtPotvrzovanePole* m_castka = nullptr;
     std::array<QLabel*, ModelSeznamuNabidek::kPolozekDetailu> m_detail{};
     bool m_synchronizuje = false;
 };
