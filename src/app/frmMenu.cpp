@@ -224,18 +224,20 @@ frmMenu::frmMenu(GlobalniData& g, Sluzby sluzby, QWidget* rodic) : QWidget(rodic
     NactiProdejce(m_g.nastaveni);
     txtProdejce->setText(m_g.nastaveni.Prodejce);
     txtDPH->setText(TextDPH(m_g.nastaveni));
-    m_prodejce = new QtPotvrzovanePole(
+    m_prodejce = std::make_unique<QtPotvrzovanePole>(
         txtProdejce,
         [this](const QString& text) {
             PotvrdProdejce(m_g.nastaveni, text);
             return true;
         },
         [this] { zamerNaSystem(); });
-    m_dph = new QtPotvrzovanePole(
+    m_dph = std::make_unique<QtPotvrzovanePole>(
         txtDPH, [this](const QString& text) { return PotvrdDPH(m_g.nastaveni, text); }, [this] { zamerNaSystem(); });
     ukazTlacitka();
     setFixedSize(sizeHint());
 }
+
+frmMenu::~frmMenu() = default;
 
 QWidget* frmMenu::sestavTlacitka() {
     auto* panel = new QWidget(this);

@@ -10,6 +10,7 @@
 #include <QList>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 class QLineEdit;
 class QtPotvrzovanePole;
@@ -31,6 +32,7 @@ public:
 
     // Form_Load: asks for the seller when none is stored and fills the boxes.
     frmMenu(GlobalniData& g, Sluzby sluzby, QWidget* rodic = nullptr);
+    ~frmMenu() override;
 
     QToolButton* SystemCombut(int index) const;
 
@@ -61,6 +63,5 @@ private:
     Sluzby m_sluzby;
     ViditelnostTlacitek m_viditelnost;
     QToolButton* m_systemy[8] = {};
-    QtPotvrzovanePole* m_prodejce = nullptr;
-    QtPotvrzovanePole* m_dph = nullptr;
+    std::unique_ptr<QtPotvrzovanePole> m_prodejce, m_dph;
 };

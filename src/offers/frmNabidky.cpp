@@ -132,7 +132,7 @@ frmNabidky::frmNabidky(GlobalniData& g, Sluzby sluzby, QWidget* rodic)
     txtCastka->setMaximumWidth(90);
     txtCastka->installEventFilter(this);
     // Enter lists by the amount; leaving the box with another amount does the same.
-    m_castka = new QtPotvrzovanePole(txtCastka, [this](const QString&) {
+    m_castka = std::make_unique<QtPotvrzovanePole>(txtCastka, [this](const QString&) {
         if (chkCastka->isChecked()) obnov();
         return true;
     });
@@ -185,6 +185,8 @@ frmNabidky::frmNabidky(GlobalniData& g, Sluzby sluzby, QWidget* rodic)
     resize(790, 560);
     installEventFilter(this);
 }
+
+frmNabidky::~frmNabidky() = default;
 
 QWidget* frmNabidky::sestavDetail() {
     RamDetail = new QGroupBox(QStringLiteral("Detail nabídky"), centralWidget());

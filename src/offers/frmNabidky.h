@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -30,6 +31,7 @@ public:
     };
 
     frmNabidky(GlobalniData& g, Sluzby sluzby, QWidget* rodic = nullptr);
+    ~frmNabidky() override;
 
     ModelSeznamuNabidek& model() { return m_model; }
     // The listed row that is current, -1 when none is.
@@ -94,7 +96,7 @@ private:
     ModelSeznamuNabidek m_model;
     TabulkaArtiklu m_bezCeniku;
     QWidget* m_pasFiltru = nullptr;
-    QtPotvrzovanePole* m_castka = nullptr;
+    std::unique_ptr<QtPotvrzovanePole> m_castka;
     std::array<QLabel*, ModelSeznamuNabidek::kPolozekDetailu> m_detail{};
     bool m_synchronizuje = false;
 };

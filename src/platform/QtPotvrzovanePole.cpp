@@ -8,7 +8,7 @@
 
 QtPotvrzovanePole::QtPotvrzovanePole(QLineEdit* box, std::function<bool(const QString&)> potvrd,
                                      std::function<void()> poEnteru)
-    : QObject(box), m_box(box), m_potvrd(std::move(potvrd)), m_poEnteru(std::move(poEnteru)), m_prevzato(box->text()) {
+    : m_box(box), m_potvrd(std::move(potvrd)), m_poEnteru(std::move(poEnteru)), m_prevzato(box->text()) {
     box->installEventFilter(this);
     // Enter never reaches the box (below), so this is the box being left.
     pripoj(box, &QLineEdit::editingFinished, this, [this] { potvrdZmenu(); });

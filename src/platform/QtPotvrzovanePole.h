@@ -15,6 +15,8 @@ public:
     // `potvrd` takes the text as Enter does, warnings included, and returns false when it refused
     // it; the box then keeps the focus. `poEnteru` is what Enter does besides once the text was
     // taken (the focus moving on). The text the box holds now counts as taken.
+    // The window owns it as a member, so that it goes before the window's own data: a box that
+    // has the focus is left while the widgets are torn down, and nothing is to be taken then.
     QtPotvrzovanePole(QLineEdit* box, std::function<bool(const QString&)> potvrd, std::function<void()> poEnteru = {});
 
     // Takes the text unless it is the one last taken; false when it was refused.

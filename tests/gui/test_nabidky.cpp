@@ -447,6 +447,14 @@ TEST(Nabidky, TheListIsFilteredByTheAmountShown) {
         EXPECT_EQ(okno.lblSoucet->text(), textSouctu(soucet));
         EXPECT_EQ(filtr->currentText(), QString::fromUtf8(r.filtr));
     }
+    // A window torn down with an amount typed in its focused box lists nothing more.
+    auto* okno = new frmNabidky(g, {});
+    okno->show();
+    ASSERT_TRUE(aktivni(okno));
+    okno->chkCastka->click();
+    okno->txtCastka->setFocus();
+    QTest::keyClicks(okno->txtCastka, "1");
+    delete okno;
     EXPECT_TRUE(sluzby.dialogs.zpravy.isEmpty());
 }
 
