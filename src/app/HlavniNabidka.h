@@ -55,9 +55,9 @@ bool VolbaSystemu(int index, GlobalniData& g, const VyberZNabidky& vyber);
 
 // Form load: asks for the seller until a non-empty answer is given (a single blank counts).
 void NactiProdejce(Nastaveni& n);
-// Enter in the seller box.
+// Enter in the seller box, or the box left.
 void PotvrdProdejce(Nastaveni& n, const QString& text);
-// Enter in the VAT box: a regional number from 0 to 100 is stored and true returned; anything
+// Enter in the VAT box, or the box left: a regional number from 0 to 100 is stored and true returned; anything
 // else is warned about and the old rate kept.
 bool PotvrdDPH(Nastaveni& n, const QString& text);
 // The VAT rate as the box shows it.

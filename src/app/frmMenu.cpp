@@ -6,6 +6,7 @@
 #include "platform/Services.h"
 #include "platform/UserDialogs.h"
 #include "platform/Guard.h"
+#include "platform/QtPotvrzovanePole.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -186,7 +187,7 @@ frmMenu::frmMenu(GlobalniData& g, Sluzby sluzby, QWidget* rodic) : QWidget(rodic
         label3->setPalette(p);
     }
 
-    // Seller and VAT; both take effect on Enter only.
+    // Seller and VAT: Enter takes them, and so does leaving the box or a command that uses them.
     txtProdejce = new QLineEdit(this);
     txtProdejce->setObjectName(QStringLiteral("txtProdejce"));
     auto* lblProdejce = new QLabel(QStringLiteral("Prodejce:"), this);
@@ -199,8 +200,6 @@ frmMenu::frmMenu(GlobalniData& g, Sluzby sluzby, QWidget* rodic) : QWidget(rodic
     txtDPH->setAlignment(Qt::AlignRight);
     auto* label10 = new QLabel(QStringLiteral("%"), this);
     label10->setObjectName(QStringLiteral("Label10"));
-    pripoj(txtProdejce, &QLineEdit::returnPressed, this, [this] { txtProdejce_KeyPress(); });
-    pripoj(txtDPH, &QLineEdit::returnPressed, this, [this] { txtDPH_KeyPress(); });
     pripoj(label9, &ClickableLabel::stisknuto, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton) NastavPriznak(m_g.nastaveni.Verze, kPriznakBezUpozorneni);
     });
@@ -225,9 +224,20 @@ frmMenu::frmMenu(GlobalniData& g, Sluzby sluzby, QWidget* rodic) : QWidget(rodic
     NactiProdejce(m_g.nastaveni);
     txtProdejce->setText(m_g.nastaveni.Prodejce);
     txtDPH->setText(TextDPH(m_g.nastaveni));
+    m_prodejce = std::make_unique<QtPotvrzovanePole>(
+        txtProdejce,
+        [this](const QString& text) {
+            PotvrdProdejce(m_g.nastaveni, text);
+            return true;
+        },
+        [this] { zamerNaSystem(); });
+    m_dph = std::make_unique<QtPotvrzovanePole>(
+        txtDPH, [this](const QString& text) { return PotvrdDPH(m_g.nastaveni, text); }, [this] { zamerNaSystem(); });
     ukazTlacitka();
     setFixedSize(sizeHint());
 }
+
+frmMenu::~frmMenu() = default;
 
 QWidget* frmMenu::sestavTlacitka() {
     auto* panel = new QWidget(this);
@@ -286,9 +296,11 @@ QWidget* frmMenu::sestavTlacitka() {
     for (int index : {1, 3, 4, 5, 6, 7})
         pripoj(m_systemy[index], &QToolButton::clicked, this, [this, index] { SystemCombut_Click(index); });
     pripoj(cmbObjednavky, &QToolButton::clicked, this, [this] {
-        if (m_sluzby.objednavky) m_sluzby.objednavky->Zobraz();
+        if (m_sluzby.objednavky && potvrdPole()) m_sluzby.objednavky->Zobraz();
     });
-    pripoj(Exit, &QPushButton::clicked, this, [this] { m_sluzby.Exit(); });
+    pripoj(Exit, &QPushButton::clicked, this, [this] {
+        if (potvrdPole()) m_sluzby.Exit();
+    });
 
     // One row, so that the window fits an 800x600 screen with its title bar.
     mrizka->addWidget(ram0, 0, 0);
@@ -409,15 +421,9 @@ void frmMenu::zamerNaSystem() {
     }
 }
 
-void frmMenu::txtProdejce_KeyPress() {
-    zamerNaSystem();
-    PotvrdProdejce(m_g.nastaveni, txtProdejce->text());
-}
-
-void frmMenu::txtDPH_KeyPress() {
-    if (PotvrdDPH(m_g.nastaveni, txtDPH->text())) zamerNaSystem();
-    else txtDPH->setFocus();
-}
+// The seller and the VAT as the boxes show them, for a command that uses them: a rate that is
+// refused is warned about and the command does not run.
+bool frmMenu::potvrdPole() { return m_prodejce->potvrdZmenu() && m_dph->potvrdZmenu(); }
 
 std::optional<int> frmMenu::vyberZNabidky(const TlacitkoSystemu& t) {
     QMenu nabidka(t.nabidka, this);
@@ -428,6 +434,7 @@ std::optional<int> frmMenu::vyberZNabidky(const TlacitkoSystemu& t) {
 }
 
 void frmMenu::SystemCombut_Click(int index) {
+    if (!potvrdPole()) return;
     if (!VolbaSystemu(index, m_g, [this](const TlacitkoSystemu& t) { return vyberZNabidky(t); })) return;
 
     {
@@ -442,6 +449,8 @@ void frmMenu::SystemCombut_Click(int index) {
 }
 
 void frmMenu::Label2_DblClick() {
+    // Saving there writes the settings and starts the program again.
+    if (!potvrdPole()) return;
     const Vysledek<QString> pripojeni = PripojeniZNastaveni();
     if (!pripojeni) MsgBox(pripojeni.chyba(), Tlacitka::Ok, Ikona::Kriticka);
     else if (PripojeniNastaveno(*pripojeni)) m_sluzby.nastaveniOZ->ZobrazModalne();
@@ -455,6 +464,6 @@ void frmMenu::otevriOdkaz(ClickableLabel* l, const QString& predpona) {
 }
 
 void frmMenu::closeEvent(QCloseEvent* e) {
-    if (e->spontaneous() && !m_sluzby.Exit()) return e->ignore();
+    if (e->spontaneous() && (!potvrdPole() || !m_sluzby.Exit())) return e->ignore();
     e->accept();
 }

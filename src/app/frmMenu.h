@@ -10,8 +10,10 @@
 #include <QList>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 class QLineEdit;
+class QtPotvrzovanePole;
 class QPushButton;
 class QToolButton;
 
@@ -30,6 +32,7 @@ public:
 
     // Form_Load: asks for the seller when none is stored and fills the boxes.
     frmMenu(GlobalniData& g, Sluzby sluzby, QWidget* rodic = nullptr);
+    ~frmMenu() override;
 
     QToolButton* SystemCombut(int index) const;
 
@@ -46,8 +49,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void txtProdejce_KeyPress();
-    void txtDPH_KeyPress();
+    bool potvrdPole();
     void SystemCombut_Click(int index);
     void Label2_DblClick();
     void otevriOdkaz(ClickableLabel* popisek, const QString& predpona);
@@ -61,4 +63,5 @@ private:
     Sluzby m_sluzby;
     ViditelnostTlacitek m_viditelnost;
     QToolButton* m_systemy[8] = {};
+    std::unique_ptr<QtPotvrzovanePole> m_prodejce, m_dph;
 };

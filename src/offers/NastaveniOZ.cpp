@@ -28,13 +28,18 @@ QString NastaveniOZ::Test(const QString& heslo) {
     if (pole.size() > 2) m_email = pole[2];
     if (pole.size() > 3) m_telefon = pole[3];
     m_pwd = clsBase64::Encode(heslo);
+    m_testovany = m_vybrany;
     const QString odpoved = SynchronizaceNabidek(m_n, m_spojeni).Test(m_idoz.value(), m_pwd);
-    if (!odpoved.startsWith(QLatin1String("OK"))) return odpoved;
-    m_uspech = true;
-    return odpoved.mid(4);
+    m_uspech = odpoved.startsWith(QLatin1String("OK"));
+    return m_uspech ? odpoved.mid(4) : odpoved;
 }
 
-void NastaveniOZ::Uloz(const QString& extIdText) {
+bool NastaveniOZ::ulozeniPovoleno(const QString& heslo) const {
+    return m_uspech && m_vybrany == m_testovany && clsBase64::Encode(heslo) == m_pwd;
+}
+
+bool NastaveniOZ::Uloz(const QString& extIdText, const QString& heslo) {
+    if (!ulozeniPovoleno(heslo)) return false;
     m_n.IDOZ = m_idoz;
     m_n.JmenoOZ = m_jmeno;
     m_n.EmailOZ = m_email;
@@ -46,4 +51,5 @@ void NastaveniOZ::Uloz(const QString& extIdText) {
         m_n.ExtID = 0;
     }
     m_n.TypUzivatele = 1;
+    return true;
 }

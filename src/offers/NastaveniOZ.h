@@ -20,19 +20,23 @@ public:
     // An entry chosen: the test becomes possible.
     void vyber(int index);
     bool testPovolen() const { return m_vybrany >= 0; }
-    // Checks the chosen representative with the typed password; the text to show. After the
-    // first success the values can be saved, and it is always those of the last test.
+    // Checks the chosen representative with the typed password; the text to show.
     QString Test(const QString& heslo);
-    bool ulozeniPovoleno() const { return m_uspech; }
-    // Stores the values of the last test, the next offer number and the privileged user type.
-    void Uloz(const QString& extIdText);
+    // The values can be saved while the chosen entry and the password are those of the last
+    // test and it succeeded: what is saved is the representative the window shows, and never a
+    // password the server refused.
+    bool ulozeniPovoleno(const QString& heslo) const;
+    // Stores the values of the last test, the next offer number and the privileged user type;
+    // false, storing nothing, when they cannot be saved.
+    bool Uloz(const QString& extIdText, const QString& heslo);
 
 private:
     Nastaveni& m_n;
     SpojeniNabidek m_spojeni;
     QStringList m_seznam;
     int m_vybrany = -1;
-    bool m_uspech = false;
+    bool m_uspech = false;  // the last test succeeded
+    int m_testovany = -1;   // the entry of the last test
     Integer m_idoz;
     QString m_jmeno, m_email, m_telefon, m_pwd;
 };

@@ -5,6 +5,7 @@
 #include "platform/DataPaths.h"
 #include "platform/Desktop.h"
 #include "platform/Guard.h"
+#include "platform/QtPotvrzovanePole.h"
 #include "platform/QtWidgety.h"
 #include "platform/Services.h"
 #include "platform/UserDialogs.h"
@@ -130,6 +131,11 @@ frmNabidky::frmNabidky(GlobalniData& g, Sluzby sluzby, QWidget* rodic)
     txtCastka->setObjectName(QStringLiteral("txtCastka"));
     txtCastka->setMaximumWidth(90);
     txtCastka->installEventFilter(this);
+    // Enter lists by the amount; leaving the box with another amount does the same.
+    m_castka = std::make_unique<QtPotvrzovanePole>(txtCastka, [this](const QString&) {
+        if (chkCastka->isChecked()) obnov();
+        return true;
+    });
     chkZobrazitSlevu = new QCheckBox(QStringLiteral("Zobrazit cenu po slevě"), ram);
     chkZobrazitSlevu->setObjectName(QStringLiteral("chkZobrazitSlevu"));
 
@@ -179,6 +185,8 @@ frmNabidky::frmNabidky(GlobalniData& g, Sluzby sluzby, QWidget* rodic)
     resize(790, 560);
     installEventFilter(this);
 }
+
+frmNabidky::~frmNabidky() = default;
 
 QWidget* frmNabidky::sestavDetail() {
     RamDetail = new QGroupBox(QStringLiteral("Detail nabídky"), centralWidget());
@@ -250,6 +258,7 @@ void frmNabidky::ZobrazNabidky() {
     m_model.filtry().ostatni = chkZobrazitOstatni->isChecked();
     m_model.filtry().castka = chkCastka->isChecked();
     m_model.ZobrazNabidky();
+    m_castka->prevzato();
     lblSoucet->setText(textSouctu(m_model.soucet()));
     // Each row went in as the current one, so the last is current after the refill.
     if (m_model.rowCount() > 0) Tabulka->setCurrentIndex(Tabulka->model()->index(m_model.rowCount() - 1, sStav));
@@ -439,10 +448,6 @@ bool frmNabidky::eventFilter(QObject* o, QEvent* e) {
     if (zkratkaSeznamu(o, e) || klavesaStavu(o, e)) return true;
     if (e->type() == QEvent::KeyPress) {
         const int k = static_cast<QKeyEvent*>(e)->key();
-        if (o == txtCastka && (k == Qt::Key_Return || k == Qt::Key_Enter)) {
-            if (chkCastka->isChecked()) runGuarded([this] { obnov(); });
-            return true;
-        }
         if (k == Qt::Key_Delete)
             for (QComboBox* c : cmbFilter)
                 if (c == o || c->lineEdit() == o) {

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -16,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+class QtPotvrzovanePole;
 
 class frmNabidky : public QMainWindow {
     Q_OBJECT
@@ -29,6 +31,7 @@ public:
     };
 
     frmNabidky(GlobalniData& g, Sluzby sluzby, QWidget* rodic = nullptr);
+    ~frmNabidky() override;
 
     ModelSeznamuNabidek& model() { return m_model; }
     // The listed row that is current, -1 when none is.
@@ -93,6 +96,7 @@ private:
     ModelSeznamuNabidek m_model;
     TabulkaArtiklu m_bezCeniku;
     QWidget* m_pasFiltru = nullptr;
+    std::unique_ptr<QtPotvrzovanePole> m_castka;
     std::array<QLabel*, ModelSeznamuNabidek::kPolozekDetailu> m_detail{};
     bool m_synchronizuje = false;
 };

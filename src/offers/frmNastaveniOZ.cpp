@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -57,7 +58,10 @@ frmNastaveniOZ::frmNastaveniOZ(NastaveniOZ& model, std::function<bool()> smiZnov
     cmdUlozit->setEnabled(false);
     cmdTest->setEnabled(false);
     txtExtID->setText(m_model.extId());
-    pripoj(cmbSeznamOZ, &QComboBox::activated, this, [this] { cmbSeznamOZ_Click(); });
+    // Any change of the entry, by the mouse, the keys or the wheel, and any edit of the password
+    // asks for a new test before saving.
+    pripoj(cmbSeznamOZ, &QComboBox::currentIndexChanged, this, [this] { cmbSeznamOZ_Click(); });
+    pripoj(txtPwd, &QLineEdit::textChanged, this, [this] { povolUlozeni(); });
     pripoj(cmdTest, &QPushButton::clicked, this, [this] { cmdTest_Click(); });
     pripoj(cmdUlozit, &QPushButton::clicked, this, [this] { cmdUlozit_Click(); });
     connect(cmdStorno, &QPushButton::clicked, this, &QDialog::reject);
@@ -79,6 +83,8 @@ void frmNastaveniOZ::Form_Load() {
     m_model.NactiSeznamOZ();
     if (!ja) return;
     cekej(false);
+    // Filling the list chooses nobody.
+    const QSignalBlocker b(cmbSeznamOZ);
     cmbSeznamOZ->clear();
     cmbSeznamOZ->addItems(m_model.seznam());
     cmbSeznamOZ->setCurrentIndex(-1);
@@ -87,7 +93,10 @@ void frmNastaveniOZ::Form_Load() {
 void frmNastaveniOZ::cmbSeznamOZ_Click() {
     m_model.vyber(cmbSeznamOZ->currentIndex());
     cmdTest->setEnabled(m_model.testPovolen());
+    povolUlozeni();
 }
+
+void frmNastaveniOZ::povolUlozeni() { cmdUlozit->setEnabled(m_model.ulozeniPovoleno(txtPwd->text())); }
 
 void frmNastaveniOZ::cmdTest_Click() {
     const QPointer<frmNastaveniOZ> ja(this);
@@ -95,15 +104,15 @@ void frmNastaveniOZ::cmdTest_Click() {
     const QString zprava = m_model.Test(txtPwd->text());
     if (!ja) return;
     cekej(false);
-    cmdUlozit->setEnabled(m_model.ulozeniPovoleno());
+    povolUlozeni();
     MsgBox(zprava);
 }
 
 void frmNastaveniOZ::cmdUlozit_Click() {
     // "Ne" keeps this window and the shared settings as they are.
     const QPointer<frmNastaveniOZ> ja(this);
-    if (!m_smiZnovuSpustit() || !ja) return;
-    m_model.Uloz(txtExtID->text());
+    if (!m_model.ulozeniPovoleno(txtPwd->text()) || !m_smiZnovuSpustit() || !ja) return;
+    if (!m_model.Uloz(txtExtID->text(), txtPwd->text())) return;
     m_ulozeno = true;
     accept();
 }

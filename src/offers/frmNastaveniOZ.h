@@ -39,6 +39,7 @@ public:
 
 private:
     void cmbSeznamOZ_Click();
+    void povolUlozeni();
     void cmdTest_Click();
     void cmdUlozit_Click();
     void cekej(bool ano);

@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
+#include <QtTest/QTest>
 #include <csignal>
 #include <gtest/gtest.h>
 
@@ -52,7 +53,7 @@ TEST(MainMenu, ExitAndTheCloseBoxWriteIdenticalSettings) {
         QtProgram p;
         EXPECT_TRUE(p.aplikace().Main());
         frmMenu* m = p.menu();
-        // Seller and VAT take effect on Enter only; a VAT that is no number is refused and keeps the focus.
+        // Enter takes the seller and the VAT; a VAT that is no number is refused and keeps the focus.
         m->txtDPH->setText(QStringLiteral("15"));
         napisAEnter(m->txtProdejce, QStringLiteral("Nová firma s.r.o."));
         EXPECT_EQ(m->focusWidget(), m->SystemCombut(1));
@@ -86,6 +87,101 @@ TEST(MainMenu, ExitAndTheCloseBoxWriteIdenticalSettings) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(radek))) << radek;
     // Closing the window from code is no user's exit and writes nothing.
     EXPECT_EQ(konec(ZavreniZKodu, puvodni), puvodni);
+    obnovSmycky();
+}
+
+// A seller or a VAT rate typed and the box left without Enter is the one the costing and the
+// settings file get; a rate that is no number is warned about wherever the box is left, and a
+// command that would use it does not run.
+TEST(MainMenu, TheSellerAndTheVatInUseAreThoseTheBoxesShow) {
+    enum Jak { Enter, Tab, KlikNaSystem, JineOkno, TlacitkoExit, ZaviraciPolicko };
+    const QString puvodniProdejce = QStringLiteral("Ukázkové stavebniny s.r.o.");
+    const struct {
+        bool dph;  // the VAT box, else the seller's
+        const char* text;
+        Jak jak;
+        const char* prodejce;  // what the costing or the settings file get
+        const char* sazba;
+        QStringList varovani;
+    } radky[] = {
+        {false, "Firma Novak", Tab, "Firma Novak", "21", {}},
+        {false, "  Firma Novak ", Enter, "Firma Novak", "21", {}},
+        {false, "Firma Novak", KlikNaSystem, "Firma Novak", "21", {}},
+        {false, "Firma Novak", JineOkno, "Firma Novak", "21", {}},
+        {false, "Firma Novak", TlacitkoExit, "Firma Novak", "21", {}},
+        {false, "Firma Novak", ZaviraciPolicko, "Firma Novak", "21", {}},
+        {true, "15", Tab, nullptr, "15", {}},
+        {true, "20,5", KlikNaSystem, nullptr, "20,5", {}},
+        {true, "15", JineOkno, nullptr, "15", {}},
+        {true, "15", ZaviraciPolicko, nullptr, "15", {}},
+        {true, "abc", Tab, nullptr, "21", {kZadejteCislo, kZadejteCislo}},
+        {true, "150", Enter, nullptr, "21", {kSazbaDPHMimoRozsah, kSazbaDPHMimoRozsah}},
+        {true, "abc", ZaviraciPolicko, nullptr, "21", {kZadejteCislo}},
+    };
+    for (const auto& r : radky) {
+        SCOPED_TRACE(testing::Message() << r.text << " / " << r.jak);
+        Instalace inst;
+        FakeServices sluzby;
+        struct : IKontrolaAktualizace {
+            void ZkontrolujAktualizaci(GlobalniData&) override {}
+        } bezAktualizace;
+        struct : IModalniOkno {
+            const GlobalniData* g = nullptr;
+            std::optional<std::pair<QString, QString>> pouzito;
+            void ZobrazModalne() override { pouzito = {g->nastaveni.Prodejce, TextDPH(g->nastaveni)}; }
+        } kalkulace;
+        QtProgram::Navaznosti n;
+        n.aktualizace = &bezAktualizace;
+        n.pruvodce = &kalkulace;
+        QtProgram p(n);
+        ASSERT_TRUE(p.aplikace().Main());
+        kalkulace.g = &p.data();
+        frmMenu* m = p.menu();
+        ASSERT_TRUE(aktivni(m));
+        QLineEdit* box = r.dph ? m->txtDPH : m->txtProdejce;
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QString::fromUtf8(r.text));
+        QWidget jine;
+        switch (r.jak) {
+        case Enter: QTest::keyClick(box, Qt::Key_Return); break;
+        case Tab: QTest::keyClick(box, Qt::Key_Tab); break;
+        case KlikNaSystem: QTest::mouseClick(m->SystemCombut(3), Qt::LeftButton); break;
+        case JineOkno:
+            jine.show();
+            jine.activateWindow();
+            ASSERT_TRUE(aktivni(&jine));
+            break;
+        case TlacitkoExit: QTest::mouseClick(m->Exit, Qt::LeftButton); break;
+        case ZaviraciPolicko: EXPECT_EQ(zaviraciPolicko(m), r.varovani.isEmpty()); break;
+        }
+        const QString prodejce = r.prodejce ? QString::fromUtf8(r.prodejce) : puvodniProdejce;
+        if (r.jak == TlacitkoExit || r.jak == ZaviraciPolicko) {
+            EXPECT_EQ(p.kodKonce().has_value(), r.varovani.isEmpty());
+            const QString ini = cp1250::decode(readBytes(inst.ini()));
+            EXPECT_TRUE(ini.contains(QStringLiteral("\r\nProdejce=%1\r\n").arg(prodejce))) << ini.toStdString();
+            EXPECT_TRUE(ini.contains(QStringLiteral("\r\nDPH=%1\r\n").arg(QString::fromUtf8(r.sazba)))) << ini.toStdString();
+        } else {
+            if (r.varovani.isEmpty()) {
+                if (r.jak == Enter) {
+                    EXPECT_EQ(m->focusWidget(), m->SystemCombut(1));
+                }
+            } else {
+                EXPECT_EQ(m->focusWidget(), m->txtDPH);
+            }
+            // In use once the box is left, before any command asks for it.
+            EXPECT_EQ(p.data().nastaveni.Prodejce, prodejce);
+            EXPECT_EQ(TextDPH(p.data().nastaveni), QString::fromUtf8(r.sazba));
+            if (r.jak != KlikNaSystem) QTest::mouseClick(m->SystemCombut(3), Qt::LeftButton);
+            // A refused rate starts no costing.
+            if (r.varovani.isEmpty()) {
+                EXPECT_EQ(kalkulace.pouzito, std::pair(prodejce, QString::fromUtf8(r.sazba)));
+            } else {
+                EXPECT_FALSE(kalkulace.pouzito);
+            }
+        }
+        EXPECT_EQ(sluzby.dialogs.texty(), r.varovani);
+    }
     obnovSmycky();
 }
 

@@ -54,12 +54,29 @@ TEST(frmNastaveniOZ, SavingStoresTheRepresentativeAndStartsTheProgramAgainPrivil
                EXPECT_EQ(o->txtPwd->echoMode(), QLineEdit::Password);
                EXPECT_FALSE(o->cmdTest->isEnabled());
                EXPECT_FALSE(o->cmdUlozit->isEnabled());
-               o->cmbSeznamOZ->setCurrentIndex(1);
-               emit o->cmbSeznamOZ->activated(1);
+               QTest::keyClick(o->cmbSeznamOZ, Qt::Key_Down);
+               QTest::keyClick(o->cmbSeznamOZ, Qt::Key_Down);
+               ASSERT_EQ(o->cmbSeznamOZ->currentIndex(), 1);
                ASSERT_TRUE(o->cmdTest->isEnabled());
                QTest::keyClicks(o->txtPwd, "tajne");
                o->cmdTest->click();
                ASSERT_TRUE(o->cmdUlozit->isEnabled());
+               // "Uložit" only while the entry and the password shown are those of a test that
+               // succeeded last.
+               const struct {
+                   QWidget* kam;
+                   Qt::Key klavesa;  // Key_unknown: "Test" pressed
+                   bool povoleno;
+               } kroky[] = {
+                   {o->txtPwd, Qt::Key_X, false},       {o->txtPwd, Qt::Key_Backspace, true},
+                   {o->cmbSeznamOZ, Qt::Key_Up, false}, {o->cmdTest, Qt::Key_unknown, false},  // 7 refuses "tajne"
+                   {o->cmbSeznamOZ, Qt::Key_Down, false}, {o->cmdTest, Qt::Key_unknown, true},
+               };
+               for (const auto& k : kroky) {
+                   if (k.klavesa == Qt::Key_unknown) o->cmdTest->click();
+                   else QTest::keyClick(k.kam, k.klavesa);
+                   EXPECT_EQ(o->cmdUlozit->isEnabled(), k.povoleno) << &k - kroky;
+               }
                o->txtExtID->clear();
                QTest::keyClicks(o->txtExtID, "300");
                if (podobjednavky) {
@@ -73,8 +90,8 @@ TEST(frmNastaveniOZ, SavingStoresTheRepresentativeAndStartsTheProgramAgainPrivil
                o->cmdUlozit->click();
                hotovo = true;
            });
-        sluzby.dialogs.odpovedi = {Odpoved::Ok, Odpoved::Yes};
-        if (podobjednavky) sluzby.dialogs.odpovedi.insert(sluzby.dialogs.odpovedi.begin() + 1, {Odpoved::No, Odpoved::Yes});
+        sluzby.dialogs.odpovedi = {Odpoved::Ok, Odpoved::Ok, Odpoved::Ok, Odpoved::Yes};
+        if (podobjednavky) sluzby.dialogs.odpovedi.insert(sluzby.dialogs.odpovedi.begin() + 3, {Odpoved::No, Odpoved::Yes});
         QMouseEvent e(QEvent::MouseButtonDblClick, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(p.menu()->findChild<QLabel*>("Label2_1"), &e);
         ASSERT_TRUE(hotovo);
@@ -93,8 +110,9 @@ TEST(frmNastaveniOZ, SavingStoresTheRepresentativeAndStartsTheProgramAgainPrivil
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-        QStringList texty{QStringLiteral("Přihlášení obchodního zástupce 12 je v pořádku."), kOtazkaSynchronizace};
-        if (podobjednavky) texty.insert(1, 2, kZavritList);
+        const QString ok = QStringLiteral("Přihlášení obchodního zástupce 12 je v pořádku.");
+        QStringList texty{ok, QStringLiteral("Neplatné číslo obchodního zástupce nebo heslo."), ok, kOtazkaSynchronizace};
+        if (podobjednavky) texty.insert(3, 2, kZavritList);
         EXPECT_EQ(sluzby.dialogs.texty(), texty);
         const auto uzivatel = [&](const char* klic) { return ini::cti(inst.ini(), "UZIVATEL", klic); };
         for (const auto& [klic, hodnota] : {std::pair("IDOZ", "12"), {"JmenoOZ", "Eva Černá"}, {"EmailOZ", "cerna@example.cz"},

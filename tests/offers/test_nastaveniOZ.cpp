@@ -22,7 +22,7 @@ struct Server {
 
 }  // namespace
 
-TEST(NastaveniOZ, TheLastTestIsWhatIsSavedAndTheUserBecomesPrivileged) {
+TEST(NastaveniOZ, OnlyTheEntryAndPasswordOfASuccessfulLastTestAreSaved) {
     Server s;
     ASSERT_TRUE(s.peer->chyba().isEmpty()) << s.peer->chyba().toStdString();
     Nastaveni n;
@@ -33,25 +33,50 @@ TEST(NastaveniOZ, TheLastTestIsWhatIsSavedAndTheUserBecomesPrivileged) {
     oz.NactiSeznamOZ();
     ASSERT_EQ(oz.seznam().size(), 3);
     EXPECT_EQ(oz.seznam()[1], QStringLiteral("12|Eva Černá|cerna@example.cz|604 333 444"));
-    oz.vyber(1);
-    ASSERT_TRUE(oz.testPovolen());
-    EXPECT_EQ(oz.Test("tajne"), QStringLiteral("Přihlášení obchodního zástupce 12 je v pořádku."));
-    EXPECT_TRUE(oz.ulozeniPovoleno());
-    oz.vyber(0);
-    EXPECT_EQ(oz.Test(QStringLiteral("špatné")), QStringLiteral("Neplatné číslo obchodního zástupce nebo heslo."));
-    EXPECT_TRUE(oz.ulozeniPovoleno());
-    EXPECT_EQ(n.IDOZ, 0);  // nothing stored before the save
+    // One user's steps in order: the entry chosen, the password in the box, a test and its
+    // reply, and whether the values may then be saved.
+    const struct {
+        int vyber;
+        const char* heslo;
+        const char* odpoved;  // nullptr: no test
+        bool povoleno;
+    } kroky[] = {
+        {1, "tajne", "Přihlášení obchodního zástupce 12 je v pořádku.", true},
+        {0, "tajne", nullptr, false},  // another entry shown
+        {1, "tajne", nullptr, true},   // the tested one again
+        {1, "tajnej", nullptr, false}, // another password typed
+        {0, "špatné", "Neplatné číslo obchodního zástupce nebo heslo.", false},
+        {1, "tajne", nullptr, false},  // the last test failed
+        {0, "heslo", "Přihlášení obchodního zástupce 7 je v pořádku.", true},
+    };
+    for (const auto& k : kroky) {
+        SCOPED_TRACE(k.heslo);
+        oz.vyber(k.vyber);
+        ASSERT_TRUE(oz.testPovolen());
+        if (k.odpoved) {
+            EXPECT_EQ(oz.Test(QString::fromUtf8(k.heslo)), QString::fromUtf8(k.odpoved));
+        }
+        EXPECT_EQ(oz.ulozeniPovoleno(QString::fromUtf8(k.heslo)), k.povoleno);
+        if (!k.povoleno) {
+            EXPECT_FALSE(oz.Uloz("1", QString::fromUtf8(k.heslo)));
+        }
+        EXPECT_EQ(std::tuple(n.IDOZ.value(), n.ExtID, n.TypUzivatele), std::tuple(0, 40, 0));  // nothing stored yet
+    }
 
-    oz.Uloz("125x");
+    ASSERT_TRUE(oz.Uloz("125x", QStringLiteral("heslo")));
     EXPECT_EQ(std::tuple(n.IDOZ.value(), n.JmenoOZ, n.EmailOZ, n.TelefonOZ, n.ExtID, n.TypUzivatele),
               std::tuple(7, QStringLiteral("Jan Dvořák"), QStringLiteral("dvorak@example.cz"), QStringLiteral("603 111 222"), 125, 1));
-    EXPECT_EQ(n.Pwd, QString::fromLatin1(cp1250::encode(QStringLiteral("špatné")).toBase64()));
-    oz.Uloz("");
+    EXPECT_EQ(n.Pwd, QStringLiteral("aGVzbG8="));
+    ASSERT_TRUE(oz.Uloz("", QStringLiteral("heslo")));
     EXPECT_EQ(n.ExtID, 0);
 }
 
 TEST(NastaveniOZ, ListLinesAreShownWholeAndOnlyTheTestSplitsThem) {
-    Server s({"--prikaz", "get_list_oz", "--odpoved", "OK\\r\\n12abc|Eva\\r\\n\\r\\n99999|Velký\\r\\n31|Petr|p@x|605|navíc\\r\\n5"});
+    QTemporaryDir zastupci;
+    const QString soubor = zastupci.filePath("zastupci.txt");
+    writeBytes(soubor, "5|Pět|p@5|555|x\n");
+    Server s({"--prikaz", "get_list_oz", "--odpoved", "OK\\r\\n12abc|Eva\\r\\n\\r\\n99999|Velký\\r\\n31|Petr|p@x|605|navíc\\r\\n5",
+              "--zastupci", soubor});
     ASSERT_TRUE(s.peer->chyba().isEmpty());
     Nastaveni n;
     NastaveniOZ oz(n);
@@ -65,8 +90,8 @@ TEST(NastaveniOZ, ListLinesAreShownWholeAndOnlyTheTestSplitsThem) {
     oz.vyber(1);
     oz.Test("x");
     oz.vyber(3);
-    oz.Test("x");
-    oz.Uloz("1");
+    EXPECT_EQ(oz.Test("x"), QStringLiteral("Přihlášení obchodního zástupce 5 je v pořádku."));
+    ASSERT_TRUE(oz.Uloz("1", "x"));
     EXPECT_EQ(std::tuple(n.IDOZ.value(), n.JmenoOZ, n.EmailOZ, n.TelefonOZ),
               std::tuple(5, QStringLiteral("Velký"), QStringLiteral("p@x"), QStringLiteral("605")));
 
