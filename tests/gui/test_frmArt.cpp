@@ -138,7 +138,7 @@ TEST(PriceListWindow, InsertConfirmsTheOpenEditorFirst) {
         {false, "3", Klik, "2|", false},
     };
     for (const auto& c : pripady) {
-        SCOPED_TRACE(c.napsano + QString::number(c.nabidka + 2 * c.konec).toStdString());
+        SCOPED_TRACE(&c - pripady);
         FakeServices sluzby;
         TabulkaArtiklu cenik = TabulkaArtiklu::nacti(testData(QStringLiteral("cenik/Art")));
         QtSeznamPolozek seznam(cenik, {});
