@@ -482,10 +482,10 @@ TEST(CostingSheet, CommandsCommitAnOpenEditorFirst) {
     ASSERT_TRUE(u.ukaz({1024, 768}));
     // The typed quantity as it stands, not one the recalculation derives from it.
     if (m.stav(Prikaz::mnuVolbyPrepocitavat).zaskrtnuty) okno.akce(Prikaz::mnuVolbyPrepocitavat)->trigger();
-    while (++radek < m.Tabulka.Rows() && (m.kalkulace().radky[static_cast<size_t>(radek - 1)].Ks == 0 ||
-                                          m.kalkulace().radky[static_cast<size_t>(radek - 1)].Ks == 3)) {}
+    const auto ks = [&](int r) { return m.kalkulace().radky[static_cast<size_t>(r - 1)].Ks; };
+    while (++radek < m.Tabulka.Rows() && (ks(radek) == 0 || ks(radek) == 3)) {}
     const QString kod = m.Tabulka.TextMatrix(radek, 1);
-    const QString pred = QString::number(m.kalkulace().radky[static_cast<size_t>(radek - 1)].Ks);
+    const QString pred = QString::number(ks(radek));
 
     const auto ctrl = [](Qt::Key k) { return [k] { QTest::keyClick(QApplication::focusWidget(), k, Qt::ControlModifier); }; };
     const auto klik = [](QWidget* w) { return [w] { QTest::mouseClick(w, Qt::LeftButton); }; };
