@@ -464,9 +464,9 @@ TEST(OrderSheetWindow, CommandsStoreTheOpenCountFirst) {
         return a;
     };
     const auto kusy = [&] { return m.Objednavka.Item(1).Ks; };
-    const auto menu = [](QAction* a) { return [a] { a->trigger(); }; };
+    const auto ctrl = [](Qt::Key k) { return [k] { QTest::keyClick(QApplication::focusWidget(), k, Qt::ControlModifier); }; };
     const auto klik = [](QPushButton* b) { return [b] { QTest::mouseClick(b, Qt::LeftButton); }; };
-    const auto odesli = [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::ControlModifier); };
+    const auto odesli = ctrl(Qt::Key_O);
     const struct {
         const char* napsano;
         bool klikVMrizce;
@@ -476,23 +476,23 @@ TEST(OrderSheetWindow, CommandsStoreTheOpenCountFirst) {
         bool otevreny;  // the editor stays open with its text
     } pripady[] = {
         {"5", false, odesli, odeslano, "A;DVM;5;A;DLT;3;A;DTK;4;", false},
-        {"5", false, [&] { sluzby.dialogs.soubory = {xml}; okno->mnuExportObjednavky->trigger(); },
+        {"5", false, [&] { sluzby.dialogs.soubory = {xml}; ctrl(Qt::Key_E)(); },
          [&] { return QString::fromLatin1(readBytes(xml)).section(QStringLiteral("<kusy>"), 1).section(QStringLiteral("</kusy>"), 0, 0); },
          "5|3|", false},
-        {"5", false, menu(okno->mnuTisk),
+        {"5", false, ctrl(Qt::Key_P),
          [&] {
              const QString html = QString::fromLatin1(readBytes(inst.data + "/Tmp2Print/objednavka.htm"));
              return QRegularExpression(QStringLiteral(">DVM</td>\\s*<td[^>]*>([^<]*)<")).match(html).captured(1);
          },
          "5", false},
-        {"5", false, [&] { sluzby.dialogs.soubory = {dovoz}; okno->mnuImportObjednavky->trigger(); }, kusy, "5|3|", false},
+        {"5", false, [&] { sluzby.dialogs.soubory = {dovoz}; ctrl(Qt::Key_I)(); }, kusy, "5|3|", false},
         {"5", false, klik(okno->cmdKomponentyOdebrat), kusy, "3|", false},
         {"5", false, klik(okno->cmdOdebratObjednavku), kusy, "4|", false},
         {"5", false, klik(okno->cmdKomponentyPridat), [&] {
              program.seznamPolozek().okno()->hide();
              return kusy();
          }, "5|3|", false},
-        {"5", false, menu(okno->mnuObjednavkaNaSklad), [&] {
+        {"5", false, [&] { okno->mnuObjednavkaNaSklad->trigger(); }, [&] {
              QTest::keyClick(okno->txtBox, Qt::Key_Return);
              return kusy();
          }, "5|3|", true},
