@@ -91,6 +91,20 @@ constexpr double kPomerySloupcu[6] = {0.352, 0.11, 0.15, 0.06, 0.15, 0.15};
 
 std::span<const PolozkaMenu> polozkyMenu() { return menu(); }
 
+bool ctePolozky(Prikaz p) {
+    switch (p) {
+    case Prikaz::mnu_Nova_sorvenika:
+    case Prikaz::mnu_Export_do_Excelu:
+    case Prikaz::mnu_Ulozit_jako_HTML:
+    case Prikaz::mnu_Email:
+    case Prikaz::mnuPridat:
+    case Prikaz::mnu_Tisk:
+    case Prikaz::mnuSadaStred:
+    case Prikaz::mnuVolbyZobrazitNuloveKusy: return true;
+    default: return false;
+    }
+}
+
 ModelListu::ModelListu(GlobalniData& g, QObject* rodic) : QObject(rodic), m_g(g) {
     for (const PolozkaMenu& p : menu()) zapis(p.prikaz) = {p.viditelna, p.povolena, false};
 }

@@ -74,6 +74,12 @@ struct PolozkaMenu {
 };
 std::span<const PolozkaMenu> polozkyMenu();
 
+// The commands that read the costing: they output it, hand it on, open the wizard over it, or
+// recompute or hide rows by its quantities. An open editor is committed before them. The others
+// read no quantity or coefficient (views, other windows, the settings, the updater) or erase the
+// costing ("Zpět do menu").
+bool ctePolozky(Prikaz p);
+
 struct StavPrikazu {
     bool viditelny = true;
     bool povoleny = true;
@@ -178,6 +184,10 @@ public:
     // Escape in txtKoef, or the focus gone elsewhere on the sheet: the editor closes unstored and
     // the cell shows the value in force again.
     void txtKoef_LostFocus();
+    // An editor still open committed as Enter commits it, the items editor first: true when none
+    // stays open; false when one refused its text (its message shown) and stays open for it. A
+    // command runs only after it, so that it uses what the sheet shows.
+    bool potvrdEditor();
 
     // The view options "Zobrazit ceny", "Zobrazit cenu pro obchodníka", "Zobrazit nulové kusy",
     // "Přepočítávat" and "Tisknout ceny": the tick turns over into the settings and the grid.

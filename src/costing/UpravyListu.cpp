@@ -275,6 +275,13 @@ void ModelListu::txtKoef_LostFocus() {
     emit txtKoefZmenen();
 }
 
+bool ModelListu::potvrdEditor() {
+    if (m_txtBox.viditelny) txtBox_KeyPress(u'\r');
+    if (m_txtBox.viditelny) return false;
+    if (m_txtKoef.viditelny) txtKoef_KeyPress(u'\r');
+    return !m_txtKoef.viditelny;
+}
+
 void ModelListu::ukazCeny(bool b) {
     const std::array<int, 6> sirky = sirkySloupcu(kSirkaTabulky);
     for (int c : {4, 5}) Tabulka.setColWidth(c, b ? sirky[static_cast<size_t>(c)] : 0);

@@ -178,14 +178,13 @@ frmSorvenika::frmSorvenika(GlobalniData& g, Sluzby sluzby, QWidget* rodic)
     pripoj(TabSuma, &FlexGridView::znak, this, [this](QChar z) { m_model.TabSuma_KeyPress(z); });
     for (ClickableLabel* l : lblParametry)
         pripoj(l, &ClickableLabel::stisknuto, this, [this](Qt::MouseButton b) {
-            if (b == Qt::LeftButton && m_sluzby.pruvodce) m_sluzby.pruvodce->ZobrazModalne();
+            if (b == Qt::LeftButton && m_sluzby.pruvodce && potvrdEditor()) m_sluzby.pruvodce->ZobrazModalne();
         });
     pripoj(lblPoznamka, &ClickableLabel::stisknuto, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) lblPoznamka_Click();
+        if (b == Qt::LeftButton && potvrdEditor()) lblPoznamka_Click();
     });
     pripoj(lblNabidka, &ClickableLabel::stisknuto, this, [this](Qt::MouseButton b) {
-        if (b != Qt::LeftButton) return;
-        if (m_sluzby.nabidka) m_sluzby.nabidka(m_model.kalkulace());
+        if (b == Qt::LeftButton && m_sluzby.nabidka && potvrdEditor()) m_sluzby.nabidka(m_model.kalkulace());
     });
     pripoj(this, &frmSorvenika::prikaz, this, [this](Prikaz p) { proved(p); });
 
@@ -408,7 +407,13 @@ bool frmSorvenika::eventFilter(QObject* o, QEvent* e) {
     return enter || k == Qt::Key_Escape || k == Qt::Key_Tab || k == Qt::Key_Backtab;
 }
 
+bool frmSorvenika::potvrdEditor() {
+    bool potvrzeno = false;
+    return runGuarded([&] { potvrzeno = m_model.potvrdEditor(); }) && potvrzeno;
+}
+
 void frmSorvenika::proved(Prikaz p) {
+    if (ctePolozky(p) && !potvrdEditor()) return;
     const VystupyListu& v = m_sluzby.vystupy;
     switch (p) {
     case Prikaz::mnu_Nova_sorvenika:

@@ -79,6 +79,9 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    // An open editor committed as Enter commits it, before a command that reads the costing:
+    // false when it was refused (the user told why), and the command is then not run.
+    bool potvrdEditor();
     void proved(Prikaz p);
     void lblPoznamka_Click();
     void mnuPridat_Click();

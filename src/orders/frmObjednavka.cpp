@@ -106,16 +106,21 @@ frmObjednavka::frmObjednavka(Sluzby sluzby, QWidget* rodic)
     });
     pripoj(cmdPridatKombinovanou, &QPushButton::clicked, this, [this] { mnuObjednavkaNaSklad->trigger(); });
     pripoj(cmdOdebratObjednavku, &QPushButton::clicked, this, [this] {
+        if (!potvrdEditor()) return;
         m_model.cmdOdebratObjednavku_Click();
         nacti();
     });
     pripoj(cmdKomponentyPridat, &QPushButton::clicked, this, [this] {
+        if (!potvrdEditor()) return;
         if (m_sluzby.zobrazCenik) m_sluzby.zobrazCenik(&m_model);
         activateWindow();
         Tabulka->setFocus();
     });
     pripoj(cmdKomponentyOdebrat, &QPushButton::clicked, this, [this] {
-        zavriEditor();
+        // The row current as the user chose the command goes, not the one Enter moves to.
+        const int radek = m_model.Tabulka.Row();
+        if (!potvrdEditor()) return;
+        m_model.Tabulka.setRow(radek);
         m_model.cmdKomponentyOdebrat_Click();
         nacti();
     });
@@ -251,9 +256,9 @@ QWidget* frmObjednavka::sestavOdeslani() {
     return w;
 }
 
-void frmObjednavka::prikaz(QAction* a, const std::function<void()>& udalost) {
-    pripoj(a, &QAction::triggered, this, [this, udalost] {
-        zavriEditor();
+void frmObjednavka::prikaz(QAction* a, bool cte, const std::function<void()>& udalost) {
+    pripoj(a, &QAction::triggered, this, [this, cte, udalost] {
+        if (cte && !potvrdEditor()) return;
         udalost();
         nacti();
     });
@@ -281,14 +286,16 @@ void frmObjednavka::sestavMenu() {
     mnuNapoveda = menuBar()->addAction(sMnemonikou(QStringLiteral("Nápověda"), lista));
     mnuNapoveda->setObjectName(QStringLiteral("mnuNapoveda"));
 
-    prikaz(mnuObjednavkaNaSklad, [this] { m_model.objednavkaNaSklad(); });
-    prikaz(mnuImportObjednavky, [this] { mnuImportObjednavky_Click(); });
-    prikaz(mnuExportObjednavky, [this] { mnuExportObjednavky_Click(); });
-    prikaz(mnuTisk, [this] { ohlas(mnuTisk_Click(m_model)); });
-    prikaz(mnuOdeslat, [this] { mnuOdeslat_Click(); });
-    prikaz(mnuKonec, [this] { mnuKonec_Click(); });
-    prikaz(mnuNastaveni, [this] { mnuNastaveni_Click(); });
-    prikaz(mnuNapoveda, [] { mnuNapoveda_Click(); });
+    // The stock order only appends, and the settings, the help and "Konec" read no count: an
+    // open editor stays as it is (and goes with the sheet).
+    prikaz(mnuObjednavkaNaSklad, false, [this] { m_model.objednavkaNaSklad(); });
+    prikaz(mnuImportObjednavky, true, [this] { mnuImportObjednavky_Click(); });
+    prikaz(mnuExportObjednavky, true, [this] { mnuExportObjednavky_Click(); });
+    prikaz(mnuTisk, true, [this] { ohlas(mnuTisk_Click(m_model)); });
+    prikaz(mnuOdeslat, true, [this] { mnuOdeslat_Click(); });
+    prikaz(mnuKonec, false, [this] { mnuKonec_Click(); });
+    prikaz(mnuNastaveni, false, [this] { mnuNastaveni_Click(); });
+    prikaz(mnuNapoveda, false, [] { mnuNapoveda_Click(); });
 }
 
 void frmObjednavka::nacti() {
@@ -344,6 +351,16 @@ void frmObjednavka::zavriEditor() {
     m_model.Tabulka_Click();
     txtBox->hide();
     txtBox->clear();
+}
+
+bool frmObjednavka::potvrdEditor() {
+    if (!txtBox->isVisible()) return true;
+    const QString text = txtBox->text();
+    txtBox->hide();
+    txtBox->clear();
+    const bool ulozeno = runGuarded([&] { m_model.txtBox_Enter(text); });
+    nacti();
+    return ulozeno;
 }
 
 void frmObjednavka::mnuExportObjednavky_Click() {
@@ -421,14 +438,8 @@ bool frmObjednavka::eventFilter(QObject* o, QEvent* e) {
     if (e->type() != QEvent::KeyPress) return QMainWindow::eventFilter(o, e);
     const int klavesa = static_cast<QKeyEvent*>(e)->key();
     if (o == txtBox && (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter)) {
-        runGuarded([this] {
-            const QString text = txtBox->text();
-            txtBox->hide();
-            txtBox->clear();
-            m_model.txtBox_Enter(text);
-            nacti();
-            Tabulka->setFocus();
-        });
+        potvrdEditor();
+        Tabulka->setFocus();
         return true;
     }
     if (o == lstObjednavky && klavesa == Qt::Key_Delete) {

@@ -80,9 +80,13 @@ private:
     QWidget* sestavPolozky();
     QWidget* sestavOdeslani();
     void sestavMenu();
-    void prikaz(QAction* a, const std::function<void()>& udalost);
+    // A menu command; one that reads the counts (`cte`) commits an open count editor first.
+    void prikaz(QAction* a, bool cte, const std::function<void()>& udalost);
     void otevriEditor(QChar znak);
     void zavriEditor();
+    // The count in the editor stored as Enter stores it, also before a command reads the
+    // sub-orders: false when that failed (the user told why) and the command is not to run.
+    bool potvrdEditor();
 
     Sluzby m_sluzby;
     ModelObjednavky m_model;

@@ -174,7 +174,7 @@ bool frmArt::eventFilter(QObject* o, QEvent* e) {
     const int klavesa = static_cast<QKeyEvent*>(e)->key();
     if (o == txtBox) {
         if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
-            runGuarded([this] { potvrdZadani(); });
+            runGuarded([this] { potvrdEditor(); });
             return true;
         }
         // Escape drops the typed quantity and leaves the window open.
@@ -232,16 +232,19 @@ void frmArt::otevriEditor(QChar znak) {
     txtBox->setFocus();
 }
 
-void frmArt::potvrdZadani() {
+bool frmArt::potvrdEditor() {
+    if (m_model.radekZadani() < 1) return true;
     if (const Vysledek<> v = m_model.potvrdZadani(txtBox->text()); !v) {
         MsgBox(v.chyba(), Tlacitka::Ok, Ikona::Vykricnik, kTitulekUpozorneni);
         txtBox->setFocus();
-        return;
+        return false;
     }
     nactiZadani();
+    return true;
 }
 
 void frmArt::cmdVlozit_Click() {
+    if (!potvrdEditor()) return;
     Vysledek<bool> v = [this] {
         const KurzorCekani h;
         return m_model.Vlozit();

@@ -39,7 +39,9 @@ private:
     // Hides the quantity editor once the model has no entry open.
     void nactiZadani();
     void otevriEditor(QChar znak);
-    void potvrdZadani();
+    // The quantity in the editor confirmed as Enter confirms it, also before "Vložit" reads the
+    // chosen quantities: false when it was refused (the user told why) and the editor stays open.
+    bool potvrdEditor();
     void cmdVlozit_Click();
 
     ModelArt m_model;

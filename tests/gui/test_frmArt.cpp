@@ -118,3 +118,64 @@ TEST(PriceListWindow, FilterListsComeWhenOpenedOrWalked) {
     seznam.Zobraz(&nabidka);
     EXPECT_FALSE(stav & Qt::WindowMinimized);
 }
+
+// "Vložit" over an open quantity editor inserts what the editor shows: the quantity is
+// confirmed first as Enter confirms it, and one refused stops the insert. Escape and a click on
+// the list still drop it.
+TEST(PriceListWindow, InsertConfirmsTheOpenEditorFirst) {
+    enum Konec { Nic, Escape, Klik };
+    const struct {
+        bool nabidka;
+        const char* napsano;  // on row 2, after 2 confirmed on row 1
+        Konec konec;
+        const char* vlozeno;  // the quantities inserted
+        bool odmitnuto;
+    } pripady[] = {
+        {false, "3", Nic, "2|3|", false},
+        {true, "3", Nic, "2|3|", false},
+        {false, "40000", Nic, "", true},
+        {false, "3", Escape, "2|", false},
+        {false, "3", Klik, "2|", false},
+    };
+    for (const auto& c : pripady) {
+        SCOPED_TRACE(&c - pripady);
+        FakeServices sluzby;
+        TabulkaArtiklu cenik = TabulkaArtiklu::nacti(testData(QStringLiteral("cenik/Art")));
+        QtSeznamPolozek seznam(cenik, {});
+        FakeObjednavka objednavka;
+        FakeNabidka nabidka;
+        bool otevreno = false;
+        const auto vloz = [&](QWidget* w) {
+            auto* okno = static_cast<frmArt*>(w);
+            FlexGridView* v = okno->TabulkaArt;
+            const auto klikni = [&](int radek) {
+                QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(v->grid()->index(v->grid()->radekModelu(radek), 1)).center());
+            };
+            klikni(1);
+            QTest::keyClick(v, Qt::Key_2);
+            QTest::keyClick(okno->txtBox, Qt::Key_Return);
+            klikni(2);
+            QTest::keyClicks(v, QString::fromLatin1(c.napsano).left(1));
+            QTest::keyClicks(okno->txtBox, QString::fromLatin1(c.napsano).mid(1));
+            if (c.konec == Escape) QTest::keyClick(okno->txtBox, Qt::Key_Escape);
+            if (c.konec == Klik) klikni(2);
+            QTest::mouseClick(okno->cmdVlozit, Qt::LeftButton);
+            otevreno = okno->isVisible() && okno->txtBox->isVisible() && okno->txtBox->text() == QLatin1String(c.napsano);
+            okno->hide();
+        };
+        if (c.nabidka) {
+            az([] { return modalni<frmArt>(); }, vloz);
+            seznam.Zobraz(&nabidka);
+        } else {
+            seznam.Zobraz(&objednavka);
+            ASSERT_TRUE(ukazano(seznam.okno()));
+            vloz(seznam.okno());
+        }
+        const std::unique_ptr<frmArt> vlastnik(seznam.okno());
+        QString vlozeno = objednavka.ks;
+        for (const QString& r : nabidka.radky) vlozeno += r.section(u'\t', 3, 3) + u'|';
+        EXPECT_EQ(vlozeno, QString::fromLatin1(c.vlozeno));
+        EXPECT_EQ(otevreno, c.odmitnuto);
+        EXPECT_EQ(sluzby.dialogs.texty(), c.odmitnuto ? QStringList{kZadejteHodnotu} : QStringList());
+    }
+}

@@ -78,9 +78,9 @@ GlobalniData dodaneNastaveni() {
 struct Ukazka {
     FakeServices sluzby;
     GlobalniData g = dodaneNastaveni();
-    frmSorvenika okno{g, {}};
+    frmSorvenika okno;
     ModelListu& m = okno.model();
-    Ukazka() {
+    explicit Ukazka(frmSorvenika::Sluzby s = {}) : okno(g, std::move(s)) {
         spocitejUkazku(g, m);
         for (QLabel* l : okno.lblSystem) l->setText(g.sorvenikaParametry.SystemNazev());
     }
@@ -452,4 +452,106 @@ TEST(CostingSheet, PrintErrorTitleAndTheUpdatersCursor) {
     EXPECT_EQ(sluzby.dialogs.zpravy[1].titulek, kTitulekUpozorneni);
     EXPECT_EQ(desktop.hodiny, QList<bool>{true});
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// A command that reads the costing, given while an editor is open, uses what the editor shows:
+// it is committed first as Enter commits it, and a value it refuses stops the command. Escape
+// and a click in the grid still drop what was typed.
+TEST(CostingSheet, CommandsCommitAnOpenEditorFirst) {
+    Instalace inst;
+    Okna pruvodce, objednavka;
+    QStringList uzito;  // what each command got: the edited row's quantity and the coefficient
+    int radek = 0;
+    const auto zaznam = [&](const Kalkulace& k) {
+        uzito << QStringLiteral("%1 ks, %2 %").arg(k.radky[static_cast<size_t>(radek - 1)].Ks).arg(k.soucty[kKoeficient]);
+    };
+    frmSorvenika::Sluzby s;
+    s.pruvodce = &pruvodce;
+    s.objednavka = &objednavka;
+    s.nabidka = zaznam;
+    s.vystupy.Tisk = s.vystupy.ExportDoExcelu = [&](const Kalkulace& k) -> Vysledek<> { return zaznam(k), Vysledek<>{}; };
+    s.vystupy.Sorvenika2Html = [&](const Kalkulace& k, const QString& cesta) -> Vysledek<> {
+        zaznam(k);
+        return filestore::replace(cesta, "<html>");
+    };
+    Ukazka u(std::move(s));
+    frmSorvenika& okno = u.okno;
+    ModelListu& m = u.m;
+    pruvodce.potvrzeni = [&] { zaznam(m.kalkulace()); };
+    const QTemporaryDir slozka;
+    ASSERT_TRUE(u.ukaz({1024, 768}));
+    // The typed quantity as it stands, not one the recalculation derives from it.
+    if (m.stav(Prikaz::mnuVolbyPrepocitavat).zaskrtnuty) okno.akce(Prikaz::mnuVolbyPrepocitavat)->trigger();
+    const auto ks = [&](int r) { return m.kalkulace().radky[static_cast<size_t>(r - 1)].Ks; };
+    while (++radek < m.Tabulka.Rows() && (ks(radek) == 0 || ks(radek) == 3)) {}
+    const QString kod = m.Tabulka.TextMatrix(radek, 1);
+    const QString pred = QString::number(ks(radek));
+
+    const auto ctrl = [](Qt::Key k) { return [k] { QTest::keyClick(QApplication::focusWidget(), k, Qt::ControlModifier); }; };
+    const auto klik = [](QWidget* w) { return [w] { QTest::mouseClick(w, Qt::LeftButton); }; };
+    const auto doObjednavky = [&] {
+        ctrl(Qt::Key_O)();
+        const PolozkaObjednavky& p = objednavka.pridane.last();
+        uzito << p.Kusy.split(u'|').value(p.ObjZnaky.split(u'|').indexOf(kod)) + QStringLiteral(" ks");
+    };
+    const auto html = [&] {
+        u.sluzby.dialogs.soubory.push_back(slozka.filePath(QString::number(uzito.size()) + QStringLiteral(".htm")));
+        ctrl(Qt::Key_H)();
+    };
+    const auto poznamka = [&] {
+        az([] { return modalni<frmPoznamka>(); }, [&](QWidget* w) {
+            zaznam(m.kalkulace());
+            static_cast<frmPoznamka*>(w)->cmdStorno->click();
+        });
+        klik(okno.lblPoznamka)();
+    };
+    enum Editor { Mnozstvi, Koeficient };
+    enum Konec { Nic, Escape, Klik };
+    const struct {
+        const char* napsano;
+        Editor editor;
+        Konec konec;
+        std::function<void()> prikaz;
+        QString uzito;  // "" when the command was not run
+    } pripady[] = {
+        {"3", Mnozstvi, Nic, html, "3 ks, 100 %"},
+        {"3", Mnozstvi, Nic, ctrl(Qt::Key_E), "3 ks, 100 %"},
+        {"3", Mnozstvi, Nic, doObjednavky, "3 ks"},
+        {"3", Mnozstvi, Nic, ctrl(Qt::Key_P), "3 ks, 100 %"},
+        {"3", Mnozstvi, Nic, [&] { okno.akce(Prikaz::mnu_Export_do_Excelu)->trigger(); }, "3 ks, 100 %"},
+        {"3", Mnozstvi, Nic, klik(okno.lblNabidka), "3 ks, 100 %"},
+        {"3", Mnozstvi, Nic, poznamka, "3 ks, 100 %"},
+        {"3", Mnozstvi, Nic, ctrl(Qt::Key_N), "3 ks, 100 %"},
+        {"3", Mnozstvi, Nic, klik(okno.lblParametry[0]), "3 ks, 100 %"},
+        {"40000", Mnozstvi, Nic, ctrl(Qt::Key_P), ""},
+        {"90", Koeficient, Nic, ctrl(Qt::Key_P), pred + " ks, 90 %"},
+        {"3", Mnozstvi, Escape, ctrl(Qt::Key_P), pred + " ks, 100 %"},
+        {"3", Mnozstvi, Klik, doObjednavky, pred + " ks"},
+    };
+    for (const auto& c : pripady) {
+        SCOPED_TRACE(&c - pripady);
+        spocitejUkazku(u.g, m);
+        u.g.Koeficient = 1.0f;
+        mezikrok();
+        okno.activateWindow();
+        ASSERT_TRUE(aktivni(&okno));
+        uzito.clear();
+        u.sluzby.dialogs.zpravy.clear();
+        FlexGridView* mrizka = c.editor == Mnozstvi ? okno.Tabulka : okno.TabSuma;
+        QLineEdit* box = c.editor == Mnozstvi ? okno.txtBox : okno.txtKoef;
+        const FlexGrid& g = *mrizka->grid();
+        const QModelIndex bunka = g.index(g.radekModelu(c.editor == Mnozstvi ? radek : kKoeficient), 1);
+        mrizka->scrollTo(bunka);
+        QTest::mouseClick(mrizka->viewport(), Qt::LeftButton, {}, mrizka->visualRect(bunka).center());
+        pis(mrizka, QString::fromLatin1(c.napsano).left(1));
+        ASSERT_TRUE(box->hasFocus());
+        pis(box, QString::fromLatin1(c.napsano).mid(1));
+        if (c.konec == Escape) QTest::keyClick(box, Qt::Key_Escape);
+        if (c.konec == Klik) QTest::mouseClick(mrizka->viewport(), Qt::LeftButton, {}, mrizka->visualRect(bunka).center());
+        c.prikaz();
+        EXPECT_EQ(uzito.value(0), c.uzito);
+        EXPECT_EQ(box->isVisible(), c.uzito.isEmpty());
+        EXPECT_EQ(u.sluzby.dialogs.texty().contains(kZadejteCiselnouHodnotu), c.uzito.isEmpty());
+        if (box->isVisible()) QTest::keyClick(box, Qt::Key_Escape);
+    }
 }
