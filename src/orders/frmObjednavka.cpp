@@ -98,6 +98,8 @@ frmObjednavka::frmObjednavka(Sluzby sluzby, QWidget* rodic)
 
     // Connected after the load, so that filling the boxes changes nothing.
     pripoj(lstObjednavky, &QListWidget::currentRowChanged, this, [this](int r) {
+        // A count still in the editor belongs to the sub-order it was typed for.
+        potvrdEditor();
         if (r >= 0 && r != m_model.ListIndex()) m_model.vyber(r);
         nacti();
     });
@@ -334,6 +336,7 @@ void frmObjednavka::nacti() {
 }
 
 void frmObjednavka::aktivovano() {
+    potvrdEditor();
     m_model.aktivovano();
     nacti();
 }

@@ -498,6 +498,11 @@ TEST(OrderSheetWindow, CommandsStoreTheOpenCountFirst) {
          }, "5|3|", true},
         {"0", false, odesli, odeslano, "", false},
         {"5", true, odesli, odeslano, "A;DVM;2;A;DLT;3;A;DTK;4;", false},
+        // Another sub-order chosen, or the sheet active again: the count stays with its own.
+        {"5", false, [&] { QTest::mouseClick(okno->lstObjednavky->viewport(), Qt::LeftButton, {},
+                                             okno->lstObjednavky->visualItemRect(okno->lstObjednavky->item(1)).center()); },
+         kusy, "5|3|", false},
+        {"5", false, [&] { okno->aktivovano(); }, kusy, "5|3|", false},
     };
     for (const auto& c : pripady) {
         SCOPED_TRACE(&c - pripady);
