@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -194,11 +195,16 @@ inline const std::atomic<bool>* predCtenim(const std::string& cesta, const std::
     static std::atomic<bool> hotovo{false};
     const bool nastaveno = poslouchejVolani(__NR_openat, [cesta, akce, probehla = false](const seccomp_notif& otevreni,
                                                                                         const auto& posli) mutable {
-        // The name lies in the opener's memory, read as the system reads another process's.
+        // The name lies in the opener's memory, read as the system reads another process's: up to
+        // the end of its page, then on, as the next page may not be there for a short name.
         std::array<char, 4096> jmeno{};
-        const iovec sem{jmeno.data(), jmeno.size() - 1}, odtud{reinterpret_cast<void*>(otevreni.data.args[1]), jmeno.size() - 1};
+        const std::uintptr_t od = otevreni.data.args[1];
+        const std::size_t naStrance = std::min<std::size_t>((od | 4095) + 1 - od, jmeno.size() - 1);
+        const iovec sem{jmeno.data(), jmeno.size() - 1};
+        const iovec odtud[] = {{reinterpret_cast<void*>(od), naStrance},
+                               {reinterpret_cast<void*>(od + naStrance), jmeno.size() - 1 - naStrance}};
         const bool cteni = (otevreni.data.args[2] & O_ACCMODE) == O_RDONLY;
-        if (!probehla && cteni && process_vm_readv(static_cast<pid_t>(otevreni.pid), &sem, 1, &odtud, 1, 0) > 0 &&
+        if (!probehla && cteni && process_vm_readv(static_cast<pid_t>(otevreni.pid), &sem, 1, odtud, 2, 0) > 0 &&
             cesta == jmeno.data()) {
             probehla = true;
             hotovo = akce();
