@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
 #include <algorithm>
 #include <expat.h>
 #include <array>
@@ -19,6 +18,7 @@
 #include <minizip/unzip.h>
 #include <optional>
 #include <string_view>
+#include <vector>
 #include <xlsxwriter.h>
 
 namespace {
@@ -52,22 +52,29 @@ QString duvodKnihovny(lxw_error e, int chyba) {
     }
 }
 
-// What the export handed to the library: the sheet's rows and cells, and the bytes of its distinct
-// texts as the shared strings hold them once parsed, the control characters the library escapes
-// as "_xHHHH_" included.
-struct Zapsano {
-    qsizetype radku = 0, bunek = 0;
-    qint64 textu = 0;
-    QSet<QByteArray> texty;
+// The texts handed to the library, whose distinct ones the shared strings hold.
+class Texty {
+public:
     // A text goes to the library as a C string, so it ends at its first NUL; an empty one is a blank.
-    void pridejText(const QByteArray& text) {
-        const QByteArray dany = text.left(qstrlen(text.constData()));
-        if (dany.isEmpty() || texty.contains(dany)) return;
-        texty.insert(dany);
-        textu += dany.size();
-        for (const char z : dany)
-            if (z > 0 && z < 0x20 && z != '\t' && z != '\n') textu += 6;
+    void pridej(const QByteArray& text) {
+        if (const qsizetype n = qstrlen(text.constData())) m_texty.push_back(text.left(n));
     }
+    // The bytes of the distinct texts as the shared strings hold them once parsed, with the control
+    // characters the library escapes as "_xHHHH_". Sorted, not hashed, which is the cheaper here.
+    qint64 bajtu() {
+        std::sort(m_texty.begin(), m_texty.end());
+        m_texty.erase(std::unique(m_texty.begin(), m_texty.end()), m_texty.end());
+        qint64 n = 0;
+        for (const QByteArray& t : m_texty) {
+            n += t.size();
+            for (const char z : t)
+                if (z > 0 && z < 0x20 && z != '\t' && z != '\n') n += 6;
+        }
+        return n;
+    }
+
+private:
+    std::vector<QByteArray> m_texty;
 };
 
 // One part of the workbook parsed as its pieces come out of the archive. A write the library
@@ -99,10 +106,11 @@ public:
     bool pridej(const char* kus, int n, bool posledni) {
         return m_xml && XML_Parse(m_xml.get(), kus, n, posledni) == XML_STATUS_OK;
     }
-    bool cela(const Zapsano& z) const {
+    // The sheet with `radku` rows of `bunek` cells in all; the shared strings with `textu` bytes of text.
+    bool cela(qsizetype radku, qsizetype bunek, qint64 textu) const {
         switch (m_nazev) {
-        case Nazev::List: return m_radku == z.radku && m_bunek == z.bunek;
-        case Nazev::Retezce: return m_retezcu == m_pocetRetezcu && m_textu == z.textu;
+        case Nazev::List: return m_radku == radku && m_bunek == bunek;
+        case Nazev::Retezce: return m_retezcu == m_pocetRetezcu && m_textu == textu;
         case Nazev::Jina: return true;
         }
         return false;
@@ -129,7 +137,7 @@ private:
 // The workbook read back: the library does not see a write of its own part files fail, and puts
 // an empty, cut or holed part into the archive that it then reports as written. So the parts a
 // workbook needs must be there, and every part whole as CastSesitu judges it.
-std::optional<QString> chybaSesitu(const QString& cesta, const Zapsano& zapsano) {
+std::optional<QString> chybaSesitu(const QString& cesta, qsizetype radku, qsizetype bunek, qint64 textu) {
     // A read the system failed has its reason; the archive's own faults have none.
     const auto chyba = [](int r, int e) {
         return r == UNZ_ERRNO && e ? filestore::duvodSystemu(e) : QStringLiteral("archiv sešitu není celý");
@@ -157,7 +165,7 @@ std::optional<QString> chybaSesitu(const QString& cesta, const Zapsano& zapsano)
         // Only a part read to its stated size has its CRC checked here.
         const int crc = unzCloseCurrentFile(zip.get());
         if (r < 0 || crc != UNZ_OK) return chyba(r < 0 ? r : crc, e);
-        if (!dobra || !cast.pridej(nullptr, 0, true) || precteno != info.uncompressed_size || !cast.cela(zapsano))
+        if (!dobra || !cast.pridej(nullptr, 0, true) || precteno != info.uncompressed_size || !cast.cela(radku, bunek, textu))
             return QStringLiteral("část %1 sešitu se nezapsala celá").arg(nazev);
         casti.append(nazev);
     }
@@ -197,10 +205,11 @@ Vysledek<> zapisSesit(const Kalkulace& k, const QString& cesta, const QString& n
     const Regional& reg = Regional::current();
     std::array<qsizetype, kSloupcu> nejdelsi{};
     lxw_error bunka = LXW_NO_ERROR;  // the first cell the sheet did not take
-    Zapsano zapsano;
+    qsizetype bunek = 0;
+    Texty texty;
     const auto zapis = [&](lxw_row_t r, int c, const QString& text, double cislo, bool jeCislo, lxw_format* f) {
         nejdelsi[c] = std::max(nejdelsi[c], text.size());
-        ++zapsano.bunek;
+        ++bunek;
         const lxw_col_t s = static_cast<lxw_col_t>(c);
         lxw_error e;
         if (jeCislo) {
@@ -208,7 +217,7 @@ Vysledek<> zapisSesit(const Kalkulace& k, const QString& cesta, const QString& n
         } else {
             const QByteArray utf8 = text.toUtf8();
             e = worksheet_write_string(list, r, s, utf8.constData(), f);
-            zapsano.pridejText(utf8);
+            texty.pridej(utf8);
         }
         if (bunka == LXW_NO_ERROR) bunka = e;
     };
@@ -243,8 +252,7 @@ Vysledek<> zapisSesit(const Kalkulace& k, const QString& cesta, const QString& n
     const lxw_error e = workbook_close(sesit.release());
     const int chyba = errno;
     if (e != LXW_NO_ERROR) return nezapsan(duvodKnihovny(e, chyba));
-    zapsano.radku = radek;
-    if (const std::optional<QString> cast = chybaSesitu(cesta, zapsano)) return nezapsan(*cast);
+    if (const std::optional<QString> cast = chybaSesitu(cesta, radek, bunek, texty.bajtu())) return nezapsan(*cast);
     return {};
 }
 
