@@ -18,6 +18,7 @@
 #include <minizip/unzip.h>
 #include <optional>
 #include <string_view>
+#include <vector>
 #include <xlsxwriter.h>
 
 namespace {
@@ -51,27 +52,68 @@ QString duvodKnihovny(lxw_error e, int chyba) {
     }
 }
 
+// The texts handed to the library, whose distinct ones the shared strings hold.
+class Texty {
+public:
+    // A text goes to the library as a C string, so it ends at its first NUL; an empty one is a blank.
+    void pridej(const QByteArray& text) {
+        if (const qsizetype n = qstrlen(text.constData())) m_texty.push_back(text.left(n));
+    }
+    // The bytes of the distinct texts as the shared strings hold them once parsed, with the control
+    // characters the library escapes as "_xHHHH_". Sorted, not hashed, which is the cheaper here.
+    qint64 bajtu() {
+        std::sort(m_texty.begin(), m_texty.end());
+        m_texty.erase(std::unique(m_texty.begin(), m_texty.end()), m_texty.end());
+        qint64 n = 0;
+        for (const QByteArray& t : m_texty) {
+            n += t.size();
+            for (const char z : t)
+                if (z > 0 && z < 0x20 && z != '\t' && z != '\n') n += 6;
+        }
+        return n;
+    }
+
+private:
+    std::vector<QByteArray> m_texty;
+};
+
 // One part of the workbook parsed as its pieces come out of the archive. A write the library
 // lost takes a block out of a part's middle and may leave it well-formed, so the sheet must hold
-// every row and cell written and the shared strings as many as their count says. Parsed by expat,
+// every row and cell written and the shared strings as many as their count says, with every byte
+// of their texts (a block lost inside one long text leaves the rest whole). Parsed by expat,
 // which keeps the read-back a small part of the export's time.
 class CastSesitu {
 public:
-    CastSesitu() : m_xml(XML_ParserCreate(nullptr), XML_ParserFree) {
+    explicit CastSesitu(const QString& nazev)
+        : m_nazev(nazev == u"xl/worksheets/sheet1.xml" ? Nazev::List : nazev == u"xl/sharedStrings.xml" ? Nazev::Retezce : Nazev::Jina),
+          m_xml(XML_ParserCreate(nullptr), XML_ParserFree) {
         if (!m_xml) return;
         XML_SetUserData(m_xml.get(), this);
         XML_SetStartElementHandler(m_xml.get(), [](void* ja, const XML_Char* jmeno, const XML_Char** atributy) {
             static_cast<CastSesitu*>(ja)->zacatek(jmeno, atributy);
+        });
+        // Only the shared strings' texts are counted, so no other part pays for them.
+        if (m_nazev != Nazev::Retezce) return;
+        XML_SetEndElementHandler(m_xml.get(), [](void* ja, const XML_Char* jmeno) {
+            if (std::string_view(jmeno) == "t") static_cast<CastSesitu*>(ja)->m_vTextu = false;
+        });
+        XML_SetCharacterDataHandler(m_xml.get(), [](void* ja, const XML_Char*, int n) {
+            CastSesitu* c = static_cast<CastSesitu*>(ja);
+            if (c->m_vTextu) c->m_textu += n;
         });
     }
     // False once the part is not well-formed; `posledni` ends it, so it must have ended there.
     bool pridej(const char* kus, int n, bool posledni) {
         return m_xml && XML_Parse(m_xml.get(), kus, n, posledni) == XML_STATUS_OK;
     }
-    // The sheet with `radku` rows of `bunek` cells in all.
-    bool cela(const QString& nazev, qsizetype radku, qsizetype bunek) const {
-        if (nazev == u"xl/worksheets/sheet1.xml") return m_radku == radku && m_bunek == bunek;
-        return nazev != u"xl/sharedStrings.xml" || m_retezcu == m_pocetRetezcu;
+    // The sheet with `radku` rows of `bunek` cells in all; the shared strings with `textu` bytes of text.
+    bool cela(qsizetype radku, qsizetype bunek, qint64 textu) const {
+        switch (m_nazev) {
+        case Nazev::List: return m_radku == radku && m_bunek == bunek;
+        case Nazev::Retezce: return m_retezcu == m_pocetRetezcu && m_textu == textu;
+        case Nazev::Jina: return true;
+        }
+        return false;
     }
 
 private:
@@ -79,20 +121,23 @@ private:
         if (jmeno == "c") ++m_bunek;
         else if (jmeno == "row") ++m_radku;
         else if (jmeno == "si") ++m_retezcu;
+        else if (jmeno == "t") m_vTextu = true;
         else if (jmeno == "sst")
             for (; *atributy; atributy += 2)
                 if (std::string_view(atributy[0]) == "uniqueCount") m_pocetRetezcu = QByteArray(atributy[1]).toLongLong();
     }
 
+    enum class Nazev { List, Retezce, Jina } m_nazev;
     std::unique_ptr<XML_ParserStruct, void (*)(XML_Parser)> m_xml;
     qsizetype m_radku = 0, m_bunek = 0, m_retezcu = 0;
-    qint64 m_pocetRetezcu = -1;
+    qint64 m_pocetRetezcu = -1, m_textu = 0;
+    bool m_vTextu = false;
 };
 
 // The workbook read back: the library does not see a write of its own part files fail, and puts
 // an empty, cut or holed part into the archive that it then reports as written. So the parts a
 // workbook needs must be there, and every part whole as CastSesitu judges it.
-std::optional<QString> chybaSesitu(const QString& cesta, qsizetype radku, qsizetype bunek) {
+std::optional<QString> chybaSesitu(const QString& cesta, qsizetype radku, qsizetype bunek, qint64 textu) {
     // A read the system failed has its reason; the archive's own faults have none.
     const auto chyba = [](int r, int e) {
         return r == UNZ_ERRNO && e ? filestore::duvodSystemu(e) : QStringLiteral("archiv sešitu není celý");
@@ -109,7 +154,7 @@ std::optional<QString> chybaSesitu(const QString& cesta, qsizetype radku, qsizet
         if (r == UNZ_OK) r = unzOpenCurrentFile(zip.get());
         if (r != UNZ_OK) return chyba(r, errno);
         const QString nazev = QString::fromUtf8(jmeno.data());
-        CastSesitu cast;
+        CastSesitu cast(nazev);
         quint64 precteno = 0;
         bool dobra = true;
         while (dobra && (r = unzReadCurrentFile(zip.get(), kus.data(), kus.size())) > 0) {
@@ -120,12 +165,13 @@ std::optional<QString> chybaSesitu(const QString& cesta, qsizetype radku, qsizet
         // Only a part read to its stated size has its CRC checked here.
         const int crc = unzCloseCurrentFile(zip.get());
         if (r < 0 || crc != UNZ_OK) return chyba(r < 0 ? r : crc, e);
-        if (!dobra || !cast.pridej(nullptr, 0, true) || precteno != info.uncompressed_size || !cast.cela(nazev, radku, bunek))
+        if (!dobra || !cast.pridej(nullptr, 0, true) || precteno != info.uncompressed_size || !cast.cela(radku, bunek, textu))
             return QStringLiteral("část %1 sešitu se nezapsala celá").arg(nazev);
         casti.append(nazev);
     }
+    // The headings are texts, so every workbook has its shared strings.
     for (const char* nutna : {"[Content_Types].xml", "_rels/.rels", "xl/workbook.xml", "xl/_rels/workbook.xml.rels",
-                              "xl/styles.xml", "xl/worksheets/sheet1.xml"})
+                              "xl/styles.xml", "xl/worksheets/sheet1.xml", "xl/sharedStrings.xml"})
         if (!casti.contains(QLatin1String(nutna))) return QStringLiteral("v sešitu chybí část %1").arg(QLatin1String(nutna));
     return std::nullopt;
 }
@@ -160,12 +206,19 @@ Vysledek<> zapisSesit(const Kalkulace& k, const QString& cesta, const QString& n
     std::array<qsizetype, kSloupcu> nejdelsi{};
     lxw_error bunka = LXW_NO_ERROR;  // the first cell the sheet did not take
     qsizetype bunek = 0;
+    Texty texty;
     const auto zapis = [&](lxw_row_t r, int c, const QString& text, double cislo, bool jeCislo, lxw_format* f) {
         nejdelsi[c] = std::max(nejdelsi[c], text.size());
         ++bunek;
         const lxw_col_t s = static_cast<lxw_col_t>(c);
-        const lxw_error e = jeCislo ? worksheet_write_number(list, r, s, cislo, f)
-                                    : worksheet_write_string(list, r, s, text.toUtf8().constData(), f);
+        lxw_error e;
+        if (jeCislo) {
+            e = worksheet_write_number(list, r, s, cislo, f);
+        } else {
+            const QByteArray utf8 = text.toUtf8();
+            e = worksheet_write_string(list, r, s, utf8.constData(), f);
+            texty.pridej(utf8);
+        }
         if (bunka == LXW_NO_ERROR) bunka = e;
     };
     const QStringList hlavicka = Kalkulace::nadpisy();
@@ -199,7 +252,7 @@ Vysledek<> zapisSesit(const Kalkulace& k, const QString& cesta, const QString& n
     const lxw_error e = workbook_close(sesit.release());
     const int chyba = errno;
     if (e != LXW_NO_ERROR) return nezapsan(duvodKnihovny(e, chyba));
-    if (const std::optional<QString> cast = chybaSesitu(cesta, radek, bunek)) return nezapsan(*cast);
+    if (const std::optional<QString> cast = chybaSesitu(cesta, radek, bunek, texty.bajtu())) return nezapsan(*cast);
     return {};
 }
 

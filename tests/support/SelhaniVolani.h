@@ -1,10 +1,16 @@
 #pragma once
 // For a forked child only (the filter stays for the rest of the process): the given system calls
 // end as their rules say. False when the filter could not be set.
+#include <algorithm>
+#include <array>
 #include <atomic>
 #include <cerrno>
 #include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <future>
 #include <initializer_list>
 #include <string>
@@ -16,6 +22,8 @@
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
+#include <sys/uio.h>
+#include <sys/utsname.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -79,36 +87,64 @@ inline bool zabijPriVolani(std::initializer_list<unsigned> volani) { return filt
 // exceeded quota, a read-only file system or a failing device.
 inline bool selhejZapis(unsigned n, int chyba) { return filtrujVolani({{__NR_write, 2, ~0u, n, chybou(chyba)}}); }
 
-// The writes (write(2)) of this thread and of the threads it starts, but for those into a pipe,
-// are counted from now on by a thread of their own, and only the `n`th (from 1; none for 0) fails with `chyba`: one write the
-// system failed among many that it made. Gives the count so far; nullptr when it cannot be set.
-inline const std::atomic<unsigned>* selhejNtyZapis(unsigned n, int chyba) {
+// Why a listener of calls (poslouchejVolani, selhejNtyZapis, predCtenim) cannot be set up here, for
+// the test to skip with; empty when it can. It lets calls carry on, which seccomp user notification
+// allows from Linux 5.5 (the filter here is for x86-64).
+inline std::string bezPosluchace() {
 #if defined(__x86_64__)
-    static std::atomic<unsigned> zapisu{0};
-    // The counting thread starts before the filter: starting a thread may write (the sanitizers'
-    // checks do), and under the filter that write would wait for a counter not yet there.
+    utsname system{};
+    unsigned hlavni = 0, vedlejsi = 0;
+    if (uname(&system) != 0 || std::sscanf(system.release, "%u.%u", &hlavni, &vedlejsi) != 2)
+        return "the kernel's version cannot be read";
+    if (hlavni < 5 || (hlavni == 5 && vedlejsi < 5))
+        return std::string("seccomp user notification lets a call carry on from Linux 5.5, this is ") + system.release;
+    unsigned akce = SECCOMP_RET_USER_NOTIF;
+    if (syscall(__NR_seccomp, SECCOMP_GET_ACTION_AVAIL, 0, &akce) != 0)
+        return std::string("seccomp user notification is not available: ") + std::strerror(errno);
+    return {};
+#else
+    return "the filter of calls is written for x86-64 only";
+#endif
+}
+
+#if defined(__x86_64__)
+// The calls `volani` of this thread and of the threads it starts wait from now on for a thread of
+// their own, which hands each to `odpovez(volani, posli)`; that answers it with posli(odpoved),
+// false when the call was interrupted before it (and is made again or not at all). False, errno
+// saying why, when it cannot be set. The listener is a thread of this process, so it ends with it;
+// one that can no longer answer ends the process, whose calls would otherwise wait for ever.
+// `odpovez` runs while a call waits, so it must not need a lock the caller may hold (the heap's
+// is free at a write or an open).
+template <class Odpoved>
+bool poslouchejVolani(unsigned volani, Odpoved odpovez) {
+    // The listener starts before the filter: starting a thread may make the calls (the sanitizers'
+    // checks write), and under the filter they would wait for a listener not yet there.
     std::promise<int> posluchac;
-    std::thread([f = posluchac.get_future(), n, chyba]() mutable {
-        for (const int fd = f.get(); fd >= 0;) {
-            seccomp_notif zapis{};
-            if (ioctl(fd, SECCOMP_IOCTL_NOTIF_RECV, &zapis) != 0) {
-                if (errno == EINTR) continue;
-                return;
-            }
-            seccomp_notif_resp odpoved{.id = zapis.id, .val = 0, .error = 0, .flags = SECCOMP_USER_NOTIF_FLAG_CONTINUE};
-            // A pipe is the sanitizers' probe of memory, which aborts on an error it did not expect.
-            char cil[16] = {};
-            const std::string odkaz = "/proc/self/fd/" + std::to_string(zapis.data.args[0]);
-            const bool roura = readlink(odkaz.c_str(), cil, sizeof cil - 1) > 0 && std::string_view(cil).starts_with("pipe:");
-            if (!roura && ++zapisu == n) odpoved = {.id = zapis.id, .val = 0, .error = -chyba, .flags = 0};
-            ioctl(fd, SECCOMP_IOCTL_NOTIF_SEND, &odpoved);
+    std::thread([f = posluchac.get_future(), odpovez]() mutable {
+        const int fd = f.get();
+        const auto konec = [](const char* volani) {
+            char zprava[160];
+            const int delka = std::snprintf(zprava, sizeof zprava, "poslouchejVolani: %s: %s\n", volani, std::strerror(errno));
+            (void)!write(STDERR_FILENO, zprava, static_cast<size_t>(std::max(delka, 0)));
+            _exit(125);
+        };
+        const auto posli = [&](seccomp_notif_resp odpoved) {
+            if (ioctl(fd, SECCOMP_IOCTL_NOTIF_SEND, &odpoved) == 0) return true;
+            if (errno != ENOENT) konec("SECCOMP_IOCTL_NOTIF_SEND");
+            return false;
+        };
+        while (fd >= 0) {
+            seccomp_notif volani{};
+            if (ioctl(fd, SECCOMP_IOCTL_NOTIF_RECV, &volani) == 0) odpovez(volani, posli);
+            // ENOENT: the call was interrupted before it was handed over.
+            else if (errno != EINTR && errno != ENOENT) konec("SECCOMP_IOCTL_NOTIF_RECV");
         }
     }).detach();
     sock_filter program[] = {
         BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
         BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, AUDIT_ARCH_X86_64, 0, 3),
         BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_write, 0, 1),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, volani, 0, 1),
         BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_USER_NOTIF),
         BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
     };
@@ -116,10 +152,69 @@ inline const std::atomic<unsigned>* selhejNtyZapis(unsigned n, int chyba) {
     const int fd = prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0
                        ? -1
                        : static_cast<int>(syscall(__NR_seccomp, SECCOMP_SET_MODE_FILTER, SECCOMP_FILTER_FLAG_NEW_LISTENER, &fprog));
+    const int e = errno;
     posluchac.set_value(fd);
-    return fd >= 0 ? &zapisu : nullptr;
+    errno = e;
+    return fd >= 0;
+}
+
+// The answer that lets a call carry on as the system makes it.
+inline seccomp_notif_resp pokracuj(const seccomp_notif& volani) {
+    return {.id = volani.id, .val = 0, .error = 0, .flags = SECCOMP_USER_NOTIF_FLAG_CONTINUE};
+}
+#endif
+
+// The writes (write(2)) of this thread and of the threads it starts, but for those into a pipe,
+// are counted from now on, and only the `n`th (from 1; none for 0) fails with `chyba`: one write
+// the system failed among many that it made. Gives the count so far; nullptr (errno says why) when
+// it cannot be set.
+inline const std::atomic<unsigned>* selhejNtyZapis(unsigned n, int chyba) {
+#if defined(__x86_64__)
+    static std::atomic<unsigned> zapisu{0};
+    const bool nastaveno = poslouchejVolani(__NR_write, [n, chyba](const seccomp_notif& zapis, const auto& posli) {
+        // A pipe is the sanitizers' probe of memory, which aborts on an error it did not expect.
+        char odkaz[64], cil[16] = {};
+        std::snprintf(odkaz, sizeof odkaz, "/proc/%u/fd/%llu", zapis.pid, static_cast<unsigned long long>(zapis.data.args[0]));
+        const bool pocitany = !(readlink(odkaz, cil, sizeof cil - 1) > 0 && std::string_view(cil).starts_with("pipe:"));
+        const bool nty = pocitany && zapisu + 1 == n;
+        if (posli(nty ? seccomp_notif_resp{.id = zapis.id, .val = 0, .error = -chyba, .flags = 0} : pokracuj(zapis)) && pocitany) ++zapisu;
+    });
+    return nastaveno ? &zapisu : nullptr;
 #else
     (void)n, (void)chyba;
+    errno = ENOSYS;
+    return nullptr;
+#endif
+}
+
+// The first time this thread, or one it starts, opens `cesta` for reading only, `akce` runs before
+// the open does: a file changed on disk between its writer's close and its reader's open. Gives
+// whether it has run and succeeded; nullptr (errno says why) when it cannot be set.
+inline const std::atomic<bool>* predCtenim(const std::string& cesta, const std::function<bool()>& akce) {
+#if defined(__x86_64__)
+    static std::atomic<bool> hotovo{false};
+    const bool nastaveno = poslouchejVolani(__NR_openat, [cesta, akce, probehla = false](const seccomp_notif& otevreni,
+                                                                                        const auto& posli) mutable {
+        // The name lies in the opener's memory, read as the system reads another process's: up to
+        // the end of its page, then on, as the next page may not be there for a short name.
+        std::array<char, 4096> jmeno{};
+        const std::uintptr_t od = otevreni.data.args[1];
+        const std::size_t naStrance = std::min<std::size_t>((od | 4095) + 1 - od, jmeno.size() - 1);
+        const iovec sem{jmeno.data(), jmeno.size() - 1};
+        const iovec odtud[] = {{reinterpret_cast<void*>(od), naStrance},
+                               {reinterpret_cast<void*>(od + naStrance), jmeno.size() - 1 - naStrance}};
+        const bool cteni = (otevreni.data.args[2] & O_ACCMODE) == O_RDONLY;
+        if (!probehla && cteni && process_vm_readv(static_cast<pid_t>(otevreni.pid), &sem, 1, odtud, 2, 0) > 0 &&
+            cesta == jmeno.data()) {
+            probehla = true;
+            hotovo = akce();
+        }
+        posli(pokracuj(otevreni));
+    });
+    return nastaveno ? &hotovo : nullptr;
+#else
+    (void)cesta, (void)akce;
+    errno = ENOSYS;
     return nullptr;
 #endif
 }
