@@ -41,14 +41,18 @@ struct Hodiny : FakeClock {
     qint64 monotonicMs() const override { return t.elapsed(); }
 };
 
+struct Odesilani {
+    Instalace inst;
+    Hodiny hodiny;  // before the fakes: it outlives them and is never left installed after it goes
+    FakeServices sluzby;
+    std::unique_ptr<Peer> server = Peer::zastupnyServerPrimo(inst.dir.filePath("server"), inst.data);
+    Odesilani() { platform::setClock(&hodiny); }
+};
+
 }  // namespace
 
 TEST(OrderSheetWindow, CostingAndTwoArticlesSentThroughTinyproxy) {
-    Instalace inst;
-    FakeServices sluzby;
-    Hodiny hodiny;
-    platform::setClock(&hodiny);
-    auto server = Peer::zastupnyServer(inst.dir.filePath("server"));
+    auto&& [inst, hodiny, sluzby, server] = Odesilani();
     BEZI(server);
     auto proxy = Peer::tinyproxy(inst.dir.path(), "tester", QStringLiteral("heslo"));
     BEZI(proxy);
@@ -151,7 +155,6 @@ TEST(OrderSheetWindow, CostingAndTwoArticlesSentThroughTinyproxy) {
         EXPECT_TRUE(p.isNull());
     }
     EXPECT_TRUE(readBytes(inst.data + "/Objednavky.ini").contains("cislo objednavky=458\r\n"));
-    platform::setClock(&sluzby.clock);
 }
 
 // An imported order of three sub-orders with real message boxes: the total counts all three at
@@ -428,101 +431,52 @@ TEST(ProgramWindows, TheCommandThatShowsAWindowBringsItBackFromMinimised) {
     }
 }
 
-// A command that reads the sub-orders, given while the count editor is open, uses the count it
-// shows: stored first as Enter stores it. A count the send refuses stops it; a click in the grid
-// still drops what was typed; the stock order reads no count and leaves the editor open.
+// A command that reads the sub-orders over the open count editor stores the count first, as Enter
+// does, and stops on one the send refuses; a click in the grid still drops it and the stock order
+// leaves it open. Another sub-order chosen, or the sheet active again, stores it for its own.
 TEST(OrderSheetWindow, CommandsStoreTheOpenCountFirst) {
-    Instalace inst;
-    FakeServices sluzby;
-    Hodiny hodiny;
-    platform::setClock(&hodiny);
-    auto server = Peer::zastupnyServer(inst.dir.filePath("server"));
+    auto&& [inst, hodiny, sluzby, server] = Odesilani();
     BEZI(server);
-    writeBytes(inst.data + "/Objednavky.ini", QStringLiteral("[NASTAVENI]\r\npripojeni=1\r\nserver=127.0.0.1:%1\r\nemail=a@b.cz\r\n"
-                                                             "id=K-17\r\ncislo objednavky=5\r\nvystup=%2\r\n")
-                                                  .arg(server->port()).arg(inst.dir.filePath("kopie")).toUtf8());
-    const QString xml = inst.dir.filePath("o.xml"), dovoz = inst.dir.filePath("dovoz.xml");
-    writeBytes(dovoz, "<objednavka1><nazev>B</nazev><obj_znaky>DTK|</obj_znaky><kusy>4|</kusy></objednavka1>");
+    ASSERT_TRUE(ini::zapis(inst.data + "/Objednavky.ini", "NASTAVENI", {{"email", "a@b.cz"}, {"id", "K-17"}, {"vystup", inst.dir.path()}}));
+    const QString xml = inst.dir.filePath("o.xml"), odeslane = inst.dir.filePath("server/objednavky/");
+    sluzby.dialogs.soubory = {xml, xml};  // the export's, then the import's
     QtProgram program;
     ASSERT_TRUE(program.aplikace().Main());
     program.objednavkovyList().Zobraz();
     frmObjednavka* okno = program.objednavkovyList().okno();
-    ASSERT_TRUE(ukazano(okno));
-    ModelObjednavky& m = okno->model();
     okno->cmbZavod->setCurrentIndex(0);
     okno->txtDatumExpediceDen->setText(QStringLiteral("7"));
-
-    QStringList odeslane;  // the server's orders already read
-    const auto odeslano = [&] {
-        QString a;
-        for (const QFileInfo& f : QDir(inst.dir.filePath("server/objednavky")).entryInfoList(QDir::Files, QDir::Name)) {
-            if (odeslane.contains(f.fileName())) continue;
-            odeslane << f.fileName();
-            for (const QByteArray& r : readBytes(f.filePath()).split('\n'))
-                if (r.startsWith("A;")) a += QString::fromLatin1(r.trimmed());
-        }
-        return a;
-    };
-    const auto kusy = [&] { return m.Objednavka.Item(1).Ks; };
+    const auto zapsano = [](const QString& soubor, const char* vzor) { return [=] { return QRegularExpression(vzor).match(readBytes(soubor)).captured(1); }; };
+    const auto kusy = [&] { return okno->model().Objednavka.Item(1).Ks; };
     const auto ctrl = [](Qt::Key k) { return [k] { QTest::keyClick(QApplication::focusWidget(), k, Qt::ControlModifier); }; };
-    const auto klik = [](QPushButton* b) { return [b] { QTest::mouseClick(b, Qt::LeftButton); }; };
-    const auto odesli = ctrl(Qt::Key_O);
-    const struct {
-        const char* napsano;
-        bool klikVMrizce;
-        std::function<void()> prikaz;
-        std::function<QString()> uzito;
-        const char* ocekavano;
-        bool otevreny;  // the editor stays open with its text
-    } pripady[] = {
-        {"5", false, odesli, odeslano, "A;DVM;5;A;DLT;3;A;DTK;4;", false},
-        {"5", false, [&] { sluzby.dialogs.soubory = {xml}; ctrl(Qt::Key_E)(); },
-         [&] { return QString::fromLatin1(readBytes(xml)).section(QStringLiteral("<kusy>"), 1).section(QStringLiteral("</kusy>"), 0, 0); },
-         "5|3|", false},
-        {"5", false, ctrl(Qt::Key_P),
-         [&] {
-             const QString html = QString::fromLatin1(readBytes(inst.data + "/Tmp2Print/objednavka.htm"));
-             return QRegularExpression(QStringLiteral(">DVM</td>\\s*<td[^>]*>([^<]*)<")).match(html).captured(1);
-         },
-         "5", false},
-        {"5", false, [&] { sluzby.dialogs.soubory = {dovoz}; ctrl(Qt::Key_I)(); }, kusy, "5|3|", false},
-        {"5", false, klik(okno->cmdKomponentyOdebrat), kusy, "3|", false},
-        {"5", false, klik(okno->cmdOdebratObjednavku), kusy, "4|", false},
-        {"5", false, klik(okno->cmdKomponentyPridat), [&] {
-             program.seznamPolozek().okno()->hide();
-             return kusy();
-         }, "5|3|", false},
-        {"5", false, [&] { okno->mnuObjednavkaNaSklad->trigger(); }, [&] {
-             QTest::keyClick(okno->txtBox, Qt::Key_Return);
-             return kusy();
-         }, "5|3|", true},
-        {"0", false, odesli, odeslano, "", false},
-        {"5", true, odesli, odeslano, "A;DVM;2;A;DLT;3;A;DTK;4;", false},
-        // Another sub-order chosen, or the sheet active again: the count stays with its own.
-        {"5", false, [&] { QTest::mouseClick(okno->lstObjednavky->viewport(), Qt::LeftButton, {},
-                                             okno->lstObjednavky->visualItemRect(okno->lstObjednavky->item(1)).center()); },
-         kusy, "5|3|", false},
-        {"5", false, [&] { okno->aktivovano(); }, kusy, "5|3|", false},
+    const auto klik = [](QWidget* w, QPoint p = {}) { return [=] { QTest::mouseClick(w, Qt::LeftButton, {}, p); }; };
+    const auto bunka = [&] { klik(okno->Tabulka->viewport(), okno->Tabulka->visualRect(okno->Tabulka->model()->index(0, 0)).center())(); };
+    const struct { std::function<void()> prikaz; std::function<QString()> uzito; QString ocekavano; } pripady[] = {
+        {ctrl(Qt::Key_O), zapsano(odeslane + "457.txt", "A;DVM;(\\d+);"), "5"},
+        {ctrl(Qt::Key_E), zapsano(xml, "<kusy>([^<]*)<"), "5|3|"},
+        {ctrl(Qt::Key_P), zapsano(inst.data + "/Tmp2Print/objednavka.htm", ">DVM</td>\\s*<td[^>]*>([^<]*)<"), "5"},
+        {ctrl(Qt::Key_I), kusy, "5|3|"},
+        {klik(okno->cmdKomponentyOdebrat), kusy, "3|"},
+        {klik(okno->cmdOdebratObjednavku), kusy, "4|"},
+        {klik(okno->cmdKomponentyPridat), [&] { return program.seznamPolozek().okno()->hide(), kusy(); }, "5|3|"},
+        {[&] { okno->mnuObjednavkaNaSklad->trigger(); }, [&] { return QTest::keyClick(okno->txtBox, Qt::Key_Return), kusy(); }, "5|3|"},
+        {[&] { QTest::keyClicks(okno->txtBox, "\b0"), ctrl(Qt::Key_O)(); },  // refused: the message, no further order on the server
+         [&] { return sluzby.dialogs.texty().filter(kNulovyPocet).join("") + QDir(odeslane).entryList(QDir::Files).join(""); }, kNulovyPocet + "457.txt"},
+        {[&] { bunka(), ctrl(Qt::Key_O)(); }, zapsano(odeslane + "458.txt", "A;DVM;(\\d+);"), "2"},
+        {[&] { klik(okno->lstObjednavky->viewport(), okno->lstObjednavky->visualItemRect(okno->lstObjednavky->item(1)).center())(); }, kusy, "5|3|"},
+        {[&] { okno->aktivovano(); }, kusy, "5|3|"},
     };
     for (const auto& c : pripady) {
         SCOPED_TRACE(&c - pripady);
-        m.vyprazdni();
-        m.PridatObjednavku({"A", "DVM|DLT|", "2|3|", {}, {}});
-        m.PridatObjednavku({"B", "DTK|", "4|", {}, {}});
+        okno->model().vyprazdni();
+        okno->model().PridatObjednavku({"A", "DVM|DLT|", "2|3|", {}, {}}), okno->model().PridatObjednavku({"B", "DTK|", "4|", {}, {}});
         okno->nacti();
         okno->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(okno, 30000));
+        ASSERT_TRUE(aktivni(okno));
         okno->lstObjednavky->setCurrentRow(0);
-        sluzby.dialogs.zpravy.clear();
-        const QRect bunka = okno->Tabulka->visualRect(m.Tabulka.index(m.Tabulka.radekModelu(1), 0));
-        QTest::mouseClick(okno->Tabulka->viewport(), Qt::LeftButton, {}, bunka.center());
-        QTest::keyClicks(okno->Tabulka, QString::fromLatin1(c.napsano));
-        ASSERT_TRUE(okno->txtBox->hasFocus());
-        if (c.klikVMrizce) QTest::mouseClick(okno->Tabulka->viewport(), Qt::LeftButton, {}, bunka.center());
-        c.prikaz();
-        EXPECT_EQ(okno->txtBox->isVisible() && okno->txtBox->text() == QLatin1String(c.napsano), c.otevreny);
-        EXPECT_EQ(c.uzito(), QString::fromLatin1(c.ocekavano));
-        EXPECT_EQ(sluzby.dialogs.texty().contains(kNulovyPocet), !*c.ocekavano);
+        bunka();
+        QTest::keyClick(okno->Tabulka, Qt::Key_5);
+        EXPECT_EQ((c.prikaz(), c.uzito()), c.ocekavano);
+        EXPECT_FALSE(okno->txtBox->isVisible());
     }
-    platform::setClock(&sluzby.clock);
 }

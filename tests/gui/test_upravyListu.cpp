@@ -454,104 +454,62 @@ TEST(CostingSheet, PrintErrorTitleAndTheUpdatersCursor) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-// A command that reads the costing, given while an editor is open, uses what the editor shows:
-// it is committed first as Enter commits it, and a value it refuses stops the command. Escape
-// and a click in the grid still drop what was typed.
+// A command that reads the costing over an open editor uses what it shows: committed first as
+// Enter commits it, and a value refused stops the command. Escape and a click in the grid still
+// drop what was typed.
 TEST(CostingSheet, CommandsCommitAnOpenEditorFirst) {
     Instalace inst;
     Okna pruvodce, objednavka;
-    QStringList uzito;  // what each command got: the edited row's quantity and the coefficient
-    int radek = 0;
-    const auto zaznam = [&](const Kalkulace& k) {
-        uzito << QStringLiteral("%1 ks, %2 %").arg(k.radky[static_cast<size_t>(radek - 1)].Ks).arg(k.soucty[kKoeficient]);
+    QStringList uzito;  // what each command got: the first row's quantity / the coefficient
+    const auto zaznam = [&](const Kalkulace& k, const auto&...) {
+        return uzito << QString::number(k.radky[0].Ks) + u'/' + k.soucty[kKoeficient], Vysledek<>{};
     };
     frmSorvenika::Sluzby s;
-    s.pruvodce = &pruvodce;
-    s.objednavka = &objednavka;
-    s.nabidka = zaznam;
-    s.vystupy.Tisk = s.vystupy.ExportDoExcelu = [&](const Kalkulace& k) -> Vysledek<> { return zaznam(k), Vysledek<>{}; };
-    s.vystupy.Sorvenika2Html = [&](const Kalkulace& k, const QString& cesta) -> Vysledek<> {
-        zaznam(k);
-        return filestore::replace(cesta, "<html>");
-    };
+    s.pruvodce = &pruvodce, s.objednavka = &objednavka, s.nabidka = zaznam, s.vystupy = {zaznam, zaznam, zaznam};
     Ukazka u(std::move(s));
-    frmSorvenika& okno = u.okno;
-    ModelListu& m = u.m;
-    pruvodce.potvrzeni = [&] { zaznam(m.kalkulace()); };
-    const QTemporaryDir slozka;
+    pruvodce.potvrzeni = [&] { (void)zaznam(u.m.kalkulace()); };
     ASSERT_TRUE(u.ukaz({1024, 768}));
-    // The typed quantity as it stands, not one the recalculation derives from it.
-    if (m.stav(Prikaz::mnuVolbyPrepocitavat).zaskrtnuty) okno.akce(Prikaz::mnuVolbyPrepocitavat)->trigger();
-    const auto ks = [&](int r) { return m.kalkulace().radky[static_cast<size_t>(r - 1)].Ks; };
-    while (++radek < m.Tabulka.Rows() && (ks(radek) == 0 || ks(radek) == 3)) {}
-    const QString kod = m.Tabulka.TextMatrix(radek, 1);
-    const QString pred = QString::number(ks(radek));
-
+    u.okno.akce(Prikaz::mnuVolbyPrepocitavat)->trigger();  // the quantity as typed, not one derived from it
+    const QString pred = QString::number(u.m.kalkulace().radky[0].Ks);
     const auto ctrl = [](Qt::Key k) { return [k] { QTest::keyClick(QApplication::focusWidget(), k, Qt::ControlModifier); }; };
-    const auto klik = [](QWidget* w) { return [w] { QTest::mouseClick(w, Qt::LeftButton); }; };
-    const auto doObjednavky = [&] {
-        ctrl(Qt::Key_O)();
-        const PolozkaObjednavky& p = objednavka.pridane.last();
-        uzito << p.Kusy.split(u'|').value(p.ObjZnaky.split(u'|').indexOf(kod)) + QStringLiteral(" ks");
-    };
-    const auto html = [&] {
-        u.sluzby.dialogs.soubory.push_back(slozka.filePath(QString::number(uzito.size()) + QStringLiteral(".htm")));
-        ctrl(Qt::Key_H)();
-    };
-    const auto poznamka = [&] {
-        az([] { return modalni<frmPoznamka>(); }, [&](QWidget* w) {
-            zaznam(m.kalkulace());
-            static_cast<frmPoznamka*>(w)->cmdStorno->click();
-        });
-        klik(okno.lblPoznamka)();
-    };
-    enum Editor { Mnozstvi, Koeficient };
-    enum Konec { Nic, Escape, Klik };
+    const auto klik = [](QWidget* w, QPoint p = {}) { return [=] { QTest::mouseClick(w, Qt::LeftButton, {}, p); }; };
+    const auto bunka = [&](FlexGridView* v, int r) { return klik(v->viewport(), v->visualRect(v->grid()->index(v->grid()->radekModelu(r), 1)).center()); };
+    const auto doObjednavky = [&] { ctrl(Qt::Key_O)(), uzito << objednavka.pridane.last().Kusy.section(u'|', 0, 0); };
     const struct {
-        const char* napsano;
-        Editor editor;
-        Konec konec;
         std::function<void()> prikaz;
-        QString uzito;  // "" when the command was not run
+        QString uzito;  // none when the command did not run
+        const char* napsano = "3";
+        bool koeficient = false;  // typed into the coefficient, not the first row's quantity
     } pripady[] = {
-        {"3", Mnozstvi, Nic, html, "3 ks, 100 %"},
-        {"3", Mnozstvi, Nic, ctrl(Qt::Key_E), "3 ks, 100 %"},
-        {"3", Mnozstvi, Nic, doObjednavky, "3 ks"},
-        {"3", Mnozstvi, Nic, ctrl(Qt::Key_P), "3 ks, 100 %"},
-        {"3", Mnozstvi, Nic, [&] { okno.akce(Prikaz::mnu_Export_do_Excelu)->trigger(); }, "3 ks, 100 %"},
-        {"3", Mnozstvi, Nic, klik(okno.lblNabidka), "3 ks, 100 %"},
-        {"3", Mnozstvi, Nic, poznamka, "3 ks, 100 %"},
-        {"3", Mnozstvi, Nic, ctrl(Qt::Key_N), "3 ks, 100 %"},
-        {"3", Mnozstvi, Nic, klik(okno.lblParametry[0]), "3 ks, 100 %"},
-        {"40000", Mnozstvi, Nic, ctrl(Qt::Key_P), ""},
-        {"90", Koeficient, Nic, ctrl(Qt::Key_P), pred + " ks, 90 %"},
-        {"3", Mnozstvi, Escape, ctrl(Qt::Key_P), pred + " ks, 100 %"},
-        {"3", Mnozstvi, Klik, doObjednavky, pred + " ks"},
+        {[&] { u.sluzby.dialogs.soubory = {inst.dir.filePath("a.htm")}, ctrl(Qt::Key_H)(); }, "3/100"},
+        {ctrl(Qt::Key_E), "3/100"},
+        {doObjednavky, "3"},
+        {ctrl(Qt::Key_P), "3/100"},
+        {[&] { u.okno.akce(Prikaz::mnu_Export_do_Excelu)->trigger(); }, "3/100"},
+        {klik(u.okno.lblNabidka), "3/100"},
+        {[&] { az(modalni<frmPoznamka>, [&](QWidget* w) { (void)zaznam(u.m.kalkulace()), zaviraciPolicko(w); }), klik(u.okno.lblPoznamka)(); }, "3/100"},
+        {ctrl(Qt::Key_N), "3/100"},
+        {klik(u.okno.lblParametry[0]), "3/100"},
+        {ctrl(Qt::Key_P), "", "40000"},
+        {ctrl(Qt::Key_P), pred + "/90", "90", true},
+        {[&] { klavesa(Qt::Key_Escape), ctrl(Qt::Key_P)(); }, pred + "/100"},
+        {[&] { bunka(u.okno.Tabulka, 1)(), doObjednavky(); }, pred},
     };
     for (const auto& c : pripady) {
         SCOPED_TRACE(&c - pripady);
-        spocitejUkazku(u.g, m);
         u.g.Koeficient = 1.0f;
+        spocitejUkazku(u.g, u.m);
         mezikrok();
-        okno.activateWindow();
-        ASSERT_TRUE(aktivni(&okno));
+        u.okno.activateWindow();
+        ASSERT_TRUE(aktivni(&u.okno));
         uzito.clear();
         u.sluzby.dialogs.zpravy.clear();
-        FlexGridView* mrizka = c.editor == Mnozstvi ? okno.Tabulka : okno.TabSuma;
-        QLineEdit* box = c.editor == Mnozstvi ? okno.txtBox : okno.txtKoef;
-        const FlexGrid& g = *mrizka->grid();
-        const QModelIndex bunka = g.index(g.radekModelu(c.editor == Mnozstvi ? radek : kKoeficient), 1);
-        mrizka->scrollTo(bunka);
-        QTest::mouseClick(mrizka->viewport(), Qt::LeftButton, {}, mrizka->visualRect(bunka).center());
-        pis(mrizka, QString::fromLatin1(c.napsano).left(1));
-        ASSERT_TRUE(box->hasFocus());
-        pis(box, QString::fromLatin1(c.napsano).mid(1));
-        if (c.konec == Escape) QTest::keyClick(box, Qt::Key_Escape);
-        if (c.konec == Klik) QTest::mouseClick(mrizka->viewport(), Qt::LeftButton, {}, mrizka->visualRect(bunka).center());
+        (c.koeficient ? bunka(u.okno.TabSuma, kKoeficient) : bunka(u.okno.Tabulka, 1))();
+        cislice(QString::fromLatin1(c.napsano));
         c.prikaz();
-        EXPECT_EQ(uzito.value(0), c.uzito);
-        EXPECT_EQ(box->isVisible(), c.uzito.isEmpty());
-        EXPECT_EQ(u.sluzby.dialogs.texty().contains(kZadejteCiselnouHodnotu), c.uzito.isEmpty());
+        QLineEdit* box = c.koeficient ? u.okno.txtKoef : u.okno.txtBox;
+        EXPECT_EQ(std::tuple(uzito.value(0), box->isVisible(), u.sluzby.dialogs.texty().contains(kZadejteCiselnouHodnotu)),
+                  std::tuple(c.uzito, c.uzito.isEmpty(), c.uzito.isEmpty()));
         if (box->isVisible()) QTest::keyClick(box, Qt::Key_Escape);
     }
 }
