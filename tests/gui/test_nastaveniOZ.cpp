@@ -56,26 +56,16 @@ TEST(frmNastaveniOZ, SavingStoresTheRepresentativeAndStartsTheProgramAgainPrivil
                EXPECT_FALSE(o->cmdUlozit->isEnabled());
                QTest::keyClick(o->cmbSeznamOZ, Qt::Key_Down);
                QTest::keyClick(o->cmbSeznamOZ, Qt::Key_Down);
-               ASSERT_EQ(o->cmbSeznamOZ->currentIndex(), 1);
                ASSERT_TRUE(o->cmdTest->isEnabled());
                QTest::keyClicks(o->txtPwd, "tajne");
                o->cmdTest->click();
                ASSERT_TRUE(o->cmdUlozit->isEnabled());
-               // "Uložit" only while the entry and the password shown are those of a test that
-               // succeeded last.
-               const struct {
-                   QWidget* kam;
-                   Qt::Key klavesa;  // Key_unknown: "Test" pressed
-                   bool povoleno;
-               } kroky[] = {
-                   {o->txtPwd, Qt::Key_X, false},       {o->txtPwd, Qt::Key_Backspace, true},
-                   {o->cmbSeznamOZ, Qt::Key_Up, false}, {o->cmdTest, Qt::Key_unknown, false},  // 7 refuses "tajne"
-                   {o->cmbSeznamOZ, Qt::Key_Down, false}, {o->cmdTest, Qt::Key_unknown, true},
-               };
-               for (const auto& k : kroky) {
-                   if (k.klavesa == Qt::Key_unknown) o->cmdTest->click();
-                   else QTest::keyClick(k.kam, k.klavesa);
-                   EXPECT_EQ(o->cmdUlozit->isEnabled(), k.povoleno) << &k - kroky;
+               // "Uložit" only for the entry and password shown of a test that succeeded last (7 refuses "tajne").
+               const std::tuple<QWidget*, Qt::Key, bool> kroky[] = {{o->txtPwd, Qt::Key_X, false}, {o->txtPwd, Qt::Key_Backspace, true},
+                   {o->cmbSeznamOZ, Qt::Key_Up, false}, {o->cmdTest, {}, false}, {o->cmbSeznamOZ, Qt::Key_Down, false}, {o->cmdTest, {}, true}};
+               for (const auto& [kam, klavesa, povoleno] : kroky) {
+                   kam == o->cmdTest ? o->cmdTest->click() : QTest::keyClick(kam, klavesa);
+                   EXPECT_EQ(o->cmdUlozit->isEnabled(), povoleno) << kam->objectName().toStdString() << " " << klavesa;
                }
                o->txtExtID->clear();
                QTest::keyClicks(o->txtExtID, "300");
@@ -110,8 +100,8 @@ TEST(frmNastaveniOZ, SavingStoresTheRepresentativeAndStartsTheProgramAgainPrivil
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-        const QString ok = QStringLiteral("Přihlášení obchodního zástupce 12 je v pořádku.");
-        QStringList texty{ok, QStringLiteral("Neplatné číslo obchodního zástupce nebo heslo."), ok, kOtazkaSynchronizace};
+        QStringList texty{QStringLiteral("Přihlášení obchodního zástupce 12 je v pořádku."), kOtazkaSynchronizace};
+        texty = QStringList{texty[0], QStringLiteral("Neplatné číslo obchodního zástupce nebo heslo.")} + texty;
         if (podobjednavky) texty.insert(3, 2, kZavritList);
         EXPECT_EQ(sluzby.dialogs.texty(), texty);
         const auto uzivatel = [&](const char* klic) { return ini::cti(inst.ini(), "UZIVATEL", klic); };

@@ -607,7 +607,6 @@ TEST(WizardModel, RefusedValuesKeepNextAndOkFromTheCommit) {
     m.cmbPrurez_Click(0);
     const struct { int ukonceni; P box, tlacitko; std::vector<std::pair<const char*, bool>> vysky; } kroky[] = {
         {-1, P::txtVyska, P::cmdDalsi, {{"8", true}, {"9999", false}, {"-3", false}, {"8", true}}},
-        // Each ends on a height in use: a refused one holds the focus until it is mended.
         {0, P::txtVyskaOrlex, P::cmdDalsi, {{"1,5", true}, {"3,1", false}, {"1,5", true}}},
         {1, P::txtVyskaObezdivky, P::cmdDalsi, {{"1", true}, {"-0,5", false}, {"4,5", false}, {"1", true}}},
         {3, P::txtVyskaNadstresniCasti, P::cmdOk, {{"2", true}, {"3,5", false}, {"x", false}, {"3", true}}},
