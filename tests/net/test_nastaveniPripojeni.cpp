@@ -61,12 +61,9 @@ TEST(NastaveniPripojeni, DetectsTheConnectionOnlyWithoutAMode) {
         if (p.opt >= 0) {
             EXPECT_EQ(http.Pripojeni(), QString::number(p.opt));
         }
-        // Storno over a stored mode that nothing changed leaves the proxy's keys as they are.
         const QByteArray ini = readBytes(m.dir.filePath("Sorvenika.ini"));
-        ASSERT_TRUE(d.cmdStorno_Click());
-        if (detekce.dotazu == 0) {
-            EXPECT_EQ(readBytes(m.dir.filePath("Sorvenika.ini")), ini);
-        }
+        ASSERT_TRUE(d.cmdStorno_Click());  // over a stored mode nothing changed: the proxy's keys as they were
+        EXPECT_TRUE(detekce.dotazu > 0 || readBytes(m.dir.filePath("Sorvenika.ini")) == ini);
     }
 }
 
