@@ -487,6 +487,15 @@ void ModelParametru::optUkonceni_Click(int index) {
 
 bool ModelParametru::lblPrislusenstvi_Click() { return pripraven(P::lblPrislusenstvi, false); }
 
+VstupDostupnosti ModelParametru::vstupPrislusenstvi() const {
+    // On a copy, so that a choice frame 1 no longer offers gives way exactly as Next and Ok make it.
+    ModelParametru k(*this);
+    k.zrusNenabizene();
+    k.nastavUkonceni();
+    k.m_p.Kourovod = Integer(k.zaskrtnuto(P::optKourovod0) ? 0 : 1);
+    return VstupDostupnosti::z(k.m_p);
+}
+
 // ---- frames 2a, 2b, 2c ---------------------------------------------------------------------------
 
 void ModelParametru::txtVyskaOrlex_KeyPress() {

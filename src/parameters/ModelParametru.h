@@ -91,6 +91,9 @@ public:
     void optUkonceni_Click(int index);
     // True when the accessory picker is to be shown.
     bool lblPrislusenstvi_Click();
+    // What the picker from the link judges by: frame 1 as the next "Další" takes it, flue angle
+    // and termination included, which reach the draft only then.
+    VstupDostupnosti vstupPrislusenstvi() const;
     // The picker opened from the link was left with OK: its boxes become the draft's flags.
     void zapisPrislusenstvi(const Priznaky& f) { zapisPriznaky(f, m_p.Prislusenstvi); }
     void txtVyskaOrlex_KeyPress();

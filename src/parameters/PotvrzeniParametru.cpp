@@ -68,16 +68,18 @@ SorvenikaParametry PotvrdParametry(SorvenikaParametry p, const HodnotyPruvodce& 
     const PredaniStatiky predani = h.statickeZajisteni ? h.statika : PredaniStatiky{};
     ModelPrislusenstvi vyberModel(VstupDostupnosti::z(p), f);
     vyberModel.predej(predani);
+    // A choice made through the link for a flue, shaft or termination since changed is not
+    // offered here, and no button of the picker may price it.
+    const Priznaky predVyberem = vyberModel.priznaky();
     const bool ukazat = !tRemol || n.TypUzivatele == 1;
-    if (!ukazat || vyber.vyber(vyberModel)) {
-        f = vyberModel.priznaky();
-    } else {
-        const std::array<bool, 5> hodnoty = predani.boxy();
-        for (int i = kPrvniPredavaci; i <= kPosledniPredavaci; ++i)
-            f[static_cast<size_t>(i)] = hodnoty[static_cast<size_t>(i - kPrvniPredavaci)];
-    }
+    f = !ukazat || vyber.vyber(vyberModel) ? vyberModel.priznaky() : predVyberem;
     zapisPriznaky(f, p.Prislusenstvi);
     return p;
+}
+
+void VyberPrislusenstviZOdkazu(ModelParametru& m, IVyberPrislusenstvi& vyber) {
+    ModelPrislusenstvi model(m.vstupPrislusenstvi(), priznakyZ(m.koncept().Prislusenstvi));
+    if (vyber.vyber(model)) m.zapisPrislusenstvi(model.priznaky());
 }
 
 HodnotyPruvodce HodnotyZ(const ModelParametru& m) {

@@ -45,9 +45,14 @@ struct HodnotyPruvodce {
 void ZapisOvladace(SorvenikaParametry& navrh, const HodnotyPruvodce& h);
 
 // The whole commit on the draft. The static securing of the third step reaches flags 3 to 7
-// even when the picker is cancelled; the picker's cancel keeps the other flags as they were.
+// even when the picker is cancelled; the picker's cancel keeps the other flags that the
+// committed parameters still offer, as its OK does.
 SorvenikaParametry PotvrdParametry(SorvenikaParametry navrh, const HodnotyPruvodce& h, const Nastaveni& n,
                                    IVyberPrislusenstvi& vyber);
+
+// The link "Příslušenství": the picker over the draft's flags, offering what frame 1 shows now;
+// its OK writes the draft's flags, which wait for the commit.
+void VyberPrislusenstviZOdkazu(ModelParametru& m, IVyberPrislusenstvi& vyber);
 
 // The wizard's controls as the commit reads them.
 HodnotyPruvodce HodnotyZ(const ModelParametru& m);

@@ -22,11 +22,8 @@ void QtPruvodceParametru::ZobrazModalne() {
     s.zkouska = [this](const SorvenikaParametry& p) { return KalkulaceProjde(m_g, p); };
     // From the link the picker works on the draft: what it stores is committed only with the wizard.
     s.prislusenstvi = [this] {
-        ModelParametru& m = m_okno->model();
-        const SorvenikaParametry& k = m.koncept();
-        ModelPrislusenstvi model(VstupDostupnosti::z(k), priznakyZ(k.Prislusenstvi));
         QtVyberPrislusenstvi okno(m_okno);
-        if ((m_prislusenstvi ? *m_prislusenstvi : okno).vyber(model)) m.zapisPrislusenstvi(model.priznaky());
+        VyberPrislusenstviZOdkazu(m_okno->model(), m_prislusenstvi ? *m_prislusenstvi : okno);
     };
 
     m_okno = new frmParametry(m_g, std::move(s), m_list.nacti());

@@ -205,10 +205,10 @@ TEST(WizardWindow, EveryFrameReadsWell) {
     EXPECT_TRUE(o.sluzby.dialogs.zpravy.isEmpty());
 }
 
-// The wizard opens modal over the sheet. Accessories picked through its link belong to the draft:
-// they are offered again at OK and committed with it. Escape keeps it open; its close box leaves
-// the costing's flags alone, and a finished costing on the sheet as it was; only over a sheet
-// without a costing it hides the sheet's frame and its costing commands.
+// The wizard opens modal over the sheet. Accessories picked through its link, offered by what frame
+// 1 shows, belong to the draft: they are offered again at OK and committed with it. Escape keeps it
+// open; its close box leaves the costing's flags alone, and a finished costing on the sheet as it
+// was; only over a sheet without a costing it hides the sheet's frame and its costing commands.
 TEST(WizardWindow, OverTheSheetTheLinksChoicesWaitForOkAndTheCloseBoxAbandons) {
     FakeServices sluzby;
     GlobalniData g = miv();
@@ -242,9 +242,11 @@ TEST(WizardWindow, OverTheSheetTheLinksChoicesWaitForOkAndTheCloseBoxAbandons) {
         m.zmenText(P::txtVyska, QStringLiteral("8"));
         m.enter(P::txtVyska);
         m.optUkonceni_Click(3);
+        m.optKourovod_Click(1);  // 45° before any Next: no wall passage
         w->sync();
-        vyber.zaskrtni = {0, 26};
+        vyber.zaskrtni = {0, 26, 27};
         QTest::mouseClick(w->prvek(P::lblPrislusenstvi), Qt::LeftButton);
+        EXPECT_EQ(priznakyZ(m.koncept().Prislusenstvi), priznaky({0, 26}));
         EXPECT_FALSE(g.sorvenikaParametry.Prislusenstvi(0));
         m.cmdDalsi_Click();
         m.optVolbaStatZajisteni_Click(1);

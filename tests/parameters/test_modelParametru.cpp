@@ -47,6 +47,17 @@ struct VyberOk : IVyberPrislusenstvi {
     bool vyber(ModelPrislusenstvi&) override { return true; }
 };
 
+// The accessory picker with every box ticked that can be, left with OK or Storno.
+struct VyberVse : IVyberPrislusenstvi {
+    bool ok = true;
+    std::optional<ModelPrislusenstvi> videny;
+    bool vyber(ModelPrislusenstvi& m) override {
+        for (int i = 0; i < kPocetPrislusenstvi; ++i) m.nastav(i, true);
+        videny = m;
+        return ok;
+    }
+};
+
 struct Pruvodce {
     FakeServices sluzby;
     GlobalniData g;
@@ -540,8 +551,9 @@ TEST(WizardCommit, BlocksAndKepoTakenAwayByTheCrossSectionStayOffTheBill) {
 
 // Every system, each cross-section chosen after each other, with and without the shaft: whatever was
 // ticked or selected on the way, the committed set holds no choice whose control was not on offer.
+// Accessories too: the link offers what frame 1 shows, and the commit's Storno keeps none that the
+// committed parameters do not offer.
 TEST(WizardCommit, NoCommittedChoiceOutlivesItsControl) {
-    VyberOk ok;
     const int kKody[] = {3, 1, 2, 4, 5, 6};  // Ukonceni of each termination option
     std::set<int> potvrzene;                 // the choices committed somewhere
     for (const char* sekce : {"MIV", "MIV2R", "MIV2S", "DORVA", "KARNELO", "KARNELO2R", "KARNELO2S", "T-REMOL",
@@ -556,7 +568,7 @@ TEST(WizardCommit, NoCommittedChoiceOutlivesItsControl) {
         for (const auto& [od, _] : prurezy)
             for (const auto& [na, __] : prurezy)
                 for (P sachta : {P::optSachta0, P::optSachta1})
-                    for (int varianta = 0; varianta < 3; ++varianta) {
+                    for (int varianta = 0; varianta < 4; ++varianta) {
                         SCOPED_TRACE(::testing::Message() << sekce << " " << od << " -> " << na << " " << (sachta == P::optSachta1)
                                                           << " " << varianta);
                         Pruvodce w(system(sekce, prurezy));
@@ -566,12 +578,22 @@ TEST(WizardCommit, NoCommittedChoiceOutlivesItsControl) {
                         if (varianta == 0) w({{P::chkSouprava1}});
                         if (varianta == 1) w({{P::optKourovod1}, {P::optKourovod3}, {P::chkDruheNapojeniKourovodu}});
                         if (varianta == 2) w({{P::chkpata}, {P::optPata1}});
+                        if (varianta == 3) w({{P::optUkonceni2}});
+                        VyberVse odkaz, naKonci, storno;
+                        naKonci.ok = storno.ok = false;
+                        if (w.m.lblPrislusenstvi_Click()) VyberPrislusenstviZOdkazu(w.m, odkaz);
                         // ... then the second.
                         w({{P::cmbPrurez, na}, {sachta}});
+                        if (w.m.lblPrislusenstvi_Click()) VyberPrislusenstviZOdkazu(w.m, naKonci);
                         w.doRamu3();
                         w({{P::optVolbaStatZajisteni1}});
                         ASSERT_TRUE(w.m.cmdOk_Click());
-                        const SorvenikaParametry p = PotvrdParametry(w.m.konceptKPotvrzeni(), HodnotyZ(w.m), w.g.nastaveni, ok);
+                        const SorvenikaParametry p = PotvrdParametry(w.m.konceptKPotvrzeni(), HodnotyZ(w.m), w.g.nastaveni, storno);
+                        for (int i = 0; storno.videny && i < kPocetPrislusenstvi; ++i) {
+                            const StavBoxu& b = storno.videny->box(i);
+                            if (naKonci.videny) { EXPECT_EQ(naKonci.videny->box(i).povoleny, b.povoleny) << "box " << i; }
+                            EXPECT_TRUE(!p.Prislusenstvi(i) || (b.povoleny && b.viditelny)) << "box " << i;
+                        }
                         const int ukonceni = static_cast<int>(std::find(std::begin(kKody), std::end(kKody), p.Ukonceni) - kKody);
                         const std::pair<bool, P> volby[] = {
                             {p.Sachta, P::optSachta1},

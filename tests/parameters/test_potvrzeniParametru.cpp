@@ -150,10 +150,11 @@ TEST_F(Potvrzeni, StaticSecuringGoesThroughTheHiddenBoxes) {
     EXPECT_EQ(zaskrtnute(potvrd(p, h).Prislusenstvi), (std::set<int>{0, 26}));
 }
 
-// Storno keeps the other flags as they were, but the static securing is stored anyway.
+// Storno keeps the other flags the parameters offer (13 is not offered for "16"), but the static
+// securing is stored anyway.
 TEST_F(Potvrzeni, CancelledPickerStillStoresTheStaticSecuring) {
     SorvenikaParametry p = navrh();
-    for (int i : {1, 5, 27}) p.Prislusenstvi(i) = true;
+    for (int i : {1, 5, 13, 27}) p.Prislusenstvi(i) = true;
     HodnotyPruvodce h = ovladace();
     h.statickeZajisteni = true;
     h.statika = {.soupravy = {true, false, false}, .doKrovu = true, .doHrebene = false};
