@@ -2,6 +2,7 @@
 
 #include "platform/Guard.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScopeGuard>
@@ -10,8 +11,6 @@ QtPotvrzovanePole::QtPotvrzovanePole(QLineEdit* box, std::function<bool(const QS
                                      std::function<void()> poEnteru)
     : m_box(box), m_potvrd(std::move(potvrd)), m_poEnteru(std::move(poEnteru)), m_prevzato(box->text()) {
     box->installEventFilter(this);
-    // Enter never reaches the box (below), so this is the box being left.
-    pripoj(box, &QLineEdit::editingFinished, this, [this] { potvrdZmenu(); });
 }
 
 bool QtPotvrzovanePole::potvrdZmenu() {
@@ -35,7 +34,17 @@ bool QtPotvrzovanePole::potvrdText() {
 }
 
 bool QtPotvrzovanePole::eventFilter(QObject* o, QEvent* e) {
-    if (o != m_box || e->type() != QEvent::KeyPress) return false;
+    if (o != m_box) return false;
+    // Every leave, not only the first after an edit (the box's own signal comes once per edit):
+    // a refused text is refused again each time the box is left. A popup, such as the box's own
+    // menu, gives the focus back and is no leave.
+    if (e->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason) {
+        // The box ends its editing first, so that a refusal giving it the focus back finds it done.
+        static_cast<QObject*>(m_box)->event(e);
+        runGuarded([this] { potvrdZmenu(); });
+        return true;
+    }
+    if (e->type() != QEvent::KeyPress) return false;
     const int k = static_cast<QKeyEvent*>(e)->key();
     if (k != Qt::Key_Return && k != Qt::Key_Enter) return false;
     // Enter takes the text even when it is the one last taken.

@@ -1,8 +1,9 @@
 #pragma once
-// A box whose text takes effect only when it is confirmed. Enter confirms it; so does leaving
-// it (Tab, a click elsewhere, another window), with the same parse and the same warnings, and so
-// does a command that uses the value, through potvrdZmenu() before it runs. What the program
-// uses is then what the box shows, or the user has been told why not.
+// A box whose text takes effect only when it is confirmed. Enter confirms it; so does each leave
+// of it (Tab, a click elsewhere, another window) while its text differs from the one in use, with
+// the same parse and the same warnings, and so does a command that uses the value, through
+// potvrdZmenu() before it runs. What the program uses is then what the box shows, or the user
+// has been told why not.
 #include <QObject>
 #include <QString>
 #include <functional>

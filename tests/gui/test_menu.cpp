@@ -90,55 +90,75 @@ TEST(MainMenu, ExitAndTheCloseBoxWriteIdenticalSettings) {
     obnovSmycky();
 }
 
-// A seller or VAT rate left without Enter is in use at once, for the costing and the settings file;
-// a rate that is no number is warned about wherever it is left, keeps the focus and runs nothing.
+// A seller or VAT rate left without Enter is in use at once, for the costing, the order sheet, the
+// representative's settings and the settings file; a rate that is no number is warned about at
+// every leave ("|" parts are left one after another, an empty one left again as it stands), keeps
+// the focus and runs nothing.
 TEST(MainMenu, TheSellerAndTheVatInUseAreThoseTheBoxesShow) {
-    enum Jak { Enter, Tab, KlikNaSystem, JineOkno, TlacitkoExit, ZaviraciPolicko };
-    const QString z = kZadejteCislo, puvodni = QStringLiteral("Ukázkové stavebniny s.r.o.");
+    enum Jak { Enter, Tab, KlikNaSystem, Objednavky, ZastupceOZ, JineOkno, TlacitkoExit, ZaviraciPolicko };
+    const QString z = kZadejteCislo, m100 = kSazbaDPHMimoRozsah, puvodni = QStringLiteral("Ukázkové stavebniny s.r.o.");
     const struct { bool dph; const char* text; Jak jak; QString prodejce; QString sazba; QStringList varovani; } radky[] = {
         {false, "Firma Novak", Tab, "Firma Novak", "21", {}},
         {false, "  Firma Novak ", Enter, "Firma Novak", "21", {}},
         {false, "Firma Novak", KlikNaSystem, "Firma Novak", "21", {}},
+        {false, "Firma Novak", ZastupceOZ, "Firma Novak", "21", {}},
         {false, "Firma Novak", JineOkno, "Firma Novak", "21", {}},
         {false, "Firma Novak", TlacitkoExit, "Firma Novak", "21", {}},
         {false, "Firma Novak", ZaviraciPolicko, "Firma Novak", "21", {}},
         {true, "15", Tab, puvodni, "15", {}},
+        {true, "15|21", Tab, puvodni, "21", {}},
         {true, "20,5", KlikNaSystem, puvodni, "20,5", {}},
+        {true, "15", Objednavky, puvodni, "15", {}},
         {true, "15", JineOkno, puvodni, "15", {}},
         {true, "15", ZaviraciPolicko, puvodni, "15", {}},
         {true, "abc", Tab, puvodni, "21", {z, z}},
-        {true, "150", Enter, puvodni, "21", {kSazbaDPHMimoRozsah, kSazbaDPHMimoRozsah}},
+        {true, "150|", Tab, puvodni, "21", {m100, m100, m100}},
+        {true, "150", Enter, puvodni, "21", {m100, m100}},
+        {true, "150", ZastupceOZ, puvodni, "21", {m100}},
         {true, "abc", ZaviraciPolicko, puvodni, "21", {z}},
     };
     for (const auto& r : radky) {
         SCOPED_TRACE(testing::Message() << r.text << " / " << r.jak);
         Instalace inst;
         FakeServices sluzby;
-        struct : IModalniOkno { std::function<void()> zobraz; void ZobrazModalne() override { zobraz(); } } kalkulace;
+        ASSERT_TRUE(ini::zapis(inst.data + QStringLiteral("/Objednavky.ini"), QStringLiteral("NASTAVENI"),
+                               QStringLiteral("pripojeni"), QStringLiteral("3")));
+        // Each window the menu opens notes the seller and the rate it found in use.
+        std::optional<std::pair<QString, QString>> otevrenoS;
+        std::function<void()> otevri;
+        struct : IModalniOkno { std::function<void()>* o; void ZobrazModalne() override { (*o)(); } } kalkulace, nastaveniOZ;
+        struct : IOkno { std::function<void()>* o; void Zobraz() override { (*o)(); } } objednavky;
+        kalkulace.o = nastaveniOZ.o = objednavky.o = &otevri;
         QtProgram::Navaznosti n;
         n.pruvodce = &kalkulace;
+        n.objednavky = &objednavky;
+        n.nastaveniOZ = &nastaveniOZ;
         QtProgram p(n);
         ASSERT_TRUE(p.aplikace().Main() && aktivni(p.menu()));
         frmMenu* m = p.menu();
         const auto pouzito = [&] { return std::pair(p.data().nastaveni.Prodejce, TextDPH(p.data().nastaveni)); };
-        std::optional<std::pair<QString, QString>> kalkulaceS;
-        kalkulace.zobraz = [&] { kalkulaceS = pouzito(); };
+        otevri = [&] { otevrenoS = pouzito(); };
         QLineEdit* box = r.dph ? m->txtDPH : m->txtProdejce;
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, QString::fromUtf8(r.text));
-        if (r.jak <= Tab) QTest::keyClick(box, r.jak == Enter ? Qt::Key_Return : Qt::Key_Tab);
-        else if (r.jak == JineOkno) { QWidget jine; jine.show(); jine.activateWindow(); ASSERT_TRUE(aktivni(&jine)); }
-        else if (r.jak == ZaviraciPolicko) zaviraciPolicko(m);
-        else QTest::mouseClick(r.jak == KlikNaSystem ? m->SystemCombut(3) : static_cast<QWidget*>(m->Exit), Qt::LeftButton);
+        for (const QString& krok : QString::fromUtf8(r.text).split(u'|')) {
+            if (!krok.isEmpty()) {
+                box->setFocus();
+                box->selectAll();
+                QTest::keyClicks(box, krok);
+            }
+            if (r.jak <= Tab) QTest::keyClick(box, r.jak == Enter ? Qt::Key_Return : Qt::Key_Tab);
+            else if (r.jak == JineOkno) { QWidget jine; jine.show(); jine.activateWindow(); ASSERT_TRUE(aktivni(&jine)); }
+            else if (r.jak == ZaviraciPolicko) zaviraciPolicko(m);
+            else if (r.jak == ZastupceOZ) dvojklik(najdi(m, "Label2_0"));
+            else QTest::mouseClick(r.jak == KlikNaSystem ? m->SystemCombut(3) : r.jak == Objednavky ? m->cmbObjednavky : static_cast<QWidget*>(m->Exit), Qt::LeftButton);
+        }
         if (r.jak >= TlacitkoExit) {
             EXPECT_EQ(p.kodKonce().has_value(), r.varovani.isEmpty());
             EXPECT_EQ(std::pair(ini::cti(inst.ini(), "UZIVATEL", "Prodejce"), ini::cti(inst.ini(), "NASTAVENI", "DPH")), std::pair(r.prodejce, r.sazba));
         } else {
             EXPECT_EQ(pouzito(), std::pair(r.prodejce, r.sazba));
             if (!r.varovani.isEmpty()) { EXPECT_EQ(m->focusWidget(), m->txtDPH); }
-            if (r.jak != KlikNaSystem) QTest::mouseClick(m->SystemCombut(3), Qt::LeftButton);
-            EXPECT_EQ(kalkulaceS, r.varovani.isEmpty() ? std::optional(std::pair(r.prodejce, r.sazba)) : std::nullopt);
+            if (r.jak <= Tab || r.jak == JineOkno) QTest::mouseClick(m->SystemCombut(3), Qt::LeftButton);
+            EXPECT_EQ(otevrenoS, r.varovani.isEmpty() ? std::optional(std::pair(r.prodejce, r.sazba)) : std::nullopt);
         }
         EXPECT_EQ(sluzby.dialogs.texty(), r.varovani);
     }

@@ -389,8 +389,10 @@ TEST(Nabidky, ListCommandsOnTheSelectedOffer) {
     EXPECT_EQ(okno.model().nabidka(0)->ID, 8);
 }
 
-// The amount shown is the one the list goes by, however the box is left; left unchanged, it keeps
-// the column filters. A window torn down with an amount typed in its focused box lists nothing.
+// The amount shown is the one the list goes by, however the box is left, and only while its box
+// is ticked; left unchanged, it keeps the column filters, while Enter always lists afresh. A box
+// left with an amount taken lets the focus go. A window torn down with an amount typed in its
+// focused box lists nothing.
 TEST(Nabidky, TheListIsFilteredByTheAmountShown) {
     Instalace inst;
     FakeServices sluzby;
@@ -400,20 +402,22 @@ TEST(Nabidky, TheListIsFilteredByTheAmountShown) {
                "ID|ExtID|IDOZ|NazevAkce|CenaPoSleveBezDPH|CenaPoSleveSDPH\r\n1|1|7|A|40000|48400\r\n2|2|7|B|60000|72600\r\n"
                "3|3|7|C|120000|145200\r\n");
     enum Jak { Enter, Tab, KlikDoSeznamu, JineOkno };
-    const struct { const char* filtr; const char* castka; Jak jak; const char* nabidky; } radky[] = {
-        {"", "100000", Enter, "C"},
-        {"", "100000", Tab, "C"},
-        {"", "100000", KlikDoSeznamu, "C"},
-        {"", "30000", JineOkno, "ABC"},
-        {"", "abc", Tab, "ABC"},  // no number: above nothing, as with Enter
-        {"c", "50000", Tab, "C"},  // the project's filter typed first
+    const struct { bool zapnuto; const char* filtr; const char* castka; Jak jak; const char* nabidky; const char* filtrPo; } radky[] = {
+        {true, "", "100000", Enter, "C", ""},
+        {true, "", "100000", Tab, "C", ""},
+        {true, "", "100000", KlikDoSeznamu, "C", ""},
+        {true, "", "30000", JineOkno, "ABC", ""},
+        {true, "", "abc", Tab, "ABC", ""},  // no number: above nothing, as with Enter
+        {true, "c", "50000", Tab, "C", "c"},  // the project's filter typed first
+        {true, "c", "50000", Enter, "BC", ""},
+        {false, "c", "100000", Tab, "C", "c"},
     };
     for (const auto& r : radky) {
-        SCOPED_TRACE(testing::Message() << r.castka << " / " << r.jak);
+        SCOPED_TRACE(testing::Message() << r.zapnuto << " " << r.filtr << " " << r.castka << " / " << r.jak);
         frmNabidky okno(g, {});
         okno.show();
         ASSERT_TRUE(aktivni(&okno));
-        okno.chkCastka->click();
+        if (r.zapnuto) okno.chkCastka->click();
         QTest::keyClicks(okno.cmbFilter[4]->lineEdit(), QString::fromUtf8(r.filtr));
         okno.txtCastka->setFocus();
         okno.txtCastka->selectAll();
@@ -423,7 +427,8 @@ TEST(Nabidky, TheListIsFilteredByTheAmountShown) {
         else QTest::mouseClick(okno.Tabulka->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
         QString nabidky;
         for (int i = 0; i < okno.model().rowCount(); ++i) nabidky += okno.model().index(i, sNazevAkce).data().toString();
-        EXPECT_EQ(std::pair(nabidky, okno.cmbFilter[4]->currentText()), std::pair(QString::fromUtf8(r.nabidky), QString::fromUtf8(r.filtr)));
+        EXPECT_EQ(std::pair(nabidky, okno.cmbFilter[4]->currentText()), std::pair(QString::fromUtf8(r.nabidky), QString::fromUtf8(r.filtrPo)));
+        if (r.jak == Tab || r.jak == KlikDoSeznamu) { EXPECT_NE(okno.focusWidget(), okno.txtCastka); }
         okno.txtCastka->setFocus();
         QTest::keyClicks(okno.txtCastka, "1");
     }
