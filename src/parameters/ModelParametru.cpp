@@ -214,8 +214,9 @@ bool ModelParametru::kontrolaOdchodu(Prvek box) {
             }
             return true;
         case P::txtVyskaNadstresniCasti:
-            // With "NE" no kit goes on, so the height is not in use.
-            if (!stav(P::cmdOk).viditelny || (zaskrtnuto(P::optVolbaStatZajisteni0) && text(box) != m_textNadstresni)) {
+            // The height is in use only where it chooses a kit: not with "NE", nor where no kit follows.
+            if (!stav(P::cmdOk).viditelny ||
+                (zaskrtnuto(P::optVolbaStatZajisteni0) && soupravaNasleduje() && text(box) != m_textNadstresni)) {
                 varuj(texty::kStisknoteEnter, P::txtVyskaNadstresniCasti);
                 return false;
             }
@@ -236,7 +237,7 @@ void ModelParametru::fokusNa(Prvek p) { m_fokus = p; }
 bool ModelParametru::pripraven(Prvek p, bool beresFokus) {
     if (!dostupny(p)) return false;
     if (beresFokus && m_fokus != p) {
-        if (!opust()) return false;
+        if (!bezKontrolyOdchodu(p) && !opust()) return false;
         m_fokus = p;
     }
     return true;
@@ -256,7 +257,12 @@ void ModelParametru::vyberVolbu(Prvek p) {
     }
 }
 
-void ModelParametru::spustParametry() { Parametry(m_s, m_p.System, m_p.Prurez, m_p.Sachta); }
+void ModelParametru::spustParametry() {
+    Parametry(m_s, m_p.System, m_p.Prurez, m_p.Sachta);
+    // A termination the rules hide (KALVIR's and ORVIK's Orlex) cannot be seen selected: show
+    // the one Next will take instead.
+    if (const int i = vybraneUkonceni(); i >= 0 && !stav(optUkonceni(i)).viditelny) nahradNenabizenou(P::optUkonceni0, 6);
+}
 
 // ---- dispatch from the window -------------------------------------------------------------------
 
@@ -612,10 +618,7 @@ void ModelParametru::txtVyskaNadstresniCasti_KeyPress() {
     for (int i = 0; i < 3; ++i) s(chkStatickaSouprava(i)).zaskrtnuty = false;
     m_pytleSoupravy = 0;
 
-    bool viditelne = true;
-    for (int i = 0; i < 3; ++i) viditelne = viditelne && stav(chkStatickaSouprava(i)).viditelny;
-    const std::optional<DoporuceniSoupravy> d =
-        MaStatickeSoupravy(m_p.System) && viditelne ? DoporucSoupravu(m_p.Ukonceni, *h) : std::nullopt;
+    const std::optional<DoporuceniSoupravy> d = soupravaNasleduje() ? DoporucSoupravu(m_p.Ukonceni, *h) : std::nullopt;
     if (d && d->nadLimit) {
         if (!bezZajisteni) zavriCestu();
         MsgBox(texty::kMaxNadstresni);
@@ -629,6 +632,12 @@ void ModelParametru::txtVyskaNadstresniCasti_KeyPress() {
     if (!d) return;
     if (d->souprava) s(chkStatickaSouprava(*d->souprava)).zaskrtnuty = true;
     m_pytleSoupravy = d->pytle;
+}
+
+bool ModelParametru::soupravaNasleduje() const {
+    bool viditelne = true;
+    for (int i = 0; i < 3; ++i) viditelne = viditelne && stav(chkStatickaSouprava(i)).viditelny;
+    return viditelne && MaStatickeSoupravy(m_p.System) && DoporucSoupravu(m_p.Ukonceni, 0).has_value();
 }
 
 void ModelParametru::chkStatickaSouprava_Click(int index, bool z) {
@@ -656,18 +665,22 @@ void ModelParametru::nastavUkonceni() {
     if (const int i = vybraneUkonceni(); i >= 0) m_p.Ukonceni = kUkonceni[i].kod;
 }
 
+void ModelParametru::nahradNenabizenou(Prvek prvni, int pocet) {
+    int vybrana = -1, nabizena = -1;
+    for (int k = pocet - 1; k >= 0; --k) {
+        if (zaskrtnuto(posun(prvni, k))) vybrana = k;
+        if (nabizen(posun(prvni, k))) nabizena = k;
+    }
+    if (vybrana >= 0 && !nabizen(posun(prvni, vybrana))) vyberVolbu(posun(prvni, std::max(nabizena, 0)));
+}
+
 void ModelParametru::zrusNenabizene() {
     // A choice whose control a later cross-section, shaft or frame disabled or hid must not reach
     // the commit: an option gives way to the first of its group on offer (to the design default
     // when none is), a box is unticked as unticking it by hand would. The rules follow the shaft,
     // the first group, so they run again as soon as it changes.
     for (const Skupina& g : kSkupiny) {
-        int vybrana = -1, nabizena = -1;
-        for (int k = g.pocet - 1; k >= 0; --k) {
-            if (zaskrtnuto(posun(g.prvni, k))) vybrana = k;
-            if (nabizen(posun(g.prvni, k))) nabizena = k;
-        }
-        if (vybrana >= 0 && !nabizen(posun(g.prvni, vybrana))) vyberVolbu(posun(g.prvni, std::max(nabizena, 0)));
+        nahradNenabizenou(g.prvni, g.pocet);
         if (m_p.Sachta != zaskrtnuto(P::optSachta1)) {
             m_p.Sachta = zaskrtnuto(P::optSachta1);
             spustParametry();

@@ -6,9 +6,10 @@
 //
 // Focus: a height box left while its text differs from the height in use answers with a warning
 // and takes the focus back, swallowing the action that would have moved it; the connecting pieces
-// left without Enter are taken as Enter takes them. The window reports where the focus went
-// (fokusNa) and asks before the user leaves a box (opust); every handler also checks first, so
-// the rules hold without a window.
+// left without Enter are taken as Enter takes them. Back and "NE" use no height, so no box
+// refuses them; a text left in a box stays as typed and is checked again by Next or Ok. The
+// window reports where the focus went (fokusNa) and asks before the user leaves a box (opust);
+// every handler also checks first, so the rules hold without a window.
 #include "engine/GlobalniData.h"
 #include "parameters/Prislusenstvi.h"
 #include "parameters/PrvkyParametru.h"
@@ -66,6 +67,8 @@ public:
     // The window's events.
     void fokusNa(Prvek p);
     bool opust();
+    // A command that reads no height: the box holding the focus lets it run unchecked.
+    static bool bezKontrolyOdchodu(Prvek p) { return p == Prvek::cmdZpet || p == Prvek::optVolbaStatZajisteni1; }
     void zmenText(Prvek p, const QString& text);
     // A click on an option, check box or button; a check box changes its tick.
     void klik(Prvek p);
@@ -126,6 +129,8 @@ private:
     // The leave check of a box: a height that differs from the one in use is refused, the
     // connecting pieces are taken as their Enter takes them.
     bool kontrolaOdchodu(Prvek box);
+    // A static kit follows the above-roof height: the system has kits and frame 3 shows them.
+    bool soupravaNasleduje() const;
     // The connecting pieces' text parsed into the draft; false (warned) when it is no count.
     bool prevezmiPocetDilu();
     void vyberVolbu(Prvek p);
@@ -138,6 +143,9 @@ private:
     void zaskrtni(Prvek box, bool z);
     // Clears every choice whose control is no longer offered; on Next, on OK and when frame 3 hides its kits.
     void zrusNenabizene();
+    // The option group of `pocet` members from `prvni`: a selected member no longer offered gives
+    // way to the first one offered (to the design default when none is), as Next takes it.
+    void nahradNenabizenou(Prvek prvni, int pocet);
     void spustParametry();
     int vybraneUkonceni() const;
     Ram ramUkonceni() const;

@@ -376,8 +376,9 @@ bool frmParametry::eventFilter(QObject* o, QEvent* e) {
                 break;
             }
             if (!w->isEnabled() || !(w->focusPolicy() & Qt::ClickFocus) || p == m_model.fokus()) break;
-            // Leaving a height box unconfirmed is refused, and the click with it.
-            if (!m_model.opust()) {
+            // Leaving a height box unconfirmed is refused, and the click with it, unless the click
+            // reads no height.
+            if (!ModelParametru::bezKontrolyOdchodu(p) && !m_model.opust()) {
                 sync();
                 return true;
             }

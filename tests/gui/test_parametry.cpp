@@ -303,8 +303,9 @@ TEST(WizardWindow, OverTheSheetTheLinksChoicesWaitForOkAndTheCloseBoxAbandons) {
 
 // A box left without Enter: the connecting pieces (KALVIR) are taken as by Enter; a height (MIV)
 // retyped after `predtim` is warned about, holding the focus, Ok included; else Ok commits the price.
+// Back and "NE" read no height: no box refuses them, and Back leaves its text as typed.
 TEST(WizardWindow, ABoxLeftWithoutEnterIsTakenOrWarned) {
-    enum Jak { Enter, Tab, Klik, Dalsi, Ok, NeAnoOk };  // NeAnoOk: typed under "NE", then "ANO" and Ok
+    enum Jak { Enter, Tab, Klik, Dalsi, Ok, NeAnoOk, Zpet, Ne };  // NeAnoOk: typed under "NE", then "ANO" and Ok
     const struct { P box; const char* predtim; const char* text; Jak jak; QString pouzito; int souprava = -1; } radky[] = {
         {P::txtPocetNapojovacichDilu, nullptr, "1", Enter, QStringLiteral("31\u00a0349,00")},
         {P::txtPocetNapojovacichDilu, nullptr, "1", Tab, QStringLiteral("31\u00a0349,00")},
@@ -322,6 +323,11 @@ TEST(WizardWindow, ABoxLeftWithoutEnterIsTakenOrWarned) {
         {P::txtVyskaNadstresniCasti, "1,8", "2,5", Enter, QStringLiteral("48\u00a0951,00"), 2},
         {P::txtVyskaNadstresniCasti, "2,5", "1,8", Enter, QStringLiteral("47\u00a0306,00"), 1},
         {P::txtVyskaNadstresniCasti, "1,8", "1,8", Tab, QStringLiteral("47\u00a0306,00"), 1},
+        {P::txtVyskaOrlex, nullptr, "", Zpet, {}},
+        {P::txtVyskaObezdivky, "1", "2", Zpet, {}},
+        {P::txtVyskaNadstresniCasti, nullptr, "", Zpet, {}},
+        {P::txtVyskaNadstresniCasti, nullptr, "", Ne, QStringLiteral("42\u00a0481,00")},
+        {P::txtVyskaNadstresniCasti, "1,8", "2,5", Ne, QStringLiteral("42\u00a0481,00")},
     };
     for (const auto& r : radky) {
         SCOPED_TRACE(::testing::Message() << "row " << (&r - radky) << ": " << r.text);
@@ -364,8 +370,10 @@ TEST(WizardWindow, ABoxLeftWithoutEnterIsTakenOrWarned) {
         napis(r.box, r.text);
         if (r.jak == NeAnoOk) klik(P::optVolbaStatZajisteni0);
         if (r.jak <= Tab) QTest::keyClick(e(r.box), r.jak == Enter ? Qt::Key_Return : Qt::Key_Tab);
-        else klik(r.jak == Dalsi ? P::cmdDalsi : r.jak != Klik ? P::cmdOk : dily ? optUkonceni(2) : P::optCihla0);
+        else klik(r.jak == Dalsi ? P::cmdDalsi : r.jak == Zpet ? P::cmdZpet : r.jak == Ne ? P::optVolbaStatZajisteni1
+                  : r.jak != Klik ? P::cmdOk : dily ? optUkonceni(2) : P::optCihla0);
         if (!sluzby.dialogs.zpravy.isEmpty()) { EXPECT_EQ(QApplication::focusWidget(), w.prvek(r.box)); }
+        else if (r.jak == Zpet) { EXPECT_EQ(std::pair(e(r.box)->isVisible(), e(r.box)->text()), std::pair(false, QString::fromUtf8(r.text))); }
         else if (dily) naRam3(), m.optVolbaStatZajisteni_Click(1), w.sync(), klik(P::cmdOk);
         else klik(P::cmdOk);
         EXPECT_EQ(sluzby.dialogs.texty().join('|') + list.kalkulace().soucty[2], r.pouzito);

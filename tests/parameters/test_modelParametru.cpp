@@ -171,8 +171,8 @@ TEST(WizardModel, HeightPreselectsATerminationAndTRemolGivesItsHint) {
         {"MIV", "20", P::optUkonceni0, P::optUkonceni0},
         {"MIV", "25", P::optUkonceni1, P::optUkonceni1},
         {"MIV", "35", P::optUkonceni3, P::optUkonceni3},
-        // KALVIR's design selection stays; the focus goes to the connecting pieces.
-        {"KALVIR", "16", P::optUkonceni0, P::txtPocetNapojovacichDilu},
+        // KALVIR hides Orlex and shows the casing Next takes; the focus goes to the connecting pieces.
+        {"KALVIR", "16", P::optUkonceni1, P::txtPocetNapojovacichDilu},
     };
     for (const auto& [system, prurez, vybrana, fokus] : pripady) {
         Pruvodce w(system, prurez);
@@ -316,7 +316,8 @@ TEST(WizardModel, StandardMessageOnTwoConnectionsAt45DegreesIntoAStepTwoFrame) {
 TEST(WizardModel, KitBoxesShownByFrameThreeEachTime) {
     const std::tuple<const char*, const char*, int, bool> pripady[] = {
         {"MIV", "20", 1, true}, {"MIV", "25", 1, false}, {"MIV", "60", 3, false}, {"DORVA", "16", 1, false},
-        {"ORVIK", "16", 2, false}, {"MIV2R", "16/18", 2, true},
+        {"ORVIK", "16", 2, false}, {"MIV2R", "16/18", 2, true}, {"KALVIR", "16", 1, false}, {"MIV", "20", 0, false},
+        {"MIV", "20", 3, true},
     };
     for (const auto& [system, prurez, ukonceni, viditelne] : pripady) {
         Pruvodce w(system, prurez);
@@ -324,6 +325,11 @@ TEST(WizardModel, KitBoxesShownByFrameThreeEachTime) {
         w.doRamu3();
         ASSERT_EQ(w.m.ram(), Ram::R3) << system;
         for (int i = 0; i < 3; ++i) EXPECT_EQ(w.s(chkStatickaSouprava(i)).viditelny, viditelne) << system << prurez;
+        // A retyped above-roof height is refused on leaving only where it chooses a kit.
+        w({{P::txtVyskaNadstresniCasti, "1,8"}});
+        w.m.fokusNa(P::txtVyskaNadstresniCasti);
+        w.m.zmenText(P::txtVyskaNadstresniCasti, QStringLiteral("2,5"));
+        EXPECT_EQ(w.m.opust(), !viditelne) << system << prurez << " " << ukonceni;
     }
 
     // Orlex hides them; back for the casing they return; a ticked box that hides is unticked.
@@ -366,14 +372,17 @@ TEST(WizardModel, OrlexHeight) {
         EXPECT_EQ(w.s(P::txtVyskaOrlex).text, QString::fromLatin1(c.vyska ? c.vyska : c.text)) << c.text;
     }
 
-    // Leaving the box: empty, then typed without Enter.
+    // Leaving the box: empty, then typed without Enter. Back needs no height: the text stays.
     Pruvodce w(miv());
     w.zaklad("20");
-    w({{P::cmdDalsi}, {P::cmdZpet}});
-    EXPECT_EQ(w.m.ram(), Ram::R2a);
+    w({{P::cmdDalsi}});
+    EXPECT_FALSE(w.m.opust());
     w.m.zmenText(P::txtVyskaOrlex, QStringLiteral("1,2"));
     EXPECT_FALSE(w.m.opust());
     EXPECT_EQ(w.zpravy(), QStringList({texty::kZadejteVysku, texty::kStisknoteEnter}));
+    w({{P::cmdZpet}, {P::cmdDalsi}});
+    EXPECT_EQ(std::pair(w.m.ram(), w.s(P::txtVyskaOrlex).text), std::pair(Ram::R2a, QStringLiteral("1,2")));
+    EXPECT_EQ(w.zpravy().size(), 2);
 
     // The counts go with the Orlex top only, not with a casing chosen after the visit.
     w({{P::txtVyskaOrlex, "2"}});
@@ -433,8 +442,10 @@ TEST(WizardModel, StaticSecuring) {
     w.m.cmdDalsi_Click();
     w.m.fokusNa(P::txtVyskaNadstresniCasti);
     EXPECT_FALSE(w.m.cmdOk_Click());
-    w({{P::optVolbaStatZajisteni1}});  // refused: the box holds the focus
+    EXPECT_FALSE(w.m.opust());
     EXPECT_EQ(w.zpravy(), QStringList{texty::kStisknoteEnter});
+    w({{P::optVolbaStatZajisteni1}, {P::optVolbaStatZajisteni0}});  // "NE" needs no height: never refused
+    EXPECT_EQ(w.zpravy().size(), 1);
     w({{P::txtVyskaNadstresniCasti, "abc"}});
     EXPECT_EQ(w.zpravy().last(), texty::kSpatnaHodnotaVysky);
     EXPECT_FALSE(w.s(P::cmdOk).viditelny);
@@ -504,7 +515,7 @@ TEST(WizardModel, NextMovesChoicesThatBecameUnavailable) {
     EXPECT_FALSE(s.m.koncept().Sachta);
     EXPECT_EQ(s.m.ram(), Ram::R2a);
 
-    // KALVIR keeps the hidden design choice "Orlex" until Next takes the casing.
+    // KALVIR: Next takes the casing shown in place of the hidden design choice "Orlex".
     Pruvodce k("KALVIR", "16");
     k.zaklad("16");
     k({{P::cmdDalsi}});
