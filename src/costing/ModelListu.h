@@ -95,6 +95,7 @@ struct EditorBunky {
     int maxDelka = 0;  // 0: no limit
     int radek = 0;     // the grid cell it lies over
     int sloupec = 0;
+    bool textovy = false;  // a free row's name or code, which keeps a text box's keys
 };
 
 inline const QString kZadejteCiselnouHodnotu = QStringLiteral("Zadejte číselnou HODNOTU !!!");
