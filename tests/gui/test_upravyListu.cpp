@@ -477,6 +477,15 @@ TEST(CostingSheet, CommandsCommitAnOpenEditorFirst) {
     const auto klik = [](QWidget* w, QPoint p = {}) { return [=] { QTest::mouseClick(w, Qt::LeftButton, {}, p); }; };
     const auto bunka = [&](FlexGridView* v, int r) { return klik(v->viewport(), v->visualRect(v->grid()->index(v->grid()->radekModelu(r), 1)).center()); };
     const auto doObjednavky = [&] { ctrl(Qt::Key_O)(), uzito << objednavka.pridane.last().Kusy.section(u'|', 0, 0); };
+    // A command of the "Volby" menu, and the first row's quantity after it; the zero rows shown again.
+    const auto volba = [&](Prikaz p) {
+        return [&, p] {
+            u.m.setPovoleny(p, true);
+            u.okno.akce(p)->trigger();
+            uzito << QString::number(u.m.kalkulace().radky[0].Ks);
+            if (p == Prikaz::mnuVolbyZobrazitNuloveKusy) u.okno.akce(p)->trigger();
+        };
+    };
     const struct {
         std::function<void()> prikaz;
         QString uzito;  // none when the command did not run
@@ -494,7 +503,10 @@ TEST(CostingSheet, CommandsCommitAnOpenEditorFirst) {
         {ctrl(Qt::Key_N), "3/100"},
         {klik(u.okno.lblParametry[0]), "3/100"},
         {ctrl(Qt::Key_P), "", "40000"},
+        {ctrl(Qt::Key_P), "", "0", true},
         {ctrl(Qt::Key_P), pred + "/90", "90", true},
+        {volba(Prikaz::mnuSadaStred), "3"},
+        {volba(Prikaz::mnuVolbyZobrazitNuloveKusy), "3"},
         {ctrl(Qt::Key_X), "konec", "3", false, true},
         {[&] { klavesa(Qt::Key_Escape), ctrl(Qt::Key_P)(); }, pred + "/100"},
         {[&] { bunka(u.okno.Tabulka, 1)(), doObjednavky(); }, pred},
@@ -513,7 +525,7 @@ TEST(CostingSheet, CommandsCommitAnOpenEditorFirst) {
         cislice(QString::fromLatin1(c.napsano));
         c.prikaz();
         QLineEdit* box = c.koeficient ? u.okno.txtKoef : u.okno.txtBox;
-        EXPECT_EQ(std::tuple(uzito.value(0), box->isVisible(), u.sluzby.dialogs.texty().contains(kZadejteCiselnouHodnotu)),
+        EXPECT_EQ(std::tuple(uzito.value(0), box->isVisible(), u.sluzby.dialogs.texty().contains(c.koeficient ? kSpatnaHodnotaSouctu : kZadejteCiselnouHodnotu)),
                   std::tuple(c.uzito, c.uzito.isEmpty() || c.necte, c.uzito.isEmpty()));
         if (box->isVisible()) QTest::keyClick(box, Qt::Key_Escape);
     }
