@@ -93,15 +93,20 @@ std::span<const PolozkaMenu> polozkyMenu() { return menu(); }
 
 bool ctePolozky(Prikaz p) {
     switch (p) {
-    case Prikaz::mnu_Nova_sorvenika:
-    case Prikaz::mnu_Export_do_Excelu:
-    case Prikaz::mnu_Ulozit_jako_HTML:
-    case Prikaz::mnu_Email:
-    case Prikaz::mnuPridat:
-    case Prikaz::mnu_Tisk:
-    case Prikaz::mnuSadaStred:
-    case Prikaz::mnuVolbyZobrazitNuloveKusy: return true;
-    default: return false;
+    case Prikaz::mnu_Zpet_do_menu:
+    case Prikaz::mnu_Konec:
+    case Prikaz::mnuVolbyZobrazitCeny:
+    case Prikaz::mnuVolbyZobrazitCenuObchodnika:
+    case Prikaz::mnuVolbyPrepocitavat:
+    case Prikaz::mnuVolbyTisknoutCeny:
+    case Prikaz::mnuObjednavky:
+    case Prikaz::mnuNabidky:
+    case Prikaz::mnu_Import:
+    case Prikaz::mnu_Export:
+    case Prikaz::mnu_Zakaznik:
+    case Prikaz::mnu_Aktualizace:
+    case Prikaz::mnuTahak: return false;
+    default: return true;
     }
 }
 

@@ -74,10 +74,10 @@ struct PolozkaMenu {
 };
 std::span<const PolozkaMenu> polozkyMenu();
 
-// The commands that read the costing: they output it, hand it on, open the wizard over it, or
-// recompute or hide rows by its quantities. An open editor is committed before them. The others
-// read no quantity or coefficient (views, other windows, the settings, the updater) or erase the
-// costing ("Zpět do menu").
+// The commands that read the costing, and before which an open editor is committed: every one
+// but those listed as reading no quantity or coefficient (views, other windows, the settings, the
+// updater, the program's end) or erasing the costing ("Zpět do menu"), so that a new command
+// uses what the sheet shows unless it is known not to need it.
 bool ctePolozky(Prikaz p);
 
 struct StavPrikazu {
@@ -95,6 +95,7 @@ struct EditorBunky {
     int maxDelka = 0;  // 0: no limit
     int radek = 0;     // the grid cell it lies over
     int sloupec = 0;
+    bool textovy = false;  // a free row's name or code, which keeps a text box's keys
 };
 
 inline const QString kZadejteCiselnouHodnotu = QStringLiteral("Zadejte číselnou HODNOTU !!!");

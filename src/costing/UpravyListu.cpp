@@ -137,6 +137,7 @@ void ModelListu::Tabulka_KeyPress(QChar znak) {
         return;
     }
     m_txtBox.radek = r;
+    m_txtBox.textovy = m_rezim == 3 && m_txtBox.sloupec <= 2;
     m_txtBox.text = znak;
     zobrazTxtBox(true);
     emit zamerTxtBox();
@@ -222,7 +223,7 @@ void ModelListu::TabSuma_KeyPress(QChar znak) {
     if (!povoleno || TabSuma.RowHeight(RadekSumy) < 1 || !jeCislice(znak)) return;
     TabSuma.setRow(RadekSumy);
     TabSuma.setCol(1);
-    m_txtKoef = {true, znak, FlexGrid::VpravoStred, 0, RadekSumy, 1};
+    m_txtKoef = {true, znak, FlexGrid::VpravoStred, 0, RadekSumy, 1, false};
     emit txtKoefZmenen();
     emit zamerTxtKoef();
 }

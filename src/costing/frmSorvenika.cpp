@@ -332,7 +332,8 @@ void frmSorvenika::nactiSouhrn() {
     else imgPrurez->clear();
 }
 
-void frmSorvenika::nactiEditor(QLineEdit* box, const FlexGridView* mrizka, const EditorBunky& e) {
+void frmSorvenika::nactiEditor(BunkovyEditor* box, const FlexGridView* mrizka, const EditorBunky& e) {
+    box->setTextovy(e.textovy);
     box->setAlignment(zarovnani(e.zarovnani));
     box->setMaxLength(e.maxDelka > 0 ? e.maxDelka : 32767);
     if (box->text() != e.text) box->setText(e.text);

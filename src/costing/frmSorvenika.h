@@ -60,8 +60,8 @@ public:
     QLabel* lblPoznDodani = nullptr;
     FlexGridView* Tabulka = nullptr;
     FlexGridView* TabSuma = nullptr;
-    QLineEdit* txtBox = nullptr;   // editor over a cell of Tabulka
-    QLineEdit* txtKoef = nullptr;  // editor over a cell of TabSuma
+    BunkovyEditor* txtBox = nullptr;   // editor over a cell of Tabulka
+    BunkovyEditor* txtKoef = nullptr;  // editor over a cell of TabSuma
 
     // "Zpět do menu" and the close box: the costing erased, the sheet unloaded, the main menu.
     void mnu_Zpet_do_menu_Click();
@@ -86,7 +86,7 @@ private:
     void lblPoznamka_Click();
     void mnuPridat_Click();
     void mnuTahak_Click();
-    void nactiEditor(QLineEdit* box, const FlexGridView* mrizka, const EditorBunky& e);
+    void nactiEditor(BunkovyEditor* box, const FlexGridView* mrizka, const EditorBunky& e);
     void sestavMenu();
     QWidget* sestavZahlavi();
     QWidget* sestavParametry();

@@ -183,7 +183,7 @@ QWidget* frmObjednavka::sestavPolozky() {
     Tabulka->setSirkaNavrhu(ModelObjednavky::kSirkaMrizky);
     Tabulka->setZalamovaniHlavicky(true);
     Tabulka->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtBox = new QLineEdit(Tabulka);
+    txtBox = new BunkovyEditor(Tabulka);
     txtBox->setObjectName(QStringLiteral("txtBox"));
     txtBox->setMaxLength(4);
     txtBox->setAlignment(Qt::AlignCenter);

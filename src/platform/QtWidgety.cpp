@@ -80,11 +80,16 @@ void nastavBarvu(QWidget* w, const QColor& barva) {
 // Alt alone would otherwise take the keyboard to the menu bar.
 bool BunkovyEditor::event(QEvent* e) {
     if (e->type() == QEvent::ShortcutOverride) {
-        switch (static_cast<QKeyEvent*>(e)->key()) {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        switch (k->key()) {
         case Qt::Key_Alt: case Qt::Key_AltGr: case Qt::Key_Meta: case Qt::Key_Control: case Qt::Key_Shift:
             e->accept();
             return true;
         default: break;
+        }
+        if (!m_textovy && (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+            e->ignore();
+            return true;
         }
     }
     return QLineEdit::event(e);

@@ -54,16 +54,24 @@ void ohlasPoOtevreni(QWidget* okno, const QString& chyba);
 void nastavBarvu(QWidget* w, const QColor& barva);
 
 // An editor laid over a grid cell. Every key pressed in it is its own: modifiers alone (the
-// Czech layout types its top-row digits with Shift), arrows, Page keys and shortcuts never
-// reach the grid underneath, which would close the editor and drop the text. The window ends it
-// on Enter, Escape and Tab through an event filter.
+// Czech layout types its top-row digits with Shift), arrows, Page keys and the rest never reach
+// the grid underneath, which would close the editor and drop the text. The window ends it on
+// Enter, Escape and Tab through an event filter.
+// Over a number (a count, a price, a coefficient) a key with Ctrl or Alt is the window's
+// shortcut first, so Ctrl+X, Ctrl+Z or Ctrl+E run their command rather than cut, undo or move;
+// the editor gets such a key only where no shortcut claims it. Over a text it keeps the line
+// edit's own (cut, copy, paste, undo), as every text box does.
 class BunkovyEditor : public QLineEdit {
     Q_OBJECT
 public:
     using QLineEdit::QLineEdit;
+    void setTextovy(bool textovy) { m_textovy = textovy; }
 
 protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
+
+private:
+    bool m_textovy = false;
 };

@@ -465,6 +465,8 @@ TEST(OrderSheetWindow, CommandsStoreTheOpenCountFirst) {
         {[&] { bunka(), ctrl(Qt::Key_O)(); }, zapsano(odeslane + "458.txt", "A;DVM;(\\d+);"), "2"},
         {[&] { klik(okno->lstObjednavky->viewport(), okno->lstObjednavky->visualItemRect(okno->lstObjednavky->item(1)).center())(); }, kusy, "5|3|"},
         {[&] { okno->aktivovano(); }, kusy, "5|3|"},
+        // Last: "Konec" reads no count, and the sheet goes with it.
+        {ctrl(Qt::Key_X), [&] { return QString::number(okno->isVisible()) + kusy(); }, "02|3|"},
     };
     for (const auto& c : pripady) {
         SCOPED_TRACE(&c - pripady);

@@ -456,7 +456,7 @@ TEST(CostingSheet, PrintErrorTitleAndTheUpdatersCursor) {
 
 // A command that reads the costing over an open editor uses what it shows: committed first as
 // Enter commits it, and a value refused stops the command. Escape and a click in the grid still
-// drop what was typed.
+// drop what was typed. A shortcut over the editor is the command's, also one that reads nothing.
 TEST(CostingSheet, CommandsCommitAnOpenEditorFirst) {
     Instalace inst;
     Okna pruvodce, objednavka;
@@ -466,6 +466,8 @@ TEST(CostingSheet, CommandsCommitAnOpenEditorFirst) {
     };
     frmSorvenika::Sluzby s;
     s.pruvodce = &pruvodce, s.objednavka = &objednavka, s.nabidka = zaznam, s.vystupy = {zaznam, zaznam, zaznam};
+    s.konec = [&] { uzito << QStringLiteral("konec"); };
+    s.zpetDoMenu = [&] { uzito << QStringLiteral("menu"); };
     Ukazka u(std::move(s));
     pruvodce.potvrzeni = [&] { (void)zaznam(u.m.kalkulace()); };
     ASSERT_TRUE(u.ukaz({1024, 768}));
@@ -475,11 +477,21 @@ TEST(CostingSheet, CommandsCommitAnOpenEditorFirst) {
     const auto klik = [](QWidget* w, QPoint p = {}) { return [=] { QTest::mouseClick(w, Qt::LeftButton, {}, p); }; };
     const auto bunka = [&](FlexGridView* v, int r) { return klik(v->viewport(), v->visualRect(v->grid()->index(v->grid()->radekModelu(r), 1)).center()); };
     const auto doObjednavky = [&] { ctrl(Qt::Key_O)(), uzito << objednavka.pridane.last().Kusy.section(u'|', 0, 0); };
+    // A command of the "Volby" menu, and the first row's quantity after it; the zero rows shown again.
+    const auto volba = [&](Prikaz p) {
+        return [&, p] {
+            u.m.setPovoleny(p, true);
+            u.okno.akce(p)->trigger();
+            uzito << QString::number(u.m.kalkulace().radky[0].Ks);
+            if (p == Prikaz::mnuVolbyZobrazitNuloveKusy) u.okno.akce(p)->trigger();
+        };
+    };
     const struct {
         std::function<void()> prikaz;
         QString uzito;  // none when the command did not run
         const char* napsano = "3";
         bool koeficient = false;  // typed into the coefficient, not the first row's quantity
+        bool necte = false;       // the command reads nothing: the editor stays as it is
     } pripady[] = {
         {[&] { u.sluzby.dialogs.soubory = {inst.dir.filePath("a.htm")}, ctrl(Qt::Key_H)(); }, "3/100"},
         {ctrl(Qt::Key_E), "3/100"},
@@ -491,9 +503,14 @@ TEST(CostingSheet, CommandsCommitAnOpenEditorFirst) {
         {ctrl(Qt::Key_N), "3/100"},
         {klik(u.okno.lblParametry[0]), "3/100"},
         {ctrl(Qt::Key_P), "", "40000"},
+        {ctrl(Qt::Key_P), "", "0", true},
         {ctrl(Qt::Key_P), pred + "/90", "90", true},
+        {volba(Prikaz::mnuSadaStred), "3"},
+        {volba(Prikaz::mnuVolbyZobrazitNuloveKusy), "3"},
+        {ctrl(Qt::Key_X), "konec", "3", false, true},
         {[&] { klavesa(Qt::Key_Escape), ctrl(Qt::Key_P)(); }, pred + "/100"},
         {[&] { bunka(u.okno.Tabulka, 1)(), doObjednavky(); }, pred},
+        {ctrl(Qt::Key_Z), "menu", "90", true},  // last: the sheet goes
     };
     for (const auto& c : pripady) {
         SCOPED_TRACE(&c - pripady);
@@ -508,8 +525,8 @@ TEST(CostingSheet, CommandsCommitAnOpenEditorFirst) {
         cislice(QString::fromLatin1(c.napsano));
         c.prikaz();
         QLineEdit* box = c.koeficient ? u.okno.txtKoef : u.okno.txtBox;
-        EXPECT_EQ(std::tuple(uzito.value(0), box->isVisible(), u.sluzby.dialogs.texty().contains(kZadejteCiselnouHodnotu)),
-                  std::tuple(c.uzito, c.uzito.isEmpty(), c.uzito.isEmpty()));
+        EXPECT_EQ(std::tuple(uzito.value(0), box->isVisible(), u.sluzby.dialogs.texty().contains(c.koeficient ? kSpatnaHodnotaSouctu : kZadejteCiselnouHodnotu)),
+                  std::tuple(c.uzito, c.uzito.isEmpty() || c.necte, c.uzito.isEmpty()));
         if (box->isVisible()) QTest::keyClick(box, Qt::Key_Escape);
     }
 }
