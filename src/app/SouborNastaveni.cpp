@@ -119,7 +119,6 @@ Hlaseni<> NactiIni(const QString& soubor, GlobalniData& data) {
 }
 
 Vysledek<> UlozIni(const QString& soubor, const Nastaveni& n) {
-    const Vysledek<> dph = ini::zapis(soubor, kNastaveni, QStringLiteral("DPH"), Regional::current().Str(n.DPH));
     const QList<std::pair<QString, QString>> uzivatel = {
         {"Prodejce", n.Prodejce},
         {"Tiskarna", n.Tiskarna},
@@ -133,8 +132,8 @@ Vysledek<> UlozIni(const QString& soubor, const Nastaveni& n) {
         {"PosledniSynchronizace", n.PosledniSynchronizace.toString(QStringLiteral("d.M.yyyy"))},
         {"Typ", QString::number(n.TypUzivatele)},
     };
-    const Vysledek<> v = ini::zapis(soubor, kUzivatel, uzivatel);
-    return v ? dph : v;
+    // One replacement: a kill or a failed write never leaves the new VAT with the old seller.
+    return ini::zapis(soubor, {{kNastaveni, {{QStringLiteral("DPH"), Regional::current().Str(n.DPH)}}}, {kUzivatel, uzivatel}});
 }
 
 void NastavPriznak(QString& verze, int pozice) {

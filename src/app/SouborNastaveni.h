@@ -11,8 +11,9 @@
 // shown before the start goes on.
 Hlaseni<> NactiIni(const QString& soubor, GlobalniData& data);
 
-// Writes VAT and the user's section back, key by key; installation keys are never written.
-// Fails when any value could not be written.
+// Writes VAT and the user's section back in one replacement of the file, so that it is the old
+// file or the new whole one; installation keys are never written. Fails, changing nothing, when
+// the file could not be written.
 Vysledek<> UlozIni(const QString& soubor, const Nastaveni& n);
 inline const QString kNastaveniNeulozeno =
     QStringLiteral("Změny nastavení provedené od spuštění programu budou ztraceny.");

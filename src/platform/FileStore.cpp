@@ -400,7 +400,9 @@ Vysledek<> replace(const QString& cesta, const QByteArray& bajty, std::optional<
     errno = 0;
     if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return chybaZapisu(cesta, duvodNeotevreni(cesta, f, errno));
     std::optional<QString> duvod;
-    if (prava && !f.setPermissions(*prava)) duvod = f.errorString();
+    // Qt words a refused permission change in English only; the call left its reason.
+    errno = 0;
+    if (prava && !f.setPermissions(*prava)) duvod = errno ? duvodSystemu(errno) : f.errorString();
     else duvod = zapisVse(f, bajty);
     // QSaveFile's own flush before the rename does not look at its result.
     if (!duvod && fdatasync(f.handle()) != 0) duvod = duvodSystemu(errno);

@@ -183,10 +183,11 @@ bool drziHeslo(const QString& text) {
 
 }  // namespace
 
-Vysledek<> zapis(const QString& soubor, const QString& sekce, const QList<std::pair<QString, QString>>& hodnoty) {
-    for (const auto& [klic, hodnota] : hodnoty)
-        if (!platnyNazev(sekce, klic))
-            return filestore::chybaZapisu(soubor, QStringLiteral("název [%1] %2 nelze zapsat").arg(sekce, klic));
+Vysledek<> zapis(const QString& soubor, const QList<Sekce>& sekce) {
+    for (const Sekce& s : sekce)
+        for (const auto& [klic, hodnota] : s.hodnoty)
+            if (!platnyNazev(s.nazev, klic))
+                return filestore::chybaZapisu(soubor, QStringLiteral("název [%1] %2 nelze zapsat").arg(s.nazev, klic));
 
     const bool existuje = QFile::exists(soubor);
     QString text;
@@ -196,7 +197,8 @@ Vysledek<> zapis(const QString& soubor, const QString& sekce, const QList<std::p
         text = t->value_or(QString());
     }
     const QString puvodni = text;
-    for (const auto& [klic, hodnota] : hodnoty) zapisDoTextu(text, sekce, klic, hodnota);
+    for (const Sekce& s : sekce)
+        for (const auto& [klic, hodnota] : s.hodnoty) zapisDoTextu(text, s.nazev, klic, hodnota);
 
     const QFileDevice::Permissions jenVlastnik = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     const bool heslo = drziHeslo(text);
@@ -213,6 +215,10 @@ Vysledek<> zapis(const QString& soubor, const QString& sekce, const QList<std::p
     // A password is its user's alone, and so is any settings file the program creates.
     return filestore::replace(soubor, cp1250::encode(text),
                               heslo || !existuje ? std::optional(jenVlastnik) : std::nullopt);
+}
+
+Vysledek<> zapis(const QString& soubor, const QString& sekce, const QList<std::pair<QString, QString>>& hodnoty) {
+    return zapis(soubor, QList<Sekce>{{sekce, hodnoty}});
 }
 
 Vysledek<> zapis(const QString& soubor, const QString& sekce, const QString& klic, const QString& hodnota) {

@@ -37,4 +37,13 @@ QString cti(const QString& soubor, const QString& sekce, const QString& klic, in
 Vysledek<> zapis(const QString& soubor, const QString& sekce, const QList<std::pair<QString, QString>>& hodnoty);
 Vysledek<> zapis(const QString& soubor, const QString& sekce, const QString& klic, const QString& hodnota);
 
+// The values of one section, for a write of several.
+struct Sekce {
+    QString nazev;
+    QList<std::pair<QString, QString>> hodnoty;
+};
+// The same for several sections in one replacement of the file: values that belong together are
+// then either all stored or none.
+Vysledek<> zapis(const QString& soubor, const QList<Sekce>& sekce);
+
 }  // namespace ini

@@ -5,6 +5,7 @@
 #include "platform/Errors.h"
 #include "platform/IniFile.h"
 #include "support/BezPravaCist.h"
+#include "support/SelhaniVolani.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -273,6 +274,38 @@ TEST(Start, AnotherUsersSettingsAreNamedOnceInTheEndMessage) {
         });
         EXPECT_EQ(QString::fromUtf8(zpravy), QString::fromUtf8(p.zprava).arg(inst.ini()) + u'\n' + kNastaveniNeulozeno);
         EXPECT_EQ(readBytes(inst.ini()), predtim);
+    }
+}
+
+// The end's save is one replacement of the file, whatever it changes: a failed write leaves the old
+// file and one message, a kill at a later write finds the save done; never the new VAT with the old
+// seller.
+TEST(Start, TheSettingsAreSavedInOnePiece) {
+    if (const std::string proc = bezPosluchace(); !proc.empty()) GTEST_SKIP() << proc;
+    const struct { unsigned zapis; bool zabit, ulozeno; QString zprava; } pripady[] = {
+        {1, false, false, QStringLiteral("Chyba při zápisu do souboru %1: Chyba vstupu/výstupu.\n") + kNastaveniNeulozeno},
+        {2, true, true, {}},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.zapis);
+        Instalace inst;
+        FakeServices sluzby;
+        Start s;
+        ASSERT_TRUE(s.aplikace.Main());
+        const QByteArray predtim = readBytes(inst.ini());
+        s.g.nastaveni.DPH = Currency::fromInt(15);
+        s.g.nastaveni.Prodejce = QStringLiteral("Nový prodejce");
+        const QByteArray zpravy = vPotomkovi([&]() -> QByteArray {
+            if (p.zabit ? !zabijPriNtemZapisu(p.zapis) : !selhejNtyZapis(p.zapis, EIO)) return "setup";
+            s.aplikace.UlozIniAKonec();
+            return sluzby.dialogs.texty().join(QLatin1Char('|')).toUtf8();
+        });
+        EXPECT_EQ(QString::fromUtf8(zpravy), p.zprava.contains(QLatin1String("%1")) ? p.zprava.arg(inst.ini()) : p.zprava);
+        GlobalniData g;
+        ASSERT_FALSE(NactiIni(inst.ini(), g).chyba);
+        if (!p.ulozeno) { EXPECT_TRUE(readBytes(inst.ini()) == predtim); }
+        EXPECT_EQ(g.nastaveni.DPH == Currency::fromInt(15), p.ulozeno);
+        EXPECT_EQ(g.nastaveni.Prodejce == QStringLiteral("Nový prodejce"), p.ulozeno);
     }
 }
 

@@ -395,8 +395,9 @@ TEST(FileStore, ACreateRemovesOnlyADeadWritersOldTemporary) {
 }
 
 #if defined(__x86_64__)
-// An open, a rename or a link the system refuses for a reason no access check can see (a failing
-// device, a quota) is named in Czech too, and leaves the old file or no new one.
+// An open, a permission change, a rename or a link the system refuses for a reason no access
+// check can see (a failing device, a quota) is named in Czech too, and leaves the old file or no
+// new one.
 TEST(FileStore, AFailedOpenRenameOrLinkSaysWhyInCzech) {
     const std::initializer_list<unsigned> prejmenovani = {__NR_rename, __NR_renameat, __NR_renameat2, __NR_link, __NR_linkat};
     const struct {
@@ -405,6 +406,7 @@ TEST(FileStore, AFailedOpenRenameOrLinkSaysWhyInCzech) {
         int chyba;
         bool novy;  // a new file's create, else a rewrite
         bool pojmenovany = false;  // a new file's temporary named
+        bool soukromy = false;     // a rewrite for the owner alone
     } pripady[] = {
         {"rewrite open", {__NR_open, __NR_openat}, EIO, false},
         {"rewrite open", {__NR_open, __NR_openat}, EDQUOT, false},
@@ -413,6 +415,7 @@ TEST(FileStore, AFailedOpenRenameOrLinkSaysWhyInCzech) {
         {"new link", prejmenovani, EIO, true},
         {"new named link", prejmenovani, EIO, true, true},
         {"new named lock", {__NR_flock}, ENOLCK, true, true},
+        {"rewrite permissions", {__NR_fchmod, __NR_fchmodat, __NR_chmod}, EPERM, false, false, true},
     };
     for (const auto& p : pripady) {
         QTemporaryDir dir;
@@ -424,7 +427,8 @@ TEST(FileStore, AFailedOpenRenameOrLinkSaysWhyInCzech) {
             for (const unsigned v : p.volani) pravidla.push_back({.volani = v, .akce = chybou(p.chyba)});
             if (p.pojmenovany) pravidla.push_back(kBezNepojmenovanych);
             if (!filtrujVolani(pravidla)) return "seccomp";
-            if (!p.novy) return filestore::replace(soubor, "new").chyba().toUtf8();
+            const auto prava = p.soukromy ? std::optional(QFileDevice::ReadOwner | QFileDevice::WriteOwner) : std::nullopt;
+            if (!p.novy) return filestore::replace(soubor, "new", prava).chyba().toUtf8();
             Vysledek<filestore::TempFile> t = filestore::createTemp(novy, false);
             if (!t) return t.chyba().toUtf8();
             return (*t).linkAs([&](int) { return novy; }).chyba().toUtf8();

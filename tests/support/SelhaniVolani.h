@@ -18,6 +18,7 @@
 #include <linux/audit.h>
 #include <linux/filter.h>
 #include <linux/seccomp.h>
+#include <signal.h>
 #include <sys/ioctl.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
@@ -164,6 +165,16 @@ inline seccomp_notif_resp pokracuj(const seccomp_notif& volani) {
 }
 #endif
 
+#if defined(__x86_64__)
+// A write into a pipe, the sanitizers' probe of memory (which aborts on an error it did not
+// expect), is no write of a file.
+inline bool doRoury(const seccomp_notif& zapis) {
+    char odkaz[64], cil[16] = {};
+    std::snprintf(odkaz, sizeof odkaz, "/proc/%u/fd/%llu", zapis.pid, static_cast<unsigned long long>(zapis.data.args[0]));
+    return readlink(odkaz, cil, sizeof cil - 1) > 0 && std::string_view(cil).starts_with("pipe:");
+}
+#endif
+
 // The writes (write(2)) of this thread and of the threads it starts, but for those into a pipe,
 // are counted from now on, and only the `n`th (from 1; none for 0) fails with `chyba`: one write
 // the system failed among many that it made. Gives the count so far; nullptr (errno says why) when
@@ -172,10 +183,7 @@ inline const std::atomic<unsigned>* selhejNtyZapis(unsigned n, int chyba) {
 #if defined(__x86_64__)
     static std::atomic<unsigned> zapisu{0};
     const bool nastaveno = poslouchejVolani(__NR_write, [n, chyba](const seccomp_notif& zapis, const auto& posli) {
-        // A pipe is the sanitizers' probe of memory, which aborts on an error it did not expect.
-        char odkaz[64], cil[16] = {};
-        std::snprintf(odkaz, sizeof odkaz, "/proc/%u/fd/%llu", zapis.pid, static_cast<unsigned long long>(zapis.data.args[0]));
-        const bool pocitany = !(readlink(odkaz, cil, sizeof cil - 1) > 0 && std::string_view(cil).starts_with("pipe:"));
+        const bool pocitany = !doRoury(zapis);
         const bool nty = pocitany && zapisu + 1 == n;
         if (posli(nty ? seccomp_notif_resp{.id = zapis.id, .val = 0, .error = -chyba, .flags = 0} : pokracuj(zapis)) && pocitany) ++zapisu;
     });
@@ -184,6 +192,23 @@ inline const std::atomic<unsigned>* selhejNtyZapis(unsigned n, int chyba) {
     (void)n, (void)chyba;
     errno = ENOSYS;
     return nullptr;
+#endif
+}
+
+// For a forked child only: the process is killed at the `n`th write counted as selhejNtyZapis
+// counts them, before it runs, as a kill or a power cut between two writes would stop it. False
+// (errno says why) when it cannot be set.
+inline bool zabijPriNtemZapisu(unsigned n) {
+#if defined(__x86_64__)
+    return poslouchejVolani(__NR_write, [n, zapisu = 0u](const seccomp_notif& zapis, const auto& posli) mutable {
+        const bool pocitany = !doRoury(zapis);
+        if (pocitany && zapisu + 1 == n) kill(getpid(), SIGKILL);
+        if (posli(pokracuj(zapis)) && pocitany) ++zapisu;
+    });
+#else
+    (void)n;
+    errno = ENOSYS;
+    return false;
 #endif
 }
 
