@@ -373,6 +373,14 @@ QByteArray zapisDBF(const DataDBF& data, const QDate& dnes, const QString& soubo
         pole.push_back(popisPole(data, i, soubor));
         soucet += pole.back().delka;
     }
+    // Records of no bytes read back as none, and the header's count would then call the file cut
+    // short; a record of the flag alone leaves the end mark a whole record to a reader that reads
+    // to the end of the file. So records whose every field is empty keep one blank per field.
+    if (soucet == 0 && n > 0)
+        for (PoleZapis& f : pole) {
+            f.delka = 1;
+            ++soucet;
+        }
     const long long delkaHlavicky = 32LL * poli + 33;
     const long long delkaZaznamu = soucet == 0 ? 0 : soucet + 1;
     if (delkaHlavicky > 0xFFFF || delkaZaznamu > 0xFFFF) throw preteceni(soubor);

@@ -35,7 +35,8 @@ struct DataDBF {
 // text names the file; deleted records are skipped, a record cut short at the end is dropped.
 DataDBF NactiDBF(const QString& cesta);
 // Writes the table to cesta + ".dbf", replacing the file only once the new one is complete.
-// Each field's type follows its cells: all dates D, all numbers N, otherwise C.
+// Each field's type follows its cells: all dates D, all numbers N, otherwise C, as wide as its
+// longest text (records empty in every field keep a blank in each, so that they read back).
 void UlozDBF(const QString& cesta, const DataDBF& data);
 
 // The two halves of the above over bytes in memory; `soubor` names the file in messages.

@@ -168,13 +168,14 @@ TEST_F(OknaZakazniku, ACutFileIsNamedOnceAsTheBookOpens) {
 }
 
 // The close box while a customer is typed: "Ano" stores it as "Ok" does, "Ne" drops it, "Storno"
-// keeps the window and the text. Nothing typed, nothing asked.
+// keeps the window and the text. Nothing typed, nothing asked, also after a change ended with "Ok".
 TEST(OknoAdresare, TheCloseBoxAsksAboutTheCustomerBeingTyped) {
-    const struct { int prikaz; const char* napsano; std::optional<Odpoved> odpoved; const char* kniha; } radky[] = {
+    const struct { int prikaz; const char* napsano; std::optional<Odpoved> odpoved; const char* kniha; bool poZmene = false; } radky[] = {
         {ModelAdresare::Novy, "Novák", Odpoved::Yes, "Adam Novák Zelený"},
         {ModelAdresare::Novy, "Novák", Odpoved::No, "Adam Zelený"},
         {ModelAdresare::Novy, "Novák", Odpoved::Cancel, "Adam Zelený"},
         {ModelAdresare::Novy, "", std::nullopt, "Adam Zelený"},
+        {ModelAdresare::Novy, "", std::nullopt, "Adam Zelený", true},
         {ModelAdresare::Zmenit, "Zoul", Odpoved::Yes, "Zelený Zoul"},
         {ModelAdresare::Zmenit, "Zoul", Odpoved::No, "Adam Zelený"},
         {ModelAdresare::Zmenit, "Zoul", Odpoved::Cancel, "Adam Zelený"},
@@ -187,6 +188,10 @@ TEST(OknoAdresare, TheCloseBoxAsksAboutTheCustomerBeingTyped) {
         frmAdresar a(k.soubor, {});
         ASSERT_TRUE(a.nacti());
         a.show();
+        if (r.poZmene) {
+            a.cmbPrikaz[ModelAdresare::Zmenit]->click();
+            a.cmbPrikaz[ModelAdresare::Ok]->click();
+        }
         a.cmbPrikaz[r.prikaz]->click();
         QTest::keyClick(a.txtAdresa[PRIJMENI], Qt::Key_A, Qt::ControlModifier);
         napis(a.txtAdresa[PRIJMENI], QString::fromUtf8(r.napsano));

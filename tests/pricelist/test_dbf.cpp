@@ -133,6 +133,7 @@ TEST(DBF, ChoosesFieldTypesFromTheCells) {
         {"data", {QDate(2026, 12, 5), QDate(2000, 1, 31), QDate()}, 'D', 8, 0, {"20261205", "20000131", "        "}},
         {"smisene", {QStringLiteral("x"), 12.5, QDate(2026, 12, 5)}, 'C', 9, 0, {"x        ", "12,5     ", "5.12.2026"}},
         {"prazdne", {nic, QStringLiteral("ab")}, 'C', 2, 0, {"  ", "ab"}},
+        {"jen prazdne", {nic, QString()}, 'C', 1, 0, {" ", " "}},
         {"pismena 852", {QStringLiteral("Číslo")}, 'C', 5, 0, {"\xAC\xA1slo"}},
         {"prilis dlouhy", {QString(300, QChar(u'ř'))}, 'C', 255, 0, {QByteArray(255, '\xFD')}},
     };

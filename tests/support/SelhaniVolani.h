@@ -25,6 +25,7 @@
 #include <sys/syscall.h>
 #include <sys/uio.h>
 #include <sys/utsname.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -102,6 +103,21 @@ inline std::string bezPosluchace() {
     unsigned akce = SECCOMP_RET_USER_NOTIF;
     if (syscall(__NR_seccomp, SECCOMP_GET_ACTION_AVAIL, 0, &akce) != 0)
         return std::string("seccomp user notification is not available: ") + std::strerror(errno);
+    // A filter above this process (a sandbox's, or one with a listener of its own) may refuse a
+    // new listener all the same: tried in a child, whose filter ends with it.
+    if (const pid_t dite = fork(); dite == 0) {
+        sock_filter vse = BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW);
+        const sock_fprog fprog{1, &vse};
+        _exit(prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
+                      syscall(__NR_seccomp, SECCOMP_SET_MODE_FILTER, SECCOMP_FILTER_FLAG_NEW_LISTENER, &fprog) >= 0
+                  ? 0
+                  : errno);
+    } else {
+        int stav = 0;
+        if (dite < 0 || waitpid(dite, &stav, 0) != dite || !WIFEXITED(stav)) return "a child cannot try a listener of calls here";
+        if (WEXITSTATUS(stav) != 0)
+            return std::string("a new listener of calls cannot be set up here: ") + std::strerror(WEXITSTATUS(stav));
+    }
     return {};
 #else
     return "the filter of calls is written for x86-64 only";
