@@ -212,24 +212,18 @@ Vysledek<bool> ModelArt::Vlozit() {
     if (auto* const* cil = std::get_if<ICilObjednavky*>(&m_cil); cil && !(*cil)->maVybranouPodobjednavku())
         return Chyba{kVyberteObjednavku};
     for (QString& f : m_filtry) f.clear();
+    // Inserted, they are chosen no more: the list shows 0 again.
+    const std::vector<Vyber> vybrane = std::exchange(m_vybrane, {});
     ZobrazPolozky();
     bool skryt = true;
-    if (auto* const* cil = std::get_if<ICilObjednavky*>(&m_cil)) vlozDoObjednavky(**cil);
-    else if (auto* const* cil = std::get_if<ICilNabidky*>(&m_cil)) vlozDoNabidky(**cil);
+    if (auto* const* cil = std::get_if<ICilObjednavky*>(&m_cil)) vlozDoObjednavky(**cil, vybrane);
+    else if (auto* const* cil = std::get_if<ICilNabidky*>(&m_cil)) vlozDoNabidky(**cil, vybrane);
     else skryt = false;
-    zrusVyber();
     return skryt;
 }
 
-void ModelArt::zrusVyber() {
-    for (size_t i = 0; i < m_radky.size() && !m_vybrane.empty(); ++i)
-        if (vybrana(m_cenik.ulozenyText(m_radky[i], TabulkaArtiklu::ObjCislo)))
-            m_grid.setTextMatrix(static_cast<int>(i) + 1, kSloupecKs, m_cenik.text(m_radky[i], kZTabulky[kSloupecKs]));
-    m_vybrane.clear();
-}
-
-void ModelArt::vlozDoObjednavky(ICilObjednavky& cil) {
-    for (const Vyber& v : m_vybrane) {
+void ModelArt::vlozDoObjednavky(ICilObjednavky& cil, const std::vector<Vyber>& vybrane) {
+    for (const Vyber& v : vybrane) {
         const QString ks = QString::number(v.ks);
         for (int r : m_radky) {
             if (m_cenik.ulozenyText(r, TabulkaArtiklu::ObjCislo) != v.kod) continue;
@@ -242,9 +236,9 @@ void ModelArt::vlozDoObjednavky(ICilObjednavky& cil) {
     cil.zobrazObjednavku();
 }
 
-void ModelArt::vlozDoNabidky(ICilNabidky& cil) {
+void ModelArt::vlozDoNabidky(ICilNabidky& cil, const std::vector<Vyber>& vybrane) {
     const Regional& reg = Regional::current();
-    for (const Vyber& v : m_vybrane) {
+    for (const Vyber& v : vybrane) {
         for (int r : m_radky) {
             if (m_cenik.ulozenyText(r, TabulkaArtiklu::ObjCislo) != v.kod) continue;
             // The shown price; none ("-s" articles) is 0.

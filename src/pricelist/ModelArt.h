@@ -100,10 +100,8 @@ private:
     const std::vector<quint64>& klice(int i);
     QString textRadku(int radek) const;
     const Vyber* vybrana(QStringView kod) const;
-    // None chosen, and every listed Ks back to the table's "0".
-    void zrusVyber();
-    void vlozDoObjednavky(ICilObjednavky& cil);
-    void vlozDoNabidky(ICilNabidky& cil);
+    void vlozDoObjednavky(ICilObjednavky& cil, const std::vector<Vyber>& vybrane);
+    void vlozDoNabidky(ICilNabidky& cil, const std::vector<Vyber>& vybrane);
 
     TabulkaArtiklu& m_cenik;
     FlexGrid m_grid;
