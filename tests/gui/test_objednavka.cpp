@@ -452,13 +452,10 @@ TEST(OrderSheetWindow, CommandsStoreTheOpenCountFirst) {
     const auto ctrl = [](Qt::Key k) { return [k] { QTest::keyClick(QApplication::focusWidget(), k, Qt::ControlModifier); }; };
     const auto klik = [](QWidget* w, QPoint p = {}) { return [=] { QTest::mouseClick(w, Qt::LeftButton, {}, p); }; };
     const auto bunka = [&] { klik(okno->Tabulka->viewport(), okno->Tabulka->visualRect(okno->Tabulka->model()->index(0, 0)).center())(); };
-    const auto jinyRadek = [&](Qt::Key k) {
+    const auto jinyRadek = [&](Qt::Key k) {  // 8 typed on the second row and left with k, 9 on the first
         return [=] {
-            QTest::keyClick(okno->txtBox, Qt::Key_Return), QTest::keyClick(okno->Tabulka, Qt::Key_8);  // on the second row
-            QTest::keyClick(okno->txtBox, k);
-            okno->Tabulka->setFocus();
-            QTest::keyClick(okno->Tabulka, Qt::Key_Up);
-            QTest::keyClick(okno->Tabulka, Qt::Key_9), QTest::keyClick(okno->txtBox, Qt::Key_Return);
+            QTest::keyClick(okno->txtBox, Qt::Key_Return), QTest::keyClick(okno->Tabulka, Qt::Key_8), QTest::keyClick(okno->txtBox, k);
+            okno->Tabulka->setFocus(), QTest::keyClick(okno->Tabulka, Qt::Key_Up), QTest::keyClick(okno->Tabulka, Qt::Key_9), QTest::keyClick(okno->txtBox, Qt::Key_Return);
         };
     };
     const struct { std::function<void()> prikaz; std::function<QString()> uzito; QString ocekavano; } pripady[] = {
