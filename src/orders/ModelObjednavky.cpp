@@ -31,6 +31,16 @@ qint32 pocetKusu(QStringView text) {
     return v >= std::numeric_limits<qint32>::max() ? std::numeric_limits<qint32>::max() : static_cast<qint32>(v);
 }
 
+bool ctePocty(PrikazObjednavky p) {
+    switch (p) {
+    case PrikazObjednavky::mnuObjednavkaNaSklad:
+    case PrikazObjednavky::mnuKonec:
+    case PrikazObjednavky::mnuNastaveni:
+    case PrikazObjednavky::mnuNapoveda: return false;
+    default: return true;
+    }
+}
+
 ModelObjednavky::ModelObjednavky(const TabulkaArtiklu& cenik, Currency DPH) : m_cenik(cenik), m_DPH(DPH) {
     for (int c = 0; c < kSloupcu; ++c) {
         Tabulka.setTextMatrix(0, c, QString::fromUtf8(kSloupce[c].hlavicka));

@@ -53,6 +53,25 @@ CenaPodobjednavky ocen(const clsPodobjednavka& s, const TabulkaArtiklu& cenik);
 // A price with VAT as the captions show it: Round(cena × (1 + DPH / 100) + 0.049, 1).
 QString cenaSDph(Currency cena, Currency DPH);
 
+// The sheet's commands: its menu items and its buttons.
+enum class PrikazObjednavky {
+    mnuObjednavkaNaSklad,
+    mnuImportObjednavky,
+    mnuExportObjednavky,
+    mnuTisk,
+    mnuOdeslat,
+    mnuKonec,
+    mnuNastaveni,
+    mnuNapoveda,
+    cmdOdebratObjednavku,
+    cmdKomponentyPridat,
+    cmdKomponentyOdebrat,
+};
+// Whether a command first stores the count open in the editor, as Enter would (and does not run
+// when that fails): every one does but those listed, which read no count. The stock order only
+// appends; with "Konec" an open editor goes with the sheet.
+bool ctePocty(PrikazObjednavky p);
+
 class ModelObjednavky : public ICilObjednavky {
 public:
     enum Sloupec { NazevDilu, ObjednaciZnak, PocetKs, CenaKs, CenaCelkem, kSloupcu };

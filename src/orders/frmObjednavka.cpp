@@ -108,12 +108,12 @@ frmObjednavka::frmObjednavka(Sluzby sluzby, QWidget* rodic)
     });
     pripoj(cmdPridatKombinovanou, &QPushButton::clicked, this, [this] { mnuObjednavkaNaSklad->trigger(); });
     pripoj(cmdOdebratObjednavku, &QPushButton::clicked, this, [this] {
-        if (!potvrdEditor()) return;
+        if (!predPrikazem(PrikazObjednavky::cmdOdebratObjednavku)) return;
         m_model.cmdOdebratObjednavku_Click();
         nacti();
     });
     pripoj(cmdKomponentyPridat, &QPushButton::clicked, this, [this] {
-        if (!potvrdEditor()) return;
+        if (!predPrikazem(PrikazObjednavky::cmdKomponentyPridat)) return;
         if (m_sluzby.zobrazCenik) m_sluzby.zobrazCenik(&m_model);
         activateWindow();
         Tabulka->setFocus();
@@ -121,12 +121,19 @@ frmObjednavka::frmObjednavka(Sluzby sluzby, QWidget* rodic)
     pripoj(cmdKomponentyOdebrat, &QPushButton::clicked, this, [this] {
         // The row current as the user chose the command goes, not the one Enter moves to.
         const int radek = m_model.Tabulka.Row();
-        if (!potvrdEditor()) return;
+        if (!predPrikazem(PrikazObjednavky::cmdKomponentyOdebrat)) return;
         m_model.Tabulka.setRow(radek);
         m_model.cmdKomponentyOdebrat_Click();
         nacti();
     });
     pripoj(Tabulka, &FlexGridView::znak, this, [this](QChar z) {
+        // A count left in the editor (the focus moved off it) is stored before another opens, on
+        // the row the user went to rather than the one Enter moves to.
+        if (txtBox->isVisible() && z >= u'0' && z <= u'9') {
+            const int radek = m_model.Tabulka.Row();
+            if (!potvrdEditor()) return;
+            m_model.Tabulka.setRow(radek);
+        }
         if (m_model.Tabulka_KeyPress(z)) otevriEditor(z);
     });
     pripoj(Tabulka, &FlexGridView::klik, this, [this] { zavriEditor(); });
@@ -258,13 +265,15 @@ QWidget* frmObjednavka::sestavOdeslani() {
     return w;
 }
 
-void frmObjednavka::prikaz(QAction* a, bool cte, const std::function<void()>& udalost) {
-    pripoj(a, &QAction::triggered, this, [this, cte, udalost] {
-        if (cte && !potvrdEditor()) return;
+void frmObjednavka::prikaz(QAction* a, PrikazObjednavky p, const std::function<void()>& udalost) {
+    pripoj(a, &QAction::triggered, this, [this, p, udalost] {
+        if (!predPrikazem(p)) return;
         udalost();
         nacti();
     });
 }
+
+bool frmObjednavka::predPrikazem(PrikazObjednavky p) { return !ctePocty(p) || potvrdEditor(); }
 
 void frmObjednavka::sestavMenu() {
     QSet<QChar> lista, nabidka;
@@ -288,16 +297,15 @@ void frmObjednavka::sestavMenu() {
     mnuNapoveda = menuBar()->addAction(sMnemonikou(QStringLiteral("Nápověda"), lista));
     mnuNapoveda->setObjectName(QStringLiteral("mnuNapoveda"));
 
-    // The stock order only appends, and the settings, the help and "Konec" read no count: an
-    // open editor stays as it is (and goes with the sheet).
-    prikaz(mnuObjednavkaNaSklad, false, [this] { m_model.objednavkaNaSklad(); });
-    prikaz(mnuImportObjednavky, true, [this] { mnuImportObjednavky_Click(); });
-    prikaz(mnuExportObjednavky, true, [this] { mnuExportObjednavky_Click(); });
-    prikaz(mnuTisk, true, [this] { ohlas(mnuTisk_Click(m_model)); });
-    prikaz(mnuOdeslat, true, [this] { mnuOdeslat_Click(); });
-    prikaz(mnuKonec, false, [this] { mnuKonec_Click(); });
-    prikaz(mnuNastaveni, false, [this] { mnuNastaveni_Click(); });
-    prikaz(mnuNapoveda, false, [] { mnuNapoveda_Click(); });
+    using P = PrikazObjednavky;
+    prikaz(mnuObjednavkaNaSklad, P::mnuObjednavkaNaSklad, [this] { m_model.objednavkaNaSklad(); });
+    prikaz(mnuImportObjednavky, P::mnuImportObjednavky, [this] { mnuImportObjednavky_Click(); });
+    prikaz(mnuExportObjednavky, P::mnuExportObjednavky, [this] { mnuExportObjednavky_Click(); });
+    prikaz(mnuTisk, P::mnuTisk, [this] { ohlas(mnuTisk_Click(m_model)); });
+    prikaz(mnuOdeslat, P::mnuOdeslat, [this] { mnuOdeslat_Click(); });
+    prikaz(mnuKonec, P::mnuKonec, [this] { mnuKonec_Click(); });
+    prikaz(mnuNastaveni, P::mnuNastaveni, [this] { mnuNastaveni_Click(); });
+    prikaz(mnuNapoveda, P::mnuNapoveda, [] { mnuNapoveda_Click(); });
 }
 
 void frmObjednavka::nacti() {

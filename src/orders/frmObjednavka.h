@@ -80,8 +80,10 @@ private:
     QWidget* sestavPolozky();
     QWidget* sestavOdeslani();
     void sestavMenu();
-    // A menu command; one that reads the counts (`cte`) commits an open count editor first.
-    void prikaz(QAction* a, bool cte, const std::function<void()>& udalost);
+    // A menu command, run after the open count is stored where ctePocty asks for it.
+    void prikaz(QAction* a, PrikazObjednavky p, const std::function<void()>& udalost);
+    // False when the command is not to run: the count it needed stored could not be.
+    bool predPrikazem(PrikazObjednavky p);
     void otevriEditor(QChar znak);
     void zavriEditor();
     // The count in the editor stored as Enter stores it, also before a command reads the

@@ -73,13 +73,13 @@ ModelArt::ModelArt(TabulkaArtiklu& cenik) : m_cenik(cenik), m_grid(1, kSloupcu) 
     ZobrazPolozky();
 }
 
-void ModelArt::otevri(CilVlozeni cil) {
+void ModelArt::otevri(CilVlozeni cil, bool ponechat) {
     m_cenik.Filtr(true);
     m_cenik.Sort(1);
     m_cil = cil;
     // Afresh at each showing, not at each activation: quantities typed before a switch to the
-    // order sheet and back stay, and what the Ks column shows is what "Vložit" inserts.
-    m_vybrane.clear();
+    // order sheet and back stay.
+    if (!ponechat) m_vybrane.clear();
     ZobrazPolozky();
 }
 
@@ -167,15 +167,22 @@ void ModelArt::ZobrazPolozky() {
 }
 
 QString ModelArt::textRadku(int r) const {
-    // A listed row shows "0" in its Ks column.
+    // The Ks column shows what "Vložit" inserts: the quantity chosen, else the table's "0".
     QString t = m_cenik.text(r, kZTabulky[0]);
-    for (int c = 1; c < kSloupcu; ++c) t += QLatin1Char('\t') + m_cenik.text(r, kZTabulky[c]);
+    const Vyber* v = m_vybrane.empty() ? nullptr : vybrana(m_cenik.ulozenyText(r, TabulkaArtiklu::ObjCislo));
+    for (int c = 1; c < kSloupcu; ++c)
+        t += QLatin1Char('\t') + (c == kSloupecKs && v ? QString::number(v->ks) : m_cenik.text(r, kZTabulky[c]));
     return t;
+}
+
+const ModelArt::Vyber* ModelArt::vybrana(QStringView kod) const {
+    const auto v = std::ranges::find_if(m_vybrane, [&](const Vyber& v) { return v.kod == kod; });
+    return v == m_vybrane.end() ? nullptr : &*v;
 }
 
 bool ModelArt::zacniZadani(QChar znak) {
     const int r = m_grid.Row();
-    if (znak < u'0' || znak > u'9' || r < 1) return false;
+    if (!zacinaZadani(znak) || r < 1) return false;
     m_radekZadani = r;
     m_grid.setCol(0);
     m_grid.setColSel(kSloupcu - 1);
@@ -186,12 +193,14 @@ Vysledek<> ModelArt::potvrdZadani(const QString& text) {
     if (m_radekZadani < 1) return {};
     const Vysledek<int> ks = mnozstviZTextu(text);
     if (!ks) return ks.selhani();
-    const int r = std::exchange(m_radekZadani, 0);
-    m_grid.setTextMatrix(r, kSloupecKs, QString::number(*ks));
-    const QString kod = m_grid.TextMatrix(r, 1);
+    const QString kod = m_grid.TextMatrix(std::exchange(m_radekZadani, 0), 1);
     // One quantity per article: a later one replaces it and goes to the end.
     if (InCol(m_vybrane, kod)) std::erase_if(m_vybrane, [&](const Vyber& v) { return v.kod == kod; });
     m_vybrane.push_back({kod, *ks});
+    // "Vložit" inserts it for every row listed under the code.
+    for (size_t i = 0; i < m_radky.size(); ++i)
+        if (m_cenik.ulozenyText(m_radky[i], TabulkaArtiklu::ObjCislo) == kod)
+            m_grid.setTextMatrix(static_cast<int>(i) + 1, kSloupecKs, QString::number(*ks));
     return {};
 }
 
@@ -203,17 +212,18 @@ Vysledek<bool> ModelArt::Vlozit() {
     if (auto* const* cil = std::get_if<ICilObjednavky*>(&m_cil); cil && !(*cil)->maVybranouPodobjednavku())
         return Chyba{kVyberteObjednavku};
     for (QString& f : m_filtry) f.clear();
+    // Inserted, they are chosen no more: the list shows 0 again.
+    const std::vector<Vyber> vybrane = std::exchange(m_vybrane, {});
     ZobrazPolozky();
     bool skryt = true;
-    if (auto* const* cil = std::get_if<ICilObjednavky*>(&m_cil)) vlozDoObjednavky(**cil);
-    else if (auto* const* cil = std::get_if<ICilNabidky*>(&m_cil)) vlozDoNabidky(**cil);
+    if (auto* const* cil = std::get_if<ICilObjednavky*>(&m_cil)) vlozDoObjednavky(**cil, vybrane);
+    else if (auto* const* cil = std::get_if<ICilNabidky*>(&m_cil)) vlozDoNabidky(**cil, vybrane);
     else skryt = false;
-    m_vybrane.clear();
     return skryt;
 }
 
-void ModelArt::vlozDoObjednavky(ICilObjednavky& cil) {
-    for (const Vyber& v : m_vybrane) {
+void ModelArt::vlozDoObjednavky(ICilObjednavky& cil, const std::vector<Vyber>& vybrane) {
+    for (const Vyber& v : vybrane) {
         const QString ks = QString::number(v.ks);
         for (int r : m_radky) {
             if (m_cenik.ulozenyText(r, TabulkaArtiklu::ObjCislo) != v.kod) continue;
@@ -226,9 +236,9 @@ void ModelArt::vlozDoObjednavky(ICilObjednavky& cil) {
     cil.zobrazObjednavku();
 }
 
-void ModelArt::vlozDoNabidky(ICilNabidky& cil) {
+void ModelArt::vlozDoNabidky(ICilNabidky& cil, const std::vector<Vyber>& vybrane) {
     const Regional& reg = Regional::current();
-    for (const Vyber& v : m_vybrane) {
+    for (const Vyber& v : vybrane) {
         for (int r : m_radky) {
             if (m_cenik.ulozenyText(r, TabulkaArtiklu::ObjCislo) != v.kod) continue;
             // The shown price; none ("-s" articles) is 0.

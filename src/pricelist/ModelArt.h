@@ -48,8 +48,10 @@ public:
     const FlexGrid& TabulkaArt() const { return m_grid; }
 
     // A caller shows the window: Filtr(True) and Sort(1) as both callers do, the target of
-    // "Vložit", no quantities chosen and the list afresh in the table's order.
-    void otevri(CilVlozeni cil);
+    // "Vložit" and the list afresh in the table's order; no quantities chosen unless `ponechat`
+    // (shown again for the same target while it is open).
+    void otevri(CilVlozeni cil, bool ponechat = false);
+    const CilVlozeni& cil() const { return m_cil; }
     // The order sheet goes away: the browser no longer inserts into it. True when it was the target.
     bool odpoj(const ICilObjednavky& cil);
 
@@ -57,16 +59,19 @@ public:
     // first request, as a long price list gives tens of thousands of them.
     const QStringList& seznamFiltru(int i);
     const QString& textFiltru(int i) const { return m_filtry[static_cast<size_t>(i)]; }
-    // A box's text changed (typed, chosen or cleared): the list follows.
+    // A box's text changed (typed, chosen or cleared): the list follows. An entry still open is
+    // dropped: the window confirms it first.
     void setTextFiltru(int i, const QString& text);
     void ZobrazPolozky();
 
     // A key typed on the grid: a digit opens the quantity entry on the current row. False when
     // it does not (another key, no article row).
     bool zacniZadani(QChar znak);
+    static bool zacinaZadani(QChar znak) { return znak >= u'0' && znak <= u'9'; }
     // The grid row being given a quantity, 0 when none is.
     int radekZadani() const { return m_radekZadani; }
     // Enter in the editor. A quantity out of range leaves the entry open and gives the message.
+    // Every listed row of the article shows the quantity.
     Vysledek<> potvrdZadani(const QString& text);
     // A click on the grid.
     void zrusZadani() { m_radekZadani = 0; }
@@ -94,8 +99,9 @@ private:
     QStringList NaplnFiltry(int i);
     const std::vector<quint64>& klice(int i);
     QString textRadku(int radek) const;
-    void vlozDoObjednavky(ICilObjednavky& cil);
-    void vlozDoNabidky(ICilNabidky& cil);
+    const Vyber* vybrana(QStringView kod) const;
+    void vlozDoObjednavky(ICilObjednavky& cil, const std::vector<Vyber>& vybrane);
+    void vlozDoNabidky(ICilNabidky& cil, const std::vector<Vyber>& vybrane);
 
     TabulkaArtiklu& m_cenik;
     FlexGrid m_grid;

@@ -97,6 +97,10 @@ frmArt::frmArt(TabulkaArtiklu& cenik, QWidget* rodic) : QDialog(rodic), m_model(
         c->lineEdit()->installEventFilter(this);
         cmbFilter[static_cast<size_t>(i)] = c;
         pripoj(c, &QComboBox::editTextChanged, this, [this, i](const QString& t) {
+            if (t == m_model.textFiltru(i)) return;
+            // The list refills only once the quantity still in the editor is taken; a refused
+            // one keeps it, and the box shows again the filter the list was made by.
+            if (!potvrdEditor()) return nactiFiltry();
             m_model.setTextFiltru(i, t);
             nactiZadani();
         });
@@ -131,6 +135,8 @@ frmArt::frmArt(TabulkaArtiklu& cenik, QWidget* rodic) : QDialog(rodic), m_model(
     v->addLayout(tlacitka);
 
     pripoj(TabulkaArt, &FlexGridView::znak, this, [this](QChar z) {
+        // A quantity left in the editor (the focus moved off it) is taken before another opens.
+        if (ModelArt::zacinaZadani(z) && !potvrdEditor()) return;
         if (m_model.zacniZadani(z)) otevriEditor(z);
     });
     pripoj(TabulkaArt, &FlexGridView::klik, this, [this] {
@@ -149,7 +155,11 @@ frmArt::frmArt(TabulkaArtiklu& cenik, QWidget* rodic) : QDialog(rodic), m_model(
 
 
 void frmArt::otevri(CilVlozeni cil) {
-    m_model.otevri(cil);
+    // Shown again for the same target while it is open: what was typed stays, the quantity in
+    // the editor taken first.
+    const bool znovu = isVisible() && m_model.cil() == cil;
+    if (znovu && !potvrdEditor()) return;
+    m_model.otevri(cil, znovu);
     nactiZadani();
 }
 
@@ -188,6 +198,8 @@ bool frmArt::eventFilter(QObject* o, QEvent* e) {
     if (klavesa == Qt::Key_Delete) {
         for (QComboBox* c : cmbFilter) {
             if (c->lineEdit() != o) continue;
+            // Once, before the two changes of text below.
+            if (!potvrdEditor()) return true;
             c->setCurrentIndex(-1);
             c->clearEditText();
             return true;
@@ -210,6 +222,7 @@ void frmArt::nactiFiltry() {
     for (int i = 0; i < ModelArt::kFiltru; ++i) {
         QComboBox* c = cmbFilter[static_cast<size_t>(i)];
         if (c->currentText() == m_model.textFiltru(i)) continue;
+        const QSignalBlocker b(c);
         c->setCurrentIndex(-1);
         c->setEditText(m_model.textFiltru(i));
     }

@@ -120,37 +120,62 @@ TEST(PriceListWindow, FilterListsComeWhenOpenedOrWalked) {
 }
 
 // "Vložit" over an open quantity editor confirms it first as Enter does, and a refused one stops
-// the insert; Escape and a click on the list still drop it.
+// the insert; Escape and a click on the list still drop it. So does every refill (a filter typed
+// or cleared, the window shown again) and another row's entry: a refused quantity keeps its
+// editor and the filter waits. After each the Ks column shows what "Vložit" inserts.
 TEST(PriceListWindow, InsertConfirmsTheOpenEditorFirst) {
+    QtSeznamPolozek* seznam = nullptr;  // the case's
+    CilVlozeni cil;
+    const auto filtr = [](frmArt& o) { QTest::keyClicks(o.cmbFilter[1]->lineEdit(), "T"), QTest::keyClick(o.cmbFilter[1]->lineEdit(), Qt::Key_Delete); };
+    const auto jinyRadek = [](frmArt& o) {  // Tab leaves the editor as it is; 5 on the first row
+        QTest::keyClick(o.txtBox, Qt::Key_Tab), o.TabulkaArt->setFocus(), QTest::keyClick(o.TabulkaArt, Qt::Key_Up);
+        QTest::keyClick(o.TabulkaArt, Qt::Key_5), QTest::keyClick(o.txtBox, Qt::Key_Return);
+    };
     const struct {
         bool nabidka;
         const char* napsano;  // on the second row, after 2 confirmed on the first
-        bool klik;            // on the list after it
+        std::function<void(frmArt&)> pak;
+        const char* ukazano;  // Ks of both rows before "Vložit" (the editor's text over its cell), the filter
         const char* vlozeno;  // the quantities inserted; none when refused, its editor left open
-    } pripady[] = {{false, "3", false, "2|3|"}, {true, "3", false, "2|3|"}, {false, "40000", false, ""},
-                   {false, "3\x1b", false, "2|"}, {false, "3", true, "2|"}};
+        int odmitnuti;
+    } pripady[] = {
+        {false, "3", {}, "2|3|", "2|3|", 0},
+        {true, "3", {}, "2|3|", "2|3|", 0},
+        {false, "40000", {}, "2|40000|", "", 1},
+        {false, "3\x1b", {}, "2|0|", "2|", 0},
+        {false, "3", [](frmArt& o) { QTest::mouseClick(o.TabulkaArt->viewport(), Qt::LeftButton, {}, o.TabulkaArt->visualRect(o.TabulkaArt->grid()->index(1, 1)).center()); }, "2|0|", "2|", 0},
+        {false, "3", filtr, "2|3|", "2|3|", 0},
+        {false, "40000", filtr, "2|40000|", "", 3},  // the letter, Delete, "Vložit"
+        {false, "3", jinyRadek, "5|3|", "3|5|", 0},
+        {false, "3", [&](frmArt&) { seznam->Zobraz(cil); }, "2|3|", "2|3|", 0},
+    };
     for (const auto& c : pripady) {
         SCOPED_TRACE(&c - pripady);
         FakeServices sluzby;
         TabulkaArtiklu cenik = TabulkaArtiklu::nacti(testData(QStringLiteral("cenik/Art")));
-        QtSeznamPolozek seznam(cenik, {});
+        QtSeznamPolozek s(cenik, {});
+        seznam = &s;
         FakeObjednavka objednavka;
         FakeNabidka nabidka;
+        QString ukazano;
         const auto vloz = [&](QWidget* w) {
             auto* okno = static_cast<frmArt*>(w);
             FlexGridView* v = okno->TabulkaArt;
             const auto klikni = [&](int r) { QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(v->grid()->index(r, 1)).center()); };
             for (auto [r, ks] : {std::pair(0, QStringLiteral("2\r")), std::pair(1, QString::fromLatin1(c.napsano))})
                 klikni(r), QTest::keyClicks(v, ks.left(1)), QTest::keyClicks(okno->txtBox, ks.mid(1));
-            if (c.klik) klikni(1);
+            if (c.pak) c.pak(*okno);
+            for (int r : {1, 2})
+                ukazano += (okno->txtBox->isVisible() && okno->model().radekZadani() == r ? okno->txtBox->text() : v->grid()->TextMatrix(r, 3)) + u'|';
+            ukazano += okno->cmbFilter[1]->currentText();
             QTest::mouseClick(okno->cmdVlozit, Qt::LeftButton);
         };
-        if (c.nabidka) az(modalni<frmArt>, [&](QWidget* w) { vloz(w), w->hide(); }), seznam.Zobraz(&nabidka);
-        else seznam.Zobraz(&objednavka), vloz(seznam.okno());
-        const std::unique_ptr<frmArt> vlastnik(seznam.okno());
+        if (c.nabidka) az(modalni<frmArt>, [&](QWidget* w) { vloz(w), w->hide(); }), s.Zobraz(cil = &nabidka);
+        else s.Zobraz(cil = &objednavka), vloz(s.okno());
+        const std::unique_ptr<frmArt> vlastnik(s.okno());
         QString vlozeno = objednavka.ks;
         for (const QString& r : nabidka.radky) vlozeno += r.section(u'\t', 3, 3) + u'|';
-        EXPECT_EQ(std::tuple(vlozeno, vlastnik && vlastnik->txtBox->isVisible(), sluzby.dialogs.texty()),
-                  std::tuple(QString::fromLatin1(c.vlozeno), !*c.vlozeno, *c.vlozeno ? QStringList() : QStringList{kZadejteHodnotu}));
+        EXPECT_EQ(std::tuple(ukazano, vlozeno, vlastnik && vlastnik->txtBox->isVisible(), sluzby.dialogs.texty()),
+                  std::tuple(QString::fromLatin1(c.ukazano), QString::fromLatin1(c.vlozeno), !*c.vlozeno, QStringList(c.odmitnuti, kZadejteHodnotu)));
     }
 }
