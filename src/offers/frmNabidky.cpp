@@ -226,7 +226,11 @@ void frmNabidky::sestavMenu() {
         a = nabidky->addAction(QString::fromUtf8(text));
         a->setObjectName(QLatin1String(jmeno));
         a->setShortcut(QKeySequence(QLatin1String(zkratka)));
-        pripoj(a, &QAction::triggered, this, [this, f] { (this->*f)(); });
+        // An amount typed but not yet taken lists first, so that the command acts on an offer the
+        // list shows, not on one the refill hides while the command's dialog is open.
+        pripoj(a, &QAction::triggered, this, [this, f] {
+            if (m_castka->potvrdZmenu()) (this->*f)();
+        });
     };
     prikaz(mnuKopirovat, "mnuKopirovat", "Kopírovat", "Ctrl+C", &frmNabidky::mnuKopirovat_Click);
     nabidky->addSeparator();

@@ -401,12 +401,13 @@ TEST(Nabidky, TheListIsFilteredByTheAmountShown) {
     writeBytes(inst.data + "/Nabidky/UlozeneNabidky.txt",
                "ID|ExtID|IDOZ|NazevAkce|CenaPoSleveBezDPH|CenaPoSleveSDPH\r\n1|1|7|A|40000|48400\r\n2|2|7|B|60000|72600\r\n"
                "3|3|7|C|120000|145200\r\n");
-    enum Jak { Enter, Tab, KlikDoSeznamu, JineOkno };
+    enum Jak { Enter, Tab, KlikDoSeznamu, JineOkno, Prikaz };
     const struct { bool zapnuto; const char* filtr; const char* castka; Jak jak; const char* nabidky; const char* filtrPo; } radky[] = {
         {true, "", "100000", Enter, "C", ""},
         {true, "", "100000", Tab, "C", ""},
         {true, "", "100000", KlikDoSeznamu, "C", ""},
         {true, "", "30000", JineOkno, "ABC", ""},
+        {true, "", "100000", Prikaz, "C", ""},  // Ctrl+H over the box: the list first
         {true, "", "abc", Tab, "ABC", ""},  // no number: above nothing, as with Enter
         {true, "c", "50000", Tab, "C", "c"},  // the project's filter typed first
         {true, "c", "50000", Enter, "BC", ""},
@@ -423,6 +424,7 @@ TEST(Nabidky, TheListIsFilteredByTheAmountShown) {
         okno.txtCastka->selectAll();
         QTest::keyClicks(okno.txtCastka, QString::fromUtf8(r.castka));
         if (r.jak <= Tab) QTest::keyClick(okno.txtCastka, r.jak == Enter ? Qt::Key_Return : Qt::Key_Tab);
+        else if (r.jak == Prikaz) QTest::keyClick(okno.txtCastka, Qt::Key_H, Qt::ControlModifier);
         else if (r.jak == JineOkno) { QWidget jine; jine.show(); jine.activateWindow(); ASSERT_TRUE(aktivni(&jine)); }
         else QTest::mouseClick(okno.Tabulka->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
         QString nabidky;
