@@ -93,7 +93,7 @@ frmSorvenika::frmSorvenika(GlobalniData& g, Sluzby sluzby, QWidget* rodic)
     Tabulka->setObjectName(QStringLiteral("Tabulka"));
     Tabulka->setSirkaNavrhu(ModelListu::kSirkaTabulky);
     Tabulka->setGrid(&m_model.Tabulka);
-    txtBox = new BunkovyEditor(Tabulka);
+    txtBox = new BunkovyEditor(Tabulka->viewport());
     txtBox->setObjectName(QStringLiteral("txtBox"));
     txtBox->hide();
     txtBox->installEventFilter(this);
@@ -103,7 +103,7 @@ frmSorvenika::frmSorvenika(GlobalniData& g, Sluzby sluzby, QWidget* rodic)
     TabSuma->setGrid(&m_model.TabSuma);
     TabSuma->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     TabSuma->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtKoef = new BunkovyEditor(TabSuma);
+    txtKoef = new BunkovyEditor(TabSuma->viewport());
     txtKoef->setObjectName(QStringLiteral("txtKoef"));
     txtKoef->hide();
     txtKoef->installEventFilter(this);

@@ -190,7 +190,7 @@ QWidget* frmObjednavka::sestavPolozky() {
     Tabulka->setSirkaNavrhu(ModelObjednavky::kSirkaMrizky);
     Tabulka->setZalamovaniHlavicky(true);
     Tabulka->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtBox = new BunkovyEditor(Tabulka);
+    txtBox = new BunkovyEditor(Tabulka->viewport());
     txtBox->setObjectName(QStringLiteral("txtBox"));
     txtBox->setMaxLength(4);
     txtBox->setAlignment(Qt::AlignCenter);

@@ -114,7 +114,7 @@ QRect FlexGridView::obdelnikBunky(int radek, int sloupec) const {
         return {};
     const int r = m_grid->radekModelu(radek);
     if (isRowHidden(r) || isColumnHidden(sloupec)) return {};
-    return visualRect(m_grid->index(r, sloupec)).translated(viewport()->pos());
+    return visualRect(m_grid->index(r, sloupec));
 }
 
 bool FlexGridView::jeVybrana(int modelRadek, int sloupec) const {

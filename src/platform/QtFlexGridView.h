@@ -36,8 +36,9 @@ public:
     void setZalamovaniHlavicky(bool zalamovat);
     bool zalamovaniHlavicky() const;
 
-    // The rectangle of a grid cell in this widget's coordinates (CellLeft, CellTop, CellWidth,
+    // The rectangle of a grid cell in the viewport's coordinates (CellLeft, CellTop, CellWidth,
     // CellHeight), for an editor placed over it; empty for the fixed row and for a hidden cell.
+    // An editor made a child of the viewport scrolls with its cell and is clipped with it.
     QRect obdelnikBunky(int radek, int sloupec) const;
 
 signals:

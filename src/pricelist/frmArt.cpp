@@ -113,7 +113,7 @@ frmArt::frmArt(TabulkaArtiklu& cenik, QWidget* rodic) : QDialog(rodic), m_model(
     TabulkaArt->setSirkaNavrhu(ModelArt::kSirkaMrizky);
     TabulkaArt->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    txtBox = new BunkovyEditor(TabulkaArt);
+    txtBox = new BunkovyEditor(TabulkaArt->viewport());
     txtBox->setObjectName(QStringLiteral("txtBox"));
     txtBox->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtBox->hide();

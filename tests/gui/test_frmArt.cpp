@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -35,6 +36,16 @@ TEST(PriceListWindow, FilterQuantityAndInsertThroughTheKeys) {
         EXPECT_EQ(okno->cmbFilter[i]->mapTo(okno, QPoint()).x(), sloupec.x()) << i;
         EXPECT_EQ(okno->cmbFilter[i]->width(), v->columnWidth(c)) << i;
     }
+
+    // Scrolled while a quantity is typed, the editor stays over the row it writes to.
+    okno->resize(okno->width(), okno->height() - v->viewport()->height() + 3 * v->rowHeight(0));
+    QCoreApplication::processEvents();
+    klikni(1);
+    QTest::keyClick(v, Qt::Key_3);
+    v->verticalScrollBar()->setValue(2);
+    EXPECT_EQ(std::pair(okno->txtBox->geometry(), v->verticalScrollBar()->value()),
+              std::pair(v->obdelnikBunky(1, ModelArt::kSloupecKs), 2));
+    QTest::keyClick(okno->txtBox, Qt::Key_Escape);
 
     QTest::keyClicks(okno->cmbFilter[2]->lineEdit(), QStringLiteral("ab"));
     ASSERT_EQ(g.Rows(), 3);  // abrazivní pasta, AB kotva

@@ -26,6 +26,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
 #include <QTest>
@@ -130,6 +131,13 @@ TEST(OrderSheetWindow, CostingAndTwoArticlesSentThroughTinyproxy) {
         okno->Tabulka->setFocus();
         QTest::keyClick(okno->Tabulka, Qt::Key_5);
         ASSERT_TRUE(okno->txtBox->isVisible());
+        // A grid scrolled meanwhile keeps the editor over the row it writes to.
+        FlexGridView* t = okno->Tabulka;
+        t->setMaximumHeight(t->height() - t->viewport()->height() + 2 * t->rowHeight(0));
+        QCoreApplication::processEvents();
+        t->verticalScrollBar()->setValue(1);
+        EXPECT_EQ(std::pair(okno->txtBox->geometry(), t->verticalScrollBar()->value()),
+                  std::pair(t->obdelnikBunky(1, ModelObjednavky::PocetKs), 1));
         QTest::keyClick(okno->txtBox, Qt::Key_Return);
         EXPECT_EQ(m.Objednavka.Item(1).Ks, "5|3|4|");
 

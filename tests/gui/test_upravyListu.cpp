@@ -136,6 +136,11 @@ TEST(CostingSheet, TypingIntoTheGridEditsTheCosting) {
     QTest::keyClick(t, Qt::Key_4);
     ASSERT_TRUE(box->isVisible());
     EXPECT_EQ(box->geometry(), t->obdelnikBunky(9, 3));
+    // Scrolled meanwhile, it stays over the row it writes to.
+    QScrollBar* posuvnik = t->verticalScrollBar();
+    posuvnik->setValue(posuvnik->value() + 3);
+    EXPECT_EQ(std::pair(box->geometry(), posuvnik->value()), std::pair(t->obdelnikBunky(9, 3), 3));
+    posuvnik->setValue(0);
     QTest::keyClick(box, Qt::Key_Tab);
     pis(box, QStringLiteral("2"));
     QTest::keyClick(box, Qt::Key_Return);
