@@ -221,6 +221,10 @@ void ModelListu::TabSuma_KeyPress(QChar znak) {
     const bool povoleno =
         m_g.nastaveni.TypUzivatele != 0 || (RadekSumy == kKoeficient && !jeTRemol(m_g.sorvenikaParametry.System));
     if (!povoleno || TabSuma.RowHeight(RadekSumy) < 1 || !jeCislice(znak)) return;
+    // The totals' Enter refills the bill: a count still open there is committed first, or, refused,
+    // keeps its editor and no second one opens.
+    if (m_txtBox.viditelny) txtBox_KeyPress(u'\r');
+    if (m_txtBox.viditelny) return;
     TabSuma.setRow(RadekSumy);
     TabSuma.setCol(1);
     m_txtKoef = {true, znak, FlexGrid::VpravoStred, 0, RadekSumy, 1, false};

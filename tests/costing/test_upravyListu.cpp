@@ -251,6 +251,23 @@ TEST(UpravaListu, TotalsEditorsByUserAndSystem) {
     l.napisSoucet(kKoeficient, "9x");
     l.odmitnuto(kSpatnaHodnotaSouctu, l.m.txtKoef());
     EXPECT_EQ(l.g.Koeficient, 1.0f);
+
+    // A count still open in the bill is committed before the totals' editor opens; a refused one
+    // keeps its editor, and no second editor opens.
+    for (const auto& [ks, kusy] : {std::pair("7", 7.0f), std::pair("abc", 2.0f)}) {
+        SCOPED_TRACE(ks);
+        List d;
+        d.m.prepniVolbu(Prikaz::mnuVolbyPrepocitavat);
+        d.m.Tabulka.setRow(2);
+        d.m.Tabulka_KeyDown(Qt::Key_1);
+        d.m.Tabulka_KeyPress(u'1');
+        d.m.setTextTxtBox(QString::fromUtf8(ks));
+        d.m.TabSuma.setRow(kKoeficient);
+        d.m.TabSuma_Click();
+        d.m.TabSuma_KeyPress(u'9');
+        EXPECT_EQ(std::tuple(d.polozka(2).Ks, d.m.txtBox().viditelny, d.m.txtKoef().viditelny),
+                  std::tuple(kusy, kusy != 7.0f, kusy == 7.0f));
+    }
 }
 
 TEST(UpravaListu, ViewOptionsTurnOverIntoTheSettingsAndTheGrid) {
