@@ -692,6 +692,10 @@ void ModelParametru::zrusNenabizene() {
 
 void ModelParametru::cmdDalsi_Click() {
     if (!pripraven(P::cmdDalsi)) return;
+    // Back's press checks no box, so one released off it leaves the focus there: the frame's
+    // height is checked wherever the focus is, as Ok checks the above-roof height.
+    for (P vyska : {P::txtVyskaOrlex, P::txtVyskaObezdivky})
+        if (dostupny(vyska) && !kontrolaOdchodu(vyska)) return;
     zrusNenabizene();
     s(P::cmdZpet).povoleny = true;
     ++m_krokDalsi;

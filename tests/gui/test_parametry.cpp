@@ -305,7 +305,8 @@ TEST(WizardWindow, OverTheSheetTheLinksChoicesWaitForOkAndTheCloseBoxAbandons) {
 // retyped after `predtim` is warned about, holding the focus, Ok included; else Ok commits the price.
 // Back and "NE" read no height: no box refuses them, and Back leaves its text as typed.
 TEST(WizardWindow, ABoxLeftWithoutEnterIsTakenOrWarned) {
-    enum Jak { Enter, Tab, Klik, Dalsi, Ok, NeAnoOk, Zpet, Ne };  // NeAnoOk: typed under "NE", then "ANO" and Ok
+    // NeAnoOk: typed under "NE", then "ANO" and Ok; StiskZpetDalsi: Back pressed and released off it, then Next.
+    enum Jak { Enter, Tab, Klik, Dalsi, Ok, NeAnoOk, Zpet, Ne, StiskZpetDalsi };
     const struct { P box; const char* predtim; const char* text; Jak jak; QString pouzito; int souprava = -1; } radky[] = {
         {P::txtPocetNapojovacichDilu, nullptr, "1", Enter, QStringLiteral("31\u00a0349,00")},
         {P::txtPocetNapojovacichDilu, nullptr, "1", Tab, QStringLiteral("31\u00a0349,00")},
@@ -317,6 +318,8 @@ TEST(WizardWindow, ABoxLeftWithoutEnterIsTakenOrWarned) {
         {P::txtVyskaOrlex, "1,5", "1", Tab, texty::kStisknoteEnter},
         {P::txtVyskaObezdivky, "1", "2", Klik, texty::kStisknoteEnter},
         {P::txtVyskaObezdivky, "1", "2", Dalsi, texty::kStisknoteEnter},
+        {P::txtVyskaObezdivky, "1", "2", StiskZpetDalsi, texty::kStisknoteEnter},
+        {P::txtVyskaOrlex, "1,5", "1", StiskZpetDalsi, texty::kStisknoteEnter},
         {P::txtVyskaNadstresniCasti, "1,8", "2,5", Tab, texty::kStisknoteEnter},
         {P::txtVyskaNadstresniCasti, "1,8", "2,5", Ok, texty::kStisknoteEnter},
         {P::txtVyskaNadstresniCasti, "1,8", "2,5", NeAnoOk, texty::kStisknoteEnter},
@@ -370,6 +373,11 @@ TEST(WizardWindow, ABoxLeftWithoutEnterIsTakenOrWarned) {
         napis(r.box, r.text);
         if (r.jak == NeAnoOk) klik(P::optVolbaStatZajisteni0);
         if (r.jak <= Tab) QTest::keyClick(e(r.box), r.jak == Enter ? Qt::Key_Return : Qt::Key_Tab);
+        else if (r.jak == StiskZpetDalsi) {
+            QTest::mousePress(w.prvek(P::cmdZpet), Qt::LeftButton);
+            QTest::mouseRelease(w.prvek(P::cmdZpet), Qt::LeftButton, {}, QPoint(-20, -20));
+            klik(P::cmdDalsi);
+        }
         else klik(r.jak == Dalsi ? P::cmdDalsi : r.jak == Zpet ? P::cmdZpet : r.jak == Ne ? P::optVolbaStatZajisteni1
                   : r.jak != Klik ? P::cmdOk : dily ? optUkonceni(2) : P::optCihla0);
         if (!sluzby.dialogs.zpravy.isEmpty()) { EXPECT_EQ(QApplication::focusWidget(), w.prvek(r.box)); }
