@@ -40,11 +40,8 @@ TEST(PriceListWindow, FilterQuantityAndInsertThroughTheKeys) {
     // Scrolled while a quantity is typed, the editor stays over the row it writes to.
     okno->resize(okno->width(), okno->height() - v->viewport()->height() + 3 * v->rowHeight(0));
     QCoreApplication::processEvents();
-    klikni(1);
-    QTest::keyClick(v, Qt::Key_3);
-    v->verticalScrollBar()->setValue(2);
-    EXPECT_EQ(std::pair(okno->txtBox->geometry(), v->verticalScrollBar()->value()),
-              std::pair(v->obdelnikBunky(1, ModelArt::kSloupecKs), 2));
+    klikni(1), QTest::keyClick(v, Qt::Key_3), v->verticalScrollBar()->setValue(2);
+    EXPECT_EQ(std::pair(okno->txtBox->geometry(), v->verticalScrollBar()->value()), std::pair(v->obdelnikBunky(1, ModelArt::kSloupecKs), 2));
     QTest::keyClick(okno->txtBox, Qt::Key_Escape);
 
     QTest::keyClicks(okno->cmbFilter[2]->lineEdit(), QStringLiteral("ab"));
@@ -135,8 +132,7 @@ TEST(PriceListWindow, FilterListsComeWhenOpenedOrWalked) {
 // or cleared, the window shown again) and another row's entry: a refused quantity keeps its
 // editor and the filter waits. After each the Ks column shows what "Vložit" inserts.
 TEST(PriceListWindow, InsertConfirmsTheOpenEditorFirst) {
-    QtSeznamPolozek* seznam = nullptr;  // the case's
-    CilVlozeni cil;
+    const auto klikni = [](frmArt& o, int r) { QTest::mouseClick(o.TabulkaArt->viewport(), Qt::LeftButton, {}, o.TabulkaArt->visualRect(o.TabulkaArt->grid()->index(r, 1)).center()); };
     const auto filtr = [](frmArt& o) { QTest::keyClicks(o.cmbFilter[1]->lineEdit(), "T"), QTest::keyClick(o.cmbFilter[1]->lineEdit(), Qt::Key_Delete); };
     const auto jinyRadek = [](frmArt& o) {  // Tab leaves the editor as it is; 5 on the first row
         QTest::keyClick(o.txtBox, Qt::Key_Tab), o.TabulkaArt->setFocus(), QTest::keyClick(o.TabulkaArt, Qt::Key_Up);
@@ -150,40 +146,34 @@ TEST(PriceListWindow, InsertConfirmsTheOpenEditorFirst) {
         const char* vlozeno;  // the quantities inserted; none when refused, its editor left open
         int odmitnuti;
     } pripady[] = {
-        {false, "3", {}, "2|3|", "2|3|", 0},
-        {true, "3", {}, "2|3|", "2|3|", 0},
-        {false, "40000", {}, "2|40000|", "", 1},
-        {false, "3\x1b", {}, "2|0|", "2|", 0},
-        {false, "3", [](frmArt& o) { QTest::mouseClick(o.TabulkaArt->viewport(), Qt::LeftButton, {}, o.TabulkaArt->visualRect(o.TabulkaArt->grid()->index(1, 1)).center()); }, "2|0|", "2|", 0},
-        {false, "3", filtr, "2|3|", "2|3|", 0},
-        {false, "40000", filtr, "2|40000|", "", 3},  // the letter, Delete, "Vložit"
+        {false, "3", {}, "2|3|", "2|3|", 0}, {true, "3", {}, "2|3|", "2|3|", 0}, {false, "40000", {}, "2|40000|", "", 1},
+        {false, "3\x1b", {}, "2|0|", "2|", 0}, {false, "3", [&](frmArt& o) { klikni(o, 1); }, "2|0|", "2|", 0},
+        {false, "3", filtr, "2|3|", "2|3|", 0}, {false, "40000", filtr, "2|40000|", "", 3},  // refused at the letter, Delete, "Vložit"
         {false, "3", jinyRadek, "5|3|", "3|5|", 0},
-        {false, "3", [&](frmArt&) { seznam->Zobraz(cil); }, "2|3|", "2|3|", 0},
+        {false, "3", [](frmArt& o) { o.otevri(o.model().cil()); }, "2|3|", "2|3|", 0},  // shown again
     };
     for (const auto& c : pripady) {
         SCOPED_TRACE(&c - pripady);
         FakeServices sluzby;
         TabulkaArtiklu cenik = TabulkaArtiklu::nacti(testData(QStringLiteral("cenik/Art")));
-        QtSeznamPolozek s(cenik, {});
-        seznam = &s;
+        QtSeznamPolozek seznam(cenik, {});
         FakeObjednavka objednavka;
         FakeNabidka nabidka;
         QString ukazano;
         const auto vloz = [&](QWidget* w) {
             auto* okno = static_cast<frmArt*>(w);
             FlexGridView* v = okno->TabulkaArt;
-            const auto klikni = [&](int r) { QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(v->grid()->index(r, 1)).center()); };
             for (auto [r, ks] : {std::pair(0, QStringLiteral("2\r")), std::pair(1, QString::fromLatin1(c.napsano))})
-                klikni(r), QTest::keyClicks(v, ks.left(1)), QTest::keyClicks(okno->txtBox, ks.mid(1));
+                klikni(*okno, r), QTest::keyClicks(v, ks.left(1)), QTest::keyClicks(okno->txtBox, ks.mid(1));
             if (c.pak) c.pak(*okno);
             for (int r : {1, 2})
                 ukazano += (okno->txtBox->isVisible() && okno->model().radekZadani() == r ? okno->txtBox->text() : v->grid()->TextMatrix(r, 3)) + u'|';
             ukazano += okno->cmbFilter[1]->currentText();
             QTest::mouseClick(okno->cmdVlozit, Qt::LeftButton);
         };
-        if (c.nabidka) az(modalni<frmArt>, [&](QWidget* w) { vloz(w), w->hide(); }), s.Zobraz(cil = &nabidka);
-        else s.Zobraz(cil = &objednavka), vloz(s.okno());
-        const std::unique_ptr<frmArt> vlastnik(s.okno());
+        if (c.nabidka) az(modalni<frmArt>, [&](QWidget* w) { vloz(w), w->hide(); }), seznam.Zobraz(&nabidka);
+        else seznam.Zobraz(&objednavka), vloz(seznam.okno());
+        const std::unique_ptr<frmArt> vlastnik(seznam.okno());
         QString vlozeno = objednavka.ks;
         for (const QString& r : nabidka.radky) vlozeno += r.section(u'\t', 3, 3) + u'|';
         EXPECT_EQ(std::tuple(ukazano, vlozeno, vlastnik && vlastnik->txtBox->isVisible(), sluzby.dialogs.texty()),

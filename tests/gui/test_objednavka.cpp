@@ -134,10 +134,8 @@ TEST(OrderSheetWindow, CostingAndTwoArticlesSentThroughTinyproxy) {
         // A grid scrolled meanwhile keeps the editor over the row it writes to.
         FlexGridView* t = okno->Tabulka;
         t->setMaximumHeight(t->height() - t->viewport()->height() + 2 * t->rowHeight(0));
-        QCoreApplication::processEvents();
-        t->verticalScrollBar()->setValue(1);
-        EXPECT_EQ(std::pair(okno->txtBox->geometry(), t->verticalScrollBar()->value()),
-                  std::pair(t->obdelnikBunky(1, ModelObjednavky::PocetKs), 1));
+        QCoreApplication::processEvents(), t->verticalScrollBar()->setValue(1);
+        EXPECT_EQ(std::pair(okno->txtBox->geometry(), t->verticalScrollBar()->value()), std::pair(t->obdelnikBunky(1, ModelObjednavky::PocetKs), 1));
         QTest::keyClick(okno->txtBox, Qt::Key_Return);
         EXPECT_EQ(m.Objednavka.Item(1).Ks, "5|3|4|");
 
@@ -441,8 +439,7 @@ TEST(ProgramWindows, TheCommandThatShowsAWindowBringsItBackFromMinimised) {
 
 // A command that reads the sub-orders over the open count editor stores the count first, as Enter
 // does, and stops on one the send refuses; a click in the grid still drops it and the stock order
-// leaves it open. Another sub-order chosen, the sheet active again, or a digit typed on another
-// row stores it for its own.
+// leaves it open. Another sub-order chosen, or the sheet active again, stores it for its own.
 TEST(OrderSheetWindow, CommandsStoreTheOpenCountFirst) {
     auto&& [inst, hodiny, sluzby, server] = Odesilani();
     BEZI(server);
@@ -461,10 +458,8 @@ TEST(OrderSheetWindow, CommandsStoreTheOpenCountFirst) {
     const auto klik = [](QWidget* w, QPoint p = {}) { return [=] { QTest::mouseClick(w, Qt::LeftButton, {}, p); }; };
     const auto bunka = [&] { klik(okno->Tabulka->viewport(), okno->Tabulka->visualRect(okno->Tabulka->model()->index(0, 0)).center())(); };
     const auto jinyRadek = [&](Qt::Key k) {  // 8 typed on the second row and left with k, 9 on the first
-        return [=] {
-            QTest::keyClick(okno->txtBox, Qt::Key_Return), QTest::keyClick(okno->Tabulka, Qt::Key_8), QTest::keyClick(okno->txtBox, k);
-            okno->Tabulka->setFocus(), QTest::keyClick(okno->Tabulka, Qt::Key_Up), QTest::keyClick(okno->Tabulka, Qt::Key_9), QTest::keyClick(okno->txtBox, Qt::Key_Return);
-        };
+        QTest::keyClick(okno->txtBox, Qt::Key_Return), QTest::keyClick(okno->Tabulka, Qt::Key_8), QTest::keyClick(okno->txtBox, k);
+        okno->Tabulka->setFocus(), QTest::keyClick(okno->Tabulka, Qt::Key_Up), QTest::keyClick(okno->Tabulka, Qt::Key_9), QTest::keyClick(okno->txtBox, Qt::Key_Return);
     };
     const struct { std::function<void()> prikaz; std::function<QString()> uzito; QString ocekavano; } pripady[] = {
         {ctrl(Qt::Key_O), zapsano(odeslane + "457.txt", "A;DVM;(\\d+);"), "5"},
@@ -481,10 +476,9 @@ TEST(OrderSheetWindow, CommandsStoreTheOpenCountFirst) {
         {[&] { klik(okno->lstObjednavky->viewport(), okno->lstObjednavky->visualItemRect(okno->lstObjednavky->item(1)).center())(); }, kusy, "5|3|"},
         {[&] { okno->aktivovano(); }, kusy, "5|3|"},
         // Left with Tab or Shift+Tab, the editor stays; a digit on another row stores it first.
-        {jinyRadek(Qt::Key_Tab), kusy, "9|8|"},
-        {jinyRadek(Qt::Key_Backtab), kusy, "9|8|"},
-        // Last: "Konec" reads no count, and the sheet goes with it.
-        {ctrl(Qt::Key_X), [&] { return QString::number(okno->isVisible()) + kusy(); }, "02|3|"},
+        {[&] { jinyRadek(Qt::Key_Tab); }, kusy, "9|8|"},
+        {[&] { jinyRadek(Qt::Key_Backtab); }, kusy, "9|8|"},
+        {ctrl(Qt::Key_X), [&] { return QString::number(okno->isVisible()) + kusy(); }, "02|3|"},  // last: "Konec" reads no count; the sheet goes
     };
     for (const auto& c : pripady) {
         SCOPED_TRACE(&c - pripady);

@@ -138,13 +138,11 @@ TEST(ModelArt, SelectionsInTheOrderLastConfirmed) {
     EXPECT_EQ(m.VybranePolozky(), ocekavane);
     for (const auto& [klic, je] : {std::pair{"ab12", true}, {"KD330", true}, {"Ab12", false}, {"", false}})
         EXPECT_EQ(ModelArt::InCol(m.VybranePolozky(), QString::fromLatin1(klic)), je) << klic;
-    // Both rows of KD330 show what "Vložit" inserts for each.
-    EXPECT_EQ(sloupec(m, 3), QStringList({"0", "0", "4", "5", "7", "7", "0"}));
+    EXPECT_EQ(sloupec(m, 3), QStringList({"0", "0", "4", "5", "7", "7", "0"}));  // both rows of KD330
 
     ASSERT_TRUE(m.zacniZadani(QLatin1Char('9')));
-    // A filter change closes the entry (its row may be gone; the window takes it first) and
-    // shows the quantities chosen, which stay; so does a showing that keeps them. A caller's
-    // showing afresh clears both.
+    // A filter change closes the entry (its row may be gone; the window takes it first); the
+    // quantities chosen stay and show, as after a showing that keeps them. One afresh clears both.
     m.setTextFiltru(2, QStringLiteral("a"));
     EXPECT_EQ(m.radekZadani(), 0);
     EXPECT_TRUE(m.potvrdZadani(QStringLiteral("9")));
