@@ -91,9 +91,8 @@ TEST(MainMenu, ExitAndTheCloseBoxWriteIdenticalSettings) {
 }
 
 // A seller or VAT rate left without Enter is in use at once, for the costing, the order sheet, the
-// representative's settings and the settings file; a rate that is no number is warned about at
-// every leave ("|" parts are left one after another, an empty one left again as it stands), keeps
-// the focus and runs nothing.
+// representative's settings and the settings file; a rate that is no number is warned about at every
+// leave ("|" parts: left one after another, an empty one as it stands), keeps the focus, runs nothing.
 TEST(MainMenu, TheSellerAndTheVatInUseAreThoseTheBoxesShow) {
     enum Jak { Enter, Tab, KlikNaSystem, Objednavky, ZastupceOZ, JineOkno, TlacitkoExit, ZaviraciPolicko };
     const QString z = kZadejteCislo, m100 = kSazbaDPHMimoRozsah, puvodni = QStringLiteral("Ukázkové stavebniny s.r.o.");
@@ -123,28 +122,17 @@ TEST(MainMenu, TheSellerAndTheVatInUseAreThoseTheBoxesShow) {
         FakeServices sluzby;
         ASSERT_TRUE(ini::zapis(inst.data + QStringLiteral("/Objednavky.ini"), QStringLiteral("NASTAVENI"),
                                QStringLiteral("pripojeni"), QStringLiteral("3")));
-        // Each window the menu opens notes the seller and the rate it found in use.
-        std::optional<std::pair<QString, QString>> otevrenoS;
-        std::function<void()> otevri;
-        struct : IModalniOkno { std::function<void()>* o; void ZobrazModalne() override { (*o)(); } } kalkulace, nastaveniOZ;
-        struct : IOkno { std::function<void()>* o; void Zobraz() override { (*o)(); } } objednavky;
-        kalkulace.o = nastaveniOZ.o = objednavky.o = &otevri;
-        QtProgram::Navaznosti n;
-        n.pruvodce = &kalkulace;
-        n.objednavky = &objednavky;
-        n.nastaveniOZ = &nastaveniOZ;
-        QtProgram p(n);
+        struct : IModalniOkno { std::function<void()> o; void ZobrazModalne() override { o(); } } kalkulace, nastaveniOZ;
+        struct : IOkno { std::function<void()> o; void Zobraz() override { o(); } } objednavky;
+        QtProgram p({.nactiCenik = {}, .pruvodce = &kalkulace, .objednavky = &objednavky, .nastaveniOZ = &nastaveniOZ});
         ASSERT_TRUE(p.aplikace().Main() && aktivni(p.menu()));
         frmMenu* m = p.menu();
         const auto pouzito = [&] { return std::pair(p.data().nastaveni.Prodejce, TextDPH(p.data().nastaveni)); };
-        otevri = [&] { otevrenoS = pouzito(); };
+        std::optional<std::pair<QString, QString>> otevrenoS;  // what the window the menu opened found in use
+        kalkulace.o = nastaveniOZ.o = objednavky.o = [&] { otevrenoS = pouzito(); };
         QLineEdit* box = r.dph ? m->txtDPH : m->txtProdejce;
         for (const QString& krok : QString::fromUtf8(r.text).split(u'|')) {
-            if (!krok.isEmpty()) {
-                box->setFocus();
-                box->selectAll();
-                QTest::keyClicks(box, krok);
-            }
+            if (!krok.isEmpty()) box->setFocus(), box->selectAll(), QTest::keyClicks(box, krok);
             if (r.jak <= Tab) QTest::keyClick(box, r.jak == Enter ? Qt::Key_Return : Qt::Key_Tab);
             else if (r.jak == JineOkno) { QWidget jine; jine.show(); jine.activateWindow(); ASSERT_TRUE(aktivni(&jine)); }
             else if (r.jak == ZaviraciPolicko) zaviraciPolicko(m);

@@ -389,10 +389,9 @@ TEST(Nabidky, ListCommandsOnTheSelectedOffer) {
     EXPECT_EQ(okno.model().nabidka(0)->ID, 8);
 }
 
-// The amount shown is the one the list goes by, however the box is left, and only while its box
-// is ticked; left unchanged, it keeps the column filters, while Enter always lists afresh. A box
-// left with an amount taken lets the focus go. A window torn down with an amount typed in its
-// focused box lists nothing.
+// The amount shown is the one the list goes by, however the box is left (letting the focus go), and
+// only while ticked; left unchanged, it keeps the column filters, while Enter always lists afresh.
+// A window torn down with an amount typed in its focused box lists nothing.
 TEST(Nabidky, TheListIsFilteredByTheAmountShown) {
     Instalace inst;
     FakeServices sluzby;

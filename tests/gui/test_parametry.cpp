@@ -373,11 +373,8 @@ TEST(WizardWindow, ABoxLeftWithoutEnterIsTakenOrWarned) {
         napis(r.box, r.text);
         if (r.jak == NeAnoOk) klik(P::optVolbaStatZajisteni0);
         if (r.jak <= Tab) QTest::keyClick(e(r.box), r.jak == Enter ? Qt::Key_Return : Qt::Key_Tab);
-        else if (r.jak == StiskZpetDalsi) {
-            QTest::mousePress(w.prvek(P::cmdZpet), Qt::LeftButton);
-            QTest::mouseRelease(w.prvek(P::cmdZpet), Qt::LeftButton, {}, QPoint(-20, -20));
-            klik(P::cmdDalsi);
-        }
+        else if (r.jak == StiskZpetDalsi)
+            QTest::mousePress(w.prvek(P::cmdZpet), Qt::LeftButton), QTest::mouseRelease(w.prvek(P::cmdZpet), Qt::LeftButton, {}, QPoint(-20, -20)), klik(P::cmdDalsi);
         else klik(r.jak == Dalsi ? P::cmdDalsi : r.jak == Zpet ? P::cmdZpet : r.jak == Ne ? P::optVolbaStatZajisteni1
                   : r.jak != Klik ? P::cmdOk : dily ? optUkonceni(2) : P::optCihla0);
         if (!sluzby.dialogs.zpravy.isEmpty()) { EXPECT_EQ(QApplication::focusWidget(), w.prvek(r.box)); }

@@ -188,10 +188,7 @@ TEST(OknoAdresare, TheCloseBoxAsksAboutTheCustomerBeingTyped) {
         frmAdresar a(k.soubor, {});
         ASSERT_TRUE(a.nacti());
         a.show();
-        if (r.poZmene) {
-            a.cmbPrikaz[ModelAdresare::Zmenit]->click();
-            a.cmbPrikaz[ModelAdresare::Ok]->click();
-        }
+        if (r.poZmene) a.cmbPrikaz[ModelAdresare::Zmenit]->click(), a.cmbPrikaz[ModelAdresare::Ok]->click();
         a.cmbPrikaz[r.prikaz]->click();
         QTest::keyClick(a.txtAdresa[PRIJMENI], Qt::Key_A, Qt::ControlModifier);
         napis(a.txtAdresa[PRIJMENI], QString::fromUtf8(r.napsano));

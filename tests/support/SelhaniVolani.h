@@ -105,19 +105,14 @@ inline std::string bezPosluchace() {
         return std::string("seccomp user notification is not available: ") + std::strerror(errno);
     // A filter above this process (a sandbox's, or one with a listener of its own) may refuse a
     // new listener all the same: tried in a child, whose filter ends with it.
-    if (const pid_t dite = fork(); dite == 0) {
-        sock_filter vse = BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW);
-        const sock_fprog fprog{1, &vse};
-        _exit(prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
-                      syscall(__NR_seccomp, SECCOMP_SET_MODE_FILTER, SECCOMP_FILTER_FLAG_NEW_LISTENER, &fprog) >= 0
-                  ? 0
-                  : errno);
-    } else {
-        int stav = 0;
-        if (dite < 0 || waitpid(dite, &stav, 0) != dite || !WIFEXITED(stav)) return "a child cannot try a listener of calls here";
-        if (WEXITSTATUS(stav) != 0)
-            return std::string("a new listener of calls cannot be set up here: ") + std::strerror(WEXITSTATUS(stav));
-    }
+    const pid_t dite = fork();
+    sock_filter vse = BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW);
+    const sock_fprog fprog{1, &vse};
+    if (dite == 0)
+        _exit(prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) || syscall(__NR_seccomp, SECCOMP_SET_MODE_FILTER, SECCOMP_FILTER_FLAG_NEW_LISTENER, &fprog) < 0 ? errno : 0);
+    int stav = 0;
+    if (dite < 0 || waitpid(dite, &stav, 0) != dite || !WIFEXITED(stav)) return "a child cannot try a listener of calls here";
+    if (WEXITSTATUS(stav) != 0) return std::string("a new listener of calls cannot be set up here: ") + std::strerror(WEXITSTATUS(stav));
     return {};
 #else
     return "the filter of calls is written for x86-64 only";
@@ -181,26 +176,21 @@ inline seccomp_notif_resp pokracuj(const seccomp_notif& volani) {
 }
 #endif
 
-#if defined(__x86_64__)
-// A write into a pipe, the sanitizers' probe of memory (which aborts on an error it did not
-// expect), is no write of a file.
-inline bool doRoury(const seccomp_notif& zapis) {
-    char odkaz[64], cil[16] = {};
-    std::snprintf(odkaz, sizeof odkaz, "/proc/%u/fd/%llu", zapis.pid, static_cast<unsigned long long>(zapis.data.args[0]));
-    return readlink(odkaz, cil, sizeof cil - 1) > 0 && std::string_view(cil).starts_with("pipe:");
-}
-#endif
-
 // The writes (write(2)) of this thread and of the threads it starts, but for those into a pipe,
 // are counted from now on, and only the `n`th (from 1; none for 0) fails with `chyba`: one write
-// the system failed among many that it made. Gives the count so far; nullptr (errno says why) when
-// it cannot be set.
+// the system failed among many that it made; with `chyba` 0 (in a forked child only) the process
+// is killed before it, as a kill or a power cut would stop it. Gives the count so far; nullptr
+// (errno says why) when it cannot be set.
 inline const std::atomic<unsigned>* selhejNtyZapis(unsigned n, int chyba) {
 #if defined(__x86_64__)
     static std::atomic<unsigned> zapisu{0};
     const bool nastaveno = poslouchejVolani(__NR_write, [n, chyba](const seccomp_notif& zapis, const auto& posli) {
-        const bool pocitany = !doRoury(zapis);
+        // A pipe is the sanitizers' probe of memory, which aborts on an error it did not expect.
+        char odkaz[64], cil[16] = {};
+        std::snprintf(odkaz, sizeof odkaz, "/proc/%u/fd/%llu", zapis.pid, static_cast<unsigned long long>(zapis.data.args[0]));
+        const bool pocitany = !(readlink(odkaz, cil, sizeof cil - 1) > 0 && std::string_view(cil).starts_with("pipe:"));
         const bool nty = pocitany && zapisu + 1 == n;
+        if (nty && chyba == 0) kill(getpid(), SIGKILL);
         if (posli(nty ? seccomp_notif_resp{.id = zapis.id, .val = 0, .error = -chyba, .flags = 0} : pokracuj(zapis)) && pocitany) ++zapisu;
     });
     return nastaveno ? &zapisu : nullptr;
@@ -208,23 +198,6 @@ inline const std::atomic<unsigned>* selhejNtyZapis(unsigned n, int chyba) {
     (void)n, (void)chyba;
     errno = ENOSYS;
     return nullptr;
-#endif
-}
-
-// For a forked child only: the process is killed at the `n`th write counted as selhejNtyZapis
-// counts them, before it runs, as a kill or a power cut between two writes would stop it. False
-// (errno says why) when it cannot be set.
-inline bool zabijPriNtemZapisu(unsigned n) {
-#if defined(__x86_64__)
-    return poslouchejVolani(__NR_write, [n, zapisu = 0u](const seccomp_notif& zapis, const auto& posli) mutable {
-        const bool pocitany = !doRoury(zapis);
-        if (pocitany && zapisu + 1 == n) kill(getpid(), SIGKILL);
-        if (posli(pokracuj(zapis)) && pocitany) ++zapisu;
-    });
-#else
-    (void)n;
-    errno = ENOSYS;
-    return false;
 #endif
 }
 
