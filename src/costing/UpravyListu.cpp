@@ -3,6 +3,7 @@
 
 #include "costing/PrikazyListu.h"
 #include "engine/Systemy.h"
+#include "platform/Numbers.h"
 #include "platform/Regional.h"
 #include "platform/UserDialogs.h"
 
@@ -17,8 +18,6 @@ constexpr int kVyskaRadku = 270;
 constexpr QString Polozka::*kPolePolozky[3] = {&Polozka::Nazev, &Polozka::ObjZnak, &Polozka::ObjZnakPuvodni};
 constexpr QString RadekKalkulace::*kPoleRadku[3] = {&RadekKalkulace::Nazev, &RadekKalkulace::ObjZnak,
                                                     &RadekKalkulace::ObjZnakPuvodni};
-
-bool jeCislice(QChar z) { return z >= u'0' && z <= u'9'; }
 
 // A quantity that the recalculation can take: whole and within the 16-bit range.
 std::optional<Integer> celeKusy(double q) {

@@ -3,6 +3,7 @@
 #include "engine/Artikly.h"
 #include "net/clsHTTP.h"
 #include "platform/Clock.h"
+#include "platform/Numbers.h"
 #include "platform/Regional.h"
 #include "platform/Services.h"
 
@@ -214,7 +215,7 @@ void ModelObjednavky::cmdKomponentyOdebrat_Click() {
 }
 
 bool ModelObjednavky::Tabulka_KeyPress(QChar znak) {
-    if (znak < QLatin1Char('0') || znak > QLatin1Char('9') || m_odesilani) return false;
+    if (!jeCislice(znak) || m_odesilani) return false;
     const int r = Tabulka.Row();
     if (r < 1 || r >= Tabulka.Rows() || !vybrana()) return false;
     m_radekEditoru = r;

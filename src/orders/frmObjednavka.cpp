@@ -6,6 +6,7 @@
 #include "platform/Guard.h"
 #include "platform/KonceRadku.h"
 #include "platform/Mnemoniky.h"
+#include "platform/Numbers.h"
 #include "platform/UserDialogs.h"
 #include "util/Soubory.h"
 #include "util/VolbaSouboru.h"
@@ -129,7 +130,7 @@ frmObjednavka::frmObjednavka(Sluzby sluzby, QWidget* rodic)
     pripoj(Tabulka, &FlexGridView::znak, this, [this](QChar z) {
         // A count left in the editor (the focus moved off it) is stored before another opens, on
         // the row the user went to rather than the one Enter moves to.
-        if (txtBox->isVisible() && z >= u'0' && z <= u'9') {
+        if (txtBox->isVisible() && jeCislice(z)) {
             const int radek = m_model.Tabulka.Row();
             if (!potvrdEditor()) return;
             m_model.Tabulka.setRow(radek);

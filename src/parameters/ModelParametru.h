@@ -129,7 +129,8 @@ private:
     // The leave check of a box: a height that differs from the one in use is refused, the
     // connecting pieces are taken as their Enter takes them.
     bool kontrolaOdchodu(Prvek box);
-    // A static kit follows the above-roof height: the system has kits and frame 3 shows them.
+    // A static kit follows the above-roof height: the system has kits, frame 3 shows them and the
+    // termination has a kit table.
     bool soupravaNasleduje() const;
     // The connecting pieces' text parsed into the draft; false (warned) when it is no count.
     bool prevezmiPocetDilu();

@@ -15,6 +15,8 @@ double Round(double x, int n = 0);
 double Int(double x);
 double Fix(double x);
 double Val(QStringView text);
+// A digit key typed into a grid, 0 to 9: what opens a quantity or count editor.
+inline bool jeCislice(QChar z) { return z >= u'0' && z <= u'9'; }
 // A Single widened or printed by its shortest decimal form of seven significant digits
 // (0.1f gives 0.1, not 0.100000001490116), so a stored value reads back as written.
 double hodnotaSingle(float x);

@@ -182,7 +182,7 @@ const ModelArt::Vyber* ModelArt::vybrana(QStringView kod) const {
 
 bool ModelArt::zacniZadani(QChar znak) {
     const int r = m_grid.Row();
-    if (!zacinaZadani(znak) || r < 1) return false;
+    if (!jeCislice(znak) || r < 1) return false;
     m_radekZadani = r;
     m_grid.setCol(0);
     m_grid.setColSel(kSloupcu - 1);

@@ -67,7 +67,6 @@ public:
     // A key typed on the grid: a digit opens the quantity entry on the current row. False when
     // it does not (another key, no article row).
     bool zacniZadani(QChar znak);
-    static bool zacinaZadani(QChar znak) { return znak >= u'0' && znak <= u'9'; }
     // The grid row being given a quantity, 0 when none is.
     int radekZadani() const { return m_radekZadani; }
     // Enter in the editor. A quantity out of range leaves the entry open and gives the message.

@@ -1,6 +1,7 @@
 #include "pricelist/frmArt.h"
 
 #include "platform/Guard.h"
+#include "platform/Numbers.h"
 #include "platform/QtWidgety.h"
 #include "platform/UserDialogs.h"
 
@@ -136,7 +137,7 @@ frmArt::frmArt(TabulkaArtiklu& cenik, QWidget* rodic) : QDialog(rodic), m_model(
 
     pripoj(TabulkaArt, &FlexGridView::znak, this, [this](QChar z) {
         // A quantity left in the editor (the focus moved off it) is taken before another opens.
-        if (ModelArt::zacinaZadani(z) && !potvrdEditor()) return;
+        if (jeCislice(z) && !potvrdEditor()) return;
         if (m_model.zacniZadani(z)) otevriEditor(z);
     });
     pripoj(TabulkaArt, &FlexGridView::klik, this, [this] {
